@@ -1,0 +1,37 @@
+# The two commands of the project: `make demo` builds and runs the gallery, `make test` builds
+# and runs every test. Both do their own set-up (packages, Wine prefix) first.
+BUILD  ?= build
+JOBS   ?= $(shell nproc)
+CMAKE_FLAGS = --no-warn-unused-cli -G Ninja -DCMAKE_BUILD_TYPE=Release
+
+.PHONY: all setup x64 i686 native demo test bench clean
+
+all: x64
+
+setup:
+	@tools/setup.sh
+
+x64: setup
+	@cmake -S . -B $(BUILD)/x64 $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake >/dev/null
+	@cmake --build $(BUILD)/x64 -j $(JOBS)
+
+i686: setup
+	@cmake -S . -B $(BUILD)/i686 $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+	@cmake --build $(BUILD)/i686 -j $(JOBS)
+
+# The portable core on Linux, under AddressSanitizer and UndefinedBehaviorSanitizer.
+native: setup
+	@cmake -S . -B $(BUILD)/native --no-warn-unused-cli -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKW_SANITIZE=ON >/dev/null
+	@cmake --build $(BUILD)/native -j $(JOBS)
+
+demo: x64
+	@tools/run-demo.sh $(BUILD)/x64
+
+test: x64 native i686
+	@tools/run-tests.sh $(BUILD)/x64 $(BUILD)/native
+
+bench: x64 native
+	@tools/run-bench.sh $(BUILD)/x64 $(BUILD)/native
+
+clean:
+	rm -rf $(BUILD)/x64 $(BUILD)/i686 $(BUILD)/native
