@@ -1,0 +1,136 @@
+// Natural cubic spline: values, degenerate inputs, ownership and copies.
+#include "core/KwSpline.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace {
+
+double* Array(std::initializer_list<double> values)
+{
+    double* a = new double[values.size()];
+    std::copy(values.begin(), values.end(), a);
+    return a;
+}
+
+CKwSpline Hat()
+{
+    CKwSpline s;
+    s.Initialize(3, Array({0, 1, 2}), Array({0, 1, 0}));
+    return s;
+}
+
+} // namespace
+
+TEST(Spline, EmptyAndRefusedInputsAreNotUsable)
+{
+    CKwSpline s;
+    EXPECT_FALSE(s.IsOK());
+    EXPECT_EQ(0.0, s.Interpolate(1.5));
+
+    double x[2] = {0, 1}, y[2] = {0, 1};
+    s.Initialize(0, x, y); // stays the caller's: these arrays are on the stack
+    s.Initialize(2, nullptr, y);
+    s.Initialize(2, x, nullptr);
+    EXPECT_FALSE(s.IsOK());
+}
+
+TEST(Spline, EqualAbscissaeAreRejectedInAnyOrder)
+{
+    CKwSpline s;
+    s.Initialize(3, Array({0, 1, 1}), Array({0, 1, 2}));
+    EXPECT_FALSE(s.IsOK());
+    EXPECT_EQ(0.0, s.Interpolate(0.5));
+    s.Initialize(4, Array({3, 0, 2, 3}), Array({0, 1, 2, 3}));
+    EXPECT_FALSE(s.IsOK());
+    s.Initialize(2, Array({-0.0, 0.0}), Array({1, 2}));
+    EXPECT_FALSE(s.IsOK());
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    s.Initialize(4, Array({1, nan, nan, 1}), Array({0, 1, 2, 3}));
+    EXPECT_FALSE(s.IsOK());
+    // Unordered but distinct values are accepted as they are.
+    s.Initialize(3, Array({2, 0, 1}), Array({0, 1, 2}));
+    EXPECT_TRUE(s.IsOK());
+}
+
+TEST(Spline, TwoPointsGiveTheStraightLineEverywhere)
+{
+    CKwSpline s;
+    s.Initialize(2, Array({1, 3}), Array({10, 20}));
+    ASSERT_TRUE(s.IsOK());
+    EXPECT_DOUBLE_EQ(15.0, s.Interpolate(2));
+    EXPECT_DOUBLE_EQ(0.0, s.Interpolate(-1));
+    EXPECT_DOUBLE_EQ(30.0, s.Interpolate(5));
+}
+
+TEST(Spline, SinglePointIsConstant)
+{
+    CKwSpline s;
+    s.Initialize(1, Array({4}), Array({7}));
+    ASSERT_TRUE(s.IsOK());
+    EXPECT_EQ(7.0, s.Interpolate(4));
+    EXPECT_EQ(7.0, s.Interpolate(-100));
+    EXPECT_EQ(7.0, s.Interpolate(std::numeric_limits<double>::quiet_NaN()));
+}
+
+TEST(Spline, HatValuesAndNaturalEnds)
+{
+    CKwSpline s = Hat();
+    EXPECT_DOUBLE_EQ(1.0, s.Interpolate(1));
+    EXPECT_DOUBLE_EQ(0.6875, s.Interpolate(0.5));
+    EXPECT_DOUBLE_EQ(0.6875, s.Interpolate(1.5));
+    EXPECT_DOUBLE_EQ(0.0, s.Interpolate(0));
+    EXPECT_DOUBLE_EQ(0.0, s.Interpolate(2));
+    // Zero curvature at the ends: the end cubic is straight near its end point.
+    double h = 1e-4;
+    double curvature = (s.Interpolate(2 + h) - 2 * s.Interpolate(2) + s.Interpolate(2 - h)) / (h * h);
+    EXPECT_NEAR(0.0, curvature, 1e-3);
+}
+
+TEST(Spline, ReproducesSamplesAndCubicsExactly)
+{
+    // A natural spline through samples of a straight line is that line, extrapolated too.
+    const int n = 50;
+    double* x = new double[n];
+    double* y = new double[n];
+    for (int i = 0; i < n; i++) {
+        x[i] = i * i * 0.25; // uneven steps
+        y[i] = 3 * x[i] - 2;
+    }
+    CKwSpline s;
+    s.Initialize(n, x, y);
+    for (int i = 0; i < n; i++)
+        EXPECT_NEAR(3 * (i * i * 0.25) - 2, s.Interpolate(i * i * 0.25), 1e-9) << i;
+    EXPECT_NEAR(3 * 1000.0 - 2, s.Interpolate(1000), 1e-6);
+    EXPECT_NEAR(3 * -5.0 - 2, s.Interpolate(-5), 1e-9);
+}
+
+TEST(Spline, InitializeOnlyOnceUntilReset)
+{
+    CKwSpline s = Hat();
+    double x[2] = {0, 1}, y[2] = {5, 5};
+    s.Initialize(2, x, y); // ignored: the arrays stay the caller's
+    EXPECT_DOUBLE_EQ(1.0, s.Interpolate(1));
+
+    s.Reset();
+    EXPECT_FALSE(s.IsOK());
+    EXPECT_EQ(0.0, s.Interpolate(1));
+    s.Initialize(2, Array({0, 1}), Array({5, 5}));
+    EXPECT_DOUBLE_EQ(5.0, s.Interpolate(1));
+}
+
+TEST(Spline, CopiesAreIndependent)
+{
+    CKwSpline a = Hat();
+    CKwSpline b(a);
+    CKwSpline c;
+    c = a;
+    a.Reset();
+    EXPECT_DOUBLE_EQ(0.6875, b.Interpolate(0.5));
+    EXPECT_DOUBLE_EQ(0.6875, c.Interpolate(0.5));
+    c = c;
+    EXPECT_DOUBLE_EQ(0.6875, c.Interpolate(0.5));
+    b = a; // copying an unusable spline empties the target
+    EXPECT_FALSE(b.IsOK());
+}
