@@ -4,3 +4,4 @@
 #include "afxtypes.h"
 #include "CRuntimeClass.h"
 #include "CObject.h"
+#include "CString.h"
