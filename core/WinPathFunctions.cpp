@@ -125,43 +125,34 @@ std::string Canonicalize(const std::string& path)
 
 } // namespace
 
+// Like the system's, a part too long for its _MAX_ buffer empties every part.
 void _splitpath(const char* path, char* drive, char* dir, char* fname, char* ext)
 {
-    if (path[0] && path[1] == ':') {
-        if (drive) {
-            drive[0] = path[0];
-            drive[1] = ':';
-            drive[2] = '\0';
-        }
-        path += 2;
-    } else if (drive) {
-        drive[0] = '\0';
-    }
-
-    const char* end = nullptr;
-    for (const char* p = path; *p; p++) {
+    const char* root = path[0] && path[1] == ':' ? path + 2 : path;
+    const char* name = root;
+    for (const char* p = root; *p; p++) {
         if (IsSeparator(*p))
-            end = p + 1;
+            name = p + 1;
     }
-    if (end) {
-        if (dir) {
-            memcpy(dir, path, end - path);
-            dir[end - path] = '\0';
-        }
-        path = end;
-    } else if (dir) {
-        dir[0] = '\0';
-    }
-
-    const char* dot = strrchr(path, '.');
+    const char* dot = strrchr(name, '.');
     if (!dot)
-        dot = path + strlen(path);
+        dot = name + strlen(name);
+
+    bool fits = size_t(name - root) < _MAX_DIR && size_t(dot - name) < _MAX_FNAME && strlen(dot) < _MAX_EXT;
+    if (drive) {
+        memcpy(drive, path, fits ? root - path : 0);
+        drive[fits ? root - path : 0] = '\0';
+    }
+    if (dir) {
+        memcpy(dir, root, fits ? name - root : 0);
+        dir[fits ? name - root : 0] = '\0';
+    }
     if (fname) {
-        memcpy(fname, path, dot - path);
-        fname[dot - path] = '\0';
+        memcpy(fname, name, fits ? dot - name : 0);
+        fname[fits ? dot - name : 0] = '\0';
     }
     if (ext)
-        strcpy(ext, dot);
+        strcpy(ext, fits ? dot : "");
 }
 
 void _makepath(char* path, const char* drive, const char* dir, const char* fname, const char* ext)

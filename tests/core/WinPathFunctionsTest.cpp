@@ -55,6 +55,30 @@ TEST(WinPathFunctions, SplitAtDriveSeparatorsAndLastDot)
     }
 }
 
+TEST(WinPathFunctions, SplitEmptiesEveryPartWhenOneDoesNotFit)
+{
+    const std::string longest(_MAX_FNAME - 1, 'x');
+    const std::string tooLong(_MAX_FNAME, 'x');
+    const std::string cases[] = {
+        "C:\\" + tooLong.substr(1) + "\\f.e", "C:" + tooLong + ".e", "C:." + tooLong, "C:" + tooLong + "\\",
+    };
+    for (const std::string& path : cases) {
+        char drive[_MAX_PATH] = "?", dir[_MAX_PATH * 2] = "?", fname[_MAX_PATH * 2] = "?", ext[_MAX_PATH * 2] = "?";
+        _splitpath(path.c_str(), drive, dir, fname, ext);
+        EXPECT_STREQ("", drive);
+        EXPECT_STREQ("", dir);
+        EXPECT_STREQ("", fname);
+        EXPECT_STREQ("", ext);
+    }
+    char drive[_MAX_PATH], dir[_MAX_PATH], fname[_MAX_PATH], ext[_MAX_PATH];
+    std::string path = "C:\\" + longest.substr(2) + "\\" + longest + "." + longest.substr(1);
+    _splitpath(path.c_str(), drive, dir, fname, ext);
+    EXPECT_STREQ("C:", drive);
+    EXPECT_EQ(_MAX_DIR - 1, (int)strlen(dir));
+    EXPECT_EQ(longest, fname);
+    EXPECT_EQ(_MAX_EXT - 1, (int)strlen(ext));
+}
+
 TEST(WinPathFunctions, MakePathAddsColonBackslashAndDot)
 {
     const Split cases[] = {
