@@ -1,10 +1,16 @@
 #!/bin/bash
-# Builds nothing: runs the gallery of a Windows build and names where its pictures went.
+# Runs the gallery of a Windows build in a virtual X display (so window frames paint) and
+# names the folder its pictures went to.
 # Usage: run-demo.sh <windows-build-dir>
 set -eu
-. "$(dirname "$0")/wine-session.sh"
+here=$(cd "$(dirname "$0")/.." && pwd)
+export KW_WINEPREFIX="$here/build/wine-gallery"
+"$here/tools/wine-prefix.sh" x11
 bin="$1/bin"
-out="$1/gallery"
+out="$(cd "$1" && pwd)/gallery"
 mkdir -p "$out"
-(cd "$bin" && wine kwdemo.exe "$(winepath -w "$out" 2>/dev/null)")
+cd "$bin"
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    . "'"$here"'/tools/wine-session.sh"
+    wine kwdemo.exe "$(winepath -w "'"$out"'")"'
 echo "gallery: $out"
