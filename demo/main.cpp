@@ -1,10 +1,70 @@
-// The gallery: exercises the toolkit and reports what it did.
+// The gallery: exercises the toolkit and reports what it did, one small function per component.
+#include "core/CFileName.h"
+#include "core/KwLineColPos.h"
+#include "core/KwSpline.h"
+#include "core/KwStringParser.h"
+
 #include <cstdio>
 
 extern "C" const char* KwUiVersion();
 
+namespace {
+
+void ShowLineColumns()
+{
+    printf("Line and column positions (tab size 4)\n");
+    CString text("int main()\n{\n\treturn 0;\n}");
+    UINT pos = (UINT)text.Find("0;");
+    printf("  offset %u is line %u, column %u\n", pos, CKwLineColPos::GetLine(text, pos),
+           CKwLineColPos::GetCol(text, pos, 4));
+    printf("  line 2, column 4 is offset %u\n", CKwLineColPos::GetPos(text, 2, 4, 4));
+}
+
+void ShowStringParser()
+{
+    printf("String parser\n");
+    CKwStringParser parser("red;green;;blue", ";");
+    CString piece;
+    printf("  \"red;green;;blue\" at ';':");
+    while (parser.GetNextSubstring(piece))
+        printf(" [%s]", (const char*)piece);
+    printf("\n  lines of \"one\\r\\ntwo\\rthree\":");
+    int pos = 0;
+    while (CKwStringParser::GetNextLine("one\r\ntwo\rthree", pos, piece))
+        printf(" [%s]", (const char*)piece);
+    printf("\n");
+}
+
+void ShowFileNames()
+{
+    printf("File names\n");
+    CFileName desktop("C:\\Projects\\Bridge\\layout.kwd");
+    printf("  drive %s, folder %s, title %s, extension %s\n", (const char*)desktop.GetDrive(),
+           (const char*)desktop.GetDir(), (const char*)desktop.GetFName(), (const char*)desktop.GetExt());
+    CString relative = CFileName::AbsoluteToRelative("C:\\Projects\\Bridge", "C:\\Projects\\Shared\\beams.kw");
+    printf("  C:\\Projects\\Shared\\beams.kw from the desktop's folder: %s\n", (const char*)relative);
+    printf("  and back: %s\n", (const char*)desktop.GetAbsoluteFor(relative));
+    desktop.SetExt(".bak");
+    printf("  with another extension: %s\n", (const char*)desktop.Get());
+}
+
+void ShowSpline()
+{
+    printf("Spline through (0, 0), (1, 1), (2, 0), (3, 1)\n");
+    CKwSpline spline;
+    spline.Initialize(4, new double[4]{0, 1, 2, 3}, new double[4]{0, 1, 0, 1});
+    for (double x = 0; x <= 3; x += 0.5)
+        printf("  f(%.1f) = %.4f\n", x, spline.Interpolate(x));
+}
+
+} // namespace
+
 int main()
 {
     printf("%s\n", KwUiVersion());
+    ShowLineColumns();
+    ShowStringParser();
+    ShowFileNames();
+    ShowSpline();
     return 0;
 }
