@@ -2,6 +2,8 @@
 // every module's classes join while the module initialises.
 #include "CRuntimeClass.h"
 #include "CObject.h"
+#include "CArchive.h"
+#include "CArchiveException.h"
 
 #include <cstring>
 #include <mutex>
@@ -63,4 +65,28 @@ BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const
             return TRUE;
     }
     return FALSE;
+}
+
+void CRuntimeClass::Store(CArchive& ar) const
+{
+    WORD nLen = (WORD)strlen(m_lpszClassName);
+    ar << (WORD)m_wSchema << nLen;
+    ar.Write(m_lpszClassName, nLen);
+}
+
+CRuntimeClass* AFXAPI CRuntimeClass::Load(CArchive& ar, UINT* pwSchemaNum)
+{
+    // Names are at most 64 characters; a longer one is no class of ours.
+    char szClassName[64 + 1];
+    WORD wSchema, nLen;
+    ar >> wSchema >> nLen;
+    *pwSchemaNum = wSchema;
+    if (nLen > 64)
+        return NULL;
+    if (ar.Read(szClassName, nLen) != nLen)
+        AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
+    szClassName[nLen] = '\0';
+    if (strlen(szClassName) != nLen)
+        return NULL;
+    return FromName(szClassName);
 }
