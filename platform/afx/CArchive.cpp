@@ -300,7 +300,7 @@ void CArchive::WriteCount(DWORD_PTR dwCount)
         *this << (WORD)dwCount;
     } else {
         // The format has no room for more; cutting the count would corrupt the file.
-        if ((ULONGLONG)dwCount > 0xFFFFFFFFull)
+        if (((ULONGLONG)dwCount >> 32) != 0)
             Throw(CArchiveException::genericException);
         *this << (WORD)0xFFFF << (DWORD)dwCount;
     }
