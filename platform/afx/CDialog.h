@@ -1,0 +1,117 @@
+// CDialog.h: CDialog, a window made from a dialog template (a resource or a template in memory),
+// run modally through the framework's own modal loop or created modeless, with data exchange
+// between its controls and its members and keyboard navigation between its controls.
+#pragma once
+
+#include "CWnd.h"
+
+class CDataExchange;
+
+// Flags of RunModalLoop.
+#define MLF_NOIDLEMSG 0x0001 // no WM_ENTERIDLE to the parent while the queue is empty
+#define MLF_NOKICKIDLE 0x0002 // no WM_KICKIDLE to the dialog while the queue is empty
+#define MLF_SHOWONIDLE 0x0004 // show a hidden dialog once the queue first runs empty
+
+// The dialog procedure of every dialog the framework creates: the dialog's messages reach its
+// message map through AfxWndProc, so this only answers what the dialog manager asks it directly.
+KWAFX_API INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+class KWAFX_API CDialog : public CWnd
+{
+    DECLARE_DYNAMIC(CDialog)
+public:
+    // Modeless dialogs start with the default constructor and call Create or CreateIndirect.
+    CDialog();
+    // A modal dialog from the template named lpszTemplateName (or with the id nIDTemplate),
+    // found in the application and the registered extension modules.
+    explicit CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd = NULL);
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = NULL);
+    ~CDialog() override;
+
+    // A modal dialog from a template in memory, which must stay valid until DoModal returns.
+    BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = NULL, void* lpDialogInit = NULL);
+    BOOL InitModalIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd = NULL);
+
+    // Modeless creation; FALSE when the template is missing, creation fails or the dialog ended
+    // itself during OnInitDialog.
+    virtual BOOL Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd = NULL);
+    virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = NULL);
+    virtual BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = NULL, void* lpDialogInit = NULL);
+    virtual BOOL CreateIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd = NULL);
+
+    // Runs the dialog with its owner disabled until EndDialog; returns the EndDialog value, or
+    // -1 when the template cannot be found or the dialog cannot be created.
+    virtual int DoModal();
+    // Ends a modal dialog with nResult (DoModal's return), or hides a modeless one.
+    void EndDialog(int nResult);
+
+    // The framework's modal loop: pumps messages through PreTranslateMessage until
+    // EndModalLoop; returns the result given to it, or -1 when WM_QUIT arrives (it is posted
+    // again for the outer loop).
+    int RunModalLoop(DWORD dwFlags = 0);
+    virtual BOOL ContinueModal();
+    virtual void EndModalLoop(int nResult);
+
+    // Focus and the default button.
+    void GotoDlgCtrl(CWnd* pWndCtrl);
+    void NextDlgCtrl() const;
+    void PrevDlgCtrl() const;
+    void SetDefID(UINT nID);
+    DWORD GetDefID() const; // MAKELONG(id, DC_HASDEFID), or 0 without a default button
+    void MapDialogRect(LPRECT lpRect) const;
+    void SetHelpID(UINT nIDR) { m_nIDHelp = nIDR; }
+
+    // Radio buttons and check boxes of the dialog.
+    void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton);
+    int GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton);
+
+    // Exchanges the members with the controls: TRUE reads and validates the controls, FALSE
+    // fills them. FALSE when validation failed (the offending control has the focus).
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+
+    // Called when the template's controls exist; the default fills them (UpdateData(FALSE)) and
+    // returns TRUE so that the dialog manager focuses the first control.
+    virtual BOOL OnInitDialog();
+    virtual void OnSetFont(CFont* pFont);
+
+    // Keys typed into the dialog's controls are translated into dialog navigation here.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Dialog navigation for keyboard and mouse messages of this window and its descendants.
+    BOOL PreTranslateInput(LPMSG lpMsg);
+    BOOL IsDialogMessage(LPMSG lpMsg);
+
+    UINT m_nIDHelp; // the help context of the template
+    LPCTSTR m_lpszTemplateName; // a name, or MAKEINTRESOURCE of an id
+    HGLOBAL m_hDialogTemplate;
+    LPCDLGTEMPLATE m_lpDialogTemplate;
+    void* m_lpDialogInit;
+    CWnd* m_pParentWnd;
+    HWND m_hWndTop; // a top-level window DoModal disabled besides the owner
+
+protected:
+    virtual void DoDataExchange(CDataExchange* pDX);
+    // OK reads and validates the controls, then ends with IDOK; Cancel ends with IDCANCEL.
+    virtual void OnOK();
+    virtual void OnCancel();
+    // Before and after the modal run: finds and returns the owner, and restores what it disabled.
+    HWND PreModal();
+    void PostModal();
+    // Creates the dialog's window from a template with the framework's dialog procedure.
+    BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
+    // Fills the controls from the template's initialisation data (the strings of combo and list
+    // boxes that the resource editor keeps in a DLGINIT resource of the template's name).
+    BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
+    BOOL ExecuteDlgInit(LPVOID lpResource, DWORD dwSize);
+
+    afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT HandleSetFont(WPARAM wParam, LPARAM lParam);
+
+    int m_nModalResult;
+    BOOL m_bContinueModal; // cleared by EndModalLoop
+    BOOL m_bInModalLoop;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void CommonConstruct();
+};
