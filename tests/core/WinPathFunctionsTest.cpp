@@ -28,6 +28,17 @@ struct Relative {
     const char* result; // nullptr when the call fails
 };
 
+// Splits the path and compares each part.
+void ExpectSplit(const Split& expected)
+{
+    char drive[_MAX_PATH] = "?", dir[_MAX_PATH] = "?", fname[_MAX_PATH] = "?", ext[_MAX_PATH] = "?";
+    _splitpath(expected.path, drive, dir, fname, ext);
+    EXPECT_STREQ(expected.drive, drive) << expected.path;
+    EXPECT_STREQ(expected.dir, dir) << expected.path;
+    EXPECT_STREQ(expected.fname, fname) << expected.path;
+    EXPECT_STREQ(expected.ext, ext) << expected.path;
+}
+
 } // namespace
 
 TEST(WinPathFunctions, SplitAtDriveSeparatorsAndLastDot)
@@ -45,14 +56,8 @@ TEST(WinPathFunctions, SplitAtDriveSeparatorsAndLastDot)
         {"a\\b.", "", "a\\", "b", "."},
         {"", "", "", "", ""},
     };
-    for (const Split& c : cases) {
-        char drive[_MAX_PATH], dir[_MAX_PATH], fname[_MAX_PATH], ext[_MAX_PATH];
-        _splitpath(c.path, drive, dir, fname, ext);
-        EXPECT_STREQ(c.drive, drive) << c.path;
-        EXPECT_STREQ(c.dir, dir) << c.path;
-        EXPECT_STREQ(c.fname, fname) << c.path;
-        EXPECT_STREQ(c.ext, ext) << c.path;
-    }
+    for (const Split& c : cases)
+        ExpectSplit(c);
 }
 
 TEST(WinPathFunctions, SplitEmptiesEveryPartWhenOneDoesNotFit)
@@ -62,21 +67,12 @@ TEST(WinPathFunctions, SplitEmptiesEveryPartWhenOneDoesNotFit)
     const std::string cases[] = {
         "C:\\" + tooLong.substr(1) + "\\f.e", "C:" + tooLong + ".e", "C:." + tooLong, "C:" + tooLong + "\\",
     };
-    for (const std::string& path : cases) {
-        char drive[_MAX_PATH] = "?", dir[_MAX_PATH * 2] = "?", fname[_MAX_PATH * 2] = "?", ext[_MAX_PATH * 2] = "?";
-        _splitpath(path.c_str(), drive, dir, fname, ext);
-        EXPECT_STREQ("", drive);
-        EXPECT_STREQ("", dir);
-        EXPECT_STREQ("", fname);
-        EXPECT_STREQ("", ext);
-    }
-    char drive[_MAX_PATH], dir[_MAX_PATH], fname[_MAX_PATH], ext[_MAX_PATH];
-    std::string path = "C:\\" + longest.substr(2) + "\\" + longest + "." + longest.substr(1);
-    _splitpath(path.c_str(), drive, dir, fname, ext);
-    EXPECT_STREQ("C:", drive);
-    EXPECT_EQ(_MAX_DIR - 1, (int)strlen(dir));
-    EXPECT_EQ(longest, fname);
-    EXPECT_EQ(_MAX_EXT - 1, (int)strlen(ext));
+    for (const std::string& path : cases)
+        ExpectSplit({path.c_str(), "", "", "", ""});
+    const std::string dir = "\\" + longest.substr(2) + "\\";
+    const std::string ext = "." + longest.substr(1);
+    const std::string path = "C:" + dir + longest + ext;
+    ExpectSplit({path.c_str(), "C:", dir.c_str(), longest.c_str(), ext.c_str()});
 }
 
 TEST(WinPathFunctions, MakePathAddsColonBackslashAndDot)
