@@ -47,7 +47,7 @@ struct CArchiveMaps
 
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
     : m_pDocument(NULL), m_nMode(nMode), m_nObjectSchema((UINT)-1), m_pFile(pFile),
-      m_nMapCount(1), m_nHashSize(2053), m_nGrowSize(1024), m_pMaps(NULL)
+      m_nMapCount(1), m_nDepth(0), m_nHashSize(2053), m_nGrowSize(1024), m_pMaps(NULL)
 {
     if (pFile != NULL)
         m_strFileName = pFile->GetFilePath();
@@ -469,6 +469,8 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
         return pOb;
     }
 
+    if (m_nDepth >= nMaxObjectDepth)
+        Throw(CArchiveException::badIndex);
     CObject* pOb = pClassRef->CreateObject();
     if (pOb == NULL)
         AfxThrowMemoryException();
@@ -484,15 +486,18 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     }
     UINT nSchemaSave = m_nObjectSchema;
     m_nObjectSchema = nSchema;
+    m_nDepth++;
     try {
         pOb->Serialize(*this);
     } catch (...) {
         // Nobody else can own an object whose reading failed: release it.
         m_pMaps->loadArray[nEntry].p = NULL;
         m_nObjectSchema = nSchemaSave;
+        m_nDepth--;
         delete pOb;
         throw;
     }
+    m_nDepth--;
     m_nObjectSchema = nSchemaSave;
     return pOb;
 }

@@ -65,7 +65,10 @@ public:
     // that cannot tell their length pass every check.
     void EnsureRemaining(ULONGLONG nBytes);
 
-    // Objects and classes, with back references to what was already written.
+    // Objects and classes, with back references to what was already written. Reading refuses
+    // objects nested deeper than nMaxObjectDepth inside one another (badIndex), so a forged
+    // file cannot exhaust the stack.
+    enum { nMaxObjectDepth = 1000 };
     void WriteObject(const CObject* pOb);
     CObject* ReadObject(const CRuntimeClass* pClassRefRequested);
     void WriteClass(const CRuntimeClass* pClassRef);
@@ -206,6 +209,7 @@ protected:
     UINT m_nBufSize;
     BOOL m_bUserBuf;
     DWORD m_nMapCount; // next index of the shared class and object numbering (0 is NULL)
+    UINT m_nDepth; // objects being read inside one another
     UINT m_nHashSize;
     UINT m_nGrowSize;
     CArchiveMaps* m_pMaps;
