@@ -1,6 +1,8 @@
 // CString.cpp: the framework's 8-bit string over a reference-counted buffer copied on write.
 #include "CString.h"
 
+#include "CMemoryException.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cctype>
@@ -43,10 +45,9 @@ static_assert(sizeof(CStringData) % alignof(CStringData) == 0, "characters follo
 // The longest string one allocation can hold, with its header and terminator.
 const int kMaxLength = INT_MAX - (int)sizeof(CStringData) - 1;
 
-// TODO(str): throw CMemoryException through AfxThrowMemoryException once CException.h exists.
 [[noreturn]] void ThrowMemory()
 {
-    throw std::bad_alloc();
+    AfxThrowMemoryException();
 }
 
 CStringData* Header(const char* pch)
