@@ -9,3 +9,9 @@ HINSTANCE AfxFindStringResourceHandle(UINT nID)
         return hInst;
     return NULL;
 }
+
+// Only the executable is searched until extension modules register themselves.
+HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
+{
+    return GetModuleHandleA(NULL);
+}
