@@ -17,3 +17,4 @@
 #endif
 #include "CArchive.h"
 #include "CString.h"
+#include "afxcoll.h"

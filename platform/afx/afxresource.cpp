@@ -1,17 +1,66 @@
-// afxresource.cpp: finds the module that holds a resource.
+// afxresource.cpp: finds the module that holds a resource or a string: the application's
+// resource module first, then every DLL of the resource chain in order.
 #include "afxresource.h"
+#include "CDynLinkLibrary.h"
+#include "CWinApp.h"
 
-// Strings come in blocks of sixteen: block nID / 16 + 1 of type RT_STRING holds string nID.
-HINSTANCE AfxFindStringResourceHandle(UINT nID)
+// Strings come in blocks of sixteen: block nID / 16 + 1 of type RT_STRING holds string nID as
+// the (nID % 16)-th of sixteen counted UTF-16 strings. A module holds the string when the block
+// exists and the string is not empty; a block whose counts run past its end holds nothing.
+static BOOL AfxModuleHasString(HINSTANCE hInst, UINT nID)
 {
-    HINSTANCE hInst = GetModuleHandleA(NULL);
-    if (FindResourceA(hInst, MAKEINTRESOURCEA((nID >> 4) + 1), RT_STRING) != NULL)
-        return hInst;
-    return NULL;
+    if (hInst == NULL)
+        return FALSE;
+    HRSRC hRsrc = ::FindResourceA(hInst, MAKEINTRESOURCEA((nID >> 4) + 1), RT_STRING);
+    if (hRsrc == NULL)
+        return FALSE;
+    HGLOBAL hGlobal = ::LoadResource(hInst, hRsrc);
+    const WORD* pBlock = hGlobal != NULL ? static_cast<const WORD*>(::LockResource(hGlobal)) : NULL;
+    if (pBlock == NULL)
+        return FALSE;
+    DWORD nWords = ::SizeofResource(hInst, hRsrc) / sizeof(WORD);
+    DWORD nPos = 0;
+    for (UINT i = 0; i < (nID & 15); i++)
+    {
+        if (nPos >= nWords)
+            return FALSE;
+        nPos += 1 + pBlock[nPos];
+    }
+    return nPos < nWords && pBlock[nPos] != 0 && nPos + 1 + pBlock[nPos] <= nWords;
 }
 
-// Only the executable is searched until extension modules register themselves.
+static BOOL AfxLibraryHasString(CDynLinkLibrary* pDLL, void* pParam)
+{
+    return AfxModuleHasString(pDLL->m_hResource, *static_cast<const UINT*>(pParam));
+}
+
+HINSTANCE AfxFindStringResourceHandle(UINT nID)
+{
+    HINSTANCE hInst = AfxGetResourceHandle();
+    if (AfxModuleHasString(hInst, nID))
+        return hInst;
+    CDynLinkLibrary* pDLL = CDynLinkLibrary::FindInChain(&AfxLibraryHasString, &nID);
+    return pDLL != NULL ? pDLL->m_hResource : NULL;
+}
+
+struct AFX_RESOURCE_QUERY
+{
+    LPCTSTR lpszName;
+    LPCTSTR lpszType;
+};
+
+static BOOL AfxLibraryHasResource(CDynLinkLibrary* pDLL, void* pParam)
+{
+    const AFX_RESOURCE_QUERY* pQuery = static_cast<const AFX_RESOURCE_QUERY*>(pParam);
+    return pDLL->m_hResource != NULL && ::FindResourceA(pDLL->m_hResource, pQuery->lpszName, pQuery->lpszType) != NULL;
+}
+
 HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
 {
-    return GetModuleHandleA(NULL);
+    HINSTANCE hInst = AfxGetResourceHandle();
+    if (::FindResourceA(hInst, lpszName, lpszType) != NULL)
+        return hInst;
+    AFX_RESOURCE_QUERY query = {lpszName, lpszType};
+    CDynLinkLibrary* pDLL = CDynLinkLibrary::FindInChain(&AfxLibraryHasResource, &query);
+    return pDLL != NULL ? pDLL->m_hResource : hInst;
 }

@@ -4,10 +4,10 @@
 #include "afxtypes.h"
 
 #ifdef _WIN32
-// The module whose string table holds string nID, or NULL when none does. Strings are looked
-// up in the application's executable first.
+// The module whose string table holds string nID, or NULL when none does: the application's
+// resource module first, then the DLLs of the resource chain (CDynLinkLibrary.h) in order.
 KWAFX_API HINSTANCE AfxFindStringResourceHandle(UINT nID);
-// The module that holds resource lpszName of type lpszType (a bitmap, icon, dialog...); the
-// executable when none does, so that the caller's load fails there.
+// The module that holds resource lpszName of type lpszType (a bitmap, icon, dialog...), searched
+// the same way; the application's resource module when none does, so that the load fails there.
 KWAFX_API HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
 #endif

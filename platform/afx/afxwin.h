@@ -14,4 +14,13 @@
 #include "CRgn.h"
 #include "CDC.h"
 #include "CImageList.h"
+#include "afxmsg_.h"
+#include "CCmdTarget.h"
+#include "CCmdUI.h"
+#include "CMenu.h"
+#include "CWnd.h"
+#include "CWinThread.h"
+#include "CWinApp.h"
+#include "CDynLinkLibrary.h"
+#include "afxresource.h"
 #endif

@@ -1,0 +1,4 @@
+// CStringList.cpp: the run-time class of CStringList.
+#include "CStringList.h"
+
+IMPLEMENT_SERIAL(CStringList, CObject, 0)

@@ -1,0 +1,10 @@
+// resource.h: the identifiers of the toolkit's own resources (res/kwui.rc).
+#pragma once
+
+// Strings.
+#define IDS_KW_ERROR_INFORMATION 7812 // appended to error reports, %s = the system's error text
+#define IDS_KW_IMAGE_FILES 7828 // filter name of picture files
+#define IDS_KW_SELECT_FOLDER 7829 // title of the folder browser
+#define IDS_KW_CHOOSE 7830 // caption of the font picker's button
+#define IDS_KW_ALL_FILES 7831 // filter name of every file
+#define IDS_KW_SAVE_AS 7832 // label of the file dialog's type list when saving

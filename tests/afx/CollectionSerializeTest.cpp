@@ -1,0 +1,374 @@
+// Tests of the collections in archives: exact bytes of what they store, what loading does to
+// existing contents, and truncated, mutated and oversized archives.
+#include <gtest/gtest.h>
+
+#include "afx.h"
+#include "afxcoll.h"
+#include "afxtempl.h"
+#include "support/ArchiveBytes.h"
+#include "support/TestRandom.h"
+
+#include <cstring>
+#include <functional>
+#include <vector>
+
+namespace
+{
+Bytes Store(CObject& object)
+{
+    return StoreBytes([&](CArchive& ar) { object.Serialize(ar); });
+}
+
+void Load(CObject& object, const Bytes& bytes)
+{
+    LoadBytes(bytes, [&](CArchive& ar) { object.Serialize(ar); });
+}
+
+// Joins byte runs: Concat({{0x03, 0x00}, Repeat('x', 3)}).
+Bytes Concat(std::initializer_list<Bytes> runs)
+{
+    Bytes all;
+    for (const Bytes& run : runs)
+        all.insert(all.end(), run.begin(), run.end());
+    return all;
+}
+
+Bytes Repeat(BYTE by, size_t n)
+{
+    return Bytes(n, by);
+}
+
+Bytes Text(const char* psz)
+{
+    return Bytes(psz, psz + strlen(psz));
+}
+
+// A small serial class for the object arrays.
+class CSerialPoint : public CObject
+{
+    DECLARE_SERIAL(CSerialPoint)
+public:
+    explicit CSerialPoint(LONG x = 0) : m_x(x) {}
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring())
+            ar << m_x;
+        else
+            ar >> m_x;
+    }
+    LONG m_x;
+};
+
+std::vector<CString> Strings(const CStringArray& a)
+{
+    std::vector<CString> v;
+    for (INT_PTR i = 0; i < a.GetSize(); i++)
+        v.push_back(a[i]);
+    return v;
+}
+
+std::vector<int> Ints(const CList<int, int>& list)
+{
+    std::vector<int> v;
+    for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
+        v.push_back(list.GetNext(pos));
+    return v;
+}
+
+// Loads bytes that must fail, and returns the archive's cause (-1 for any other failure).
+int LoadFailure(CObject& object, const Bytes& bytes)
+{
+    try
+    {
+        Load(object, bytes);
+    }
+    catch (CArchiveException* e)
+    {
+        int cause = e->m_cause;
+        e->Delete();
+        return cause;
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        return -1;
+    }
+    return CArchiveException::none;
+}
+
+// Every proper prefix of a good archive fails at its end, and the collection is untouched.
+template<class COLLECTION, class SNAPSHOT>
+void ExpectPrefixesFail(const Bytes& good, COLLECTION& target, SNAPSHOT snapshot)
+{
+    auto before = snapshot(target);
+    for (size_t n = 0; n < good.size(); n++)
+    {
+        Bytes prefix(good.begin(), good.begin() + n);
+        ASSERT_EQ(CArchiveException::endOfFile, LoadFailure(target, prefix)) << n << " bytes";
+        ASSERT_EQ(before, snapshot(target)) << n << " bytes";
+    }
+}
+} // namespace
+
+IMPLEMENT_SERIAL(CSerialPoint, CObject, 1)
+
+TEST(CollectionSerialize, StringArrayWritesTheCountThenEachString)
+{
+    CStringArray a;
+    a.Add("a");
+    a.Add("");
+    a.Add(CString('x', 300));
+    Bytes expected = Concat({{0x03, 0x00}, {0x01, 'a'}, {0x00}, {0xFF, 0x2C, 0x01}, Repeat('x', 300)});
+    EXPECT_EQ(expected, Store(a));
+
+    CStringArray b;
+    b.Add("old contents are replaced");
+    Load(b, expected);
+    EXPECT_EQ(Strings(a), Strings(b));
+
+    CStringArray empty;
+    EXPECT_EQ(Concat({{0x00, 0x00}}), Store(empty));
+    Load(b, Store(empty));
+    EXPECT_TRUE(b.IsEmpty());
+
+    b.Add("kept");
+    ExpectPrefixesFail(expected, b, Strings);
+}
+
+TEST(CollectionSerialize, LargeCountsEscapeToADword)
+{
+    CDWordArray a;
+    a.SetSize(0x10000);
+    for (INT_PTR i = 0; i < a.GetSize(); i++)
+        a[i] = (DWORD)(i * 0x01010101u);
+    Bytes bytes = Store(a);
+    ASSERT_EQ(6u + 4u * 0x10000, bytes.size());
+    EXPECT_EQ(Concat({{0xFF, 0xFF, 0x00, 0x00, 0x01, 0x00}, {0x00, 0x00, 0x00, 0x00}, {0x01, 0x01, 0x01, 0x01}}),
+              Bytes(bytes.begin(), bytes.begin() + 14));
+    EXPECT_EQ(Concat({{0xFF, 0xFE, 0xFF, 0xFF}}), Bytes(bytes.end() - 4, bytes.end())); // 0xFFFF * 0x01010101
+
+    CDWordArray b;
+    Load(b, bytes);
+    ASSERT_EQ(a.GetSize(), b.GetSize());
+    EXPECT_EQ(0, memcmp(a.GetData(), b.GetData(), 4 * 0x10000));
+}
+
+TEST(CollectionSerialize, ListsWriteEachElementAndAppendWhatTheyRead)
+{
+    CList<int, int> list;
+    list.AddTail(1);
+    list.AddTail(-2);
+    Bytes bytes = Store(list);
+    EXPECT_EQ(Concat({{0x02, 0x00}, {0x01, 0x00, 0x00, 0x00}, {0xFE, 0xFF, 0xFF, 0xFF}}), bytes);
+    Load(list, bytes);
+    EXPECT_EQ((std::vector<int>{1, -2, 1, -2}), Ints(list));
+    ExpectPrefixesFail(bytes, list, Ints);
+
+    CStringList names;
+    names.AddTail("one");
+    names.AddTail("two");
+    CStringList copy;
+    Load(copy, Store(names));
+    ASSERT_EQ(2, copy.GetCount());
+    EXPECT_STREQ("one", copy.GetHead());
+    EXPECT_STREQ("two", copy.GetTail());
+    EXPECT_EQ(Concat({{0x02, 0x00}, {0x03}, Text("one"), {0x03}, Text("two")}), Store(copy));
+}
+
+TEST(CollectionSerialize, MapsWriteKeysAndValuesInIterationOrder)
+{
+    CMap<CString, LPCTSTR, int, int> m;
+    m["one"] = 1;
+    m["two"] = 2;
+    m["three"] = 3;
+    std::vector<Bytes> runs = {{0x03, 0x00}};
+    for (POSITION pos = m.GetStartPosition(); pos != NULL;)
+    {
+        CString key;
+        int value;
+        m.GetNextAssoc(pos, key, value);
+        runs.push_back(Concat({{(BYTE)key.GetLength()}, Text(key), {(BYTE)value, 0x00, 0x00, 0x00}}));
+    }
+    Bytes expected;
+    for (const auto& run : runs)
+        expected.insert(expected.end(), run.begin(), run.end());
+    Bytes bytes = Store(m);
+    EXPECT_EQ(expected, bytes);
+
+    CMap<CString, LPCTSTR, int, int> other;
+    other["two"] = 20;
+    other["four"] = 4;
+    Load(other, bytes);
+    EXPECT_EQ(4, other.GetCount());
+    int value = 0;
+    EXPECT_TRUE(other.Lookup("two", value));
+    EXPECT_EQ(2, value);
+    EXPECT_TRUE(other.Lookup("four", value));
+    EXPECT_EQ(4, value);
+
+    auto snapshot = [](const CMap<CString, LPCTSTR, int, int>& map) {
+        std::vector<std::pair<CString, int>> v;
+        for (POSITION pos = map.GetStartPosition(); pos != NULL;)
+        {
+            CString key;
+            int n;
+            map.GetNextAssoc(pos, key, n);
+            v.emplace_back(key, n);
+        }
+        return v;
+    };
+    other["two"] = 22;
+    ExpectPrefixesFail(bytes, other, snapshot);
+}
+
+TEST(CollectionSerialize, ObjectArraysStoreObjectsOnceAndReferToThemAfterwards)
+{
+    CSerialPoint a(5), b(-1);
+    CObArray objects;
+    objects.Add(&a);
+    objects.Add(&b);
+    objects.Add(&a);
+    objects.Add(NULL);
+    // Indexes: the class is 1, a is 2, b is 3.
+    Bytes expected = Concat({{0x04, 0x00},
+                                        {0xFF, 0xFF, 0x01, 0x00, 0x0C, 0x00}, Text("CSerialPoint"), {0x05, 0x00, 0x00, 0x00},
+                                        {0x01, 0x80}, {0xFF, 0xFF, 0xFF, 0xFF},
+                                        {0x02, 0x00},
+                                        {0x00, 0x00}});
+    Bytes bytes = Store(objects);
+    EXPECT_EQ(expected, bytes);
+
+    CObArray loaded;
+    Load(loaded, bytes);
+    ASSERT_EQ(4, loaded.GetSize());
+    ASSERT_TRUE(loaded[0]->IsKindOf(RUNTIME_CLASS(CSerialPoint)));
+    EXPECT_EQ(5, static_cast<CSerialPoint*>(loaded[0])->m_x);
+    EXPECT_EQ(-1, static_cast<CSerialPoint*>(loaded[1])->m_x);
+    EXPECT_EQ(loaded[0], loaded[2]);
+    EXPECT_EQ(NULL, loaded[3]);
+    delete loaded[0];
+    delete loaded[1];
+
+    // Cut short, the array keeps the objects read so far for its owner to delete.
+    for (size_t n = 0; n < bytes.size(); n++)
+    {
+        CObArray partial;
+        partial.Add(&a);
+        EXPECT_EQ(CArchiveException::endOfFile, LoadFailure(partial, Bytes(bytes.begin(), bytes.begin() + n)));
+        // Below 6 bytes the count itself is refused; objects end at 24, 30 and 32 bytes.
+        INT_PTR nExpected = n < 6 ? 1 : n < 24 ? 0 : n < 30 ? 1 : n < 32 ? 2 : 3;
+        ASSERT_EQ(nExpected, partial.GetSize()) << n;
+        if (n < 6)
+            continue;
+        for (INT_PTR i = 0; i < partial.GetSize() && i < 2; i++)
+            delete partial[i];
+    }
+}
+
+TEST(CollectionSerialize, PointerCollectionsStoreNothing)
+{
+    int n = 0;
+    CPtrArray pointers;
+    pointers.Add(&n);
+    CPtrList list;
+    list.AddTail(&n);
+    CUIntArray uints;
+    uints.Add(7);
+    EXPECT_TRUE(Store(pointers).empty());
+    EXPECT_TRUE(Store(list).empty());
+    EXPECT_TRUE(Store(uints).empty());
+}
+
+TEST(CollectionSerialize, TypesWithoutAnArchiveFormAreRefused)
+{
+    struct CHandleLike
+    {
+        CString name; // neither plain bytes nor a framework object
+    };
+    CArray<CHandleLike> a;
+    a.SetSize(1);
+    try
+    {
+        Store(a);
+        ADD_FAILURE() << "stored";
+    }
+    catch (CArchiveException* e)
+    {
+        EXPECT_EQ(CArchiveException::genericException, e->m_cause);
+        e->Delete();
+    }
+}
+
+TEST(CollectionSerialize, CountsBeyondTheDataFailBeforeAllocating)
+{
+    // Claimed counts far beyond the bytes that follow.
+    std::vector<Bytes> hostile = {
+        Concat({{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, {0x01, 0x02, 0x03}}),
+        Concat({{0xFF, 0xFF, 0x00, 0x00, 0x00, 0x40}, Repeat(0, 64)}),
+        Concat({{0xFE, 0xFF}, Repeat(1, 100)}),
+    };
+    for (const Bytes& bytes : hostile)
+    {
+        CStringArray strings;
+        strings.Add("kept");
+        EXPECT_NE(CArchiveException::none, LoadFailure(strings, bytes));
+        EXPECT_EQ(1, strings.GetSize());
+        CDWordArray dwords;
+        EXPECT_NE(CArchiveException::none, LoadFailure(dwords, bytes));
+        EXPECT_TRUE(dwords.IsEmpty());
+        CList<double, double> doubles;
+        EXPECT_NE(CArchiveException::none, LoadFailure(doubles, bytes));
+        EXPECT_TRUE(doubles.IsEmpty());
+        CMap<int, int, CString, LPCTSTR> map;
+        EXPECT_NE(CArchiveException::none, LoadFailure(map, bytes));
+        EXPECT_TRUE(map.IsEmpty());
+        CObArray objects;
+        EXPECT_NE(CArchiveException::none, LoadFailure(objects, bytes));
+        EXPECT_TRUE(objects.IsEmpty());
+    }
+}
+
+TEST(CollectionSerialize, MutatedArchivesFailCleanly)
+{
+    CStringArray strings;
+    for (int i = 0; i < 20; i++)
+        strings.Add(CString('a' + i % 26, i * 7));
+    CMap<CString, LPCTSTR, CString, LPCTSTR> map;
+    for (int i = 0; i < 20; i++)
+        map[CString('k', i + 1)] = CString('v', i);
+    CList<LONG, LONG> longs;
+    for (LONG i = 0; i < 20; i++)
+        longs.AddTail(i * 1000);
+    std::vector<std::pair<Bytes, std::function<CObject*()>>> cases = {
+        {Store(strings), [] { return new CStringArray; }},
+        {Store(map), [] { return new CMap<CString, LPCTSTR, CString, LPCTSTR>; }},
+        {Store(longs), [] { return new CList<LONG, LONG>; }},
+    };
+    TestRandom random(2024);
+    for (const auto& c : cases)
+    {
+        for (int round = 0; round < 2000; round++)
+        {
+            Bytes bytes = c.first;
+            int nChanges = 1 + (int)random.Below(4);
+            for (int k = 0; k < nChanges; k++)
+            {
+                size_t at = random.Below((uint32_t)bytes.size());
+                switch (random.Below(3))
+                {
+                case 0: bytes[at] = (BYTE)random.Below(256); break;
+                case 1: bytes[at] = 0xFF; break;
+                default: bytes.resize(at); break;
+                }
+                if (bytes.empty())
+                    break;
+            }
+            CObject* pTarget = c.second();
+            int cause = LoadFailure(*pTarget, bytes);
+            EXPECT_TRUE(cause == CArchiveException::none || cause == CArchiveException::endOfFile
+                        || cause == -1)
+                << cause;
+            delete pTarget;
+        }
+    }
+}

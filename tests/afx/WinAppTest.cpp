@@ -1,0 +1,195 @@
+// The application object: start-up through AfxWinMain, and the profile where the framework
+// keeps it (registry under the application's key, or the .ini file).
+#include <afxwin.h>
+#include <gtest/gtest.h>
+
+#include <shlwapi.h>
+
+namespace {
+
+const char* const testCompany = "KwUi Tests (afx)";
+
+class CTestApp : public CWinApp
+{
+public:
+    explicit CTestApp(LPCTSTR lpszAppName = NULL) : CWinApp(lpszAppName) {}
+    std::vector<std::string> m_calls;
+    CWnd m_wndMain;
+
+    BOOL InitInstance() override
+    {
+        m_calls.push_back("InitInstance");
+        if (!m_wndMain.CreateEx(0, AfxRegisterWndClass(0), "main", WS_POPUP, CRect(0, 0, 100, 100), NULL, 0))
+            return FALSE;
+        m_pMainWnd = &m_wndMain;
+        m_wndMain.PostMessage(WM_CLOSE);
+        return TRUE;
+    }
+    int ExitInstance() override
+    {
+        m_calls.push_back("ExitInstance");
+        return CWinApp::ExitInstance() + 40;
+    }
+};
+
+TEST(WinApp, AfxWinMainRunsTheApplicationUntilItsMainWindowCloses)
+{
+    CTestApp app;
+    ASSERT_EQ(&app, AfxGetApp());
+    ASSERT_EQ(&app, AfxGetThread());
+    int nResult = AfxWinMain(::GetModuleHandleA(NULL), NULL, (LPSTR) "-x", SW_SHOW);
+    EXPECT_EQ(40, nResult);
+    EXPECT_EQ((std::vector<std::string>{"InitInstance", "ExitInstance"}), app.m_calls);
+    EXPECT_EQ(NULL, app.m_pMainWnd);
+    EXPECT_EQ(NULL, AfxGetMainWnd());
+    EXPECT_STREQ("-x", app.m_lpCmdLine);
+    EXPECT_EQ(SW_SHOW, app.m_nCmdShow);
+    EXPECT_EQ(::GetModuleHandleA(NULL), app.m_hInstance);
+    EXPECT_STREQ("afx_tests", app.m_pszExeName);
+    EXPECT_STREQ("afx_tests", app.m_pszAppName); // no title in the string table
+    EXPECT_STREQ("afx_tests.INI", app.m_pszProfileName);
+    EXPECT_EQ(NULL, app.m_pszRegistryKey);
+}
+
+class Profile : public ::testing::Test
+{
+protected:
+    CWinApp m_app{"KwProfileApp"};
+    CString m_strSectionKey;
+
+    void SetUp() override
+    {
+        m_app.SetRegistryKey(testCompany);
+        m_strSectionKey.Format("Software\\%s\\KwProfileApp\\Section", testCompany);
+    }
+    void TearDown() override
+    {
+        CString strCompany;
+        strCompany.Format("Software\\%s", testCompany);
+        ::SHDeleteKeyA(HKEY_CURRENT_USER, strCompany);
+    }
+    // The value as stored, read without the framework.
+    bool Read(LPCTSTR lpszEntry, DWORD* pdwType, BYTE* pData, DWORD* pcbData)
+    {
+        HKEY hKey;
+        if (::RegOpenKeyExA(HKEY_CURRENT_USER, m_strSectionKey, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+            return false;
+        LONG lResult = ::RegQueryValueExA(hKey, lpszEntry, NULL, pdwType, pData, pcbData);
+        ::RegCloseKey(hKey);
+        return lResult == ERROR_SUCCESS;
+    }
+    void WriteRaw(LPCTSTR lpszEntry, DWORD dwType, const void* pData, DWORD cbData)
+    {
+        HKEY hKey;
+        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, m_strSectionKey, 0, NULL, 0, KEY_WRITE, NULL, &hKey, NULL));
+        ::RegSetValueExA(hKey, lpszEntry, 0, dwType, (const BYTE*)pData, cbData);
+        ::RegCloseKey(hKey);
+    }
+};
+
+TEST_F(Profile, ValuesLiveUnderSoftwareCompanyApplicationSection)
+{
+    EXPECT_STREQ(testCompany, m_app.m_pszRegistryKey);
+    EXPECT_STREQ("KwProfileApp", m_app.m_pszProfileName);
+
+    ASSERT_TRUE(m_app.WriteProfileInt("Section", "Width", -120));
+    ASSERT_TRUE(m_app.WriteProfileString("Section", "Name", "left pane"));
+    BYTE bytes[] = {0x00, 0x12, 0xAF, 0xFF};
+    ASSERT_TRUE(m_app.WriteProfileBinary("Section", "Blob", bytes, sizeof(bytes)));
+
+    DWORD dwType = 0, dwValue = 0, cb = sizeof(dwValue);
+    ASSERT_TRUE(Read("Width", &dwType, (BYTE*)&dwValue, &cb));
+    EXPECT_EQ((DWORD)REG_DWORD, dwType);
+    EXPECT_EQ((DWORD)-120, dwValue);
+    char szText[32] = "";
+    cb = sizeof(szText);
+    ASSERT_TRUE(Read("Name", &dwType, (BYTE*)szText, &cb));
+    EXPECT_EQ((DWORD)REG_SZ, dwType);
+    EXPECT_STREQ("left pane", szText);
+    BYTE stored[8] = {};
+    cb = sizeof(stored);
+    ASSERT_TRUE(Read("Blob", &dwType, stored, &cb));
+    EXPECT_EQ((DWORD)REG_BINARY, dwType);
+    ASSERT_EQ(sizeof(bytes), cb);
+    EXPECT_EQ(0, memcmp(bytes, stored, cb));
+
+    EXPECT_EQ((UINT)-120, m_app.GetProfileInt("Section", "Width", 5));
+    EXPECT_STREQ("left pane", m_app.GetProfileString("Section", "Name"));
+    LPBYTE pData = NULL;
+    UINT nBytes = 0;
+    ASSERT_TRUE(m_app.GetProfileBinary("Section", "Blob", &pData, &nBytes));
+    ASSERT_EQ(sizeof(bytes), nBytes);
+    EXPECT_EQ(0, memcmp(bytes, pData, nBytes));
+    delete[] pData;
+}
+
+TEST_F(Profile, MissingAndMistypedValuesReadAsTheDefault)
+{
+    EXPECT_EQ(5u, m_app.GetProfileInt("Section", "Absent", 5));
+    EXPECT_STREQ("dflt", m_app.GetProfileString("Section", "Absent", "dflt"));
+    EXPECT_STREQ("", m_app.GetProfileString("Section", "Absent"));
+    WriteRaw("Text", REG_SZ, "12", 3);
+    WORD wShort = 7;
+    WriteRaw("Short", REG_BINARY, &wShort, sizeof(wShort));
+    DWORD dwNumber = 3;
+    WriteRaw("Number", REG_DWORD, &dwNumber, sizeof(dwNumber));
+    WriteRaw("Unterminated", REG_SZ, "abc", 3); // stored without its zero
+    EXPECT_EQ(5u, m_app.GetProfileInt("Section", "Text", 5));
+    EXPECT_EQ(5u, m_app.GetProfileInt("Section", "Short", 5));
+    EXPECT_STREQ("dflt", m_app.GetProfileString("Section", "Number", "dflt"));
+    EXPECT_STREQ("abc", m_app.GetProfileString("Section", "Unterminated"));
+    LPBYTE pData = (LPBYTE)1;
+    UINT nBytes = 9;
+    EXPECT_FALSE(m_app.GetProfileBinary("Section", "Number", &pData, &nBytes));
+    EXPECT_EQ(NULL, pData);
+    EXPECT_EQ(0u, nBytes);
+}
+
+TEST_F(Profile, NullEntriesAndValuesDelete)
+{
+    ASSERT_TRUE(m_app.WriteProfileString("Section", "A", "1"));
+    ASSERT_TRUE(m_app.WriteProfileString("Section", "B", "2"));
+    ASSERT_TRUE(m_app.WriteProfileString("Section", "A", NULL));
+    EXPECT_STREQ("gone", m_app.GetProfileString("Section", "A", "gone"));
+    EXPECT_STREQ("2", m_app.GetProfileString("Section", "B"));
+    ASSERT_TRUE(m_app.WriteProfileString("Section", NULL, NULL));
+    HKEY hKey;
+    EXPECT_NE(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, m_strSectionKey, 0, KEY_READ, &hKey));
+}
+
+TEST(ProfileFile, WithoutRegistryKeyTheIniFileHoldsThemWithBinaryAsLetters)
+{
+    char szTemp[MAX_PATH], szIni[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, szTemp);
+    ::GetTempFileNameA(szTemp, "kwi", 0, szIni);
+    CWinApp app("KwIniApp");
+    app.m_pszProfileName = _strdup(szIni);
+
+    ASSERT_TRUE(app.WriteProfileInt("Frame", "Left", -3));
+    ASSERT_TRUE(app.WriteProfileString("Frame", "Title", "main"));
+    BYTE bytes[] = {0x12, 0xAF};
+    ASSERT_TRUE(app.WriteProfileBinary("Frame", "Blob", bytes, sizeof(bytes)));
+    char szValue[32] = "";
+    ::GetPrivateProfileStringA("Frame", "Left", "", szValue, sizeof(szValue), szIni);
+    EXPECT_STREQ("-3", szValue);
+    ::GetPrivateProfileStringA("Frame", "Blob", "", szValue, sizeof(szValue), szIni);
+    EXPECT_STREQ("CBPK", szValue); // low nibble first, 'A' + nibble
+
+    EXPECT_EQ((UINT)-3, app.GetProfileInt("Frame", "Left", 0));
+    EXPECT_STREQ("main", app.GetProfileString("Frame", "Title"));
+    LPBYTE pData = NULL;
+    UINT nBytes = 0;
+    ASSERT_TRUE(app.GetProfileBinary("Frame", "Blob", &pData, &nBytes));
+    ASSERT_EQ(2u, nBytes);
+    EXPECT_EQ(0x12, pData[0]);
+    EXPECT_EQ(0xAF, pData[1]);
+    delete[] pData;
+    // Text that WriteProfileBinary could not have written is refused.
+    ::WritePrivateProfileStringA("Frame", "Bad", "CBZ!", szIni);
+    EXPECT_FALSE(app.GetProfileBinary("Frame", "Bad", &pData, &nBytes));
+    ::WritePrivateProfileStringA("Frame", "Odd", "CBP", szIni);
+    EXPECT_FALSE(app.GetProfileBinary("Frame", "Odd", &pData, &nBytes));
+    ::DeleteFileA(szIni);
+}
+
+} // namespace

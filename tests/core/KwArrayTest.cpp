@@ -1,0 +1,137 @@
+// Tests of CKwArray and CKwList: copies of nested arrays are deep, moves hand storage over, and
+// the list keeps the framework list's behaviour under the toolkit's name.
+#include <gtest/gtest.h>
+
+#include "core/KwArray.h"
+#include "core/KwList.h"
+#include "support/ArchiveBytes.h"
+#include "support/AfxExceptionCatch.h"
+
+namespace
+{
+typedef CKwArray<CString> CRow;
+typedef CKwArray<CRow> CTable;
+
+CTable MakeTable(int nRows, int nCols)
+{
+    CTable table;
+    for (int r = 0; r < nRows; r++)
+    {
+        CRow row;
+        for (int c = 0; c < nCols; c++)
+        {
+            CString cell;
+            cell.Format("%d,%d", r, c);
+            row.Add(cell);
+        }
+        table.Add(row);
+    }
+    return table;
+}
+} // namespace
+
+TEST(KwArray, CopiesOfNestedArraysAreDeep)
+{
+    CTable table = MakeTable(3, 4);
+    CTable copy(table);
+    copy[1][2] = "changed";
+    copy[0].RemoveAt(0);
+    copy[2].Add("extra");
+    EXPECT_STREQ("1,2", table[1][2]);
+    EXPECT_EQ(4, table[0].GetSize());
+    EXPECT_EQ(4, table[2].GetSize());
+    EXPECT_STREQ("changed", copy[1][2]);
+
+    CTable assigned;
+    assigned.Add(CRow());
+    assigned = table;
+    ASSERT_EQ(3, assigned.GetSize());
+    assigned[0][0].MakeUpper(); // copy on write: the original cell keeps its text
+    assigned[0][0] += "!";
+    EXPECT_STREQ("0,0", table[0][0]);
+    EXPECT_STREQ("0,0!", assigned[0][0]);
+
+    assigned = assigned;
+    EXPECT_EQ(3, assigned.GetSize());
+    EXPECT_STREQ("2,3", assigned[2][3]);
+
+    // Three levels.
+    CKwArray<CTable> cube;
+    cube.Add(table);
+    cube.Add(copy);
+    CKwArray<CTable> cube2 = cube;
+    cube2[0][0][0] = "x";
+    EXPECT_STREQ("0,0", cube[0][0][0]);
+    EXPECT_STREQ("changed", cube2[1][1][2]);
+}
+
+TEST(KwArray, OuterArraysKeepInnerContentsThroughGrowthAndEditing)
+{
+    CTable table;
+    for (int r = 0; r < 200; r++) // many reallocations of the outer array
+    {
+        CRow row;
+        row.Add(CString('a' + r % 26, r % 7 + 1));
+        table.Add(row);
+    }
+    table.InsertAt(0, table[199], 2);
+    table.RemoveAt(5, 10);
+    table.Append(table);
+    ASSERT_EQ(2 * 192, table.GetSize());
+    EXPECT_STREQ("rrrr", table[0][0]); // row 199
+    EXPECT_STREQ("rrrr", table[1][0]);
+    EXPECT_STREQ("a", table[2][0]);
+    EXPECT_STREQ("ccc", table[4][0]);
+    EXPECT_STREQ("nnnnnnn", table[5][0]); // rows 3 to 12 are gone
+    EXPECT_STREQ("rrrr", table[192][0]);
+    EXPECT_STREQ(table[191][0], table[2 * 192 - 1][0]);
+
+    CTable moved(std::move(table));
+    EXPECT_TRUE(table.IsEmpty());
+    EXPECT_EQ(384, moved.GetSize());
+    table = std::move(moved);
+    EXPECT_EQ(384, table.GetSize());
+    EXPECT_TRUE(moved.IsEmpty());
+}
+
+TEST(KwList, IsTheFrameworkListUnderTheToolkitsName)
+{
+    CKwList<UINT, UINT> lines(2);
+    for (UINT n : {4u, 8u, 15u})
+        lines.AddTail(n);
+    lines.AddHead(1u);
+    UINT expected[] = {1, 4, 8, 15};
+    int i = 0;
+    for (POSITION pos = lines.GetHeadPosition(); pos != NULL; i++)
+        EXPECT_EQ(expected[i], lines.GetNext(pos));
+    EXPECT_EQ(4, i);
+    lines.RemoveAt(lines.Find(8u));
+    EXPECT_EQ(3, lines.GetCount());
+    CList<UINT, UINT>* base = &lines;
+    EXPECT_EQ(15u, base->GetTail());
+}
+
+TEST(KwArray, NestedArraysSerialiseAsNestedCounts)
+{
+    CTable table;
+    CRow row;
+    row.Add("a");
+    row.Add("bc");
+    table.Add(row);
+    table.Add(CRow());
+    Bytes bytes = StoreBytes([&](CArchive& ar) { table.Serialize(ar); });
+    EXPECT_EQ((Bytes{0x02, 0x00, 0x02, 0x00, 0x01, 'a', 0x02, 'b', 'c', 0x00, 0x00}), bytes);
+
+    CTable loaded = MakeTable(1, 1);
+    LoadBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
+    ASSERT_EQ(2, loaded.GetSize());
+    ASSERT_EQ(2, loaded[0].GetSize());
+    EXPECT_STREQ("bc", loaded[0][1]);
+    EXPECT_TRUE(loaded[1].IsEmpty());
+
+    // A failure inside an inner array leaves the outer one as it was.
+    bytes.pop_back();
+    EXPECT_TRUE(ThrowsAfx<CArchiveException>([&] { LoadBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar); }); }));
+    ASSERT_EQ(2, loaded.GetSize());
+    EXPECT_STREQ("a", loaded[0][0]);
+}

@@ -1,0 +1,193 @@
+// MessageRecorder.cpp: a window subclass that logs, a queue hook that tells posted from sent
+// messages, the comparison with an expected table, and the bounded message pump.
+#include "MessageRecorder.h"
+
+#ifdef _WIN32
+#include <cstdio>
+
+// One recorder per thread at a time: the window procedure and hook find it here.
+static thread_local MessageRecorder* currentRecorder = NULL;
+static const char* const recorderProp = "KwMessageRecorder";
+
+MessageRecorder::MessageRecorder() : m_bPaints(false), m_hHook(NULL), m_msgRetrieved(), m_bRetrieved(false)
+{
+    currentRecorder = this;
+    m_hHook = ::SetWindowsHookExA(WH_GETMESSAGE, &GetMessageHook, NULL, ::GetCurrentThreadId());
+}
+
+MessageRecorder::~MessageRecorder()
+{
+    while (!m_watched.empty())
+        Unwatch(m_watched.back().hWnd);
+    if (m_hHook != NULL)
+        ::UnhookWindowsHookEx(m_hHook);
+    if (currentRecorder == this)
+        currentRecorder = NULL;
+}
+
+void MessageRecorder::Watch(HWND hWnd, const char* who)
+{
+    Watched watched = {hWnd, who, NULL};
+    watched.pfnOld = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)&WatchProc);
+    m_watched.push_back(watched);
+}
+
+void MessageRecorder::Unwatch(HWND hWnd)
+{
+    for (size_t i = 0; i < m_watched.size(); i++)
+    {
+        if (m_watched[i].hWnd != hWnd)
+            continue;
+        if (::IsWindow(hWnd) && (WNDPROC)::GetWindowLongPtrA(hWnd, GWLP_WNDPROC) == &WatchProc)
+            ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)m_watched[i].pfnOld);
+        m_watched.erase(m_watched.begin() + (ptrdiff_t)i);
+        return;
+    }
+}
+
+bool MessageRecorder::IsRecorded(UINT message) const
+{
+    if (message >= 0xC000 && message <= 0xFFFF)
+        return false; // registered messages vary between runs
+    if (message == WM_GETICON || m_ignored.count(message) != 0)
+        return false;
+    if (!m_bPaints && (message == WM_PAINT || message == WM_NCPAINT || message == WM_ERASEBKGND ||
+                          message == WM_SYNCPAINT || message == WM_PRINTCLIENT))
+        return false;
+    return true;
+}
+
+void MessageRecorder::Note(const char* who, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    m_log.push_back(Entry{who, message, msgNote, wParam, lParam});
+}
+
+LRESULT CALLBACK MessageRecorder::GetMessageHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    MessageRecorder* pThis = currentRecorder;
+    if (pThis != NULL && code == HC_ACTION && wParam == PM_REMOVE)
+    {
+        pThis->m_msgRetrieved = *(const MSG*)lParam;
+        pThis->m_bRetrieved = true;
+    }
+    return ::CallNextHookEx(NULL, code, wParam, lParam);
+}
+
+LRESULT CALLBACK MessageRecorder::WatchProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    MessageRecorder* pThis = currentRecorder;
+    WNDPROC pfnOld = ::DefWindowProcA;
+    const Watched* pWatched = NULL;
+    if (pThis != NULL)
+    {
+        for (const Watched& watched : pThis->m_watched)
+            if (watched.hWnd == hWnd)
+                pWatched = &watched;
+    }
+    if (pWatched == NULL)
+        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    pfnOld = pWatched->pfnOld;
+    if (pThis->IsRecorded(message))
+    {
+        // The message just taken from the queue arrives once, as posted.
+        const MSG& msg = pThis->m_msgRetrieved;
+        bool bPosted = pThis->m_bRetrieved && msg.hwnd == hWnd && msg.message == message && msg.wParam == wParam &&
+            msg.lParam == lParam;
+        if (bPosted)
+            pThis->m_bRetrieved = false;
+        pThis->m_log.push_back(Entry{pWatched->who, message, (UINT)(bPosted ? msgPosted : msgSent), wParam, lParam});
+    }
+    if (message == WM_NCDESTROY)
+    {
+        // The window is going: put its procedure back and forget it.
+        pThis->Unwatch(hWnd);
+    }
+    return ::CallWindowProcA(pfnOld, hWnd, message, wParam, lParam);
+}
+
+static std::string Describe(const char* who, UINT message, UINT flags, WPARAM wParam, LPARAM lParam)
+{
+    char sz[160];
+    snprintf(sz, sizeof(sz), "%-10s %-6s 0x%04x w=%llx l=%llx", who,
+        (flags & msgNote) ? "note" : (flags & msgPosted) ? "posted" : "sent", message, (unsigned long long)wParam,
+        (unsigned long long)lParam);
+    return sz;
+}
+
+::testing::AssertionResult MessageRecorder::Matches(const std::vector<ExpectedMsg>& expected) const
+{
+    size_t nActual = 0, nExpected = 0;
+    bool bMismatch = false;
+    while (nExpected < expected.size())
+    {
+        const ExpectedMsg& exp = expected[nExpected];
+        bool bMatch = nActual < m_log.size();
+        if (bMatch)
+        {
+            const Entry& act = m_log[nActual];
+            UINT nKind = msgSent | msgPosted | msgNote;
+            bMatch = act.who == exp.who && act.message == exp.message && (act.flags & nKind) == (exp.flags & nKind) &&
+                (!(exp.flags & msgWParam) || act.wParam == exp.wParam) &&
+                (!(exp.flags & msgLParam) || act.lParam == exp.lParam);
+        }
+        if (bMatch)
+        {
+            nActual++;
+            nExpected++;
+        }
+        else if (exp.flags & msgOptional)
+        {
+            nExpected++;
+        }
+        else
+        {
+            bMismatch = true;
+            break;
+        }
+    }
+    if (!bMismatch && nActual == m_log.size())
+        return ::testing::AssertionSuccess();
+
+    // Expected beside actual, aligned from the start, with the first mismatch marked.
+    std::string strReport = "message sequence differs at actual entry " + std::to_string(nActual) + ":\n";
+    size_t nRows = expected.size() > m_log.size() ? expected.size() : m_log.size();
+    for (size_t i = 0; i < nRows; i++)
+    {
+        std::string strExp = i < expected.size()
+            ? Describe(expected[i].who, expected[i].message, expected[i].flags, expected[i].wParam, expected[i].lParam) +
+                ((expected[i].flags & msgOptional) ? " (optional)" : "")
+            : "";
+        std::string strAct =
+            i < m_log.size() ? Describe(m_log[i].who.c_str(), m_log[i].message, m_log[i].flags, m_log[i].wParam, m_log[i].lParam)
+                             : "";
+        char szRow[400];
+        snprintf(szRow, sizeof(szRow), "%s%3u  %-60s | %s\n", i == nActual ? "=>" : "  ", (unsigned)i, strExp.c_str(),
+            strAct.c_str());
+        strReport += szRow;
+    }
+    return ::testing::AssertionFailure() << strReport;
+}
+
+BOOL PumpMessages(DWORD nMilliseconds)
+{
+    DWORD dwStart = ::GetTickCount();
+    for (;;)
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+            if (msg.message == WM_QUIT)
+            {
+                ::PostQuitMessage((int)msg.wParam);
+                return FALSE;
+            }
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        DWORD dwElapsed = ::GetTickCount() - dwStart;
+        if (dwElapsed >= nMilliseconds)
+            return TRUE;
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, nMilliseconds - dwElapsed, QS_ALLINPUT);
+    }
+}
+#endif
