@@ -1,0 +1,556 @@
+// CDialog.cpp: creating dialogs from templates, the modal loop, initialisation, data exchange
+// and dialog navigation.
+#include "CDialog.h"
+#include "CDataExchange.h"
+#include "CFont.h"
+#include "CUserException.h"
+#include "CWinApp.h"
+#include "afxresource.h"
+#include "afxstate.h"
+
+#include <cstring>
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_COMMAND(IDOK, &CDialog::OnOK)
+    ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+    ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
+    ON_MESSAGE(WM_SETFONT, &CDialog::HandleSetFont)
+END_MESSAGE_MAP()
+
+INT_PTR CALLBACK AfxDlgProc(HWND, UINT message, WPARAM, LPARAM)
+{
+    // WM_INITDIALOG normally goes through the message map; a window that is not ours yet still
+    // gets the default focus.
+    return message == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+void CDialog::CommonConstruct()
+{
+    m_nIDHelp = 0;
+    m_lpszTemplateName = NULL;
+    m_hDialogTemplate = NULL;
+    m_lpDialogTemplate = NULL;
+    m_lpDialogInit = NULL;
+    m_pParentWnd = NULL;
+    m_hWndTop = NULL;
+    m_nModalResult = -1;
+    m_bContinueModal = FALSE;
+    m_bInModalLoop = FALSE;
+}
+
+CDialog::CDialog()
+{
+    CommonConstruct();
+}
+
+CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
+{
+    CommonConstruct();
+    m_lpszTemplateName = lpszTemplateName;
+    m_pParentWnd = pParentWnd;
+    if (IS_INTRESOURCE(lpszTemplateName))
+        m_nIDHelp = LOWORD((DWORD_PTR)lpszTemplateName);
+}
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+{
+    CommonConstruct();
+    m_lpszTemplateName = MAKEINTRESOURCEA(nIDTemplate);
+    m_nIDHelp = nIDTemplate;
+    m_pParentWnd = pParentWnd;
+}
+
+CDialog::~CDialog()
+{
+    if (m_hWnd != NULL && ::IsWindow(m_hWnd))
+        DestroyWindow();
+}
+
+BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit)
+{
+    m_lpDialogTemplate = lpDialogTemplate;
+    m_lpszTemplateName = NULL;
+    m_hDialogTemplate = NULL;
+    m_lpDialogInit = lpDialogInit;
+    m_pParentWnd = pParentWnd;
+    return lpDialogTemplate != NULL;
+}
+
+BOOL CDialog::InitModalIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
+{
+    m_hDialogTemplate = hDialogTemplate;
+    m_lpszTemplateName = NULL;
+    m_lpDialogTemplate = NULL;
+    m_pParentWnd = pParentWnd;
+    return hDialogTemplate != NULL;
+}
+
+// Creation -------------------------------------------------------------------------------------
+
+// The template named lpszName in the module that has it; NULL when no module does.
+static LPCDLGTEMPLATE AfxLoadDialogTemplate(LPCTSTR lpszName, HINSTANCE* phInst)
+{
+    HINSTANCE hInst = AfxFindResourceHandle(lpszName, RT_DIALOG);
+    HRSRC hResource = ::FindResourceA(hInst, lpszName, RT_DIALOG);
+    if (hResource == NULL)
+        return NULL;
+    HGLOBAL hTemplate = ::LoadResource(hInst, hResource);
+    if (hTemplate == NULL)
+        return NULL;
+    *phInst = hInst;
+    return (LPCDLGTEMPLATE)::LockResource(hTemplate);
+}
+
+BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
+{
+    m_lpszTemplateName = lpszTemplateName;
+    if (IS_INTRESOURCE(lpszTemplateName) && m_nIDHelp == 0)
+        m_nIDHelp = LOWORD((DWORD_PTR)lpszTemplateName);
+    HINSTANCE hInst = AfxGetResourceHandle();
+    LPCDLGTEMPLATE lpTemplate = AfxLoadDialogTemplate(lpszTemplateName, &hInst);
+    if (lpTemplate == NULL)
+        return FALSE;
+    if (pParentWnd == NULL)
+        pParentWnd = AfxGetMainWnd();
+    m_lpDialogInit = NULL;
+    return CreateDlgIndirect(lpTemplate, pParentWnd, hInst);
+}
+
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
+{
+    return Create(MAKEINTRESOURCEA(nIDTemplate), pParentWnd);
+}
+
+BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit)
+{
+    if (lpDialogTemplate == NULL)
+        return FALSE;
+    if (pParentWnd == NULL)
+        pParentWnd = AfxGetMainWnd();
+    m_lpDialogInit = lpDialogInit;
+    return CreateDlgIndirect(lpDialogTemplate, pParentWnd, AfxGetResourceHandle());
+}
+
+BOOL CDialog::CreateIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
+{
+    if (hDialogTemplate == NULL)
+        return FALSE;
+    LPCDLGTEMPLATE lpTemplate = (LPCDLGTEMPLATE)::GlobalLock(hDialogTemplate);
+    BOOL bResult = CreateIndirect(lpTemplate, pParentWnd, NULL);
+    ::GlobalUnlock(hDialogTemplate);
+    return bResult;
+}
+
+BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst)
+{
+    if (m_hWnd != NULL)
+        return FALSE; // one window per object
+    if (hInst == NULL)
+        hInst = AfxGetResourceHandle();
+    m_nModalResult = -1;
+    m_bContinueModal = TRUE;
+    AfxHookWindowCreate(this);
+    HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), &AfxDlgProc, 0);
+    // Without a window the object is finished as if it had been destroyed (and may be gone).
+    if (!AfxUnhookWindowCreate())
+        PostNcDestroy();
+    if (hWnd == NULL)
+        return FALSE;
+    // EndDialog during OnInitDialog: the dialog never runs.
+    if (!m_bContinueModal)
+    {
+        ::DestroyWindow(hWnd);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Initialisation -------------------------------------------------------------------------------
+
+LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
+{
+    return OnInitDialog();
+}
+
+LRESULT CDialog::HandleSetFont(WPARAM wParam, LPARAM)
+{
+    OnSetFont(CFont::FromHandle((HFONT)wParam));
+    return Default();
+}
+
+void CDialog::OnSetFont(CFont*)
+{
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    BOOL bDlgInit = m_lpDialogInit != NULL ? ExecuteDlgInit(m_lpDialogInit, (DWORD)-1) : ExecuteDlgInit(m_lpszTemplateName);
+    if (!bDlgInit || !UpdateData(FALSE))
+    {
+        EndDialog(-1);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CDialog::ExecuteDlgInit(LPCTSTR lpszResourceName)
+{
+    if (lpszResourceName == NULL)
+        return ExecuteDlgInit(NULL, 0);
+    LPCTSTR lpszType = MAKEINTRESOURCEA(240); // RT_DLGINIT
+    HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, lpszType);
+    HRSRC hResource = ::FindResourceA(hInst, lpszResourceName, lpszType);
+    if (hResource == NULL)
+        return ExecuteDlgInit(NULL, 0);
+    HGLOBAL hData = ::LoadResource(hInst, hResource);
+    LPVOID lpData = hData != NULL ? ::LockResource(hData) : NULL;
+    return lpData != NULL && ExecuteDlgInit(lpData, ::SizeofResource(hInst, hResource));
+}
+
+// Entries: control id (WORD), message (WORD, the resource editor's 16-bit numbers), data length
+// (DWORD), then the data: a zero-terminated string to add. A zero id ends the list. A length
+// running past the resource, or a string without its terminator, fails the whole initialisation.
+BOOL CDialog::ExecuteDlgInit(LPVOID lpResource, DWORD dwSize)
+{
+    BOOL bSuccess = TRUE;
+    if (lpResource != NULL)
+    {
+        const BYTE* p = (const BYTE*)lpResource;
+        const BYTE* pEnd = dwSize == (DWORD)-1 ? NULL : p + dwSize;
+        auto fits = [&](size_t n) { return pEnd == NULL || (size_t)(pEnd - p) >= n; };
+        while (bSuccess && fits(sizeof(WORD)))
+        {
+            WORD nIDC;
+            memcpy(&nIDC, p, sizeof(WORD));
+            if (nIDC == 0)
+                break;
+            if (!fits(8))
+                return FALSE;
+            WORD nMsg;
+            DWORD dwLen;
+            memcpy(&nMsg, p + 2, sizeof(WORD));
+            memcpy(&dwLen, p + 4, sizeof(DWORD));
+            p += 8;
+            if (!fits(dwLen) || dwLen == 0 || p[dwLen - 1] != 0)
+                return FALSE;
+            UINT nMessage = nMsg == 0x0401 ? LB_ADDSTRING : nMsg == 0x0403 ? CB_ADDSTRING : 0;
+            if (nMessage != 0 && ::SendDlgItemMessageA(m_hWnd, nIDC, nMessage, 0, (LPARAM)p) < 0)
+                bSuccess = FALSE;
+            p += dwLen;
+        }
+    }
+    // The controls learn that their siblings are complete.
+    if (bSuccess)
+        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, FALSE, FALSE);
+    return bSuccess;
+}
+
+// Data exchange --------------------------------------------------------------------------------
+
+void CDialog::DoDataExchange(CDataExchange*)
+{
+}
+
+BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
+{
+    CDataExchange dx(this, bSaveAndValidate);
+    // The controls' notifications while their contents change are not the user's doing.
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    HWND hWndOldLockout = pState->m_hLockoutNotifyWindow;
+    pState->m_hLockoutNotifyWindow = m_hWnd;
+    BOOL bOK = FALSE;
+    try
+    {
+        DoDataExchange(&dx);
+        bOK = TRUE;
+    }
+    catch (CUserException* e)
+    {
+        e->Delete(); // the user has been told already
+    }
+    catch (CException* e)
+    {
+        char szMessage[256];
+        if (!e->GetErrorMessage(szMessage, sizeof(szMessage)))
+            lstrcpynA(szMessage, "An internal error occurred while exchanging dialog data.", sizeof(szMessage));
+        e->Delete();
+        pState->m_hLockoutNotifyWindow = hWndOldLockout;
+        AfxMessageBox(szMessage, MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    pState->m_hLockoutNotifyWindow = hWndOldLockout;
+    return bOK;
+}
+
+void CDialog::OnOK()
+{
+    if (!UpdateData(TRUE))
+        return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+// The modal run --------------------------------------------------------------------------------
+
+// The owner of a modal dialog: the given parent, else the main window; never a child window.
+// The top-level window above it is disabled too, unless it is the owner itself.
+HWND CDialog::PreModal()
+{
+    HWND hParent = m_pParentWnd->GetSafeHwnd();
+    HWND hWnd = hParent != NULL ? hParent : AfxGetMainWnd()->GetSafeHwnd();
+    while (hWnd != NULL && (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
+        hWnd = ::GetParent(hWnd);
+    HWND hWndTop = hWnd;
+    for (HWND hWndTemp = hWnd; hWndTemp != NULL; hWndTemp = ::GetParent(hWndTemp))
+        hWndTop = hWndTemp;
+    if (hParent == NULL && hWnd != NULL)
+        hWnd = ::GetLastActivePopup(hWnd);
+    m_hWndTop = NULL;
+    if (hWndTop != NULL && hWndTop != hWnd && ::IsWindowEnabled(hWndTop))
+    {
+        m_hWndTop = hWndTop;
+        ::EnableWindow(hWndTop, FALSE);
+    }
+    return hWnd;
+}
+
+void CDialog::PostModal()
+{
+    if (m_hWndTop != NULL && ::IsWindow(m_hWndTop))
+        ::EnableWindow(m_hWndTop, TRUE);
+    m_hWndTop = NULL;
+}
+
+int CDialog::DoModal()
+{
+    HINSTANCE hInst = AfxGetResourceHandle();
+    LPCDLGTEMPLATE lpTemplate = m_lpDialogTemplate;
+    HGLOBAL hLocked = NULL;
+    if (m_lpszTemplateName != NULL)
+        lpTemplate = AfxLoadDialogTemplate(m_lpszTemplateName, &hInst);
+    else if (m_hDialogTemplate != NULL)
+        lpTemplate = (LPCDLGTEMPLATE)::GlobalLock(hLocked = m_hDialogTemplate);
+    if (lpTemplate == NULL)
+        return -1;
+
+    HWND hWndParent = PreModal();
+    AfxUnhookWindowCreate();
+    BOOL bEnableParent = FALSE;
+    if (hWndParent != NULL && ::IsWindowEnabled(hWndParent))
+    {
+        ::EnableWindow(hWndParent, FALSE);
+        bEnableParent = TRUE;
+    }
+    try
+    {
+        if (CreateDlgIndirect(lpTemplate, CWnd::FromHandle(hWndParent), hInst))
+        {
+            if (m_bContinueModal)
+            {
+                DWORD dwFlags = MLF_SHOWONIDLE;
+                if (GetStyle() & DS_NOIDLEMSG)
+                    dwFlags |= MLF_NOIDLEMSG;
+                RunModalLoop(dwFlags);
+            }
+            // Hidden before the owner comes back, so that the owner is activated cleanly.
+            if (m_hWnd != NULL)
+                SetWindowPos(NULL, 0, 0, 0, 0,
+                    SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+        }
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        m_nModalResult = -1;
+    }
+    if (bEnableParent)
+        ::EnableWindow(hWndParent, TRUE);
+    if (hWndParent != NULL && ::GetActiveWindow() == m_hWnd)
+        ::SetActiveWindow(hWndParent);
+    DestroyWindow();
+    PostModal();
+    if (hLocked != NULL)
+        ::GlobalUnlock(hLocked);
+    return m_nModalResult;
+}
+
+BOOL CDialog::ContinueModal()
+{
+    return m_bContinueModal;
+}
+
+void CDialog::EndModalLoop(int nResult)
+{
+    m_nModalResult = nResult;
+    m_bContinueModal = FALSE;
+    // Wake the loop in case it waits for a message.
+    if (m_hWnd != NULL)
+        ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
+}
+
+void CDialog::EndDialog(int nResult)
+{
+    if (m_bInModalLoop || m_bContinueModal)
+        EndModalLoop(nResult);
+    ::EndDialog(m_hWnd, nResult);
+}
+
+int CDialog::RunModalLoop(DWORD dwFlags)
+{
+    BOOL bIdle = TRUE;
+    LONG lIdleCount = 0;
+    BOOL bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
+    HWND hWndParent = ::GetParent(m_hWnd);
+    m_bInModalLoop = TRUE;
+    m_bContinueModal = TRUE;
+    CWinThread* pThread = AfxGetThread();
+    MSG msgLocal = {};
+    MSG* pMsg = pThread != NULL ? &pThread->m_msgCur : &msgLocal;
+    HWND hWnd = m_hWnd;
+    for (;;)
+    {
+        while (bIdle && !::PeekMessageA(pMsg, NULL, 0, 0, PM_NOREMOVE))
+        {
+            if (bShowIdle)
+            {
+                ShowWindow(SW_SHOWNORMAL);
+                UpdateWindow();
+                bShowIdle = FALSE;
+            }
+            if (!(dwFlags & MLF_NOIDLEMSG) && hWndParent != NULL && lIdleCount == 0)
+                ::SendMessageA(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX, (LPARAM)hWnd);
+            if ((dwFlags & MLF_NOKICKIDLE) || !SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
+                bIdle = FALSE;
+        }
+        do
+        {
+            BOOL bGot;
+            if (pThread != NULL)
+                bGot = pThread->PumpMessage();
+            else if ((bGot = ::GetMessageA(pMsg, NULL, 0, 0) > 0))
+            {
+                // Without a thread object the dialog's own chain still sees every message.
+                if (pMsg->message == WM_KICKIDLE || !CWnd::WalkPreTranslateTree(hWnd, pMsg))
+                {
+                    ::TranslateMessage(pMsg);
+                    ::DispatchMessageA(pMsg);
+                }
+            }
+            if (!bGot)
+            {
+                // The outer loop must see the quit as well.
+                ::PostQuitMessage((int)pMsg->wParam);
+                m_bInModalLoop = FALSE;
+                m_bContinueModal = FALSE;
+                return -1;
+            }
+            if (bShowIdle && (pMsg->message == 0x0118 || pMsg->message == WM_SYSKEYDOWN))
+            {
+                ShowWindow(SW_SHOWNORMAL);
+                UpdateWindow();
+                bShowIdle = FALSE;
+            }
+            // A dialog destroyed behind the loop's back ends it as well.
+            if (!ContinueModal() || !::IsWindow(hWnd))
+            {
+                m_bInModalLoop = FALSE;
+                return m_nModalResult;
+            }
+            if (pThread == NULL || pThread->IsIdleMessage(pMsg))
+            {
+                bIdle = TRUE;
+                lIdleCount = 0;
+            }
+        } while (::PeekMessageA(pMsg, NULL, 0, 0, PM_NOREMOVE));
+    }
+}
+
+// Navigation -----------------------------------------------------------------------------------
+
+void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
+{
+    if (pWndCtrl != NULL && pWndCtrl->m_hWnd != NULL)
+        SendMessage(WM_NEXTDLGCTL, (WPARAM)pWndCtrl->m_hWnd, 1);
+}
+
+void CDialog::NextDlgCtrl() const
+{
+    SendMessage(WM_NEXTDLGCTL, 0, 0);
+}
+
+void CDialog::PrevDlgCtrl() const
+{
+    SendMessage(WM_NEXTDLGCTL, 1, 0);
+}
+
+void CDialog::SetDefID(UINT nID)
+{
+    SendMessage(DM_SETDEFID, nID, 0);
+}
+
+DWORD CDialog::GetDefID() const
+{
+    return (DWORD)SendMessage(DM_GETDEFID, 0, 0);
+}
+
+void CDialog::MapDialogRect(LPRECT lpRect) const
+{
+    ::MapDialogRect(m_hWnd, lpRect);
+}
+
+void CDialog::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton)
+{
+    ::CheckRadioButton(m_hWnd, nIDFirstButton, nIDLastButton, nIDCheckButton);
+}
+
+int CDialog::GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton)
+{
+    for (int nID = nIDFirstButton; nID <= nIDLastButton; nID++)
+    {
+        if (::IsDlgButtonChecked(m_hWnd, nID))
+            return nID;
+    }
+    return 0;
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* pMsg)
+{
+    if (CWnd::PreTranslateMessage(pMsg))
+        return TRUE;
+    // Escape in a multi-line edit is swallowed by the edit; the dialog still cancels, unless
+    // its Cancel button is disabled.
+    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_CANCEL) &&
+        (::GetWindowLongA(pMsg->hwnd, GWL_STYLE) & ES_MULTILINE))
+    {
+        char szClass[8];
+        if (::GetClassNameA(pMsg->hwnd, szClass, sizeof(szClass)) && lstrcmpiA(szClass, "Edit") == 0)
+        {
+            HWND hItem = ::GetDlgItem(m_hWnd, IDCANCEL);
+            if (hItem == NULL || ::IsWindowEnabled(hItem))
+            {
+                SendMessage(WM_COMMAND, IDCANCEL, 0);
+                return TRUE;
+            }
+        }
+    }
+    return PreTranslateInput(pMsg);
+}
+
+BOOL CDialog::PreTranslateInput(LPMSG lpMsg)
+{
+    if ((lpMsg->message < WM_KEYFIRST || lpMsg->message > WM_KEYLAST) &&
+        (lpMsg->message < WM_MOUSEFIRST || lpMsg->message > WM_MOUSELAST))
+        return FALSE;
+    return IsDialogMessage(lpMsg);
+}
+
+BOOL CDialog::IsDialogMessage(LPMSG lpMsg)
+{
+    return m_hWnd != NULL && ::IsDialogMessageA(m_hWnd, lpMsg);
+}
