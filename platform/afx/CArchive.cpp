@@ -58,16 +58,16 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
     }
     m_nBufSize = (UINT)nBufSize;
     m_bUserBuf = lpBuf != NULL;
-    m_lpBufStart = m_bUserBuf ? (BYTE*)lpBuf : (BYTE*)malloc(m_nBufSize);
-    if (m_lpBufStart == NULL)
+    m_lpBuffer = m_bUserBuf ? (BYTE*)lpBuf : (BYTE*)malloc(m_nBufSize);
+    if (m_lpBuffer == NULL)
         AfxThrowMemoryException();
-    m_lpBufCur = m_lpBufStart;
-    if (IsLoading()) {
-        m_lpBufMax = m_lpLoadMax = m_lpBufStart;
-        m_lpStoreMax = m_lpBufStart;
+    m_bDirectBuffer = pFile != NULL && (pFile->GetBufferPtr(CFile::bufferCheck) & CFile::bufferDirect);
+    if (m_bDirectBuffer || IsLoading()) {
+        Park();
     } else {
-        m_lpBufMax = m_lpStoreMax = m_lpBufStart + m_nBufSize;
-        m_lpLoadMax = m_lpBufStart;
+        m_lpBufStart = m_lpBufCur = m_lpBuffer;
+        m_lpBufMax = m_lpStoreMax = m_lpBuffer + m_nBufSize;
+        m_lpLoadMax = m_lpBuffer;
     }
 }
 
@@ -81,7 +81,7 @@ CArchive::~CArchive()
     }
     Abort();
     if (!m_bUserBuf)
-        free(m_lpBufStart);
+        free(m_lpBuffer);
     delete m_pMaps;
 }
 
@@ -90,14 +90,27 @@ void CArchive::Throw(int cause) const
     AfxThrowArchiveException(cause, m_strFileName);
 }
 
+void CArchive::Park()
+{
+    m_lpBufStart = m_lpBufCur = m_lpBufMax = m_lpStoreMax = m_lpLoadMax = m_lpBuffer;
+}
+
 void CArchive::Flush()
 {
     if (m_pFile == NULL)
         return;
     if (IsLoading()) {
+        // Give back what was read ahead, so that the file stands where the archive does.
         if (m_lpBufMax != m_lpBufCur)
             m_pFile->Seek(-(LONG)(m_lpBufMax - m_lpBufCur), CFile::current);
-        m_lpBufCur = m_lpBufMax;
+        if (m_bDirectBuffer)
+            Park();
+        else
+            m_lpBufCur = m_lpBufMax;
+    } else if (m_bDirectBuffer) {
+        UINT n = (UINT)(m_lpBufCur - m_lpBufStart);
+        Park();
+        m_pFile->GetBufferPtr(CFile::bufferCommit, n);
     } else {
         UINT n = (UINT)(m_lpBufCur - m_lpBufStart);
         m_lpBufCur = m_lpBufStart;
@@ -109,7 +122,6 @@ void CArchive::Flush()
 void CArchive::Close()
 {
     Flush();
-    m_pFile = NULL;
     Abort();
 }
 
@@ -117,7 +129,7 @@ void CArchive::Abort()
 {
     // Every later operation takes the slow path and is refused there.
     m_pFile = NULL;
-    m_lpBufCur = m_lpBufMax = m_lpStoreMax = m_lpLoadMax = m_lpBufStart;
+    Park();
 }
 
 void CArchive::MakeRoom(UINT nBytes)
@@ -127,6 +139,16 @@ void CArchive::MakeRoom(UINT nBytes)
     if (m_pFile == NULL)
         Throw(CArchiveException::genericException);
     Flush();
+    if (m_bDirectBuffer) {
+        void *pStart, *pMax;
+        UINT nGot = m_pFile->GetBufferPtr(CFile::bufferWrite, nBytes > m_nBufSize ? nBytes : m_nBufSize,
+                                         &pStart, &pMax);
+        // A memory file that cannot grow has no room left.
+        if (nGot < nBytes)
+            AfxThrowMemoryException();
+        m_lpBufStart = m_lpBufCur = (BYTE*)pStart;
+        m_lpBufMax = m_lpStoreMax = (BYTE*)pMax;
+    }
 }
 
 UINT CArchive::FillBufferUpTo(UINT nBytes)
@@ -138,6 +160,20 @@ UINT CArchive::FillBufferUpTo(UINT nBytes)
     UINT nHave = (UINT)(m_lpBufMax - m_lpBufCur);
     if (nHave >= nBytes)
         return nHave;
+    if (m_bDirectBuffer) {
+        // Claim everything left in the file, starting again from the first unread byte.
+        if (nHave != 0)
+            m_pFile->Seek(-(LONG)nHave, CFile::current);
+        void *pStart, *pMax;
+        nHave = m_pFile->GetBufferPtr(CFile::bufferRead, (UINT)-1, &pStart, &pMax);
+        if (nHave == 0) {
+            Park();
+        } else {
+            m_lpBufStart = m_lpBufCur = (BYTE*)pStart;
+            m_lpBufMax = m_lpLoadMax = (BYTE*)pMax;
+        }
+        return nHave;
+    }
     memmove(m_lpBufStart, m_lpBufCur, nHave);
     m_lpBufCur = m_lpBufStart;
     m_lpBufMax = m_lpBufStart + nHave;
@@ -198,7 +234,7 @@ UINT CArchive::Read(void* lpBuf, UINT nMax)
     p += n;
     nLeft -= n;
     // What the buffer could not hold comes straight from the file.
-    while (nLeft >= m_nBufSize) {
+    while (!m_bDirectBuffer && nLeft >= m_nBufSize) {
         UINT nRead = m_pFile->Read(p, nLeft);
         if (nRead == 0)
             return nMax - nLeft;
@@ -224,6 +260,12 @@ void CArchive::Write(const void* lpBuf, UINT nMax)
     const BYTE* p = (const BYTE*)lpBuf;
     UINT nRoom = (UINT)(m_lpBufMax - m_lpBufCur);
     if (nMax <= nRoom) {
+        memcpy(m_lpBufCur, p, nMax);
+        m_lpBufCur += nMax;
+        return;
+    }
+    if (m_bDirectBuffer) {
+        MakeRoom(nMax);
         memcpy(m_lpBufCur, p, nMax);
         m_lpBufCur += nMax;
         return;
@@ -510,18 +552,18 @@ void CArchive::SerializeClass(const CRuntimeClass* pClassRef)
         ReadClass(pClassRef, NULL, NULL);
 }
 
-CArchive& operator<<(CArchive& ar, const CString& string)
+CArchive& CArchive::PutLongString(const CString& string)
 {
     DWORD nLen = (DWORD)string.GetLength();
     if (nLen < 0xFF) {
-        ar << (BYTE)nLen;
+        *this << (BYTE)nLen;
     } else if (nLen < 0xFFFE) {
-        ar << (BYTE)0xFF << (WORD)nLen;
+        *this << (BYTE)0xFF << (WORD)nLen;
     } else {
-        ar << (BYTE)0xFF << (WORD)0xFFFF << nLen;
+        *this << (BYTE)0xFF << (WORD)0xFFFF << nLen;
     }
-    ar.Write((LPCSTR)string, nLen);
-    return ar;
+    Write((LPCSTR)string, nLen);
+    return *this;
 }
 
 namespace {
@@ -590,35 +632,32 @@ CString WideToAnsi(const std::vector<char>& bytes)
 
 } // namespace
 
-CArchive& operator>>(CArchive& ar, CString& string)
+CArchive& CArchive::GetLongString(CString& string)
 {
     bool bWide = false;
-    DWORD nLen = ReadStringLength(ar, bWide);
+    DWORD nLen = ReadStringLength(*this, bWide);
     if (bWide) {
         bool bAgain = false;
-        nLen = ReadStringLength(ar, bAgain);
+        nLen = ReadStringLength(*this, bAgain);
         if (bAgain)
-            ar.Throw(CArchiveException::genericException);
+            Throw(CArchiveException::genericException);
     }
     ULONGLONG nBytes = (ULONGLONG)nLen * (bWide ? 2 : 1);
-    ar.EnsureRemaining(nBytes);
+    EnsureRemaining(nBytes);
     if (nBytes > 0x7FFFFFFF)
         AfxThrowMemoryException();
     ULONGLONG nRemaining;
-    bool bKnown = nBytes <= (ULONGLONG)(ar.m_lpBufMax - ar.m_lpBufCur) || ar.GetBytesRemaining(nRemaining);
-
+    bool bKnown = GetBytesRemaining(nRemaining);
     if (!bWide && bKnown) {
-        // The common case: the bytes are there, read them straight into the string.
         CString result;
         LPSTR p = result.GetBufferSetLength((int)nLen);
-        if (ar.Read(p, nLen) != nLen)
-            ar.Throw(CArchiveException::endOfFile);
-        result.ReleaseBuffer((int)nLen);
+        if (Read(p, nLen) != nLen)
+            Throw(CArchiveException::endOfFile);
         string = result;
-        return ar;
+        return *this;
     }
     std::vector<char> bytes;
-    ReadStringBytes(ar, nBytes, bytes, bKnown);
+    ReadStringBytes(*this, nBytes, bytes, bKnown);
     string = bWide ? WideToAnsi(bytes) : CString(bytes.data(), (int)bytes.size());
-    return ar;
+    return *this;
 }

@@ -193,21 +193,67 @@ protected:
     BOOL PeekByte(BYTE& by);
     void CheckCount();
     [[noreturn]] void Throw(int cause) const;
+    // Points every limit at the start of the archive's own buffer: nothing to read or fill.
+    void Park();
 
-    friend KWAFX_API CArchive& operator>>(CArchive& ar, CString& string);
+    // Copies a short run of bytes through the library's memcpy: with the length's bound in
+    // sight the compiler would expand the copy inline, much slower for a few dozen bytes.
+    static void CopyShort(void* pTo, const void* pFrom, UINT nLen)
+    {
+#if defined(__GNUC__)
+        __asm__("" : "+r"(nLen));
+#endif
+        memcpy(pTo, pFrom, nLen);
+    }
+
+    // Strings: short ones that fit the buffer inline, the rest out of line.
+    CArchive& PutString(const CString& string)
+    {
+        UINT nLen = (UINT)string.GetLength();
+        if (nLen < 0xFF && m_lpBufCur + 1 + nLen <= m_lpStoreMax) {
+            *m_lpBufCur = (BYTE)nLen;
+            CopyShort(m_lpBufCur + 1, (LPCSTR)string, nLen);
+            m_lpBufCur += 1 + nLen;
+            return *this;
+        }
+        return PutLongString(string);
+    }
+    CArchive& GetString(CString& string)
+    {
+        // A short string whole in the buffer cannot fail once the string is changed.
+        if (m_lpBufCur < m_lpLoadMax && *m_lpBufCur < 0xFF && m_lpBufCur + 1 + *m_lpBufCur <= m_lpLoadMax) {
+            UINT nLen = *m_lpBufCur;
+            if (nLen == 0)
+                string.Empty();
+            else
+                CopyShort(string.GetBufferSetLength((int)nLen), m_lpBufCur + 1, nLen);
+            m_lpBufCur += 1 + nLen;
+            return *this;
+        }
+        return GetLongString(string);
+    }
+    CArchive& PutLongString(const CString& string);
+    CArchive& GetLongString(CString& string);
+
+    friend CArchive& operator<<(CArchive& ar, const CString& string);
+    friend CArchive& operator>>(CArchive& ar, CString& string);
 
     UINT m_nMode;
     UINT m_nObjectSchema;
     CFile* m_pFile;
+    // The span in use: the buffer, or the file's memory when buffering directly.
     BYTE* m_lpBufStart;
     BYTE* m_lpBufCur;
-    BYTE* m_lpBufMax; // storing: end of the buffer; loading: end of the bytes read
+    BYTE* m_lpBufMax; // storing: end of the span; loading: end of the bytes read
     // Limits of the fast paths: the one of the other direction is the buffer start, so a
     // value of the wrong direction always takes the slow path and is refused there.
     BYTE* m_lpStoreMax;
     BYTE* m_lpLoadMax;
     UINT m_nBufSize;
     BOOL m_bUserBuf;
+    BYTE* m_lpBuffer; // the archive's own (or the caller's) buffer
+    // Over a memory file the archive works in the file's own memory instead of its buffer.
+    BOOL m_bDirectBuffer;
     DWORD m_nMapCount; // next index of the shared class and object numbering (0 is NULL)
     UINT m_nDepth; // objects being read inside one another
     UINT m_nHashSize;
@@ -218,5 +264,11 @@ protected:
 // Strings: the length (a BYTE below 0xFF; 0xFF and a WORD below 0xFFFE; 0xFF, 0xFFFF and a
 // DWORD), then the characters. Reading also accepts UTF-16 strings, marked by 0xFF 0xFFFE
 // before the length, and converts them to the ANSI code page.
-KWAFX_API CArchive& operator<<(CArchive& ar, const CString& string);
-KWAFX_API CArchive& operator>>(CArchive& ar, CString& string);
+inline CArchive& operator<<(CArchive& ar, const CString& string)
+{
+    return ar.PutString(string);
+}
+inline CArchive& operator>>(CArchive& ar, CString& string)
+{
+    return ar.GetString(string);
+}

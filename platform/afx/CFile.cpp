@@ -309,6 +309,11 @@ BOOL CFile::GetBytesRemaining(ULONGLONG& nBytes) const
     return TRUE;
 }
 
+UINT CFile::GetBufferPtr(UINT, UINT, void**, void**)
+{
+    return 0;
+}
+
 void CFile::Flush()
 {
     if (m_hFile == hFileNull)

@@ -71,6 +71,24 @@ public:
     // no open handle). Archives use it to refuse lengths the data cannot hold.
     virtual BOOL GetBytesRemaining(ULONGLONG& nBytes) const;
 
+    // Direct access to a file's own memory, for archives over memory files. bufferCheck
+    // answers bufferDirect when the file offers it. bufferRead claims up to nCount bytes from
+    // the position ((UINT)-1: all), bufferWrite makes room for nCount bytes at the position
+    // (perhaps fewer if the file cannot grow), both returning the span in *ppBufStart and
+    // *ppBufMax and its size; bufferCommit moves the position past nCount bytes written there.
+    enum BufferCommand
+    {
+        bufferRead,
+        bufferWrite,
+        bufferCommit,
+        bufferCheck
+    };
+    enum BufferFlags
+    {
+        bufferDirect = 1
+    };
+    virtual UINT GetBufferPtr(UINT nCommand, UINT nCount = 0, void** ppBufStart = NULL, void** ppBufMax = NULL);
+
     HANDLE m_hFile;
     BOOL m_bCloseOnDelete;
     CString m_strFileName;

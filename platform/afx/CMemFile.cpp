@@ -83,9 +83,9 @@ void CMemFile::GrowFile(DWORD dwNewLen)
         return;
     if (m_nGrowBytes == 0 || dwNewLen > kMaxMemFileSize)
         AfxThrowMemoryException();
-    // Grow by half the buffer at least, so that writing a large file in small pieces copies it
-    // a bounded number of times; sizes stay multiples of the grow step.
-    ULONGLONG wanted = m_nBufferSize + m_nBufferSize / 2;
+    // Double the buffer at least, so that writing a large file in small pieces copies it a
+    // bounded number of times; sizes stay multiples of the grow step.
+    ULONGLONG wanted = (ULONGLONG)m_nBufferSize * 2;
     if (wanted < dwNewLen)
         wanted = dwNewLen;
     wanted = (wanted + m_nGrowBytes - 1) / m_nGrowBytes * m_nGrowBytes;
@@ -167,6 +167,44 @@ BOOL CMemFile::GetBytesRemaining(ULONGLONG& nBytes) const
 {
     nBytes = m_nPosition < m_nFileSize ? m_nFileSize - m_nPosition : 0;
     return TRUE;
+}
+
+UINT CMemFile::GetBufferPtr(UINT nCommand, UINT nCount, void** ppBufStart, void** ppBufMax)
+{
+    switch (nCommand) {
+    case bufferCheck:
+        return bufferDirect;
+    case bufferCommit:
+        Seek((LONG)nCount, current);
+        if (m_nPosition > m_nFileSize)
+            m_nFileSize = m_nPosition;
+        return 0;
+    case bufferWrite: {
+        ULONGLONG wanted = (ULONGLONG)m_nPosition + nCount;
+        if (wanted > m_nBufferSize && m_nGrowBytes != 0)
+            GrowFile((DWORD)(wanted < kMaxMemFileSize ? wanted : kMaxMemFileSize));
+        // What lies between the end of the data and the position reads back as zeros.
+        if (m_nPosition > m_nFileSize && m_nPosition <= m_nBufferSize)
+            memset(m_lpBuffer + m_nFileSize, 0, m_nPosition - m_nFileSize);
+        DWORD nEnd = wanted < m_nBufferSize ? (DWORD)wanted : m_nBufferSize;
+        nCount = nEnd > m_nPosition ? nEnd - m_nPosition : 0;
+        break;
+    }
+    case bufferRead: {
+        DWORD nLeft = m_nFileSize > m_nPosition ? m_nFileSize - m_nPosition : 0;
+        nCount = nCount < nLeft ? nCount : nLeft;
+        break;
+    }
+    default:
+        return 0;
+    }
+    // An empty span still points into (or at) the buffer, never past it.
+    BYTE* pStart = nCount != 0 ? m_lpBuffer + m_nPosition : m_lpBuffer;
+    *ppBufStart = pStart;
+    *ppBufMax = pStart + nCount;
+    if (nCommand == bufferRead)
+        m_nPosition += nCount;
+    return nCount;
 }
 
 void CMemFile::Flush() {}

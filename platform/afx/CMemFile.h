@@ -31,6 +31,7 @@ public:
     void Close() override;
     void Abort() override;
     BOOL GetBytesRemaining(ULONGLONG& nBytes) const override;
+    UINT GetBufferPtr(UINT nCommand, UINT nCount = 0, void** ppBufStart = NULL, void** ppBufMax = NULL) override;
 
 protected:
     virtual BYTE* Alloc(DWORD nBytes);
