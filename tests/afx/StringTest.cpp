@@ -346,6 +346,13 @@ TEST(String, FormatsAnyLength)
     EXPECT_TRUE(s.IsEmpty());
     s.Format("%lld %%", 1234567890123LL);
     EXPECT_STREQ("1234567890123 %", s);
+
+    // A null text argument prints as the framework's "(null)" instead of crashing.
+    LPCTSTR pszNothing = NULL;
+    s.Format("[%s]", pszNothing);
+    EXPECT_STREQ("[(null)]", s);
+    s.Format((LPCTSTR)NULL);
+    EXPECT_TRUE(s.IsEmpty());
 }
 
 TEST(String, ComparesInBothOrders)
