@@ -5,6 +5,8 @@
 
 #include "CDC.h"
 #include "CImageList.h"
+#include "CResourceException.h"
+#include "DrawTest.rh"
 #include "support/TestRandom.h"
 #include "support/TestSurface.h"
 
@@ -509,4 +511,68 @@ TEST(Draw, IconsAndStatesDraw)
               "RRRR\n",
         picture);
     DestroyIcon(hIcon);
+}
+
+TEST(Draw, BitmapsAndImageListsLoadFromResources)
+{
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.LoadBitmap(IDB_DRAWTEST_STRIP));
+    BITMAP bm;
+    ASSERT_EQ((int)sizeof(bm), bitmap.GetBitmap(&bm));
+    EXPECT_EQ(8, bm.bmWidth);
+    EXPECT_EQ(4, bm.bmHeight);
+    TestSurface surface(8, 4);
+    {
+        CDC memory;
+        memory.CreateCompatibleDC(&surface.DC());
+        CBitmap* pOld = memory.SelectObject(&bitmap);
+        surface.DC().BitBlt(0, 0, 8, 4, &memory, 0, 0, SRCCOPY);
+        memory.SelectObject(pOld);
+    }
+    const COLORREF kMagenta = RGB(255, 0, 255);
+    EXPECT_EQ("RRRRBBBB\n"
+              "RMMRBBBB\n"
+              "RMMRBBBB\n"
+              "RRRRBBBB\n",
+        surface.Picture(CRect(0, 0, 8, 4), { { kRed, 'R' }, { kBlue, 'B' }, { kMagenta, 'M' } }));
+
+    CBitmap missing;
+    EXPECT_FALSE(missing.LoadBitmap(IDB_DRAWTEST_ABSENT));
+    EXPECT_EQ(nullptr, missing.GetSafeHandle());
+
+    // The strip cut into 4-pixel images, magenta transparent.
+    CImageList list;
+    ASSERT_TRUE(list.Create(IDB_DRAWTEST_STRIP, 4, 1, kMagenta));
+    EXPECT_EQ(2, list.GetImageCount());
+    TestSurface target(4, 4, kGreen);
+    list.Draw(&target.DC(), 0, CPoint(0, 0), ILD_TRANSPARENT);
+    EXPECT_EQ("RRRR\n"
+              "RGGR\n"
+              "RGGR\n"
+              "RRRR\n",
+        target.Picture(CRect(0, 0, 4, 4), kLegend));
+    CImageList none;
+    EXPECT_FALSE(none.Create(IDB_DRAWTEST_ABSENT, 4, 1, kMagenta));
+}
+
+TEST(Draw, ObjectsThatCannotBeMadeThrow)
+{
+    bool bThrown = false;
+    try {
+        CBrush pattern((CBitmap*)NULL);
+    } catch (CException* e) {
+        bThrown = e->IsKindOf(RUNTIME_CLASS(CResourceException)) != FALSE;
+        e->Delete();
+    }
+    EXPECT_TRUE(bThrown);
+
+    // A Create... on an object that already holds one fails and keeps what it has.
+    CPen pen(PS_SOLID, 2, kRed);
+    HGDIOBJ hPen = pen.GetSafeHandle();
+    EXPECT_FALSE(pen.CreatePen(PS_SOLID, 1, kBlue));
+    EXPECT_EQ(hPen, pen.GetSafeHandle());
+    LOGPEN lp;
+    ASSERT_EQ((int)sizeof(lp), pen.GetLogPen(&lp));
+    EXPECT_EQ(kRed, lp.lopnColor);
+    EXPECT_EQ(2, lp.lopnWidth.x);
 }
