@@ -1,11 +1,16 @@
 // The archive's encodings, byte for byte: values, strings, counts, classes, objects and
 // references; and the archive's buffering, lines and modes.
 #include <afx.h>
+#include <afxcoll.h>
 #include <support/AfxExceptionCatch.h>
 #include <support/ArchiveBytes.h>
 #include <gtest/gtest.h>
 
 #include <string>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -366,6 +371,78 @@ TEST(ArchiveBytes, ClassesAreFoundByNameAcrossModules)
     EXPECT_TRUE(ThrowsAfx<CNotSupportedException>([] {
         StoreBytes([](CArchive& ar) { ar.WriteClass(RUNTIME_CLASS(CMemFile)); });
     }));
+}
+
+TEST(ArchiveBytes, FrameworkClassesAreReadByName)
+{
+    // A serial class of the framework's module, written by a test and found by its name.
+    CStringArray strings;
+    strings.Add("one");
+    strings.Add("");
+    Bytes bytes = StoreBytes([&](CArchive& ar) { ar << &strings << &strings; });
+    EXPECT_EQ((ClassRecord("CStringArray", 0) + Bytes{0x02, 0x00, 0x03, 'o', 'n', 'e', 0x00, 0x02, 0x00}), bytes);
+    LoadBytes(bytes, [](CArchive& ar) {
+        CObject *p1, *p2;
+        ar >> p1 >> p2;
+        CStringArray* pArray = DYNAMIC_DOWNCAST(CStringArray, p1);
+        ASSERT_NE(nullptr, pArray);
+        EXPECT_EQ(p1, p2);
+        ASSERT_EQ(2, pArray->GetSize());
+        EXPECT_STREQ("one", pArray->GetAt(0));
+        delete pArray;
+    });
+}
+
+TEST(ArchiveBytes, DiskFilesGetTheSameBytesThroughTheBuffer)
+{
+    // A disk file goes through the archive's buffer rather than the file's memory: values
+    // straddle buffer ends and long strings run past them.
+    CArcPoint point(9);
+    CString longText('L', 1000);
+    auto store = [&](CArchive& ar) {
+        for (int i = 0; i < 100; i++)
+            ar << (BYTE)i << (DWORD)i << longText << &point << (double)i;
+    };
+    Bytes expected = StoreBytes(store);
+#ifdef _WIN32
+    char dir[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, dir);
+    std::string path = std::string(dir) + "kwarchive.bin";
+#else
+    std::string path = "/tmp/kwarchive_" + std::to_string((long)getpid()) + ".bin";
+#endif
+    {
+        CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
+        CArchive ar(&file, CArchive::store, 128);
+        store(ar);
+    }
+    {
+        CFile file(path.c_str(), CFile::modeRead);
+        Bytes written(file.GetLength());
+        file.Read(written.data(), (UINT)written.size());
+        EXPECT_EQ(expected, written);
+        file.SeekToBegin();
+        CArchive ar(&file, CArchive::load, 128);
+        CArcPoint* pFirst = NULL;
+        for (int i = 0; i < 100; i++) {
+            BYTE by; DWORD dw; CString text; CArcPoint* p; double d;
+            ar >> by >> dw >> text >> p >> d;
+            if (i == 0)
+                pFirst = p;
+            EXPECT_EQ(i, by);
+            EXPECT_EQ((DWORD)i, dw);
+            EXPECT_EQ(longText, text);
+            EXPECT_EQ(pFirst, p);
+            EXPECT_EQ(i, d);
+        }
+        ASSERT_NE(nullptr, pFirst);
+        EXPECT_EQ(9, pFirst->m_x);
+        delete pFirst;
+        // What the archive read ahead goes back to the file when it lets go.
+        ar.Close();
+        EXPECT_EQ(file.GetLength(), file.GetPosition());
+    }
+    CFile::Remove(path.c_str());
 }
 
 TEST(ArchiveBytes, MisfitReferencesAreRefused)
