@@ -3,6 +3,8 @@
 #include "CHeaderCtrl.h"
 #include "CImageList.h"
 
+#include <cstring>
+
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 
 CListCtrl::CListCtrl()
@@ -95,7 +97,10 @@ int CListCtrl::GetItemText(int nItem, int nSubItem, LPTSTR lpszText, int nLen) c
     item.pszText = lpszText;
     item.cchTextMax = nLen;
     lpszText[0] = '\0';
-    return (int)SendMessage(LVM_GETITEMTEXTA, (WPARAM)nItem, (LPARAM)&item);
+    SendMessage(LVM_GETITEMTEXTA, (WPARAM)nItem, (LPARAM)&item);
+    // A text cut to the buffer may come without its terminator (and with a count past it).
+    lpszText[nLen - 1] = '\0';
+    return (int)strlen(lpszText);
 }
 
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const
