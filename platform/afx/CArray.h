@@ -8,6 +8,8 @@
 template<class TYPE, class ARG_TYPE = const TYPE&>
 class CArray : public CObject
 {
+    static_assert(alignof(TYPE) <= alignof(std::max_align_t), "elements must not need more alignment than ordinary allocations give");
+
 public:
     CArray() : m_pData(NULL), m_nSize(0), m_nMaxSize(0), m_nGrowBy(0) {}
     ~CArray() override { SetSize(0, -1); }

@@ -9,6 +9,8 @@
 template<class TYPE, class ARG_TYPE = const TYPE&>
 class CList : public CObject
 {
+    static_assert(alignof(TYPE) <= alignof(std::max_align_t), "elements must not need more alignment than ordinary allocations give");
+
 protected:
     struct CNode
     {

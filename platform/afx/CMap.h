@@ -15,6 +15,8 @@
 template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 class CMap : public CObject
 {
+    static_assert(alignof(KEY) <= alignof(std::max_align_t) && alignof(VALUE) <= alignof(std::max_align_t), "elements must not need more alignment than ordinary allocations give");
+
 protected:
     struct CAssoc
     {

@@ -177,6 +177,29 @@ TEST(Array, ElementsTakenFromTheArrayItselfSurviveItsGrowth)
         EXPECT_STREQ(expected[i], a[i]) << i;
 }
 
+TEST(Array, StringsKeepTheirSharedCopiesApartThroughMovesAndShifts)
+{
+    CArray<CString, const CString&> a;
+    CString outside("shared");
+    a.Add(outside);
+    a.Add(outside);
+    for (int i = 0; i < 100; i++) // the storage moves many times
+        a.InsertAt(1, CString('x', i % 5));
+    a.RemoveAt(1, 100);
+    ASSERT_EQ(2, a.GetSize());
+    a[0].MakeUpper();
+    a[1] += "!";
+    EXPECT_STREQ("SHARED", a[0]);
+    EXPECT_STREQ("shared!", a[1]);
+    EXPECT_STREQ("shared", outside);
+
+    CArray<CString, const CString&> b;
+    b.Copy(a);
+    b[0].SetAt(0, 's');
+    EXPECT_STREQ("sHARED", b[0]);
+    EXPECT_STREQ("SHARED", a[0]);
+}
+
 TEST(Array, BadIndexesThrowAndLeaveTheArrayAlone)
 {
     CIntArray a;
