@@ -51,21 +51,8 @@ int CListCtrl::InsertItem(int nItem, LPCTSTR lpszItem, int nImage)
     return InsertItem(LVIF_TEXT | LVIF_IMAGE, nItem, lpszItem, 0, 0, nImage, 0);
 }
 
-int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
-    LPARAM lParam)
-{
-    LVITEMA item = {};
-    item.mask = nMask;
-    item.iItem = nItem;
-    item.pszText = (LPSTR)lpszItem;
-    item.state = nState;
-    item.stateMask = nStateMask;
-    item.iImage = nImage;
-    item.lParam = lParam;
-    return InsertItem(&item);
-}
-
-BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState,
+// One record for inserting and setting items.
+static LVITEMA AfxMakeListItem(UINT nMask, int nItem, int nSubItem, LPCTSTR lpszItem, int nImage, UINT nState,
     UINT nStateMask, LPARAM lParam)
 {
     LVITEMA item = {};
@@ -77,6 +64,20 @@ BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, i
     item.stateMask = nStateMask;
     item.iImage = nImage;
     item.lParam = lParam;
+    return item;
+}
+
+int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
+    LPARAM lParam)
+{
+    LVITEMA item = AfxMakeListItem(nMask, nItem, 0, lpszItem, nImage, nState, nStateMask, lParam);
+    return InsertItem(&item);
+}
+
+BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState,
+    UINT nStateMask, LPARAM lParam)
+{
+    LVITEMA item = AfxMakeListItem(nMask, nItem, nSubItem, lpszItem, nImage, nState, nStateMask, lParam);
     return SetItem(&item);
 }
 
