@@ -346,7 +346,7 @@ inline BOOL AfxDispatchCmdUI(T* pThis, void (T::*pfn)(CCmdUI*), void* pExtra)
 #define ON_WM_ENABLE() AFX_MSG_V(WM_ENABLE, void (ThisClass::*)(BOOL), &ThisClass::OnEnable, (BOOL)afxCall.wParam)
 #define ON_WM_DROPFILES() AFX_MSG_V(WM_DROPFILES, void (ThisClass::*)(HDROP), &ThisClass::OnDropFiles, (HDROP)afxCall.wParam)
 #define ON_WM_HELPINFO() \
-    AFX_MSG_R(WM_HELPINFO, BOOL (ThisClass::*)(HELPINFO*), &ThisClass::OnHelpInfo, (HELPINFO*)afxCall.lParam)
+    AFX_MSG_R(WM_HELP, BOOL (ThisClass::*)(HELPINFO*), &ThisClass::OnHelpInfo, (HELPINFO*)afxCall.lParam)
 #define ON_WM_QUERYENDSESSION() AFX_MSG_R(WM_QUERYENDSESSION, BOOL (ThisClass::*)(), &ThisClass::OnQueryEndSession)
 
 // Messages a parent hands back to the child control they concern.

@@ -381,4 +381,116 @@ TEST_F(Reflection, RangesAndUnhandledCommandsOfOtherControls)
     parent.DestroyWindow();
 }
 
+
+// Every standard entry, each reaching CWnd's handler, which hands the message to the default
+// processing with its parameters intact: the window answers as one without a map would.
+class CEveryEntryWnd : public CWnd
+{
+public:
+    afx_msg void OnCommandAny() {}
+    afx_msg BOOL OnCommandEx(UINT) { return FALSE; }
+    afx_msg void OnCommandRange(UINT) {}
+    afx_msg void OnUpdate(CCmdUI*) {}
+    afx_msg void OnNotifyAny(NMHDR*, LRESULT*) {}
+    afx_msg void OnNotifyRange(UINT, NMHDR*, LRESULT*) {}
+    afx_msg BOOL OnNotifyEx(UINT, NMHDR*, LRESULT*) { return FALSE; }
+    afx_msg BOOL OnNotifyReflectEx(NMHDR*, LRESULT*) { return FALSE; }
+    afx_msg BOOL OnControlReflectEx() { return FALSE; }
+    afx_msg void OnThreadMsg(WPARAM, LPARAM) {}
+    afx_msg LRESULT OnPingDefault(WPARAM wParam, LPARAM lParam) { return Default(); }
+    void DrawItem(LPDRAWITEMSTRUCT) {}
+    void MeasureItem(LPMEASUREITEMSTRUCT) {}
+    void HScroll(UINT, UINT) {}
+    void VScroll(UINT, UINT) {}
+    HBRUSH CtlColor(CDC*, UINT) { return NULL; }
+    DECLARE_MESSAGE_MAP()
+};
+
+static UINT everyEntryRegistered = ::RegisterWindowMessageA("KwEveryEntry");
+
+BEGIN_MESSAGE_MAP(CEveryEntryWnd, CWnd)
+    ON_WM_CREATE() ON_WM_DESTROY() ON_WM_CLOSE() ON_WM_SIZE() ON_WM_MOVE() ON_WM_PAINT()
+    ON_WM_NCPAINT() ON_WM_ERASEBKGND() ON_WM_TIMER() ON_WM_SETFOCUS() ON_WM_KILLFOCUS() ON_WM_KEYDOWN()
+    ON_WM_KEYUP() ON_WM_CHAR() ON_WM_SYSKEYDOWN() ON_WM_SYSKEYUP() ON_WM_SYSCHAR() ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONDOWN() ON_WM_LBUTTONUP() ON_WM_LBUTTONDBLCLK() ON_WM_RBUTTONDOWN() ON_WM_RBUTTONUP()
+    ON_WM_RBUTTONDBLCLK() ON_WM_MBUTTONDOWN() ON_WM_MBUTTONUP() ON_WM_MBUTTONDBLCLK() ON_WM_NCMOUSEMOVE()
+    ON_WM_NCLBUTTONDOWN() ON_WM_NCLBUTTONUP() ON_WM_NCLBUTTONDBLCLK() ON_WM_NCRBUTTONDOWN()
+    ON_WM_NCRBUTTONDBLCLK() ON_WM_NCMBUTTONDOWN() ON_WM_NCMBUTTONDBLCLK() ON_WM_MOUSEWHEEL()
+    ON_WM_MOUSEACTIVATE() ON_WM_SETCURSOR() ON_WM_CAPTURECHANGED() ON_WM_CANCELMODE() ON_WM_HSCROLL()
+    ON_WM_VSCROLL() ON_WM_GETDLGCODE() ON_WM_CTLCOLOR() ON_WM_DRAWITEM() ON_WM_MEASUREITEM()
+    ON_WM_COMPAREITEM() ON_WM_DELETEITEM() ON_WM_PARENTNOTIFY() ON_WM_CONTEXTMENU() ON_WM_SHOWWINDOW()
+    ON_WM_ACTIVATE() ON_WM_ACTIVATEAPP() ON_WM_NCACTIVATE() ON_WM_GETMINMAXINFO() ON_WM_WINDOWPOSCHANGING()
+    ON_WM_WINDOWPOSCHANGED() ON_WM_SETTINGCHANGE() ON_WM_SYSCOLORCHANGE() ON_WM_SYSCOMMAND()
+    ON_WM_INITMENUPOPUP() ON_WM_MDIACTIVATE() ON_WM_NCHITTEST() ON_WM_NCCALCSIZE() ON_WM_ENABLE()
+    ON_WM_DROPFILES() ON_WM_HELPINFO() ON_WM_QUERYENDSESSION()
+    ON_WM_CTLCOLOR_REFLECT() ON_WM_DRAWITEM_REFLECT() ON_WM_MEASUREITEM_REFLECT() ON_WM_HSCROLL_REFLECT()
+    ON_WM_VSCROLL_REFLECT()
+    ON_REGISTERED_MESSAGE(everyEntryRegistered, &CEveryEntryWnd::OnPingDefault)
+    ON_THREAD_MESSAGE(WM_APP + 50, &CEveryEntryWnd::OnThreadMsg)
+    ON_COMMAND(1, &CEveryEntryWnd::OnCommandAny)
+    ON_COMMAND_EX(2, &CEveryEntryWnd::OnCommandEx)
+    ON_COMMAND_RANGE(3, 4, &CEveryEntryWnd::OnCommandRange)
+    ON_COMMAND_EX_RANGE(5, 6, &CEveryEntryWnd::OnCommandEx)
+    ON_UPDATE_COMMAND_UI(1, &CEveryEntryWnd::OnUpdate)
+    ON_UPDATE_COMMAND_UI_RANGE(3, 4, &CEveryEntryWnd::OnUpdate)
+    ON_UPDATE_COMMAND_UI_REFLECT(&CEveryEntryWnd::OnUpdate)
+    ON_NOTIFY(NM_CLICK, 1, &CEveryEntryWnd::OnNotifyAny)
+    ON_NOTIFY_RANGE(NM_CLICK, 2, 3, &CEveryEntryWnd::OnNotifyRange)
+    ON_NOTIFY_EX(NM_DBLCLK, 1, &CEveryEntryWnd::OnNotifyEx)
+    ON_NOTIFY_EX_RANGE(NM_DBLCLK, 2, 3, &CEveryEntryWnd::OnNotifyEx)
+    ON_NOTIFY_REFLECT(NM_CLICK, &CEveryEntryWnd::OnNotifyAny)
+    ON_NOTIFY_REFLECT_EX(NM_DBLCLK, &CEveryEntryWnd::OnNotifyReflectEx)
+    ON_CONTROL(EN_CHANGE, 7, &CEveryEntryWnd::OnCommandAny)
+    ON_CONTROL_RANGE(EN_UPDATE, 7, 8, &CEveryEntryWnd::OnCommandRange)
+    ON_CONTROL_REFLECT(BN_CLICKED, &CEveryEntryWnd::OnCommandAny)
+    ON_CONTROL_REFLECT_EX(BN_DOUBLECLICKED, &CEveryEntryWnd::OnControlReflectEx)
+    ON_BN_CLICKED(9, &CEveryEntryWnd::OnCommandAny) ON_BN_DOUBLECLICKED(9, &CEveryEntryWnd::OnCommandAny)
+    ON_EN_CHANGE(9, &CEveryEntryWnd::OnCommandAny) ON_EN_KILLFOCUS(9, &CEveryEntryWnd::OnCommandAny)
+    ON_EN_SETFOCUS(9, &CEveryEntryWnd::OnCommandAny) ON_EN_UPDATE(9, &CEveryEntryWnd::OnCommandAny)
+    ON_CBN_SELCHANGE(9, &CEveryEntryWnd::OnCommandAny) ON_CBN_EDITCHANGE(9, &CEveryEntryWnd::OnCommandAny)
+    ON_CBN_DROPDOWN(9, &CEveryEntryWnd::OnCommandAny) ON_CBN_CLOSEUP(9, &CEveryEntryWnd::OnCommandAny)
+    ON_CBN_SELENDOK(9, &CEveryEntryWnd::OnCommandAny) ON_CBN_SELENDCANCEL(9, &CEveryEntryWnd::OnCommandAny)
+    ON_CBN_KILLFOCUS(9, &CEveryEntryWnd::OnCommandAny) ON_CBN_SETFOCUS(9, &CEveryEntryWnd::OnCommandAny)
+    ON_CBN_DBLCLK(9, &CEveryEntryWnd::OnCommandAny) ON_CBN_EDITUPDATE(9, &CEveryEntryWnd::OnCommandAny)
+    ON_LBN_SELCHANGE(9, &CEveryEntryWnd::OnCommandAny) ON_LBN_DBLCLK(9, &CEveryEntryWnd::OnCommandAny)
+END_MESSAGE_MAP()
+
+TEST(WndDefaults, EveryStandardEntryHandsItsMessageOnToTheDefaultProcessing)
+{
+    CEveryEntryWnd wnd;
+    HBRUSH hBrush = ::CreateSolidBrush(RGB(1, 2, 3));
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0, NULL, hBrush), "every", WS_POPUP | WS_CAPTION,
+        CRect(100, 100, 300, 250), NULL, 0));
+    CRect rcClient;
+    wnd.GetClientRect(&rcClient);
+    wnd.ClientToScreen(&rcClient);
+    LPARAM lInside = MAKELPARAM(rcClient.left + 5, rcClient.top + 5);
+    EXPECT_EQ(HTCLIENT, wnd.SendMessage(WM_NCHITTEST, 0, lInside));
+    EXPECT_EQ(HTCAPTION, wnd.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rcClient.left + 5, rcClient.top - 3)));
+    EXPECT_EQ(0, wnd.SendMessage(WM_GETDLGCODE));
+    EXPECT_EQ(MA_ACTIVATE, wnd.SendMessage(WM_MOUSEACTIVATE, (WPARAM)wnd.m_hWnd, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)));
+    EXPECT_EQ(TRUE, wnd.SendMessage(WM_QUERYENDSESSION));
+
+    // The class brush is painted by the default erase, into the DC given.
+    HDC hScreen = ::GetDC(NULL);
+    HDC hDC = ::CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, 20, 20);
+    ::ReleaseDC(NULL, hScreen);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    EXPECT_NE(0, wnd.SendMessage(WM_ERASEBKGND, (WPARAM)hDC));
+    EXPECT_EQ(RGB(1, 2, 3), ::GetPixel(hDC, 3, 3));
+    ::SelectObject(hDC, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hDC);
+
+    // Positions pass through the WM_WINDOWPOS... and WM_MOVE entries unharmed.
+    wnd.MoveWindow(10, 20, 150, 120);
+    CRect rcWindow;
+    wnd.GetWindowRect(&rcWindow);
+    EXPECT_EQ(CRect(10, 20, 160, 140), rcWindow);
+    EXPECT_EQ(0, wnd.SendMessage(everyEntryRegistered, 3, 4));
+    wnd.DestroyWindow();
+    ::DeleteObject(hBrush);
+}
+
 } // namespace

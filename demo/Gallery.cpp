@@ -1,0 +1,205 @@
+// Gallery.cpp: window pictures through PrintWindow and GDI+, and the window layer's picture.
+#include "Gallery.h"
+
+#include <afxwin.h>
+#include <gdiplus.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// PNG's encoder in GDI+.
+const CLSID pngEncoder = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+
+bool SaveBitmapAsPng(HBITMAP hBitmap, const char* pszPath)
+{
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    if (Gdiplus::GdiplusStartup(&token, &input, NULL) != Gdiplus::Ok)
+        return false;
+    bool bSaved = false;
+    Gdiplus::GpBitmap* pBitmap = NULL;
+    if (Gdiplus::DllExports::GdipCreateBitmapFromHBITMAP(hBitmap, NULL, &pBitmap) == Gdiplus::Ok)
+    {
+        wchar_t wszPath[MAX_PATH];
+        ::MultiByteToWideChar(CP_ACP, 0, pszPath, -1, wszPath, MAX_PATH);
+        bSaved = Gdiplus::DllExports::GdipSaveImageToFile(pBitmap, wszPath, &pngEncoder, NULL) == Gdiplus::Ok;
+        Gdiplus::DllExports::GdipDisposeImage(pBitmap);
+    }
+    Gdiplus::GdiplusShutdown(token);
+    return bSaved;
+}
+
+} // namespace
+
+bool GallerySaveWindow(HWND hWnd, const char* pszFolder, const char* pszName)
+{
+    RECT rc;
+    if (!::GetWindowRect(hWnd, &rc))
+        return false;
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = rc.right - rc.left;
+    bmi.bmiHeader.biHeight = -(rc.bottom - rc.top);
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = NULL;
+    HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
+    if (hBitmap == NULL)
+        return false;
+    HDC hDC = ::CreateCompatibleDC(NULL);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    ::PatBlt(hDC, 0, 0, bmi.bmiHeader.biWidth, -bmi.bmiHeader.biHeight, WHITENESS);
+    BOOL bPrinted = ::PrintWindow(hWnd, hDC, 0);
+    // Children are not part of their parent's print, and not every control prints itself:
+    // each child is copied from what it painted on its window, at its place.
+    for (HWND hChild = ::GetWindow(hWnd, GW_CHILD); hChild != NULL && bPrinted; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    {
+        RECT rcChild;
+        if (!::IsWindowVisible(hChild) || !::GetWindowRect(hChild, &rcChild))
+            continue;
+        HDC hChildDC = ::GetWindowDC(hChild);
+        ::BitBlt(hDC, rcChild.left - rc.left, rcChild.top - rc.top, rcChild.right - rcChild.left,
+            rcChild.bottom - rcChild.top, hChildDC, 0, 0, SRCCOPY);
+        ::ReleaseDC(hChild, hChildDC);
+    }
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    std::string strPath = std::string(pszFolder) + "\\" + pszName + ".png";
+    bool bSaved = bPrinted && SaveBitmapAsPng(hBitmap, strPath.c_str());
+    ::DeleteObject(hBitmap);
+    return bSaved;
+}
+
+namespace {
+
+const UINT IDC_NOTE = 100;
+
+// A static control that picks its own colours when its parent asks (reflected WM_CTLCOLOR).
+class CNoteStatic : public CWnd
+{
+public:
+    CBrush m_brush;
+    afx_msg HBRUSH CtlColor(CDC* pDC, UINT)
+    {
+        pDC->SetTextColor(RGB(0x5A, 0x3A, 0x00));
+        pDC->SetBkColor(RGB(0xFF, 0xE8, 0x9C));
+        return (HBRUSH)m_brush.m_hObject;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CNoteStatic, CWnd)
+    ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+// Paints the list of messages its map handled, newest last.
+class CMessageLogWnd : public CWnd
+{
+public:
+    std::vector<CString> m_handled;
+    CNoteStatic m_note;
+
+    void Log(LPCTSTR lpszFormat, int a = 0, int b = 0)
+    {
+        CString str;
+        str.Format(lpszFormat, a, b);
+        m_handled.push_back(str);
+    }
+    void Draw(CDC* pDC)
+    {
+        CRect rc;
+        GetClientRect(&rc);
+        // A soft vertical band of blues behind the text.
+        for (int y = 0; y < rc.Height(); y += 4)
+        {
+            int nShade = 255 - y * 60 / (rc.Height() > 0 ? rc.Height() : 1);
+            pDC->FillSolidRect(0, y, rc.Width(), 4, RGB(nShade - 40, nShade - 15, 255));
+        }
+        pDC->SetBkMode(TRANSPARENT);
+        pDC->SetTextColor(RGB(0, 0, 0x60));
+        CGdiObject* pOldFont = pDC->SelectStockObject(DEFAULT_GUI_FONT);
+        pDC->TextOut(12, 10, CString("Handled through the message map:"));
+        int y = 32;
+        for (const CString& str : m_handled)
+        {
+            pDC->TextOut(24, y, str);
+            y += 16;
+        }
+        pDC->Draw3dRect(CRect(4, 4, rc.right - 4, rc.bottom - 4), RGB(255, 255, 255), RGB(0x40, 0x40, 0x90));
+        pDC->SelectObject(pOldFont);
+    }
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        Log("OnCreate (%d x %d)", lpcs->cx, lpcs->cy);
+        if (CWnd::OnCreate(lpcs) == -1)
+            return -1;
+        m_note.m_brush.CreateSolidBrush(RGB(0xFF, 0xE8, 0x9C));
+        if (!m_note.Create("STATIC", "Coloured by its own CtlColor (reflected)", WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE,
+                CRect(12, 200, 348, 228), this, IDC_NOTE))
+            return -1;
+        m_note.SetFont(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+        return 0;
+    }
+    afx_msg void OnSize(UINT nType, int cx, int cy)
+    {
+        Log("OnSize (%d x %d)", cx, cy);
+        CWnd::OnSize(nType, cx, cy);
+    }
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus)
+    {
+        m_handled.push_back(bShow ? "OnShowWindow (shown)" : "OnShowWindow (hidden)");
+        CWnd::OnShowWindow(bShow, nStatus);
+    }
+    afx_msg LRESULT OnPing(WPARAM wParam, LPARAM lParam)
+    {
+        Log("ON_MESSAGE WM_APP + 1 (%d, %d)", (int)wParam, (int)lParam);
+        return 0;
+    }
+    afx_msg void OnPaint()
+    {
+        PAINTSTRUCT ps;
+        HDC hDC = ::BeginPaint(m_hWnd, &ps);
+        Draw(CDC::FromHandle(hDC));
+        ::EndPaint(m_hWnd, &ps);
+    }
+    // PrintWindow asks for the client area through this message.
+    afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM)
+    {
+        Draw(CDC::FromHandle((HDC)wParam));
+        return 0;
+    }
+    afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CMessageLogWnd, CWnd)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_SHOWWINDOW()
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_MESSAGE(WM_APP + 1, &CMessageLogWnd::OnPing)
+    ON_MESSAGE(WM_PRINTCLIENT, &CMessageLogWnd::OnPrintClient)
+END_MESSAGE_MAP()
+
+} // namespace
+
+bool GalleryWindowLayer(const char* pszFolder)
+{
+    CMessageLogWnd wnd;
+    if (!wnd.CreateEx(0, AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(NULL, IDC_ARROW)),
+            "KwUi window layer", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CRect(80, 80, 448, 360), NULL, 0))
+        return false;
+    wnd.ShowWindow(SW_SHOWNORMAL);
+    wnd.SendMessage(WM_APP + 1, 7, 42);
+    wnd.UpdateWindow();
+    MSG msg;
+    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        ::DispatchMessageA(&msg);
+    bool bSaved = GallerySaveWindow(wnd.m_hWnd, pszFolder, "window-layer");
+    wnd.DestroyWindow();
+    return bSaved;
+}

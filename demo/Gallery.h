@@ -1,0 +1,14 @@
+// Gallery.h: pictures of the gallery: renders a window into a DIB section and saves it as PNG,
+// and the pictures of the window layer.
+#pragma once
+
+#include <windows.h>
+
+// Renders the whole window (frame included where the display paints frames) into a 32-bit DIB
+// section and writes <folder>\<name>.png through GDI+. FALSE when any step fails.
+bool GallerySaveWindow(HWND hWnd, const char* pszFolder, const char* pszName);
+
+// The window layer at work: a window whose message map records what it handled and paints the
+// list, with a child control coloured through a reflected WM_CTLCOLOR. Saved as
+// "window-layer.png".
+bool GalleryWindowLayer(const char* pszFolder);
