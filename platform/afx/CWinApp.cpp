@@ -85,9 +85,8 @@ int CWinApp::ExitInstance()
 
 BOOL CWinApp::OnIdle(LONG lCount)
 {
-    if (lCount <= 0)
-        CWinThread::OnIdle(lCount);
-    else if (lCount == 1)
+    // Command-UI updates, then the clean-up; the application always asks for the second call.
+    if (lCount <= 1)
         CWinThread::OnIdle(lCount);
     return lCount < 1;
 }

@@ -197,4 +197,64 @@ TEST(HandleMap, ClassNamesFollowTheFrameworkPattern)
     EXPECT_STREQ(strPlain, AfxRegisterWndClass(CS_DBLCLKS)); // registered once, same name
 }
 
+// The framework's calls around a window's life, in order.
+class CLifeWnd : public CWnd
+{
+public:
+    MessageRecorder* m_pRecorder = NULL;
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override
+    {
+        m_pRecorder->Note("PreCreateWindow", 0, (WPARAM)cs.style);
+        return CWnd::PreCreateWindow(cs);
+    }
+    void PreSubclassWindow() override { m_pRecorder->Note("PreSubclassWindow", 0, (WPARAM)(m_hWnd != NULL)); }
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        m_pRecorder->Note("OnCreate", WM_CREATE);
+        return CWnd::OnCreate(lpcs);
+    }
+    afx_msg void OnDestroy()
+    {
+        m_pRecorder->Note("OnDestroy", WM_DESTROY);
+        CWnd::OnDestroy();
+    }
+    afx_msg void OnNcDestroy()
+    {
+        m_pRecorder->Note("OnNcDestroy", WM_NCDESTROY);
+        CWnd::OnNcDestroy();
+    }
+    void PostNcDestroy() override { m_pRecorder->Note("PostNcDestroy", 0, (WPARAM)(m_hWnd == NULL)); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CLifeWnd, CWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_NCDESTROY()
+END_MESSAGE_MAP()
+
+TEST(HandleMap, AWindowsLifeCallsTheFrameworkInOrder)
+{
+    MessageRecorder recorder;
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP, CRect(0, 0, 200, 100), NULL, 0));
+    recorder.Watch(parent.m_hWnd, "parent");
+    CLifeWnd wnd;
+    wnd.m_pRecorder = &recorder;
+    ASSERT_TRUE(wnd.Create(NULL, "child", WS_VISIBLE, CRect(0, 0, 50, 50), &parent, 5));
+    wnd.DestroyWindow();
+    const std::vector<ExpectedMsg> expected = {
+        {"PreCreateWindow", 0, msgNote | msgWParam, WS_CHILD | WS_VISIBLE},
+        {"PreSubclassWindow", 0, msgNote | msgWParam, TRUE}, // attached already
+        {"OnCreate", WM_CREATE, msgNote},
+        {"parent", WM_PARENTNOTIFY, msgSent | msgWParam, MAKEWPARAM(WM_CREATE, 5)},
+        {"parent", WM_PARENTNOTIFY, msgSent | msgWParam, MAKEWPARAM(WM_DESTROY, 5)},
+        {"OnDestroy", WM_DESTROY, msgNote},
+        {"OnNcDestroy", WM_NCDESTROY, msgNote},
+        {"PostNcDestroy", 0, msgNote | msgWParam, TRUE}, // detached first
+    };
+    EXPECT_TRUE(recorder.Matches(expected));
+    parent.DestroyWindow();
+}
+
 } // namespace
