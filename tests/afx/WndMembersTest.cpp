@@ -1,0 +1,132 @@
+// CWnd members with logic of their own: style changes with a frame recalculation, the scroll
+// limit, centring, descendants by id, the owner, and focus and properties through objects.
+#include <afxwin.h>
+#include <gtest/gtest.h>
+
+#include "support/MessageRecorder.h"
+
+namespace {
+
+class WndMembers : public ::testing::Test
+{
+protected:
+    CWnd m_parent;
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "parent", WS_POPUP | WS_VISIBLE,
+            CRect(100, 100, 400, 300), NULL, 0));
+    }
+    void TearDown() override { m_parent.DestroyWindow(); }
+};
+
+TEST_F(WndMembers, StyleChangesRecalculateTheFrameOnlyWhenAskedAndOnlyWhenSomethingChanged)
+{
+    MessageRecorder recorder;
+    recorder.Watch(m_parent.m_hWnd, "wnd");
+    recorder.Ignore(WM_STYLECHANGING);
+    recorder.Ignore(WM_STYLECHANGED);
+    EXPECT_FALSE(m_parent.ModifyStyle(0, WS_POPUP, SWP_FRAMECHANGED)); // nothing changes
+    EXPECT_TRUE(m_parent.ModifyStyle(0, WS_BORDER)); // no flags: no SetWindowPos
+    EXPECT_TRUE(m_parent.GetStyle() & WS_BORDER);
+    const std::vector<ExpectedMsg> none = {};
+    EXPECT_TRUE(recorder.Matches(none));
+
+    EXPECT_TRUE(m_parent.ModifyStyleEx(0, WS_EX_CLIENTEDGE, SWP_FRAMECHANGED));
+    EXPECT_TRUE(m_parent.GetExStyle() & WS_EX_CLIENTEDGE);
+    const std::vector<ExpectedMsg> frameChanged = {
+        {"wnd", WM_WINDOWPOSCHANGING, msgSent},
+        {"wnd", WM_NCCALCSIZE, msgSent | msgWParam, TRUE},
+        {"wnd", WM_WINDOWPOSCHANGED, msgSent},
+        // The edge moved and shrank the client area.
+        {"wnd", WM_MOVE, msgSent},
+        {"wnd", WM_SIZE, msgSent},
+    };
+    EXPECT_TRUE(recorder.Matches(frameChanged));
+}
+
+TEST_F(WndMembers, TheScrollLimitIsTheRangeLessThePage)
+{
+    SCROLLINFO info = {};
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = 99;
+    info.nPage = 10;
+    m_parent.ModifyStyle(0, WS_VSCROLL, SWP_FRAMECHANGED);
+    m_parent.SetScrollInfo(SB_VERT, &info);
+    EXPECT_EQ(90, m_parent.GetScrollLimit(SB_VERT));
+    SCROLLINFO read = {};
+    ASSERT_TRUE(m_parent.GetScrollInfo(SB_VERT, &read));
+    EXPECT_EQ(99, read.nMax);
+    EXPECT_EQ(10u, read.nPage);
+    info.nPage = 0; // no page: the whole range
+    m_parent.SetScrollInfo(SB_VERT, &info);
+    EXPECT_EQ(99, m_parent.GetScrollLimit(SB_VERT));
+}
+
+TEST_F(WndMembers, ChildrenCentreOverTheirParentAndStayInside)
+{
+    CRect rcClient;
+    m_parent.GetClientRect(&rcClient);
+    CWnd child;
+    ASSERT_TRUE(child.Create(NULL, "child", WS_VISIBLE, CRect(0, 0, 50, 20), &m_parent, 1));
+    child.CenterWindow();
+    CRect rc;
+    child.GetWindowRect(&rc);
+    m_parent.ScreenToClient(&rc);
+    EXPECT_EQ(CRect(rcClient.Width() / 2 - 25, rcClient.Height() / 2 - 10, rcClient.Width() / 2 + 25,
+                  rcClient.Height() / 2 + 10),
+        rc);
+    // Larger than the parent: kept at the parent's top left.
+    child.MoveWindow(0, 0, rcClient.Width() + 40, rcClient.Height() + 40);
+    child.CenterWindow();
+    child.GetWindowRect(&rc);
+    m_parent.ScreenToClient(&rc);
+    EXPECT_EQ(CPoint(0, 0), rc.TopLeft());
+}
+
+TEST_F(WndMembers, DescendantsByIdAtAnyDepthAndOwners)
+{
+    CWnd child, grandChild;
+    ASSERT_TRUE(child.Create(NULL, "child", WS_VISIBLE, CRect(0, 0, 100, 50), &m_parent, 1));
+    ASSERT_TRUE(grandChild.Create(NULL, "grandchild", WS_VISIBLE, CRect(0, 0, 50, 20), &child, 7));
+    HWND hForeign = ::CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, child.m_hWnd, (HMENU)8, NULL, NULL);
+    EXPECT_EQ(NULL, m_parent.GetDlgItem(7)); // direct children only
+    EXPECT_EQ(&grandChild, m_parent.GetDescendantWindow(7));
+    EXPECT_EQ(&grandChild, m_parent.GetDescendantWindow(7, TRUE));
+    EXPECT_EQ(hForeign, m_parent.GetDescendantWindow(8)->GetSafeHwnd());
+    EXPECT_EQ(NULL, m_parent.GetDescendantWindow(8, TRUE)); // no object of its own
+    EXPECT_EQ(NULL, m_parent.GetDescendantWindow(9));
+    EXPECT_EQ(&m_parent, grandChild.GetTopLevelParent());
+    EXPECT_EQ(&child, grandChild.GetOwner()); // a child's owner is its parent
+
+    CWnd popup;
+    ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), "popup", WS_POPUP, CRect(0, 0, 10, 10), &m_parent, 0));
+    EXPECT_EQ(&m_parent, popup.GetOwner());
+    EXPECT_EQ(&popup, popup.GetTopLevelParent());
+    EXPECT_EQ(&m_parent, popup.GetTopLevelOwner());
+    popup.DestroyWindow();
+}
+
+TEST_F(WndMembers, FocusAndPropertiesThroughObjects)
+{
+    CWnd edit;
+    ASSERT_TRUE(edit.Create("EDIT", "", WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 80, 20), &m_parent, 3));
+    m_parent.SetForegroundWindow();
+    edit.SetFocus();
+    EXPECT_EQ(&edit, CWnd::GetFocus());
+    EXPECT_TRUE(edit.SetProp("KwTest", (HANDLE)42));
+    EXPECT_EQ((HANDLE)42, edit.GetProp("KwTest"));
+    EXPECT_EQ((HANDLE)42, edit.RemoveProp("KwTest"));
+    EXPECT_EQ(NULL, edit.GetProp("KwTest"));
+    m_parent.SetDlgItemInt(3, (UINT)-17);
+    BOOL bTrans = FALSE;
+    EXPECT_EQ(-17, (int)m_parent.GetDlgItemInt(3, &bTrans));
+    EXPECT_TRUE(bTrans);
+    CString strText;
+    EXPECT_EQ(3, m_parent.GetDlgItemText(3, strText));
+    EXPECT_STREQ("-17", strText);
+    EXPECT_EQ(0, m_parent.GetDlgItemText(99, strText));
+    EXPECT_STREQ("", strText);
+}
+
+} // namespace
