@@ -1,14 +1,53 @@
 // The gallery: exercises the toolkit and reports what it did, one small function per component.
 #include "core/CFileName.h"
+#include "core/KwEvent.h"
+#include "core/KwEventListener.h"
+#include "core/KwEventSource.h"
 #include "core/KwLineColPos.h"
+#include "core/KwLineSelection.h"
 #include "core/KwSpline.h"
 #include "core/KwStringParser.h"
+#include "core/KwUpdates.h"
 
 #include <cstdio>
 
 extern "C" const char* KwUiVersion();
 
 namespace {
+
+struct DocumentSaved : CKwEvent
+{
+    CString name;
+    explicit DocumentSaved(const char* n) : name(n) {}
+};
+
+struct Reporter : CKwEventListener
+{
+    const char* who;
+    explicit Reporter(const char* w) : who(w) {}
+    void OnEvent(CKwEventSource* source, CKwEvent* event) override
+    {
+        if (DocumentSaved* saved = dynamic_cast<DocumentSaved*>(event))
+            printf("  %s heard: document \"%s\" saved\n", who, (const char*)saved->name);
+    }
+};
+
+void ShowEvents()
+{
+    printf("Events\n");
+    CKwEventSource document;
+    Reporter window("window"), statusBar("status bar");
+    document.Subscribe(&window);
+    document.Subscribe(&statusBar);
+    document.SendOutEvent(new DocumentSaved("plan.kw"));
+    document.Unsubscribe(&window);
+    document.SendOutEvent(new DocumentSaved("plan2.kw"));
+
+    CKwUpdates::PushDisable();
+    printf("  updates enabled inside a bulk change: %s\n", CKwUpdates::AreEnabled() ? "yes" : "no");
+    CKwUpdates::Pop();
+    printf("  updates enabled after it: %s\n", CKwUpdates::AreEnabled() ? "yes" : "no");
+}
 
 void ShowLineColumns()
 {
@@ -18,6 +57,28 @@ void ShowLineColumns()
     printf("  offset %u is line %u, column %u\n", pos, CKwLineColPos::GetLine(text, pos),
            CKwLineColPos::GetCol(text, pos, 4));
     printf("  line 2, column 4 is offset %u\n", CKwLineColPos::GetPos(text, 2, 4, 4));
+}
+
+void PrintSelection(const char* after, const CKwLineSelection& selection)
+{
+    printf("  after %-16s", after);
+    for (POSITION pos = selection.GetHeadPosition(); pos;)
+        printf(" %u", selection.GetNext(pos));
+    printf("\n");
+}
+
+void ShowLineSelection()
+{
+    printf("Line selection\n");
+    CKwLineSelection selection;
+    selection.HitWithNothing(5);
+    PrintSelection("click 5:", selection);
+    selection.HitWithShift(2);
+    PrintSelection("Shift+click 2:", selection);
+    selection.HitWithShift(7);
+    PrintSelection("Shift+click 7:", selection);
+    selection.HitWithControl(6);
+    PrintSelection("Ctrl+click 6:", selection);
 }
 
 void ShowStringParser()
@@ -62,7 +123,9 @@ void ShowSpline()
 int main()
 {
     printf("%s\n", KwUiVersion());
+    ShowEvents();
     ShowLineColumns();
+    ShowLineSelection();
     ShowStringParser();
     ShowFileNames();
     ShowSpline();
