@@ -493,6 +493,7 @@ struct MemoryTemplate
 class CPressCancelDialog : public CDialog
 {
 public:
+    explicit CPressCancelDialog(LPCTSTR lpszTemplateName = NULL) : CDialog(lpszTemplateName) {}
     CString m_strEdit;
     BOOL OnInitDialog() override
     {
@@ -506,6 +507,19 @@ public:
         CDialog::OnCancel();
     }
 };
+
+TEST(Dialog, TemplatesAreFoundByNameAsWellAsById)
+{
+    CDialog named;
+    ASSERT_TRUE(named.Create("DLGTEST_NAMED"));
+    CString strCaption;
+    named.GetWindowText(strCaption);
+    EXPECT_STREQ("Named", strCaption);
+    named.DestroyWindow();
+
+    CPressCancelDialog modal("DLGTEST_NAMED");
+    EXPECT_EQ(IDCANCEL, modal.DoModal());
+}
 
 TEST(Dialog, TemplatesInMemoryRunModalAndModeless)
 {
