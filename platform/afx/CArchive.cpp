@@ -110,7 +110,8 @@ void CArchive::Flush()
     } else if (m_bDirectBuffer) {
         UINT n = (UINT)(m_lpBufCur - m_lpBufStart);
         Park();
-        m_pFile->GetBufferPtr(CFile::bufferCommit, n);
+        if (n != 0)
+            m_pFile->GetBufferPtr(CFile::bufferCommit, n);
     } else {
         UINT n = (UINT)(m_lpBufCur - m_lpBufStart);
         m_lpBufCur = m_lpBufStart;

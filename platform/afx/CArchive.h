@@ -141,6 +141,12 @@ public:
     CArchive& operator>>(unsigned int& u) { return Get(reinterpret_cast<LONG&>(u)); }
 #endif
 
+    // Text is written as a CString would be; without this a literal would go out as a bool.
+    CArchive& operator<<(LPCSTR lpsz)
+    {
+        return PutString(CString(lpsz));
+    }
+
     CArchive& operator<<(const CObject* pOb)
     {
         WriteObject(pOb);

@@ -175,6 +175,8 @@ UINT CMemFile::GetBufferPtr(UINT nCommand, UINT nCount, void** ppBufStart, void*
     case bufferCheck:
         return bufferDirect;
     case bufferCommit:
+        if (nCount == 0)
+            return 0;
         Seek((LONG)nCount, current);
         if (m_nPosition > m_nFileSize)
             m_nFileSize = m_nPosition;

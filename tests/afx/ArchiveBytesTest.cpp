@@ -177,6 +177,11 @@ TEST(ArchiveBytes, StringLengthTakesTheShortestForm)
     }
 }
 
+TEST(ArchiveBytes, TextIsWrittenAsAString)
+{
+    EXPECT_EQ((Bytes{0x02, 'h', 'i', 0x00}), StoreBytes([](CArchive& ar) { ar << "hi" << (LPCSTR)NULL; }));
+}
+
 TEST(ArchiveBytes, WideStringsAreReadAndConverted)
 {
     // 0xFF 0xFFFE marks UTF-16; the length follows in its usual forms.
@@ -550,6 +555,40 @@ TEST(ArchiveBytes, RawBytesAndTextLines)
         EXPECT_EQ(2, last);
         EXPECT_EQ(0u, ar.Read(read.data(), 10)); // a short read is no error
     }, 128);
+}
+
+TEST(ArchiveBytes, FixedMemoryFilesFillUpCleanly)
+{
+    // An archive over a caller's fixed buffer writes into it until it is full, then reports
+    // the lack of memory; what fitted stays.
+    BYTE buffer[16] = {};
+    CMemFile file(buffer, sizeof buffer);
+    file.SetLength(0);
+    {
+        CArchive ar(&file, CArchive::store);
+        ar << (DWORD)0x01020304 << (DWORD)0x05060708;
+        ar.Flush();
+        EXPECT_TRUE(ThrowsAfx<CMemoryException>([&] {
+            for (int i = 0; i < 10; i++)
+                ar << (DWORD)0xFFFFFFFF;
+        }));
+        ar.Abort();
+    }
+    EXPECT_EQ(0x04, buffer[0]);
+    EXPECT_EQ(0x05, buffer[7]);
+    EXPECT_GE(file.GetLength(), 8u);
+
+    // Writing from a position past the end leaves zeros in between.
+    CMemFile grow;
+    grow.Seek(4, CFile::begin);
+    {
+        CArchive ar(&grow, CArchive::store);
+        ar << (BYTE)0xAA;
+    }
+    Bytes bytes(grow.GetLength());
+    grow.SeekToBegin();
+    grow.Read(bytes.data(), (UINT)bytes.size());
+    EXPECT_EQ((Bytes{0, 0, 0, 0, 0xAA}), bytes);
 }
 
 TEST(ArchiveBytes, ModesFlushingAndClosing)
