@@ -1,4 +1,6 @@
 // The gallery: exercises the toolkit and reports what it did, one small function per component.
+#include "Gallery.h"
+#include "GalleryDialog.h"
 #include "core/CFileName.h"
 #include "core/KwEvent.h"
 #include "core/KwEventListener.h"
@@ -118,9 +120,17 @@ void ShowSpline()
         printf("  f(%.1f) = %.4f\n", x, spline.Interpolate(x));
 }
 
+// The pictures go to the folder named on the command line.
+void SavePictures(const char* pszFolder)
+{
+    printf("Pictures in %s\n", pszFolder);
+    printf("  window layer: %s\n", GalleryWindowLayer(pszFolder) ? "window-layer.png" : "failed");
+    printf("  dialog from a resource template: %s\n", GalleryDialog(pszFolder) ? "dialog.png" : "failed");
+}
+
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
     printf("%s\n", KwUiVersion());
     ShowEvents();
@@ -129,5 +139,7 @@ int main()
     ShowStringParser();
     ShowFileNames();
     ShowSpline();
+    if (argc > 1)
+        SavePictures(argv[1]);
     return 0;
 }
