@@ -101,10 +101,13 @@ TEST(DlgTemplate, TheFirstItemFollowsTheTypefaceOnItsBoundary)
     // "MS Shell Dlg" (26): 60, already on a boundary.
     const DLGTEMPLATE* t = Load(IDD_TPL_CLASSIC).m_t;
     EXPECT_EQ((const BYTE*)t + 60, (const BYTE*)T::FindFirstItem(t));
-    // Without a font: header, menu, class and an empty title make 24.
-    t = Load(IDD_TPL_NOFONT).m_t;
-    EXPECT_EQ((const BYTE*)t + 24, (const BYTE*)T::FindFirstItem(t));
-    EXPECT_EQ((std::vector<std::string>{"103 (5,9,101,13)", "1 (63,41,50,15)"}), Items(t));
+    // Without a font: header, menu, class and an empty title make 24, or 32 in the extended form.
+    for (UINT id : {IDD_TPL_NOFONT, IDD_TPL_EX_NOFONT})
+    {
+        t = Load(id).m_t;
+        EXPECT_EQ((const BYTE*)t + (id == IDD_TPL_NOFONT ? 24 : 32), (const BYTE*)T::FindFirstItem(t));
+        EXPECT_EQ((std::vector<std::string>{"103 (5,9,101,13)", "1 (63,41,50,15)"}), Items(t));
+    }
 }
 
 TEST(DlgTemplate, NamesOrdinalsAndCreationDataAreSkipped)
@@ -317,7 +320,7 @@ CRect Converted(const DLGTEMPLATE* t, CRect rc)
 // their edit field, so only their position and width are compared.
 TEST(DlgTemplate, PixelsMatchWhereTheDialogManagerPutsTheControls)
 {
-    for (UINT id : {IDD_TPL_CLASSIC, IDD_TPL_EX, IDD_TPL_BIG, IDD_TPL_NOFONT})
+    for (UINT id : {IDD_TPL_CLASSIC, IDD_TPL_EX, IDD_TPL_BIG, IDD_TPL_NOFONT, IDD_TPL_EX_NOFONT})
     {
         CResourceTemplate res = Load(id);
         HWND hDlg = ::CreateDialogIndirectParamA(::GetModuleHandleA(NULL), res.m_t, NULL, QuietDialogProc, 0);
