@@ -69,7 +69,8 @@ void PASCAL CWnd::DeleteTempMap()
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
-    if (hWndNew == NULL || m_hWnd != NULL)
+    // One window per object and one object per window.
+    if (hWndNew == NULL || m_hWnd != NULL || FromHandlePermanent(hWndNew) != NULL)
         return FALSE;
     m_hWnd = hWndNew;
     AfxWndMap().SetPermanent(hWndNew, this);
@@ -277,7 +278,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
 {
     if (!::IsWindow(hWnd) || ::GetWindowThreadProcessId(hWnd, NULL) != ::GetCurrentThreadId())
         return FALSE;
-    if (FromHandlePermanent(hWnd) != NULL || !Attach(hWnd))
+    if (!Attach(hWnd))
         return FALSE; // already someone's
     PreSubclassWindow();
     WNDPROC pfnOld = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)&AfxWndProc);

@@ -62,6 +62,8 @@ TEST(HandleMap, AttachAndDetachLeaveTheWindowAlone)
     CWnd wnd;
     ASSERT_TRUE(wnd.Attach(hWnd));
     EXPECT_FALSE(wnd.Attach(hWnd)); // one window per object
+    CWnd other;
+    EXPECT_FALSE(other.Attach(hWnd)); // and one object per window
     EXPECT_EQ(&wnd, CWnd::FromHandle(hWnd));
     EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(hWnd));
     EXPECT_EQ(hWnd, wnd.Detach());
