@@ -364,6 +364,97 @@ TEST(Dialog, ModalLoopPassesTypedKeysThroughTheDialogAndEnterEndsWithOk)
     owner.DestroyWindow();
 }
 
+// The life of a modal dialog, as its owner and its own handlers see it.
+std::vector<std::string> g_life;
+
+void Life(const std::string& what)
+{
+    // The loop tells the owner at each idle phase; one entry stands for a run of them.
+    if (g_life.empty() || g_life.back() != what || what != "owner idle")
+        g_life.push_back(what);
+}
+
+class CLifeOwner : public CWnd
+{
+public:
+    afx_msg void OnEnable(BOOL bEnable) { Life(bEnable ? "owner enabled" : "owner disabled"); }
+    afx_msg LRESULT OnEnterIdle(WPARAM wParam, LPARAM)
+    {
+        Life(wParam == MSGF_DIALOGBOX ? "owner idle" : "owner idle (other)");
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CLifeOwner, CWnd)
+    ON_WM_ENABLE()
+    ON_MESSAGE(WM_ENTERIDLE, &CLifeOwner::OnEnterIdle)
+END_MESSAGE_MAP()
+
+class CLifeDialog : public CDialog
+{
+public:
+    explicit CLifeDialog(CWnd* pParent) : CDialog("DLGTEST_NAMED", pParent) {}
+    BOOL OnInitDialog() override
+    {
+        Life("OnInitDialog");
+        BOOL bFocus = CDialog::OnInitDialog();
+        SetTimer(1, 10, NULL);
+        return bFocus;
+    }
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus)
+    {
+        if (bShow)
+            Life("dialog shown");
+        CDialog::OnShowWindow(bShow, nStatus);
+    }
+    afx_msg void OnTimer(UINT_PTR nIDEvent)
+    {
+        // Under load the timer may come before the queue first runs empty: wait for that.
+        if (!IsWindowVisible())
+            return;
+        KillTimer(nIDEvent);
+        PostMessage(WM_COMMAND, IDOK, 0);
+    }
+    afx_msg void OnDestroy()
+    {
+        Life("dialog destroyed");
+        CDialog::OnDestroy();
+    }
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        Life(pDX->m_bSaveAndValidate ? "exchange from controls" : "exchange to controls");
+    }
+    void OnOK() override
+    {
+        Life("OnOK");
+        CDialog::OnOK();
+    }
+};
+
+BEGIN_MESSAGE_MAP(CLifeDialog, CDialog)
+    ON_WM_SHOWWINDOW()
+    ON_WM_TIMER()
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+TEST(Dialog, ModalRunDisablesTheOwnerInitialisesShowsWhenIdleAndEndsInOrder)
+{
+    CLifeOwner owner;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+        NULL, NULL));
+    g_life.clear();
+    CLifeDialog dlg(&owner);
+    EXPECT_EQ(IDOK, dlg.DoModal());
+    std::vector<std::string> expected = {"owner disabled", "OnInitDialog", "exchange to controls", "dialog shown",
+        "owner idle", "OnOK", "exchange from controls", "owner enabled", "dialog destroyed"};
+    EXPECT_EQ(expected, g_life);
+    owner.DestroyWindow();
+}
+
 TEST(Dialog, TabMovesFocusInAModelessDialogOnlyThroughPreTranslateMessage)
 {
     CDataDialog dlg;
