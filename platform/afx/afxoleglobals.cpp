@@ -1,0 +1,71 @@
+// afxoleglobals: OLE set-up for the application's thread and the clipboard format helpers.
+#include "afxoleglobals.h"
+#include "COleDataSource.h"
+
+namespace
+{
+// The thread AfxOleInit initialised OLE on, so that AfxOleTerm undoes only its own work.
+DWORD g_dwOleThread = 0;
+int g_nOleInitCount = 0;
+} // namespace
+
+BOOL AFXAPI AfxOleInit()
+{
+    DWORD dwThread = ::GetCurrentThreadId();
+    if (g_nOleInitCount != 0 && g_dwOleThread == dwThread)
+        return TRUE;
+    HRESULT hr = ::OleInitialize(NULL);
+    if (FAILED(hr))
+        return FALSE;
+    if (g_nOleInitCount == 0) {
+        g_dwOleThread = dwThread;
+        g_nOleInitCount = 1;
+    } else {
+        // Another thread already owns the framework's initialisation; balance this one now.
+        ::OleUninitialize();
+    }
+    return TRUE;
+}
+
+void AFXAPI AfxOleTerm(BOOL bJustRevoke)
+{
+    if (g_nOleInitCount == 0 || g_dwOleThread != ::GetCurrentThreadId())
+        return;
+    COleDataSource::FlushClipboard();
+    if (bJustRevoke)
+        return;
+    g_nOleInitCount = 0;
+    g_dwOleThread = 0;
+    ::OleUninitialize();
+}
+
+CLIPFORMAT AFXAPI AfxRegisterClipboardFormat(LPCTSTR lpszFormat)
+{
+    // The system keeps names in its atom table, which refuses names over 255 characters.
+    if (lpszFormat == NULL || *lpszFormat == '\0' || ::lstrlenA(lpszFormat) > 255)
+        return 0;
+    return (CLIPFORMAT)::RegisterClipboardFormatA(lpszFormat);
+}
+
+CString AFXAPI AfxGetClipboardFormatName(CLIPFORMAT cfFormat)
+{
+    char szName[256];
+    // Predefined formats have numbers below 0xC000 and no name.
+    int nLen = cfFormat >= 0xC000 ? ::GetClipboardFormatNameA(cfFormat, szName, sizeof(szName)) : 0;
+    return nLen > 0 ? CString(szName, nLen) : CString();
+}
+
+void AFXAPI AfxFillFormatEtc(LPFORMATETC lpFormatEtc, CLIPFORMAT cfFormat, LPFORMATETC lpFormatEtcFill, DWORD tymed)
+{
+    if (lpFormatEtc != NULL) {
+        *lpFormatEtcFill = *lpFormatEtc;
+        if (lpFormatEtcFill->cfFormat == 0)
+            lpFormatEtcFill->cfFormat = cfFormat;
+        return;
+    }
+    lpFormatEtcFill->cfFormat = cfFormat;
+    lpFormatEtcFill->ptd = NULL;
+    lpFormatEtcFill->dwAspect = DVASPECT_CONTENT;
+    lpFormatEtcFill->lindex = -1;
+    lpFormatEtcFill->tymed = tymed;
+}
