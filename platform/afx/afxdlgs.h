@@ -1,0 +1,11 @@
+// afxdlgs.h: the framework's umbrella of the system's common dialogs (colour, font, file).
+#pragma once
+
+#include "afxwin.h"
+
+#ifdef _WIN32
+#include "CCommonDialog.h"
+#include "CColorDialog.h"
+#include "CFontDialog.h"
+#include "CFileDialog.h"
+#endif
