@@ -39,8 +39,7 @@ void ConvertSize(BOOL(WINAPI* pfnConvert)(HDC, LPPOINT, int), HDC hDC, LPSIZE lp
 
 CHandleMap<CDC, HDC>& Map()
 {
-    thread_local CHandleMap<CDC, HDC> map(MakeTemporary, DetachTemporary);
-    return map;
+    return CHandleMap<CDC, HDC>::ForThread(MakeTemporary, DetachTemporary);
 }
 
 } // namespace

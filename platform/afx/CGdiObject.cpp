@@ -50,8 +50,7 @@ void DetachTemporary(CGdiObject* pObject)
 
 CHandleMap<CGdiObject, HGDIOBJ>& Map()
 {
-    thread_local CHandleMap<CGdiObject, HGDIOBJ> map(MakeTemporary, DetachTemporary);
-    return map;
+    return CHandleMap<CGdiObject, HGDIOBJ>::ForThread(MakeTemporary, DetachTemporary);
 }
 
 } // namespace

@@ -26,6 +26,22 @@ public:
     typedef void (*PFNDETACH)(TObject* pObject); // lets go of the handle before delete
 
     CHandleMap(PFNMAKE pfnMake, PFNDETACH pfnDetach) : m_pfnMake(pfnMake), m_pfnDetach(pfnDetach) {}
+
+#ifdef _WIN32
+    // The calling thread's map of this kind, made on first use. It lives in a fiber-local slot
+    // whose callback deletes it when the thread ends (C++ thread_local destructors are not
+    // dependable in a DLL under every runtime).
+    static CHandleMap& ForThread(PFNMAKE pfnMake, PFNDETACH pfnDetach)
+    {
+        static const DWORD slot = ::FlsAlloc(&DeleteAtThreadEnd);
+        CHandleMap* pMap = static_cast<CHandleMap*>(::FlsGetValue(slot));
+        if (pMap == NULL) {
+            pMap = new CHandleMap(pfnMake, pfnDetach);
+            ::FlsSetValue(slot, pMap);
+        }
+        return *pMap;
+    }
+#endif
     CHandleMap(const CHandleMap&) = delete;
     CHandleMap& operator=(const CHandleMap&) = delete;
     ~CHandleMap() { DeleteTemp(); }
@@ -100,6 +116,10 @@ public:
     }
 
 private:
+#ifdef _WIN32
+    static void NTAPI DeleteAtThreadEnd(void* pMap) { delete static_cast<CHandleMap*>(pMap); }
+#endif
+
     PFNMAKE m_pfnMake;
     PFNDETACH m_pfnDetach;
     std::unordered_map<THandle, TObject*> m_permanent;

@@ -24,8 +24,7 @@ void DetachTemporary(CImageList* pList)
 
 CHandleMap<CImageList, HIMAGELIST>& Map()
 {
-    thread_local CHandleMap<CImageList, HIMAGELIST> map(MakeTemporary, DetachTemporary);
-    return map;
+    return CHandleMap<CImageList, HIMAGELIST>::ForThread(MakeTemporary, DetachTemporary);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "support/TestSurface.h"
 
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -575,4 +576,30 @@ TEST(Draw, ObjectsThatCannotBeMadeThrow)
     ASSERT_EQ((int)sizeof(lp), pen.GetLogPen(&lp));
     EXPECT_EQ(kRed, lp.lopnColor);
     EXPECT_EQ(2, lp.lopnWidth.x);
+}
+
+TEST(Draw, HandleMapsBelongToTheirThread)
+{
+    CPen owner(PS_SOLID, 1, kRed);
+    HGDIOBJ hPen = owner.GetSafeHandle();
+    HPEN hLoose = CreatePen(PS_SOLID, 1, kBlue);
+    CPen* pHere = CPen::FromHandle(hLoose);
+    CGdiObject* pOwnerThere = NULL;
+    CPen* pLooseThere = NULL;
+    std::thread other([&] {
+        // Another thread sees neither this thread's permanent objects nor its temporaries;
+        // its own temporaries go with it when it ends.
+        pOwnerThere = CGdiObject::FromHandle(hPen);
+        pLooseThere = CPen::FromHandle(hLoose);
+    });
+    other.join();
+    EXPECT_NE(&owner, pOwnerThere);
+    EXPECT_NE(pHere, pLooseThere);
+    EXPECT_EQ(&owner, CGdiObject::FromHandle(hPen));
+    EXPECT_EQ(pHere, CPen::FromHandle(hLoose));
+    EXPECT_EQ(OBJ_PEN, (int)GetObjectType(hPen));
+    EXPECT_EQ(OBJ_PEN, (int)GetObjectType(hLoose));
+    AfxDeleteTempGdiObjects();
+    EXPECT_EQ(OBJ_PEN, (int)GetObjectType(hLoose));
+    DeleteObject(hLoose);
 }
