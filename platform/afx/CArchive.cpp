@@ -398,6 +398,14 @@ void CArchive::MapObject(const CObject* pOb)
     }
 }
 
+void CArchive::WriteReference(DWORD nIndex, bool bClass)
+{
+    if (nIndex < wBigObjectTag)
+        *this << (WORD)((bClass ? wClassTag : 0) | nIndex);
+    else
+        *this << wBigObjectTag << ((bClass ? dwBigClassTag : 0) | nIndex);
+}
+
 void CArchive::WriteClass(const CRuntimeClass* pClassRef)
 {
     if (pClassRef->m_wSchema == 0xFFFF)
@@ -407,11 +415,7 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
     MapObject(NULL);
     auto found = m_pMaps->storeMap.find(pClassRef);
     if (found != m_pMaps->storeMap.end()) {
-        DWORD nClassIndex = found->second;
-        if (nClassIndex < wBigObjectTag)
-            *this << (WORD)(wClassTag | nClassIndex);
-        else
-            *this << wBigObjectTag << (DWORD)(dwBigClassTag | nClassIndex);
+        WriteReference(found->second, true);
         return;
     }
     *this << wNewClassTag;
@@ -429,11 +433,7 @@ void CArchive::WriteObject(const CObject* pOb)
     }
     auto found = m_pMaps->storeMap.find(pOb);
     if (found != m_pMaps->storeMap.end()) {
-        DWORD nObIndex = found->second;
-        if (nObIndex < wBigObjectTag)
-            *this << (WORD)nObIndex;
-        else
-            *this << wBigObjectTag << nObIndex;
+        WriteReference(found->second, false);
         return;
     }
     WriteClass(pOb->GetRuntimeClass());

@@ -198,6 +198,8 @@ protected:
     // The next byte without consuming it; FALSE at the end of the file.
     BOOL PeekByte(BYTE& by);
     void CheckCount();
+    // A reference to a class or object already written: its index, tagged for classes.
+    void WriteReference(DWORD nIndex, bool bClass);
     [[noreturn]] void Throw(int cause) const;
     // Points every limit at the start of the archive's own buffer: nothing to read or fill.
     void Park();

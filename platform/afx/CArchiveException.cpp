@@ -20,10 +20,8 @@ BOOL CArchiveException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, UINT* p
         "%1 contained an unexpected object.",
         "%1 contains an incorrect schema.",
     };
-    if (pnHelpContext != NULL)
-        *pnHelpContext = 0;
     int cause = m_cause >= none && m_cause <= badSchema ? m_cause : genericException;
-    return FormatFileMessage(lpszError, nMaxError, s_messages[cause], m_strFileName);
+    return FormatErrorMessage(lpszError, nMaxError, pnHelpContext, s_messages[cause], m_strFileName);
 }
 
 void AFXAPI AfxThrowArchiveException(int cause, LPCSTR lpszArchiveName)

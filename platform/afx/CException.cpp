@@ -24,6 +24,14 @@ BOOL CException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, UINT* pnHelpCo
     return FALSE;
 }
 
+BOOL AFXAPI CException::FormatErrorMessage(LPSTR lpszError, UINT nMaxError, UINT* pnHelpContext,
+                                           LPCSTR pszFormat, LPCSTR pszFileName)
+{
+    if (pnHelpContext != NULL)
+        *pnHelpContext = 0;
+    return FormatFileMessage(lpszError, nMaxError, pszFormat, pszFileName);
+}
+
 BOOL AFXAPI CException::FormatFileMessage(LPSTR lpszError, UINT nMaxError, LPCSTR pszFormat,
                                           LPCSTR pszFileName)
 {

@@ -25,6 +25,10 @@ protected:
     // Writes pszFormat with every "%1" replaced by the file name ("an unnamed file" if empty).
     static BOOL AFXAPI FormatFileMessage(LPSTR lpszError, UINT nMaxError, LPCSTR pszFormat,
                                          LPCSTR pszFileName);
+    // The same for GetErrorMessage, which also answers the help context: the framework's
+    // messages have none.
+    static BOOL AFXAPI FormatErrorMessage(LPSTR lpszError, UINT nMaxError, UINT* pnHelpContext,
+                                          LPCSTR pszFormat, LPCSTR pszFileName = NULL);
 };
 
 // The macros keep the framework's rule: an exception caught by CATCH is deleted when the block

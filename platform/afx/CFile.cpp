@@ -78,6 +78,24 @@ BOOL Position(HANDLE h, LONGLONG offset, int from, LONGLONG& result)
     return TRUE;
 }
 
+// Reads or writes until nCount bytes are through or the file ends, retrying interruptions.
+template <class TSysCall, class TBuffer>
+UINT Transfer(TSysCall sysCall, int fd, TBuffer* p, UINT nCount, LPCSTR lpszFileName)
+{
+    UINT nDone = 0;
+    while (nDone < nCount) {
+        ssize_t n = sysCall(fd, p + nDone, nCount - nDone);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            ThrowLastError(lpszFileName);
+        if (n == 0)
+            break;
+        nDone += (UINT)n;
+    }
+    return nDone;
+}
+
 BOOL Size(HANDLE h, LONGLONG& result)
 {
     struct stat st;
@@ -210,18 +228,7 @@ UINT CFile::Read(void* lpBuf, UINT nCount)
         ThrowLastError(m_strFileName);
     return nRead;
 #else
-    UINT nRead = 0;
-    while (nRead < nCount) {
-        ssize_t n = read(Fd(m_hFile), (char*)lpBuf + nRead, nCount - nRead);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            ThrowLastError(m_strFileName);
-        if (n == 0)
-            break;
-        nRead += (UINT)n;
-    }
-    return nRead;
+    return Transfer(read, Fd(m_hFile), (char*)lpBuf, nCount, m_strFileName);
 #endif
 }
 
@@ -234,17 +241,7 @@ void CFile::Write(const void* lpBuf, UINT nCount)
     if (!::WriteFile(m_hFile, lpBuf, nCount, &nWritten, NULL))
         ThrowLastError(m_strFileName);
 #else
-    UINT nWritten = 0;
-    while (nWritten < nCount) {
-        ssize_t n = write(Fd(m_hFile), (const char*)lpBuf + nWritten, nCount - nWritten);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            ThrowLastError(m_strFileName);
-        if (n == 0)
-            break;
-        nWritten += (UINT)n;
-    }
+    UINT nWritten = Transfer(write, Fd(m_hFile), (const char*)lpBuf, nCount, m_strFileName);
 #endif
     if (nWritten != nCount)
         AfxThrowFileException(CFileException::diskFull, -1, m_strFileName);

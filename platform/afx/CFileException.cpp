@@ -29,10 +29,8 @@ BOOL CFileException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, UINT* pnHe
         "Disk full while accessing %1.",
         "An attempt was made to access %1 past its end.",
     };
-    if (pnHelpContext != NULL)
-        *pnHelpContext = 0;
     int cause = m_cause >= none && m_cause <= endOfFile ? m_cause : genericException;
-    return FormatFileMessage(lpszError, nMaxError, s_messages[cause], m_strFileName);
+    return FormatErrorMessage(lpszError, nMaxError, pnHelpContext, s_messages[cause], m_strFileName);
 }
 
 int AFXAPI CFileException::OsErrorToException(LONG lOsError)

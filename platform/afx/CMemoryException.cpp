@@ -6,9 +6,7 @@ IMPLEMENT_DYNAMIC(CMemoryException, CException)
 
 BOOL CMemoryException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, UINT* pnHelpContext)
 {
-    if (pnHelpContext != NULL)
-        *pnHelpContext = 0;
-    return FormatFileMessage(lpszError, nMaxError, "Out of memory.", NULL);
+    return FormatErrorMessage(lpszError, nMaxError, pnHelpContext, "Out of memory.");
 }
 
 void AFXAPI AfxThrowMemoryException()

@@ -5,9 +5,7 @@ IMPLEMENT_DYNAMIC(CNotSupportedException, CException)
 
 BOOL CNotSupportedException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, UINT* pnHelpContext)
 {
-    if (pnHelpContext != NULL)
-        *pnHelpContext = 0;
-    return FormatFileMessage(lpszError, nMaxError, "An unsupported operation was attempted.", NULL);
+    return FormatErrorMessage(lpszError, nMaxError, pnHelpContext, "An unsupported operation was attempted.");
 }
 
 void AFXAPI AfxThrowNotSupportedException()

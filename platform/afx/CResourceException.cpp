@@ -5,9 +5,7 @@ IMPLEMENT_DYNAMIC(CResourceException, CException)
 
 BOOL CResourceException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, UINT* pnHelpContext)
 {
-    if (pnHelpContext != NULL)
-        *pnHelpContext = 0;
-    return FormatFileMessage(lpszError, nMaxError, "A required resource was unavailable.", NULL);
+    return FormatErrorMessage(lpszError, nMaxError, pnHelpContext, "A required resource was unavailable.");
 }
 
 void AFXAPI AfxThrowResourceException()

@@ -17,13 +17,13 @@ bool ThrowsAfx(F&& f)
     return false;
 }
 
-// The cause of the CArchiveException f throws, or -1 when it throws none.
-template <class F>
-int ArchiveCauseOf(F&& f)
+// The m_cause of the exception of class E that f throws, or -1 when it throws none.
+template <class E, class F>
+int CauseOf(F&& f)
 {
     try {
         f();
-    } catch (CArchiveException* e) {
+    } catch (E* e) {
         int cause = e->m_cause;
         e->Delete();
         return cause;
@@ -31,16 +31,14 @@ int ArchiveCauseOf(F&& f)
     return -1;
 }
 
-// The cause of the CFileException f throws, or -1 when it throws none.
+template <class F>
+int ArchiveCauseOf(F&& f)
+{
+    return CauseOf<CArchiveException>(f);
+}
+
 template <class F>
 int FileCauseOf(F&& f)
 {
-    try {
-        f();
-    } catch (CFileException* e) {
-        int cause = e->m_cause;
-        e->Delete();
-        return cause;
-    }
-    return -1;
+    return CauseOf<CFileException>(f);
 }
