@@ -4,6 +4,7 @@
 
 #include <afxwin.h>
 
+#include <cstring>
 #include <memory>
 #include <new>
 
@@ -93,8 +94,15 @@ bool CKwRegistry::ReadBinary(HKEY root, CString key, CString name, void* data, u
     if (hKey.m_hKey == NULL || !QueryTypeAndSize(hKey.m_hKey, name, type, stored) || type != REG_BINARY ||
         stored != size)
         return false;
+    // Through a copy: a value that changes between the two queries leaves the caller's block
+    // undefined otherwise.
+    std::unique_ptr<BYTE[]> buffer(new (std::nothrow) BYTE[size + 1]);
     DWORD got = size;
-    return ::RegQueryValueExA(hKey.m_hKey, name, NULL, &type, (LPBYTE)data, &got) == ERROR_SUCCESS;
+    if (!buffer || ::RegQueryValueExA(hKey.m_hKey, name, NULL, &type, buffer.get(), &got) != ERROR_SUCCESS ||
+        type != REG_BINARY || got != size)
+        return false;
+    memcpy(data, buffer.get(), size);
+    return true;
 }
 
 bool CKwRegistry::Write(HKEY root, const CString& key, const CString& name, DWORD type, const void* data, DWORD size)
