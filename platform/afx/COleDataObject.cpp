@@ -115,20 +115,7 @@ HGLOBAL TakeGlobal(STGMEDIUM& stgMedium)
     if (stgMedium.tymed == TYMED_HGLOBAL && stgMedium.pUnkForRelease == NULL)
         return stgMedium.hGlobal;
     // Data the source still owns is copied.
-    HGLOBAL hCopy = NULL;
-    if (stgMedium.tymed == TYMED_HGLOBAL) {
-        SIZE_T nSize = ::GlobalSize(stgMedium.hGlobal);
-        const void* pSrc = nSize != 0 ? ::GlobalLock(stgMedium.hGlobal) : NULL;
-        if (pSrc != NULL) {
-            hCopy = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_SHARE, nSize);
-            void* pDest = hCopy != NULL ? ::GlobalLock(hCopy) : NULL;
-            if (pDest != NULL) {
-                memcpy(pDest, pSrc, nSize);
-                ::GlobalUnlock(hCopy);
-            }
-            ::GlobalUnlock(stgMedium.hGlobal);
-        }
-    }
+    HGLOBAL hCopy = stgMedium.tymed == TYMED_HGLOBAL ? AfxCopyGlobal(stgMedium.hGlobal) : NULL;
     ::ReleaseStgMedium(&stgMedium);
     return hCopy;
 }

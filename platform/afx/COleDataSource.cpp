@@ -15,26 +15,6 @@ namespace
 // The source this process last put on the clipboard (checked against the clipboard on use).
 COleDataSource* g_pClipboardSource = NULL;
 
-// A fresh block holding the whole of hSrc (NULL when it cannot be read or allocated).
-HGLOBAL CopyGlobal(HGLOBAL hSrc)
-{
-    SIZE_T nSize = ::GlobalSize(hSrc);
-    const void* pSrc = nSize != 0 ? ::GlobalLock(hSrc) : NULL;
-    if (pSrc == NULL)
-        return NULL;
-    HGLOBAL hDest = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_SHARE, nSize);
-    void* pDest = hDest != NULL ? ::GlobalLock(hDest) : NULL;
-    if (pDest != NULL) {
-        memcpy(pDest, pSrc, nSize);
-        ::GlobalUnlock(hDest);
-    } else if (hDest != NULL) {
-        ::GlobalFree(hDest);
-        hDest = NULL;
-    }
-    ::GlobalUnlock(hSrc);
-    return hDest;
-}
-
 // A copy of a cached medium that the receiver owns and releases on its own.
 BOOL CopyStgMedium(CLIPFORMAT cfFormat, const STGMEDIUM& src, LPSTGMEDIUM lpDest)
 {
@@ -42,7 +22,7 @@ BOOL CopyStgMedium(CLIPFORMAT cfFormat, const STGMEDIUM& src, LPSTGMEDIUM lpDest
     lpDest->pUnkForRelease = NULL;
     switch (src.tymed) {
     case TYMED_HGLOBAL:
-        lpDest->hGlobal = CopyGlobal(src.hGlobal);
+        lpDest->hGlobal = AfxCopyGlobal(src.hGlobal);
         return lpDest->hGlobal != NULL;
     case TYMED_ISTREAM:
     case TYMED_ISTORAGE:

@@ -2,6 +2,8 @@
 #include "afxoleglobals.h"
 #include "COleDataSource.h"
 
+#include <cstring>
+
 namespace
 {
 // The thread AfxOleInit initialised OLE on, so that AfxOleTerm undoes only its own work.
@@ -68,4 +70,23 @@ void AFXAPI AfxFillFormatEtc(LPFORMATETC lpFormatEtc, CLIPFORMAT cfFormat, LPFOR
     lpFormatEtcFill->dwAspect = DVASPECT_CONTENT;
     lpFormatEtcFill->lindex = -1;
     lpFormatEtcFill->tymed = tymed;
+}
+
+HGLOBAL AFXAPI AfxCopyGlobal(HGLOBAL hSrc)
+{
+    SIZE_T nSize = ::GlobalSize(hSrc);
+    const void* pSrc = nSize != 0 ? ::GlobalLock(hSrc) : NULL;
+    if (pSrc == NULL)
+        return NULL;
+    HGLOBAL hDest = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_SHARE, nSize);
+    void* pDest = hDest != NULL ? ::GlobalLock(hDest) : NULL;
+    if (pDest != NULL) {
+        memcpy(pDest, pSrc, nSize);
+        ::GlobalUnlock(hDest);
+    } else if (hDest != NULL) {
+        ::GlobalFree(hDest);
+        hDest = NULL;
+    }
+    ::GlobalUnlock(hSrc);
+    return hDest;
 }

@@ -28,6 +28,9 @@ KWAFX_API CString AFXAPI AfxGetClipboardFormatName(CLIPFORMAT cfFormat);
 KWAFX_API void AFXAPI AfxFillFormatEtc(LPFORMATETC lpFormatEtc, CLIPFORMAT cfFormat, LPFORMATETC lpFormatEtcFill,
     DWORD tymed);
 
+// A fresh movable block holding the whole of hSrc; NULL when it cannot be read or allocated.
+KWAFX_API HGLOBAL AFXAPI AfxCopyGlobal(HGLOBAL hSrc);
+
 // Every medium a caller may accept data in.
 #define AFX_TYMED_ALL \
     (TYMED_HGLOBAL | TYMED_FILE | TYMED_ISTREAM | TYMED_ISTORAGE | TYMED_GDI | TYMED_MFPICT | TYMED_ENHMF)
