@@ -1,4 +1,5 @@
-// Gallery.cpp: window pictures through PrintWindow and GDI+, and the window layer's picture.
+// Gallery.cpp: window pictures copied from the window into a DIB section and saved through GDI+,
+// and the window layer's picture.
 #include "Gallery.h"
 
 #include <afxwin.h>
@@ -51,19 +52,14 @@ bool GallerySaveWindow(HWND hWnd, const char* pszFolder, const char* pszName)
     HDC hDC = ::CreateCompatibleDC(NULL);
     HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
     ::PatBlt(hDC, 0, 0, bmi.bmiHeader.biWidth, -bmi.bmiHeader.biHeight, WHITENESS);
-    BOOL bPrinted = ::PrintWindow(hWnd, hDC, 0);
-    // Children are not part of their parent's print, and not every control prints itself:
-    // each child is copied from what it painted on its window, at its place.
-    for (HWND hChild = ::GetWindow(hWnd, GW_CHILD); hChild != NULL && bPrinted; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
-    {
-        RECT rcChild;
-        if (!::IsWindowVisible(hChild) || !::GetWindowRect(hChild, &rcChild))
-            continue;
-        HDC hChildDC = ::GetWindowDC(hChild);
-        ::BitBlt(hDC, rcChild.left - rc.left, rcChild.top - rc.top, rcChild.right - rcChild.left,
-            rcChild.bottom - rcChild.top, hChildDC, 0, 0, SRCCOPY);
-        ::ReleaseDC(hChild, hChildDC);
-    }
+    // What the window painted, children and (where the display draws them) frame included, as
+    // it stands on the window's surface: PrintWindow leaves out children and places the client
+    // area differently from one display driver to another.
+    HDC hWindowDC = ::GetWindowDC(hWnd);
+    BOOL bPrinted = hWindowDC != NULL &&
+        ::BitBlt(hDC, 0, 0, bmi.bmiHeader.biWidth, -bmi.bmiHeader.biHeight, hWindowDC, 0, 0, SRCCOPY);
+    if (hWindowDC != NULL)
+        ::ReleaseDC(hWnd, hWindowDC);
     ::SelectObject(hDC, hOld);
     ::DeleteDC(hDC);
     std::string strPath = std::string(pszFolder) + "\\" + pszName + ".png";
@@ -165,12 +161,6 @@ public:
         Draw(CDC::FromHandle(hDC));
         ::EndPaint(m_hWnd, &ps);
     }
-    // PrintWindow asks for the client area through this message.
-    afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM)
-    {
-        Draw(CDC::FromHandle((HDC)wParam));
-        return 0;
-    }
     afx_msg BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     DECLARE_MESSAGE_MAP()
 };
@@ -182,7 +172,6 @@ BEGIN_MESSAGE_MAP(CMessageLogWnd, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_MESSAGE(WM_APP + 1, &CMessageLogWnd::OnPing)
-    ON_MESSAGE(WM_PRINTCLIENT, &CMessageLogWnd::OnPrintClient)
 END_MESSAGE_MAP()
 
 } // namespace

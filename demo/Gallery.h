@@ -1,11 +1,12 @@
-// Gallery.h: pictures of the gallery: renders a window into a DIB section and saves it as PNG,
+// Gallery.h: pictures of the gallery: copies a window into a DIB section and saves it as PNG,
 // and the pictures of the window layer.
 #pragma once
 
 #include <windows.h>
 
-// Renders the whole window (frame included where the display paints frames) into a 32-bit DIB
-// section and writes <folder>\<name>.png through GDI+. FALSE when any step fails.
+// Copies the whole window as painted (children included, and the frame where the display paints
+// frames) into a 32-bit DIB section and writes <folder>\<name>.png through GDI+. The window must
+// be shown and painted. FALSE when any step fails.
 bool GallerySaveWindow(HWND hWnd, const char* pszFolder, const char* pszName);
 
 // The window layer at work: a window whose message map records what it handled and paints the
