@@ -1,0 +1,77 @@
+// Plain text on the real clipboard: the round trip, what other programs may leave there, and a
+// block without a terminating zero.
+#include "core/KwClipboard.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+// Puts a block of exactly these bytes on the clipboard as CF_TEXT.
+void PutRawText(const char* bytes, size_t size)
+{
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    ::EmptyClipboard();
+    HGLOBAL hGlobal = ::GlobalAlloc(GMEM_MOVEABLE, size);
+    memcpy(::GlobalLock(hGlobal), bytes, size);
+    ::GlobalUnlock(hGlobal);
+    ::SetClipboardData(CF_TEXT, hGlobal);
+    ::CloseClipboard();
+}
+
+TEST(KwClipboard, TextRoundTrip)
+{
+    CKwClipboard::PutText("first\tline\r\nsecond \xE4\xF6");
+    EXPECT_TRUE(CKwClipboard::IsTextAvailable());
+    EXPECT_STREQ("first\tline\r\nsecond \xE4\xF6", CKwClipboard::GetText());
+
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    HGLOBAL hGlobal = ::GetClipboardData(CF_TEXT);
+    ASSERT_NE((HGLOBAL)NULL, hGlobal);
+    EXPECT_GE(::GlobalSize(hGlobal), strlen("first\tline\r\nsecond \xE4\xF6") + 1);
+    ::CloseClipboard();
+
+    CKwClipboard::PutText("");
+    EXPECT_TRUE(CKwClipboard::IsTextAvailable());
+    EXPECT_STREQ("", CKwClipboard::GetText());
+
+    CKwClipboard::PutText("replaces");
+    EXPECT_STREQ("replaces", CKwClipboard::GetText());
+    EXPECT_TRUE(::IsWindow(::GetOpenClipboardWindow()) == FALSE) << "closed after use";
+}
+
+TEST(KwClipboard, NoTextGivesEmpty)
+{
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    EXPECT_FALSE(CKwClipboard::IsTextAvailable());
+    EXPECT_STREQ("", CKwClipboard::GetText());
+
+    // Someone else holds the clipboard open: nothing to be had, and nothing breaks.
+    CKwClipboard::PutText("kept");
+    HWND other = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, NULL, NULL, NULL, NULL);
+    ASSERT_TRUE(::OpenClipboard(other));
+    EXPECT_STREQ("", CKwClipboard::GetText());
+    CKwClipboard::PutText("lost");
+    ::CloseClipboard();
+    ::DestroyWindow(other);
+    EXPECT_STREQ("kept", CKwClipboard::GetText());
+}
+
+TEST(KwClipboard, StopsAtTheBlockAndAtTheFirstZero)
+{
+    PutRawText("abc\0def", 7);
+    EXPECT_STREQ("abc", CKwClipboard::GetText());
+    // No zero at all: the text ends with the block at the latest (the system may also have put
+    // its own zero into the last byte).
+    PutRawText("unterminated", 12);
+    std::string text = (const char*)CKwClipboard::GetText();
+    EXPECT_GE(text.size(), 11u);
+    EXPECT_LE(text.size(), 12u);
+    EXPECT_EQ(text, std::string("unterminated").substr(0, text.size()));
+}
+
+} // namespace
