@@ -8,3 +8,13 @@
 #define IDS_KW_CHOOSE 7830 // caption of the font picker's button
 #define IDS_KW_ALL_FILES 7831 // filter name of every file
 #define IDS_KW_SAVE_AS 7832 // label of the file dialog's type list when saving
+
+// Menus.
+#define IDR_KW_CONTEXT_MENUS 7510 // context-menu commands, one top-level popup per class
+
+// Commands of the context menus.
+#define ID_KW_BAR_AUTO_HIDE 51009 // 0xC741
+#define ID_KW_BAR_HIDE 51010 // 0xC742
+#define ID_KW_BAR_FLOAT 51011 // 0xC743
+#define ID_KW_LIST_AUTO_RESIZE 51012
+#define ID_KW_LIST_FIT_TO_CONTENTS 51013
