@@ -1,0 +1,124 @@
+// The folder browser and the picture file dialog, answered by a timer that finds them: the
+// incoming folder preselected, the title, the filter built from the format mask, OK and Cancel.
+#include "core/CoreGlobalMethods.h"
+#include "support/ModalDialogDriver.h"
+
+#include <afxole.h>
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class BrowseDialogs : public ::testing::Test
+{
+protected:
+    std::string m_folder;
+    void SetUp() override
+    {
+        ASSERT_TRUE(AfxOleInit());
+        char temp[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, temp);
+        ::GetLongPathNameA(temp, temp, MAX_PATH);
+        m_folder = std::string(temp) + "kwbrowse" + std::to_string(::GetCurrentProcessId());
+        ::CreateDirectoryA(m_folder.c_str(), NULL);
+        ::CreateDirectoryA((m_folder + "\\inner").c_str(), NULL);
+    }
+    void TearDown() override
+    {
+        ::DeleteFileA((m_folder + "\\picture.png").c_str());
+        ::RemoveDirectoryA((m_folder + "\\inner").c_str());
+        ::RemoveDirectoryA(m_folder.c_str());
+        AfxOleTerm(TRUE);
+    }
+    static std::string Text(HWND hWnd)
+    {
+        char text[512] = "";
+        ::GetWindowTextA(hWnd, text, sizeof(text));
+        return text;
+    }
+    // The texts of every descendant window, one line each.
+    static std::string Texts(HWND hDlg)
+    {
+        std::string texts;
+        ::EnumChildWindows(hDlg, [](HWND hWnd, LPARAM lParam) {
+            *(std::string*)lParam += Text(hWnd) + "\n";
+            return TRUE;
+        }, (LPARAM)&texts);
+        return texts;
+    }
+};
+
+TEST_F(BrowseDialogs, FolderBrowserStartsAtTheFolderAndGivesTheChoice)
+{
+    CString folder = (m_folder + "\\inner").c_str();
+    std::string shown;
+    ModalDialogDriver driver([&](HWND hDlg) {
+        shown = Texts(hDlg);
+        ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0); // takes what the browser preselected
+    });
+    EXPECT_TRUE(CCoreGlobalMethods::BrowseForFolder(NULL, folder));
+    EXPECT_TRUE(driver.Answered());
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_NE(std::string::npos, shown.find("Select a folder:")) << shown;
+    EXPECT_STREQ((m_folder + "\\inner").c_str(), folder);
+
+    // Cancel leaves the folder as it was.
+    CString kept = m_folder.c_str();
+    ModalDialogDriver cancel([](HWND hDlg) { ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0); });
+    EXPECT_FALSE(CCoreGlobalMethods::BrowseForFolder(NULL, kept));
+    EXPECT_TRUE(cancel.Answered());
+    EXPECT_STREQ(m_folder.c_str(), kept);
+}
+
+TEST_F(BrowseDialogs, PictureDialogOffersTheMaskedFormatsAndSplitsTheChoice)
+{
+    // Saving: the file need not exist yet.
+    CString folder = (m_folder + "\\").c_str();
+    CString path = "proposed.png";
+    std::string filterShown, proposed;
+    ModalDialogDriver driver([&](HWND hDlg) {
+        HWND hType = ::GetDlgItem(hDlg, cmb1);
+        char item[256] = "";
+        ::SendMessageA(hType, CB_GETLBTEXT, 0, (LPARAM)item);
+        filterShown = item;
+        proposed = Text(::GetDlgItem(hDlg, edt1)) + Text(::GetDlgItem(hDlg, cmb13));
+        ::SetDlgItemTextA(hDlg, edt1, "picture.png");
+        ::SetDlgItemTextA(hDlg, cmb13, "picture.png");
+        ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_TRUE(CCoreGlobalMethods::BrowseForImageWithoutChoice(
+        CCoreGlobalMethods::ImageBmp | CCoreGlobalMethods::ImagePng | CCoreGlobalMethods::ImageGif, folder, path, false));
+    EXPECT_TRUE(driver.Answered());
+    EXPECT_EQ("Image Files (*.bmp; *.png; *.gif)", filterShown);
+    EXPECT_NE(std::string::npos, proposed.find("proposed.png")) << proposed;
+    EXPECT_STREQ((m_folder + "\\picture.png").c_str(), path);
+    EXPECT_STREQ((m_folder + "\\").c_str(), folder);
+
+    // Opening a file that exists, from the folder given.
+    HANDLE file = ::CreateFileA((m_folder + "\\picture.png").c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    ::CloseHandle(file);
+    folder = (m_folder + "\\").c_str();
+    path.Empty();
+    ModalDialogDriver open([&](HWND hDlg) {
+        ::SetDlgItemTextA(hDlg, edt1, "picture.png");
+        ::SetDlgItemTextA(hDlg, cmb13, "picture.png");
+        ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_TRUE(CCoreGlobalMethods::BrowseForImageWithoutChoice(CCoreGlobalMethods::ImagePng, folder, path, true));
+    EXPECT_STREQ((m_folder + "\\picture.png").c_str(), path);
+
+    // Cancel changes nothing.
+    CString keptFolder = "C:\\", keptPath = "C:\\x.png";
+    ModalDialogDriver cancel([](HWND hDlg) { ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0); });
+    EXPECT_FALSE(CCoreGlobalMethods::BrowseForImageWithoutChoice(CCoreGlobalMethods::ImageJpg, keptFolder, keptPath, true));
+    EXPECT_TRUE(cancel.Answered());
+    EXPECT_STREQ("C:\\", keptFolder);
+    EXPECT_STREQ("C:\\x.png", keptPath);
+}
+
+} // namespace
