@@ -1,5 +1,6 @@
 // The gallery: exercises the toolkit and reports what it did, one small function per component.
 #include "Gallery.h"
+#include "GalleryContextMenu.h"
 #include "GalleryDialog.h"
 #include "core/CFileName.h"
 #include "core/KwEvent.h"
@@ -126,6 +127,8 @@ void SavePictures(const char* pszFolder)
     printf("Pictures in %s\n", pszFolder);
     printf("  window layer: %s\n", GalleryWindowLayer(pszFolder) ? "window-layer.png" : "failed");
     printf("  dialog from a resource template: %s\n", GalleryDialog(pszFolder) ? "dialog.png" : "failed");
+    printf("  combo boxes and a context menu built by a chain of windows: %s\n",
+        GalleryContextMenu(pszFolder) ? "combo-boxes.png, context-menu.png" : "failed");
 }
 
 } // namespace
