@@ -5,6 +5,8 @@
 
 #include <shlwapi.h>
 
+#include "support/ModalDialogDriver.h"
+
 namespace {
 
 const char* const testCompany = "KwUi Tests (afx)";
@@ -190,6 +192,45 @@ TEST(ProfileFile, WithoutRegistryKeyTheIniFileHoldsThemWithBinaryAsLetters)
     ::WritePrivateProfileStringA("Frame", "Odd", "CBP", szIni);
     EXPECT_FALSE(app.GetProfileBinary("Frame", "Odd", &pData, &nBytes));
     ::DeleteFileA(szIni);
+}
+
+// The message box's caption and text, then the answer.
+struct BoxSeen
+{
+    std::string strCaption;
+    std::string strText;
+};
+
+ModalDialogDriver::Answer Answer(BoxSeen& seen, int nButton)
+{
+    return [&seen, nButton](HWND hBox) {
+        char sz[256] = "";
+        ::GetWindowTextA(hBox, sz, sizeof(sz));
+        seen.strCaption = sz;
+        ::GetDlgItemTextA(hBox, 0xFFFF, sz, sizeof(sz)); // the box's text is static 0xFFFF
+        seen.strText = sz;
+        ::PostMessageA(hBox, WM_COMMAND, (WPARAM)nButton, 0);
+    };
+}
+
+TEST(WinApp, MessageBoxesCarryTheApplicationsNameAndTextsFromTheResourceChain)
+{
+    CWinApp app("KwBoxApp");
+    BoxSeen seen;
+    {
+        ModalDialogDriver driver(Answer(seen, IDCANCEL));
+        EXPECT_EQ(IDCANCEL, AfxMessageBox("Save the plan?", MB_OKCANCEL));
+        EXPECT_TRUE(driver.Answered());
+    }
+    EXPECT_EQ("KwBoxApp", seen.strCaption);
+    EXPECT_EQ("Save the plan?", seen.strText);
+    {
+        ModalDialogDriver driver(Answer(seen, IDOK));
+        EXPECT_EQ(IDOK, AfxMessageBox(61000)); // from the test's own string table
+        EXPECT_TRUE(driver.Answered());
+    }
+    EXPECT_EQ("KwBoxApp", seen.strCaption);
+    EXPECT_EQ("Application only", seen.strText);
 }
 
 } // namespace
