@@ -41,14 +41,16 @@ protected:
         ::GetWindowTextA(hWnd, text, sizeof(text));
         return text;
     }
+    static BOOL CALLBACK AddText(HWND hWnd, LPARAM lParam)
+    {
+        *(std::string*)lParam += Text(hWnd) + "\n";
+        return TRUE;
+    }
     // The texts of every descendant window, one line each.
     static std::string Texts(HWND hDlg)
     {
         std::string texts;
-        ::EnumChildWindows(hDlg, [](HWND hWnd, LPARAM lParam) {
-            *(std::string*)lParam += Text(hWnd) + "\n";
-            return TRUE;
-        }, (LPARAM)&texts);
+        ::EnumChildWindows(hDlg, AddText, (LPARAM)&texts);
         return texts;
     }
 };
