@@ -2,6 +2,7 @@
 #include "Gallery.h"
 #include "GalleryContextMenu.h"
 #include "GalleryDialog.h"
+#include "GalleryHelpers.h"
 #include "core/CFileName.h"
 #include "core/KwEvent.h"
 #include "core/KwEventListener.h"
@@ -129,6 +130,7 @@ void SavePictures(const char* pszFolder)
     printf("  dialog from a resource template: %s\n", GalleryDialog(pszFolder) ? "dialog.png" : "failed");
     printf("  combo boxes and a context menu built by a chain of windows: %s\n",
         GalleryContextMenu(pszFolder) ? "combo-boxes.png, context-menu.png" : "failed");
+    printf("  shared helpers: %s\n", GalleryHelpers(pszFolder) ? "replace-color.png, split.png" : "failed");
 }
 
 } // namespace
