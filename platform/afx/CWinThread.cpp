@@ -98,7 +98,7 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
             return TRUE;
     }
     CWnd* pMainWnd = GetMainWnd();
-    if (CWnd::WalkPreTranslateTree(pMainWnd->GetSafeHwnd(), pMsg))
+    if (CWnd::WalkPreTranslateTree(pMainWnd != NULL ? pMainWnd->m_hWnd : NULL, pMsg))
         return TRUE;
     // Modeless windows outside the main window still get the main window's accelerators.
     if (pMainWnd != NULL && pMsg->hwnd != NULL)

@@ -340,7 +340,8 @@ BEGIN_MESSAGE_MAP(CTypingDialog, CDataDialog)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-TEST(Dialog, ModalLoopPassesTypedKeysThroughTheDialogAndEnterEndsWithOk)
+// Types "hi" and Enter into a modal dialog owned by a window of the test.
+void RunTypingDialog()
 {
     CWnd owner;
     ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
@@ -362,6 +363,19 @@ TEST(Dialog, ModalLoopPassesTypedKeysThroughTheDialogAndEnterEndsWithOk)
     std::vector<UINT> expected = {'H', 0x10000 | 'h', 'I', 0x10000 | 'i', VK_RETURN};
     EXPECT_EQ(expected, keys);
     owner.DestroyWindow();
+}
+
+TEST(Dialog, ModalLoopPassesTypedKeysThroughTheDialogAndEnterEndsWithOk)
+{
+    ASSERT_EQ(nullptr, AfxGetThread());
+    RunTypingDialog();
+}
+
+TEST(Dialog, ModalLoopPumpsThroughTheThreadObjectWhenThereIsOne)
+{
+    CWinThread thread; // the calling thread's object while it lives
+    ASSERT_EQ(&thread, AfxGetThread());
+    RunTypingDialog();
 }
 
 // The life of a modal dialog, as its owner and its own handlers see it.
