@@ -14,11 +14,14 @@ typedef std::basic_string<WCHAR> CWideName;
 const size_t unknownSize = SIZE_MAX / 2;
 
 // Reads little-endian fields at offsets from the template's first byte, never at or past its
-// size; a read that would fails the reader for good.
+// size; a read that would run past it fails the reader for good.
 class CTemplateReader
 {
 public:
-    CTemplateReader(const DLGTEMPLATE* t, size_t size) : m_pBase((const BYTE*)t), m_nSize(size), m_nPos(0), m_bOk(t != NULL) {}
+    CTemplateReader(const DLGTEMPLATE* t, size_t size)
+        : m_pBase((const BYTE*)t), m_nSize(size), m_nPos(0), m_bOk(t != NULL)
+    {
+    }
 
     bool Ok() const { return m_bOk; }
     size_t Pos() const { return m_nPos; }

@@ -62,7 +62,8 @@ bool TestRegistryApp::Get(HKEY root, const char* subkey, const char* name, DWORD
     return bFound;
 }
 
-bool TestRegistryApp::Set(HKEY root, const char* subkey, const char* name, DWORD type, const void* data, DWORD size) const
+bool TestRegistryApp::Set(
+    HKEY root, const char* subkey, const char* name, DWORD type, const void* data, DWORD size) const
 {
     HKEY hKey;
     if (::RegCreateKeyExA(root, FullKey(subkey), 0, NULL, 0, KEY_WRITE, NULL, &hKey, NULL) != ERROR_SUCCESS)
