@@ -3,6 +3,7 @@
 #include "GalleryContextMenu.h"
 #include "GalleryDialog.h"
 #include "GalleryHelpers.h"
+#include "GalleryRasterOps.h"
 #include "core/CFileName.h"
 #include "core/KwEvent.h"
 #include "core/KwEventListener.h"
@@ -127,6 +128,7 @@ void SavePictures(const char* pszFolder)
 {
     printf("Pictures in %s\n", pszFolder);
     printf("  window layer: %s\n", GalleryWindowLayer(pszFolder) ? "window-layer.png" : "failed");
+    printf("  raster operations: %s\n", GalleryRasterOps(pszFolder) ? "raster-ops.png" : "failed");
     printf("  dialog from a resource template: %s\n", GalleryDialog(pszFolder) ? "dialog.png" : "failed");
     printf("  combo boxes and a context menu built by a chain of windows: %s\n",
         GalleryContextMenu(pszFolder) ? "combo-boxes.png, context-menu.png" : "failed");
