@@ -4,7 +4,7 @@
 # Usage: run-demo.sh <windows-build-dir>
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
-export KW_WINEPREFIX="$here/build/wine-gallery"
+export KW_WINEPREFIX="${KW_GALLERY_PREFIX:-$here/build/wine-gallery}"
 "$here/tools/wine-prefix.sh" x11
 bin="$1/bin"
 out="$(cd "$1" && pwd)/gallery"

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Creates a Wine prefix of the project once. The test prefix (build/wine) uses the null
 # graphics driver: headless, nothing on a screen. With the argument "x11" the prefix keeps the
-# default driver, for the gallery run under Xvfb where window frames paint as on a desktop.
+# default driver and runs as one Wine virtual desktop, for the gallery under Xvfb: with no
+# window manager on that display, the virtual desktop is what paints the window frames.
 set -e
 here=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX="${KW_WINEPREFIX:-$here/build/wine}"
@@ -15,4 +16,10 @@ if [ ! -f "$WINEPREFIX/.kw-ready" ]; then
     fi
     wineserver -w
     touch "$WINEPREFIX/.kw-ready"
+fi
+if [ "${1:-}" = x11 ] && [ ! -f "$WINEPREFIX/.kw-desktop" ]; then
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.kw-desktop"
 fi
