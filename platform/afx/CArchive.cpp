@@ -290,6 +290,24 @@ void CArchive::WriteString(LPCSTR lpsz)
         Write(lpsz, (UINT)strlen(lpsz));
 }
 
+// Takes the next character of a text line. FALSE at the end of the data or of the line, with
+// the line's end (LF, CR or CR LF) consumed.
+BOOL CArchive::NextLineChar(BYTE& ch)
+{
+    if (!PeekByte(ch))
+        return FALSE;
+    m_lpBufCur++;
+    if (ch == '\n')
+        return FALSE;
+    if (ch == '\r') {
+        BYTE next;
+        if (PeekByte(next) && next == '\n')
+            m_lpBufCur++;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 BOOL CArchive::ReadString(CString& rString)
 {
     std::string line;
@@ -298,17 +316,8 @@ BOOL CArchive::ReadString(CString& rString)
         rString.Empty();
         return FALSE;
     }
-    while (PeekByte(ch)) {
-        m_lpBufCur++;
-        if (ch == '\n')
-            break;
-        if (ch == '\r') {
-            if (PeekByte(ch) && ch == '\n')
-                m_lpBufCur++;
-            break;
-        }
+    while (NextLineChar(ch))
         line += (char)ch;
-    }
     rString = CString(line.data(), (int)line.size());
     return TRUE;
 }
@@ -322,17 +331,8 @@ LPSTR CArchive::ReadString(LPSTR lpsz, UINT nMax)
     if (!PeekByte(ch))
         return NULL;
     UINT n = 0;
-    while (n + 1 < nMax && PeekByte(ch)) {
-        m_lpBufCur++;
-        if (ch == '\n')
-            break;
-        if (ch == '\r') {
-            if (PeekByte(ch) && ch == '\n')
-                m_lpBufCur++;
-            break;
-        }
+    while (n + 1 < nMax && NextLineChar(ch))
         lpsz[n++] = (char)ch;
-    }
     lpsz[n] = '\0';
     return lpsz;
 }

@@ -197,6 +197,7 @@ protected:
     BOOL GetBytesRemaining(ULONGLONG& nBytes) const;
     // The next byte without consuming it; FALSE at the end of the file.
     BOOL PeekByte(BYTE& by);
+    BOOL NextLineChar(BYTE& ch);
     void CheckCount();
     // A reference to a class or object already written: its index, tagged for classes.
     void WriteReference(DWORD nIndex, bool bClass);
