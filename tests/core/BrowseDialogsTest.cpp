@@ -4,6 +4,7 @@
 #include "support/ModalDialogDriver.h"
 
 #include <afxole.h>
+#include <commctrl.h>
 #include <commdlg.h>
 #include <shlobj.h>
 
@@ -61,6 +62,25 @@ TEST_F(BrowseDialogs, FolderBrowserStartsAtTheFolderAndGivesTheChoice)
     std::string shown;
     ModalDialogDriver driver([&](HWND hDlg) {
         shown = Texts(hDlg);
+        // The browser fills its tree and applies the preselection as it goes; give it time to
+        // reach "inner" (it never will if the selection callback did nothing) before OK.
+        HWND hTree = ::FindWindowExA(hDlg, NULL, WC_TREEVIEWA, NULL);
+        for (DWORD start = ::GetTickCount(); hTree != NULL && ::GetTickCount() - start < 5000;)
+        {
+            char text[MAX_PATH] = "";
+            TVITEMA item = {};
+            item.mask = TVIF_TEXT;
+            item.hItem = TreeView_GetSelection(hTree);
+            item.pszText = text;
+            item.cchTextMax = sizeof(text);
+            if (item.hItem != NULL && ::SendMessageA(hTree, TVM_GETITEMA, 0, (LPARAM)&item) &&
+                lstrcmpiA(text, "inner") == 0)
+                break;
+            MSG msg;
+            while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+                ::DispatchMessageA(&msg);
+            ::Sleep(10);
+        }
         ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0); // takes what the browser preselected
     });
     EXPECT_TRUE(CCoreGlobalMethods::BrowseForFolder(NULL, folder));
