@@ -1,0 +1,307 @@
+// UxToolTip.h: CUxToolTip, the rich tooltip window: a balloon or rectangular tip whose text is a
+// small markup language, with gradients, a drop shadow, an anchor and per-tool settings; and the
+// records it works with (UXTOOLTIP_INFO, UXTOOLTIP_NOTIFY, UXTOOLTIP_NAME_RES).
+#pragma once
+
+#include "core/KwUiExport.h"
+
+#include <afxcmn.h>
+#include <afxtempl.h>
+#include <afxwin.h>
+
+// The display notification: WM_NOTIFY with this code reaches the notification window just before
+// a tip shows; the receiver may change the record it points at.
+#define UXTTN_DISPLAY (WM_USER + 100)
+
+// Style bits.
+#define UXTT_STYLE_ANCHOR 0x01          // balloon with a triangle pointing at the cursor
+#define UXTT_STYLE_SHADOW 0x02          // drop shadow
+#define UXTT_STYLE_ROUNDED 0x04         // rounded corners
+#define UXTT_STYLE_TEXT_VCENTER 0x08    // text centred vertically
+#define UXTT_STYLE_TEXT_BOTTOM 0x10     // text at the bottom (wins over centred)
+#define UXTT_STYLE_ICON_VCENTER 0x20    // icon centred vertically
+#define UXTT_STYLE_ICON_BOTTOM 0x40     // icon at the bottom (only without centred)
+#define UXTT_STYLE_NOACTIVE 0x100       // global only: tips also while the application is inactive
+#define UXTT_STYLE_DISABLED 0x200       // global only: tools also over disabled children
+#define UXTT_STYLE_DEFAULT 0x27
+
+// Override mask bits of a tool record: which settings are the tool's own.
+#define UXTT_MASK_STYLES 0x01
+#define UXTT_MASK_EFFECT 0x02
+#define UXTT_MASK_COLORS 0x04
+#define UXTT_MASK_DIRECTION 0x08
+#define UXTT_MASK_BEHAVIOUR 0x10
+
+// Behaviour bits.
+#define UXTT_BEHAVIOUR_REPEAT_SHOW 0x01  // a move inside the shown tool shows the tip again
+#define UXTT_BEHAVIOUR_CLOSE_OVER 0x04   // the tip stays while the cursor is over it
+#define UXTT_BEHAVIOUR_AUTOPOP_OVER 0x08 // the autopop timer spares a tip under the cursor
+#define UXTT_BEHAVIOUR_NO_AUTOPOP 0x10   // no autopop timer at all
+
+// Directions: where the tip lies relative to the cursor.
+#define UXTT_DIR_ABOVE_LEFT 0
+#define UXTT_DIR_ABOVE_RIGHT 1
+#define UXTT_DIR_BELOW_LEFT 2
+#define UXTT_DIR_BELOW_RIGHT 3
+
+// Indices of the table of sizes.
+#define UXTT_SIZE_ROUNDED_CX 0
+#define UXTT_SIZE_ROUNDED_CY 1
+#define UXTT_SIZE_MARGIN_CX 2
+#define UXTT_SIZE_MARGIN_CY 3
+#define UXTT_SIZE_SHADOW_CX 4
+#define UXTT_SIZE_SHADOW_CY 5
+#define UXTT_SIZE_ANCHOR_WIDTH 6
+#define UXTT_SIZE_ANCHOR_HEIGHT 7
+#define UXTT_SIZE_ANCHOR_MARGIN 8
+#define UXTT_SIZE_BORDER_CX 9
+#define UXTT_SIZE_BORDER_CY 10
+#define UXTT_SIZE_COUNT 11
+
+// Background effects.
+#define UXTT_EFFECT_SOLID 0
+#define UXTT_EFFECT_HGRADIENT 1
+#define UXTT_EFFECT_VGRADIENT 2
+#define UXTT_EFFECT_HCGRADIENT 3
+#define UXTT_EFFECT_VCGRADIENT 4
+#define UXTT_EFFECT_3HGRADIENT 5
+#define UXTT_EFFECT_3VGRADIENT 6
+
+// Colour table slots with a role (0 to 15 are the sixteen-colour palette).
+#define UXTT_COLOR_TEXT 17
+#define UXTT_COLOR_BK_BEGIN 18
+#define UXTT_COLOR_BK_MID 19
+#define UXTT_COLOR_BK_END 20
+#define UXTT_COLOR_SHADOW 24
+#define UXTT_COLOR_BORDER 25
+#define UXTT_COLOR_COUNT 26
+
+// Kinds of named pictures.
+#define UXTT_RES_ICON 0
+#define UXTT_RES_BITMAP 1
+#define UXTT_RES_BITMAP_MASKED 2
+
+// A tool: a window, optionally an area of it, a marked-up text and an icon, with the settings the
+// tool overrides. Also the record of the tip being shown and the payload of the notification.
+struct KWUI_API UXTOOLTIP_INFO
+{
+    HWND hWnd = NULL;         // the tool's window
+    UINT nIDTool = 0;         // chosen by the owner
+    RECT rectBounds = {};     // client coordinates of hWnd; empty: the whole window
+    HICON hIcon = NULL;       // shown left of the text
+    CString sTooltip;         // marked-up text
+    UINT nMask = 0;           // UXTT_MASK_* bits: which of the following are the tool's own
+    DWORD nStyles = 0;        // UXTT_STYLE_*
+    UINT nDirection = 0;      // UXTT_DIR_*
+    UINT nEffect = 0;         // UXTT_EFFECT_*
+    UINT nBehaviour = 0;      // UXTT_BEHAVIOUR_*
+    BYTE nGranularity = 0;    // kept with the effect, not used by painting
+    COLORREF crBegin = 0;     // gradient colours
+    COLORREF crMid = 0;
+    COLORREF crEnd = 0;
+};
+
+// The display notification's record.
+struct UXTOOLTIP_NOTIFY
+{
+    NMHDR hdr;                // code UXTTN_DISPLAY
+    LPPOINT pt;               // the cursor point in screen coordinates
+    UXTOOLTIP_INFO* ti;       // the record about to be shown
+};
+
+// A picture the markup names with <img=name>.
+struct KWUI_API UXTOOLTIP_NAME_RES
+{
+    CString sName;            // compared without regard to case
+    UINT nID = 0;             // resource identifier
+    BYTE nTypeRes = 0;        // UXTT_RES_*
+    COLORREF crMask = 0;      // transparent colour of UXTT_RES_BITMAP_MASKED
+};
+
+class KWUI_API CUxToolTip : public CWnd
+{
+public:
+    CUxToolTip();
+    virtual ~CUxToolTip();
+
+    BOOL Create(CWnd* pParentWnd, BOOL bBalloon = TRUE);
+    static int GetVersionI();
+    static CString GetVersionC();
+
+    // Colour table.
+    void SetColor(int nIndex, COLORREF crColor);
+    COLORREF GetColor(int nIndex) const;
+    void SetDefaultColors();
+
+    // Base font: every pass starts from a copy of it.
+    BOOL SetFont(CFont& font);
+    BOOL SetFont(LPLOGFONT lf);
+    BOOL SetFont(LPCTSTR lpszFaceName, int nSizePoints = 8, BOOL bUnderline = FALSE, BOOL bBold = FALSE,
+                 BOOL bStrikeOut = FALSE, BOOL bItalic = FALSE);
+    void SetDefaultFont();
+    void GetFont(CFont& font);
+    void GetFont(LPLOGFONT lf);
+    static LPLOGFONT GetSystemToolTipFont();
+
+    // Image list for <ilst=n>.
+    void SetImageList(HBITMAP hBitmap, int cx, int cy, int nCount, COLORREF crMask = RGB(255, 0, 255));
+    void SetImageList(UINT nIDBitmap, int cx, int cy, int nCount, COLORREF crMask = RGB(255, 0, 255));
+    CImageList* GetImageList(CSize& sz);
+
+    // Named pictures for <img=name>.
+    void AddNameOfResource(CString sName, UINT nID, BYTE nTypeRes = UXTT_RES_BITMAP, COLORREF crMask = RGB(255, 0, 255));
+    int FindIdOfResource(CString sName);
+    int FindNameOfResource(UINT nID);
+    void RemoveNameOfResource(int nIndex);
+    void RemoveAllNamesOfResource();
+
+    // Tools. An index outside the table addresses the global settings in the setters and getters.
+    void AddTool(const UXTOOLTIP_INFO& ti);
+    void AddTool(CWnd* pWnd, CString sTooltipText, HICON hIcon = NULL, LPCRECT lpRectBounds = NULL, UINT nIDTool = 0);
+    void AddTool(CWnd* pWnd, UINT nIdText, HICON hIcon = NULL, LPCRECT lpRectBounds = NULL, UINT nIDTool = 0);
+    void AddTool(CWnd* pWnd, CString sTooltipText, UINT nIdIcon, CSize szIcon = CSize(0, 0), LPCRECT lpRectBounds = NULL, UINT nIDTool = 0);
+    void AddTool(CWnd* pWnd, UINT nIdText, UINT nIdIcon, CSize szIcon = CSize(0, 0), LPCRECT lpRectBounds = NULL, UINT nIDTool = 0);
+    BOOL GetTool(int nIndexTool, UXTOOLTIP_INFO& ti);
+    void SetAtTool(int nIndexTool, UXTOOLTIP_INFO& ti);
+    BOOL RemoveTool(int nIndexTool);
+    void RemoveAllTools();
+    BOOL IsExistTool(int nIndexTool) const;
+    int GetToolCount() const;
+    int FindTool(CPoint& pt);
+    int FindTool(CWnd* pWnd, LPCRECT lpRect = NULL);
+    int FindTool(UINT nIDTool);
+    void SetMaskTool(int nIndexTool, UINT nMask = 0);
+    void ModifyMaskTool(int nIndexTool, UINT nAddMask, UINT nRemoveMask);
+    UINT GetMaskTool(int nIndexTool);
+
+    // Settings, global (index -1) or per tool.
+    void SetStyles(DWORD nStyles, int nIndexTool = -1);
+    void ModifyStyles(DWORD nAddStyles, DWORD nRemoveStyles, int nIndexTool = -1);
+    DWORD GetStyles(int nIndexTool = -1);
+    void SetDefaultStyles(int nIndexTool = -1);
+    void SetSize(int nSizeIndex, UINT nValue);
+    UINT GetSize(int nSizeIndex) const;
+    void SetDefaultSizes(BOOL bBalloonSize = TRUE);
+    void SetEffectBk(UINT nEffect, BYTE nGranularity = 2, int nIndexTool = -1);
+    UINT GetEffectBk(int nIndexTool = -1);
+    UINT GetEffectBk(BYTE& nGranularity, int nIndexTool = -1);
+    void SetGradientColors(COLORREF crBegin, COLORREF crMid, COLORREF crEnd, int nIndexTool = -1);
+    void GetGradientColors(COLORREF& crBegin, COLORREF& crMid, COLORREF& crEnd, int nIndexTool = -1);
+    void SetDirection(UINT nDirection = UXTT_DIR_BELOW_RIGHT, int nIndexTool = -1);
+    UINT GetDirection(int nIndexTool = -1);
+    void SetBehaviour(UINT nBehaviour = 0, int nIndexTool = -1);
+    UINT GetBehaviour(int nIndexTool = -1);
+
+    // Timing: TTDT_AUTOPOP (2) and TTDT_INITIAL (3).
+    void SetDelayTime(DWORD dwDuration, UINT nTime);
+    UINT GetDelayTime(DWORD dwDuration) const;
+
+    // Notification window for UXTTN_DISPLAY.
+    void SetNotify(BOOL bParentNotify = TRUE);
+    void SetNotify(HWND hWnd);
+    BOOL GetNotify() const;
+
+    // Drives the tooltip: the owner passes the messages of its windows here.
+    void RelayEvent(MSG* pMsg);
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+
+    // A tip shown at once at a point in the owner's client coordinates, until a button or key.
+    void ShowHelpTooltip(CPoint& pt, UXTOOLTIP_INFO& ti);
+    void ShowHelpTooltip(CPoint& pt, CString sTooltipText, HICON hIcon = NULL);
+    void ShowHelpTooltip(CPoint& pt, CString sTooltipText, UINT nIdIcon);
+    void ShowHelpTooltip(CPoint& pt, UINT nIdText, HICON hIcon = NULL);
+    void ShowHelpTooltip(CPoint& pt, UINT nIdText, UINT nIdIcon);
+
+    // What a test or a host may want to see of the shown tip.
+    UINT GetShownDirection() const { return m_nDirection; }
+
+protected:
+    // The markup engine: one routine, run first to measure (line tables rebuilt, size returned)
+    // and then to draw the same text with the same fonts and pictures.
+    CSize PrintTitleString(CDC* pDC, CRect rect, CString str, BOOL bCalculate = TRUE);
+
+    // Scanning: each moves nIndex through sText.
+    int SearchBeginOfTag(const CString& sText, int& nIndex);
+    CString GetNameOfTag(const CString& sText, int& nIndex);
+    CString GetPropertiesOfTag(const CString& sText, int& nIndex);
+    CString GetStringValue(const CString& sText, int& nIndex);
+    UINT GetUIntValue(const CString& sText, int& nIndex, UINT nDefValue);
+    void SearchEndOfTag(const CString& sText, int& nIndex);
+
+    // Pictures: each returns the picture's size and draws only when bCalculate is FALSE.
+    CSize DrawResource(CString sName, CDC* pDC, CPoint pt, int nMaxHeight, CSize sz, BOOL bCalculate);
+    CSize DrawBitmap(CDC* pDC, CPoint pt, int nMaxHeight, UINT nID, BOOL bUseMask, COLORREF crMask, CSize sz, BOOL bCalculate);
+    CSize DrawIcon(CDC* pDC, CPoint pt, int nMaxHeight, UINT nID, CSize sz, BOOL bCalculate);
+    CSize DrawIconFromImageList(CDC* pDC, CPoint pt, CSize sz, CImageList& img, int nIndex, BOOL bCalculate);
+    void DrawHorzLine(CDC* pDC, int xStart, int xEnd, int y);
+    HICON GetIconFromResources(UINT nID, CSize szIcon = CSize(0, 0)) const;
+    HBITMAP GetBitmapFromResources(UINT nID) const;
+    CSize GetSizeIcon(HICON hIcon) const;
+
+    // Painting.
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    virtual void OnDraw(CDC* pDC, CRect rect);
+    virtual void OnDrawShadow(CDC* pDC);
+    virtual void OnDrawBackground(CDC* pDC, CRect* pRect);
+    void FillGradient(CDC* pDC, CRect rect, COLORREF colorStart, COLORREF colorFinish, BOOL bHorz = TRUE);
+
+    // Tracking, timing and placement.
+    void SetNewToolTip(int nIndexTool, BOOL bWithDelay = TRUE);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnDestroy();
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnActivateApp(BOOL bActive, DWORD dwThreadID);
+    void Pop();
+    void KillTimers(UINT nIDTimer = 0);
+    BOOL IsVisible();
+    BOOL IsCursorInToolTip();
+    BOOL IsEnabledIndexTool(int nIndexTool);
+    HWND GetWndFromPoint(CPoint& pt, BOOL bGetDisabled = TRUE);
+    void PrepareDisplayToolTip(CPoint* pt);
+    CSize GetTooltipSize(CString str);
+    void DisplayToolTip(CPoint* pt, CRect* rect);
+    void CalculateInfoBoxRect(CPoint* pt, CRect* rect);
+    BOOL TestHorizDirection(int x, int cx, int nWidth, int nDirection, CRect* rect);
+    BOOL TestVertDirection(int y, int cy, int nHeight, int nDirection, CRect* rect);
+    int GetNextHorizDirection(int nDirection) const;
+    int GetNextVertDirection(int nDirection) const;
+    void GetWindowRegion(CRgn* rgn, CSize sz, CPoint pt);
+    LRESULT SendNotify(CPoint* pt, UXTOOLTIP_INFO& ti);
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    // Markup state.
+    COLORREF m_crColor[UXTT_COLOR_COUNT];
+    LOGFONT m_LogFont;
+    CArray<UXTOOLTIP_NAME_RES, const UXTOOLTIP_NAME_RES&> m_arrNameRes;
+    CImageList m_imgTooltip;
+    CSize m_szImage;
+    CUIntArray m_nLengthLines;      // width of each line of the last measured text
+    CUIntArray m_nHeightLines;      // height of each line
+
+    // Tools and the global settings.
+    CArray<UXTOOLTIP_INFO, const UXTOOLTIP_INFO&> m_arrTools;
+    CWnd* m_pParentWnd;
+    HWND m_hNotifyWnd;
+    DWORD m_nStyles;
+    UINT m_nGlobalDirection;
+    UINT m_nEffect;
+    BYTE m_nGranularity;
+    UINT m_nBehaviour;
+    UINT m_nSizes[UXTT_SIZE_COUNT];
+    UINT m_nTimeInitial;
+    UINT m_nTimeAutoPop;
+
+    // The tip in progress.
+    CPoint m_ptOriginal;            // last mouse position seen, screen coordinates
+    int m_nIndexCurrentWnd;         // pending tool (-2: help tip), -1 none
+    int m_nIndexDisplayWnd;         // shown tool (-2: help tip), -1 none
+    UXTOOLTIP_INFO m_pToolInfo;     // the record being shown
+    UINT m_nDirection;              // direction used on screen
+    CSize m_szToolIcon;             // size of the shown icon
+    CSize m_szTextTooltip;          // measured size of the shown text
+    CRgn m_rgnToolTip;
+    CRgn m_rgnShadow;
+};
