@@ -15,7 +15,8 @@ CUxToolTip::CUxToolTip()
     : m_szImage(0, 0), m_pParentWnd(NULL), m_hNotifyWnd(NULL), m_nStyles(UXTT_STYLE_DEFAULT),
       m_nGlobalDirection(UXTT_DIR_BELOW_RIGHT), m_nEffect(0), m_nGranularity(2), m_nBehaviour(0),
       m_nTimeInitial(500), m_nTimeAutoPop(0), m_ptOriginal(-1, -1), m_nIndexCurrentWnd(-1),
-      m_nIndexDisplayWnd(-1), m_nDirection(UXTT_DIR_BELOW_RIGHT), m_szToolIcon(0, 0), m_szTextTooltip(0, 0)
+      m_nIndexDisplayWnd(-1), m_nDirection(UXTT_DIR_BELOW_RIGHT), m_szToolIcon(0, 0), m_szTextTooltip(0, 0),
+      m_hHelpIcon(NULL)
 {
     memset(m_crColor, 0, sizeof(m_crColor));
     memset(&m_LogFont, 0, sizeof(m_LogFont));
@@ -67,6 +68,7 @@ void CUxToolTip::ShowHelpTooltip(CPoint& pt, UINT nIdText, HICON hIcon) {}
 void CUxToolTip::ShowHelpTooltip(CPoint& pt, UINT nIdText, UINT nIdIcon) {}
 
 void CUxToolTip::SetNewToolTip(int nIndexTool, BOOL bWithDelay) {}
+BOOL CUxToolTip::PreCreateWindow(CREATESTRUCT& cs) { return CWnd::PreCreateWindow(cs); }
 void CUxToolTip::OnTimer(UINT_PTR nIDEvent) {}
 void CUxToolTip::OnDestroy() { CWnd::OnDestroy(); }
 void CUxToolTip::OnKillFocus(CWnd* pNewWnd) { CWnd::OnKillFocus(pNewWnd); }
@@ -81,6 +83,7 @@ void CUxToolTip::PrepareDisplayToolTip(CPoint* pt) {}
 CSize CUxToolTip::GetTooltipSize(CString str) { return CSize(0, 0); }
 void CUxToolTip::DisplayToolTip(CPoint* pt, CRect* rect) {}
 void CUxToolTip::CalculateInfoBoxRect(CPoint* pt, CRect* rect) {}
+CSize CUxToolTip::GetScreenSize() { return CSize(0, 0); }
 BOOL CUxToolTip::TestHorizDirection(int x, int cx, int nWidth, int nDirection, CRect* rect) { return FALSE; }
 BOOL CUxToolTip::TestVertDirection(int y, int cy, int nHeight, int nDirection, CRect* rect) { return FALSE; }
 int CUxToolTip::GetNextHorizDirection(int nDirection) const { return nDirection; }

@@ -248,6 +248,7 @@ protected:
 
     // Tracking, timing and placement.
     void SetNewToolTip(int nIndexTool, BOOL bWithDelay = TRUE);
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnDestroy();
     afx_msg void OnKillFocus(CWnd* pNewWnd);
@@ -262,6 +263,7 @@ protected:
     CSize GetTooltipSize(CString str);
     void DisplayToolTip(CPoint* pt, CRect* rect);
     void CalculateInfoBoxRect(CPoint* pt, CRect* rect);
+    virtual CSize GetScreenSize();  // the screen the tip is placed on, in pixels
     BOOL TestHorizDirection(int x, int cx, int nWidth, int nDirection, CRect* rect);
     BOOL TestVertDirection(int y, int cy, int nHeight, int nDirection, CRect* rect);
     int GetNextHorizDirection(int nDirection) const;
@@ -304,4 +306,9 @@ protected:
     CSize m_szTextTooltip;          // measured size of the shown text
     CRgn m_rgnToolTip;
     CRgn m_rgnShadow;
+
+    // Icons this object loaded from resources: those of its tools live as long as the object,
+    // the one of a help tip until the next help tip.
+    CArray<HICON, HICON> m_arrLoadedIcons;
+    HICON m_hHelpIcon;
 };
