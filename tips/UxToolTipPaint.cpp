@@ -22,9 +22,9 @@ int BandChannel(int nFrom, int nTo, int i)
 
 // Where band i begins along an extent of nLength from nStart. Computed in 64 bits, so that an
 // absurd rectangle cannot overflow the product.
-int BandEdge(int nStart, int nLength, int i)
+int BandEdge(int nStart, long long nLength, int i)
 {
-    return (int)(nStart + (((long long)nLength * i) >> kGradientShift));
+    return (int)(nStart + ((nLength * i) >> kGradientShift));
 }
 
 } // namespace
@@ -303,7 +303,7 @@ void CUxToolTip::FillGradient(CDC* pDC, CRect rect, COLORREF colorStart, COLORRE
     const int r1 = GetRValue(colorStart), g1 = GetGValue(colorStart), b1 = GetBValue(colorStart);
     const int r2 = GetRValue(colorFinish), g2 = GetGValue(colorFinish), b2 = GetBValue(colorFinish);
     const int nStart = bHorz ? rect.left : rect.top;
-    const int nLength = bHorz ? rect.right - rect.left : rect.bottom - rect.top;
+    const long long nLength = bHorz ? (long long)rect.right - rect.left : (long long)rect.bottom - rect.top;
 
     for (int i = 0; i < kGradientBands; i++)
     {

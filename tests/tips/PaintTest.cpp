@@ -1,0 +1,583 @@
+// Tests of the tooltip's appearance: the style, effect and colour settings global and per tool,
+// the table of sizes, and the painting of gradients, shadow, border and icon on the pixels of
+// off-screen surfaces.
+#include <gtest/gtest.h>
+
+#include "support/TestSurface.h"
+#include "tips/UxToolTip.h"
+
+#include <vector>
+
+namespace {
+
+const COLORREF kBlack = RGB(0, 0, 0);
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kGreen = RGB(0, 255, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+const COLORREF kSentinel = RGB(0x12, 0x34, 0x56);
+
+// Opens the painting state to the tests: the record of the shown tip, its regions and sizes.
+class CPaintedTip : public CUxToolTip
+{
+public:
+    using CUxToolTip::FillGradient;
+    using CUxToolTip::OnDraw;
+    using CUxToolTip::OnDrawBackground;
+    using CUxToolTip::OnDrawShadow;
+    using CUxToolTip::m_arrTools;
+    using CUxToolTip::m_crColor;
+    using CUxToolTip::m_nDirection;
+    using CUxToolTip::m_pToolInfo;
+    using CUxToolTip::m_rgnShadow;
+    using CUxToolTip::m_rgnToolTip;
+    using CUxToolTip::m_szTextTooltip;
+    using CUxToolTip::m_szToolIcon;
+
+    CPaintedTip()
+    {
+        m_crColor[UXTT_COLOR_SHADOW] = RGB(0x80, 0x80, 0x80);
+        m_crColor[UXTT_COLOR_BORDER] = kBlack;
+    }
+
+    // Appends a tool of no window with the given override mask.
+    int AddPlainTool(UINT nMask = 0)
+    {
+        UXTOOLTIP_INFO ti;
+        ti.nMask = nMask;
+        return (int)m_arrTools.Add(ti);
+    }
+
+    // The shown record: solid background of one colour, no text, no icon.
+    void Show(DWORD nStyles, UINT nEffect, COLORREF crBegin, COLORREF crMid = 0, COLORREF crEnd = 0)
+    {
+        m_pToolInfo.nStyles = nStyles;
+        m_pToolInfo.nEffect = nEffect;
+        m_pToolInfo.crBegin = crBegin;
+        m_pToolInfo.crMid = crMid;
+        m_pToolInfo.crEnd = crEnd;
+    }
+};
+
+// Channel value of band i of a gradient from 0 to 255.
+int Band(int i)
+{
+    return (255 * i) >> 6;
+}
+
+COLORREF Gray(int v)
+{
+    return RGB(v, v, v);
+}
+
+// A checkerboard of 4-pixel squares in two colours, so that a fill is seen against both.
+const COLORREF kPatternA = RGB(0xFF, 0xC0, 0x3F);
+const COLORREF kPatternB = RGB(0x5A, 0xA5, 0xFF);
+
+COLORREF PatternAt(int x, int y)
+{
+    return ((x / 4 + y / 4) % 2) ? kPatternB : kPatternA;
+}
+
+void FillPattern(TestSurface& surface)
+{
+    for (int y = 0; y < surface.Height(); y++)
+        for (int x = 0; x < surface.Width(); x++)
+            surface.SetPixel(x, y, PatternAt(x, y));
+}
+
+// An icon of one colour, fully opaque.
+HICON SolidIcon(int cx, int cy, COLORREF color)
+{
+    HDC hScreen = ::GetDC(NULL);
+    HBITMAP hColor = ::CreateCompatibleBitmap(hScreen, cx, cy);
+    ::ReleaseDC(NULL, hScreen);
+    HBITMAP hMask = ::CreateBitmap(cx, cy, 1, 1, NULL);
+    HDC hDC = ::CreateCompatibleDC(NULL);
+    HGDIOBJ hOld = ::SelectObject(hDC, hColor);
+    RECT rc = {0, 0, cx, cy};
+    HBRUSH hBrush = ::CreateSolidBrush(color);
+    ::FillRect(hDC, &rc, hBrush);
+    ::DeleteObject(hBrush);
+    ::SelectObject(hDC, hMask);
+    ::PatBlt(hDC, 0, 0, cx, cy, BLACKNESS); // mask 0: the colour shows
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    ICONINFO info = {TRUE, 0, 0, hMask, hColor};
+    HICON hIcon = ::CreateIconIndirect(&info);
+    ::DeleteObject(hColor);
+    ::DeleteObject(hMask);
+    return hIcon;
+}
+
+// The bounding box of the pixels of one colour, empty when there are none.
+CRect BoundsOf(TestSurface& surface, COLORREF color)
+{
+    CRect box(0, 0, 0, 0);
+    bool bFound = false;
+    for (int y = 0; y < surface.Height(); y++)
+        for (int x = 0; x < surface.Width(); x++)
+            if (surface.Pixel(x, y) == color)
+            {
+                if (!bFound)
+                    box.SetRect(x, y, x + 1, y + 1);
+                box.left = std::min<LONG>(box.left, x);
+                box.top = std::min<LONG>(box.top, y);
+                box.right = std::max<LONG>(box.right, x + 1);
+                box.bottom = std::max<LONG>(box.bottom, y + 1);
+                bFound = true;
+            }
+    return box;
+}
+
+// Counts what a drawing does by recording it in an enhanced metafile.
+struct MetafileCounts
+{
+    int nBrushes = 0;
+    int nFills = 0;
+};
+
+int CALLBACK CountRecord(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lParam)
+{
+    MetafileCounts* pCounts = (MetafileCounts*)lParam;
+    if (pRecord->iType == EMR_CREATEBRUSHINDIRECT)
+        pCounts->nBrushes++;
+    else if (pRecord->iType == EMR_BITBLT || pRecord->iType == EMR_FILLRGN)
+        pCounts->nFills++;
+    return 1;
+}
+
+template <class TDraw> MetafileCounts CountInMetafile(TDraw draw)
+{
+    CDC dc;
+    dc.Attach(::CreateEnhMetaFileA(NULL, NULL, NULL, NULL));
+    draw(dc);
+    HENHMETAFILE hMeta = ::CloseEnhMetaFile(dc.Detach());
+    MetafileCounts counts;
+    ::EnumEnhMetaFile(NULL, hMeta, CountRecord, &counts, NULL);
+    ::DeleteEnhMetaFile(hMeta);
+    return counts;
+}
+
+} // namespace
+
+// ---- Settings ----
+
+TEST(ToolTipSettings, StylesOfAToolStartFromTheGlobalOnesAndSetItsMaskBit)
+{
+    CPaintedTip tip;
+    tip.SetStyles(UXTT_STYLE_DEFAULT);
+    int nTool = tip.AddPlainTool(UXTT_MASK_EFFECT);
+    int nOther = tip.AddPlainTool();
+
+    // Modifying a tool without styles of its own works on a copy of the global styles.
+    tip.ModifyStyles(UXTT_STYLE_TEXT_VCENTER, UXTT_STYLE_SHADOW, nTool);
+    EXPECT_EQ((DWORD)(UXTT_STYLE_DEFAULT & ~UXTT_STYLE_SHADOW) | UXTT_STYLE_TEXT_VCENTER, tip.GetStyles(nTool));
+    EXPECT_EQ((UINT)(UXTT_MASK_EFFECT | UXTT_MASK_STYLES), tip.m_arrTools[nTool].nMask);
+    EXPECT_EQ((DWORD)UXTT_STYLE_DEFAULT, tip.GetStyles());
+    EXPECT_EQ((DWORD)UXTT_STYLE_DEFAULT, tip.GetStyles(nOther));
+
+    // From then on the tool's own styles are modified, whatever the global ones become.
+    tip.SetStyles(UXTT_STYLE_ANCHOR);
+    tip.ModifyStyles(UXTT_STYLE_ICON_BOTTOM, UXTT_STYLE_ICON_VCENTER, nTool);
+    EXPECT_EQ((DWORD)UXTT_STYLE_ANCHOR | UXTT_STYLE_ROUNDED | UXTT_STYLE_TEXT_VCENTER | UXTT_STYLE_ICON_BOTTOM,
+              tip.GetStyles(nTool));
+    EXPECT_EQ((DWORD)UXTT_STYLE_ANCHOR, tip.GetStyles(nOther));
+
+    // SetStyles replaces every bit; the defaults are 0x27.
+    tip.SetStyles(UXTT_STYLE_TEXT_BOTTOM, nOther);
+    EXPECT_EQ((DWORD)UXTT_STYLE_TEXT_BOTTOM, tip.GetStyles(nOther));
+    tip.SetDefaultStyles(nOther);
+    EXPECT_EQ((DWORD)UXTT_STYLE_DEFAULT, tip.GetStyles(nOther));
+    tip.SetDefaultStyles();
+    EXPECT_EQ((DWORD)UXTT_STYLE_DEFAULT, tip.GetStyles());
+
+    // Indices outside the table address the global styles.
+    tip.ModifyStyles(UXTT_STYLE_DISABLED, 0, 2);
+    tip.ModifyStyles(UXTT_STYLE_NOACTIVE, 0, -7);
+    EXPECT_EQ((DWORD)UXTT_STYLE_DEFAULT | UXTT_STYLE_DISABLED | UXTT_STYLE_NOACTIVE, tip.GetStyles(-1));
+    EXPECT_EQ(tip.GetStyles(), tip.GetStyles(99));
+
+    // A tool whose mask loses the bit reads the global styles again.
+    tip.m_arrTools[nTool].nMask = 0;
+    EXPECT_EQ(tip.GetStyles(), tip.GetStyles(nTool));
+}
+
+TEST(ToolTipSettings, EffectAndGradientColoursGlobalOrPerTool)
+{
+    CPaintedTip tip;
+    tip.SetEffectBk(UXTT_EFFECT_SOLID, 2);
+    tip.SetGradientColors(kRed, kGreen, kBlue);
+    int nTool = tip.AddPlainTool();
+
+    // A tool without its own values reads the global ones, the colours from slots 18 to 20.
+    BYTE nGranularity = 0;
+    EXPECT_EQ((UINT)UXTT_EFFECT_SOLID, tip.GetEffectBk(nGranularity, nTool));
+    EXPECT_EQ(2, nGranularity);
+    EXPECT_EQ(kRed, tip.m_crColor[UXTT_COLOR_BK_BEGIN]);
+    EXPECT_EQ(kGreen, tip.m_crColor[UXTT_COLOR_BK_MID]);
+    EXPECT_EQ(kBlue, tip.m_crColor[UXTT_COLOR_BK_END]);
+    COLORREF cr1 = 0, cr2 = 0, cr3 = 0;
+    tip.GetGradientColors(cr1, cr2, cr3, nTool);
+    EXPECT_EQ(kRed, cr1);
+    EXPECT_EQ(kGreen, cr2);
+    EXPECT_EQ(kBlue, cr3);
+
+    // Its own values set their mask bits and leave the global ones alone.
+    tip.SetEffectBk(UXTT_EFFECT_3VGRADIENT, 9, nTool);
+    tip.SetGradientColors(kWhite, kSentinel, kBlack, nTool);
+    EXPECT_EQ((UINT)(UXTT_MASK_EFFECT | UXTT_MASK_COLORS), tip.m_arrTools[nTool].nMask);
+    EXPECT_EQ((UINT)UXTT_EFFECT_3VGRADIENT, tip.GetEffectBk(nGranularity, nTool));
+    EXPECT_EQ(9, nGranularity);
+    EXPECT_EQ((UINT)UXTT_EFFECT_3VGRADIENT, tip.GetEffectBk(nTool));
+    tip.GetGradientColors(cr1, cr2, cr3, nTool);
+    EXPECT_EQ(kWhite, cr1);
+    EXPECT_EQ(kSentinel, cr2);
+    EXPECT_EQ(kBlack, cr3);
+
+    EXPECT_EQ((UINT)UXTT_EFFECT_SOLID, tip.GetEffectBk(nGranularity));
+    EXPECT_EQ(2, nGranularity);
+    tip.GetGradientColors(cr1, cr2, cr3);
+    EXPECT_EQ(kRed, cr1);
+    EXPECT_EQ(kBlue, cr3);
+
+    // Outside the table: the global values.
+    tip.SetEffectBk(UXTT_EFFECT_HGRADIENT, 5, 1);
+    tip.SetGradientColors(kBlack, kBlack, kWhite, -1);
+    EXPECT_EQ((UINT)UXTT_EFFECT_HGRADIENT, tip.GetEffectBk());
+    EXPECT_EQ((UINT)UXTT_EFFECT_HGRADIENT, tip.GetEffectBk(-3));
+    EXPECT_EQ(kWhite, tip.m_crColor[UXTT_COLOR_BK_END]);
+    EXPECT_EQ((UINT)UXTT_EFFECT_3VGRADIENT, tip.GetEffectBk(nTool));
+}
+
+TEST(ToolTipSettings, TablesOfSizesOfBothForms)
+{
+    CPaintedTip tip;
+    const UINT balloon[UXTT_SIZE_COUNT] = {16, 16, 12, 12, 4, 4, 12, 16, 16, 1, 1};
+    const UINT rectangle[UXTT_SIZE_COUNT] = {0, 0, 3, 1, 0, 0, 0, 0, 0, 1, 1};
+    tip.SetDefaultSizes(FALSE);
+    for (int i = 0; i < UXTT_SIZE_COUNT; i++)
+        EXPECT_EQ(rectangle[i], tip.GetSize(i)) << "size " << i;
+    tip.SetDefaultSizes(TRUE);
+    for (int i = 0; i < UXTT_SIZE_COUNT; i++)
+        EXPECT_EQ(balloon[i], tip.GetSize(i)) << "size " << i;
+
+    // Indices outside the table change nothing and read as 0.
+    tip.SetSize(UXTT_SIZE_COUNT, 77);
+    tip.SetSize(-1, 77);
+    for (int i = 0; i < UXTT_SIZE_COUNT; i++)
+        EXPECT_EQ(balloon[i], tip.GetSize(i)) << "size " << i;
+    EXPECT_EQ(0u, tip.GetSize(UXTT_SIZE_COUNT));
+    EXPECT_EQ(0u, tip.GetSize(-1));
+    tip.SetSize(UXTT_SIZE_BORDER_CY, 3);
+    EXPECT_EQ(3u, tip.GetSize(UXTT_SIZE_BORDER_CY));
+}
+
+// ---- Gradients ----
+
+TEST(ToolTipGradient, SixtyFourBandsInIntegerSteps)
+{
+    CPaintedTip tip;
+    // 128 pixels: band i covers two pixels, from 2i.
+    TestSurface horz(128, 4, kSentinel);
+    tip.FillGradient(&horz.DC(), CRect(0, 0, 128, 4), kBlack, kWhite, TRUE);
+    EXPECT_EQ(kBlack, horz.Pixel(0, 0));
+    EXPECT_EQ(kBlack, horz.Pixel(1, 3));
+    EXPECT_EQ(RGB(251, 251, 251), horz.Pixel(127, 0));
+    EXPECT_EQ(RGB(251, 251, 251), horz.Pixel(126, 3));
+    int nWrong = 0;
+    for (int x = 0; x < 128; x++)
+        for (int y = 0; y < 4; y++)
+            nWrong += horz.Pixel(x, y) != Gray(Band(x / 2));
+    EXPECT_EQ(0, nWrong);
+
+    // Downwards, and from a colour to a darker one: each channel on its own.
+    TestSurface vert(3, 64 + 10, kSentinel);
+    const COLORREF crFrom = RGB(200, 10, 255), crTo = RGB(8, 100, 0);
+    tip.FillGradient(&vert.DC(), CRect(1, 5, 2, 69), crFrom, crTo, FALSE);
+    EXPECT_EQ(crFrom, vert.Pixel(1, 5));
+    EXPECT_EQ(RGB(11, 98, 3), vert.Pixel(1, 68)); // (c * 64 + 63 * (to - c)) >> 6
+    EXPECT_EQ(RGB(104, 55, 127), vert.Pixel(1, 5 + 32));
+    for (int y = 0; y < vert.Height(); y++)
+    {
+        EXPECT_EQ(kSentinel, vert.Pixel(0, y));
+        EXPECT_EQ(kSentinel, vert.Pixel(2, y));
+    }
+    for (int y = 0; y < 5; y++)
+        EXPECT_EQ(kSentinel, vert.Pixel(1, y));
+    for (int y = 69; y < vert.Height(); y++)
+        EXPECT_EQ(kSentinel, vert.Pixel(1, y));
+}
+
+TEST(ToolTipGradient, NarrowRectanglesFillEachColumnOnce)
+{
+    CPaintedTip tip;
+    for (int nWidth = 1; nWidth <= 70; nWidth++)
+    {
+        for (int bHorz = 0; bHorz < 2; bHorz++)
+        {
+            // Along the gradient the rectangle is nWidth pixels, across it 2; it starts at 3.
+            TestSurface surface(bHorz ? nWidth + 6 : 2, bHorz ? 2 : nWidth + 6, kSentinel);
+            CRect rect = bHorz ? CRect(3, 0, 3 + nWidth, 2) : CRect(0, 3, 2, 3 + nWidth);
+            tip.FillGradient(&surface.DC(), rect, kBlack, kWhite, bHorz);
+
+            // Pixel p belongs to the last band whose start lies at or before it.
+            int nWrong = 0;
+            for (int p = 0; p < nWidth + 6; p++)
+            {
+                COLORREF expected = kSentinel;
+                if (p >= 3 && p < 3 + nWidth)
+                    for (int i = 0; i < 64; i++)
+                        if (3 + (nWidth * i) / 64 <= p)
+                            expected = Gray(Band(i));
+                for (int q = 0; q < 2; q++)
+                    nWrong += (bHorz ? surface.Pixel(p, q) : surface.Pixel(q, p)) != expected;
+            }
+            EXPECT_EQ(0, nWrong) << "width " << nWidth << (bHorz ? " across" : " down");
+
+            // Bands of no width are not painted: one brush and one fill per painted band.
+            MetafileCounts counts = CountInMetafile(
+                [&](CDC& dc) { tip.FillGradient(&dc, rect, kBlack, kWhite, bHorz); });
+            int nBands = std::min(nWidth, 64);
+            EXPECT_EQ(nBands, counts.nBrushes) << "width " << nWidth;
+            EXPECT_EQ(nBands, counts.nFills) << "width " << nWidth;
+        }
+    }
+
+    // Empty, inverted and absurd rectangles paint nothing and end.
+    TestSurface surface(8, 8, kSentinel);
+    tip.FillGradient(&surface.DC(), CRect(4, 0, 4, 8), kBlack, kWhite, TRUE);
+    tip.FillGradient(&surface.DC(), CRect(6, 0, 2, 8), kBlack, kWhite, TRUE);
+    tip.FillGradient(&surface.DC(), CRect(0, 6, 8, 2), kBlack, kWhite, FALSE);
+    EXPECT_EQ(CRect(0, 0, 0, 0), BoundsOf(surface, kBlack));
+    EXPECT_EQ(CRect(0, 0, 8, 8), BoundsOf(surface, kSentinel));
+    tip.FillGradient(&surface.DC(), CRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX), kBlack, kWhite, TRUE);
+    EXPECT_EQ(Gray(Band(32)), surface.Pixel(7, 7)); // the middle band covers the whole surface
+}
+
+TEST(ToolTipGradient, EffectsPaintTheirPieces)
+{
+    CPaintedTip tip;
+    const CRect rect(0, 0, 128, 128);
+    const COLORREF kFromRedToGreen = RGB(3, 251, 0); // band 63 of red to green
+    const COLORREF kFromGreenToBlue = RGB(0, 3, 251);
+
+    struct Sample
+    {
+        int x, y;
+        COLORREF color;
+    };
+    struct Case
+    {
+        UINT nEffect;
+        COLORREF crFirst, crMid, crLast;
+        std::vector<Sample> samples;
+    };
+    const std::vector<Case> cases = {
+        // Solid, and any effect above 6 like it.
+        {UXTT_EFFECT_SOLID, kRed, kGreen, kBlue, {{0, 0, kRed}, {127, 127, kRed}, {64, 64, kRed}}},
+        {7, kRed, kGreen, kBlue, {{0, 0, kRed}, {127, 127, kRed}, {64, 64, kRed}}},
+        {0xFFFFFFFF, kGreen, kRed, kBlue, {{0, 127, kGreen}, {127, 0, kGreen}}},
+        // Two colours over the whole rectangle, across and down.
+        {UXTT_EFFECT_HGRADIENT, kBlack, kRed, kWhite,
+         {{0, 77, kBlack}, {64, 0, Gray(Band(32))}, {127, 127, Gray(251)}}},
+        {UXTT_EFFECT_VGRADIENT, kBlack, kRed, kWhite,
+         {{77, 0, kBlack}, {0, 64, Gray(Band(32))}, {127, 127, Gray(251)}}},
+        // Symmetric: the last colour in the middle, the first at both sides.
+        {UXTT_EFFECT_HCGRADIENT, kBlack, kRed, kWhite,
+         {{0, 9, kBlack}, {63, 9, Gray(251)}, {64, 9, kWhite}, {127, 9, Gray(3)}}},
+        {UXTT_EFFECT_VCGRADIENT, kBlack, kRed, kWhite,
+         {{9, 0, kBlack}, {9, 63, Gray(251)}, {9, 64, kWhite}, {9, 127, Gray(3)}}},
+        // Three colours: first, middle, last.
+        {UXTT_EFFECT_3HGRADIENT, kRed, kGreen, kBlue,
+         {{0, 50, kRed}, {63, 50, kFromRedToGreen}, {64, 50, kGreen}, {127, 50, kFromGreenToBlue}}},
+        {UXTT_EFFECT_3VGRADIENT, kRed, kGreen, kBlue,
+         {{50, 0, kRed}, {50, 63, kFromRedToGreen}, {50, 64, kGreen}, {50, 127, kFromGreenToBlue}}},
+    };
+    for (const Case& c : cases)
+    {
+        TestSurface surface(130, 130, kSentinel);
+        tip.Show(0, c.nEffect, c.crFirst, c.crMid, c.crLast);
+        CRect rc = rect;
+        tip.OnDrawBackground(&surface.DC(), &rc);
+        for (const Sample& s : c.samples)
+            EXPECT_EQ(s.color, surface.Pixel(s.x, s.y)) << "effect " << c.nEffect << " at " << s.x << "," << s.y;
+        EXPECT_EQ(CRect(0, 0, 130, 130), BoundsOf(surface, kSentinel)); // still around the rectangle
+        EXPECT_EQ(kSentinel, surface.Pixel(128, 5));
+        EXPECT_EQ(kSentinel, surface.Pixel(5, 128));
+    }
+}
+
+TEST(ToolTipGradient, TheShownRecordsColoursArePaintedNotTheSlots)
+{
+    // A tool shown with its own colours, or with the slots as they were when it was shown: later
+    // changes of the slots do not reach a tip on screen.
+    CPaintedTip tip;
+    tip.SetGradientColors(kRed, kRed, kRed);
+    int nTool = tip.AddPlainTool();
+    tip.SetGradientColors(kBlue, kGreen, kWhite, nTool);
+    tip.SetEffectBk(UXTT_EFFECT_3HGRADIENT, 2, nTool);
+
+    COLORREF cr1, cr2, cr3;
+    tip.GetGradientColors(cr1, cr2, cr3, nTool);
+    tip.Show(0, tip.GetEffectBk(nTool), cr1, cr2, cr3);
+    tip.SetGradientColors(kBlack, kBlack, kBlack);
+    TestSurface surface(128, 8, kSentinel);
+    CRect rc(0, 0, 128, 8);
+    tip.OnDrawBackground(&surface.DC(), &rc);
+    EXPECT_EQ(kBlue, surface.Pixel(0, 0));
+    EXPECT_EQ(kGreen, surface.Pixel(64, 0));
+    EXPECT_EQ(RGB(251, 255, 251), surface.Pixel(127, 0));
+}
+
+// ---- Shadow, border, icon ----
+
+TEST(ToolTipDraw, ShadowDarkensWhatLiesBeneathInsideItsRegionOnly)
+{
+    CPaintedTip tip;
+    const COLORREF crShadow = RGB(0xF0, 0x0F, 0xAA);
+    tip.m_crColor[UXTT_COLOR_SHADOW] = crShadow;
+    tip.m_rgnShadow.CreateRoundRectRgn(6, 5, 40, 30, 12, 12);
+    TestSurface surface(48, 40);
+    FillPattern(surface);
+    surface.DC().SetROP2(R2_XORPEN);
+
+    tip.OnDrawShadow(&surface.DC());
+
+    int nWrong = 0, nInside = 0;
+    for (int y = 0; y < surface.Height(); y++)
+        for (int x = 0; x < surface.Width(); x++)
+        {
+            bool bInside = tip.m_rgnShadow.PtInRegion(x, y) != FALSE;
+            COLORREF expected = bInside ? (PatternAt(x, y) & crShadow) : PatternAt(x, y);
+            nWrong += surface.Pixel(x, y) != expected;
+            nInside += bInside;
+        }
+    EXPECT_GT(nInside, 600);
+    EXPECT_EQ(0, nWrong);
+    EXPECT_EQ(R2_XORPEN, surface.DC().GetROP2()); // the caller's raster operation comes back
+}
+
+TEST(ToolTipDraw, BorderFollowsTheRegionAndNothingLeavesIt)
+{
+    for (int nBorder = 1; nBorder <= 2; nBorder++)
+    {
+        CPaintedTip tip;
+        tip.SetDefaultSizes(TRUE);
+        tip.SetSize(UXTT_SIZE_BORDER_CX, nBorder);
+        tip.SetSize(UXTT_SIZE_BORDER_CY, nBorder);
+        tip.m_crColor[UXTT_COLOR_BORDER] = kRed;
+        tip.m_nDirection = UXTT_DIR_BELOW_RIGHT;
+        tip.Show(UXTT_STYLE_ROUNDED | UXTT_STYLE_ANCHOR, UXTT_EFFECT_SOLID, kWhite);
+
+        // A rounded body below an anchor whose apex is at (10, 0).
+        CRgn body, anchor;
+        body.CreateRoundRectRgn(0, 16, 61, 51, 16, 16);
+        POINT apex[3] = {{10, 0}, {16, 16}, {28, 16}};
+        anchor.CreatePolygonRgn(apex, 3, ALTERNATE);
+        tip.m_rgnToolTip.CreateRectRgn(0, 0, 0, 0);
+        tip.m_rgnToolTip.CombineRgn(&body, &anchor, RGN_OR);
+
+        TestSurface surface(70, 60);
+        FillPattern(surface);
+        tip.OnDraw(&surface.DC(), CRect(0, 0, 69, 59));
+
+        // Inside the region: red where a neighbour within the border width is outside it,
+        // white elsewhere; outside: the pattern untouched.
+        int nWrong = 0, nBorderPixels = 0;
+        for (int y = 0; y < surface.Height(); y++)
+            for (int x = 0; x < surface.Width(); x++)
+            {
+                COLORREF expected = PatternAt(x, y);
+                if (tip.m_rgnToolTip.PtInRegion(x, y))
+                {
+                    bool bEdge = false;
+                    for (int d = 1; d <= nBorder; d++)
+                        bEdge = bEdge || !tip.m_rgnToolTip.PtInRegion(x - d, y) ||
+                                !tip.m_rgnToolTip.PtInRegion(x + d, y) ||
+                                !tip.m_rgnToolTip.PtInRegion(x, y - d) || !tip.m_rgnToolTip.PtInRegion(x, y + d);
+                    expected = bEdge ? kRed : kWhite;
+                    nBorderPixels += bEdge;
+                }
+                nWrong += surface.Pixel(x, y) != expected;
+            }
+        EXPECT_GT(nBorderPixels, 150 * nBorder);
+        EXPECT_EQ(0, nWrong) << "border " << nBorder;
+        // The clipping of the caller is given back.
+        surface.DC().FillSolidRect(65, 55, 2, 2, kGreen);
+        EXPECT_EQ(kGreen, surface.Pixel(66, 56));
+    }
+}
+
+TEST(ToolTipDraw, ShadowThenBodyOverIt)
+{
+    // With the shadow style the shadow is drawn first and the body, clipped to its region, over
+    // it; the shadow shows only where the body is not.
+    CPaintedTip tip;
+    tip.SetDefaultSizes(TRUE);
+    tip.m_crColor[UXTT_COLOR_SHADOW] = RGB(0x80, 0x80, 0x80);
+    tip.m_nDirection = UXTT_DIR_ABOVE_LEFT;
+    tip.Show(UXTT_STYLE_SHADOW, UXTT_EFFECT_SOLID, kWhite);
+    tip.m_rgnToolTip.CreateRectRgn(0, 0, 41, 31);
+    tip.m_rgnShadow.CreateRectRgn(4, 4, 45, 35);
+    TestSurface surface(48, 40, kWhite);
+    tip.OnDraw(&surface.DC(), CRect(0, 0, 47, 39));
+
+    const std::vector<std::pair<COLORREF, char>> legend = {
+        {kWhite, '.'}, {kBlack, '#'}, {RGB(0x80, 0x80, 0x80), 's'}};
+    EXPECT_EQ(std::string("....#ssss.\n"
+                          "....#ssss.\n"
+                          "....#ssss.\n"
+                          "#####ssss.\n"
+                          "sssssssss.\n"
+                          "sssssssss.\n"
+                          "sssssssss.\n"),
+              surface.Picture(CRect(36, 27, 46, 34), legend));
+}
+
+TEST(ToolTipDraw, IconPlacedByStyleDirectionAndSizes)
+{
+    HICON hIcon = SolidIcon(16, 16, kGreen);
+    ASSERT_TRUE(hIcon != NULL);
+    struct Case
+    {
+        BOOL bBalloon;
+        DWORD nStyles;
+        UINT nDirection;
+        CRect expected;
+    };
+    // Surface rectangle (0, 0, 200, 100). Balloon sizes: margins 12, anchor 16, shadow 4.
+    const Case cases[] = {
+        // Content (12, 28)-(184, 84) below the cursor: top, centred, bottom.
+        {TRUE, UXTT_STYLE_SHADOW, UXTT_DIR_BELOW_RIGHT, CRect(12, 28, 28, 44)},
+        {TRUE, UXTT_STYLE_SHADOW | UXTT_STYLE_ICON_VCENTER, UXTT_DIR_BELOW_LEFT, CRect(12, 48, 28, 64)},
+        {TRUE, UXTT_STYLE_SHADOW | UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_BELOW_RIGHT, CRect(12, 68, 28, 84)},
+        // Centred wins over bottom.
+        {TRUE, UXTT_STYLE_SHADOW | UXTT_STYLE_ICON_VCENTER | UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_BELOW_RIGHT,
+         CRect(12, 48, 28, 64)},
+        // Above the cursor the anchor's room is at the bottom: content (12, 12)-(184, 68).
+        {TRUE, UXTT_STYLE_SHADOW | UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_ABOVE_LEFT, CRect(12, 52, 28, 68)},
+        // No shadow: content (12, 12)-(188, 72) above.
+        {TRUE, UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_ABOVE_RIGHT, CRect(12, 56, 28, 72)},
+        // The rectangular form: margins 3 and 1, no anchor, no shadow room even with the style.
+        {FALSE, UXTT_STYLE_SHADOW, UXTT_DIR_BELOW_RIGHT, CRect(3, 1, 19, 17)},
+        {FALSE, UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_ABOVE_LEFT, CRect(3, 83, 19, 99)},
+    };
+    for (const Case& c : cases)
+    {
+        CPaintedTip tip;
+        tip.SetDefaultSizes(c.bBalloon);
+        tip.m_crColor[UXTT_COLOR_BORDER] = kBlack;
+        tip.m_rgnToolTip.CreateRectRgn(0, 0, 201, 101);
+        tip.m_rgnShadow.CreateRectRgn(0, 0, 0, 0);
+        tip.m_nDirection = c.nDirection;
+        tip.m_pToolInfo.hIcon = hIcon;
+        tip.m_szToolIcon = CSize(16, 16);
+        tip.Show(c.nStyles, UXTT_EFFECT_SOLID, kWhite);
+        TestSurface surface(201, 101);
+        tip.OnDraw(&surface.DC(), CRect(0, 0, 200, 100));
+        EXPECT_EQ(c.expected, BoundsOf(surface, kGreen))
+            << "styles " << c.nStyles << " direction " << c.nDirection << " balloon " << c.bBalloon;
+    }
+    ::DestroyIcon(hIcon);
+}
