@@ -15,6 +15,7 @@
 #include "CDC.h"
 #include "CImageList.h"
 #include "afxmsg_.h"
+#include "afxres.h"
 #include "CCmdTarget.h"
 #include "CCmdUI.h"
 #include "CMenu.h"

@@ -7,34 +7,13 @@
 #include "CDialog.h"
 #include "CEdit.h"
 #include "afxdd_.h"
+#include "support/MessageRecorder.h"
 #include "DialogTest.rh"
 
 #include <string>
 #include <vector>
 
 namespace {
-
-// Dispatches queued messages the way the framework's loop does: each one is first offered to
-// the PreTranslateMessage chain of its window.
-void PumpWithPreTranslate(DWORD nMilliseconds)
-{
-    DWORD dwEnd = ::GetTickCount() + nMilliseconds;
-    for (;;)
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-        {
-            if (!CWnd::WalkPreTranslateTree(NULL, &msg))
-            {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
-            }
-        }
-        if ((LONG)(::GetTickCount() - dwEnd) >= 0)
-            break;
-        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
-    }
-}
 
 CString ItemText(CWnd& wnd, int nID)
 {

@@ -3,6 +3,7 @@
 #include "MessageRecorder.h"
 
 #ifdef _WIN32
+#include <afxwin.h>
 #include <cstdio>
 
 // One recorder per thread at a time: the window procedure and hook find it here.
@@ -168,7 +169,9 @@ static std::string Describe(const char* who, UINT message, UINT flags, WPARAM wP
     return ::testing::AssertionFailure() << strReport;
 }
 
-BOOL PumpMessages(DWORD nMilliseconds)
+namespace {
+
+BOOL Pump(DWORD nMilliseconds, BOOL bPreTranslate)
 {
     DWORD dwStart = ::GetTickCount();
     for (;;)
@@ -181,6 +184,8 @@ BOOL PumpMessages(DWORD nMilliseconds)
                 ::PostQuitMessage((int)msg.wParam);
                 return FALSE;
             }
+            if (bPreTranslate && CWnd::WalkPreTranslateTree(NULL, &msg))
+                continue;
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
@@ -189,5 +194,17 @@ BOOL PumpMessages(DWORD nMilliseconds)
             return TRUE;
         ::MsgWaitForMultipleObjects(0, NULL, FALSE, nMilliseconds - dwElapsed, QS_ALLINPUT);
     }
+}
+
+} // namespace
+
+BOOL PumpMessages(DWORD nMilliseconds)
+{
+    return Pump(nMilliseconds, FALSE);
+}
+
+BOOL PumpWithPreTranslate(DWORD nMilliseconds)
+{
+    return Pump(nMilliseconds, TRUE);
 }
 #endif

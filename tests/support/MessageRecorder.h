@@ -88,4 +88,8 @@ private:
 // Dispatches this thread's messages for up to nMilliseconds, or until the queue is empty when
 // nMilliseconds is 0. Returns FALSE when WM_QUIT arrived (it is left for the caller).
 BOOL PumpMessages(DWORD nMilliseconds = 0);
+
+// The same, the way the framework's loop dispatches: each message is first offered to the
+// PreTranslateMessage chain of its window (so dialogs and controls see their keys).
+BOOL PumpWithPreTranslate(DWORD nMilliseconds = 0);
 #endif

@@ -1,0 +1,219 @@
+// KwGridCtrl.h: CKwGridCtrl, the editable grid: named columns over lines of typed cells, a white
+// box moved by keys and mouse, an in-place editor, a line selection and line commands on the
+// clipboard, with a listener (the parent window) that supplies and receives cell data.
+#pragma once
+
+#include "core/KwArray.h"
+#include "core/KwUiExport.h"
+#include "frame/KwWindow.h"
+#include "grid/KwGridCtrlItem.h"
+#include "grid/KwGridCtrlListener.h"
+#include "tips/UxToolTip.h"
+
+#include <afxwin.h>
+
+class CKwHeaderCtrl;
+class CKwLineSelection;
+
+class KWUI_API CKwGridCtrl : public CWnd, public CKwWindow
+{
+    DECLARE_DYNCREATE(CKwGridCtrl)
+public:
+    // How many lines the user can reach (GetLineCountLimit).
+    enum EInsertMode
+    {
+        eInsertUnlimited = 0,  // any line; lines come into being when a cell in them is stored
+        eInsertAppendLine = 1, // one empty line after the last can be typed into
+        eInsertFixed = 2,      // only stored lines
+    };
+
+    // How an editor opens over the current cell.
+    enum EBeginEditType
+    {
+        eBeginEditNoFocus = 0,   // shown, the focus stays where it is
+        eBeginEditFocus = 1,     // focused, default caret
+        eBeginEditSelectAll = 2, // focused, all text selected
+        eBeginEditCaret = 3,     // focused, caret at a position (-1: after the last character)
+        eBeginEditAtPoint = 4,   // focused, caret under a point, or the list dropped down
+    };
+
+    CKwGridCtrl();
+    virtual ~CKwGridCtrl();
+
+    // Replaces the dialog's placeholder control nID: same place, id and tab order.
+    BOOL Initialize(UINT nID, CWnd* pParent, DWORD dwExStyle = 0);
+    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                        CWnd* pParentWnd, UINT nID, CCreateContext* pContext = NULL);
+
+    // Columns and their remembered widths (under key + "\HeaderCtrl"); set the key first.
+    void SetRegKey(CString sKey);
+    void AddColumn(CString sTitle, int nWidth);
+    void SetAutoResizeColumns(BOOL bAutoResize, int nStretchColumn = -1);
+
+    // Cells, column first and line second.
+    void SetItem(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item);
+    void GetItem(UINT nColumn, UINT nLine, CKwGridCtrlItem& item);
+    void SetTextItem(UINT nColumn, UINT nLine, CString sText);
+    void SetIndexDropDownItem(UINT nColumn, UINT nLine, int nIndex);
+    void SetTextDropDownItem(UINT nColumn, UINT nLine, CString sText);
+    void SetEditableDropDownItem(UINT nColumn, UINT nLine, CString sText);
+    CString GetItemText(UINT nColumn, UINT nLine);
+    int GetItemIndex(UINT nColumn, UINT nLine);
+    void* GetItemData(UINT nColumn, UINT nLine);
+    void SetItemText(UINT nColumn, UINT nLine, CString sText);
+    void SetItemIndex(UINT nColumn, UINT nLine, int nIndex);
+    void SetItemData(UINT nColumn, UINT nLine, void* pData);
+    void RemoveItemsAtAndBelow(UINT nLine);
+
+    UINT GetLineCount() const;
+    UINT GetColumnCount() const;
+    UINT GetLineCountLimit() const;
+
+    BOOL IsModified() const;
+    void SetModified(BOOL bModified);
+    EInsertMode GetInsertMode() const;
+    void SetInsertMode(EInsertMode eMode);
+    BOOL GetReadOnly() const;
+    void SetReadOnly(BOOL bReadOnly);
+
+    // The white box and the selection.
+    void GetCurItem(UINT& nColumn, UINT& nLine);
+    void SetCurItem(UINT nColumn, UINT nLine);
+    void SetCurText(UINT nColumn, UINT nLine, int nStart, int nEnd);
+    POSITION GetSelectionHeadPosition() const;
+    UINT GetSelectionNext(POSITION& pos) const;
+    UINT GetSelectionCount() const;
+    BOOL GetShowSelectionAlways() const;
+    void SetShowSelectionAlways(BOOL bShow);
+    BOOL GetShowWhiteBoxAlways() const;
+    void SetShowWhiteBoxAlways(BOOL bShow);
+    static BOOL FocusIn(CWnd* pWnd);
+    void EnsureVisible(UINT nLine);
+
+    // Line commands.
+    BOOL IsCopyAllowed();
+    BOOL IsPasteAllowed();
+    BOOL IsClearAllowed();
+
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    virtual void CKwWindow_OnExtendContextMenu(CMenu& menu);
+
+    // The header and the editor, for hosts that need to reach them (and tests).
+    CKwHeaderCtrl* GetHeaderCtrl() const { return m_pHeaderCtrl; }
+    CWnd* GetEditor() const { return m_pEditor; }
+
+protected:
+    // Lifetime, data and notifications (KwGridCtrl.cpp).
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    CKwGridCtrlListener* GetListener() const;
+    void StoreItem(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item);
+    void TrimLines();
+    void SwapLines(UINT nLine1, UINT nLine2);
+    void NotifyItemChanged(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item);
+    void NotifyContentChanged();
+    void NotifyKillFocus();
+
+    // Selection, navigation and editing (KwGridCtrlEdit.cpp).
+    void BeginEdit(EBeginEditType eType, int nPosition = 0, CPoint point = CPoint(0, 0));
+    void EndEdit();
+    void HandleMouseButtonDown(UINT nMessage, UINT nFlags, CPoint point);
+    void HitTest(CPoint point, UINT& nColumn, UINT& nLine);
+    void WhiteBoxDown();
+    void WhiteBoxUp();
+    void WhiteBoxRight(BOOL bByTab);
+    void WhiteBoxLeft(BOOL bByTab);
+    void WhiteBoxHome();
+    void WhiteBoxEnd();
+    void WhiteBoxGoTo(UINT nColumn, UINT nLine);
+    BOOL CanWhiteBoxRight();
+    BOOL CanWhiteBoxLeft();
+    BOOL CanWhiteBoxDown();
+    BOOL CanWhiteBoxUp();
+    BOOL GetNextItemToTheRight(UINT& nColumn, UINT& nLine);
+    BOOL GetPrevItemToTheLeft(UINT& nColumn, UINT& nLine);
+    BOOL GetNextItemToTheBottom(UINT& nColumn, UINT& nLine);
+    BOOL GetPrevItemToTheTop(UINT& nColumn, UINT& nLine);
+    BOOL IsLocked(UINT nColumn, UINT nLine);
+    BOOL GetEditSel(int& nStart, int& nEnd);
+    static BOOL IsKeyPressed(UINT nVirtKey);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg void On_EN_CHANGE();
+    afx_msg void On_CBN_SELCHANGE();
+    afx_msg void On_CBN_EDITCHANGE();
+    afx_msg void On_EN_CBN_KILLFOCUS();
+    afx_msg void On_EN_CBN_SETFOCUS();
+    afx_msg LRESULT On_DEFERRED_ENDEDIT(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT On_DEFERRED_CBN_SELCHANGE(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT On_DEFERRED_CBN_EDITCHANGE(WPARAM wParam, LPARAM lParam);
+    afx_msg void NotifyDisplayTooltip(NMHDR* pNMHDR, LRESULT* pResult);
+
+    // Layout, scrolling and painting (KwGridCtrlPaint.cpp).
+    void LayoutAll();
+    void LayoutScrollBar();
+    void LayoutHeader();
+    void LayoutEditor();
+    void DrawCtrl(CDC& dc);
+    void DrawItem(CDC& dc, UINT nColumn, UINT nLine);
+    void DrawHighlight(CDC& dc, const CRect& rect);
+    int GetHeaderHeight() const;
+    int GetItemHeight() const;
+    void GetItemRect(UINT nColumn, UINT nLine, CRect& rect) const;
+    afx_msg void OnPaint();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnHeaderEndTrack(NMHDR* pNMHDR, LRESULT* pResult);
+
+    // Line commands on the clipboard (KwGridCtrlClipboard.cpp).
+    afx_msg void OnEditCopy();
+    afx_msg void OnEditCut();
+    afx_msg void OnEditPaste();
+    afx_msg void OnEditClear();
+    afx_msg void OnUpdateEditCopy(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditCut(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditPaste(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditClear(CCmdUI* pCmdUI);
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    typedef CKwArray<CKwGridCtrlItem, const CKwGridCtrlItem&> CLine;
+    typedef CKwArray<CLine, const CLine&> CLines;
+
+    enum
+    {
+        eHeaderId = 1,
+        eEditorId = 2,
+        eScrollBarId = 3,
+    };
+
+    CKwHeaderCtrl* m_pHeaderCtrl;
+    CString m_sRegKey;
+    CFont m_fontNormal;           // borrowed: attached, never deleted
+    CFont m_fontBold;             // owned
+    CLines m_lines;
+    CKwLineSelection* m_pSelection;
+    UINT m_nCurColumn;
+    UINT m_nCurLine;
+    CWnd* m_pEditor;
+    BOOL m_bSettingText;          // raised while the grid itself fills the editor
+    CScrollBar m_scrollBar;
+    BOOL m_bScrollBarShown;
+    UINT m_nTopLine;
+    int m_nItemHeight;
+    BOOL m_bModified;
+    BOOL m_bShowSelectionAlways;
+    BOOL m_bShowWhiteBoxAlways;
+    EInsertMode m_eInsertMode;
+    BOOL m_bReadOnly;
+    CUxToolTip m_toolTip;
+};

@@ -1,0 +1,36 @@
+// KwHeaderCtrl.h: CKwHeaderCtrl, the grid's column header: remembers its column widths in the
+// application's profile, can keep its columns filling its width, and paints itself flat.
+#pragma once
+
+#include "core/KwUiExport.h"
+
+#include <afxcmn.h>
+
+class KWUI_API CKwHeaderCtrl : public CHeaderCtrl
+{
+    DECLARE_DYNCREATE(CKwHeaderCtrl)
+public:
+    CKwHeaderCtrl();
+    virtual ~CKwHeaderCtrl();
+
+    // Profile section of the widths, one integer "Item%d" per column; empty: not remembered.
+    void SetRegKey(CString sRegKey);
+    // Appends a column; a remembered width wins over nWidth.
+    void AddItem(CString sTitle, int nWidth);
+    // nStretchItem -1 scales every column in proportion; otherwise that column absorbs the change.
+    void SetAutoResizeItems(BOOL bAutoResize, int nStretchItem = -1);
+    void SetItemWidth(int nItem, int nWidth);
+    // Fills the header's width with the columns.
+    void ResizeItems();
+
+protected:
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEndTrack(NMHDR* pNMHDR, LRESULT* pResult);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CString m_sRegKey;
+    BOOL m_bAutoResize;
+    int m_nStretchItem;
+};
