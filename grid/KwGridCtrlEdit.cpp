@@ -1,11 +1,9 @@
 // KwGridCtrlEdit.cpp: CKwGridCtrl's interactive side: the white box and the line selection, keys
-// and mouse, the in-place editor and the edits flowing back, focus, context menu and tooltips.
+// and mouse, context menu and tooltips.
 #include "grid/KwGridCtrl.h"
 #include "core/KwLineSelection.h"
 
 void CKwGridCtrl::GetCurItem(UINT& nColumn, UINT& nLine) { nColumn = m_nCurColumn; nLine = m_nCurLine; }
-void CKwGridCtrl::SetCurItem(UINT nColumn, UINT nLine) {}
-void CKwGridCtrl::SetCurText(UINT nColumn, UINT nLine, int nStart, int nEnd) {}
 POSITION CKwGridCtrl::GetSelectionHeadPosition() const { return m_pSelection->GetHeadPosition(); }
 UINT CKwGridCtrl::GetSelectionNext(POSITION& pos) const { return m_pSelection->GetNext(pos); }
 UINT CKwGridCtrl::GetSelectionCount() const { return m_pSelection->GetCount(); }
@@ -17,8 +15,6 @@ BOOL CKwGridCtrl::FocusIn(CWnd* pWnd) { return FALSE; }
 BOOL CKwGridCtrl::PreTranslateMessage(MSG* pMsg) { return CWnd::PreTranslateMessage(pMsg); }
 void CKwGridCtrl::CKwWindow_OnExtendContextMenu(CMenu& menu) { CKwWindow::CKwWindow_OnExtendContextMenu(menu); }
 
-void CKwGridCtrl::BeginEdit(EBeginEditType eType, int nPosition, CPoint point) {}
-void CKwGridCtrl::EndEdit() {}
 void CKwGridCtrl::HandleMouseButtonDown(UINT nMessage, UINT nFlags, CPoint point) {}
 void CKwGridCtrl::HitTest(CPoint point, UINT& nColumn, UINT& nLine) { nColumn = nLine = 0xFFFFFFFF; }
 void CKwGridCtrl::WhiteBoxDown() {}
@@ -37,21 +33,10 @@ BOOL CKwGridCtrl::GetPrevItemToTheLeft(UINT& nColumn, UINT& nLine) { return FALS
 BOOL CKwGridCtrl::GetNextItemToTheBottom(UINT& nColumn, UINT& nLine) { return FALSE; }
 BOOL CKwGridCtrl::GetPrevItemToTheTop(UINT& nColumn, UINT& nLine) { return FALSE; }
 BOOL CKwGridCtrl::IsLocked(UINT nColumn, UINT nLine) { return FALSE; }
-BOOL CKwGridCtrl::GetEditSel(int& nStart, int& nEnd) { return FALSE; }
 BOOL CKwGridCtrl::IsKeyPressed(UINT nVirtKey) { return (::GetKeyState((int)nVirtKey) & 0x8000) != 0; }
 void CKwGridCtrl::OnLButtonDown(UINT nFlags, CPoint point) { CWnd::OnLButtonDown(nFlags, point); }
 void CKwGridCtrl::OnLButtonDblClk(UINT nFlags, CPoint point) { CWnd::OnLButtonDblClk(nFlags, point); }
 void CKwGridCtrl::OnRButtonDown(UINT nFlags, CPoint point) { CWnd::OnRButtonDown(nFlags, point); }
 void CKwGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) { CWnd::OnKeyDown(nChar, nRepCnt, nFlags); }
-void CKwGridCtrl::OnSetFocus(CWnd* pOldWnd) { CWnd::OnSetFocus(pOldWnd); }
-void CKwGridCtrl::OnKillFocus(CWnd* pNewWnd) { CWnd::OnKillFocus(pNewWnd); }
 void CKwGridCtrl::OnContextMenu(CWnd* pWnd, CPoint point) {}
-void CKwGridCtrl::On_EN_CHANGE() {}
-void CKwGridCtrl::On_CBN_SELCHANGE() {}
-void CKwGridCtrl::On_CBN_EDITCHANGE() {}
-void CKwGridCtrl::On_EN_CBN_KILLFOCUS() {}
-void CKwGridCtrl::On_EN_CBN_SETFOCUS() {}
-LRESULT CKwGridCtrl::On_DEFERRED_ENDEDIT(WPARAM wParam, LPARAM lParam) { return 0; }
-LRESULT CKwGridCtrl::On_DEFERRED_CBN_SELCHANGE(WPARAM wParam, LPARAM lParam) { return 0; }
-LRESULT CKwGridCtrl::On_DEFERRED_CBN_EDITCHANGE(WPARAM wParam, LPARAM lParam) { return 0; }
 void CKwGridCtrl::NotifyDisplayTooltip(NMHDR* pNMHDR, LRESULT* pResult) { *pResult = 0; }
