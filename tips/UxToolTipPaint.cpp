@@ -258,44 +258,31 @@ void CUxToolTip::OnDrawShadow(CDC* pDC)
 void CUxToolTip::OnDrawBackground(CDC* pDC, CRect* pRect)
 {
     const CRect rect = *pRect;
+    const UINT nEffect = m_pToolInfo.nEffect;
     const COLORREF crFirst = m_pToolInfo.crBegin;
-    const COLORREF crMid = m_pToolInfo.crMid;
-    const COLORREF crLast = m_pToolInfo.crEnd;
-    const int mx = rect.left + rect.Width() / 2;
-    const int my = rect.top + rect.Height() / 2;
-    const CRect rcLeft(rect.left, rect.top, mx, rect.bottom);
-    const CRect rcRight(mx, rect.top, rect.right, rect.bottom);
-    const CRect rcTop(rect.left, rect.top, rect.right, my);
-    const CRect rcBottom(rect.left, my, rect.right, rect.bottom);
-
-    switch (m_pToolInfo.nEffect)
+    if (nEffect < UXTT_EFFECT_HGRADIENT || nEffect > UXTT_EFFECT_3VGRADIENT)
     {
-    case UXTT_EFFECT_HGRADIENT:
-        FillGradient(pDC, rect, crFirst, crLast, TRUE);
-        break;
-    case UXTT_EFFECT_VGRADIENT:
-        FillGradient(pDC, rect, crFirst, crLast, FALSE);
-        break;
-    case UXTT_EFFECT_HCGRADIENT:
-        FillGradient(pDC, rcLeft, crFirst, crLast, TRUE);
-        FillGradient(pDC, rcRight, crLast, crFirst, TRUE);
-        break;
-    case UXTT_EFFECT_VCGRADIENT:
-        FillGradient(pDC, rcTop, crFirst, crLast, FALSE);
-        FillGradient(pDC, rcBottom, crLast, crFirst, FALSE);
-        break;
-    case UXTT_EFFECT_3HGRADIENT:
-        FillGradient(pDC, rcLeft, crFirst, crMid, TRUE);
-        FillGradient(pDC, rcRight, crMid, crLast, TRUE);
-        break;
-    case UXTT_EFFECT_3VGRADIENT:
-        FillGradient(pDC, rcTop, crFirst, crMid, FALSE);
-        FillGradient(pDC, rcBottom, crMid, crLast, FALSE);
-        break;
-    default:
         pDC->FillSolidRect(&rect, crFirst);
-        break;
+        return;
     }
+
+    // Odd effects run across, even ones downwards; 1 and 2 are one gradient over the whole
+    // rectangle, the others two halves that meet at the last colour (3, 4) or the middle one (5, 6).
+    const BOOL bHorz = (nEffect % 2) == 1;
+    if (nEffect <= UXTT_EFFECT_VGRADIENT)
+    {
+        FillGradient(pDC, rect, crFirst, m_pToolInfo.crEnd, bHorz);
+        return;
+    }
+    CRect rcFirst = rect, rcSecond = rect;
+    if (bHorz)
+        rcFirst.right = rcSecond.left = rect.left + (rect.right - rect.left) / 2;
+    else
+        rcFirst.bottom = rcSecond.top = rect.top + (rect.bottom - rect.top) / 2;
+    const bool bSymmetric = nEffect <= UXTT_EFFECT_VCGRADIENT;
+    const COLORREF crTurn = bSymmetric ? m_pToolInfo.crEnd : m_pToolInfo.crMid;
+    FillGradient(pDC, rcFirst, crFirst, crTurn, bHorz);
+    FillGradient(pDC, rcSecond, crTurn, bSymmetric ? crFirst : m_pToolInfo.crEnd, bHorz);
 }
 
 void CUxToolTip::FillGradient(CDC* pDC, CRect rect, COLORREF colorStart, COLORREF colorFinish, BOOL bHorz)
