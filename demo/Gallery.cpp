@@ -32,17 +32,14 @@ bool SaveBitmapAsPng(HBITMAP hBitmap, const char* pszPath)
     return bSaved;
 }
 
-} // namespace
-
-bool GallerySaveWindow(HWND hWnd, const char* pszFolder, const char* pszName)
+// Copies cx by cy pixels from (x, y) of hSource into a 32-bit DIB section and writes
+// <folder>\<name>.png.
+bool SaveArea(HDC hSource, int x, int y, int cx, int cy, const char* pszFolder, const char* pszName)
 {
-    RECT rc;
-    if (!::GetWindowRect(hWnd, &rc))
-        return false;
     BITMAPINFO bmi = {};
     bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = rc.right - rc.left;
-    bmi.bmiHeader.biHeight = -(rc.bottom - rc.top);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = -cy;
     bmi.bmiHeader.biPlanes = 1;
     bmi.bmiHeader.biBitCount = 32;
     void* pBits = NULL;
@@ -51,20 +48,40 @@ bool GallerySaveWindow(HWND hWnd, const char* pszFolder, const char* pszName)
         return false;
     HDC hDC = ::CreateCompatibleDC(NULL);
     HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
-    ::PatBlt(hDC, 0, 0, bmi.bmiHeader.biWidth, -bmi.bmiHeader.biHeight, WHITENESS);
+    ::PatBlt(hDC, 0, 0, cx, cy, WHITENESS);
+    BOOL bCopied = hSource != NULL && ::BitBlt(hDC, 0, 0, cx, cy, hSource, x, y, SRCCOPY);
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    std::string strPath = std::string(pszFolder) + "\\" + pszName + ".png";
+    bool bSaved = bCopied && SaveBitmapAsPng(hBitmap, strPath.c_str());
+    ::DeleteObject(hBitmap);
+    return bSaved;
+}
+
+} // namespace
+
+bool GallerySaveWindow(HWND hWnd, const char* pszFolder, const char* pszName)
+{
+    RECT rc;
+    if (!::GetWindowRect(hWnd, &rc))
+        return false;
     // What the window painted, children and (where the display draws them) frame included, as
     // it stands on the window's surface: PrintWindow leaves out children and places the client
     // area differently from one display driver to another.
     HDC hWindowDC = ::GetWindowDC(hWnd);
-    BOOL bPrinted = hWindowDC != NULL &&
-        ::BitBlt(hDC, 0, 0, bmi.bmiHeader.biWidth, -bmi.bmiHeader.biHeight, hWindowDC, 0, 0, SRCCOPY);
+    bool bSaved = SaveArea(hWindowDC, 0, 0, rc.right - rc.left, rc.bottom - rc.top, pszFolder, pszName);
     if (hWindowDC != NULL)
         ::ReleaseDC(hWnd, hWindowDC);
-    ::SelectObject(hDC, hOld);
-    ::DeleteDC(hDC);
-    std::string strPath = std::string(pszFolder) + "\\" + pszName + ".png";
-    bool bSaved = bPrinted && SaveBitmapAsPng(hBitmap, strPath.c_str());
-    ::DeleteObject(hBitmap);
+    return bSaved;
+}
+
+bool GallerySaveScreen(const RECT& rcScreen, const char* pszFolder, const char* pszName)
+{
+    HDC hScreenDC = ::GetDC(NULL);
+    bool bSaved = SaveArea(hScreenDC, rcScreen.left, rcScreen.top, rcScreen.right - rcScreen.left,
+                           rcScreen.bottom - rcScreen.top, pszFolder, pszName);
+    if (hScreenDC != NULL)
+        ::ReleaseDC(NULL, hScreenDC);
     return bSaved;
 }
 

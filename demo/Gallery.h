@@ -9,6 +9,10 @@
 // be shown and painted. FALSE when any step fails.
 bool GallerySaveWindow(HWND hWnd, const char* pszFolder, const char* pszName);
 
+// Copies an area of the screen, with every window over it (popups included), and saves it the
+// same way. FALSE when any step fails.
+bool GallerySaveScreen(const RECT& rcScreen, const char* pszFolder, const char* pszName);
+
 // The window layer at work: a window whose message map records what it handled and paints the
 // list, with a child control coloured through a reflected WM_CTLCOLOR. Saved as
 // "window-layer.png".

@@ -135,6 +135,8 @@ void SavePictures(const char* pszFolder)
     printf("  combo boxes and a context menu built by a chain of windows: %s\n",
         GalleryContextMenu(pszFolder) ? "combo-boxes.png, context-menu.png" : "failed");
     printf("  shared helpers: %s\n", GalleryHelpers(pszFolder) ? "replace-color.png, split.png" : "failed");
+    printf("  tooltips: %s\n", GalleryToolTips(pszFolder)
+        ? "tooltip-forms.png, tooltip-directions.png, tooltip-effects.png, tooltip-markup.png" : "failed");
 }
 
 } // namespace
