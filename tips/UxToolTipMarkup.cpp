@@ -2,38 +2,914 @@
 // list, the scanner and PrintTitleString's measuring and drawing passes, and the picture routines.
 #include "tips/UxToolTip.h"
 
-void CUxToolTip::SetColor(int nIndex, COLORREF crColor) {}
-COLORREF CUxToolTip::GetColor(int nIndex) const { return 0; }
-void CUxToolTip::SetDefaultColors() {}
-BOOL CUxToolTip::SetFont(CFont& font) { return TRUE; }
-BOOL CUxToolTip::SetFont(LPLOGFONT lf) { return TRUE; }
-BOOL CUxToolTip::SetFont(LPCTSTR lpszFaceName, int nSizePoints, BOOL bUnderline, BOOL bBold, BOOL bStrikeOut, BOOL bItalic) { return TRUE; }
-void CUxToolTip::SetDefaultFont() {}
-void CUxToolTip::GetFont(CFont& font) {}
-void CUxToolTip::GetFont(LPLOGFONT lf) {}
-LPLOGFONT CUxToolTip::GetSystemToolTipFont() { static LOGFONT lf; return &lf; }
-void CUxToolTip::SetImageList(HBITMAP hBitmap, int cx, int cy, int nCount, COLORREF crMask) {}
-void CUxToolTip::SetImageList(UINT nIDBitmap, int cx, int cy, int nCount, COLORREF crMask) {}
-CImageList* CUxToolTip::GetImageList(CSize& sz) { sz = m_szImage; return &m_imgTooltip; }
-void CUxToolTip::AddNameOfResource(CString sName, UINT nID, BYTE nTypeRes, COLORREF crMask) {}
-int CUxToolTip::FindIdOfResource(CString sName) { return -1; }
-int CUxToolTip::FindNameOfResource(UINT nID) { return -1; }
-void CUxToolTip::RemoveNameOfResource(int nIndex) {}
-void CUxToolTip::RemoveAllNamesOfResource() {}
+#include <algorithm>
+#include <climits>
+#include <cstddef>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
-CSize CUxToolTip::PrintTitleString(CDC* pDC, CRect rect, CString str, BOOL bCalculate) { return CSize(0, 0); }
-int CUxToolTip::SearchBeginOfTag(const CString& sText, int& nIndex) { return 0; }
-CString CUxToolTip::GetNameOfTag(const CString& sText, int& nIndex) { return CString(); }
-CString CUxToolTip::GetPropertiesOfTag(const CString& sText, int& nIndex) { return CString(); }
-CString CUxToolTip::GetStringValue(const CString& sText, int& nIndex) { return CString(); }
-UINT CUxToolTip::GetUIntValue(const CString& sText, int& nIndex, UINT nDefValue) { return nDefValue; }
-void CUxToolTip::SearchEndOfTag(const CString& sText, int& nIndex) {}
+namespace {
 
-CSize CUxToolTip::DrawResource(CString sName, CDC* pDC, CPoint pt, int nMaxHeight, CSize sz, BOOL bCalculate) { return CSize(0, 0); }
-CSize CUxToolTip::DrawBitmap(CDC* pDC, CPoint pt, int nMaxHeight, UINT nID, BOOL bUseMask, COLORREF crMask, CSize sz, BOOL bCalculate) { return CSize(0, 0); }
-CSize CUxToolTip::DrawIcon(CDC* pDC, CPoint pt, int nMaxHeight, UINT nID, CSize sz, BOOL bCalculate) { return CSize(0, 0); }
-CSize CUxToolTip::DrawIconFromImageList(CDC* pDC, CPoint pt, CSize sz, CImageList& img, int nIndex, BOOL bCalculate) { return CSize(0, 0); }
-void CUxToolTip::DrawHorzLine(CDC* pDC, int xStart, int xEnd, int y) {}
-HICON CUxToolTip::GetIconFromResources(UINT nID, CSize szIcon) const { return NULL; }
-HBITMAP CUxToolTip::GetBitmapFromResources(UINT nID) const { return NULL; }
-CSize CUxToolTip::GetSizeIcon(HICON hIcon) const { return CSize(0, 0); }
+// Layout offsets are kept within this bound, so that absurd counts in <br=...>, <t=...> or
+// <hr=...> saturate instead of overflowing; GDI draws nothing beyond 2^27 anyway.
+const LONGLONG kMaxOffset = 1 << 26;
+
+// A picture side above this is refused: drawing it would allocate a bitmap of that size.
+const int kMaxPictureSide = 2048;
+
+// Percentages of one line saturate here, which keeps their product with a width in 64 bits.
+const ULONGLONG kMaxPercent = 0xFFFFFFFFull;
+
+LONGLONG Saturate(LONGLONG v)
+{
+    return std::max(-kMaxOffset, std::min(kMaxOffset, v));
+}
+
+int ToInt(LONGLONG v)
+{
+    return (int)std::max<LONGLONG>(INT_MIN, std::min<LONGLONG>(INT_MAX, v));
+}
+
+// A size read from the markup: values beyond a picture's bound stay beyond it once narrowed.
+int PictureSide(UINT n)
+{
+    return n > (UINT)kMaxPictureSide ? kMaxPictureSide + 1 : (int)n;
+}
+
+bool IsAcceptedPictureSize(CSize sz)
+{
+    return sz.cx >= 0 && sz.cy >= 0 && sz.cx <= kMaxPictureSide && sz.cy <= kMaxPictureSide;
+}
+
+// MulDiv's rounding (half away from zero) for a non-negative product, in 64 bits.
+LONGLONG PercentOf(LONGLONG base, ULONGLONG percent)
+{
+    return ((ULONGLONG)base * percent + 50) / 100;
+}
+
+enum ETag
+{
+    TAG_UNKNOWN,
+    TAG_BOLD,
+    TAG_ITALIC,
+    TAG_STRIKEOUT,
+    TAG_UNDERLINE,
+    TAG_BREAK,
+    TAG_TAB,
+    TAG_TEXT_COLOR,
+    TAG_TEXT_SLOT,
+    TAG_BK_COLOR,
+    TAG_BK_SLOT,
+    TAG_ALIGN_LEFT,
+    TAG_ALIGN_CENTER,
+    TAG_ALIGN_RIGHT,
+    TAG_RULE,
+    TAG_PICTURE,
+    TAG_IMAGE_LIST,
+    TAG_ICON,
+    TAG_BITMAP,
+};
+
+// "u" strikes out and "s" underlines: the markup's authors rely on it.
+const struct
+{
+    const char* pszName;
+    ETag nTag;
+} kTags[] = {
+    { "b", TAG_BOLD }, { "i", TAG_ITALIC }, { "u", TAG_STRIKEOUT }, { "s", TAG_UNDERLINE },
+    { "br", TAG_BREAK }, { "t", TAG_TAB }, { "ct", TAG_TEXT_COLOR }, { "cti", TAG_TEXT_SLOT },
+    { "cb", TAG_BK_COLOR }, { "cbi", TAG_BK_SLOT }, { "al", TAG_ALIGN_LEFT }, { "al_l", TAG_ALIGN_LEFT },
+    { "al_c", TAG_ALIGN_CENTER }, { "al_r", TAG_ALIGN_RIGHT }, { "hr", TAG_RULE }, { "img", TAG_PICTURE },
+    { "ilst", TAG_IMAGE_LIST }, { "icon", TAG_ICON }, { "bmp", TAG_BITMAP },
+};
+
+ETag FindTag(const CString& sName)
+{
+    for (const auto& tag : kTags)
+        if (sName.CompareNoCase(tag.pszName) == 0)
+            return tag.nTag;
+    return TAG_UNKNOWN;
+}
+
+// The font styles the tags switch.
+enum EStyle
+{
+    STYLE_BOLD = 1,
+    STYLE_ITALIC = 2,
+    STYLE_STRIKEOUT = 4,
+    STYLE_UNDERLINE = 8,
+    STYLE_COUNT = 16,
+};
+
+// The working fonts of one pass: the base font with the styles the tags switch on. Each
+// combination is created the first time it is needed and kept until the pass ends, so markup
+// that toggles a style at every word does not create a font at every tag.
+class CWorkingFonts
+{
+public:
+    CWorkingFonts(CDC* pDC, const LOGFONT& lfBase) : m_pDC(pDC), m_lfBase(lfBase), m_nStyles(0), m_pOldFont(NULL)
+    {
+        if (lfBase.lfItalic)
+            m_nStyles |= STYLE_ITALIC;
+        if (lfBase.lfStrikeOut)
+            m_nStyles |= STYLE_STRIKEOUT;
+        if (lfBase.lfUnderline)
+            m_nStyles |= STYLE_UNDERLINE;
+        m_pOldFont = m_pDC->SelectObject(Font(m_nStyles));
+    }
+
+    ~CWorkingFonts()
+    {
+        if (m_pOldFont)
+            m_pDC->SelectObject(m_pOldFont);
+    }
+
+    void Switch(int nStyle, bool bOn)
+    {
+        int nStyles = bOn ? (m_nStyles | nStyle) : (m_nStyles & ~nStyle);
+        if (nStyles == m_nStyles)
+            return;
+        m_nStyles = nStyles;
+        m_pDC->SelectObject(Font(nStyles));
+    }
+
+private:
+    CFont* Font(int nStyles)
+    {
+        CFont& font = m_fonts[nStyles];
+        if (font.GetSafeHandle() == NULL) {
+            LOGFONT lf = m_lfBase;
+            lf.lfWeight = (nStyles & STYLE_BOLD) ? std::min<LONG>(2 * m_lfBase.lfWeight, FW_HEAVY) : m_lfBase.lfWeight;
+            lf.lfItalic = (nStyles & STYLE_ITALIC) ? (m_lfBase.lfItalic ? m_lfBase.lfItalic : TRUE) : FALSE;
+            lf.lfStrikeOut = (nStyles & STYLE_STRIKEOUT) ? (m_lfBase.lfStrikeOut ? m_lfBase.lfStrikeOut : TRUE) : FALSE;
+            lf.lfUnderline = (nStyles & STYLE_UNDERLINE) ? (m_lfBase.lfUnderline ? m_lfBase.lfUnderline : TRUE) : FALSE;
+            font.CreateFontIndirect(&lf);
+        }
+        return &font;
+    }
+
+    CDC* m_pDC;
+    LOGFONT m_lfBase;
+    int m_nStyles;
+    CFont* m_pOldFont;
+    CFont m_fonts[STYLE_COUNT];
+};
+
+enum EAlign
+{
+    ALIGN_LEFT,
+    ALIGN_CENTER,
+    ALIGN_RIGHT,
+};
+
+// Where a pass stands. Offsets are taken from the rectangle's left and top in 64 bits and
+// saturated, so no markup can overflow them.
+struct CLayout
+{
+    BOOL bCalculate;
+    CRect rect;
+    LONGLONG nAvailable;        // the rectangle's width, within bounds
+    LONGLONG dx = 0;            // pen position
+    LONGLONG dy = 0;            // top of the line
+    int nLine = 0;
+    EAlign nAlign = ALIGN_LEFT;
+    bool bLineStart = true;
+    LONGLONG h = 0;             // height of the line being measured
+    LONGLONG nBaseHeight = 0;   // H0: the base font's text height
+    LONGLONG nTab = 0;          // four average characters of the base font
+    LONGLONG nWidest = 0;
+    std::vector<ULONGLONG> percents; // of the available width, per line
+
+    CLayout(BOOL bCalc, const CRect& r)
+        : bCalculate(bCalc), rect(r), nAvailable(Saturate(std::max<LONGLONG>(0, (LONGLONG)r.right - r.left))), percents(1, 0)
+    {
+    }
+
+    int X() const { return ToInt(rect.left + dx); }
+    int Y() const { return ToInt(rect.top + dy); }
+    void Advance(LONGLONG n) { dx = Saturate(dx + n); }
+};
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Colour table
+
+void CUxToolTip::SetColor(int nIndex, COLORREF crColor)
+{
+    if (nIndex >= 0 && nIndex < UXTT_COLOR_COUNT)
+        m_crColor[nIndex] = crColor;
+}
+
+COLORREF CUxToolTip::GetColor(int nIndex) const
+{
+    if (nIndex < 0 || nIndex >= UXTT_COLOR_COUNT)
+        nIndex = UXTT_COLOR_TEXT;
+    return m_crColor[nIndex];
+}
+
+void CUxToolTip::SetDefaultColors()
+{
+    // The sixteen-colour palette, then the roles; slot 16 is left to the host.
+    static const COLORREF kPalette[16] = {
+        RGB(0x00, 0x00, 0x00), RGB(0x00, 0x00, 0x80), RGB(0x00, 0x80, 0x00), RGB(0x00, 0x80, 0x80),
+        RGB(0x80, 0x00, 0x00), RGB(0x80, 0x00, 0x80), RGB(0x80, 0x80, 0x00), RGB(0x80, 0x80, 0x80),
+        RGB(0x00, 0x00, 0xFF), RGB(0x00, 0xFF, 0x00), RGB(0x00, 0xFF, 0xFF), RGB(0xFF, 0x00, 0x00),
+        RGB(0xFF, 0x00, 0xFF), RGB(0xFF, 0xFF, 0x00), RGB(0xC0, 0xC0, 0xC0), RGB(0xFF, 0xFF, 0xFF),
+    };
+    for (int i = 0; i < 16; i++)
+        m_crColor[i] = kPalette[i];
+    m_crColor[UXTT_COLOR_TEXT] = ::GetSysColor(COLOR_INFOTEXT);
+    m_crColor[UXTT_COLOR_BK_BEGIN] = ::GetSysColor(COLOR_INFOBK);
+    m_crColor[UXTT_COLOR_BK_MID] = ::GetSysColor(COLOR_INFOBK);
+    m_crColor[UXTT_COLOR_BK_END] = ::GetSysColor(COLOR_INFOBK);
+    m_crColor[21] = RGB(0x00, 0x00, 0xEE);
+    m_crColor[22] = RGB(0x55, 0x1A, 0x8B);
+    m_crColor[23] = RGB(0xFF, 0x00, 0x00);
+    m_crColor[UXTT_COLOR_SHADOW] = ::GetSysColor(COLOR_BTNSHADOW);
+    m_crColor[UXTT_COLOR_BORDER] = ::GetSysColor(COLOR_INFOTEXT);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Base font
+
+BOOL CUxToolTip::SetFont(CFont& font)
+{
+    // A font object without a font has no LOGFONT to give: the base font stays.
+    LOGFONT lf;
+    if (font.GetSafeHandle() == NULL || font.GetLogFont(&lf) == 0)
+        return FALSE;
+    m_LogFont = lf;
+    return TRUE;
+}
+
+BOOL CUxToolTip::SetFont(LPLOGFONT lf)
+{
+    if (lf == NULL)
+        return FALSE;
+    m_LogFont = *lf;
+    return TRUE;
+}
+
+BOOL CUxToolTip::SetFont(LPCTSTR lpszFaceName, int nSizePoints, BOOL bUnderline, BOOL bBold, BOOL bStrikeOut,
+                         BOOL bItalic)
+{
+    LOGFONT lf;
+    memset(&lf, 0, sizeof(lf));
+    HDC hDC = ::GetDC(m_hWnd); // the screen's while the window does not exist
+    lf.lfHeight = -::MulDiv(nSizePoints, ::GetDeviceCaps(hDC, LOGPIXELSY), 72);
+    ::ReleaseDC(m_hWnd, hDC);
+    lf.lfWeight = bBold ? FW_BOLD : FW_NORMAL;
+    lf.lfUnderline = bUnderline ? TRUE : FALSE;
+    lf.lfStrikeOut = bStrikeOut ? TRUE : FALSE;
+    lf.lfItalic = bItalic ? TRUE : FALSE;
+    if (lpszFaceName)
+        lstrcpynA(lf.lfFaceName, lpszFaceName, LF_FACESIZE);
+    m_LogFont = lf;
+    return TRUE;
+}
+
+void CUxToolTip::SetDefaultFont()
+{
+    m_LogFont = *GetSystemToolTipFont();
+}
+
+void CUxToolTip::GetFont(CFont& font)
+{
+    // The object receives a new font; one it held before is released rather than leaked.
+    font.DeleteObject();
+    font.CreateFontIndirect(&m_LogFont);
+}
+
+void CUxToolTip::GetFont(LPLOGFONT lf)
+{
+    if (lf)
+        *lf = m_LogFont;
+}
+
+LPLOGFONT CUxToolTip::GetSystemToolTipFont()
+{
+    static LOGFONT s_lf;
+    NONCLIENTMETRICS ncm;
+    memset(&ncm, 0, sizeof(ncm));
+    ncm.cbSize = sizeof(ncm);
+    if (::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0)) {
+        s_lf = ncm.lfStatusFont;
+        return &s_lf;
+    }
+    // Systems older than the structure know it without the padded border width.
+    ncm.cbSize = offsetof(NONCLIENTMETRICS, iPaddedBorderWidth);
+    if (::SystemParametersInfo(SPI_GETNONCLIENTMETRICS, ncm.cbSize, &ncm, 0)) {
+        s_lf = ncm.lfStatusFont;
+        return &s_lf;
+    }
+    // No metrics at all: the font of dialogs and controls, as the system gives it.
+    if (::GetObject(::GetStockObject(DEFAULT_GUI_FONT), sizeof(s_lf), &s_lf) == sizeof(s_lf))
+        return &s_lf;
+    memset(&s_lf, 0, sizeof(s_lf));
+    s_lf.lfHeight = -11;
+    s_lf.lfWeight = FW_NORMAL;
+    s_lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(s_lf.lfFaceName, "MS Shell Dlg", LF_FACESIZE);
+    return &s_lf;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Image list
+
+void CUxToolTip::SetImageList(HBITMAP hBitmap, int cx, int cy, int nCount, COLORREF crMask)
+{
+    m_imgTooltip.DeleteImageList();
+    m_szImage = CSize(0, 0);
+    if (cx <= 0 || cy <= 0)
+        return;
+    if (!m_imgTooltip.Create(cx, cy, ILC_COLOR32 | ILC_MASK, std::max(nCount, 0), 1))
+        return;
+    m_szImage = CSize(cx, cy);
+    if (hBitmap == NULL)
+        return;
+    // Adding with a mask blackens the masked pixels of the source: the caller's strip stays as
+    // it was by adding a copy.
+    HBITMAP hCopy = (HBITMAP)::CopyImage(hBitmap, IMAGE_BITMAP, 0, 0, 0);
+    if (hCopy) {
+        ImageList_AddMasked(m_imgTooltip.m_hImageList, hCopy, crMask);
+        ::DeleteObject(hCopy);
+    }
+}
+
+void CUxToolTip::SetImageList(UINT nIDBitmap, int cx, int cy, int nCount, COLORREF crMask)
+{
+    HBITMAP hBitmap = GetBitmapFromResources(nIDBitmap);
+    SetImageList(hBitmap, cx, cy, nCount, crMask);
+    if (hBitmap)
+        ::DeleteObject(hBitmap);
+}
+
+CImageList* CUxToolTip::GetImageList(CSize& sz)
+{
+    sz = m_szImage;
+    return &m_imgTooltip;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Named pictures
+
+void CUxToolTip::AddNameOfResource(CString sName, UINT nID, BYTE nTypeRes, COLORREF crMask)
+{
+    if (sName.IsEmpty() || nID == 0 || nTypeRes > UXTT_RES_BITMAP_MASKED)
+        return;
+    UXTOOLTIP_NAME_RES res;
+    res.sName = sName;
+    res.nID = nID;
+    res.nTypeRes = nTypeRes;
+    res.crMask = crMask;
+    m_arrNameRes.Add(res);
+}
+
+int CUxToolTip::FindIdOfResource(CString sName)
+{
+    for (int i = 0; i < (int)m_arrNameRes.GetSize(); i++)
+        if (m_arrNameRes[i].sName.CompareNoCase(sName) == 0)
+            return i;
+    return -1;
+}
+
+int CUxToolTip::FindNameOfResource(UINT nID)
+{
+    for (int i = 0; i < (int)m_arrNameRes.GetSize(); i++)
+        if (m_arrNameRes[i].nID == nID)
+            return i;
+    return -1;
+}
+
+void CUxToolTip::RemoveNameOfResource(int nIndex)
+{
+    if (nIndex >= 0 && nIndex < (int)m_arrNameRes.GetSize())
+        m_arrNameRes.RemoveAt(nIndex);
+}
+
+void CUxToolTip::RemoveAllNamesOfResource()
+{
+    m_arrNameRes.RemoveAll();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Scanning. Every routine moves nIndex forward through sText and never past its end.
+
+// Moves nIndex to the end of the text run that starts there: the next '<' that is not doubled
+// and not the last character, the next line feed, or the end. Returns where the run began.
+int CUxToolTip::SearchBeginOfTag(const CString& sText, int& nIndex)
+{
+    int nBegin = nIndex;
+    int nLength = sText.GetLength();
+    LPCTSTR p = sText;
+    while (nIndex < nLength) {
+        char ch = p[nIndex];
+        if (ch == '\n')
+            break;
+        if (ch == '<') {
+            if (nIndex + 1 == nLength) { // a lone '<' at the very end is text
+                nIndex++;
+                break;
+            }
+            if (p[nIndex + 1] != '<')
+                break;
+            nIndex++;
+        }
+        nIndex++;
+    }
+    return nBegin;
+}
+
+// The name of a tag or property: empty when a line feed stands where it would begin (the
+// position is left on it); ends before '=' or '>', or after a space.
+CString CUxToolTip::GetNameOfTag(const CString& sText, int& nIndex)
+{
+    int nLength = sText.GetLength();
+    LPCTSTR p = sText;
+    while (nIndex < nLength && (p[nIndex] == ' ' || p[nIndex] == '\r'))
+        nIndex++;
+    CString sName;
+    if (nIndex < nLength && p[nIndex] == '\n')
+        return sName;
+    while (nIndex < nLength) {
+        char ch = p[nIndex];
+        if (ch == '=' || ch == '>')
+            break;
+        nIndex++;
+        if (ch == ' ')
+            break;
+        if (ch != '\n' && ch != '\r')
+            sName += ch;
+    }
+    return sName;
+}
+
+CString CUxToolTip::GetPropertiesOfTag(const CString& sText, int& nIndex)
+{
+    return GetNameOfTag(sText, nIndex);
+}
+
+// The value after '=': empty, with the position on the first character that is not blank,
+// when no '=' comes first. Ends before '>' or after a space.
+CString CUxToolTip::GetStringValue(const CString& sText, int& nIndex)
+{
+    int nLength = sText.GetLength();
+    LPCTSTR p = sText;
+    while (nIndex < nLength && (p[nIndex] == ' ' || p[nIndex] == '\n' || p[nIndex] == '\r'))
+        nIndex++;
+    if (nIndex >= nLength || p[nIndex] != '=')
+        return CString();
+    int nBegin = ++nIndex;
+    while (nIndex < nLength && p[nIndex] != ' ' && p[nIndex] != '>')
+        nIndex++;
+    CString sValue(p + nBegin, nIndex - nBegin);
+    if (nIndex < nLength && p[nIndex] == ' ')
+        nIndex++;
+    return sValue;
+}
+
+UINT CUxToolTip::GetUIntValue(const CString& sText, int& nIndex, UINT nDefValue)
+{
+    CString sValue = GetStringValue(sText, nIndex);
+    if (sValue.IsEmpty())
+        return nDefValue;
+    return (UINT)strtoul(sValue, NULL, 0);
+}
+
+void CUxToolTip::SearchEndOfTag(const CString& sText, int& nIndex)
+{
+    int nLength = sText.GetLength();
+    LPCTSTR p = sText;
+    while (nIndex < nLength && p[nIndex] != '>' && p[nIndex] != '\n')
+        nIndex++;
+    if (nIndex < nLength)
+        nIndex++;
+}
+
+// ---------------------------------------------------------------------------------------------
+// PrintTitleString: the measuring pass (bCalculate TRUE) and the drawing pass.
+
+CSize CUxToolTip::PrintTitleString(CDC* pDC, CRect rect, CString str, BOOL bCalculate)
+{
+    if (bCalculate) {
+        m_nLengthLines.RemoveAll();
+        m_nHeightLines.RemoveAll();
+    }
+    if (str.IsEmpty() || pDC == NULL || pDC->GetSafeHdc() == NULL)
+        return CSize(0, 0);
+    str.Replace('\t', ' '); // tabulation is the <t> tag's alone
+
+    CWorkingFonts fonts(pDC, m_LogFont);
+    CLayout lay(bCalculate, rect);
+    TEXTMETRIC tm;
+    if (!pDC->GetTextMetrics(&tm))
+        memset(&tm, 0, sizeof(tm));
+    lay.nBaseHeight = Saturate(std::max<LONG>(tm.tmHeight, 0));
+    lay.nTab = Saturate(4 * (LONGLONG)std::max<LONG>(tm.tmAveCharWidth, 0));
+    lay.h = lay.nBaseHeight;
+
+    // The drawing pass reads the tables of the measuring pass; a line they do not know (the text
+    // was not the one measured) is empty and of the base height.
+    auto lineWidth = [&](int n) -> LONGLONG {
+        return n < (int)m_nLengthLines.GetSize() ? (LONGLONG)m_nLengthLines[n] : 0;
+    };
+    auto lineHeight = [&](int n) -> LONGLONG {
+        return n < (int)m_nHeightLines.GetSize() ? (LONGLONG)m_nHeightLines[n] : lay.nBaseHeight;
+    };
+    auto startLine = [&]() {
+        if (!lay.bLineStart)
+            return;
+        lay.bLineStart = false;
+        if (lay.bCalculate)
+            return; // alignment does not change what a line measures
+        if (lay.nAlign == ALIGN_CENTER)
+            lay.dx = std::max<LONGLONG>(0, (lay.nAvailable - lineWidth(lay.nLine)) / 2);
+        else if (lay.nAlign == ALIGN_RIGHT)
+            lay.dx = lay.nAvailable - lineWidth(lay.nLine);
+    };
+    auto breakLine = [&](UINT nCount) {
+        if (nCount == 0)
+            nCount = 1;
+        LONGLONG nHeight;
+        if (lay.bCalculate) {
+            LONGLONG nWidth = std::max<LONGLONG>(0, lay.dx);
+            m_nLengthLines.Add((UINT)nWidth);
+            m_nHeightLines.Add((UINT)lay.h);
+            lay.nWidest = std::max(lay.nWidest, nWidth);
+            lay.percents.push_back(0);
+            nHeight = lay.h;
+        } else {
+            nHeight = lineHeight(lay.nLine);
+        }
+        lay.dy = Saturate(lay.dy + (LONGLONG)nCount * nHeight);
+        lay.nLine++;
+        lay.bLineStart = true;
+        lay.h = lay.nBaseHeight;
+        lay.dx = 0;
+    };
+    auto tabulate = [&](UINT nCount) {
+        if (lay.nTab <= 0)
+            return; // a font without width has no tab stops
+        LONGLONG nCountLeft = nCount == 0 ? 1 : nCount;
+        LONGLONG r = ((lay.dx % lay.nTab) + lay.nTab) % lay.nTab;
+        if (r != 0) {
+            lay.Advance(lay.nTab - r);
+            nCountLeft--;
+        }
+        lay.Advance(nCountLeft * lay.nTab);
+    };
+    auto picture = [&](CSize sz) {
+        if (lay.bCalculate)
+            lay.h = std::max<LONGLONG>(lay.h, sz.cy);
+        lay.Advance(sz.cx);
+    };
+
+    const int nLength = str.GetLength();
+    LPCTSTR p = str;
+    std::string run;
+    int i = 0;
+    while (i < nLength) {
+        if (p[i] == '\n') {
+            i++;
+            breakLine(1);
+            continue;
+        }
+        if (p[i] != '<' || i + 1 == nLength || p[i + 1] == '<') {
+            // A text run: "<<" stands for '<', carriage returns are dropped.
+            int nBegin = SearchBeginOfTag(str, i);
+            run.clear();
+            for (int j = nBegin; j < i; j++) {
+                if (p[j] == '\r')
+                    continue;
+                run += p[j];
+                if (p[j] == '<' && j + 1 < i)
+                    j++;
+            }
+            if (run.empty())
+                continue;
+            startLine();
+            SIZE sz = { 0, 0 };
+            ::GetTextExtentPoint32A(pDC->m_hAttribDC, run.data(), (int)run.size(), &sz);
+            if (bCalculate)
+                lay.h = std::max<LONGLONG>(lay.h, sz.cy);
+            else
+                pDC->TextOut(lay.X(), ToInt(rect.top + lay.dy + lineHeight(lay.nLine) - lay.nBaseHeight), run.data(),
+                             (int)run.size());
+            lay.Advance(sz.cx);
+            continue;
+        }
+
+        // A tag.
+        i++;
+        CString sName = GetNameOfTag(str, i);
+        if (sName.IsEmpty() && i < nLength && p[i] == '\n') {
+            SearchEndOfTag(str, i);
+            breakLine(1);
+            continue;
+        }
+        bool bClose = !sName.IsEmpty() && sName[0] == '/';
+        if (bClose)
+            sName = sName.Mid(1);
+        switch (FindTag(sName)) {
+        case TAG_BOLD:
+            fonts.Switch(STYLE_BOLD, !bClose);
+            break;
+        case TAG_ITALIC:
+            fonts.Switch(STYLE_ITALIC, !bClose);
+            break;
+        case TAG_STRIKEOUT:
+            fonts.Switch(STYLE_STRIKEOUT, !bClose);
+            break;
+        case TAG_UNDERLINE:
+            fonts.Switch(STYLE_UNDERLINE, !bClose);
+            break;
+        case TAG_BREAK:
+            breakLine(GetUIntValue(str, i, 1));
+            break;
+        case TAG_TAB:
+            tabulate(GetUIntValue(str, i, 1));
+            break;
+        case TAG_TEXT_COLOR:
+            pDC->SetTextColor(GetUIntValue(str, i, m_crColor[UXTT_COLOR_TEXT]));
+            break;
+        case TAG_TEXT_SLOT: {
+            UINT nSlot = GetUIntValue(str, i, UXTT_COLOR_TEXT);
+            if (nSlot < UXTT_COLOR_COUNT)
+                pDC->SetTextColor(m_crColor[nSlot]);
+            break;
+        }
+        case TAG_BK_COLOR:
+            pDC->SetBkColor(GetUIntValue(str, i, m_crColor[UXTT_COLOR_BK_BEGIN]));
+            pDC->SetBkMode(bClose ? TRANSPARENT : OPAQUE);
+            break;
+        case TAG_BK_SLOT: {
+            UINT nSlot = GetUIntValue(str, i, UXTT_COLOR_BK_BEGIN);
+            if (nSlot < UXTT_COLOR_COUNT) {
+                pDC->SetBkColor(m_crColor[nSlot]);
+                pDC->SetBkMode(bClose ? TRANSPARENT : OPAQUE);
+            }
+            break;
+        }
+        case TAG_ALIGN_LEFT:
+            lay.nAlign = ALIGN_LEFT;
+            break;
+        case TAG_ALIGN_CENTER:
+            lay.nAlign = ALIGN_CENTER;
+            break;
+        case TAG_ALIGN_RIGHT:
+            lay.nAlign = ALIGN_RIGHT;
+            break;
+        case TAG_RULE: {
+            CString sValue = GetStringValue(str, i);
+            ULONGLONG nValue = sValue.IsEmpty() ? 100 : strtoul(sValue, NULL, 0);
+            bool bPercent = !sValue.IsEmpty() && sValue[sValue.GetLength() - 1] == '%';
+            if (bPercent && bCalculate) {
+                // Known only once the widest line is: added to the line's width at the end.
+                lay.percents[lay.nLine] = std::min(kMaxPercent, lay.percents[lay.nLine] + nValue);
+                break;
+            }
+            LONGLONG nWidth = Saturate(bPercent ? PercentOf(lay.nAvailable, nValue) : (LONGLONG)nValue);
+            if (!bCalculate)
+                DrawHorzLine(pDC, lay.X(), ToInt(rect.left + lay.dx + nWidth),
+                             ToInt(rect.top + lay.dy + lineHeight(lay.nLine) / 2));
+            lay.Advance(nWidth);
+            break;
+        }
+        case TAG_PICTURE: {
+            CString sPicture = GetStringValue(str, i);
+            UINT cx = 0, cy = 0;
+            for (int k = 0; k < 2; k++) {
+                CString sProperty = GetPropertiesOfTag(str, i);
+                if (sProperty.CompareNoCase("cx") == 0)
+                    cx = GetUIntValue(str, i, 0);
+                else if (sProperty.CompareNoCase("cy") == 0)
+                    cy = GetUIntValue(str, i, 0);
+                else
+                    break;
+            }
+            if (sPicture.IsEmpty())
+                break;
+            startLine();
+            int nLineHeight = bCalculate ? 0 : ToInt(lineHeight(lay.nLine));
+            picture(DrawResource(sPicture, pDC, CPoint(lay.X(), lay.Y()), nLineHeight,
+                                 CSize(PictureSide(cx), PictureSide(cy)), bCalculate));
+            break;
+        }
+        case TAG_IMAGE_LIST: {
+            UINT nImage = GetUIntValue(str, i, 0);
+            if (m_imgTooltip.GetSafeHandle() == NULL)
+                break;
+            startLine();
+            picture(DrawIconFromImageList(pDC, CPoint(lay.X(), lay.Y()), m_szImage, m_imgTooltip,
+                                          nImage > INT_MAX ? -1 : (int)nImage, bCalculate));
+            break;
+        }
+        case TAG_ICON: {
+            UINT nID = GetUIntValue(str, i, 0);
+            UINT cx = 0, cy = 0;
+            for (int k = 0; k < 2; k++) {
+                CString sProperty = GetPropertiesOfTag(str, i);
+                if (sProperty.CompareNoCase("cx") == 0)
+                    cx = GetUIntValue(str, i, 0);
+                else if (sProperty.CompareNoCase("cy") == 0)
+                    cy = GetUIntValue(str, i, 0);
+                else
+                    break;
+            }
+            if (nID == 0)
+                break;
+            startLine();
+            int nLineHeight = bCalculate ? 0 : ToInt(lineHeight(lay.nLine));
+            picture(DrawIcon(pDC, CPoint(lay.X(), lay.Y()), nLineHeight, nID, CSize(PictureSide(cx), PictureSide(cy)),
+                             bCalculate));
+            break;
+        }
+        case TAG_BITMAP: {
+            UINT nID = GetUIntValue(str, i, 0);
+            UINT cx = 0, cy = 0;
+            COLORREF crMask = RGB(255, 0, 255);
+            BOOL bUseMask = FALSE;
+            for (int k = 0; k < 3; k++) {
+                CString sProperty = GetPropertiesOfTag(str, i);
+                if (sProperty.CompareNoCase("cx") == 0)
+                    cx = GetUIntValue(str, i, 0);
+                else if (sProperty.CompareNoCase("cy") == 0)
+                    cy = GetUIntValue(str, i, 0);
+                else if (sProperty.CompareNoCase("mask") == 0) {
+                    crMask = GetUIntValue(str, i, RGB(255, 0, 255));
+                    bUseMask = TRUE;
+                } else
+                    break;
+            }
+            if (nID == 0)
+                break;
+            startLine();
+            int nLineHeight = bCalculate ? 0 : ToInt(lineHeight(lay.nLine));
+            picture(DrawBitmap(pDC, CPoint(lay.X(), lay.Y()), nLineHeight, nID, bUseMask, crMask,
+                               CSize(PictureSide(cx), PictureSide(cy)), bCalculate));
+            break;
+        }
+        case TAG_UNKNOWN:
+            break;
+        }
+        SearchEndOfTag(str, i);
+    }
+    breakLine(1); // closes the last line
+
+    if (!bCalculate)
+        return CSize(0, 0);
+    // Percentage rules take their share of the widest line, which is known only now.
+    for (int n = 0; n < (int)m_nLengthLines.GetSize(); n++)
+        if (lay.percents[n] != 0)
+            m_nLengthLines[n] = (UINT)Saturate(m_nLengthLines[n] + PercentOf(lay.nWidest, lay.percents[n]));
+    return CSize((int)lay.nWidest, (int)lay.dy);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Pictures
+
+CSize CUxToolTip::DrawResource(CString sName, CDC* pDC, CPoint pt, int nMaxHeight, CSize sz, BOOL bCalculate)
+{
+    int nIndex = FindIdOfResource(sName);
+    if (nIndex < 0)
+        return CSize(0, 0);
+    const UXTOOLTIP_NAME_RES& res = m_arrNameRes[nIndex];
+    if (res.nID == 0)
+        return CSize(0, 0);
+    switch (res.nTypeRes) {
+    case UXTT_RES_ICON:
+        return DrawIcon(pDC, pt, nMaxHeight, res.nID, sz, bCalculate);
+    case UXTT_RES_BITMAP:
+        return DrawBitmap(pDC, pt, nMaxHeight, res.nID, FALSE, res.crMask, sz, bCalculate);
+    case UXTT_RES_BITMAP_MASKED:
+        return DrawBitmap(pDC, pt, nMaxHeight, res.nID, TRUE, res.crMask, sz, bCalculate);
+    }
+    return CSize(0, 0);
+}
+
+CSize CUxToolTip::DrawBitmap(CDC* pDC, CPoint pt, int nMaxHeight, UINT nID, BOOL bUseMask, COLORREF crMask, CSize sz,
+                             BOOL bCalculate)
+{
+    if (!IsAcceptedPictureSize(sz))
+        return CSize(0, 0);
+    HBITMAP hBitmap = GetBitmapFromResources(nID);
+    if (hBitmap == NULL)
+        return CSize(0, 0);
+    BITMAP bm;
+    if (::GetObject(hBitmap, sizeof(bm), &bm) != sizeof(bm)) {
+        ::DeleteObject(hBitmap);
+        return CSize(0, 0);
+    }
+    if (sz.cx == 0)
+        sz.cx = bm.bmWidth;
+    if (sz.cy == 0)
+        sz.cy = bm.bmHeight;
+    if (bCalculate || pDC == NULL || sz.cx <= 0 || sz.cy <= 0) {
+        ::DeleteObject(hBitmap);
+        return sz;
+    }
+
+    // The picture at its target size, in a bitmap of the target's kind.
+    HDC hSourceDC = ::CreateCompatibleDC(pDC->m_hDC);
+    HDC hCopyDC = ::CreateCompatibleDC(pDC->m_hDC);
+    HBITMAP hCopy = ::CreateCompatibleBitmap(pDC->m_hDC, sz.cx, sz.cy);
+    HGDIOBJ hOldSource = ::SelectObject(hSourceDC, hBitmap);
+    HGDIOBJ hOldCopy = ::SelectObject(hCopyDC, hCopy);
+    if (sz.cx == bm.bmWidth && sz.cy == bm.bmHeight) {
+        ::BitBlt(hCopyDC, 0, 0, sz.cx, sz.cy, hSourceDC, 0, 0, SRCCOPY);
+    } else {
+        ::SetStretchBltMode(hCopyDC, COLORONCOLOR);
+        ::StretchBlt(hCopyDC, 0, 0, sz.cx, sz.cy, hSourceDC, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
+    }
+    ::SelectObject(hSourceDC, hOldSource);
+    ::DeleteDC(hSourceDC);
+    ::DeleteObject(hBitmap);
+
+    CPoint ptTop(pt.x, pt.y + nMaxHeight - sz.cy); // bottom-aligned in the line
+    if (bUseMask) {
+        ::SelectObject(hCopyDC, hOldCopy);
+        CImageList img;
+        if (hCopy && img.Create(sz.cx, sz.cy, ILC_COLOR32 | ILC_MASK, 1, 1)) {
+            ImageList_AddMasked(img.m_hImageList, hCopy, crMask);
+            DrawIconFromImageList(pDC, ptTop, sz, img, 0, FALSE);
+        }
+    } else {
+        ::BitBlt(pDC->m_hDC, ptTop.x, ptTop.y, sz.cx, sz.cy, hCopyDC, 0, 0, SRCCOPY);
+        ::SelectObject(hCopyDC, hOldCopy);
+    }
+    ::DeleteDC(hCopyDC);
+    if (hCopy)
+        ::DeleteObject(hCopy);
+    return sz;
+}
+
+CSize CUxToolTip::DrawIcon(CDC* pDC, CPoint pt, int nMaxHeight, UINT nID, CSize sz, BOOL bCalculate)
+{
+    if (!IsAcceptedPictureSize(sz))
+        return CSize(0, 0);
+    HICON hIcon = GetIconFromResources(nID, sz);
+    if (hIcon == NULL)
+        return CSize(0, 0);
+    CSize szIcon = GetSizeIcon(hIcon);
+    if (!bCalculate && pDC)
+        pDC->DrawState(CPoint(pt.x, pt.y + nMaxHeight - szIcon.cy), szIcon, hIcon, DSS_NORMAL, (HBRUSH)NULL);
+    ::DestroyIcon(hIcon);
+    return szIcon;
+}
+
+CSize CUxToolTip::DrawIconFromImageList(CDC* pDC, CPoint pt, CSize sz, CImageList& img, int nIndex, BOOL bCalculate)
+{
+    if (img.GetSafeHandle() == NULL || nIndex < 0 || nIndex >= img.GetImageCount())
+        return CSize(0, 0);
+    if (!bCalculate && pDC) {
+        HICON hIcon = ImageList_GetIcon(img.m_hImageList, nIndex, ILD_NORMAL);
+        if (hIcon) {
+            pDC->DrawState(pt, sz, hIcon, DSS_NORMAL, (HBRUSH)NULL);
+            ::DestroyIcon(hIcon);
+        }
+    }
+    return sz;
+}
+
+void CUxToolTip::DrawHorzLine(CDC* pDC, int xStart, int xEnd, int y)
+{
+    CPen pen;
+    if (!pen.CreatePen(PS_SOLID, 1, pDC->GetTextColor()))
+        return;
+    CPen* pOldPen = pDC->SelectObject(&pen);
+    pDC->MoveTo(xStart, y);
+    pDC->LineTo(xEnd, y);
+    pDC->SelectObject(pOldPen);
+}
+
+// Resource identifiers are 16-bit: a larger number from the markup names no resource (and must
+// never reach the loader, which would take it for the address of a name).
+HICON CUxToolTip::GetIconFromResources(UINT nID, CSize szIcon) const
+{
+    if (nID == 0 || !IS_INTRESOURCE(nID) || szIcon.cx < 0 || szIcon.cy < 0)
+        return NULL;
+    HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCE(nID), RT_GROUP_ICON);
+    return (HICON)::LoadImage(hInst, MAKEINTRESOURCE(nID), IMAGE_ICON, szIcon.cx, szIcon.cy, 0);
+}
+
+HBITMAP CUxToolTip::GetBitmapFromResources(UINT nID) const
+{
+    if (nID == 0 || !IS_INTRESOURCE(nID))
+        return NULL;
+    HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCE(nID), RT_BITMAP);
+    return (HBITMAP)::LoadImage(hInst, MAKEINTRESOURCE(nID), IMAGE_BITMAP, 0, 0, 0);
+}
+
+CSize CUxToolTip::GetSizeIcon(HICON hIcon) const
+{
+    ICONINFO ii;
+    if (hIcon == NULL || !::GetIconInfo(hIcon, &ii))
+        return CSize(0, 0);
+    if (ii.hbmMask)
+        ::DeleteObject(ii.hbmMask);
+    if (ii.hbmColor)
+        ::DeleteObject(ii.hbmColor);
+    return CSize(2 * (int)ii.xHotspot, 2 * (int)ii.yHotspot);
+}

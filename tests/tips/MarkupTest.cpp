@@ -1,0 +1,471 @@
+// Tests of the tooltip's markup: the colour table, base font, named pictures and image list, the
+// scanner, and PrintTitleString's measuring pass (lines, widths and heights against the same
+// runs measured directly on the same DC) and drawing pass (colours, alignment, rules and
+// pictures on pixels).
+#include <gtest/gtest.h>
+
+#include "MarkupTest.rh"
+#include "support/TestSurface.h"
+#include "tips/UxToolTip.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+const COLORREF kGreen = RGB(0, 255, 0);
+const COLORREF kMagenta = RGB(255, 0, 255);
+
+// The tooltip with its markup engine opened to the tests.
+class CMarkupTip : public CUxToolTip
+{
+public:
+    using CUxToolTip::DrawBitmap;
+    using CUxToolTip::DrawIcon;
+    using CUxToolTip::DrawResource;
+    using CUxToolTip::GetBitmapFromResources;
+    using CUxToolTip::GetIconFromResources;
+    using CUxToolTip::GetNameOfTag;
+    using CUxToolTip::GetPropertiesOfTag;
+    using CUxToolTip::GetSizeIcon;
+    using CUxToolTip::GetStringValue;
+    using CUxToolTip::GetUIntValue;
+    using CUxToolTip::PrintTitleString;
+    using CUxToolTip::SearchBeginOfTag;
+    using CUxToolTip::SearchEndOfTag;
+
+    std::vector<UINT> Widths() const { return std::vector<UINT>(m_nLengthLines.GetData(), m_nLengthLines.GetData() + m_nLengthLines.GetSize()); }
+    std::vector<UINT> Heights() const { return std::vector<UINT>(m_nHeightLines.GetData(), m_nHeightLines.GetData() + m_nHeightLines.GetSize()); }
+};
+
+// A tooltip with a known, crisp font over a white surface, and the same font's measurements
+// taken directly with GDI.
+class MarkupTest : public ::testing::Test
+{
+protected:
+    MarkupTest() : surface(400, 300)
+    {
+        memset(&lf, 0, sizeof(lf));
+        lf.lfHeight = -13;
+        lf.lfWeight = FW_NORMAL;
+        lf.lfQuality = NONANTIALIASED_QUALITY;
+        lstrcpyA(lf.lfFaceName, "Liberation Sans");
+        tip.SetDefaultColors();
+        tip.SetFont(&lf);
+        TEXTMETRIC tm;
+        SelectFont(lf);
+        GetTextMetrics(surface.DC().m_hDC, &tm);
+        H0 = tm.tmHeight;
+        tab = 4 * tm.tmAveCharWidth;
+    }
+    ~MarkupTest() override
+    {
+        if (hFont) {
+            SelectObject(surface.DC().m_hDC, hOldFont);
+            DeleteObject(hFont);
+        }
+    }
+
+    void SelectFont(const LOGFONT& font)
+    {
+        HFONT hNew = CreateFontIndirect(&font);
+        HGDIOBJ hOld = SelectObject(surface.DC().m_hDC, hNew);
+        if (hFont)
+            DeleteObject(hFont);
+        else
+            hOldFont = hOld;
+        hFont = hNew;
+    }
+
+    // The width of text in the base font changed by `change`.
+    int Width(const char* text, void (*change)(LOGFONT&) = nullptr)
+    {
+        LOGFONT font = lf;
+        if (change)
+            change(font);
+        SelectFont(font);
+        SIZE sz;
+        GetTextExtentPoint32A(surface.DC().m_hDC, text, lstrlenA(text), &sz);
+        SelectFont(lf);
+        return sz.cx;
+    }
+
+    CSize Measure(const char* text, CRect rect = CRect(0, 0, 400, 300))
+    {
+        return tip.PrintTitleString(&surface.DC(), rect, CString(text), TRUE);
+    }
+
+    // Measures, then draws into rect (by default the measured size at (10, 10)).
+    CSize MeasureAndDraw(const char* text, CRect rect = CRect())
+    {
+        CSize sz = Measure(text);
+        if (rect.IsRectNull())
+            rect = CRect(CPoint(10, 10), sz);
+        tip.PrintTitleString(&surface.DC(), rect, CString(text), FALSE);
+        return sz;
+    }
+
+    // The bounding box of pixels of one colour within an area.
+    CRect Box(COLORREF color, CRect area = CRect(0, 0, 400, 300))
+    {
+        CRect box(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
+        for (int y = area.top; y < area.bottom; y++)
+            for (int x = area.left; x < area.right; x++)
+                if (surface.Pixel(x, y) == color) {
+                    box.left = std::min<int>(box.left, x);
+                    box.top = std::min<int>(box.top, y);
+                    box.right = std::max<int>(box.right, x + 1);
+                    box.bottom = std::max<int>(box.bottom, y + 1);
+                }
+        return box.left == INT_MAX ? CRect() : box;
+    }
+
+    int Count(COLORREF color, CRect area)
+    {
+        int n = 0;
+        for (int y = area.top; y < area.bottom; y++)
+            for (int x = area.left; x < area.right; x++)
+                n += surface.Pixel(x, y) == color;
+        return n;
+    }
+
+    static void Bold(LOGFONT& f) { f.lfWeight = std::min<LONG>(2 * f.lfWeight, FW_HEAVY); }
+    static void Italic(LOGFONT& f) { f.lfItalic = TRUE; }
+
+    TestSurface surface;
+    CMarkupTip tip;
+    LOGFONT lf;
+    HFONT hFont = NULL;
+    HGDIOBJ hOldFont = NULL;
+    int H0 = 0;
+    int tab = 0;
+};
+
+std::vector<UINT> Lines(std::initializer_list<int> values)
+{
+    std::vector<UINT> v;
+    for (int n : values)
+        v.push_back((UINT)n);
+    return v;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Colour table, font, named pictures, image list
+
+TEST_F(MarkupTest, ColourTableHoldsThePaletteAndTheRoles)
+{
+    tip.SetColor(16, RGB(1, 2, 3));
+    tip.SetDefaultColors();
+    const COLORREF palette[16] = { RGB(0, 0, 0), RGB(0, 0, 128), RGB(0, 128, 0), RGB(0, 128, 128),
+        RGB(128, 0, 0), RGB(128, 0, 128), RGB(128, 128, 0), RGB(128, 128, 128), RGB(0, 0, 255), RGB(0, 255, 0),
+        RGB(0, 255, 255), RGB(255, 0, 0), RGB(255, 0, 255), RGB(255, 255, 0), RGB(192, 192, 192),
+        RGB(255, 255, 255) };
+    for (int i = 0; i < 16; i++)
+        EXPECT_EQ(palette[i], tip.GetColor(i)) << "slot " << i;
+    EXPECT_EQ(RGB(1, 2, 3), tip.GetColor(16)); // the spare slot is the host's
+    EXPECT_EQ(GetSysColor(COLOR_INFOTEXT), tip.GetColor(17));
+    EXPECT_EQ(GetSysColor(COLOR_INFOBK), tip.GetColor(18));
+    EXPECT_EQ(GetSysColor(COLOR_INFOBK), tip.GetColor(19));
+    EXPECT_EQ(GetSysColor(COLOR_INFOBK), tip.GetColor(20));
+    EXPECT_EQ(RGB(0, 0, 0xEE), tip.GetColor(21));
+    EXPECT_EQ(RGB(0x55, 0x1A, 0x8B), tip.GetColor(22));
+    EXPECT_EQ(RGB(0xFF, 0, 0), tip.GetColor(23));
+    EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), tip.GetColor(24));
+    EXPECT_EQ(GetSysColor(COLOR_INFOTEXT), tip.GetColor(25));
+
+    // Outside the table: setting is ignored, reading gives the text colour.
+    tip.SetColor(17, kGreen);
+    tip.SetColor(26, kRed);
+    tip.SetColor(-1, kRed);
+    EXPECT_EQ(kGreen, tip.GetColor(26));
+    EXPECT_EQ(kGreen, tip.GetColor(-1));
+    for (int i = 0; i < 26; i++)
+        EXPECT_NE(kRed == tip.GetColor(i), i != 11 && i != 23) << "slot " << i;
+}
+
+TEST_F(MarkupTest, BaseFontFromFaceAndPointsOrFromAFontObject)
+{
+    HDC hScreen = GetDC(NULL);
+    int dpi = GetDeviceCaps(hScreen, LOGPIXELSY);
+    ReleaseDC(NULL, hScreen);
+
+    // Arguments: face, points, underline, bold, strike-out, italic.
+    ASSERT_TRUE(tip.SetFont("A face name longer than thirty-one characters", 12, TRUE, TRUE, FALSE, TRUE));
+    LOGFONT got;
+    tip.GetFont(&got);
+    EXPECT_EQ(-MulDiv(12, dpi, 72), got.lfHeight);
+    EXPECT_EQ(700, got.lfWeight);
+    EXPECT_EQ(TRUE, got.lfUnderline);
+    EXPECT_EQ(FALSE, got.lfStrikeOut);
+    EXPECT_EQ(TRUE, got.lfItalic);
+    EXPECT_EQ(0, got.lfWidth);
+    EXPECT_STREQ("A face name longer than thirty-", got.lfFaceName);
+    ASSERT_TRUE(tip.SetFont("Tahoma", 8, FALSE, FALSE, TRUE, FALSE));
+    tip.GetFont(&got);
+    EXPECT_EQ(400, got.lfWeight);
+    EXPECT_EQ(TRUE, got.lfStrikeOut);
+    EXPECT_EQ(FALSE, got.lfItalic);
+
+    // From a font object; one without a font leaves the base font as it was.
+    CFont font;
+    ASSERT_TRUE(font.CreateFontIndirect(&lf));
+    EXPECT_TRUE(tip.SetFont(font));
+    tip.GetFont(&got);
+    EXPECT_EQ(lf.lfHeight, got.lfHeight);
+    EXPECT_STREQ("Liberation Sans", got.lfFaceName);
+    CFont none;
+    EXPECT_FALSE(tip.SetFont(none));
+    EXPECT_FALSE(tip.SetFont((LPLOGFONT)NULL));
+    tip.GetFont(&got);
+    EXPECT_STREQ("Liberation Sans", got.lfFaceName);
+
+    // GetFont hands out a new font each time, also to an object that holds one already.
+    CFont out;
+    tip.GetFont(out);
+    HGDIOBJ first = out.GetSafeHandle();
+    ASSERT_NE(nullptr, first);
+    tip.GetFont(out);
+    ASSERT_NE(nullptr, out.GetSafeHandle());
+    EXPECT_EQ(0u, (UINT)GetObjectType(first)); // the first was released
+    LOGFONT outLf;
+    out.GetLogFont(&outLf);
+    EXPECT_EQ(lf.lfHeight, outLf.lfHeight);
+
+    // The default is the system's status-bar font.
+    NONCLIENTMETRICS ncm = {};
+    ncm.cbSize = sizeof(ncm);
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0));
+    tip.SetDefaultFont();
+    tip.GetFont(&got);
+    EXPECT_EQ(0, memcmp(&ncm.lfStatusFont, &got, sizeof(got)));
+    EXPECT_EQ(0, memcmp(&ncm.lfStatusFont, CUxToolTip::GetSystemToolTipFont(), sizeof(got)));
+}
+
+TEST_F(MarkupTest, NamedPicturesAreFoundByNameIgnoringCaseFirstMatchFirst)
+{
+    tip.AddNameOfResource("", 5);
+    tip.AddNameOfResource("zero", 0);
+    tip.AddNameOfResource("kind3", 5, 3);
+    EXPECT_EQ(-1, tip.FindIdOfResource("zero"));
+    EXPECT_EQ(-1, tip.FindIdOfResource("kind3"));
+    EXPECT_EQ(-1, tip.FindNameOfResource(5));
+
+    tip.AddNameOfResource("Logo", 10, UXTT_RES_ICON);
+    tip.AddNameOfResource("Flag", 11, UXTT_RES_BITMAP_MASKED, kGreen);
+    tip.AddNameOfResource("LOGO", 12); // added again; the first stays the one found
+    EXPECT_EQ(0, tip.FindIdOfResource("logo"));
+    EXPECT_EQ(1, tip.FindIdOfResource("fLAG"));
+    EXPECT_EQ(-1, tip.FindIdOfResource("log"));
+    EXPECT_EQ(2, tip.FindNameOfResource(12));
+    EXPECT_EQ(-1, tip.FindNameOfResource(13));
+
+    tip.RemoveNameOfResource(3);
+    tip.RemoveNameOfResource(-1);
+    EXPECT_EQ(2, tip.FindNameOfResource(12));
+    tip.RemoveNameOfResource(0);
+    EXPECT_EQ(1, tip.FindIdOfResource("logo")); // now the later one
+    EXPECT_EQ(0, tip.FindIdOfResource("flag"));
+    tip.RemoveAllNamesOfResource();
+    EXPECT_EQ(-1, tip.FindIdOfResource("flag"));
+}
+
+TEST_F(MarkupTest, ImageListIsCutFromAStripWithItsTransparentColour)
+{
+    CSize sz(-1, -1);
+    EXPECT_EQ(nullptr, tip.GetImageList(sz)->GetSafeHandle());
+    EXPECT_EQ(CSize(0, 0), sz);
+
+    tip.SetImageList(IDB_MARKUPTEST_STRIP, 8, 8, 3);
+    CImageList* pList = tip.GetImageList(sz);
+    ASSERT_NE(nullptr, pList->GetSafeHandle());
+    EXPECT_EQ(CSize(8, 8), sz);
+    EXPECT_EQ(3, pList->GetImageCount());
+
+    // Image 1 is green with a transparent (magenta) centre.
+    pList->Draw(&surface.DC(), 1, CPoint(0, 0), ILD_NORMAL);
+    EXPECT_EQ(kGreen, surface.Pixel(0, 0));
+    EXPECT_EQ(kWhite, surface.Pixel(3, 3));
+
+    // From a bitmap of the caller's: the caller's pixels stay as they were.
+    HBITMAP hStrip = (HBITMAP)LoadImage(GetModuleHandle(NULL), MAKEINTRESOURCE(IDB_MARKUPTEST_STRIP), IMAGE_BITMAP, 0, 0,
+                                        LR_CREATEDIBSECTION);
+    ASSERT_NE(nullptr, hStrip);
+    tip.SetImageList(hStrip, 4, 8, 1, kMagenta);
+    EXPECT_EQ(6, tip.GetImageList(sz)->GetImageCount());
+    EXPECT_EQ(CSize(4, 8), sz);
+    HDC hMem = CreateCompatibleDC(NULL);
+    HGDIOBJ hOld = SelectObject(hMem, hStrip);
+    EXPECT_EQ(kMagenta, GetPixel(hMem, 11, 3));
+    SelectObject(hMem, hOld);
+    DeleteDC(hMem);
+
+    // Images of no size make no list.
+    tip.SetImageList(hStrip, 0, 8, 1, kMagenta);
+    EXPECT_EQ(nullptr, tip.GetImageList(sz)->GetSafeHandle());
+    EXPECT_EQ(CSize(0, 0), sz);
+    DeleteObject(hStrip);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Scanner
+
+TEST_F(MarkupTest, ScannerReadsNamesValuesAndPropertiesAndMovesThePosition)
+{
+    CString text(" \r/Br =0x1F cx=010 cy=-1>rest");
+    int i = 0;
+    EXPECT_EQ("/Br", tip.GetNameOfTag(text, i));
+    EXPECT_EQ('=', text[i]); // the name ended at the space, which it took
+    EXPECT_EQ(0x1Fu, tip.GetUIntValue(text, i, 7));
+    EXPECT_EQ("cx", tip.GetPropertiesOfTag(text, i));
+    EXPECT_EQ(8u, tip.GetUIntValue(text, i, 7)); // a leading 0 is octal
+    EXPECT_EQ("cy", tip.GetPropertiesOfTag(text, i));
+    EXPECT_EQ(0xFFFFFFFFu, tip.GetUIntValue(text, i, 7)); // unsigned: -1 wraps
+    EXPECT_EQ('>', text[i]);
+    EXPECT_EQ(7u, tip.GetUIntValue(text, i, 7)); // no '=': the default, the position stays
+    EXPECT_EQ('>', text[i]);
+    tip.SearchEndOfTag(text, i);
+    EXPECT_EQ("rest", text.Mid(i));
+
+    // A name broken by line feeds is one name; one that begins at a line feed is empty.
+    CString broken("b\r\nold=x");
+    i = 0;
+    EXPECT_EQ("bold", tip.GetNameOfTag(broken, i));
+    EXPECT_EQ("x", tip.GetStringValue(broken, i));
+    EXPECT_EQ(broken.GetLength(), i);
+    CString feed("  \nb>");
+    i = 0;
+    EXPECT_EQ("", tip.GetNameOfTag(feed, i));
+    EXPECT_EQ(2, i);
+    tip.SearchEndOfTag(feed, i);
+    EXPECT_EQ(3, i); // past the line feed
+
+    // Runs: "<<" is text, a lone '<' at the end is text, a line feed or a tag ends the run.
+    CString run("a<<b<i>c\nd<");
+    i = 0;
+    EXPECT_EQ(0, tip.SearchBeginOfTag(run, i));
+    EXPECT_EQ(4, i);
+    i = 7;
+    EXPECT_EQ(7, tip.SearchBeginOfTag(run, i));
+    EXPECT_EQ(8, i);
+    i = 9;
+    tip.SearchBeginOfTag(run, i);
+    EXPECT_EQ(run.GetLength(), i);
+
+    // An unterminated tag ends at the end of the text.
+    CString open("ct=12");
+    i = 0;
+    tip.GetNameOfTag(open, i);
+    EXPECT_EQ(12u, tip.GetUIntValue(open, i, 0));
+    tip.SearchEndOfTag(open, i);
+    EXPECT_EQ(open.GetLength(), i);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Measuring pass
+
+TEST_F(MarkupTest, RunsAreMeasuredAsGdiMeasuresThem)
+{
+    EXPECT_EQ(CSize(Width("Hello, world"), H0), Measure("Hello, world"));
+    EXPECT_EQ(Lines({ Width("Hello, world") }), tip.Widths());
+    EXPECT_EQ(Lines({ H0 }), tip.Heights());
+
+    // "<<" is one '<'; a lone '<' at the end is shown; '>' is text; carriage returns vanish.
+    EXPECT_EQ(CSize(Width("a<b"), H0), Measure("a<<b"));
+    EXPECT_EQ(CSize(Width("x<"), H0), Measure("x<"));
+    EXPECT_EQ(CSize(Width("a>b"), H0), Measure("a>b"));
+    EXPECT_EQ(CSize(Width("ab"), H0), Measure("a\rb"));
+    // A tab is a space.
+    EXPECT_EQ(CSize(Width("a b"), H0), Measure("a\tb"));
+
+    // An empty text measures nothing and leaves empty tables.
+    EXPECT_EQ(CSize(0, 0), Measure(""));
+    EXPECT_TRUE(tip.Widths().empty());
+    EXPECT_TRUE(tip.Heights().empty());
+}
+
+TEST_F(MarkupTest, LineBreaksFromTagsAndLineFeeds)
+{
+    // x<br> closes the line of x and leaves an empty line of the base height.
+    EXPECT_EQ(CSize(Width("x"), 2 * H0), Measure("x<br>"));
+    EXPECT_EQ(Lines({ Width("x"), 0 }), tip.Widths());
+    EXPECT_EQ(Lines({ H0, H0 }), tip.Heights());
+
+    // A line feed, also with a carriage return before it, and a tag that begins at one.
+    for (const char* text : { "AB\nC", "AB\r\nC", "AB<\nC", "AB<br>C", "AB<BR=0>C", "AB</br>C" }) {
+        EXPECT_EQ(CSize(Width("AB"), 2 * H0), Measure(text)) << text;
+        EXPECT_EQ(Lines({ Width("AB"), Width("C") }), tip.Widths()) << text;
+    }
+
+    // A count adds empty space but one entry of the tables only.
+    EXPECT_EQ(CSize(std::max(Width("AB"), Width("C")), 4 * H0), Measure("AB<br=3>C"));
+    EXPECT_EQ(2u, tip.Widths().size());
+    EXPECT_EQ(CSize(Width("AB"), 3 * H0), Measure("AB<br=0x2>"));
+    EXPECT_EQ(CSize(Width("AB"), 9 * H0), Measure("AB<br=010>"));
+}
+
+TEST_F(MarkupTest, FontStylesChangeTheWorkingFontOnly)
+{
+    ASSERT_NE(Width("Wide"), Width("Wide", Bold));
+    // Bold twice is bold once; the closing tag returns to the base weight.
+    int expected = Width("Wide", Bold) + Width("Bold", Bold) + Width("Plain");
+    EXPECT_EQ(expected, Measure("<b>Wide<b>Bold</b>Plain").cx);
+    EXPECT_EQ(Width("Wide", Italic) + Width("Plain"), Measure("<i>Wide</i>Plain").cx);
+    EXPECT_EQ(Width("WidePlain"), Measure("</b>WidePlain").cx);
+    // Underline and strike-out take no width; unknown tags and properties are ignored.
+    EXPECT_EQ(Width("Wide") + Width("Plain"), Measure("<u>Wide</u><s>Plain<font face=Arial>").cx);
+
+    // Each pass starts from the base font and gives the context its font back.
+    int bold = Width("WidePlain", Bold);
+    HGDIOBJ before = GetCurrentObject(surface.DC().m_hDC, OBJ_FONT);
+    EXPECT_EQ(bold, Measure("<b>WidePlain").cx);
+    EXPECT_EQ(before, GetCurrentObject(surface.DC().m_hDC, OBJ_FONT));
+    EXPECT_EQ(Width("WidePlain"), Measure("WidePlain").cx);
+}
+
+TEST_F(MarkupTest, TabulationStopsEveryFourAverageCharacters)
+{
+    ASSERT_GT(tab, 0);
+    ASSERT_GT(tab, Width("i"));
+    // At the left edge a full tab; one pixel in, to the next stop; counts add whole tabs.
+    EXPECT_EQ(tab + Width("x"), Measure("<t>x").cx);
+    EXPECT_EQ(tab, Measure("<hr=1><t>").cx);
+    EXPECT_EQ(tab, Measure("i<t>").cx);
+    EXPECT_EQ(3 * tab, Measure("i<t=3>").cx);
+    EXPECT_EQ(3 * tab, Measure("<t=3>").cx);
+    EXPECT_EQ(tab, Measure("<t=0>").cx);
+    // Stops are measured from the rectangle's left edge, wherever it lies.
+    EXPECT_EQ(2 * tab, Measure("i<t=2>", CRect(-7, 3, 50, 50)).cx);
+    // A tab character is a space, not a stop.
+    EXPECT_EQ(Width("i x"), Measure("i\tx").cx);
+}
+
+TEST_F(MarkupTest, RulesInPixelsAndInPercentOfTheWidestLine)
+{
+    EXPECT_EQ(CSize(100, H0), Measure("<hr>"));
+    EXPECT_EQ(CSize(32, H0), Measure("<hr=0x20>"));
+    EXPECT_EQ(CSize(7 + Width("x"), H0), Measure("<hr=7>x"));
+
+    // A percentage is measured as nothing, then given its share of the widest line.
+    int w = Width("a wide first line");
+    EXPECT_EQ(CSize(w, 2 * H0), Measure("a wide first line<br><hr=50%>"));
+    EXPECT_EQ(Lines({ w, MulDiv(w, 50, 100) }), tip.Widths());
+    // Several on a line add up; a line may end wider than the widest one.
+    EXPECT_EQ(CSize(w, 2 * H0), Measure("a wide first line\n<hr=30%>x<hr=90%>"));
+    EXPECT_EQ(Lines({ w, Width("x") + MulDiv(w, 120, 100) }), tip.Widths());
+    // A line with only a percentage rule: nothing to take a share of.
+    EXPECT_EQ(CSize(0, H0), Measure("<hr=50%>"));
+    EXPECT_EQ(Lines({ 0 }), tip.Widths());
+}
+
+TEST_F(MarkupTest, AlignmentDoesNotChangeWhatALineMeasures)
+{
+    Measure("abc\nd\nef");
+    std::vector<UINT> widths = tip.Widths();
+    EXPECT_EQ(CSize(Width("abc"), 3 * H0), Measure("<al_c>abc\n<al_r>d<al>\n<al_l>ef"));
+    EXPECT_EQ(widths, tip.Widths());
+}
