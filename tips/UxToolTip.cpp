@@ -2,6 +2,65 @@
 // mouse, the show and autopop timers, help tips, the display notification, placement and region.
 #include "tips/UxToolTip.h"
 
+#include <algorithm>
+
+namespace
+{
+const char* const kTooltipClass = "CUxTooltip";
+const UINT_PTR kTimerShow = 0x100;
+const UINT_PTR kTimerAutoPop = 0x101;
+const int kHelpTip = -2; // the pending or shown index of a help tip
+
+// The module this code lives in: the window class belongs to the library, not to the host.
+HINSTANCE LibraryInstance()
+{
+    HMODULE hModule = NULL;
+    ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        (LPCSTR)&LibraryInstance, &hModule);
+    return hModule;
+}
+
+// Registered once per process; the class stays until the library is unloaded.
+void RegisterTooltipClass()
+{
+    static bool bRegistered = false;
+    if (bRegistered)
+        return;
+    HINSTANCE hInst = LibraryInstance();
+    WNDCLASSA wc = {};
+    if (!::GetClassInfoA(hInst, kTooltipClass, &wc))
+    {
+        wc.style = CS_SAVEBITS;
+        wc.lpfnWndProc = ::DefWindowProcA;
+        wc.hInstance = hInst;
+        wc.hCursor = ::LoadCursor(NULL, IDC_ARROW);
+        wc.lpszClassName = kTooltipClass;
+        if (!::RegisterClassA(&wc))
+            AfxThrowResourceException();
+    }
+    bRegistered = true;
+}
+
+UXTOOLTIP_INFO MakeRecord(CWnd* pWnd, const CString& sText, HICON hIcon, LPCRECT lpRectBounds, UINT nIDTool)
+{
+    UXTOOLTIP_INFO ti;
+    ti.hWnd = pWnd->GetSafeHwnd();
+    ti.nIDTool = nIDTool;
+    if (lpRectBounds != NULL)
+        ti.rectBounds = *lpRectBounds;
+    ti.hIcon = hIcon;
+    ti.sTooltip = sText;
+    return ti;
+}
+
+CString LoadText(UINT nIdText)
+{
+    CString sText;
+    sText.LoadString(nIdText);
+    return sText;
+}
+} // namespace
+
 BEGIN_MESSAGE_MAP(CUxToolTip, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
@@ -13,7 +72,7 @@ END_MESSAGE_MAP()
 
 CUxToolTip::CUxToolTip()
     : m_szImage(0, 0), m_pParentWnd(NULL), m_hNotifyWnd(NULL), m_nStyles(UXTT_STYLE_DEFAULT),
-      m_nGlobalDirection(UXTT_DIR_BELOW_RIGHT), m_nEffect(0), m_nGranularity(2), m_nBehaviour(0),
+      m_nGlobalDirection(UXTT_DIR_BELOW_RIGHT), m_nEffect(UXTT_EFFECT_SOLID), m_nGranularity(2), m_nBehaviour(0),
       m_nTimeInitial(500), m_nTimeAutoPop(0), m_ptOriginal(-1, -1), m_nIndexCurrentWnd(-1),
       m_nIndexDisplayWnd(-1), m_nDirection(UXTT_DIR_BELOW_RIGHT), m_szToolIcon(0, 0), m_szTextTooltip(0, 0),
       m_hHelpIcon(NULL)
@@ -21,72 +80,713 @@ CUxToolTip::CUxToolTip()
     memset(m_crColor, 0, sizeof(m_crColor));
     memset(&m_LogFont, 0, sizeof(m_LogFont));
     memset(m_nSizes, 0, sizeof(m_nSizes));
+    SetDefaultColors();
+    SetDefaultSizes(TRUE);
+    RegisterTooltipClass();
 }
 
 CUxToolTip::~CUxToolTip()
 {
-    if (m_hWnd)
+    RemoveAllTools();
+    RemoveAllNamesOfResource();
+    m_nLengthLines.RemoveAll();
+    m_nHeightLines.RemoveAll();
+    m_rgnToolTip.DeleteObject();
+    m_rgnShadow.DeleteObject();
+    if (m_hWnd != NULL)
         DestroyWindow();
+    for (INT_PTR i = 0; i < m_arrLoadedIcons.GetSize(); i++)
+        ::DestroyIcon(m_arrLoadedIcons[i]);
+    if (m_hHelpIcon != NULL)
+        ::DestroyIcon(m_hHelpIcon);
 }
 
-BOOL CUxToolTip::Create(CWnd* pParentWnd, BOOL bBalloon) { return FALSE; }
+BOOL CUxToolTip::Create(CWnd* pParentWnd, BOOL bBalloon)
+{
+    m_pParentWnd = pParentWnd;
+    if (!CreateEx(WS_EX_TOOLWINDOW, kTooltipClass, NULL, WS_POPUP, 0, 0, 0, 0, pParentWnd->GetSafeHwnd(), NULL))
+        return FALSE;
+    SetDefaultFont();
+    SetDefaultSizes(bBalloon);
+    return TRUE;
+}
+
+BOOL CUxToolTip::PreCreateWindow(CREATESTRUCT& cs)
+{
+    // The tooltip's class is the library's own, so such a window comes from the library's module.
+    if (cs.lpszClass != NULL && !IS_INTRESOURCE(cs.lpszClass) && lstrcmpA(cs.lpszClass, kTooltipClass) == 0)
+        cs.hInstance = LibraryInstance();
+    return CWnd::PreCreateWindow(cs);
+}
+
 int CUxToolTip::GetVersionI() { return 20; }
 CString CUxToolTip::GetVersionC() { return CString("1.4"); }
 
-void CUxToolTip::AddTool(const UXTOOLTIP_INFO& ti) {}
-void CUxToolTip::AddTool(CWnd* pWnd, CString sTooltipText, HICON hIcon, LPCRECT lpRectBounds, UINT nIDTool) {}
-void CUxToolTip::AddTool(CWnd* pWnd, UINT nIdText, HICON hIcon, LPCRECT lpRectBounds, UINT nIDTool) {}
-void CUxToolTip::AddTool(CWnd* pWnd, CString sTooltipText, UINT nIdIcon, CSize szIcon, LPCRECT lpRectBounds, UINT nIDTool) {}
-void CUxToolTip::AddTool(CWnd* pWnd, UINT nIdText, UINT nIdIcon, CSize szIcon, LPCRECT lpRectBounds, UINT nIDTool) {}
-BOOL CUxToolTip::GetTool(int nIndexTool, UXTOOLTIP_INFO& ti) { return FALSE; }
-void CUxToolTip::SetAtTool(int nIndexTool, UXTOOLTIP_INFO& ti) {}
-BOOL CUxToolTip::RemoveTool(int nIndexTool) { return FALSE; }
-void CUxToolTip::RemoveAllTools() {}
+//////////////////////////////////////////////////////////////////////////////////////////////////
+// The tool table
+
+void CUxToolTip::AddTool(const UXTOOLTIP_INFO& ti)
+{
+    for (INT_PTR i = 0; i < m_arrTools.GetSize(); i++)
+    {
+        const UXTOOLTIP_INFO& tool = m_arrTools[i];
+        if (tool.hWnd == ti.hWnd && ::EqualRect(&tool.rectBounds, &ti.rectBounds))
+        {
+            m_arrTools[i] = ti;
+            return;
+        }
+    }
+    m_arrTools.Add(ti);
+}
+
+void CUxToolTip::AddTool(CWnd* pWnd, CString sTooltipText, HICON hIcon, LPCRECT lpRectBounds, UINT nIDTool)
+{
+    AddTool(MakeRecord(pWnd, sTooltipText, hIcon, lpRectBounds, nIDTool));
+}
+
+void CUxToolTip::AddTool(CWnd* pWnd, UINT nIdText, HICON hIcon, LPCRECT lpRectBounds, UINT nIDTool)
+{
+    AddTool(MakeRecord(pWnd, LoadText(nIdText), hIcon, lpRectBounds, nIDTool));
+}
+
+void CUxToolTip::AddTool(CWnd* pWnd, CString sTooltipText, UINT nIdIcon, CSize szIcon, LPCRECT lpRectBounds,
+    UINT nIDTool)
+{
+    HICON hIcon = GetIconFromResources(nIdIcon, szIcon);
+    if (hIcon != NULL)
+        m_arrLoadedIcons.Add(hIcon);
+    AddTool(MakeRecord(pWnd, sTooltipText, hIcon, lpRectBounds, nIDTool));
+}
+
+void CUxToolTip::AddTool(CWnd* pWnd, UINT nIdText, UINT nIdIcon, CSize szIcon, LPCRECT lpRectBounds, UINT nIDTool)
+{
+    AddTool(pWnd, LoadText(nIdText), nIdIcon, szIcon, lpRectBounds, nIDTool);
+}
+
+BOOL CUxToolTip::GetTool(int nIndexTool, UXTOOLTIP_INFO& ti)
+{
+    if (!IsExistTool(nIndexTool))
+        return FALSE;
+    ti = m_arrTools[nIndexTool];
+    return TRUE;
+}
+
+void CUxToolTip::SetAtTool(int nIndexTool, UXTOOLTIP_INFO& ti)
+{
+    if (IsExistTool(nIndexTool))
+        m_arrTools[nIndexTool] = ti;
+}
+
+BOOL CUxToolTip::RemoveTool(int nIndexTool)
+{
+    if (!IsExistTool(nIndexTool))
+        return FALSE;
+    m_arrTools.RemoveAt(nIndexTool);
+    return TRUE;
+}
+
+void CUxToolTip::RemoveAllTools() { m_arrTools.RemoveAll(); }
 BOOL CUxToolTip::IsExistTool(int nIndexTool) const { return nIndexTool >= 0 && nIndexTool < (int)m_arrTools.GetSize(); }
 int CUxToolTip::GetToolCount() const { return (int)m_arrTools.GetSize(); }
-int CUxToolTip::FindTool(CPoint& pt) { return -1; }
-int CUxToolTip::FindTool(CWnd* pWnd, LPCRECT lpRect) { return -1; }
-int CUxToolTip::FindTool(UINT nIDTool) { return -1; }
-void CUxToolTip::SetMaskTool(int nIndexTool, UINT nMask) {}
-void CUxToolTip::ModifyMaskTool(int nIndexTool, UINT nAddMask, UINT nRemoveMask) {}
-UINT CUxToolTip::GetMaskTool(int nIndexTool) { return 0; }
-void CUxToolTip::SetDirection(UINT nDirection, int nIndexTool) {}
-UINT CUxToolTip::GetDirection(int nIndexTool) { return m_nGlobalDirection; }
-void CUxToolTip::SetBehaviour(UINT nBehaviour, int nIndexTool) {}
-UINT CUxToolTip::GetBehaviour(int nIndexTool) { return m_nBehaviour; }
-void CUxToolTip::SetDelayTime(DWORD dwDuration, UINT nTime) {}
-UINT CUxToolTip::GetDelayTime(DWORD dwDuration) const { return 0; }
-void CUxToolTip::SetNotify(BOOL bParentNotify) {}
+
+int CUxToolTip::FindTool(CPoint& pt)
+{
+    HWND hWnd = GetWndFromPoint(pt, (m_nStyles & UXTT_STYLE_DISABLED) != 0);
+    if (hWnd == NULL)
+        return -1;
+    for (INT_PTR i = 0; i < m_arrTools.GetSize(); i++)
+    {
+        const UXTOOLTIP_INFO& tool = m_arrTools[i];
+        if (tool.hWnd != hWnd)
+            continue;
+        CPoint ptTool = pt;
+        ::ScreenToClient(hWnd, &ptTool);
+        if (::IsRectEmpty(&tool.rectBounds) || ::PtInRect(&tool.rectBounds, ptTool))
+            return (int)i;
+    }
+    return -1;
+}
+
+int CUxToolTip::FindTool(CWnd* pWnd, LPCRECT lpRect)
+{
+    HWND hWnd = pWnd->GetSafeHwnd();
+    for (INT_PTR i = 0; i < m_arrTools.GetSize(); i++)
+    {
+        const UXTOOLTIP_INFO& tool = m_arrTools[i];
+        if (tool.hWnd == hWnd && (lpRect == NULL || ::EqualRect(&tool.rectBounds, lpRect)))
+            return (int)i;
+    }
+    return -1;
+}
+
+int CUxToolTip::FindTool(UINT nIDTool)
+{
+    for (INT_PTR i = 0; i < m_arrTools.GetSize(); i++)
+        if (m_arrTools[i].nIDTool == nIDTool)
+            return (int)i;
+    return -1;
+}
+
+void CUxToolTip::SetMaskTool(int nIndexTool, UINT nMask)
+{
+    if (IsExistTool(nIndexTool))
+        m_arrTools[nIndexTool].nMask = nMask;
+}
+
+void CUxToolTip::ModifyMaskTool(int nIndexTool, UINT nAddMask, UINT nRemoveMask)
+{
+    if (IsExistTool(nIndexTool))
+        m_arrTools[nIndexTool].nMask = (m_arrTools[nIndexTool].nMask & ~nRemoveMask) | nAddMask;
+}
+
+UINT CUxToolTip::GetMaskTool(int nIndexTool) { return IsExistTool(nIndexTool) ? m_arrTools[nIndexTool].nMask : 0; }
+
+void CUxToolTip::SetDirection(UINT nDirection, int nIndexTool)
+{
+    if (nDirection > UXTT_DIR_BELOW_RIGHT)
+        return;
+    if (!IsExistTool(nIndexTool))
+    {
+        m_nGlobalDirection = nDirection;
+        return;
+    }
+    m_arrTools[nIndexTool].nDirection = nDirection;
+    m_arrTools[nIndexTool].nMask |= UXTT_MASK_DIRECTION;
+}
+
+UINT CUxToolTip::GetDirection(int nIndexTool)
+{
+    if (IsExistTool(nIndexTool) && (m_arrTools[nIndexTool].nMask & UXTT_MASK_DIRECTION))
+        return m_arrTools[nIndexTool].nDirection;
+    return m_nGlobalDirection;
+}
+
+void CUxToolTip::SetBehaviour(UINT nBehaviour, int nIndexTool)
+{
+    if (!IsExistTool(nIndexTool))
+    {
+        m_nBehaviour = nBehaviour;
+        return;
+    }
+    m_arrTools[nIndexTool].nBehaviour = nBehaviour;
+    m_arrTools[nIndexTool].nMask |= UXTT_MASK_BEHAVIOUR;
+}
+
+UINT CUxToolTip::GetBehaviour(int nIndexTool)
+{
+    if (IsExistTool(nIndexTool) && (m_arrTools[nIndexTool].nMask & UXTT_MASK_BEHAVIOUR))
+        return m_arrTools[nIndexTool].nBehaviour;
+    return m_nBehaviour;
+}
+
+void CUxToolTip::SetDelayTime(DWORD dwDuration, UINT nTime)
+{
+    if (dwDuration == TTDT_AUTOPOP)
+        m_nTimeAutoPop = nTime;
+    else if (dwDuration == TTDT_INITIAL)
+        m_nTimeInitial = nTime;
+}
+
+UINT CUxToolTip::GetDelayTime(DWORD dwDuration) const
+{
+    if (dwDuration == TTDT_AUTOPOP)
+        return m_nTimeAutoPop;
+    if (dwDuration == TTDT_INITIAL)
+        return m_nTimeInitial;
+    return 0;
+}
+
+void CUxToolTip::SetNotify(BOOL bParentNotify) { m_hNotifyWnd = bParentNotify ? m_pParentWnd->GetSafeHwnd() : NULL; }
 void CUxToolTip::SetNotify(HWND hWnd) { m_hNotifyWnd = hWnd; }
 BOOL CUxToolTip::GetNotify() const { return m_hNotifyWnd != NULL; }
-void CUxToolTip::RelayEvent(MSG* pMsg) {}
-BOOL CUxToolTip::PreTranslateMessage(MSG* pMsg) { RelayEvent(pMsg); return CWnd::PreTranslateMessage(pMsg); }
-void CUxToolTip::ShowHelpTooltip(CPoint& pt, UXTOOLTIP_INFO& ti) {}
-void CUxToolTip::ShowHelpTooltip(CPoint& pt, CString sTooltipText, HICON hIcon) {}
-void CUxToolTip::ShowHelpTooltip(CPoint& pt, CString sTooltipText, UINT nIdIcon) {}
-void CUxToolTip::ShowHelpTooltip(CPoint& pt, UINT nIdText, HICON hIcon) {}
-void CUxToolTip::ShowHelpTooltip(CPoint& pt, UINT nIdText, UINT nIdIcon) {}
 
-void CUxToolTip::SetNewToolTip(int nIndexTool, BOOL bWithDelay) {}
-BOOL CUxToolTip::PreCreateWindow(CREATESTRUCT& cs) { return CWnd::PreCreateWindow(cs); }
-void CUxToolTip::OnTimer(UINT_PTR nIDEvent) {}
-void CUxToolTip::OnDestroy() { CWnd::OnDestroy(); }
-void CUxToolTip::OnKillFocus(CWnd* pNewWnd) { CWnd::OnKillFocus(pNewWnd); }
-void CUxToolTip::OnActivateApp(BOOL bActive, DWORD dwThreadID) { CWnd::OnActivateApp(bActive, dwThreadID); }
-void CUxToolTip::Pop() {}
-void CUxToolTip::KillTimers(UINT nIDTimer) {}
-BOOL CUxToolTip::IsVisible() { return FALSE; }
-BOOL CUxToolTip::IsCursorInToolTip() { return FALSE; }
-BOOL CUxToolTip::IsEnabledIndexTool(int nIndexTool) { return IsExistTool(nIndexTool) || nIndexTool == -2; }
-HWND CUxToolTip::GetWndFromPoint(CPoint& pt, BOOL bGetDisabled) { return NULL; }
-void CUxToolTip::PrepareDisplayToolTip(CPoint* pt) {}
-CSize CUxToolTip::GetTooltipSize(CString str) { return CSize(0, 0); }
-void CUxToolTip::DisplayToolTip(CPoint* pt, CRect* rect) {}
-void CUxToolTip::CalculateInfoBoxRect(CPoint* pt, CRect* rect) {}
-CSize CUxToolTip::GetScreenSize() { return CSize(0, 0); }
-BOOL CUxToolTip::TestHorizDirection(int x, int cx, int nWidth, int nDirection, CRect* rect) { return FALSE; }
-BOOL CUxToolTip::TestVertDirection(int y, int cy, int nHeight, int nDirection, CRect* rect) { return FALSE; }
-int CUxToolTip::GetNextHorizDirection(int nDirection) const { return nDirection; }
-int CUxToolTip::GetNextVertDirection(int nDirection) const { return nDirection; }
-void CUxToolTip::GetWindowRegion(CRgn* rgn, CSize sz, CPoint pt) {}
-LRESULT CUxToolTip::SendNotify(CPoint* pt, UXTOOLTIP_INFO& ti) { return 0; }
+//////////////////////////////////////////////////////////////////////////////////////////////////
+// Tracking
+
+void CUxToolTip::RelayEvent(MSG* pMsg)
+{
+    if (m_hWnd == NULL || pMsg == NULL)
+        return;
+    switch (pMsg->message)
+    {
+    case WM_MOUSEMOVE:
+    {
+        CPoint pt(pMsg->pt);
+        if (pt == m_ptOriginal)
+            return;
+        if (m_nIndexCurrentWnd == kHelpTip || m_nIndexDisplayWnd == kHelpTip)
+            return;
+        if (!(m_nStyles & UXTT_STYLE_NOACTIVE) && ::GetActiveWindow() == NULL)
+            return;
+        m_ptOriginal = pt;
+        if (m_pParentWnd != NULL)
+            m_pParentWnd->ScreenToClient(&pt);
+        int nIndexTool = FindTool(pt);
+        if (nIndexTool < 0)
+        {
+            if (IsCursorInToolTip() && (m_pToolInfo.nBehaviour & UXTT_BEHAVIOUR_CLOSE_OVER))
+                return;
+            Pop();
+            m_nIndexCurrentWnd = -1;
+            m_nIndexDisplayWnd = -1;
+        }
+        else if (nIndexTool == m_nIndexDisplayWnd)
+        {
+            if (IsVisible() && (m_pToolInfo.nBehaviour & UXTT_BEHAVIOUR_CLOSE_OVER))
+                return;
+            if (!(m_pToolInfo.nBehaviour & UXTT_BEHAVIOUR_REPEAT_SHOW))
+            {
+                Pop();
+                return;
+            }
+            SetNewToolTip(nIndexTool, TRUE);
+        }
+        else
+        {
+            SetNewToolTip(nIndexTool, !IsVisible());
+        }
+        break;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONDBLCLK:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCMBUTTONDBLCLK:
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        Pop();
+        break;
+    default:
+        break;
+    }
+}
+
+BOOL CUxToolTip::PreTranslateMessage(MSG* pMsg)
+{
+    RelayEvent(pMsg);
+    return CWnd::PreTranslateMessage(pMsg);
+}
+
+void CUxToolTip::ShowHelpTooltip(CPoint& pt, UXTOOLTIP_INFO& ti)
+{
+    if (m_hWnd == NULL)
+        return;
+    m_nIndexDisplayWnd = -1;
+    m_nIndexCurrentWnd = kHelpTip;
+    m_pToolInfo = ti;
+    m_ptOriginal = pt;
+    if (m_pParentWnd != NULL)
+        m_pParentWnd->ClientToScreen(&m_ptOriginal);
+    OnTimer(kTimerShow);
+}
+
+void CUxToolTip::ShowHelpTooltip(CPoint& pt, CString sTooltipText, HICON hIcon)
+{
+    UXTOOLTIP_INFO ti = MakeRecord(m_pParentWnd, sTooltipText, hIcon, NULL, 0);
+    ShowHelpTooltip(pt, ti);
+}
+
+void CUxToolTip::ShowHelpTooltip(CPoint& pt, CString sTooltipText, UINT nIdIcon)
+{
+    // The icon of the previous help tip is no longer shown: this one takes its place.
+    HICON hIcon = GetIconFromResources(nIdIcon);
+    if (m_hHelpIcon != NULL)
+        ::DestroyIcon(m_hHelpIcon);
+    m_hHelpIcon = hIcon;
+    ShowHelpTooltip(pt, sTooltipText, hIcon);
+}
+
+void CUxToolTip::ShowHelpTooltip(CPoint& pt, UINT nIdText, HICON hIcon)
+{
+    ShowHelpTooltip(pt, LoadText(nIdText), hIcon);
+}
+
+void CUxToolTip::ShowHelpTooltip(CPoint& pt, UINT nIdText, UINT nIdIcon)
+{
+    ShowHelpTooltip(pt, LoadText(nIdText), nIdIcon);
+}
+
+void CUxToolTip::SetNewToolTip(int nIndexTool, BOOL bWithDelay)
+{
+    m_nIndexDisplayWnd = -1;
+    Pop();
+    if (!IsExistTool(nIndexTool))
+        return;
+    m_pToolInfo = m_arrTools[nIndexTool];
+    m_nIndexCurrentWnd = nIndexTool;
+    if (bWithDelay)
+        SetTimer(kTimerShow, m_nTimeInitial, NULL);
+    else
+        OnTimer(kTimerShow);
+}
+
+//////////////////////////////////////////////////////////////////////////////////////////////////
+// Timers and hiding
+
+void CUxToolTip::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == kTimerShow)
+    {
+        // Hidden first; a help tip pending survives this, unlike Pop.
+        KillTimers();
+        ShowWindow(SW_HIDE);
+        CPoint pt = m_ptOriginal;
+        if (m_nIndexCurrentWnd != kHelpTip)
+        {
+            ::GetCursorPos(&pt);
+            CPoint ptClient = pt;
+            if (m_pParentWnd != NULL)
+                m_pParentWnd->ScreenToClient(&ptClient);
+            int nIndexTool = FindTool(ptClient);
+            if (nIndexTool != m_nIndexCurrentWnd || pt != m_ptOriginal || !IsExistTool(nIndexTool))
+                return;
+        }
+        PrepareDisplayToolTip(&pt);
+        if (m_nTimeAutoPop != 0 && !(m_pToolInfo.nBehaviour & UXTT_BEHAVIOUR_NO_AUTOPOP))
+            SetTimer(kTimerAutoPop, m_nTimeAutoPop, NULL);
+    }
+    else if (nIDEvent == kTimerAutoPop)
+    {
+        if (!(IsCursorInToolTip() && (m_pToolInfo.nBehaviour & UXTT_BEHAVIOUR_AUTOPOP_OVER)))
+            Pop();
+    }
+    else
+    {
+        CWnd::OnTimer(nIDEvent);
+    }
+}
+
+void CUxToolTip::OnDestroy()
+{
+    KillTimers();
+    CWnd::OnDestroy();
+}
+
+void CUxToolTip::OnKillFocus(CWnd* pNewWnd)
+{
+    CWnd::OnKillFocus(pNewWnd);
+    Pop();
+}
+
+void CUxToolTip::OnActivateApp(BOOL bActive, DWORD dwThreadID)
+{
+    CWnd::OnActivateApp(bActive, dwThreadID);
+    Pop();
+}
+
+void CUxToolTip::Pop()
+{
+    // A help tip ends here, painted or not yet: tracking would otherwise wait for it forever.
+    if (m_nIndexDisplayWnd == kHelpTip)
+        m_nIndexDisplayWnd = -1;
+    if (m_nIndexCurrentWnd == kHelpTip)
+        m_nIndexCurrentWnd = -1;
+    KillTimers();
+    if (m_hWnd != NULL)
+        ShowWindow(SW_HIDE);
+}
+
+void CUxToolTip::KillTimers(UINT nIDTimer)
+{
+    if (m_hWnd == NULL)
+        return;
+    if (nIDTimer == 0 || nIDTimer == kTimerShow)
+        KillTimer(kTimerShow);
+    if (nIDTimer == 0 || nIDTimer == kTimerAutoPop)
+        KillTimer(kTimerAutoPop);
+}
+
+BOOL CUxToolTip::IsVisible() { return m_hWnd != NULL && IsWindowVisible(); }
+
+BOOL CUxToolTip::IsCursorInToolTip()
+{
+    if (!IsVisible())
+        return FALSE;
+    CPoint pt;
+    ::GetCursorPos(&pt);
+    return ::WindowFromPoint(pt) == m_hWnd;
+}
+
+BOOL CUxToolTip::IsEnabledIndexTool(int nIndexTool) { return IsExistTool(nIndexTool) || nIndexTool == kHelpTip; }
+
+HWND CUxToolTip::GetWndFromPoint(CPoint& pt, BOOL bGetDisabled)
+{
+    CPoint ptClient = pt;
+    HWND hParent = m_pParentWnd->GetSafeHwnd();
+    if (hParent != NULL)
+        ::ClientToScreen(hParent, &pt);
+    HWND hWnd = ::WindowFromPoint(pt);
+    if (hWnd == NULL || hWnd != hParent)
+        return hWnd;
+    // Over the owner itself: a disabled child lets the point through to its parent, so look
+    // for the child directly.
+    HWND hChild = ::ChildWindowFromPointEx(hParent, ptClient, bGetDisabled ? CWP_ALL : CWP_SKIPDISABLED);
+    return hChild != NULL ? hChild : hParent;
+}
+
+//////////////////////////////////////////////////////////////////////////////////////////////////
+// Showing: the notification, the size, the place and the region
+
+void CUxToolTip::PrepareDisplayToolTip(CPoint* pt)
+{
+    // The record shown carries the effective settings: the tool's own or else the global ones.
+    UXTOOLTIP_INFO& ti = m_pToolInfo;
+    if (!(ti.nMask & UXTT_MASK_STYLES))
+        ti.nStyles = m_nStyles;
+    if (!(ti.nMask & UXTT_MASK_EFFECT))
+    {
+        ti.nEffect = m_nEffect;
+        ti.nGranularity = m_nGranularity;
+    }
+    if (!(ti.nMask & UXTT_MASK_COLORS))
+        GetGradientColors(ti.crBegin, ti.crMid, ti.crEnd, -1);
+    if (!(ti.nMask & UXTT_MASK_DIRECTION))
+        ti.nDirection = m_nGlobalDirection;
+    if (!(ti.nMask & UXTT_MASK_BEHAVIOUR))
+        ti.nBehaviour = m_nBehaviour;
+
+    SendNotify(pt, ti);
+    if (ti.hIcon == NULL && ti.sTooltip.IsEmpty())
+        return;
+
+    m_szTextTooltip = GetTooltipSize(ti.sTooltip);
+    m_szToolIcon = GetSizeIcon(ti.hIcon);
+    CSize sz = m_szTextTooltip;
+    if (m_szToolIcon.cx != 0 && m_szToolIcon.cy != 0)
+    {
+        sz.cx += m_szToolIcon.cx + (m_szTextTooltip.cx != 0 ? (int)m_nSizes[UXTT_SIZE_MARGIN_CX] : 0);
+        sz.cy = std::max(m_szToolIcon.cy, m_szTextTooltip.cy);
+    }
+    sz.cx += 2 * (int)m_nSizes[UXTT_SIZE_MARGIN_CX];
+    sz.cy += 2 * (int)m_nSizes[UXTT_SIZE_MARGIN_CY] + (int)m_nSizes[UXTT_SIZE_ANCHOR_HEIGHT];
+    if (ti.nStyles & UXTT_STYLE_SHADOW)
+    {
+        sz.cx += (int)m_nSizes[UXTT_SIZE_SHADOW_CX];
+        sz.cy += (int)m_nSizes[UXTT_SIZE_SHADOW_CY];
+    }
+    CRect rect(0, 0, sz.cx, sz.cy);
+    DisplayToolTip(pt, &rect);
+}
+
+CSize CUxToolTip::GetTooltipSize(CString str)
+{
+    CRect rect;
+    GetClientRect(&rect);
+    CWindowDC dcScreen(NULL);
+    CDC dc;
+    CBitmap bitmap;
+    if (!dc.CreateCompatibleDC(&dcScreen) ||
+        !bitmap.CreateCompatibleBitmap(&dcScreen, std::max(rect.Width(), 1), std::max(rect.Height(), 1)))
+        return CSize(0, 0);
+    CBitmap* pOldBitmap = dc.SelectObject(&bitmap);
+    CSize sz = PrintTitleString(&dc, rect, str, TRUE);
+    dc.SelectObject(pOldBitmap);
+    return sz;
+}
+
+void CUxToolTip::DisplayToolTip(CPoint* pt, CRect* rect)
+{
+    CalculateInfoBoxRect(pt, rect);
+    SetWindowPos(NULL, rect->left, rect->top, rect->Width() + 2, rect->Height() + 2,
+        SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOCOPYBITS);
+
+    BOOL bShadow = (m_pToolInfo.nStyles & UXTT_STYLE_SHADOW) != 0;
+    if (bShadow)
+    {
+        rect->right -= (int)m_nSizes[UXTT_SIZE_SHADOW_CX];
+        rect->bottom -= (int)m_nSizes[UXTT_SIZE_SHADOW_CY];
+    }
+    m_rgnToolTip.DeleteObject();
+    m_rgnShadow.DeleteObject();
+    GetWindowRegion(&m_rgnToolTip, rect->Size(), *pt);
+
+    // The window keeps a region of its own: the system deletes it with the window.
+    CRgn rgnWindow;
+    rgnWindow.CreateRectRgn(0, 0, 0, 0);
+    rgnWindow.CopyRgn(&m_rgnToolTip);
+    if (bShadow)
+    {
+        m_rgnShadow.CreateRectRgn(0, 0, 0, 0);
+        m_rgnShadow.CopyRgn(&m_rgnToolTip);
+        m_rgnShadow.OffsetRgn((int)m_nSizes[UXTT_SIZE_SHADOW_CX], (int)m_nSizes[UXTT_SIZE_SHADOW_CY]);
+        rgnWindow.CombineRgn(&rgnWindow, &m_rgnShadow, RGN_OR);
+    }
+    if (::SetWindowRgn(m_hWnd, (HRGN)rgnWindow.m_hObject, FALSE))
+        rgnWindow.Detach();
+}
+
+CSize CUxToolTip::GetScreenSize()
+{
+    CWindowDC dc(NULL);
+    return CSize(dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
+}
+
+void CUxToolTip::CalculateInfoBoxRect(CPoint* pt, CRect* rect)
+{
+    CSize szScreen = GetScreenSize();
+    int cx = rect->Width();
+    int cy = rect->Height();
+    int nDirection = (int)m_pToolInfo.nDirection;
+    if (!TestHorizDirection(pt->x, cx, szScreen.cx, nDirection, rect))
+    {
+        nDirection = GetNextHorizDirection(nDirection);
+        TestHorizDirection(pt->x, cx, szScreen.cx, nDirection, rect);
+    }
+    if (!TestVertDirection(pt->y, cy, szScreen.cy, nDirection, rect))
+    {
+        nDirection = GetNextVertDirection(nDirection);
+        TestVertDirection(pt->y, cy, szScreen.cy, nDirection, rect);
+    }
+    m_nDirection = (UINT)nDirection;
+    // The shadow lies right of and below the box: a box left of the cursor moves by it, so
+    // that its anchor still points at the cursor.
+    if ((m_pToolInfo.nStyles & UXTT_STYLE_SHADOW) &&
+        (nDirection == UXTT_DIR_ABOVE_LEFT || nDirection == UXTT_DIR_BELOW_LEFT))
+        rect->OffsetRect((int)m_nSizes[UXTT_SIZE_SHADOW_CX], (int)m_nSizes[UXTT_SIZE_SHADOW_CY]);
+}
+
+BOOL CUxToolTip::TestHorizDirection(int x, int cx, int nWidth, int nDirection, CRect* rect)
+{
+    int nMargin = (int)m_nSizes[UXTT_SIZE_ANCHOR_MARGIN];
+    int left, right;
+    if (nDirection == UXTT_DIR_ABOVE_LEFT || nDirection == UXTT_DIR_BELOW_LEFT)
+    {
+        right = std::min(x + nMargin, nWidth);
+        left = right - cx;
+        if (left < 0)
+            return FALSE;
+    }
+    else
+    {
+        left = x < nMargin ? 0 : x - nMargin;
+        right = left + cx;
+    }
+    if (right > nWidth)
+        return FALSE;
+    rect->left = left;
+    rect->right = right;
+    return TRUE;
+}
+
+BOOL CUxToolTip::TestVertDirection(int y, int cy, int nHeight, int nDirection, CRect* rect)
+{
+    int top, bottom;
+    if (nDirection == UXTT_DIR_ABOVE_LEFT || nDirection == UXTT_DIR_ABOVE_RIGHT)
+    {
+        bottom = y;
+        top = y - cy;
+        if (top < 0)
+            return FALSE;
+    }
+    else
+    {
+        top = y;
+        bottom = y + cy;
+        if (y < 0)
+            return FALSE;
+    }
+    if (bottom > nHeight)
+        return FALSE;
+    rect->top = top;
+    rect->bottom = bottom;
+    return TRUE;
+}
+
+int CUxToolTip::GetNextHorizDirection(int nDirection) const
+{
+    switch (nDirection)
+    {
+    case UXTT_DIR_ABOVE_LEFT: return UXTT_DIR_ABOVE_RIGHT;
+    case UXTT_DIR_ABOVE_RIGHT: return UXTT_DIR_ABOVE_LEFT;
+    case UXTT_DIR_BELOW_LEFT: return UXTT_DIR_BELOW_RIGHT;
+    default: return UXTT_DIR_BELOW_LEFT;
+    }
+}
+
+int CUxToolTip::GetNextVertDirection(int nDirection) const
+{
+    switch (nDirection)
+    {
+    case UXTT_DIR_ABOVE_LEFT: return UXTT_DIR_BELOW_LEFT;
+    case UXTT_DIR_ABOVE_RIGHT: return UXTT_DIR_BELOW_RIGHT;
+    case UXTT_DIR_BELOW_LEFT: return UXTT_DIR_ABOVE_LEFT;
+    default: return UXTT_DIR_ABOVE_RIGHT;
+    }
+}
+
+void CUxToolTip::GetWindowRegion(CRgn* rgn, CSize sz, CPoint pt)
+{
+    CRect rect(0, 0, sz.cx, sz.cy);
+    int nAnchorHeight = (int)m_nSizes[UXTT_SIZE_ANCHOR_HEIGHT];
+    int yBase;
+    if (m_nDirection == UXTT_DIR_ABOVE_LEFT || m_nDirection == UXTT_DIR_ABOVE_RIGHT)
+    {
+        rect.bottom -= nAnchorHeight;
+        yBase = rect.bottom;
+    }
+    else
+    {
+        rect.top += nAnchorHeight;
+        yBase = rect.top;
+    }
+
+    DWORD nStyles = m_pToolInfo.nStyles;
+    rgn->DeleteObject();
+    if (nStyles & UXTT_STYLE_ROUNDED)
+        rgn->CreateRoundRectRgn(rect.left, rect.top, rect.right + 1, rect.bottom + 1,
+            (int)m_nSizes[UXTT_SIZE_ROUNDED_CX], (int)m_nSizes[UXTT_SIZE_ROUNDED_CY]);
+    else
+        rgn->CreateRectRgn(rect.left, rect.top, rect.right + 1, rect.bottom + 1);
+
+    if (nStyles & UXTT_STYLE_ANCHOR)
+    {
+        int nMargin = (int)m_nSizes[UXTT_SIZE_ANCHOR_MARGIN];
+        int nWidth = (int)m_nSizes[UXTT_SIZE_ANCHOR_WIDTH];
+        int x1, x2;
+        if (m_nDirection == UXTT_DIR_ABOVE_LEFT || m_nDirection == UXTT_DIR_BELOW_LEFT)
+        {
+            x1 = rect.right - nMargin;
+            x2 = x1 - nWidth;
+        }
+        else
+        {
+            x1 = rect.left + nMargin;
+            x2 = x1 + nWidth;
+        }
+        POINT ptAnchor[3] = {{pt.x, pt.y}, {x1, yBase}, {x2, yBase}};
+        if (m_hWnd != NULL)
+            ::ScreenToClient(m_hWnd, &ptAnchor[0]);
+        CRgn rgnAnchor;
+        rgnAnchor.CreatePolygonRgn(ptAnchor, 3, ALTERNATE);
+        rgn->CombineRgn(rgn, &rgnAnchor, RGN_OR);
+    }
+}
+
+LRESULT CUxToolTip::SendNotify(CPoint* pt, UXTOOLTIP_INFO& ti)
+{
+    if (m_hWnd == NULL || m_hNotifyWnd == NULL)
+        return 0;
+    // The receiver sees the area in the owner's coordinates; it may change everything else.
+    UXTOOLTIP_INFO tiNotify = ti;
+    if (ti.hWnd != NULL && m_pParentWnd->GetSafeHwnd() != NULL)
+        ::MapWindowPoints(ti.hWnd, m_pParentWnd->GetSafeHwnd(), (LPPOINT)&tiNotify.rectBounds, 2);
+
+    UXTOOLTIP_NOTIFY notify;
+    notify.hdr.hwndFrom = m_hWnd;
+    notify.hdr.idFrom = (UINT_PTR)GetDlgCtrlID();
+    notify.hdr.code = UXTTN_DISPLAY;
+    notify.pt = pt;
+    notify.ti = &tiNotify;
+    ::SendMessage(m_hNotifyWnd, WM_NOTIFY, (WPARAM)notify.hdr.idFrom, (LPARAM)&notify);
+
+    tiNotify.rectBounds = ti.rectBounds;
+    ti = tiNotify;
+    return 0;
+}

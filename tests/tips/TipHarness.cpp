@@ -1,0 +1,50 @@
+// TipHarness.cpp: the tooltip tests' windows: a tooltip placed on a chosen screen, and an owner
+// with child windows that answers the display notification.
+#include "TipHarness.h"
+
+CSize CTestTip::GetScreenSize()
+{
+    if (m_szScreen.cx != 0 || m_szScreen.cy != 0)
+        return m_szScreen;
+    return CUxToolTip::GetScreenSize();
+}
+
+BOOL CTipOwnerWnd::CreateOwner(const CRect& rect)
+{
+    if (!CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW)), "Owner", WS_POPUP | WS_VISIBLE,
+            rect.left, rect.top, rect.Width(), rect.Height(), NULL, NULL))
+        return FALSE;
+    SetForegroundWindow();
+    SetActiveWindow();
+    return TRUE;
+}
+
+HWND CTipOwnerWnd::AddChild(const CRect& rect, BOOL bEnabled)
+{
+    DWORD dwStyle = WS_CHILD | WS_VISIBLE | (bEnabled ? 0 : WS_DISABLED);
+    return ::CreateWindowExA(0, AfxRegisterWndClass(0), "", dwStyle, rect.left, rect.top, rect.Width(),
+        rect.Height(), m_hWnd, NULL, AfxGetInstanceHandle(), NULL);
+}
+
+BOOL CTipOwnerWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    UXTOOLTIP_NOTIFY* pNotify = (UXTOOLTIP_NOTIFY*)lParam;
+    if (pNotify->hdr.code != UXTTN_DISPLAY)
+        return CWnd::OnNotify(wParam, lParam, pResult);
+    m_nNotifications++;
+    m_lastNotify = *pNotify;
+    m_lastInfo = *pNotify->ti;
+    if (m_pRecorder != NULL)
+        m_pRecorder->Note("receiver", WM_NOTIFY, wParam, (LPARAM)pNotify->ti->nIDTool);
+    if (m_onDisplay)
+        m_onDisplay(*pNotify);
+    *pResult = 0;
+    return TRUE;
+}
+
+CPoint ScreenPoint(HWND hWnd, int x, int y)
+{
+    CPoint pt(x, y);
+    ::ClientToScreen(hWnd, &pt);
+    return pt;
+}

@@ -1,0 +1,58 @@
+// TipHarness.h: declares the windows the tooltip tests work with: CTestTip, a CUxToolTip that opens
+// its protected side and can be placed on a screen of a chosen size, and CTipOwnerWnd, an owner
+// window with child windows that answers and notes the display notification.
+#pragma once
+
+#include <afxwin.h>
+
+#include "support/MessageRecorder.h"
+#include "tips/UxToolTip.h"
+
+#include <functional>
+
+class CTestTip : public CUxToolTip
+{
+public:
+    // (0, 0): the real screen.
+    CSize m_szScreen = CSize(0, 0);
+    CSize GetScreenSize() override;
+
+    using CUxToolTip::CalculateInfoBoxRect;
+    using CUxToolTip::DisplayToolTip;
+    using CUxToolTip::GetTooltipSize;
+    using CUxToolTip::GetWindowRegion;
+    using CUxToolTip::IsCursorInToolTip;
+    using CUxToolTip::IsEnabledIndexTool;
+    using CUxToolTip::IsVisible;
+    using CUxToolTip::PrepareDisplayToolTip;
+    using CUxToolTip::SendNotify;
+    using CUxToolTip::m_nIndexCurrentWnd;
+    using CUxToolTip::m_nIndexDisplayWnd;
+    using CUxToolTip::m_pToolInfo;
+    using CUxToolTip::m_ptOriginal;
+    using CUxToolTip::m_rgnShadow;
+    using CUxToolTip::m_rgnToolTip;
+    using CUxToolTip::m_szTextTooltip;
+};
+
+class CTipOwnerWnd : public CWnd
+{
+public:
+    // A visible top-level window at a known place of the screen, made the active window.
+    BOOL CreateOwner(const CRect& rect);
+    // A visible child window at rect of the owner's client area.
+    HWND AddChild(const CRect& rect, BOOL bEnabled = TRUE);
+
+    // Called for each display notification; the recorder, when set, notes it as "receiver".
+    std::function<void(UXTOOLTIP_NOTIFY&)> m_onDisplay;
+    MessageRecorder* m_pRecorder = NULL;
+    int m_nNotifications = 0;
+    UXTOOLTIP_NOTIFY m_lastNotify = {};
+    UXTOOLTIP_INFO m_lastInfo; // as the receiver saw it
+
+protected:
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+};
+
+// The screen point of a point in the client area of hWnd.
+CPoint ScreenPoint(HWND hWnd, int x, int y);

@@ -1,0 +1,591 @@
+// Tests of the tooltip's window and tools: the window class, the tool table and its per-tool
+// settings, finding the tool under a point among real child windows, the display notification
+// with its write-back, the size of the box, placement on a screen of known size and the region
+// with its anchor.
+#include <gtest/gtest.h>
+
+#include "TipHarness.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Balloon sizes: corner 16x16, margins 12/12, shadow 4/4, anchor 12 wide and 16 high, 16 from
+// the side.
+const int kMarginX = 12, kMarginY = 12, kShadow = 4, kAnchorWidth = 12, kAnchorHeight = 16, kAnchorMargin = 16;
+
+struct TipFixture : ::testing::Test
+{
+    CTipOwnerWnd owner;
+    CTestTip tip;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(owner.CreateOwner(CRect(200, 150, 500, 350)));
+        ASSERT_TRUE(tip.Create(&owner));
+    }
+    void TearDown() override
+    {
+        tip.DestroyWindow();
+        owner.DestroyWindow();
+    }
+};
+
+std::string ClassName(HWND hWnd)
+{
+    char sz[64] = "";
+    ::GetClassNameA(hWnd, sz, sizeof(sz));
+    return sz;
+}
+
+} // namespace
+
+TEST(TooltipWindow, TheClassIsTheLibrarysOwnAndTheWindowAHiddenToolPopupOfTheOwner)
+{
+    CTestTip first, second; // the second registers nothing and throws nothing
+    WNDCLASSA wc = {};
+    ASSERT_TRUE(::GetClassInfoA(::GetModuleHandleA("kwui.dll"), "CUxTooltip", &wc));
+    EXPECT_EQ((UINT)CS_SAVEBITS, wc.style);
+    EXPECT_EQ(::LoadCursor(NULL, IDC_ARROW), wc.hCursor);
+    EXPECT_TRUE(wc.hbrBackground == NULL);
+    EXPECT_TRUE(wc.hIcon == NULL);
+    EXPECT_TRUE(wc.lpszMenuName == NULL);
+    EXPECT_EQ((void*)::GetProcAddress(::GetModuleHandleA("user32.dll"), "DefWindowProcA"), (void*)wc.lpfnWndProc);
+
+    CTipOwnerWnd owner;
+    ASSERT_TRUE(owner.CreateOwner(CRect(200, 150, 500, 350)));
+    ASSERT_TRUE(first.Create(&owner, FALSE));
+    EXPECT_EQ("CUxTooltip", ClassName(first.m_hWnd));
+    EXPECT_EQ((DWORD)WS_POPUP, first.GetStyle() & (WS_POPUP | WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_BORDER));
+    EXPECT_TRUE(first.GetExStyle() & WS_EX_TOOLWINDOW);
+    EXPECT_EQ(owner.m_hWnd, ::GetWindow(first.m_hWnd, GW_OWNER));
+    CRect rect;
+    first.GetWindowRect(&rect);
+    EXPECT_TRUE(rect.IsRectEmpty());
+    // Create takes the rectangular sizes when asked.
+    EXPECT_EQ(3u, first.GetSize(UXTT_SIZE_MARGIN_CX));
+    EXPECT_EQ(0u, first.GetSize(UXTT_SIZE_ANCHOR_HEIGHT));
+    ASSERT_TRUE(second.Create(&owner));
+    EXPECT_EQ(12u, second.GetSize(UXTT_SIZE_MARGIN_CX));
+    EXPECT_EQ(16u, second.GetSize(UXTT_SIZE_ANCHOR_HEIGHT));
+    first.DestroyWindow();
+    second.DestroyWindow();
+    owner.DestroyWindow();
+}
+
+TEST(TooltipWindow, DefaultsBeforeAnyTool)
+{
+    CTestTip tip;
+    EXPECT_EQ(20, CUxToolTip::GetVersionI());
+    EXPECT_EQ(CString("1.4"), CUxToolTip::GetVersionC());
+    EXPECT_EQ(500u, tip.GetDelayTime(TTDT_INITIAL));
+    EXPECT_EQ(0u, tip.GetDelayTime(TTDT_AUTOPOP));
+    EXPECT_EQ(0u, tip.GetDelayTime(TTDT_RESHOW));
+    EXPECT_EQ((UINT)UXTT_DIR_BELOW_RIGHT, tip.GetDirection());
+    EXPECT_EQ(0u, tip.GetBehaviour());
+    EXPECT_EQ((DWORD)UXTT_STYLE_DEFAULT, tip.GetStyles());
+    BYTE nGranularity = 0;
+    EXPECT_EQ(0u, tip.GetEffectBk(nGranularity));
+    EXPECT_EQ(2, nGranularity);
+    EXPECT_EQ(16u, tip.GetSize(UXTT_SIZE_ANCHOR_HEIGHT)); // balloon sizes until Create says otherwise
+    EXPECT_FALSE(tip.GetNotify());
+    EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
+    EXPECT_EQ(-1, tip.m_nIndexDisplayWnd);
+    EXPECT_EQ(CPoint(-1, -1), tip.m_ptOriginal);
+    EXPECT_EQ(0, tip.GetToolCount());
+    EXPECT_FALSE(tip.IsVisible()); // no window at all
+}
+
+TEST_F(TipFixture, ToolsAreReplacedForTheSameWindowAndAreaAndAppendedOtherwise)
+{
+    HWND hChild = owner.AddChild(CRect(10, 10, 110, 60));
+    CWnd* pChild = CWnd::FromHandle(hChild);
+    CRect rcLeft(0, 0, 50, 50), rcRight(50, 0, 100, 50);
+    tip.AddTool(pChild, "whole", (HICON)NULL, NULL, 1);
+    tip.AddTool(pChild, "left", (HICON)NULL, &rcLeft, 2);
+    tip.AddTool(pChild, "right", (HICON)NULL, &rcRight, 3);
+    tip.AddTool(&owner, "owner", (HICON)NULL, NULL, 4);
+    ASSERT_EQ(4, tip.GetToolCount());
+
+    // Same window, equal area: replaced in place, whatever else differs.
+    UXTOOLTIP_INFO ti;
+    ti.hWnd = hChild;
+    ti.rectBounds = rcLeft;
+    ti.sTooltip = "left again";
+    ti.nIDTool = 20;
+    ti.nMask = UXTT_MASK_DIRECTION;
+    ti.nDirection = 1;
+    tip.AddTool(ti);
+    ASSERT_EQ(4, tip.GetToolCount());
+    UXTOOLTIP_INFO got;
+    ASSERT_TRUE(tip.GetTool(1, got));
+    EXPECT_EQ(CString("left again"), got.sTooltip);
+    EXPECT_EQ(20u, got.nIDTool);
+    EXPECT_EQ(1u, tip.GetDirection(1));
+    // The empty area is an area like any other: a second whole-window tool replaces the first.
+    tip.AddTool(pChild, "whole again", (HICON)NULL, NULL, 5);
+    ASSERT_EQ(4, tip.GetToolCount());
+    ASSERT_TRUE(tip.GetTool(0, got));
+    EXPECT_EQ(CString("whole again"), got.sTooltip);
+    EXPECT_EQ(0u, got.nMask);
+    EXPECT_TRUE(::IsRectEmpty(&got.rectBounds));
+    // Another area of the same window is appended.
+    CRect rcOther(1, 1, 2, 2);
+    tip.AddTool(pChild, "other", (HICON)NULL, &rcOther, 6);
+    EXPECT_EQ(5, tip.GetToolCount());
+
+    // Looking up by window and area, by window alone, by identifier.
+    EXPECT_EQ(2, tip.FindTool(pChild, &rcRight));
+    EXPECT_EQ(0, tip.FindTool(pChild));
+    EXPECT_EQ(-1, tip.FindTool(pChild, CRect(0, 0, 1, 1)));
+    EXPECT_EQ(3, tip.FindTool(&owner));
+    EXPECT_EQ(4, tip.FindTool(6u));
+    EXPECT_EQ(-1, tip.FindTool(99u));
+
+    // Removing moves the later tools down; indices outside are refused.
+    EXPECT_FALSE(tip.RemoveTool(5));
+    EXPECT_FALSE(tip.RemoveTool(-1));
+    EXPECT_TRUE(tip.RemoveTool(1));
+    ASSERT_EQ(4, tip.GetToolCount());
+    ASSERT_TRUE(tip.GetTool(1, got));
+    EXPECT_EQ(CString("right"), got.sTooltip);
+    EXPECT_FALSE(tip.GetTool(4, got));
+    EXPECT_EQ(CString("right"), got.sTooltip); // untouched on failure
+
+    // SetAtTool replaces only an existing tool.
+    ti.sTooltip = "set";
+    tip.SetAtTool(3, ti);
+    tip.SetAtTool(4, ti);
+    ASSERT_EQ(4, tip.GetToolCount());
+    ASSERT_TRUE(tip.GetTool(3, got));
+    EXPECT_EQ(CString("set"), got.sTooltip);
+
+    EXPECT_TRUE(tip.IsExistTool(0));
+    EXPECT_FALSE(tip.IsExistTool(4));
+    EXPECT_TRUE(tip.IsEnabledIndexTool(-2));
+    EXPECT_FALSE(tip.IsEnabledIndexTool(-1));
+    tip.RemoveAllTools();
+    EXPECT_EQ(0, tip.GetToolCount());
+    EXPECT_FALSE(tip.IsExistTool(0));
+}
+
+TEST_F(TipFixture, MasksAndPerToolSettingsFallBackToTheGlobalOnes)
+{
+    tip.AddTool(&owner, "a");
+    CRect rc(0, 0, 5, 5);
+    tip.AddTool(&owner, "b", (HICON)NULL, &rc);
+
+    tip.SetMaskTool(0, UXTT_MASK_STYLES | UXTT_MASK_EFFECT);
+    EXPECT_EQ((UINT)(UXTT_MASK_STYLES | UXTT_MASK_EFFECT), tip.GetMaskTool(0));
+    tip.ModifyMaskTool(0, UXTT_MASK_COLORS, UXTT_MASK_STYLES);
+    EXPECT_EQ((UINT)(UXTT_MASK_EFFECT | UXTT_MASK_COLORS), tip.GetMaskTool(0));
+    tip.ModifyMaskTool(0, UXTT_MASK_STYLES, UXTT_MASK_STYLES); // removed, then added
+    EXPECT_EQ((UINT)(UXTT_MASK_STYLES | UXTT_MASK_EFFECT | UXTT_MASK_COLORS), tip.GetMaskTool(0));
+    tip.SetMaskTool(0);
+    tip.SetMaskTool(7, 0x1F);
+    tip.ModifyMaskTool(-1, 0x1F, 0);
+    EXPECT_EQ(0u, tip.GetMaskTool(0));
+    EXPECT_EQ(0u, tip.GetMaskTool(7));
+
+    // Direction: the tool's own value sets its mask bit; 4 and above change nothing.
+    tip.SetDirection(UXTT_DIR_ABOVE_LEFT, 1);
+    EXPECT_EQ((UINT)UXTT_MASK_DIRECTION, tip.GetMaskTool(1));
+    EXPECT_EQ((UINT)UXTT_DIR_ABOVE_LEFT, tip.GetDirection(1));
+    EXPECT_EQ((UINT)UXTT_DIR_BELOW_RIGHT, tip.GetDirection(0));
+    tip.SetDirection(4, 1);
+    tip.SetDirection(4, 0);
+    tip.SetDirection(7);
+    EXPECT_EQ((UINT)UXTT_DIR_ABOVE_LEFT, tip.GetDirection(1));
+    EXPECT_EQ(0u, tip.GetMaskTool(0));
+    EXPECT_EQ((UINT)UXTT_DIR_BELOW_RIGHT, tip.GetDirection());
+    tip.SetDirection(UXTT_DIR_ABOVE_RIGHT, 2); // outside: the global one
+    EXPECT_EQ((UINT)UXTT_DIR_ABOVE_RIGHT, tip.GetDirection());
+    EXPECT_EQ((UINT)UXTT_DIR_ABOVE_RIGHT, tip.GetDirection(0));
+    EXPECT_EQ((UINT)UXTT_DIR_ABOVE_LEFT, tip.GetDirection(1));
+    // A tool whose mask loses the bit reads the global value again.
+    tip.ModifyMaskTool(1, 0, UXTT_MASK_DIRECTION);
+    EXPECT_EQ((UINT)UXTT_DIR_ABOVE_RIGHT, tip.GetDirection(1));
+
+    // Behaviour likewise, with its own bit.
+    tip.SetBehaviour(UXTT_BEHAVIOUR_NO_AUTOPOP, 0);
+    tip.SetBehaviour(UXTT_BEHAVIOUR_REPEAT_SHOW);
+    EXPECT_EQ((UINT)UXTT_MASK_BEHAVIOUR, tip.GetMaskTool(0));
+    EXPECT_EQ((UINT)UXTT_BEHAVIOUR_NO_AUTOPOP, tip.GetBehaviour(0));
+    EXPECT_EQ((UINT)UXTT_BEHAVIOUR_REPEAT_SHOW, tip.GetBehaviour(1));
+    EXPECT_EQ((UINT)UXTT_BEHAVIOUR_REPEAT_SHOW, tip.GetBehaviour(-1));
+
+    // Delays: only the autopop time and the initial delay exist.
+    tip.SetDelayTime(TTDT_AUTOPOP, 3000);
+    tip.SetDelayTime(TTDT_INITIAL, 40);
+    tip.SetDelayTime(TTDT_RESHOW, 7);
+    tip.SetDelayTime(TTDT_AUTOMATIC, 9);
+    EXPECT_EQ(3000u, tip.GetDelayTime(TTDT_AUTOPOP));
+    EXPECT_EQ(40u, tip.GetDelayTime(TTDT_INITIAL));
+    EXPECT_EQ(0u, tip.GetDelayTime(TTDT_RESHOW));
+    EXPECT_EQ(0u, tip.GetDelayTime(TTDT_AUTOMATIC));
+
+    // Notification window: the owner, a window of one's own, or none.
+    tip.SetNotify(TRUE);
+    EXPECT_TRUE(tip.GetNotify());
+    tip.SetNotify(FALSE);
+    EXPECT_FALSE(tip.GetNotify());
+    tip.SetNotify(tip.m_hWnd);
+    EXPECT_TRUE(tip.GetNotify());
+    CTestTip orphan; // no owner: nothing to notify
+    orphan.SetNotify(TRUE);
+    EXPECT_FALSE(orphan.GetNotify());
+}
+
+TEST_F(TipFixture, TheToolUnderAPointIsFoundAmongRealChildWindows)
+{
+    HWND hA = owner.AddChild(CRect(10, 10, 110, 60));
+    HWND hB = owner.AddChild(CRect(150, 10, 250, 60));
+    HWND hDisabled = owner.AddChild(CRect(10, 100, 110, 150), FALSE);
+    CRect rcB1(0, 0, 50, 50), rcB2(25, 0, 100, 50), rcOwnerLow(0, 90, 300, 200);
+    tip.AddTool(CWnd::FromHandle(hA), "A", (HICON)NULL, NULL, 1);            // 0
+    tip.AddTool(CWnd::FromHandle(hB), "B1", (HICON)NULL, &rcB1, 2);          // 1
+    tip.AddTool(CWnd::FromHandle(hB), "B2", (HICON)NULL, &rcB2, 3);          // 2
+    tip.AddTool(CWnd::FromHandle(hDisabled), "D", (HICON)NULL, NULL, 4);     // 3
+    tip.AddTool(&owner, "low", (HICON)NULL, &rcOwnerLow, 5);                 // 4
+    tip.AddTool(NULL, "nowhere", (HICON)NULL, NULL, 6);                      // 5
+
+    struct Case
+    {
+        int x, y;
+        int nExpected;
+    };
+    const Case cases[] = {
+        {12, 12, 0}, {109, 59, 0},             // a whole-window tool, corner to corner
+        {160, 20, 1}, {180, 20, 1},            // B1; where B1 and B2 overlap the earlier wins
+        {200, 20, 2}, {249, 59, 2},            // B2 alone
+        {20, 120, 4},                          // a disabled child lets the owner's tool answer
+        {200, 120, 4},                         // the owner's own area
+        {200, 80, -1}, {5, 5, -1},             // the owner outside its tool
+    };
+    for (const Case& c : cases)
+    {
+        CPoint pt(c.x, c.y);
+        EXPECT_EQ(c.nExpected, tip.FindTool(pt)) << c.x << "," << c.y;
+        EXPECT_EQ(ScreenPoint(owner.m_hWnd, c.x, c.y), pt) << "converted to the screen in place";
+    }
+
+    // With the global style for disabled children, the disabled child's own tool answers.
+    tip.ModifyStyles(UXTT_STYLE_DISABLED, 0);
+    CPoint pt(20, 120);
+    EXPECT_EQ(3, tip.FindTool(pt));
+    // ... but not when only a tool carries it.
+    tip.ModifyStyles(0, UXTT_STYLE_DISABLED);
+    tip.ModifyStyles(UXTT_STYLE_DISABLED, 0, 3);
+    pt = CPoint(20, 120);
+    EXPECT_EQ(4, tip.FindTool(pt));
+
+    // A tool whose window has gone is never found; the owner under it is.
+    ::DestroyWindow(hA);
+    pt = CPoint(12, 12);
+    EXPECT_EQ(-1, tip.FindTool(pt));
+    // Over the tip itself: no tool.
+    tip.SetWindowPos(NULL, 450, 300, 40, 40, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    pt = CPoint(460, 310);
+    ::ScreenToClient(owner.m_hWnd, &pt);
+    EXPECT_EQ(-1, tip.FindTool(pt));
+}
+
+TEST_F(TipFixture, TheReceiverSeesTheAreaOnTheOwnerAndMayChangeAllButTheArea)
+{
+    HWND hChild = owner.AddChild(CRect(150, 10, 250, 60));
+    CRect rcArea(5, 6, 25, 16);
+    tip.AddTool(CWnd::FromHandle(hChild), "before", (HICON)NULL, &rcArea, 42);
+    ASSERT_TRUE(tip.GetTool(0, tip.m_pToolInfo));
+    CPoint pt(321, 123);
+
+    // No notification window: nothing is sent.
+    tip.SendNotify(&pt, tip.m_pToolInfo);
+    EXPECT_EQ(0, owner.m_nNotifications);
+
+    tip.SetNotify(TRUE);
+    tip.SetDlgCtrlID(77);
+    HICON hIcon = ::LoadIcon(NULL, IDI_INFORMATION);
+    owner.m_onDisplay = [&](UXTOOLTIP_NOTIFY& notify) {
+        notify.ti->sTooltip = "after";
+        notify.ti->hIcon = hIcon;
+        notify.ti->nMask = UXTT_MASK_DIRECTION;
+        notify.ti->nDirection = UXTT_DIR_ABOVE_LEFT;
+        notify.ti->nIDTool = 43;
+        notify.ti->crMid = RGB(1, 2, 3);
+        ::SetRect(&notify.ti->rectBounds, 0, 0, 1, 1);
+    };
+    EXPECT_EQ(0, tip.SendNotify(&pt, tip.m_pToolInfo));
+    ASSERT_EQ(1, owner.m_nNotifications);
+    const UXTOOLTIP_NOTIFY& seen = owner.m_lastNotify;
+    EXPECT_EQ(tip.m_hWnd, seen.hdr.hwndFrom);
+    EXPECT_EQ(77u, (UINT)seen.hdr.idFrom);
+    EXPECT_EQ((UINT)UXTTN_DISPLAY, seen.hdr.code);
+    EXPECT_EQ(0x464u, (UINT)UXTTN_DISPLAY);
+    EXPECT_EQ((LPPOINT)&pt, seen.pt);
+    EXPECT_EQ(CRect(155, 16, 175, 26), CRect(owner.m_lastInfo.rectBounds)); // on the owner's client area
+    EXPECT_EQ(CString("before"), owner.m_lastInfo.sTooltip);
+
+    // Everything but the area is written back; the stored tool is untouched.
+    EXPECT_EQ(CString("after"), tip.m_pToolInfo.sTooltip);
+    EXPECT_EQ(hIcon, tip.m_pToolInfo.hIcon);
+    EXPECT_EQ((UINT)UXTT_MASK_DIRECTION, tip.m_pToolInfo.nMask);
+    EXPECT_EQ((UINT)UXTT_DIR_ABOVE_LEFT, tip.m_pToolInfo.nDirection);
+    EXPECT_EQ(43u, tip.m_pToolInfo.nIDTool);
+    EXPECT_EQ(RGB(1, 2, 3), tip.m_pToolInfo.crMid);
+    EXPECT_EQ(rcArea, CRect(tip.m_pToolInfo.rectBounds));
+    UXTOOLTIP_INFO stored;
+    ASSERT_TRUE(tip.GetTool(0, stored));
+    EXPECT_EQ(CString("before"), stored.sTooltip);
+    EXPECT_EQ(rcArea, CRect(stored.rectBounds));
+}
+
+namespace {
+
+// The settings of a record that painting and tracking read, colours as 0xBBGGRR.
+std::string Settings(const UXTOOLTIP_INFO& ti)
+{
+    char sz[160];
+    snprintf(sz, sizeof(sz), "styles %lx effect %u/%u colours %06lx %06lx %06lx direction %u behaviour %x",
+        (unsigned long)ti.nStyles, ti.nEffect, ti.nGranularity, (unsigned long)ti.crBegin, (unsigned long)ti.crMid,
+        (unsigned long)ti.crEnd, ti.nDirection, ti.nBehaviour);
+    return sz;
+}
+
+} // namespace
+
+TEST_F(TipFixture, TheShownRecordCarriesTheEffectiveSettingsAndTheBoxItsMargins)
+{
+    tip.m_szScreen = CSize(800, 600);
+    tip.SetNotify(TRUE);
+    tip.ModifyStyles(UXTT_STYLE_TEXT_VCENTER, UXTT_STYLE_SHADOW);
+    tip.SetEffectBk(UXTT_EFFECT_HCGRADIENT, 5);
+    tip.SetGradientColors(RGB(1, 1, 1), RGB(2, 2, 2), RGB(3, 3, 3));
+    tip.SetDirection(UXTT_DIR_BELOW_LEFT);
+    tip.SetBehaviour(UXTT_BEHAVIOUR_CLOSE_OVER);
+    tip.AddTool(&owner, "global");
+    CRect rc(0, 0, 10, 10);
+    tip.AddTool(&owner, "own", (HICON)NULL, &rc);
+    tip.SetStyles(UXTT_STYLE_SHADOW, 1);
+    tip.SetEffectBk(UXTT_EFFECT_VGRADIENT, 9, 1);
+    tip.SetGradientColors(RGB(7, 0, 0), RGB(8, 0, 0), RGB(9, 0, 0), 1);
+    tip.SetDirection(UXTT_DIR_ABOVE_RIGHT, 1);
+    tip.SetBehaviour(UXTT_BEHAVIOUR_NO_AUTOPOP, 1);
+
+    CPoint pt(400, 300);
+    ASSERT_TRUE(tip.GetTool(0, tip.m_pToolInfo));
+    tip.PrepareDisplayToolTip(&pt);
+    const UXTOOLTIP_INFO& seen = owner.m_lastInfo; // the receiver already sees them
+    EXPECT_EQ("styles 2d effect 3/5 colours 010101 020202 030303 direction 2 behaviour 4", Settings(seen));
+    EXPECT_EQ(0u, seen.nMask);
+    EXPECT_TRUE(tip.IsWindowVisible());
+
+    // Box: text, margins on both sides, and the anchor's space; no shadow here.
+    CSize szText = tip.m_szTextTooltip;
+    CRect rcWindow;
+    tip.GetWindowRect(&rcWindow);
+    EXPECT_EQ(szText.cx + 2 * kMarginX + 2, rcWindow.Width());
+    EXPECT_EQ(szText.cy + 2 * kMarginY + kAnchorHeight + 2, rcWindow.Height());
+    EXPECT_EQ(pt.y, rcWindow.top);                              // below the cursor
+    EXPECT_EQ(pt.x + kAnchorMargin, rcWindow.right - 2);        // extending to the left
+
+    ASSERT_TRUE(tip.GetTool(1, tip.m_pToolInfo));
+    tip.PrepareDisplayToolTip(&pt);
+    EXPECT_EQ("styles 2 effect 2/9 colours 000007 000008 000009 direction 1 behaviour 10", Settings(seen));
+    tip.GetWindowRect(&rcWindow);
+    EXPECT_EQ(tip.m_szTextTooltip.cx + 2 * kMarginX + kShadow + 2, rcWindow.Width());
+    EXPECT_EQ(tip.m_szTextTooltip.cy + 2 * kMarginY + kAnchorHeight + kShadow + 2, rcWindow.Height());
+    EXPECT_EQ(pt.y, rcWindow.bottom - 2);                       // above the cursor
+    EXPECT_EQ(pt.x - kAnchorMargin, rcWindow.left);             // extending to the right
+}
+
+TEST_F(TipFixture, ATipWithNeitherTextNorIconIsNotShownUnlessTheReceiverGivesItOne)
+{
+    tip.m_szScreen = CSize(800, 600);
+    tip.AddTool(&owner, "");
+    ASSERT_TRUE(tip.GetTool(0, tip.m_pToolInfo));
+    CPoint pt(300, 200);
+    tip.PrepareDisplayToolTip(&pt);
+    EXPECT_FALSE(tip.IsWindowVisible());
+
+    tip.SetNotify(TRUE);
+    owner.m_onDisplay = [](UXTOOLTIP_NOTIFY& notify) { notify.ti->sTooltip = "just in time"; };
+    tip.PrepareDisplayToolTip(&pt);
+    EXPECT_EQ(1, owner.m_nNotifications);
+    EXPECT_TRUE(tip.IsWindowVisible());
+    EXPECT_EQ(CString("just in time"), tip.m_pToolInfo.sTooltip);
+
+    // With only an icon, the box holds the icon and the margins.
+    owner.m_onDisplay = nullptr;
+    tip.m_pToolInfo.sTooltip.Empty();
+    tip.m_pToolInfo.hIcon = ::LoadIcon(NULL, IDI_WARNING);
+    tip.ShowWindow(SW_HIDE);
+    tip.PrepareDisplayToolTip(&pt);
+    EXPECT_TRUE(tip.IsWindowVisible());
+}
+
+namespace {
+
+struct PlacementCase
+{
+    const char* what;
+    UINT nDirection;
+    DWORD nStyles;
+    CPoint pt;
+    CSize szBox;
+    CRect expected;
+    UINT nExpectedDirection;
+};
+
+} // namespace
+
+TEST_F(TipFixture, PlacementFallsBackAtTheScreenEdgesAndShiftsForTheShadowOnTheLeft)
+{
+    tip.m_szScreen = CSize(800, 600);
+    const CSize box(200, 100);
+    const PlacementCase cases[] = {
+        {"below right", 3, 0, {100, 100}, box, {84, 100, 284, 200}, 3},
+        {"near the left edge", 3, 0, {8, 100}, box, {0, 100, 200, 200}, 3},
+        {"right edge flips to the left", 3, 0, {700, 100}, box, {516, 100, 716, 200}, 2},
+        {"left extends to the edge at most", 2, 0, {795, 100}, box, {600, 100, 800, 200}, 2},
+        {"bottom edge flips upwards", 3, 0, {100, 550}, box, {84, 450, 284, 550}, 1},
+        {"corner flips both ways", 3, 0, {790, 590}, box, {600, 490, 800, 590}, 0},
+        {"left and top edges flip the other way", 0, 0, {100, 50}, box, {84, 50, 284, 150}, 3},
+        {"wider than the screen: left edge", 3, 0, {100, 100}, {900, 100}, {0, 100, 900, 200}, 2},
+        {"taller than the screen: top edge", 3, 0, {100, 100}, {200, 700}, {84, 0, 284, 700}, 1},
+        {"shadow, above left: moved", 0, UXTT_STYLE_SHADOW, {400, 300}, box, {220, 204, 420, 304}, 0},
+        {"shadow, below left: moved", 2, UXTT_STYLE_SHADOW, {400, 300}, box, {220, 304, 420, 404}, 2},
+        {"shadow, above right: in place", 1, UXTT_STYLE_SHADOW, {400, 300}, box, {384, 200, 584, 300}, 1},
+        {"shadow, below right: in place", 3, UXTT_STYLE_SHADOW, {400, 300}, box, {384, 300, 584, 400}, 3},
+        {"shadow after a flip to the left", 3, UXTT_STYLE_SHADOW, {790, 300}, box, {604, 304, 804, 404}, 2},
+    };
+    for (const PlacementCase& c : cases)
+    {
+        tip.m_pToolInfo.nDirection = c.nDirection;
+        tip.m_pToolInfo.nStyles = c.nStyles;
+        CPoint pt = c.pt;
+        CRect rect(0, 0, c.szBox.cx, c.szBox.cy);
+        tip.CalculateInfoBoxRect(&pt, &rect);
+        EXPECT_EQ(c.expected, rect) << c.what;
+        EXPECT_EQ(c.nExpectedDirection, tip.GetShownDirection()) << c.what;
+    }
+}
+
+TEST_F(TipFixture, TheScreenSizeIsTheDisplaysResolution)
+{
+    CTestTip plain;
+    HDC hdc = ::GetDC(NULL);
+    CSize szScreen(::GetDeviceCaps(hdc, HORZRES), ::GetDeviceCaps(hdc, VERTRES));
+    ::ReleaseDC(NULL, hdc);
+    EXPECT_EQ(szScreen, plain.GetScreenSize());
+    // A tip at the bottom right corner of the real screen flips both ways.
+    tip.m_pToolInfo.nDirection = UXTT_DIR_BELOW_RIGHT;
+    tip.m_pToolInfo.nStyles = 0;
+    CPoint pt(szScreen.cx - 10, szScreen.cy - 10);
+    CRect rect(0, 0, 100, 50);
+    tip.CalculateInfoBoxRect(&pt, &rect);
+    EXPECT_EQ((UINT)UXTT_DIR_ABOVE_LEFT, tip.GetShownDirection());
+    EXPECT_EQ(CRect(szScreen.cx - 100, szScreen.cy - 60, szScreen.cx, szScreen.cy - 10), rect);
+}
+
+namespace {
+
+// Whether each point (window coordinates) lies in the region, as a string of 1 and 0.
+std::string Inside(const CRgn& rgn, std::initializer_list<POINT> points)
+{
+    std::string s;
+    for (const POINT& p : points)
+        s += rgn.PtInRegion(p) ? '1' : '0';
+    return s;
+}
+
+// The same pixels, however the system splits them into rectangles.
+bool SameArea(const CRgn& a, const CRgn& b)
+{
+    CRgn rgnDiff;
+    rgnDiff.CreateRectRgn(0, 0, 0, 0);
+    return rgnDiff.CombineRgn(&a, &b, RGN_XOR) == NULLREGION;
+}
+
+} // namespace
+
+TEST_F(TipFixture, TheRegionIsTheBodyWithAnAnchorWhoseApexIsAtTheCursor)
+{
+    tip.m_szScreen = CSize(800, 600);
+    const CSize box(200, 100);
+    for (UINT nDirection = 0; nDirection < 4; nDirection++)
+    {
+        for (DWORD nStyles : {(DWORD)(UXTT_STYLE_ANCHOR | UXTT_STYLE_ROUNDED), (DWORD)UXTT_STYLE_DEFAULT})
+        {
+            // The shadow moves tips below the cursor down: their apex is no longer at the cursor.
+            if ((nStyles & UXTT_STYLE_SHADOW) && nDirection == UXTT_DIR_BELOW_LEFT)
+                continue;
+            SCOPED_TRACE(testing::Message() << "direction " << nDirection << " styles " << nStyles);
+            tip.m_pToolInfo.nDirection = nDirection;
+            tip.m_pToolInfo.nStyles = nStyles;
+            CPoint pt(400, 300);
+            CRect rect(0, 0, box.cx, box.cy);
+            tip.DisplayToolTip(&pt, &rect);
+            ASSERT_EQ(nDirection, tip.GetShownDirection());
+
+            CRect rcWindow;
+            tip.GetWindowRect(&rcWindow);
+            CPoint apex = pt - rcWindow.TopLeft();
+            bool bAbove = nDirection < 2;
+            int dy = bAbove ? -1 : 1;                                   // from the apex towards the box
+            int dx = (nDirection == 0 || nDirection == 2) ? -1 : 1;     // from the apex along the anchor
+            // The anchor starts straight at the apex, and widens towards its base.
+            EXPECT_EQ("1111", Inside(tip.m_rgnToolTip, {{apex.x + dx * 1, apex.y + dy * 3},
+                                                    {apex.x + dx * 2, apex.y + dy * 6},
+                                                    {apex.x + dx * 5, apex.y + dy * 10},
+                                                    {apex.x + dx * 8, apex.y + dy * 14}}));
+            EXPECT_EQ("0000", Inside(tip.m_rgnToolTip, {{apex.x - dx * 2, apex.y + dy * 3},
+                                                    {apex.x + dx * 5, apex.y + dy * 3},
+                                                    {apex.x + dx * (kAnchorWidth - 1), apex.y + dy * 10},
+                                                    {apex.x, apex.y - dy * 2}}));
+            // Beside the anchor the reserved space is empty; the body lies past it.
+            int yAnchorSpace = apex.y + dy * (kAnchorHeight / 2);
+            int yBody = apex.y + dy * (kAnchorHeight + 20);
+            int xFar = apex.x + dx * 100; // far from the anchor, still over the box
+            EXPECT_EQ("01", Inside(tip.m_rgnToolTip, {{xFar, yAnchorSpace}, {xFar, yBody}}));
+
+            // The window region is the tooltip region, with its shadow when there is one.
+            CRgn rgnWindow, rgnExpected;
+            rgnWindow.CreateRectRgn(0, 0, 0, 0);
+            ASSERT_NE(ERROR, ::GetWindowRgn(tip.m_hWnd, rgnWindow));
+            rgnExpected.CreateRectRgn(0, 0, 0, 0);
+            rgnExpected.CopyRgn(&tip.m_rgnToolTip);
+            if (nStyles & UXTT_STYLE_SHADOW)
+            {
+                CRgn rgnShadow;
+                rgnShadow.CreateRectRgn(0, 0, 0, 0);
+                rgnShadow.CopyRgn(&tip.m_rgnToolTip);
+                rgnShadow.OffsetRgn(kShadow, kShadow);
+                EXPECT_TRUE(SameArea(rgnShadow, tip.m_rgnShadow));
+                rgnExpected.CombineRgn(&rgnExpected, &rgnShadow, RGN_OR);
+            }
+            EXPECT_TRUE(SameArea(rgnWindow, rgnExpected));
+        }
+    }
+}
+
+TEST_F(TipFixture, WithoutTheAnchorStyleTheRegionIsTheBodyAloneAndCornersFollowTheStyle)
+{
+    tip.m_szScreen = CSize(800, 600);
+    tip.m_pToolInfo.nDirection = UXTT_DIR_BELOW_RIGHT;
+    tip.m_pToolInfo.nStyles = 0;
+    CPoint pt(400, 300);
+    CRect rect(0, 0, 200, 100);
+    tip.DisplayToolTip(&pt, &rect);
+    CRect rcBox;
+    tip.m_rgnToolTip.GetRgnBox(&rcBox);
+    EXPECT_EQ(CRect(0, kAnchorHeight, 201, 101), rcBox); // right and bottom edges included
+    EXPECT_EQ("1111", Inside(tip.m_rgnToolTip, {{0, kAnchorHeight}, {200, kAnchorHeight}, {0, 100}, {200, 100}}));
+    EXPECT_EQ("00", Inside(tip.m_rgnToolTip, {{kAnchorMargin + 1, 3}, {100, kAnchorHeight - 1}}));
+
+    tip.m_pToolInfo.nStyles = UXTT_STYLE_ROUNDED;
+    rect = CRect(0, 0, 200, 100);
+    tip.DisplayToolTip(&pt, &rect);
+    EXPECT_EQ("0000", Inside(tip.m_rgnToolTip, {{0, kAnchorHeight}, {200, kAnchorHeight}, {0, 100}, {200, 100}}));
+    EXPECT_EQ("1111", Inside(tip.m_rgnToolTip, {{8, kAnchorHeight + 8}, {100, kAnchorHeight}, {0, 60}, {100, 99}}));
+}
