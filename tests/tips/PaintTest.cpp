@@ -3,9 +3,13 @@
 // off-screen surfaces.
 #include <gtest/gtest.h>
 
+#include "CClientDC.h"
 #include "support/TestSurface.h"
 #include "tips/UxToolTip.h"
 
+#include <algorithm>
+#include <climits>
+#include <string>
 #include <vector>
 
 namespace {
@@ -27,6 +31,8 @@ public:
     using CUxToolTip::OnDrawShadow;
     using CUxToolTip::m_arrTools;
     using CUxToolTip::m_crColor;
+    using CUxToolTip::m_nIndexCurrentWnd;
+    using CUxToolTip::m_nIndexDisplayWnd;
     using CUxToolTip::m_nDirection;
     using CUxToolTip::m_pToolInfo;
     using CUxToolTip::m_rgnShadow;
@@ -580,4 +586,91 @@ TEST(ToolTipDraw, IconPlacedByStyleDirectionAndSizes)
             << "styles " << c.nStyles << " direction " << c.nDirection << " balloon " << c.bBalloon;
     }
     ::DestroyIcon(hIcon);
+}
+
+// ---- The window ----
+
+namespace {
+
+// A class any module may create windows of (the tooltip creates its windows from the library's
+// module); the framework routes their messages to the object's map.
+LPCTSTR TestWindowClass()
+{
+    static ATOM atom = 0;
+    if (atom == 0)
+    {
+        WNDCLASSA wc = {};
+        wc.style = CS_GLOBALCLASS;
+        wc.lpfnWndProc = ::DefWindowProcA;
+        wc.hInstance = ::GetModuleHandleA(NULL);
+        wc.lpszClassName = "KwPaintTestTip";
+        atom = ::RegisterClassA(&wc);
+    }
+    return "KwPaintTestTip";
+}
+
+// Copies the window's own surface into a test surface.
+void CopyWindow(HWND hWnd, TestSurface& surface)
+{
+    HDC hDC = ::GetDC(hWnd);
+    ::BitBlt(surface.DC().m_hDC, 0, 0, surface.Width(), surface.Height(), hDC, 0, 0, SRCCOPY);
+    ::ReleaseDC(hWnd, hDC);
+}
+
+} // namespace
+
+TEST(ToolTipWindow, EachDisplayIsPaintedOnce)
+{
+    CPaintedTip tip;
+    tip.SetDefaultSizes(FALSE);
+    tip.m_crColor[UXTT_COLOR_BORDER] = kBlue;
+    ASSERT_TRUE(tip.CreateEx(WS_EX_TOOLWINDOW, TestWindowClass(), "", WS_POPUP, CRect(200, 150, 281, 191), NULL, 0));
+    tip.m_rgnToolTip.CreateRectRgn(0, 0, 60, 30);
+    tip.Show(0, UXTT_EFFECT_SOLID, kGreen);
+    tip.ShowWindow(SW_SHOWNOACTIVATE);
+    tip.UpdateWindow();
+    CClientDC(&tip).FillSolidRect(0, 0, 81, 41, kSentinel);
+    auto repaint = [&tip](BOOL bErase) {
+        tip.InvalidateRect(NULL, bErase);
+        tip.UpdateWindow();
+    };
+
+    // Nothing pending: neither erased nor painted.
+    repaint(TRUE);
+    TestSurface surface(81, 41, kWhite);
+    CopyWindow(tip.m_hWnd, surface);
+    EXPECT_EQ(CRect(0, 0, 81, 41), BoundsOf(surface, kSentinel));
+    EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
+    EXPECT_EQ(-1, tip.m_nIndexDisplayWnd);
+
+    // A pending help tip is painted and becomes the shown one. The composition covers the
+    // client area less its last column and row.
+    tip.m_nIndexCurrentWnd = -2;
+    repaint(FALSE);
+    EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
+    EXPECT_EQ(-2, tip.m_nIndexDisplayWnd);
+    CopyWindow(tip.m_hWnd, surface);
+    EXPECT_EQ(kBlue, surface.Pixel(0, 0));
+    EXPECT_EQ(kBlue, surface.Pixel(59, 29));
+    EXPECT_EQ(kGreen, surface.Pixel(30, 15));
+    for (int y = 0; y < 41; y++)
+        EXPECT_EQ(kSentinel, surface.Pixel(80, y)) << y;
+    for (int x = 0; x < 81; x++)
+        EXPECT_EQ(kSentinel, surface.Pixel(x, 40)) << x;
+
+    // Painted once: a later paint leaves it as it is, whatever the record says now.
+    tip.Show(0, UXTT_EFFECT_SOLID, kRed);
+    repaint(TRUE);
+    CopyWindow(tip.m_hWnd, surface);
+    EXPECT_EQ(kGreen, surface.Pixel(30, 15));
+    EXPECT_EQ(-2, tip.m_nIndexDisplayWnd);
+
+    // The next display, of a tool.
+    tip.m_nIndexCurrentWnd = 0;
+    repaint(FALSE);
+    CopyWindow(tip.m_hWnd, surface);
+    EXPECT_EQ(kRed, surface.Pixel(30, 15));
+    EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
+    EXPECT_EQ(0, tip.m_nIndexDisplayWnd);
+    tip.DestroyWindow();
 }
