@@ -469,3 +469,194 @@ TEST_F(MarkupTest, AlignmentDoesNotChangeWhatALineMeasures)
     EXPECT_EQ(CSize(Width("abc"), 3 * H0), Measure("<al_c>abc\n<al_r>d<al>\n<al_l>ef"));
     EXPECT_EQ(widths, tip.Widths());
 }
+
+// ---------------------------------------------------------------------------------------------
+// Drawing pass
+
+TEST_F(MarkupTest, TextColoursByValueAndBySlot)
+{
+    tip.SetColor(UXTT_COLOR_TEXT, kGreen);
+    const char* text = "<ct=0xFF0000>MMMM</ct>MMMM<cti=11>MMMM<cti=26>MMMM<cti>MMMM";
+    MeasureAndDraw(text);
+    // Each run in one colour only: blue by value, slot 17 after </ct>, slot 11, slot 11 still
+    // (slot 26 does not exist), slot 17 again.
+    const COLORREF expected[] = { kBlue, kGreen, kRed, kRed, kGreen };
+    int x = 10, w = Width("MMMM");
+    for (COLORREF color : expected) {
+        CRect run(x, 10, x + w, 10 + H0);
+        EXPECT_GT(Count(color, run), 10) << "run at " << x;
+        EXPECT_EQ(run.Width() * run.Height(), Count(color, run) + Count(kWhite, run)) << "run at " << x;
+        x += w;
+    }
+}
+
+TEST_F(MarkupTest, BackgroundColoursFillTheRunsTheyCover)
+{
+    tip.SetColor(UXTT_COLOR_BK_BEGIN, kRed);
+    int w = Width("  ");
+    MeasureAndDraw("<cb=0xFF0000>  </cb>  <cbi=9>  <cbi=30>  </cbi>  <cb>  ");
+    // Opaque blue, transparent, opaque green (slot 9) twice (slot 30 is ignored entirely),
+    // transparent again, and slot 18 (red) as the default of <cb>.
+    EXPECT_EQ(CRect(10, 10, 10 + w, 10 + H0), Box(kBlue));
+    EXPECT_EQ(CRect(10 + 2 * w, 10, 10 + 4 * w, 10 + H0), Box(kGreen));
+    EXPECT_EQ(CRect(10 + 5 * w, 10, 10 + 6 * w, 10 + H0), Box(kRed));
+}
+
+TEST_F(MarkupTest, UnderlineAndStrikeOutTagsAreSwapped)
+{
+    // <s> underlines, <u> strikes out: blanks show nothing but the line.
+    int w = Width("    ");
+    MeasureAndDraw("<ct=0xFF><s>    </s>    <u>    ");
+    CRect underline = Box(kRed, CRect(10, 10, 10 + w, 10 + H0));
+    CRect none = Box(kRed, CRect(10 + w, 10, 10 + 2 * w, 10 + H0));
+    CRect strike = Box(kRed, CRect(10 + 2 * w, 10, 10 + 3 * w, 10 + H0));
+    EXPECT_TRUE(none.IsRectNull());
+    ASSERT_FALSE(underline.IsRectNull());
+    ASSERT_FALSE(strike.IsRectNull());
+    EXPECT_EQ(w, underline.Width());
+    EXPECT_EQ(w, strike.Width());
+    EXPECT_GT(underline.top, 10 + H0 / 2);
+    EXPECT_LT(strike.bottom, underline.top);
+}
+
+TEST_F(MarkupTest, AlignmentPlacesEachLineInTheRectangleWhenDrawing)
+{
+    int wide = Width("MMMMMMMMMM"), w = Width("  ");
+    CSize sz = MeasureAndDraw("<cb=0xFF0000>MMMMMMMMMM\n<al_c>  \n<al_r>  \n  <al>\n  \n<al_c><t>  ");
+    ASSERT_EQ(CSize(wide, 6 * H0), sz);
+    // Centred and right-aligned lines; the alignment holds until a tag changes it, and a tag
+    // after a line's first run changes the next line; a tabulation at the start of a line
+    // leaves the run to the alignment.
+    const int expectedLeft[] = { 10, 10 + (wide - w) / 2, 10 + wide - w, 10 + wide - w, 10,
+        10 + (wide - tab - w) / 2 };
+    for (int line = 0; line < 6; line++) {
+        CRect box = Box(kBlue, CRect(0, 10 + line * H0, 400, 10 + (line + 1) * H0));
+        EXPECT_EQ(expectedLeft[line], box.left) << "line " << line;
+        if (line > 0)
+            EXPECT_EQ(w, box.Width()) << "line " << line;
+    }
+}
+
+TEST_F(MarkupTest, RulesAreDrawnInTheTextColourAtTheMiddleOfTheLine)
+{
+    Measure("<ct=0xFF><hr=10><ct=0>x\n<ct=0xFF><hr=50%>");
+    tip.PrintTitleString(&surface.DC(), CRect(10, 10, 210, 100), "<ct=0xFF><hr=10><ct=0>x\n<ct=0xFF><hr=50%>", FALSE);
+    int row0 = 10 + H0 / 2, row1 = 10 + H0 + H0 / 2;
+    EXPECT_EQ(CRect(10, row0, 20, row0 + 1), Box(kRed, CRect(0, 10, 400, 10 + H0)));
+    EXPECT_EQ(CRect(10, row1, 110, row1 + 1), Box(kRed, CRect(0, 10 + H0, 400, 10 + 2 * H0)));
+    // The run after the rule starts where the rule ends.
+    CRect glyph = Box(RGB(0, 0, 0), CRect(0, 10, 400, 10 + H0));
+    EXPECT_GE(glyph.left, 20);
+    EXPECT_LT(glyph.left, 20 + Width("x"));
+}
+
+TEST_F(MarkupTest, PicturesTakeTheirSizeAndStretchTheLine)
+{
+    tip.AddNameOfResource("pic", IDB_MARKUPTEST_PICTURE, UXTT_RES_BITMAP);
+    tip.AddNameOfResource("ico", IDI_MARKUPTEST_ICON, UXTT_RES_ICON);
+    tip.AddNameOfResource("missing", IDB_MARKUPTEST_ABSENT, UXTT_RES_BITMAP);
+    ASSERT_LT(H0, 30);
+
+    EXPECT_EQ(CSize(12, H0), Measure("<img=pic>"));
+    EXPECT_EQ(CSize(24 + Width("x"), 40), Measure("x<img=PIC cx=24 cy=40>"));
+    EXPECT_EQ(Lines({ 40 }), tip.Heights());
+    EXPECT_EQ(CSize(12, 30), Measure("<img=pic cy=30>"));
+    EXPECT_EQ(CSize(12, 30), Measure("<img=pic cy=30 cx=0>"));
+    EXPECT_EQ(CSize(12, H0), Measure("<bmp=29601>"));
+    EXPECT_EQ(CSize(36, 30), Measure("<bmp=29601 cy=30 cx=36 mask=0>"));
+    EXPECT_EQ(CSize(16, std::max(H0, 16)), Measure("<icon=29603>"));
+    EXPECT_EQ(CSize(16, std::max(H0, 16)), Measure("<img=ico>"));
+    EXPECT_EQ(CSize(32, 32), Measure("<icon=29603 cx=32 cy=32>"));
+    // A property that is not one of the tag's ends the reading of properties.
+    EXPECT_EQ(CSize(12, H0), Measure("<img=pic alt=x cx=24 cy=40>"));
+
+    // What cannot be had takes no room.
+    for (const char* text : { "x<img=nope>", "x<img>", "x<img=missing>", "x<bmp=0>", "x<bmp=29604>", "x<icon>",
+                              "x<icon=29604>", "x<ilst=0>", "x<bmp=0x10000>", "x<icon=4294967295>",
+                              "x<img=pic cx=100000>", "x<icon=29603 cy=0xFFFFFFFF>" }) {
+        EXPECT_EQ(CSize(Width("x"), H0), Measure(text)) << text;
+        EXPECT_EQ(CSize(Width("x"), H0), MeasureAndDraw(text)) << text;
+    }
+
+    // Image-list icons, once a list is set.
+    tip.SetImageList(IDB_MARKUPTEST_STRIP, 8, 8, 3);
+    EXPECT_EQ(CSize(16, H0), Measure("<ilst=1><ilst>"));
+    EXPECT_EQ(CSize(0, H0), Measure("<ilst=3><ilst=-1>"));
+}
+
+TEST_F(MarkupTest, PicturesSitAtTheBottomOfTheLineAndImageListIconsAtItsTop)
+{
+    tip.AddNameOfResource("pic", IDB_MARKUPTEST_PICTURE, UXTT_RES_BITMAP);
+    tip.SetImageList(IDB_MARKUPTEST_STRIP, 8, 8, 3);
+    int w = Width("  ");
+    CSize sz = MeasureAndDraw("<cb=0xFF00>  </cb><img=pic cx=24 cy=40><ilst=0><icon=29603>");
+    ASSERT_EQ(CSize(w + 24 + 8 + 16, 40), sz);
+    EXPECT_EQ(CRect(10, 50 - H0, 10 + w, 50), Box(kGreen));
+    EXPECT_EQ(CRect(10 + w, 10, 10 + w + 24, 50), Box(kBlue));
+    // The image-list icon at the top, the resource icon at the bottom.
+    EXPECT_EQ(CRect(10 + w + 24, 10, 10 + w + 32, 18), Box(kRed, CRect(10 + w + 24, 0, 10 + w + 32, 100)));
+    EXPECT_EQ(CRect(10 + w + 32, 34, 10 + w + 48, 50), Box(kRed, CRect(10 + w + 32, 0, 400, 100)));
+}
+
+TEST_F(MarkupTest, BitmapsDrawnScaledWithOrWithoutTheirTransparentColour)
+{
+    const std::vector<std::pair<COLORREF, char>> legend = { { kWhite, '.' }, { kBlue, 'B' }, { kMagenta, 'M' } };
+    tip.AddNameOfResource("flag", IDB_MARKUPTEST_PICTURE, UXTT_RES_BITMAP_MASKED, kMagenta);
+
+    // Twice the size: each pixel of the picture is a 2x2 block; magenta is transparent.
+    MeasureAndDraw("<img=flag cx=24 cy=16>");
+    std::string masked;
+    for (int y = 0; y < 16; y++)
+        masked += (y >= 4 && y < 12) ? "BBBBBBBB........BBBBBBBB\n" : "BBBBBBBBBBBBBBBBBBBBBBBB\n";
+    EXPECT_EQ(masked, surface.Picture(CRect(10, 10, 34, 26), legend));
+
+    // Without the mask the magenta shows; with the bmp tag's mask property it does not. Both
+    // sit at the bottom of a line of the text's height.
+    ASSERT_GT(H0, 8);
+    CRect plain(10, 40 + H0 - 8, 22, 40 + H0);
+    MeasureAndDraw("<bmp=29601>", CRect(10, 40, 22, 40 + H0));
+    EXPECT_EQ(plain, Box(kBlue, CRect(0, 30, 400, 70)));
+    EXPECT_EQ(16, Count(kMagenta, plain));
+    CRect masked2(10, 80 + H0 - 8, 22, 80 + H0);
+    MeasureAndDraw("<bmp=29601 mask=0xFF00FF>", CRect(10, 80, 22, 80 + H0));
+    EXPECT_EQ(masked2, Box(kBlue, CRect(0, 70, 400, 110)));
+    EXPECT_EQ(0, Count(kMagenta, masked2));
+    EXPECT_EQ(16, Count(kWhite, masked2));
+
+    // Scaled to 16x16 as a named picture of the masked kind: blue and see-through only.
+    surface.DC().FillSolidRect(0, 0, 400, 300, kWhite);
+    MeasureAndDraw("<img=flag cx=16 cy=16>");
+    CRect area(10, 10, 26, 26);
+    EXPECT_EQ(area, Box(kBlue));
+    EXPECT_GT(Count(kWhite, area), 0);
+    EXPECT_EQ(256, Count(kBlue, area) + Count(kWhite, area));
+}
+
+TEST_F(MarkupTest, DrawingATextOtherThanTheOneMeasuredStaysSafe)
+{
+    // Lines the tables do not know are drawn empty-width and of the base height.
+    Measure("a");
+    tip.PrintTitleString(&surface.DC(), CRect(10, 10, 200, 200), "a\n<al_r>b<br=5><al_c>c<hr=50%>", FALSE);
+    EXPECT_GT(Count(RGB(0, 0, 0), CRect(0, 10 + 6 * H0, 400, 10 + 7 * H0)), 0);
+    Measure("");
+    tip.PrintTitleString(&surface.DC(), CRect(10, 10, 200, 200), "<img=x>\n\n<ilst=9>", FALSE);
+}
+
+TEST_F(MarkupTest, AbsurdCountsAndWidthsSaturateInsteadOfOverflowing)
+{
+    // Each of these would overflow a 32-bit position.
+    CSize tall = Measure("<br=0xFFFFFFFF>x<br=0xFFFFFFFF>y");
+    EXPECT_GT(tall.cy, 1000000);
+    EXPECT_EQ(3u, tip.Heights().size());
+    EXPECT_EQ(tall, Measure("<br=0xFFFFFFFF>x<br=0xFFFFFFFF>y<br=0xFFFFFFFF>z"));
+    CSize wide = Measure("<t=4294967295>x<hr=4294967295><t=4294967295>");
+    EXPECT_GT(wide.cx, 1000000);
+    EXPECT_EQ(wide, Measure("<hr=0xFFFFFFFF><hr=0xFFFFFFFF><t=4294967295>x<hr=4294967295><t=4294967295>"));
+    Measure("abc\n<hr=4294967295%><hr=4294967295%>");
+    ASSERT_EQ(2u, tip.Widths().size());
+    EXPECT_GT(tip.Widths()[1], 1000000u);
+    EXPECT_LT(tip.Widths()[1], (UINT)INT_MAX);
+    // Drawing them ends as well, whatever GDI makes of such coordinates.
+    MeasureAndDraw("<ct=0xFF><hr=4294967295>\n<hr=4294967295%>\n<t=4294967295>x<br=4294967295>y");
+    EXPECT_EQ(Count(kRed, CRect(10, 10, 400, 10 + H0)), 390);
+}
