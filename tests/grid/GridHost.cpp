@@ -2,6 +2,7 @@
 #include "GridHost.h"
 #include "GridHost.rh"
 
+#include "grid/KwHeaderCtrl.h"
 #include "support/MessageRecorder.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +45,31 @@ void GridHost::PressKey(UINT nVirtKey, std::initializer_list<UINT> modifiers)
 void GridHost::Pump(DWORD nMilliseconds)
 {
     PumpWithPreTranslate(nMilliseconds);
+}
+
+CPoint GridHost::CellPoint(UINT nColumn, UINT nLine)
+{
+    CHeaderCtrl* pHeader = m_grid.GetHeaderCtrl();
+    int nLeft = 0, nWidth = 0;
+    for (UINT i = 0; i <= nColumn && (int)i < pHeader->GetItemCount(); i++)
+    {
+        HDITEM hdi = {};
+        hdi.mask = HDI_WIDTH;
+        pHeader->GetItem((int)i, &hdi);
+        nLeft += nWidth;
+        nWidth = hdi.cxy;
+    }
+    CRect rectHeader;
+    pHeader->GetWindowRect(&rectHeader);
+    // Lines are as high as the font with its external leading, and 6 pixels more.
+    HDC hDC = ::GetDC(m_grid.m_hWnd);
+    HGDIOBJ hOld = ::SelectObject(hDC, (HFONT)m_grid.SendMessage(WM_GETFONT));
+    TEXTMETRICA tm = {};
+    ::GetTextMetricsA(hDC, &tm);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(m_grid.m_hWnd, hDC);
+    int nLineHeight = tm.tmHeight + tm.tmExternalLeading + 6;
+    return CPoint(nLeft + nWidth / 2, rectHeader.Height() - 1 + (int)nLine * nLineHeight + nLineHeight / 2);
 }
 
 void GridHost::Record(const char* pszFormat, ...)

@@ -24,6 +24,9 @@ public:
     void PressKey(UINT nVirtKey, std::initializer_list<UINT> modifiers = {});
     // Pumps the messages through PreTranslateMessage for up to nMilliseconds.
     void Pump(DWORD nMilliseconds = 0);
+    // The centre of a cell in the grid's client coordinates while line 0 is the top line, worked
+    // out from the header's items and height and the grid's font, as a user sees them.
+    CPoint CellPoint(UINT nColumn, UINT nLine);
 
     CKwGridCtrl m_grid;
 
