@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "CClientDC.h"
+#include "TipHarness.h"
 #include "support/TestSurface.h"
 #include "tips/UxToolTip.h"
 
@@ -29,6 +30,7 @@ public:
     using CUxToolTip::OnDraw;
     using CUxToolTip::OnDrawBackground;
     using CUxToolTip::OnDrawShadow;
+    using CUxToolTip::PrintTitleString;
     using CUxToolTip::m_arrTools;
     using CUxToolTip::m_crColor;
     using CUxToolTip::m_nIndexCurrentWnd;
@@ -588,26 +590,62 @@ TEST(ToolTipDraw, IconPlacedByStyleDirectionAndSizes)
     ::DestroyIcon(hIcon);
 }
 
+TEST(ToolTipDraw, TextPlacedByStyleBesideTheIcon)
+{
+    // A run of spaces on a red background shows where the text's line lies.
+    const CString sText("<cb=0xFF>      ");
+    HICON hIcon = SolidIcon(20, 20, kGreen);
+    struct Case
+    {
+        DWORD nStyles;
+        UINT nDirection;
+        HICON hIcon;
+        int nLeft;     // where the text starts
+        int nTop;      // content top, or -1: centred in the content, -2: at its bottom
+    };
+    // Balloon sizes on (0, 0, 200, 120) without shadow: content (12, 12)-(188, 92) above the
+    // cursor, (12, 28)-(188, 108) below it; an icon of 20 moves the text to 12 + 12 + 20.
+    const Case cases[] = {
+        {0, UXTT_DIR_ABOVE_LEFT, NULL, 12, 12},
+        {0, UXTT_DIR_BELOW_RIGHT, NULL, 12, 28},
+        {UXTT_STYLE_TEXT_VCENTER, UXTT_DIR_BELOW_RIGHT, NULL, 12, -1},
+        {UXTT_STYLE_TEXT_BOTTOM, UXTT_DIR_ABOVE_RIGHT, NULL, 12, -2},
+        {UXTT_STYLE_TEXT_BOTTOM | UXTT_STYLE_TEXT_VCENTER, UXTT_DIR_BELOW_LEFT, NULL, 12, -2},
+        {UXTT_STYLE_TEXT_VCENTER | UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_ABOVE_LEFT, hIcon, 44, -1},
+    };
+    for (const Case& c : cases)
+    {
+        CPaintedTip tip;
+        tip.SetDefaultSizes(TRUE);
+        tip.SetDefaultFont();
+        tip.m_rgnToolTip.CreateRectRgn(0, 0, 201, 121);
+        tip.m_nDirection = c.nDirection;
+        tip.m_pToolInfo.sTooltip = sText;
+        tip.m_pToolInfo.hIcon = c.hIcon;
+        tip.m_szToolIcon = c.hIcon ? CSize(20, 20) : CSize(0, 0);
+        tip.Show(c.nStyles, UXTT_EFFECT_SOLID, kWhite);
+        TestSurface surface(201, 121);
+        const CSize szText = tip.PrintTitleString(&surface.DC(), CRect(0, 0, 200, 120), sText, TRUE);
+        ASSERT_GT(szText.cy, 0);
+        tip.m_szTextTooltip = szText;
+        tip.OnDraw(&surface.DC(), CRect(0, 0, 200, 120));
+
+        const int nContentTop = c.nDirection >= UXTT_DIR_BELOW_LEFT ? 28 : 12;
+        const int nContentBottom = nContentTop + 80;
+        int nTop = c.nTop;
+        if (nTop == -1)
+            nTop = nContentTop + (80 - szText.cy) / 2;
+        else if (nTop == -2)
+            nTop = nContentBottom - szText.cy;
+        EXPECT_EQ(CRect(c.nLeft, nTop, c.nLeft + szText.cx, nTop + szText.cy), BoundsOf(surface, kRed))
+            << "styles " << c.nStyles << " direction " << c.nDirection;
+    }
+    ::DestroyIcon(hIcon);
+}
+
 // ---- The window ----
 
 namespace {
-
-// A class any module may create windows of (the tooltip creates its windows from the library's
-// module); the framework routes their messages to the object's map.
-LPCTSTR TestWindowClass()
-{
-    static ATOM atom = 0;
-    if (atom == 0)
-    {
-        WNDCLASSA wc = {};
-        wc.style = CS_GLOBALCLASS;
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hInstance = ::GetModuleHandleA(NULL);
-        wc.lpszClassName = "KwPaintTestTip";
-        atom = ::RegisterClassA(&wc);
-    }
-    return "KwPaintTestTip";
-}
 
 // Copies the window's own surface into a test surface.
 void CopyWindow(HWND hWnd, TestSurface& surface)
@@ -621,10 +659,12 @@ void CopyWindow(HWND hWnd, TestSurface& surface)
 
 TEST(ToolTipWindow, EachDisplayIsPaintedOnce)
 {
+    CTipOwnerWnd owner;
+    ASSERT_TRUE(owner.CreateOwner(CRect(200, 150, 500, 350)));
     CPaintedTip tip;
-    tip.SetDefaultSizes(FALSE);
+    ASSERT_TRUE(tip.Create(&owner, FALSE));
     tip.m_crColor[UXTT_COLOR_BORDER] = kBlue;
-    ASSERT_TRUE(tip.CreateEx(WS_EX_TOOLWINDOW, TestWindowClass(), "", WS_POPUP, CRect(200, 150, 281, 191), NULL, 0));
+    tip.SetWindowPos(NULL, 200, 150, 81, 41, SWP_NOZORDER | SWP_NOACTIVATE);
     tip.m_rgnToolTip.CreateRectRgn(0, 0, 60, 30);
     tip.Show(0, UXTT_EFFECT_SOLID, kGreen);
     tip.ShowWindow(SW_SHOWNOACTIVATE);
@@ -673,4 +713,53 @@ TEST(ToolTipWindow, EachDisplayIsPaintedOnce)
     EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
     EXPECT_EQ(0, tip.m_nIndexDisplayWnd);
     tip.DestroyWindow();
+    owner.DestroyWindow();
+}
+
+TEST(ToolTipWindow, AToolIsPaintedInItsOwnColoursOrInTheSlotsOfTheMomentItShows)
+{
+    CTipOwnerWnd owner;
+    ASSERT_TRUE(owner.CreateOwner(CRect(200, 150, 500, 350)));
+    CPaintedTip tip;
+    ASSERT_TRUE(tip.Create(&owner));
+    tip.SetGradientColors(kRed, kRed, kRed);
+    tip.SetEffectBk(UXTT_EFFECT_SOLID);
+    tip.AddTool(&owner, "own colours");
+    CRect rcArea(0, 0, 10, 10);
+    tip.AddTool(&owner, "the slots", (HICON)NULL, &rcArea);
+    tip.SetGradientColors(kBlue, kBlue, kBlue, 0);
+
+    // The background at the left of the body, beside the text, as the window shows it.
+    auto shown = [&tip](int nTool) {
+        UXTOOLTIP_INFO ti;
+        EXPECT_TRUE(tip.GetTool(nTool, ti));
+        CPoint pt(20, 20);
+        tip.ShowHelpTooltip(pt, ti);
+        tip.UpdateWindow();
+        CRect box;
+        tip.m_rgnToolTip.GetRgnBox(&box);
+        CRect rcClient;
+        tip.GetClientRect(&rcClient);
+        TestSurface surface(rcClient.Width(), rcClient.Height(), kSentinel);
+        CopyWindow(tip.m_hWnd, surface);
+        return surface.Pixel(box.left + 4, box.bottom - 10);
+    };
+    EXPECT_EQ(kBlue, shown(0));
+    EXPECT_EQ(kRed, shown(1));
+
+    // Changing the slots does not touch the tip on screen; the next display takes them.
+    tip.SetGradientColors(kGreen, kGreen, kGreen);
+    tip.Invalidate(FALSE);
+    tip.UpdateWindow();
+    CRect rcClient;
+    tip.GetClientRect(&rcClient);
+    TestSurface surface(rcClient.Width(), rcClient.Height(), kSentinel);
+    CopyWindow(tip.m_hWnd, surface);
+    CRect box;
+    tip.m_rgnToolTip.GetRgnBox(&box);
+    EXPECT_EQ(kRed, surface.Pixel(box.left + 4, box.bottom - 10));
+    EXPECT_EQ(kGreen, shown(1));
+    EXPECT_EQ(kBlue, shown(0));
+    tip.DestroyWindow();
+    owner.DestroyWindow();
 }
