@@ -108,6 +108,8 @@ protected:
     afx_msg void OnDestroy();
     CKwGridCtrlListener* GetListener() const;
     void StoreItem(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item);
+    // What a public store does after storing: layout, repaint, the white box and the editor.
+    void AfterStore(BOOL bCurrentCellStored);
     void TrimLines();
     void SwapLines(UINT nLine1, UINT nLine2);
     void NotifyItemChanged(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item);
