@@ -66,45 +66,331 @@ CKwGridCtrl::~CKwGridCtrl()
     m_fontNormal.Detach();
 }
 
-BOOL CKwGridCtrl::Initialize(UINT nID, CWnd* pParent, DWORD dwExStyle) { return FALSE; }
+namespace {
+
+const UINT kNone = 0xFFFFFFFF;
+
+// A cell of the given type holding a text or a choice, the rest default.
+CKwGridCtrlItem TypedItem(int nType, const CString& sText, int nIndex = -1)
+{
+    CKwGridCtrlItem item;
+    item.nType = nType;
+    item.sText = sText;
+    item.nIndex = nIndex;
+    return item;
+}
+
+} // namespace
+
+BOOL CKwGridCtrl::Initialize(UINT nID, CWnd* pParent, DWORD dwExStyle)
+{
+    HWND hPlaceholder = pParent != NULL ? ::GetDlgItem(pParent->GetSafeHwnd(), (int)nID) : NULL;
+    if (hPlaceholder == NULL)
+        return FALSE;
+    CRect rect;
+    ::GetWindowRect(hPlaceholder, &rect);
+    pParent->ScreenToClient(&rect);
+    BOOL bCreated = Create(NULL, NULL, WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, pParent, nID);
+    if (!bCreated)
+        return FALSE;
+    // Right after the placeholder in the z-order, so the grid keeps its place in the tab order.
+    ::SetWindowPos(m_hWnd, hPlaceholder, 0, 0, 0, 0,
+                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    ::DestroyWindow(hPlaceholder);
+    ModifyStyleEx(0, dwExStyle, SWP_FRAMECHANGED);
+    return bCreated;
+}
+
 BOOL CKwGridCtrl::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                          CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
 {
     return CWnd::Create(lpszClassName, lpszWindowName, dwStyle | WS_CLIPCHILDREN, rect, pParentWnd, nID, pContext);
 }
-int CKwGridCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct) { return CWnd::OnCreate(lpCreateStruct); }
-void CKwGridCtrl::OnDestroy() { CWnd::OnDestroy(); }
 
-void CKwGridCtrl::SetRegKey(CString sKey) {}
-void CKwGridCtrl::AddColumn(CString sTitle, int nWidth) {}
-void CKwGridCtrl::SetAutoResizeColumns(BOOL bAutoResize, int nStretchColumn) {}
-void CKwGridCtrl::SetItem(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item) {}
-void CKwGridCtrl::GetItem(UINT nColumn, UINT nLine, CKwGridCtrlItem& item) { item = CKwGridCtrlItem(); }
-void CKwGridCtrl::SetTextItem(UINT nColumn, UINT nLine, CString sText) {}
-void CKwGridCtrl::SetIndexDropDownItem(UINT nColumn, UINT nLine, int nIndex) {}
-void CKwGridCtrl::SetTextDropDownItem(UINT nColumn, UINT nLine, CString sText) {}
-void CKwGridCtrl::SetEditableDropDownItem(UINT nColumn, UINT nLine, CString sText) {}
-CString CKwGridCtrl::GetItemText(UINT nColumn, UINT nLine) { return CString(); }
-int CKwGridCtrl::GetItemIndex(UINT nColumn, UINT nLine) { return -1; }
-void* CKwGridCtrl::GetItemData(UINT nColumn, UINT nLine) { return NULL; }
-void CKwGridCtrl::SetItemText(UINT nColumn, UINT nLine, CString sText) {}
-void CKwGridCtrl::SetItemIndex(UINT nColumn, UINT nLine, int nIndex) {}
-void CKwGridCtrl::SetItemData(UINT nColumn, UINT nLine, void* pData) {}
-void CKwGridCtrl::RemoveItemsAtAndBelow(UINT nLine) {}
+int CKwGridCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    CRect rectEmpty(0, 0, 0, 0);
+    if (!m_pHeaderCtrl->Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_TOP | HDS_BUTTONS, rectEmpty, this,
+                               eHeaderId))
+        return -1;
+    if (!m_scrollBar.Create(WS_CHILD | SBS_VERT, rectEmpty, this, eScrollBarId))
+        return -1;
+    m_nTopLine = 0;
+    m_bScrollBarShown = FALSE;
+    m_scrollBar.ShowWindow(SW_HIDE);
+    m_nCurColumn = m_nCurLine = kNone;
+    SendMessage(WM_SETFONT, (WPARAM)::GetStockObject(DEFAULT_GUI_FONT));
+
+    // Tool texts are filled in just before a tip shows (NotifyDisplayTooltip).
+    m_toolTip.Create(this, TRUE);
+    m_toolTip.AddTool(this, CString());
+    m_toolTip.AddTool(m_pHeaderCtrl, CString());
+    m_toolTip.SetBehaviour(1, -1);
+    m_toolTip.SetNotify(TRUE);
+    m_toolTip.SetDelayTime(2, 0);
+    return 0;
+}
+
+void CKwGridCtrl::OnDestroy()
+{
+    EndEdit();
+    CWnd::OnDestroy();
+}
+
+void CKwGridCtrl::SetRegKey(CString sKey)
+{
+    m_sRegKey = sKey;
+    m_pHeaderCtrl->SetRegKey(sKey + "\\HeaderCtrl");
+}
+
+// Lines stored before a column is added keep their fewer cells; the missing ones read as
+// default cells and the line is widened when one of them is stored.
+void CKwGridCtrl::AddColumn(CString sTitle, int nWidth)
+{
+    m_pHeaderCtrl->AddItem(sTitle, nWidth);
+    if (m_hWnd != NULL)
+        Invalidate(FALSE);
+}
+
+void CKwGridCtrl::SetAutoResizeColumns(BOOL bAutoResize, int nStretchColumn)
+{
+    m_pHeaderCtrl->SetAutoResizeItems(bAutoResize, nStretchColumn);
+}
+
+void CKwGridCtrl::SetItem(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item)
+{
+    StoreItem(nColumn, nLine, item);
+    AfterStore(nColumn == m_nCurColumn && nLine == m_nCurLine && nColumn < GetColumnCount());
+}
+
+void CKwGridCtrl::AfterStore(BOOL bCurrentCellStored)
+{
+    if (m_hWnd == NULL)
+        return;
+    LayoutAll();
+    Invalidate(FALSE);
+    // No current line counts as kNone, which is at or beyond every limit.
+    if (m_nCurLine >= GetLineCountLimit())
+    {
+        EndEdit();
+        m_nCurColumn = m_nCurLine = kNone;
+        m_pSelection->HitOutside();
+    }
+    else if (m_pEditor != NULL && bCurrentCellStored)
+        BeginEdit(eBeginEditNoFocus);
+}
+
+void CKwGridCtrl::GetItem(UINT nColumn, UINT nLine, CKwGridCtrlItem& item)
+{
+    if (nLine < (UINT)m_lines.GetSize() && nColumn < (UINT)m_lines[nLine].GetSize() && nColumn < GetColumnCount())
+        item = m_lines[nLine][nColumn];
+    else
+        item = CKwGridCtrlItem();
+    if (CKwGridCtrlListener* pListener = GetListener())
+        pListener->CKwGridCtrlListener_OnGetItem(nColumn, nLine, item, this);
+}
+
+void CKwGridCtrl::SetTextItem(UINT nColumn, UINT nLine, CString sText)
+{
+    SetItem(nColumn, nLine, TypedItem(CKwGridCtrlItem::eText, sText));
+}
+
+void CKwGridCtrl::SetIndexDropDownItem(UINT nColumn, UINT nLine, int nIndex)
+{
+    SetItem(nColumn, nLine, TypedItem(CKwGridCtrlItem::eIndexDropDown, CString(), nIndex));
+}
+
+void CKwGridCtrl::SetTextDropDownItem(UINT nColumn, UINT nLine, CString sText)
+{
+    SetItem(nColumn, nLine, TypedItem(CKwGridCtrlItem::eTextDropDown, sText));
+}
+
+void CKwGridCtrl::SetEditableDropDownItem(UINT nColumn, UINT nLine, CString sText)
+{
+    SetItem(nColumn, nLine, TypedItem(CKwGridCtrlItem::eEditableDropDown, sText));
+}
+
+CString CKwGridCtrl::GetItemText(UINT nColumn, UINT nLine)
+{
+    CKwGridCtrlItem item;
+    GetItem(nColumn, nLine, item);
+    return item.sText;
+}
+
+int CKwGridCtrl::GetItemIndex(UINT nColumn, UINT nLine)
+{
+    CKwGridCtrlItem item;
+    GetItem(nColumn, nLine, item);
+    return item.nIndex;
+}
+
+void* CKwGridCtrl::GetItemData(UINT nColumn, UINT nLine)
+{
+    CKwGridCtrlItem item;
+    GetItem(nColumn, nLine, item);
+    return item.pData;
+}
+
+void CKwGridCtrl::SetItemText(UINT nColumn, UINT nLine, CString sText)
+{
+    CKwGridCtrlItem item;
+    GetItem(nColumn, nLine, item);
+    item.sText = sText;
+    SetItem(nColumn, nLine, item);
+}
+
+void CKwGridCtrl::SetItemIndex(UINT nColumn, UINT nLine, int nIndex)
+{
+    CKwGridCtrlItem item;
+    GetItem(nColumn, nLine, item);
+    item.nIndex = nIndex;
+    SetItem(nColumn, nLine, item);
+}
+
+void CKwGridCtrl::SetItemData(UINT nColumn, UINT nLine, void* pData)
+{
+    CKwGridCtrlItem item;
+    GetItem(nColumn, nLine, item);
+    item.pData = pData;
+    SetItem(nColumn, nLine, item);
+}
+
+// Emptying every cell from nLine on and trimming once gives what storing a default cell into
+// each of them would, without laying out once per cell.
+void CKwGridCtrl::RemoveItemsAtAndBelow(UINT nLine)
+{
+    UINT nCount = GetLineCount();
+    if (nLine >= nCount)
+        return;
+    for (UINT i = nLine; i < nCount; i++)
+    {
+        CLine& line = m_lines[i];
+        for (INT_PTR c = 0; c < line.GetSize(); c++)
+            line[c] = CKwGridCtrlItem();
+    }
+    TrimLines();
+    AfterStore(m_nCurLine >= nLine && m_nCurLine < nCount && m_nCurColumn < GetColumnCount());
+}
+
 UINT CKwGridCtrl::GetLineCount() const { return (UINT)m_lines.GetSize(); }
-UINT CKwGridCtrl::GetColumnCount() const { return 0; }
-UINT CKwGridCtrl::GetLineCountLimit() const { return 0; }
+
+UINT CKwGridCtrl::GetColumnCount() const
+{
+    return m_pHeaderCtrl->GetSafeHwnd() != NULL ? (UINT)m_pHeaderCtrl->GetItemCount() : 0;
+}
+
+UINT CKwGridCtrl::GetLineCountLimit() const
+{
+    switch (m_eInsertMode)
+    {
+    case eInsertUnlimited:
+        return kNone;
+    case eInsertFixed:
+        return GetLineCount();
+    default:
+        return GetLineCount() + 1;
+    }
+}
+
 BOOL CKwGridCtrl::IsModified() const { return m_bModified; }
 void CKwGridCtrl::SetModified(BOOL bModified) { m_bModified = bModified; }
 CKwGridCtrl::EInsertMode CKwGridCtrl::GetInsertMode() const { return m_eInsertMode; }
 void CKwGridCtrl::SetInsertMode(EInsertMode eMode) { m_eInsertMode = eMode; }
 BOOL CKwGridCtrl::GetReadOnly() const { return m_bReadOnly; }
-void CKwGridCtrl::SetReadOnly(BOOL bReadOnly) {}
 
-CKwGridCtrlListener* CKwGridCtrl::GetListener() const { return dynamic_cast<CKwGridCtrlListener*>(GetParent()); }
-void CKwGridCtrl::StoreItem(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item) {}
-void CKwGridCtrl::TrimLines() {}
-void CKwGridCtrl::SwapLines(UINT nLine1, UINT nLine2) {}
-void CKwGridCtrl::NotifyItemChanged(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item) {}
-void CKwGridCtrl::NotifyContentChanged() {}
-void CKwGridCtrl::NotifyKillFocus() {}
+void CKwGridCtrl::SetReadOnly(BOOL bReadOnly)
+{
+    bReadOnly = bReadOnly != FALSE;
+    if (bReadOnly == m_bReadOnly)
+        return;
+    m_bReadOnly = bReadOnly;
+    if (m_hWnd != NULL)
+        Invalidate(TRUE);
+    if (m_bReadOnly && m_pEditor != NULL)
+        EndEdit();
+}
+
+CKwGridCtrlListener* CKwGridCtrl::GetListener() const
+{
+    return m_hWnd != NULL ? dynamic_cast<CKwGridCtrlListener*>(GetParent()) : NULL;
+}
+
+// Stores without laying out or telling anyone. Missing lines are appended with one default
+// cell per column; the line array grows geometrically so that appending at the end of a long
+// grid costs no more than at the end of a short one.
+void CKwGridCtrl::StoreItem(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item)
+{
+    UINT nColumns = GetColumnCount();
+    if (nColumn >= nColumns)
+        return;
+    INT_PTR nOldCount = m_lines.GetSize();
+    if ((INT_PTR)nLine >= nOldCount)
+    {
+        INT_PTR nGrowBy = nOldCount < 16 ? 16 : nOldCount;
+        m_lines.SetSize((INT_PTR)nLine + 1, nGrowBy);
+        for (INT_PTR i = nOldCount; i <= (INT_PTR)nLine; i++)
+            m_lines[i].SetSize(nColumns);
+    }
+    CLine& line = m_lines[nLine];
+    if (line.GetSize() <= (INT_PTR)nColumn)
+        line.SetSize(nColumns);
+    line[nColumn] = item;
+    TrimLines();
+}
+
+void CKwGridCtrl::TrimLines()
+{
+    INT_PTR nCount = m_lines.GetSize();
+    while (nCount > 0)
+    {
+        const CLine& line = m_lines[nCount - 1];
+        INT_PTR c = 0;
+        while (c < line.GetSize() && line[c].IsEmpty())
+            c++;
+        if (c < line.GetSize())
+            break;
+        nCount--;
+    }
+    if (nCount < m_lines.GetSize())
+        m_lines.SetSize(nCount);
+}
+
+void CKwGridCtrl::SwapLines(UINT nLine1, UINT nLine2)
+{
+    CKwGridCtrlListener* pListener = GetListener();
+    if (pListener != NULL && !pListener->CKwGridCtrlListener_OnCanSwapLines(nLine1, nLine2, this))
+        return;
+    UINT nColumns = GetColumnCount();
+    for (UINT c = 0; c < nColumns; c++)
+    {
+        CKwGridCtrlItem item1, item2;
+        GetItem(c, nLine1, item1);
+        GetItem(c, nLine2, item2);
+        StoreItem(c, nLine1, item2);
+        StoreItem(c, nLine2, item1);
+    }
+    LayoutAll();
+    NotifyContentChanged();
+}
+
+void CKwGridCtrl::NotifyItemChanged(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item)
+{
+    m_bModified = TRUE;
+    if (CKwGridCtrlListener* pListener = GetListener())
+        pListener->CKwGridCtrlListener_OnItemChanged(nColumn, nLine, item, this);
+}
+
+void CKwGridCtrl::NotifyContentChanged()
+{
+    m_bModified = TRUE;
+    if (CKwGridCtrlListener* pListener = GetListener())
+        pListener->CKwGridCtrlListener_OnContentChanged(this);
+}
+
+void CKwGridCtrl::NotifyKillFocus()
+{
+    if (CKwGridCtrlListener* pListener = GetListener())
+        pListener->CKwGridCtrlListener_OnKillFocus(this);
+}
