@@ -18,6 +18,7 @@ public:
     // Appends a column; a remembered width wins over nWidth.
     void AddItem(CString sTitle, int nWidth);
     // nStretchItem -1 scales every column in proportion; otherwise that column absorbs the change.
+    // Off until first called.
     void SetAutoResizeItems(BOOL bAutoResize, int nStretchItem = -1);
     void SetItemWidth(int nItem, int nWidth);
     // Fills the header's width with the columns.
@@ -26,6 +27,7 @@ public:
 protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnPaint();
+    afx_msg BOOL OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg BOOL OnEndTrack(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 
@@ -33,4 +35,6 @@ private:
     CString m_sRegKey;
     BOOL m_bAutoResize;
     int m_nStretchItem;
+    int m_nTrackItem;       // the item being dragged, -1 when none
+    int m_nTrackItemWidth;  // its width when the drag began
 };
