@@ -9,12 +9,16 @@
 class KWUI_API CMemDC : public CDC
 {
 public:
-    // Drawing code keeps using the target's coordinates. A printer DC is drawn on directly.
+    // Drawing code keeps using the target's coordinates. A printer DC, or a target whose clip
+    // box cannot be backed by a bitmap, is drawn on directly.
     explicit CMemDC(CDC* pDC);
     virtual ~CMemDC();
 
     CMemDC* operator->() { return this; }
     operator CMemDC*() { return this; }
+
+    // FALSE when drawing goes straight to the target.
+    BOOL IsOffScreen() const { return m_bMemDC; }
 
 private:
     CMemDC(const CMemDC&) = delete;
@@ -23,6 +27,6 @@ private:
     CBitmap m_bitmap;
     CBitmap* m_pOldBitmap;
     CDC* m_pDC;
-    CRect m_rect;
+    CRect m_rect; // the target's clip box, in its logical coordinates
     BOOL m_bMemDC;
 };
