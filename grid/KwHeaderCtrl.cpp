@@ -1,29 +1,263 @@
 // KwHeaderCtrl.cpp: the grid's column header.
 #include "grid/KwHeaderCtrl.h"
+#include "grid/MemDC.h"
+
+#include <vector>
+
+namespace {
+// Remembered widths beyond this are not a column anyone dragged: the caller's width is used.
+const int kMaxRememberedWidth = 0x7FFF;
+
+int GetWidth(const CHeaderCtrl& header, int nItem)
+{
+    HDITEMA item = {};
+    item.mask = HDI_WIDTH;
+    return header.GetItem(nItem, &item) ? item.cxy : 0;
+}
+
+void SetWidth(CHeaderCtrl& header, int nItem, int nWidth)
+{
+    HDITEMA item = {};
+    item.mask = HDI_WIDTH;
+    item.cxy = nWidth;
+    header.SetItem(nItem, &item);
+}
+
+std::vector<int> GetWidths(const CHeaderCtrl& header)
+{
+    std::vector<int> widths(header.GetItemCount() > 0 ? header.GetItemCount() : 0);
+    for (size_t i = 0; i < widths.size(); ++i)
+        widths[i] = GetWidth(header, (int)i);
+    return widths;
+}
+
+CString ItemEntry(int nItem)
+{
+    CString sEntry;
+    sEntry.Format("Item%d", nItem);
+    return sEntry;
+}
+
+// The text of one item, left, right or centred by its format; other justifications draw nothing.
+void DrawItemText(CDC& dc, CRect rect, const char* pszText, int nFormat, int nMargin)
+{
+    UINT nAlign;
+    switch (nFormat & HDF_JUSTIFYMASK)
+    {
+    case HDF_LEFT: nAlign = DT_LEFT; break;
+    case HDF_RIGHT: nAlign = DT_RIGHT; break;
+    case HDF_CENTER: nAlign = DT_CENTER; break;
+    default: return;
+    }
+    rect.DeflateRect(nMargin, 0);
+    dc.DrawText(pszText, -1, &rect, nAlign | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+}
+} // namespace
 
 IMPLEMENT_DYNCREATE(CKwHeaderCtrl, CHeaderCtrl)
 
+// The control sends its notifications in the format its parent asked for (WM_NOTIFYFORMAT).
 BEGIN_MESSAGE_MAP(CKwHeaderCtrl, CHeaderCtrl)
     ON_WM_SIZE()
     ON_WM_PAINT()
+    ON_NOTIFY_REFLECT_EX(HDN_BEGINTRACKA, OnBeginTrack)
+    ON_NOTIFY_REFLECT_EX(HDN_BEGINTRACKW, OnBeginTrack)
     ON_NOTIFY_REFLECT_EX(HDN_ENDTRACKA, OnEndTrack)
+    ON_NOTIFY_REFLECT_EX(HDN_ENDTRACKW, OnEndTrack)
 END_MESSAGE_MAP()
 
-CKwHeaderCtrl::CKwHeaderCtrl() : m_bAutoResize(FALSE), m_nStretchItem(-1) {}
-CKwHeaderCtrl::~CKwHeaderCtrl() {}
-void CKwHeaderCtrl::SetRegKey(CString sRegKey) { m_sRegKey = sRegKey; }
+CKwHeaderCtrl::CKwHeaderCtrl() : m_bAutoResize(FALSE), m_nStretchItem(-1), m_nTrackItem(-1), m_nTrackItemWidth(0)
+{
+}
+
+CKwHeaderCtrl::~CKwHeaderCtrl()
+{
+}
+
+void CKwHeaderCtrl::SetRegKey(CString sRegKey)
+{
+    m_sRegKey = sRegKey;
+}
+
 void CKwHeaderCtrl::AddItem(CString sTitle, int nWidth)
 {
+    const int nItem = GetItemCount();
+    CWinApp* pApp = AfxGetApp();
+    if (!m_sRegKey.IsEmpty() && pApp != NULL)
+    {
+        const int nRemembered = (int)pApp->GetProfileInt(m_sRegKey, ItemEntry(nItem), nWidth);
+        if (nRemembered >= 0 && nRemembered <= kMaxRememberedWidth)
+            nWidth = nRemembered;
+    }
     HDITEMA item = {};
     item.mask = HDI_WIDTH | HDI_TEXT | HDI_FORMAT;
     item.cxy = nWidth;
-    item.pszText = (LPSTR)(LPCSTR)sTitle;
+    item.pszText = const_cast<LPSTR>((LPCSTR)sTitle);
     item.fmt = HDF_STRING;
-    InsertItem(GetItemCount(), &item);
+    InsertItem(nItem, &item);
 }
-void CKwHeaderCtrl::SetAutoResizeItems(BOOL bAutoResize, int nStretchItem) { m_bAutoResize = bAutoResize; m_nStretchItem = nStretchItem; }
-void CKwHeaderCtrl::SetItemWidth(int nItem, int nWidth) {}
-void CKwHeaderCtrl::ResizeItems() {}
-void CKwHeaderCtrl::OnSize(UINT nType, int cx, int cy) { CHeaderCtrl::OnSize(nType, cx, cy); }
-void CKwHeaderCtrl::OnPaint() { Default(); }
-BOOL CKwHeaderCtrl::OnEndTrack(NMHDR* pNMHDR, LRESULT* pResult) { *pResult = 0; return FALSE; }
+
+void CKwHeaderCtrl::SetAutoResizeItems(BOOL bAutoResize, int nStretchItem)
+{
+    m_bAutoResize = bAutoResize;
+    m_nStretchItem = nStretchItem;
+    if (m_bAutoResize)
+        ResizeItems();
+}
+
+void CKwHeaderCtrl::SetItemWidth(int nItem, int nWidth)
+{
+    SetWidth(*this, nItem, nWidth);
+    ResizeItems();
+}
+
+void CKwHeaderCtrl::ResizeItems()
+{
+    if (m_hWnd == NULL)
+        return;
+    std::vector<int> widths = GetWidths(*this);
+    CRect rect;
+    GetWindowRect(&rect);
+    const int nWidth = rect.Width();
+    const int nCount = (int)widths.size();
+    if (nWidth > 3 && nCount > 0)
+    {
+        double dTotal = 0;
+        for (int w : widths)
+            dTotal += w;
+        if (m_nStretchItem >= 0)
+        {
+            if (m_nStretchItem < nCount)
+            {
+                const double dStretched = widths[m_nStretchItem] + (nWidth - dTotal);
+                widths[m_nStretchItem] = dStretched > 0 ? (int)dStretched : 0;
+            }
+        }
+        else
+        {
+            const double dFactor = dTotal > 0 ? nWidth / dTotal : 0;
+            int nOthers = 0;
+            for (int i = 0; i < nCount - 1; ++i)
+            {
+                widths[i] = (int)(widths[i] * dFactor + 0.5);
+                nOthers += widths[i];
+            }
+            // Rounding up may leave the last column less than nothing: it then gets nothing.
+            widths[nCount - 1] = nWidth - nOthers > 0 ? nWidth - nOthers : 0;
+        }
+        for (int i = 0; i < nCount; ++i)
+            if (widths[i] != GetWidth(*this, i))
+                SetWidth(*this, i, widths[i]);
+    }
+    Invalidate(FALSE);
+}
+
+void CKwHeaderCtrl::OnSize(UINT nType, int cx, int cy)
+{
+    CHeaderCtrl::OnSize(nType, cx, cy);
+    if (m_bAutoResize)
+        ResizeItems();
+}
+
+BOOL CKwHeaderCtrl::OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    // Depending on the system, the dragged width may already be set when the drag ends.
+    const NMHEADERA* pHeader = reinterpret_cast<const NMHEADERA*>(pNMHDR);
+    m_nTrackItem = pHeader->iItem;
+    m_nTrackItemWidth = GetWidth(*this, pHeader->iItem);
+    *pResult = 0;
+    return FALSE;
+}
+
+BOOL CKwHeaderCtrl::OnEndTrack(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    // HDITEMA and HDITEMW keep the mask and the width at the same place.
+    const NMHEADERA* pHeader = reinterpret_cast<const NMHEADERA*>(pNMHDR);
+    std::vector<int> widths = GetWidths(*this);
+    const int nCount = (int)widths.size();
+    const int nItem = pHeader->iItem;
+    if (nItem < 0 || nItem >= nCount)
+        return FALSE;
+
+    const int nOld = nItem == m_nTrackItem ? m_nTrackItemWidth : widths[nItem];
+    m_nTrackItem = -1;
+    int nNew = widths[nItem];
+    if (pHeader->pitem != NULL && (pHeader->pitem->mask & HDI_WIDTH))
+        nNew = pHeader->pitem->cxy > 0 ? pHeader->pitem->cxy : 0;
+    widths[nItem] = nNew;
+
+    if (m_bAutoResize)
+    {
+        double dRight = 0;
+        for (int i = nItem + 1; i < nCount; ++i)
+            dRight += widths[i];
+        const double dFactor = dRight > 0 ? (dRight - (nNew - nOld)) / dRight : 1.0;
+        // A drag wider than all columns to its right leaves them nothing, not less.
+        for (int i = nItem + 1; i < nCount - 1; ++i)
+            widths[i] = widths[i] * dFactor > 0 ? (int)(widths[i] * dFactor) : 0;
+        CRect rect;
+        GetWindowRect(&rect);
+        int nOthers = 0;
+        for (int i = 0; i < nCount - 1; ++i)
+            nOthers += widths[i];
+        widths[nCount - 1] = rect.Width() + 1 - nOthers > 0 ? rect.Width() + 1 - nOthers : 0;
+    }
+    for (int i = 0; i < nCount; ++i)
+        if (widths[i] != GetWidth(*this, i))
+            SetWidth(*this, i, widths[i]);
+
+    CWinApp* pApp = AfxGetApp();
+    if (!m_sRegKey.IsEmpty() && pApp != NULL)
+        for (int i = 0; i < nCount; ++i)
+            pApp->WriteProfileInt(m_sRegKey, ItemEntry(i), widths[i]);
+    return FALSE;
+}
+
+void CKwHeaderCtrl::OnPaint()
+{
+    // A DC in wParam asks for the picture there (printing), as the common controls do.
+    HDC hGiven = (HDC)GetCurrentMessage()->wParam;
+    CPaintDC* pPaintDC = hGiven == NULL ? new CPaintDC(this) : NULL;
+    CDC given;
+    if (hGiven != NULL)
+        given.Attach(hGiven);
+    {
+        CMemDC dc(hGiven != NULL ? &given : static_cast<CDC*>(pPaintDC));
+        CRect rcClient;
+        GetClientRect(&rcClient);
+        dc.FillSolidRect(&rcClient, ::GetSysColor(COLOR_BTNFACE));
+        dc.Draw3dRect(&rcClient, ::GetSysColor(COLOR_BTNHIGHLIGHT), ::GetSysColor(COLOR_BTNSHADOW));
+
+        CFont* pFont = CFont::FromHandle((HFONT)SendMessage(WM_GETFONT));
+        CFont* pOldFont = pFont != NULL ? dc.SelectObject(pFont) : NULL;
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextColor(::GetSysColor(COLOR_BTNTEXT));
+        TEXTMETRICA tm = {};
+        dc.GetTextMetrics(&tm);
+        const int nMargin = rcClient.Height() > tm.tmHeight ? rcClient.Height() - tm.tmHeight : 0;
+
+        const int nCount = GetItemCount();
+        for (int i = 0; i < nCount; ++i)
+        {
+            CRect rcItem;
+            GetItemRect(i, &rcItem);
+            char szText[257] = "";
+            HDITEMA item = {};
+            item.mask = HDI_TEXT | HDI_FORMAT;
+            item.pszText = szText;
+            item.cchTextMax = 256;
+            if (!GetItem(i, &item))
+                continue;
+            DrawItemText(dc, rcItem, szText, item.fmt, nMargin);
+            rcItem.DeflateRect(0, 2);
+            dc.FillSolidRect(rcItem.right, rcItem.top, 1, rcItem.Height(), ::GetSysColor(COLOR_BTNSHADOW));
+            dc.FillSolidRect(rcItem.right + 1, rcItem.top, 1, rcItem.Height(), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+        }
+        if (pOldFont != NULL)
+            dc.SelectObject(pOldFont);
+    }
+    if (hGiven != NULL)
+        given.Detach();
+    delete pPaintDC;
+}
