@@ -643,6 +643,26 @@ TEST(ToolTipDraw, TextPlacedByStyleBesideTheIcon)
     ::DestroyIcon(hIcon);
 }
 
+TEST(ToolTipDraw, TextLiesOnTheBackgroundWithoutACellOfItsOwn)
+{
+    // A fresh context draws text in black on an opaque white cell; the tip's text is drawn
+    // transparent, so the background shows between the letters.
+    CPaintedTip tip;
+    tip.SetDefaultSizes(FALSE);
+    tip.SetDefaultFont();
+    tip.m_crColor[UXTT_COLOR_BORDER] = kBlue;
+    tip.m_rgnToolTip.CreateRectRgn(0, 0, 101, 31);
+    tip.m_pToolInfo.sTooltip = "MW il";
+    tip.Show(0, UXTT_EFFECT_HGRADIENT, kGreen, kGreen, kGreen); // bands leave the context's colours
+
+    TestSurface surface(101, 31, kRed);
+    tip.m_szTextTooltip = tip.PrintTitleString(&surface.DC(), CRect(0, 0, 100, 30), tip.m_pToolInfo.sTooltip, TRUE);
+    tip.OnDraw(&surface.DC(), CRect(0, 0, 100, 30));
+    EXPECT_FALSE(BoundsOf(surface, kBlack).IsRectEmpty());
+    EXPECT_TRUE(BoundsOf(surface, kWhite).IsRectEmpty());
+    EXPECT_EQ(kGreen, surface.Pixel(3 + 1, 1 + tip.m_szTextTooltip.cy - 1)); // in the text's cell
+}
+
 // ---- The window ----
 
 namespace {
