@@ -146,6 +146,7 @@ void CUxToolTip::GetGradientColors(COLORREF& crBegin, COLORREF& crMid, COLORREF&
 
 // ---- Painting ----
 
+// Painting reports no failure: a brush or bitmap that cannot be had leaves its part unpainted.
 void CUxToolTip::OnPaint()
 {
     CPaintDC dc(this);
@@ -213,8 +214,10 @@ void CUxToolTip::OnDraw(CDC* pDC, CRect rect)
 
     OnDrawBackground(pDC, &rect);
 
-    CBrush brushBorder(m_crColor[UXTT_COLOR_BORDER]);
-    pDC->FrameRgn(&m_rgnToolTip, &brushBorder, (int)m_nSizes[UXTT_SIZE_BORDER_CX], (int)m_nSizes[UXTT_SIZE_BORDER_CY]);
+    CBrush brushBorder;
+    if (brushBorder.CreateSolidBrush(m_crColor[UXTT_COLOR_BORDER]))
+        pDC->FrameRgn(&m_rgnToolTip, &brushBorder, (int)m_nSizes[UXTT_SIZE_BORDER_CX],
+                      (int)m_nSizes[UXTT_SIZE_BORDER_CY]);
 
     rect.DeflateRect((int)m_nSizes[UXTT_SIZE_MARGIN_CX], (int)m_nSizes[UXTT_SIZE_MARGIN_CY]);
 
@@ -249,7 +252,9 @@ void CUxToolTip::OnDraw(CDC* pDC, CRect rect)
 void CUxToolTip::OnDrawShadow(CDC* pDC)
 {
     // One region fill that ANDs the shadow colour into what lies beneath.
-    CBrush brushShadow(m_crColor[UXTT_COLOR_SHADOW]);
+    CBrush brushShadow;
+    if (!brushShadow.CreateSolidBrush(m_crColor[UXTT_COLOR_SHADOW]))
+        return;
     int nOldRop = pDC->SetROP2(R2_MASKPEN);
     pDC->FillRgn(&m_rgnShadow, &brushShadow);
     pDC->SetROP2(nOldRop);
@@ -300,7 +305,8 @@ void CUxToolTip::FillGradient(CDC* pDC, CRect rect, COLORREF colorStart, COLORRE
         if (nTo <= nFrom)
             continue;
         CRect band = bHorz ? CRect(nFrom, rect.top, nTo, rect.bottom) : CRect(rect.left, nFrom, rect.right, nTo);
-        CBrush brush(RGB(BandChannel(r1, r2, i), BandChannel(g1, g2, i), BandChannel(b1, b2, i)));
-        pDC->FillRect(&band, &brush);
+        CBrush brush;
+        if (brush.CreateSolidBrush(RGB(BandChannel(r1, r2, i), BandChannel(g1, g2, i), BandChannel(b1, b2, i))))
+            pDC->FillRect(&band, &brush);
     }
 }
