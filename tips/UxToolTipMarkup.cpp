@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -84,10 +85,18 @@ const struct
     { "ilst", TAG_IMAGE_LIST }, { "icon", TAG_ICON }, { "bmp", TAG_BITMAP },
 };
 
-ETag FindTag(const CString& sName)
+// Tag names are ASCII: compared in lower case without the locale's help, which costs less
+// than a case-insensitive compare against every name of the table.
+ETag FindTag(LPCTSTR pszName, int nLength)
 {
+    char lower[8];
+    if (nLength <= 0 || nLength >= (int)sizeof(lower))
+        return TAG_UNKNOWN;
+    for (int i = 0; i < nLength; i++)
+        lower[i] = (pszName[i] >= 'A' && pszName[i] <= 'Z') ? (char)(pszName[i] + 'a' - 'A') : pszName[i];
+    lower[nLength] = 0;
     for (const auto& tag : kTags)
-        if (sName.CompareNoCase(tag.pszName) == 0)
+        if (strcmp(lower, tag.pszName) == 0)
             return tag.nTag;
     return TAG_UNKNOWN;
 }
@@ -430,19 +439,21 @@ CString CUxToolTip::GetNameOfTag(const CString& sText, int& nIndex)
     LPCTSTR p = sText;
     while (nIndex < nLength && (p[nIndex] == ' ' || p[nIndex] == '\r'))
         nIndex++;
-    CString sName;
     if (nIndex < nLength && p[nIndex] == '\n')
-        return sName;
-    while (nIndex < nLength) {
-        char ch = p[nIndex];
-        if (ch == '=' || ch == '>')
-            break;
-        nIndex++;
-        if (ch == ' ')
-            break;
-        if (ch != '\n' && ch != '\r')
-            sName += ch;
+        return CString();
+    int nBegin = nIndex, nEnd = nIndex;
+    bool bBroken = false; // by line feeds or carriage returns, which are left out
+    while (nEnd < nLength && p[nEnd] != '=' && p[nEnd] != '>' && p[nEnd] != ' ') {
+        bBroken = bBroken || p[nEnd] == '\n' || p[nEnd] == '\r';
+        nEnd++;
     }
+    nIndex = (nEnd < nLength && p[nEnd] == ' ') ? nEnd + 1 : nEnd;
+    if (!bBroken)
+        return CString(p + nBegin, nEnd - nBegin);
+    CString sName;
+    for (int i = nBegin; i < nEnd; i++)
+        if (p[i] != '\n' && p[i] != '\r')
+            sName += p[i];
     return sName;
 }
 
@@ -579,24 +590,29 @@ CSize CUxToolTip::PrintTitleString(CDC* pDC, CRect rect, CString str, BOOL bCalc
         if (p[i] != '<' || i + 1 == nLength || p[i + 1] == '<') {
             // A text run: "<<" stands for '<', carriage returns are dropped.
             int nBegin = SearchBeginOfTag(str, i);
-            run.clear();
-            for (int j = nBegin; j < i; j++) {
-                if (p[j] == '\r')
-                    continue;
-                run += p[j];
-                if (p[j] == '<' && j + 1 < i)
-                    j++;
+            LPCTSTR pRun = p + nBegin;
+            int nRun = i - nBegin;
+            if (memchr(pRun, '\r', nRun) || memchr(pRun, '<', nRun)) {
+                run.clear();
+                for (int j = nBegin; j < i; j++) {
+                    if (p[j] == '\r')
+                        continue;
+                    run += p[j];
+                    if (p[j] == '<' && j + 1 < i)
+                        j++;
+                }
+                pRun = run.data();
+                nRun = (int)run.size();
             }
-            if (run.empty())
+            if (nRun == 0)
                 continue;
             startLine();
             SIZE sz = { 0, 0 };
-            ::GetTextExtentPoint32A(pDC->m_hAttribDC, run.data(), (int)run.size(), &sz);
+            ::GetTextExtentPoint32A(pDC->m_hAttribDC, pRun, nRun, &sz);
             if (bCalculate)
                 lay.h = std::max<LONGLONG>(lay.h, sz.cy);
             else
-                pDC->TextOut(lay.X(), ToInt(rect.top + lay.dy + lineHeight(lay.nLine) - lay.nBaseHeight), run.data(),
-                             (int)run.size());
+                pDC->TextOut(lay.X(), ToInt(rect.top + lay.dy + lineHeight(lay.nLine) - lay.nBaseHeight), pRun, nRun);
             lay.Advance(sz.cx);
             continue;
         }
@@ -612,7 +628,7 @@ CSize CUxToolTip::PrintTitleString(CDC* pDC, CRect rect, CString str, BOOL bCalc
         bool bClose = !sName.IsEmpty() && sName[0] == '/';
         if (bClose)
             sName = sName.Mid(1);
-        switch (FindTag(sName)) {
+        switch (FindTag(sName, sName.GetLength())) {
         case TAG_BOLD:
             fonts.Switch(STYLE_BOLD, !bClose);
             break;
