@@ -1,0 +1,405 @@
+// ModelTest.cpp: the grid's cells and lines: storage and trimming, reads through the listener,
+// typed setters, insert modes, line swaps, and a parent that is no listener.
+#include "GridAccess.h"
+#include "GridHost.h"
+#include "GridHost.rh"
+
+#include "core/KwClipboard.h"
+#include "grid/KwHeaderCtrl.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+typedef std::vector<std::string> Calls;
+
+CKwGridCtrlItem TextItem(const char* pszText)
+{
+    CKwGridCtrlItem item;
+    item.sText = pszText;
+    return item;
+}
+
+CKwGridCtrlItem ItemAt(CKwGridCtrl& grid, UINT nColumn, UINT nLine)
+{
+    CKwGridCtrlItem item;
+    grid.GetItem(nColumn, nLine, item);
+    return item;
+}
+
+// The texts of all cells, a line per string, cells separated by '|'.
+std::vector<std::string> Texts(CKwGridCtrl& grid)
+{
+    std::vector<std::string> lines;
+    for (UINT l = 0; l < grid.GetLineCount(); l++)
+    {
+        std::string line;
+        for (UINT c = 0; c < grid.GetColumnCount(); c++)
+            line += (c ? "|" : "") + std::string((const char*)grid.GetItemText(c, l));
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST(GridItem, EmptinessCountsContentAndDataOnly)
+{
+    CKwGridCtrlItem item;
+    EXPECT_TRUE(item.IsEmpty());
+    EXPECT_EQ(-1, item.nIndex);
+    EXPECT_EQ(0xFFFFFFFFu, item.clrText);
+
+    CStringArray choices;
+    item.clrText = RGB(255, 0, 0);
+    item.bBold = TRUE;
+    item.pChoices = &choices;
+    EXPECT_TRUE(item.IsEmpty());
+
+    // An index drop-down without a choice is empty whatever its text says.
+    item.nType = CKwGridCtrlItem::eIndexDropDown;
+    item.sText = "ignored";
+    EXPECT_TRUE(item.IsEmpty());
+    item.nIndex = 0;
+    EXPECT_FALSE(item.IsEmpty());
+
+    CKwGridCtrlItem onlyData;
+    onlyData.pData = &choices;
+    EXPECT_FALSE(onlyData.IsEmpty());
+    onlyData.nType = CKwGridCtrlItem::eEditableDropDown;
+    onlyData.pData = NULL;
+    onlyData.sText = "x";
+    EXPECT_FALSE(onlyData.IsEmpty());
+}
+
+TEST(GridCreation, ChildWindowsAndInitialState)
+{
+    GridHost host;
+    HWND hHeader = ::GetDlgItem(host.m_grid.m_hWnd, 1);
+    HWND hScroll = ::GetDlgItem(host.m_grid.m_hWnd, 3);
+    ASSERT_TRUE(hHeader != NULL);
+    ASSERT_TRUE(hScroll != NULL);
+    EXPECT_EQ(host.m_grid.GetHeaderCtrl()->m_hWnd, hHeader);
+    EXPECT_EQ(0x54000003, ::GetWindowLongA(hHeader, GWL_STYLE) & 0xFFFF00FF);
+    EXPECT_EQ(0x40000001, ::GetWindowLongA(hScroll, GWL_STYLE));
+    char szClass[32];
+    ::GetClassNameA(hScroll, szClass, sizeof(szClass));
+    EXPECT_STREQ("ScrollBar", szClass);
+    EXPECT_FALSE(::IsWindowVisible(hScroll));
+
+    UINT nColumn = 0, nLine = 0;
+    host.m_grid.GetCurItem(nColumn, nLine);
+    EXPECT_EQ(0xFFFFFFFFu, nColumn);
+    EXPECT_EQ(0xFFFFFFFFu, nLine);
+    EXPECT_EQ(0u, host.m_grid.GetColumnCount());
+    EXPECT_EQ(0u, host.m_grid.GetLineCount());
+    EXPECT_EQ(CKwGridCtrl::eInsertAppendLine, host.m_grid.GetInsertMode());
+    EXPECT_FALSE(host.m_grid.GetReadOnly());
+    EXPECT_FALSE(host.m_grid.IsModified());
+    EXPECT_TRUE(host.m_calls.empty());
+}
+
+TEST(GridCreation, InitializeReplacesAnyPlaceholderWithItsExtendedStyles)
+{
+    GridHost host;
+    HWND hBefore = ::GetDlgItem(host.m_hWnd, IDC_GRIDHOST_BEFORE);
+    CRect rectPlaceholder;
+    ::GetWindowRect(hBefore, &rectPlaceholder);
+    ::MapWindowPoints(NULL, host.m_hWnd, (LPPOINT)&rectPlaceholder, 2);
+
+    CKwGridCtrl grid;
+    ASSERT_TRUE(grid.Initialize(IDC_GRIDHOST_BEFORE, &host, WS_EX_CLIENTEDGE));
+    EXPECT_FALSE(::IsWindow(hBefore));
+    EXPECT_EQ(grid.m_hWnd, ::GetDlgItem(host.m_hWnd, IDC_GRIDHOST_BEFORE));
+    EXPECT_EQ(grid.m_hWnd, ::GetWindow(host.m_hWnd, GW_CHILD)); // the first in the tab order
+    EXPECT_EQ(host.m_grid.m_hWnd, ::GetWindow(grid.m_hWnd, GW_HWNDNEXT));
+    EXPECT_TRUE(::GetWindowLongA(grid.m_hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    CRect rect;
+    ::GetWindowRect(grid.m_hWnd, &rect);
+    ::MapWindowPoints(NULL, host.m_hWnd, (LPPOINT)&rect, 2);
+    EXPECT_EQ(rectPlaceholder, rect);
+
+    // Without a placeholder nothing is created.
+    CKwGridCtrl missing;
+    EXPECT_FALSE(missing.Initialize(4711, &host));
+    EXPECT_TRUE(missing.m_hWnd == NULL);
+    EXPECT_FALSE(missing.Initialize(IDC_GRIDHOST_AFTER, NULL));
+    EXPECT_TRUE(::IsWindow(::GetDlgItem(host.m_hWnd, IDC_GRIDHOST_AFTER)));
+}
+
+TEST(GridStorage, LinesComeIntoBeingAndAreTrimmedBack)
+{
+    GridHost host;
+    host.AddColumns(3);
+    CKwGridCtrl& grid = host.m_grid;
+
+    grid.SetTextItem(1, 5, "x");
+    EXPECT_EQ(6u, grid.GetLineCount());
+    EXPECT_EQ((std::vector<std::string>{"||", "||", "||", "||", "||", "|x|"}), Texts(grid));
+
+    // Empty lines above the last non-empty one stay.
+    grid.SetTextItem(0, 2, "y");
+    grid.SetItem(1, 5, CKwGridCtrlItem());
+    EXPECT_EQ(3u, grid.GetLineCount());
+    grid.SetItem(0, 2, CKwGridCtrlItem());
+    EXPECT_EQ(0u, grid.GetLineCount());
+
+    // Stores beyond the columns are ignored; reads there give default cells.
+    grid.SetTextItem(3, 0, "z");
+    EXPECT_EQ(0u, grid.GetLineCount());
+    CKwGridCtrlItem item = TextItem("junk");
+    item.nIndex = 4;
+    grid.GetItem(3, 0, item);
+    EXPECT_TRUE(item.sText.IsEmpty());
+    EXPECT_EQ(-1, item.nIndex);
+
+    // A cell holding only data keeps its line.
+    grid.SetItemData(2, 1, &host);
+    EXPECT_EQ(2u, grid.GetLineCount());
+    EXPECT_EQ(&host, grid.GetItemData(2, 1));
+    grid.SetItemData(2, 1, NULL);
+    EXPECT_EQ(0u, grid.GetLineCount());
+
+    // Stores by the program are no changes by the user.
+    EXPECT_FALSE(grid.IsModified());
+    EXPECT_EQ(Calls{}, host.m_calls);
+}
+
+TEST(GridStorage, TypedSettersStoreTheirTypeAndLeaveTheRestDefault)
+{
+    GridHost host;
+    host.AddColumns(4);
+    CKwGridCtrl& grid = host.m_grid;
+    grid.SetTextItem(0, 0, "t");
+    grid.SetIndexDropDownItem(1, 0, 2);
+    grid.SetTextDropDownItem(2, 0, "d");
+    grid.SetEditableDropDownItem(3, 0, "e");
+
+    const int types[] = {0, 1, 2, 3};
+    const char* texts[] = {"t", "", "d", "e"};
+    const int indexes[] = {-1, 2, -1, -1};
+    for (UINT c = 0; c < 4; c++)
+    {
+        CKwGridCtrlItem item;
+        grid.GetItem(c, 0, item);
+        EXPECT_EQ(types[c], item.nType) << c;
+        EXPECT_STREQ(texts[c], item.sText) << c;
+        EXPECT_EQ(indexes[c], item.nIndex) << c;
+        EXPECT_TRUE(item.pChoices == NULL) << c;
+        EXPECT_EQ(0xFFFFFFFFu, item.clrText) << c;
+        EXPECT_FALSE(item.bBold) << c;
+    }
+    EXPECT_EQ(2, grid.GetItemIndex(1, 0));
+    grid.SetItemIndex(1, 0, -1);
+    EXPECT_EQ(1u, grid.GetLineCount()); // the other cells still hold something
+    grid.SetItemText(0, 0, "");
+    grid.SetItemText(2, 0, "");
+    grid.SetItemText(3, 0, "");
+    EXPECT_EQ(0u, grid.GetLineCount());
+}
+
+TEST(GridStorage, EveryReadGoesThroughTheListener)
+{
+    GridHost host;
+    host.AddColumns(3);
+    CKwGridCtrl& grid = host.m_grid;
+    CStringArray choices;
+    choices.Add("one");
+    host.m_supplyItem = [&](UINT nColumn, UINT nLine, CKwGridCtrlItem& item) {
+        if (nColumn == 1)
+            item.pChoices = &choices;
+    };
+    host.m_bRecordGetItem = true;
+
+    // A read of a column beyond the grid still asks, with that column.
+    CKwGridCtrlItem item;
+    grid.GetItem(7, 0, item);
+    EXPECT_EQ(Calls{"GetItem 7 0"}, host.m_calls);
+    EXPECT_TRUE(item.IsEmpty());
+
+    // SetItemText reads first, so what the listener supplied is stored with the text.
+    host.m_calls.clear();
+    grid.SetItemText(1, 2, "abc");
+    EXPECT_EQ(Calls{"GetItem 1 2"}, host.m_calls);
+    host.m_supplyItem = nullptr;
+    grid.GetItem(1, 2, item);
+    EXPECT_EQ(&choices, item.pChoices);
+    EXPECT_STREQ("abc", item.sText);
+    EXPECT_EQ(3u, grid.GetLineCount());
+}
+
+TEST(GridStorage, ColumnsAddedLaterReadDefaultUntilStored)
+{
+    GridHost host;
+    host.AddColumns(1);
+    CKwGridCtrl& grid = host.m_grid;
+    grid.SetTextItem(0, 1, "a");
+    host.m_grid.AddColumn("B", 50);
+    EXPECT_EQ(2u, grid.GetColumnCount());
+    CKwGridCtrlItem item = TextItem("junk");
+    grid.GetItem(1, 1, item);
+    EXPECT_TRUE(item.IsEmpty());
+
+    grid.SetTextItem(1, 0, "b");
+    grid.SetTextItem(1, 1, "c");
+    EXPECT_EQ((std::vector<std::string>{"|b", "a|c"}), Texts(grid));
+    grid.SetItemText(0, 1, "");
+    grid.SetItemText(1, 1, "");
+    EXPECT_EQ((std::vector<std::string>{"|b"}), Texts(grid));
+}
+
+TEST(GridStorage, RemoveItemsAtAndBelowTrimsEmptyLinesAboveToo)
+{
+    GridHost host;
+    host.AddColumns(2);
+    CKwGridCtrl& grid = host.m_grid;
+    grid.SetTextItem(0, 0, "a");
+    grid.SetTextItem(1, 3, "b");
+    grid.SetTextItem(0, 4, "c");
+    grid.RemoveItemsAtAndBelow(7);
+    EXPECT_EQ(5u, grid.GetLineCount());
+    grid.RemoveItemsAtAndBelow(3);
+    EXPECT_EQ((std::vector<std::string>{"a|"}), Texts(grid));
+    grid.RemoveItemsAtAndBelow(0);
+    EXPECT_EQ(0u, grid.GetLineCount());
+    EXPECT_EQ(Calls{}, host.m_calls);
+}
+
+TEST(GridStorage, TheLineLimitFollowsTheInsertMode)
+{
+    GridHost host;
+    host.AddColumns(2);
+    CKwGridCtrl& grid = host.m_grid;
+    EXPECT_EQ(1u, grid.GetLineCountLimit());
+    grid.SetTextItem(1, 2, "x");
+    EXPECT_EQ(4u, grid.GetLineCountLimit());
+    grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
+    EXPECT_EQ(CKwGridCtrl::eInsertFixed, grid.GetInsertMode());
+    EXPECT_EQ(3u, grid.GetLineCountLimit());
+    grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
+    EXPECT_EQ(0xFFFFFFFFu, grid.GetLineCountLimit());
+}
+
+TEST(GridStorage, AStoreThatLeavesTheWhiteBoxBeyondTheLimitClearsItAndTheSelection)
+{
+    GridHost host;
+    host.AddColumns(2);
+    CKwGridCtrl& grid = host.m_grid;
+    grid.SetTextItem(0, 3, "x");
+    GridAccess::SetCurrent(grid, 1, 4); // the append line
+    grid.SetTextItem(0, 1, "y");
+    UINT nColumn, nLine;
+    grid.GetCurItem(nColumn, nLine);
+    EXPECT_EQ(1u, nColumn);
+    EXPECT_EQ(4u, nLine);
+    EXPECT_EQ(1u, grid.GetSelectionCount());
+
+    grid.SetItem(0, 3, CKwGridCtrlItem()); // now 2 lines, limit 3
+    grid.GetCurItem(nColumn, nLine);
+    EXPECT_EQ(0xFFFFFFFFu, nColumn);
+    EXPECT_EQ(0xFFFFFFFFu, nLine);
+    EXPECT_EQ(0u, grid.GetSelectionCount());
+
+    // Unlimited: the white box may stay anywhere.
+    grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
+    GridAccess::SetCurrent(grid, 0, 9);
+    grid.SetTextItem(1, 0, "z");
+    grid.GetCurItem(nColumn, nLine);
+    EXPECT_EQ(9u, nLine);
+}
+
+TEST(GridStorage, ReadOnlyIsAFlagThatRepaintsOnChange)
+{
+    GridHost host;
+    host.AddColumns(1);
+    CKwGridCtrl& grid = host.m_grid;
+    grid.UpdateWindow();
+    grid.SetReadOnly(TRUE);
+    EXPECT_TRUE(grid.GetReadOnly());
+    EXPECT_TRUE(::GetUpdateRect(grid.m_hWnd, NULL, FALSE));
+    grid.UpdateWindow();
+    grid.SetReadOnly(5); // no change
+    EXPECT_FALSE(::GetUpdateRect(grid.m_hWnd, NULL, FALSE));
+    grid.SetReadOnly(FALSE);
+    EXPECT_FALSE(grid.GetReadOnly());
+    EXPECT_TRUE(::GetUpdateRect(grid.m_hWnd, NULL, FALSE));
+}
+
+TEST(GridSwap, LinesSwapCellByCellWhenTheListenerAllows)
+{
+    GridHost host;
+    host.AddColumns(2);
+    CKwGridCtrl& grid = host.m_grid;
+    grid.SetTextItem(0, 0, "a");
+    grid.SetTextItem(1, 1, "b");
+    grid.SetIndexDropDownItem(0, 2, 1);
+
+    GridAccess::Swap(grid, 0, 1);
+    EXPECT_EQ((std::vector<std::string>{"|b", "a|", "|"}), Texts(grid));
+    EXPECT_EQ(1, grid.GetItemIndex(0, 2));
+    EXPECT_EQ((Calls{"CanSwapLines 0 1", "ContentChanged"}), host.m_calls);
+    EXPECT_TRUE(grid.IsModified());
+
+    // With the append line: the last line moves down and the empty one is trimmed away.
+    host.m_calls.clear();
+    GridAccess::Swap(grid, 2, 3);
+    EXPECT_EQ(4u, grid.GetLineCount());
+    EXPECT_EQ(1, grid.GetItemIndex(0, 3));
+    EXPECT_EQ(CKwGridCtrlItem::eIndexDropDown, ItemAt(grid, 0, 3).nType);
+    GridAccess::Swap(grid, 3, 2);
+    EXPECT_EQ(3u, grid.GetLineCount());
+
+    host.m_calls.clear();
+    host.m_bCanSwapLines = FALSE;
+    grid.SetModified(FALSE);
+    GridAccess::Swap(grid, 0, 1);
+    EXPECT_EQ((std::vector<std::string>{"|b", "a|", "|"}), Texts(grid));
+    EXPECT_EQ(Calls{"CanSwapLines 0 1"}, host.m_calls);
+    EXPECT_FALSE(grid.IsModified());
+}
+
+namespace {
+
+// A plain top-level window as the grid's parent: it implements no listener.
+struct PlainParent
+{
+    PlainParent()
+    {
+        wnd.CreateEx(0, NULL, "plain", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300, NULL, NULL, NULL);
+        grid.Create(NULL, NULL, WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 380, 250), &wnd, 100);
+        grid.AddColumn("A", 80);
+        grid.AddColumn("B", 80);
+        ::SetForegroundWindow(wnd.m_hWnd);
+    }
+    ~PlainParent() { wnd.DestroyWindow(); }
+    CWnd wnd;
+    CKwGridCtrl grid;
+};
+
+} // namespace
+
+TEST(GridWithoutListener, EverythingIsAllowedAndNothingIsCalled)
+{
+    PlainParent parent;
+    CKwGridCtrl& grid = parent.grid;
+    ASSERT_TRUE(::IsWindow(grid.m_hWnd));
+    EXPECT_EQ(WS_CLIPCHILDREN, (DWORD)::GetWindowLongA(grid.m_hWnd, GWL_STYLE) & WS_CLIPCHILDREN);
+    grid.SetTextItem(0, 0, "a");
+    grid.SetTextItem(1, 1, "b");
+    EXPECT_STREQ("a", grid.GetItemText(0, 0));
+    GridAccess::Swap(grid, 0, 1);
+    EXPECT_EQ((std::vector<std::string>{"|b", "a|"}), Texts(grid));
+    EXPECT_TRUE(grid.IsModified());
+
+    GridAccess::SetCurrent(grid, 0, 1);
+    grid.SetFocus();
+    CKwClipboard::PutText("x\ty");
+    ::SetFocus(grid.m_hWnd);
+    ASSERT_EQ(grid.m_hWnd, ::GetFocus());
+    EXPECT_TRUE(grid.IsPasteAllowed());
+    EXPECT_TRUE(grid.IsClearAllowed());
+    EXPECT_TRUE(grid.IsCopyAllowed());
+}
