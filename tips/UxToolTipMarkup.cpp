@@ -172,32 +172,141 @@ enum EAlign
     ALIGN_RIGHT,
 };
 
-// Where a pass stands. Offsets are taken from the rectangle's left and top in 64 bits and
-// saturated, so no markup can overflow them.
-struct CLayout
+// Where a pass stands, and the rules of lines, tabs and alignment. Offsets are taken from the
+// rectangle's left and top in 64 bits and saturated, so no markup can overflow them. The
+// measuring pass fills the line tables; the drawing pass reads them, and takes a line they do
+// not know (the text was not the one measured) as empty and of the base height.
+class CLayout
 {
-    BOOL bCalculate;
-    CRect rect;
-    LONGLONG nAvailable;        // the rectangle's width, within bounds
-    LONGLONG dx = 0;            // pen position
-    LONGLONG dy = 0;            // top of the line
-    int nLine = 0;
-    EAlign nAlign = ALIGN_LEFT;
-    bool bLineStart = true;
-    LONGLONG h = 0;             // height of the line being measured
-    LONGLONG nBaseHeight = 0;   // H0: the base font's text height
-    LONGLONG nTab = 0;          // four average characters of the base font
-    LONGLONG nWidest = 0;
-    std::vector<ULONGLONG> percents; // of the available width, per line
-
-    CLayout(BOOL bCalc, const CRect& r)
-        : bCalculate(bCalc), rect(r), nAvailable(Saturate(std::max<LONGLONG>(0, (LONGLONG)r.right - r.left))), percents(1, 0)
+public:
+    CLayout(BOOL bCalculate, const CRect& rect, const TEXTMETRIC& tm, CUIntArray& widths, CUIntArray& heights)
+        : m_bCalculate(bCalculate), m_rect(rect), m_widths(widths), m_heights(heights),
+          m_nAvailable(Saturate(std::max<LONGLONG>(0, (LONGLONG)rect.right - rect.left))),
+          m_nBaseHeight(Saturate(std::max<LONG>(tm.tmHeight, 0))),
+          m_nTab(Saturate(4 * (LONGLONG)std::max<LONG>(tm.tmAveCharWidth, 0))), m_h(m_nBaseHeight), m_percents(1, 0)
     {
+        if (bCalculate) {
+            m_widths.RemoveAll();
+            m_heights.RemoveAll();
+        }
     }
 
-    int X() const { return ToInt(rect.left + dx); }
-    int Y() const { return ToInt(rect.top + dy); }
-    void Advance(LONGLONG n) { dx = Saturate(dx + n); }
+    // The pen position, the top of the line, and the top of text sitting on the line's bottom.
+    int X() const { return ToInt(m_rect.left + m_dx); }
+    int Y() const { return ToInt(m_rect.top + m_dy); }
+    int TextY() const { return ToInt(m_rect.top + m_dy + LineHeight() - m_nBaseHeight); }
+    // The line's height as measured; 0 while measuring, as pictures are told.
+    int PictureLineHeight() const { return m_bCalculate ? 0 : ToInt(LineHeight()); }
+    int MiddleY() const { return ToInt(m_rect.top + m_dy + LineHeight() / 2); }
+
+    void SetAlign(EAlign nAlign) { m_nAlign = nAlign; }
+
+    // Before the first run or picture of a line: the drawing pass places the line by its
+    // alignment. A line wider than the rectangle is centred from the left edge.
+    void StartLine()
+    {
+        if (!m_bLineStart)
+            return;
+        m_bLineStart = false;
+        if (m_bCalculate)
+            return;
+        if (m_nAlign == ALIGN_CENTER)
+            m_dx = std::max<LONGLONG>(0, (m_nAvailable - LineWidth()) / 2);
+        else if (m_nAlign == ALIGN_RIGHT)
+            m_dx = m_nAvailable - LineWidth();
+    }
+
+    // A run or picture of that size was placed at the pen.
+    void Place(SIZE sz)
+    {
+        if (m_bCalculate)
+            m_h = std::max<LONGLONG>(m_h, sz.cy);
+        Advance(sz.cx);
+    }
+
+    void Advance(LONGLONG n) { m_dx = Saturate(m_dx + n); }
+
+    // A count above 1 adds empty space but one entry of the tables only.
+    void Break(UINT nCount)
+    {
+        LONGLONG nHeight = LineHeight();
+        if (m_bCalculate) {
+            LONGLONG nWidth = std::max<LONGLONG>(0, m_dx);
+            m_widths.Add((UINT)nWidth);
+            m_heights.Add((UINT)m_h);
+            m_nWidest = std::max(m_nWidest, nWidth);
+            m_percents.push_back(0);
+        }
+        m_dy = Saturate(m_dy + (LONGLONG)std::max<UINT>(nCount, 1) * nHeight);
+        m_nLine++;
+        m_bLineStart = true;
+        m_h = m_nBaseHeight;
+        m_dx = 0;
+    }
+
+    // To the next stop (counted as one) when between stops, then whole tabs. Stops lie every
+    // four average characters from the rectangle's left edge; a font without width has none.
+    void Tabulate(UINT nCount)
+    {
+        if (m_nTab <= 0)
+            return;
+        LONGLONG nLeft = std::max<UINT>(nCount, 1);
+        LONGLONG r = ((m_dx % m_nTab) + m_nTab) % m_nTab;
+        if (r != 0) {
+            Advance(m_nTab - r);
+            nLeft--;
+        }
+        Advance(nLeft * m_nTab);
+    }
+
+    // The width of a rule of p percent while drawing. While measuring the percentage waits for
+    // the widest line and 0 is returned.
+    LONGLONG PercentRule(ULONGLONG nPercent)
+    {
+        if (!m_bCalculate)
+            return Saturate(PercentOf(m_nAvailable, nPercent));
+        m_percents[m_nLine] = std::min(kMaxPercent, m_percents[m_nLine] + nPercent);
+        return 0;
+    }
+
+    // After the last break: percentage rules take their share of the widest line.
+    CSize Finish()
+    {
+        if (!m_bCalculate)
+            return CSize(0, 0);
+        for (int n = 0; n < (int)m_widths.GetSize(); n++)
+            if (m_percents[n] != 0)
+                m_widths[n] = (UINT)Saturate(m_widths[n] + PercentOf(m_nWidest, m_percents[n]));
+        return CSize((int)m_nWidest, (int)m_dy);
+    }
+
+private:
+    LONGLONG LineHeight() const
+    {
+        if (m_bCalculate)
+            return m_h;
+        return m_nLine < (int)m_heights.GetSize() ? (LONGLONG)m_heights[m_nLine] : m_nBaseHeight;
+    }
+    LONGLONG LineWidth() const
+    {
+        return m_nLine < (int)m_widths.GetSize() ? (LONGLONG)m_widths[m_nLine] : 0;
+    }
+
+    BOOL m_bCalculate;
+    CRect m_rect;
+    CUIntArray& m_widths;
+    CUIntArray& m_heights;
+    LONGLONG m_nAvailable;      // the rectangle's width, within bounds
+    LONGLONG m_nBaseHeight;     // H0: the base font's text height
+    LONGLONG m_nTab;
+    LONGLONG m_dx = 0;          // pen position
+    LONGLONG m_dy = 0;          // top of the line
+    int m_nLine = 0;
+    EAlign m_nAlign = ALIGN_LEFT; // in force across lines until changed
+    bool m_bLineStart = true;
+    LONGLONG m_h;               // height of the line being measured
+    LONGLONG m_nWidest = 0;
+    std::vector<ULONGLONG> m_percents; // of the widest line, per line
 };
 
 } // namespace
@@ -504,131 +613,87 @@ void CUxToolTip::SearchEndOfTag(const CString& sText, int& nIndex)
 
 CSize CUxToolTip::PrintTitleString(CDC* pDC, CRect rect, CString str, BOOL bCalculate)
 {
-    if (bCalculate) {
-        m_nLengthLines.RemoveAll();
-        m_nHeightLines.RemoveAll();
-    }
-    if (str.IsEmpty() || pDC == NULL || pDC->GetSafeHdc() == NULL)
+    if (str.IsEmpty() || pDC == NULL || pDC->GetSafeHdc() == NULL) {
+        if (bCalculate) {
+            m_nLengthLines.RemoveAll();
+            m_nHeightLines.RemoveAll();
+        }
         return CSize(0, 0);
+    }
     str.Replace('\t', ' '); // tabulation is the <t> tag's alone
 
     CWorkingFonts fonts(pDC, m_LogFont);
-    CLayout lay(bCalculate, rect);
     TEXTMETRIC tm;
     if (!pDC->GetTextMetrics(&tm))
         memset(&tm, 0, sizeof(tm));
-    lay.nBaseHeight = Saturate(std::max<LONG>(tm.tmHeight, 0));
-    lay.nTab = Saturate(4 * (LONGLONG)std::max<LONG>(tm.tmAveCharWidth, 0));
-    lay.h = lay.nBaseHeight;
-
-    // The drawing pass reads the tables of the measuring pass; a line they do not know (the text
-    // was not the one measured) is empty and of the base height.
-    auto lineWidth = [&](int n) -> LONGLONG {
-        return n < (int)m_nLengthLines.GetSize() ? (LONGLONG)m_nLengthLines[n] : 0;
-    };
-    auto lineHeight = [&](int n) -> LONGLONG {
-        return n < (int)m_nHeightLines.GetSize() ? (LONGLONG)m_nHeightLines[n] : lay.nBaseHeight;
-    };
-    auto startLine = [&]() {
-        if (!lay.bLineStart)
-            return;
-        lay.bLineStart = false;
-        if (lay.bCalculate)
-            return; // alignment does not change what a line measures
-        if (lay.nAlign == ALIGN_CENTER)
-            lay.dx = std::max<LONGLONG>(0, (lay.nAvailable - lineWidth(lay.nLine)) / 2);
-        else if (lay.nAlign == ALIGN_RIGHT)
-            lay.dx = lay.nAvailable - lineWidth(lay.nLine);
-    };
-    auto breakLine = [&](UINT nCount) {
-        if (nCount == 0)
-            nCount = 1;
-        LONGLONG nHeight;
-        if (lay.bCalculate) {
-            LONGLONG nWidth = std::max<LONGLONG>(0, lay.dx);
-            m_nLengthLines.Add((UINT)nWidth);
-            m_nHeightLines.Add((UINT)lay.h);
-            lay.nWidest = std::max(lay.nWidest, nWidth);
-            lay.percents.push_back(0);
-            nHeight = lay.h;
-        } else {
-            nHeight = lineHeight(lay.nLine);
-        }
-        lay.dy = Saturate(lay.dy + (LONGLONG)nCount * nHeight);
-        lay.nLine++;
-        lay.bLineStart = true;
-        lay.h = lay.nBaseHeight;
-        lay.dx = 0;
-    };
-    auto tabulate = [&](UINT nCount) {
-        if (lay.nTab <= 0)
-            return; // a font without width has no tab stops
-        LONGLONG nCountLeft = nCount == 0 ? 1 : nCount;
-        LONGLONG r = ((lay.dx % lay.nTab) + lay.nTab) % lay.nTab;
-        if (r != 0) {
-            lay.Advance(lay.nTab - r);
-            nCountLeft--;
-        }
-        lay.Advance(nCountLeft * lay.nTab);
-    };
-    auto picture = [&](CSize sz) {
-        if (lay.bCalculate)
-            lay.h = std::max<LONGLONG>(lay.h, sz.cy);
-        lay.Advance(sz.cx);
-    };
+    CLayout lay(bCalculate, rect, tm, m_nLengthLines, m_nHeightLines);
 
     const int nLength = str.GetLength();
     LPCTSTR p = str;
-    std::string run;
+    std::string unescaped;
     int i = 0;
+
+    // The properties of a picture tag, in any order; one the tag does not know ends them.
+    auto readProperties = [&](int nCount, UINT& cx, UINT& cy, COLORREF* pMask) -> BOOL {
+        BOOL bMask = FALSE;
+        for (int k = 0; k < nCount; k++) {
+            CString sProperty = GetPropertiesOfTag(str, i);
+            if (sProperty.CompareNoCase("cx") == 0)
+                cx = GetUIntValue(str, i, 0);
+            else if (sProperty.CompareNoCase("cy") == 0)
+                cy = GetUIntValue(str, i, 0);
+            else if (pMask && sProperty.CompareNoCase("mask") == 0) {
+                *pMask = GetUIntValue(str, i, *pMask);
+                bMask = TRUE;
+            } else
+                break;
+        }
+        return bMask;
+    };
+
     while (i < nLength) {
         if (p[i] == '\n') {
             i++;
-            breakLine(1);
+            lay.Break(1);
             continue;
         }
         if (p[i] != '<' || i + 1 == nLength || p[i + 1] == '<') {
-            // A text run: "<<" stands for '<', carriage returns are dropped.
+            // A text run, drawn in place unless it holds "<<" (one '<') or carriage returns.
             int nBegin = SearchBeginOfTag(str, i);
             LPCTSTR pRun = p + nBegin;
             int nRun = i - nBegin;
             if (memchr(pRun, '\r', nRun) || memchr(pRun, '<', nRun)) {
-                run.clear();
+                unescaped.clear();
                 for (int j = nBegin; j < i; j++) {
-                    if (p[j] == '\r')
-                        continue;
-                    run += p[j];
+                    if (p[j] != '\r')
+                        unescaped += p[j];
                     if (p[j] == '<' && j + 1 < i)
                         j++;
                 }
-                pRun = run.data();
-                nRun = (int)run.size();
+                pRun = unescaped.data();
+                nRun = (int)unescaped.size();
             }
             if (nRun == 0)
                 continue;
-            startLine();
+            lay.StartLine();
             SIZE sz = { 0, 0 };
             ::GetTextExtentPoint32A(pDC->m_hAttribDC, pRun, nRun, &sz);
-            if (bCalculate)
-                lay.h = std::max<LONGLONG>(lay.h, sz.cy);
-            else
-                pDC->TextOut(lay.X(), ToInt(rect.top + lay.dy + lineHeight(lay.nLine) - lay.nBaseHeight), pRun, nRun);
-            lay.Advance(sz.cx);
+            if (!bCalculate)
+                pDC->TextOut(lay.X(), lay.TextY(), pRun, nRun);
+            lay.Place(sz);
             continue;
         }
 
-        // A tag.
+        // A tag; one that begins at a line feed is a line break.
         i++;
         CString sName = GetNameOfTag(str, i);
         if (sName.IsEmpty() && i < nLength && p[i] == '\n') {
             SearchEndOfTag(str, i);
-            breakLine(1);
+            lay.Break(1);
             continue;
         }
         bool bClose = !sName.IsEmpty() && sName[0] == '/';
-        if (bClose)
-            sName = sName.Mid(1);
-        switch (FindTag(sName, sName.GetLength())) {
+        switch (bClose ? FindTag((LPCTSTR)sName + 1, sName.GetLength() - 1) : FindTag(sName, sName.GetLength())) {
         case TAG_BOLD:
             fonts.Switch(STYLE_BOLD, !bClose);
             break;
@@ -642,10 +707,10 @@ CSize CUxToolTip::PrintTitleString(CDC* pDC, CRect rect, CString str, BOOL bCalc
             fonts.Switch(STYLE_UNDERLINE, !bClose);
             break;
         case TAG_BREAK:
-            breakLine(GetUIntValue(str, i, 1));
+            lay.Break(GetUIntValue(str, i, 1));
             break;
         case TAG_TAB:
-            tabulate(GetUIntValue(str, i, 1));
+            lay.Tabulate(GetUIntValue(str, i, 1));
             break;
         case TAG_TEXT_COLOR:
             pDC->SetTextColor(GetUIntValue(str, i, m_crColor[UXTT_COLOR_TEXT]));
@@ -669,102 +734,66 @@ CSize CUxToolTip::PrintTitleString(CDC* pDC, CRect rect, CString str, BOOL bCalc
             break;
         }
         case TAG_ALIGN_LEFT:
-            lay.nAlign = ALIGN_LEFT;
+            lay.SetAlign(ALIGN_LEFT);
             break;
         case TAG_ALIGN_CENTER:
-            lay.nAlign = ALIGN_CENTER;
+            lay.SetAlign(ALIGN_CENTER);
             break;
         case TAG_ALIGN_RIGHT:
-            lay.nAlign = ALIGN_RIGHT;
+            lay.SetAlign(ALIGN_RIGHT);
             break;
         case TAG_RULE: {
+            // Pixels, or with a final '%' a percentage of the available width.
             CString sValue = GetStringValue(str, i);
             ULONGLONG nValue = sValue.IsEmpty() ? 100 : strtoul(sValue, NULL, 0);
             bool bPercent = !sValue.IsEmpty() && sValue[sValue.GetLength() - 1] == '%';
-            if (bPercent && bCalculate) {
-                // Known only once the widest line is: added to the line's width at the end.
-                lay.percents[lay.nLine] = std::min(kMaxPercent, lay.percents[lay.nLine] + nValue);
-                break;
-            }
-            LONGLONG nWidth = Saturate(bPercent ? PercentOf(lay.nAvailable, nValue) : (LONGLONG)nValue);
+            LONGLONG nWidth = bPercent ? lay.PercentRule(nValue) : Saturate((LONGLONG)nValue);
             if (!bCalculate)
-                DrawHorzLine(pDC, lay.X(), ToInt(rect.left + lay.dx + nWidth),
-                             ToInt(rect.top + lay.dy + lineHeight(lay.nLine) / 2));
+                DrawHorzLine(pDC, lay.X(), ToInt((LONGLONG)lay.X() + nWidth), lay.MiddleY());
             lay.Advance(nWidth);
             break;
         }
         case TAG_PICTURE: {
             CString sPicture = GetStringValue(str, i);
             UINT cx = 0, cy = 0;
-            for (int k = 0; k < 2; k++) {
-                CString sProperty = GetPropertiesOfTag(str, i);
-                if (sProperty.CompareNoCase("cx") == 0)
-                    cx = GetUIntValue(str, i, 0);
-                else if (sProperty.CompareNoCase("cy") == 0)
-                    cy = GetUIntValue(str, i, 0);
-                else
-                    break;
-            }
+            readProperties(2, cx, cy, NULL);
             if (sPicture.IsEmpty())
                 break;
-            startLine();
-            int nLineHeight = bCalculate ? 0 : ToInt(lineHeight(lay.nLine));
-            picture(DrawResource(sPicture, pDC, CPoint(lay.X(), lay.Y()), nLineHeight,
-                                 CSize(PictureSide(cx), PictureSide(cy)), bCalculate));
+            lay.StartLine();
+            lay.Place(DrawResource(sPicture, pDC, CPoint(lay.X(), lay.Y()), lay.PictureLineHeight(),
+                                   CSize(PictureSide(cx), PictureSide(cy)), bCalculate));
             break;
         }
         case TAG_IMAGE_LIST: {
             UINT nImage = GetUIntValue(str, i, 0);
             if (m_imgTooltip.GetSafeHandle() == NULL)
                 break;
-            startLine();
-            picture(DrawIconFromImageList(pDC, CPoint(lay.X(), lay.Y()), m_szImage, m_imgTooltip,
-                                          nImage > INT_MAX ? -1 : (int)nImage, bCalculate));
+            lay.StartLine();
+            lay.Place(DrawIconFromImageList(pDC, CPoint(lay.X(), lay.Y()), m_szImage, m_imgTooltip,
+                                            nImage > INT_MAX ? -1 : (int)nImage, bCalculate));
             break;
         }
         case TAG_ICON: {
             UINT nID = GetUIntValue(str, i, 0);
             UINT cx = 0, cy = 0;
-            for (int k = 0; k < 2; k++) {
-                CString sProperty = GetPropertiesOfTag(str, i);
-                if (sProperty.CompareNoCase("cx") == 0)
-                    cx = GetUIntValue(str, i, 0);
-                else if (sProperty.CompareNoCase("cy") == 0)
-                    cy = GetUIntValue(str, i, 0);
-                else
-                    break;
-            }
+            readProperties(2, cx, cy, NULL);
             if (nID == 0)
                 break;
-            startLine();
-            int nLineHeight = bCalculate ? 0 : ToInt(lineHeight(lay.nLine));
-            picture(DrawIcon(pDC, CPoint(lay.X(), lay.Y()), nLineHeight, nID, CSize(PictureSide(cx), PictureSide(cy)),
-                             bCalculate));
+            lay.StartLine();
+            lay.Place(DrawIcon(pDC, CPoint(lay.X(), lay.Y()), lay.PictureLineHeight(), nID,
+                               CSize(PictureSide(cx), PictureSide(cy)), bCalculate));
             break;
         }
         case TAG_BITMAP: {
             UINT nID = GetUIntValue(str, i, 0);
             UINT cx = 0, cy = 0;
             COLORREF crMask = RGB(255, 0, 255);
-            BOOL bUseMask = FALSE;
-            for (int k = 0; k < 3; k++) {
-                CString sProperty = GetPropertiesOfTag(str, i);
-                if (sProperty.CompareNoCase("cx") == 0)
-                    cx = GetUIntValue(str, i, 0);
-                else if (sProperty.CompareNoCase("cy") == 0)
-                    cy = GetUIntValue(str, i, 0);
-                else if (sProperty.CompareNoCase("mask") == 0) {
-                    crMask = GetUIntValue(str, i, RGB(255, 0, 255));
-                    bUseMask = TRUE;
-                } else
-                    break;
-            }
+            BOOL bUseMask = readProperties(3, cx, cy, &crMask);
             if (nID == 0)
                 break;
-            startLine();
-            int nLineHeight = bCalculate ? 0 : ToInt(lineHeight(lay.nLine));
-            picture(DrawBitmap(pDC, CPoint(lay.X(), lay.Y()), nLineHeight, nID, bUseMask, crMask,
-                               CSize(PictureSide(cx), PictureSide(cy)), bCalculate));
+            lay.StartLine();
+            lay.Place(DrawBitmap(pDC, CPoint(lay.X(), lay.Y()), lay.PictureLineHeight(), nID, bUseMask, crMask,
+                                 CSize(PictureSide(cx), PictureSide(cy)), bCalculate));
             break;
         }
         case TAG_UNKNOWN:
@@ -772,15 +801,8 @@ CSize CUxToolTip::PrintTitleString(CDC* pDC, CRect rect, CString str, BOOL bCalc
         }
         SearchEndOfTag(str, i);
     }
-    breakLine(1); // closes the last line
-
-    if (!bCalculate)
-        return CSize(0, 0);
-    // Percentage rules take their share of the widest line, which is known only now.
-    for (int n = 0; n < (int)m_nLengthLines.GetSize(); n++)
-        if (lay.percents[n] != 0)
-            m_nLengthLines[n] = (UINT)Saturate(m_nLengthLines[n] + PercentOf(lay.nWidest, lay.percents[n]));
-    return CSize((int)lay.nWidest, (int)lay.dy);
+    lay.Break(1); // closes the last line
+    return lay.Finish();
 }
 
 // ---------------------------------------------------------------------------------------------
