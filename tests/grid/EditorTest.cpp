@@ -1,0 +1,350 @@
+// EditorTest.cpp: the grid's in-place editor in a real dialog: the window each cell type opens,
+// where the caret goes, read-only grids, and the edits flowing back to the cells and the listener.
+#include "GridEditorFixture.h"
+
+#include "core/KwClipboard.h"
+
+typedef std::vector<std::string> Calls;
+
+namespace
+{
+int FontWeight(HWND hWnd)
+{
+    LOGFONTA lf = {};
+    ::GetObjectA((HFONT)::SendMessageA(hWnd, WM_GETFONT, 0, 0), sizeof(lf), &lf);
+    return lf.lfWeight;
+}
+
+// Notes the style a child window with id 2 was created with.
+struct CreationWatch
+{
+    CreationWatch() { s_hHook = ::SetWindowsHookExA(WH_CBT, &Hook, NULL, ::GetCurrentThreadId()); }
+    ~CreationWatch() { ::UnhookWindowsHookEx(s_hHook); }
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        if (nCode == HCBT_CREATEWND)
+        {
+            const CREATESTRUCTA* pcs = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs;
+            if ((pcs->style & WS_CHILD) && pcs->hMenu == (HMENU)2)
+                s_dwStyle = (DWORD)pcs->style;
+        }
+        return ::CallNextHookEx(s_hHook, nCode, wParam, lParam);
+    }
+    static HHOOK s_hHook;
+    static DWORD s_dwStyle;
+};
+HHOOK CreationWatch::s_hHook;
+DWORD CreationWatch::s_dwStyle;
+} // namespace
+
+TEST_F(GridEditorTest, EachCellTypeOpensItsOwnEditorAsChildTwo)
+{
+    struct Expected
+    {
+        UINT nColumn;
+        const char* pszClass;
+        LONG nStyle;
+        int nSel; // CB_GETCURSEL of the drop-downs
+        const char* pszText;
+    } const expected[] = {
+        {colText, "Edit", 0x50000080, 0, "abc"},
+        {colIndex, "ComboBox", 0x50200043, 1, "green"},
+        {colTextDropDown, "ComboBox", 0x50200043, 1, "green"},
+        {colEditable, "ComboBox", 0x40200042, CB_ERR, "typed"}, // created hidden, shown once filled
+    };
+    for (const Expected& e : expected)
+    {
+        SCOPED_TRACE(e.nColumn);
+        CreationWatch watch;
+        host.m_grid.SetCurItem(e.nColumn, 0);
+        HWND hEditor = Editor();
+        ASSERT_TRUE(::IsWindow(hEditor));
+        EXPECT_EQ(host.m_grid.m_hWnd, ::GetParent(hEditor));
+        EXPECT_EQ(2, ::GetDlgCtrlID(hEditor));
+        EXPECT_STRCASEEQ(e.pszClass, ClassName(hEditor).c_str());
+        // A combo gives its vertical scroll bar to its list, so the style asked for is compared.
+        EXPECT_EQ(e.nStyle, (LONG)CreationWatch::s_dwStyle);
+        EXPECT_EQ(e.pszText, Text(hEditor));
+        EXPECT_TRUE(::IsWindowVisible(hEditor));
+        // SetCurItem gives the editor the focus (a combo hands it to its edit field).
+        EXPECT_EQ(EditField(), ::GetFocus());
+        if (e.nColumn != colText)
+        {
+            EXPECT_EQ(3, ::SendMessageA(hEditor, CB_GETCOUNT, 0, 0));
+            EXPECT_EQ(e.nSel, ::SendMessageA(hEditor, CB_GETCURSEL, 0, 0));
+        }
+    }
+    EXPECT_EQ((Calls{"BeginEditItem 0 0", "BeginEditItem 1 0", "BeginEditItem 2 0", "BeginEditItem 3 0"}), host.m_calls);
+    EXPECT_FALSE(host.m_grid.IsModified());
+}
+
+TEST_F(GridEditorTest, DropDownsShowTheCellsChoiceOrNone)
+{
+    // A text drop-down preselects the entry equal to its text, case and all; an index out of the
+    // list, a text not in it and a cell without choices select nothing.
+    CStringArray cased;
+    cased.Add("Green");
+    cased.Add("green");
+    CKwGridCtrlItem item = Cell(CKwGridCtrlItem::eTextDropDown, "green");
+    item.pChoices = &cased;
+    host.m_grid.SetItem(colTextDropDown, 0, item);
+    host.m_grid.SetCurItem(colTextDropDown, 0);
+    EXPECT_EQ(1, ::SendMessageA(Editor(), CB_GETCURSEL, 0, 0));
+
+    host.m_grid.SetItem(colTextDropDown, 0, Cell(CKwGridCtrlItem::eTextDropDown, "purple"));
+    host.m_grid.SetCurItem(colTextDropDown, 0);
+    EXPECT_EQ(CB_ERR, ::SendMessageA(Editor(), CB_GETCURSEL, 0, 0));
+
+    host.m_grid.SetItem(colIndex, 0, Cell(CKwGridCtrlItem::eIndexDropDown, "", 7));
+    host.m_grid.SetCurItem(colIndex, 0);
+    EXPECT_EQ(CB_ERR, ::SendMessageA(Editor(), CB_GETCURSEL, 0, 0));
+
+    item = Cell(CKwGridCtrlItem::eIndexDropDown, "", 0);
+    item.pChoices = NULL;
+    host.m_grid.SetItem(colIndex, 0, item);
+    host.m_grid.SetCurItem(colIndex, 0);
+    ASSERT_TRUE(::IsWindow(Editor()));
+    EXPECT_EQ(0, ::SendMessageA(Editor(), CB_GETCOUNT, 0, 0));
+    EXPECT_FALSE(host.m_grid.IsModified());
+}
+
+TEST_F(GridEditorTest, BoldCellsAreEditedInTheBoldFontAndListsInTheNormalOne)
+{
+    int nNormal = FontWeight(host.m_grid.m_hWnd);
+    host.m_grid.SetItem(colText, 0, Cell(CKwGridCtrlItem::eText, "abc", -1, TRUE));
+    host.m_grid.SetItem(colIndex, 0, Cell(CKwGridCtrlItem::eIndexDropDown, "", 1, TRUE));
+    host.m_grid.SetItem(colEditable, 0, Cell(CKwGridCtrlItem::eEditableDropDown, "typed", -1, TRUE));
+
+    host.m_grid.SetCurItem(colText, 0);
+    EXPECT_GT(FontWeight(Editor()), nNormal);
+    host.m_grid.SetCurItem(colIndex, 0);
+    EXPECT_EQ(nNormal, FontWeight(Editor()));
+    host.m_grid.SetCurItem(colEditable, 0);
+    EXPECT_EQ(nNormal, FontWeight(Editor()));
+    EXPECT_GT(FontWeight(EditField()), nNormal);
+
+    host.m_grid.SetItem(colEditable, 0, Cell(CKwGridCtrlItem::eEditableDropDown, "typed"));
+    host.m_grid.SetCurItem(colEditable, 0);
+    EXPECT_EQ(nNormal, FontWeight(EditField()));
+}
+
+TEST_F(GridEditorTest, EachWayOfOpeningPlacesTheCaret)
+{
+    CKwGridCtrl& grid = host.m_grid;
+    host.m_grid.SetItemText(colText, 0, "abcdef");
+    HWND hBefore = ::GetDlgItem(host.m_hWnd, IDC_GRIDHOST_BEFORE);
+    ::SetFocus(hBefore);
+    grid.SetCurItem(colText, 0);
+    GridEditAccess::Close(grid);
+    ::SetFocus(hBefore);
+    host.Pump();
+
+    // Without focus the editor shows the text and the focus stays where it was.
+    GridEditAccess::Open(grid, CKwGridCtrl::eBeginEditNoFocus);
+    ASSERT_TRUE(::IsWindow(Editor()));
+    EXPECT_EQ("abcdef", Text(Editor()));
+    EXPECT_EQ(hBefore, ::GetFocus());
+
+    GridEditAccess::Open(grid, CKwGridCtrl::eBeginEditSelectAll);
+    EXPECT_EQ(Editor(), ::GetFocus());
+    EXPECT_EQ(std::make_pair(0, 6), EditSel(Editor()));
+    GridEditAccess::Open(grid, CKwGridCtrl::eBeginEditCaret, 2);
+    EXPECT_EQ(std::make_pair(2, 2), EditSel(Editor()));
+    GridEditAccess::Open(grid, CKwGridCtrl::eBeginEditCaret, -1);
+    EXPECT_EQ(std::make_pair(6, 6), EditSel(Editor()));
+
+    // The editable drop-down places the caret in its edit field.
+    grid.SetCurItem(colEditable, 0);
+    GridEditAccess::Open(grid, CKwGridCtrl::eBeginEditSelectAll);
+    EXPECT_EQ(std::make_pair(0, 5), EditSel(EditField()));
+    GridEditAccess::Open(grid, CKwGridCtrl::eBeginEditCaret, 1);
+    EXPECT_EQ(std::make_pair(1, 1), EditSel(EditField()));
+    GridEditAccess::Open(grid, CKwGridCtrl::eBeginEditCaret, -1);
+    EXPECT_EQ(std::make_pair(5, 5), EditSel(EditField()));
+    EXPECT_TRUE(::IsWindowVisible(Editor()));
+    EXPECT_FALSE(grid.IsModified());
+}
+
+TEST_F(GridEditorTest, SetCurTextSelectsInEditBoxesAndEditableDropDowns)
+{
+    CKwGridCtrl& grid = host.m_grid;
+    grid.SetItem(colText, 3, Cell(CKwGridCtrlItem::eText, "line three"));
+    grid.SetCurText(colText, 3, 5, 10);
+    UINT nColumn = 0, nLine = 0;
+    grid.GetCurItem(nColumn, nLine);
+    EXPECT_EQ(colText, (int)nColumn);
+    EXPECT_EQ(3u, nLine);
+    EXPECT_EQ(1u, grid.GetSelectionCount());
+    EXPECT_EQ(std::make_pair(5, 10), EditSel(Editor()));
+    int nStart = -1, nEnd = -1;
+    EXPECT_TRUE(GridEditAccess::EditSel(grid, nStart, nEnd));
+    EXPECT_EQ(std::make_pair(5, 10), std::make_pair(nStart, nEnd));
+
+    grid.SetCurText(colEditable, 0, 1, 4);
+    EXPECT_EQ(std::make_pair(1, 4), EditSel(EditField()));
+    EXPECT_TRUE(GridEditAccess::EditSel(grid, nStart, nEnd));
+    EXPECT_EQ(std::make_pair(1, 4), std::make_pair(nStart, nEnd));
+
+    // A drop-down list has no text selection; and without an editor there is none either.
+    grid.SetCurText(colIndex, 0, 1, 2);
+    EXPECT_EQ(1, ::SendMessageA(Editor(), CB_GETCURSEL, 0, 0));
+    EXPECT_FALSE(GridEditAccess::EditSel(grid, nStart, nEnd));
+    GridEditAccess::Close(grid);
+    EXPECT_FALSE(GridEditAccess::EditSel(grid, nStart, nEnd));
+}
+
+TEST_F(GridEditorTest, SetCurTextOnAnUnreachableLineLeavesNoEditorBehind)
+{
+    // Line 5 lies beyond the append line: no editor opens there, and the one over line 0 must
+    // not stay to write its text into the new current cell.
+    CKwGridCtrl& grid = host.m_grid;
+    grid.SetCurItem(colText, 0);
+    ASSERT_TRUE(::IsWindow(Editor()));
+    host.m_calls.clear();
+    grid.SetCurText(colText, 5, 0, 1);
+    EXPECT_EQ(NULL, grid.GetEditor());
+    EXPECT_EQ(Calls{}, host.m_calls);
+    EXPECT_EQ(1u, grid.GetLineCount());
+}
+
+TEST_F(GridEditorTest, ReadOnlyGridOpensOnlyEditBoxesAndThoseReadOnly)
+{
+    CKwGridCtrl& grid = host.m_grid;
+    grid.SetCurItem(colText, 0);
+    ASSERT_TRUE(::IsWindow(Editor()));
+    grid.SetReadOnly(TRUE);
+    EXPECT_EQ(NULL, grid.GetEditor());
+    EXPECT_EQ(grid.m_hWnd, ::GetFocus());
+
+    for (UINT nColumn : {colIndex, colTextDropDown, colEditable})
+    {
+        ::SetFocus(::GetDlgItem(host.m_hWnd, IDC_GRIDHOST_BEFORE));
+        host.Pump();
+        grid.SetCurItem(nColumn, 0);
+        EXPECT_EQ(NULL, grid.GetEditor()) << nColumn;
+        EXPECT_EQ(grid.m_hWnd, ::GetFocus()) << nColumn;
+    }
+
+    // The text can be selected and copied, not changed.
+    grid.SetCurText(colText, 0, 0, 2);
+    HWND hEdit = Editor();
+    ASSERT_TRUE(::IsWindow(hEdit));
+    EXPECT_EQ(0x50000880, ::GetWindowLongA(hEdit, GWL_STYLE));
+    EXPECT_EQ(std::make_pair(0, 2), EditSel(hEdit));
+    ::SendMessageA(hEdit, WM_COPY, 0, 0);
+    EXPECT_STREQ("ab", (const char*)CKwClipboard::GetText());
+    host.m_calls.clear();
+    host.PressKey('X');
+    EXPECT_EQ("abc", Text(hEdit));
+    EXPECT_EQ(Calls{}, host.m_calls);
+    EXPECT_FALSE(grid.IsModified());
+}
+
+TEST_F(GridEditorTest, TypingIntoAnEditBoxStoresEveryChange)
+{
+    CKwGridCtrl& grid = host.m_grid;
+    grid.SetCurText(colText, 0, 3, 3);
+    host.m_calls.clear();
+    host.PressKey('X');
+    EXPECT_EQ((Calls{"ItemChanged 0 0 text=abcx index=-1", "ContentChanged"}), host.m_calls);
+    EXPECT_EQ("abcx", std::string(grid.GetItemText(colText, 0)));
+    EXPECT_TRUE(grid.IsModified());
+
+    // On the append line the first character brings the line into being.
+    grid.SetCurItem(colText, 1);
+    host.m_calls.clear();
+    host.PressKey('Q');
+    EXPECT_EQ((Calls{"ItemChanged 0 1 text=q index=-1", "ContentChanged"}), host.m_calls);
+    EXPECT_EQ(2u, grid.GetLineCount());
+    EXPECT_EQ(3u, grid.GetLineCountLimit());
+
+    // Emptying it again trims the line away.
+    host.PressKey(VK_BACK);
+    EXPECT_EQ(1u, grid.GetLineCount());
+    EXPECT_EQ("", std::string(grid.GetItemText(colText, 1)));
+}
+
+TEST_F(GridEditorTest, DropDownSelectionFlowsBackOnceTheComboIsDone)
+{
+    CKwGridCtrl& grid = host.m_grid;
+    struct Expected
+    {
+        UINT nColumn;
+        const char* pszCall;
+    } const expected[] = {
+        {colIndex, "ItemChanged 1 0 text= index=2"},
+        {colTextDropDown, "ItemChanged 2 0 text=blue index=-1"},
+    };
+    for (const Expected& e : expected)
+    {
+        grid.SetCurItem(e.nColumn, 0);
+        host.m_calls.clear();
+        // The combo changes its selection and notifies inside this call; the grid reads the
+        // selection only when its posted message comes.
+        ::SendMessageA(Editor(), WM_KEYDOWN, VK_DOWN, 0);
+        EXPECT_EQ(Calls{}, host.m_calls);
+        host.Pump();
+        EXPECT_EQ((Calls{e.pszCall, "ContentChanged"}), host.m_calls);
+    }
+    EXPECT_EQ(2, grid.GetItemIndex(colIndex, 0));
+    EXPECT_EQ("blue", std::string(grid.GetItemText(colTextDropDown, 0)));
+    EXPECT_TRUE(grid.IsModified());
+}
+
+TEST_F(GridEditorTest, EditableDropDownTakesTypedTextAndChosenEntries)
+{
+    CKwGridCtrl& grid = host.m_grid;
+    grid.SetCurText(colEditable, 0, 5, 5);
+    host.m_calls.clear();
+    host.PressKey('S');
+    EXPECT_EQ((Calls{"ItemChanged 3 0 text=typeds index=-1", "ContentChanged"}), host.m_calls);
+    EXPECT_EQ("typeds", std::string(grid.GetItemText(colEditable, 0)));
+
+    host.m_calls.clear();
+    ::SendMessageA(Editor(), CB_SHOWDROPDOWN, TRUE, 0);
+    ::SendMessageA(EditField(), WM_KEYDOWN, VK_DOWN, 0);
+    ::SendMessageA(Editor(), CB_SHOWDROPDOWN, FALSE, 0);
+    host.Pump();
+    ASSERT_FALSE(host.m_calls.empty());
+    EXPECT_EQ("ItemChanged 3 0 text=red index=-1", host.m_calls[0]);
+    EXPECT_EQ("red", std::string(grid.GetItemText(colEditable, 0)));
+}
+
+TEST_F(GridEditorTest, StoringTheCurrentCellReopensTheEditorWithoutReportingAChange)
+{
+    CKwGridCtrl& grid = host.m_grid;
+    for (UINT nColumn : {colText, colEditable})
+    {
+        grid.SetCurItem(nColumn, 0);
+        host.m_calls.clear();
+        grid.SetItemText(nColumn, 0, "new");
+        EXPECT_EQ(Calls{"BeginEditItem " + std::to_string(nColumn) + " 0"}, host.m_calls);
+        EXPECT_EQ("new", Text(Editor()));
+    }
+    host.Pump();
+    EXPECT_EQ(1u, host.m_calls.size());
+    EXPECT_FALSE(grid.IsModified());
+}
+
+TEST_F(GridEditorTest, ListenerMayRefuseOrChangeTheCellBeforeItOpens)
+{
+    CKwGridCtrl& grid = host.m_grid;
+    host.m_bAllowEdit = FALSE;
+    grid.SetCurItem(colText, 0);
+    EXPECT_EQ(NULL, grid.GetEditor());
+    EXPECT_EQ(Calls{"BeginEditItem 0 0"}, host.m_calls);
+
+    host.m_bAllowEdit = TRUE;
+    host.m_beginEditItem = [](UINT, UINT, CKwGridCtrlItem& item) {
+        item.sText = "from listener";
+        item.bBold = TRUE;
+    };
+    grid.SetCurItem(colText, 0);
+    EXPECT_EQ("from listener", Text(Editor()));
+    EXPECT_GT(FontWeight(Editor()), FontWeight(host.m_grid.m_hWnd));
+    CKwGridCtrlItem stored;
+    grid.GetItem(colText, 0, stored);
+    EXPECT_EQ("from listener", std::string(stored.sText));
+    EXPECT_TRUE(stored.bBold);
+    EXPECT_FALSE(grid.IsModified());
+}

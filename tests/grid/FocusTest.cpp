@@ -1,0 +1,122 @@
+// FocusTest.cpp: the grid and its editor as the focus comes and goes: the listener hears when the
+// focus leaves, the editor closes at once or through the posted message, and opens again when
+// the grid is focused.
+#include "GridEditorFixture.h"
+
+typedef std::vector<std::string> Calls;
+
+class GridFocusTest : public GridEditorTest
+{
+protected:
+    HWND Before() const { return ::GetDlgItem(host.m_hWnd, IDC_GRIDHOST_BEFORE); }
+};
+
+TEST_F(GridFocusTest, EditorLosingTheFocusClosesWhenThePostedMessageComes)
+{
+    host.m_grid.SetCurItem(colText, 0);
+    host.m_calls.clear();
+    ::SetFocus(Before());
+    // Not inside the editor's own notification: the editor is still there.
+    EXPECT_EQ(Calls{"KillFocus"}, host.m_calls);
+    EXPECT_TRUE(::IsWindow(Editor()));
+    host.Pump();
+    EXPECT_EQ(NULL, host.m_grid.GetEditor());
+    EXPECT_EQ(Before(), ::GetFocus());
+    EXPECT_EQ(Calls{"KillFocus"}, host.m_calls);
+}
+
+TEST_F(GridFocusTest, EditableDropDownLosingTheFocusClosesTheSameWay)
+{
+    host.m_grid.SetCurItem(colEditable, 0);
+    ASSERT_EQ(EditField(), ::GetFocus());
+    host.m_calls.clear();
+    ::SetFocus(Before());
+    host.Pump();
+    EXPECT_EQ(NULL, host.m_grid.GetEditor());
+    EXPECT_EQ(Calls{"KillFocus"}, host.m_calls);
+}
+
+TEST_F(GridFocusTest, FocusBackInTheGridBeforeTheMessageKeepsTheEditor)
+{
+    host.m_grid.SetCurItem(colText, 0);
+    HWND hEditor = Editor();
+    ::SetFocus(Before());
+    ::SetFocus(hEditor);
+    host.Pump();
+    EXPECT_EQ(hEditor, Editor());
+    EXPECT_EQ(hEditor, ::GetFocus());
+}
+
+TEST_F(GridFocusTest, GridLosingTheFocusClosesItsEditorAtOnce)
+{
+    host.m_grid.SetCurItem(colText, 0);
+    GridEditAccess::Close(host.m_grid);
+    ASSERT_EQ(host.m_grid.m_hWnd, ::GetFocus());
+    GridEditAccess::Open(host.m_grid, CKwGridCtrl::eBeginEditNoFocus);
+    ASSERT_TRUE(::IsWindow(Editor()));
+    host.m_calls.clear();
+    ::SetFocus(Before());
+    EXPECT_EQ(NULL, host.m_grid.GetEditor());
+    EXPECT_EQ(Calls{"KillFocus"}, host.m_calls);
+}
+
+TEST_F(GridFocusTest, FocusGoingNowhereKeepsTheEditor)
+{
+    host.m_grid.SetCurItem(colText, 0);
+    HWND hEditor = Editor();
+    host.m_calls.clear();
+    ::SetFocus(NULL);
+    host.Pump();
+    EXPECT_EQ(Calls{"KillFocus"}, host.m_calls);
+    EXPECT_EQ(hEditor, Editor());
+}
+
+TEST_F(GridFocusTest, FocusedGridOpensTheEditorOnTheCurrentCellWithoutTakingTheFocus)
+{
+    host.m_grid.SetCurItem(colIndex, 0);
+    ::SetFocus(Before());
+    host.Pump();
+    ASSERT_EQ(NULL, host.m_grid.GetEditor());
+    host.m_calls.clear();
+    ::SetFocus(host.m_grid.m_hWnd);
+    EXPECT_EQ(Calls{"BeginEditItem 1 0"}, host.m_calls);
+    EXPECT_TRUE(::IsWindow(Editor()));
+    EXPECT_EQ(host.m_grid.m_hWnd, ::GetFocus());
+    UINT nColumn = 0, nLine = 0;
+    host.m_grid.GetCurItem(nColumn, nLine);
+    EXPECT_EQ(std::make_pair((UINT)colIndex, 0u), std::make_pair(nColumn, nLine));
+}
+
+TEST_F(GridFocusTest, GridWithNoReachableLineOpensNothing)
+{
+    host.m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
+    host.m_grid.RemoveItemsAtAndBelow(0);
+    ASSERT_EQ(0u, host.m_grid.GetLineCountLimit());
+    host.m_calls.clear();
+    ::SetFocus(host.m_grid.m_hWnd);
+    EXPECT_EQ(NULL, host.m_grid.GetEditor());
+    EXPECT_EQ(Calls{}, host.m_calls);
+}
+
+TEST_F(GridFocusTest, ClosingTheFocusedEditorLeavesTheFocusInTheGrid)
+{
+    for (UINT nColumn : {colText, colIndex, colEditable})
+    {
+        host.m_grid.SetCurItem(nColumn, 0);
+        host.m_calls.clear();
+        GridEditAccess::Close(host.m_grid);
+        EXPECT_EQ(host.m_grid.m_hWnd, ::GetFocus()) << nColumn;
+        EXPECT_EQ(NULL, host.m_grid.GetEditor());
+        host.Pump();
+        EXPECT_EQ(Calls{}, host.m_calls) << nColumn;
+    }
+}
+
+TEST_F(GridFocusTest, DestroyingTheGridWithAFocusedEditorClosesIt)
+{
+    host.m_grid.SetCurItem(colEditable, 0);
+    host.m_calls.clear();
+    host.m_grid.DestroyWindow();
+    EXPECT_EQ(NULL, host.m_grid.GetEditor());
+    host.Pump();
+}

@@ -1,0 +1,93 @@
+// GridEditorFixture.h: GridEditorTest, a grid in a dialog with one column of each cell type and a
+// shared choices list, and the reach into the grid's editor opening for the editor and focus tests.
+#pragma once
+
+#include "GridHost.h"
+#include "GridHost.rh"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+// Opens the editor the way the grid's own key and mouse handling does.
+struct GridEditAccess : CKwGridCtrl
+{
+    static void Open(CKwGridCtrl& grid, EBeginEditType eType, int nPosition = 0, CPoint point = CPoint(0, 0))
+    {
+        (grid.*&GridEditAccess::BeginEdit)(eType, nPosition, point);
+    }
+    static void Close(CKwGridCtrl& grid) { (grid.*&GridEditAccess::EndEdit)(); }
+    static BOOL EditSel(CKwGridCtrl& grid, int& nStart, int& nEnd)
+    {
+        return (grid.*&GridEditAccess::GetEditSel)(nStart, nEnd);
+    }
+};
+
+class GridEditorTest : public ::testing::Test
+{
+protected:
+    enum
+    {
+        colText = 0,
+        colIndex = 1,
+        colTextDropDown = 2,
+        colEditable = 3,
+    };
+
+    // Line 0: "abc", choice 1, "green", "typed"; the drop-downs offer red, green, blue.
+    GridEditorTest()
+    {
+        m_choices.Add("red");
+        m_choices.Add("green");
+        m_choices.Add("blue");
+        host.AddColumns(4);
+        host.m_grid.SetItem(colText, 0, Cell(CKwGridCtrlItem::eText, "abc"));
+        host.m_grid.SetItem(colIndex, 0, Cell(CKwGridCtrlItem::eIndexDropDown, "", 1));
+        host.m_grid.SetItem(colTextDropDown, 0, Cell(CKwGridCtrlItem::eTextDropDown, "green"));
+        host.m_grid.SetItem(colEditable, 0, Cell(CKwGridCtrlItem::eEditableDropDown, "typed"));
+        host.m_calls.clear();
+    }
+
+    CKwGridCtrlItem Cell(int nType, const char* pszText, int nIndex = -1, BOOL bBold = FALSE)
+    {
+        CKwGridCtrlItem item;
+        item.nType = nType;
+        item.sText = pszText;
+        item.nIndex = nIndex;
+        item.bBold = bBold;
+        if (nType != CKwGridCtrlItem::eText)
+            item.pChoices = &m_choices;
+        return item;
+    }
+
+    HWND Editor() const { return host.m_grid.GetEditor()->GetSafeHwnd(); }
+    // The edit box, or a combo's edit field (NULL for a drop-down list).
+    HWND EditField() const
+    {
+        HWND hEditor = Editor();
+        HWND hChild = ::GetWindow(hEditor, GW_CHILD);
+        return hChild != NULL ? hChild : hEditor;
+    }
+    static std::string Text(HWND hWnd)
+    {
+        char szText[256] = "";
+        ::GetWindowTextA(hWnd, szText, sizeof(szText));
+        return szText;
+    }
+    static std::string ClassName(HWND hWnd)
+    {
+        char szClass[64] = "";
+        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+        return szClass;
+    }
+    static std::pair<int, int> EditSel(HWND hEdit)
+    {
+        DWORD dwStart = 0, dwEnd = 0;
+        ::SendMessageA(hEdit, EM_GETSEL, (WPARAM)&dwStart, (LPARAM)&dwEnd);
+        return std::make_pair((int)dwStart, (int)dwEnd);
+    }
+
+    CStringArray m_choices; // outlives the grid: cells borrow it
+    GridHost host;
+};
