@@ -1,0 +1,436 @@
+// PaintTest.cpp: the grid's geometry, layout and scrolling numbers, and its painting read back
+// from pixels: grid lines down to the grid's bottom, selected lines, the white box, text colour,
+// bold and read-only cells, what is left out when the focus is elsewhere.
+#include "GridHost.h"
+#include "GridHost.rh"
+#include "core/KwLineSelection.h"
+#include "grid/KwHeaderCtrl.h"
+#include "support/TestSurface.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const COLORREF kMagenta = RGB(255, 0, 255);
+
+// The grid with its layout state in reach of the tests.
+class PaintGrid : public CKwGridCtrl
+{
+public:
+    void Select(UINT nLine) { m_pSelection->HitWithControl(nLine); }
+    void SetCurrentCell(UINT nColumn, UINT nLine)
+    {
+        m_nCurColumn = nColumn;
+        m_nCurLine = nLine;
+    }
+    UINT TopLine() const { return m_nTopLine; }
+    BOOL ScrollBarShown() const { return m_bScrollBarShown; }
+    CScrollBar& ScrollBar() { return m_scrollBar; }
+    int HeaderHeight() const { return GetHeaderHeight(); }
+    int LineHeight() const { return GetItemHeight(); }
+    CRect ItemRect(UINT nColumn, UINT nLine) const
+    {
+        CRect rect;
+        GetItemRect(nColumn, nLine, rect);
+        return rect;
+    }
+};
+
+// A grid of its own in the test dialog, parented by it (so the dialog is its listener), with
+// a font whose lines are 20 pixels high.
+class GridPaint : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_host.m_grid.ShowWindow(SW_HIDE);
+        ASSERT_TRUE(m_grid.Create(NULL, NULL, WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 10, 10), &m_host, 1000));
+        ASSERT_TRUE(m_font.CreateFont(14, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma"));
+        m_grid.SetFont(&m_font);
+        ASSERT_EQ(20, m_grid.LineHeight());
+        for (int i = 0; i < 3; ++i)
+            m_grid.AddColumn(CString((char)('A' + i)), 80);
+    }
+
+    // The client area: cx wide, nBody pixels below the header.
+    void Size(int cx, int nBody) { m_grid.MoveWindow(0, 0, cx, m_grid.HeaderHeight() + nBody); }
+
+    CRect Client() const
+    {
+        CRect rect;
+        m_grid.GetClientRect(&rect);
+        return rect;
+    }
+
+    // The grid's picture as it paints itself, over magenta.
+    void Render(TestSurface& surface) { m_grid.SendMessage(WM_PAINT, (WPARAM)surface.DC().m_hDC); }
+
+    // How many pixels of row y, or column x, between the limits show the colour.
+    static int CountRow(const TestSurface& s, int y, int x0, int x1, COLORREF c)
+    {
+        int n = 0;
+        for (int x = x0; x < x1; ++x)
+            n += s.Pixel(x, y) == c;
+        return n;
+    }
+    static int CountColumn(const TestSurface& s, int x, int y0, int y1, COLORREF c)
+    {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            n += s.Pixel(x, y) == c;
+        return n;
+    }
+    static int CountRect(const TestSurface& s, const CRect& r, COLORREF c)
+    {
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            n += CountRow(s, y, r.left, r.right, c);
+        return n;
+    }
+
+    const COLORREF m_window = ::GetSysColor(COLOR_WINDOW);
+    const COLORREF m_shadow = ::GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF m_text = ::GetSysColor(COLOR_BTNTEXT);
+    const COLORREF m_highlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    GridHost m_host;
+    PaintGrid m_grid;
+    CFont m_font;
+};
+
+} // namespace
+
+TEST_F(GridPaint, CellRectanglesFollowTheHeaderItemsAndTheTopLine)
+{
+    Size(300, 100);
+    const int h = m_grid.HeaderHeight();
+    CRect rectHeader;
+    m_grid.GetHeaderCtrl()->GetWindowRect(&rectHeader);
+    EXPECT_EQ(rectHeader.Height() - 1, h);
+    EXPECT_EQ(CRect(80, h + 40, 160, h + 60), m_grid.ItemRect(1, 2));
+    EXPECT_EQ(CRect(240, h + 20, 240, h + 40), m_grid.ItemRect(7, 1)) << "beyond the columns: empty, at the end";
+    for (int i = 0; i < 10; ++i)
+        m_grid.SetTextItem(0, i, "x");
+    m_grid.EnsureVisible(9);
+    EXPECT_EQ(5u, m_grid.TopLine());
+    EXPECT_EQ(CRect(0, h - 60, 80, h - 40), m_grid.ItemRect(0, 2)) << "lines above the top line lie above";
+}
+
+TEST_F(GridPaint, ScrollBarRangePageAndLimitsOfScrolling)
+{
+    Size(300, 100);
+    for (int i = 0; i < 10; ++i)
+        m_grid.SetTextItem(0, i, "x");
+    ASSERT_TRUE(m_grid.ScrollBarShown());
+    EXPECT_TRUE(m_grid.ScrollBar().IsWindowVisible());
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    m_grid.ScrollBar().GetScrollInfo(&info);
+    EXPECT_EQ(0, info.nMin);
+    EXPECT_EQ(10, info.nMax) << "11 reachable lines with the append line";
+    EXPECT_EQ(5u, info.nPage);
+
+    // The bar stands at the right edge, one pixel beyond the client area; the header ends at it.
+    const CRect client = Client();
+    CRect rectBar, rectHeader;
+    m_grid.ScrollBar().GetWindowRect(&rectBar);
+    m_grid.ScreenToClient(&rectBar);
+    const int cx = ::GetSystemMetrics(SM_CXVSCROLL);
+    EXPECT_EQ(CRect(client.right - cx, 0, client.right + 1, client.bottom + 1), rectBar);
+    m_grid.GetHeaderCtrl()->GetWindowRect(&rectHeader);
+    m_grid.ScreenToClient(&rectHeader);
+    EXPECT_EQ(CRect(0, 0, client.right - cx, m_grid.HeaderHeight() + 1), rectHeader);
+
+    m_grid.SendMessage(WM_VSCROLL, SB_BOTTOM);
+    EXPECT_EQ(6u, m_grid.TopLine());
+    m_grid.SendMessage(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(6u, m_grid.TopLine()) << "at most maximum - page + 1";
+    m_grid.SendMessage(WM_VSCROLL, SB_PAGEUP);
+    EXPECT_EQ(1u, m_grid.TopLine());
+    m_grid.SendMessage(WM_VSCROLL, SB_PAGEUP);
+    EXPECT_EQ(0u, m_grid.TopLine()) << "not below the minimum";
+    m_grid.SendMessage(WM_VSCROLL, SB_LINEDOWN);
+    m_grid.SendMessage(WM_VSCROLL, SB_ENDSCROLL);
+    m_grid.SendMessage(WM_VSCROLL, SB_THUMBPOSITION);
+    EXPECT_EQ(1u, m_grid.TopLine());
+    m_grid.ScrollBar().GetScrollInfo(&info);
+    EXPECT_EQ(1, info.nPos);
+
+    // The wheel posts line steps to the grid.
+    m_grid.SendMessage(WM_VSCROLL, SB_TOP);
+    m_grid.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-WHEEL_DELTA), MAKELPARAM(10, 10));
+    m_host.Pump(50);
+    EXPECT_LT(0u, m_grid.TopLine());
+    m_grid.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)(10 * WHEEL_DELTA)), MAKELPARAM(10, 10));
+    m_host.Pump(50);
+    EXPECT_EQ(0u, m_grid.TopLine());
+
+    // Once every line fits, the bar goes and the header takes the whole width.
+    m_grid.RemoveItemsAtAndBelow(2);
+    EXPECT_FALSE(m_grid.ScrollBarShown());
+    EXPECT_FALSE(m_grid.ScrollBar().IsWindowVisible());
+    m_grid.GetHeaderCtrl()->GetWindowRect(&rectHeader);
+    EXPECT_EQ(client.Width(), rectHeader.Width());
+}
+
+TEST_F(GridPaint, EnsureVisibleScrollsTheLeastNeeded)
+{
+    Size(300, 100);
+    for (int i = 0; i < 10; ++i)
+        m_grid.SetTextItem(0, i, "x");
+    m_grid.EnsureVisible(4);
+    EXPECT_EQ(0u, m_grid.TopLine());
+    m_grid.EnsureVisible(7);
+    EXPECT_EQ(3u, m_grid.TopLine()) << "line 7 becomes the last visible line";
+    m_grid.EnsureVisible(5);
+    EXPECT_EQ(3u, m_grid.TopLine());
+    m_grid.EnsureVisible(1);
+    EXPECT_EQ(1u, m_grid.TopLine()) << "line 1 becomes the first visible line";
+    m_grid.EnsureVisible(0xFFFFFFFF);
+    EXPECT_EQ(1u, m_grid.TopLine());
+}
+
+TEST_F(GridPaint, FontSetsTheLineHeightAndIsBorrowed)
+{
+    TEXTMETRICA tm = {};
+    {
+        CClientDC dc(&m_grid);
+        CFont* pOld = dc.SelectObject(&m_font);
+        dc.GetTextMetrics(&tm);
+        dc.SelectObject(pOld);
+    }
+    ASSERT_EQ(14, tm.tmHeight);
+    ASSERT_EQ(0, tm.tmExternalLeading);
+    EXPECT_EQ(20, m_grid.LineHeight());
+    EXPECT_EQ((HFONT)m_font, (HFONT)m_grid.SendMessage(WM_GETFONT));
+    EXPECT_EQ((HFONT)m_font, (HFONT)m_grid.GetHeaderCtrl()->SendMessage(WM_GETFONT));
+
+    CFont big;
+    ASSERT_TRUE(big.CreateFont(30, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma"));
+    m_grid.SetFont(&big);
+    {
+        CClientDC dc(&m_grid);
+        CFont* pOld = dc.SelectObject(&big);
+        dc.GetTextMetrics(&tm);
+        dc.SelectObject(pOld);
+    }
+    EXPECT_EQ(tm.tmHeight + tm.tmExternalLeading + 6, m_grid.LineHeight());
+    m_grid.DestroyWindow();
+    LOGFONTA lf = {};
+    EXPECT_NE(0, ::GetObjectA((HFONT)m_font, sizeof(lf), &lf)) << "the grid never deletes the fonts it is given";
+    EXPECT_NE(0, ::GetObjectA((HFONT)big, sizeof(lf), &lf));
+}
+
+TEST_F(GridPaint, GridLinesEndAtTheGridsBottomByInsertMode)
+{
+    Size(240, 100);
+    m_grid.SetTextItem(0, 0, "a");
+    m_grid.SetTextItem(0, 1, "b");
+    const int h = m_grid.HeaderHeight();
+    const CRect client = Client();
+    auto horizontal = [&](TestSurface& s, int y) { return CountRow(s, y, 100, 140, m_shadow); };
+    auto vertical = [&](TestSurface& s, int y0, int y1) { return CountColumn(s, 80, y0, y1, m_shadow); };
+
+    {
+        TestSurface s(client.Width(), client.Height(), kMagenta);
+        Render(s);
+        // Below line 0, line 1 and the append line, dotted; none further down.
+        EXPECT_EQ(20, horizontal(s, h + 20));
+        EXPECT_EQ(20, horizontal(s, h + 40));
+        EXPECT_EQ(20, horizontal(s, h + 60));
+        EXPECT_EQ(0, horizontal(s, h + 80));
+        EXPECT_EQ(30, vertical(s, h + 1, h + 61));
+        EXPECT_EQ(0, vertical(s, h + 61, client.bottom));
+        EXPECT_EQ(0, CountRect(s, CRect(0, h + 1, client.right, client.bottom), kMagenta));
+    }
+    m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
+    {
+        TestSurface s(client.Width(), client.Height(), kMagenta);
+        Render(s);
+        EXPECT_EQ(20, horizontal(s, h + 40));
+        EXPECT_EQ(0, horizontal(s, h + 60));
+        EXPECT_EQ(0, vertical(s, h + 41, client.bottom));
+    }
+    m_grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
+    {
+        TestSurface s(client.Width(), client.Height(), kMagenta);
+        Render(s);
+        EXPECT_EQ(20, horizontal(s, h + 60));
+        EXPECT_EQ(20, horizontal(s, h + 80));
+        EXPECT_EQ((client.bottom - h) / 2, vertical(s, h, client.bottom));
+    }
+}
+
+TEST_F(GridPaint, HeaderAndScrollBarAreLeftOutOfThePicture)
+{
+    Size(240, 100);
+    for (int i = 0; i < 10; ++i)
+        m_grid.SetTextItem(0, i, "x");
+    ASSERT_TRUE(m_grid.ScrollBarShown());
+    const CRect client = Client();
+    const int h = m_grid.HeaderHeight();
+    const int cx = ::GetSystemMetrics(SM_CXVSCROLL);
+    TestSurface s(client.Width(), client.Height(), kMagenta);
+    Render(s);
+    EXPECT_EQ((client.right - cx) * (h + 1), CountRect(s, CRect(0, 0, client.right - cx, h + 1), kMagenta));
+    EXPECT_EQ(cx * client.Height(), CountRect(s, CRect(client.right - cx, 0, client.right, client.bottom), kMagenta));
+    EXPECT_EQ(0, CountRect(s, CRect(0, h + 1, client.right - cx, client.bottom), kMagenta));
+}
+
+TEST_F(GridPaint, SelectedLinesAreInvertedAndOredWithTheHighlight)
+{
+    Size(240, 100);
+    m_grid.SetTextItem(0, 0, "WWWW");
+    m_grid.SetTextItem(0, 1, "WWWW");
+    m_grid.SetTextItem(0, 2, "WWWW");
+    m_grid.Select(1);
+    m_grid.SetShowSelectionAlways(TRUE);
+    const int h = m_grid.HeaderHeight();
+    const CRect client = Client();
+    TestSurface s(client.Width(), client.Height(), kMagenta);
+    Render(s);
+
+    const COLORREF lit = (~m_window & 0xFFFFFF) | m_highlight;
+    const COLORREF litText = (~m_text & 0xFFFFFF) | m_highlight;
+    ASSERT_NE(lit, m_window);
+    // Line 1 from one pixel below its top to its bottom, the whole width; its top row (a grid
+    // line) and the lines around stay as they were.
+    EXPECT_EQ(client.Width() * 19 - CountRect(s, CRect(0, h + 21, client.right, h + 40), litText),
+        CountRect(s, CRect(0, h + 21, client.right, h + 40), lit) +
+            CountRect(s, CRect(0, h + 21, client.right, h + 40), (~m_shadow & 0xFFFFFF) | m_highlight));
+    EXPECT_GT(CountRect(s, CRect(0, h + 21, 80, h + 40), litText), 0) << "the text turns light";
+    EXPECT_EQ(0, CountRect(s, CRect(0, h + 20, client.right, h + 21), lit));
+    EXPECT_EQ(0, CountRect(s, CRect(0, h + 1, client.right, h + 20), lit));
+    EXPECT_EQ(0, CountRect(s, CRect(0, h + 41, client.right, h + 60), lit));
+    EXPECT_GT(CountRect(s, CRect(0, h + 41, 80, h + 60), m_text), 0);
+}
+
+TEST_F(GridPaint, WhiteBoxIsAFramedCellInTheWindowColour)
+{
+    Size(240, 100);
+    m_grid.SetTextItem(1, 1, "x");
+    m_grid.Select(1);
+    m_grid.SetCurrentCell(1, 1);
+    m_grid.SetShowSelectionAlways(TRUE);
+    m_grid.SetShowWhiteBoxAlways(TRUE);
+    const int h = m_grid.HeaderHeight();
+    const CRect client = Client();
+    TestSurface s(client.Width(), client.Height(), kMagenta);
+    Render(s);
+
+    // Cell (1, 1) is 80..160 by h+20..h+40: the box 82..159 by h+22..h+39, framed just outside.
+    const COLORREF lit = (~m_window & 0xFFFFFF) | m_highlight;
+    EXPECT_EQ(77 * 17, CountRect(s, CRect(82, h + 22, 159, h + 39), m_window) +
+                           CountRect(s, CRect(82, h + 22, 159, h + 39), m_text));
+    EXPECT_GT(CountRect(s, CRect(82, h + 22, 159, h + 39), m_text), 0) << "the cell is drawn again inside";
+    // Row h+20 is the grid line above the line, where the highlight does not reach; the frame
+    // runs one pixel outside the box, its right and bottom sides on the cell's last pixels.
+    const COLORREF litShadow = (~m_shadow & 0xFFFFFF) | m_highlight;
+    const std::vector<std::pair<COLORREF, char>> legend = {
+        {m_window, '.'}, {m_shadow, '#'}, {lit, 'h'}, {litShadow, 'H'}};
+    EXPECT_EQ(".#.#\n"
+              "H.#.\n"
+              "h#..\n"
+              "H...\n"
+              "h#..\n",
+        s.Picture(CRect(80, h + 20, 84, h + 25), legend));
+    EXPECT_EQ("....H\n"
+              "...#h\n"
+              "#.#.H\n"
+              ".#.#.\n",
+        s.Picture(CRect(156, h + 37, 161, h + 41), legend));
+    EXPECT_EQ(79, CountRow(s, h + 21, 81, 160, m_shadow) + CountRow(s, h + 21, 81, 160, m_window));
+}
+
+TEST_F(GridPaint, NothingOfTheSelectionWhileTheFocusIsElsewhere)
+{
+    Size(240, 100);
+    m_grid.SetTextItem(0, 0, "x");
+    m_grid.SetTextItem(0, 1, "x");
+    const CRect client = Client();
+    const COLORREF lit = (~m_window & 0xFFFFFF) | m_highlight;
+
+    m_host.GetDlgItem(IDC_GRIDHOST_BEFORE)->SetFocus();
+    m_grid.Select(0);
+    m_grid.SetCurrentCell(1, 1);
+    TestSurface elsewhere(client.Width(), client.Height(), kMagenta);
+    Render(elsewhere);
+    EXPECT_EQ(0, CountRect(elsewhere, client, lit));
+    const int h = m_grid.HeaderHeight();
+    EXPECT_EQ(0, CountColumn(elsewhere, 81, h + 22, h + 39, m_shadow)) << "no white box frame";
+
+}
+
+TEST_F(GridPaint, TextColourBoldAndReadOnlyBackground)
+{
+    Size(240, 100);
+    CKwGridCtrlItem red;
+    red.sText = "MMMM";
+    red.clrText = RGB(255, 0, 0);
+    m_grid.SetItem(0, 0, red);
+    CKwGridCtrlItem bold;
+    bold.sText = "MMMM";
+    bold.bBold = TRUE;
+    m_grid.SetItem(1, 0, bold);
+    m_grid.SetTextItem(2, 0, "MMMM");
+    const int h = m_grid.HeaderHeight();
+    const CRect client = Client();
+    {
+        TestSurface s(client.Width(), client.Height(), kMagenta);
+        Render(s);
+        EXPECT_GT(CountRect(s, CRect(0, h, 80, h + 20), RGB(255, 0, 0)), 0);
+        EXPECT_EQ(0, CountRect(s, CRect(0, h, 80, h + 20), m_text));
+        // Ink: what is neither background nor grid line, within the cells' text rectangles.
+        const int nBold = 17 * 75 - CountRect(s, CRect(83, h + 3, 158, h + 20), m_window);
+        const int nNormal = 17 * 75 - CountRect(s, CRect(163, h + 3, 238, h + 20), m_window);
+        EXPECT_GT(nNormal, 0);
+        EXPECT_GT(nBold, nNormal) << "the bold font has more ink";
+        EXPECT_EQ(m_window, s.Pixel(60, h + 50));
+    }
+    m_grid.SetReadOnly(TRUE);
+    {
+        TestSurface s(client.Width(), client.Height(), kMagenta);
+        Render(s);
+        EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), s.Pixel(60, h + 50));
+        EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), s.Pixel(200, h + 10));
+    }
+}
+
+TEST_F(GridPaint, TextsAreShownAsTheyAreAndCutWithAnEllipsis)
+{
+    Size(240, 100);
+    CStringArray choices;
+    choices.Add("one");
+    choices.Add("two");
+    choices.Add("three");
+    CKwGridCtrlItem index;
+    index.nType = 1;
+    index.nIndex = 5;
+    index.pChoices = &choices;
+    index.sText = "not shown";
+    m_grid.SetItem(0, 0, index);
+    index.nIndex = 2;
+    m_grid.SetItem(0, 1, index);
+    m_grid.SetTextItem(1, 0, "&x");
+    m_grid.SetTextItem(1, 1, "x");
+    m_grid.SetTextItem(2, 0, "a text far too long for its narrow column");
+    const int h = m_grid.HeaderHeight();
+    const CRect client = Client();
+    TestSurface s(client.Width(), client.Height(), kMagenta);
+    Render(s);
+
+    EXPECT_EQ(0, CountRect(s, CRect(1, h + 1, 80, h + 20), m_text)) << "index 5 of 3 choices: nothing";
+    EXPECT_GT(CountRect(s, CRect(1, h + 21, 80, h + 40), m_text), 0) << "index 2: the third choice";
+
+    // "&x" keeps its ampersand: more ink than "x", none of it in an underline row below.
+    auto inkColumns = [&](int y0) {
+        int n = 0;
+        for (int x = 81; x < 160; ++x)
+            n += CountColumn(s, x, y0, y0 + 19, m_text) > 0;
+        return n;
+    };
+    EXPECT_GT(inkColumns(h + 1), inkColumns(h + 21) * 2);
+    // The long text ends short of the cell's right side, 2 pixels in.
+    EXPECT_GT(CountRect(s, CRect(161, h + 1, 238, h + 20), m_text), 0);
+    EXPECT_EQ(0, CountRect(s, CRect(238, h + 1, 240, h + 20), m_text));
+}
