@@ -449,6 +449,9 @@ void CUxToolTip::OnTimer(UINT_PTR nIDEvent)
                 return;
         }
         PrepareDisplayToolTip(&pt);
+        // A help tip with nothing to show ends at once, or tracking would wait for it forever.
+        if (m_nIndexCurrentWnd == kHelpTip && !IsVisible())
+            m_nIndexCurrentWnd = -1;
         if (m_nTimeAutoPop != 0 && !(m_pToolInfo.nBehaviour & UXTT_BEHAVIOUR_NO_AUTOPOP))
             SetTimer(kTimerAutoPop, m_nTimeAutoPop, NULL);
     }

@@ -9,6 +9,22 @@ CSize CTestTip::GetScreenSize()
     return CUxToolTip::GetScreenSize();
 }
 
+LRESULT CTestTip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_WINDOWPOSCHANGED && m_pRecorder != NULL)
+    {
+        const WINDOWPOS* pPos = (const WINDOWPOS*)lParam;
+        if (pPos->flags & SWP_SHOWWINDOW)
+        {
+            m_dwShownAt = ::GetTickCount();
+            m_pRecorder->Note("tip", WM_SHOWWINDOW, TRUE);
+        }
+        if (pPos->flags & SWP_HIDEWINDOW)
+            m_pRecorder->Note("tip", WM_SHOWWINDOW, FALSE);
+    }
+    return CUxToolTip::WindowProc(message, wParam, lParam);
+}
+
 BOOL CTipOwnerWnd::CreateOwner(const CRect& rect)
 {
     if (!CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW)), "Owner", WS_POPUP | WS_VISIBLE,

@@ -17,6 +17,12 @@ public:
     CSize m_szScreen = CSize(0, 0);
     CSize GetScreenSize() override;
 
+    // When set, each time the window appears or disappears is noted as "tip" WM_SHOWWINDOW with
+    // wParam TRUE or FALSE, and the tick count of the last appearance kept.
+    MessageRecorder* m_pRecorder = NULL;
+    DWORD m_dwShownAt = 0;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
     using CUxToolTip::CalculateInfoBoxRect;
     using CUxToolTip::DisplayToolTip;
     using CUxToolTip::GetTooltipSize;

@@ -1,0 +1,420 @@
+// Tests of the tooltip's tracking and timing with real timers and relayed messages: the initial
+// delay, moving from tool to tool, hiding on buttons and keys, the behaviour bits, the autopop
+// timer, the display notification and help tips. Each scenario records when the tip appears and
+// disappears and when the receiver is notified, and compares the whole sequence.
+#include <gtest/gtest.h>
+
+#include "TipHarness.h"
+
+#include <thread>
+
+namespace {
+
+const DWORD kInitial = 50;
+const DWORD kAutoPop = 120;
+const UINT kToolA = 1, kToolB = 2;
+
+ExpectedMsg Notified(UINT nIDTool)
+{
+    return ExpectedMsg("receiver", WM_NOTIFY, msgNote | msgLParam, 0, (LPARAM)nIDTool);
+}
+const ExpectedMsg kShown("tip", WM_SHOWWINDOW, msgNote | msgWParam, TRUE);
+const ExpectedMsg kHidden("tip", WM_SHOWWINDOW, msgNote | msgWParam, FALSE);
+
+struct TrackingFixture : ::testing::Test
+{
+    CTipOwnerWnd owner;
+    CTestTip tip;
+    MessageRecorder recorder;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(owner.CreateOwner(CRect(200, 150, 500, 350)));
+        ASSERT_TRUE(tip.Create(&owner));
+        HWND hA = owner.AddChild(CRect(10, 10, 110, 60));
+        HWND hB = owner.AddChild(CRect(150, 10, 250, 60));
+        tip.AddTool(CWnd::FromHandle(hA), "Tool A", (HICON)NULL, NULL, kToolA);
+        tip.AddTool(CWnd::FromHandle(hB), "Tool B", (HICON)NULL, NULL, kToolB);
+        tip.SetDelayTime(TTDT_INITIAL, kInitial);
+        tip.SetNotify(TRUE);
+        tip.m_pRecorder = &recorder;
+        owner.m_pRecorder = &recorder;
+        PumpMessages(0);
+        ASSERT_EQ(owner.m_hWnd, ::GetActiveWindow());
+    }
+    void TearDown() override
+    {
+        tip.m_pRecorder = NULL;
+        owner.m_pRecorder = NULL;
+        tip.DestroyWindow();
+        owner.DestroyWindow();
+    }
+
+    // The mouse comes to a point of the owner's client area: the cursor is put there and the
+    // move relayed, as the owner's PreTranslateMessage would.
+    void MoveTo(int x, int y)
+    {
+        Relay(WM_MOUSEMOVE, 0, MAKELPARAM(x, y), PutCursor(x, y));
+    }
+    // Only the cursor moves; the tip hears nothing of it.
+    CPoint PutCursor(int x, int y)
+    {
+        CPoint pt = ScreenPoint(owner.m_hWnd, x, y);
+        ::SetCursorPos(pt.x, pt.y);
+        return pt;
+    }
+    // Off every tool, which ends what a tool's tip left behind.
+    void Leave() { MoveTo(280, 150); }
+    void Relay(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, CPoint pt = CPoint(0, 0))
+    {
+        MSG msg = {};
+        msg.hwnd = owner.m_hWnd;
+        msg.message = message;
+        msg.wParam = wParam;
+        msg.lParam = lParam;
+        msg.pt = pt;
+        msg.time = ::GetTickCount();
+        tip.RelayEvent(&msg);
+    }
+    // Pumps until the tip's visibility is bVisible, at most nMaxMs; TRUE when it is.
+    BOOL WaitForVisible(BOOL bVisible, DWORD nMaxMs = 2000)
+    {
+        DWORD dwStart = ::GetTickCount();
+        while (!!tip.IsWindowVisible() != !!bVisible && ::GetTickCount() - dwStart < nMaxMs)
+            PumpMessages(5);
+        PumpMessages(0); // the paint that follows an appearance
+        return !!tip.IsWindowVisible() == !!bVisible;
+    }
+    // Moves onto tool A and waits for its tip.
+    void ShowTipA(int x = 30, int y = 30)
+    {
+        MoveTo(x, y);
+        ASSERT_TRUE(WaitForVisible(TRUE));
+    }
+    // A point of the tip's body, in the owner's client coordinates.
+    CPoint OverTheTip()
+    {
+        CRect rc;
+        tip.GetWindowRect(&rc);
+        CPoint pt(rc.left + rc.Width() / 2, rc.top + rc.Height() / 2);
+        owner.ScreenToClient(&pt);
+        return pt;
+    }
+};
+
+} // namespace
+
+TEST_F(TrackingFixture, ATipAppearsAfterTheInitialDelayAndMovesAtOnceToAnotherTool)
+{
+    DWORD dwMoved = ::GetTickCount();
+    MoveTo(30, 30);
+    EXPECT_FALSE(tip.IsWindowVisible());
+    ASSERT_TRUE(WaitForVisible(TRUE));
+    EXPECT_GE(tip.m_dwShownAt - dwMoved, kInitial - 10); // timer granularity aside, not before
+    EXPECT_EQ(0, tip.m_nIndexDisplayWnd);                // painted
+    EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
+
+    // Another tool while the tip is visible: at once, no delay.
+    MoveTo(170, 30);
+    EXPECT_TRUE(tip.IsWindowVisible());
+    EXPECT_EQ(kToolB, owner.m_lastInfo.nIDTool);
+    PumpMessages(0);
+    EXPECT_EQ(1, tip.m_nIndexDisplayWnd);
+
+    // Off every tool: hidden, nothing pending.
+    Leave();
+    EXPECT_FALSE(tip.IsWindowVisible());
+    EXPECT_EQ(-1, tip.m_nIndexDisplayWnd);
+    EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
+    PumpMessages(3 * kInitial);
+    EXPECT_TRUE(recorder.Matches({Notified(kToolA), kShown, kHidden, Notified(kToolB), kShown, kHidden}));
+}
+
+TEST_F(TrackingFixture, TheTipWaitsForTheCursorToRestOnTheTool)
+{
+    // Moves within the tool before the delay ends start the wait again.
+    MoveTo(30, 30);
+    PumpMessages(kInitial / 2);
+    MoveTo(32, 30);
+    PumpMessages(kInitial / 2);
+    MoveTo(34, 30);
+    DWORD dwLastMove = ::GetTickCount();
+    ASSERT_TRUE(WaitForVisible(TRUE));
+    EXPECT_GE(tip.m_dwShownAt - dwLastMove, kInitial - 10);
+    Leave();
+
+    // The same point again is no move at all.
+    recorder.Clear();
+    Leave();
+    // The cursor went on without a relayed move: when the timer comes, it is not where the
+    // move left it, and nothing shows.
+    MoveTo(40, 40);
+    PutCursor(41, 40);
+    PumpMessages(3 * kInitial);
+    EXPECT_FALSE(tip.IsWindowVisible());
+    // Nor when it is over another tool by then.
+    MoveTo(42, 40);
+    PutCursor(170, 40);
+    PumpMessages(3 * kInitial);
+    EXPECT_FALSE(tip.IsWindowVisible());
+    EXPECT_TRUE(recorder.Matches({}));
+}
+
+TEST_F(TrackingFixture, ButtonsAndKeysHideTheTipAndStopAWaitingOne)
+{
+    const UINT hiding[] = {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_RBUTTONDOWN, WM_RBUTTONDBLCLK, WM_MBUTTONDOWN,
+        WM_MBUTTONDBLCLK, WM_NCLBUTTONDOWN, WM_NCLBUTTONDBLCLK, WM_NCRBUTTONDOWN, WM_NCRBUTTONDBLCLK,
+        WM_NCMBUTTONDOWN, WM_NCMBUTTONDBLCLK, WM_KEYDOWN, WM_SYSKEYDOWN};
+    int x = 20;
+    for (UINT message : hiding)
+    {
+        Leave();
+        ShowTipA(x++, 30);
+        Relay(message);
+        EXPECT_FALSE(tip.IsWindowVisible()) << std::hex << message;
+    }
+    // Until the mouse leaves the tool, the tip does not come back.
+    MoveTo(x++, 30);
+    PumpMessages(3 * kInitial);
+    EXPECT_FALSE(tip.IsWindowVisible());
+    // Other messages leave it.
+    Leave();
+    ShowTipA(x++, 30);
+    for (UINT message : {WM_LBUTTONUP, WM_KEYUP, WM_CHAR, WM_MOUSEWHEEL, WM_TIMER})
+        Relay(message);
+    EXPECT_TRUE(tip.IsWindowVisible());
+
+    // A key before the delay ends: the tip never comes.
+    Leave();
+    recorder.Clear();
+    MoveTo(x++, 30);
+    Relay(WM_KEYDOWN, VK_SHIFT);
+    PumpMessages(3 * kInitial);
+    EXPECT_FALSE(tip.IsWindowVisible());
+    EXPECT_TRUE(recorder.Matches({}));
+}
+
+TEST_F(TrackingFixture, AMoveWithinTheShownToolHidesTheTipOrShowsItAgain)
+{
+    // Behaviour 0: hidden, and it stays hidden while the mouse stays on the tool.
+    ShowTipA();
+    MoveTo(28, 30);
+    EXPECT_FALSE(tip.IsWindowVisible());
+    MoveTo(26, 30);
+    PumpMessages(3 * kInitial);
+    EXPECT_FALSE(tip.IsWindowVisible());
+    EXPECT_TRUE(recorder.Matches({Notified(kToolA), kShown, kHidden}));
+
+    // 0x01: hidden, then shown again after the delay.
+    Leave();
+    tip.SetBehaviour(UXTT_BEHAVIOUR_REPEAT_SHOW, 0);
+    recorder.Clear();
+    ShowTipA();
+    DWORD dwMoved = ::GetTickCount();
+    MoveTo(28, 30);
+    EXPECT_FALSE(tip.IsWindowVisible());
+    ASSERT_TRUE(WaitForVisible(TRUE));
+    EXPECT_GE(tip.m_dwShownAt - dwMoved, kInitial - 10);
+    EXPECT_TRUE(recorder.Matches({Notified(kToolA), kShown, kHidden, Notified(kToolA), kShown}));
+}
+
+TEST_F(TrackingFixture, TheTipCanStayWhileTheCursorIsOverIt)
+{
+    // Without 0x04, moving onto the tip hides it (no tool there).
+    ShowTipA();
+    CPoint pt = OverTheTip();
+    MoveTo(pt.x, pt.y);
+    EXPECT_FALSE(tip.IsWindowVisible());
+    Leave();
+
+    // With 0x04 it stays over the tip, and over its own tool too.
+    tip.SetBehaviour(UXTT_BEHAVIOUR_CLOSE_OVER);
+    recorder.Clear();
+    ShowTipA(31, 30);
+    pt = OverTheTip();
+    MoveTo(pt.x, pt.y);
+    EXPECT_TRUE(tip.IsWindowVisible());
+    MoveTo(pt.x + 1, pt.y);
+    MoveTo(20, 20);
+    PumpMessages(3 * kInitial);
+    EXPECT_TRUE(tip.IsWindowVisible());
+    // Another tool still takes over at once; leaving all tools hides it.
+    MoveTo(170, 30);
+    Leave();
+    EXPECT_FALSE(tip.IsWindowVisible());
+    EXPECT_TRUE(recorder.Matches({Notified(kToolA), kShown, kHidden, Notified(kToolB), kShown, kHidden}));
+}
+
+TEST_F(TrackingFixture, TheAutopopTimerHidesTheTipUnlessTheBehaviourSaysOtherwise)
+{
+    tip.SetDelayTime(TTDT_AUTOPOP, kAutoPop);
+    ShowTipA();
+    DWORD dwShown = tip.m_dwShownAt;
+    ASSERT_TRUE(WaitForVisible(FALSE));
+    EXPECT_GE(::GetTickCount() - dwShown, kAutoPop - 10);
+    EXPECT_TRUE(recorder.Matches({Notified(kToolA), kShown, kHidden}));
+
+    // 0x10: no autopop for this tool.
+    Leave();
+    tip.SetBehaviour(UXTT_BEHAVIOUR_NO_AUTOPOP, 0);
+    ShowTipA(31, 30);
+    PumpMessages(3 * kAutoPop);
+    EXPECT_TRUE(tip.IsWindowVisible());
+
+    // 0x08: spared while the cursor is over the tip, hidden once it has left.
+    Leave();
+    tip.SetBehaviour(UXTT_BEHAVIOUR_AUTOPOP_OVER, 0);
+    recorder.Clear();
+    ShowTipA(32, 30);
+    CPoint pt = PutCursor(OverTheTip().x, OverTheTip().y);
+    PumpMessages(3 * kAutoPop);
+    EXPECT_TRUE(tip.IsWindowVisible());
+    ::SetCursorPos(pt.x + 200, pt.y + 200);
+    ASSERT_TRUE(WaitForVisible(FALSE));
+    // ... and not spared when the cursor is elsewhere.
+    Leave();
+    ShowTipA(33, 30);
+    ASSERT_TRUE(WaitForVisible(FALSE));
+    EXPECT_TRUE(recorder.Matches({Notified(kToolA), kShown, kHidden, Notified(kToolA), kShown, kHidden}));
+}
+
+TEST_F(TrackingFixture, TheReceiversTextShowsButItsAreaStaysItsOwn)
+{
+    ShowTipA();
+    CRect rcPlain;
+    tip.GetWindowRect(&rcPlain);
+    CSize szPlain = tip.m_szTextTooltip;
+    Leave();
+
+    owner.m_onDisplay = [](UXTOOLTIP_NOTIFY& notify) {
+        notify.ti->sTooltip = "A much longer text than before<br>on two lines";
+        ::SetRect(&notify.ti->rectBounds, 0, 0, 1, 1);
+    };
+    ShowTipA(31, 30);
+    CRect rcChanged;
+    tip.GetWindowRect(&rcChanged);
+    EXPECT_GT(tip.m_szTextTooltip.cx, szPlain.cx);
+    EXPECT_GT(tip.m_szTextTooltip.cy, szPlain.cy);
+    EXPECT_EQ(rcChanged.Width() - rcPlain.Width(), tip.m_szTextTooltip.cx - szPlain.cx);
+    EXPECT_EQ(rcChanged.Height() - rcPlain.Height(), tip.m_szTextTooltip.cy - szPlain.cy);
+
+    // The stored tool keeps its text and area: it is still found over its whole window.
+    UXTOOLTIP_INFO stored;
+    ASSERT_TRUE(tip.GetTool(0, stored));
+    EXPECT_EQ(CString("Tool A"), stored.sTooltip);
+    EXPECT_TRUE(::IsRectEmpty(&stored.rectBounds));
+    EXPECT_TRUE(::IsRectEmpty(&tip.m_pToolInfo.rectBounds));
+    Leave();
+    owner.m_onDisplay = nullptr;
+    ShowTipA(100, 55);
+    EXPECT_EQ(kToolA, owner.m_lastInfo.nIDTool);
+}
+
+TEST_F(TrackingFixture, HelpTipsShowAtOnceIgnoreTheMouseAndEndWithAKey)
+{
+    tip.SetDelayTime(TTDT_AUTOPOP, 0);
+    CPoint pt(120, 80);
+    tip.ShowHelpTooltip(pt, CString("Help"));
+    EXPECT_EQ(CPoint(120, 80), pt); // the caller's point stays as it was
+    EXPECT_TRUE(tip.IsWindowVisible());
+    EXPECT_EQ(-2, tip.m_nIndexCurrentWnd);
+    EXPECT_EQ(CString("Help"), owner.m_lastInfo.sTooltip);
+    EXPECT_EQ(owner.m_hWnd, owner.m_lastInfo.hWnd);
+    EXPECT_EQ(ScreenPoint(owner.m_hWnd, 120, 80), *owner.m_lastNotify.pt);
+    CRect rc;
+    tip.GetWindowRect(&rc);
+    EXPECT_EQ(ScreenPoint(owner.m_hWnd, 120, 80).y, rc.top); // below the point, anchor at it
+    PumpMessages(0);
+    EXPECT_EQ(-2, tip.m_nIndexDisplayWnd);
+    EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
+
+    // Mouse moves change nothing, over tools or not.
+    MoveTo(30, 30);
+    Leave();
+    PumpMessages(3 * kInitial);
+    EXPECT_TRUE(tip.IsWindowVisible());
+    Relay(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_FALSE(tip.IsWindowVisible());
+    EXPECT_EQ(-1, tip.m_nIndexDisplayWnd);
+
+    // Tracking resumes.
+    ShowTipA();
+    EXPECT_TRUE(recorder.Matches({ExpectedMsg("receiver", WM_NOTIFY, msgNote | msgLParam, 0, 0), kShown, kHidden,
+        Notified(kToolA), kShown}));
+}
+
+TEST_F(TrackingFixture, AHelpTipEndedBeforeItWasPaintedOrWithNothingToShowLeavesTrackingFree)
+{
+    // A key before the first paint.
+    CPoint pt(120, 80);
+    tip.ShowHelpTooltip(pt, CString("Help"));
+    Relay(WM_KEYDOWN, VK_ESCAPE);
+    PumpMessages(0);
+    EXPECT_FALSE(tip.IsWindowVisible());
+    ShowTipA();
+
+    // Nothing to show: nothing shown, and the mouse is followed again.
+    Leave();
+    tip.ShowHelpTooltip(pt, CString(""));
+    EXPECT_FALSE(tip.IsWindowVisible());
+    ShowTipA(31, 30);
+}
+
+TEST_F(TrackingFixture, HelpTipsFromResourcesAndTheAutopopTimer)
+{
+    tip.SetDelayTime(TTDT_AUTOPOP, kAutoPop);
+    CPoint pt(120, 80);
+    tip.ShowHelpTooltip(pt, CString("Help"), (HICON)::LoadIcon(NULL, IDI_INFORMATION));
+    EXPECT_TRUE(tip.IsWindowVisible());
+    ASSERT_TRUE(WaitForVisible(FALSE));
+    EXPECT_EQ(-1, tip.m_nIndexDisplayWnd);
+    // A missing string resource gives an empty text; a missing icon none: nothing to show.
+    tip.ShowHelpTooltip(pt, 0xFFF0u, 0xFFF1u);
+    EXPECT_FALSE(tip.IsWindowVisible());
+    EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
+}
+
+TEST_F(TrackingFixture, LeavingTheApplicationHidesTheTip)
+{
+    ShowTipA();
+    tip.SendMessage(WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_FALSE(tip.IsWindowVisible());
+    Leave();
+    ShowTipA(31, 30);
+    tip.SendMessage(WM_KILLFOCUS, 0, 0);
+    EXPECT_FALSE(tip.IsWindowVisible());
+    EXPECT_TRUE(recorder.Matches({Notified(kToolA), kShown, kHidden, Notified(kToolA), kShown, kHidden}));
+}
+
+TEST_F(TrackingFixture, WithoutAnActiveWindowTipsNeedTheStyleThatAllowsThem)
+{
+    // Another thread's window takes the activation: this thread has no active window.
+    HANDLE hReady = ::CreateEventA(NULL, TRUE, FALSE, NULL);
+    HANDLE hDone = ::CreateEventA(NULL, TRUE, FALSE, NULL);
+    std::thread other([&] {
+        HWND hWnd = ::CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 600, 500, 50, 50, NULL, NULL,
+            NULL, NULL);
+        ::SetForegroundWindow(hWnd);
+        ::SetEvent(hReady);
+        while (::MsgWaitForMultipleObjects(1, &hDone, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0)
+            PumpMessages(0);
+        ::DestroyWindow(hWnd);
+    });
+    ::WaitForSingleObject(hReady, 5000);
+    PumpMessages(50);
+    bool bInactive = ::GetActiveWindow() == NULL;
+    if (bInactive)
+    {
+        MoveTo(30, 30);
+        PumpMessages(3 * kInitial);
+        EXPECT_FALSE(tip.IsWindowVisible());
+        tip.ModifyStyles(UXTT_STYLE_NOACTIVE, 0);
+        MoveTo(31, 30);
+        EXPECT_TRUE(WaitForVisible(TRUE));
+    }
+    ::SetEvent(hDone);
+    other.join();
+    ::CloseHandle(hReady);
+    ::CloseHandle(hDone);
+    ASSERT_TRUE(bInactive) << "the other thread's window did not take the activation";
+}
