@@ -1,0 +1,143 @@
+// EditorKeysTest.cpp: the editor driven by keys through the dialog's message pump and by clicks on
+// the current cell: typed characters open it, Esc leaves it, arrows stay inside drop-downs, and a
+// click puts the caret under the mouse or drops the list down.
+#include "GridEditorFixture.h"
+
+typedef std::vector<std::string> Calls;
+
+class GridEditorKeysTest : public GridEditorTest
+{
+protected:
+    // The grid focused on the cell, its editor open without the focus, the record anew.
+    void FocusGridOn(UINT nColumn, UINT nLine)
+    {
+        host.m_grid.SetCurItem(nColumn, nLine);
+        host.m_grid.SetFocus();
+        host.Pump();
+        ASSERT_TRUE(::IsWindow(Editor()));
+        ASSERT_EQ(host.m_grid.m_hWnd, ::GetFocus());
+        host.m_calls.clear();
+    }
+    void ClickAt(CPoint point)
+    {
+        host.m_grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+        host.m_grid.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+        host.Pump();
+    }
+    CRect EditFieldInGrid()
+    {
+        CRect rect;
+        ::GetWindowRect(EditField(), &rect);
+        host.m_grid.ScreenToClient(&rect);
+        return rect;
+    }
+};
+
+TEST_F(GridEditorKeysTest, ATypedCharacterOpensTheEditorAndReplacesTheText)
+{
+    for (UINT nKey : {(UINT)'7', (UINT)'K'})
+    {
+        FocusGridOn(colText, 0);
+        host.PressKey(nKey);
+        std::string sTyped(1, (char)::tolower((int)nKey));
+        EXPECT_EQ((Calls{"BeginEditItem 0 0", "ItemChanged 0 0 text=" + sTyped + " index=-1", "ContentChanged"}),
+                  host.m_calls);
+        EXPECT_EQ(sTyped, Text(Editor()));
+        EXPECT_EQ(Editor(), ::GetFocus());
+        EXPECT_EQ(sTyped, std::string(host.m_grid.GetItemText(colText, 0)));
+    }
+}
+
+TEST_F(GridEditorKeysTest, ATypedCharacterReplacesTheEditableDropDownsText)
+{
+    FocusGridOn(colEditable, 0);
+    host.PressKey('Z');
+    EXPECT_EQ((Calls{"BeginEditItem 3 0", "ItemChanged 3 0 text=z index=-1", "ContentChanged"}), host.m_calls);
+    EXPECT_EQ("z", Text(Editor()));
+}
+
+TEST_F(GridEditorKeysTest, EscLeavesTheEditorWithTheTypedTextAndTheGridModified)
+{
+    FocusGridOn(colText, 0);
+    host.PressKey('7');
+    host.PressKey('8');
+    host.m_calls.clear();
+    host.PressKey(VK_ESCAPE);
+    EXPECT_EQ(host.m_grid.m_hWnd, ::GetFocus());
+    EXPECT_TRUE(::IsWindow(Editor()));
+    EXPECT_EQ("78", Text(Editor()));
+    EXPECT_EQ("78", std::string(host.m_grid.GetItemText(colText, 0)));
+    EXPECT_TRUE(host.m_grid.IsModified());
+    EXPECT_EQ(Calls{}, host.m_calls);
+    EXPECT_TRUE(::IsWindowVisible(host.m_hWnd)); // the dialog did not take Esc
+}
+
+TEST_F(GridEditorKeysTest, UpAndDownInsideADropDownChangeItsChoiceNotTheLine)
+{
+    host.m_grid.SetItem(colIndex, 1, Cell(CKwGridCtrlItem::eIndexDropDown, "", 1));
+    host.m_grid.SetCurItem(colIndex, 1);
+    host.m_calls.clear();
+    host.PressKey(VK_UP);
+    host.PressKey(VK_DOWN);
+    host.PressKey(VK_DOWN);
+    EXPECT_EQ((Calls{"ItemChanged 1 1 text= index=0", "ContentChanged", "ItemChanged 1 1 text= index=1",
+                     "ContentChanged", "ItemChanged 1 1 text= index=2", "ContentChanged"}),
+              host.m_calls);
+    UINT nColumn = 0, nLine = 0;
+    host.m_grid.GetCurItem(nColumn, nLine);
+    EXPECT_EQ(1u, nLine);
+    EXPECT_EQ(2, host.m_grid.GetItemIndex(colIndex, 1));
+    EXPECT_EQ(1, host.m_grid.GetItemIndex(colIndex, 0));
+}
+
+TEST_F(GridEditorKeysTest, TabbingIntoTheGridOpensTheEditorOnTheFirstCell)
+{
+    HWND hBefore = ::GetDlgItem(host.m_hWnd, IDC_GRIDHOST_BEFORE);
+    ::SetFocus(hBefore);
+    host.Pump();
+    host.m_calls.clear();
+    host.PressKey(VK_TAB);
+    EXPECT_EQ(host.m_grid.m_hWnd, ::GetFocus());
+    EXPECT_EQ(Calls{"BeginEditItem 0 0"}, host.m_calls);
+    ASSERT_TRUE(::IsWindow(Editor()));
+    EXPECT_EQ("abc", Text(Editor()));
+    EXPECT_FALSE(host.m_grid.IsModified());
+}
+
+TEST_F(GridEditorKeysTest, ClickOnTheCurrentCellPutsTheCaretUnderTheMouse)
+{
+    FocusGridOn(colText, 0);
+    CPoint point = host.CellPoint(colText, 0);
+    point.x += 30; // right of "abc"
+    ClickAt(point);
+    EXPECT_EQ(Editor(), ::GetFocus());
+    EXPECT_EQ(std::make_pair(3, 3), EditSel(Editor()));
+
+    FocusGridOn(colEditable, 0);
+    point = host.CellPoint(colEditable, 0);
+    point.x = EditFieldInGrid().left + 1;
+    ClickAt(point);
+    EXPECT_EQ(EditField(), ::GetFocus());
+    EXPECT_EQ(std::make_pair(0, 0), EditSel(EditField()));
+    EXPECT_FALSE(::SendMessageA(Editor(), CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_TRUE(::IsWindowVisible(Editor()));
+}
+
+TEST_F(GridEditorKeysTest, ClickOnTheCurrentDropDownDropsItsListDown)
+{
+    for (UINT nColumn : {colIndex, colTextDropDown, colEditable})
+    {
+        SCOPED_TRACE(nColumn);
+        FocusGridOn(nColumn, 0);
+        CPoint point = host.CellPoint(nColumn, 0);
+        point.x += 37; // the button at the cell's right end
+        ASSERT_TRUE(nColumn != colEditable || point.x >= EditFieldInGrid().right);
+        ClickAt(point);
+        EXPECT_TRUE(::SendMessageA(Editor(), CB_GETDROPPEDSTATE, 0, 0));
+        EXPECT_TRUE(::IsWindowVisible(Editor()));
+        EXPECT_EQ(Calls{"BeginEditItem " + std::to_string(nColumn) + " 0"}, host.m_calls);
+        ::SendMessageA(Editor(), CB_SHOWDROPDOWN, FALSE, 0);
+        host.Pump();
+    }
+    EXPECT_FALSE(host.m_grid.IsModified());
+}
