@@ -1,0 +1,383 @@
+// ClipboardTest.cpp: copy, cut, paste and clear of whole lines through the real clipboard, the
+// same commands on the editor's text when it has the focus, and when each is allowed.
+#include "GridHost.h"
+#include "GridHost.rh"
+
+#include "core/KwClipboard.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+typedef std::vector<std::string> Strings;
+
+// The texts of all cells, a line per string, cells separated by '|'.
+Strings Texts(CKwGridCtrl& grid)
+{
+    Strings lines;
+    for (UINT l = 0; l < grid.GetLineCount(); l++)
+    {
+        std::string line;
+        for (UINT c = 0; c < grid.GetColumnCount(); c++)
+            line += (c ? "|" : "") + std::string((const char*)grid.GetItemText(c, l));
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<UINT> Selection(CKwGridCtrl& grid)
+{
+    std::vector<UINT> lines;
+    for (POSITION pos = grid.GetSelectionHeadPosition(); pos != NULL;)
+        lines.push_back(grid.GetSelectionNext(pos));
+    return lines;
+}
+
+UINT CurrentLine(CKwGridCtrl& grid)
+{
+    UINT nColumn, nLine;
+    grid.GetCurItem(nColumn, nLine);
+    return nLine;
+}
+
+// A grid of three text columns whose lines hold "a0|b0|c0", "a1|b1|c1", ...
+struct ClipboardGrid : ::testing::Test
+{
+    void Fill(UINT nLines)
+    {
+        for (UINT l = 0; l < nLines; l++)
+            for (UINT c = 0; c < 3; c++)
+                host.m_grid.SetTextItem(c, l, CString((char)('a' + c)) + CString((char)('0' + l)));
+    }
+    // A click of the left button on the cell, with MK_CONTROL or MK_SHIFT as given. A click on
+    // the current cell gives the editor the focus.
+    void Click(UINT nColumn, UINT nLine, UINT nFlags = 0) { ClickIn(host, nColumn, nLine, nFlags); }
+    static void ClickIn(GridHost& host, UINT nColumn, UINT nLine, UINT nFlags = 0)
+    {
+        CPoint point = host.CellPoint(nColumn, nLine);
+        host.m_grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | nFlags, MAKELPARAM(point.x, point.y));
+        host.m_grid.SendMessage(WM_LBUTTONUP, nFlags, MAKELPARAM(point.x, point.y));
+        host.Pump();
+    }
+    // The cell becomes current and the grid itself keeps the focus.
+    static void Select(GridHost& host, UINT nColumn, UINT nLine)
+    {
+        ClickIn(host, nColumn, nLine);
+        host.m_grid.SetFocus();
+        host.Pump();
+        ASSERT_EQ(host.m_grid.m_hWnd, ::GetFocus());
+    }
+    void Select(UINT nColumn, UINT nLine) { Select(host, nColumn, nLine); }
+    void Command(UINT nID)
+    {
+        host.m_grid.SendMessage(WM_COMMAND, nID);
+        host.Pump();
+    }
+    GridHost host;
+    CKwGridCtrl& grid = host.m_grid;
+};
+
+struct ClipboardGrid3 : ClipboardGrid
+{
+    void SetUp() override { host.AddColumns(3); }
+};
+
+} // namespace
+
+TEST_F(ClipboardGrid3, CopyJoinsSelectedLinesWithTabsAndLineBreaksAndLeavesIndexTextsOut)
+{
+    CStringArray choices;
+    choices.Add("zero");
+    choices.Add("one");
+    for (UINT l = 0; l < 4; l++)
+    {
+        CString sLine((char)('0' + l));
+        grid.SetTextItem(0, l, "t" + sLine);
+        CKwGridCtrlItem index;
+        index.nType = CKwGridCtrlItem::eIndexDropDown;
+        index.nIndex = 1;
+        index.pChoices = &choices;
+        index.sText = "hidden";
+        grid.SetItem(1, l, index);
+        grid.SetTextDropDownItem(2, l, "d" + sLine);
+    }
+    Click(0, 1);
+    Click(0, 3, MK_CONTROL);
+    ASSERT_EQ((std::vector<UINT>{1, 3}), Selection(grid));
+    CKwClipboard::PutText("before");
+    host.m_calls.clear();
+
+    Command(ID_EDIT_COPY);
+    EXPECT_STREQ("t1\t\td1\r\nt3\t\td3", CKwClipboard::GetText());
+    EXPECT_TRUE(host.m_calls.empty());
+    EXPECT_FALSE(grid.IsModified());
+
+    // Many lines come out whole and in order.
+    for (UINT l = 4; l < 37; l++)
+        grid.SetTextItem(0, l, CString((char)('A' + l - 4)));
+    Select(0, 4);
+    Click(0, 36, MK_SHIFT);
+    Command(ID_EDIT_COPY);
+    std::string expected;
+    for (UINT l = 4; l < 37; l++)
+        expected += std::string(1, (char)('A' + l - 4)) + "\t\t" + (l < 36 ? "\r\n" : "");
+    EXPECT_EQ(expected, std::string((const char*)CKwClipboard::GetText()));
+}
+
+TEST_F(ClipboardGrid3, PasteInsertsTheLinesAboveTheCurrentLineAndSelectsThem)
+{
+    Fill(4);
+    Select(1, 2);
+    CKwClipboard::PutText("p\tq\tr\r\ns\tt\tu");
+    host.m_calls.clear();
+
+    Command(ID_EDIT_PASTE);
+    EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1", "p|q|r", "s|t|u", "a2|b2|c2", "a3|b3|c3"}), Texts(grid));
+    EXPECT_EQ((std::vector<UINT>{2, 3}), Selection(grid));
+    EXPECT_EQ(2u, CurrentLine(grid));
+    // No item-changed callbacks; the editor over the current cell is opened again on its new
+    // content.
+    // The command is checked once before it runs, as every command is.
+    EXPECT_EQ((Strings{"CanPaste", "CanPaste", "BeginEditItem 1 2", "ContentChanged"}), host.m_calls);
+    EXPECT_TRUE(grid.IsModified());
+    ASSERT_TRUE(grid.GetEditor() != NULL);
+    CString sEditor;
+    grid.GetEditor()->GetWindowText(sEditor);
+    EXPECT_STREQ("q", sEditor);
+}
+
+TEST_F(ClipboardGrid3, PasteOntoTheAppendLineTrimsTheLineAfterTheLastBreak)
+{
+    Fill(2);
+    Select(0, 2); // the append line
+    CKwClipboard::PutText("p\tq\tr\r\ns\tt\tu\r\n");
+    Command(ID_EDIT_PASTE);
+    EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1", "p|q|r", "s|t|u"}), Texts(grid));
+    EXPECT_EQ(2u, CurrentLine(grid));
+
+    // Into an empty grid the same.
+    GridHost empty;
+    empty.AddColumns(3);
+    Select(empty, 0, 0);
+    empty.m_grid.SendMessage(WM_COMMAND, ID_EDIT_PASTE);
+    EXPECT_EQ((Strings{"p|q|r", "s|t|u"}), Texts(empty.m_grid));
+}
+
+TEST_F(ClipboardGrid3, PastedCellsStartAsCopiesOfTheCurrentLinesCells)
+{
+    Fill(2);
+    CKwGridCtrlItem model;
+    model.nType = CKwGridCtrlItem::eTextDropDown;
+    model.sText = "m";
+    model.bBold = TRUE;
+    model.clrText = RGB(255, 0, 0);
+    model.pData = &host;
+    grid.SetItem(2, 1, model);
+    Select(0, 1);
+
+    // Five tokens into three columns: a full line, then two tokens and the model's third cell.
+    CKwClipboard::PutText("1\t2\t3\t4\t5");
+    Command(ID_EDIT_PASTE);
+    EXPECT_EQ((Strings{"a0|b0|c0", "1|2|3", "4|5|m", "a1|b1|m"}), Texts(grid));
+    for (UINT l = 1; l <= 3; l++)
+    {
+        CKwGridCtrlItem item;
+        grid.GetItem(2, l, item);
+        EXPECT_EQ(CKwGridCtrlItem::eTextDropDown, item.nType) << l;
+        EXPECT_TRUE(item.bBold) << l;
+        EXPECT_EQ(RGB(255, 0, 0), item.clrText) << l;
+        EXPECT_EQ(&host, item.pData) << l;
+    }
+    EXPECT_EQ((std::vector<UINT>{1, 2}), Selection(grid));
+
+    // Every kind of line break counts once; a lone break still makes a line, tokens keep their
+    // spaces, and empty tokens empty their cells.
+    Select(0, 0);
+    CKwClipboard::PutText("x\ny\rz\r\n\t v ");
+    Command(ID_EDIT_PASTE);
+    EXPECT_EQ((Strings{"x|b0|c0", "y|b0|c0", "z|b0|c0", "| v |c0", "a0|b0|c0", "1|2|3", "4|5|m", "a1|b1|m"}),
+              Texts(grid));
+}
+
+TEST_F(ClipboardGrid3, PasteBeyondTheStoredLinesInUnlimitedModeCreatesTheLinesAbove)
+{
+    grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
+    Fill(1);
+    Select(0, 4);
+    CKwClipboard::PutText("p");
+    Command(ID_EDIT_PASTE);
+    EXPECT_EQ((Strings{"a0|b0|c0", "||", "||", "||", "p||"}), Texts(grid));
+    EXPECT_EQ((std::vector<UINT>{4}), Selection(grid));
+}
+
+TEST_F(ClipboardGrid3, ClearDeletesTheSelectedLinesAndKeepsTheWhiteBoxInside)
+{
+    Fill(6);
+    Click(2, 1);
+    Click(2, 2, MK_CONTROL);
+    Click(2, 4, MK_CONTROL);
+    host.m_calls.clear();
+
+    Command(ID_EDIT_CLEAR);
+    EXPECT_EQ((Strings{"a0|b0|c0", "a3|b3|c3", "a5|b5|c5"}), Texts(grid));
+    UINT nColumn, nLine;
+    grid.GetCurItem(nColumn, nLine);
+    EXPECT_EQ(2u, nColumn);
+    EXPECT_EQ(1u, nLine);
+    EXPECT_EQ((std::vector<UINT>{1}), Selection(grid));
+    EXPECT_EQ((Strings{"CanDelete", "CanDelete", "BeginEditItem 2 1", "ContentChanged"}), host.m_calls);
+    EXPECT_TRUE(grid.IsModified());
+
+    // The last lines and the append line below them: the white box stays on the last line.
+    Select(0, 1);
+    Click(0, 3, MK_SHIFT);
+    Command(ID_EDIT_CLEAR);
+    EXPECT_EQ((Strings{"a0|b0|c0"}), Texts(grid));
+    EXPECT_EQ(0u, CurrentLine(grid));
+    EXPECT_EQ((std::vector<UINT>{0}), Selection(grid));
+}
+
+TEST_F(ClipboardGrid3, CutCopiesThenClears)
+{
+    Fill(3);
+    Select(0, 1);
+    host.m_calls.clear();
+    Command(ID_EDIT_CUT);
+    EXPECT_STREQ("a1\tb1\tc1", CKwClipboard::GetText());
+    EXPECT_EQ((Strings{"a0|b0|c0", "a2|b2|c2"}), Texts(grid));
+    EXPECT_EQ((Strings{"CanDelete", "CanDelete", "CanDelete", "BeginEditItem 0 1", "ContentChanged"}), host.m_calls);
+
+    // Copy and paste back give the grid it was.
+    Select(0, 1);
+    Command(ID_EDIT_PASTE);
+    EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1", "a2|b2|c2"}), Texts(grid));
+}
+
+TEST_F(ClipboardGrid3, TheListenerCanForbidPasteAndClearInTheGridOnly)
+{
+    Fill(2);
+    Select(0, 0);
+    CKwClipboard::PutText("p");
+    host.m_bCanPaste = FALSE;
+    host.m_bCanDelete = FALSE;
+    host.m_calls.clear();
+    EXPECT_FALSE(grid.IsPasteAllowed());
+    EXPECT_FALSE(grid.IsClearAllowed());
+    Command(ID_EDIT_PASTE);
+    Command(ID_EDIT_CLEAR);
+    EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1"}), Texts(grid));
+    // The disabled commands do not run.
+    EXPECT_EQ((Strings{"CanPaste", "CanDelete", "CanPaste", "CanDelete"}), host.m_calls);
+
+    // In the editor the listener is not asked.
+    Click(0, 0); // on the current cell: the editor takes the focus
+    ASSERT_TRUE(grid.GetEditor() != NULL);
+    ASSERT_EQ(grid.GetEditor()->m_hWnd, ::GetFocus());
+    host.m_calls.clear();
+    EXPECT_TRUE(grid.IsPasteAllowed());
+    grid.GetEditor()->SendMessage(EM_SETSEL, 0, -1);
+    EXPECT_TRUE(grid.IsClearAllowed());
+    EXPECT_TRUE(host.m_calls.empty());
+}
+
+TEST_F(ClipboardGrid3, WithTheEditorFocusedTheCommandsActOnItsText)
+{
+    Fill(3);
+    Click(1, 1);
+    Click(1, 1);
+    CWnd* pEditor = grid.GetEditor();
+    ASSERT_TRUE(pEditor != NULL);
+    ASSERT_EQ(pEditor->m_hWnd, ::GetFocus());
+
+    // Without selected text nothing can be copied or cleared.
+    pEditor->SendMessage(EM_SETSEL, 1, 1);
+    EXPECT_FALSE(grid.IsCopyAllowed());
+    EXPECT_FALSE(grid.IsClearAllowed());
+
+    pEditor->SendMessage(EM_SETSEL, 0, 1);
+    CKwClipboard::PutText("before");
+    Command(ID_EDIT_COPY);
+    EXPECT_STREQ("b", CKwClipboard::GetText());
+
+    host.m_calls.clear();
+    Command(ID_EDIT_CLEAR);
+    EXPECT_EQ((Strings{"a0|b0|c0", "a1|1|c1", "a2|b2|c2"}), Texts(grid));
+    EXPECT_EQ((Strings{"ItemChanged 1 1 text=1 index=-1", "ContentChanged"}), host.m_calls);
+
+    CKwClipboard::PutText("xy");
+    pEditor->SendMessage(EM_SETSEL, 1, 1);
+    Command(ID_EDIT_PASTE);
+    EXPECT_STREQ("1xy", grid.GetItemText(1, 1));
+
+    pEditor->SendMessage(EM_SETSEL, 0, 2);
+    Command(ID_EDIT_CUT);
+    EXPECT_STREQ("1x", CKwClipboard::GetText());
+    EXPECT_STREQ("y", grid.GetItemText(1, 1));
+    EXPECT_EQ(3u, grid.GetLineCount());
+}
+
+TEST_F(ClipboardGrid3, OtherFocusedWindowsAreAskedForTheirOwnSelection)
+{
+    Fill(2);
+    Select(0, 0);
+    HWND hBefore = ::GetDlgItem(host.m_hWnd, IDC_GRIDHOST_BEFORE);
+    ::SetWindowTextA(hBefore, "hello");
+    ::SetFocus(hBefore);
+    ::SendMessageA(hBefore, EM_SETSEL, 0, 0);
+    EXPECT_FALSE(grid.IsCopyAllowed());
+    ::SendMessageA(hBefore, EM_SETSEL, 0, 4);
+    EXPECT_TRUE(grid.IsCopyAllowed());
+    host.m_calls.clear();
+    Command(ID_EDIT_COPY);
+    EXPECT_STREQ("hell", CKwClipboard::GetText());
+
+    EXPECT_TRUE(grid.IsPasteAllowed());
+    ::SendMessageA(hBefore, EM_SETREADONLY, TRUE, 0);
+    EXPECT_FALSE(grid.IsPasteAllowed());
+    ::OpenClipboard(NULL);
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    ::SendMessageA(hBefore, EM_SETREADONLY, FALSE, 0);
+    EXPECT_FALSE(grid.IsPasteAllowed());
+    EXPECT_TRUE(host.m_calls.empty());
+
+    // Outside the grid clearing is a question of lines again.
+    EXPECT_TRUE(grid.IsClearAllowed());
+    EXPECT_EQ((Strings{"CanDelete"}), host.m_calls);
+
+    ::SetFocus(NULL);
+    EXPECT_FALSE(grid.IsCopyAllowed());
+    EXPECT_FALSE(grid.IsPasteAllowed());
+}
+
+TEST_F(ClipboardGrid3, CommandUserInterfaceFollowsTheTests)
+{
+    struct Probe : CCmdUI
+    {
+        int enabled = -1;
+        void Enable(BOOL bOn) override { enabled = bOn ? 1 : 0; }
+    };
+    auto state = [&](UINT nID) {
+        Probe probe;
+        probe.m_nID = nID;
+        probe.DoUpdate(&grid, FALSE);
+        return probe.enabled;
+    };
+    ::OpenClipboard(NULL);
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    Fill(2);
+    Select(0, 1);
+    EXPECT_EQ(1, state(ID_EDIT_COPY));
+    EXPECT_EQ(1, state(ID_EDIT_CUT));
+    EXPECT_EQ(1, state(ID_EDIT_CLEAR));
+    EXPECT_EQ(0, state(ID_EDIT_PASTE));
+    CKwClipboard::PutText("p");
+    EXPECT_EQ(1, state(ID_EDIT_PASTE));
+    host.m_bCanDelete = FALSE;
+    EXPECT_EQ(0, state(ID_EDIT_CUT));
+    EXPECT_EQ(0, state(ID_EDIT_CLEAR));
+}
