@@ -1,0 +1,117 @@
+// CellToolTipTest.cpp: the texts of the grid's tooltips come from the listener just before a tip
+// shows: for the cell under the mouse, or for the header.
+#include "NavigationFixture.h"
+
+#include "grid/KwHeaderCtrl.h"
+
+namespace {
+
+// The grid's tooltip window: a "CUxTooltip" popup of this thread owned by the dialog.
+struct FindTip
+{
+    HWND hOwner;
+    HWND hTip;
+};
+
+BOOL CALLBACK FindTipProc(HWND hWnd, LPARAM lParam)
+{
+    FindTip* pFind = (FindTip*)lParam;
+    char szClass[32] = "";
+    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+    if (lstrcmpA(szClass, "CUxTooltip") == 0 && ::GetWindow(hWnd, GW_OWNER) == pFind->hOwner)
+    {
+        pFind->hTip = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+class GridToolTip : public GridNavigationTest
+{
+protected:
+    GridToolTip()
+    {
+        Fill(3);
+        host.m_sToolTipText = "from the listener";
+        FindTip find = {host.m_hWnd, NULL};
+        ::EnumThreadWindows(::GetCurrentThreadId(), FindTipProc, (LPARAM)&find);
+        m_hTip = find.hTip;
+    }
+
+    // What the tooltip sends its owner before it shows a tip of hWndTool at a screen point;
+    // returns the text the tip will show.
+    CString Display(HWND hWndTool, CPoint screenPoint)
+    {
+        UXTOOLTIP_INFO ti;
+        ti.hWnd = hWndTool;
+        ti.sTooltip = "stale";
+        UXTOOLTIP_NOTIFY notify = {};
+        notify.hdr.hwndFrom = m_hTip;
+        notify.hdr.idFrom = (UINT_PTR)::GetDlgCtrlID(m_hTip);
+        notify.hdr.code = UXTTN_DISPLAY;
+        notify.pt = &screenPoint;
+        notify.ti = &ti;
+        m_lResult = host.m_grid.SendMessage(WM_NOTIFY, notify.hdr.idFrom, (LPARAM)&notify);
+        return ti.sTooltip;
+    }
+    CPoint ScreenPoint(CPoint clientPoint)
+    {
+        host.m_grid.ClientToScreen(&clientPoint);
+        return clientPoint;
+    }
+
+    HWND m_hTip = NULL;
+    LRESULT m_lResult = -1;
+};
+
+TEST_F(GridToolTip, OverACellTheListenerGivesTheTextWithTheCellRead)
+{
+    ASSERT_NE((HWND)NULL, m_hTip);
+    host.m_bRecordGetItem = true;
+    EXPECT_EQ("from the listener", Display(host.m_grid.m_hWnd, ScreenPoint(host.CellPoint(1, 2))));
+    std::vector<std::string> expected = {"GetItem 1 2", "GetToolTipText 1 2"};
+    EXPECT_EQ(expected, host.m_calls);
+    EXPECT_EQ(0, m_lResult);
+}
+
+TEST_F(GridToolTip, BelowTheLinesOrRightOfTheColumnsTheListenerIsAskedForNoCell)
+{
+    ASSERT_NE((HWND)NULL, m_hTip);
+    host.m_bRecordGetItem = true;
+    CPoint below = host.CellPoint(1, 5); // insert mode 1: lines 0 to 3 can be reached
+    EXPECT_EQ("from the listener", Display(host.m_grid.m_hWnd, ScreenPoint(below)));
+    CPoint right = host.CellPoint(0, 1);
+    right.x = 3 * 80 + 10;
+    Display(host.m_grid.m_hWnd, ScreenPoint(right));
+    std::vector<std::string> expected = {"GetToolTipText 1 -1", "GetToolTipText -1 1"};
+    EXPECT_EQ(expected, host.m_calls);
+}
+
+TEST_F(GridToolTip, OverTheHeaderTheListenerIsAskedForNoCell)
+{
+    ASSERT_NE((HWND)NULL, m_hTip);
+    host.m_bRecordGetItem = true;
+    EXPECT_EQ("from the listener", Display(host.m_grid.GetHeaderCtrl()->m_hWnd, ScreenPoint(CPoint(10, 5))));
+    std::vector<std::string> expected = {"GetToolTipText -1 -1"};
+    EXPECT_EQ(expected, host.m_calls);
+}
+
+TEST_F(GridToolTip, AnyOtherToolGetsAnEmptyText)
+{
+    ASSERT_NE((HWND)NULL, m_hTip);
+    EXPECT_EQ("", Display(host.m_hWnd, ScreenPoint(CPoint(10, 5))));
+    EXPECT_TRUE(host.m_calls.empty());
+}
+
+TEST_F(GridToolTip, RestingTheMouseOnACellAsksTheListenerOnce)
+{
+    CPoint point = host.CellPoint(2, 1);
+    CPoint screenPoint = ScreenPoint(point);
+    ::SetCursorPos(screenPoint.x, screenPoint.y);
+    host.m_grid.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+    host.Pump(900); // the tip shows after its initial delay of half a second
+    std::vector<std::string> expected = {"GetToolTipText 2 1"};
+    EXPECT_EQ(expected, host.m_calls);
+}

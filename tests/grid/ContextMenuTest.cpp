@@ -1,0 +1,215 @@
+// ContextMenuTest.cpp: the grid's context menu: built by the listener, placed at the mouse or under
+// the current cell, tracked owned by the window that routes its commands, which reach the grid's
+// own edit commands.
+#include "NavigationFixture.h"
+
+#include <afxres.h>
+
+namespace {
+
+// A dialog that adds the edit commands to the grid's menu and, as hosts do for their controls,
+// offers every command to the window with the focus first.
+class MenuHost : public GridHost
+{
+public:
+    BOOL m_bAddCommands = TRUE;
+
+    BOOL CKwGridCtrlListener_OnContextMenu(UINT nColumn, UINT nLine, CMenu& menu, CKwGridCtrl* pGrid) override
+    {
+        GridHost::CKwGridCtrlListener_OnContextMenu(nColumn, nLine, menu, pGrid);
+        if (m_bAddCommands)
+        {
+            menu.AppendMenu(MF_STRING, ID_EDIT_COPY, "Copy");
+            menu.AppendMenu(MF_STRING, ID_EDIT_PASTE, "Paste");
+        }
+        return TRUE;
+    }
+
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
+    {
+        CWnd* pFocus = CWnd::FromHandlePermanent(::GetFocus());
+        if (pFocus != NULL && pFocus != this && pFocus->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+            return TRUE;
+        return GridHost::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    }
+};
+
+// Watches for a popup menu while the code under test tracks one: notes where it appeared and how
+// many items it has, then chooses its first item with the keyboard. A menu still up after the
+// time limit is ended, so the test fails instead of hanging.
+class MenuDriver
+{
+public:
+    MenuDriver() : m_nTimer(::SetTimer(NULL, 0, 50, OnTimer)), m_dwDeadline(::GetTickCount() + 5000) { s_pActive = this; }
+    ~MenuDriver()
+    {
+        ::KillTimer(NULL, m_nTimer);
+        s_pActive = NULL;
+    }
+
+    bool m_bSeen = false;
+    bool m_bTimedOut = false;
+    CRect m_rect;
+    int m_nItems = -1;
+
+private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
+    {
+        if (s_pActive != NULL)
+            s_pActive->Tick();
+    }
+    void Tick()
+    {
+        HWND hMenuWnd = ::FindWindowA("#32768", NULL);
+        if (hMenuWnd != NULL && ::IsWindowVisible(hMenuWnd) && !m_bSeen)
+        {
+            m_bSeen = true;
+            ::GetWindowRect(hMenuWnd, &m_rect);
+            HMENU hMenu = (HMENU)::SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0);
+            m_nItems = hMenu != NULL ? ::GetMenuItemCount(hMenu) : -1;
+            for (BYTE vk : {(BYTE)VK_DOWN, (BYTE)VK_RETURN})
+            {
+                ::keybd_event(vk, 0, 0, 0);
+                ::keybd_event(vk, 0, KEYEVENTF_KEYUP, 0);
+            }
+        }
+        else if (::GetTickCount() > m_dwDeadline && !m_bTimedOut)
+        {
+            m_bTimedOut = true;
+            ::EndMenu();
+        }
+    }
+
+    static MenuDriver* s_pActive;
+    UINT_PTR m_nTimer;
+    DWORD m_dwDeadline;
+};
+
+MenuDriver* MenuDriver::s_pActive = NULL;
+
+std::string ClipboardText()
+{
+    std::string sText;
+    if (!::OpenClipboard(NULL))
+        return "(clipboard busy)";
+    HANDLE hData = ::GetClipboardData(CF_TEXT);
+    if (hData != NULL)
+    {
+        const char* psz = (const char*)::GlobalLock(hData);
+        if (psz != NULL)
+            sText = psz;
+        ::GlobalUnlock(hData);
+    }
+    ::CloseClipboard();
+    return sText;
+}
+
+void PutClipboardText(const char* psz)
+{
+    if (!::OpenClipboard(NULL))
+        return;
+    ::EmptyClipboard();
+    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, strlen(psz) + 1);
+    memcpy(::GlobalLock(hData), psz, strlen(psz) + 1);
+    ::GlobalUnlock(hData);
+    ::SetClipboardData(CF_TEXT, hData);
+    ::CloseClipboard();
+}
+
+} // namespace
+
+class GridContextMenu : public GridNavigationTest
+{
+protected:
+    GridContextMenu() : GridNavigationTest(new MenuHost) {}
+    MenuHost& Host() { return static_cast<MenuHost&>(host); }
+
+    // WM_CONTEXTMENU as the system sends it: a screen point, or (-1, -1) from the keyboard.
+    void ContextMenu(CPoint screenPoint)
+    {
+        host.m_grid.SendMessage(WM_CONTEXTMENU, (WPARAM)host.m_grid.m_hWnd, MAKELPARAM(screenPoint.x, screenPoint.y));
+        host.Pump(100);
+    }
+    CPoint ScreenPoint(CPoint clientPoint)
+    {
+        host.m_grid.ClientToScreen(&clientPoint);
+        return clientPoint;
+    }
+};
+
+TEST_F(GridContextMenu, ShowsTheListenersCommandsAtTheMouseAndRoutesTheChosenOneToTheGrid)
+{
+    Fill(3);
+    Click(1, 1);
+    PutClipboardText("before");
+    host.m_calls.clear();
+    CPoint point = ScreenPoint(host.CellPoint(2, 1));
+    {
+        MenuDriver driver;
+        ContextMenu(point);
+        EXPECT_TRUE(driver.m_bSeen);
+        EXPECT_FALSE(driver.m_bTimedOut);
+        EXPECT_EQ(2, driver.m_nItems);
+        EXPECT_EQ(point, driver.m_rect.TopLeft());
+    }
+    std::vector<std::string> expected = {"ContextMenu 1 1"};
+    EXPECT_EQ(expected, host.m_calls);
+    EXPECT_EQ("a1\tb1\tc1", ClipboardText()); // "Copy" reached the grid's copy of the selected line
+    EXPECT_EQ(GridCell(1, 1), Cur());
+}
+
+TEST_F(GridContextMenu, FromTheKeyboardOpensBelowTheCurrentCell)
+{
+    Fill(3);
+    Click(1, 1);
+    CPoint centre = host.CellPoint(1, 1);
+    int nLineHeight = host.CellPoint(1, 2).y - centre.y;
+    CPoint bottomLeft(80, centre.y - nLineHeight / 2 + nLineHeight);
+    MenuDriver driver;
+    ContextMenu(CPoint(-1, -1));
+    EXPECT_TRUE(driver.m_bSeen);
+    EXPECT_EQ(ScreenPoint(bottomLeft), driver.m_rect.TopLeft());
+}
+
+TEST_F(GridContextMenu, FromTheKeyboardWithoutACurrentCellOpensAtTheGridsCorner)
+{
+    Fill(3);
+    Click(1, 7); // below the lines: no current cell
+    ASSERT_EQ(GridCell(none, none), Cur());
+    host.m_calls.clear();
+    MenuDriver driver;
+    ContextMenu(CPoint(-1, -1));
+    EXPECT_TRUE(driver.m_bSeen);
+    EXPECT_EQ(ScreenPoint(CPoint(0, 0)), driver.m_rect.TopLeft());
+    std::vector<std::string> expected = {"ContextMenu -1 -1"};
+    EXPECT_EQ(expected, host.m_calls);
+}
+
+TEST_F(GridContextMenu, AnEmptyMenuIsNotShown)
+{
+    Fill(1);
+    Click(0, 0);
+    Host().m_bAddCommands = FALSE;
+    host.m_calls.clear();
+    MenuDriver driver;
+    ContextMenu(ScreenPoint(host.CellPoint(0, 0)));
+    EXPECT_FALSE(driver.m_bSeen);
+    std::vector<std::string> expected = {"ContextMenu 0 0"};
+    EXPECT_EQ(expected, host.m_calls);
+}
+
+TEST_F(GridContextMenu, RightClickThenMenuOnSeveralLinesActsOnThemAll)
+{
+    Fill(4);
+    Click(0, 1);
+    Click(0, 2, MK_SHIFT);
+    RightClick(1, 1);
+    PutClipboardText("before");
+    host.m_calls.clear();
+    MenuDriver driver;
+    ContextMenu(ScreenPoint(host.CellPoint(1, 1)));
+    EXPECT_TRUE(driver.m_bSeen);
+    std::vector<std::string> expected = {"ContextMenu 0 2"};
+    EXPECT_EQ(expected, host.m_calls);
+    EXPECT_EQ("a1\tb1\tc1\r\na2\tb2\tc2", ClipboardText());
+}

@@ -1,0 +1,83 @@
+// NavigationFixture.h: GridNavigationTest, a grid of three text columns in a dialog, driven by keys
+// and clicks the way a user drives it, with the white box and the selection read back.
+#pragma once
+
+#include "GridHost.h"
+#include "GridHost.rh"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+typedef std::pair<UINT, UINT> GridCell; // (column, line)
+
+class GridNavigationTest : public ::testing::Test
+{
+protected:
+    // A test may bring a host of its own that answers or routes differently.
+    explicit GridNavigationTest(GridHost* pHost = new GridHost) : m_pHost(pHost), host(*pHost) { host.AddColumns(3); }
+
+    // Lines 0 to nLines - 1, each cell holding its column's letter and its line: "a0", "b0", ...
+    void Fill(UINT nLines)
+    {
+        for (UINT nLine = 0; nLine < nLines; nLine++)
+            for (UINT nColumn = 0; nColumn < 3; nColumn++)
+                host.m_grid.SetTextItem(nColumn, nLine, Name(nColumn, nLine));
+        host.m_calls.clear();
+    }
+    static CString Name(UINT nColumn, UINT nLine)
+    {
+        CString s;
+        s.Format("%c%u", 'a' + nColumn, nLine);
+        return s;
+    }
+
+    // The grid takes the focus (the white box comes to the top line) and the record starts anew.
+    void FocusGrid()
+    {
+        host.m_grid.SetFocus();
+        host.Pump();
+        host.m_calls.clear();
+    }
+
+    // A button pressed and released over a cell (client coordinates of the grid).
+    void Click(UINT nColumn, UINT nLine, UINT nFlags = 0) { ClickAt(host.CellPoint(nColumn, nLine), nFlags); }
+    void ClickAt(CPoint point, UINT nFlags = 0)
+    {
+        host.m_grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | nFlags, MAKELPARAM(point.x, point.y));
+        host.m_grid.SendMessage(WM_LBUTTONUP, nFlags, MAKELPARAM(point.x, point.y));
+        host.Pump();
+    }
+    void RightClick(UINT nColumn, UINT nLine, UINT nFlags = 0)
+    {
+        CPoint point = host.CellPoint(nColumn, nLine);
+        host.m_grid.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON | nFlags, MAKELPARAM(point.x, point.y));
+        host.Pump();
+    }
+
+    GridCell Cur()
+    {
+        GridCell cell;
+        host.m_grid.GetCurItem(cell.first, cell.second);
+        return cell;
+    }
+    std::vector<UINT> Selection()
+    {
+        std::vector<UINT> lines;
+        POSITION pos = host.m_grid.GetSelectionHeadPosition();
+        while (pos != NULL)
+            lines.push_back(host.m_grid.GetSelectionNext(pos));
+        return lines;
+    }
+    HWND Focus() const { return ::GetFocus(); }
+    HWND DlgItem(int nID) const { return ::GetDlgItem(host.m_hWnd, nID); }
+    HWND Editor() const { return host.m_grid.GetEditor()->GetSafeHwnd(); }
+    void Lock(UINT nColumn, UINT nLine) { host.m_locked.insert(GridCell(nColumn, nLine)); }
+
+    static const UINT none = 0xFFFFFFFF;
+    std::unique_ptr<GridHost> m_pHost;
+    GridHost& host;
+};

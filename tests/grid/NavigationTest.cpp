@@ -1,0 +1,235 @@
+// NavigationTest.cpp: the white box moved by keys through the dialog's message pump: arrows within
+// the reachable lines, Tab around locked cells and out of the grid, Home and End, lines moved with
+// Ctrl and selected with Shift.
+#include "NavigationFixture.h"
+
+typedef GridNavigationTest GridKeys;
+
+TEST_F(GridKeys, ArrowsMoveWithinTheReachableLinesAndWrapAtTheLineEnds)
+{
+    Fill(2); // insert mode 1: lines 0 and 1, and the empty line after them
+    FocusGrid();
+    EXPECT_EQ(GridCell(0, 0), Cur());
+    EXPECT_EQ(std::vector<UINT>{0}, Selection());
+
+    host.PressKey(VK_LEFT);
+    host.PressKey(VK_UP);
+    EXPECT_EQ(GridCell(0, 0), Cur()); // nothing before the first cell
+
+    host.PressKey(VK_RIGHT);
+    host.PressKey(VK_RIGHT);
+    EXPECT_EQ(GridCell(2, 0), Cur());
+    host.PressKey(VK_RIGHT);
+    EXPECT_EQ(GridCell(0, 1), Cur()); // on to the next line
+    EXPECT_EQ(std::vector<UINT>{1}, Selection());
+    host.PressKey(VK_LEFT);
+    EXPECT_EQ(GridCell(2, 0), Cur()); // and back
+
+    host.PressKey(VK_DOWN);
+    host.PressKey(VK_DOWN);
+    EXPECT_EQ(GridCell(2, 2), Cur()); // the append line
+    host.PressKey(VK_DOWN);
+    EXPECT_EQ(GridCell(2, 2), Cur());
+    EXPECT_EQ(std::vector<UINT>{2}, Selection());
+    EXPECT_EQ(host.m_grid.m_hWnd, Focus()); // the dialog took none of these keys
+    EXPECT_EQ(2u, host.m_grid.GetLineCount());
+}
+
+TEST_F(GridKeys, FixedLinesStopTheBoxAtTheLastStoredLine)
+{
+    Fill(2);
+    host.m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
+    FocusGrid();
+    host.PressKey(VK_DOWN);
+    host.PressKey(VK_DOWN);
+    EXPECT_EQ(GridCell(0, 1), Cur());
+    host.PressKey(VK_END);
+    host.PressKey(VK_RIGHT);
+    EXPECT_EQ(GridCell(2, 1), Cur());
+}
+
+TEST_F(GridKeys, UnlimitedLinesLetTheBoxGoPastTheStoredOnes)
+{
+    Fill(1);
+    host.m_grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
+    FocusGrid();
+    for (int i = 0; i < 4; i++)
+        host.PressKey(VK_DOWN);
+    EXPECT_EQ(GridCell(0, 4), Cur());
+    EXPECT_EQ(1u, host.m_grid.GetLineCount()); // moving stores nothing
+}
+
+TEST_F(GridKeys, TabSkipsLockedCellsWrappingToTheNextLineAndShiftTabComesBack)
+{
+    Fill(3);
+    Lock(1, 0);
+    Lock(0, 1);
+    FocusGrid();
+    std::vector<GridCell> visited;
+    for (int i = 0; i < 3; i++)
+    {
+        host.PressKey(VK_TAB);
+        visited.push_back(Cur());
+    }
+    for (int i = 0; i < 3; i++)
+    {
+        host.PressKey(VK_TAB, {VK_SHIFT});
+        visited.push_back(Cur());
+    }
+    std::vector<GridCell> expected = {GridCell(2, 0), GridCell(1, 1), GridCell(2, 1),
+                                      GridCell(1, 1), GridCell(2, 0), GridCell(0, 0)};
+    EXPECT_EQ(expected, visited);
+    EXPECT_EQ(std::vector<UINT>{0}, Selection());
+}
+
+TEST_F(GridKeys, TabOnTheLastFreeCellLeavesTheGridAndShiftTabOnTheFirstGoesBack)
+{
+    Fill(2);
+    Lock(2, 2); // the append line's last cell: its middle one is the last free cell
+    FocusGrid();
+    host.PressKey(VK_TAB, {VK_SHIFT});
+    EXPECT_EQ(DlgItem(IDC_GRIDHOST_BEFORE), Focus());
+    EXPECT_EQ(GridCell(0, 0), Cur());
+
+    FocusGrid();
+    host.PressKey(VK_DOWN);
+    host.PressKey(VK_DOWN);
+    host.PressKey(VK_RIGHT);
+    ASSERT_EQ(GridCell(1, 2), Cur());
+    host.PressKey(VK_TAB);
+    EXPECT_EQ(DlgItem(IDC_GRIDHOST_AFTER), Focus());
+    EXPECT_EQ(GridCell(1, 2), Cur());
+}
+
+TEST_F(GridKeys, HomeAndEndGoToTheCornersAndAwayFromLockedCells)
+{
+    Fill(3);
+    FocusGrid();
+    host.PressKey(VK_END);
+    EXPECT_EQ(GridCell(2, 2), Cur()); // the last stored line, not the append line
+    host.PressKey(VK_HOME);
+    EXPECT_EQ(GridCell(0, 0), Cur());
+
+    Lock(2, 2);
+    Lock(0, 0);
+    host.PressKey(VK_END);
+    EXPECT_EQ(GridCell(1, 2), Cur());
+    EXPECT_EQ(std::vector<UINT>{2}, Selection());
+    host.PressKey(VK_HOME);
+    EXPECT_EQ(GridCell(1, 0), Cur());
+}
+
+TEST_F(GridKeys, ShiftArrowsExtendTheSelectionFromWhereTheBoxWas)
+{
+    Fill(5);
+    FocusGrid();
+    host.PressKey(VK_DOWN);
+    host.PressKey(VK_DOWN, {VK_SHIFT});
+    host.PressKey(VK_DOWN, {VK_SHIFT});
+    EXPECT_EQ((std::vector<UINT>{1, 2, 3}), Selection());
+    host.PressKey(VK_UP, {VK_SHIFT});
+    EXPECT_EQ((std::vector<UINT>{1, 2}), Selection());
+    host.PressKey(VK_DOWN);
+    EXPECT_EQ(std::vector<UINT>{3}, Selection());
+    EXPECT_EQ(GridCell(0, 3), Cur());
+}
+
+TEST_F(GridKeys, CtrlDownCarriesTheLineDownWithTheBoxWhenTheListenerAllows)
+{
+    Fill(5);
+    FocusGrid();
+    host.PressKey(VK_DOWN);
+    host.PressKey(VK_DOWN);
+    host.PressKey(VK_RIGHT);
+    host.m_calls.clear();
+    host.m_grid.SetModified(FALSE);
+
+    host.PressKey(VK_DOWN, {VK_CONTROL});
+    std::vector<std::string> expected = {"CanSwapLines 2 3", "ContentChanged", "BeginEditItem 1 3"};
+    EXPECT_EQ(expected, host.m_calls);
+    EXPECT_EQ(GridCell(1, 3), Cur());
+    EXPECT_EQ(std::vector<UINT>{3}, Selection());
+    for (UINT nColumn = 0; nColumn < 3; nColumn++)
+    {
+        EXPECT_EQ(Name(nColumn, 2), host.m_grid.GetItemText(nColumn, 3));
+        EXPECT_EQ(Name(nColumn, 3), host.m_grid.GetItemText(nColumn, 2));
+    }
+    EXPECT_TRUE(host.m_grid.IsModified());
+
+    host.m_calls.clear();
+    host.PressKey(VK_UP, {VK_CONTROL});
+    expected = {"CanSwapLines 3 2", "ContentChanged", "BeginEditItem 1 2"};
+    EXPECT_EQ(expected, host.m_calls);
+    EXPECT_EQ(Name(1, 2), host.m_grid.GetItemText(1, 2));
+    EXPECT_EQ(GridCell(1, 2), Cur());
+}
+
+TEST_F(GridKeys, CtrlDownRefusedByTheListenerMovesOnlyTheBox)
+{
+    Fill(5);
+    host.m_bCanSwapLines = FALSE;
+    FocusGrid();
+    host.PressKey(VK_DOWN);
+    host.PressKey(VK_DOWN);
+    host.m_calls.clear();
+    host.m_grid.SetModified(FALSE);
+    host.PressKey(VK_DOWN, {VK_CONTROL});
+    std::vector<std::string> expected = {"CanSwapLines 2 3", "BeginEditItem 0 3"};
+    EXPECT_EQ(expected, host.m_calls);
+    EXPECT_EQ(GridCell(0, 3), Cur());
+    EXPECT_EQ(Name(0, 2), host.m_grid.GetItemText(0, 2));
+    EXPECT_FALSE(host.m_grid.IsModified());
+}
+
+TEST_F(GridKeys, CtrlDownOnTheLastStoredLineTakesItIntoTheAppendLine)
+{
+    Fill(2);
+    FocusGrid();
+    host.PressKey(VK_DOWN);
+    host.PressKey(VK_DOWN, {VK_CONTROL});
+    EXPECT_EQ(GridCell(0, 2), Cur());
+    EXPECT_EQ(3u, host.m_grid.GetLineCount()); // line 1 is empty now, line 2 holds what it held
+    EXPECT_EQ("", host.m_grid.GetItemText(0, 1));
+    EXPECT_EQ(Name(0, 1), host.m_grid.GetItemText(0, 2));
+}
+
+TEST_F(GridKeys, TypedKeysDoNothingWithoutACurrentCell)
+{
+    host.m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed); // no line can be reached
+    FocusGrid();
+    EXPECT_EQ(GridCell(none, none), Cur());
+    host.PressKey('5');
+    host.PressKey('K');
+    host.PressKey(VK_RETURN);
+    host.PressKey(VK_DOWN);
+    EXPECT_TRUE(host.m_calls.empty());
+    EXPECT_EQ(NULL, Editor());
+    EXPECT_EQ(host.m_grid.m_hWnd, Focus());
+}
+
+TEST_F(GridKeys, LockQuestionsAskEveryCellOnTheWayAndNoneWithoutNeed)
+{
+    Fill(2);
+    Lock(1, 0);
+    Lock(2, 0);
+    FocusGrid();
+    host.m_bRecordLockItem = true;
+    auto locks = [this]() {
+        std::vector<std::string> asked;
+        for (const std::string& s : host.m_calls)
+            if (s.compare(0, 9, "LockItem ") == 0)
+                asked.push_back(s);
+        host.m_calls.clear();
+        return asked;
+    };
+    host.PressKey(VK_DOWN); // up and down do not look at locks
+    host.PressKey(VK_UP);
+    EXPECT_TRUE(locks().empty());
+    host.PressKey(VK_RIGHT);
+    // The pre-translation does not ask (Right is always the grid's); the move asks twice: once
+    // whether it can move, once to move.
+    std::vector<std::string> expected = {"LockItem 1 0", "LockItem 2 0", "LockItem 0 1",
+                                         "LockItem 1 0", "LockItem 2 0", "LockItem 0 1"};
+    EXPECT_EQ(expected, locks());
+    EXPECT_EQ(GridCell(0, 1), Cur());
+}
