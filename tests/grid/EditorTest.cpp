@@ -240,17 +240,37 @@ TEST_F(GridEditorTest, ReadOnlyGridOpensOnlyEditBoxesAndThoseReadOnly)
     EXPECT_FALSE(grid.IsModified());
 }
 
-TEST_F(GridEditorTest, TypingIntoAnEditBoxStoresEveryChange)
+TEST_F(GridEditorTest, TypedTextIsStoredAtOnceFromEditBoxesAndOnThePostedMessageFromCombos)
 {
     CKwGridCtrl& grid = host.m_grid;
-    grid.SetCurText(colText, 0, 3, 3);
-    host.m_calls.clear();
-    host.PressKey('X');
-    EXPECT_EQ((Calls{"ItemChanged 0 0 text=abcx index=-1", "ContentChanged"}), host.m_calls);
-    EXPECT_EQ("abcx", std::string(grid.GetItemText(colText, 0)));
+    struct Expected
+    {
+        UINT nColumn;
+        int nEnd;
+        bool bDeferred;
+        const char* pszCall;
+        const char* pszText;
+    } const expected[] = {
+        {colText, 3, false, "ItemChanged 0 0 text=abcx index=-1", "abcx"},
+        {colEditable, 5, true, "ItemChanged 3 0 text=typedx index=-1", "typedx"},
+    };
+    for (const Expected& e : expected)
+    {
+        SCOPED_TRACE(e.nColumn);
+        grid.SetCurText(e.nColumn, 0, e.nEnd, e.nEnd);
+        host.m_calls.clear();
+        ::SendMessageA(EditField(), WM_CHAR, 'x', 1);
+        EXPECT_EQ(e.bDeferred ? Calls{} : (Calls{e.pszCall, "ContentChanged"}), host.m_calls);
+        host.Pump();
+        EXPECT_EQ((Calls{e.pszCall, "ContentChanged"}), host.m_calls);
+        EXPECT_EQ(e.pszText, std::string(grid.GetItemText(e.nColumn, 0)));
+    }
     EXPECT_TRUE(grid.IsModified());
+}
 
-    // On the append line the first character brings the line into being.
+TEST_F(GridEditorTest, TypingOnTheAppendLineBringsItIntoBeing)
+{
+    CKwGridCtrl& grid = host.m_grid;
     grid.SetCurItem(colText, 1);
     host.m_calls.clear();
     host.PressKey('Q');
@@ -291,22 +311,17 @@ TEST_F(GridEditorTest, DropDownSelectionFlowsBackOnceTheComboIsDone)
     EXPECT_TRUE(grid.IsModified());
 }
 
-TEST_F(GridEditorTest, EditableDropDownTakesTypedTextAndChosenEntries)
+TEST_F(GridEditorTest, EditableDropDownTakesTheChosenEntrysText)
 {
     CKwGridCtrl& grid = host.m_grid;
-    grid.SetCurText(colEditable, 0, 5, 5);
-    host.m_calls.clear();
-    host.PressKey('S');
-    EXPECT_EQ((Calls{"ItemChanged 3 0 text=typeds index=-1", "ContentChanged"}), host.m_calls);
-    EXPECT_EQ("typeds", std::string(grid.GetItemText(colEditable, 0)));
-
+    grid.SetCurItem(colEditable, 0);
     host.m_calls.clear();
     ::SendMessageA(Editor(), CB_SHOWDROPDOWN, TRUE, 0);
     ::SendMessageA(EditField(), WM_KEYDOWN, VK_DOWN, 0);
     ::SendMessageA(Editor(), CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_EQ(Calls{}, host.m_calls);
     host.Pump();
-    ASSERT_FALSE(host.m_calls.empty());
-    EXPECT_EQ("ItemChanged 3 0 text=red index=-1", host.m_calls[0]);
+    EXPECT_EQ((Calls{"ItemChanged 3 0 text=red index=-1", "ContentChanged"}), host.m_calls);
     EXPECT_EQ("red", std::string(grid.GetItemText(colEditable, 0)));
 }
 
