@@ -556,7 +556,8 @@ void CUxToolTip::PrepareDisplayToolTip(CPoint* pt)
         ti.nBehaviour = m_nBehaviour;
 
     SendNotify(pt, ti);
-    if (ti.hIcon == NULL && ti.sTooltip.IsEmpty())
+    // The receiver may have destroyed the tooltip; and a tip with nothing in it is not shown.
+    if (m_hWnd == NULL || (ti.hIcon == NULL && ti.sTooltip.IsEmpty()))
         return;
 
     m_szTextTooltip = GetTooltipSize(ti.sTooltip);
@@ -580,8 +581,9 @@ void CUxToolTip::PrepareDisplayToolTip(CPoint* pt)
 
 CSize CUxToolTip::GetTooltipSize(CString str)
 {
-    CRect rect;
-    GetClientRect(&rect);
+    CRect rect(0, 0, 0, 0);
+    if (m_hWnd != NULL)
+        GetClientRect(&rect);
     CWindowDC dcScreen(NULL);
     CDC dc;
     CBitmap bitmap;

@@ -39,6 +39,7 @@ public:
     using CUxToolTip::m_rgnShadow;
     using CUxToolTip::m_rgnToolTip;
     using CUxToolTip::m_szTextTooltip;
+    using CUxToolTip::m_szToolIcon;
 };
 
 class CTipOwnerWnd : public CWnd

@@ -4,7 +4,9 @@
 // with its anchor.
 #include <gtest/gtest.h>
 
+#include "MarkupTest.rh"
 #include "TipHarness.h"
+#include "ToolsTest.rh"
 
 #include <cstdio>
 #include <string>
@@ -168,6 +170,43 @@ TEST_F(TipFixture, ToolsAreReplacedForTheSameWindowAndAreaAndAppendedOtherwise)
     tip.RemoveAllTools();
     EXPECT_EQ(0, tip.GetToolCount());
     EXPECT_FALSE(tip.IsExistTool(0));
+}
+
+TEST_F(TipFixture, ToolsTakeTheirTextAndIconFromResources)
+{
+    HWND hChild = owner.AddChild(CRect(10, 10, 110, 60));
+    CWnd* pChild = CWnd::FromHandle(hChild);
+    CRect rcA(0, 0, 10, 10), rcB(10, 0, 20, 10), rcC(20, 0, 30, 10);
+    HICON hGiven = ::LoadIcon(NULL, IDI_WARNING);
+    tip.AddTool(pChild, IDS_TOOLSTEST_TEXT, hGiven, &rcA, 1);
+    tip.AddTool(pChild, CString("plain"), IDI_MARKUPTEST_ICON, CSize(32, 32), &rcB, 2);
+    tip.AddTool(pChild, IDS_TOOLSTEST_TEXT, IDI_MARKUPTEST_ICON, CSize(0, 0), &rcC, 3);
+    tip.AddTool(pChild, 0xFFF0u, 0xFFF1u, CSize(0, 0), NULL, 4); // neither exists
+    ASSERT_EQ(4, tip.GetToolCount());
+
+    UXTOOLTIP_INFO ti;
+    ASSERT_TRUE(tip.GetTool(0, ti));
+    EXPECT_EQ(CString("Text from the resources"), ti.sTooltip);
+    EXPECT_EQ(hGiven, ti.hIcon);
+    EXPECT_EQ(rcA, CRect(ti.rectBounds));
+    EXPECT_EQ(1u, ti.nIDTool);
+    EXPECT_EQ(0u, ti.nMask);
+    ASSERT_TRUE(tip.GetTool(1, ti));
+    EXPECT_EQ(CString("plain"), ti.sTooltip);
+    ASSERT_TRUE(ti.hIcon != NULL);
+    ICONINFO info = {};
+    ASSERT_TRUE(::GetIconInfo(ti.hIcon, &info));
+    BITMAP bm = {};
+    ::GetObject(info.hbmColor != NULL ? info.hbmColor : info.hbmMask, sizeof(bm), &bm);
+    EXPECT_EQ(32, bm.bmWidth); // loaded at the size asked for
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    ASSERT_TRUE(tip.GetTool(2, ti));
+    EXPECT_EQ(CString("Text from the resources"), ti.sTooltip);
+    EXPECT_TRUE(ti.hIcon != NULL);
+    ASSERT_TRUE(tip.GetTool(3, ti));
+    EXPECT_TRUE(ti.sTooltip.IsEmpty());
+    EXPECT_TRUE(ti.hIcon == NULL);
 }
 
 TEST_F(TipFixture, MasksAndPerToolSettingsFallBackToTheGlobalOnes)

@@ -4,7 +4,9 @@
 // disappears and when the receiver is notified, and compares the whole sequence.
 #include <gtest/gtest.h>
 
+#include "MarkupTest.rh"
 #include "TipHarness.h"
+#include "ToolsTest.rh"
 
 #include <thread>
 
@@ -368,10 +370,43 @@ TEST_F(TrackingFixture, HelpTipsFromResourcesAndTheAutopopTimer)
     EXPECT_TRUE(tip.IsWindowVisible());
     ASSERT_TRUE(WaitForVisible(FALSE));
     EXPECT_EQ(-1, tip.m_nIndexDisplayWnd);
+
+    // Text and icon from resources; each help tip's loaded icon is released by the next one.
+    tip.ShowHelpTooltip(pt, IDS_TOOLSTEST_HELP, IDI_MARKUPTEST_ICON);
+    EXPECT_TRUE(tip.IsWindowVisible());
+    EXPECT_EQ(CString("Help from the resources"), owner.m_lastInfo.sTooltip);
+    HICON hFirst = owner.m_lastInfo.hIcon;
+    ASSERT_TRUE(hFirst != NULL);
+    EXPECT_EQ(CSize(16, 16), tip.m_szToolIcon);
+    Relay(WM_KEYDOWN, VK_ESCAPE);
+    tip.ShowHelpTooltip(pt, CString("again"), (UINT)IDI_MARKUPTEST_ICON);
+    EXPECT_TRUE(tip.IsWindowVisible());
+    ASSERT_TRUE(owner.m_lastInfo.hIcon != NULL);
+    ICONINFO info = {};
+    EXPECT_FALSE(::GetIconInfo(hFirst, &info));
+    Relay(WM_KEYDOWN, VK_ESCAPE);
+    tip.ShowHelpTooltip(pt, IDS_TOOLSTEST_HELP, (HICON)NULL);
+    EXPECT_EQ(CString("Help from the resources"), owner.m_lastInfo.sTooltip);
+    EXPECT_TRUE(owner.m_lastInfo.hIcon == NULL);
+    Relay(WM_KEYDOWN, VK_ESCAPE);
+
     // A missing string resource gives an empty text; a missing icon none: nothing to show.
     tip.ShowHelpTooltip(pt, 0xFFF0u, 0xFFF1u);
     EXPECT_FALSE(tip.IsWindowVisible());
     EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
+}
+
+TEST_F(TrackingFixture, AReceiverThatDestroysTheTipEndsTheDisplay)
+{
+    owner.m_onDisplay = [this](UXTOOLTIP_NOTIFY&) { tip.DestroyWindow(); };
+    MoveTo(30, 30);
+    PumpMessages(3 * kInitial);
+    EXPECT_TRUE(tip.m_hWnd == NULL);
+    EXPECT_EQ(1, owner.m_nNotifications);
+    MoveTo(31, 30); // no window: nothing is tracked
+    Relay(WM_KEYDOWN, VK_ESCAPE);
+    PumpMessages(3 * kInitial);
+    EXPECT_EQ(1, owner.m_nNotifications);
 }
 
 TEST_F(TrackingFixture, LeavingTheApplicationHidesTheTip)
