@@ -140,7 +140,9 @@ public:
         if (nStyles == m_nStyles)
             return;
         m_nStyles = nStyles;
-        m_pDC->SelectObject(Font(nStyles));
+        CFont* pOld = m_pDC->SelectObject(Font(nStyles));
+        if (m_pOldFont == NULL)
+            m_pOldFont = pOld; // the first font that could be made
     }
 
 private:

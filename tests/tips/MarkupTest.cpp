@@ -25,6 +25,7 @@ class CMarkupTip : public CUxToolTip
 public:
     using CUxToolTip::DrawBitmap;
     using CUxToolTip::DrawIcon;
+    using CUxToolTip::DrawIconFromImageList;
     using CUxToolTip::DrawResource;
     using CUxToolTip::GetBitmapFromResources;
     using CUxToolTip::GetIconFromResources;
@@ -532,8 +533,9 @@ TEST_F(MarkupTest, AlignmentPlacesEachLineInTheRectangleWhenDrawing)
     for (int line = 0; line < 6; line++) {
         CRect box = Box(kBlue, CRect(0, 10 + line * H0, 400, 10 + (line + 1) * H0));
         EXPECT_EQ(expectedLeft[line], box.left) << "line " << line;
-        if (line > 0)
+        if (line > 0) {
             EXPECT_EQ(w, box.Width()) << "line " << line;
+        }
     }
 }
 
@@ -659,4 +661,32 @@ TEST_F(MarkupTest, AbsurdCountsAndWidthsSaturateInsteadOfOverflowing)
     // Drawing them ends as well, whatever GDI makes of such coordinates.
     MeasureAndDraw("<ct=0xFF><hr=4294967295>\n<hr=4294967295%>\n<t=4294967295>x<br=4294967295>y");
     EXPECT_EQ(Count(kRed, CRect(10, 10, 400, 10 + H0)), 390);
+}
+
+TEST_F(MarkupTest, PictureRoutinesDrawOnlyWhenNotMeasuring)
+{
+    CDC& dc = surface.DC();
+    EXPECT_EQ(CSize(12, 8), tip.DrawBitmap(&dc, CPoint(10, 10), 30, IDB_MARKUPTEST_PICTURE, FALSE, 0, CSize(0, 0), TRUE));
+    EXPECT_EQ(CSize(16, 16), tip.DrawIcon(&dc, CPoint(10, 10), 30, IDI_MARKUPTEST_ICON, CSize(0, 0), TRUE));
+    tip.AddNameOfResource("pic", IDB_MARKUPTEST_PICTURE);
+    EXPECT_EQ(CSize(6, 4), tip.DrawResource("PIC", &dc, CPoint(10, 10), 30, CSize(6, 4), TRUE));
+    EXPECT_EQ(CRect(), Box(kBlue));
+    EXPECT_EQ(CRect(), Box(kRed));
+
+    // Drawn, each sits on the bottom of a line of the given height.
+    EXPECT_EQ(CSize(12, 8), tip.DrawBitmap(&dc, CPoint(10, 10), 30, IDB_MARKUPTEST_PICTURE, FALSE, 0, CSize(0, 0), FALSE));
+    EXPECT_EQ(CRect(10, 32, 22, 40), Box(kBlue));
+    EXPECT_EQ(CSize(16, 16), tip.DrawIcon(&dc, CPoint(50, 10), 30, IDI_MARKUPTEST_ICON, CSize(0, 0), FALSE));
+    EXPECT_EQ(CRect(50, 24, 66, 40), Box(kRed));
+
+    // Nothing to be had: no size, nothing drawn.
+    CImageList empty;
+    EXPECT_EQ(CSize(0, 0), tip.DrawIconFromImageList(&dc, CPoint(100, 10), CSize(8, 8), empty, 0, FALSE));
+    EXPECT_EQ(CSize(0, 0), tip.DrawResource("none", &dc, CPoint(100, 10), 30, CSize(0, 0), FALSE));
+    EXPECT_EQ(CSize(0, 0), tip.DrawBitmap(&dc, CPoint(100, 10), 30, IDB_MARKUPTEST_ABSENT, FALSE, 0, CSize(0, 0), FALSE));
+    EXPECT_EQ(CSize(0, 0), tip.DrawIcon(&dc, CPoint(100, 10), 30, IDB_MARKUPTEST_PICTURE, CSize(0, 0), FALSE));
+    EXPECT_EQ(CSize(0, 0), tip.GetSizeIcon(NULL));
+    EXPECT_EQ(nullptr, tip.GetIconFromResources(0));
+    EXPECT_EQ(nullptr, tip.GetBitmapFromResources(0x10000));
+    EXPECT_EQ(300 * 300, Count(kWhite, CRect(100, 0, 400, 300)));
 }
