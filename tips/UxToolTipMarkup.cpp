@@ -151,7 +151,8 @@ private:
         CFont& font = m_fonts[nStyles];
         if (font.GetSafeHandle() == NULL) {
             LOGFONT lf = m_lfBase;
-            lf.lfWeight = (nStyles & STYLE_BOLD) ? std::min<LONG>(2 * m_lfBase.lfWeight, FW_HEAVY) : m_lfBase.lfWeight;
+            if (nStyles & STYLE_BOLD)
+                lf.lfWeight = (LONG)std::min<LONGLONG>(2 * (LONGLONG)m_lfBase.lfWeight, FW_HEAVY);
             lf.lfItalic = (nStyles & STYLE_ITALIC) ? (m_lfBase.lfItalic ? m_lfBase.lfItalic : TRUE) : FALSE;
             lf.lfStrikeOut = (nStyles & STYLE_STRIKEOUT) ? (m_lfBase.lfStrikeOut ? m_lfBase.lfStrikeOut : TRUE) : FALSE;
             lf.lfUnderline = (nStyles & STYLE_UNDERLINE) ? (m_lfBase.lfUnderline ? m_lfBase.lfUnderline : TRUE) : FALSE;
