@@ -134,15 +134,19 @@ TEST_F(TrackingFixture, ATipAppearsAfterTheInitialDelayAndMovesAtOnceToAnotherTo
 
 TEST_F(TrackingFixture, TheTipWaitsForTheCursorToRestOnTheTool)
 {
-    // Moves within the tool before the delay ends start the wait again.
+    // Moves within the tool before the delay ends start the wait again (a longer delay here, so
+    // that a busy machine does not end it between the moves).
+    const DWORD nDelay = 6 * kInitial;
+    tip.SetDelayTime(TTDT_INITIAL, nDelay);
     MoveTo(30, 30);
-    PumpMessages(kInitial / 2);
+    PumpMessages(nDelay / 3);
     MoveTo(32, 30);
-    PumpMessages(kInitial / 2);
+    PumpMessages(nDelay / 3);
     MoveTo(34, 30);
     DWORD dwLastMove = ::GetTickCount();
     ASSERT_TRUE(WaitForVisible(TRUE));
-    EXPECT_GE(tip.m_dwShownAt - dwLastMove, kInitial - 10);
+    EXPECT_GE(tip.m_dwShownAt - dwLastMove, nDelay - 10);
+    tip.SetDelayTime(TTDT_INITIAL, kInitial);
     Leave();
 
     // The same point again is no move at all.
