@@ -473,6 +473,9 @@ void CKwGridCtrl::HitTest(CPoint point, UINT& nColumn, UINT& nLine)
 
 void CKwGridCtrl::HandleMouseButtonDown(UINT nMessage, UINT nFlags, CPoint point)
 {
+    // Taking the focus puts the white box on the top line when there was none; a click there
+    // is still a first click, not one on the current cell.
+    UINT nOldColumn = m_nCurColumn, nOldLine = m_nCurLine;
     SetFocus();
     // The selection stays for the context menu that follows.
     if (nMessage == WM_RBUTTONDOWN && m_pSelection->GetCount() > 1)
@@ -493,7 +496,7 @@ void CKwGridCtrl::HandleMouseButtonDown(UINT nMessage, UINT nFlags, CPoint point
             nColumn = nLine = kNone;
     }
 
-    BOOL bWasCurrent = nColumn == m_nCurColumn && nLine == m_nCurLine;
+    BOOL bWasCurrent = nColumn == nOldColumn && nLine == nOldLine;
     if (nColumn != kNone && nLine != kNone)
     {
         m_nCurColumn = nColumn;

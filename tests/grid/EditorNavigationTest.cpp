@@ -1,0 +1,218 @@
+// EditorNavigationTest.cpp: keys pressed while the editor has the focus: Right and Left move the
+// caret up to the text's ends and then the white box, Up and Down carry the caret to the next line,
+// Enter and Tab go on to the next free cell, Tab leaves the grid after the last one, Delete stays
+// with the editor.
+#include "NavigationFixture.h"
+
+namespace {
+
+typedef std::vector<std::string> Calls;
+
+std::pair<int, int> EditSel(HWND hEdit)
+{
+    DWORD dwStart = 0, dwEnd = 0;
+    ::SendMessageA(hEdit, EM_GETSEL, (WPARAM)&dwStart, (LPARAM)&dwEnd);
+    return std::make_pair((int)dwStart, (int)dwEnd);
+}
+
+std::string Text(HWND hWnd)
+{
+    char szText[256] = "";
+    ::GetWindowTextA(hWnd, szText, sizeof(szText));
+    return szText;
+}
+
+} // namespace
+
+class GridEditorKeys : public GridNavigationTest
+{
+protected:
+    // The editor opened with the focus on the cell, the caret at the start of its text.
+    void EditAt(UINT nColumn, UINT nLine)
+    {
+        Click(nColumn, nLine);
+        host.PressKey(VK_RETURN);
+        ASSERT_EQ(GridCell(nColumn, nLine), Cur());
+        ASSERT_NE((HWND)NULL, Editor());
+        ASSERT_TRUE(CKwGridCtrl::FocusIn(host.m_grid.GetEditor()));
+        host.m_calls.clear();
+    }
+    // The edit box, or the edit field of an editable drop-down.
+    HWND EditField()
+    {
+        HWND hChild = ::GetWindow(Editor(), GW_CHILD);
+        return hChild != NULL ? hChild : Editor();
+    }
+};
+
+TEST_F(GridEditorKeys, RightAndLeftMoveTheCaretToTheTextsEndsAndThenTheWhiteBox)
+{
+    Fill(1);
+    host.m_grid.SetTextItem(0, 0, "abc");
+    host.m_grid.SetTextItem(1, 0, "xy");
+    EditAt(0, 0);
+    host.PressKey(VK_RIGHT);
+    host.PressKey(VK_RIGHT);
+    EXPECT_EQ(GridCell(0, 0), Cur()); // the caret after the second character went on
+    EXPECT_EQ(std::make_pair(2, 2), EditSel(Editor()));
+    host.PressKey(VK_RIGHT);
+    EXPECT_EQ(GridCell(0, 0), Cur());
+    host.PressKey(VK_RIGHT);
+    EXPECT_EQ(GridCell(1, 0), Cur()); // after the third: the next cell, caret at its start
+    EXPECT_EQ(Editor(), Focus());
+    EXPECT_EQ("xy", Text(Editor()));
+    EXPECT_EQ(std::make_pair(0, 0), EditSel(Editor()));
+
+    host.PressKey(VK_LEFT);
+    EXPECT_EQ(GridCell(0, 0), Cur()); // at 0: the previous cell, caret after its last character
+    EXPECT_EQ(std::make_pair(3, 3), EditSel(Editor()));
+    host.PressKey(VK_LEFT);
+    EXPECT_EQ(GridCell(0, 0), Cur());
+    EXPECT_EQ(std::make_pair(2, 2), EditSel(Editor()));
+    Calls expected = {"BeginEditItem 1 0", "BeginEditItem 0 0"};
+    EXPECT_EQ(expected, host.m_calls);
+}
+
+TEST_F(GridEditorKeys, LeftOnTheFirstCellAndRightOnTheLastStayInTheEditor)
+{
+    Fill(1);
+    host.m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
+    EditAt(0, 0);
+    host.PressKey(VK_LEFT);
+    EXPECT_EQ(GridCell(0, 0), Cur());
+    EXPECT_EQ(Editor(), Focus());
+    EditAt(2, 0);
+    host.PressKey(VK_END);
+    host.PressKey(VK_RIGHT);
+    EXPECT_EQ(GridCell(2, 0), Cur());
+    EXPECT_EQ(Editor(), Focus());
+    EXPECT_TRUE(host.m_calls.empty());
+}
+
+TEST_F(GridEditorKeys, DownAndUpInAnEditBoxMoveTheBoxAndCarryTheCaret)
+{
+    Fill(3);
+    host.m_grid.SetTextItem(1, 1, "longer text");
+    EditAt(1, 0);
+    host.PressKey(VK_RIGHT);
+    host.PressKey(VK_DOWN);
+    EXPECT_EQ(GridCell(1, 1), Cur());
+    EXPECT_EQ(Editor(), Focus());
+    EXPECT_EQ(std::make_pair(1, 1), EditSel(Editor()));
+    host.PressKey(VK_END);
+    host.PressKey(VK_DOWN);
+    EXPECT_EQ(std::make_pair(2, 2), EditSel(Editor())); // "b2" is shorter: the caret at its end
+    host.PressKey(VK_UP);
+    host.PressKey(VK_UP);
+    EXPECT_EQ(GridCell(1, 0), Cur());
+    EXPECT_EQ(std::vector<UINT>{0}, Selection());
+    Calls expected = {"BeginEditItem 1 1", "BeginEditItem 1 2", "BeginEditItem 1 1", "BeginEditItem 1 0"};
+    EXPECT_EQ(expected, host.m_calls);
+}
+
+TEST_F(GridEditorKeys, CtrlDownInAnEditBoxCarriesTheLineAndTheEditor)
+{
+    Fill(3);
+    EditAt(0, 1);
+    host.m_grid.SetModified(FALSE);
+    host.PressKey(VK_DOWN, {VK_CONTROL});
+    Calls expected = {"CanSwapLines 1 2", "ContentChanged", "BeginEditItem 0 2"};
+    EXPECT_EQ(expected, host.m_calls);
+    EXPECT_EQ(GridCell(0, 2), Cur());
+    EXPECT_EQ("a1", Text(Editor()));
+    EXPECT_EQ(Editor(), Focus());
+    EXPECT_EQ("a2", std::string(host.m_grid.GetItemText(0, 1)));
+}
+
+TEST_F(GridEditorKeys, TabSelectsTheNextCellsTextAndEnterPutsTheCaretAtItsStart)
+{
+    Fill(2);
+    Lock(2, 0);
+    EditAt(0, 0);
+    host.PressKey(VK_TAB);
+    EXPECT_EQ(GridCell(1, 0), Cur());
+    EXPECT_EQ(std::make_pair(0, 2), EditSel(Editor()));
+    host.PressKey(VK_RETURN);
+    EXPECT_EQ(GridCell(0, 1), Cur()); // past the locked cell, on the next line
+    EXPECT_EQ(std::make_pair(0, 0), EditSel(Editor()));
+    host.PressKey(VK_TAB, {VK_SHIFT});
+    EXPECT_EQ(GridCell(1, 0), Cur());
+    EXPECT_EQ(std::make_pair(0, 2), EditSel(Editor()));
+    EXPECT_EQ(Editor(), Focus());
+    Calls expected = {"BeginEditItem 1 0", "BeginEditItem 0 1", "BeginEditItem 1 0"};
+    EXPECT_EQ(expected, host.m_calls);
+}
+
+TEST_F(GridEditorKeys, TabFromTheEditorOnTheLastFreeCellLeavesTheGrid)
+{
+    Fill(2);
+    host.m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
+    Lock(2, 1);
+    EditAt(1, 1);
+    host.PressKey(VK_RETURN); // Enter has nowhere to go either: the editor keeps the focus
+    EXPECT_EQ(Editor(), Focus());
+    EXPECT_TRUE(::IsWindowVisible(host.m_hWnd));
+    host.PressKey(VK_TAB);
+    EXPECT_EQ(DlgItem(IDC_GRIDHOST_AFTER), Focus());
+    EXPECT_EQ(GridCell(1, 1), Cur());
+    EXPECT_EQ(NULL, Editor());
+    EXPECT_EQ(Calls{"KillFocus"}, host.m_calls);
+}
+
+TEST_F(GridEditorKeys, ShiftTabFromTheEditorOnTheFirstFreeCellLeavesTheGridBackwards)
+{
+    Fill(2);
+    Lock(0, 0);
+    EditAt(1, 0);
+    host.PressKey(VK_TAB, {VK_SHIFT});
+    EXPECT_EQ(DlgItem(IDC_GRIDHOST_BEFORE), Focus());
+    EXPECT_EQ(GridCell(1, 0), Cur());
+}
+
+TEST_F(GridEditorKeys, DeleteInTheEditorDeletesACharacterNotTheLine)
+{
+    Fill(2);
+    EditAt(0, 1);
+    host.PressKey(VK_DELETE);
+    Calls expected = {"ItemChanged 0 1 text=1 index=-1", "ContentChanged"};
+    EXPECT_EQ(expected, host.m_calls);
+    EXPECT_EQ(2u, host.m_grid.GetLineCount());
+    EXPECT_EQ("b1", std::string(host.m_grid.GetItemText(1, 1)));
+}
+
+TEST_F(GridEditorKeys, InADropDownListRightAndLeftMoveTheBoxAtOnce)
+{
+    static CStringArray choices;
+    if (choices.GetSize() == 0)
+    {
+        choices.Add("red");
+        choices.Add("green");
+    }
+    Fill(1);
+    CKwGridCtrlItem item;
+    item.nType = CKwGridCtrlItem::eTextDropDown;
+    item.sText = "green";
+    item.pChoices = &choices;
+    host.m_grid.SetItem(1, 0, item);
+    item.nType = CKwGridCtrlItem::eEditableDropDown;
+    item.sText = "red";
+    host.m_grid.SetItem(2, 0, item);
+
+    EditAt(1, 0);
+    host.PressKey(VK_RIGHT); // a list has no caret
+    EXPECT_EQ(GridCell(2, 0), Cur());
+    ASSERT_NE(Editor(), EditField());
+    EXPECT_EQ(EditField(), Focus());
+    EXPECT_EQ(std::make_pair(0, 0), EditSel(EditField()));
+    host.PressKey(VK_RIGHT); // an editable drop-down moves its caret first
+    EXPECT_EQ(GridCell(2, 0), Cur());
+    EXPECT_EQ(std::make_pair(1, 1), EditSel(EditField()));
+    host.PressKey(VK_LEFT);
+    host.PressKey(VK_LEFT);
+    EXPECT_EQ(GridCell(1, 0), Cur());
+    EXPECT_EQ(Editor(), Focus());
+    host.PressKey(VK_LEFT);
+    EXPECT_EQ(GridCell(0, 0), Cur());
+    EXPECT_EQ(std::make_pair(2, 2), EditSel(Editor()));
+    EXPECT_EQ("green", std::string(host.m_grid.GetItemText(1, 0))); // arrows chose nothing
+}
