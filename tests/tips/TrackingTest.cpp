@@ -413,6 +413,27 @@ TEST_F(TrackingFixture, AReceiverThatDestroysTheTipEndsTheDisplay)
     EXPECT_EQ(1, owner.m_nNotifications);
 }
 
+TEST_F(TrackingFixture, TheTipsOwnPreTranslationRelaysAndTheOwnerTakesTheWindowAlong)
+{
+    ShowTipA();
+    MSG msg = {};
+    msg.hwnd = tip.m_hWnd;
+    msg.message = WM_KEYDOWN;
+    msg.wParam = VK_ESCAPE;
+    EXPECT_FALSE(tip.PreTranslateMessage(&msg));
+    EXPECT_FALSE(tip.IsWindowVisible());
+
+    // The owner goes first: the tip's window goes with it, and the tooltip follows nothing more.
+    Leave();
+    ShowTipA(31, 30);
+    owner.DestroyWindow();
+    EXPECT_TRUE(tip.m_hWnd == NULL);
+    Relay(WM_MOUSEMOVE, 0, 0, CPoint(300, 300));
+    CPoint pt(10, 10);
+    tip.ShowHelpTooltip(pt, CString("nowhere"));
+    PumpMessages(3 * kInitial);
+}
+
 TEST_F(TrackingFixture, LeavingTheApplicationHidesTheTip)
 {
     ShowTipA();
