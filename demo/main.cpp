@@ -137,6 +137,7 @@ void SavePictures(const char* pszFolder)
     printf("  shared helpers: %s\n", GalleryHelpers(pszFolder) ? "replace-color.png, split.png" : "failed");
     printf("  tooltips: %s\n", GalleryToolTips(pszFolder)
         ? "tooltip-forms.png, tooltip-directions.png, tooltip-effects.png, tooltip-markup.png" : "failed");
+    printf("  grids: %s\n", GalleryGrid(pszFolder) ? "grid-schedule.png, grid-scrolled.png" : "failed");
 }
 
 } // namespace
