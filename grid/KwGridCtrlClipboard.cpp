@@ -4,6 +4,8 @@
 #include "core/KwClipboard.h"
 #include "core/KwLineSelection.h"
 
+#include <climits>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -23,20 +25,55 @@ BOOL IsReadOnlyEdit(HWND hWnd)
     return (::GetWindowLongA(hWnd, GWL_STYLE) & ES_READONLY) != 0;
 }
 
-// Joins neighbours pairwise until one text remains, so each character is copied only
-// logarithmically often however many lines there are.
-CString JoinPairwise(std::vector<CString>& texts)
+// Joins the texts into one buffer of their total length: every character is copied once, so
+// the cost stays linear however many lines there are. FALSE when one text cannot hold them all.
+BOOL Join(const std::vector<CString>& texts, CString& sJoined)
 {
-    if (texts.empty())
-        return CString();
-    while (texts.size() > 1)
+    size_t nTotal = 0;
+    for (const CString& text : texts)
+        nTotal += (size_t)text.GetLength();
+    if (nTotal > INT_MAX - 1)
+        return FALSE;
+    char* pszOut = sJoined.GetBuffer((int)nTotal);
+    for (const CString& text : texts)
     {
-        size_t nOut = 0;
-        for (size_t i = 0; i < texts.size(); i += 2)
-            texts[nOut++] = i + 1 < texts.size() ? texts[i] + texts[i + 1] : std::move(texts[i]);
-        texts.resize(nOut);
+        memcpy(pszOut, (const char*)text, (size_t)text.GetLength());
+        pszOut += text.GetLength();
     }
-    return texts[0];
+    sJoined.ReleaseBuffer((int)nTotal);
+    return TRUE;
+}
+
+// Walks the tokens of pasted text: onToken(line, column, start, length) for every token that
+// falls into one of nColumns columns. Tokens are separated by tabs and line breaks (CR, LF or
+// CR LF); a line ends at a line break, at the end of the text, or where a tab follows a token in
+// the last column. Whatever follows the last line break, even nothing, makes one more line.
+// Returns the number of lines.
+template<class OnToken>
+UINT ForEachToken(const char* pszText, int nLength, UINT nColumns, OnToken onToken)
+{
+    UINT nLine = 0, nColumn = 0;
+    int nStart = 0;
+    for (int i = 0;; i++)
+    {
+        char ch = i < nLength ? pszText[i] : '\0';
+        if (i < nLength && ch != '\t' && ch != '\r' && ch != '\n')
+            continue;
+        if (nColumn < nColumns)
+            onToken(nLine, nColumn, nStart, i - nStart);
+        if (i == nLength)
+            return nLine + 1;
+        if (ch == '\t' && ++nColumn < nColumns)
+        {
+            nStart = i + 1;
+            continue;
+        }
+        if (ch == '\r' && i + 1 < nLength && pszText[i + 1] == '\n')
+            i++;
+        nLine++;
+        nColumn = 0;
+        nStart = i + 1;
+    }
 }
 
 } // namespace
@@ -111,7 +148,9 @@ void CKwGridCtrl::OnEditCopy()
             sLine += "\r\n";
         texts.push_back(std::move(sLine));
     }
-    CKwClipboard::PutText(JoinPairwise(texts));
+    CString sText;
+    if (Join(texts, sText))
+        CKwClipboard::PutText(sText);
 }
 
 void CKwGridCtrl::OnEditCut()
@@ -129,10 +168,9 @@ void CKwGridCtrl::OnEditCut()
 }
 
 // The clipboard's lines go above the current line L, in their order. Each starts as a copy of
-// line L's cells and takes one token per column; a line ends at a line break (CR, LF or CR LF),
-// at the end of the text, or where a tab follows a token in the last column. Whatever follows
-// the last line break, even nothing, makes one more line. The text is parsed first and the lines
-// go into the grid in one move, so a large paste costs no more than its size and the grid's.
+// line L's cells and takes one token per column (see ForEachToken). The text is walked twice,
+// to count its lines and to fill them in place, so that a large paste moves the grid's lines
+// once and costs no more than the size of the text and of the grid.
 void CKwGridCtrl::OnEditPaste()
 {
     if (!IsPasteAllowed())
@@ -149,56 +187,21 @@ void CKwGridCtrl::OnEditPaste()
     m_pSelection->HitWithNothing(nLine);
 
     UINT nColumns = GetColumnCount();
-    std::vector<CKwGridCtrlItem> model(nColumns);
+    CLine model;
+    model.SetSize(nColumns);
     for (UINT c = 0; c < nColumns; c++)
         GetItem(c, nLine, model[c]);
-    auto newLine = [&] {
-        CLine line;
-        line.SetSize(nColumns);
-        for (UINT c = 0; c < nColumns; c++)
-            line[c] = model[c];
-        return line;
-    };
-
-    std::vector<CLine> pasted;
-    CLine line = newLine();
-    UINT nColumn = 0;
-    const char* pszText = sText;
-    int nLength = sText.GetLength();
-    int nStart = 0;
-    for (int i = 0;; i++)
-    {
-        char ch = i < nLength ? pszText[i] : '\0';
-        if (i < nLength && ch != '\t' && ch != '\r' && ch != '\n')
-            continue;
-        if (nColumn < nColumns)
-            line[nColumn].sText = CString(pszText + nStart, i - nStart);
-        if (i == nLength)
-        {
-            pasted.push_back(std::move(line));
-            break;
-        }
-        if (ch == '\t' && ++nColumn < nColumns)
-        {
-            nStart = i + 1;
-            continue;
-        }
-        if (ch == '\r' && i + 1 < nLength && pszText[i + 1] == '\n')
-            i++;
-        pasted.push_back(std::move(line));
-        line = newLine();
-        nColumn = 0;
-        nStart = i + 1;
-    }
 
     // Lines missing up to L come into being with the insertion; line L itself, when it was
     // missing, would be empty and last, and trimming would take it again.
-    INT_PTR nCount = (INT_PTR)pasted.size();
-    m_lines.InsertAt(nLine, CLine(), nCount);
-    for (INT_PTR i = 0; i < nCount; i++)
-        m_lines[nLine + i] = std::move(pasted[i]);
+    const char* pszText = sText;
+    UINT nCount = ForEachToken(pszText, sText.GetLength(), nColumns, [](UINT, UINT, int, int) {});
+    m_lines.InsertAt(nLine, model, nCount);
+    ForEachToken(pszText, sText.GetLength(), nColumns, [&](UINT nPasted, UINT nColumn, int nStart, int nLength) {
+        m_lines[nLine + nPasted][nColumn].sText = CString(pszText + nStart, nLength);
+    });
     TrimLines();
-    m_pSelection->HitWithShift(nLine + (UINT)nCount - 1);
+    m_pSelection->HitWithShift(nLine + nCount - 1);
 
     // An editor without the focus would still show the cell's former content.
     if (m_pEditor != NULL)
