@@ -17,6 +17,7 @@ LRESULT CTestTip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (pPos->flags & SWP_SHOWWINDOW)
         {
             m_dwShownAt = ::GetTickCount();
+            m_nShowFlags = pPos->flags;
             m_pRecorder->Note("tip", WM_SHOWWINDOW, TRUE);
         }
         if (pPos->flags & SWP_HIDEWINDOW)

@@ -18,9 +18,10 @@ public:
     CSize GetScreenSize() override;
 
     // When set, each time the window appears or disappears is noted as "tip" WM_SHOWWINDOW with
-    // wParam TRUE or FALSE, and the tick count of the last appearance kept.
+    // wParam TRUE or FALSE, and the time and flags of the last appearance kept.
     MessageRecorder* m_pRecorder = NULL;
     DWORD m_dwShownAt = 0;
+    UINT m_nShowFlags = 0; // the SWP_ flags of the last appearance
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     using CUxToolTip::CalculateInfoBoxRect;

@@ -115,6 +115,9 @@ TEST_F(TrackingFixture, ATipAppearsAfterTheInitialDelayAndMovesAtOnceToAnotherTo
     EXPECT_GE(tip.m_dwShownAt - dwMoved, kInitial - 10); // timer granularity aside, not before
     EXPECT_EQ(0, tip.m_nIndexDisplayWnd);                // painted
     EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
+    // Shown where it was, without taking the activation.
+    EXPECT_EQ((UINT)(SWP_NOACTIVATE | SWP_NOZORDER), tip.m_nShowFlags & (SWP_NOACTIVATE | SWP_NOZORDER));
+    EXPECT_EQ(owner.m_hWnd, ::GetActiveWindow());
 
     // Another tool while the tip is visible: at once, no delay.
     MoveTo(170, 30);
