@@ -72,6 +72,19 @@ CPoint GridHost::CellPoint(UINT nColumn, UINT nLine)
     return CPoint(nLeft + nWidth / 2, rectHeader.Height() - 1 + (int)nLine * nLineHeight + nLineHeight / 2);
 }
 
+std::vector<std::string> GridHost::Texts(CKwGridCtrl& grid)
+{
+    std::vector<std::string> lines;
+    for (UINT nLine = 0; nLine < grid.GetLineCount(); nLine++)
+    {
+        std::string line;
+        for (UINT nColumn = 0; nColumn < grid.GetColumnCount(); nColumn++)
+            line += (nColumn ? "|" : "") + std::string((const char*)grid.GetItemText(nColumn, nLine));
+        lines.push_back(line);
+    }
+    return lines;
+}
+
 void GridHost::Record(const char* pszFormat, ...)
 {
     char szText[512];

@@ -27,6 +27,8 @@ public:
     // The centre of a cell in the grid's client coordinates while line 0 is the top line, worked
     // out from the header's items and height and the grid's font, as a user sees them.
     CPoint CellPoint(UINT nColumn, UINT nLine);
+    // The texts of all cells of a grid, a line per string, cells separated by '|' ("a0|b0|c0").
+    static std::vector<std::string> Texts(CKwGridCtrl& grid);
 
     CKwGridCtrl m_grid;
 
