@@ -1,7 +1,6 @@
 // ClipboardTest.cpp: copy, cut, paste and clear of whole lines through the real clipboard, the
 // same commands on the editor's text when it has the focus, and when each is allowed.
-#include "GridHost.h"
-#include "GridHost.rh"
+#include "NavigationFixture.h"
 
 #include "core/KwClipboard.h"
 
@@ -14,58 +13,17 @@ namespace {
 
 typedef std::vector<std::string> Strings;
 
-// The texts of all cells, a line per string, cells separated by '|'.
-Strings Texts(CKwGridCtrl& grid)
+// A grid of three text columns whose lines hold "a0|b0|c0", "a1|b1|c1", ..., and the line
+// commands sent to it as a menu sends them.
+class ClipboardGrid3 : public GridNavigationTest
 {
-    Strings lines;
-    for (UINT l = 0; l < grid.GetLineCount(); l++)
-    {
-        std::string line;
-        for (UINT c = 0; c < grid.GetColumnCount(); c++)
-            line += (c ? "|" : "") + std::string((const char*)grid.GetItemText(c, l));
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-std::vector<UINT> Selection(CKwGridCtrl& grid)
-{
-    std::vector<UINT> lines;
-    for (POSITION pos = grid.GetSelectionHeadPosition(); pos != NULL;)
-        lines.push_back(grid.GetSelectionNext(pos));
-    return lines;
-}
-
-UINT CurrentLine(CKwGridCtrl& grid)
-{
-    UINT nColumn, nLine;
-    grid.GetCurItem(nColumn, nLine);
-    return nLine;
-}
-
-// A grid of three text columns whose lines hold "a0|b0|c0", "a1|b1|c1", ...
-struct ClipboardGrid : ::testing::Test
-{
-    void Fill(UINT nLines)
-    {
-        for (UINT l = 0; l < nLines; l++)
-            for (UINT c = 0; c < 3; c++)
-                host.m_grid.SetTextItem(c, l, CString((char)('a' + c)) + CString((char)('0' + l)));
-    }
-    // A click of the left button on the cell, with MK_CONTROL or MK_SHIFT as given. A click on
-    // the current cell gives the editor the focus.
-    void Click(UINT nColumn, UINT nLine, UINT nFlags = 0) { ClickIn(host, nColumn, nLine, nFlags); }
-    static void ClickIn(GridHost& host, UINT nColumn, UINT nLine, UINT nFlags = 0)
-    {
-        CPoint point = host.CellPoint(nColumn, nLine);
-        host.m_grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | nFlags, MAKELPARAM(point.x, point.y));
-        host.m_grid.SendMessage(WM_LBUTTONUP, nFlags, MAKELPARAM(point.x, point.y));
-        host.Pump();
-    }
+protected:
     // The cell becomes current and the grid itself keeps the focus.
     static void Select(GridHost& host, UINT nColumn, UINT nLine)
     {
-        ClickIn(host, nColumn, nLine);
+        CPoint point = host.CellPoint(nColumn, nLine);
+        host.m_grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+        host.m_grid.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
         host.m_grid.SetFocus();
         host.Pump();
         ASSERT_EQ(host.m_grid.m_hWnd, ::GetFocus());
@@ -73,16 +31,13 @@ struct ClipboardGrid : ::testing::Test
     void Select(UINT nColumn, UINT nLine) { Select(host, nColumn, nLine); }
     void Command(UINT nID)
     {
-        host.m_grid.SendMessage(WM_COMMAND, nID);
+        grid.SendMessage(WM_COMMAND, nID);
         host.Pump();
     }
-    GridHost host;
-    CKwGridCtrl& grid = host.m_grid;
-};
+    Strings Texts() { return GridHost::Texts(grid); }
+    UINT CurrentLine() { return Cur().second; }
 
-struct ClipboardGrid3 : ClipboardGrid
-{
-    void SetUp() override { host.AddColumns(3); }
+    CKwGridCtrl& grid = host.m_grid;
 };
 
 } // namespace
@@ -106,7 +61,7 @@ TEST_F(ClipboardGrid3, CopyJoinsSelectedLinesWithTabsAndLineBreaksAndLeavesIndex
     }
     Click(0, 1);
     Click(0, 3, MK_CONTROL);
-    ASSERT_EQ((std::vector<UINT>{1, 3}), Selection(grid));
+    ASSERT_EQ((std::vector<UINT>{1, 3}), Selection());
     CKwClipboard::PutText("before");
     host.m_calls.clear();
 
@@ -135,9 +90,9 @@ TEST_F(ClipboardGrid3, PasteInsertsTheLinesAboveTheCurrentLineAndSelectsThem)
     host.m_calls.clear();
 
     Command(ID_EDIT_PASTE);
-    EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1", "p|q|r", "s|t|u", "a2|b2|c2", "a3|b3|c3"}), Texts(grid));
-    EXPECT_EQ((std::vector<UINT>{2, 3}), Selection(grid));
-    EXPECT_EQ(2u, CurrentLine(grid));
+    EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1", "p|q|r", "s|t|u", "a2|b2|c2", "a3|b3|c3"}), Texts());
+    EXPECT_EQ((std::vector<UINT>{2, 3}), Selection());
+    EXPECT_EQ(2u, CurrentLine());
     // No item-changed callbacks; the editor over the current cell is opened again on its new
     // content.
     // The command is checked once before it runs, as every command is.
@@ -155,15 +110,15 @@ TEST_F(ClipboardGrid3, PasteOntoTheAppendLineTrimsTheLineAfterTheLastBreak)
     Select(0, 2); // the append line
     CKwClipboard::PutText("p\tq\tr\r\ns\tt\tu\r\n");
     Command(ID_EDIT_PASTE);
-    EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1", "p|q|r", "s|t|u"}), Texts(grid));
-    EXPECT_EQ(2u, CurrentLine(grid));
+    EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1", "p|q|r", "s|t|u"}), Texts());
+    EXPECT_EQ(2u, CurrentLine());
 
     // Into an empty grid the same.
     GridHost empty;
     empty.AddColumns(3);
     Select(empty, 0, 0);
     empty.m_grid.SendMessage(WM_COMMAND, ID_EDIT_PASTE);
-    EXPECT_EQ((Strings{"p|q|r", "s|t|u"}), Texts(empty.m_grid));
+    EXPECT_EQ((Strings{"p|q|r", "s|t|u"}), GridHost::Texts(empty.m_grid));
 }
 
 TEST_F(ClipboardGrid3, PastedCellsStartAsCopiesOfTheCurrentLinesCells)
@@ -181,7 +136,7 @@ TEST_F(ClipboardGrid3, PastedCellsStartAsCopiesOfTheCurrentLinesCells)
     // Five tokens into three columns: a full line, then two tokens and the model's third cell.
     CKwClipboard::PutText("1\t2\t3\t4\t5");
     Command(ID_EDIT_PASTE);
-    EXPECT_EQ((Strings{"a0|b0|c0", "1|2|3", "4|5|m", "a1|b1|m"}), Texts(grid));
+    EXPECT_EQ((Strings{"a0|b0|c0", "1|2|3", "4|5|m", "a1|b1|m"}), Texts());
     for (UINT l = 1; l <= 3; l++)
     {
         CKwGridCtrlItem item;
@@ -191,7 +146,7 @@ TEST_F(ClipboardGrid3, PastedCellsStartAsCopiesOfTheCurrentLinesCells)
         EXPECT_EQ(RGB(255, 0, 0), item.clrText) << l;
         EXPECT_EQ(&host, item.pData) << l;
     }
-    EXPECT_EQ((std::vector<UINT>{1, 2}), Selection(grid));
+    EXPECT_EQ((std::vector<UINT>{1, 2}), Selection());
 
     // Every kind of line break counts once; a lone break still makes a line, tokens keep their
     // spaces, and empty tokens empty their cells.
@@ -199,7 +154,7 @@ TEST_F(ClipboardGrid3, PastedCellsStartAsCopiesOfTheCurrentLinesCells)
     CKwClipboard::PutText("x\ny\rz\r\n\t v ");
     Command(ID_EDIT_PASTE);
     EXPECT_EQ((Strings{"x|b0|c0", "y|b0|c0", "z|b0|c0", "| v |c0", "a0|b0|c0", "1|2|3", "4|5|m", "a1|b1|m"}),
-              Texts(grid));
+              Texts());
 }
 
 TEST_F(ClipboardGrid3, PasteBeyondTheStoredLinesInUnlimitedModeCreatesTheLinesAbove)
@@ -209,8 +164,8 @@ TEST_F(ClipboardGrid3, PasteBeyondTheStoredLinesInUnlimitedModeCreatesTheLinesAb
     Select(0, 4);
     CKwClipboard::PutText("p");
     Command(ID_EDIT_PASTE);
-    EXPECT_EQ((Strings{"a0|b0|c0", "||", "||", "||", "p||"}), Texts(grid));
-    EXPECT_EQ((std::vector<UINT>{4}), Selection(grid));
+    EXPECT_EQ((Strings{"a0|b0|c0", "||", "||", "||", "p||"}), Texts());
+    EXPECT_EQ((std::vector<UINT>{4}), Selection());
 }
 
 TEST_F(ClipboardGrid3, ClearDeletesTheSelectedLinesAndKeepsTheWhiteBoxInside)
@@ -222,12 +177,12 @@ TEST_F(ClipboardGrid3, ClearDeletesTheSelectedLinesAndKeepsTheWhiteBoxInside)
     host.m_calls.clear();
 
     Command(ID_EDIT_CLEAR);
-    EXPECT_EQ((Strings{"a0|b0|c0", "a3|b3|c3", "a5|b5|c5"}), Texts(grid));
+    EXPECT_EQ((Strings{"a0|b0|c0", "a3|b3|c3", "a5|b5|c5"}), Texts());
     UINT nColumn, nLine;
     grid.GetCurItem(nColumn, nLine);
     EXPECT_EQ(2u, nColumn);
     EXPECT_EQ(1u, nLine);
-    EXPECT_EQ((std::vector<UINT>{1}), Selection(grid));
+    EXPECT_EQ((std::vector<UINT>{1}), Selection());
     EXPECT_EQ((Strings{"CanDelete", "CanDelete", "BeginEditItem 2 1", "ContentChanged"}), host.m_calls);
     EXPECT_TRUE(grid.IsModified());
 
@@ -235,9 +190,9 @@ TEST_F(ClipboardGrid3, ClearDeletesTheSelectedLinesAndKeepsTheWhiteBoxInside)
     Select(0, 1);
     Click(0, 3, MK_SHIFT);
     Command(ID_EDIT_CLEAR);
-    EXPECT_EQ((Strings{"a0|b0|c0"}), Texts(grid));
-    EXPECT_EQ(0u, CurrentLine(grid));
-    EXPECT_EQ((std::vector<UINT>{0}), Selection(grid));
+    EXPECT_EQ((Strings{"a0|b0|c0"}), Texts());
+    EXPECT_EQ(0u, CurrentLine());
+    EXPECT_EQ((std::vector<UINT>{0}), Selection());
 }
 
 TEST_F(ClipboardGrid3, CutCopiesThenClears)
@@ -247,13 +202,13 @@ TEST_F(ClipboardGrid3, CutCopiesThenClears)
     host.m_calls.clear();
     Command(ID_EDIT_CUT);
     EXPECT_STREQ("a1\tb1\tc1", CKwClipboard::GetText());
-    EXPECT_EQ((Strings{"a0|b0|c0", "a2|b2|c2"}), Texts(grid));
+    EXPECT_EQ((Strings{"a0|b0|c0", "a2|b2|c2"}), Texts());
     EXPECT_EQ((Strings{"CanDelete", "CanDelete", "CanDelete", "BeginEditItem 0 1", "ContentChanged"}), host.m_calls);
 
     // Copy and paste back give the grid it was.
     Select(0, 1);
     Command(ID_EDIT_PASTE);
-    EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1", "a2|b2|c2"}), Texts(grid));
+    EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1", "a2|b2|c2"}), Texts());
 }
 
 TEST_F(ClipboardGrid3, TheListenerCanForbidPasteAndClearInTheGridOnly)
@@ -268,7 +223,7 @@ TEST_F(ClipboardGrid3, TheListenerCanForbidPasteAndClearInTheGridOnly)
     EXPECT_FALSE(grid.IsClearAllowed());
     Command(ID_EDIT_PASTE);
     Command(ID_EDIT_CLEAR);
-    EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1"}), Texts(grid));
+    EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1"}), Texts());
     // The disabled commands do not run.
     EXPECT_EQ((Strings{"CanPaste", "CanDelete", "CanPaste", "CanDelete"}), host.m_calls);
 
@@ -304,7 +259,7 @@ TEST_F(ClipboardGrid3, WithTheEditorFocusedTheCommandsActOnItsText)
 
     host.m_calls.clear();
     Command(ID_EDIT_CLEAR);
-    EXPECT_EQ((Strings{"a0|b0|c0", "a1|1|c1", "a2|b2|c2"}), Texts(grid));
+    EXPECT_EQ((Strings{"a0|b0|c0", "a1|1|c1", "a2|b2|c2"}), Texts());
     EXPECT_EQ((Strings{"ItemChanged 1 1 text=1 index=-1", "ContentChanged"}), host.m_calls);
 
     CKwClipboard::PutText("xy");

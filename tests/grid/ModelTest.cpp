@@ -30,19 +30,7 @@ CKwGridCtrlItem ItemAt(CKwGridCtrl& grid, UINT nColumn, UINT nLine)
     return item;
 }
 
-// The texts of all cells, a line per string, cells separated by '|'.
-std::vector<std::string> Texts(CKwGridCtrl& grid)
-{
-    std::vector<std::string> lines;
-    for (UINT l = 0; l < grid.GetLineCount(); l++)
-    {
-        std::string line;
-        for (UINT c = 0; c < grid.GetColumnCount(); c++)
-            line += (c ? "|" : "") + std::string((const char*)grid.GetItemText(c, l));
-        lines.push_back(line);
-    }
-    return lines;
-}
+std::vector<std::string> Texts(CKwGridCtrl& grid) { return GridHost::Texts(grid); }
 
 } // namespace
 
