@@ -193,7 +193,7 @@ void CKwGridCtrl::SetCurText(UINT nColumn, UINT nLine, int nStart, int nEnd)
 
 void CKwGridCtrl::BeginEdit(EBeginEditType eType, int nPosition, CPoint point)
 {
-    if (m_nCurColumn == 0xFFFFFFFF || m_nCurLine == 0xFFFFFFFF)
+    if (m_hWnd == NULL || m_nCurColumn == 0xFFFFFFFF || m_nCurLine == 0xFFFFFFFF)
         return;
     if (m_eInsertMode == eInsertAppendLine && m_nCurLine > GetLineCount())
         return;
