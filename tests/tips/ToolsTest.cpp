@@ -43,7 +43,7 @@ std::string ClassName(HWND hWnd)
 
 } // namespace
 
-TEST(TooltipWindow, TheClassIsTheLibrarysOwnAndTheWindowAHiddenToolPopupOfTheOwner)
+TEST(ToolTipClass, TheClassIsTheLibrarysOwnAndTheWindowAHiddenToolPopupOfTheOwner)
 {
     CTestTip first, second; // the second registers nothing and throws nothing
     WNDCLASSA wc = {};
@@ -76,7 +76,7 @@ TEST(TooltipWindow, TheClassIsTheLibrarysOwnAndTheWindowAHiddenToolPopupOfTheOwn
     owner.DestroyWindow();
 }
 
-TEST(TooltipWindow, DefaultsBeforeAnyTool)
+TEST(ToolTipClass, DefaultsBeforeAnyTool)
 {
     CTestTip tip;
     EXPECT_EQ(20, CUxToolTip::GetVersionI());
