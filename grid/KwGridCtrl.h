@@ -128,6 +128,8 @@ protected:
     void WhiteBoxHome();
     void WhiteBoxEnd();
     void WhiteBoxGoTo(UINT nColumn, UINT nLine);
+    void WhiteBoxToLine(UINT nLine);                                     // the rest of Up and Down
+    void WhiteBoxToCell(UINT nColumn, UINT nLine, BOOL bByTab, int nCaret); // the rest of Right and Left
     BOOL CanWhiteBoxRight();
     BOOL CanWhiteBoxLeft();
     BOOL CanWhiteBoxDown();
