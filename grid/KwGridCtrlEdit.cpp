@@ -179,38 +179,24 @@ BOOL CKwGridCtrl::CanWhiteBoxUp()
 
 void CKwGridCtrl::WhiteBoxDown()
 {
-    if (m_nCurColumn == kNone || m_nCurLine == kNone || m_nCurLine + 1 >= GetLineCountLimit())
-        return;
-    // The caret travels with the box: read where it is before anything moves.
-    int nStart = 0, nEnd = 0;
-    BOOL bSel = GetEditSel(nStart, nEnd);
-    if (IsKeyPressed(VK_CONTROL))
-        SwapLines(m_nCurLine, m_nCurLine + 1);
-    m_nCurLine++;
-    if (IsKeyPressed(VK_SHIFT))
-        m_pSelection->HitWithShift(m_nCurLine);
-    else
-        m_pSelection->HitWithNothing(m_nCurLine);
-    EnsureVisible(m_nCurLine);
-    if (m_pEditor != NULL)
-    {
-        if (FocusIn(m_pEditor))
-            BeginEdit(bSel ? eBeginEditCaret : eBeginEditSelectAll, bSel ? nEnd : 0);
-        else
-            BeginEdit(eBeginEditNoFocus);
-    }
-    Invalidate(FALSE);
+    if (m_nCurColumn != kNone && m_nCurLine != kNone && m_nCurLine + 1 < GetLineCountLimit())
+        WhiteBoxToLine(m_nCurLine + 1);
 }
 
 void CKwGridCtrl::WhiteBoxUp()
 {
-    if (m_nCurColumn == kNone || m_nCurLine == kNone || m_nCurLine == 0)
-        return;
+    if (m_nCurColumn != kNone && m_nCurLine != kNone && m_nCurLine > 0)
+        WhiteBoxToLine(m_nCurLine - 1);
+}
+
+void CKwGridCtrl::WhiteBoxToLine(UINT nLine)
+{
+    // The caret travels with the box: read where it is before anything moves.
     int nStart = 0, nEnd = 0;
     BOOL bSel = GetEditSel(nStart, nEnd);
     if (IsKeyPressed(VK_CONTROL))
-        SwapLines(m_nCurLine, m_nCurLine - 1);
-    m_nCurLine--;
+        SwapLines(m_nCurLine, nLine);
+    m_nCurLine = nLine;
     if (IsKeyPressed(VK_SHIFT))
         m_pSelection->HitWithShift(m_nCurLine);
     else
@@ -230,34 +216,33 @@ void CKwGridCtrl::WhiteBoxRight(BOOL bByTab)
 {
     if (!CanWhiteBoxRight())
         return;
-    GetNextItemToTheRight(m_nCurColumn, m_nCurLine);
-    m_pSelection->HitWithNothing(m_nCurLine);
-    EnsureVisible(m_nCurLine);
-    if (bByTab)
-        BeginEdit(eBeginEditSelectAll, 0);
-    else if (m_pEditor != NULL)
-    {
-        if (FocusIn(m_pEditor))
-            BeginEdit(eBeginEditCaret, 0);
-        else
-            BeginEdit(eBeginEditNoFocus);
-    }
-    Invalidate(FALSE);
+    UINT nColumn = m_nCurColumn, nLine = m_nCurLine;
+    GetNextItemToTheRight(nColumn, nLine);
+    WhiteBoxToCell(nColumn, nLine, bByTab, 0);
 }
 
 void CKwGridCtrl::WhiteBoxLeft(BOOL bByTab)
 {
     if (!CanWhiteBoxLeft())
         return;
-    GetPrevItemToTheLeft(m_nCurColumn, m_nCurLine);
+    UINT nColumn = m_nCurColumn, nLine = m_nCurLine;
+    GetPrevItemToTheLeft(nColumn, nLine);
+    WhiteBoxToCell(nColumn, nLine, bByTab, -1);
+}
+
+void CKwGridCtrl::WhiteBoxToCell(UINT nColumn, UINT nLine, BOOL bByTab, int nCaret)
+{
+    m_nCurColumn = nColumn;
+    m_nCurLine = nLine;
     m_pSelection->HitWithNothing(m_nCurLine);
     EnsureVisible(m_nCurLine);
+    // Tab selects the cell's text; an arrow leaves the caret where it came in.
     if (bByTab)
-        BeginEdit(eBeginEditSelectAll, -1);
+        BeginEdit(eBeginEditSelectAll, nCaret);
     else if (m_pEditor != NULL)
     {
         if (FocusIn(m_pEditor))
-            BeginEdit(eBeginEditCaret, -1);
+            BeginEdit(eBeginEditCaret, nCaret);
         else
             BeginEdit(eBeginEditNoFocus);
     }
