@@ -47,6 +47,40 @@ std::vector<int> ColumnEdges(const CHeaderCtrl& header)
     return edges;
 }
 
+// While a grid paints, the column edges and header height it read once serve every cell's
+// rectangle, instead of asking the header again for each cell.
+class CPaintGeometry
+{
+public:
+    CPaintGeometry(const CKwGridCtrl* pGrid, const std::vector<int>& edges, int nHeader)
+        : m_pGrid(pGrid), m_edges(edges), m_nHeader(nHeader), m_pOuter(s_pActive)
+    {
+        s_pActive = this;
+    }
+    ~CPaintGeometry() { s_pActive = m_pOuter; }
+    CPaintGeometry(const CPaintGeometry&) = delete;
+    CPaintGeometry& operator=(const CPaintGeometry&) = delete;
+
+    // The geometry of the grid being painted on this thread, or NULL.
+    static const CPaintGeometry* Of(const CKwGridCtrl* pGrid)
+    {
+        for (const CPaintGeometry* p = s_pActive; p != NULL; p = p->m_pOuter)
+            if (p->m_pGrid == pGrid)
+                return p;
+        return NULL;
+    }
+
+    const CKwGridCtrl* m_pGrid;
+    const std::vector<int> m_edges;
+    const int m_nHeader;
+
+private:
+    const CPaintGeometry* m_pOuter;
+    static thread_local const CPaintGeometry* s_pActive;
+};
+
+thread_local const CPaintGeometry* CPaintGeometry::s_pActive = NULL;
+
 CRect ChildRectInParent(const CWnd& child, const CWnd& parent)
 {
     CRect rect;
@@ -79,7 +113,9 @@ int CKwGridCtrl::GetItemHeight() const
 
 void CKwGridCtrl::GetItemRect(UINT nColumn, UINT nLine, CRect& rect) const
 {
-    const std::vector<int> edges = ColumnEdges(*m_pHeaderCtrl);
+    const CPaintGeometry* pPainting = CPaintGeometry::Of(this);
+    const std::vector<int> read = pPainting != NULL ? std::vector<int>() : ColumnEdges(*m_pHeaderCtrl);
+    const std::vector<int>& edges = pPainting != NULL ? pPainting->m_edges : read;
     if (nColumn < edges.size())
     {
         rect.left = nColumn == 0 ? 0 : edges[nColumn - 1];
@@ -89,7 +125,8 @@ void CKwGridCtrl::GetItemRect(UINT nColumn, UINT nLine, CRect& rect) const
     {
         rect.left = rect.right = edges.empty() ? 0 : edges.back();
     }
-    rect.top = ClampToInt(((long long)nLine - m_nTopLine) * m_nItemHeight + GetHeaderHeight());
+    const int nHeader = pPainting != NULL ? pPainting->m_nHeader : GetHeaderHeight();
+    rect.top = ClampToInt(((long long)nLine - m_nTopLine) * m_nItemHeight + nHeader);
     rect.bottom = rect.top + m_nItemHeight;
 }
 
@@ -315,7 +352,8 @@ void CKwGridCtrl::DrawCtrl(CDC& dc)
     CFont* pOldFont = m_fontNormal.GetSafeHandle() != NULL ? dc.SelectObject(&m_fontNormal) : NULL;
 
     // Cells of the columns that reach into the client area, from the top line down.
-    const std::vector<int> edges = ColumnEdges(*m_pHeaderCtrl);
+    const CPaintGeometry geometry(this, ColumnEdges(*m_pHeaderCtrl), nHeader);
+    const std::vector<int>& edges = geometry.m_edges;
     const UINT nLines = GetLineCount();
     for (UINT nColumn = 0; nColumn < edges.size(); ++nColumn)
     {
