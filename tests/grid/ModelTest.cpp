@@ -1,8 +1,7 @@
 // ModelTest.cpp: the grid's cells and lines: storage and trimming, reads through the listener,
 // typed setters, insert modes, line swaps, and a parent that is no listener.
 #include "GridAccess.h"
-#include "GridHost.h"
-#include "GridHost.rh"
+#include "NavigationFixture.h"
 
 #include "core/KwClipboard.h"
 #include "grid/KwHeaderCtrl.h"
@@ -390,4 +389,105 @@ TEST(GridWithoutListener, EverythingIsAllowedAndNothingIsCalled)
     EXPECT_TRUE(grid.IsPasteAllowed());
     EXPECT_TRUE(grid.IsClearAllowed());
     EXPECT_TRUE(grid.IsCopyAllowed());
+}
+
+namespace {
+
+// A grid of three filled text columns with the white box and an editor placed by clicks.
+class GridModelWithEditor : public GridNavigationTest
+{
+protected:
+    CString EditorText()
+    {
+        CString sText;
+        if (host.m_grid.GetEditor() != NULL)
+            host.m_grid.GetEditor()->GetWindowText(sText);
+        return sText;
+    }
+    CKwGridCtrl& grid = host.m_grid;
+};
+
+} // namespace
+
+TEST_F(GridModelWithEditor, AStoreIntoTheCurrentCellOpensTheEditorAgainOnItsContent)
+{
+    Fill(3);
+    Click(1, 1);
+    ASSERT_TRUE(grid.GetEditor() != NULL);
+    ASSERT_EQ(grid.m_hWnd, Focus());
+    host.m_calls.clear();
+
+    grid.SetTextItem(0, 1, "other");
+    EXPECT_TRUE(host.m_calls.empty());
+    EXPECT_STREQ("b1", EditorText());
+
+    grid.SetTextItem(1, 1, "new");
+    EXPECT_EQ(Calls{"BeginEditItem 1 1"}, host.m_calls);
+    EXPECT_STREQ("new", EditorText());
+    EXPECT_EQ(grid.m_hWnd, Focus());
+    EXPECT_EQ(GridCell(1, 1), Cur());
+    EXPECT_FALSE(grid.IsModified());
+
+    // Emptied by RemoveItemsAtAndBelow, the current line is still the append line.
+    host.m_calls.clear();
+    grid.RemoveItemsAtAndBelow(1);
+    EXPECT_EQ(Calls{"BeginEditItem 1 1"}, host.m_calls);
+    EXPECT_STREQ("", EditorText());
+    EXPECT_EQ(GridCell(1, 1), Cur());
+    EXPECT_EQ(std::vector<UINT>{1}, Selection());
+}
+
+TEST_F(GridModelWithEditor, AStoreThatLeavesTheCurrentLineUnreachableClosesTheEditor)
+{
+    Fill(3);
+    Click(2, 2);
+    ASSERT_TRUE(grid.GetEditor() != NULL);
+    host.m_calls.clear();
+    grid.RemoveItemsAtAndBelow(1); // one line left, the append line is 1
+    EXPECT_TRUE(grid.GetEditor() == NULL);
+    EXPECT_EQ(GridCell(none, none), Cur());
+    EXPECT_TRUE(Selection().empty());
+    EXPECT_TRUE(host.m_calls.empty());
+
+    // Fixed lines: emptying the last line makes it unreachable.
+    grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
+    Fill(3);
+    Click(0, 2);
+    ASSERT_TRUE(grid.GetEditor() != NULL);
+    grid.SetTextItem(0, 2, "");
+    grid.SetTextItem(1, 2, "");
+    EXPECT_EQ(GridCell(0, 2), Cur());
+    grid.SetTextItem(2, 2, "");
+    EXPECT_TRUE(grid.GetEditor() == NULL);
+    EXPECT_EQ(GridCell(none, none), Cur());
+}
+
+TEST_F(GridModelWithEditor, BecomingReadOnlyClosesTheEditor)
+{
+    Fill(2);
+    Click(0, 0);
+    ASSERT_TRUE(grid.GetEditor() != NULL);
+    host.m_calls.clear();
+    grid.SetReadOnly(FALSE);
+    EXPECT_TRUE(grid.GetEditor() != NULL);
+    grid.SetReadOnly(TRUE);
+    EXPECT_TRUE(grid.GetEditor() == NULL);
+    EXPECT_EQ(GridCell(0, 0), Cur());
+    grid.SetReadOnly(FALSE);
+    EXPECT_TRUE(grid.GetEditor() == NULL);
+    EXPECT_TRUE(host.m_calls.empty());
+}
+
+TEST_F(GridModelWithEditor, TheGridStartsWithTheDefaultGuiFontAndGoesWithItsEditor)
+{
+    EXPECT_EQ((LRESULT)::GetStockObject(DEFAULT_GUI_FONT), grid.SendMessage(WM_GETFONT));
+    Fill(2);
+    Click(0, 1);
+    Click(0, 1); // the editor takes the focus
+    HWND hEditor = Editor();
+    ASSERT_EQ(hEditor, Focus());
+    grid.DestroyWindow();
+    EXPECT_FALSE(::IsWindow(hEditor));
+    EXPECT_TRUE(grid.GetEditor() == NULL);
+    EXPECT_EQ(0u, grid.GetColumnCount());
 }
