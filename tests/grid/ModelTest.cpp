@@ -31,6 +31,14 @@ CKwGridCtrlItem ItemAt(CKwGridCtrl& grid, UINT nColumn, UINT nLine)
 
 std::vector<std::string> Texts(CKwGridCtrl& grid) { return GridHost::Texts(grid); }
 
+// A grid in a dialog whose columns each test adds.
+class GridModel : public ::testing::Test
+{
+protected:
+    GridHost host;
+    CKwGridCtrl& grid = host.m_grid;
+};
+
 } // namespace
 
 TEST(GridItem, EmptinessCountsContentAndDataOnly)
@@ -62,9 +70,8 @@ TEST(GridItem, EmptinessCountsContentAndDataOnly)
     EXPECT_FALSE(onlyData.IsEmpty());
 }
 
-TEST(GridCreation, ChildWindowsAndInitialState)
+TEST_F(GridModel, ChildWindowsAndInitialState)
 {
-    GridHost host;
     HWND hHeader = ::GetDlgItem(host.m_grid.m_hWnd, 1);
     HWND hScroll = ::GetDlgItem(host.m_grid.m_hWnd, 3);
     ASSERT_TRUE(hHeader != NULL);
@@ -89,23 +96,22 @@ TEST(GridCreation, ChildWindowsAndInitialState)
     EXPECT_TRUE(host.m_calls.empty());
 }
 
-TEST(GridCreation, InitializeReplacesAnyPlaceholderWithItsExtendedStyles)
+TEST_F(GridModel, InitializeReplacesAnyPlaceholderWithItsExtendedStyles)
 {
-    GridHost host;
     HWND hBefore = ::GetDlgItem(host.m_hWnd, IDC_GRIDHOST_BEFORE);
     CRect rectPlaceholder;
     ::GetWindowRect(hBefore, &rectPlaceholder);
     ::MapWindowPoints(NULL, host.m_hWnd, (LPPOINT)&rectPlaceholder, 2);
 
-    CKwGridCtrl grid;
-    ASSERT_TRUE(grid.Initialize(IDC_GRIDHOST_BEFORE, &host, WS_EX_CLIENTEDGE));
+    CKwGridCtrl first;
+    ASSERT_TRUE(first.Initialize(IDC_GRIDHOST_BEFORE, &host, WS_EX_CLIENTEDGE));
     EXPECT_FALSE(::IsWindow(hBefore));
-    EXPECT_EQ(grid.m_hWnd, ::GetDlgItem(host.m_hWnd, IDC_GRIDHOST_BEFORE));
-    EXPECT_EQ(grid.m_hWnd, ::GetWindow(host.m_hWnd, GW_CHILD)); // the first in the tab order
-    EXPECT_EQ(host.m_grid.m_hWnd, ::GetWindow(grid.m_hWnd, GW_HWNDNEXT));
-    EXPECT_TRUE(::GetWindowLongA(grid.m_hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_EQ(first.m_hWnd, ::GetDlgItem(host.m_hWnd, IDC_GRIDHOST_BEFORE));
+    EXPECT_EQ(first.m_hWnd, ::GetWindow(host.m_hWnd, GW_CHILD)); // the first in the tab order
+    EXPECT_EQ(host.m_grid.m_hWnd, ::GetWindow(first.m_hWnd, GW_HWNDNEXT));
+    EXPECT_TRUE(::GetWindowLongA(first.m_hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     CRect rect;
-    ::GetWindowRect(grid.m_hWnd, &rect);
+    ::GetWindowRect(first.m_hWnd, &rect);
     ::MapWindowPoints(NULL, host.m_hWnd, (LPPOINT)&rect, 2);
     EXPECT_EQ(rectPlaceholder, rect);
 
@@ -117,11 +123,9 @@ TEST(GridCreation, InitializeReplacesAnyPlaceholderWithItsExtendedStyles)
     EXPECT_TRUE(::IsWindow(::GetDlgItem(host.m_hWnd, IDC_GRIDHOST_AFTER)));
 }
 
-TEST(GridStorage, LinesComeIntoBeingAndAreTrimmedBack)
+TEST_F(GridModel, LinesComeIntoBeingAndAreTrimmedBack)
 {
-    GridHost host;
     host.AddColumns(3);
-    CKwGridCtrl& grid = host.m_grid;
 
     grid.SetTextItem(1, 5, "x");
     EXPECT_EQ(6u, grid.GetLineCount());
@@ -155,11 +159,9 @@ TEST(GridStorage, LinesComeIntoBeingAndAreTrimmedBack)
     EXPECT_EQ(Calls{}, host.m_calls);
 }
 
-TEST(GridStorage, TypedSettersStoreTheirTypeAndLeaveTheRestDefault)
+TEST_F(GridModel, TypedSettersStoreTheirTypeAndLeaveTheRestDefault)
 {
-    GridHost host;
     host.AddColumns(4);
-    CKwGridCtrl& grid = host.m_grid;
     grid.SetTextItem(0, 0, "t");
     grid.SetIndexDropDownItem(1, 0, 2);
     grid.SetTextDropDownItem(2, 0, "d");
@@ -188,11 +190,9 @@ TEST(GridStorage, TypedSettersStoreTheirTypeAndLeaveTheRestDefault)
     EXPECT_EQ(0u, grid.GetLineCount());
 }
 
-TEST(GridStorage, EveryReadGoesThroughTheListener)
+TEST_F(GridModel, EveryReadGoesThroughTheListener)
 {
-    GridHost host;
     host.AddColumns(3);
-    CKwGridCtrl& grid = host.m_grid;
     CStringArray choices;
     choices.Add("one");
     host.m_supplyItem = [&](UINT nColumn, UINT nLine, CKwGridCtrlItem& item) {
@@ -218,11 +218,9 @@ TEST(GridStorage, EveryReadGoesThroughTheListener)
     EXPECT_EQ(3u, grid.GetLineCount());
 }
 
-TEST(GridStorage, ColumnsAddedLaterReadDefaultUntilStored)
+TEST_F(GridModel, ColumnsAddedLaterReadDefaultUntilStored)
 {
-    GridHost host;
     host.AddColumns(1);
-    CKwGridCtrl& grid = host.m_grid;
     grid.SetTextItem(0, 1, "a");
     host.m_grid.AddColumn("B", 50);
     EXPECT_EQ(2u, grid.GetColumnCount());
@@ -238,11 +236,9 @@ TEST(GridStorage, ColumnsAddedLaterReadDefaultUntilStored)
     EXPECT_EQ((std::vector<std::string>{"|b"}), Texts(grid));
 }
 
-TEST(GridStorage, RemoveItemsAtAndBelowTrimsEmptyLinesAboveToo)
+TEST_F(GridModel, RemoveItemsAtAndBelowTrimsEmptyLinesAboveToo)
 {
-    GridHost host;
     host.AddColumns(2);
-    CKwGridCtrl& grid = host.m_grid;
     grid.SetTextItem(0, 0, "a");
     grid.SetTextItem(1, 3, "b");
     grid.SetTextItem(0, 4, "c");
@@ -255,11 +251,9 @@ TEST(GridStorage, RemoveItemsAtAndBelowTrimsEmptyLinesAboveToo)
     EXPECT_EQ(Calls{}, host.m_calls);
 }
 
-TEST(GridStorage, TheLineLimitFollowsTheInsertMode)
+TEST_F(GridModel, TheLineLimitFollowsTheInsertMode)
 {
-    GridHost host;
     host.AddColumns(2);
-    CKwGridCtrl& grid = host.m_grid;
     EXPECT_EQ(1u, grid.GetLineCountLimit());
     grid.SetTextItem(1, 2, "x");
     EXPECT_EQ(4u, grid.GetLineCountLimit());
@@ -270,11 +264,9 @@ TEST(GridStorage, TheLineLimitFollowsTheInsertMode)
     EXPECT_EQ(0xFFFFFFFFu, grid.GetLineCountLimit());
 }
 
-TEST(GridStorage, AStoreThatLeavesTheWhiteBoxBeyondTheLimitClearsItAndTheSelection)
+TEST_F(GridModel, AStoreThatLeavesTheWhiteBoxBeyondTheLimitClearsItAndTheSelection)
 {
-    GridHost host;
     host.AddColumns(2);
-    CKwGridCtrl& grid = host.m_grid;
     grid.SetTextItem(0, 3, "x");
     GridAccess::SetCurrent(grid, 1, 4); // the append line
     grid.SetTextItem(0, 1, "y");
@@ -298,11 +290,9 @@ TEST(GridStorage, AStoreThatLeavesTheWhiteBoxBeyondTheLimitClearsItAndTheSelecti
     EXPECT_EQ(9u, nLine);
 }
 
-TEST(GridStorage, ReadOnlyIsAFlagThatRepaintsOnChange)
+TEST_F(GridModel, ReadOnlyIsAFlagThatRepaintsOnChange)
 {
-    GridHost host;
     host.AddColumns(1);
-    CKwGridCtrl& grid = host.m_grid;
     grid.UpdateWindow();
     grid.SetReadOnly(TRUE);
     EXPECT_TRUE(grid.GetReadOnly());
@@ -315,11 +305,9 @@ TEST(GridStorage, ReadOnlyIsAFlagThatRepaintsOnChange)
     EXPECT_TRUE(::GetUpdateRect(grid.m_hWnd, NULL, FALSE));
 }
 
-TEST(GridSwap, LinesSwapCellByCellWhenTheListenerAllows)
+TEST_F(GridModel, LinesSwapCellByCellWhenTheListenerAllows)
 {
-    GridHost host;
     host.AddColumns(2);
-    CKwGridCtrl& grid = host.m_grid;
     grid.SetTextItem(0, 0, "a");
     grid.SetTextItem(1, 1, "b");
     grid.SetIndexDropDownItem(0, 2, 1);
