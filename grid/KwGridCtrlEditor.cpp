@@ -206,7 +206,10 @@ void CKwGridCtrl::BeginEdit(EBeginEditType eType, int nPosition, CPoint point)
     if (CKwGridCtrlListener* pListener = GetListener())
         if (!pListener->CKwGridCtrlListener_OnBeginEditItem(m_nCurColumn, m_nCurLine, item, this))
             return;
-    StoreItem(m_nCurColumn, m_nCurLine, item);
+    // Beyond the stored lines an empty cell would be trimmed away at once; storing it would only
+    // build the lines up to it (a far line of an unlimited grid) to drop them again.
+    if (!item.IsEmpty() || m_nCurLine < GetLineCount())
+        StoreItem(m_nCurColumn, m_nCurLine, item);
     EnsureVisible(m_nCurLine);
 
     // A read-only grid shows its drop-downs but offers no list to choose from.

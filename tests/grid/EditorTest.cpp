@@ -341,6 +341,22 @@ TEST_F(GridEditorTest, StoringTheCurrentCellReopensTheEditorWithoutReportingACha
     EXPECT_FALSE(grid.IsModified());
 }
 
+TEST_F(GridEditorTest, EditorOpensOnAFarLineOfAnUnlimitedGridWithoutBuildingTheLines)
+{
+    CKwGridCtrl& grid = host.m_grid;
+    grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
+    grid.SetCurItem(colText, 2000000000u);
+    EXPECT_EQ(Calls{"BeginEditItem 0 2000000000"}, host.m_calls);
+    ASSERT_TRUE(::IsWindow(Editor()));
+    EXPECT_EQ(1u, grid.GetLineCount());
+
+    // A cell the listener fills before it opens is stored, and the lines up to it come to be.
+    host.m_beginEditItem = [](UINT, UINT, CKwGridCtrlItem& item) { item.sText = "filled"; };
+    grid.SetCurItem(colText, 5);
+    EXPECT_EQ(6u, grid.GetLineCount());
+    EXPECT_EQ("filled", std::string(grid.GetItemText(colText, 5)));
+}
+
 TEST_F(GridEditorTest, ListenerMayRefuseOrChangeTheCellBeforeItOpens)
 {
     CKwGridCtrl& grid = host.m_grid;
