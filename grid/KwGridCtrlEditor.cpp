@@ -178,17 +178,16 @@ void CKwGridCtrl::SetCurText(UINT nColumn, UINT nLine, int nStart, int nEnd)
     m_pSelection->HitWithNothing(nLine);
     BeginEdit(eBeginEditCaret, 0);
     Invalidate(FALSE);
-    if (m_pEditor == NULL)
-        return;
-    CKwGridCtrlItem item;
-    GetItem(nColumn, nLine, item);
-    if (item.nType == CKwGridCtrlItem::eText)
+    // The editor tells the cell's type: an edit box for text, an edit field for the editable
+    // drop-down, no text to select in a drop-down list.
+    if (dynamic_cast<CEdit*>(m_pEditor) != NULL)
     {
         m_pEditor->SendMessage(EM_SETSEL, (WPARAM)nStart, nEnd);
         m_pEditor->SendMessage(EM_SCROLLCARET);
     }
-    else if (item.nType == CKwGridCtrlItem::eEditableDropDown)
-        m_pEditor->SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(nStart, nEnd));
+    else if (CKwComboBox* pCombo = dynamic_cast<CKwComboBox*>(m_pEditor))
+        if (pCombo->GetEditField() != NULL)
+            pCombo->SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(nStart, nEnd));
 }
 
 void CKwGridCtrl::BeginEdit(EBeginEditType eType, int nPosition, CPoint point)
