@@ -115,3 +115,18 @@ TEST_F(GridToolTip, RestingTheMouseOnACellAsksTheListenerOnce)
     std::vector<std::string> expected = {"GetToolTipText 2 1"};
     EXPECT_EQ(expected, host.m_calls);
 }
+
+TEST_F(GridToolTip, AKeyForTheGridHidesTheTipBeforeTheGridTakesIt)
+{
+    ASSERT_NE((HWND)NULL, m_hTip);
+    FocusGrid();
+    CPoint point = host.CellPoint(2, 1);
+    CPoint screenPoint = ScreenPoint(point);
+    ::SetCursorPos(screenPoint.x, screenPoint.y);
+    host.m_grid.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+    host.Pump(900);
+    ASSERT_TRUE(::IsWindowVisible(m_hTip));
+    host.PressKey(VK_DOWN);
+    EXPECT_FALSE(::IsWindowVisible(m_hTip));
+    EXPECT_EQ(GridCell(0, 1), Cur()); // and the key still moved the white box
+}

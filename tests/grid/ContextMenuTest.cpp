@@ -3,6 +3,8 @@
 // own edit commands.
 #include "NavigationFixture.h"
 
+#include "support/MessageRecorder.h"
+
 #include <afxres.h>
 
 namespace {
@@ -51,6 +53,7 @@ public:
     bool m_bTimedOut = false;
     CRect m_rect;
     int m_nItems = -1;
+    std::vector<std::string> m_items;
 
 private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
@@ -67,6 +70,12 @@ private:
             ::GetWindowRect(hMenuWnd, &m_rect);
             HMENU hMenu = (HMENU)::SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0);
             m_nItems = hMenu != NULL ? ::GetMenuItemCount(hMenu) : -1;
+            for (int i = 0; i < m_nItems; i++)
+            {
+                char szText[64] = "";
+                ::GetMenuStringA(hMenu, (UINT)i, szText, sizeof(szText), MF_BYPOSITION);
+                m_items.push_back(szText);
+            }
             for (BYTE vk : {(BYTE)VK_DOWN, (BYTE)VK_RETURN})
             {
                 ::keybd_event(vk, 0, 0, 0);
@@ -86,6 +95,17 @@ private:
 };
 
 MenuDriver* MenuDriver::s_pActive = NULL;
+
+// A dialog that takes part in the context menus of its children.
+class ChainHost : public MenuHost, public CKwWindow
+{
+public:
+    void CKwWindow_OnExtendContextMenu(CMenu& menu) override
+    {
+        m_calls.push_back("ExtendContextMenu");
+        menu.AppendMenu(MF_STRING, 0x8001, "From the dialog");
+    }
+};
 
 std::string ClipboardText()
 {
@@ -121,7 +141,7 @@ void PutClipboardText(const char* psz)
 class GridContextMenu : public GridNavigationTest
 {
 protected:
-    GridContextMenu() : GridNavigationTest(new MenuHost) {}
+    explicit GridContextMenu(MenuHost* pHost = new MenuHost) : GridNavigationTest(pHost) {}
     MenuHost& Host() { return static_cast<MenuHost&>(host); }
 
     // WM_CONTEXTMENU as the system sends it: a screen point, or (-1, -1) from the keyboard.
@@ -212,4 +232,36 @@ TEST_F(GridContextMenu, RightClickThenMenuOnSeveralLinesActsOnThemAll)
     std::vector<std::string> expected = {"ContextMenu 0 2"};
     EXPECT_EQ(expected, host.m_calls);
     EXPECT_EQ("a1\tb1\tc1\r\na2\tb2\tc2", ClipboardText());
+}
+
+class GridContextMenuInADialogThatTakesPart : public GridContextMenu
+{
+protected:
+    GridContextMenuInADialogThatTakesPart() : GridContextMenu(new ChainHost) {}
+};
+
+TEST_F(GridContextMenuInADialogThatTakesPart, TheListenerAddsFirstAndThenTheDialog)
+{
+    Fill(2);
+    Click(0, 1);
+    host.m_calls.clear();
+    MenuDriver driver;
+    ContextMenu(ScreenPoint(host.CellPoint(0, 1)));
+    std::vector<std::string> expected = {"ContextMenu 0 1", "ExtendContextMenu"};
+    EXPECT_EQ(expected, host.m_calls);
+    expected = {"Copy", "Paste", "From the dialog"};
+    EXPECT_EQ(expected, driver.m_items);
+}
+
+TEST(GridContextMenuWithoutListener, NothingAddsCommandsSoNoMenuShows)
+{
+    CDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_GRIDHOST));
+    CKwGridCtrl grid;
+    ASSERT_TRUE(grid.Initialize(IDC_GRIDHOST_GRID, &dlg));
+    grid.AddColumn("A", 80);
+    MenuDriver driver;
+    grid.SendMessage(WM_CONTEXTMENU, (WPARAM)grid.m_hWnd, MAKELPARAM(-1, -1));
+    PumpMessages(100);
+    EXPECT_FALSE(driver.m_bSeen);
 }

@@ -3,6 +3,8 @@
 // Ctrl and selected with Shift.
 #include "NavigationFixture.h"
 
+#include "support/MessageRecorder.h"
+
 typedef GridNavigationTest GridKeys;
 
 TEST_F(GridKeys, ArrowsMoveWithinTheReachableLinesAndWrapAtTheLineEnds)
@@ -232,4 +234,97 @@ TEST_F(GridKeys, LockQuestionsAskEveryCellOnTheWayAndNoneWithoutNeed)
                                          "LockItem 1 0", "LockItem 2 0", "LockItem 0 1"};
     EXPECT_EQ(expected, locks());
     EXPECT_EQ(GridCell(0, 1), Cur());
+}
+
+TEST_F(GridKeys, MovesScrollTheNewLineIntoViewAndClicksCountFromTheTopLine)
+{
+    Fill(30);
+    FocusGrid();
+    HWND hScrollBar = ::GetDlgItem(host.m_grid.m_hWnd, 3);
+    for (int i = 0; i < 20; i++)
+        host.PressKey(VK_DOWN);
+    SCROLLINFO si = {};
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_ALL;
+    ASSERT_TRUE(::GetScrollInfo(hScrollBar, SB_CTL, &si));
+    ASSERT_GT(si.nPos, 0);
+    EXPECT_EQ(20, si.nPos + (int)si.nPage - 1); // the current line is the last one shown whole
+
+    Click(1, 0); // the first line shown
+    EXPECT_EQ(GridCell(1, (UINT)si.nPos), Cur());
+
+    host.PressKey(VK_HOME);
+    ASSERT_TRUE(::GetScrollInfo(hScrollBar, SB_CTL, &si));
+    EXPECT_EQ(0, si.nPos);
+}
+
+TEST_F(GridKeys, ATypedKeyIsNotTypedAgainWhenNoEditorTookTheFocus)
+{
+    Fill(2);
+    host.m_bAllowEdit = FALSE;
+    FocusGrid();
+    host.PressKey('7');
+    EXPECT_EQ(std::vector<std::string>{"BeginEditItem 0 0"}, host.m_calls); // asked once, not again and again
+    EXPECT_EQ(NULL, Editor());
+    EXPECT_EQ(host.m_grid.m_hWnd, Focus());
+    EXPECT_EQ(Name(0, 0), host.m_grid.GetItemText(0, 0));
+}
+
+TEST_F(GridKeys, TabWalksThroughAReadOnlyGridWhoseListsOpenNoEditor)
+{
+    static CStringArray choices;
+    if (choices.GetSize() == 0)
+        choices.Add("one");
+    for (UINT nColumn = 0; nColumn < 3; nColumn++)
+        host.m_grid.SetIndexDropDownItem(nColumn, 0, 0);
+    host.m_supplyItem = [](UINT, UINT nLine, CKwGridCtrlItem& item) {
+        if (nLine == 0)
+            item.pChoices = &choices;
+    };
+    host.m_grid.SetReadOnly(TRUE);
+    FocusGrid();
+    host.PressKey(VK_TAB);
+    host.PressKey(VK_TAB);
+    EXPECT_EQ(GridCell(2, 0), Cur());
+    EXPECT_EQ(host.m_grid.m_hWnd, Focus());
+    EXPECT_EQ(NULL, Editor());
+
+    host.PressKey(VK_TAB); // the append line's text cell opens a read-only edit box
+    EXPECT_EQ(GridCell(0, 1), Cur());
+    ASSERT_NE((HWND)NULL, Editor());
+    EXPECT_EQ(Editor(), Focus());
+    EXPECT_NE(0, ::GetWindowLongA(Editor(), GWL_STYLE) & ES_READONLY);
+    host.m_calls.clear();
+    host.PressKey('X');
+    EXPECT_TRUE(host.m_calls.empty());
+    EXPECT_EQ(1u, host.m_grid.GetLineCount());
+    EXPECT_FALSE(host.m_grid.IsModified());
+}
+
+// A parent that is no listener: no cell is locked and nothing is asked.
+TEST(GridKeysWithoutListener, TabVisitsEveryCellAndThenLeaves)
+{
+    CDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_GRIDHOST));
+    CKwGridCtrl grid;
+    ASSERT_TRUE(grid.Initialize(IDC_GRIDHOST_GRID, &dlg));
+    grid.AddColumn("A", 80);
+    grid.AddColumn("B", 80);
+    grid.SetTextItem(1, 0, "x");
+    ::SetForegroundWindow(dlg.m_hWnd);
+    grid.SetFocus();
+    PumpWithPreTranslate();
+    std::vector<GridCell> visited;
+    for (int i = 0; i < 4; i++)
+    {
+        ::keybd_event(VK_TAB, 0, 0, 0);
+        ::keybd_event(VK_TAB, 0, KEYEVENTF_KEYUP, 0);
+        PumpWithPreTranslate(50);
+        GridCell cell;
+        grid.GetCurItem(cell.first, cell.second);
+        visited.push_back(cell);
+    }
+    std::vector<GridCell> expected = {GridCell(1, 0), GridCell(0, 1), GridCell(1, 1), GridCell(1, 1)};
+    EXPECT_EQ(expected, visited);
+    EXPECT_EQ(::GetDlgItem(dlg.m_hWnd, IDC_GRIDHOST_AFTER), ::GetFocus()) << "the last Tab left the grid";
 }
