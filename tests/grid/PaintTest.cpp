@@ -17,7 +17,7 @@ const COLORREF kMagenta = RGB(255, 0, 255);
 class PaintGrid : public CKwGridCtrl
 {
 public:
-    void Select(UINT nLine) { m_pSelection->HitWithControl(nLine); }
+    void Select(UINT nLine) { m_pSelection->HitWithNothing(nLine); }
     void SetCurrentCell(UINT nColumn, UINT nLine)
     {
         m_nCurColumn = nColumn;
@@ -433,4 +433,94 @@ TEST_F(GridPaint, TextsAreShownAsTheyAreAndCutWithAnEllipsis)
     // The long text ends short of the cell's right side, 2 pixels in.
     EXPECT_GT(CountRect(s, CRect(161, h + 1, 238, h + 20), m_text), 0);
     EXPECT_EQ(0, CountRect(s, CRect(238, h + 1, 240, h + 20), m_text));
+}
+
+TEST_F(GridPaint, SelectionAndWhiteBoxShowWhileTheFocusIsInTheGridOrItsEditor)
+{
+    Size(240, 100);
+    m_grid.SetTextItem(0, 0, "x");
+    m_grid.SetTextItem(0, 1, "x");
+    const CRect client = Client();
+    const int h = m_grid.HeaderHeight();
+    const COLORREF lit = (~m_window & 0xFFFFFF) | m_highlight;
+
+    m_grid.SetFocus();
+    m_grid.Select(0);
+    m_grid.SetCurrentCell(1, 1);
+    TestSurface focused(client.Width(), client.Height(), kMagenta);
+    Render(focused);
+    EXPECT_GT(CountRect(focused, client, lit), 0);
+    EXPECT_GT(CountColumn(focused, 81, h + 22, h + 39, m_shadow), 0);
+
+    m_grid.SetCurItem(0, 1);
+    ASSERT_NE(nullptr, m_grid.GetEditor());
+    ASSERT_EQ(m_grid.GetEditor()->m_hWnd, ::GetFocus());
+    m_grid.Select(0);
+    TestSurface editing(client.Width(), client.Height(), kMagenta);
+    Render(editing);
+    EXPECT_GT(CountRect(editing, client, lit), 0) << "the editor is inside the grid";
+}
+
+TEST_F(GridPaint, EditorsLieOverTheCurrentCellAndFollowItsColumnAndLine)
+{
+    Size(300, 100);
+    CStringArray choices;
+    choices.Add("one");
+    choices.Add("two");
+    CKwGridCtrlItem combo;
+    combo.nType = 2;
+    combo.sText = "two";
+    combo.pChoices = &choices;
+    m_grid.SetItem(2, 0, combo);
+    CKwGridCtrlItem empty;
+    empty.nType = 3;
+    empty.sText = "e";
+    m_grid.SetItem(2, 1, empty);
+    for (int i = 0; i < 10; ++i)
+        m_grid.SetTextItem(1, i, "x");
+    const int h = m_grid.HeaderHeight();
+    auto editorRect = [&] {
+        CRect rect;
+        m_grid.GetEditor()->GetWindowRect(&rect);
+        m_grid.ScreenToClient(&rect);
+        return rect;
+    };
+    auto droppedRect = [&] {
+        CRect rect;
+        m_grid.GetEditor()->SendMessage(CB_GETDROPPEDCONTROLRECT, 0, (LPARAM)&rect);
+        m_grid.ScreenToClient(&rect);
+        return rect;
+    };
+
+    // An edit box: the cell shrunk by 3 at left and top, 2 at right and bottom.
+    m_grid.SetCurItem(1, 2);
+    ASSERT_NE(nullptr, m_grid.GetEditor());
+    EXPECT_EQ(CRect(83, h + 43, 158, h + 58), editorRect());
+
+    // The header's divider dragged: the editor follows its column at once.
+    CHeaderCtrl& header = *m_grid.GetHeaderCtrl();
+    header.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(80, 5));
+    header.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, 5));
+    header.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(100, 5));
+    EXPECT_EQ(CRect(103, h + 43, 178, h + 58), editorRect());
+
+    // Scrolled: it follows its line.
+    m_grid.SendMessage(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(CRect(103, h + 23, 178, h + 38), editorRect());
+    m_grid.SendMessage(WM_VSCROLL, SB_TOP);
+
+    // A combo keeps the cell's left, top and right; it is made as high as its cell and a list of
+    // 20 lines, 4 when empty. The combo reports its list as that height less its closed face.
+    m_grid.SetCurItem(2, 0);
+    ASSERT_NE(nullptr, dynamic_cast<CComboBox*>(m_grid.GetEditor()));
+    CRect closed = editorRect(), dropped = droppedRect();
+    EXPECT_EQ(CRect(180, h, 260, h + closed.Height()), closed);
+    EXPECT_EQ(CRect(180, h, 260, dropped.bottom), dropped);
+    EXPECT_EQ(20 + 20 * 20, dropped.Height() + closed.Height());
+    m_grid.SetCurItem(2, 1);
+    ASSERT_NE(nullptr, dynamic_cast<CComboBox*>(m_grid.GetEditor()));
+    closed = editorRect();
+    dropped = droppedRect();
+    EXPECT_EQ(CRect(180, h + 20, 260, dropped.bottom), dropped);
+    EXPECT_EQ(20 + 4 * 20, dropped.Height() + closed.Height());
 }
