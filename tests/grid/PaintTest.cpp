@@ -88,6 +88,9 @@ protected:
         return n;
     }
 
+    // What a selected line makes of a colour: (NOT colour) OR highlight.
+    COLORREF Lit(COLORREF c) const { return (~c & 0xFFFFFF) | m_highlight; }
+
     const COLORREF m_window = ::GetSysColor(COLOR_WINDOW);
     const COLORREF m_shadow = ::GetSysColor(COLOR_BTNSHADOW);
     const COLORREF m_text = ::GetSysColor(COLOR_BTNTEXT);
@@ -290,14 +293,14 @@ TEST_F(GridPaint, SelectedLinesAreInvertedAndOredWithTheHighlight)
     TestSurface s(client.Width(), client.Height(), kMagenta);
     Render(s);
 
-    const COLORREF lit = (~m_window & 0xFFFFFF) | m_highlight;
-    const COLORREF litText = (~m_text & 0xFFFFFF) | m_highlight;
+    const COLORREF lit = Lit(m_window);
+    const COLORREF litText = Lit(m_text);
     ASSERT_NE(lit, m_window);
     // Line 1 from one pixel below its top to its bottom, the whole width; its top row (a grid
     // line) and the lines around stay as they were.
     EXPECT_EQ(client.Width() * 19 - CountRect(s, CRect(0, h + 21, client.right, h + 40), litText),
         CountRect(s, CRect(0, h + 21, client.right, h + 40), lit) +
-            CountRect(s, CRect(0, h + 21, client.right, h + 40), (~m_shadow & 0xFFFFFF) | m_highlight));
+            CountRect(s, CRect(0, h + 21, client.right, h + 40), Lit(m_shadow)));
     EXPECT_GT(CountRect(s, CRect(0, h + 21, 80, h + 40), litText), 0) << "the text turns light";
     EXPECT_EQ(0, CountRect(s, CRect(0, h + 20, client.right, h + 21), lit));
     EXPECT_EQ(0, CountRect(s, CRect(0, h + 1, client.right, h + 20), lit));
@@ -319,13 +322,13 @@ TEST_F(GridPaint, WhiteBoxIsAFramedCellInTheWindowColour)
     Render(s);
 
     // Cell (1, 1) is 80..160 by h+20..h+40: the box 82..159 by h+22..h+39, framed just outside.
-    const COLORREF lit = (~m_window & 0xFFFFFF) | m_highlight;
+    const COLORREF lit = Lit(m_window);
     EXPECT_EQ(77 * 17, CountRect(s, CRect(82, h + 22, 159, h + 39), m_window) +
                            CountRect(s, CRect(82, h + 22, 159, h + 39), m_text));
     EXPECT_GT(CountRect(s, CRect(82, h + 22, 159, h + 39), m_text), 0) << "the cell is drawn again inside";
     // Row h+20 is the grid line above the line, where the highlight does not reach; the frame
     // runs one pixel outside the box, its right and bottom sides on the cell's last pixels.
-    const COLORREF litShadow = (~m_shadow & 0xFFFFFF) | m_highlight;
+    const COLORREF litShadow = Lit(m_shadow);
     const std::vector<std::pair<COLORREF, char>> legend = {
         {m_window, '.'}, {m_shadow, '#'}, {lit, 'h'}, {litShadow, 'H'}};
     EXPECT_EQ(".#.#\n"
@@ -348,7 +351,7 @@ TEST_F(GridPaint, NothingOfTheSelectionWhileTheFocusIsElsewhere)
     m_grid.SetTextItem(0, 0, "x");
     m_grid.SetTextItem(0, 1, "x");
     const CRect client = Client();
-    const COLORREF lit = (~m_window & 0xFFFFFF) | m_highlight;
+    const COLORREF lit = Lit(m_window);
 
     m_host.GetDlgItem(IDC_GRIDHOST_BEFORE)->SetFocus();
     m_grid.Select(0);
@@ -442,7 +445,7 @@ TEST_F(GridPaint, SelectionAndWhiteBoxShowWhileTheFocusIsInTheGridOrItsEditor)
     m_grid.SetTextItem(0, 1, "x");
     const CRect client = Client();
     const int h = m_grid.HeaderHeight();
-    const COLORREF lit = (~m_window & 0xFFFFFF) | m_highlight;
+    const COLORREF lit = Lit(m_window);
 
     m_grid.SetFocus();
     m_grid.Select(0);
