@@ -116,7 +116,7 @@ protected:
     void NotifyContentChanged();
     void NotifyKillFocus();
 
-    // Selection, navigation and editing (KwGridCtrlEdit.cpp).
+    // Selection and navigation (KwGridCtrlEdit.cpp); the editor and focus (KwGridCtrlEditor.cpp).
     void BeginEdit(EBeginEditType eType, int nPosition = 0, CPoint point = CPoint(0, 0));
     void EndEdit();
     void HandleMouseButtonDown(UINT nMessage, UINT nFlags, CPoint point);
