@@ -3,6 +3,7 @@
 // own edit commands.
 #include "NavigationFixture.h"
 
+#include "core/KwClipboard.h"
 #include "support/MessageRecorder.h"
 
 #include <afxres.h>
@@ -107,35 +108,6 @@ public:
     }
 };
 
-std::string ClipboardText()
-{
-    std::string sText;
-    if (!::OpenClipboard(NULL))
-        return "(clipboard busy)";
-    HANDLE hData = ::GetClipboardData(CF_TEXT);
-    if (hData != NULL)
-    {
-        const char* psz = (const char*)::GlobalLock(hData);
-        if (psz != NULL)
-            sText = psz;
-        ::GlobalUnlock(hData);
-    }
-    ::CloseClipboard();
-    return sText;
-}
-
-void PutClipboardText(const char* psz)
-{
-    if (!::OpenClipboard(NULL))
-        return;
-    ::EmptyClipboard();
-    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, strlen(psz) + 1);
-    memcpy(::GlobalLock(hData), psz, strlen(psz) + 1);
-    ::GlobalUnlock(hData);
-    ::SetClipboardData(CF_TEXT, hData);
-    ::CloseClipboard();
-}
-
 } // namespace
 
 class GridContextMenu : public GridNavigationTest
@@ -161,7 +133,7 @@ TEST_F(GridContextMenu, ShowsTheListenersCommandsAtTheMouseAndRoutesTheChosenOne
 {
     Fill(3);
     Click(1, 1);
-    PutClipboardText("before");
+    CKwClipboard::PutText("before");
     host.m_calls.clear();
     CPoint point = ScreenPoint(host.CellPoint(2, 1));
     {
@@ -174,7 +146,7 @@ TEST_F(GridContextMenu, ShowsTheListenersCommandsAtTheMouseAndRoutesTheChosenOne
     }
     std::vector<std::string> expected = {"ContextMenu 1 1"};
     EXPECT_EQ(expected, host.m_calls);
-    EXPECT_EQ("a1\tb1\tc1", ClipboardText()); // "Copy" reached the grid's copy of the selected line
+    EXPECT_STREQ("a1\tb1\tc1", CKwClipboard::GetText()); // "Copy" reached the grid's copy of the selected line
     EXPECT_EQ(GridCell(1, 1), Cur());
 }
 
@@ -224,14 +196,14 @@ TEST_F(GridContextMenu, RightClickThenMenuOnSeveralLinesActsOnThemAll)
     Click(0, 1);
     Click(0, 2, MK_SHIFT);
     RightClick(1, 1);
-    PutClipboardText("before");
+    CKwClipboard::PutText("before");
     host.m_calls.clear();
     MenuDriver driver;
     ContextMenu(ScreenPoint(host.CellPoint(1, 1)));
     EXPECT_TRUE(driver.m_bSeen);
     std::vector<std::string> expected = {"ContextMenu 0 2"};
     EXPECT_EQ(expected, host.m_calls);
-    EXPECT_EQ("a1\tb1\tc1\r\na2\tb2\tc2", ClipboardText());
+    EXPECT_STREQ("a1\tb1\tc1\r\na2\tb2\tc2", CKwClipboard::GetText());
 }
 
 class GridContextMenuInADialogThatTakesPart : public GridContextMenu

@@ -3,6 +3,7 @@
 // Ctrl and selected with Shift.
 #include "NavigationFixture.h"
 
+#include "core/KwClipboard.h"
 #include "support/MessageRecorder.h"
 
 typedef GridNavigationTest GridKeys;
@@ -327,4 +328,43 @@ TEST(GridKeysWithoutListener, TabVisitsEveryCellAndThenLeaves)
     std::vector<GridCell> expected = {GridCell(1, 0), GridCell(0, 1), GridCell(1, 1), GridCell(1, 1)};
     EXPECT_EQ(expected, visited);
     EXPECT_EQ(::GetDlgItem(dlg.m_hWnd, IDC_GRIDHOST_AFTER), ::GetFocus()) << "the last Tab left the grid";
+}
+
+TEST_F(GridKeys, EditKeysCopyCutPasteAndClearWholeLines)
+{
+    Fill(4);
+    FocusGrid();
+    host.PressKey(VK_DOWN);
+    auto firstColumn = [this]() {
+        std::vector<std::string> texts;
+        for (UINT nLine = 0; nLine < host.m_grid.GetLineCount(); nLine++)
+            texts.push_back((const char*)host.m_grid.GetItemText(0, nLine));
+        return texts;
+    };
+    typedef std::vector<std::string> Texts;
+
+    CKwClipboard::PutText("before");
+    host.PressKey('C', {VK_CONTROL});
+    EXPECT_STREQ("a1\tb1\tc1", CKwClipboard::GetText());
+    CKwClipboard::PutText("before");
+    host.PressKey(VK_INSERT, {VK_CONTROL});
+    EXPECT_STREQ("a1\tb1\tc1", CKwClipboard::GetText());
+
+    host.PressKey(VK_DELETE, {VK_SHIFT});
+    EXPECT_EQ((Texts{"a0", "a2", "a3"}), firstColumn());
+    host.PressKey('V', {VK_CONTROL});
+    EXPECT_EQ((Texts{"a0", "a1", "a2", "a3"}), firstColumn());
+    host.PressKey(VK_INSERT, {VK_SHIFT});
+    EXPECT_EQ((Texts{"a0", "a1", "a1", "a2", "a3"}), firstColumn());
+    host.PressKey(VK_DELETE);
+    EXPECT_EQ((Texts{"a0", "a1", "a2", "a3"}), firstColumn());
+
+    CKwClipboard::PutText("before");
+    host.PressKey('X', {VK_CONTROL});
+    EXPECT_EQ((Texts{"a0", "a2", "a3"}), firstColumn());
+    EXPECT_STREQ("a1\tb1\tc1", CKwClipboard::GetText());
+    host.PressKey(VK_INSERT);
+    host.PressKey('V', {VK_MENU}); // Alt+V belongs to the dialog's mnemonics
+    EXPECT_EQ((Texts{"a0", "a2", "a3"}), firstColumn());
+    EXPECT_EQ(host.m_grid.m_hWnd, Focus());
 }
