@@ -227,11 +227,8 @@ TEST_F(GridContextMenuInADialogThatTakesPart, TheListenerAddsFirstAndThenTheDial
 
 TEST(GridContextMenuWithoutListener, NothingAddsCommandsSoNoMenuShows)
 {
-    CDialog dlg;
-    ASSERT_TRUE(dlg.Create(IDD_GRIDHOST));
-    CKwGridCtrl grid;
-    ASSERT_TRUE(grid.Initialize(IDC_GRIDHOST_GRID, &dlg));
-    grid.AddColumn("A", 80);
+    GridWithoutListener parent;
+    CKwGridCtrl& grid = parent.grid;
     MenuDriver driver;
     grid.SendMessage(WM_CONTEXTMENU, (WPARAM)grid.m_hWnd, MAKELPARAM(-1, -1));
     PumpMessages(100);

@@ -14,6 +14,21 @@
 
 typedef std::pair<UINT, UINT> GridCell; // (column, line)
 
+// The same dialog with the grid in place, but the dialog is no listener; two columns of 80.
+struct GridWithoutListener
+{
+    GridWithoutListener()
+    {
+        EXPECT_TRUE(dlg.Create(IDD_GRIDHOST));
+        EXPECT_TRUE(grid.Initialize(IDC_GRIDHOST_GRID, &dlg));
+        grid.AddColumn("A", 80);
+        grid.AddColumn("B", 80);
+        ::SetForegroundWindow(dlg.m_hWnd);
+    }
+    CDialog dlg;
+    CKwGridCtrl grid; // destroyed before the dialog
+};
+
 class GridNavigationTest : public ::testing::Test
 {
 protected:

@@ -305,14 +305,9 @@ TEST_F(GridKeys, TabWalksThroughAReadOnlyGridWhoseListsOpenNoEditor)
 // A parent that is no listener: no cell is locked and nothing is asked.
 TEST(GridKeysWithoutListener, TabVisitsEveryCellAndThenLeaves)
 {
-    CDialog dlg;
-    ASSERT_TRUE(dlg.Create(IDD_GRIDHOST));
-    CKwGridCtrl grid;
-    ASSERT_TRUE(grid.Initialize(IDC_GRIDHOST_GRID, &dlg));
-    grid.AddColumn("A", 80);
-    grid.AddColumn("B", 80);
+    GridWithoutListener parent;
+    CKwGridCtrl& grid = parent.grid;
     grid.SetTextItem(1, 0, "x");
-    ::SetForegroundWindow(dlg.m_hWnd);
     grid.SetFocus();
     PumpWithPreTranslate();
     std::vector<GridCell> visited;
@@ -327,7 +322,7 @@ TEST(GridKeysWithoutListener, TabVisitsEveryCellAndThenLeaves)
     }
     std::vector<GridCell> expected = {GridCell(1, 0), GridCell(0, 1), GridCell(1, 1), GridCell(1, 1)};
     EXPECT_EQ(expected, visited);
-    EXPECT_EQ(::GetDlgItem(dlg.m_hWnd, IDC_GRIDHOST_AFTER), ::GetFocus()) << "the last Tab left the grid";
+    EXPECT_EQ(::GetDlgItem(parent.dlg.m_hWnd, IDC_GRIDHOST_AFTER), ::GetFocus()) << "the last Tab left the grid";
 }
 
 TEST_F(GridKeys, EditKeysCopyCutPasteAndClearWholeLines)
