@@ -146,7 +146,7 @@ void CKwGridCtrl::SetRegKey(CString sKey)
 }
 
 // Lines stored before a column is added keep their fewer cells; the missing ones read as
-// default cells and the line is widened when one of them is stored.
+// default cells and a line is widened when one of its cells is stored.
 void CKwGridCtrl::AddColumn(CString sTitle, int nWidth)
 {
     m_pHeaderCtrl->AddItem(sTitle, nWidth);
@@ -317,22 +317,18 @@ CKwGridCtrlListener* CKwGridCtrl::GetListener() const
     return m_hWnd != NULL ? dynamic_cast<CKwGridCtrlListener*>(GetParent()) : NULL;
 }
 
-// Stores without laying out or telling anyone. Missing lines are appended with one default
-// cell per column; the line array grows geometrically so that appending at the end of a long
-// grid costs no more than at the end of a short one.
+// Stores without laying out or telling anyone. Missing lines come into being without cells (a
+// missing cell reads as a default cell); the line stored into is widened to every column. The
+// line array grows geometrically, so that appending at the end of a long grid costs no more
+// than at the end of a short one.
 void CKwGridCtrl::StoreItem(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item)
 {
     UINT nColumns = GetColumnCount();
     if (nColumn >= nColumns)
         return;
-    INT_PTR nOldCount = m_lines.GetSize();
-    if ((INT_PTR)nLine >= nOldCount)
-    {
-        INT_PTR nGrowBy = nOldCount < 16 ? 16 : nOldCount;
-        m_lines.SetSize((INT_PTR)nLine + 1, nGrowBy);
-        for (INT_PTR i = nOldCount; i <= (INT_PTR)nLine; i++)
-            m_lines[i].SetSize(nColumns);
-    }
+    INT_PTR nCount = m_lines.GetSize();
+    if ((INT_PTR)nLine >= nCount)
+        m_lines.SetSize((INT_PTR)nLine + 1, nCount < 16 ? 16 : nCount);
     CLine& line = m_lines[nLine];
     if (line.GetSize() <= (INT_PTR)nColumn)
         line.SetSize(nColumns);

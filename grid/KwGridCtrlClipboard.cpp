@@ -169,8 +169,9 @@ void CKwGridCtrl::OnEditCut()
 
 // The clipboard's lines go above the current line L, in their order. Each starts as a copy of
 // line L's cells and takes one token per column (see ForEachToken). The text is walked twice,
-// to count its lines and to fill them in place, so that a large paste moves the grid's lines
-// once and costs no more than the size of the text and of the grid.
+// to count its lines and to fill them, and the new line array is filled before the grid's lines
+// move into it: each line moves once, and a paste that runs out of memory leaves the grid as
+// it was.
 void CKwGridCtrl::OnEditPaste()
 {
     if (!IsPasteAllowed())
@@ -192,16 +193,23 @@ void CKwGridCtrl::OnEditPaste()
     for (UINT c = 0; c < nColumns; c++)
         GetItem(c, nLine, model[c]);
 
-    // Lines missing up to L come into being with the insertion; line L itself, when it was
-    // missing, would be empty and last, and trimming would take it again.
     const char* pszText = sText;
-    UINT nCount = ForEachToken(pszText, sText.GetLength(), nColumns, [](UINT, UINT, int, int) {});
-    m_lines.InsertAt(nLine, model, nCount);
+    INT_PTR nOld = m_lines.GetSize();
+    INT_PTR nCount = ForEachToken(pszText, sText.GetLength(), nColumns, [](UINT, UINT, int, int) {});
+    // Lines missing above L come into being; line L itself, when it was missing, would be empty
+    // and last, and trimming would take it again.
+    CLines lines;
+    lines.SetSize((nOld > (INT_PTR)nLine ? nOld : (INT_PTR)nLine) + nCount);
+    for (INT_PTR i = 0; i < nCount; i++)
+        lines[nLine + i] = model;
     ForEachToken(pszText, sText.GetLength(), nColumns, [&](UINT nPasted, UINT nColumn, int nStart, int nLength) {
-        m_lines[nLine + nPasted][nColumn].sText = CString(pszText + nStart, nLength);
+        lines[nLine + nPasted][nColumn].sText = CString(pszText + nStart, nLength);
     });
+    for (INT_PTR i = 0; i < nOld; i++)
+        lines[i < (INT_PTR)nLine ? i : i + nCount] = std::move(m_lines[i]);
+    m_lines = std::move(lines);
     TrimLines();
-    m_pSelection->HitWithShift(nLine + nCount - 1);
+    m_pSelection->HitWithShift(nLine + (UINT)nCount - 1);
 
     // An editor without the focus would still show the cell's former content.
     if (m_pEditor != NULL)
