@@ -12,6 +12,10 @@ struct GridAccess : CKwGridCtrl
     {
         (grid.*(&GridAccess::SwapLines))(nLine1, nLine2);
     }
+    static BOOL Locked(CKwGridCtrl& grid, UINT nColumn, UINT nLine)
+    {
+        return (grid.*(&GridAccess::IsLocked))(nColumn, nLine);
+    }
     // The white box without opening an editor, and the selection that line alone.
     static void SetCurrent(CKwGridCtrl& grid, UINT nColumn, UINT nLine)
     {

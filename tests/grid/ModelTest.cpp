@@ -356,7 +356,7 @@ struct PlainParent
 
 } // namespace
 
-TEST(GridWithoutListener, EverythingIsAllowedAndNothingIsCalled)
+TEST(GridWithoutListener, EverythingIsAllowedAndNoCellIsLocked)
 {
     PlainParent parent;
     CKwGridCtrl& grid = parent.grid;
@@ -368,15 +368,20 @@ TEST(GridWithoutListener, EverythingIsAllowedAndNothingIsCalled)
     GridAccess::Swap(grid, 0, 1);
     EXPECT_EQ((std::vector<std::string>{"|b", "a|"}), Texts(grid));
     EXPECT_TRUE(grid.IsModified());
+    EXPECT_FALSE(GridAccess::Locked(grid, 0, 0));
+    EXPECT_FALSE(GridAccess::Locked(grid, 1, 5));
 
-    GridAccess::SetCurrent(grid, 0, 1);
-    grid.SetFocus();
-    CKwClipboard::PutText("x\ty");
     ::SetFocus(grid.m_hWnd);
     ASSERT_EQ(grid.m_hWnd, ::GetFocus());
+    GridAccess::SetCurrent(grid, 0, 1);
+    CKwClipboard::PutText("x\ty");
     EXPECT_TRUE(grid.IsPasteAllowed());
     EXPECT_TRUE(grid.IsClearAllowed());
     EXPECT_TRUE(grid.IsCopyAllowed());
+    grid.SendMessage(WM_COMMAND, ID_EDIT_PASTE);
+    EXPECT_EQ((std::vector<std::string>{"|b", "x|y", "a|"}), Texts(grid));
+    grid.SendMessage(WM_COMMAND, ID_EDIT_CLEAR);
+    EXPECT_EQ((std::vector<std::string>{"|b", "a|"}), Texts(grid));
 }
 
 namespace {
