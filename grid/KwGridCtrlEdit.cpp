@@ -251,6 +251,10 @@ void CKwGridCtrl::WhiteBoxToCell(UINT nColumn, UINT nLine, BOOL bByTab, int nCar
 
 void CKwGridCtrl::WhiteBoxGoTo(UINT nColumn, UINT nLine)
 {
+    // A cell no key could reach is no place for the box: a fixed grid without lines, a grid
+    // without columns.
+    if (nColumn >= GetColumnCount() || nLine >= GetLineCountLimit())
+        return;
     m_nCurColumn = nColumn;
     m_nCurLine = nLine;
     // A locked cell hands the box on to the next free one; with none the box stays.

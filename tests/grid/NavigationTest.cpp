@@ -205,8 +205,15 @@ TEST_F(GridKeys, TypedKeysDoNothingWithoutACurrentCell)
     host.PressKey('K');
     host.PressKey(VK_RETURN);
     host.PressKey(VK_DOWN);
+    host.PressKey(VK_HOME);
+    host.PressKey(VK_END);
+    EXPECT_EQ(GridCell(none, none), Cur()); // Home and End find no cell either
     EXPECT_TRUE(host.m_calls.empty());
     EXPECT_EQ(NULL, Editor());
+    CKwClipboard::PutText("pasted");
+    host.PressKey('V', {VK_CONTROL});
+    EXPECT_EQ(0u, host.m_grid.GetLineCount()); // so nothing is pasted into the fixed grid
+    EXPECT_EQ(std::vector<std::string>{"CanPaste"}, host.m_calls);
     EXPECT_EQ(host.m_grid.m_hWnd, Focus());
 }
 
