@@ -10,7 +10,8 @@ class KWUI_API CMemDC : public CDC
 {
 public:
     // Drawing code keeps using the target's coordinates. A printer DC, or a target whose clip
-    // box cannot be backed by a bitmap, is drawn on directly.
+    // box cannot be backed by a bitmap, is drawn on directly. The bitmap of one surface is kept
+    // for the next of the same kind that it can hold.
     explicit CMemDC(CDC* pDC);
     virtual ~CMemDC();
 
