@@ -20,6 +20,16 @@ BOOL HasTextSelection(HWND hWnd)
     return nStart != nEnd;
 }
 
+// Another focused window (the editor, or any other) takes the command as its own message.
+BOOL PassToFocus(HWND hGrid, UINT nMessage)
+{
+    HWND hFocus = ::GetFocus();
+    if (hFocus == NULL || hFocus == hGrid)
+        return FALSE;
+    ::SendMessage(hFocus, nMessage, 0, 0);
+    return TRUE;
+}
+
 BOOL IsReadOnlyEdit(HWND hWnd)
 {
     return (::GetWindowLongA(hWnd, GWL_STYLE) & ES_READONLY) != 0;
@@ -120,12 +130,8 @@ void CKwGridCtrl::OnEditCopy()
 {
     if (!IsCopyAllowed())
         return;
-    HWND hFocus = ::GetFocus();
-    if (hFocus != m_hWnd)
-    {
-        ::SendMessage(hFocus, WM_COPY, 0, 0);
+    if (PassToFocus(m_hWnd, WM_COPY))
         return;
-    }
     CWaitCursor wait;
     UINT nColumns = GetColumnCount();
     std::vector<CString> texts;
@@ -176,12 +182,8 @@ void CKwGridCtrl::OnEditPaste()
 {
     if (!IsPasteAllowed())
         return;
-    HWND hFocus = ::GetFocus();
-    if (hFocus != m_hWnd)
-    {
-        ::SendMessage(hFocus, WM_PASTE, 0, 0);
+    if (PassToFocus(m_hWnd, WM_PASTE))
         return;
-    }
     CWaitCursor wait;
     CString sText = CKwClipboard::GetText();
     UINT nLine = m_nCurLine;
