@@ -177,6 +177,8 @@ int main()
 
 #else
 
+#include <cstdio>
+
 int main()
 {
     std::printf("grid painting: Windows only\n");
