@@ -90,10 +90,11 @@ CRect ChildRectInParent(const CWnd& child, const CWnd& parent)
 }
 
 // The halftone pattern keeps its phase in the control's coordinates, whatever part is painted.
-void AlignBrushToWindow(CDC& dc)
+// Returns the origin it replaced.
+CPoint AlignBrushToWindow(CDC& dc)
 {
     const CPoint org = dc.GetWindowOrg();
-    dc.SetBrushOrg(((-org.x) % 8 + 8) % 8, ((-org.y) % 8 + 8) % 8);
+    return dc.SetBrushOrg(((-org.x) % 8 + 8) % 8, ((-org.y) % 8 + 8) % 8);
 }
 } // namespace
 
@@ -379,7 +380,7 @@ void CKwGridCtrl::DrawCtrl(CDC& dc)
     // Dotted grid lines: the halftone brush in the grid-line colour over the background.
     dc.SetTextColor(clrGridLine);
     dc.SetBkColor(clrBack);
-    AlignBrushToWindow(dc);
+    const CPoint oldBrushOrg = AlignBrushToWindow(dc);
     CBrush* pOldBrush = dc.SelectObject(CDC::GetHalftoneBrush());
     const int nVerticalBottom = (int)std::min<long long>(nGridBottom, rcClient.bottom);
     for (int x : edges)
@@ -425,6 +426,7 @@ void CKwGridCtrl::DrawCtrl(CDC& dc)
     }
 
     dc.SelectObject(pOldBrush);
+    dc.SetBrushOrg(oldBrushOrg);
     if (pOldFont != NULL)
         dc.SelectObject(pOldFont);
 }

@@ -527,3 +527,29 @@ TEST_F(GridPaint, EditorsLieOverTheCurrentCellAndFollowItsColumnAndLine)
     EXPECT_EQ(CRect(180, h + 20, 260, dropped.bottom), dropped);
     EXPECT_EQ(20 + 4 * 20, dropped.Height() + closed.Height());
 }
+
+TEST_F(GridPaint, APartialRepaintMatchesTheWholePicture)
+{
+    Size(240, 100);
+    for (int i = 0; i < 4; ++i)
+        m_grid.SetTextItem(i % 3, i, "cell");
+    m_grid.Select(2);
+    m_grid.SetCurrentCell(1, 1);
+    m_grid.SetShowSelectionAlways(TRUE);
+    m_grid.SetShowWhiteBoxAlways(TRUE);
+    const CRect client = Client();
+    const int h = m_grid.HeaderHeight();
+    TestSurface whole(client.Width(), client.Height(), kMagenta);
+    Render(whole);
+    // Odd offsets, so that dotted lines and the off-screen origin would show any shift.
+    for (const CRect part : {CRect(37, h + 13, 151, h + 71), CRect(81, h + 3, 82, h + 90), CRect(1, h + 1, 239, h + 60)})
+    {
+        TestSurface partial(client.Width(), client.Height(), kMagenta);
+        partial.DC().IntersectClipRect(&part);
+        Render(partial);
+        const std::vector<std::pair<COLORREF, char>> legend = {
+            {m_window, '.'}, {m_shadow, '#'}, {m_text, 't'}, {Lit(m_window), 'h'}, {Lit(m_shadow), 'H'}};
+        EXPECT_EQ(whole.Picture(part, legend), partial.Picture(part, legend));
+        EXPECT_EQ(kMagenta, partial.Pixel(part.left - 1, part.top)) << "nothing outside the clip box";
+    }
+}
