@@ -11,13 +11,22 @@
 
 namespace {
 
-// A dialog that keeps the notifications its children send, to see what reaches the parent.
+// A dialog that keeps the notifications its children send, to see what reaches the parent, and
+// may ask its children for notifications in wide characters.
 class HeaderParent : public GridHost
 {
 public:
     std::vector<UINT> m_codes;
+    bool m_bUnicode = false;
 
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_NOTIFYFORMAT && lParam == NF_QUERY)
+            return m_bUnicode ? NFR_UNICODE : NFR_ANSI;
+        return GridHost::WindowProc(message, wParam, lParam);
+    }
+
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
     {
         const NMHDR* pHdr = reinterpret_cast<const NMHDR*>(lParam);
@@ -124,7 +133,16 @@ TEST(Header, DragWithAutoResizeScalesTheItemsToTheRightAndReachesTheParent)
     Drag(h.header, 100, 50);
     // R = 200, factor 0.75: 75 truncated; the last gets 301 - 150 - 75.
     EXPECT_EQ(std::vector<int>({150, 75, 76}), Widths(h.header));
-    ASSERT_EQ(1u, host.m_codes.size()) << "the end of the drag goes on to the parent";
+    EXPECT_EQ(std::vector<UINT>({HDN_ENDTRACKA}), host.m_codes) << "the end of the drag goes on to the parent";
+
+    // The same with notifications in wide characters.
+    host.m_bUnicode = true;
+    host.m_codes.clear();
+    StandaloneHeader wide(host, 300, {100, 100, 100});
+    wide.header.SetAutoResizeItems(TRUE);
+    Drag(wide.header, 100, 50);
+    EXPECT_EQ(std::vector<int>({150, 75, 76}), Widths(wide.header));
+    EXPECT_EQ(std::vector<UINT>({HDN_ENDTRACKW}), host.m_codes);
 
     // Without auto resize only the dragged item changes.
     StandaloneHeader plain(host, 300, {100, 100, 100});
