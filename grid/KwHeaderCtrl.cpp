@@ -216,14 +216,8 @@ BOOL CKwHeaderCtrl::OnEndTrack(NMHDR* pNMHDR, LRESULT* pResult)
 
 void CKwHeaderCtrl::OnPaint()
 {
-    // A DC in wParam asks for the picture there (printing), as the common controls do.
-    HDC hGiven = (HDC)GetCurrentMessage()->wParam;
-    CPaintDC* pPaintDC = hGiven == NULL ? new CPaintDC(this) : NULL;
-    CDC given;
-    if (hGiven != NULL)
-        given.Attach(hGiven);
-    {
-        CMemDC dc(hGiven != NULL ? &given : static_cast<CDC*>(pPaintDC));
+    auto paint = [this](CDC& target) {
+        CMemDC dc(&target);
         CRect rcClient;
         GetClientRect(&rcClient);
         dc.FillSolidRect(&rcClient, ::GetSysColor(COLOR_BTNFACE));
@@ -246,7 +240,7 @@ void CKwHeaderCtrl::OnPaint()
             HDITEMA item = {};
             item.mask = HDI_TEXT | HDI_FORMAT;
             item.pszText = szText;
-            item.cchTextMax = 256;
+            item.cchTextMax = sizeof(szText); // 256 characters and the terminator
             if (!GetItem(i, &item))
                 continue;
             DrawItemText(dc, rcItem, szText, item.fmt, nMargin);
@@ -256,8 +250,16 @@ void CKwHeaderCtrl::OnPaint()
         }
         if (pOldFont != NULL)
             dc.SelectObject(pOldFont);
-    }
-    if (hGiven != NULL)
+    };
+    // A DC in wParam asks for the picture there (printing), as the common controls do.
+    if (HDC hGiven = (HDC)GetCurrentMessage()->wParam)
+    {
+        CDC given;
+        given.Attach(hGiven);
+        paint(given);
         given.Detach();
-    delete pPaintDC;
+        return;
+    }
+    CPaintDC dc(this);
+    paint(dc);
 }
