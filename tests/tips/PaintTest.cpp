@@ -416,28 +416,6 @@ TEST(ToolTipGradient, EffectsPaintTheirPieces)
     }
 }
 
-TEST(ToolTipGradient, TheShownRecordsColoursArePaintedNotTheSlots)
-{
-    // A tool shown with its own colours, or with the slots as they were when it was shown: later
-    // changes of the slots do not reach a tip on screen.
-    CPaintedTip tip;
-    tip.SetGradientColors(kRed, kRed, kRed);
-    int nTool = tip.AddPlainTool();
-    tip.SetGradientColors(kBlue, kGreen, kWhite, nTool);
-    tip.SetEffectBk(UXTT_EFFECT_3HGRADIENT, 2, nTool);
-
-    COLORREF cr1, cr2, cr3;
-    tip.GetGradientColors(cr1, cr2, cr3, nTool);
-    tip.Show(0, tip.GetEffectBk(nTool), cr1, cr2, cr3);
-    tip.SetGradientColors(kBlack, kBlack, kBlack);
-    TestSurface surface(128, 8, kSentinel);
-    CRect rc(0, 0, 128, 8);
-    tip.OnDrawBackground(&surface.DC(), &rc);
-    EXPECT_EQ(kBlue, surface.Pixel(0, 0));
-    EXPECT_EQ(kGreen, surface.Pixel(64, 0));
-    EXPECT_EQ(RGB(251, 255, 251), surface.Pixel(127, 0));
-}
-
 // ---- Shadow, border, icon ----
 
 TEST(ToolTipDraw, ShadowDarkensWhatLiesBeneathInsideItsRegionOnly)
