@@ -179,7 +179,17 @@ void CKwGridCtrl::AfterStore(BOOL bCurrentCellStored)
         m_pSelection->HitOutside();
     }
     else if (m_pEditor != NULL && bCurrentCellStored)
-        BeginEdit(eBeginEditNoFocus);
+    {
+        // An editor being typed in keeps the focus and its caret, so that a listener that
+        // corrects a text it was told of does not cut the user's typing short.
+        int nStart, nEnd;
+        if (!FocusIn(m_pEditor))
+            BeginEdit(eBeginEditNoFocus);
+        else if (GetEditSel(nStart, nEnd))
+            BeginEdit(eBeginEditCaret, nEnd);
+        else
+            BeginEdit(eBeginEditSelectAll);
+    }
 }
 
 void CKwGridCtrl::GetItem(UINT nColumn, UINT nLine, CKwGridCtrlItem& item)

@@ -484,3 +484,44 @@ TEST_F(GridModelWithEditor, TheGridStartsWithTheDefaultGuiFontAndGoesWithItsEdit
     EXPECT_TRUE(grid.GetEditor() == NULL);
     EXPECT_EQ(0u, grid.GetColumnCount());
 }
+
+namespace {
+
+// A listener that writes every text it is told of back in capitals.
+struct CapitalsHost : GridHost
+{
+    void CKwGridCtrlListener_OnItemChanged(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item,
+                                           CKwGridCtrl* pGrid) override
+    {
+        GridHost::CKwGridCtrlListener_OnItemChanged(nColumn, nLine, item, pGrid);
+        CString sUpper = item.sText;
+        sUpper.MakeUpper();
+        if (sUpper != item.sText)
+            pGrid->SetItemText(nColumn, nLine, sUpper);
+    }
+};
+
+class GridModelCorrectingListener : public GridNavigationTest
+{
+protected:
+    GridModelCorrectingListener() : GridNavigationTest(new CapitalsHost) {}
+};
+
+} // namespace
+
+TEST_F(GridModelCorrectingListener, AStoreWhileTheUserTypesKeepsTheEditorFocusedAtItsCaret)
+{
+    Fill(2);
+    FocusGrid();
+    Click(0, 0); // the white box is there already: the caret goes under the point
+    ASSERT_EQ(Editor(), Focus());
+    host.m_grid.GetEditor()->SendMessage(EM_SETSEL, 1, 1);
+    host.m_calls.clear();
+    host.PressKey('X');
+    host.PressKey('Y');
+    EXPECT_STREQ("AXY0", host.m_grid.GetItemText(0, 0));
+    EXPECT_EQ(Editor(), Focus());
+    EXPECT_EQ((Calls{"ItemChanged 0 0 text=ax0 index=-1", "BeginEditItem 0 0", "ContentChanged",
+                     "ItemChanged 0 0 text=AXy0 index=-1", "BeginEditItem 0 0", "ContentChanged"}),
+              host.m_calls);
+}
