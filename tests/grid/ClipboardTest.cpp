@@ -336,3 +336,28 @@ TEST_F(ClipboardGrid3, CommandUserInterfaceFollowsTheTests)
     EXPECT_EQ(0, state(ID_EDIT_CUT));
     EXPECT_EQ(0, state(ID_EDIT_CLEAR));
 }
+
+TEST_F(ClipboardGrid3, AReadOnlyEditorLetsItsTextBeCopiedOnly)
+{
+    Fill(2);
+    grid.SetReadOnly(TRUE);
+    Click(1, 1);
+    Click(1, 1);
+    CWnd* pEditor = grid.GetEditor();
+    ASSERT_TRUE(pEditor != NULL);
+    ASSERT_EQ(pEditor->m_hWnd, ::GetFocus());
+    pEditor->SendMessage(EM_SETSEL, 0, -1);
+    CKwClipboard::PutText("before");
+    EXPECT_TRUE(grid.IsCopyAllowed());
+    EXPECT_FALSE(grid.IsClearAllowed());
+    EXPECT_FALSE(grid.IsPasteAllowed());
+    host.m_calls.clear();
+    Command(ID_EDIT_CUT);
+    Command(ID_EDIT_PASTE);
+    Command(ID_EDIT_CLEAR);
+    EXPECT_STREQ("before", CKwClipboard::GetText());
+    Command(ID_EDIT_COPY);
+    EXPECT_STREQ("b1", CKwClipboard::GetText());
+    EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1"}), Texts());
+    EXPECT_TRUE(host.m_calls.empty());
+}
