@@ -100,8 +100,7 @@ Step Paste(BenchGrid& bench, const CString& text)
     return Step{[&bench, text] { bench.PreparePaste(text); }, [&bench] { bench.Command(ID_EDIT_PASTE); }};
 }
 
-// Copying the lines, selected as a paste leaves them: with the empty line after the last line
-// break, which trimming took away again.
+// Copying the lines, selected as a paste leaves them.
 Step Copy(BenchGrid& bench, const CString& text)
 {
     return Step{[&bench, text] {
@@ -169,7 +168,7 @@ int main()
         over += !BenchHarness::Ratio("  100,000 lines, seconds", largePaste, 2.0);
 
         MedianPair(Copy(bench, small), Copy(bench, large), smallCopy, largeCopy);
-        if (CKwClipboard::GetText() != large + "\t\t")
+        if (CKwClipboard::GetText() != large.Left(large.GetLength() - 2))
             std::printf("the copy of 100,000 lines gave another text\n");
         BenchHarness::Report("copy 10,000 selected lines", smallCopy * 1e3, "ms");
         BenchHarness::Report("copy 100,000 selected lines", largeCopy * 1e3, "ms");
