@@ -267,19 +267,14 @@ void CKwGridCtrl::SetItemData(UINT nColumn, UINT nLine, void* pData)
     SetItem(nColumn, nLine, item);
 }
 
-// Emptying every cell from nLine on and trimming once gives what storing a default cell into
-// each of them would, without laying out once per cell.
+// Every line from nLine on would hold only default cells and be trimmed, with any empty lines
+// directly above them: they go at once, and the follow-up runs once.
 void CKwGridCtrl::RemoveItemsAtAndBelow(UINT nLine)
 {
     UINT nCount = GetLineCount();
     if (nLine >= nCount)
         return;
-    for (UINT i = nLine; i < nCount; i++)
-    {
-        CLine& line = m_lines[i];
-        for (INT_PTR c = 0; c < line.GetSize(); c++)
-            line[c] = CKwGridCtrlItem();
-    }
+    m_lines.SetSize(nLine);
     TrimLines();
     AfterStore(m_nCurLine >= nLine && m_nCurLine < nCount && m_nCurColumn < GetColumnCount());
 }
