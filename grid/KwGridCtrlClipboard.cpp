@@ -57,9 +57,8 @@ BOOL Join(const std::vector<CString>& texts, CString& sJoined)
 // Walks the tokens of pasted text: onToken(line, column, start, length) for every token that
 // falls into one of nColumns columns. Tokens are separated by tabs and line breaks (CR, LF or
 // CR LF); a line ends at a line break, at the end of the text, or where a tab follows a token in
-// the last column. A line break at the very end only ends the last line: text copied from a
-// spreadsheet ends so, and would otherwise add a line holding nothing but copies of the current
-// line's cells. Returns the number of lines (at least one, even for no text).
+// the last column. Whatever follows the last line break, even nothing, is one more line. Returns
+// the number of lines (at least one, even for no text).
 template<class OnToken>
 UINT ForEachToken(const char* pszText, int nLength, UINT nColumns, OnToken onToken)
 {
@@ -81,8 +80,6 @@ UINT ForEachToken(const char* pszText, int nLength, UINT nColumns, OnToken onTok
         }
         if (ch == '\r' && i + 1 < nLength && pszText[i + 1] == '\n')
             i++;
-        if (ch != '\t' && i + 1 == nLength)
-            return nLine + 1;
         nLine++;
         nColumn = 0;
         nStart = i + 1;
