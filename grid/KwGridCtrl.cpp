@@ -157,6 +157,12 @@ void CKwGridCtrl::AddColumn(CString sTitle, int nWidth)
 void CKwGridCtrl::SetAutoResizeColumns(BOOL bAutoResize, int nStretchColumn)
 {
     m_pHeaderCtrl->SetAutoResizeItems(bAutoResize, nStretchColumn);
+    // Fitting the columns moves the cells under them and the editor with its cell.
+    if (m_hWnd != NULL)
+    {
+        LayoutEditor();
+        Invalidate(FALSE);
+    }
 }
 
 void CKwGridCtrl::SetItem(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item)

@@ -501,6 +501,9 @@ TEST_F(GridPaint, EditorsLieOverTheCurrentCellAndFollowItsColumnAndLine)
     EXPECT_EQ(CRect(83, h + 43, 158, h + 58), editorRect());
 
     // The header's divider dragged: the editor follows its column at once.
+    HDITEMA widthOf100 = {};
+    widthOf100.mask = HDI_WIDTH;
+    widthOf100.cxy = 100;
     CHeaderCtrl& header = *m_grid.GetHeaderCtrl();
     header.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(80, 5));
     header.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, 5));
@@ -511,6 +514,15 @@ TEST_F(GridPaint, EditorsLieOverTheCurrentCellAndFollowItsColumnAndLine)
     m_grid.SendMessage(WM_VSCROLL, SB_LINEDOWN);
     EXPECT_EQ(CRect(103, h + 23, 178, h + 38), editorRect());
     m_grid.SendMessage(WM_VSCROLL, SB_TOP);
+
+    // The host fits the columns to the width, the first one stretching: the editor follows.
+    m_grid.SetAutoResizeColumns(TRUE, 0);
+    CRect first;
+    header.SendMessage(HDM_GETITEMRECT, 0, (LPARAM)&first);
+    EXPECT_GT(first.right, 100);
+    EXPECT_EQ(CRect(first.right + 3, h + 43, first.right + 78, h + 58), editorRect());
+    m_grid.SetAutoResizeColumns(FALSE);
+    header.SendMessage(HDM_SETITEMA, 0, (LPARAM)&widthOf100);
 
     // A combo keeps the cell's left, top and right; it is made as high as its cell and a list of
     // 20 lines, 4 when empty. The combo reports its list as that height less its closed face.
