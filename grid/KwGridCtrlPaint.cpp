@@ -352,17 +352,13 @@ void CKwGridCtrl::DrawCtrl(CDC& dc)
     dc.SetBkColor(clrBack);
     CFont* pOldFont = m_fontNormal.GetSafeHandle() != NULL ? dc.SelectObject(&m_fontNormal) : NULL;
 
-    // Cells of the columns that reach into the client area, from the top line down.
+    // Cells column by column, from the top line down to the client bottom: the listener is asked
+    // for every column, also one that lies beyond the client area or has no width.
     const CPaintGeometry geometry(this, ColumnEdges(*m_pHeaderCtrl), nHeader);
     const std::vector<int>& edges = geometry.m_edges;
     const UINT nLines = GetLineCount();
-    for (UINT nColumn = 0; nColumn < edges.size(); ++nColumn)
+    for (UINT nColumn = 0; nColumn < edges.size() && nLineHeight > 0; ++nColumn)
     {
-        const int nLeft = nColumn == 0 ? 0 : edges[nColumn - 1];
-        if (nLeft >= rcClient.right || nLineHeight <= 0)
-            break;
-        if (edges[nColumn] <= nLeft)
-            continue;
         int nTop = nHeader;
         for (UINT nLine = m_nTopLine; nLine < nLines && nTop < rcClient.bottom; ++nLine, nTop += nLineHeight)
             DrawItem(dc, nColumn, nLine);

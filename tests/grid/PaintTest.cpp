@@ -224,6 +224,29 @@ TEST_F(GridPaint, FontSetsTheLineHeightAndIsBorrowed)
     EXPECT_NE(0, ::GetObjectA((HFONT)big, sizeof(lf), &lf));
 }
 
+TEST_F(GridPaint, CellsAreAskedForColumnByColumnDownToTheClientBottom)
+{
+    // Column 1 has no width and column 2 lies beyond the client area: they are asked all the same.
+    HDITEMA item = {};
+    item.mask = HDI_WIDTH;
+    m_grid.GetHeaderCtrl()->SetItem(1, &item);
+    Size(60, 50);
+    for (int i = 0; i < 6; ++i)
+        m_grid.SetTextItem(0, i, "x");
+    m_grid.EnsureVisible(3);
+    ASSERT_EQ(2u, m_grid.TopLine());
+    m_grid.SetCurrentCell(2, 3);
+    m_grid.SetShowWhiteBoxAlways(TRUE);
+    m_host.m_calls.clear();
+    m_host.m_bRecordGetItem = true;
+    TestSurface s(60, Client().Height(), kMagenta);
+    Render(s);
+    // Lines 2 to 4 start above the client bottom; the white box's cell is drawn again last.
+    EXPECT_EQ(std::vector<std::string>({"GetItem 0 2", "GetItem 0 3", "GetItem 0 4", "GetItem 1 2", "GetItem 1 3",
+                  "GetItem 1 4", "GetItem 2 2", "GetItem 2 3", "GetItem 2 4", "GetItem 2 3"}),
+        m_host.m_calls);
+}
+
 TEST_F(GridPaint, GridLinesEndAtTheGridsBottomByInsertMode)
 {
     Size(240, 100);
