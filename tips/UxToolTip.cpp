@@ -449,6 +449,10 @@ void CUxToolTip::OnTimer(UINT_PTR nIDEvent)
                 return;
         }
         PrepareDisplayToolTip(&pt);
+        // A receiver that destroyed the window ended the display: a timer without the window
+        // would tick for the whole thread.
+        if (m_hWnd == NULL)
+            return;
         // A help tip with nothing to show ends at once, or tracking would wait for it forever.
         if (m_nIndexCurrentWnd == kHelpTip && !IsVisible())
             m_nIndexCurrentWnd = -1;

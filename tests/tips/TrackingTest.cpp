@@ -405,6 +405,7 @@ TEST_F(TrackingFixture, HelpTipsFromResourcesAndTheAutopopTimer)
 
 TEST_F(TrackingFixture, AReceiverThatDestroysTheTipEndsTheDisplay)
 {
+    tip.SetDelayTime(TTDT_AUTOPOP, kAutoPop);
     owner.m_onDisplay = [this](UXTOOLTIP_NOTIFY&) { tip.DestroyWindow(); };
     MoveTo(30, 30);
     PumpMessages(3 * kInitial);
@@ -414,6 +415,10 @@ TEST_F(TrackingFixture, AReceiverThatDestroysTheTipEndsTheDisplay)
     Relay(WM_KEYDOWN, VK_ESCAPE);
     PumpMessages(3 * kInitial);
     EXPECT_EQ(1, owner.m_nNotifications);
+    // No autopop timer was left running without the window (it would tick for the thread).
+    ::Sleep(2 * kAutoPop);
+    MSG msg;
+    EXPECT_FALSE(::PeekMessageA(&msg, NULL, WM_TIMER, WM_TIMER, PM_REMOVE));
 }
 
 TEST_F(TrackingFixture, TheTipsOwnPreTranslationRelaysAndTheOwnerTakesTheWindowAlong)
