@@ -110,6 +110,8 @@ protected:
     void StoreItem(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item);
     // What a public store does after storing: layout, repaint, the white box and the editor.
     void AfterStore(BOOL bCurrentCellStored);
+    // A white box on a line the user cannot reach goes, with the editor and the selection.
+    BOOL DropUnreachableWhiteBox();
     void TrimLines();
     void SwapLines(UINT nLine1, UINT nLine2);
     void NotifyItemChanged(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item);
