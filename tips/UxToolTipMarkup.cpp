@@ -151,8 +151,12 @@ private:
         CFont& font = m_fonts[nStyles];
         if (font.GetSafeHandle() == NULL) {
             LOGFONT lf = m_lfBase;
-            if (nStyles & STYLE_BOLD)
-                lf.lfWeight = (LONG)std::min<LONGLONG>(2 * (LONGLONG)m_lfBase.lfWeight, FW_HEAVY);
+            // A base of no particular weight (0, as CreatePointFont leaves it) is drawn normal,
+            // so bold doubles the normal weight rather than 0.
+            if (nStyles & STYLE_BOLD) {
+                LONGLONG nBase = m_lfBase.lfWeight == FW_DONTCARE ? FW_NORMAL : m_lfBase.lfWeight;
+                lf.lfWeight = (LONG)std::min<LONGLONG>(2 * nBase, FW_HEAVY);
+            }
             lf.lfItalic = (nStyles & STYLE_ITALIC) ? (m_lfBase.lfItalic ? m_lfBase.lfItalic : TRUE) : FALSE;
             lf.lfStrikeOut = (nStyles & STYLE_STRIKEOUT) ? (m_lfBase.lfStrikeOut ? m_lfBase.lfStrikeOut : TRUE) : FALSE;
             lf.lfUnderline = (nStyles & STYLE_UNDERLINE) ? (m_lfBase.lfUnderline ? m_lfBase.lfUnderline : TRUE) : FALSE;

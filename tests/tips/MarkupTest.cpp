@@ -426,6 +426,13 @@ TEST_F(MarkupTest, FontStylesChangeTheWorkingFontOnly)
     EXPECT_EQ(bold, Measure("<b>WidePlain").cx);
     EXPECT_EQ(before, GetCurrentObject(surface.DC().m_hDC, OBJ_FONT));
     EXPECT_EQ(Width("WidePlain"), Measure("WidePlain").cx);
+
+    // A base font of no particular weight (as CreatePointFont makes it) is drawn normal: bold
+    // doubles the normal weight.
+    LOGFONT dontCare = lf;
+    dontCare.lfWeight = FW_DONTCARE;
+    tip.SetFont(&dontCare);
+    EXPECT_EQ(Width("Wide", Bold) + Width("Plain"), Measure("<b>Wide</b>Plain").cx);
 }
 
 TEST_F(MarkupTest, TabulationStopsEveryFourAverageCharacters)
