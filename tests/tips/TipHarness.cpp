@@ -11,16 +11,20 @@ CSize CTestTip::GetScreenSize()
 
 LRESULT CTestTip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_WINDOWPOSCHANGED && m_pRecorder != NULL)
+    if (message == WM_WINDOWPOSCHANGED)
     {
         const WINDOWPOS* pPos = (const WINDOWPOS*)lParam;
         if (pPos->flags & SWP_SHOWWINDOW)
         {
+            m_nAppearances++;
             m_dwShownAt = ::GetTickCount();
             m_nShowFlags = pPos->flags;
-            m_pRecorder->Note("tip", WM_SHOWWINDOW, TRUE);
+            if (m_pRecorder != NULL)
+                m_pRecorder->Note("tip", WM_SHOWWINDOW, TRUE);
+            if (m_onShown)
+                m_onShown();
         }
-        if (pPos->flags & SWP_HIDEWINDOW)
+        if ((pPos->flags & SWP_HIDEWINDOW) && m_pRecorder != NULL)
             m_pRecorder->Note("tip", WM_SHOWWINDOW, FALSE);
     }
     return CUxToolTip::WindowProc(message, wParam, lParam);

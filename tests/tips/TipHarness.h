@@ -17,11 +17,14 @@ public:
     CSize m_szScreen = CSize(0, 0);
     CSize GetScreenSize() override;
 
-    // When set, each time the window appears or disappears is noted as "tip" WM_SHOWWINDOW with
-    // wParam TRUE or FALSE, and the time and flags of the last appearance kept.
+    // Each appearance is counted, its time and SWP_ flags kept, and m_onShown called (the window
+    // is in place, its region not yet set). With a recorder, appearing and disappearing are
+    // noted as "tip" WM_SHOWWINDOW with wParam TRUE or FALSE.
     MessageRecorder* m_pRecorder = NULL;
+    int m_nAppearances = 0;
     DWORD m_dwShownAt = 0;
-    UINT m_nShowFlags = 0; // the SWP_ flags of the last appearance
+    UINT m_nShowFlags = 0;
+    std::function<void()> m_onShown;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     using CUxToolTip::CalculateInfoBoxRect;
