@@ -177,14 +177,9 @@ void CKwGridCtrl::AfterStore(BOOL bCurrentCellStored)
         return;
     LayoutAll();
     Invalidate(FALSE);
-    // No current line counts as kNone, which is at or beyond every limit.
-    if (m_nCurLine >= GetLineCountLimit())
-    {
-        EndEdit();
-        m_nCurColumn = m_nCurLine = kNone;
-        m_pSelection->HitOutside();
-    }
-    else if (m_pEditor != NULL && bCurrentCellStored)
+    if (DropUnreachableWhiteBox())
+        return;
+    if (m_pEditor != NULL && bCurrentCellStored)
     {
         // An editor being typed in keeps the focus and its caret, so that a listener that
         // corrects a text it was told of does not cut the user's typing short.
@@ -196,6 +191,17 @@ void CKwGridCtrl::AfterStore(BOOL bCurrentCellStored)
         else
             BeginEdit(eBeginEditSelectAll);
     }
+}
+
+// No current line counts as kNone, which is at or beyond every limit.
+BOOL CKwGridCtrl::DropUnreachableWhiteBox()
+{
+    if (m_nCurLine < GetLineCountLimit())
+        return FALSE;
+    EndEdit();
+    m_nCurColumn = m_nCurLine = kNone;
+    m_pSelection->HitOutside();
+    return TRUE;
 }
 
 void CKwGridCtrl::GetItem(UINT nColumn, UINT nLine, CKwGridCtrlItem& item)

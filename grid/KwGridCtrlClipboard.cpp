@@ -257,8 +257,10 @@ void CKwGridCtrl::OnEditClear()
     UINT nLines = GetLineCount();
     m_nCurLine = nLines > 0 && nSmallest > nLines - 1 ? nLines - 1 : nSmallest;
     m_pSelection->HitWithNothing(m_nCurLine);
-    // The focus is not in the editor here (that case cleared the editor's text above).
-    if (m_pEditor != NULL)
+    // A fixed grid left without lines has no cell for the white box: a paste there would make
+    // lines the user cannot make. The focus is not in the editor here (that case cleared the
+    // editor's text above).
+    if (!DropUnreachableWhiteBox() && m_pEditor != NULL)
         BeginEdit(eBeginEditNoFocus);
     EnsureVisible(m_nCurLine);
     LayoutAll();

@@ -375,3 +375,22 @@ TEST_F(ClipboardGrid3, AReadOnlyEditorLetsItsTextBeCopiedOnly)
     EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1"}), Texts());
     EXPECT_TRUE(host.m_calls.empty());
 }
+
+TEST_F(ClipboardGrid3, ClearingEveryLineOfAFixedGridLeavesNoCellToStandOn)
+{
+    grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
+    Fill(2);
+    Select(1, 0);
+    Click(1, 1, MK_SHIFT);
+    ASSERT_TRUE(grid.GetEditor() != NULL);
+    CKwClipboard::PutText("p");
+    Command(ID_EDIT_CLEAR);
+    EXPECT_EQ(0u, grid.GetLineCount());
+    EXPECT_EQ(GridCell(none, none), Cur());
+    EXPECT_TRUE(Selection().empty());
+    EXPECT_TRUE(grid.GetEditor() == NULL);
+    // Nothing to paste onto: the fixed grid gets no lines.
+    EXPECT_FALSE(grid.IsPasteAllowed());
+    Command(ID_EDIT_PASTE);
+    EXPECT_EQ(0u, grid.GetLineCount());
+}
