@@ -337,15 +337,16 @@ CKwGridCtrlListener* CKwGridCtrl::GetListener() const
 // Stores without laying out or telling anyone. Missing lines come into being without cells (a
 // missing cell reads as a default cell); the line stored into is widened to every column. The
 // line array grows geometrically, so that appending at the end of a long grid costs no more
-// than at the end of a short one.
+// than at the end of a short one. No line (kNone) is never stored: a line count cannot reach
+// past it. A line beyond what the array can count is more than memory holds.
 void CKwGridCtrl::StoreItem(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item)
 {
     UINT nColumns = GetColumnCount();
-    if (nColumn >= nColumns)
+    if (nColumn >= nColumns || nLine == kNone)
         return;
     INT_PTR nCount = m_lines.GetSize();
-    if ((INT_PTR)nLine >= nCount)
-        m_lines.SetSize((INT_PTR)nLine + 1, nCount < 16 ? 16 : nCount);
+    if (nLine >= (UINT)nCount)
+        m_lines.SetSize((INT_PTR)((UINT_PTR)nLine + 1), nCount < 16 ? 16 : nCount);
     CLine& line = m_lines[nLine];
     if (line.GetSize() <= (INT_PTR)nColumn)
         line.SetSize(nColumns);

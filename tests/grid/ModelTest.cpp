@@ -138,8 +138,10 @@ TEST_F(GridModel, LinesComeIntoBeingAndAreTrimmedBack)
     grid.SetItem(0, 2, CKwGridCtrlItem());
     EXPECT_EQ(0u, grid.GetLineCount());
 
-    // Stores beyond the columns are ignored; reads there give default cells.
+    // Stores beyond the columns or at no line are ignored; reads there give default cells.
     grid.SetTextItem(3, 0, "z");
+    EXPECT_EQ(0u, grid.GetLineCount());
+    EXPECT_NO_THROW(grid.SetTextItem(0, 0xFFFFFFFF, "z"));
     EXPECT_EQ(0u, grid.GetLineCount());
     CKwGridCtrlItem item = TextItem("junk");
     item.nIndex = 4;
