@@ -350,6 +350,8 @@ void CKwGridCtrl::DrawCtrl(CDC& dc)
 
     dc.FillSolidRect(rcClient.left, nHeader, rcClient.Width(), rcClient.bottom - nHeader, clrBack);
     dc.SetBkColor(clrBack);
+    // Texts go over cells already in the background colour: filling behind them again is waste.
+    const int nOldBkMode = dc.SetBkMode(TRANSPARENT);
     CFont* pOldFont = m_fontNormal.GetSafeHandle() != NULL ? dc.SelectObject(&m_fontNormal) : NULL;
 
     // Cells column by column, from the top line down to the client bottom: the listener is asked
@@ -423,6 +425,7 @@ void CKwGridCtrl::DrawCtrl(CDC& dc)
 
     dc.SelectObject(pOldBrush);
     dc.SetBrushOrg(oldBrushOrg);
+    dc.SetBkMode(nOldBkMode);
     if (pOldFont != NULL)
         dc.SelectObject(pOldFont);
 }
