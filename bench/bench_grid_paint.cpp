@@ -1,6 +1,7 @@
 // The grid's full repaint against a report-mode list view showing the same texts in the same
-// size and font, measured side by side in one run: painted into a memory surface through each
-// control's own painting, and through the window manager with RedrawWindow.
+// size and font, its rows as high as the grid's lines so that both show the same cells, measured
+// side by side in one run: painted into a memory surface through each control's own painting,
+// and through the window manager with RedrawWindow.
 #include "harness/BenchHarness.h"
 
 #ifdef _WIN32
@@ -29,6 +30,12 @@ CString CellText(int nColumn, int nLine)
     s.Format("Line %d, column %d: some text", nLine, nColumn);
     return s;
 }
+
+// The grid's line height, for the list view to match.
+struct BenchGrid : CKwGridCtrl
+{
+    int LineHeight() const { return GetItemHeight(); }
+};
 
 // Both controls in one top-level window at the same place, each kWidth x kHeight; only the one
 // measured is shown, so both are clipped alike by the screen.
@@ -68,7 +75,27 @@ struct Scene
                 ::SendMessageA(hList, c == 0 ? LVM_INSERTITEMA : LVM_SETITEMTEXTA, l, (LPARAM)&item);
             }
         }
+        MatchRowHeight();
         Pump();
+    }
+
+    int ListRowHeight() const
+    {
+        RECT rect = {LVIR_BOUNDS, 0, 0, 0};
+        ::SendMessageA(hList, LVM_GETITEMRECT, 0, (LPARAM)&rect);
+        return rect.bottom - rect.top;
+    }
+
+    // A list view's rows are as high as its small icons when those are higher than its text:
+    // an image list of 1-pixel-wide icons brings them to the grid's line height.
+    void MatchRowHeight()
+    {
+        int cy = grid.LineHeight();
+        for (int i = 0; i < 2 && ListRowHeight() != grid.LineHeight(); ++i)
+        {
+            cy += grid.LineHeight() - ListRowHeight();
+            ::SendMessageA(hList, LVM_SETIMAGELIST, LVSIL_SMALL, (LPARAM)::ImageList_Create(1, cy, ILC_COLOR32, 0, 1));
+        }
     }
 
     static void Show(HWND hShown, HWND hHidden)
@@ -89,7 +116,7 @@ struct Scene
     }
 
     CWnd frame;
-    CKwGridCtrl grid;
+    BenchGrid grid;
     HWND hList = NULL;
 };
 
@@ -152,6 +179,7 @@ int main()
     Scene scene;
     Surface surface;
     int over = 0;
+    std::printf("rows: grid %d px, list view %d px\n", scene.grid.LineHeight(), scene.ListRowHeight());
 
     // Each control paints its whole client area: the grid off screen and copied, the list view
     // its background and items.
