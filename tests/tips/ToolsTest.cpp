@@ -8,13 +8,14 @@
 #include "TipHarness.h"
 #include "ToolsTest.rh"
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 namespace {
 
-// Balloon sizes: corner 16x16, margins 12/12, shadow 4/4, anchor 12 wide and 16 high, 16 from
-// the side.
+// Balloon sizes: margins 12/12, shadow 4/4, anchor 12 wide and 16 high, 16 from the side.
 const int kMarginX = 12, kMarginY = 12, kShadow = 4, kAnchorWidth = 12, kAnchorHeight = 16, kAnchorMargin = 16;
 
 struct TipFixture : ::testing::Test
@@ -26,6 +27,7 @@ struct TipFixture : ::testing::Test
     {
         ASSERT_TRUE(owner.CreateOwner(CRect(200, 150, 500, 350)));
         ASSERT_TRUE(tip.Create(&owner));
+        tip.m_szScreen = CSize(800, 600);
     }
     void TearDown() override
     {
@@ -33,13 +35,6 @@ struct TipFixture : ::testing::Test
         owner.DestroyWindow();
     }
 };
-
-std::string ClassName(HWND hWnd)
-{
-    char sz[64] = "";
-    ::GetClassNameA(hWnd, sz, sizeof(sz));
-    return sz;
-}
 
 } // namespace
 
@@ -50,53 +45,46 @@ TEST(ToolTipClass, TheClassIsTheLibrarysOwnAndTheWindowAHiddenToolPopupOfTheOwne
     ASSERT_TRUE(::GetClassInfoA(::GetModuleHandleA("kwui.dll"), "CUxTooltip", &wc));
     EXPECT_EQ((UINT)CS_SAVEBITS, wc.style);
     EXPECT_EQ(::LoadCursor(NULL, IDC_ARROW), wc.hCursor);
-    EXPECT_TRUE(wc.hbrBackground == NULL);
-    EXPECT_TRUE(wc.hIcon == NULL);
-    EXPECT_TRUE(wc.lpszMenuName == NULL);
+    EXPECT_TRUE(wc.hbrBackground == NULL && wc.hIcon == NULL && wc.lpszMenuName == NULL);
     EXPECT_EQ((void*)::GetProcAddress(::GetModuleHandleA("user32.dll"), "DefWindowProcA"), (void*)wc.lpfnWndProc);
+
+    // Before Create: the defaults, balloon sizes included.
+    EXPECT_EQ(20, CUxToolTip::GetVersionI());
+    EXPECT_EQ(CString("1.4"), CUxToolTip::GetVersionC());
+    EXPECT_EQ(500u, first.GetDelayTime(TTDT_INITIAL));
+    EXPECT_EQ(0u, first.GetDelayTime(TTDT_AUTOPOP));
+    EXPECT_EQ((UINT)UXTT_DIR_BELOW_RIGHT, first.GetDirection());
+    EXPECT_EQ(0u, first.GetBehaviour());
+    EXPECT_EQ((DWORD)UXTT_STYLE_DEFAULT, first.GetStyles());
+    BYTE nGranularity = 0;
+    EXPECT_EQ(0u, first.GetEffectBk(nGranularity));
+    EXPECT_EQ(2, nGranularity);
+    EXPECT_EQ(16u, first.GetSize(UXTT_SIZE_ANCHOR_HEIGHT));
+    EXPECT_FALSE(first.GetNotify());
+    EXPECT_EQ(CPoint(-1, -1), first.m_ptOriginal);
+    EXPECT_EQ(-1, first.m_nIndexCurrentWnd);
+    EXPECT_EQ(-1, first.m_nIndexDisplayWnd);
 
     CTipOwnerWnd owner;
     ASSERT_TRUE(owner.CreateOwner(CRect(200, 150, 500, 350)));
     ASSERT_TRUE(first.Create(&owner, FALSE));
-    EXPECT_EQ("CUxTooltip", ClassName(first.m_hWnd));
+    char szClass[64] = "";
+    ::GetClassNameA(first.m_hWnd, szClass, sizeof(szClass));
+    EXPECT_STREQ("CUxTooltip", szClass);
     EXPECT_EQ((DWORD)WS_POPUP, first.GetStyle() & (WS_POPUP | WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_BORDER));
     EXPECT_TRUE(first.GetExStyle() & WS_EX_TOOLWINDOW);
     EXPECT_EQ(owner.m_hWnd, ::GetWindow(first.m_hWnd, GW_OWNER));
     CRect rect;
     first.GetWindowRect(&rect);
     EXPECT_TRUE(rect.IsRectEmpty());
-    // Create takes the rectangular sizes when asked.
+    // Create takes the sizes of the form asked for.
     EXPECT_EQ(3u, first.GetSize(UXTT_SIZE_MARGIN_CX));
     EXPECT_EQ(0u, first.GetSize(UXTT_SIZE_ANCHOR_HEIGHT));
     ASSERT_TRUE(second.Create(&owner));
     EXPECT_EQ(12u, second.GetSize(UXTT_SIZE_MARGIN_CX));
-    EXPECT_EQ(16u, second.GetSize(UXTT_SIZE_ANCHOR_HEIGHT));
     first.DestroyWindow();
     second.DestroyWindow();
     owner.DestroyWindow();
-}
-
-TEST(ToolTipClass, DefaultsBeforeAnyTool)
-{
-    CTestTip tip;
-    EXPECT_EQ(20, CUxToolTip::GetVersionI());
-    EXPECT_EQ(CString("1.4"), CUxToolTip::GetVersionC());
-    EXPECT_EQ(500u, tip.GetDelayTime(TTDT_INITIAL));
-    EXPECT_EQ(0u, tip.GetDelayTime(TTDT_AUTOPOP));
-    EXPECT_EQ(0u, tip.GetDelayTime(TTDT_RESHOW));
-    EXPECT_EQ((UINT)UXTT_DIR_BELOW_RIGHT, tip.GetDirection());
-    EXPECT_EQ(0u, tip.GetBehaviour());
-    EXPECT_EQ((DWORD)UXTT_STYLE_DEFAULT, tip.GetStyles());
-    BYTE nGranularity = 0;
-    EXPECT_EQ(0u, tip.GetEffectBk(nGranularity));
-    EXPECT_EQ(2, nGranularity);
-    EXPECT_EQ(16u, tip.GetSize(UXTT_SIZE_ANCHOR_HEIGHT)); // balloon sizes until Create says otherwise
-    EXPECT_FALSE(tip.GetNotify());
-    EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
-    EXPECT_EQ(-1, tip.m_nIndexDisplayWnd);
-    EXPECT_EQ(CPoint(-1, -1), tip.m_ptOriginal);
-    EXPECT_EQ(0, tip.GetToolCount());
-    EXPECT_FALSE(tip.IsVisible()); // no window at all
 }
 
 TEST_F(TipFixture, ToolsAreReplacedForTheSameWindowAndAreaAndAppendedOtherwise)
@@ -116,22 +104,17 @@ TEST_F(TipFixture, ToolsAreReplacedForTheSameWindowAndAreaAndAppendedOtherwise)
     ti.rectBounds = rcLeft;
     ti.sTooltip = "left again";
     ti.nIDTool = 20;
-    ti.nMask = UXTT_MASK_DIRECTION;
-    ti.nDirection = 1;
     tip.AddTool(ti);
     ASSERT_EQ(4, tip.GetToolCount());
     UXTOOLTIP_INFO got;
     ASSERT_TRUE(tip.GetTool(1, got));
     EXPECT_EQ(CString("left again"), got.sTooltip);
     EXPECT_EQ(20u, got.nIDTool);
-    EXPECT_EQ(1u, tip.GetDirection(1));
     // The empty area is an area like any other: a second whole-window tool replaces the first.
     tip.AddTool(pChild, "whole again", (HICON)NULL, NULL, 5);
     ASSERT_EQ(4, tip.GetToolCount());
     ASSERT_TRUE(tip.GetTool(0, got));
     EXPECT_EQ(CString("whole again"), got.sTooltip);
-    EXPECT_EQ(0u, got.nMask);
-    EXPECT_TRUE(::IsRectEmpty(&got.rectBounds));
     // Another area of the same window is appended.
     CRect rcOther(1, 1, 2, 2);
     tip.AddTool(pChild, "other", (HICON)NULL, &rcOther, 6);
@@ -163,12 +146,10 @@ TEST_F(TipFixture, ToolsAreReplacedForTheSameWindowAndAreaAndAppendedOtherwise)
     ASSERT_TRUE(tip.GetTool(3, got));
     EXPECT_EQ(CString("set"), got.sTooltip);
 
-    EXPECT_TRUE(tip.IsExistTool(0));
-    EXPECT_FALSE(tip.IsExistTool(4));
     EXPECT_TRUE(tip.IsEnabledIndexTool(-2));
     EXPECT_FALSE(tip.IsEnabledIndexTool(-1));
+    EXPECT_FALSE(tip.IsExistTool(4));
     tip.RemoveAllTools();
-    EXPECT_EQ(0, tip.GetToolCount());
     EXPECT_FALSE(tip.IsExistTool(0));
 }
 
@@ -193,66 +174,130 @@ TEST_F(TipFixture, ToolsTakeTheirTextAndIconFromResources)
     EXPECT_EQ(0u, ti.nMask);
     ASSERT_TRUE(tip.GetTool(1, ti));
     EXPECT_EQ(CString("plain"), ti.sTooltip);
-    ASSERT_TRUE(ti.hIcon != NULL);
-    ICONINFO info = {};
-    ASSERT_TRUE(::GetIconInfo(ti.hIcon, &info));
-    BITMAP bm = {};
-    ::GetObject(info.hbmColor != NULL ? info.hbmColor : info.hbmMask, sizeof(bm), &bm);
-    EXPECT_EQ(32, bm.bmWidth); // loaded at the size asked for
-    ::DeleteObject(info.hbmColor);
-    ::DeleteObject(info.hbmMask);
+    EXPECT_EQ(CSize(32, 32), tip.GetSizeIcon(ti.hIcon)); // loaded at the size asked for
     ASSERT_TRUE(tip.GetTool(2, ti));
     EXPECT_EQ(CString("Text from the resources"), ti.sTooltip);
-    EXPECT_TRUE(ti.hIcon != NULL);
+    EXPECT_EQ(CSize(16, 16), tip.GetSizeIcon(ti.hIcon)); // its natural size
     ASSERT_TRUE(tip.GetTool(3, ti));
     EXPECT_TRUE(ti.sTooltip.IsEmpty());
     EXPECT_TRUE(ti.hIcon == NULL);
 }
 
-TEST_F(TipFixture, MasksAndPerToolSettingsFallBackToTheGlobalOnes)
+namespace {
+
+// One per-tool setting, read back as text so that every kind compares alike.
+struct PerToolSetting
+{
+    const char* name;
+    UINT nMaskBit;
+    std::function<void(CUxToolTip&, UINT, int)> set;
+    std::function<std::string(CUxToolTip&, int)> get;
+};
+
+std::string Text(UINT v)
+{
+    return std::to_string(v);
+}
+
+} // namespace
+
+TEST_F(TipFixture, EachPerToolSettingIsTheToolsOwnWithItsMaskBitAndOtherwiseTheGlobalOne)
+{
+    const PerToolSetting settings[] = {
+        {"styles", UXTT_MASK_STYLES, [](CUxToolTip& t, UINT v, int i) { t.SetStyles(v, i); },
+         [](CUxToolTip& t, int i) { return Text(t.GetStyles(i)); }},
+        {"effect", UXTT_MASK_EFFECT, [](CUxToolTip& t, UINT v, int i) { t.SetEffectBk(v, (BYTE)(v + 1), i); },
+         [](CUxToolTip& t, int i) {
+             BYTE n = 0;
+             UINT v = t.GetEffectBk(n, i);
+             return Text(v) + "/" + Text(n) + "/" + Text(t.GetEffectBk(i));
+         }},
+        {"colours", UXTT_MASK_COLORS, [](CUxToolTip& t, UINT v, int i) { t.SetGradientColors(v, v + 1, v + 2, i); },
+         [](CUxToolTip& t, int i) {
+             COLORREF a = 0, b = 0, c = 0;
+             t.GetGradientColors(a, b, c, i);
+             return Text(a) + " " + Text(b) + " " + Text(c);
+         }},
+        {"direction", UXTT_MASK_DIRECTION, [](CUxToolTip& t, UINT v, int i) { t.SetDirection(v, i); },
+         [](CUxToolTip& t, int i) { return Text(t.GetDirection(i)); }},
+        {"behaviour", UXTT_MASK_BEHAVIOUR, [](CUxToolTip& t, UINT v, int i) { t.SetBehaviour(v, i); },
+         [](CUxToolTip& t, int i) { return Text(t.GetBehaviour(i)); }},
+    };
+    for (const PerToolSetting& s : settings)
+    {
+        SCOPED_TRACE(s.name);
+        CTestTip tip;
+        UXTOOLTIP_INFO ti;
+        tip.AddTool(ti);
+        ti.rectBounds.right = 1;
+        tip.AddTool(ti);
+        s.set(tip, 1, -1);
+        s.set(tip, 2, 0);
+        EXPECT_EQ(s.nMaskBit, tip.GetMaskTool(0));
+        EXPECT_EQ(0u, tip.GetMaskTool(1));
+        const std::string sOne = s.get(tip, -1), sTwo = s.get(tip, 0);
+        EXPECT_NE(sOne, sTwo);
+        EXPECT_EQ(sOne, s.get(tip, 1));
+        // An index outside the table addresses the global value.
+        s.set(tip, 3, 2);
+        const std::string sThree = s.get(tip, 7);
+        EXPECT_EQ(sThree, s.get(tip, 1));
+        EXPECT_NE(sOne, sThree);
+        EXPECT_EQ(sTwo, s.get(tip, 0));
+        // A tool whose mask loses the bit reads the global value again, and gets its own back.
+        tip.ModifyMaskTool(0, 0, s.nMaskBit);
+        EXPECT_EQ(sThree, s.get(tip, 0));
+        tip.ModifyMaskTool(0, s.nMaskBit, 0);
+        EXPECT_EQ(sTwo, s.get(tip, 0));
+    }
+}
+
+TEST_F(TipFixture, MasksStylesDirectionsDelaysAndTheNotificationWindow)
 {
     tip.AddTool(&owner, "a");
     CRect rc(0, 0, 5, 5);
     tip.AddTool(&owner, "b", (HICON)NULL, &rc);
 
     tip.SetMaskTool(0, UXTT_MASK_STYLES | UXTT_MASK_EFFECT);
-    EXPECT_EQ((UINT)(UXTT_MASK_STYLES | UXTT_MASK_EFFECT), tip.GetMaskTool(0));
     tip.ModifyMaskTool(0, UXTT_MASK_COLORS, UXTT_MASK_STYLES);
     EXPECT_EQ((UINT)(UXTT_MASK_EFFECT | UXTT_MASK_COLORS), tip.GetMaskTool(0));
     tip.ModifyMaskTool(0, UXTT_MASK_STYLES, UXTT_MASK_STYLES); // removed, then added
     EXPECT_EQ((UINT)(UXTT_MASK_STYLES | UXTT_MASK_EFFECT | UXTT_MASK_COLORS), tip.GetMaskTool(0));
     tip.SetMaskTool(0);
     tip.SetMaskTool(7, 0x1F);
-    tip.ModifyMaskTool(-1, 0x1F, 0);
     EXPECT_EQ(0u, tip.GetMaskTool(0));
     EXPECT_EQ(0u, tip.GetMaskTool(7));
 
-    // Direction: the tool's own value sets its mask bit; 4 and above change nothing.
+    // Modifying the styles of a tool without styles of its own starts from the global ones;
+    // from then on its own are modified, whatever the global ones become.
+    tip.ModifyStyles(UXTT_STYLE_TEXT_VCENTER, UXTT_STYLE_SHADOW, 0);
+    EXPECT_EQ((DWORD)(UXTT_STYLE_DEFAULT & ~UXTT_STYLE_SHADOW) | UXTT_STYLE_TEXT_VCENTER, tip.GetStyles(0));
+    tip.SetStyles(UXTT_STYLE_ANCHOR);
+    tip.ModifyStyles(UXTT_STYLE_ICON_BOTTOM, UXTT_STYLE_ICON_VCENTER, 0);
+    EXPECT_EQ((DWORD)UXTT_STYLE_ANCHOR | UXTT_STYLE_ROUNDED | UXTT_STYLE_TEXT_VCENTER | UXTT_STYLE_ICON_BOTTOM,
+        tip.GetStyles(0));
+    tip.SetDefaultStyles(1);
+    EXPECT_EQ((DWORD)UXTT_STYLE_DEFAULT, tip.GetStyles(1));
+    tip.SetDefaultStyles();
+    EXPECT_EQ((DWORD)UXTT_STYLE_DEFAULT, tip.GetStyles());
+
+    // The global gradient colours are the colour table's slots 18 to 20.
+    tip.SetGradientColors(RGB(1, 0, 0), RGB(2, 0, 0), RGB(3, 0, 0));
+    EXPECT_EQ(RGB(3, 0, 0), tip.GetColor(UXTT_COLOR_BK_END));
+    tip.SetColor(UXTT_COLOR_BK_BEGIN, RGB(4, 0, 0));
+    COLORREF crBegin = 0, crMid = 0, crEnd = 0;
+    tip.GetGradientColors(crBegin, crMid, crEnd, 1);
+    EXPECT_EQ(RGB(4, 0, 0), crBegin);
+    EXPECT_EQ(RGB(2, 0, 0), crMid);
+
+    // Directions 4 and above change nothing.
     tip.SetDirection(UXTT_DIR_ABOVE_LEFT, 1);
-    EXPECT_EQ((UINT)UXTT_MASK_DIRECTION, tip.GetMaskTool(1));
-    EXPECT_EQ((UINT)UXTT_DIR_ABOVE_LEFT, tip.GetDirection(1));
-    EXPECT_EQ((UINT)UXTT_DIR_BELOW_RIGHT, tip.GetDirection(0));
     tip.SetDirection(4, 1);
     tip.SetDirection(4, 0);
     tip.SetDirection(7);
     EXPECT_EQ((UINT)UXTT_DIR_ABOVE_LEFT, tip.GetDirection(1));
-    EXPECT_EQ(0u, tip.GetMaskTool(0));
+    EXPECT_EQ(0u, tip.GetMaskTool(0) & UXTT_MASK_DIRECTION);
     EXPECT_EQ((UINT)UXTT_DIR_BELOW_RIGHT, tip.GetDirection());
-    tip.SetDirection(UXTT_DIR_ABOVE_RIGHT, 2); // outside: the global one
-    EXPECT_EQ((UINT)UXTT_DIR_ABOVE_RIGHT, tip.GetDirection());
-    EXPECT_EQ((UINT)UXTT_DIR_ABOVE_RIGHT, tip.GetDirection(0));
-    EXPECT_EQ((UINT)UXTT_DIR_ABOVE_LEFT, tip.GetDirection(1));
-    // A tool whose mask loses the bit reads the global value again.
-    tip.ModifyMaskTool(1, 0, UXTT_MASK_DIRECTION);
-    EXPECT_EQ((UINT)UXTT_DIR_ABOVE_RIGHT, tip.GetDirection(1));
-
-    // Behaviour likewise, with its own bit.
-    tip.SetBehaviour(UXTT_BEHAVIOUR_NO_AUTOPOP, 0);
-    tip.SetBehaviour(UXTT_BEHAVIOUR_REPEAT_SHOW);
-    EXPECT_EQ((UINT)UXTT_MASK_BEHAVIOUR, tip.GetMaskTool(0));
-    EXPECT_EQ((UINT)UXTT_BEHAVIOUR_NO_AUTOPOP, tip.GetBehaviour(0));
-    EXPECT_EQ((UINT)UXTT_BEHAVIOUR_REPEAT_SHOW, tip.GetBehaviour(1));
-    EXPECT_EQ((UINT)UXTT_BEHAVIOUR_REPEAT_SHOW, tip.GetBehaviour(-1));
 
     // Delays: only the autopop time and the initial delay exist.
     tip.SetDelayTime(TTDT_AUTOPOP, 3000);
@@ -359,8 +404,7 @@ TEST_F(TipFixture, TheReceiverSeesTheAreaOnTheOwnerAndMayChangeAllButTheArea)
     const UXTOOLTIP_NOTIFY& seen = owner.m_lastNotify;
     EXPECT_EQ(tip.m_hWnd, seen.hdr.hwndFrom);
     EXPECT_EQ(77u, (UINT)seen.hdr.idFrom);
-    EXPECT_EQ((UINT)UXTTN_DISPLAY, seen.hdr.code);
-    EXPECT_EQ(0x464u, (UINT)UXTTN_DISPLAY);
+    EXPECT_EQ(0x464u, seen.hdr.code);
     EXPECT_EQ((LPPOINT)&pt, seen.pt);
     EXPECT_EQ(CRect(155, 16, 175, 26), CRect(owner.m_lastInfo.rectBounds)); // on the owner's client area
     EXPECT_EQ(CString("before"), owner.m_lastInfo.sTooltip);
@@ -376,7 +420,6 @@ TEST_F(TipFixture, TheReceiverSeesTheAreaOnTheOwnerAndMayChangeAllButTheArea)
     UXTOOLTIP_INFO stored;
     ASSERT_TRUE(tip.GetTool(0, stored));
     EXPECT_EQ(CString("before"), stored.sTooltip);
-    EXPECT_EQ(rcArea, CRect(stored.rectBounds));
 }
 
 namespace {
@@ -395,7 +438,6 @@ std::string Settings(const UXTOOLTIP_INFO& ti)
 
 TEST_F(TipFixture, TheShownRecordCarriesTheEffectiveSettingsAndTheBoxItsMargins)
 {
-    tip.m_szScreen = CSize(800, 600);
     tip.SetNotify(TRUE);
     tip.ModifyStyles(UXTT_STYLE_TEXT_VCENTER, UXTT_STYLE_SHADOW);
     tip.SetEffectBk(UXTT_EFFECT_HCGRADIENT, 5);
@@ -436,11 +478,25 @@ TEST_F(TipFixture, TheShownRecordCarriesTheEffectiveSettingsAndTheBoxItsMargins)
     EXPECT_EQ(tip.m_szTextTooltip.cy + 2 * kMarginY + kAnchorHeight + kShadow + 2, rcWindow.Height());
     EXPECT_EQ(pt.y, rcWindow.bottom - 2);                       // above the cursor
     EXPECT_EQ(pt.x - kAnchorMargin, rcWindow.left);             // extending to the right
+
+    // An icon beside the text adds its width and the gap; alone, only its width.
+    tip.m_pToolInfo.nMask = UXTT_MASK_STYLES;
+    tip.m_pToolInfo.nStyles = 0;
+    tip.m_pToolInfo.hIcon = ::LoadIcon(NULL, IDI_WARNING);
+    tip.PrepareDisplayToolTip(&pt);
+    const CSize szIcon = tip.m_szToolIcon;
+    ASSERT_GT(szIcon.cx, 0);
+    tip.GetWindowRect(&rcWindow);
+    EXPECT_EQ(tip.m_szTextTooltip.cx + szIcon.cx + 3 * kMarginX + 2, rcWindow.Width());
+    EXPECT_EQ(std::max(szIcon.cy, tip.m_szTextTooltip.cy) + 2 * kMarginY + kAnchorHeight + 2, rcWindow.Height());
+    tip.m_pToolInfo.sTooltip.Empty();
+    tip.PrepareDisplayToolTip(&pt);
+    tip.GetWindowRect(&rcWindow);
+    EXPECT_EQ(szIcon.cx + 2 * kMarginX + 2, rcWindow.Width());
 }
 
 TEST_F(TipFixture, ATipWithNeitherTextNorIconIsNotShownUnlessTheReceiverGivesItOne)
 {
-    tip.m_szScreen = CSize(800, 600);
     tip.AddTool(&owner, "");
     ASSERT_TRUE(tip.GetTool(0, tip.m_pToolInfo));
     CPoint pt(300, 200);
@@ -453,14 +509,6 @@ TEST_F(TipFixture, ATipWithNeitherTextNorIconIsNotShownUnlessTheReceiverGivesItO
     EXPECT_EQ(1, owner.m_nNotifications);
     EXPECT_TRUE(tip.IsWindowVisible());
     EXPECT_EQ(CString("just in time"), tip.m_pToolInfo.sTooltip);
-
-    // With only an icon, the box holds the icon and the margins.
-    owner.m_onDisplay = nullptr;
-    tip.m_pToolInfo.sTooltip.Empty();
-    tip.m_pToolInfo.hIcon = ::LoadIcon(NULL, IDI_WARNING);
-    tip.ShowWindow(SW_HIDE);
-    tip.PrepareDisplayToolTip(&pt);
-    EXPECT_TRUE(tip.IsWindowVisible());
 }
 
 namespace {
@@ -480,7 +528,6 @@ struct PlacementCase
 
 TEST_F(TipFixture, PlacementFallsBackAtTheScreenEdgesAndShiftsForTheShadowOnTheLeft)
 {
-    tip.m_szScreen = CSize(800, 600);
     const CSize box(200, 100);
     const PlacementCase cases[] = {
         {"below right", 3, 0, {100, 100}, box, {84, 100, 284, 200}, 3},
@@ -508,23 +555,12 @@ TEST_F(TipFixture, PlacementFallsBackAtTheScreenEdgesAndShiftsForTheShadowOnTheL
         EXPECT_EQ(c.expected, rect) << c.what;
         EXPECT_EQ(c.nExpectedDirection, tip.GetShownDirection()) << c.what;
     }
-}
 
-TEST_F(TipFixture, TheScreenSizeIsTheDisplaysResolution)
-{
+    // The screen is the display's resolution.
     CTestTip plain;
     HDC hdc = ::GetDC(NULL);
-    CSize szScreen(::GetDeviceCaps(hdc, HORZRES), ::GetDeviceCaps(hdc, VERTRES));
+    EXPECT_EQ(CSize(::GetDeviceCaps(hdc, HORZRES), ::GetDeviceCaps(hdc, VERTRES)), plain.GetScreenSize());
     ::ReleaseDC(NULL, hdc);
-    EXPECT_EQ(szScreen, plain.GetScreenSize());
-    // A tip at the bottom right corner of the real screen flips both ways.
-    tip.m_pToolInfo.nDirection = UXTT_DIR_BELOW_RIGHT;
-    tip.m_pToolInfo.nStyles = 0;
-    CPoint pt(szScreen.cx - 10, szScreen.cy - 10);
-    CRect rect(0, 0, 100, 50);
-    tip.CalculateInfoBoxRect(&pt, &rect);
-    EXPECT_EQ((UINT)UXTT_DIR_ABOVE_LEFT, tip.GetShownDirection());
-    EXPECT_EQ(CRect(szScreen.cx - 100, szScreen.cy - 60, szScreen.cx, szScreen.cy - 10), rect);
 }
 
 namespace {
@@ -550,7 +586,6 @@ bool SameArea(const CRgn& a, const CRgn& b)
 
 TEST_F(TipFixture, TheRegionIsTheBodyWithAnAnchorWhoseApexIsAtTheCursor)
 {
-    tip.m_szScreen = CSize(800, 600);
     const CSize box(200, 100);
     for (UINT nDirection = 0; nDirection < 4; nDirection++)
     {
@@ -570,8 +605,7 @@ TEST_F(TipFixture, TheRegionIsTheBodyWithAnAnchorWhoseApexIsAtTheCursor)
             CRect rcWindow;
             tip.GetWindowRect(&rcWindow);
             CPoint apex = pt - rcWindow.TopLeft();
-            bool bAbove = nDirection < 2;
-            int dy = bAbove ? -1 : 1;                                   // from the apex towards the box
+            int dy = nDirection < 2 ? -1 : 1;                           // from the apex towards the box
             int dx = (nDirection == 0 || nDirection == 2) ? -1 : 1;     // from the apex along the anchor
             // The anchor starts straight at the apex, and widens towards its base.
             EXPECT_EQ("1111", Inside(tip.m_rgnToolTip, {{apex.x + dx * 1, apex.y + dy * 3},
@@ -583,10 +617,9 @@ TEST_F(TipFixture, TheRegionIsTheBodyWithAnAnchorWhoseApexIsAtTheCursor)
                                                     {apex.x + dx * (kAnchorWidth - 1), apex.y + dy * 10},
                                                     {apex.x, apex.y - dy * 2}}));
             // Beside the anchor the reserved space is empty; the body lies past it.
-            int yAnchorSpace = apex.y + dy * (kAnchorHeight / 2);
-            int yBody = apex.y + dy * (kAnchorHeight + 20);
             int xFar = apex.x + dx * 100; // far from the anchor, still over the box
-            EXPECT_EQ("01", Inside(tip.m_rgnToolTip, {{xFar, yAnchorSpace}, {xFar, yBody}}));
+            EXPECT_EQ("01", Inside(tip.m_rgnToolTip, {{xFar, apex.y + dy * (kAnchorHeight / 2)},
+                                                  {xFar, apex.y + dy * (kAnchorHeight + 20)}}));
 
             // The window region is the tooltip region, with its shadow when there is one.
             CRgn rgnWindow, rgnExpected;
@@ -606,25 +639,25 @@ TEST_F(TipFixture, TheRegionIsTheBodyWithAnAnchorWhoseApexIsAtTheCursor)
             EXPECT_TRUE(SameArea(rgnWindow, rgnExpected));
         }
     }
-}
 
-TEST_F(TipFixture, WithoutTheAnchorStyleTheRegionIsTheBodyAloneAndCornersFollowTheStyle)
-{
-    tip.m_szScreen = CSize(800, 600);
+    // Without the anchor style: the body alone, right and bottom edges included; corners
+    // follow the rounded style.
     tip.m_pToolInfo.nDirection = UXTT_DIR_BELOW_RIGHT;
-    tip.m_pToolInfo.nStyles = 0;
-    CPoint pt(400, 300);
-    CRect rect(0, 0, 200, 100);
-    tip.DisplayToolTip(&pt, &rect);
-    CRect rcBox;
-    tip.m_rgnToolTip.GetRgnBox(&rcBox);
-    EXPECT_EQ(CRect(0, kAnchorHeight, 201, 101), rcBox); // right and bottom edges included
-    EXPECT_EQ("1111", Inside(tip.m_rgnToolTip, {{0, kAnchorHeight}, {200, kAnchorHeight}, {0, 100}, {200, 100}}));
-    EXPECT_EQ("00", Inside(tip.m_rgnToolTip, {{kAnchorMargin + 1, 3}, {100, kAnchorHeight - 1}}));
-
-    tip.m_pToolInfo.nStyles = UXTT_STYLE_ROUNDED;
-    rect = CRect(0, 0, 200, 100);
-    tip.DisplayToolTip(&pt, &rect);
-    EXPECT_EQ("0000", Inside(tip.m_rgnToolTip, {{0, kAnchorHeight}, {200, kAnchorHeight}, {0, 100}, {200, 100}}));
-    EXPECT_EQ("1111", Inside(tip.m_rgnToolTip, {{8, kAnchorHeight + 8}, {100, kAnchorHeight}, {0, 60}, {100, 99}}));
+    for (DWORD nStyles : {0ul, (unsigned long)UXTT_STYLE_ROUNDED})
+    {
+        tip.m_pToolInfo.nStyles = nStyles;
+        CPoint pt(400, 300);
+        CRect rect(0, 0, 200, 100);
+        tip.DisplayToolTip(&pt, &rect);
+        CRect rcBox;
+        tip.m_rgnToolTip.GetRgnBox(&rcBox);
+        if (nStyles == 0)
+        {
+            EXPECT_EQ(CRect(0, kAnchorHeight, 201, 101), rcBox);
+        }
+        EXPECT_EQ(nStyles ? "0000" : "1111",
+            Inside(tip.m_rgnToolTip, {{0, kAnchorHeight}, {200, kAnchorHeight}, {0, 100}, {200, 100}}));
+        EXPECT_EQ("1111", Inside(tip.m_rgnToolTip, {{8, kAnchorHeight + 8}, {100, kAnchorHeight}, {0, 60}, {100, 99}}));
+        EXPECT_EQ("0", Inside(tip.m_rgnToolTip, {{kAnchorMargin + 1, 3}}));
+    }
 }
