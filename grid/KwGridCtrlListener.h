@@ -16,7 +16,6 @@ public:
     CKwGridCtrlListener() {}
     CKwGridCtrlListener(const CKwGridCtrlListener&) {}
     CKwGridCtrlListener& operator=(const CKwGridCtrlListener&) { return *this; }
-    virtual ~CKwGridCtrlListener() {}
 
     // After every change the user made: an edit, a paste, a clear, a line swap.
     virtual void CKwGridCtrlListener_OnContentChanged(CKwGridCtrl* pGrid);
@@ -37,4 +36,7 @@ public:
     virtual BOOL CKwGridCtrlListener_OnContextMenu(UINT nColumn, UINT nLine, CMenu& menu, CKwGridCtrl* pGrid);
     // TRUE: the white box never rests on this cell.
     virtual BOOL CKwGridCtrlListener_OnLockItem(UINT nColumn, UINT nLine, CKwGridCtrl* pGrid);
+
+    // Last, so that the operations above keep the first places of the table, in their order.
+    virtual ~CKwGridCtrlListener() {}
 };

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,30 @@ TEST(GridItem, EmptinessCountsContentAndDataOnly)
     onlyData.pData = NULL;
     onlyData.sText = "x";
     EXPECT_FALSE(onlyData.IsEmpty());
+}
+
+// The slot of a virtual operation in the table, read from its member pointer (which holds the
+// slot's byte offset plus one in this compiler's ABI).
+template<class F>
+ptrdiff_t Slot(F f)
+{
+    ptrdiff_t offset;
+    memcpy(&offset, &f, sizeof(offset));
+    return (offset - 1) / (ptrdiff_t)sizeof(void*);
+}
+
+TEST(GridListener, TheOperationsTakeTheFirstSlotsOfTheTableInOrder)
+{
+    typedef CKwGridCtrlListener L;
+    const ptrdiff_t slots[] = {
+        Slot(&L::CKwGridCtrlListener_OnContentChanged), Slot(&L::CKwGridCtrlListener_OnGetItem),
+        Slot(&L::CKwGridCtrlListener_OnBeginEditItem), Slot(&L::CKwGridCtrlListener_OnItemChanged),
+        Slot(&L::CKwGridCtrlListener_OnKillFocus), Slot(&L::CKwGridCtrlListener_OnCanDelete),
+        Slot(&L::CKwGridCtrlListener_OnCanPaste), Slot(&L::CKwGridCtrlListener_OnCanSwapLines),
+        Slot(&L::CKwGridCtrlListener_OnGetToolTipText), Slot(&L::CKwGridCtrlListener_OnContextMenu),
+        Slot(&L::CKwGridCtrlListener_OnLockItem)};
+    for (ptrdiff_t i = 0; i < 11; i++)
+        EXPECT_EQ(i, slots[i]);
 }
 
 TEST_F(GridModel, ChildWindowsAndInitialState)
