@@ -22,8 +22,8 @@ const COLORREF kGreen = RGB(0, 255, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kSentinel = RGB(0x12, 0x34, 0x56);
 
-// Opens the painting state to the tests: the record of the shown tip, its regions and sizes.
-class CPaintedTip : public CUxToolTip
+// Opens the painting side to the tests, beside what CTestTip opens.
+class CPaintedTip : public CTestTip
 {
 public:
     using CUxToolTip::FillGradient;
@@ -31,29 +31,13 @@ public:
     using CUxToolTip::OnDrawBackground;
     using CUxToolTip::OnDrawShadow;
     using CUxToolTip::PrintTitleString;
-    using CUxToolTip::m_arrTools;
     using CUxToolTip::m_crColor;
-    using CUxToolTip::m_nIndexCurrentWnd;
-    using CUxToolTip::m_nIndexDisplayWnd;
     using CUxToolTip::m_nDirection;
-    using CUxToolTip::m_pToolInfo;
-    using CUxToolTip::m_rgnShadow;
-    using CUxToolTip::m_rgnToolTip;
-    using CUxToolTip::m_szTextTooltip;
-    using CUxToolTip::m_szToolIcon;
 
     CPaintedTip()
     {
         m_crColor[UXTT_COLOR_SHADOW] = RGB(0x80, 0x80, 0x80);
         m_crColor[UXTT_COLOR_BORDER] = kBlack;
-    }
-
-    // Appends a tool of no window with the given override mask.
-    int AddPlainTool(UINT nMask = 0)
-    {
-        UXTOOLTIP_INFO ti;
-        ti.nMask = nMask;
-        return (int)m_arrTools.Add(ti);
     }
 
     // The shown record: solid background of one colour, no text, no icon.

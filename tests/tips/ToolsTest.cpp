@@ -146,41 +146,35 @@ TEST_F(TipFixture, ToolsAreReplacedForTheSameWindowAndAreaAndAppendedOtherwise)
     ASSERT_TRUE(tip.GetTool(3, got));
     EXPECT_EQ(CString("set"), got.sTooltip);
 
-    EXPECT_TRUE(tip.IsEnabledIndexTool(-2));
-    EXPECT_FALSE(tip.IsEnabledIndexTool(-1));
-    EXPECT_FALSE(tip.IsExistTool(4));
+    EXPECT_TRUE(tip.IsEnabledIndexTool(-2) && !tip.IsEnabledIndexTool(-1) && !tip.IsExistTool(4));
     tip.RemoveAllTools();
     EXPECT_FALSE(tip.IsExistTool(0));
 }
 
 TEST_F(TipFixture, ToolsTakeTheirTextAndIconFromResources)
 {
-    HWND hChild = owner.AddChild(CRect(10, 10, 110, 60));
-    CWnd* pChild = CWnd::FromHandle(hChild);
     CRect rcA(0, 0, 10, 10), rcB(10, 0, 20, 10), rcC(20, 0, 30, 10);
     HICON hGiven = ::LoadIcon(NULL, IDI_WARNING);
-    tip.AddTool(pChild, IDS_TOOLSTEST_TEXT, hGiven, &rcA, 1);
-    tip.AddTool(pChild, CString("plain"), IDI_MARKUPTEST_ICON, CSize(32, 32), &rcB, 2);
-    tip.AddTool(pChild, IDS_TOOLSTEST_TEXT, IDI_MARKUPTEST_ICON, CSize(0, 0), &rcC, 3);
-    tip.AddTool(pChild, 0xFFF0u, 0xFFF1u, CSize(0, 0), NULL, 4); // neither exists
+    tip.AddTool(&owner, IDS_TOOLSTEST_TEXT, hGiven, &rcA, 1);
+    tip.AddTool(&owner, CString("plain"), IDI_MARKUPTEST_ICON, CSize(32, 32), &rcB, 2);
+    tip.AddTool(&owner, IDS_TOOLSTEST_TEXT, IDI_MARKUPTEST_ICON, CSize(0, 0), &rcC, 3);
+    tip.AddTool(&owner, 0xFFF0u, 0xFFF1u, CSize(0, 0), NULL, 4); // neither exists
     ASSERT_EQ(4, tip.GetToolCount());
 
-    UXTOOLTIP_INFO ti;
-    ASSERT_TRUE(tip.GetTool(0, ti));
-    EXPECT_EQ(CString("Text from the resources"), ti.sTooltip);
-    EXPECT_EQ(hGiven, ti.hIcon);
-    EXPECT_EQ(rcA, CRect(ti.rectBounds));
-    EXPECT_EQ(1u, ti.nIDTool);
-    EXPECT_EQ(0u, ti.nMask);
-    ASSERT_TRUE(tip.GetTool(1, ti));
-    EXPECT_EQ(CString("plain"), ti.sTooltip);
-    EXPECT_EQ(CSize(32, 32), tip.GetSizeIcon(ti.hIcon)); // loaded at the size asked for
-    ASSERT_TRUE(tip.GetTool(2, ti));
-    EXPECT_EQ(CString("Text from the resources"), ti.sTooltip);
-    EXPECT_EQ(CSize(16, 16), tip.GetSizeIcon(ti.hIcon)); // its natural size
-    ASSERT_TRUE(tip.GetTool(3, ti));
-    EXPECT_TRUE(ti.sTooltip.IsEmpty());
-    EXPECT_TRUE(ti.hIcon == NULL);
+    UXTOOLTIP_INFO ti[4];
+    for (int i = 0; i < 4; i++)
+        ASSERT_TRUE(tip.GetTool(i, ti[i]));
+    EXPECT_EQ(CString("Text from the resources"), ti[0].sTooltip);
+    EXPECT_EQ(hGiven, ti[0].hIcon);
+    EXPECT_EQ(CString("plain"), ti[1].sTooltip);
+    EXPECT_EQ(CSize(32, 32), tip.GetSizeIcon(ti[1].hIcon)); // loaded at the size asked for
+    EXPECT_EQ(CString("Text from the resources"), ti[2].sTooltip);
+    EXPECT_EQ(CSize(16, 16), tip.GetSizeIcon(ti[2].hIcon)); // its natural size
+    EXPECT_EQ(rcC, CRect(ti[2].rectBounds));
+    EXPECT_EQ(3u, ti[2].nIDTool);
+    EXPECT_EQ(0u, ti[2].nMask);
+    EXPECT_TRUE(ti[3].sTooltip.IsEmpty());
+    EXPECT_TRUE(ti[3].hIcon == NULL);
 }
 
 namespace {
@@ -299,15 +293,11 @@ TEST_F(TipFixture, MasksStylesDirectionsDelaysAndTheNotificationWindow)
     EXPECT_EQ(0u, tip.GetMaskTool(0) & UXTT_MASK_DIRECTION);
     EXPECT_EQ((UINT)UXTT_DIR_BELOW_RIGHT, tip.GetDirection());
 
-    // Delays: only the autopop time and the initial delay exist.
-    tip.SetDelayTime(TTDT_AUTOPOP, 3000);
-    tip.SetDelayTime(TTDT_INITIAL, 40);
-    tip.SetDelayTime(TTDT_RESHOW, 7);
-    tip.SetDelayTime(TTDT_AUTOMATIC, 9);
-    EXPECT_EQ(3000u, tip.GetDelayTime(TTDT_AUTOPOP));
-    EXPECT_EQ(40u, tip.GetDelayTime(TTDT_INITIAL));
-    EXPECT_EQ(0u, tip.GetDelayTime(TTDT_RESHOW));
-    EXPECT_EQ(0u, tip.GetDelayTime(TTDT_AUTOMATIC));
+    // Delays: only the autopop time (2) and the initial delay (3) exist.
+    for (DWORD dw = 0; dw < 5; dw++)
+        tip.SetDelayTime(dw, 100 + dw);
+    EXPECT_EQ("0 0 102 103 0", Text(tip.GetDelayTime(0)) + " " + Text(tip.GetDelayTime(1)) + " " +
+        Text(tip.GetDelayTime(2)) + " " + Text(tip.GetDelayTime(3)) + " " + Text(tip.GetDelayTime(4)));
 
     // Notification window: the owner, a window of one's own, or none.
     tip.SetNotify(TRUE);
@@ -402,21 +392,15 @@ TEST_F(TipFixture, TheReceiverSeesTheAreaOnTheOwnerAndMayChangeAllButTheArea)
     EXPECT_EQ(0, tip.SendNotify(&pt, tip.m_pToolInfo));
     ASSERT_EQ(1, owner.m_nNotifications);
     const UXTOOLTIP_NOTIFY& seen = owner.m_lastNotify;
-    EXPECT_EQ(tip.m_hWnd, seen.hdr.hwndFrom);
-    EXPECT_EQ(77u, (UINT)seen.hdr.idFrom);
-    EXPECT_EQ(0x464u, seen.hdr.code);
-    EXPECT_EQ((LPPOINT)&pt, seen.pt);
+    EXPECT_TRUE(seen.hdr.hwndFrom == tip.m_hWnd && seen.hdr.idFrom == 77 && seen.hdr.code == 0x464 && seen.pt == &pt);
     EXPECT_EQ(CRect(155, 16, 175, 26), CRect(owner.m_lastInfo.rectBounds)); // on the owner's client area
     EXPECT_EQ(CString("before"), owner.m_lastInfo.sTooltip);
 
     // Everything but the area is written back; the stored tool is untouched.
-    EXPECT_EQ(CString("after"), tip.m_pToolInfo.sTooltip);
-    EXPECT_EQ(hIcon, tip.m_pToolInfo.hIcon);
-    EXPECT_EQ((UINT)UXTT_MASK_DIRECTION, tip.m_pToolInfo.nMask);
-    EXPECT_EQ((UINT)UXTT_DIR_ABOVE_LEFT, tip.m_pToolInfo.nDirection);
-    EXPECT_EQ(43u, tip.m_pToolInfo.nIDTool);
-    EXPECT_EQ(RGB(1, 2, 3), tip.m_pToolInfo.crMid);
-    EXPECT_EQ(rcArea, CRect(tip.m_pToolInfo.rectBounds));
+    const UXTOOLTIP_INFO& shown = tip.m_pToolInfo;
+    EXPECT_TRUE(shown.sTooltip == "after" && shown.hIcon == hIcon && shown.nMask == UXTT_MASK_DIRECTION &&
+                shown.nDirection == UXTT_DIR_ABOVE_LEFT && shown.nIDTool == 43 && shown.crMid == RGB(1, 2, 3));
+    EXPECT_EQ(rcArea, CRect(shown.rectBounds));
     UXTOOLTIP_INFO stored;
     ASSERT_TRUE(tip.GetTool(0, stored));
     EXPECT_EQ(CString("before"), stored.sTooltip);
@@ -503,12 +487,16 @@ TEST_F(TipFixture, ATipWithNeitherTextNorIconIsNotShownUnlessTheReceiverGivesItO
     tip.PrepareDisplayToolTip(&pt);
     EXPECT_FALSE(tip.IsWindowVisible());
 
+    // The box is measured on the receiver's text.
     tip.SetNotify(TRUE);
-    owner.m_onDisplay = [](UXTOOLTIP_NOTIFY& notify) { notify.ti->sTooltip = "just in time"; };
+    owner.m_onDisplay = [](UXTOOLTIP_NOTIFY& notify) { notify.ti->sTooltip = "just in time<br>on two lines"; };
     tip.PrepareDisplayToolTip(&pt);
     EXPECT_EQ(1, owner.m_nNotifications);
     EXPECT_TRUE(tip.IsWindowVisible());
-    EXPECT_EQ(CString("just in time"), tip.m_pToolInfo.sTooltip);
+    EXPECT_EQ(tip.GetTooltipSize("just in time<br>on two lines"), tip.m_szTextTooltip);
+    CRect rcWindow;
+    tip.GetWindowRect(&rcWindow);
+    EXPECT_EQ(tip.m_szTextTooltip.cy + 2 * kMarginY + kAnchorHeight + kShadow + 2, rcWindow.Height());
 }
 
 namespace {

@@ -287,36 +287,6 @@ TEST_F(TrackingFixture, TheAutopopTimerHidesTheTipUnlessTheBehaviourSaysOtherwis
         Notified(kToolA), kShown, kHidden, Notified(kToolA), kShown, kHidden}));
 }
 
-TEST_F(TrackingFixture, TheReceiversTextShowsButItsAreaStaysItsOwn)
-{
-    ShowTipA();
-    CRect rcPlain;
-    tip.GetWindowRect(&rcPlain);
-    CSize szPlain = tip.m_szTextTooltip;
-    Leave();
-
-    owner.m_onDisplay = [](UXTOOLTIP_NOTIFY& notify) {
-        notify.ti->sTooltip = "A much longer text than before<br>on two lines";
-        ::SetRect(&notify.ti->rectBounds, 0, 0, 1, 1);
-    };
-    ShowTipA(31, 30);
-    CRect rcChanged;
-    tip.GetWindowRect(&rcChanged);
-    EXPECT_GT(tip.m_szTextTooltip.cx, szPlain.cx);
-    EXPECT_GT(tip.m_szTextTooltip.cy, szPlain.cy);
-    EXPECT_EQ(rcChanged.Size() - rcPlain.Size(), tip.m_szTextTooltip - szPlain);
-
-    // The stored tool keeps its text and area: it is still found over its whole window.
-    UXTOOLTIP_INFO stored;
-    ASSERT_TRUE(tip.GetTool(0, stored));
-    EXPECT_EQ(CString("Tool A"), stored.sTooltip);
-    EXPECT_TRUE(::IsRectEmpty(&tip.m_pToolInfo.rectBounds));
-    Leave();
-    owner.m_onDisplay = nullptr;
-    ShowTipA(100, 55);
-    EXPECT_EQ(kToolA, owner.m_lastInfo.nIDTool);
-}
-
 TEST_F(TrackingFixture, HelpTipsShowAtOnceIgnoreTheMouseAndEndWithAKey)
 {
     CPoint pt(120, 80);
