@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 const COLORREF kMagenta = RGB(255, 0, 255);
@@ -37,7 +40,7 @@ public:
 };
 
 // A grid of its own in the test dialog, parented by it (so the dialog is its listener), with
-// a font whose lines are 20 pixels high.
+// three columns 80 wide and a font whose lines are 20 pixels high (14 pixels, no leading).
 class GridPaint : public ::testing::Test
 {
 protected:
@@ -54,6 +57,11 @@ protected:
 
     // The client area: cx wide, nBody pixels below the header.
     void Size(int cx, int nBody) { m_grid.MoveWindow(0, 0, cx, m_grid.HeaderHeight() + nBody); }
+    void Fill(int nLines, const char* pszText = "x")
+    {
+        for (int i = 0; i < nLines; ++i)
+            m_grid.SetTextItem(0, i, pszText);
+    }
 
     CRect Client() const
     {
@@ -65,26 +73,13 @@ protected:
     // The grid's picture as it paints itself, over magenta.
     void Render(TestSurface& surface) { m_grid.SendMessage(WM_PAINT, (WPARAM)surface.DC().m_hDC); }
 
-    // How many pixels of row y, or column x, between the limits show the colour.
-    static int CountRow(const TestSurface& s, int y, int x0, int x1, COLORREF c)
-    {
-        int n = 0;
-        for (int x = x0; x < x1; ++x)
-            n += s.Pixel(x, y) == c;
-        return n;
-    }
-    static int CountColumn(const TestSurface& s, int x, int y0, int y1, COLORREF c)
-    {
-        int n = 0;
-        for (int y = y0; y < y1; ++y)
-            n += s.Pixel(x, y) == c;
-        return n;
-    }
-    static int CountRect(const TestSurface& s, const CRect& r, COLORREF c)
+    // How many pixels of the rectangle show the colour.
+    static int Count(const TestSurface& s, const CRect& r, COLORREF c)
     {
         int n = 0;
         for (int y = r.top; y < r.bottom; ++y)
-            n += CountRow(s, y, r.left, r.right, c);
+            for (int x = r.left; x < r.right; ++x)
+                n += s.Pixel(x, y) == c;
         return n;
     }
 
@@ -102,27 +97,34 @@ protected:
 
 } // namespace
 
-TEST_F(GridPaint, CellRectanglesFollowTheHeaderItemsAndTheTopLine)
+TEST_F(GridPaint, CellRectanglesFollowTheHeaderAndEnsureVisibleScrollsTheLeastNeeded)
 {
     Size(300, 100);
+    Fill(10);
     const int h = m_grid.HeaderHeight();
     CRect rectHeader;
     m_grid.GetHeaderCtrl()->GetWindowRect(&rectHeader);
     EXPECT_EQ(rectHeader.Height() - 1, h);
     EXPECT_EQ(CRect(80, h + 40, 160, h + 60), m_grid.ItemRect(1, 2));
     EXPECT_EQ(CRect(240, h + 20, 240, h + 40), m_grid.ItemRect(7, 1)) << "beyond the columns: empty, at the end";
-    for (int i = 0; i < 10; ++i)
-        m_grid.SetTextItem(0, i, "x");
-    m_grid.EnsureVisible(9);
-    EXPECT_EQ(5u, m_grid.TopLine());
-    EXPECT_EQ(CRect(0, h - 60, 80, h - 40), m_grid.ItemRect(0, 2)) << "lines above the top line lie above";
+
+    m_grid.EnsureVisible(4);
+    EXPECT_EQ(0u, m_grid.TopLine());
+    m_grid.EnsureVisible(7);
+    EXPECT_EQ(3u, m_grid.TopLine()) << "line 7 becomes the last visible line";
+    EXPECT_EQ(CRect(0, h - 40, 80, h - 20), m_grid.ItemRect(0, 1)) << "lines above the top line lie above";
+    m_grid.EnsureVisible(5);
+    EXPECT_EQ(3u, m_grid.TopLine());
+    m_grid.EnsureVisible(1);
+    EXPECT_EQ(1u, m_grid.TopLine()) << "line 1 becomes the first visible line";
+    m_grid.EnsureVisible(0xFFFFFFFF);
+    EXPECT_EQ(1u, m_grid.TopLine());
 }
 
 TEST_F(GridPaint, ScrollBarRangePageAndLimitsOfScrolling)
 {
     Size(300, 100);
-    for (int i = 0; i < 10; ++i)
-        m_grid.SetTextItem(0, i, "x");
+    Fill(10);
     ASSERT_TRUE(m_grid.ScrollBarShown());
     EXPECT_TRUE(m_grid.ScrollBar().IsWindowVisible());
     SCROLLINFO info = {};
@@ -134,15 +136,21 @@ TEST_F(GridPaint, ScrollBarRangePageAndLimitsOfScrolling)
     EXPECT_EQ(5u, info.nPage);
 
     // The bar stands at the right edge, one pixel beyond the client area; the header ends at it.
+    // Neither is painted over by the grid.
     const CRect client = Client();
     CRect rectBar, rectHeader;
     m_grid.ScrollBar().GetWindowRect(&rectBar);
     m_grid.ScreenToClient(&rectBar);
-    const int cx = ::GetSystemMetrics(SM_CXVSCROLL);
+    const int cx = ::GetSystemMetrics(SM_CXVSCROLL), h = m_grid.HeaderHeight();
     EXPECT_EQ(CRect(client.right - cx, 0, client.right + 1, client.bottom + 1), rectBar);
     m_grid.GetHeaderCtrl()->GetWindowRect(&rectHeader);
     m_grid.ScreenToClient(&rectHeader);
-    EXPECT_EQ(CRect(0, 0, client.right - cx, m_grid.HeaderHeight() + 1), rectHeader);
+    EXPECT_EQ(CRect(0, 0, client.right - cx, h + 1), rectHeader);
+    TestSurface s(client.Width(), client.Height(), kMagenta);
+    Render(s);
+    EXPECT_EQ((client.right - cx) * (h + 1), Count(s, CRect(0, 0, client.right - cx, h + 1), kMagenta));
+    EXPECT_EQ(cx * client.Height(), Count(s, CRect(client.right - cx, 0, client.right, client.bottom), kMagenta));
+    EXPECT_EQ(0, Count(s, CRect(0, h + 1, client.right - cx, client.bottom), kMagenta));
 
     m_grid.SendMessage(WM_VSCROLL, SB_BOTTOM);
     EXPECT_EQ(6u, m_grid.TopLine());
@@ -160,10 +168,9 @@ TEST_F(GridPaint, ScrollBarRangePageAndLimitsOfScrolling)
     EXPECT_EQ(1, info.nPos);
 
     // The wheel posts line steps to the grid.
-    m_grid.SendMessage(WM_VSCROLL, SB_TOP);
     m_grid.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)-WHEEL_DELTA), MAKELPARAM(10, 10));
     m_host.Pump(50);
-    EXPECT_LT(0u, m_grid.TopLine());
+    EXPECT_LT(1u, m_grid.TopLine());
     m_grid.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)(10 * WHEEL_DELTA)), MAKELPARAM(10, 10));
     m_host.Pump(50);
     EXPECT_EQ(0u, m_grid.TopLine());
@@ -176,48 +183,14 @@ TEST_F(GridPaint, ScrollBarRangePageAndLimitsOfScrolling)
     EXPECT_EQ(client.Width(), rectHeader.Width());
 }
 
-TEST_F(GridPaint, EnsureVisibleScrollsTheLeastNeeded)
+TEST_F(GridPaint, FontIsBorrowedAndGivenToTheHeader)
 {
-    Size(300, 100);
-    for (int i = 0; i < 10; ++i)
-        m_grid.SetTextItem(0, i, "x");
-    m_grid.EnsureVisible(4);
-    EXPECT_EQ(0u, m_grid.TopLine());
-    m_grid.EnsureVisible(7);
-    EXPECT_EQ(3u, m_grid.TopLine()) << "line 7 becomes the last visible line";
-    m_grid.EnsureVisible(5);
-    EXPECT_EQ(3u, m_grid.TopLine());
-    m_grid.EnsureVisible(1);
-    EXPECT_EQ(1u, m_grid.TopLine()) << "line 1 becomes the first visible line";
-    m_grid.EnsureVisible(0xFFFFFFFF);
-    EXPECT_EQ(1u, m_grid.TopLine());
-}
-
-TEST_F(GridPaint, FontSetsTheLineHeightAndIsBorrowed)
-{
-    TEXTMETRICA tm = {};
-    {
-        CClientDC dc(&m_grid);
-        CFont* pOld = dc.SelectObject(&m_font);
-        dc.GetTextMetrics(&tm);
-        dc.SelectObject(pOld);
-    }
-    ASSERT_EQ(14, tm.tmHeight);
-    ASSERT_EQ(0, tm.tmExternalLeading);
-    EXPECT_EQ(20, m_grid.LineHeight());
     EXPECT_EQ((HFONT)m_font, (HFONT)m_grid.SendMessage(WM_GETFONT));
     EXPECT_EQ((HFONT)m_font, (HFONT)m_grid.GetHeaderCtrl()->SendMessage(WM_GETFONT));
-
     CFont big;
     ASSERT_TRUE(big.CreateFont(30, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma"));
     m_grid.SetFont(&big);
-    {
-        CClientDC dc(&m_grid);
-        CFont* pOld = dc.SelectObject(&big);
-        dc.GetTextMetrics(&tm);
-        dc.SelectObject(pOld);
-    }
-    EXPECT_EQ(tm.tmHeight + tm.tmExternalLeading + 6, m_grid.LineHeight());
+    EXPECT_LT(30, m_grid.LineHeight());
     m_grid.DestroyWindow();
     LOGFONTA lf = {};
     EXPECT_NE(0, ::GetObjectA((HFONT)m_font, sizeof(lf), &lf)) << "the grid never deletes the fonts it is given";
@@ -231,8 +204,7 @@ TEST_F(GridPaint, CellsAreAskedForColumnByColumnDownToTheClientBottom)
     item.mask = HDI_WIDTH;
     m_grid.GetHeaderCtrl()->SetItem(1, &item);
     Size(60, 50);
-    for (int i = 0; i < 6; ++i)
-        m_grid.SetTextItem(0, i, "x");
+    Fill(6);
     m_grid.EnsureVisible(3);
     ASSERT_EQ(2u, m_grid.TopLine());
     m_grid.SetCurrentCell(2, 3);
@@ -250,13 +222,11 @@ TEST_F(GridPaint, CellsAreAskedForColumnByColumnDownToTheClientBottom)
 TEST_F(GridPaint, GridLinesEndAtTheGridsBottomByInsertMode)
 {
     Size(240, 100);
-    m_grid.SetTextItem(0, 0, "a");
-    m_grid.SetTextItem(0, 1, "b");
+    Fill(2);
     const int h = m_grid.HeaderHeight();
     const CRect client = Client();
-    auto horizontal = [&](TestSurface& s, int y) { return CountRow(s, y, 100, 140, m_shadow); };
-    auto vertical = [&](TestSurface& s, int y0, int y1) { return CountColumn(s, 80, y0, y1, m_shadow); };
-
+    auto horizontal = [&](TestSurface& s, int y) { return Count(s, CRect(100, y, 140, y + 1), m_shadow); };
+    auto vertical = [&](TestSurface& s, int y0, int y1) { return Count(s, CRect(80, y0, 81, y1), m_shadow); };
     {
         TestSurface s(client.Width(), client.Height(), kMagenta);
         Render(s);
@@ -267,7 +237,7 @@ TEST_F(GridPaint, GridLinesEndAtTheGridsBottomByInsertMode)
         EXPECT_EQ(0, horizontal(s, h + 80));
         EXPECT_EQ(30, vertical(s, h + 1, h + 61));
         EXPECT_EQ(0, vertical(s, h + 61, client.bottom));
-        EXPECT_EQ(0, CountRect(s, CRect(0, h + 1, client.right, client.bottom), kMagenta));
+        EXPECT_EQ(0, Count(s, CRect(0, h + 1, client.right, client.bottom), kMagenta));
     }
     m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
     {
@@ -287,71 +257,38 @@ TEST_F(GridPaint, GridLinesEndAtTheGridsBottomByInsertMode)
     }
 }
 
-TEST_F(GridPaint, HeaderAndScrollBarAreLeftOutOfThePicture)
+TEST_F(GridPaint, SelectedLineIsLitAndTheWhiteBoxIsAFramedCellInTheWindowColour)
 {
     Size(240, 100);
-    for (int i = 0; i < 10; ++i)
-        m_grid.SetTextItem(0, i, "x");
-    ASSERT_TRUE(m_grid.ScrollBarShown());
-    const CRect client = Client();
-    const int h = m_grid.HeaderHeight();
-    const int cx = ::GetSystemMetrics(SM_CXVSCROLL);
-    TestSurface s(client.Width(), client.Height(), kMagenta);
-    Render(s);
-    EXPECT_EQ((client.right - cx) * (h + 1), CountRect(s, CRect(0, 0, client.right - cx, h + 1), kMagenta));
-    EXPECT_EQ(cx * client.Height(), CountRect(s, CRect(client.right - cx, 0, client.right, client.bottom), kMagenta));
-    EXPECT_EQ(0, CountRect(s, CRect(0, h + 1, client.right - cx, client.bottom), kMagenta));
-}
-
-TEST_F(GridPaint, SelectedLinesAreInvertedAndOredWithTheHighlight)
-{
-    Size(240, 100);
-    m_grid.SetTextItem(0, 0, "WWWW");
-    m_grid.SetTextItem(0, 1, "WWWW");
-    m_grid.SetTextItem(0, 2, "WWWW");
-    m_grid.Select(1);
-    m_grid.SetShowSelectionAlways(TRUE);
-    const int h = m_grid.HeaderHeight();
-    const CRect client = Client();
-    TestSurface s(client.Width(), client.Height(), kMagenta);
-    Render(s);
-
-    const COLORREF lit = Lit(m_window);
-    const COLORREF litText = Lit(m_text);
-    ASSERT_NE(lit, m_window);
-    // Line 1 from one pixel below its top to its bottom, the whole width; its top row (a grid
-    // line) and the lines around stay as they were.
-    EXPECT_EQ(client.Width() * 19 - CountRect(s, CRect(0, h + 21, client.right, h + 40), litText),
-        CountRect(s, CRect(0, h + 21, client.right, h + 40), lit) +
-            CountRect(s, CRect(0, h + 21, client.right, h + 40), Lit(m_shadow)));
-    EXPECT_GT(CountRect(s, CRect(0, h + 21, 80, h + 40), litText), 0) << "the text turns light";
-    EXPECT_EQ(0, CountRect(s, CRect(0, h + 20, client.right, h + 21), lit));
-    EXPECT_EQ(0, CountRect(s, CRect(0, h + 1, client.right, h + 20), lit));
-    EXPECT_EQ(0, CountRect(s, CRect(0, h + 41, client.right, h + 60), lit));
-    EXPECT_GT(CountRect(s, CRect(0, h + 41, 80, h + 60), m_text), 0);
-}
-
-TEST_F(GridPaint, WhiteBoxIsAFramedCellInTheWindowColour)
-{
-    Size(240, 100);
+    Fill(3, "WWWW");
     m_grid.SetTextItem(1, 1, "x");
     m_grid.Select(1);
     m_grid.SetCurrentCell(1, 1);
     m_grid.SetShowSelectionAlways(TRUE);
     m_grid.SetShowWhiteBoxAlways(TRUE);
     const int h = m_grid.HeaderHeight();
-    const CRect client = Client();
-    TestSurface s(client.Width(), client.Height(), kMagenta);
+    TestSurface s(240, Client().Height(), kMagenta);
     Render(s);
 
-    // Cell (1, 1) is 80..160 by h+20..h+40: the box 82..159 by h+22..h+39, framed just outside.
-    const COLORREF lit = Lit(m_window);
-    EXPECT_EQ(77 * 17, CountRect(s, CRect(82, h + 22, 159, h + 39), m_window) +
-                           CountRect(s, CRect(82, h + 22, 159, h + 39), m_text));
-    EXPECT_GT(CountRect(s, CRect(82, h + 22, 159, h + 39), m_text), 0) << "the cell is drawn again inside";
-    // Row h+20 is the grid line above the line, where the highlight does not reach; the frame
-    // runs one pixel outside the box, its right and bottom sides on the cell's last pixels.
-    const COLORREF litShadow = Lit(m_shadow);
+    // Line 1 from one pixel below its top to its bottom, the whole width, is (NOT old) OR
+    // highlight: the window colour lit, the text light. Its top row (a grid line) and the lines
+    // around stay as they were.
+    const COLORREF lit = Lit(m_window), litText = Lit(m_text), litShadow = Lit(m_shadow);
+    ASSERT_NE(lit, m_window);
+    const CRect column0(0, h + 21, 80, h + 40);
+    EXPECT_GT(Count(s, column0, litText), 0);
+    EXPECT_EQ(80 * 19, Count(s, column0, lit) + Count(s, column0, litText));
+    EXPECT_EQ(79 * 19, Count(s, CRect(161, h + 21, 240, h + 40), lit));
+    EXPECT_EQ(0, Count(s, CRect(0, h + 1, 240, h + 21), lit));
+    EXPECT_EQ(0, Count(s, CRect(0, h + 41, 240, h + 60), lit));
+    EXPECT_GT(Count(s, CRect(0, h + 41, 80, h + 60), m_text), 0);
+
+    // Cell (1, 1) is 80..160 by h+20..h+40: the box 82..159 by h+22..h+39 in the window colour
+    // with the cell drawn again inside, framed one pixel outside, its right and bottom sides on
+    // the cell's last pixels.
+    const CRect box(82, h + 22, 159, h + 39);
+    EXPECT_GT(Count(s, box, m_text), 0);
+    EXPECT_EQ(77 * 17, Count(s, box, m_window) + Count(s, box, m_text));
     const std::vector<std::pair<COLORREF, char>> legend = {
         {m_window, '.'}, {m_shadow, '#'}, {lit, 'h'}, {litShadow, 'H'}};
     EXPECT_EQ(".#.#\n"
@@ -365,66 +302,53 @@ TEST_F(GridPaint, WhiteBoxIsAFramedCellInTheWindowColour)
               "#.#.H\n"
               ".#.#.\n",
         s.Picture(CRect(156, h + 37, 161, h + 41), legend));
-    EXPECT_EQ(79, CountRow(s, h + 21, 81, 160, m_shadow) + CountRow(s, h + 21, 81, 160, m_window));
+    EXPECT_EQ(79, Count(s, CRect(81, h + 21, 160, h + 22), m_shadow) + Count(s, CRect(81, h + 21, 160, h + 22), m_window));
 }
 
-TEST_F(GridPaint, NothingOfTheSelectionWhileTheFocusIsElsewhere)
+TEST_F(GridPaint, SelectionAndWhiteBoxShowOnlyWhileTheFocusIsInTheGridOrItsEditor)
 {
     Size(240, 100);
-    m_grid.SetTextItem(0, 0, "x");
-    m_grid.SetTextItem(0, 1, "x");
+    Fill(2);
     const CRect client = Client();
+    const CRect frameSide(81, m_grid.HeaderHeight() + 22, 82, m_grid.HeaderHeight() + 39);
     const COLORREF lit = Lit(m_window);
+    auto render = [&](TestSurface& s) {
+        m_grid.Select(0);
+        m_grid.SetCurrentCell(1, 1);
+        Render(s);
+    };
 
     m_host.GetDlgItem(IDC_GRIDHOST_BEFORE)->SetFocus();
-    m_grid.Select(0);
-    m_grid.SetCurrentCell(1, 1);
     TestSurface elsewhere(client.Width(), client.Height(), kMagenta);
-    Render(elsewhere);
-    EXPECT_EQ(0, CountRect(elsewhere, client, lit));
-    const int h = m_grid.HeaderHeight();
-    EXPECT_EQ(0, CountColumn(elsewhere, 81, h + 22, h + 39, m_shadow)) << "no white box frame";
+    render(elsewhere);
+    EXPECT_EQ(0, Count(elsewhere, client, lit));
+    EXPECT_EQ(0, Count(elsewhere, frameSide, m_shadow)) << "no white box frame";
 
+    m_grid.SetFocus();
+    TestSurface focused(client.Width(), client.Height(), kMagenta);
+    render(focused);
+    EXPECT_GT(Count(focused, client, lit), 0);
+    EXPECT_GT(Count(focused, frameSide, m_shadow), 0);
+
+    m_grid.SetCurItem(0, 1);
+    ASSERT_NE(nullptr, m_grid.GetEditor());
+    ASSERT_EQ(m_grid.GetEditor()->m_hWnd, ::GetFocus());
+    TestSurface editing(client.Width(), client.Height(), kMagenta);
+    render(editing);
+    EXPECT_GT(Count(editing, client, lit), 0) << "the editor is inside the grid";
 }
 
-TEST_F(GridPaint, TextColourBoldAndReadOnlyBackground)
+TEST_F(GridPaint, CellTextsColoursBoldAndReadOnlyBackground)
 {
     Size(240, 100);
-    CKwGridCtrlItem red;
-    red.sText = "MMMM";
-    red.clrText = RGB(255, 0, 0);
-    m_grid.SetItem(0, 0, red);
-    CKwGridCtrlItem bold;
-    bold.sText = "MMMM";
-    bold.bBold = TRUE;
-    m_grid.SetItem(1, 0, bold);
+    CKwGridCtrlItem item;
+    item.sText = "MMMM";
+    item.clrText = RGB(255, 0, 0);
+    m_grid.SetItem(0, 0, item);
+    item.clrText = 0xFFFFFFFF;
+    item.bBold = TRUE;
+    m_grid.SetItem(1, 0, item);
     m_grid.SetTextItem(2, 0, "MMMM");
-    const int h = m_grid.HeaderHeight();
-    const CRect client = Client();
-    {
-        TestSurface s(client.Width(), client.Height(), kMagenta);
-        Render(s);
-        EXPECT_GT(CountRect(s, CRect(0, h, 80, h + 20), RGB(255, 0, 0)), 0);
-        EXPECT_EQ(0, CountRect(s, CRect(0, h, 80, h + 20), m_text));
-        // Ink: what is neither background nor grid line, within the cells' text rectangles.
-        const int nBold = 17 * 75 - CountRect(s, CRect(83, h + 3, 158, h + 20), m_window);
-        const int nNormal = 17 * 75 - CountRect(s, CRect(163, h + 3, 238, h + 20), m_window);
-        EXPECT_GT(nNormal, 0);
-        EXPECT_GT(nBold, nNormal) << "the bold font has more ink";
-        EXPECT_EQ(m_window, s.Pixel(60, h + 50));
-    }
-    m_grid.SetReadOnly(TRUE);
-    {
-        TestSurface s(client.Width(), client.Height(), kMagenta);
-        Render(s);
-        EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), s.Pixel(60, h + 50));
-        EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), s.Pixel(200, h + 10));
-    }
-}
-
-TEST_F(GridPaint, TextsAreShownAsTheyAreAndCutWithAnEllipsis)
-{
-    Size(240, 100);
     CStringArray choices;
     choices.Add("one");
     choices.Add("two");
@@ -434,57 +358,55 @@ TEST_F(GridPaint, TextsAreShownAsTheyAreAndCutWithAnEllipsis)
     index.nIndex = 5;
     index.pChoices = &choices;
     index.sText = "not shown";
-    m_grid.SetItem(0, 0, index);
-    index.nIndex = 2;
     m_grid.SetItem(0, 1, index);
-    m_grid.SetTextItem(1, 0, "&x");
-    m_grid.SetTextItem(1, 1, "x");
-    m_grid.SetTextItem(2, 0, "a text far too long for its narrow column");
+    index.nIndex = 2;
+    m_grid.SetItem(0, 2, index);
+    m_grid.SetTextItem(1, 1, "&x");
+    m_grid.SetTextItem(1, 2, "x");
+    m_grid.SetTextItem(2, 1, "a text far too long for its narrow column");
     const int h = m_grid.HeaderHeight();
     const CRect client = Client();
     TestSurface s(client.Width(), client.Height(), kMagenta);
     Render(s);
 
-    EXPECT_EQ(0, CountRect(s, CRect(1, h + 1, 80, h + 20), m_text)) << "index 5 of 3 choices: nothing";
-    EXPECT_GT(CountRect(s, CRect(1, h + 21, 80, h + 40), m_text), 0) << "index 2: the third choice";
+    EXPECT_GT(Count(s, CRect(0, h, 80, h + 20), RGB(255, 0, 0)), 0);
+    EXPECT_EQ(0, Count(s, CRect(0, h, 80, h + 20), m_text));
+    // Ink: what is not background within the cells' text rectangles.
+    const int nBold = 17 * 75 - Count(s, CRect(83, h + 3, 158, h + 20), m_window);
+    const int nNormal = 17 * 75 - Count(s, CRect(163, h + 3, 238, h + 20), m_window);
+    EXPECT_GT(nNormal, 0);
+    EXPECT_GT(nBold, nNormal) << "the bold font has more ink";
 
-    // "&x" keeps its ampersand: more ink than "x", none of it in an underline row below.
+    EXPECT_EQ(0, Count(s, CRect(1, h + 21, 80, h + 40), m_text)) << "index 5 of 3 choices: nothing";
+    EXPECT_GT(Count(s, CRect(1, h + 41, 80, h + 60), m_text), 0) << "index 2: the third choice";
+    // "&x" keeps its ampersand: more than twice the ink columns of "x".
     auto inkColumns = [&](int y0) {
         int n = 0;
         for (int x = 81; x < 160; ++x)
-            n += CountColumn(s, x, y0, y0 + 19, m_text) > 0;
+            n += Count(s, CRect(x, y0, x + 1, y0 + 19), m_text) > 0;
         return n;
     };
-    EXPECT_GT(inkColumns(h + 1), inkColumns(h + 21) * 2);
-    // The long text ends short of the cell's right side, 2 pixels in.
-    EXPECT_GT(CountRect(s, CRect(161, h + 1, 238, h + 20), m_text), 0);
-    EXPECT_EQ(0, CountRect(s, CRect(238, h + 1, 240, h + 20), m_text));
-}
+    EXPECT_GT(inkColumns(h + 21), inkColumns(h + 41) * 2);
+    // The long text ends 2 pixels short of the cell's right side, in dots on one baseline.
+    int nLastInk = 0, nTop = INT_MAX, nBottom = 0;
+    for (int x = 161; x < 240; ++x)
+        if (Count(s, CRect(x, h + 21, x + 1, h + 40), m_text) > 0)
+            nLastInk = x;
+    ASSERT_GT(nLastInk, 200);
+    EXPECT_LT(nLastInk, 238);
+    for (int y = h + 21; y < h + 40; ++y)
+        if (Count(s, CRect(nLastInk - 8, y, nLastInk + 1, y + 1), m_text) > 0)
+        {
+            nTop = std::min(nTop, y);
+            nBottom = y;
+        }
+    EXPECT_LE(nBottom - nTop, 2) << "an ellipsis, not a cut letter";
 
-TEST_F(GridPaint, SelectionAndWhiteBoxShowWhileTheFocusIsInTheGridOrItsEditor)
-{
-    Size(240, 100);
-    m_grid.SetTextItem(0, 0, "x");
-    m_grid.SetTextItem(0, 1, "x");
-    const CRect client = Client();
-    const int h = m_grid.HeaderHeight();
-    const COLORREF lit = Lit(m_window);
-
-    m_grid.SetFocus();
-    m_grid.Select(0);
-    m_grid.SetCurrentCell(1, 1);
-    TestSurface focused(client.Width(), client.Height(), kMagenta);
-    Render(focused);
-    EXPECT_GT(CountRect(focused, client, lit), 0);
-    EXPECT_GT(CountColumn(focused, 81, h + 22, h + 39, m_shadow), 0);
-
-    m_grid.SetCurItem(0, 1);
-    ASSERT_NE(nullptr, m_grid.GetEditor());
-    ASSERT_EQ(m_grid.GetEditor()->m_hWnd, ::GetFocus());
-    m_grid.Select(0);
-    TestSurface editing(client.Width(), client.Height(), kMagenta);
-    Render(editing);
-    EXPECT_GT(CountRect(editing, client, lit), 0) << "the editor is inside the grid";
+    m_grid.SetReadOnly(TRUE);
+    TestSurface readOnly(client.Width(), client.Height(), kMagenta);
+    Render(readOnly);
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), readOnly.Pixel(60, h + 70));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), readOnly.Pixel(230, h + 10));
 }
 
 TEST_F(GridPaint, EditorsLieOverTheCurrentCellAndFollowItsColumnAndLine)
@@ -523,17 +445,12 @@ TEST_F(GridPaint, EditorsLieOverTheCurrentCellAndFollowItsColumnAndLine)
     ASSERT_NE(nullptr, m_grid.GetEditor());
     EXPECT_EQ(CRect(83, h + 43, 158, h + 58), editorRect());
 
-    // The header's divider dragged: the editor follows its column at once.
-    HDITEMA widthOf100 = {};
-    widthOf100.mask = HDI_WIDTH;
-    widthOf100.cxy = 100;
+    // The header's divider dragged: the editor follows its column at once; scrolled, its line.
     CHeaderCtrl& header = *m_grid.GetHeaderCtrl();
     header.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(80, 5));
     header.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, 5));
     header.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(100, 5));
     EXPECT_EQ(CRect(103, h + 43, 178, h + 58), editorRect());
-
-    // Scrolled: it follows its line.
     m_grid.SendMessage(WM_VSCROLL, SB_LINEDOWN);
     EXPECT_EQ(CRect(103, h + 23, 178, h + 38), editorRect());
     m_grid.SendMessage(WM_VSCROLL, SB_TOP);
@@ -545,7 +462,10 @@ TEST_F(GridPaint, EditorsLieOverTheCurrentCellAndFollowItsColumnAndLine)
     EXPECT_GT(first.right, 100);
     EXPECT_EQ(CRect(first.right + 3, h + 43, first.right + 78, h + 58), editorRect());
     m_grid.SetAutoResizeColumns(FALSE);
-    header.SendMessage(HDM_SETITEMA, 0, (LPARAM)&widthOf100);
+    HDITEMA width = {};
+    width.mask = HDI_WIDTH;
+    width.cxy = 100;
+    header.SetItem(0, &width);
 
     // A combo keeps the cell's left, top and right; it is made as high as its cell and a list of
     // 20 lines, 4 when empty. The combo reports its list as that height less its closed face.
@@ -576,14 +496,14 @@ TEST_F(GridPaint, APartialRepaintMatchesTheWholePicture)
     const int h = m_grid.HeaderHeight();
     TestSurface whole(client.Width(), client.Height(), kMagenta);
     Render(whole);
+    const std::vector<std::pair<COLORREF, char>> legend = {
+        {m_window, '.'}, {m_shadow, '#'}, {m_text, 't'}, {Lit(m_window), 'h'}, {Lit(m_shadow), 'H'}};
     // Odd offsets, so that dotted lines and the off-screen origin would show any shift.
-    for (const CRect part : {CRect(37, h + 13, 151, h + 71), CRect(81, h + 3, 82, h + 90), CRect(1, h + 1, 239, h + 60)})
+    for (const CRect part : {CRect(37, h + 13, 151, h + 71), CRect(81, h + 3, 82, h + 90)})
     {
         TestSurface partial(client.Width(), client.Height(), kMagenta);
         partial.DC().IntersectClipRect(&part);
         Render(partial);
-        const std::vector<std::pair<COLORREF, char>> legend = {
-            {m_window, '.'}, {m_shadow, '#'}, {m_text, 't'}, {Lit(m_window), 'h'}, {Lit(m_shadow), 'H'}};
         EXPECT_EQ(whole.Picture(part, legend), partial.Picture(part, legend));
         EXPECT_EQ(kMagenta, partial.Pixel(part.left - 1, part.top)) << "nothing outside the clip box";
     }
