@@ -85,37 +85,28 @@ DWORD StoredWidth(const TestRegistryApp& app, const char* section, const char* e
 TEST(Header, FitsItsWidthInProportionOrByStretchingOneItem)
 {
     GridHost host;
-    {
-        StandaloneHeader h(host, 200, {50, 30, 20});
-        EXPECT_EQ(std::vector<int>({50, 30, 20}), Widths(h.header)) << "auto resize is off until asked for";
-        h.header.SetAutoResizeItems(TRUE, -1);
-        EXPECT_EQ(std::vector<int>({100, 60, 40}), Widths(h.header));
-    }
-    {
-        StandaloneHeader h(host, 200, {50, 30, 20});
-        h.header.SetAutoResizeItems(TRUE, 1);
-        EXPECT_EQ(std::vector<int>({50, 130, 20}), Widths(h.header));
-        h.header.MoveWindow(0, 0, 50, 24);
-        EXPECT_EQ(std::vector<int>({50, 0, 20}), Widths(h.header)) << "the stretch item does not go below 0";
-    }
-    {
-        // Rounding half up for all but the last, which takes the rest: 33.33.. 33.33.. 33.33..
-        StandaloneHeader h(host, 101, {10, 10, 10});
-        h.header.SetAutoResizeItems(TRUE);
-        EXPECT_EQ(std::vector<int>({34, 34, 33}), Widths(h.header));
-        h.header.SetItemWidth(0, 51);
-        // 51, 34, 33 scaled by 101 / 118: 43.66, 29.1, and the rest.
-        EXPECT_EQ(std::vector<int>({44, 29, 28}), Widths(h.header)) << "a set width is fitted at once";
-    }
-}
+    StandaloneHeader scaled(host, 200, {50, 30, 20});
+    EXPECT_EQ(std::vector<int>({50, 30, 20}), Widths(scaled.header)) << "auto resize is off until asked for";
+    scaled.header.SetAutoResizeItems(TRUE, -1);
+    EXPECT_EQ(std::vector<int>({100, 60, 40}), Widths(scaled.header));
 
-TEST(Header, NarrowHeadersAndEmptyItemsAreLeftAlone)
-{
-    GridHost host;
+    StandaloneHeader stretched(host, 200, {50, 30, 20});
+    stretched.header.SetAutoResizeItems(TRUE, 1);
+    EXPECT_EQ(std::vector<int>({50, 130, 20}), Widths(stretched.header));
+    stretched.header.MoveWindow(0, 0, 50, 24);
+    EXPECT_EQ(std::vector<int>({50, 0, 20}), Widths(stretched.header)) << "the stretch item does not go below 0";
+
+    // Rounding half up for all but the last, which takes the rest: 33.33.. 33.33.. 33.33..
+    StandaloneHeader rounded(host, 101, {10, 10, 10});
+    rounded.header.SetAutoResizeItems(TRUE);
+    EXPECT_EQ(std::vector<int>({34, 34, 33}), Widths(rounded.header));
+    rounded.header.SetItemWidth(0, 51);
+    // 51, 34, 33 scaled by 101 / 118: 43.66, 29.1, and the rest.
+    EXPECT_EQ(std::vector<int>({44, 29, 28}), Widths(rounded.header)) << "a set width is fitted at once";
+
     StandaloneHeader narrow(host, 3, {50, 30, 20});
     narrow.header.SetAutoResizeItems(TRUE);
-    EXPECT_EQ(std::vector<int>({50, 30, 20}), Widths(narrow.header));
-
+    EXPECT_EQ(std::vector<int>({50, 30, 20}), Widths(narrow.header)) << "3 pixels or less: left alone";
     // Nothing to scale: the last item takes the whole width; rounding never leaves it below 0.
     StandaloneHeader empty(host, 90, {0, 0});
     empty.header.SetAutoResizeItems(TRUE);
@@ -128,21 +119,24 @@ TEST(Header, NarrowHeadersAndEmptyItemsAreLeftAlone)
 TEST(Header, DragWithAutoResizeScalesTheItemsToTheRightAndReachesTheParent)
 {
     HeaderParent host;
-    StandaloneHeader h(host, 300, {100, 100, 100});
-    h.header.SetAutoResizeItems(TRUE);
-    Drag(h.header, 100, 50);
-    // R = 200, factor 0.75: 75 truncated; the last gets 301 - 150 - 75.
-    EXPECT_EQ(std::vector<int>({150, 75, 76}), Widths(h.header));
-    EXPECT_EQ(std::vector<UINT>({HDN_ENDTRACKA}), host.m_codes) << "the end of the drag goes on to the parent";
+    for (bool bUnicode : {false, true})
+    {
+        host.m_bUnicode = bUnicode;
+        host.m_codes.clear();
+        StandaloneHeader h(host, 300, {100, 100, 100});
+        h.header.SetAutoResizeItems(TRUE);
+        Drag(h.header, 100, 50);
+        // R = 200, factor 0.75: 75 truncated; the last gets 301 - 150 - 75.
+        EXPECT_EQ(std::vector<int>({150, 75, 76}), Widths(h.header));
+        EXPECT_EQ(std::vector<UINT>({bUnicode ? (UINT)HDN_ENDTRACKW : (UINT)HDN_ENDTRACKA}), host.m_codes)
+            << "the end of the drag goes on to the parent, in the characters it asked for";
+    }
 
-    // The same with notifications in wide characters.
-    host.m_bUnicode = true;
-    host.m_codes.clear();
-    StandaloneHeader wide(host, 300, {100, 100, 100});
-    wide.header.SetAutoResizeItems(TRUE);
-    Drag(wide.header, 100, 50);
-    EXPECT_EQ(std::vector<int>({150, 75, 76}), Widths(wide.header));
-    EXPECT_EQ(std::vector<UINT>({HDN_ENDTRACKW}), host.m_codes);
+    // Dragged beyond all items to its right: they are left empty, not negative.
+    StandaloneHeader beyond(host, 300, {100, 100, 100});
+    beyond.header.SetAutoResizeItems(TRUE);
+    Drag(beyond.header, 100, 250);
+    EXPECT_EQ(std::vector<int>({350, 0, 0}), Widths(beyond.header));
 
     // Without auto resize only the dragged item changes.
     StandaloneHeader plain(host, 300, {100, 100, 100});
@@ -150,19 +144,7 @@ TEST(Header, DragWithAutoResizeScalesTheItemsToTheRightAndReachesTheParent)
     EXPECT_EQ(std::vector<int>({100, 70, 100}), Widths(plain.header));
 }
 
-TEST(Header, DragBeyondTheItemsToTheRightLeavesThemEmptyNotNegative)
-{
-    GridHost host;
-    StandaloneHeader h(host, 300, {100, 100, 100});
-    h.header.SetAutoResizeItems(TRUE);
-    Drag(h.header, 100, 250);
-    std::vector<int> widths = Widths(h.header);
-    EXPECT_EQ(350, widths[0]);
-    EXPECT_EQ(0, widths[1]);
-    EXPECT_EQ(0, widths[2]);
-}
-
-TEST(Header, RemembersWidthsInTheProfile)
+TEST(Header, RemembersWidthsInTheProfileAlsoAcrossTwoGrids)
 {
     TestRegistryApp app("grid");
     GridHost host;
@@ -182,10 +164,9 @@ TEST(Header, RemembersWidthsInTheProfile)
 
     // The end of a drag writes every item's width, auto resize or not.
     Drag(header, 40, 20);
-    EXPECT_EQ(60u, StoredWidth(app, "Widths", "Item0"));
-    EXPECT_EQ(80u, StoredWidth(app, "Widths", "Item1"));
-    EXPECT_EQ(40u, StoredWidth(app, "Widths", "Item2"));
-    EXPECT_EQ(40u, StoredWidth(app, "Widths", "Item3"));
+    EXPECT_EQ(std::vector<DWORD>({60, 80, 40, 40}),
+        std::vector<DWORD>({StoredWidth(app, "Widths", "Item0"), StoredWidth(app, "Widths", "Item1"),
+            StoredWidth(app, "Widths", "Item2"), StoredWidth(app, "Widths", "Item3")}));
 
     // Without a section nothing is read or written.
     CKwHeaderCtrl unnamed;
@@ -195,24 +176,20 @@ TEST(Header, RemembersWidthsInTheProfile)
     EXPECT_EQ(std::vector<int>({33, 33}), Widths(unnamed));
     Drag(unnamed, 33, 10);
     EXPECT_EQ(60u, StoredWidth(app, "Widths", "Item0"));
-}
 
-TEST(Header, ASecondGridOpensWithTheWidthsTheUserLeftInTheFirst)
-{
-    TestRegistryApp app("grid");
+    // A grid keeps them under its key and "\HeaderCtrl": a second grid opens with what the user
+    // left in the first.
     {
-        GridHost host;
-        host.m_grid.SetRegKey("Grid");
-        host.AddColumns(3, 80);
-        Drag(*host.m_grid.GetHeaderCtrl(), 80, 25);
-        EXPECT_EQ(std::vector<int>({105, 80, 80}), Widths(*host.m_grid.GetHeaderCtrl()));
+        GridHost first;
+        first.m_grid.SetRegKey("Grid");
+        first.AddColumns(3, 80);
+        Drag(*first.m_grid.GetHeaderCtrl(), 80, 25);
     }
     EXPECT_EQ(105u, StoredWidth(app, "Grid\\HeaderCtrl", "Item0"));
-    GridHost host;
-    host.m_grid.SetRegKey("Grid");
-    host.AddColumns(3, 80);
-    EXPECT_EQ(std::vector<int>({105, 80, 80}), Widths(*host.m_grid.GetHeaderCtrl()));
-    EXPECT_EQ(3u, host.m_grid.GetColumnCount());
+    GridHost second;
+    second.m_grid.SetRegKey("Grid");
+    second.AddColumns(3, 80);
+    EXPECT_EQ(std::vector<int>({105, 80, 80}), Widths(*second.m_grid.GetHeaderCtrl()));
 }
 
 TEST(Header, PaintsFlatWithEtchedSeparatorsAndJustifiedTexts)
@@ -248,17 +225,25 @@ TEST(Header, PaintsFlatWithEtchedSeparatorsAndJustifiedTexts)
               "SSSSS\n",
         surface.Picture(CRect(78, 21, 83, 24), legend));
 
-    // Ink: item 0 on its left half, item 1 on its right half, item 2 none.
-    auto inkIn = [&](int left, int right) {
-        int n = 0;
+    // Texts kept (client height - font height) from their item's sides: item 0 at its left,
+    // item 1 at its right, item 2 nowhere.
+    TEXTMETRICA tm = {};
+    surface.DC().SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    surface.DC().GetTextMetrics(&tm);
+    const int nMargin = 24 - tm.tmHeight;
+    std::vector<int> ink;
+    for (int x = 0; x < 240; ++x)
         for (int y = 2; y < 21; ++y)
-            for (int x = left; x < right; ++x)
-                n += surface.Pixel(x, y) == ::GetSysColor(COLOR_BTNTEXT);
-        return n;
-    };
-    EXPECT_GT(inkIn(1, 40), 0);
-    EXPECT_EQ(0, inkIn(40, 78));
-    EXPECT_EQ(0, inkIn(82, 120));
-    EXPECT_GT(inkIn(120, 158), 0);
-    EXPECT_EQ(0, inkIn(162, 238));
+            if (surface.Pixel(x, y) == ::GetSysColor(COLOR_BTNTEXT))
+            {
+                ink.push_back(x);
+                break;
+            }
+    ASSERT_FALSE(ink.empty());
+    EXPECT_GE(ink.front(), nMargin);
+    EXPECT_LE(ink.front(), nMargin + 1);
+    EXPECT_GE(ink.back(), 160 - nMargin - 3);
+    EXPECT_LE(ink.back(), 160 - nMargin - 1);
+    for (int x : ink)
+        EXPECT_TRUE(x < 40 || (x >= 120 && x < 160)) << "ink at " << x;
 }
