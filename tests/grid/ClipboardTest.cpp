@@ -19,16 +19,13 @@ class ClipboardGrid3 : public GridNavigationTest
 {
 protected:
     // The cell becomes current and the grid itself keeps the focus.
-    static void Select(GridHost& host, UINT nColumn, UINT nLine)
+    void Select(UINT nColumn, UINT nLine)
     {
-        CPoint point = host.CellPoint(nColumn, nLine);
-        host.m_grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
-        host.m_grid.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
-        host.m_grid.SetFocus();
+        Click(nColumn, nLine);
+        grid.SetFocus();
         host.Pump();
-        ASSERT_EQ(host.m_grid.m_hWnd, ::GetFocus());
+        ASSERT_EQ(grid.m_hWnd, ::GetFocus());
     }
-    void Select(UINT nColumn, UINT nLine) { Select(host, nColumn, nLine); }
     void Command(UINT nID)
     {
         grid.SendMessage(WM_COMMAND, nID);
@@ -47,38 +44,35 @@ TEST_F(ClipboardGrid3, CopyJoinsSelectedLinesWithTabsAndLineBreaksAndLeavesIndex
     CStringArray choices;
     choices.Add("zero");
     choices.Add("one");
+    CKwGridCtrlItem index;
+    index.nType = CKwGridCtrlItem::eIndexDropDown;
+    index.nIndex = 1;
+    index.pChoices = &choices;
+    index.sText = "hidden";
     for (UINT l = 0; l < 4; l++)
     {
-        CString sLine((char)('0' + l));
-        grid.SetTextItem(0, l, "t" + sLine);
-        CKwGridCtrlItem index;
-        index.nType = CKwGridCtrlItem::eIndexDropDown;
-        index.nIndex = 1;
-        index.pChoices = &choices;
-        index.sText = "hidden";
+        grid.SetTextItem(0, l, Name(19, l)); // "t0", "t1", ...
         grid.SetItem(1, l, index);
-        grid.SetTextDropDownItem(2, l, "d" + sLine);
+        grid.SetTextDropDownItem(2, l, Name(3, l));
     }
     Click(0, 1);
     Click(0, 3, MK_CONTROL);
-    ASSERT_EQ((std::vector<UINT>{1, 3}), Selection());
-    CKwClipboard::PutText("before");
     host.m_calls.clear();
-
     Command(ID_EDIT_COPY);
     EXPECT_STREQ("t1\t\td1\r\nt3\t\td3", CKwClipboard::GetText());
     EXPECT_TRUE(host.m_calls.empty());
     EXPECT_FALSE(grid.IsModified());
 
     // Many lines come out whole and in order.
+    std::string expected;
     for (UINT l = 4; l < 37; l++)
-        grid.SetTextItem(0, l, CString((char)('A' + l - 4)));
+    {
+        grid.SetTextItem(0, l, Name(0, l));
+        expected += std::string(Name(0, l)) + "\t\t" + (l < 36 ? "\r\n" : "");
+    }
     Select(0, 4);
     Click(0, 36, MK_SHIFT);
     Command(ID_EDIT_COPY);
-    std::string expected;
-    for (UINT l = 4; l < 37; l++)
-        expected += std::string(1, (char)('A' + l - 4)) + "\t\t" + (l < 36 ? "\r\n" : "");
     EXPECT_EQ(expected, std::string((const char*)CKwClipboard::GetText()));
 }
 
@@ -94,8 +88,7 @@ TEST_F(ClipboardGrid3, PasteInsertsTheLinesAboveTheCurrentLineAndSelectsThem)
     EXPECT_EQ((std::vector<UINT>{2, 3}), Selection());
     EXPECT_EQ(2u, CurrentLine());
     // No item-changed callbacks; the editor over the current cell is opened again on its new
-    // content.
-    // The command is checked once before it runs, as every command is.
+    // content. The command is checked once before it runs, as every command is.
     EXPECT_EQ((Strings{"CanPaste", "CanPaste", "BeginEditItem 1 2", "ContentChanged"}), host.m_calls);
     EXPECT_TRUE(grid.IsModified());
     ASSERT_TRUE(grid.GetEditor() != NULL);
@@ -113,13 +106,6 @@ TEST_F(ClipboardGrid3, WhatFollowsTheLastLineBreakIsOneMoreLine)
     EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1", "p|q|r", "s|t|u"}), Texts());
     EXPECT_EQ(2u, CurrentLine());
 
-    // Into an empty grid the same.
-    GridHost empty;
-    empty.AddColumns(3);
-    Select(empty, 0, 0);
-    empty.m_grid.SendMessage(WM_COMMAND, ID_EDIT_PASTE);
-    EXPECT_EQ((Strings{"p|q|r", "s|t|u"}), GridHost::Texts(empty.m_grid));
-
     // Onto a line that holds something, the nothing after the final break is a line of copies
     // of its cells with an empty first cell.
     Select(1, 0);
@@ -133,6 +119,16 @@ TEST_F(ClipboardGrid3, WhatFollowsTheLastLineBreakIsOneMoreLine)
     CKwClipboard::PutText("");
     Command(ID_EDIT_PASTE);
     EXPECT_EQ((Strings{"|w|c0", "v|w|c0", "|b0|c0", "a0|b0|c0", "a1|b1|c1", "p|q|r", "s|t|u"}), Texts());
+
+    // Beyond the stored lines of an unlimited grid, the lines above come into being.
+    grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
+    Select(0, 9);
+    CKwClipboard::PutText("p");
+    Command(ID_EDIT_PASTE);
+    Strings texts = Texts();
+    ASSERT_EQ(10u, texts.size());
+    EXPECT_EQ((Strings{"s|t|u", "||", "||", "p||"}), Strings(texts.begin() + 6, texts.end()));
+    EXPECT_EQ((std::vector<UINT>{9}), Selection());
 }
 
 TEST_F(ClipboardGrid3, PastedCellsStartAsCopiesOfTheCurrentLinesCells)
@@ -155,10 +151,8 @@ TEST_F(ClipboardGrid3, PastedCellsStartAsCopiesOfTheCurrentLinesCells)
     {
         CKwGridCtrlItem item;
         grid.GetItem(2, l, item);
-        EXPECT_EQ(CKwGridCtrlItem::eTextDropDown, item.nType) << l;
-        EXPECT_TRUE(item.bBold) << l;
-        EXPECT_EQ(RGB(255, 0, 0), item.clrText) << l;
-        EXPECT_EQ(&host, item.pData) << l;
+        EXPECT_TRUE(item.nType == model.nType && item.bBold && item.clrText == model.clrText && item.pData == &host)
+            << l;
     }
     EXPECT_EQ((std::vector<UINT>{1, 2}), Selection());
 
@@ -171,17 +165,6 @@ TEST_F(ClipboardGrid3, PastedCellsStartAsCopiesOfTheCurrentLinesCells)
               Texts());
 }
 
-TEST_F(ClipboardGrid3, PasteBeyondTheStoredLinesInUnlimitedModeCreatesTheLinesAbove)
-{
-    grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
-    Fill(1);
-    Select(0, 4);
-    CKwClipboard::PutText("p");
-    Command(ID_EDIT_PASTE);
-    EXPECT_EQ((Strings{"a0|b0|c0", "||", "||", "||", "p||"}), Texts());
-    EXPECT_EQ((std::vector<UINT>{4}), Selection());
-}
-
 TEST_F(ClipboardGrid3, ClearDeletesTheSelectedLinesAndKeepsTheWhiteBoxInside)
 {
     Fill(6);
@@ -192,10 +175,7 @@ TEST_F(ClipboardGrid3, ClearDeletesTheSelectedLinesAndKeepsTheWhiteBoxInside)
 
     Command(ID_EDIT_CLEAR);
     EXPECT_EQ((Strings{"a0|b0|c0", "a3|b3|c3", "a5|b5|c5"}), Texts());
-    UINT nColumn, nLine;
-    grid.GetCurItem(nColumn, nLine);
-    EXPECT_EQ(2u, nColumn);
-    EXPECT_EQ(1u, nLine);
+    EXPECT_EQ(GridCell(2, 1), Cur());
     EXPECT_EQ((std::vector<UINT>{1}), Selection());
     EXPECT_EQ((Strings{"CanDelete", "CanDelete", "BeginEditItem 2 1", "ContentChanged"}), host.m_calls);
     EXPECT_TRUE(grid.IsModified());
@@ -207,6 +187,18 @@ TEST_F(ClipboardGrid3, ClearDeletesTheSelectedLinesAndKeepsTheWhiteBoxInside)
     EXPECT_EQ((Strings{"a0|b0|c0"}), Texts());
     EXPECT_EQ(0u, CurrentLine());
     EXPECT_EQ((std::vector<UINT>{0}), Selection());
+
+    // A fixed grid left without lines keeps no white box, editor or selection: no cell for a
+    // paste to make lines at.
+    grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
+    ASSERT_TRUE(grid.GetEditor() != NULL);
+    CKwClipboard::PutText("p");
+    Command(ID_EDIT_CLEAR);
+    EXPECT_EQ(GridCell(none, none), Cur());
+    EXPECT_TRUE(Selection().empty());
+    EXPECT_TRUE(grid.GetEditor() == NULL);
+    Command(ID_EDIT_PASTE);
+    EXPECT_EQ(0u, grid.GetLineCount());
 }
 
 TEST_F(ClipboardGrid3, CutCopiesThenClears)
@@ -223,33 +215,6 @@ TEST_F(ClipboardGrid3, CutCopiesThenClears)
     Select(0, 1);
     Command(ID_EDIT_PASTE);
     EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1", "a2|b2|c2"}), Texts());
-}
-
-TEST_F(ClipboardGrid3, TheListenerCanForbidPasteAndClearInTheGridOnly)
-{
-    Fill(2);
-    Select(0, 0);
-    CKwClipboard::PutText("p");
-    host.m_bCanPaste = FALSE;
-    host.m_bCanDelete = FALSE;
-    host.m_calls.clear();
-    EXPECT_FALSE(grid.IsPasteAllowed());
-    EXPECT_FALSE(grid.IsClearAllowed());
-    Command(ID_EDIT_PASTE);
-    Command(ID_EDIT_CLEAR);
-    EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1"}), Texts());
-    // The disabled commands do not run.
-    EXPECT_EQ((Strings{"CanPaste", "CanDelete", "CanPaste", "CanDelete"}), host.m_calls);
-
-    // In the editor the listener is not asked.
-    Click(0, 0); // on the current cell: the editor takes the focus
-    ASSERT_TRUE(grid.GetEditor() != NULL);
-    ASSERT_EQ(grid.GetEditor()->m_hWnd, ::GetFocus());
-    host.m_calls.clear();
-    EXPECT_TRUE(grid.IsPasteAllowed());
-    grid.GetEditor()->SendMessage(EM_SETSEL, 0, -1);
-    EXPECT_TRUE(grid.IsClearAllowed());
-    EXPECT_TRUE(host.m_calls.empty());
 }
 
 TEST_F(ClipboardGrid3, WithTheEditorFocusedTheCommandsActOnItsText)
@@ -286,6 +251,25 @@ TEST_F(ClipboardGrid3, WithTheEditorFocusedTheCommandsActOnItsText)
     EXPECT_STREQ("1x", CKwClipboard::GetText());
     EXPECT_STREQ("y", grid.GetItemText(1, 1));
     EXPECT_EQ(3u, grid.GetLineCount());
+
+    // A read-only editor's text can be copied, not cut, pasted into or cleared.
+    grid.SetReadOnly(TRUE);
+    Click(1, 1);
+    pEditor = grid.GetEditor();
+    ASSERT_TRUE(pEditor != NULL);
+    ASSERT_EQ(pEditor->m_hWnd, ::GetFocus());
+    pEditor->SendMessage(EM_SETSEL, 0, -1);
+    EXPECT_TRUE(grid.IsCopyAllowed());
+    EXPECT_FALSE(grid.IsClearAllowed());
+    EXPECT_FALSE(grid.IsPasteAllowed());
+    host.m_calls.clear();
+    for (UINT nID : {ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_CLEAR})
+        Command(nID);
+    EXPECT_STREQ("1x", CKwClipboard::GetText());
+    Command(ID_EDIT_COPY);
+    EXPECT_STREQ("y", CKwClipboard::GetText());
+    EXPECT_EQ((Strings{"a0|b0|c0", "a1|y|c1", "a2|b2|c2"}), Texts());
+    EXPECT_TRUE(host.m_calls.empty());
 }
 
 TEST_F(ClipboardGrid3, OtherFocusedWindowsAreAskedForTheirOwnSelection)
@@ -322,7 +306,7 @@ TEST_F(ClipboardGrid3, OtherFocusedWindowsAreAskedForTheirOwnSelection)
     EXPECT_FALSE(grid.IsPasteAllowed());
 }
 
-TEST_F(ClipboardGrid3, CommandUserInterfaceFollowsTheTests)
+TEST_F(ClipboardGrid3, TheCommandsFollowTheTestsWhichTheListenerRulesInTheGridOnly)
 {
     struct Probe : CCmdUI
     {
@@ -346,51 +330,25 @@ TEST_F(ClipboardGrid3, CommandUserInterfaceFollowsTheTests)
     EXPECT_EQ(0, state(ID_EDIT_PASTE));
     CKwClipboard::PutText("p");
     EXPECT_EQ(1, state(ID_EDIT_PASTE));
+
+    host.m_bCanPaste = FALSE;
     host.m_bCanDelete = FALSE;
     EXPECT_EQ(0, state(ID_EDIT_CUT));
     EXPECT_EQ(0, state(ID_EDIT_CLEAR));
-}
-
-TEST_F(ClipboardGrid3, AReadOnlyEditorLetsItsTextBeCopiedOnly)
-{
-    Fill(2);
-    grid.SetReadOnly(TRUE);
-    Click(1, 1);
-    Click(1, 1);
-    CWnd* pEditor = grid.GetEditor();
-    ASSERT_TRUE(pEditor != NULL);
-    ASSERT_EQ(pEditor->m_hWnd, ::GetFocus());
-    pEditor->SendMessage(EM_SETSEL, 0, -1);
-    CKwClipboard::PutText("before");
-    EXPECT_TRUE(grid.IsCopyAllowed());
-    EXPECT_FALSE(grid.IsClearAllowed());
-    EXPECT_FALSE(grid.IsPasteAllowed());
+    EXPECT_EQ(0, state(ID_EDIT_PASTE));
+    // A disabled command does not run.
     host.m_calls.clear();
-    Command(ID_EDIT_CUT);
     Command(ID_EDIT_PASTE);
     Command(ID_EDIT_CLEAR);
-    EXPECT_STREQ("before", CKwClipboard::GetText());
-    Command(ID_EDIT_COPY);
-    EXPECT_STREQ("b1", CKwClipboard::GetText());
     EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1"}), Texts());
-    EXPECT_TRUE(host.m_calls.empty());
-}
+    EXPECT_EQ((Strings{"CanPaste", "CanDelete"}), host.m_calls);
 
-TEST_F(ClipboardGrid3, ClearingEveryLineOfAFixedGridLeavesNoCellToStandOn)
-{
-    grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
-    Fill(2);
-    Select(1, 0);
-    Click(1, 1, MK_SHIFT);
-    ASSERT_TRUE(grid.GetEditor() != NULL);
-    CKwClipboard::PutText("p");
-    Command(ID_EDIT_CLEAR);
-    EXPECT_EQ(0u, grid.GetLineCount());
-    EXPECT_EQ(GridCell(none, none), Cur());
-    EXPECT_TRUE(Selection().empty());
-    EXPECT_TRUE(grid.GetEditor() == NULL);
-    // Nothing to paste onto: the fixed grid gets no lines.
-    EXPECT_FALSE(grid.IsPasteAllowed());
-    Command(ID_EDIT_PASTE);
-    EXPECT_EQ(0u, grid.GetLineCount());
+    // In the editor the listener is not asked.
+    Click(0, 1); // on the current cell: the editor takes the focus
+    ASSERT_EQ(Editor(), ::GetFocus());
+    grid.GetEditor()->SendMessage(EM_SETSEL, 0, -1);
+    host.m_calls.clear();
+    EXPECT_TRUE(grid.IsPasteAllowed());
+    EXPECT_TRUE(grid.IsClearAllowed());
+    EXPECT_TRUE(host.m_calls.empty());
 }
