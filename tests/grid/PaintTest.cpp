@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <memory>
 
 namespace {
 
@@ -55,23 +56,29 @@ protected:
             m_grid.AddColumn(CString((char)('A' + i)), 80);
     }
 
-    // The client area: cx wide, nBody pixels below the header.
-    void Size(int cx, int nBody) { m_grid.MoveWindow(0, 0, cx, m_grid.HeaderHeight() + nBody); }
+    // The client area: cx wide, nBody pixels below the header (of height h).
+    void Size(int cx, int nBody)
+    {
+        h = m_grid.HeaderHeight();
+        m_grid.MoveWindow(0, 0, cx, h + nBody);
+        m_grid.GetClientRect(&m_client);
+    }
     void Fill(int nLines, const char* pszText = "x")
     {
         for (int i = 0; i < nLines; ++i)
             m_grid.SetTextItem(0, i, pszText);
     }
 
-    CRect Client() const
+    // The grid's picture as it paints itself into a surface of its client size over magenta,
+    // clipped to a part of it when given.
+    std::unique_ptr<TestSurface> Paint(const CRect* pClip = nullptr)
     {
-        CRect rect;
-        m_grid.GetClientRect(&rect);
-        return rect;
+        auto s = std::make_unique<TestSurface>(m_client.Width(), m_client.Height(), kMagenta);
+        if (pClip != nullptr)
+            s->DC().IntersectClipRect(pClip);
+        m_grid.SendMessage(WM_PAINT, (WPARAM)s->DC().m_hDC);
+        return s;
     }
-
-    // The grid's picture as it paints itself, over magenta.
-    void Render(TestSurface& surface) { m_grid.SendMessage(WM_PAINT, (WPARAM)surface.DC().m_hDC); }
 
     // How many pixels of the rectangle show the colour.
     static int Count(const TestSurface& s, const CRect& r, COLORREF c)
@@ -93,6 +100,8 @@ protected:
     GridHost m_host;
     PaintGrid m_grid;
     CFont m_font;
+    int h = 0;
+    CRect m_client;
 };
 
 } // namespace
@@ -101,7 +110,6 @@ TEST_F(GridPaint, CellRectanglesFollowTheHeaderAndEnsureVisibleScrollsTheLeastNe
 {
     Size(300, 100);
     Fill(10);
-    const int h = m_grid.HeaderHeight();
     CRect rectHeader;
     m_grid.GetHeaderCtrl()->GetWindowRect(&rectHeader);
     EXPECT_EQ(rectHeader.Height() - 1, h);
@@ -137,20 +145,18 @@ TEST_F(GridPaint, ScrollBarRangePageAndLimitsOfScrolling)
 
     // The bar stands at the right edge, one pixel beyond the client area; the header ends at it.
     // Neither is painted over by the grid.
-    const CRect client = Client();
+    const int cx = ::GetSystemMetrics(SM_CXVSCROLL), right = m_client.right, bottom = m_client.bottom;
     CRect rectBar, rectHeader;
     m_grid.ScrollBar().GetWindowRect(&rectBar);
     m_grid.ScreenToClient(&rectBar);
-    const int cx = ::GetSystemMetrics(SM_CXVSCROLL), h = m_grid.HeaderHeight();
-    EXPECT_EQ(CRect(client.right - cx, 0, client.right + 1, client.bottom + 1), rectBar);
+    EXPECT_EQ(CRect(right - cx, 0, right + 1, bottom + 1), rectBar);
     m_grid.GetHeaderCtrl()->GetWindowRect(&rectHeader);
     m_grid.ScreenToClient(&rectHeader);
-    EXPECT_EQ(CRect(0, 0, client.right - cx, h + 1), rectHeader);
-    TestSurface s(client.Width(), client.Height(), kMagenta);
-    Render(s);
-    EXPECT_EQ((client.right - cx) * (h + 1), Count(s, CRect(0, 0, client.right - cx, h + 1), kMagenta));
-    EXPECT_EQ(cx * client.Height(), Count(s, CRect(client.right - cx, 0, client.right, client.bottom), kMagenta));
-    EXPECT_EQ(0, Count(s, CRect(0, h + 1, client.right - cx, client.bottom), kMagenta));
+    EXPECT_EQ(CRect(0, 0, right - cx, h + 1), rectHeader);
+    auto s = Paint();
+    EXPECT_EQ((right - cx) * (h + 1), Count(*s, CRect(0, 0, right - cx, h + 1), kMagenta));
+    EXPECT_EQ(cx * bottom, Count(*s, CRect(right - cx, 0, right, bottom), kMagenta));
+    EXPECT_EQ(0, Count(*s, CRect(0, h + 1, right - cx, bottom), kMagenta));
 
     m_grid.SendMessage(WM_VSCROLL, SB_BOTTOM);
     EXPECT_EQ(6u, m_grid.TopLine());
@@ -180,7 +186,7 @@ TEST_F(GridPaint, ScrollBarRangePageAndLimitsOfScrolling)
     EXPECT_FALSE(m_grid.ScrollBarShown());
     EXPECT_FALSE(m_grid.ScrollBar().IsWindowVisible());
     m_grid.GetHeaderCtrl()->GetWindowRect(&rectHeader);
-    EXPECT_EQ(client.Width(), rectHeader.Width());
+    EXPECT_EQ(right, rectHeader.Width());
 }
 
 TEST_F(GridPaint, FontIsBorrowedAndGivenToTheHeader)
@@ -211,8 +217,7 @@ TEST_F(GridPaint, CellsAreAskedForColumnByColumnDownToTheClientBottom)
     m_grid.SetShowWhiteBoxAlways(TRUE);
     m_host.m_calls.clear();
     m_host.m_bRecordGetItem = true;
-    TestSurface s(60, Client().Height(), kMagenta);
-    Render(s);
+    Paint();
     // Lines 2 to 4 start above the client bottom; the white box's cell is drawn again last.
     EXPECT_EQ(std::vector<std::string>({"GetItem 0 2", "GetItem 0 3", "GetItem 0 4", "GetItem 1 2", "GetItem 1 3",
                   "GetItem 1 4", "GetItem 2 2", "GetItem 2 3", "GetItem 2 4", "GetItem 2 3"}),
@@ -223,38 +228,31 @@ TEST_F(GridPaint, GridLinesEndAtTheGridsBottomByInsertMode)
 {
     Size(240, 100);
     Fill(2);
-    const int h = m_grid.HeaderHeight();
-    const CRect client = Client();
+    const int bottom = m_client.bottom;
     auto horizontal = [&](TestSurface& s, int y) { return Count(s, CRect(100, y, 140, y + 1), m_shadow); };
     auto vertical = [&](TestSurface& s, int y0, int y1) { return Count(s, CRect(80, y0, 81, y1), m_shadow); };
-    {
-        TestSurface s(client.Width(), client.Height(), kMagenta);
-        Render(s);
-        // Below line 0, line 1 and the append line, dotted; none further down.
-        EXPECT_EQ(20, horizontal(s, h + 20));
-        EXPECT_EQ(20, horizontal(s, h + 40));
-        EXPECT_EQ(20, horizontal(s, h + 60));
-        EXPECT_EQ(0, horizontal(s, h + 80));
-        EXPECT_EQ(30, vertical(s, h + 1, h + 61));
-        EXPECT_EQ(0, vertical(s, h + 61, client.bottom));
-        EXPECT_EQ(0, Count(s, CRect(0, h + 1, client.right, client.bottom), kMagenta));
-    }
+
+    auto s = Paint();
+    // Below line 0, line 1 and the append line, dotted; none further down.
+    EXPECT_EQ(20, horizontal(*s, h + 20));
+    EXPECT_EQ(20, horizontal(*s, h + 40));
+    EXPECT_EQ(20, horizontal(*s, h + 60));
+    EXPECT_EQ(0, horizontal(*s, h + 80));
+    EXPECT_EQ(30, vertical(*s, h + 1, h + 61));
+    EXPECT_EQ(0, vertical(*s, h + 61, bottom));
+    EXPECT_EQ(0, Count(*s, CRect(0, h + 1, 240, bottom), kMagenta));
+
     m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
-    {
-        TestSurface s(client.Width(), client.Height(), kMagenta);
-        Render(s);
-        EXPECT_EQ(20, horizontal(s, h + 40));
-        EXPECT_EQ(0, horizontal(s, h + 60));
-        EXPECT_EQ(0, vertical(s, h + 41, client.bottom));
-    }
+    s = Paint();
+    EXPECT_EQ(20, horizontal(*s, h + 40));
+    EXPECT_EQ(0, horizontal(*s, h + 60));
+    EXPECT_EQ(0, vertical(*s, h + 41, bottom));
+
     m_grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
-    {
-        TestSurface s(client.Width(), client.Height(), kMagenta);
-        Render(s);
-        EXPECT_EQ(20, horizontal(s, h + 60));
-        EXPECT_EQ(20, horizontal(s, h + 80));
-        EXPECT_EQ((client.bottom - h) / 2, vertical(s, h, client.bottom));
-    }
+    s = Paint();
+    EXPECT_EQ(20, horizontal(*s, h + 60));
+    EXPECT_EQ(20, horizontal(*s, h + 80));
+    EXPECT_EQ((bottom - h) / 2, vertical(*s, h, bottom));
 }
 
 TEST_F(GridPaint, SelectedLineIsLitAndTheWhiteBoxIsAFramedCellInTheWindowColour)
@@ -266,9 +264,7 @@ TEST_F(GridPaint, SelectedLineIsLitAndTheWhiteBoxIsAFramedCellInTheWindowColour)
     m_grid.SetCurrentCell(1, 1);
     m_grid.SetShowSelectionAlways(TRUE);
     m_grid.SetShowWhiteBoxAlways(TRUE);
-    const int h = m_grid.HeaderHeight();
-    TestSurface s(240, Client().Height(), kMagenta);
-    Render(s);
+    auto s = Paint();
 
     // Line 1 from one pixel below its top to its bottom, the whole width, is (NOT old) OR
     // highlight: the window colour lit, the text light. Its top row (a grid line) and the lines
@@ -276,19 +272,19 @@ TEST_F(GridPaint, SelectedLineIsLitAndTheWhiteBoxIsAFramedCellInTheWindowColour)
     const COLORREF lit = Lit(m_window), litText = Lit(m_text), litShadow = Lit(m_shadow);
     ASSERT_NE(lit, m_window);
     const CRect column0(0, h + 21, 80, h + 40);
-    EXPECT_GT(Count(s, column0, litText), 0);
-    EXPECT_EQ(80 * 19, Count(s, column0, lit) + Count(s, column0, litText));
-    EXPECT_EQ(79 * 19, Count(s, CRect(161, h + 21, 240, h + 40), lit));
-    EXPECT_EQ(0, Count(s, CRect(0, h + 1, 240, h + 21), lit));
-    EXPECT_EQ(0, Count(s, CRect(0, h + 41, 240, h + 60), lit));
-    EXPECT_GT(Count(s, CRect(0, h + 41, 80, h + 60), m_text), 0);
+    EXPECT_GT(Count(*s, column0, litText), 0);
+    EXPECT_EQ(80 * 19, Count(*s, column0, lit) + Count(*s, column0, litText));
+    EXPECT_EQ(79 * 19, Count(*s, CRect(161, h + 21, 240, h + 40), lit));
+    EXPECT_EQ(0, Count(*s, CRect(0, h + 1, 240, h + 21), lit));
+    EXPECT_EQ(0, Count(*s, CRect(0, h + 41, 240, h + 60), lit));
+    EXPECT_GT(Count(*s, CRect(0, h + 41, 80, h + 60), m_text), 0);
 
     // Cell (1, 1) is 80..160 by h+20..h+40: the box 82..159 by h+22..h+39 in the window colour
     // with the cell drawn again inside, framed one pixel outside, its right and bottom sides on
     // the cell's last pixels.
     const CRect box(82, h + 22, 159, h + 39);
-    EXPECT_GT(Count(s, box, m_text), 0);
-    EXPECT_EQ(77 * 17, Count(s, box, m_window) + Count(s, box, m_text));
+    EXPECT_GT(Count(*s, box, m_text), 0);
+    EXPECT_EQ(77 * 17, Count(*s, box, m_window) + Count(*s, box, m_text));
     const std::vector<std::pair<COLORREF, char>> legend = {
         {m_window, '.'}, {m_shadow, '#'}, {lit, 'h'}, {litShadow, 'H'}};
     EXPECT_EQ(".#.#\n"
@@ -296,46 +292,43 @@ TEST_F(GridPaint, SelectedLineIsLitAndTheWhiteBoxIsAFramedCellInTheWindowColour)
               "h#..\n"
               "H...\n"
               "h#..\n",
-        s.Picture(CRect(80, h + 20, 84, h + 25), legend));
+        s->Picture(CRect(80, h + 20, 84, h + 25), legend));
     EXPECT_EQ("....H\n"
               "...#h\n"
               "#.#.H\n"
               ".#.#.\n",
-        s.Picture(CRect(156, h + 37, 161, h + 41), legend));
-    EXPECT_EQ(79, Count(s, CRect(81, h + 21, 160, h + 22), m_shadow) + Count(s, CRect(81, h + 21, 160, h + 22), m_window));
+        s->Picture(CRect(156, h + 37, 161, h + 41), legend));
+    const CRect frameTop(81, h + 21, 160, h + 22);
+    EXPECT_EQ(79, Count(*s, frameTop, m_shadow) + Count(*s, frameTop, m_window));
 }
 
 TEST_F(GridPaint, SelectionAndWhiteBoxShowOnlyWhileTheFocusIsInTheGridOrItsEditor)
 {
     Size(240, 100);
     Fill(2);
-    const CRect client = Client();
-    const CRect frameSide(81, m_grid.HeaderHeight() + 22, 82, m_grid.HeaderHeight() + 39);
+    const CRect frameSide(81, h + 22, 82, h + 39);
     const COLORREF lit = Lit(m_window);
-    auto render = [&](TestSurface& s) {
+    auto paint = [&] {
         m_grid.Select(0);
         m_grid.SetCurrentCell(1, 1);
-        Render(s);
+        return Paint();
     };
 
     m_host.GetDlgItem(IDC_GRIDHOST_BEFORE)->SetFocus();
-    TestSurface elsewhere(client.Width(), client.Height(), kMagenta);
-    render(elsewhere);
-    EXPECT_EQ(0, Count(elsewhere, client, lit));
-    EXPECT_EQ(0, Count(elsewhere, frameSide, m_shadow)) << "no white box frame";
+    auto s = paint();
+    EXPECT_EQ(0, Count(*s, m_client, lit));
+    EXPECT_EQ(0, Count(*s, frameSide, m_shadow)) << "no white box frame";
 
     m_grid.SetFocus();
-    TestSurface focused(client.Width(), client.Height(), kMagenta);
-    render(focused);
-    EXPECT_GT(Count(focused, client, lit), 0);
-    EXPECT_GT(Count(focused, frameSide, m_shadow), 0);
+    s = paint();
+    EXPECT_GT(Count(*s, m_client, lit), 0);
+    EXPECT_GT(Count(*s, frameSide, m_shadow), 0);
 
     m_grid.SetCurItem(0, 1);
     ASSERT_NE(nullptr, m_grid.GetEditor());
     ASSERT_EQ(m_grid.GetEditor()->m_hWnd, ::GetFocus());
-    TestSurface editing(client.Width(), client.Height(), kMagenta);
-    render(editing);
-    EXPECT_GT(Count(editing, client, lit), 0) << "the editor is inside the grid";
+    s = paint();
+    EXPECT_GT(Count(*s, m_client, lit), 0) << "the editor is inside the grid";
 }
 
 TEST_F(GridPaint, CellTextsColoursBoldAndReadOnlyBackground)
@@ -364,49 +357,47 @@ TEST_F(GridPaint, CellTextsColoursBoldAndReadOnlyBackground)
     m_grid.SetTextItem(1, 1, "&x");
     m_grid.SetTextItem(1, 2, "x");
     m_grid.SetTextItem(2, 1, "a text far too long for its narrow column");
-    const int h = m_grid.HeaderHeight();
-    const CRect client = Client();
-    TestSurface s(client.Width(), client.Height(), kMagenta);
-    Render(s);
+    auto s = Paint();
 
-    EXPECT_GT(Count(s, CRect(0, h, 80, h + 20), RGB(255, 0, 0)), 0);
-    EXPECT_EQ(0, Count(s, CRect(0, h, 80, h + 20), m_text));
+    EXPECT_GT(Count(*s, CRect(0, h, 80, h + 20), RGB(255, 0, 0)), 0);
+    EXPECT_EQ(0, Count(*s, CRect(0, h, 80, h + 20), m_text));
     // Ink: what is not background within the cells' text rectangles.
-    const int nBold = 17 * 75 - Count(s, CRect(83, h + 3, 158, h + 20), m_window);
-    const int nNormal = 17 * 75 - Count(s, CRect(163, h + 3, 238, h + 20), m_window);
+    const int nBold = 17 * 75 - Count(*s, CRect(83, h + 3, 158, h + 20), m_window);
+    const int nNormal = 17 * 75 - Count(*s, CRect(163, h + 3, 238, h + 20), m_window);
     EXPECT_GT(nNormal, 0);
     EXPECT_GT(nBold, nNormal) << "the bold font has more ink";
 
-    EXPECT_EQ(0, Count(s, CRect(1, h + 21, 80, h + 40), m_text)) << "index 5 of 3 choices: nothing";
-    EXPECT_GT(Count(s, CRect(1, h + 41, 80, h + 60), m_text), 0) << "index 2: the third choice";
-    // "&x" keeps its ampersand: more than twice the ink columns of "x".
-    auto inkColumns = [&](int y0) {
-        int n = 0;
-        for (int x = 81; x < 160; ++x)
-            n += Count(s, CRect(x, y0, x + 1, y0 + 19), m_text) > 0;
-        return n;
+    EXPECT_EQ(0, Count(*s, CRect(1, h + 21, 80, h + 40), m_text)) << "index 5 of 3 choices: nothing";
+    EXPECT_GT(Count(*s, CRect(1, h + 41, 80, h + 60), m_text), 0) << "index 2: the third choice";
+    // The columns of line y0 with ink between x0 and x1, and the rows where they have it.
+    auto ink = [&](int x0, int x1, int y0, std::vector<int>& rows) {
+        std::vector<int> columns;
+        for (int x = x0; x < x1; ++x)
+            for (int y = y0; y < y0 + 19; ++y)
+                if (s->Pixel(x, y) == m_text)
+                {
+                    if (columns.empty() || columns.back() != x)
+                        columns.push_back(x);
+                    rows.push_back(y);
+                }
+        return columns;
     };
-    EXPECT_GT(inkColumns(h + 21), inkColumns(h + 41) * 2);
+    std::vector<int> rows;
+    // "&x" keeps its ampersand: more than twice the ink columns of "x".
+    EXPECT_GT(ink(81, 160, h + 21, rows).size(), ink(81, 160, h + 41, rows).size() * 2);
     // The long text ends 2 pixels short of the cell's right side, in dots on one baseline.
-    int nLastInk = 0, nTop = INT_MAX, nBottom = 0;
-    for (int x = 161; x < 240; ++x)
-        if (Count(s, CRect(x, h + 21, x + 1, h + 40), m_text) > 0)
-            nLastInk = x;
-    ASSERT_GT(nLastInk, 200);
-    EXPECT_LT(nLastInk, 238);
-    for (int y = h + 21; y < h + 40; ++y)
-        if (Count(s, CRect(nLastInk - 8, y, nLastInk + 1, y + 1), m_text) > 0)
-        {
-            nTop = std::min(nTop, y);
-            nBottom = y;
-        }
-    EXPECT_LE(nBottom - nTop, 2) << "an ellipsis, not a cut letter";
+    const std::vector<int> columns = ink(161, 240, h + 21, rows);
+    ASSERT_GT(columns.back(), 200);
+    EXPECT_LT(columns.back(), 238);
+    rows.clear();
+    ink(columns.back() - 8, columns.back() + 1, h + 21, rows);
+    EXPECT_LE(*std::max_element(rows.begin(), rows.end()) - *std::min_element(rows.begin(), rows.end()), 2)
+        << "an ellipsis, not a cut letter";
 
     m_grid.SetReadOnly(TRUE);
-    TestSurface readOnly(client.Width(), client.Height(), kMagenta);
-    Render(readOnly);
-    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), readOnly.Pixel(60, h + 70));
-    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), readOnly.Pixel(230, h + 10));
+    s = Paint();
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), s->Pixel(60, h + 70));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), s->Pixel(230, h + 10));
 }
 
 TEST_F(GridPaint, EditorsLieOverTheCurrentCellAndFollowItsColumnAndLine)
@@ -414,31 +405,34 @@ TEST_F(GridPaint, EditorsLieOverTheCurrentCellAndFollowItsColumnAndLine)
     Size(300, 100);
     CStringArray choices;
     choices.Add("one");
-    choices.Add("two");
     CKwGridCtrlItem combo;
     combo.nType = 2;
-    combo.sText = "two";
+    combo.sText = "one";
     combo.pChoices = &choices;
     m_grid.SetItem(2, 0, combo);
-    CKwGridCtrlItem empty;
-    empty.nType = 3;
-    empty.sText = "e";
-    m_grid.SetItem(2, 1, empty);
+    combo.pChoices = NULL;
+    m_grid.SetItem(2, 1, combo);
     for (int i = 0; i < 10; ++i)
         m_grid.SetTextItem(1, i, "x");
-    const int h = m_grid.HeaderHeight();
     auto editorRect = [&] {
         CRect rect;
         m_grid.GetEditor()->GetWindowRect(&rect);
         m_grid.ScreenToClient(&rect);
         return rect;
     };
-    auto droppedRect = [&] {
-        CRect rect;
-        m_grid.GetEditor()->SendMessage(CB_GETDROPPEDCONTROLRECT, 0, (LPARAM)&rect);
-        m_grid.ScreenToClient(&rect);
-        return rect;
-    };
+
+    // A combo keeps the cell's left, top and right and is made as high as its cell and a list of
+    // 20 lines, 4 when empty: it reports its list as that height less its closed face.
+    for (int nLine : {0, 1})
+    {
+        m_grid.SetCurItem(2, nLine);
+        ASSERT_NE(nullptr, dynamic_cast<CComboBox*>(m_grid.GetEditor()));
+        CRect dropped;
+        m_grid.GetEditor()->SendMessage(CB_GETDROPPEDCONTROLRECT, 0, (LPARAM)&dropped);
+        m_grid.ScreenToClient(&dropped);
+        EXPECT_EQ(CRect(160, h + 20 * nLine, 240, dropped.bottom), dropped);
+        EXPECT_EQ(20 + (nLine == 0 ? 20 : 4) * 20, dropped.Height() + editorRect().Height());
+    }
 
     // An edit box: the cell shrunk by 3 at left and top, 2 at right and bottom.
     m_grid.SetCurItem(1, 2);
@@ -461,26 +455,6 @@ TEST_F(GridPaint, EditorsLieOverTheCurrentCellAndFollowItsColumnAndLine)
     header.SendMessage(HDM_GETITEMRECT, 0, (LPARAM)&first);
     EXPECT_GT(first.right, 100);
     EXPECT_EQ(CRect(first.right + 3, h + 43, first.right + 78, h + 58), editorRect());
-    m_grid.SetAutoResizeColumns(FALSE);
-    HDITEMA width = {};
-    width.mask = HDI_WIDTH;
-    width.cxy = 100;
-    header.SetItem(0, &width);
-
-    // A combo keeps the cell's left, top and right; it is made as high as its cell and a list of
-    // 20 lines, 4 when empty. The combo reports its list as that height less its closed face.
-    m_grid.SetCurItem(2, 0);
-    ASSERT_NE(nullptr, dynamic_cast<CComboBox*>(m_grid.GetEditor()));
-    CRect closed = editorRect(), dropped = droppedRect();
-    EXPECT_EQ(CRect(180, h, 260, h + closed.Height()), closed);
-    EXPECT_EQ(CRect(180, h, 260, dropped.bottom), dropped);
-    EXPECT_EQ(20 + 20 * 20, dropped.Height() + closed.Height());
-    m_grid.SetCurItem(2, 1);
-    ASSERT_NE(nullptr, dynamic_cast<CComboBox*>(m_grid.GetEditor()));
-    closed = editorRect();
-    dropped = droppedRect();
-    EXPECT_EQ(CRect(180, h + 20, 260, dropped.bottom), dropped);
-    EXPECT_EQ(20 + 4 * 20, dropped.Height() + closed.Height());
 }
 
 TEST_F(GridPaint, APartialRepaintMatchesTheWholePicture)
@@ -492,19 +466,14 @@ TEST_F(GridPaint, APartialRepaintMatchesTheWholePicture)
     m_grid.SetCurrentCell(1, 1);
     m_grid.SetShowSelectionAlways(TRUE);
     m_grid.SetShowWhiteBoxAlways(TRUE);
-    const CRect client = Client();
-    const int h = m_grid.HeaderHeight();
-    TestSurface whole(client.Width(), client.Height(), kMagenta);
-    Render(whole);
+    const auto whole = Paint();
     const std::vector<std::pair<COLORREF, char>> legend = {
         {m_window, '.'}, {m_shadow, '#'}, {m_text, 't'}, {Lit(m_window), 'h'}, {Lit(m_shadow), 'H'}};
     // Odd offsets, so that dotted lines and the off-screen origin would show any shift.
     for (const CRect part : {CRect(37, h + 13, 151, h + 71), CRect(81, h + 3, 82, h + 90)})
     {
-        TestSurface partial(client.Width(), client.Height(), kMagenta);
-        partial.DC().IntersectClipRect(&part);
-        Render(partial);
-        EXPECT_EQ(whole.Picture(part, legend), partial.Picture(part, legend));
-        EXPECT_EQ(kMagenta, partial.Pixel(part.left - 1, part.top)) << "nothing outside the clip box";
+        const auto partial = Paint(&part);
+        EXPECT_EQ(whole->Picture(part, legend), partial->Picture(part, legend));
+        EXPECT_EQ(kMagenta, partial->Pixel(part.left - 1, part.top)) << "nothing outside the clip box";
     }
 }
