@@ -5,6 +5,8 @@
 #include "frame/KwMenu.h"
 #include "grid/KwHeaderCtrl.h"
 
+#include <algorithm>
+
 namespace {
 
 const UINT kNone = 0xFFFFFFFF;
@@ -20,6 +22,19 @@ bool IsEditBox(CWnd* pEditor)
 bool IsLetterOrDigit(UINT nChar)
 {
     return (nChar >= '0' && nChar <= '9') || (nChar >= 'A' && nChar <= 'Z');
+}
+
+// The line at which a search downwards from nStart gives up. An unlimited grid reaches every
+// line, but beyond the stored lines they all hold default cells: the search ends after the first
+// whole line beyond both the stored lines and the start, instead of asking the listener about
+// every line up to the last (one that locks every line from some line on froze Tab and Right).
+UINT SearchLimit(const CKwGridCtrl& grid, UINT nStart)
+{
+    UINT nLimit = grid.GetLineCountLimit();
+    if (grid.GetInsertMode() != CKwGridCtrl::eInsertUnlimited)
+        return nLimit;
+    unsigned long long nBeyond = (unsigned long long)std::max(grid.GetLineCount(), nStart + 1) + 1;
+    return (UINT)std::min<unsigned long long>(nBeyond, nLimit);
 }
 
 } // namespace
@@ -75,9 +90,9 @@ BOOL CKwGridCtrl::IsLocked(UINT nColumn, UINT nLine)
 BOOL CKwGridCtrl::GetNextItemToTheRight(UINT& nColumn, UINT& nLine)
 {
     UINT nColumns = GetColumnCount();
-    UINT nLimit = GetLineCountLimit();
-    if (nColumn == kNone || nLine == kNone || nColumn >= nColumns || nLine >= nLimit)
+    if (nColumn == kNone || nLine == kNone || nColumn >= nColumns || nLine >= GetLineCountLimit())
         return FALSE;
+    UINT nLimit = SearchLimit(*this, nLine);
     UINT nCol = nColumn, nLin = nLine;
     for (;;)
     {
@@ -123,9 +138,9 @@ BOOL CKwGridCtrl::GetPrevItemToTheLeft(UINT& nColumn, UINT& nLine)
 
 BOOL CKwGridCtrl::GetNextItemToTheBottom(UINT& nColumn, UINT& nLine)
 {
-    UINT nLimit = GetLineCountLimit();
-    if (nLine == kNone || nLine >= nLimit)
+    if (nLine == kNone || nLine >= GetLineCountLimit())
         return FALSE;
+    UINT nLimit = SearchLimit(*this, nLine);
     UINT nLin = nLine;
     do
     {

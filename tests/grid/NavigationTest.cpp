@@ -244,6 +244,45 @@ TEST_F(GridKeys, LockQuestionsAskEveryCellOnTheWayAndNoneWithoutNeed)
     EXPECT_EQ(GridCell(0, 1), Cur());
 }
 
+// An unlimited grid whose listener locks every line from line 3 on, as a host does to cap its
+// lines. It frees every cell after 100000 questions, so that a search that would ask about every
+// line up to the last fails the test instead of running for hours.
+class CappedHost : public GridHost
+{
+public:
+    BOOL CKwGridCtrlListener_OnLockItem(UINT, UINT nLine, CKwGridCtrl*) override { return ++m_nAsked < 100000 && nLine >= 3; }
+    int m_nAsked = 0;
+};
+
+struct SearchAccess : CKwGridCtrl
+{
+    static BOOL CanDown(CKwGridCtrl& grid) { return (grid.*&SearchAccess::CanWhiteBoxDown)(); }
+};
+
+class GridKeysCapped : public GridNavigationTest
+{
+protected:
+    GridKeysCapped() : GridNavigationTest(new CappedHost) {}
+};
+
+TEST_F(GridKeysCapped, SearchesOfAnUnlimitedGridEndAfterAWholeLockedLineBeyondTheStoredOnes)
+{
+    Fill(2);
+    host.m_grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
+    FocusGrid();
+    host.PressKey(VK_DOWN); // the first line beyond the stored ones is free
+    host.PressKey(VK_DOWN);
+    host.PressKey(VK_RIGHT);
+    host.PressKey(VK_RIGHT);
+    host.PressKey(VK_RIGHT);
+    EXPECT_EQ(GridCell(2, 2), Cur());
+    EXPECT_FALSE(SearchAccess::CanDown(host.m_grid));
+    host.PressKey(VK_TAB);
+    EXPECT_EQ(DlgItem(IDC_GRIDHOST_AFTER), Focus());
+    EXPECT_EQ(GridCell(2, 2), Cur());
+    EXPECT_LT(static_cast<CappedHost&>(host).m_nAsked, 100);
+}
+
 TEST_F(GridKeys, MovesScrollTheNewLineIntoViewAndClicksCountFromTheTopLine)
 {
     Fill(30);
