@@ -233,25 +233,23 @@ void CKwGridCtrl::OnEditClear()
         return;
     }
     CWaitCursor wait;
-    INT_PTR nCount = m_lines.GetSize();
-    INT_PTR nRead = 0, nWrite = 0;
-    UINT nSmallest = kNone;
+    // The selection ascends (and is not empty here): one walk over the lines meets the selected
+    // ones in order, the first being the smallest.
     POSITION pos = m_pSelection->GetHeadPosition();
-    while (pos != NULL)
+    const UINT nSmallest = m_pSelection->GetNext(pos);
+    UINT nSelected = nSmallest;
+    INT_PTR nCount = m_lines.GetSize(), nWrite = 0;
+    for (INT_PTR nRead = 0; nRead < nCount; nRead++)
     {
-        UINT nSelected = m_pSelection->GetNext(pos);
-        if (nSmallest == kNone)
-            nSmallest = nSelected; // ascending: the first is the smallest
-        if ((INT_PTR)nSelected >= nCount)
-            break;
-        for (; nRead < (INT_PTR)nSelected; nRead++, nWrite++)
-            if (nWrite != nRead)
-                m_lines[nWrite] = std::move(m_lines[nRead]);
-        nRead = nSelected + 1;
-    }
-    for (; nRead < nCount; nRead++, nWrite++)
+        if ((UINT)nRead == nSelected)
+        {
+            nSelected = pos != NULL ? m_pSelection->GetNext(pos) : kNone;
+            continue;
+        }
         if (nWrite != nRead)
             m_lines[nWrite] = std::move(m_lines[nRead]);
+        nWrite++;
+    }
     m_lines.SetSize(nWrite);
 
     UINT nLines = GetLineCount();
