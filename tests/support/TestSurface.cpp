@@ -43,6 +43,15 @@ void TestSurface::SetPixel(int x, int y, COLORREF color)
     m_pBits[y * m_width + x] = (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
 }
 
+int TestSurface::Count(const RECT& rect, COLORREF color) const
+{
+    int n = 0;
+    for (int y = rect.top; y < rect.bottom; y++)
+        for (int x = rect.left; x < rect.right; x++)
+            n += Pixel(x, y) == color;
+    return n;
+}
+
 std::string TestSurface::Picture(const RECT& rect, const std::vector<std::pair<COLORREF, char>>& legend) const
 {
     std::string text;

@@ -26,6 +26,8 @@ public:
     // Reads the memory of the surface (after flushing GDI), not through GetPixel.
     COLORREF Pixel(int x, int y) const;
     void SetPixel(int x, int y, COLORREF color);
+    // How many pixels of rect show the colour.
+    int Count(const RECT& rect, COLORREF color) const;
 
     // The rows of rect, one line each ending in '\n', with each pixel shown by the character
     // its colour has in legend, or '?' for a colour not listed.
