@@ -156,6 +156,15 @@ void PlaceComboCaret(CWnd* pGrid, CKwComboBox* pCombo, CKwGridCtrl::EBeginEditTy
         break;
     }
 }
+// The selection that line alone, or none without a line: a selected line 0xFFFFFFFF would be
+// copied as an empty line.
+void SelectOnly(CKwLineSelection& selection, UINT nLine)
+{
+    if (nLine == 0xFFFFFFFF)
+        selection.HitOutside();
+    else
+        selection.HitWithNothing(nLine);
+}
 } // namespace
 
 void CKwGridCtrl::SetCurItem(UINT nColumn, UINT nLine)
@@ -163,7 +172,7 @@ void CKwGridCtrl::SetCurItem(UINT nColumn, UINT nLine)
     EndEdit();
     m_nCurColumn = nColumn;
     m_nCurLine = nLine;
-    m_pSelection->HitWithNothing(nLine);
+    SelectOnly(*m_pSelection, nLine);
     BeginEdit(eBeginEditFocus);
     Invalidate(FALSE);
 }
@@ -175,7 +184,7 @@ void CKwGridCtrl::SetCurText(UINT nColumn, UINT nLine, int nStart, int nEnd)
     EndEdit();
     m_nCurColumn = nColumn;
     m_nCurLine = nLine;
-    m_pSelection->HitWithNothing(nLine);
+    SelectOnly(*m_pSelection, nLine);
     BeginEdit(eBeginEditCaret, 0);
     Invalidate(FALSE);
     // The editor tells the cell's type: an edit box for text, an edit field for the editable

@@ -193,7 +193,7 @@ TEST_F(GridEditorTest, SetCurTextSelectsInEditBoxesAndEditableDropDowns)
     EXPECT_FALSE(GridEditAccess::EditSel(grid, nStart, nEnd));
 }
 
-TEST_F(GridEditorTest, SetCurTextOnAnUnreachableLineLeavesNoEditorBehind)
+TEST_F(GridEditorTest, SetCurTextOnAnUnreachableLineOrNoLineLeavesNoEditorBehind)
 {
     // Line 5 lies beyond the append line: no editor opens there, and the one over line 0 must
     // not stay to write its text into the new current cell.
@@ -205,6 +205,13 @@ TEST_F(GridEditorTest, SetCurTextOnAnUnreachableLineLeavesNoEditorBehind)
     EXPECT_EQ(NULL, grid.GetEditor());
     EXPECT_EQ(Calls{}, host.m_calls);
     EXPECT_EQ(1u, grid.GetLineCount());
+
+    // No line at all: no current cell and no line selected that a copy would take.
+    grid.SetCurText(colText, 0xFFFFFFFF, 0, 1);
+    EXPECT_EQ(0u, grid.GetSelectionCount());
+    grid.SetCurItem(0xFFFFFFFF, 0xFFFFFFFF);
+    EXPECT_EQ(0u, grid.GetSelectionCount());
+    EXPECT_EQ(NULL, grid.GetEditor());
 }
 
 TEST_F(GridEditorTest, ReadOnlyGridOpensOnlyEditBoxesAndThoseReadOnly)
