@@ -10,15 +10,6 @@ namespace {
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
-
-int Count(const TestSurface& s, const CRect& r, COLORREF c)
-{
-    int n = 0;
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x)
-            n += s.Pixel(x, y) == c;
-    return n;
-}
 } // namespace
 
 TEST(MemDC, DrawsOffScreenAndCopiesTheClipBoxWhenItEnds)
@@ -32,11 +23,11 @@ TEST(MemDC, DrawsOffScreenAndCopiesTheClipBoxWhenItEnds)
             ASSERT_TRUE(dc.IsOffScreen());
             dc.FillSolidRect(0, 0, 60, 40, kRed);
             dc.FillSolidRect(30, 20, 2, 2, kBlue);
-            EXPECT_EQ(60 * 40, Count(target, CRect(0, 0, 60, 40), kWhite)) << "nothing on the target yet";
+            EXPECT_EQ(60 * 40, target.Count(CRect(0, 0, 60, 40), kWhite)) << "nothing on the target yet";
         }
-        EXPECT_EQ(clip.Width() * clip.Height() - 4, Count(target, clip, kRed));
+        EXPECT_EQ(clip.Width() * clip.Height() - 4, target.Count(clip, kRed));
         EXPECT_EQ(kBlue, target.Pixel(31, 21)) << "drawn in the target's coordinates";
-        EXPECT_EQ(60 * 40 - clip.Width() * clip.Height(), Count(target, CRect(0, 0, 60, 40), kWhite));
+        EXPECT_EQ(60 * 40 - clip.Width() * clip.Height(), target.Count(CRect(0, 0, 60, 40), kWhite));
     }
 }
 
@@ -60,7 +51,7 @@ TEST(MemDC, PrintersAndEmptyClipBoxesAreDrawnOnDirectly)
     CMemDC dc(&hidden.DC());
     EXPECT_FALSE(dc.IsOffScreen());
     dc.FillSolidRect(0, 0, 20, 20, kRed);
-    EXPECT_EQ(20 * 20, Count(hidden, CRect(0, 0, 20, 20), kWhite));
+    EXPECT_EQ(20 * 20, hidden.Count(CRect(0, 0, 20, 20), kWhite));
 }
 
 TEST(MemDC, AFormerSurfacesBitmapServesOnlyLikeTargets)

@@ -80,16 +80,6 @@ protected:
         return s;
     }
 
-    // How many pixels of the rectangle show the colour.
-    static int Count(const TestSurface& s, const CRect& r, COLORREF c)
-    {
-        int n = 0;
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                n += s.Pixel(x, y) == c;
-        return n;
-    }
-
     // What a selected line makes of a colour: (NOT colour) OR highlight.
     COLORREF Lit(COLORREF c) const { return (~c & 0xFFFFFF) | m_highlight; }
 
@@ -154,9 +144,9 @@ TEST_F(GridPaint, ScrollBarRangePageAndLimitsOfScrolling)
     m_grid.ScreenToClient(&rectHeader);
     EXPECT_EQ(CRect(0, 0, right - cx, h + 1), rectHeader);
     auto s = Paint();
-    EXPECT_EQ((right - cx) * (h + 1), Count(*s, CRect(0, 0, right - cx, h + 1), kMagenta));
-    EXPECT_EQ(cx * bottom, Count(*s, CRect(right - cx, 0, right, bottom), kMagenta));
-    EXPECT_EQ(0, Count(*s, CRect(0, h + 1, right - cx, bottom), kMagenta));
+    EXPECT_EQ((right - cx) * (h + 1), s->Count(CRect(0, 0, right - cx, h + 1), kMagenta));
+    EXPECT_EQ(cx * bottom, s->Count(CRect(right - cx, 0, right, bottom), kMagenta));
+    EXPECT_EQ(0, s->Count(CRect(0, h + 1, right - cx, bottom), kMagenta));
 
     m_grid.SendMessage(WM_VSCROLL, SB_BOTTOM);
     EXPECT_EQ(6u, m_grid.TopLine());
@@ -229,8 +219,8 @@ TEST_F(GridPaint, GridLinesEndAtTheGridsBottomByInsertMode)
     Size(240, 100);
     Fill(2);
     const int bottom = m_client.bottom;
-    auto horizontal = [&](TestSurface& s, int y) { return Count(s, CRect(100, y, 140, y + 1), m_shadow); };
-    auto vertical = [&](TestSurface& s, int y0, int y1) { return Count(s, CRect(80, y0, 81, y1), m_shadow); };
+    auto horizontal = [&](TestSurface& s, int y) { return s.Count(CRect(100, y, 140, y + 1), m_shadow); };
+    auto vertical = [&](TestSurface& s, int y0, int y1) { return s.Count(CRect(80, y0, 81, y1), m_shadow); };
 
     auto s = Paint();
     // Below line 0, line 1 and the append line, dotted; none further down.
@@ -240,7 +230,7 @@ TEST_F(GridPaint, GridLinesEndAtTheGridsBottomByInsertMode)
     EXPECT_EQ(0, horizontal(*s, h + 80));
     EXPECT_EQ(30, vertical(*s, h + 1, h + 61));
     EXPECT_EQ(0, vertical(*s, h + 61, bottom));
-    EXPECT_EQ(0, Count(*s, CRect(0, h + 1, 240, bottom), kMagenta));
+    EXPECT_EQ(0, s->Count(CRect(0, h + 1, 240, bottom), kMagenta));
 
     m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
     s = Paint();
@@ -272,19 +262,19 @@ TEST_F(GridPaint, SelectedLineIsLitAndTheWhiteBoxIsAFramedCellInTheWindowColour)
     const COLORREF lit = Lit(m_window), litText = Lit(m_text), litShadow = Lit(m_shadow);
     ASSERT_NE(lit, m_window);
     const CRect column0(0, h + 21, 80, h + 40);
-    EXPECT_GT(Count(*s, column0, litText), 0);
-    EXPECT_EQ(80 * 19, Count(*s, column0, lit) + Count(*s, column0, litText));
-    EXPECT_EQ(79 * 19, Count(*s, CRect(161, h + 21, 240, h + 40), lit));
-    EXPECT_EQ(0, Count(*s, CRect(0, h + 1, 240, h + 21), lit));
-    EXPECT_EQ(0, Count(*s, CRect(0, h + 41, 240, h + 60), lit));
-    EXPECT_GT(Count(*s, CRect(0, h + 41, 80, h + 60), m_text), 0);
+    EXPECT_GT(s->Count(column0, litText), 0);
+    EXPECT_EQ(80 * 19, s->Count(column0, lit) + s->Count(column0, litText));
+    EXPECT_EQ(79 * 19, s->Count(CRect(161, h + 21, 240, h + 40), lit));
+    EXPECT_EQ(0, s->Count(CRect(0, h + 1, 240, h + 21), lit));
+    EXPECT_EQ(0, s->Count(CRect(0, h + 41, 240, h + 60), lit));
+    EXPECT_GT(s->Count(CRect(0, h + 41, 80, h + 60), m_text), 0);
 
     // Cell (1, 1) is 80..160 by h+20..h+40: the box 82..159 by h+22..h+39 in the window colour
     // with the cell drawn again inside, framed one pixel outside, its right and bottom sides on
     // the cell's last pixels.
     const CRect box(82, h + 22, 159, h + 39);
-    EXPECT_GT(Count(*s, box, m_text), 0);
-    EXPECT_EQ(77 * 17, Count(*s, box, m_window) + Count(*s, box, m_text));
+    EXPECT_GT(s->Count(box, m_text), 0);
+    EXPECT_EQ(77 * 17, s->Count(box, m_window) + s->Count(box, m_text));
     const std::vector<std::pair<COLORREF, char>> legend = {
         {m_window, '.'}, {m_shadow, '#'}, {lit, 'h'}, {litShadow, 'H'}};
     EXPECT_EQ(".#.#\n"
@@ -299,7 +289,7 @@ TEST_F(GridPaint, SelectedLineIsLitAndTheWhiteBoxIsAFramedCellInTheWindowColour)
               ".#.#.\n",
         s->Picture(CRect(156, h + 37, 161, h + 41), legend));
     const CRect frameTop(81, h + 21, 160, h + 22);
-    EXPECT_EQ(79, Count(*s, frameTop, m_shadow) + Count(*s, frameTop, m_window));
+    EXPECT_EQ(79, s->Count(frameTop, m_shadow) + s->Count(frameTop, m_window));
 }
 
 TEST_F(GridPaint, SelectionAndWhiteBoxShowOnlyWhileTheFocusIsInTheGridOrItsEditor)
@@ -316,19 +306,19 @@ TEST_F(GridPaint, SelectionAndWhiteBoxShowOnlyWhileTheFocusIsInTheGridOrItsEdito
 
     m_host.GetDlgItem(IDC_GRIDHOST_BEFORE)->SetFocus();
     auto s = paint();
-    EXPECT_EQ(0, Count(*s, m_client, lit));
-    EXPECT_EQ(0, Count(*s, frameSide, m_shadow)) << "no white box frame";
+    EXPECT_EQ(0, s->Count(m_client, lit));
+    EXPECT_EQ(0, s->Count(frameSide, m_shadow)) << "no white box frame";
 
     m_grid.SetFocus();
     s = paint();
-    EXPECT_GT(Count(*s, m_client, lit), 0);
-    EXPECT_GT(Count(*s, frameSide, m_shadow), 0);
+    EXPECT_GT(s->Count(m_client, lit), 0);
+    EXPECT_GT(s->Count(frameSide, m_shadow), 0);
 
     m_grid.SetCurItem(0, 1);
     ASSERT_NE(nullptr, m_grid.GetEditor());
     ASSERT_EQ(m_grid.GetEditor()->m_hWnd, ::GetFocus());
     s = paint();
-    EXPECT_GT(Count(*s, m_client, lit), 0) << "the editor is inside the grid";
+    EXPECT_GT(s->Count(m_client, lit), 0) << "the editor is inside the grid";
 }
 
 TEST_F(GridPaint, CellTextsColoursBoldAndReadOnlyBackground)
@@ -359,16 +349,16 @@ TEST_F(GridPaint, CellTextsColoursBoldAndReadOnlyBackground)
     m_grid.SetTextItem(2, 1, "a text far too long for its narrow column");
     auto s = Paint();
 
-    EXPECT_GT(Count(*s, CRect(0, h, 80, h + 20), RGB(255, 0, 0)), 0);
-    EXPECT_EQ(0, Count(*s, CRect(0, h, 80, h + 20), m_text));
+    EXPECT_GT(s->Count(CRect(0, h, 80, h + 20), RGB(255, 0, 0)), 0);
+    EXPECT_EQ(0, s->Count(CRect(0, h, 80, h + 20), m_text));
     // Ink: what is not background within the cells' text rectangles.
-    const int nBold = 17 * 75 - Count(*s, CRect(83, h + 3, 158, h + 20), m_window);
-    const int nNormal = 17 * 75 - Count(*s, CRect(163, h + 3, 238, h + 20), m_window);
+    const int nBold = 17 * 75 - s->Count(CRect(83, h + 3, 158, h + 20), m_window);
+    const int nNormal = 17 * 75 - s->Count(CRect(163, h + 3, 238, h + 20), m_window);
     EXPECT_GT(nNormal, 0);
     EXPECT_GT(nBold, nNormal) << "the bold font has more ink";
 
-    EXPECT_EQ(0, Count(*s, CRect(1, h + 21, 80, h + 40), m_text)) << "index 5 of 3 choices: nothing";
-    EXPECT_GT(Count(*s, CRect(1, h + 41, 80, h + 60), m_text), 0) << "index 2: the third choice";
+    EXPECT_EQ(0, s->Count(CRect(1, h + 21, 80, h + 40), m_text)) << "index 5 of 3 choices: nothing";
+    EXPECT_GT(s->Count(CRect(1, h + 41, 80, h + 60), m_text), 0) << "index 2: the third choice";
     // The columns of line y0 with ink between x0 and x1, and the rows where they have it.
     auto ink = [&](int x0, int x1, int y0, std::vector<int>& rows) {
         std::vector<int> columns;
