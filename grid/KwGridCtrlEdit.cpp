@@ -11,14 +11,6 @@ namespace {
 
 const UINT kNone = 0xFFFFFFFF;
 
-// The edit box of a text cell, as opposed to the combo box of a drop-down.
-bool IsEditBox(CWnd* pEditor)
-{
-    char szClass[16] = "";
-    ::GetClassNameA(pEditor->GetSafeHwnd(), szClass, sizeof(szClass));
-    return lstrcmpiA(szClass, "edit") == 0;
-}
-
 bool IsLetterOrDigit(UINT nChar)
 {
     return (nChar >= '0' && nChar <= '9') || (nChar >= 'A' && nChar <= 'Z');
@@ -402,7 +394,7 @@ BOOL CKwGridCtrl::PreTranslateMessage(MSG* pMsg)
         case VK_DOWN:
         case VK_UP:
             // A combo box moves in its list instead.
-            if (!IsEditBox(m_pEditor))
+            if (dynamic_cast<CEdit*>(m_pEditor) == NULL)
                 break;
             if (nKey == VK_DOWN)
                 WhiteBoxDown();
@@ -541,7 +533,7 @@ void CKwGridCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
     // The click before moved the box off the locked cell; the double click edits where it went.
     UINT nColumn, nLine;
     HitTest(point, nColumn, nLine);
-    if (nColumn != kNone && nLine != kNone && GetListener() != NULL && IsLocked(nColumn, nLine))
+    if (nColumn != kNone && nLine != kNone && IsLocked(nColumn, nLine))
         BeginEdit(eBeginEditSelectAll, 0, point);
 }
 

@@ -156,6 +156,7 @@ void PlaceComboCaret(CWnd* pGrid, CKwComboBox* pCombo, CKwGridCtrl::EBeginEditTy
         break;
     }
 }
+
 // The selection that line alone, or none without a line: a selected line 0xFFFFFFFF would be
 // copied as an empty line.
 void SelectOnly(CKwLineSelection& selection, UINT nLine)
