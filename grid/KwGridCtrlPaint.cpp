@@ -326,17 +326,7 @@ void CKwGridCtrl::OnPaint()
         }
         target.RestoreDC(nSaved);
     };
-    // A DC in wParam asks for the picture there (printing), as the common controls do.
-    if (HDC hGiven = (HDC)GetCurrentMessage()->wParam)
-    {
-        CDC given;
-        given.Attach(hGiven);
-        paint(given);
-        given.Detach();
-        return;
-    }
-    CPaintDC dc(this);
-    paint(dc);
+    CMemDC::PaintWindow(this, paint);
 }
 
 void CKwGridCtrl::DrawCtrl(CDC& dc)

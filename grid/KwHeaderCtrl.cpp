@@ -251,15 +251,5 @@ void CKwHeaderCtrl::OnPaint()
         if (pOldFont != NULL)
             dc.SelectObject(pOldFont);
     };
-    // A DC in wParam asks for the picture there (printing), as the common controls do.
-    if (HDC hGiven = (HDC)GetCurrentMessage()->wParam)
-    {
-        CDC given;
-        given.Attach(hGiven);
-        paint(given);
-        given.Detach();
-        return;
-    }
-    CPaintDC dc(this);
-    paint(dc);
+    CMemDC::PaintWindow(this, paint);
 }

@@ -120,3 +120,17 @@ CMemDC::~CMemDC()
         m_hAttribDC = NULL;
     }
 }
+
+void CMemDC::PaintWindow(CWnd* pWnd, const std::function<void(CDC&)>& draw)
+{
+    if (HDC hGiven = (HDC)CWnd::GetCurrentMessage()->wParam)
+    {
+        CDC given;
+        given.Attach(hGiven);
+        draw(given);
+        given.Detach();
+        return;
+    }
+    CPaintDC dc(pWnd);
+    draw(dc);
+}

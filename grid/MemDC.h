@@ -6,6 +6,8 @@
 
 #include <afxwin.h>
 
+#include <functional>
+
 class KWUI_API CMemDC : public CDC
 {
 public:
@@ -20,6 +22,10 @@ public:
 
     // FALSE when drawing goes straight to the target.
     BOOL IsOffScreen() const { return m_bMemDC; }
+
+    // For a window's WM_PAINT: runs draw over the DC given in wParam (a picture asked for there,
+    // as the common controls take it), else over the window's paint DC.
+    static void PaintWindow(CWnd* pWnd, const std::function<void(CDC&)>& draw);
 
 private:
     CMemDC(const CMemDC&) = delete;
