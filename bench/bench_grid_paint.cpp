@@ -94,7 +94,9 @@ struct Scene
         for (int i = 0; i < 2 && ListRowHeight() != grid.LineHeight(); ++i)
         {
             cy += grid.LineHeight() - ListRowHeight();
-            ::SendMessageA(hList, LVM_SETIMAGELIST, LVSIL_SMALL, (LPARAM)::ImageList_Create(1, cy, ILC_COLOR32, 0, 1));
+            const HIMAGELIST hIcons = ::ImageList_Create(1, cy, ILC_COLOR32, 0, 1);
+            if (HIMAGELIST hOld = (HIMAGELIST)::SendMessageA(hList, LVM_SETIMAGELIST, LVSIL_SMALL, (LPARAM)hIcons))
+                ::ImageList_Destroy(hOld);
         }
     }
 
