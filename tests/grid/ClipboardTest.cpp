@@ -209,12 +209,8 @@ TEST_F(ClipboardGrid3, CutCopiesThenClears)
     Command(ID_EDIT_CUT);
     EXPECT_STREQ("a1\tb1\tc1", CKwClipboard::GetText());
     EXPECT_EQ((Strings{"a0|b0|c0", "a2|b2|c2"}), Texts());
+    // Asked before the command runs, by the cut and by the clear it makes.
     EXPECT_EQ((Strings{"CanDelete", "CanDelete", "CanDelete", "BeginEditItem 0 1", "ContentChanged"}), host.m_calls);
-
-    // Copy and paste back give the grid it was.
-    Select(0, 1);
-    Command(ID_EDIT_PASTE);
-    EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1", "a2|b2|c2"}), Texts());
 }
 
 TEST_F(ClipboardGrid3, WithTheEditorFocusedTheCommandsActOnItsText)
