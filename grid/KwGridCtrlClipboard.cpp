@@ -30,6 +30,13 @@ BOOL PassToFocus(HWND hGrid, UINT nMessage)
     return TRUE;
 }
 
+// The focused window when it lies inside the grid (the editor, a combo's edit field), else NULL.
+HWND FocusInside(HWND hGrid)
+{
+    HWND hFocus = ::GetFocus();
+    return ::IsChild(hGrid, hFocus) ? hFocus : NULL;
+}
+
 BOOL IsReadOnlyEdit(HWND hWnd)
 {
     return (::GetWindowLongA(hWnd, GWL_STYLE) & ES_READONLY) != 0;
@@ -115,9 +122,8 @@ BOOL CKwGridCtrl::IsPasteAllowed()
 
 BOOL CKwGridCtrl::IsClearAllowed()
 {
-    HWND hFocus = ::GetFocus();
-    if (hFocus != NULL && hFocus != m_hWnd && ::IsChild(m_hWnd, hFocus))
-        return HasTextSelection(hFocus) && !IsReadOnlyEdit(hFocus);
+    if (HWND hEditor = FocusInside(m_hWnd))
+        return HasTextSelection(hEditor) && !IsReadOnlyEdit(hEditor);
     CKwGridCtrlListener* pListener = GetListener();
     if (pListener != NULL && !pListener->CKwGridCtrlListener_OnCanDelete(this))
         return FALSE;
@@ -226,10 +232,9 @@ void CKwGridCtrl::OnEditClear()
 {
     if (!IsClearAllowed())
         return;
-    HWND hFocus = ::GetFocus();
-    if (hFocus != NULL && hFocus != m_hWnd && ::IsChild(m_hWnd, hFocus))
+    if (HWND hEditor = FocusInside(m_hWnd))
     {
-        ::SendMessage(hFocus, WM_CLEAR, 0, 0);
+        ::SendMessage(hEditor, WM_CLEAR, 0, 0);
         return;
     }
     CWaitCursor wait;
