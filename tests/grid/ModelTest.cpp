@@ -124,11 +124,17 @@ TEST_F(GridModel, InitializeTakesThePlaceholdersPlaceIdAndTabOrder)
     EXPECT_TRUE(::IsWindow(::GetDlgItem(host.m_hWnd, IDC_GRIDHOST_AFTER)));
 }
 
-TEST_F(GridModel, LinesComeIntoBeingAndAreTrimmedBack)
+TEST_F(GridModel, LinesComeIntoBeingAndAreTrimmedBackAndTheModeSetsTheLimit)
 {
     host.AddColumns(3);
+    EXPECT_EQ(1u, grid.GetLineCountLimit());
     grid.SetTextItem(1, 5, "x");
     EXPECT_EQ((Strings{"||", "||", "||", "||", "||", "|x|"}), Texts());
+    EXPECT_EQ(7u, grid.GetLineCountLimit());
+    grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
+    EXPECT_EQ(6u, grid.GetLineCountLimit());
+    grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
+    EXPECT_EQ(0xFFFFFFFFu, grid.GetLineCountLimit());
 
     // Empty lines above the last non-empty one stay.
     grid.SetTextItem(0, 2, "y");
@@ -238,18 +244,6 @@ TEST_F(GridModel, RemoveItemsAtAndBelowTrimsEmptyLinesAboveToo)
     grid.RemoveItemsAtAndBelow(0);
     EXPECT_EQ(0u, grid.GetLineCount());
     EXPECT_TRUE(host.m_calls.empty());
-}
-
-TEST_F(GridModel, TheLineLimitFollowsTheInsertMode)
-{
-    host.AddColumns(2);
-    EXPECT_EQ(1u, grid.GetLineCountLimit());
-    grid.SetTextItem(1, 2, "x");
-    EXPECT_EQ(4u, grid.GetLineCountLimit());
-    grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
-    EXPECT_EQ(3u, grid.GetLineCountLimit());
-    grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
-    EXPECT_EQ(0xFFFFFFFFu, grid.GetLineCountLimit());
 }
 
 TEST_F(GridModel, ReadOnlyIsAFlagThatRepaintsOnAChange)
