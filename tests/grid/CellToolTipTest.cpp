@@ -66,57 +66,32 @@ protected:
     LRESULT m_lResult = -1;
 };
 
-TEST_F(GridToolTip, OverACellTheListenerGivesTheTextWithTheCellRead)
+TEST_F(GridToolTip, OverACellTheListenerGivesTheTextWithTheCellReadElseForNoCell)
 {
     ASSERT_NE((HWND)NULL, m_hTip);
     host.m_bRecordGetItem = true;
     EXPECT_EQ("from the listener", Display(host.m_grid.m_hWnd, ScreenPoint(host.CellPoint(1, 2))));
-    std::vector<std::string> expected = {"GetItem 1 2", "GetToolTipText 1 2"};
-    EXPECT_EQ(expected, host.m_calls);
     EXPECT_EQ(0, m_lResult);
-}
-
-TEST_F(GridToolTip, BelowTheLinesOrRightOfTheColumnsTheListenerIsAskedForNoCell)
-{
-    ASSERT_NE((HWND)NULL, m_hTip);
-    host.m_bRecordGetItem = true;
     CPoint below = host.CellPoint(1, 5); // insert mode 1: lines 0 to 3 can be reached
     EXPECT_EQ("from the listener", Display(host.m_grid.m_hWnd, ScreenPoint(below)));
     CPoint right = host.CellPoint(0, 1);
     right.x = 3 * 80 + 10;
     Display(host.m_grid.m_hWnd, ScreenPoint(right));
-    std::vector<std::string> expected = {"GetToolTipText 1 -1", "GetToolTipText -1 1"};
+    std::vector<std::string> expected = {"GetItem 1 2", "GetToolTipText 1 2", "GetToolTipText 1 -1", "GetToolTipText -1 1"};
     EXPECT_EQ(expected, host.m_calls);
 }
 
-TEST_F(GridToolTip, OverTheHeaderTheListenerIsAskedForNoCell)
+TEST_F(GridToolTip, OverTheHeaderTheListenerIsAskedForNoCellAndAnyOtherToolGetsNoText)
 {
     ASSERT_NE((HWND)NULL, m_hTip);
     host.m_bRecordGetItem = true;
     EXPECT_EQ("from the listener", Display(host.m_grid.GetHeaderCtrl()->m_hWnd, ScreenPoint(CPoint(10, 5))));
+    EXPECT_EQ("", Display(host.m_hWnd, ScreenPoint(CPoint(10, 5))));
     std::vector<std::string> expected = {"GetToolTipText -1 -1"};
     EXPECT_EQ(expected, host.m_calls);
 }
 
-TEST_F(GridToolTip, AnyOtherToolGetsAnEmptyText)
-{
-    ASSERT_NE((HWND)NULL, m_hTip);
-    EXPECT_EQ("", Display(host.m_hWnd, ScreenPoint(CPoint(10, 5))));
-    EXPECT_TRUE(host.m_calls.empty());
-}
-
-TEST_F(GridToolTip, RestingTheMouseOnACellAsksTheListenerOnce)
-{
-    CPoint point = host.CellPoint(2, 1);
-    CPoint screenPoint = ScreenPoint(point);
-    ::SetCursorPos(screenPoint.x, screenPoint.y);
-    host.m_grid.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
-    host.Pump(900); // the tip shows after its initial delay of half a second
-    std::vector<std::string> expected = {"GetToolTipText 2 1"};
-    EXPECT_EQ(expected, host.m_calls);
-}
-
-TEST_F(GridToolTip, AKeyForTheGridHidesTheTipBeforeTheGridTakesIt)
+TEST_F(GridToolTip, RestingTheMouseOnACellAsksTheListenerOnceAndAKeyHidesTheTip)
 {
     ASSERT_NE((HWND)NULL, m_hTip);
     FocusGrid();
@@ -124,9 +99,11 @@ TEST_F(GridToolTip, AKeyForTheGridHidesTheTipBeforeTheGridTakesIt)
     CPoint screenPoint = ScreenPoint(point);
     ::SetCursorPos(screenPoint.x, screenPoint.y);
     host.m_grid.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
-    host.Pump(900);
+    host.Pump(900); // the tip shows after its initial delay of half a second
+    EXPECT_EQ(std::vector<std::string>{"GetToolTipText 2 1"}, host.m_calls);
     ASSERT_TRUE(::IsWindowVisible(m_hTip));
+    // The key goes to the tooltip first, which hides, and still moves the white box.
     host.PressKey(VK_DOWN);
     EXPECT_FALSE(::IsWindowVisible(m_hTip));
-    EXPECT_EQ(GridCell(0, 1), Cur()); // and the key still moved the white box
+    EXPECT_EQ(GridCell(0, 1), Cur());
 }

@@ -15,16 +15,11 @@ namespace {
 class MenuHost : public GridHost
 {
 public:
-    BOOL m_bAddCommands = TRUE;
-
     BOOL CKwGridCtrlListener_OnContextMenu(UINT nColumn, UINT nLine, CMenu& menu, CKwGridCtrl* pGrid) override
     {
         GridHost::CKwGridCtrlListener_OnContextMenu(nColumn, nLine, menu, pGrid);
-        if (m_bAddCommands)
-        {
-            menu.AppendMenu(MF_STRING, ID_EDIT_COPY, "Copy");
-            menu.AppendMenu(MF_STRING, ID_EDIT_PASTE, "Paste");
-        }
+        menu.AppendMenu(MF_STRING, ID_EDIT_COPY, "Copy");
+        menu.AppendMenu(MF_STRING, ID_EDIT_PASTE, "Paste");
         return TRUE;
     }
 
@@ -131,8 +126,11 @@ protected:
 
 TEST_F(GridContextMenu, ShowsTheListenersCommandsAtTheMouseAndRoutesTheChosenOneToTheGrid)
 {
-    Fill(3);
+    // A right click on one of several selected lines keeps them for the menu's command.
+    Fill(4);
     Click(1, 1);
+    Click(1, 2, MK_SHIFT);
+    RightClick(2, 1);
     CKwClipboard::PutText("before");
     host.m_calls.clear();
     CPoint point = ScreenPoint(host.CellPoint(2, 1));
@@ -144,28 +142,26 @@ TEST_F(GridContextMenu, ShowsTheListenersCommandsAtTheMouseAndRoutesTheChosenOne
         EXPECT_EQ(2, driver.m_nItems);
         EXPECT_EQ(point, driver.m_rect.TopLeft());
     }
-    std::vector<std::string> expected = {"ContextMenu 1 1"};
+    std::vector<std::string> expected = {"ContextMenu 1 2"};
     EXPECT_EQ(expected, host.m_calls);
-    EXPECT_STREQ("a1\tb1\tc1", CKwClipboard::GetText()); // "Copy" reached the grid's copy of the selected line
-    EXPECT_EQ(GridCell(1, 1), Cur());
+    EXPECT_STREQ("a1\tb1\tc1\r\na2\tb2\tc2", CKwClipboard::GetText()); // "Copy" reached the grid
+    EXPECT_EQ(GridCell(1, 2), Cur());
 }
 
-TEST_F(GridContextMenu, FromTheKeyboardOpensBelowTheCurrentCell)
+TEST_F(GridContextMenu, FromTheKeyboardOpensBelowTheCurrentCellOrAtTheGridsCorner)
 {
     Fill(3);
     Click(1, 1);
     CPoint centre = host.CellPoint(1, 1);
     int nLineHeight = host.CellPoint(1, 2).y - centre.y;
     CPoint bottomLeft(80, centre.y - nLineHeight / 2 + nLineHeight);
-    MenuDriver driver;
-    ContextMenu(CPoint(-1, -1));
-    EXPECT_TRUE(driver.m_bSeen);
-    EXPECT_EQ(ScreenPoint(bottomLeft), driver.m_rect.TopLeft());
-}
+    {
+        MenuDriver driver;
+        ContextMenu(CPoint(-1, -1));
+        EXPECT_TRUE(driver.m_bSeen);
+        EXPECT_EQ(ScreenPoint(bottomLeft), driver.m_rect.TopLeft());
+    }
 
-TEST_F(GridContextMenu, FromTheKeyboardWithoutACurrentCellOpensAtTheGridsCorner)
-{
-    Fill(3);
     Click(1, 7); // below the lines: no current cell
     ASSERT_EQ(GridCell(none, none), Cur());
     host.m_calls.clear();
@@ -175,35 +171,6 @@ TEST_F(GridContextMenu, FromTheKeyboardWithoutACurrentCellOpensAtTheGridsCorner)
     EXPECT_EQ(ScreenPoint(CPoint(0, 0)), driver.m_rect.TopLeft());
     std::vector<std::string> expected = {"ContextMenu -1 -1"};
     EXPECT_EQ(expected, host.m_calls);
-}
-
-TEST_F(GridContextMenu, AnEmptyMenuIsNotShown)
-{
-    Fill(1);
-    Click(0, 0);
-    Host().m_bAddCommands = FALSE;
-    host.m_calls.clear();
-    MenuDriver driver;
-    ContextMenu(ScreenPoint(host.CellPoint(0, 0)));
-    EXPECT_FALSE(driver.m_bSeen);
-    std::vector<std::string> expected = {"ContextMenu 0 0"};
-    EXPECT_EQ(expected, host.m_calls);
-}
-
-TEST_F(GridContextMenu, RightClickThenMenuOnSeveralLinesActsOnThemAll)
-{
-    Fill(4);
-    Click(0, 1);
-    Click(0, 2, MK_SHIFT);
-    RightClick(1, 1);
-    CKwClipboard::PutText("before");
-    host.m_calls.clear();
-    MenuDriver driver;
-    ContextMenu(ScreenPoint(host.CellPoint(1, 1)));
-    EXPECT_TRUE(driver.m_bSeen);
-    std::vector<std::string> expected = {"ContextMenu 0 2"};
-    EXPECT_EQ(expected, host.m_calls);
-    EXPECT_STREQ("a1\tb1\tc1\r\na2\tb2\tc2", CKwClipboard::GetText());
 }
 
 class GridContextMenuInADialogThatTakesPart : public GridContextMenu

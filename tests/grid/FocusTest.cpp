@@ -3,8 +3,6 @@
 // the grid is focused.
 #include "GridEditorFixture.h"
 
-typedef std::vector<std::string> Calls;
-
 class GridFocusTest : public GridEditorTest
 {
 protected:
@@ -13,30 +11,22 @@ protected:
 
 TEST_F(GridFocusTest, EditorLosingTheFocusClosesWhenThePostedMessageComes)
 {
-    host.m_grid.SetCurItem(colText, 0);
-    host.m_calls.clear();
-    ::SetFocus(Before());
-    // Not inside the editor's own notification: the editor is still there.
-    EXPECT_EQ(Calls{"KillFocus"}, host.m_calls);
-    EXPECT_TRUE(::IsWindow(Editor()));
-    host.Pump();
-    EXPECT_EQ(NULL, host.m_grid.GetEditor());
-    EXPECT_EQ(Before(), ::GetFocus());
-    EXPECT_EQ(Calls{"KillFocus"}, host.m_calls);
+    for (UINT nColumn : {colText, colEditable})
+    {
+        host.m_grid.SetCurItem(nColumn, 0);
+        host.m_calls.clear();
+        ::SetFocus(Before());
+        // Not inside the editor's own notification: the editor is still there.
+        EXPECT_EQ(Calls{"KillFocus"}, host.m_calls);
+        EXPECT_TRUE(::IsWindow(Editor()));
+        host.Pump();
+        EXPECT_EQ(NULL, host.m_grid.GetEditor());
+        EXPECT_EQ(Before(), ::GetFocus());
+        EXPECT_EQ(Calls{"KillFocus"}, host.m_calls);
+    }
 }
 
-TEST_F(GridFocusTest, EditableDropDownLosingTheFocusClosesTheSameWay)
-{
-    host.m_grid.SetCurItem(colEditable, 0);
-    ASSERT_EQ(EditField(), ::GetFocus());
-    host.m_calls.clear();
-    ::SetFocus(Before());
-    host.Pump();
-    EXPECT_EQ(NULL, host.m_grid.GetEditor());
-    EXPECT_EQ(Calls{"KillFocus"}, host.m_calls);
-}
-
-TEST_F(GridFocusTest, FocusBackInTheGridBeforeTheMessageKeepsTheEditor)
+TEST_F(GridFocusTest, FocusBackInTheGridBeforeTheMessageOrGoingNowhereKeepsTheEditor)
 {
     host.m_grid.SetCurItem(colText, 0);
     HWND hEditor = Editor();
@@ -45,6 +35,12 @@ TEST_F(GridFocusTest, FocusBackInTheGridBeforeTheMessageKeepsTheEditor)
     host.Pump();
     EXPECT_EQ(hEditor, Editor());
     EXPECT_EQ(hEditor, ::GetFocus());
+
+    host.m_calls.clear();
+    ::SetFocus(NULL);
+    host.Pump();
+    EXPECT_EQ(Calls{"KillFocus"}, host.m_calls);
+    EXPECT_EQ(hEditor, Editor());
 }
 
 TEST_F(GridFocusTest, GridLosingTheFocusClosesItsEditorAtOnce)
@@ -60,19 +56,17 @@ TEST_F(GridFocusTest, GridLosingTheFocusClosesItsEditorAtOnce)
     EXPECT_EQ(Calls{"KillFocus"}, host.m_calls);
 }
 
-TEST_F(GridFocusTest, FocusGoingNowhereKeepsTheEditor)
-{
-    host.m_grid.SetCurItem(colText, 0);
-    HWND hEditor = Editor();
-    host.m_calls.clear();
-    ::SetFocus(NULL);
-    host.Pump();
-    EXPECT_EQ(Calls{"KillFocus"}, host.m_calls);
-    EXPECT_EQ(hEditor, Editor());
-}
-
 TEST_F(GridFocusTest, FocusedGridOpensTheEditorOnTheCurrentCellWithoutTakingTheFocus)
 {
+    // Tabbed into without a current cell: the white box comes to the first cell.
+    ::SetFocus(Before());
+    host.Pump();
+    host.PressKey(VK_TAB);
+    EXPECT_EQ(host.m_grid.m_hWnd, ::GetFocus());
+    EXPECT_EQ(Calls{"BeginEditItem 0 0"}, host.m_calls);
+    ASSERT_TRUE(::IsWindow(Editor()));
+    EXPECT_EQ("abc", Text(Editor()));
+
     host.m_grid.SetCurItem(colIndex, 0);
     ::SetFocus(Before());
     host.Pump();
@@ -82,9 +76,7 @@ TEST_F(GridFocusTest, FocusedGridOpensTheEditorOnTheCurrentCellWithoutTakingTheF
     EXPECT_EQ(Calls{"BeginEditItem 1 0"}, host.m_calls);
     EXPECT_TRUE(::IsWindow(Editor()));
     EXPECT_EQ(host.m_grid.m_hWnd, ::GetFocus());
-    UINT nColumn = 0, nLine = 0;
-    host.m_grid.GetCurItem(nColumn, nLine);
-    EXPECT_EQ(std::make_pair((UINT)colIndex, 0u), std::make_pair(nColumn, nLine));
+    EXPECT_FALSE(host.m_grid.IsModified());
 }
 
 TEST_F(GridFocusTest, GridWithNoReachableLineOpensNothing)

@@ -1,5 +1,6 @@
 // GridEditorFixture.h: GridEditorTest, a grid in a dialog with one column of each cell type and a
-// shared choices list, and the reach into the grid's editor opening for the editor and focus tests.
+// shared choices list; the reach into the grid's editor opening and the reading of an editor's
+// text and selection, for the editor, key and focus tests.
 #pragma once
 
 #include "GridHost.h"
@@ -8,7 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
+
+typedef std::vector<std::string> Calls;
 
 // Opens the editor the way the grid's own key and mouse handling does.
 struct GridEditAccess : CKwGridCtrl
@@ -23,6 +27,28 @@ struct GridEditAccess : CKwGridCtrl
         return (grid.*&GridEditAccess::GetEditSel)(nStart, nEnd);
     }
 };
+
+inline std::string Text(HWND hWnd)
+{
+    char szText[256] = "";
+    ::GetWindowTextA(hWnd, szText, sizeof(szText));
+    return szText;
+}
+
+// The selection of an edit box or a combo's edit field, start and end.
+inline std::pair<int, int> EditSel(HWND hEdit)
+{
+    DWORD dwStart = 0, dwEnd = 0;
+    ::SendMessageA(hEdit, EM_GETSEL, (WPARAM)&dwStart, (LPARAM)&dwEnd);
+    return std::make_pair((int)dwStart, (int)dwEnd);
+}
+
+// The edit box, or a combo's edit field (the combo itself for a drop-down list).
+inline HWND EditFieldOf(HWND hEditor)
+{
+    HWND hChild = ::GetWindow(hEditor, GW_CHILD);
+    return hChild != NULL ? hChild : hEditor;
+}
 
 class GridEditorTest : public ::testing::Test
 {
@@ -62,31 +88,7 @@ protected:
     }
 
     HWND Editor() const { return host.m_grid.GetEditor()->GetSafeHwnd(); }
-    // The edit box, or a combo's edit field (NULL for a drop-down list).
-    HWND EditField() const
-    {
-        HWND hEditor = Editor();
-        HWND hChild = ::GetWindow(hEditor, GW_CHILD);
-        return hChild != NULL ? hChild : hEditor;
-    }
-    static std::string Text(HWND hWnd)
-    {
-        char szText[256] = "";
-        ::GetWindowTextA(hWnd, szText, sizeof(szText));
-        return szText;
-    }
-    static std::string ClassName(HWND hWnd)
-    {
-        char szClass[64] = "";
-        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-        return szClass;
-    }
-    static std::pair<int, int> EditSel(HWND hEdit)
-    {
-        DWORD dwStart = 0, dwEnd = 0;
-        ::SendMessageA(hEdit, EM_GETSEL, (WPARAM)&dwStart, (LPARAM)&dwEnd);
-        return std::make_pair((int)dwStart, (int)dwEnd);
-    }
+    HWND EditField() const { return EditFieldOf(Editor()); }
 
     CStringArray m_choices; // outlives the grid: cells borrow it
     GridHost host;

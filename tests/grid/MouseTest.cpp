@@ -1,21 +1,42 @@
 // MouseTest.cpp: buttons pressed over the grid's cells: the white box and the selection by plain,
 // Ctrl and Shift clicks, locked cells, clicks outside the lines, right clicks on a selection and
 // double clicks.
+#include "GridEditorFixture.h"
 #include "NavigationFixture.h"
 
-typedef GridNavigationTest GridMouse;
+class GridMouse : public GridNavigationTest
+{
+protected:
+    void DoubleClick(UINT nColumn, UINT nLine)
+    {
+        CPoint point = host.CellPoint(nColumn, nLine);
+        host.m_grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+        host.Pump();
+    }
+};
 
-TEST_F(GridMouse, ClickMakesTheCellCurrentAndTheGridFocused)
+TEST_F(GridMouse, AClickMakesTheCellCurrentAndASecondPutsTheCaretUnderTheMouse)
 {
     Fill(3);
     ::SetFocus(DlgItem(IDC_GRIDHOST_BEFORE));
     host.Pump();
+    // Taking the focus puts the white box on the top line's first cell; a click there is still
+    // a first click: the editor shows over the cell and the focus stays with the grid.
+    Click(0, 0);
+    EXPECT_EQ(GridCell(0, 0), Cur());
+    EXPECT_EQ(std::vector<UINT>{0}, Selection());
+    EXPECT_EQ(host.m_grid.m_hWnd, Focus());
+    EXPECT_NE((HWND)NULL, Editor());
+
     host.m_calls.clear();
     Click(1, 2);
     EXPECT_EQ(GridCell(1, 2), Cur());
-    EXPECT_EQ(std::vector<UINT>{2}, Selection());
+    EXPECT_EQ(Calls{"BeginEditItem 1 2"}, host.m_calls);
     EXPECT_EQ(host.m_grid.m_hWnd, Focus());
-    EXPECT_NE((HWND)NULL, Editor()); // shown over the cell, the focus stays with the grid
+    host.m_calls.clear();
+    Click(1, 2);
+    EXPECT_EQ(Calls{"BeginEditItem 1 2"}, host.m_calls);
+    EXPECT_EQ(Editor(), Focus()); // opened at the point: focused
 }
 
 TEST_F(GridMouse, CtrlAndShiftClicksBuildTheSelection)
@@ -69,32 +90,7 @@ TEST_F(GridMouse, ClicksBeyondTheReachableLinesOrTheLastColumnHitNothing)
     EXPECT_EQ(NULL, Editor());
 }
 
-TEST_F(GridMouse, ASecondClickOnTheCurrentCellPutsTheCaretUnderTheMouse)
-{
-    Fill(2);
-    Click(0, 0);
-    host.m_calls.clear();
-    CPoint point = host.CellPoint(0, 0);
-    point.x = 3 + 2; // over the start of the text
-    ClickAt(point);
-    std::vector<std::string> expected = {"BeginEditItem 0 0"};
-    EXPECT_EQ(expected, host.m_calls);
-    ASSERT_NE((HWND)NULL, Editor());
-    EXPECT_EQ(Editor(), Focus()); // opened at the point: focused
-}
-
-TEST_F(GridMouse, ClickOnAnotherCellOpensTheEditorWithoutTakingTheFocus)
-{
-    Fill(2);
-    Click(0, 0);
-    host.m_calls.clear();
-    Click(1, 1);
-    std::vector<std::string> expected = {"BeginEditItem 1 1"};
-    EXPECT_EQ(expected, host.m_calls);
-    EXPECT_EQ(host.m_grid.m_hWnd, Focus());
-}
-
-TEST_F(GridMouse, RightClickOnSeveralSelectedLinesKeepsSelectionBoxAndEditor)
+TEST_F(GridMouse, RightClickKeepsASelectionOfSeveralLinesElseMovesTheBoxWithoutAnEditor)
 {
     Fill(4);
     Click(0, 0);
@@ -107,21 +103,14 @@ TEST_F(GridMouse, RightClickOnSeveralSelectedLinesKeepsSelectionBoxAndEditor)
     EXPECT_EQ(GridCell(0, 2), Cur());
     EXPECT_EQ(hEditor, Editor());
     EXPECT_TRUE(::IsWindow(hEditor));
-    EXPECT_TRUE(host.m_calls.empty());
-}
 
-TEST_F(GridMouse, RightClickOnOneSelectedLineMovesTheBoxAndClosesTheEditor)
-{
-    Fill(4);
     Click(0, 0);
-    ASSERT_NE((HWND)NULL, Editor());
-    host.m_calls.clear();
     RightClick(2, 3);
     EXPECT_EQ(GridCell(2, 3), Cur());
     EXPECT_EQ(std::vector<UINT>{3}, Selection());
     EXPECT_EQ(NULL, Editor());
-    EXPECT_TRUE(host.m_calls.empty());
     EXPECT_EQ(host.m_grid.m_hWnd, Focus());
+    EXPECT_EQ(Calls{"BeginEditItem 0 0"}, host.m_calls); // the left click's only
 }
 
 TEST_F(GridMouse, DoubleClickOnALockedCellEditsTheFreeCellTheClickWentTo)
@@ -129,30 +118,18 @@ TEST_F(GridMouse, DoubleClickOnALockedCellEditsTheFreeCellTheClickWentTo)
     Fill(2);
     host.m_grid.SetTextItem(1, 1, "xyz");
     Lock(0, 1);
-    CPoint point = host.CellPoint(0, 1);
+    Click(1, 0);
+    host.m_calls.clear();
+    DoubleClick(1, 0); // on a free cell: nothing more
+    EXPECT_EQ(Calls{}, host.m_calls);
+    EXPECT_EQ(host.m_grid.m_hWnd, Focus());
+
     Click(0, 1);
     ASSERT_EQ(GridCell(1, 1), Cur());
     host.m_calls.clear();
-    host.m_grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(point.x, point.y));
-    host.Pump();
-    std::vector<std::string> expected = {"BeginEditItem 1 1"};
-    EXPECT_EQ(expected, host.m_calls);
+    DoubleClick(0, 1);
+    EXPECT_EQ(Calls{"BeginEditItem 1 1"}, host.m_calls);
     ASSERT_NE((HWND)NULL, Editor());
     EXPECT_EQ(Editor(), Focus());
-    DWORD dwStart = 0, dwEnd = 0;
-    ::SendMessageA(Editor(), EM_GETSEL, (WPARAM)&dwStart, (LPARAM)&dwEnd);
-    EXPECT_EQ(0u, dwStart);
-    EXPECT_EQ(3u, dwEnd);
-}
-
-TEST_F(GridMouse, DoubleClickOnAFreeCellDoesNothingMore)
-{
-    Fill(2);
-    Click(1, 1);
-    host.m_calls.clear();
-    CPoint point = host.CellPoint(1, 1);
-    host.m_grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(point.x, point.y));
-    host.Pump();
-    EXPECT_TRUE(host.m_calls.empty());
-    EXPECT_EQ(host.m_grid.m_hWnd, Focus());
+    EXPECT_EQ(std::make_pair(0, 3), EditSel(Editor()));
 }

@@ -38,7 +38,7 @@ TEST_F(GridKeys, ArrowsMoveWithinTheReachableLinesAndWrapAtTheLineEnds)
     EXPECT_EQ(2u, host.m_grid.GetLineCount());
 }
 
-TEST_F(GridKeys, FixedLinesStopTheBoxAtTheLastStoredLine)
+TEST_F(GridKeys, FixedLinesStopTheBoxAtTheLastStoredLineUnlimitedOnesDoNot)
 {
     Fill(2);
     host.m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
@@ -49,17 +49,12 @@ TEST_F(GridKeys, FixedLinesStopTheBoxAtTheLastStoredLine)
     host.PressKey(VK_END);
     host.PressKey(VK_RIGHT);
     EXPECT_EQ(GridCell(2, 1), Cur());
-}
 
-TEST_F(GridKeys, UnlimitedLinesLetTheBoxGoPastTheStoredOnes)
-{
-    Fill(1);
     host.m_grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
-    FocusGrid();
     for (int i = 0; i < 4; i++)
         host.PressKey(VK_DOWN);
-    EXPECT_EQ(GridCell(0, 4), Cur());
-    EXPECT_EQ(1u, host.m_grid.GetLineCount()); // moving stores nothing
+    EXPECT_EQ(GridCell(2, 5), Cur());
+    EXPECT_EQ(2u, host.m_grid.GetLineCount()); // moving stores nothing
 }
 
 TEST_F(GridKeys, TabSkipsLockedCellsWrappingToTheNextLineAndShiftTabComesBack)
@@ -83,6 +78,8 @@ TEST_F(GridKeys, TabSkipsLockedCellsWrappingToTheNextLineAndShiftTabComesBack)
                                       GridCell(1, 1), GridCell(2, 0), GridCell(0, 0)};
     EXPECT_EQ(expected, visited);
     EXPECT_EQ(std::vector<UINT>{0}, Selection());
+    host.PressKey(VK_DOWN); // Up and Down do not look at locks
+    EXPECT_EQ(GridCell(0, 1), Cur());
 }
 
 TEST_F(GridKeys, TabOnTheLastFreeCellLeavesTheGridAndShiftTabOnTheFirstGoesBack)
@@ -137,7 +134,7 @@ TEST_F(GridKeys, ShiftArrowsExtendTheSelectionFromWhereTheBoxWas)
     EXPECT_EQ(GridCell(0, 3), Cur());
 }
 
-TEST_F(GridKeys, CtrlDownCarriesTheLineDownWithTheBoxWhenTheListenerAllows)
+TEST_F(GridKeys, CtrlDownCarriesTheLineDownWithTheBoxWhenTheListenerAllowsElseMovesOnlyTheBox)
 {
     Fill(5);
     FocusGrid();
@@ -165,22 +162,16 @@ TEST_F(GridKeys, CtrlDownCarriesTheLineDownWithTheBoxWhenTheListenerAllows)
     EXPECT_EQ(expected, host.m_calls);
     EXPECT_EQ(Name(1, 2), host.m_grid.GetItemText(1, 2));
     EXPECT_EQ(GridCell(1, 2), Cur());
-}
 
-TEST_F(GridKeys, CtrlDownRefusedByTheListenerMovesOnlyTheBox)
-{
-    Fill(5);
+    // Refused: only the box moves.
     host.m_bCanSwapLines = FALSE;
-    FocusGrid();
-    host.PressKey(VK_DOWN);
-    host.PressKey(VK_DOWN);
     host.m_calls.clear();
     host.m_grid.SetModified(FALSE);
     host.PressKey(VK_DOWN, {VK_CONTROL});
-    std::vector<std::string> expected = {"CanSwapLines 2 3", "BeginEditItem 0 3"};
+    expected = {"CanSwapLines 2 3", "BeginEditItem 1 3"};
     EXPECT_EQ(expected, host.m_calls);
-    EXPECT_EQ(GridCell(0, 3), Cur());
-    EXPECT_EQ(Name(0, 2), host.m_grid.GetItemText(0, 2));
+    EXPECT_EQ(GridCell(1, 3), Cur());
+    EXPECT_EQ(Name(1, 2), host.m_grid.GetItemText(1, 2));
     EXPECT_FALSE(host.m_grid.IsModified());
 }
 
@@ -215,33 +206,6 @@ TEST_F(GridKeys, TypedKeysDoNothingWithoutACurrentCell)
     EXPECT_EQ(0u, host.m_grid.GetLineCount()); // so nothing is pasted into the fixed grid
     EXPECT_EQ(std::vector<std::string>{"CanPaste"}, host.m_calls);
     EXPECT_EQ(host.m_grid.m_hWnd, Focus());
-}
-
-TEST_F(GridKeys, LockQuestionsAskEveryCellOnTheWayAndNoneWithoutNeed)
-{
-    Fill(2);
-    Lock(1, 0);
-    Lock(2, 0);
-    FocusGrid();
-    host.m_bRecordLockItem = true;
-    auto locks = [this]() {
-        std::vector<std::string> asked;
-        for (const std::string& s : host.m_calls)
-            if (s.compare(0, 9, "LockItem ") == 0)
-                asked.push_back(s);
-        host.m_calls.clear();
-        return asked;
-    };
-    host.PressKey(VK_DOWN); // up and down do not look at locks
-    host.PressKey(VK_UP);
-    EXPECT_TRUE(locks().empty());
-    host.PressKey(VK_RIGHT);
-    // The pre-translation does not ask (Right is always the grid's); the move asks twice: once
-    // whether it can move, once to move.
-    std::vector<std::string> expected = {"LockItem 1 0", "LockItem 2 0", "LockItem 0 1",
-                                         "LockItem 1 0", "LockItem 2 0", "LockItem 0 1"};
-    EXPECT_EQ(expected, locks());
-    EXPECT_EQ(GridCell(0, 1), Cur());
 }
 
 // An unlimited grid whose listener locks every line from line 3 on, as a host does to cap its
@@ -315,37 +279,6 @@ TEST_F(GridKeys, ATypedKeyIsNotTypedAgainWhenNoEditorTookTheFocus)
     EXPECT_EQ(NULL, Editor());
     EXPECT_EQ(host.m_grid.m_hWnd, Focus());
     EXPECT_EQ(Name(0, 0), host.m_grid.GetItemText(0, 0));
-}
-
-TEST_F(GridKeys, TabWalksThroughAReadOnlyGridWhoseListsOpenNoEditor)
-{
-    static CStringArray choices;
-    if (choices.GetSize() == 0)
-        choices.Add("one");
-    for (UINT nColumn = 0; nColumn < 3; nColumn++)
-        host.m_grid.SetIndexDropDownItem(nColumn, 0, 0);
-    host.m_supplyItem = [](UINT, UINT nLine, CKwGridCtrlItem& item) {
-        if (nLine == 0)
-            item.pChoices = &choices;
-    };
-    host.m_grid.SetReadOnly(TRUE);
-    FocusGrid();
-    host.PressKey(VK_TAB);
-    host.PressKey(VK_TAB);
-    EXPECT_EQ(GridCell(2, 0), Cur());
-    EXPECT_EQ(host.m_grid.m_hWnd, Focus());
-    EXPECT_EQ(NULL, Editor());
-
-    host.PressKey(VK_TAB); // the append line's text cell opens a read-only edit box
-    EXPECT_EQ(GridCell(0, 1), Cur());
-    ASSERT_NE((HWND)NULL, Editor());
-    EXPECT_EQ(Editor(), Focus());
-    EXPECT_NE(0, ::GetWindowLongA(Editor(), GWL_STYLE) & ES_READONLY);
-    host.m_calls.clear();
-    host.PressKey('X');
-    EXPECT_TRUE(host.m_calls.empty());
-    EXPECT_EQ(1u, host.m_grid.GetLineCount());
-    EXPECT_FALSE(host.m_grid.IsModified());
 }
 
 // A parent that is no listener: no cell is locked and nothing is asked.
