@@ -172,8 +172,11 @@ void CKwGridCtrl::OnEditCut()
     HWND hFocus = ::GetFocus();
     if (hFocus == m_hWnd)
     {
+        // Lines that did not reach the clipboard (another program holding it open) are kept.
+        DWORD nBefore = ::GetClipboardSequenceNumber();
         OnEditCopy();
-        OnEditClear();
+        if (::GetClipboardSequenceNumber() != nBefore)
+            OnEditClear();
     }
     else if (hFocus != NULL)
         ::SendMessage(hFocus, WM_CUT, 0, 0);

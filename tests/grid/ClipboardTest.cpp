@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -211,6 +212,25 @@ TEST_F(ClipboardGrid3, CutCopiesThenClears)
     EXPECT_EQ((Strings{"a0|b0|c0", "a2|b2|c2"}), Texts());
     // Asked before the command runs, by the cut and by the clear it makes.
     EXPECT_EQ((Strings{"CanDelete", "CanDelete", "CanDelete", "BeginEditItem 0 1", "ContentChanged"}), host.m_calls);
+
+    // While another program holds the clipboard open, the lines cannot reach it and stay.
+    HANDLE hOpen = ::CreateEventA(NULL, TRUE, FALSE, NULL), hDone = ::CreateEventA(NULL, TRUE, FALSE, NULL);
+    std::thread holder([&] {
+        HWND hOwner = ::CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
+        ::OpenClipboard(hOwner);
+        ::SetEvent(hOpen);
+        ::WaitForSingleObject(hDone, 5000);
+        ::CloseClipboard();
+        ::DestroyWindow(hOwner);
+    });
+    ::WaitForSingleObject(hOpen, 5000);
+    Command(ID_EDIT_CUT);
+    ::SetEvent(hDone);
+    holder.join();
+    ::CloseHandle(hOpen);
+    ::CloseHandle(hDone);
+    EXPECT_EQ((Strings{"a0|b0|c0", "a2|b2|c2"}), Texts());
+    EXPECT_STREQ("a1\tb1\tc1", CKwClipboard::GetText());
 }
 
 TEST_F(ClipboardGrid3, WithTheEditorFocusedTheCommandsActOnItsText)
