@@ -72,7 +72,7 @@ TEST_F(GridToolTip, OverACellTheListenerGivesTheTextWithTheCellReadElseForNoCell
     host.m_bRecordGetItem = true;
     EXPECT_EQ("from the listener", Display(host.m_grid.m_hWnd, ScreenPoint(host.CellPoint(1, 2))));
     EXPECT_EQ(0, m_lResult);
-    CPoint below = host.CellPoint(1, 5); // insert mode 1: lines 0 to 3 can be reached
+    CPoint below = host.CellPoint(1, 4); // insert mode 1: lines 0 to 3 can be reached
     EXPECT_EQ("from the listener", Display(host.m_grid.m_hWnd, ScreenPoint(below)));
     CPoint right = host.CellPoint(0, 1);
     right.x = 3 * 80 + 10;

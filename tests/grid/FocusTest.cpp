@@ -79,17 +79,6 @@ TEST_F(GridFocusTest, FocusedGridOpensTheEditorOnTheCurrentCellWithoutTakingTheF
     EXPECT_FALSE(host.m_grid.IsModified());
 }
 
-TEST_F(GridFocusTest, GridWithNoReachableLineOpensNothing)
-{
-    host.m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
-    host.m_grid.RemoveItemsAtAndBelow(0);
-    ASSERT_EQ(0u, host.m_grid.GetLineCountLimit());
-    host.m_calls.clear();
-    ::SetFocus(host.m_grid.m_hWnd);
-    EXPECT_EQ(NULL, host.m_grid.GetEditor());
-    EXPECT_EQ(Calls{}, host.m_calls);
-}
-
 TEST_F(GridFocusTest, ClosingTheFocusedEditorLeavesTheFocusInTheGrid)
 {
     for (UINT nColumn : {colText, colIndex, colEditable})

@@ -22,10 +22,6 @@ struct GridEditAccess : CKwGridCtrl
         (grid.*&GridEditAccess::BeginEdit)(eType, nPosition, point);
     }
     static void Close(CKwGridCtrl& grid) { (grid.*&GridEditAccess::EndEdit)(); }
-    static BOOL EditSel(CKwGridCtrl& grid, int& nStart, int& nEnd)
-    {
-        return (grid.*&GridEditAccess::GetEditSel)(nStart, nEnd);
-    }
 };
 
 inline std::string Text(HWND hWnd)
