@@ -19,9 +19,8 @@ class CFuzzTip : public CUxToolTip
 {
 public:
     using CUxToolTip::PrintTitleString;
-
-    std::vector<UINT> Widths() const { return std::vector<UINT>(m_nLengthLines.GetData(), m_nLengthLines.GetData() + m_nLengthLines.GetSize()); }
-    std::vector<UINT> Heights() const { return std::vector<UINT>(m_nHeightLines.GetData(), m_nHeightLines.GetData() + m_nHeightLines.GetSize()); }
+    using CUxToolTip::m_nHeightLines;
+    using CUxToolTip::m_nLengthLines;
 };
 
 // Offsets of a pass saturate here (a little above any real screen, far below overflow).
@@ -31,6 +30,15 @@ const char* const kPieces[] = { "<", "<<", ">", "</", "/", "b", "i", "u", "s", "
     "cbi", "al", "al_c", "al_r", "al_l", "hr", "img", "ilst", "icon", "bmp", "=", "= ", " ", "  ", "\n", "\r", "\r\n",
     "\t", "%", "0x", "0", "7", "12", "50", "150%", "0xFFFFFFFF", "4294967295", "-1", "99999", "010", "cx=", "cy=",
     "mask=", "pic", "flag", "ico", "nope", "29601", "29602", "29603", "65536", "text", "W", "<<<", ">>" };
+const uint32_t kPieceCount = sizeof(kPieces) / sizeof(kPieces[0]);
+
+// A text using every tag, as a host would write it.
+const char* const kSeed = "<b>Bold</b> <i>italic</i> <u>struck</u> <s>underlined</s>\n"
+                          "<ct=0xFF>red</ct> <cti=2>slot</cti> <cb=0xFFFF00>on yellow</cb> <cbi=14>grey</cbi>\n"
+                          "a<t>tab<t=2>two<br=2>"
+                          "<hr=50%><hr=20>\n<al_c>centred\n<al_r>right<al>\n"
+                          "<ilst=1> <icon=29603 cx=16 cy=16> <img=pic cx=24 cy=16> <img=flag> "
+                          "<bmp=29601 mask=0xFF00FF cx=8 cy=8> a<<b<";
 
 // GDI objects alive in the process. Wine leaves them uncounted by GetGuiResources but accepts
 // a handle's table slot alone as the handle, so there the slots in use are counted.
@@ -44,48 +52,26 @@ int LiveGdiObjects()
     return n;
 }
 
-// A text using every tag, as a host would write it.
-const char* const kSeed = "<b>Bold</b> <i>italic</i> <u>struck</u> <s>underlined</s>\n"
-                          "<ct=0xFF>red</ct> <cti=2>slot</cti> <cb=0xFFFF00>on yellow</cb> <cbi=14>grey</cbi>\n"
-                          "a<t>tab<t=2>two<br=2>"
-                          "<hr=50%><hr=20>\n<al_c>centred\n<al_r>right<al>\n"
-                          "<ilst=1> <icon=29603 cx=16 cy=16> <img=pic cx=24 cy=16> <img=flag> "
-                          "<bmp=29601 mask=0xFF00FF cx=8 cy=8> a<<b<";
-
 std::string RandomText(TestRandom& random)
 {
     std::string text;
-    int pieces = (int)random.Below(60);
-    for (int i = 0; i < pieces; i++) {
-        if (random.Below(8) == 0)
-            text += (char)(1 + random.Below(255));
-        else
-            text += kPieces[random.Below(sizeof(kPieces) / sizeof(kPieces[0]))];
-    }
+    for (int i = (int)random.Below(60); i > 0; i--)
+        text += random.Below(8) == 0 ? std::string(1, (char)(1 + random.Below(255))) : kPieces[random.Below(kPieceCount)];
     return text;
 }
 
+// Deletes or repeats a stretch, inserts a piece, replaces a byte or cuts the text short (often
+// inside a tag).
 std::string Mutate(TestRandom& random, std::string text)
 {
-    int edits = 1 + (int)random.Below(6);
-    for (int i = 0; i < edits && !text.empty(); i++) {
+    for (int i = 1 + (int)random.Below(6); i > 0 && !text.empty(); i--) {
         size_t at = random.Below((uint32_t)text.size());
         switch (random.Below(5)) {
-        case 0: // delete a stretch
-            text.erase(at, 1 + random.Below(8));
-            break;
-        case 1: // insert a piece
-            text.insert(at, kPieces[random.Below(sizeof(kPieces) / sizeof(kPieces[0]))]);
-            break;
-        case 2: // replace a character by any byte but the terminator
-            text[at] = (char)(1 + random.Below(255));
-            break;
-        case 3: // cut the text short, often inside a tag
-            text.resize(at);
-            break;
-        default: // repeat a stretch
-            text.insert(at, text.substr(at, 1 + random.Below(20)));
-            break;
+        case 0: text.erase(at, 1 + random.Below(8)); break;
+        case 1: text.insert(at, kPieces[random.Below(kPieceCount)]); break;
+        case 2: text[at] = (char)(1 + random.Below(255)); break;
+        case 3: text.resize(at); break;
+        default: text.insert(at, text.substr(at, 1 + random.Below(20))); break;
         }
     }
     return text;
@@ -100,34 +86,32 @@ protected:
         lf.lfHeight = -13;
         lf.lfWeight = FW_NORMAL;
         lstrcpyA(lf.lfFaceName, "Liberation Sans");
-        tip.SetDefaultColors();
         tip.SetFont(&lf);
         tip.AddNameOfResource("pic", IDB_MARKUPTEST_PICTURE, UXTT_RES_BITMAP);
         tip.AddNameOfResource("flag", IDB_MARKUPTEST_PICTURE, UXTT_RES_BITMAP_MASKED);
         tip.AddNameOfResource("ico", IDI_MARKUPTEST_ICON, UXTT_RES_ICON);
         tip.SetImageList(IDB_MARKUPTEST_STRIP, 8, 8, 3);
-        HFONT hFont = CreateFontIndirect(&lf);
-        HGDIOBJ hOld = SelectObject(surface.DC().m_hDC, hFont);
-        TEXTMETRIC tm;
-        GetTextMetrics(surface.DC().m_hDC, &tm);
-        H0 = tm.tmHeight;
-        SelectObject(surface.DC().m_hDC, hOld);
-        DeleteObject(hFont);
+        Measure("x");
+        H0 = (int)tip.m_nHeightLines[0];
     }
 
-    // Measures the text and checks what the pass left; returns a failure description or "".
+    CSize Measure(const std::string& text)
+    {
+        return tip.PrintTitleString(&surface.DC(), CRect(5, 5, 295, 195), CString(text.c_str()), TRUE);
+    }
+
+    // Measures the text twice and draws it; returns a failure description or "".
     std::string Check(const std::string& text)
     {
         CDC& dc = surface.DC();
         HGDIOBJ font = GetCurrentObject(dc.m_hDC, OBJ_FONT);
-        CSize sz = tip.PrintTitleString(&dc, CRect(5, 5, 295, 195), CString(text.c_str()), TRUE);
-        std::vector<UINT> widths = tip.Widths(), heights = tip.Heights();
+        CSize sz = Measure(text);
+        std::vector<UINT> widths(tip.m_nLengthLines.GetData(), tip.m_nLengthLines.GetData() + tip.m_nLengthLines.GetSize());
+        std::vector<UINT> heights(tip.m_nHeightLines.GetData(), tip.m_nHeightLines.GetData() + tip.m_nHeightLines.GetSize());
         if (GetCurrentObject(dc.m_hDC, OBJ_FONT) != font)
             return "font not given back";
-        if (widths.size() != heights.size())
-            return "tables of different lengths";
-        if (text.empty() != widths.empty())
-            return "lines for an empty text, or none for a text";
+        if (widths.size() != heights.size() || text.empty() != widths.empty())
+            return "tables of different lengths, lines for an empty text or none for a text";
         if (sz.cx < 0 || sz.cy < 0 || sz.cx > kBound || sz.cy > kBound)
             return "size out of bounds";
         LONGLONG sumHeights = 0;
@@ -143,10 +127,8 @@ protected:
             return "widest line is not the width";
         if (sz.cy < std::min(sumHeights, kBound))
             return "height less than its lines";
-
-        // The same text measures the same; drawing it ends.
-        CSize again = tip.PrintTitleString(&dc, CRect(5, 5, 295, 195), CString(text.c_str()), TRUE);
-        if (again != sz || tip.Widths() != widths || tip.Heights() != heights)
+        if (Measure(text) != sz || tip.m_nLengthLines.GetSize() != (INT_PTR)widths.size() ||
+            !std::equal(widths.begin(), widths.end(), tip.m_nLengthLines.GetData()))
             return "measured differently twice";
         tip.PrintTitleString(&dc, CRect(CPoint(5, 5), sz), CString(text.c_str()), FALSE);
         if (GetCurrentObject(dc.m_hDC, OBJ_FONT) != font)
@@ -168,11 +150,9 @@ TEST_F(MarkupFuzzTest, RandomPiecesOfTags)
     int objects = LiveGdiObjects();
     for (int i = 0; i < 3000; i++) {
         std::string text = RandomText(random);
-        std::string failure = Check(text);
-        ASSERT_EQ("", failure) << "text " << i << ": \"" << text << "\"";
+        ASSERT_EQ("", Check(text)) << "text " << i << ": \"" << text << "\"";
         // The next text drawn with this one's tables, as after a change the tip was not told of.
-        std::string other = RandomText(random);
-        tip.PrintTitleString(&surface.DC(), CRect(5, 5, 295, 195), CString(other.c_str()), FALSE);
+        tip.PrintTitleString(&surface.DC(), CRect(5, 5, 295, 195), CString(RandomText(random).c_str()), FALSE);
     }
     EXPECT_EQ(objects, LiveGdiObjects());
 }
@@ -186,8 +166,7 @@ TEST_F(MarkupFuzzTest, MutationsOfATextUsingEveryTag)
     for (int i = 0; i < 2000; i++) {
         // Mostly fresh mutations of the seed, sometimes mutations of mutations.
         text = Mutate(random, random.Below(4) == 0 ? text : std::string(kSeed));
-        std::string failure = Check(text);
-        ASSERT_EQ("", failure) << "mutation " << i << ": \"" << text << "\"";
+        ASSERT_EQ("", Check(text)) << "mutation " << i << ": \"" << text << "\"";
     }
     EXPECT_EQ(objects, LiveGdiObjects());
 }
