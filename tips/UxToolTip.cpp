@@ -640,6 +640,13 @@ CSize CUxToolTip::GetScreenSize()
 void CUxToolTip::CalculateInfoBoxRect(CPoint* pt, CRect* rect)
 {
     CSize szScreen = GetScreenSize();
+    // No more of a box than the screen can be seen: one cut to the screen keeps the window, its
+    // region and the picture composed for it within that (a text of absurd size would otherwise
+    // have the system build an anchor millions of lines tall).
+    if (szScreen.cx > 0 && rect->Width() > szScreen.cx)
+        rect->right = rect->left + szScreen.cx;
+    if (szScreen.cy > 0 && rect->Height() > szScreen.cy)
+        rect->bottom = rect->top + szScreen.cy;
     int cx = rect->Width();
     int cy = rect->Height();
     int nDirection = (int)m_pToolInfo.nDirection;

@@ -479,6 +479,27 @@ TEST_F(TipFixture, TheShownRecordCarriesTheEffectiveSettingsAndTheBoxItsMargins)
     EXPECT_EQ(szIcon.cx + 2 * kMarginX + 2, rcWindow.Width());
 }
 
+TEST_F(TipFixture, ATipOfAbsurdSizeIsCutToTheScreen)
+{
+    // The text measures 2^26 pixels each way; the window, its region and its anchor stay
+    // within the screen.
+    tip.m_pToolInfo.sTooltip = "<br=100000000><hr=100000000>x";
+    for (UINT nDirection : {UXTT_DIR_ABOVE_RIGHT, UXTT_DIR_BELOW_LEFT})
+    {
+        tip.m_pToolInfo.nMask = UXTT_MASK_DIRECTION;
+        tip.m_pToolInfo.nDirection = nDirection;
+        CPoint pt(400, 300);
+        tip.PrepareDisplayToolTip(&pt);
+        CRect rcWindow, rcRegion;
+        tip.GetWindowRect(&rcWindow);
+        // Neither way fits: at the screen's corner, moved by the shadow when left of the cursor.
+        const int nShift = tip.GetShownDirection() == UXTT_DIR_BELOW_LEFT ? kShadow : 0;
+        EXPECT_TRUE(CRect(0, 0, 802, 602) + CPoint(nShift, nShift) == rcWindow) << rcWindow.right;
+        tip.m_rgnToolTip.GetRgnBox(&rcRegion);
+        EXPECT_TRUE(CRect(0, 0, 802, 602).PtInRect(rcRegion.BottomRight())) << rcRegion.bottom;
+    }
+}
+
 TEST_F(TipFixture, ATipWithNeitherTextNorIconIsNotShownUnlessTheReceiverGivesItOne)
 {
     tip.AddTool(&owner, "");
@@ -525,8 +546,8 @@ TEST_F(TipFixture, PlacementFallsBackAtTheScreenEdgesAndShiftsForTheShadowOnTheL
         {"bottom edge flips upwards", 3, 0, {100, 550}, box, {84, 450, 284, 550}, 1},
         {"corner flips both ways", 3, 0, {790, 590}, box, {600, 490, 800, 590}, 0},
         {"left and top edges flip the other way", 0, 0, {100, 50}, box, {84, 50, 284, 150}, 3},
-        {"wider than the screen: left edge", 3, 0, {100, 100}, {900, 100}, {0, 100, 900, 200}, 2},
-        {"taller than the screen: top edge", 3, 0, {100, 100}, {200, 700}, {84, 0, 284, 700}, 1},
+        {"wider than the screen: cut to it", 3, 0, {100, 100}, {900, 100}, {0, 100, 800, 200}, 2},
+        {"taller than the screen: cut to it", 3, 0, {100, 100}, {200, 700}, {84, 0, 284, 600}, 1},
         {"shadow, above left: moved", 0, UXTT_STYLE_SHADOW, {400, 300}, box, {220, 204, 420, 304}, 0},
         {"shadow, below left: moved", 2, UXTT_STYLE_SHADOW, {400, 300}, box, {220, 304, 420, 404}, 2},
         {"shadow, above right: in place", 1, UXTT_STYLE_SHADOW, {400, 300}, box, {384, 200, 584, 300}, 1},
