@@ -4,6 +4,7 @@
 #include "NavigationFixture.h"
 
 #include "core/KwClipboard.h"
+#include "support/MenuText.h"
 #include "support/MessageRecorder.h"
 
 #include <afxres.h>
@@ -32,8 +33,8 @@ public:
     }
 };
 
-// Watches for a popup menu while the code under test tracks one: notes where it appeared and how
-// many items it has, then chooses its first item with the keyboard. A menu still up after the
+// Watches for a popup menu while the code under test tracks one: notes where it appeared and its
+// items, then chooses the first item with the keyboard. A menu still up after the
 // time limit is ended, so the test fails instead of hanging.
 class MenuDriver
 {
@@ -48,8 +49,7 @@ public:
     bool m_bSeen = false;
     bool m_bTimedOut = false;
     CRect m_rect;
-    int m_nItems = -1;
-    std::vector<std::string> m_items;
+    std::string m_items; // as MenuText writes them
 
 private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
@@ -64,14 +64,7 @@ private:
         {
             m_bSeen = true;
             ::GetWindowRect(hMenuWnd, &m_rect);
-            HMENU hMenu = (HMENU)::SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0);
-            m_nItems = hMenu != NULL ? ::GetMenuItemCount(hMenu) : -1;
-            for (int i = 0; i < m_nItems; i++)
-            {
-                char szText[64] = "";
-                ::GetMenuStringA(hMenu, (UINT)i, szText, sizeof(szText), MF_BYPOSITION);
-                m_items.push_back(szText);
-            }
+            m_items = MenuText((HMENU)::SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0));
             for (BYTE vk : {(BYTE)VK_DOWN, (BYTE)VK_RETURN})
             {
                 ::keybd_event(vk, 0, 0, 0);
@@ -124,6 +117,9 @@ protected:
     }
 };
 
+const std::string kEditItems =
+    "Copy=" + std::to_string(ID_EDIT_COPY) + "\nPaste=" + std::to_string(ID_EDIT_PASTE) + "\n";
+
 TEST_F(GridContextMenu, ShowsTheListenersCommandsAtTheMouseAndRoutesTheChosenOneToTheGrid)
 {
     // A right click on one of several selected lines keeps them for the menu's command.
@@ -137,23 +133,17 @@ TEST_F(GridContextMenu, ShowsTheListenersCommandsAtTheMouseAndRoutesTheChosenOne
     {
         MenuDriver driver;
         ContextMenu(point);
-        EXPECT_TRUE(driver.m_bSeen);
         EXPECT_FALSE(driver.m_bTimedOut);
-        EXPECT_EQ(2, driver.m_nItems);
+        EXPECT_EQ(kEditItems, driver.m_items);
         EXPECT_EQ(point, driver.m_rect.TopLeft());
     }
-    std::vector<std::string> expected = {"ContextMenu 1 2"};
-    EXPECT_EQ(expected, host.m_calls);
+    EXPECT_EQ(std::vector<std::string>{"ContextMenu 1 2"}, host.m_calls);
     EXPECT_STREQ("a1\tb1\tc1\r\na2\tb2\tc2", CKwClipboard::GetText()); // "Copy" reached the grid
     EXPECT_EQ(GridCell(1, 2), Cur());
-}
 
-TEST_F(GridContextMenu, FromTheKeyboardOpensBelowTheCurrentCellOrAtTheGridsCorner)
-{
-    Fill(3);
-    Click(1, 1);
-    CPoint centre = host.CellPoint(1, 1);
-    int nLineHeight = host.CellPoint(1, 2).y - centre.y;
+    // From the keyboard: below the current cell, or at the grid's corner without one.
+    CPoint centre = host.CellPoint(1, 2);
+    int nLineHeight = centre.y - host.CellPoint(1, 1).y;
     CPoint bottomLeft(80, centre.y - nLineHeight / 2 + nLineHeight);
     {
         MenuDriver driver;
@@ -161,7 +151,6 @@ TEST_F(GridContextMenu, FromTheKeyboardOpensBelowTheCurrentCellOrAtTheGridsCorne
         EXPECT_TRUE(driver.m_bSeen);
         EXPECT_EQ(ScreenPoint(bottomLeft), driver.m_rect.TopLeft());
     }
-
     Click(1, 7); // below the lines: no current cell
     ASSERT_EQ(GridCell(none, none), Cur());
     host.m_calls.clear();
@@ -169,8 +158,7 @@ TEST_F(GridContextMenu, FromTheKeyboardOpensBelowTheCurrentCellOrAtTheGridsCorne
     ContextMenu(CPoint(-1, -1));
     EXPECT_TRUE(driver.m_bSeen);
     EXPECT_EQ(ScreenPoint(CPoint(0, 0)), driver.m_rect.TopLeft());
-    std::vector<std::string> expected = {"ContextMenu -1 -1"};
-    EXPECT_EQ(expected, host.m_calls);
+    EXPECT_EQ(std::vector<std::string>{"ContextMenu -1 -1"}, host.m_calls);
 }
 
 class GridContextMenuInADialogThatTakesPart : public GridContextMenu
@@ -188,8 +176,7 @@ TEST_F(GridContextMenuInADialogThatTakesPart, TheListenerAddsFirstAndThenTheDial
     ContextMenu(ScreenPoint(host.CellPoint(0, 1)));
     std::vector<std::string> expected = {"ContextMenu 0 1", "ExtendContextMenu"};
     EXPECT_EQ(expected, host.m_calls);
-    expected = {"Copy", "Paste", "From the dialog"};
-    EXPECT_EQ(expected, driver.m_items);
+    EXPECT_EQ(kEditItems + "From the dialog=32769\n", driver.m_items);
 }
 
 TEST(GridContextMenuWithoutListener, NothingAddsCommandsSoNoMenuShows)

@@ -24,6 +24,7 @@ protected:
 TEST_F(GridEditorKeys, RightAndLeftMoveTheCaretToTheTextsEndsAndThenTheWhiteBox)
 {
     Fill(1);
+    host.m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
     host.m_grid.SetTextItem(0, 0, "abc");
     host.m_grid.SetTextItem(1, 0, "xy");
     EditAt(0, 0);
@@ -47,23 +48,19 @@ TEST_F(GridEditorKeys, RightAndLeftMoveTheCaretToTheTextsEndsAndThenTheWhiteBox)
     EXPECT_EQ(std::make_pair(2, 2), EditSel(Editor()));
     Calls expected = {"BeginEditItem 1 0", "BeginEditItem 0 0"};
     EXPECT_EQ(expected, host.m_calls);
-}
 
-TEST_F(GridEditorKeys, LeftOnTheFirstCellAndRightOnTheLastStayInTheEditor)
-{
-    Fill(1);
-    host.m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
-    EditAt(0, 0);
+    // Before the first cell and after the last of the fixed line there is nowhere to go.
+    host.m_calls.clear();
+    host.PressKey(VK_HOME);
     host.PressKey(VK_LEFT);
     EXPECT_EQ(GridCell(0, 0), Cur());
-    EXPECT_EQ(Editor(), Focus());
-    EXPECT_TRUE(host.m_calls.empty());
+    EXPECT_EQ(Calls{}, host.m_calls);
     EditAt(2, 0);
     host.PressKey(VK_END);
     host.PressKey(VK_RIGHT);
     EXPECT_EQ(GridCell(2, 0), Cur());
     EXPECT_EQ(Editor(), Focus());
-    EXPECT_TRUE(host.m_calls.empty());
+    EXPECT_EQ(Calls{}, host.m_calls);
 }
 
 TEST_F(GridEditorKeys, DownAndUpInAnEditBoxMoveTheBoxAndCarryTheCaret)
