@@ -248,30 +248,40 @@ TEST(ToolTipGradient, EffectsPaintTheirPieces)
 
 // ---- Shadow, border, icon ----
 
-TEST(ToolTipDraw, ShadowDarkensWhatLiesBeneathInsideItsRegionOnly)
+TEST(ToolTipDraw, ShadowDarkensWhatLiesBeneathAndTheBodyCoversIt)
 {
+    // The shadow is drawn first, ANDing its colour into what lies beneath; the body, clipped
+    // to its region, comes over it.
     CPaintedTip tip;
+    tip.SetDefaultSizes(TRUE);
     const COLORREF crShadow = RGB(0xF0, 0x0F, 0xAA);
     tip.m_crColor[UXTT_COLOR_SHADOW] = crShadow;
-    tip.m_rgnShadow.CreateRoundRectRgn(6, 5, 40, 30, 12, 12);
+    tip.m_nDirection = UXTT_DIR_ABOVE_LEFT;
+    tip.Show(UXTT_STYLE_SHADOW, UXTT_EFFECT_SOLID, kWhite);
+    tip.m_rgnToolTip.CreateRoundRectRgn(0, 0, 41, 31, 12, 12);
+    tip.m_rgnShadow.CreateRoundRectRgn(4, 4, 45, 35, 12, 12);
     TestSurface surface(48, 40);
     FillPattern(surface);
-    surface.DC().SetROP2(R2_XORPEN);
+    tip.OnDraw(&surface.DC(), CRect(0, 0, 47, 39));
 
-    tip.OnDrawShadow(&surface.DC());
-
-    int nWrong = 0, nInside = 0;
+    int nWrong = 0, nShadowOnly = 0;
     for (int y = 0; y < surface.Height(); y++)
         for (int x = 0; x < surface.Width(); x++)
         {
-            bool bInside = tip.m_rgnShadow.PtInRegion(x, y) != FALSE;
-            COLORREF expected = bInside ? (PatternAt(x, y) & crShadow) : PatternAt(x, y);
-            nWrong += surface.Pixel(x, y) != expected;
-            nInside += bInside;
+            const COLORREF color = surface.Pixel(x, y);
+            if (tip.m_rgnToolTip.PtInRegion(x, y))
+                nWrong += color != kWhite && color != kBlack;
+            else if (tip.m_rgnShadow.PtInRegion(x, y))
+            {
+                nWrong += color != (PatternAt(x, y) & crShadow);
+                nShadowOnly++;
+            }
+            else
+                nWrong += color != PatternAt(x, y);
         }
-    EXPECT_GT(nInside, 600);
+    EXPECT_GT(nShadowOnly, 200);
     EXPECT_EQ(0, nWrong);
-    EXPECT_EQ(R2_XORPEN, surface.DC().GetROP2()); // the caller's raster operation comes back
+    EXPECT_EQ(R2_COPYPEN, surface.DC().GetROP2()); // the caller's raster operation comes back
 }
 
 TEST(ToolTipDraw, BorderFollowsTheRegionAndNothingLeavesIt)
@@ -325,112 +335,60 @@ TEST(ToolTipDraw, BorderFollowsTheRegionAndNothingLeavesIt)
     }
 }
 
-TEST(ToolTipDraw, ShadowThenBodyOverIt)
+TEST(ToolTipDraw, IconAndTextPlacedByStyleDirectionAndSizes)
 {
-    // With the shadow style the shadow is drawn first and the body, clipped to its region, over
-    // it; the shadow shows only where the body is not.
-    CPaintedTip tip;
-    tip.SetDefaultSizes(TRUE);
-    tip.m_crColor[UXTT_COLOR_SHADOW] = RGB(0x80, 0x80, 0x80);
-    tip.m_nDirection = UXTT_DIR_ABOVE_LEFT;
-    tip.Show(UXTT_STYLE_SHADOW, UXTT_EFFECT_SOLID, kWhite);
-    tip.m_rgnToolTip.CreateRectRgn(0, 0, 41, 31);
-    tip.m_rgnShadow.CreateRectRgn(4, 4, 45, 35);
-    TestSurface surface(48, 40, kWhite);
-    tip.OnDraw(&surface.DC(), CRect(0, 0, 47, 39));
-
-    const std::vector<std::pair<COLORREF, char>> legend = {
-        {kWhite, '.'}, {kBlack, '#'}, {RGB(0x80, 0x80, 0x80), 's'}};
-    EXPECT_EQ(std::string("....#ssss.\n"
-                          "....#ssss.\n"
-                          "....#ssss.\n"
-                          "#####ssss.\n"
-                          "sssssssss.\n"
-                          "sssssssss.\n"
-                          "sssssssss.\n"),
-              surface.Picture(CRect(36, 27, 46, 34), legend));
-}
-
-TEST(ToolTipDraw, IconPlacedByStyleDirectionAndSizes)
-{
+    // A green icon of 16, and a run of spaces on a red background that shows the text's line.
     HICON hIcon = SolidIcon(16, 16, kGreen);
     ASSERT_TRUE(hIcon != NULL);
+    const CString sText("<cb=0xFF>      ");
+    const int kTop = 0, kCentred = -1, kBottom = -2;
     struct Case
     {
         BOOL bBalloon;
         DWORD nStyles;
         UINT nDirection;
-        CRect expected;
+        CRect content;  // what margins, anchor space and shadow leave of (0, 0, 200, 120)
+        CRect icon;     // empty: no icon
+        int nText;      // where the text lies in the content
     };
-    // Surface rectangle (0, 0, 200, 100). Balloon sizes: margins 12, anchor 16, shadow 4.
+    // Balloon: margins 12, anchor space 16 on the cursor's side, shadow 4 at the right and bottom.
+    // Rectangle: margins 3 and 1, no anchor space, no shadow room even with the style.
+    const CRect above(12, 12, 188, 92), below(12, 28, 188, 108);
+    const CRect aboveShadow(12, 12, 184, 88), belowShadow(12, 28, 184, 104), plain(3, 1, 197, 119);
+    const CRect none(0, 0, 0, 0);
     const Case cases[] = {
-        // Content (12, 28)-(184, 84) below the cursor: top, centred, bottom.
-        {TRUE, UXTT_STYLE_SHADOW, UXTT_DIR_BELOW_RIGHT, CRect(12, 28, 28, 44)},
-        {TRUE, UXTT_STYLE_SHADOW | UXTT_STYLE_ICON_VCENTER, UXTT_DIR_BELOW_LEFT, CRect(12, 48, 28, 64)},
-        {TRUE, UXTT_STYLE_SHADOW | UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_BELOW_RIGHT, CRect(12, 68, 28, 84)},
+        {TRUE, 0, UXTT_DIR_ABOVE_LEFT, above, none, kTop},
+        {TRUE, 0, UXTT_DIR_BELOW_RIGHT, below, none, kTop},
+        {TRUE, UXTT_STYLE_TEXT_VCENTER, UXTT_DIR_BELOW_RIGHT, below, none, kCentred},
+        {TRUE, UXTT_STYLE_TEXT_BOTTOM, UXTT_DIR_ABOVE_RIGHT, above, none, kBottom},
+        {TRUE, UXTT_STYLE_TEXT_BOTTOM | UXTT_STYLE_TEXT_VCENTER, UXTT_DIR_BELOW_LEFT, below, none, kBottom},
+        {TRUE, UXTT_STYLE_SHADOW, UXTT_DIR_BELOW_RIGHT, belowShadow, CRect(12, 28, 28, 44), kTop},
+        {TRUE, UXTT_STYLE_SHADOW | UXTT_STYLE_ICON_VCENTER, UXTT_DIR_BELOW_LEFT, belowShadow, CRect(12, 58, 28, 74),
+         kTop},
+        {TRUE, UXTT_STYLE_SHADOW | UXTT_STYLE_ICON_BOTTOM | UXTT_STYLE_TEXT_VCENTER, UXTT_DIR_BELOW_RIGHT, belowShadow,
+         CRect(12, 88, 28, 104), kCentred},
         // Centred wins over bottom.
         {TRUE, UXTT_STYLE_SHADOW | UXTT_STYLE_ICON_VCENTER | UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_BELOW_RIGHT,
-         CRect(12, 48, 28, 64)},
-        // Above the cursor the anchor's room is at the bottom: content (12, 12)-(184, 68).
-        {TRUE, UXTT_STYLE_SHADOW | UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_ABOVE_LEFT, CRect(12, 52, 28, 68)},
-        // No shadow: content (12, 12)-(188, 72) above.
-        {TRUE, UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_ABOVE_RIGHT, CRect(12, 56, 28, 72)},
-        // The rectangular form: margins 3 and 1, no anchor, no shadow room even with the style.
-        {FALSE, UXTT_STYLE_SHADOW, UXTT_DIR_BELOW_RIGHT, CRect(3, 1, 19, 17)},
-        {FALSE, UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_ABOVE_LEFT, CRect(3, 83, 19, 99)},
+         belowShadow, CRect(12, 58, 28, 74), kTop},
+        {TRUE, UXTT_STYLE_SHADOW | UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_ABOVE_LEFT, aboveShadow, CRect(12, 72, 28, 88),
+         kTop},
+        {TRUE, UXTT_STYLE_ICON_BOTTOM | UXTT_STYLE_TEXT_BOTTOM, UXTT_DIR_ABOVE_RIGHT, above, CRect(12, 76, 28, 92),
+         kBottom},
+        {FALSE, UXTT_STYLE_SHADOW, UXTT_DIR_BELOW_RIGHT, plain, CRect(3, 1, 19, 17), kTop},
+        {FALSE, UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_ABOVE_LEFT, plain, CRect(3, 103, 19, 119), kTop},
     };
     for (const Case& c : cases)
     {
+        SCOPED_TRACE(testing::Message() << "styles " << c.nStyles << " direction " << c.nDirection);
         CPaintedTip tip;
         tip.SetDefaultSizes(c.bBalloon);
-        tip.m_crColor[UXTT_COLOR_BORDER] = kBlack;
-        tip.m_rgnToolTip.CreateRectRgn(0, 0, 201, 101);
-        tip.m_rgnShadow.CreateRectRgn(0, 0, 0, 0);
-        tip.m_nDirection = c.nDirection;
-        tip.m_pToolInfo.hIcon = hIcon;
-        tip.m_szToolIcon = CSize(16, 16);
-        tip.Show(c.nStyles, UXTT_EFFECT_SOLID, kWhite);
-        TestSurface surface(201, 101);
-        tip.OnDraw(&surface.DC(), CRect(0, 0, 200, 100));
-        EXPECT_EQ(c.expected, BoundsOf(surface, kGreen))
-            << "styles " << c.nStyles << " direction " << c.nDirection << " balloon " << c.bBalloon;
-    }
-    ::DestroyIcon(hIcon);
-}
-
-TEST(ToolTipDraw, TextPlacedByStyleBesideTheIcon)
-{
-    // A run of spaces on a red background shows where the text's line lies.
-    const CString sText("<cb=0xFF>      ");
-    HICON hIcon = SolidIcon(20, 20, kGreen);
-    struct Case
-    {
-        DWORD nStyles;
-        UINT nDirection;
-        HICON hIcon;
-        int nLeft;     // where the text starts
-        int nTop;      // content top, or -1: centred in the content, -2: at its bottom
-    };
-    // Balloon sizes on (0, 0, 200, 120) without shadow: content (12, 12)-(188, 92) above the
-    // cursor, (12, 28)-(188, 108) below it; an icon of 20 moves the text to 12 + 12 + 20.
-    const Case cases[] = {
-        {0, UXTT_DIR_ABOVE_LEFT, NULL, 12, 12},
-        {0, UXTT_DIR_BELOW_RIGHT, NULL, 12, 28},
-        {UXTT_STYLE_TEXT_VCENTER, UXTT_DIR_BELOW_RIGHT, NULL, 12, -1},
-        {UXTT_STYLE_TEXT_BOTTOM, UXTT_DIR_ABOVE_RIGHT, NULL, 12, -2},
-        {UXTT_STYLE_TEXT_BOTTOM | UXTT_STYLE_TEXT_VCENTER, UXTT_DIR_BELOW_LEFT, NULL, 12, -2},
-        {UXTT_STYLE_TEXT_VCENTER | UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_ABOVE_LEFT, hIcon, 44, -1},
-    };
-    for (const Case& c : cases)
-    {
-        CPaintedTip tip;
-        tip.SetDefaultSizes(TRUE);
         tip.SetDefaultFont();
         tip.m_rgnToolTip.CreateRectRgn(0, 0, 201, 121);
+        tip.m_rgnShadow.CreateRectRgn(0, 0, 0, 0);
         tip.m_nDirection = c.nDirection;
         tip.m_pToolInfo.sTooltip = sText;
-        tip.m_pToolInfo.hIcon = c.hIcon;
-        tip.m_szToolIcon = c.hIcon ? CSize(20, 20) : CSize(0, 0);
+        tip.m_pToolInfo.hIcon = c.icon.IsRectEmpty() ? NULL : hIcon;
+        tip.m_szToolIcon = c.icon.Size();
         tip.Show(c.nStyles, UXTT_EFFECT_SOLID, kWhite);
         TestSurface surface(201, 121);
         const CSize szText = tip.PrintTitleString(&surface.DC(), CRect(0, 0, 200, 120), sText, TRUE);
@@ -438,15 +396,15 @@ TEST(ToolTipDraw, TextPlacedByStyleBesideTheIcon)
         tip.m_szTextTooltip = szText;
         tip.OnDraw(&surface.DC(), CRect(0, 0, 200, 120));
 
-        const int nContentTop = c.nDirection >= UXTT_DIR_BELOW_LEFT ? 28 : 12;
-        const int nContentBottom = nContentTop + 80;
-        int nTop = c.nTop;
-        if (nTop == -1)
-            nTop = nContentTop + (80 - szText.cy) / 2;
-        else if (nTop == -2)
-            nTop = nContentBottom - szText.cy;
-        EXPECT_EQ(CRect(c.nLeft, nTop, c.nLeft + szText.cx, nTop + szText.cy), BoundsOf(surface, kRed))
-            << "styles " << c.nStyles << " direction " << c.nDirection;
+        EXPECT_EQ(c.icon, BoundsOf(surface, kGreen));
+        // Beside the icon, the margin apart.
+        const int nLeft = c.content.left + (c.icon.IsRectEmpty() ? 0 : c.icon.Width() + c.content.left);
+        int nTop = c.content.top;
+        if (c.nText == kCentred)
+            nTop += (c.content.Height() - szText.cy) / 2;
+        else if (c.nText == kBottom)
+            nTop = c.content.bottom - szText.cy;
+        EXPECT_EQ(CRect(CPoint(nLeft, nTop), szText), BoundsOf(surface, kRed));
     }
     ::DestroyIcon(hIcon);
 }
