@@ -449,13 +449,13 @@ void CUxToolTip::OnTimer(UINT_PTR nIDEvent)
                 return;
         }
         PrepareDisplayToolTip(&pt);
+        // A help tip with nothing to show ends at once, or tracking would wait for it forever.
+        if (m_nIndexCurrentWnd == kHelpTip && !IsVisible())
+            m_nIndexCurrentWnd = -1;
         // A receiver that destroyed the window ended the display: a timer without the window
         // would tick for the whole thread.
         if (m_hWnd == NULL)
             return;
-        // A help tip with nothing to show ends at once, or tracking would wait for it forever.
-        if (m_nIndexCurrentWnd == kHelpTip && !IsVisible())
-            m_nIndexCurrentWnd = -1;
         if (m_nTimeAutoPop != 0 && !(m_pToolInfo.nBehaviour & UXTT_BEHAVIOUR_NO_AUTOPOP))
             SetTimer(kTimerAutoPop, m_nTimeAutoPop, NULL);
     }

@@ -378,6 +378,12 @@ TEST_F(TrackingFixture, AReceiverThatDestroysTheTipEndsTheDisplay)
     tip.ShowHelpTooltip(pt, CString("nowhere"));
     PumpMessages(3 * kInitial);
     EXPECT_EQ(1, owner.m_nNotifications);
+
+    // A help tip's display ends the same way, and leaves nothing pending for a window made anew.
+    ASSERT_TRUE(tip.Create(&owner));
+    tip.ShowHelpTooltip(pt, CString("help"));
+    EXPECT_TRUE(tip.m_hWnd == NULL);
+    EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
     // No autopop timer was left running without the window (it would tick for the thread).
     ::Sleep(2 * kAutoPop);
     MSG msg;
