@@ -64,10 +64,28 @@ BEGIN_MESSAGE_MAP(CKwHeaderCtrl, CHeaderCtrl)
     ON_NOTIFY_REFLECT_EX(HDN_BEGINTRACKW, OnBeginTrack)
     ON_NOTIFY_REFLECT_EX(HDN_ENDTRACKA, OnEndTrack)
     ON_NOTIFY_REFLECT_EX(HDN_ENDTRACKW, OnEndTrack)
+    ON_MESSAGE(HDM_INSERTITEMA, OnItemsChanged)
+    ON_MESSAGE(HDM_INSERTITEMW, OnItemsChanged)
+    ON_MESSAGE(HDM_DELETEITEM, OnItemsChanged)
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-CKwHeaderCtrl::CKwHeaderCtrl() : m_bAutoResize(FALSE), m_nStretchItem(-1), m_nTrackItem(-1), m_nTrackItemWidth(0)
+CKwHeaderCtrl::CKwHeaderCtrl() : m_bAutoResize(FALSE), m_nStretchItem(-1), m_nTrackItem(-1), m_nTrackItemWidth(0),
+      m_nItemCount(0)
 {
+}
+
+LRESULT CKwHeaderCtrl::OnItemsChanged(WPARAM, LPARAM)
+{
+    LRESULT lResult = Default();
+    m_nItemCount = (int)DefWindowProc(HDM_GETITEMCOUNT, 0, 0);
+    return lResult;
+}
+
+void CKwHeaderCtrl::OnDestroy()
+{
+    CHeaderCtrl::OnDestroy();
+    m_nItemCount = 0;
 }
 
 CKwHeaderCtrl::~CKwHeaderCtrl()

@@ -23,12 +23,17 @@ public:
     void SetItemWidth(int nItem, int nWidth);
     // Fills the header's width with the columns.
     void ResizeItems();
+    // The number of items, kept as items come and go: the grid asks for it for every cell it
+    // reads, and asking the control each time costs a message.
+    int GetItemCount() const { return m_nItemCount; }
 
 protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnPaint();
     afx_msg BOOL OnBeginTrack(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg BOOL OnEndTrack(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg LRESULT OnItemsChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -37,4 +42,5 @@ private:
     int m_nStretchItem;
     int m_nTrackItem;       // the item being dragged, -1 when none
     int m_nTrackItemWidth;  // its width when the drag began
+    int m_nItemCount;
 };

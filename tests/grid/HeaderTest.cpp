@@ -116,6 +116,31 @@ TEST(Header, FitsItsWidthInProportionOrByStretchingOneItem)
     EXPECT_EQ(std::vector<int>({2, 2, 2, 0}), Widths(tiny.header)) << "1.67 rounds to 2 three times: 6 of 5";
 }
 
+TEST(Header, CountsItsItemsAsTheyComeAndGoWhoeverAddsThem)
+{
+    GridHost host;
+    StandaloneHeader h(host, 200, {50, 30, 20});
+    EXPECT_EQ(3, h.header.GetItemCount());
+    h.header.SendMessage(HDM_DELETEITEM, 1);
+    EXPECT_EQ(2, h.header.GetItemCount());
+    HDITEMW item = {};
+    item.mask = HDI_WIDTH;
+    item.cxy = 40;
+    ::SendMessageW(h.header.m_hWnd, HDM_INSERTITEMW, 0, (LPARAM)&item);
+    EXPECT_EQ(3, h.header.GetItemCount());
+    EXPECT_EQ(3, (int)h.header.SendMessage(HDM_GETITEMCOUNT));
+
+    // The grid's columns are its header's items: a cell of a removed column reads as default.
+    host.AddColumns(2);
+    host.m_grid.SetTextItem(1, 0, "b");
+    host.m_grid.GetHeaderCtrl()->SendMessage(HDM_DELETEITEM, 1);
+    EXPECT_EQ(1u, host.m_grid.GetColumnCount());
+    EXPECT_STREQ("", host.m_grid.GetItemText(1, 0));
+
+    h.header.DestroyWindow();
+    EXPECT_EQ(0, h.header.GetItemCount());
+}
+
 TEST(Header, DragWithAutoResizeScalesTheItemsToTheRightAndReachesTheParent)
 {
     HeaderParent host;
