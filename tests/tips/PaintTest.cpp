@@ -1,6 +1,5 @@
-// Tests of the tooltip's appearance: the style, effect and colour settings global and per tool,
-// the table of sizes, and the painting of gradients, shadow, border and icon on the pixels of
-// off-screen surfaces.
+// Tests of the tooltip's appearance: the table of sizes, and the painting of gradients, shadow,
+// border, icon and text on the pixels of off-screen surfaces and of the window.
 #include <gtest/gtest.h>
 
 #include "CClientDC.h"
@@ -8,9 +7,7 @@
 #include "support/TestSurface.h"
 #include "tips/UxToolTip.h"
 
-#include <algorithm>
 #include <climits>
-#include <string>
 #include <vector>
 
 namespace {
