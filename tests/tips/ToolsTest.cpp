@@ -87,38 +87,40 @@ TEST(ToolTipClass, TheClassIsTheLibrarysOwnAndTheWindowAHiddenToolPopupOfTheOwne
     owner.DestroyWindow();
 }
 
+namespace {
+
+// The whole table: each tool's text and identifier.
+std::string Table(CUxToolTip& tip)
+{
+    std::string s;
+    UXTOOLTIP_INFO ti;
+    for (int i = 0; tip.GetTool(i, ti); i++)
+        s += std::string(i ? " " : "") + (LPCTSTR)ti.sTooltip + "/" + std::to_string(ti.nIDTool);
+    return s;
+}
+
+} // namespace
+
 TEST_F(TipFixture, ToolsAreReplacedForTheSameWindowAndAreaAndAppendedOtherwise)
 {
     HWND hChild = owner.AddChild(CRect(10, 10, 110, 60));
     CWnd* pChild = CWnd::FromHandle(hChild);
-    CRect rcLeft(0, 0, 50, 50), rcRight(50, 0, 100, 50);
+    CRect rcLeft(0, 0, 50, 50), rcRight(50, 0, 100, 50), rcOther(1, 1, 2, 2);
     tip.AddTool(pChild, "whole", (HICON)NULL, NULL, 1);
     tip.AddTool(pChild, "left", (HICON)NULL, &rcLeft, 2);
     tip.AddTool(pChild, "right", (HICON)NULL, &rcRight, 3);
     tip.AddTool(&owner, "owner", (HICON)NULL, NULL, 4);
-    ASSERT_EQ(4, tip.GetToolCount());
-
-    // Same window, equal area: replaced in place, whatever else differs.
+    // Same window, equal area: replaced in place, whatever else differs; the empty area is an
+    // area like any other; another area is appended.
     UXTOOLTIP_INFO ti;
     ti.hWnd = hChild;
     ti.rectBounds = rcLeft;
-    ti.sTooltip = "left again";
+    ti.sTooltip = "left2";
     ti.nIDTool = 20;
     tip.AddTool(ti);
-    ASSERT_EQ(4, tip.GetToolCount());
-    UXTOOLTIP_INFO got;
-    ASSERT_TRUE(tip.GetTool(1, got));
-    EXPECT_EQ(CString("left again"), got.sTooltip);
-    EXPECT_EQ(20u, got.nIDTool);
-    // The empty area is an area like any other: a second whole-window tool replaces the first.
-    tip.AddTool(pChild, "whole again", (HICON)NULL, NULL, 5);
-    ASSERT_EQ(4, tip.GetToolCount());
-    ASSERT_TRUE(tip.GetTool(0, got));
-    EXPECT_EQ(CString("whole again"), got.sTooltip);
-    // Another area of the same window is appended.
-    CRect rcOther(1, 1, 2, 2);
+    tip.AddTool(pChild, "whole2", (HICON)NULL, NULL, 5);
     tip.AddTool(pChild, "other", (HICON)NULL, &rcOther, 6);
-    EXPECT_EQ(5, tip.GetToolCount());
+    EXPECT_EQ("whole2/5 left2/20 right/3 owner/4 other/6", Table(tip));
 
     // Looking up by window and area, by window alone, by identifier.
     EXPECT_EQ(2, tip.FindTool(pChild, &rcRight));
@@ -128,27 +130,21 @@ TEST_F(TipFixture, ToolsAreReplacedForTheSameWindowAndAreaAndAppendedOtherwise)
     EXPECT_EQ(4, tip.FindTool(6u));
     EXPECT_EQ(-1, tip.FindTool(99u));
 
-    // Removing moves the later tools down; indices outside are refused.
+    // Removing moves the later tools down; SetAtTool replaces only an existing tool; indices
+    // outside are refused and leave the caller's record alone.
     EXPECT_FALSE(tip.RemoveTool(5));
     EXPECT_FALSE(tip.RemoveTool(-1));
     EXPECT_TRUE(tip.RemoveTool(1));
-    ASSERT_EQ(4, tip.GetToolCount());
-    ASSERT_TRUE(tip.GetTool(1, got));
-    EXPECT_EQ(CString("right"), got.sTooltip);
-    EXPECT_FALSE(tip.GetTool(4, got));
-    EXPECT_EQ(CString("right"), got.sTooltip); // untouched on failure
-
-    // SetAtTool replaces only an existing tool.
     ti.sTooltip = "set";
     tip.SetAtTool(3, ti);
     tip.SetAtTool(4, ti);
-    ASSERT_EQ(4, tip.GetToolCount());
-    ASSERT_TRUE(tip.GetTool(3, got));
-    EXPECT_EQ(CString("set"), got.sTooltip);
+    EXPECT_EQ("whole2/5 right/3 owner/4 set/20", Table(tip));
+    EXPECT_FALSE(tip.GetTool(4, ti));
+    EXPECT_EQ(CString("set"), ti.sTooltip);
 
     EXPECT_TRUE(tip.IsEnabledIndexTool(-2) && !tip.IsEnabledIndexTool(-1) && !tip.IsExistTool(4));
     tip.RemoveAllTools();
-    EXPECT_FALSE(tip.IsExistTool(0));
+    EXPECT_EQ("", Table(tip));
 }
 
 TEST_F(TipFixture, ToolsTakeTheirTextAndIconFromResources)
