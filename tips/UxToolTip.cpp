@@ -96,7 +96,7 @@ CUxToolTip::~CUxToolTip()
     if (m_hWnd != NULL)
         DestroyWindow();
     for (INT_PTR i = 0; i < m_arrLoadedIcons.GetSize(); i++)
-        ::DestroyIcon(m_arrLoadedIcons[i]);
+        ::DestroyIcon(m_arrLoadedIcons[i].hIcon);
     if (m_hHelpIcon != NULL)
         ::DestroyIcon(m_hHelpIcon);
 }
@@ -152,9 +152,13 @@ void CUxToolTip::AddTool(CWnd* pWnd, UINT nIdText, HICON hIcon, LPCRECT lpRectBo
 void CUxToolTip::AddTool(CWnd* pWnd, CString sTooltipText, UINT nIdIcon, CSize szIcon, LPCRECT lpRectBounds,
     UINT nIDTool)
 {
-    HICON hIcon = GetIconFromResources(nIdIcon, szIcon);
-    if (hIcon != NULL)
-        m_arrLoadedIcons.Add(hIcon);
+    // A tool added again and again with the same icon takes the icon loaded the first time.
+    HICON hIcon = NULL;
+    for (INT_PTR i = 0; i < m_arrLoadedIcons.GetSize() && hIcon == NULL; i++)
+        if (m_arrLoadedIcons[i].nID == nIdIcon && m_arrLoadedIcons[i].size == szIcon)
+            hIcon = m_arrLoadedIcons[i].hIcon;
+    if (hIcon == NULL && (hIcon = GetIconFromResources(nIdIcon, szIcon)) != NULL)
+        m_arrLoadedIcons.Add(LOADED_ICON{nIdIcon, szIcon, hIcon});
     AddTool(MakeRecord(pWnd, sTooltipText, hIcon, lpRectBounds, nIDTool));
 }
 

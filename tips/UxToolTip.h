@@ -308,7 +308,14 @@ protected:
     CRgn m_rgnShadow;
 
     // Icons this object loaded from resources: those of its tools live as long as the object,
-    // the one of a help tip until the next help tip.
-    CArray<HICON, HICON> m_arrLoadedIcons;
+    // one per resource and size however often tools are added with it; the one of a help tip
+    // lives until the next help tip.
+    struct LOADED_ICON
+    {
+        UINT nID;
+        CSize size;
+        HICON hIcon;
+    };
+    CArray<LOADED_ICON, const LOADED_ICON&> m_arrLoadedIcons;
     HICON m_hHelpIcon;
 };

@@ -171,6 +171,15 @@ TEST_F(TipFixture, ToolsTakeTheirTextAndIconFromResources)
     EXPECT_EQ(0u, ti[2].nMask);
     EXPECT_TRUE(ti[3].sTooltip.IsEmpty());
     EXPECT_TRUE(ti[3].hIcon == NULL);
+
+    // Added again with the same icon, a tool takes the icon already loaded: a host that renews
+    // its tools does not pile up icons.
+    tip.AddTool(&owner, CString("again"), IDI_MARKUPTEST_ICON, CSize(32, 32), &rcB, 2);
+    UXTOOLTIP_INFO again;
+    ASSERT_TRUE(tip.GetTool(1, again));
+    EXPECT_EQ(CString("again"), again.sTooltip);
+    EXPECT_EQ(ti[1].hIcon, again.hIcon);
+    EXPECT_NE(ti[1].hIcon, ti[2].hIcon); // another size is another icon
 }
 
 namespace {
