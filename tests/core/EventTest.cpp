@@ -46,6 +46,15 @@ class Events : public ::testing::Test
 protected:
     void TearDown() override { EXPECT_EQ(0, CountedEvent::live); }
 
+    // Subscribes the listeners in this order, then sends events 1 to count.
+    void SubscribeAndSend(std::initializer_list<Recorder*> listeners, int count)
+    {
+        for (Recorder* r : listeners)
+            source.Subscribe(r);
+        for (int id = 1; id <= count; id++)
+            source.SendOutEvent(new CountedEvent(id));
+    }
+
     Log log;
     Recorder a{"a", &log}, b{"b", &log}, c{"c", &log}, d{"d", &log};
     CKwEventSource source;
@@ -53,39 +62,25 @@ protected:
 
 } // namespace
 
-TEST_F(Events, DeliveredInOrderOfSubscriptionOnce)
+// Events are deleted with or without listeners (the fixture counts them); a listener
+// subscribed twice hears each event once and leaves at the first unsubscribe.
+TEST_F(Events, DeliveredOnceInOrderOfSubscription)
 {
+    source.SendOutEvent(new CountedEvent(0)); // nobody listens
     source.Subscribe(&a);
     source.Subscribe(&b);
-    source.Subscribe(&a);
-    source.Subscribe(&c);
-    source.SendOutEvent(new CountedEvent(1));
-    EXPECT_EQ(Log({"a:1", "b:1", "c:1"}), log);
-    EXPECT_EQ(1, source.IsSubscribed(&a));
-    EXPECT_EQ(0, source.IsSubscribed(&d));
-}
-
-TEST_F(Events, SubscribingTwiceRegistersOnce)
-{
-    source.Subscribe(&a);
-    source.Subscribe(&a);
-    source.Unsubscribe(&a);
-    EXPECT_EQ(0, source.IsSubscribed(&a));
-    source.Unsubscribe(&a); // not subscribed: ignored
-    source.SendOutEvent(new CountedEvent(1));
-    EXPECT_EQ(Log(), log);
-}
-
-TEST_F(Events, EventsAreDeletedWithOrWithoutListenersAndNullIsDelivered)
-{
-    source.SendOutEvent(new CountedEvent(1)); // nobody listens: deleted all the same
-    EXPECT_EQ(0, CountedEvent::live);
     source.Subscribe(&a);
     source.Subscribe(nullptr); // a null entry is skipped
-    source.Subscribe(&b);
+    source.Subscribe(&c);
+    source.SendOutEvent(new CountedEvent(1));
     source.SendOutEvent(nullptr);
+    EXPECT_EQ(1, source.IsSubscribed(&a));
+    EXPECT_EQ(0, source.IsSubscribed(&d));
+    source.Unsubscribe(&a);
+    source.Unsubscribe(&a); // not subscribed: ignored
+    EXPECT_EQ(0, source.IsSubscribed(&a));
     source.SendOutEvent(new CountedEvent(2));
-    EXPECT_EQ(Log({"a:null", "b:null", "a:2", "b:2"}), log);
+    EXPECT_EQ(Log({"a:1", "b:1", "c:1", "a:null", "b:null", "c:null", "b:2", "c:2"}), log);
 }
 
 TEST_F(Events, ListenersChangingTheListWhileItIsWalked)
@@ -96,22 +91,14 @@ TEST_F(Events, ListenersChangingTheListWhileItIsWalked)
         s->Subscribe(&d);
     };
     c.action = [&](CKwEventSource* s) { s->Unsubscribe(&a); };
-    source.Subscribe(&a);
-    source.Subscribe(&b);
-    source.Subscribe(&c);
-    source.SendOutEvent(new CountedEvent(1));
-    source.SendOutEvent(new CountedEvent(2));
+    SubscribeAndSend({&a, &b, &c}, 2);
     EXPECT_EQ(Log({"a:1", "b:1", "c:1", "d:1", "c:2", "d:2"}), log);
 }
 
 TEST_F(Events, ListenerSubscribedByTheLastOneWaitsForTheNextEvent)
 {
     b.action = [&](CKwEventSource* s) { s->Subscribe(&c); };
-    source.Subscribe(&a);
-    source.Subscribe(&b);
-    source.SendOutEvent(new CountedEvent(1));
-    b.action = nullptr;
-    source.SendOutEvent(new CountedEvent(2));
+    SubscribeAndSend({&a, &b}, 2);
     EXPECT_EQ(Log({"a:1", "b:1", "a:2", "b:2", "c:2"}), log);
 }
 
@@ -121,11 +108,7 @@ TEST_F(Events, UnsubscribingTheNextListenerSkipsIt)
         s->Unsubscribe(&b);
         s->Unsubscribe(&c);
     };
-    source.Subscribe(&a);
-    source.Subscribe(&b);
-    source.Subscribe(&c);
-    source.Subscribe(&d);
-    source.SendOutEvent(new CountedEvent(1));
+    SubscribeAndSend({&a, &b, &c, &d}, 1);
     EXPECT_EQ(Log({"a:1", "d:1"}), log);
 }
 
@@ -139,10 +122,7 @@ TEST_F(Events, EveryoneLeavingAndComingBackDuringTheWalk)
         s->Subscribe(&c);
         s->Subscribe(&b);
     };
-    source.Subscribe(&a);
-    source.Subscribe(&b);
-    source.SendOutEvent(new CountedEvent(1));
-    source.SendOutEvent(new CountedEvent(2));
+    SubscribeAndSend({&a, &b}, 2);
     EXPECT_EQ(Log({"a:1", "c:2", "b:2"}), log);
 }
 
@@ -154,10 +134,7 @@ TEST_F(Events, NestedDeliveriesOnTheSameSource)
         s->SendOutEvent(new CountedEvent(2));
     };
     b.action = [&](CKwEventSource* s) { s->Unsubscribe(&b); };
-    source.Subscribe(&a);
-    source.Subscribe(&b);
-    source.Subscribe(&c);
-    source.SendOutEvent(new CountedEvent(1));
+    SubscribeAndSend({&a, &b, &c}, 1);
     EXPECT_EQ(Log({"a:1", "a:2", "b:2", "c:2", "c:1"}), log);
 }
 
@@ -174,9 +151,7 @@ TEST_F(Events, SourceDestroyedByAListenerStopsTheDelivery)
 TEST_F(Events, ListenerExceptionStillDeletesTheEvent)
 {
     a.action = [&](CKwEventSource*) { throw 42; };
-    source.Subscribe(&a);
-    source.Subscribe(&b);
-    EXPECT_THROW(source.SendOutEvent(new CountedEvent(1)), int);
+    EXPECT_THROW(SubscribeAndSend({&a, &b}, 1), int);
     a.action = nullptr;
     source.SendOutEvent(new CountedEvent(2));
     EXPECT_EQ(Log({"a:1", "a:2", "b:2"}), log);
