@@ -23,7 +23,8 @@ CKwSpline Hat()
 
 } // namespace
 
-TEST(Spline, EmptyAndRefusedInputsAreNotUsable)
+// Nothing given, missing arrays, or two equal abscissae in any place: not usable.
+TEST(Spline, EmptyRefusedAndEqualAbscissaeAreNotUsable)
 {
     CKwSpline s;
     EXPECT_FALSE(s.IsOK());
@@ -34,11 +35,8 @@ TEST(Spline, EmptyAndRefusedInputsAreNotUsable)
     s.Initialize(2, nullptr, y);
     s.Initialize(2, x, nullptr);
     EXPECT_FALSE(s.IsOK());
-}
 
-TEST(Spline, EqualAbscissaeAreRejectedInAnyOrder)
-{
-    CKwSpline s;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
     s.Initialize(3, Array({0, 1, 1}), Array({0, 1, 2}));
     EXPECT_FALSE(s.IsOK());
     EXPECT_EQ(0.0, s.Interpolate(0.5));
@@ -46,7 +44,6 @@ TEST(Spline, EqualAbscissaeAreRejectedInAnyOrder)
     EXPECT_FALSE(s.IsOK());
     s.Initialize(2, Array({-0.0, 0.0}), Array({1, 2}));
     EXPECT_FALSE(s.IsOK());
-    const double nan = std::numeric_limits<double>::quiet_NaN();
     s.Initialize(4, Array({1, nan, nan, 1}), Array({0, 1, 2, 3}));
     EXPECT_FALSE(s.IsOK());
     // Unordered but distinct values are accepted as they are.
@@ -54,24 +51,20 @@ TEST(Spline, EqualAbscissaeAreRejectedInAnyOrder)
     EXPECT_TRUE(s.IsOK());
 }
 
-TEST(Spline, TwoPointsGiveTheStraightLineEverywhere)
-{
-    CKwSpline s;
-    s.Initialize(2, Array({1, 3}), Array({10, 20}));
-    ASSERT_TRUE(s.IsOK());
-    EXPECT_DOUBLE_EQ(15.0, s.Interpolate(2));
-    EXPECT_DOUBLE_EQ(0.0, s.Interpolate(-1));
-    EXPECT_DOUBLE_EQ(30.0, s.Interpolate(5));
-}
-
-TEST(Spline, SinglePointIsConstant)
+TEST(Spline, OnePointIsConstantAndTwoGiveTheStraightLine)
 {
     CKwSpline s;
     s.Initialize(1, Array({4}), Array({7}));
     ASSERT_TRUE(s.IsOK());
-    EXPECT_EQ(7.0, s.Interpolate(4));
     EXPECT_EQ(7.0, s.Interpolate(-100));
     EXPECT_EQ(7.0, s.Interpolate(std::numeric_limits<double>::quiet_NaN()));
+
+    CKwSpline line;
+    line.Initialize(2, Array({1, 3}), Array({10, 20}));
+    ASSERT_TRUE(line.IsOK());
+    EXPECT_DOUBLE_EQ(15.0, line.Interpolate(2));
+    EXPECT_DOUBLE_EQ(0.0, line.Interpolate(-1));
+    EXPECT_DOUBLE_EQ(30.0, line.Interpolate(5));
 }
 
 TEST(Spline, HatValuesAndNaturalEnds)
