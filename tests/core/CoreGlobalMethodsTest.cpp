@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -14,28 +15,27 @@ namespace {
 TEST(CoreGlobalMethods, NumberTexts)
 {
     UINT n = 7;
-    EXPECT_TRUE(CCoreGlobalMethods::String2Uint("  42\t ", n));
-    EXPECT_EQ(42u, n);
-    EXPECT_TRUE(CCoreGlobalMethods::String2Uint(" 0 ", n));
-    EXPECT_EQ(0u, n);
-    EXPECT_TRUE(CCoreGlobalMethods::String2Uint("4294967295", n));
-    EXPECT_EQ(4294967295u, n);
+    const std::pair<const char*, UINT> good[] = {{"  42\t ", 42u}, {" 0 ", 0u}, {"4294967295", 4294967295u}};
+    for (const auto& c : good)
+    {
+        EXPECT_TRUE(CCoreGlobalMethods::String2Uint(c.first, n)) << c.first;
+        EXPECT_EQ(c.second, n) << c.first;
+    }
     n = 9;
     for (const char* bad : {"abc", "4x", "", "  ", "4 2", "-", "+x", "4294967296", "99999999999999999999"})
         EXPECT_FALSE(CCoreGlobalMethods::String2Uint(bad, n)) << bad;
     EXPECT_EQ(9u, n) << "a refused text leaves the number alone";
     EXPECT_FALSE(CCoreGlobalMethods::String2Uint(NULL, n));
 
-    EXPECT_TRUE(CCoreGlobalMethods::IsInt(""));
-    EXPECT_TRUE(CCoreGlobalMethods::IsInt(" -12 "));
-    EXPECT_FALSE(CCoreGlobalMethods::IsInt("1.5"));
-    EXPECT_FALSE(CCoreGlobalMethods::IsInt("12a"));
-    EXPECT_FALSE(CCoreGlobalMethods::IsInt("99999999999999999999"));
-    EXPECT_TRUE(CCoreGlobalMethods::IsDouble("  "));
-    EXPECT_TRUE(CCoreGlobalMethods::IsDouble("1e3"));
-    EXPECT_TRUE(CCoreGlobalMethods::IsDouble("\t-2.5 "));
-    EXPECT_FALSE(CCoreGlobalMethods::IsDouble("2.5.1"));
-    EXPECT_FALSE(CCoreGlobalMethods::IsDouble("1 2"));
+    // Blank texts count as numbers of either kind.
+    const std::pair<const char*, bool> ints[] = {
+        {"", true}, {" -12 ", true}, {"1.5", false}, {"12a", false}, {"99999999999999999999", false}};
+    for (const auto& c : ints)
+        EXPECT_EQ(c.second, CCoreGlobalMethods::IsInt(c.first) != FALSE) << c.first;
+    const std::pair<const char*, bool> doubles[] = {
+        {"  ", true}, {"1e3", true}, {"\t-2.5 ", true}, {"2.5.1", false}, {"1 2", false}};
+    for (const auto& c : doubles)
+        EXPECT_EQ(c.second, CCoreGlobalMethods::IsDouble(c.first) != FALSE) << c.first;
 
     CString s("old");
     CCoreGlobalMethods::Uint2String(4000000000u, s);
@@ -378,7 +378,7 @@ TEST_F(Wheel, ZeroIsAskedForAgain)
     EXPECT_EQ(4u, CCoreGlobalMethods::GetWheelScrollLines());
 }
 
-TEST_F(Wheel, PostsLineStepsPerNotch)
+TEST_F(Wheel, PostsLineOrPageStepsPerNotch)
 {
     SetSystemLines(3);
     EXPECT_EQ(std::vector<WPARAM>(3, SB_LINEUP), ScrollsAfterWheel(120));
@@ -386,10 +386,8 @@ TEST_F(Wheel, PostsLineStepsPerNotch)
     EXPECT_EQ(std::vector<WPARAM>(), ScrollsAfterWheel(30));
     EXPECT_EQ(std::vector<WPARAM>(1, SB_LINEDOWN), ScrollsAfterWheel(-40)) << "3 * -40 / 120";
     EXPECT_TRUE(CCoreGlobalMethods::HandleMouseWheel(NULL, 0, 120, CPoint(0, 0)));
-}
 
-TEST_F(Wheel, PageScrollingPostsPageStepsPerNotch)
-{
+    CCoreGlobalMethods::ForgetWheelScrollLines();
     SetSystemLines(WHEEL_PAGESCROLL);
     EXPECT_EQ(WHEEL_PAGESCROLL, CCoreGlobalMethods::GetWheelScrollLines());
     EXPECT_EQ(std::vector<WPARAM>(2, SB_PAGEDOWN), ScrollsAfterWheel(-240));
