@@ -37,6 +37,14 @@ std::string Describe(const T::CItemInfo& info)
     return text;
 }
 
+std::string Describe(const T::CDialogInfo& dialog)
+{
+    char text[80];
+    snprintf(text, sizeof(text), "%lu items (%d,%d,%d,%d)", (unsigned long)dialog.m_dwItemCount, dialog.m_x,
+        dialog.m_y, dialog.m_cx, dialog.m_cy);
+    return text;
+}
+
 std::string Text(const CRect& rc)
 {
     char text[64];
@@ -85,11 +93,7 @@ TEST(DlgTemplate, BothFormsOfOneDialogGiveTheSameItems)
         EXPECT_EQ(id == IDD_TPL_EX, T::IsDialogEx(res.m_t) != 0);
         T::CDialogInfo dialog;
         T::GetDialogInfo(res.m_t, dialog);
-        EXPECT_EQ(6u, dialog.m_dwItemCount);
-        EXPECT_EQ(0, dialog.m_x);
-        EXPECT_EQ(0, dialog.m_y);
-        EXPECT_EQ(160, dialog.m_cx);
-        EXPECT_EQ(100, dialog.m_cy);
+        EXPECT_EQ("6 items (0,0,160,100)", Describe(dialog));
         EXPECT_EQ(designedItems, Items(res.m_t)) << id;
         EXPECT_EQ(designedItems, CheckedItems(res.m_t, res.m_dwSize)) << id;
     }
@@ -115,8 +119,7 @@ TEST(DlgTemplate, NamesOrdinalsAndCreationDataAreSkipped)
     CResourceTemplate names = Load(IDD_TPL_NAMES);
     T::CDialogInfo dialog;
     ASSERT_TRUE(T::GetDialogInfo(names.m_t, names.m_dwSize, dialog));
-    EXPECT_EQ(2, dialog.m_x);
-    EXPECT_EQ(3, dialog.m_y);
+    EXPECT_EQ("5 items (2,3,90,40)", Describe(dialog));
     const std::vector<std::string> expected = {"201 (1,2,3,4)", "202 (5,6,7,8)", "203 (9,10,11,12) combo",
         "70000 (-3,-4,20,10)", "205 (13,14,15,16) combo"};
     EXPECT_EQ(expected, Items(names.m_t));
@@ -253,9 +256,9 @@ TEST(DlgTemplate, CheckedFormsRefuseTruncatedCopies)
             EXPECT_EQ(bWhole, T::IsValidTemplate(t, length)) << id << " " << length;
             if (bWhole)
                 continue;
-            T::CDialogInfo dialog = {77, 0, 0, 0, 0};
+            T::CDialogInfo dialog = {77, 1, 2, 3, 4};
             EXPECT_FALSE(T::GetDialogInfo(t, length, dialog)) << length;
-            EXPECT_EQ(77u, dialog.m_dwItemCount);
+            EXPECT_EQ("77 items (1,2,3,4)", Describe(dialog));
             EXPECT_EQ(NULL, T::FindFirstItem(t, length)) << length;
             EXPECT_EQ(NULL, T::FindItem(t, length, IDC_TPL_COMBO)) << length;
             CRect rc(1, 2, 3, 4);
