@@ -134,24 +134,22 @@ TEST(StringParser, LinesEndAtCrLfLoneLfOrLoneCr)
 
 TEST(StringParser, ObjectKeepsItsPlaceAndCopiesAreIndependent)
 {
+    auto next = [](CKwStringParser& p) {
+        CString piece("stale");
+        return p.GetNextSubstring(piece) ? std::string(piece) : "end:" + std::string(piece);
+    };
     CKwStringParser parser("one|two|three", "|");
-    CString piece;
-    ASSERT_EQ(1, parser.GetNextSubstring(piece));
-    EXPECT_EQ("one", piece);
+    EXPECT_EQ("one", next(parser));
     CKwStringParser copy(parser);
-    ASSERT_EQ(1, parser.GetNextSubstring(piece));
-    EXPECT_EQ("two", piece);
-    ASSERT_EQ(1, copy.GetNextSubstring(piece));
-    EXPECT_EQ("two", piece);
+    EXPECT_EQ("two", next(parser));
+    EXPECT_EQ("two", next(copy));
     copy = CKwStringParser("z", "|");
-    ASSERT_EQ(1, copy.GetNextSubstring(piece));
-    EXPECT_EQ("z", piece);
-    EXPECT_EQ(0, copy.GetNextSubstring(piece));
-    ASSERT_EQ(1, parser.GetNextSubstring(piece));
-    EXPECT_EQ("three", piece);
-    EXPECT_EQ(0, parser.GetNextSubstring(piece));
-    EXPECT_EQ(0, parser.GetNextSubstring(piece));
+    EXPECT_EQ("z", next(copy));
+    EXPECT_EQ("end:", next(copy));
+    EXPECT_EQ("three", next(parser));
+    EXPECT_EQ("end:", next(parser));
+    EXPECT_EQ("end:", next(parser));
 
     CKwStringParser none("a,b", "");
-    EXPECT_EQ(0, none.GetNextSubstring(piece));
+    EXPECT_EQ("end:", next(none));
 }
