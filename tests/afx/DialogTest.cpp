@@ -146,24 +146,15 @@ TEST(Dialog, FillsControlsFromMembersAndReadsThemBack)
     EXPECT_EQ(0, dlg.m_nSizeChoice);
     EXPECT_STREQ("Gamma", dlg.m_strList);
 
-    // And the way back: members into controls.
+    // And the way back: members into controls; -1 checks no radio button.
     dlg.m_strCity = "Rome";
-    dlg.m_nSizeChoice = 1;
-    dlg.m_strList = "";
+    dlg.m_nSizeChoice = -1;
     dlg.m_dRatio = 1.0 / 3.0;
     ASSERT_TRUE(dlg.UpdateData(FALSE));
     EXPECT_STREQ("Rome", ItemText(dlg, IDC_DLGTEST_CITY));
-    EXPECT_EQ(IDC_DLGTEST_RADIO2, dlg.GetCheckedRadioButton(IDC_DLGTEST_RADIO1, IDC_DLGTEST_RADIO3));
-    EXPECT_STREQ("0.333333333333333", ItemText(dlg, IDC_DLGTEST_RATIO));
-    dlg.DestroyWindow();
-}
-
-TEST(Dialog, NoRadioCheckedReadsMinusOneAndEmptyListSelectionReadsEmpty)
-{
-    CDataDialog dlg;
-    dlg.m_nSizeChoice = -1;
-    ASSERT_TRUE(dlg.Create(IDD_DLGTEST_DATA));
     EXPECT_EQ(0, dlg.GetCheckedRadioButton(IDC_DLGTEST_RADIO1, IDC_DLGTEST_RADIO3));
+    EXPECT_STREQ("0.333333333333333", ItemText(dlg, IDC_DLGTEST_RATIO));
+    // Read again: no radio checked reads -1, no list item selected reads empty.
     dlg.SendDlgItemMessage(IDC_DLGTEST_LIST, LB_SETCURSEL, (WPARAM)-1);
     dlg.m_nSizeChoice = 5;
     ASSERT_TRUE(dlg.UpdateData(TRUE));
@@ -348,10 +339,7 @@ TEST(Dialog, ModalLoopPassesTypedKeysThroughTheDialogAndEnterEndsWithOk)
 {
     ASSERT_EQ(nullptr, AfxGetThread());
     RunTypingDialog();
-}
-
-TEST(Dialog, ModalLoopPumpsThroughTheThreadObjectWhenThereIsOne)
-{
+    // The same through the thread object's pump, when there is one.
     CWinThread thread; // the calling thread's object while it lives
     ASSERT_EQ(&thread, AfxGetThread());
     RunTypingDialog();
@@ -448,7 +436,7 @@ TEST(Dialog, ModalRunDisablesTheOwnerInitialisesShowsWhenIdleAndEndsInOrder)
     owner.DestroyWindow();
 }
 
-TEST(Dialog, TabMovesFocusInAModelessDialogOnlyThroughPreTranslateMessage)
+TEST(Dialog, KeysInAModelessDialogActOnlyThroughPreTranslateMessage)
 {
     CDataDialog dlg;
     ASSERT_TRUE(dlg.Create(IDD_DLGTEST_DATA));
@@ -480,14 +468,8 @@ TEST(Dialog, TabMovesFocusInAModelessDialogOnlyThroughPreTranslateMessage)
     dlg.PrevDlgCtrl();
     dlg.PrevDlgCtrl();
     EXPECT_EQ(hName, ::GetFocus());
-    dlg.DestroyWindow();
-}
 
-TEST(Dialog, EscapeInAMultiLineEditCancelsTheDialog)
-{
-    CDataDialog dlg;
-    ASSERT_TRUE(dlg.Create(IDD_DLGTEST_DATA));
-    dlg.ShowWindow(SW_SHOW);
+    // Escape, even in a multi-line edit that wants every key, cancels the dialog.
     HWND hNotes = ::GetDlgItem(dlg.m_hWnd, IDC_DLGTEST_NOTES);
     dlg.GotoDlgCtrl(CWnd::FromHandle(hNotes));
     ::PostMessageA(hNotes, WM_KEYDOWN, VK_ESCAPE, 1);
@@ -497,18 +479,25 @@ TEST(Dialog, EscapeInAMultiLineEditCancelsTheDialog)
     dlg.DestroyWindow();
 }
 
+// Ends before the loop starts: from OnInitDialog, or by a quit message the loop meets first.
 class CEndsEarlyDialog : public CDialog
 {
 public:
-    CEndsEarlyDialog() : CDialog(IDD_DLGTEST_DATA) {}
+    explicit CEndsEarlyDialog(bool bQuit = false) : CDialog(IDD_DLGTEST_DATA), m_bQuit(bQuit) {}
     BOOL OnInitDialog() override
     {
+        if (m_bQuit)
+        {
+            ::PostQuitMessage(3);
+            return TRUE;
+        }
         EndDialog(7);
         return FALSE;
     }
+    bool m_bQuit;
 };
 
-TEST(Dialog, EndingDuringInitialisationReturnsAtOnce)
+TEST(Dialog, RunsEndedEarlyOrFailedReturnAtOnceWithNoWindowLeft)
 {
     CEndsEarlyDialog modal;
     EXPECT_EQ(7, modal.DoModal());
@@ -516,15 +505,18 @@ TEST(Dialog, EndingDuringInitialisationReturnsAtOnce)
     CEndsEarlyDialog modeless;
     EXPECT_FALSE(modeless.Create(IDD_DLGTEST_DATA));
     EXPECT_EQ(NULL, modeless.m_hWnd);
-}
 
-TEST(Dialog, MissingTemplatesAndBrokenInitialisationDataFailCleanly)
-{
+    // A quit message ends the loop and is passed on.
+    CEndsEarlyDialog quit(true);
+    EXPECT_EQ(-1, quit.DoModal());
+    MSG msg;
+    ASSERT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(3u, msg.wParam);
+
     CDialog absent(IDD_DLGTEST_ABSENT);
     EXPECT_EQ(-1, absent.DoModal());
     CDialog absentModeless;
     EXPECT_FALSE(absentModeless.Create(IDD_DLGTEST_ABSENT));
-
     // The initialisation data claims more bytes than it has: nothing is read past its end.
     CDialog broken(IDD_DLGTEST_BADINIT);
     EXPECT_EQ(-1, broken.DoModal());
@@ -577,7 +569,6 @@ struct MemoryTemplate
 class CPressCancelDialog : public CDialog
 {
 public:
-    explicit CPressCancelDialog(LPCTSTR lpszTemplateName = NULL) : CDialog(lpszTemplateName) {}
     CString m_strEdit;
     BOOL OnInitDialog() override
     {
@@ -592,7 +583,8 @@ public:
     }
 };
 
-TEST(Dialog, TemplatesAreFoundByNameAsWellAsById)
+// Modal by name: the life test above.
+TEST(Dialog, TemplatesByNameAndInMemoryRunModalAndModeless)
 {
     CDialog named;
     ASSERT_TRUE(named.Create("DLGTEST_NAMED"));
@@ -601,12 +593,6 @@ TEST(Dialog, TemplatesAreFoundByNameAsWellAsById)
     EXPECT_STREQ("Named", strCaption);
     named.DestroyWindow();
 
-    CPressCancelDialog modal("DLGTEST_NAMED");
-    EXPECT_EQ(IDCANCEL, modal.DoModal());
-}
-
-TEST(Dialog, TemplatesInMemoryRunModalAndModeless)
-{
     MemoryTemplate tmpl;
     CPressCancelDialog modal;
     ASSERT_TRUE(modal.InitModalIndirect(tmpl.Get()));
@@ -615,31 +601,12 @@ TEST(Dialog, TemplatesInMemoryRunModalAndModeless)
 
     CDialog modeless;
     ASSERT_TRUE(modeless.CreateIndirect(tmpl.Get()));
-    CString strCaption;
     modeless.GetWindowText(strCaption);
     EXPECT_STREQ("In memory", strCaption);
     EXPECT_STREQ("typed", ItemText(modeless, 100));
     modeless.SetDefID(IDCANCEL);
     EXPECT_EQ(IDCANCEL, LOWORD(modeless.GetDefID()));
     modeless.DestroyWindow();
-}
-
-TEST(Dialog, QuitDuringTheModalLoopEndsItAndIsPassedOn)
-{
-    class CQuitDialog : public CDialog
-    {
-    public:
-        CQuitDialog() : CDialog(IDD_DLGTEST_DATA) {}
-        BOOL OnInitDialog() override
-        {
-            ::PostQuitMessage(3);
-            return TRUE;
-        }
-    } dlg;
-    EXPECT_EQ(-1, dlg.DoModal());
-    MSG msg;
-    ASSERT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_EQ(3u, msg.wParam);
 }
 
 } // namespace
