@@ -7,6 +7,7 @@
 #include "CImageList.h"
 #include "CResourceException.h"
 #include "DrawTest.rh"
+#include "support/AfxExceptionCatch.h"
 #include "support/TestRandom.h"
 #include "support/TestSurface.h"
 
@@ -27,6 +28,17 @@ const std::vector<std::pair<COLORREF, char>> kLegend = {
 COLORREF RandomColor(TestRandom& random)
 {
     return (COLORREF)(random.Next() & 0xFFFFFF);
+}
+
+// A bitmap of its own holding what the surface shows.
+void CopyToBitmap(TestSurface& surface, CBitmap& bitmap)
+{
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&surface.DC(), surface.Width(), surface.Height()));
+    CDC copy;
+    copy.CreateCompatibleDC(&surface.DC());
+    CBitmap* pOld = copy.SelectObject(&bitmap);
+    copy.BitBlt(0, 0, surface.Width(), surface.Height(), &surface.DC(), 0, 0, SRCCOPY);
+    copy.SelectObject(pOld);
 }
 
 void FillRandom(TestSurface& surface, TestRandom& random)
@@ -224,14 +236,8 @@ TEST(Draw, SelectionReturnsThePreviousObject)
 
 TEST(Draw, WrappersOwnOrBorrowTheirHandles)
 {
+    // Temporaries: HandleMapsBelongToTheirThread.
     HPEN hPen = CreatePen(PS_SOLID, 1, kRed);
-    {
-        CPen* pTemp = CPen::FromHandle(hPen);
-        ASSERT_TRUE(pTemp != NULL);
-        EXPECT_EQ(pTemp, CPen::FromHandle(hPen)); // one wrapper per handle
-        CGdiObject::DeleteTempMap();
-        EXPECT_EQ(OBJ_PEN, (int)GetObjectType(hPen)); // the temporary did not delete it
-    }
     {
         CPen owner;
         EXPECT_TRUE(owner.Attach(hPen));
@@ -437,14 +443,7 @@ TEST(Draw, ImageListsAddWithMaskAndDraw)
     strip.DC().FillSolidRect(1, 1, 2, 2, kMagenta);
     strip.DC().FillSolidRect(4, 0, 4, 4, kBlue);
     CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&strip.DC(), 8, 4));
-    {
-        CDC copy;
-        copy.CreateCompatibleDC(&strip.DC());
-        CBitmap* pOld = copy.SelectObject(&bitmap);
-        copy.BitBlt(0, 0, 8, 4, &strip.DC(), 0, 0, SRCCOPY);
-        copy.SelectObject(pOld);
-    }
+    CopyToBitmap(strip, bitmap);
 
     CImageList list;
     ASSERT_TRUE(list.Create(4, 4, ILC_COLOR32 | ILC_MASK, 0, 2));
@@ -490,14 +489,7 @@ TEST(Draw, IconsAndStatesDraw)
     colour.SetPixel(0, 0, kBlack);
     CBitmap mask, image;
     mask.CreateBitmap(4, 4, 1, 1, andBits);
-    image.CreateCompatibleBitmap(&colour.DC(), 4, 4);
-    {
-        CDC copy;
-        copy.CreateCompatibleDC(&colour.DC());
-        CBitmap* pOld = copy.SelectObject(&image);
-        copy.BitBlt(0, 0, 4, 4, &colour.DC(), 0, 0, SRCCOPY);
-        copy.SelectObject(pOld);
-    }
+    CopyToBitmap(colour, image);
     ICONINFO ii = { TRUE, 0, 0, (HBITMAP)mask.m_hObject, (HBITMAP)image.m_hObject };
     HICON hIcon = CreateIconIndirect(&ii);
     ASSERT_TRUE(hIcon != NULL);
@@ -505,12 +497,11 @@ TEST(Draw, IconsAndStatesDraw)
     TestSurface target(10, 4);
     EXPECT_TRUE(target.DC().DrawState(CPoint(0, 0), CSize(4, 4), hIcon, DSS_NORMAL, (HBRUSH)NULL));
     EXPECT_TRUE(target.DC().DrawIcon(5, 0, hIcon));
-    std::string picture = target.Picture(CRect(0, 0, 4, 4), kLegend);
     EXPECT_EQ(".RRR\n"
               "RRRR\n"
               "RRRR\n"
               "RRRR\n",
-        picture);
+        target.Picture(CRect(0, 0, 4, 4), kLegend));
     DestroyIcon(hIcon);
 }
 
@@ -558,14 +549,7 @@ TEST(Draw, BitmapsAndImageListsLoadFromResources)
 
 TEST(Draw, ObjectsThatCannotBeMadeThrow)
 {
-    bool bThrown = false;
-    try {
-        CBrush pattern((CBitmap*)NULL);
-    } catch (CException* e) {
-        bThrown = e->IsKindOf(RUNTIME_CLASS(CResourceException)) != FALSE;
-        e->Delete();
-    }
-    EXPECT_TRUE(bThrown);
+    EXPECT_TRUE(ThrowsAfx<CResourceException>([] { CBrush pattern((CBitmap*)NULL); }));
 
     // A Create... on an object that already holds one fails and keeps what it has.
     CPen pen(PS_SOLID, 2, kRed);

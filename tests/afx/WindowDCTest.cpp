@@ -7,6 +7,7 @@
 #include "CResourceException.h"
 #include "CWindowDC.h"
 #include "CWnd.h"
+#include "support/AfxExceptionCatch.h"
 
 namespace {
 
@@ -105,13 +106,6 @@ TEST(WindowDC, NoDCThrowsResourceException)
     delete pWindow;
     CWnd gone;
     gone.m_hWnd = hGone;
-    bool bThrown = false;
-    try {
-        CPaintDC dc(&gone);
-    } catch (CException* e) {
-        bThrown = e->IsKindOf(RUNTIME_CLASS(CResourceException)) != FALSE;
-        e->Delete();
-    }
+    EXPECT_TRUE(ThrowsAfx<CResourceException>([&] { CPaintDC dc(&gone); }));
     gone.m_hWnd = NULL;
-    EXPECT_TRUE(bThrown);
 }
