@@ -66,16 +66,15 @@ TEST(CoreGlobalMethods, StringArrays)
 
 TEST(CoreGlobalMethods, TruncateWithEllipsis)
 {
-    CString s("0123456789");
-    CCoreGlobalMethods::TruncateWithEllipsis(s, 8);
-    EXPECT_STREQ("01234...", s);
-    CCoreGlobalMethods::TruncateWithEllipsis(s, 8);
-    EXPECT_STREQ("01234...", s) << "a text of the limit's length is kept";
-    CCoreGlobalMethods::TruncateWithEllipsis(s, 3);
-    EXPECT_STREQ("...", s);
-    s = "abcd";
-    CCoreGlobalMethods::TruncateWithEllipsis(s, 1);
-    EXPECT_STREQ("...", s);
+    // A text of the limit's length is kept; below four characters only the dots are left.
+    const struct { const char* text; int limit; const char* result; } cases[] = {
+        {"0123456789", 8, "01234..."}, {"01234567", 8, "01234567"}, {"0123456789", 3, "..."}, {"abcd", 1, "..."}};
+    for (const auto& c : cases)
+    {
+        CString s(c.text);
+        CCoreGlobalMethods::TruncateWithEllipsis(s, c.limit);
+        EXPECT_STREQ(c.result, s) << c.text << " " << c.limit;
+    }
 }
 
 TEST(CoreGlobalMethods, FindNearestSide)
