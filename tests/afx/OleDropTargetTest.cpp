@@ -96,6 +96,16 @@ protected:
     }
     // A screen point at client coordinates x, y.
     POINTL At(int x, int y) const { return POINTL{m_origin.x + x, m_origin.y + y}; }
+    // Enters at client (50, 40) offering dwAllowed and drops there at once; the effect reported.
+    DWORD EnterAndDrop(DWORD dwAllowed)
+    {
+        LPDROPTARGET lpTarget = m_target.GetDropTarget();
+        DWORD dwEffect = dwAllowed;
+        lpTarget->DragEnter(m_lpData, 0, At(50, 40), &dwEffect);
+        dwEffect = dwAllowed;
+        lpTarget->Drop(m_lpData, 0, At(50, 40), &dwEffect);
+        return dwEffect;
+    }
 
     COleDataSource m_source;
     LPDATAOBJECT m_lpData = NULL;
@@ -147,15 +157,9 @@ TEST_F(OleDropTarget, EffectsAreKeptToWhatTheSourceAllows)
 
 TEST_F(OleDropTarget, ARefusedOrTakenOverDropSkipsOnDrop)
 {
-    LPDROPTARGET lpTarget = m_target.GetDropTarget();
-
     // Nothing acceptable where it drops: the target cleans up as if the drag had left.
     m_target.m_effect = DROPEFFECT_NONE;
-    DWORD dwEffect = DROPEFFECT_COPY;
-    lpTarget->DragEnter(m_lpData, 0, At(50, 40), &dwEffect);
-    dwEffect = DROPEFFECT_COPY;
-    lpTarget->Drop(m_lpData, 0, At(50, 40), &dwEffect);
-    EXPECT_EQ((DWORD)DROPEFFECT_NONE, dwEffect);
+    EXPECT_EQ((DWORD)DROPEFFECT_NONE, EnterAndDrop(DROPEFFECT_COPY));
     EXPECT_EQ((std::vector<std::string>{"enter 50,40 0 text", "over 50,40 0 text", "dropex 50,40 0 text", "leave"}),
         m_target.m_log);
 
@@ -163,21 +167,13 @@ TEST_F(OleDropTarget, ARefusedOrTakenOverDropSkipsOnDrop)
     m_target.m_log.clear();
     m_target.m_effect = DROPEFFECT_MOVE;
     m_target.m_bDrop = FALSE;
-    dwEffect = DROPEFFECT_MOVE;
-    lpTarget->DragEnter(m_lpData, 0, At(50, 40), &dwEffect);
-    dwEffect = DROPEFFECT_MOVE;
-    lpTarget->Drop(m_lpData, 0, At(50, 40), &dwEffect);
-    EXPECT_EQ((DWORD)DROPEFFECT_NONE, dwEffect);
+    EXPECT_EQ((DWORD)DROPEFFECT_NONE, EnterAndDrop(DROPEFFECT_MOVE));
     EXPECT_EQ("drop 50,40 2 text", m_target.m_log.back());
 
     // OnDropEx doing the drop itself decides the effect; OnDrop is not called.
     m_target.m_log.clear();
     m_target.m_dropEx = DROPEFFECT_LINK;
-    dwEffect = DROPEFFECT_MOVE | DROPEFFECT_LINK;
-    lpTarget->DragEnter(m_lpData, 0, At(50, 40), &dwEffect);
-    dwEffect = DROPEFFECT_MOVE | DROPEFFECT_LINK;
-    lpTarget->Drop(m_lpData, 0, At(50, 40), &dwEffect);
-    EXPECT_EQ((DWORD)DROPEFFECT_LINK, dwEffect);
+    EXPECT_EQ((DWORD)DROPEFFECT_LINK, EnterAndDrop(DROPEFFECT_MOVE | DROPEFFECT_LINK));
     EXPECT_EQ((std::vector<std::string>{"enter 50,40 0 text", "over 50,40 0 text", "dropex 50,40 2 text"}),
         m_target.m_log);
 }

@@ -344,11 +344,10 @@ TEST_F(Reflection, ColourMessagesGoToTheControlUnlessTheParentAnswersThem)
     }
     {
         CColourParentWnd parent;
-        CReflectingButton& button = m_button;
         Create(parent);
-        button.m_hBrush = hRed;
+        m_button.m_hBrush = hRed;
         parent.m_hBrush = hBlue;
-        EXPECT_EQ((LRESULT)hBlue, parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)hDC, (LPARAM)button.m_hWnd));
+        EXPECT_EQ((LRESULT)hBlue, parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)hDC, (LPARAM)m_button.m_hWnd));
         const std::vector<ExpectedMsg> expected = {
             {"parent", WM_CTLCOLORSTATIC, msgSent},
             {"Parent::OnCtlColor", WM_CTLCOLOR, msgNote | msgWParam, CTLCOLOR_STATIC},
