@@ -231,6 +231,23 @@ Bytes RandomValidArchive(TestRandom& random)
     return bytes;
 }
 
+// One collection in its archive form, so that its own reader meets the mutations in frame.
+Bytes RandomCollectionArchive(TestRandom& random)
+{
+    CStringArray strings;
+    CList<CString, const CString&> list;
+    CMap<DWORD, DWORD, CString, const CString&> map;
+    for (UINT n = random.Below(20); n > 0; n--) {
+        CString s('c', random.Below(300));
+        strings.Add(s);
+        list.AddTail(s);
+        map[(DWORD)random.Next()] = s;
+    }
+    CObject* collections[] = {&strings, &list, &map};
+    CObject* pChosen = collections[random.Below(3)];
+    return StoreBytes([&](CArchive& ar) { pChosen->Serialize(ar); });
+}
+
 // Pieces that forge lengths, counts, tags and class records.
 Bytes ForgedPiece(TestRandom& random)
 {
@@ -333,6 +350,8 @@ TEST(ArchiveHostile, MutatedArchives)
     TestRandom random(23);
     for (int i = 0; i < 2000; i++)
         ReadEverything(Mutate(RandomValidArchive(random), random));
+    for (int i = 0; i < 1000; i++)
+        ReadEverything(Mutate(RandomCollectionArchive(random), random));
 }
 
 TEST(ArchiveHostile, RandomAndForgedBytes)

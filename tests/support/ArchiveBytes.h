@@ -5,9 +5,23 @@
 #include <afx.h>
 
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 typedef std::vector<uint8_t> Bytes;
+
+// The characters of a text, without its terminator.
+inline Bytes Text(const char* text)
+{
+    return Bytes(text, text + strlen(text));
+}
+
+// Joins byte runs: Bytes{0x03, 0x00} + Text("abc").
+inline Bytes operator+(Bytes a, const Bytes& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
 
 // The bytes that `store` writes through an archive of the given buffer size.
 template <class F>
