@@ -1,8 +1,8 @@
 // Tests of CString: sharing and copy on write, clamped positions, editing, formatting, resources.
 #include <gtest/gtest.h>
 
-#include "CMemoryException.h"
 #include "CString.h"
+#include "support/AfxExceptionCatch.h"
 
 #include <climits>
 #include <cstring>
@@ -20,19 +20,6 @@ namespace {
 bool Shares(const CString& a, const CString& b)
 {
     return (LPCTSTR)a == (LPCTSTR)b;
-}
-
-// Whether f throws a CMemoryException, which is then deleted.
-template <class F> bool ThrowsMemoryException(F f)
-{
-    try {
-        f();
-    } catch (CException* e) {
-        bool bMemory = e->IsKindOf(RUNTIME_CLASS(CMemoryException)) != FALSE;
-        e->Delete();
-        return bMemory;
-    }
-    return false;
 }
 
 } // namespace
@@ -133,7 +120,6 @@ TEST(String, GetBufferGivesAPrivateBuffer)
     empty.GetBuffer(10)[0] = '\0';
     empty.ReleaseBuffer();
     EXPECT_TRUE(empty.IsEmpty());
-    EXPECT_STREQ("", CString());
 }
 
 TEST(String, LockedBufferIsNeverShared)
@@ -164,10 +150,10 @@ TEST(String, LockedBufferIsNeverShared)
 TEST(String, AbsurdSizesThrowAndKeepTheString)
 {
     CString s("keep");
-    EXPECT_TRUE(ThrowsMemoryException([&] { s.GetBuffer(-1); }));
-    EXPECT_TRUE(ThrowsMemoryException([&] { s.GetBuffer(INT_MAX); }));
-    EXPECT_TRUE(ThrowsMemoryException([&] { s.GetBufferSetLength(-5); }));
-    EXPECT_TRUE(ThrowsMemoryException([&] { CString bad("x", -1); }));
+    EXPECT_TRUE(ThrowsAfx<CMemoryException>([&] { s.GetBuffer(-1); }));
+    EXPECT_TRUE(ThrowsAfx<CMemoryException>([&] { s.GetBuffer(INT_MAX); }));
+    EXPECT_TRUE(ThrowsAfx<CMemoryException>([&] { s.GetBufferSetLength(-5); }));
+    EXPECT_TRUE(ThrowsAfx<CMemoryException>([&] { CString bad("x", -1); }));
     EXPECT_STREQ("keep", s);
 }
 
@@ -357,21 +343,14 @@ TEST(String, FormatsAnyLength)
 
 TEST(String, ComparesInBothOrders)
 {
+    // Each operator with a string on either side; 'B' sorts before 'a'.
     CString a("apple"), b("Banana"), a2("apple");
-    EXPECT_TRUE(a == a2);
-    EXPECT_TRUE(a == "apple");
-    EXPECT_TRUE("apple" == a);
-    EXPECT_TRUE(a != b);
-    EXPECT_TRUE("x" != a);
-    EXPECT_TRUE(b < a); // 'B' sorts before 'a'
-    EXPECT_TRUE(a > b);
-    EXPECT_TRUE(a <= a2);
-    EXPECT_TRUE(a >= "apple");
-    EXPECT_TRUE("apples" > a);
-    EXPECT_TRUE("appl" < a);
-    EXPECT_TRUE("appl" <= a);
-    EXPECT_TRUE("b" >= a);
-    EXPECT_FALSE(a < "apple");
+    EXPECT_TRUE(a == a2 && a == "apple" && "apple" == a);
+    EXPECT_TRUE(a != b && a != "x" && "x" != a);
+    EXPECT_TRUE(b < a && a < "apples" && "appl" < a && !(a < "apple"));
+    EXPECT_TRUE(a > b && a > "appl" && "apples" > a && !(a > "apple"));
+    EXPECT_TRUE(a <= a2 && a <= "apple" && "apple" <= a && a <= "b" && "appl" <= a && !(a <= "Z"));
+    EXPECT_TRUE(a >= a2 && a >= "apple" && "apple" >= a && "b" >= a && !(a >= "apples") && !("appl" >= a));
     EXPECT_TRUE(CString() < "a");
     EXPECT_EQ(0, CString().Compare(NULL));
 
