@@ -63,9 +63,10 @@ TEST_F(BrowseDialogs, FolderBrowserStartsAtTheFolderAndGivesTheChoice)
     ModalDialogDriver driver([&](HWND hDlg) {
         shown = Texts(hDlg);
         // The browser fills its tree and applies the preselection as it goes; give it time to
-        // reach "inner" (it never will if the selection callback did nothing) before OK.
+        // reach "inner" (it never will if the selection callback did nothing) before OK; a busy
+        // machine may take long to fill the tree.
         HWND hTree = ::FindWindowExA(hDlg, NULL, WC_TREEVIEWA, NULL);
-        for (DWORD start = ::GetTickCount(); hTree != NULL && ::GetTickCount() - start < 5000;)
+        for (DWORD start = ::GetTickCount(); hTree != NULL && ::GetTickCount() - start < 20000;)
         {
             char text[MAX_PATH] = "";
             TVITEMA item = {};
