@@ -46,6 +46,17 @@ std::string TextOfGlobal(HGLOBAL h)
     return s;
 }
 
+// The clipboard's CF_TEXT read as any program reads it; "(none)" when there is none.
+std::string ClipboardText()
+{
+    if (!::OpenClipboard(NULL))
+        return "(not opened)";
+    HANDLE hText = ::GetClipboardData(CF_TEXT);
+    std::string s = hText != NULL ? TextOfGlobal(hText) : "(none)";
+    ::CloseClipboard();
+    return s;
+}
+
 // A data source that counts its deletion and renders two delayed formats.
 class CRecordingSource : public COleDataSource
 {
@@ -257,12 +268,7 @@ TEST_F(OleDataTransfer, TextOnTheClipboardRoundTripsAndOutlivesItsSource)
     pSource->SetClipboard();
     EXPECT_EQ(pSource, COleDataSource::GetClipboardOwner());
 
-    // Read as any program reads the clipboard.
-    ASSERT_TRUE(::OpenClipboard(NULL));
-    HANDLE hText = ::GetClipboardData(CF_TEXT);
-    ASSERT_NE(nullptr, hText);
-    EXPECT_EQ("clipboard text", TextOfGlobal(hText));
-    ::CloseClipboard();
+    EXPECT_EQ("clipboard text", ClipboardText());
 
     {
         COleDataObject data;
@@ -285,11 +291,7 @@ TEST_F(OleDataTransfer, TextOnTheClipboardRoundTripsAndOutlivesItsSource)
     COleDataSource::FlushClipboard();
     EXPECT_EQ(2, nDeleted);
     EXPECT_EQ(nullptr, COleDataSource::GetClipboardOwner());
-    ASSERT_TRUE(::OpenClipboard(NULL));
-    hText = ::GetClipboardData(CF_TEXT);
-    ASSERT_NE(nullptr, hText);
-    EXPECT_EQ("next text", TextOfGlobal(hText));
-    ::CloseClipboard();
+    EXPECT_EQ("next text", ClipboardText());
 }
 
 TEST_F(OleDataTransfer, ASourceDeletedWhileOnTheClipboardTakesItsDataOff)

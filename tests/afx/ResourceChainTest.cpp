@@ -71,22 +71,17 @@ TEST(ResourceChain, ExtensionModulesJoinInOrderAndLeaveTogether)
             return FALSE;
         }
     };
-    std::vector<HMODULE> order;
-    CDynLinkLibrary::FindInChain(&Collect::Each, &order);
-    ASSERT_EQ(3u, order.size());
-    EXPECT_EQ(hKernel, order[0]);
-    EXPECT_EQ(hKernel, order[1]);
-    EXPECT_EQ(::GetModuleHandleA(NULL), order[2]);
-
+    auto chain = [] {
+        std::vector<HMODULE> order;
+        CDynLinkLibrary::FindInChain(&Collect::Each, &order);
+        return order;
+    };
+    HMODULE hSelf = ::GetModuleHandleA(NULL);
+    EXPECT_EQ((std::vector<HMODULE>{hKernel, hKernel, hSelf}), chain());
     AfxTermExtensionModule(first);
-    order.clear();
-    CDynLinkLibrary::FindInChain(&Collect::Each, &order);
-    ASSERT_EQ(1u, order.size());
-    EXPECT_EQ(::GetModuleHandleA(NULL), order[0]);
+    EXPECT_EQ((std::vector<HMODULE>{hSelf}), chain());
     AfxTermExtensionModule(second);
-    order.clear();
-    CDynLinkLibrary::FindInChain(&Collect::Each, &order);
-    EXPECT_TRUE(order.empty());
+    EXPECT_TRUE(chain().empty());
 }
 
 TEST(ResourceChain, AStringBlockWhoseLengthsRunPastItsEndHoldsNothing)
