@@ -114,10 +114,6 @@ TEST(Array, AddsAppendsAndCopies)
     EXPECT_EQ(13, a.GetSize());
     EXPECT_EQ(0, a[10]);
     EXPECT_EQ(5, a[12]);
-    a.SetAt(0, 6);
-    a.ElementAt(1) = 9;
-    EXPECT_EQ(6, a.GetAt(0));
-    EXPECT_EQ(9, a[1]);
 }
 
 TEST(Array, InsertsAndRemovesRanges)

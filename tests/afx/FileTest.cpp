@@ -2,44 +2,14 @@
 // growth and caller buffers.
 #include <afx.h>
 #include <support/AfxExceptionCatch.h>
+#include <support/TempPath.h>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-#ifdef _WIN32
-#include <process.h>
-#define getpid _getpid
-#else
-#include <unistd.h>
-#endif
-
 namespace {
-
-// A fresh path in the temporary folder, removed again by the destructor.
-class CTempPath
-{
-public:
-    explicit CTempPath(const char* name)
-    {
-#ifdef _WIN32
-        char dir[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, dir);
-        m_path = dir;
-#else
-        m_path = "/tmp/";
-#endif
-        m_path += "kwfile_" + std::to_string(getpid()) + "_" + name;
-        remove(m_path.c_str());
-    }
-    ~CTempPath() { remove(m_path.c_str()); }
-    const char* c_str() const { return m_path.c_str(); }
-
-private:
-    std::string m_path;
-};
 
 std::string Contents(CFile& file)
 {
@@ -55,7 +25,7 @@ std::string Contents(CFile& file)
 
 TEST(DiskFile, CreatesWritesSeeksAndReadsBack)
 {
-    CTempPath path("basic.bin");
+    TempPath path("basic.bin");
     CFile file;
     ASSERT_TRUE(file.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite));
     EXPECT_NE(CFile::hFileNull, file.m_hFile);
@@ -92,7 +62,7 @@ TEST(DiskFile, CreatesWritesSeeksAndReadsBack)
 
 TEST(DiskFile, CreationAndTruncationFollowTheModeFlags)
 {
-    CTempPath path("modes.bin");
+    TempPath path("modes.bin");
     CFileException error;
     CFile file;
     EXPECT_FALSE(file.Open(path.c_str(), CFile::modeRead, &error));
@@ -120,42 +90,37 @@ TEST(DiskFile, CreationAndTruncationFollowTheModeFlags)
         EXPECT_EQ(0u, truncate.GetLength());
     }
     // The constructor throws what Open reports.
-    CTempPath missing("missing.bin");
+    TempPath missing("missing.bin");
     EXPECT_EQ(CFileException::fileNotFound, FileCauseOf([&] { CFile f(missing.c_str(), CFile::modeRead); }));
     EXPECT_FALSE(file.Open("", CFile::modeRead, &error));
     EXPECT_EQ(CFileException::badPath, error.m_cause);
 }
 
-TEST(DiskFile, ExclusiveOpensExcludeOthers)
+TEST(DiskFile, ShareModesGrantWhatTheyPromise)
 {
-    CTempPath path("share.bin");
+    TempPath path("share.bin");
     CFile first(path.c_str(), CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive);
     CFile second;
     CFileException error;
     EXPECT_FALSE(second.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone, &error));
     EXPECT_EQ(CFileException::sharingViolation, error.m_cause);
     first.Close();
-    EXPECT_TRUE(second.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone));
-}
-
 #ifdef _WIN32
-TEST(DiskFile, ShareModesGrantWhatTheyPromise)
-{
-    CTempPath path("denywrite.bin");
-    CFile reader(path.c_str(), CFile::modeCreate | CFile::modeRead | CFile::shareDenyWrite);
-    CFile other;
-    CFileException error;
-    EXPECT_TRUE(other.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone));
-    other.Close();
-    EXPECT_FALSE(other.Open(path.c_str(), CFile::modeWrite | CFile::shareDenyNone, &error));
+    // Denying writes lets readers in and keeps writers out.
+    first.Open(path.c_str(), CFile::modeRead | CFile::shareDenyWrite);
+    EXPECT_TRUE(second.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone));
+    second.Close();
+    EXPECT_FALSE(second.Open(path.c_str(), CFile::modeWrite | CFile::shareDenyNone, &error));
     EXPECT_EQ(CFileException::sharingViolation, error.m_cause);
     EXPECT_EQ(32, error.m_lOsError);
-}
+#else
+    EXPECT_TRUE(second.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone));
 #endif
+}
 
 TEST(DiskFile, RenameAndRemoveReportFailures)
 {
-    CTempPath from("from.bin"), to("to.bin"), taken("taken.bin");
+    TempPath from("from.bin"), to("to.bin"), taken("taken.bin");
     {
         CFile a(from.c_str(), CFile::modeCreate | CFile::modeWrite);
         CFile b(taken.c_str(), CFile::modeCreate | CFile::modeWrite);

@@ -39,7 +39,7 @@ TEST(RuntimeClass, RecordsNameSizeSchemaAndBase)
     EXPECT_EQ(NULL, RUNTIME_CLASS(CObject)->m_pfnGetBaseClass);
 }
 
-TEST(RuntimeClass, DerivationFollowsTheBaseChain)
+TEST(RuntimeClass, DerivationAndDownCastsFollowTheBaseChain)
 {
     CCircle circle;
     EXPECT_TRUE(circle.IsKindOf(RUNTIME_CLASS(CCircle)));
@@ -50,6 +50,12 @@ TEST(RuntimeClass, DerivationFollowsTheBaseChain)
     EXPECT_FALSE(circle.IsSerializable());
     CSquare square;
     EXPECT_TRUE(square.IsSerializable());
+
+    CObject* pObject = &circle;
+    EXPECT_EQ(&circle, DYNAMIC_DOWNCAST(CShape, pObject));
+    EXPECT_EQ(nullptr, DYNAMIC_DOWNCAST(CSquare, pObject));
+    EXPECT_EQ(nullptr, DYNAMIC_DOWNCAST(CShape, (CObject*)NULL));
+    EXPECT_EQ(&circle, STATIC_DOWNCAST(CCircle, pObject));
 }
 
 TEST(RuntimeClass, FindsAndCreatesClassesByName)
@@ -82,14 +88,4 @@ TEST(RuntimeClass, ClassesLeaveTheListWithTheirRegistration)
     EXPECT_EQ(NULL, CRuntimeClass::FromName("CTemporaryClass"));
     EXPECT_EQ(RUNTIME_CLASS(CCircle), CRuntimeClass::FromName("CCircle"));
     EXPECT_EQ(RUNTIME_CLASS(CSquare), CRuntimeClass::FromName("CSquare"));
-}
-
-TEST(RuntimeClass, DownCastsCheckTheClass)
-{
-    CCircle circle;
-    CObject* pObject = &circle;
-    EXPECT_EQ(&circle, DYNAMIC_DOWNCAST(CShape, pObject));
-    EXPECT_EQ(nullptr, DYNAMIC_DOWNCAST(CSquare, pObject));
-    EXPECT_EQ(nullptr, DYNAMIC_DOWNCAST(CShape, (CObject*)NULL));
-    EXPECT_EQ(&circle, STATIC_DOWNCAST(CCircle, pObject));
 }
