@@ -17,6 +17,8 @@ CString ItemString(CMenu& menu, UINT nItem, UINT nFlags)
 TEST(Menu, LoadsFromTheResourceChainAndAnswersItemQueries)
 {
     CMenu menu;
+    EXPECT_FALSE(menu.LoadMenu(IDD_DLGTEST_ABSENT));
+    EXPECT_EQ(NULL, menu.GetSafeHmenu());
     ASSERT_TRUE(menu.LoadMenu(IDR_DLGTEST_MENU));
     EXPECT_EQ(2, menu.GetMenuItemCount());
     EXPECT_EQ(ID_DLGTEST_ABOUT, menu.GetMenuItemID(1));
@@ -49,13 +51,6 @@ TEST(Menu, LoadsFromTheResourceChainAndAnswersItemQueries)
     EXPECT_EQ((UINT)ID_DLGTEST_OPEN, pFile->GetDefaultItem(0));
     EXPECT_TRUE(menu.DestroyMenu());
     EXPECT_EQ(NULL, menu.m_hMenu);
-}
-
-TEST(Menu, AbsentResourceLeavesTheObjectEmpty)
-{
-    CMenu menu;
-    EXPECT_FALSE(menu.LoadMenu(IDD_DLGTEST_ABSENT));
-    EXPECT_EQ(NULL, menu.GetSafeHmenu());
 }
 
 TEST(Menu, BuildsAndChangesMenus)
@@ -163,7 +158,6 @@ TEST(Menu, TrackedPopupReportsToItsOwnerAndReturnsTheCommand)
     EXPECT_EQ(0u, owner.m_nCommand); // returned, not sent
 
     // Without TPM_RETURNCMD the command reaches the owner's message map.
-    owner.m_pInitMenu = NULL;
     EXPECT_TRUE(popup.TrackPopupMenu(TPM_LEFTALIGN, 10, 10, &owner));
     MSG msg;
     while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))

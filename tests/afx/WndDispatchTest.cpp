@@ -160,23 +160,21 @@ TEST_F(WndDispatch, ADerivedMapHidesTheBaseHandlerAndDefaultReachesTheWindowProc
     wnd.DestroyWindow();
 }
 
-TEST_F(WndDispatch, FailedCreationLeavesNoWindowAndFinishesTheObject)
+TEST_F(WndDispatch, FailuresInCreationOrInAHandlerLeaveTheObjectSound)
 {
-    CDerivedWnd wnd;
-    wnd.m_bFailCreate = TRUE;
-    EXPECT_FALSE(wnd.CreateEx(0, AfxRegisterWndClass(0), "fail", WS_POPUP, TestRect(), NULL, 0));
-    EXPECT_EQ(NULL, wnd.m_hWnd);
-    EXPECT_EQ(1, wnd.m_nPostNcDestroy);
+    // OnCreate refusing: no window, and the object is finished as after a destruction.
+    CDerivedWnd failed;
+    failed.m_bFailCreate = TRUE;
+    EXPECT_FALSE(failed.CreateEx(0, AfxRegisterWndClass(0), "fail", WS_POPUP, TestRect(), NULL, 0));
+    EXPECT_EQ(NULL, failed.m_hWnd);
+    EXPECT_EQ(1, failed.m_nPostNcDestroy);
     ASSERT_FALSE(m_recorder.Log().empty());
     EXPECT_EQ("Derived::OnCreate", m_recorder.Log()[0].who);
-}
 
-TEST_F(WndDispatch, AnExceptionInAHandlerFailsOnlyThatMessage)
-{
+    // A handler throwing fails only its message: the window still works afterwards.
     CDerivedWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "throw", WS_POPUP, TestRect(), NULL, 0));
     EXPECT_EQ(0, wnd.SendMessage(WM_TEST_THROW));
-    // The window still works afterwards.
     EXPECT_EQ(11, wnd.SendMessage(WM_TEST_PING));
     wnd.DestroyWindow();
     EXPECT_EQ(1, wnd.m_nPostNcDestroy);
