@@ -7,6 +7,10 @@
 
 #include "support/ModalDialogDriver.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace {
 
 const char* const testCompany = "KwUi Tests (afx)";
@@ -70,15 +74,20 @@ protected:
         strCompany.Format("Software\\%s", testCompany);
         ::SHDeleteKeyA(HKEY_CURRENT_USER, strCompany);
     }
-    // The value as stored, read without the framework.
-    bool Read(LPCTSTR lpszEntry, DWORD* pdwType, BYTE* pData, DWORD* pcbData)
+    // The value's type and bytes as stored, read without the framework; type 0 when absent.
+    std::pair<DWORD, std::string> Stored(LPCTSTR lpszEntry)
     {
         HKEY hKey;
+        DWORD dwType = 0;
+        char data[64];
+        DWORD cbData = sizeof(data);
         if (::RegOpenKeyExA(HKEY_CURRENT_USER, m_strSectionKey, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
-            return false;
-        LONG lResult = ::RegQueryValueExA(hKey, lpszEntry, NULL, pdwType, pData, pcbData);
+            return {0, ""};
+        LONG lResult = ::RegQueryValueExA(hKey, lpszEntry, NULL, &dwType, (BYTE*)data, &cbData);
         ::RegCloseKey(hKey);
-        return lResult == ERROR_SUCCESS;
+        if (lResult != ERROR_SUCCESS)
+            return {0, ""};
+        return {dwType, std::string(data, cbData)};
     }
     void WriteRaw(LPCTSTR lpszEntry, DWORD dwType, const void* pData, DWORD cbData)
     {
@@ -99,21 +108,9 @@ TEST_F(Profile, ValuesLiveUnderSoftwareCompanyApplicationSection)
     BYTE bytes[] = {0x00, 0x12, 0xAF, 0xFF};
     ASSERT_TRUE(m_app.WriteProfileBinary("Section", "Blob", bytes, sizeof(bytes)));
 
-    DWORD dwType = 0, dwValue = 0, cb = sizeof(dwValue);
-    ASSERT_TRUE(Read("Width", &dwType, (BYTE*)&dwValue, &cb));
-    EXPECT_EQ((DWORD)REG_DWORD, dwType);
-    EXPECT_EQ((DWORD)-120, dwValue);
-    char szText[32] = "";
-    cb = sizeof(szText);
-    ASSERT_TRUE(Read("Name", &dwType, (BYTE*)szText, &cb));
-    EXPECT_EQ((DWORD)REG_SZ, dwType);
-    EXPECT_STREQ("left pane", szText);
-    BYTE stored[8] = {};
-    cb = sizeof(stored);
-    ASSERT_TRUE(Read("Blob", &dwType, stored, &cb));
-    EXPECT_EQ((DWORD)REG_BINARY, dwType);
-    ASSERT_EQ(sizeof(bytes), cb);
-    EXPECT_EQ(0, memcmp(bytes, stored, cb));
+    EXPECT_EQ(std::make_pair((DWORD)REG_DWORD, std::string("\x88\xFF\xFF\xFF", 4)), Stored("Width"));
+    EXPECT_EQ(std::make_pair((DWORD)REG_SZ, std::string("left pane", 10)), Stored("Name"));
+    EXPECT_EQ(std::make_pair((DWORD)REG_BINARY, std::string((const char*)bytes, sizeof(bytes))), Stored("Blob"));
 
     EXPECT_EQ((UINT)-120, m_app.GetProfileInt("Section", "Width", 5));
     EXPECT_STREQ("left pane", m_app.GetProfileString("Section", "Name"));
