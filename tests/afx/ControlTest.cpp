@@ -153,6 +153,7 @@ TEST_F(ControlTest, ListCtrlColumnsTextsSelectionSortingAndHitTests)
     EXPECT_EQ(2u, list.GetSelectedCount());
     EXPECT_EQ((std::vector<int>{1, 3}), SelectedItems(list));
     EXPECT_EQ(3, list.GetNextItem(-1, LVNI_FOCUSED));
+    EXPECT_EQ((UINT)LVIS_SELECTED, list.GetItemState(3, LVIS_SELECTED)); // only the bits asked for
     ASSERT_TRUE(list.DeleteItem(1));
     EXPECT_EQ((std::vector<int>{2}), SelectedItems(list));
 

@@ -288,7 +288,7 @@ TEST(Draw, RestoreDCBringsBackClipObjectsAndColours)
     EXPECT_EQ(kBlack, dc.GetTextColor());
     EXPECT_EQ(OPAQUE, dc.GetBkMode());
     EXPECT_TRUE(dc.GetViewportOrg() == CPoint(0, 0));
-    dc.GetClipBox(&box);
+    EXPECT_EQ(SIMPLEREGION, dc.GetClipBox(&box));
     EXPECT_TRUE(box == CRect(0, 0, 10, 10));
 }
 
