@@ -149,10 +149,7 @@ TEST(ArchiveBytes, StringLengthTakesTheShortestForm)
             }, nBufSize);
         }
     }
-}
-
-TEST(ArchiveBytes, TextIsWrittenAsAString)
-{
+    // Plain text goes out as a string; a null pointer as the empty one.
     EXPECT_EQ((Bytes{0x02, 'h', 'i', 0x00}), StoreBytes([](CArchive& ar) { ar << "hi" << (LPCSTR)NULL; }));
 }
 
