@@ -18,7 +18,7 @@ HWND CreatePlainWindow(const char* pszClass = "STATIC")
     return ::CreateWindowExA(0, pszClass, "", WS_POPUP, 0, 0, 100, 40, NULL, NULL, NULL, NULL);
 }
 
-TEST(HandleMap, ForeignWindowsGetOneTemporaryObjectUntilIdleTime)
+TEST(HandleMap, ForeignWindowsGetOneTemporaryObjectUntilUnlockedOrIdle)
 {
     HWND hWnd = CreatePlainWindow();
     size_t nBefore = TemporaryWindows();
@@ -38,25 +38,20 @@ TEST(HandleMap, ForeignWindowsGetOneTemporaryObjectUntilIdleTime)
     EXPECT_FALSE(AfxUnlockTempMaps());
     EXPECT_EQ(0u, TemporaryWindows());
     EXPECT_TRUE(::IsWindow(hWnd));
-    ::DestroyWindow(hWnd);
-}
 
-TEST(HandleMap, IdleProcessingFreesTemporaryObjects)
-{
+    // The thread's idle processing frees them too, menus as well, after its command-UI pass.
     CWinThread thread;
-    HWND hWnd = CreatePlainWindow();
     CWnd::FromHandle(hWnd);
     CMenu::FromHandle(::GetSystemMenu(hWnd, FALSE));
-    ASSERT_GT(TemporaryWindows(), 0u);
-    EXPECT_TRUE(thread.OnIdle(0)); // command-UI updates first
+    EXPECT_TRUE(thread.OnIdle(0));
     EXPECT_GT(TemporaryWindows(), 0u);
-    EXPECT_FALSE(thread.OnIdle(1)); // then the clean-up, and nothing more to do
+    EXPECT_FALSE(thread.OnIdle(1)); // nothing more to do
     EXPECT_EQ(0u, TemporaryWindows());
     EXPECT_EQ(0u, AfxGetThreadState()->m_pmapHMENU->GetTemporaryCount());
     ::DestroyWindow(hWnd);
 }
 
-TEST(HandleMap, AttachAndDetachLeaveTheWindowAlone)
+TEST(HandleMap, AttachAndDetachLeaveTheWindowAloneAndOwnersDestroyIt)
 {
     HWND hWnd = CreatePlainWindow();
     CWnd wnd;
@@ -75,6 +70,15 @@ TEST(HandleMap, AttachAndDetachLeaveTheWindowAlone)
     // A NULL object's handle is NULL, as hosts rely on.
     CWnd* pNone = NULL;
     EXPECT_EQ(NULL, pNone->GetSafeHwnd());
+
+    // An object still holding its window destroys it when it goes.
+    {
+        CWnd scoped;
+        ASSERT_TRUE(scoped.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), "scoped", WS_POPUP, CRect(0, 0, 50, 50), NULL, 0));
+        hWnd = scoped.m_hWnd;
+    }
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_EQ(NULL, CWnd::FromHandlePermanent(hWnd));
 }
 
 class CHeapWnd : public CWnd
@@ -105,18 +109,6 @@ TEST(HandleMap, HeapWindowsDeleteThemselvesAfterTheirLastMessage)
     EXPECT_STREQ("AfxWnd42", szClass);
     EXPECT_TRUE(pWnd->DestroyWindow());
     EXPECT_EQ(2, CHeapWnd::s_nDeleted);
-}
-
-TEST(HandleMap, AnObjectDestroysTheWindowItStillOwns)
-{
-    HWND hWnd;
-    {
-        CWnd wnd;
-        ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS), "scoped", WS_POPUP, CRect(0, 0, 50, 50), NULL, 0));
-        hWnd = wnd.m_hWnd;
-    }
-    EXPECT_FALSE(::IsWindow(hWnd));
-    EXPECT_EQ(NULL, CWnd::FromHandlePermanent(hWnd));
 }
 
 // An edit control whose characters pass through the map first.
