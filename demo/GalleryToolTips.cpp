@@ -83,7 +83,7 @@ void Pump(DWORD dwMilliseconds)
 }
 
 // One tip to show at a point of the pattern, with the settings it overrides.
-struct TipSpec
+struct TipLook
 {
     CPoint pt;
     CString sText;
@@ -99,31 +99,31 @@ struct TipSpec
 // Shows every tip as a help tip of its own tooltip window, one after the other so that each
 // composes itself over the pattern and the tips shown before it, then saves the window's area
 // of the screen.
-bool ShowAndSave(CPatternWnd& wnd, const std::vector<TipSpec>& tips, const char* pszFolder, const char* pszName,
+bool ShowAndSave(CPatternWnd& wnd, const std::vector<TipLook>& tips, const char* pszFolder, const char* pszName,
                  void (*pSetUp)(CUxToolTip&) = NULL)
 {
     std::vector<std::unique_ptr<CUxToolTip>> windows;
-    for (const TipSpec& spec : tips)
+    for (const TipLook& look : tips)
     {
         windows.emplace_back(new CUxToolTip);
         CUxToolTip& tip = *windows.back();
-        if (!tip.Create(&wnd, spec.bBalloon))
+        if (!tip.Create(&wnd, look.bBalloon))
             return false;
         if (pSetUp != NULL)
             pSetUp(tip);
         UXTOOLTIP_INFO ti;
         ti.hWnd = wnd.m_hWnd;
-        ti.sTooltip = spec.sText;
-        ti.hIcon = spec.hIcon;
-        ti.nMask = UXTT_MASK_STYLES | UXTT_MASK_DIRECTION | spec.nMask;
-        ti.nStyles = spec.nStyles;
-        ti.nDirection = spec.nDirection;
-        ti.nEffect = spec.nEffect;
+        ti.sTooltip = look.sText;
+        ti.hIcon = look.hIcon;
+        ti.nMask = UXTT_MASK_STYLES | UXTT_MASK_DIRECTION | look.nMask;
+        ti.nStyles = look.nStyles;
+        ti.nDirection = look.nDirection;
+        ti.nEffect = look.nEffect;
         ti.nGranularity = 2;
-        ti.crBegin = spec.crBegin;
-        ti.crMid = spec.crMid;
-        ti.crEnd = spec.crEnd;
-        CPoint pt = spec.pt;
+        ti.crBegin = look.crBegin;
+        ti.crMid = look.crMid;
+        ti.crEnd = look.crEnd;
+        CPoint pt = look.pt;
         tip.ShowHelpTooltip(pt, ti);
         Pump(150);
     }
@@ -140,7 +140,7 @@ bool SaveForms(const char* pszFolder, HICON hIcon)
     wnd.m_marks = {CPoint(40, 40), CPoint(330, 40)};
     if (!wnd.CreatePattern("Tooltip forms", 600, 170))
         return false;
-    std::vector<TipSpec> tips(2);
+    std::vector<TipLook> tips(2);
     tips[0].pt = CPoint(40, 40);
     tips[0].sText = "<b>Balloon</b><br>rounded corners, an anchor<br>pointing at the cursor and<br>a shadow";
     tips[0].hIcon = hIcon;
@@ -164,7 +164,7 @@ bool SaveDirections(const char* pszFolder)
     wnd.m_marks.assign(points, points + 4);
     if (!wnd.CreatePattern("Tooltip directions", 640, 310))
         return false;
-    std::vector<TipSpec> tips(4);
+    std::vector<TipLook> tips(4);
     for (int i = 0; i < 4; i++)
     {
         tips[i].pt = points[i];
@@ -189,7 +189,7 @@ bool SaveEffects(const char* pszFolder)
         "<b>Effect 6</b><br>three colours, downwards",
     };
     CPatternWnd wnd;
-    std::vector<TipSpec> tips(7);
+    std::vector<TipLook> tips(7);
     for (int i = 0; i < 7; i++)
     {
         tips[i].pt = CPoint(24 + (i % 4) * 200, 24 + (i / 4) * 130);
@@ -223,7 +223,7 @@ bool SaveMarkup(const char* pszFolder, HICON hIcon)
     wnd.m_marks = {CPoint(30, 24)};
     if (!wnd.CreatePattern("Tooltip markup", 420, 240))
         return false;
-    std::vector<TipSpec> tips(1);
+    std::vector<TipLook> tips(1);
     tips[0].pt = CPoint(30, 24);
     tips[0].hIcon = hIcon;
     tips[0].nMask = UXTT_MASK_EFFECT | UXTT_MASK_COLORS;
