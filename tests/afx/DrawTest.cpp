@@ -10,17 +10,12 @@
 #include "support/AfxExceptionCatch.h"
 #include "support/TestRandom.h"
 #include "support/TestSurface.h"
+#include "support/TestColors.h"
 
 #include <string>
 #include <thread>
 
 namespace {
-
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kRed = RGB(255, 0, 0);
-const COLORREF kBlue = RGB(0, 0, 255);
-const COLORREF kGreen = RGB(0, 255, 0);
 
 const std::vector<std::pair<COLORREF, char>> kLegend = {
     { kWhite, '.' }, { kBlack, '#' }, { kRed, 'R' }, { kBlue, 'B' }, { kGreen, 'G' } };

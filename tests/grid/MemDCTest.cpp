@@ -3,13 +3,11 @@
 // size or kind changes nothing of that, and printers are drawn on directly.
 #include "grid/MemDC.h"
 #include "support/TestSurface.h"
+#include "support/TestColors.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kRed = RGB(255, 0, 0);
-const COLORREF kBlue = RGB(0, 0, 255);
 } // namespace
 
 TEST(MemDC, DrawsOffScreenAndCopiesTheClipBoxWhenItEnds)

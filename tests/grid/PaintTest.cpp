@@ -6,6 +6,7 @@
 #include "core/KwLineSelection.h"
 #include "grid/KwHeaderCtrl.h"
 #include "support/TestSurface.h"
+#include "support/TestColors.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +15,6 @@
 #include <memory>
 
 namespace {
-
-const COLORREF kMagenta = RGB(255, 0, 255);
 
 // The grid with its layout state in reach of the tests.
 class PaintGrid : public CKwGridCtrl

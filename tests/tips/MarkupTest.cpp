@@ -7,17 +7,12 @@
 #include "MarkupTest.rh"
 #include "support/TestSurface.h"
 #include "tips/UxToolTip.h"
+#include "support/TestColors.h"
 
 #include <string>
 #include <vector>
 
 namespace {
-
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kRed = RGB(255, 0, 0);
-const COLORREF kBlue = RGB(0, 0, 255);
-const COLORREF kGreen = RGB(0, 255, 0);
-const COLORREF kMagenta = RGB(255, 0, 255);
 
 // The tooltip with its markup engine opened to the tests.
 class CMarkupTip : public CUxToolTip

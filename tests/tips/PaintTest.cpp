@@ -6,17 +6,13 @@
 #include "TipHarness.h"
 #include "support/TestSurface.h"
 #include "tips/UxToolTip.h"
+#include "support/TestColors.h"
 
 #include <climits>
 #include <vector>
 
 namespace {
 
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kRed = RGB(255, 0, 0);
-const COLORREF kGreen = RGB(0, 255, 0);
-const COLORREF kBlue = RGB(0, 0, 255);
 const COLORREF kSentinel = RGB(0x12, 0x34, 0x56);
 
 // Opens the painting side to the tests, beside what CTestTip opens.
