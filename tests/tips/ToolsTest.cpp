@@ -9,11 +9,22 @@
 #include "ToolsTest.rh"
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstdio>
 #include <functional>
 #include <string>
 
 namespace {
+
+std::string Format(const char* fmt, ...)
+{
+    char sz[256];
+    va_list args;
+    va_start(args, fmt);
+    vsnprintf(sz, sizeof(sz), fmt, args);
+    va_end(args);
+    return sz;
+}
 
 // Balloon sizes: margins 12/12, shadow 4/4, anchor 12 wide and 16 high, 16 from the side.
 const int kMarginX = 12, kMarginY = 12, kShadow = 4, kAnchorWidth = 12, kAnchorHeight = 16, kAnchorMargin = 16;
@@ -49,21 +60,16 @@ TEST(ToolTipClass, TheClassIsTheLibrarysOwnAndTheWindowAHiddenToolPopupOfTheOwne
     EXPECT_EQ((void*)::GetProcAddress(::GetModuleHandleA("user32.dll"), "DefWindowProcA"), (void*)wc.lpfnWndProc);
 
     // Before Create: the defaults, balloon sizes included.
-    EXPECT_EQ(20, CUxToolTip::GetVersionI());
-    EXPECT_EQ(CString("1.4"), CUxToolTip::GetVersionC());
-    EXPECT_EQ(500u, first.GetDelayTime(TTDT_INITIAL));
-    EXPECT_EQ(0u, first.GetDelayTime(TTDT_AUTOPOP));
-    EXPECT_EQ((UINT)UXTT_DIR_BELOW_RIGHT, first.GetDirection());
-    EXPECT_EQ(0u, first.GetBehaviour());
-    EXPECT_EQ((DWORD)UXTT_STYLE_DEFAULT, first.GetStyles());
     BYTE nGranularity = 0;
-    EXPECT_EQ(0u, first.GetEffectBk(nGranularity));
-    EXPECT_EQ(2, nGranularity);
-    EXPECT_EQ(16u, first.GetSize(UXTT_SIZE_ANCHOR_HEIGHT));
-    EXPECT_FALSE(first.GetNotify());
-    EXPECT_EQ(CPoint(-1, -1), first.m_ptOriginal);
-    EXPECT_EQ(-1, first.m_nIndexCurrentWnd);
-    EXPECT_EQ(-1, first.m_nIndexDisplayWnd);
+    const UINT nEffect = first.GetEffectBk(nGranularity);
+    EXPECT_EQ("version 20 1.4 delays 500/0 direction 3 behaviour 0 styles 27 effect 0/2 anchor 16 notify 0 "
+              "original -1,-1 indices -1/-1",
+        Format("version %d %s delays %u/%u direction %u behaviour %u styles %lx effect %u/%u anchor %u "
+               "notify %d original %ld,%ld indices %d/%d", CUxToolTip::GetVersionI(),
+            (LPCTSTR)CUxToolTip::GetVersionC(), first.GetDelayTime(TTDT_INITIAL), first.GetDelayTime(TTDT_AUTOPOP),
+            first.GetDirection(), first.GetBehaviour(), (unsigned long)first.GetStyles(), nEffect, nGranularity,
+            first.GetSize(UXTT_SIZE_ANCHOR_HEIGHT), (int)first.GetNotify(), (long)first.m_ptOriginal.x,
+            (long)first.m_ptOriginal.y, first.m_nIndexCurrentWnd, first.m_nIndexDisplayWnd));
 
     CTipOwnerWnd owner;
     ASSERT_TRUE(owner.CreateOwner(CRect(200, 150, 500, 350)));
@@ -123,12 +129,9 @@ TEST_F(TipFixture, ToolsAreReplacedForTheSameWindowAndAreaAndAppendedOtherwise)
     EXPECT_EQ("whole2/5 left2/20 right/3 owner/4 other/6", Table(tip));
 
     // Looking up by window and area, by window alone, by identifier.
-    EXPECT_EQ(2, tip.FindTool(pChild, &rcRight));
-    EXPECT_EQ(0, tip.FindTool(pChild));
-    EXPECT_EQ(-1, tip.FindTool(pChild, CRect(0, 0, 1, 1)));
-    EXPECT_EQ(3, tip.FindTool(&owner));
-    EXPECT_EQ(4, tip.FindTool(6u));
-    EXPECT_EQ(-1, tip.FindTool(99u));
+    EXPECT_EQ("2 0 -1 3 4 -1", Format("%d %d %d %d %d %d", tip.FindTool(pChild, &rcRight), tip.FindTool(pChild),
+                                   tip.FindTool(pChild, CRect(0, 0, 1, 1)), tip.FindTool(&owner), tip.FindTool(6u),
+                                   tip.FindTool(99u)));
 
     // Removing moves the later tools down; SetAtTool replaces only an existing tool; indices
     // outside are refused and leave the caller's record alone.
@@ -157,20 +160,18 @@ TEST_F(TipFixture, ToolsTakeTheirTextAndIconFromResources)
     tip.AddTool(&owner, 0xFFF0u, 0xFFF1u, CSize(0, 0), NULL, 4); // neither exists
     ASSERT_EQ(4, tip.GetToolCount());
 
+    // Each tool's text and icon size: icons are loaded at the size asked for, else at their own.
     UXTOOLTIP_INFO ti[4];
+    std::string sTools;
     for (int i = 0; i < 4; i++)
+    {
         ASSERT_TRUE(tip.GetTool(i, ti[i]));
-    EXPECT_EQ(CString("Text from the resources"), ti[0].sTooltip);
+        const CSize sz = tip.GetSizeIcon(ti[i].hIcon);
+        sTools += Format("%s %ldx%ld|", (LPCTSTR)ti[i].sTooltip, (long)sz.cx, (long)sz.cy);
+    }
+    EXPECT_EQ("Text from the resources 32x32|plain 32x32|Text from the resources 16x16| 0x0|", sTools);
     EXPECT_EQ(hGiven, ti[0].hIcon);
-    EXPECT_EQ(CString("plain"), ti[1].sTooltip);
-    EXPECT_EQ(CSize(32, 32), tip.GetSizeIcon(ti[1].hIcon)); // loaded at the size asked for
-    EXPECT_EQ(CString("Text from the resources"), ti[2].sTooltip);
-    EXPECT_EQ(CSize(16, 16), tip.GetSizeIcon(ti[2].hIcon)); // its natural size
-    EXPECT_EQ(rcC, CRect(ti[2].rectBounds));
-    EXPECT_EQ(3u, ti[2].nIDTool);
-    EXPECT_EQ(0u, ti[2].nMask);
-    EXPECT_TRUE(ti[3].sTooltip.IsEmpty());
-    EXPECT_TRUE(ti[3].hIcon == NULL);
+    EXPECT_TRUE(rcC == CRect(ti[2].rectBounds) && ti[2].nIDTool == 3u && ti[2].nMask == 0u);
 
     // Added again with the same icon, a tool takes the icon already loaded: a host that renews
     // its tools does not pile up icons.
@@ -349,25 +350,21 @@ TEST_F(TipFixture, TheToolUnderAPointIsFoundAmongRealChildWindows)
         EXPECT_EQ(ScreenPoint(owner.m_hWnd, c.x, c.y), pt) << "converted to the screen in place";
     }
 
-    // With the global style for disabled children, the disabled child's own tool answers.
+    auto find = [this](CPoint pt) { return tip.FindTool(pt); };
+    // With the global style for disabled children, the disabled child's own tool answers...
     tip.ModifyStyles(UXTT_STYLE_DISABLED, 0);
-    CPoint pt(20, 120);
-    EXPECT_EQ(3, tip.FindTool(pt));
+    EXPECT_EQ(3, find(CPoint(20, 120)));
     // ... but not when only a tool carries it.
     tip.ModifyStyles(0, UXTT_STYLE_DISABLED);
     tip.ModifyStyles(UXTT_STYLE_DISABLED, 0, 3);
-    pt = CPoint(20, 120);
-    EXPECT_EQ(4, tip.FindTool(pt));
+    EXPECT_EQ(4, find(CPoint(20, 120)));
 
-    // A tool whose window has gone is never found; the owner under it is.
+    // A tool whose window has gone is never found; the owner under it is. Over the tip itself:
+    // no tool.
     ::DestroyWindow(hA);
-    pt = CPoint(12, 12);
-    EXPECT_EQ(-1, tip.FindTool(pt));
-    // Over the tip itself: no tool.
+    EXPECT_EQ(-1, find(CPoint(12, 12)));
     tip.SetWindowPos(NULL, 450, 300, 40, 40, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    pt = CPoint(460, 310);
-    ::ScreenToClient(owner.m_hWnd, &pt);
-    EXPECT_EQ(-1, tip.FindTool(pt));
+    EXPECT_EQ(-1, find(CPoint(460, 310) - CSize(ScreenPoint(owner.m_hWnd, 0, 0))));
 }
 
 TEST_F(TipFixture, TheReceiverSeesTheAreaOnTheOwnerAndMayChangeAllButTheArea)
@@ -451,22 +448,21 @@ TEST_F(TipFixture, TheShownRecordCarriesTheEffectiveSettingsAndTheBoxItsMargins)
     EXPECT_TRUE(tip.IsWindowVisible());
 
     // Box: text, margins on both sides, and the anchor's space; no shadow here.
+    // Below the cursor, extending to the left.
     CSize szText = tip.m_szTextTooltip;
     CRect rcWindow;
     tip.GetWindowRect(&rcWindow);
-    EXPECT_EQ(szText.cx + 2 * kMarginX + 2, rcWindow.Width());
-    EXPECT_EQ(szText.cy + 2 * kMarginY + kAnchorHeight + 2, rcWindow.Height());
-    EXPECT_EQ(pt.y, rcWindow.top);                              // below the cursor
-    EXPECT_EQ(pt.x + kAnchorMargin, rcWindow.right - 2);        // extending to the left
+    EXPECT_EQ(CRect(pt.x + kAnchorMargin - szText.cx - 2 * kMarginX, pt.y, pt.x + kAnchorMargin + 2,
+                  pt.y + szText.cy + 2 * kMarginY + kAnchorHeight + 2), rcWindow);
 
     ASSERT_TRUE(tip.GetTool(1, tip.m_pToolInfo));
     tip.PrepareDisplayToolTip(&pt);
     EXPECT_EQ("styles 2 effect 2/9 colours 000007 000008 000009 direction 1 behaviour 10", Settings(seen));
+    // Above the cursor, extending to the right.
+    szText = tip.m_szTextTooltip;
     tip.GetWindowRect(&rcWindow);
-    EXPECT_EQ(tip.m_szTextTooltip.cx + 2 * kMarginX + kShadow + 2, rcWindow.Width());
-    EXPECT_EQ(tip.m_szTextTooltip.cy + 2 * kMarginY + kAnchorHeight + kShadow + 2, rcWindow.Height());
-    EXPECT_EQ(pt.y, rcWindow.bottom - 2);                       // above the cursor
-    EXPECT_EQ(pt.x - kAnchorMargin, rcWindow.left);             // extending to the right
+    EXPECT_EQ(CRect(pt.x - kAnchorMargin, pt.y + 2 - (szText.cy + 2 * kMarginY + kAnchorHeight + kShadow + 2),
+                  pt.x - kAnchorMargin + szText.cx + 2 * kMarginX + kShadow + 2, pt.y + 2), rcWindow);
 
     // An icon beside the text adds its width and the gap; alone, only its width.
     tip.m_pToolInfo.nMask = UXTT_MASK_STYLES;
@@ -476,8 +472,8 @@ TEST_F(TipFixture, TheShownRecordCarriesTheEffectiveSettingsAndTheBoxItsMargins)
     const CSize szIcon = tip.m_szToolIcon;
     ASSERT_GT(szIcon.cx, 0);
     tip.GetWindowRect(&rcWindow);
-    EXPECT_EQ(tip.m_szTextTooltip.cx + szIcon.cx + 3 * kMarginX + 2, rcWindow.Width());
-    EXPECT_EQ(std::max(szIcon.cy, tip.m_szTextTooltip.cy) + 2 * kMarginY + kAnchorHeight + 2, rcWindow.Height());
+    EXPECT_EQ(CSize(tip.m_szTextTooltip.cx + szIcon.cx + 3 * kMarginX + 2,
+                  std::max(szIcon.cy, tip.m_szTextTooltip.cy) + 2 * kMarginY + kAnchorHeight + 2), rcWindow.Size());
     tip.m_pToolInfo.sTooltip.Empty();
     tip.PrepareDisplayToolTip(&pt);
     tip.GetWindowRect(&rcWindow);
@@ -636,15 +632,13 @@ TEST_F(TipFixture, TheRegionIsTheBodyWithAnAnchorWhoseApexIsAtTheCursor)
                                                   {xFar, apex.y + dy * (kAnchorHeight + 20)}}));
 
             // The window region is the tooltip region, with its shadow when there is one.
-            CRgn rgnWindow, rgnExpected;
-            rgnWindow.CreateRectRgn(0, 0, 0, 0);
+            CRgn rgnWindow, rgnExpected, rgnShadow;
+            for (CRgn* pRgn : {&rgnWindow, &rgnExpected, &rgnShadow})
+                pRgn->CreateRectRgn(0, 0, 0, 0);
             ASSERT_NE(ERROR, ::GetWindowRgn(tip.m_hWnd, rgnWindow));
-            rgnExpected.CreateRectRgn(0, 0, 0, 0);
             rgnExpected.CopyRgn(&tip.m_rgnToolTip);
             if (nStyles & UXTT_STYLE_SHADOW)
             {
-                CRgn rgnShadow;
-                rgnShadow.CreateRectRgn(0, 0, 0, 0);
                 rgnShadow.CopyRgn(&tip.m_rgnToolTip);
                 rgnShadow.OffsetRgn(kShadow, kShadow);
                 EXPECT_TRUE(SameArea(rgnShadow, tip.m_rgnShadow));
