@@ -53,12 +53,12 @@ protected:
         notify.hdr.code = UXTTN_DISPLAY;
         notify.pt = &screenPoint;
         notify.ti = &ti;
-        m_lResult = host.m_grid.SendMessage(WM_NOTIFY, notify.hdr.idFrom, (LPARAM)&notify);
+        m_lResult = grid.SendMessage(WM_NOTIFY, notify.hdr.idFrom, (LPARAM)&notify);
         return ti.sTooltip;
     }
     CPoint ScreenPoint(CPoint clientPoint)
     {
-        host.m_grid.ClientToScreen(&clientPoint);
+        grid.ClientToScreen(&clientPoint);
         return clientPoint;
     }
 
@@ -70,25 +70,23 @@ TEST_F(GridToolTip, OverACellTheListenerGivesTheTextWithTheCellReadElseForNoCell
 {
     ASSERT_NE((HWND)NULL, m_hTip);
     host.m_bRecordGetItem = true;
-    EXPECT_EQ("from the listener", Display(host.m_grid.m_hWnd, ScreenPoint(host.CellPoint(1, 2))));
+    EXPECT_EQ("from the listener", Display(grid.m_hWnd, ScreenPoint(host.CellPoint(1, 2))));
     EXPECT_EQ(0, m_lResult);
     CPoint below = host.CellPoint(1, 4); // insert mode 1: lines 0 to 3 can be reached
-    EXPECT_EQ("from the listener", Display(host.m_grid.m_hWnd, ScreenPoint(below)));
+    EXPECT_EQ("from the listener", Display(grid.m_hWnd, ScreenPoint(below)));
     CPoint right = host.CellPoint(0, 1);
     right.x = 3 * 80 + 10;
-    Display(host.m_grid.m_hWnd, ScreenPoint(right));
-    std::vector<std::string> expected = {"GetItem 1 2", "GetToolTipText 1 2", "GetToolTipText 1 -1", "GetToolTipText -1 1"};
-    EXPECT_EQ(expected, host.m_calls);
+    Display(grid.m_hWnd, ScreenPoint(right));
+    EXPECT_EQ((Calls{"GetItem 1 2", "GetToolTipText 1 2", "GetToolTipText 1 -1", "GetToolTipText -1 1"}), host.m_calls);
 }
 
 TEST_F(GridToolTip, OverTheHeaderTheListenerIsAskedForNoCellAndAnyOtherToolGetsNoText)
 {
     ASSERT_NE((HWND)NULL, m_hTip);
     host.m_bRecordGetItem = true;
-    EXPECT_EQ("from the listener", Display(host.m_grid.GetHeaderCtrl()->m_hWnd, ScreenPoint(CPoint(10, 5))));
+    EXPECT_EQ("from the listener", Display(grid.GetHeaderCtrl()->m_hWnd, ScreenPoint(CPoint(10, 5))));
     EXPECT_EQ("", Display(host.m_hWnd, ScreenPoint(CPoint(10, 5))));
-    std::vector<std::string> expected = {"GetToolTipText -1 -1"};
-    EXPECT_EQ(expected, host.m_calls);
+    EXPECT_EQ((Calls{"GetToolTipText -1 -1"}), host.m_calls);
 }
 
 TEST_F(GridToolTip, RestingTheMouseOnACellAsksTheListenerOnceAndAKeyHidesTheTip)
@@ -98,7 +96,7 @@ TEST_F(GridToolTip, RestingTheMouseOnACellAsksTheListenerOnceAndAKeyHidesTheTip)
     CPoint point = host.CellPoint(2, 1);
     CPoint screenPoint = ScreenPoint(point);
     ::SetCursorPos(screenPoint.x, screenPoint.y);
-    host.m_grid.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+    grid.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
     host.Pump(900); // the tip shows after its initial delay of half a second
     EXPECT_EQ(std::vector<std::string>{"GetToolTipText 2 1"}, host.m_calls);
     ASSERT_TRUE(::IsWindowVisible(m_hTip));

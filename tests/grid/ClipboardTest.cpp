@@ -34,8 +34,6 @@ protected:
     }
     Strings Texts() { return GridHost::Texts(grid); }
     UINT CurrentLine() { return Cur().second; }
-
-    CKwGridCtrl& grid = host.m_grid;
 };
 
 } // namespace

@@ -107,12 +107,12 @@ protected:
     // WM_CONTEXTMENU as the system sends it: a screen point, or (-1, -1) from the keyboard.
     void ContextMenu(CPoint screenPoint)
     {
-        host.m_grid.SendMessage(WM_CONTEXTMENU, (WPARAM)host.m_grid.m_hWnd, MAKELPARAM(screenPoint.x, screenPoint.y));
+        grid.SendMessage(WM_CONTEXTMENU, (WPARAM)grid.m_hWnd, MAKELPARAM(screenPoint.x, screenPoint.y));
         host.Pump(100);
     }
     CPoint ScreenPoint(CPoint clientPoint)
     {
-        host.m_grid.ClientToScreen(&clientPoint);
+        grid.ClientToScreen(&clientPoint);
         return clientPoint;
     }
 };
@@ -174,8 +174,7 @@ TEST_F(GridContextMenuInADialogThatTakesPart, TheListenerAddsFirstAndThenTheDial
     host.m_calls.clear();
     MenuDriver driver;
     ContextMenu(ScreenPoint(host.CellPoint(0, 1)));
-    std::vector<std::string> expected = {"ContextMenu 0 1", "ExtendContextMenu"};
-    EXPECT_EQ(expected, host.m_calls);
+    EXPECT_EQ((Calls{"ContextMenu 0 1", "ExtendContextMenu"}), host.m_calls);
     EXPECT_EQ(kEditItems + "From the dialog=32769\n", driver.m_items);
 }
 

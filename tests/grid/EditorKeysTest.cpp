@@ -9,24 +9,24 @@ protected:
     // The grid focused on the cell, its editor open without the focus, the record anew.
     void FocusGridOn(UINT nColumn, UINT nLine)
     {
-        host.m_grid.SetCurItem(nColumn, nLine);
-        host.m_grid.SetFocus();
+        grid.SetCurItem(nColumn, nLine);
+        grid.SetFocus();
         host.Pump();
         ASSERT_TRUE(::IsWindow(Editor()));
-        ASSERT_EQ(host.m_grid.m_hWnd, ::GetFocus());
+        ASSERT_EQ(grid.m_hWnd, ::GetFocus());
         host.m_calls.clear();
     }
     void ClickAt(CPoint point)
     {
-        host.m_grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
-        host.m_grid.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+        grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+        grid.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
         host.Pump();
     }
     CRect EditFieldInGrid()
     {
         CRect rect;
         ::GetWindowRect(EditField(), &rect);
-        host.m_grid.ScreenToClient(&rect);
+        grid.ScreenToClient(&rect);
         return rect;
     }
 };
@@ -47,7 +47,7 @@ TEST_F(GridEditorKeysTest, ATypedCharacterOpensTheEditorAndReplacesTheText)
         EXPECT_EQ((Calls{"BeginEditItem " + sCell, "ItemChanged " + sCell + " text=" + sTyped + " index=-1", "ContentChanged"}),
                   host.m_calls);
         EXPECT_EQ(sTyped, Text(Editor()));
-        EXPECT_EQ(sTyped, std::string(host.m_grid.GetItemText(t.nColumn, 0)));
+        EXPECT_EQ(sTyped, std::string(grid.GetItemText(t.nColumn, 0)));
         EXPECT_EQ(EditField(), ::GetFocus());
     }
 }
@@ -55,35 +55,32 @@ TEST_F(GridEditorKeysTest, ATypedCharacterOpensTheEditorAndReplacesTheText)
 TEST_F(GridEditorKeysTest, EscLeavesTheEditorWithTheTypedTextAndTheGridModified)
 {
     FocusGridOn(colText, 0);
-    host.PressKey('7');
-    host.PressKey('8');
+    host.PressKeys({'7', '8'});
     host.m_calls.clear();
     host.PressKey(VK_ESCAPE);
-    EXPECT_EQ(host.m_grid.m_hWnd, ::GetFocus());
+    EXPECT_EQ(grid.m_hWnd, ::GetFocus());
     EXPECT_TRUE(::IsWindow(Editor()));
     EXPECT_EQ("78", Text(Editor()));
-    EXPECT_EQ("78", std::string(host.m_grid.GetItemText(colText, 0)));
-    EXPECT_TRUE(host.m_grid.IsModified());
+    EXPECT_EQ("78", std::string(grid.GetItemText(colText, 0)));
+    EXPECT_TRUE(grid.IsModified());
     EXPECT_EQ(Calls{}, host.m_calls);
     EXPECT_TRUE(::IsWindowVisible(host.m_hWnd)); // the dialog did not take Esc
 }
 
 TEST_F(GridEditorKeysTest, UpAndDownInsideADropDownChangeItsChoiceNotTheLine)
 {
-    host.m_grid.SetItem(colIndex, 1, Cell(CKwGridCtrlItem::eIndexDropDown, "", 1));
-    host.m_grid.SetCurItem(colIndex, 1);
+    grid.SetItem(colIndex, 1, Cell(CKwGridCtrlItem::eIndexDropDown, "", 1));
+    grid.SetCurItem(colIndex, 1);
     host.m_calls.clear();
-    host.PressKey(VK_UP);
-    host.PressKey(VK_DOWN);
-    host.PressKey(VK_DOWN);
+    host.PressKeys({VK_UP, VK_DOWN, VK_DOWN});
     EXPECT_EQ((Calls{"ItemChanged 1 1 text= index=0", "ContentChanged", "ItemChanged 1 1 text= index=1",
                      "ContentChanged", "ItemChanged 1 1 text= index=2", "ContentChanged"}),
               host.m_calls);
     UINT nColumn = 0, nLine = 0;
-    host.m_grid.GetCurItem(nColumn, nLine);
+    grid.GetCurItem(nColumn, nLine);
     EXPECT_EQ(1u, nLine);
-    EXPECT_EQ(2, host.m_grid.GetItemIndex(colIndex, 1));
-    EXPECT_EQ(1, host.m_grid.GetItemIndex(colIndex, 0));
+    EXPECT_EQ(2, grid.GetItemIndex(colIndex, 1));
+    EXPECT_EQ(1, grid.GetItemIndex(colIndex, 0));
 }
 
 TEST_F(GridEditorKeysTest, ClickOnTheCurrentCellPutsTheCaretUnderTheMouse)
@@ -121,5 +118,5 @@ TEST_F(GridEditorKeysTest, ClickOnTheCurrentDropDownDropsItsListDown)
         ::SendMessageA(Editor(), CB_SHOWDROPDOWN, FALSE, 0);
         host.Pump();
     }
-    EXPECT_FALSE(host.m_grid.IsModified());
+    EXPECT_FALSE(grid.IsModified());
 }

@@ -15,7 +15,7 @@ protected:
         host.PressKey(VK_RETURN);
         ASSERT_EQ(GridCell(nColumn, nLine), Cur());
         ASSERT_NE((HWND)NULL, Editor());
-        ASSERT_TRUE(CKwGridCtrl::FocusIn(host.m_grid.GetEditor()));
+        ASSERT_TRUE(CKwGridCtrl::FocusIn(grid.GetEditor()));
         host.m_calls.clear();
     }
     HWND EditField() { return EditFieldOf(Editor()); }
@@ -24,12 +24,11 @@ protected:
 TEST_F(GridEditorKeys, RightAndLeftMoveTheCaretToTheTextsEndsAndThenTheWhiteBox)
 {
     Fill(1);
-    host.m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
-    host.m_grid.SetTextItem(0, 0, "abc");
-    host.m_grid.SetTextItem(1, 0, "xy");
+    grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
+    grid.SetTextItem(0, 0, "abc");
+    grid.SetTextItem(1, 0, "xy");
     EditAt(0, 0);
-    host.PressKey(VK_RIGHT);
-    host.PressKey(VK_RIGHT);
+    host.PressKeys({VK_RIGHT, VK_RIGHT});
     EXPECT_EQ(GridCell(0, 0), Cur()); // the caret after the second character went on
     EXPECT_EQ(std::make_pair(2, 2), EditSel(Editor()));
     host.PressKey(VK_RIGHT);
@@ -46,18 +45,15 @@ TEST_F(GridEditorKeys, RightAndLeftMoveTheCaretToTheTextsEndsAndThenTheWhiteBox)
     host.PressKey(VK_LEFT);
     EXPECT_EQ(GridCell(0, 0), Cur());
     EXPECT_EQ(std::make_pair(2, 2), EditSel(Editor()));
-    Calls expected = {"BeginEditItem 1 0", "BeginEditItem 0 0"};
-    EXPECT_EQ(expected, host.m_calls);
+    EXPECT_EQ((Calls{"BeginEditItem 1 0", "BeginEditItem 0 0"}), host.m_calls);
 
     // Before the first cell and after the last of the fixed line there is nowhere to go.
     host.m_calls.clear();
-    host.PressKey(VK_HOME);
-    host.PressKey(VK_LEFT);
+    host.PressKeys({VK_HOME, VK_LEFT});
     EXPECT_EQ(GridCell(0, 0), Cur());
     EXPECT_EQ(Calls{}, host.m_calls);
     EditAt(2, 0);
-    host.PressKey(VK_END);
-    host.PressKey(VK_RIGHT);
+    host.PressKeys({VK_END, VK_RIGHT});
     EXPECT_EQ(GridCell(2, 0), Cur());
     EXPECT_EQ(Editor(), Focus());
     EXPECT_EQ(Calls{}, host.m_calls);
@@ -66,22 +62,18 @@ TEST_F(GridEditorKeys, RightAndLeftMoveTheCaretToTheTextsEndsAndThenTheWhiteBox)
 TEST_F(GridEditorKeys, DownAndUpInAnEditBoxMoveTheBoxAndCarryTheCaret)
 {
     Fill(3);
-    host.m_grid.SetTextItem(1, 1, "longer text");
+    grid.SetTextItem(1, 1, "longer text");
     EditAt(1, 0);
-    host.PressKey(VK_RIGHT);
-    host.PressKey(VK_DOWN);
+    host.PressKeys({VK_RIGHT, VK_DOWN});
     EXPECT_EQ(GridCell(1, 1), Cur());
     EXPECT_EQ(Editor(), Focus());
     EXPECT_EQ(std::make_pair(1, 1), EditSel(Editor()));
-    host.PressKey(VK_END);
-    host.PressKey(VK_DOWN);
+    host.PressKeys({VK_END, VK_DOWN});
     EXPECT_EQ(std::make_pair(2, 2), EditSel(Editor())); // "b2" is shorter: the caret at its end
-    host.PressKey(VK_UP);
-    host.PressKey(VK_UP);
+    host.PressKeys({VK_UP, VK_UP});
     EXPECT_EQ(GridCell(1, 0), Cur());
     EXPECT_EQ(std::vector<UINT>{0}, Selection());
-    Calls expected = {"BeginEditItem 1 1", "BeginEditItem 1 2", "BeginEditItem 1 1", "BeginEditItem 1 0"};
-    EXPECT_EQ(expected, host.m_calls);
+    EXPECT_EQ((Calls{"BeginEditItem 1 1", "BeginEditItem 1 2", "BeginEditItem 1 1", "BeginEditItem 1 0"}), host.m_calls);
 }
 
 TEST_F(GridEditorKeys, TabSelectsTheNextCellsTextAndEnterPutsTheCaretAtItsStart)
@@ -99,14 +91,13 @@ TEST_F(GridEditorKeys, TabSelectsTheNextCellsTextAndEnterPutsTheCaretAtItsStart)
     EXPECT_EQ(GridCell(1, 0), Cur());
     EXPECT_EQ(std::make_pair(0, 2), EditSel(Editor()));
     EXPECT_EQ(Editor(), Focus());
-    Calls expected = {"BeginEditItem 1 0", "BeginEditItem 0 1", "BeginEditItem 1 0"};
-    EXPECT_EQ(expected, host.m_calls);
+    EXPECT_EQ((Calls{"BeginEditItem 1 0", "BeginEditItem 0 1", "BeginEditItem 1 0"}), host.m_calls);
 }
 
 TEST_F(GridEditorKeys, TabFromTheEditorOnTheLastFreeCellLeavesTheGridAndShiftTabOnTheFirst)
 {
     Fill(2);
-    host.m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
+    grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
     Lock(0, 0);
     Lock(2, 1);
     EditAt(1, 1);
@@ -130,10 +121,9 @@ TEST_F(GridEditorKeys, DeleteInTheEditorDeletesACharacterNotTheLine)
     Fill(2);
     EditAt(0, 1);
     host.PressKey(VK_DELETE);
-    Calls expected = {"ItemChanged 0 1 text=1 index=-1", "ContentChanged"};
-    EXPECT_EQ(expected, host.m_calls);
-    EXPECT_EQ(2u, host.m_grid.GetLineCount());
-    EXPECT_EQ("b1", std::string(host.m_grid.GetItemText(1, 1)));
+    EXPECT_EQ((Calls{"ItemChanged 0 1 text=1 index=-1", "ContentChanged"}), host.m_calls);
+    EXPECT_EQ(2u, grid.GetLineCount());
+    EXPECT_EQ("b1", std::string(grid.GetItemText(1, 1)));
 }
 
 TEST_F(GridEditorKeys, InADropDownListRightAndLeftMoveTheBoxAtOnce)
@@ -149,10 +139,10 @@ TEST_F(GridEditorKeys, InADropDownListRightAndLeftMoveTheBoxAtOnce)
     item.nType = CKwGridCtrlItem::eTextDropDown;
     item.sText = "green";
     item.pChoices = &choices;
-    host.m_grid.SetItem(1, 0, item);
+    grid.SetItem(1, 0, item);
     item.nType = CKwGridCtrlItem::eEditableDropDown;
     item.sText = "red";
-    host.m_grid.SetItem(2, 0, item);
+    grid.SetItem(2, 0, item);
 
     EditAt(1, 0);
     host.PressKey(VK_RIGHT); // a list has no caret
@@ -163,12 +153,11 @@ TEST_F(GridEditorKeys, InADropDownListRightAndLeftMoveTheBoxAtOnce)
     host.PressKey(VK_RIGHT); // an editable drop-down moves its caret first
     EXPECT_EQ(GridCell(2, 0), Cur());
     EXPECT_EQ(std::make_pair(1, 1), EditSel(EditField()));
-    host.PressKey(VK_LEFT);
-    host.PressKey(VK_LEFT);
+    host.PressKeys({VK_LEFT, VK_LEFT});
     EXPECT_EQ(GridCell(1, 0), Cur());
     EXPECT_EQ(Editor(), Focus());
     host.PressKey(VK_LEFT);
     EXPECT_EQ(GridCell(0, 0), Cur());
     EXPECT_EQ(std::make_pair(2, 2), EditSel(Editor()));
-    EXPECT_EQ("green", std::string(host.m_grid.GetItemText(1, 0))); // arrows chose nothing
+    EXPECT_EQ("green", std::string(grid.GetItemText(1, 0))); // arrows chose nothing
 }

@@ -54,10 +54,10 @@ TEST_F(GridEditorTest, EachCellTypeOpensItsOwnEditorAsChildTwo)
     {
         SCOPED_TRACE(e.nColumn);
         CreationWatch watch;
-        host.m_grid.SetCurItem(e.nColumn, 0);
+        grid.SetCurItem(e.nColumn, 0);
         HWND hEditor = Editor();
         ASSERT_TRUE(::IsWindow(hEditor));
-        EXPECT_EQ(host.m_grid.m_hWnd, ::GetParent(hEditor));
+        EXPECT_EQ(grid.m_hWnd, ::GetParent(hEditor));
         EXPECT_EQ(2, ::GetDlgCtrlID(hEditor));
         char szClass[16] = "";
         ::GetClassNameA(hEditor, szClass, sizeof(szClass));
@@ -75,7 +75,7 @@ TEST_F(GridEditorTest, EachCellTypeOpensItsOwnEditorAsChildTwo)
         }
     }
     EXPECT_EQ((Calls{"BeginEditItem 0 0", "BeginEditItem 1 0", "BeginEditItem 2 0", "BeginEditItem 3 0"}), host.m_calls);
-    EXPECT_FALSE(host.m_grid.IsModified());
+    EXPECT_FALSE(grid.IsModified());
 }
 
 TEST_F(GridEditorTest, DropDownsShowTheCellsChoiceOrNone)
@@ -93,39 +93,38 @@ TEST_F(GridEditorTest, DropDownsShowTheCellsChoiceOrNone)
     const int expected[] = {1, CB_ERR, CB_ERR, CB_ERR};
     for (int i = 0; i < 4; i++)
     {
-        host.m_grid.SetItem(colIndex, 0, cells[i]);
-        host.m_grid.SetCurItem(colIndex, 0);
+        grid.SetItem(colIndex, 0, cells[i]);
+        grid.SetCurItem(colIndex, 0);
         ASSERT_TRUE(::IsWindow(Editor())) << i;
         EXPECT_EQ(expected[i], ::SendMessageA(Editor(), CB_GETCURSEL, 0, 0)) << i;
     }
     EXPECT_EQ(0, ::SendMessageA(Editor(), CB_GETCOUNT, 0, 0));
-    EXPECT_FALSE(host.m_grid.IsModified());
+    EXPECT_FALSE(grid.IsModified());
 }
 
 TEST_F(GridEditorTest, BoldCellsAreEditedInTheBoldFontAndListsInTheNormalOne)
 {
-    int nNormal = FontWeight(host.m_grid.m_hWnd);
-    host.m_grid.SetItem(colText, 0, Cell(CKwGridCtrlItem::eText, "abc", -1, TRUE));
-    host.m_grid.SetItem(colIndex, 0, Cell(CKwGridCtrlItem::eIndexDropDown, "", 1, TRUE));
-    host.m_grid.SetItem(colEditable, 0, Cell(CKwGridCtrlItem::eEditableDropDown, "typed", -1, TRUE));
+    int nNormal = FontWeight(grid.m_hWnd);
+    grid.SetItem(colText, 0, Cell(CKwGridCtrlItem::eText, "abc", -1, TRUE));
+    grid.SetItem(colIndex, 0, Cell(CKwGridCtrlItem::eIndexDropDown, "", 1, TRUE));
+    grid.SetItem(colEditable, 0, Cell(CKwGridCtrlItem::eEditableDropDown, "typed", -1, TRUE));
 
-    host.m_grid.SetCurItem(colText, 0);
+    grid.SetCurItem(colText, 0);
     EXPECT_GT(FontWeight(Editor()), nNormal);
-    host.m_grid.SetCurItem(colIndex, 0);
+    grid.SetCurItem(colIndex, 0);
     EXPECT_EQ(nNormal, FontWeight(Editor()));
-    host.m_grid.SetCurItem(colEditable, 0);
+    grid.SetCurItem(colEditable, 0);
     EXPECT_EQ(nNormal, FontWeight(Editor()));
     EXPECT_GT(FontWeight(EditField()), nNormal);
 
-    host.m_grid.SetItem(colEditable, 0, Cell(CKwGridCtrlItem::eEditableDropDown, "typed"));
-    host.m_grid.SetCurItem(colEditable, 0);
+    grid.SetItem(colEditable, 0, Cell(CKwGridCtrlItem::eEditableDropDown, "typed"));
+    grid.SetCurItem(colEditable, 0);
     EXPECT_EQ(nNormal, FontWeight(EditField()));
 }
 
 TEST_F(GridEditorTest, EachWayOfOpeningPlacesTheCaretOfAnEditableDropDownInItsEditField)
 {
     // The edit box's ways are those of Tab, Enter and the arrows (the navigation tests).
-    CKwGridCtrl& grid = host.m_grid;
     grid.SetCurItem(colEditable, 0);
     GridEditAccess::Open(grid, CKwGridCtrl::eBeginEditSelectAll);
     EXPECT_EQ(std::make_pair(0, 5), EditSel(EditField()));
@@ -140,7 +139,6 @@ TEST_F(GridEditorTest, EachWayOfOpeningPlacesTheCaretOfAnEditableDropDownInItsEd
 
 TEST_F(GridEditorTest, SetCurTextSelectsInEditBoxesAndEditableDropDowns)
 {
-    CKwGridCtrl& grid = host.m_grid;
     grid.SetItem(colText, 3, Cell(CKwGridCtrlItem::eText, "line three"));
     grid.SetCurText(colText, 3, 5, 10);
     UINT nColumn = 0, nLine = 0;
@@ -158,7 +156,6 @@ TEST_F(GridEditorTest, SetCurTextOnAnUnreachableLineOrNoLineLeavesNoEditorBehind
 {
     // Line 5 lies beyond the append line: no editor opens there, and the one over line 0 must
     // not stay to write its text into the new current cell.
-    CKwGridCtrl& grid = host.m_grid;
     grid.SetCurItem(colText, 0);
     ASSERT_TRUE(::IsWindow(Editor()));
     host.m_calls.clear();
@@ -177,7 +174,6 @@ TEST_F(GridEditorTest, SetCurTextOnAnUnreachableLineOrNoLineLeavesNoEditorBehind
 
 TEST_F(GridEditorTest, ReadOnlyGridOpensOnlyEditBoxesAndThoseReadOnly)
 {
-    CKwGridCtrl& grid = host.m_grid;
     grid.SetCurItem(colText, 0);
     ASSERT_TRUE(::IsWindow(Editor()));
     grid.SetReadOnly(TRUE);
@@ -210,7 +206,6 @@ TEST_F(GridEditorTest, ReadOnlyGridOpensOnlyEditBoxesAndThoseReadOnly)
 
 TEST_F(GridEditorTest, TypedTextIsStoredAtOnceFromEditBoxesAndOnThePostedMessageFromCombos)
 {
-    CKwGridCtrl& grid = host.m_grid;
     struct Expected
     {
         UINT nColumn;
@@ -238,7 +233,6 @@ TEST_F(GridEditorTest, TypedTextIsStoredAtOnceFromEditBoxesAndOnThePostedMessage
 
 TEST_F(GridEditorTest, TypingOnTheAppendLineBringsItIntoBeing)
 {
-    CKwGridCtrl& grid = host.m_grid;
     grid.SetCurItem(colText, 1);
     host.m_calls.clear();
     host.PressKey('Q');
@@ -254,7 +248,6 @@ TEST_F(GridEditorTest, TypingOnTheAppendLineBringsItIntoBeing)
 
 TEST_F(GridEditorTest, DropDownSelectionFlowsBackOnceTheComboIsDone)
 {
-    CKwGridCtrl& grid = host.m_grid;
     struct Expected
     {
         UINT nColumn;
@@ -285,7 +278,6 @@ TEST_F(GridEditorTest, DropDownSelectionFlowsBackOnceTheComboIsDone)
 
 TEST_F(GridEditorTest, EditorOpensOnAFarLineOfAnUnlimitedGridWithoutBuildingTheLines)
 {
-    CKwGridCtrl& grid = host.m_grid;
     grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
     grid.SetCurItem(colText, 2000000000u);
     EXPECT_EQ(Calls{"BeginEditItem 0 2000000000"}, host.m_calls);
@@ -301,7 +293,6 @@ TEST_F(GridEditorTest, EditorOpensOnAFarLineOfAnUnlimitedGridWithoutBuildingTheL
 
 TEST_F(GridEditorTest, ListenerMayRefuseOrChangeTheCellBeforeItOpens)
 {
-    CKwGridCtrl& grid = host.m_grid;
     host.m_bAllowEdit = FALSE;
     grid.SetCurItem(colText, 0);
     EXPECT_EQ(NULL, grid.GetEditor());
@@ -314,7 +305,7 @@ TEST_F(GridEditorTest, ListenerMayRefuseOrChangeTheCellBeforeItOpens)
     };
     grid.SetCurItem(colText, 0);
     EXPECT_EQ("from listener", Text(Editor()));
-    EXPECT_GT(FontWeight(Editor()), FontWeight(host.m_grid.m_hWnd));
+    EXPECT_GT(FontWeight(Editor()), FontWeight(grid.m_hWnd));
     CKwGridCtrlItem stored;
     grid.GetItem(colText, 0, stored);
     EXPECT_EQ("from listener", std::string(stored.sText));

@@ -13,14 +13,14 @@ TEST_F(GridFocusTest, EditorLosingTheFocusClosesWhenThePostedMessageComes)
 {
     for (UINT nColumn : {colText, colEditable})
     {
-        host.m_grid.SetCurItem(nColumn, 0);
+        grid.SetCurItem(nColumn, 0);
         host.m_calls.clear();
         ::SetFocus(Before());
         // Not inside the editor's own notification: the editor is still there.
         EXPECT_EQ(Calls{"KillFocus"}, host.m_calls);
         EXPECT_TRUE(::IsWindow(Editor()));
         host.Pump();
-        EXPECT_EQ(NULL, host.m_grid.GetEditor());
+        EXPECT_EQ(NULL, grid.GetEditor());
         EXPECT_EQ(Before(), ::GetFocus());
         EXPECT_EQ(Calls{"KillFocus"}, host.m_calls);
     }
@@ -28,7 +28,7 @@ TEST_F(GridFocusTest, EditorLosingTheFocusClosesWhenThePostedMessageComes)
 
 TEST_F(GridFocusTest, FocusBackInTheGridBeforeTheMessageOrGoingNowhereKeepsTheEditor)
 {
-    host.m_grid.SetCurItem(colText, 0);
+    grid.SetCurItem(colText, 0);
     HWND hEditor = Editor();
     ::SetFocus(Before());
     ::SetFocus(hEditor);
@@ -45,14 +45,14 @@ TEST_F(GridFocusTest, FocusBackInTheGridBeforeTheMessageOrGoingNowhereKeepsTheEd
 
 TEST_F(GridFocusTest, GridLosingTheFocusClosesItsEditorAtOnce)
 {
-    host.m_grid.SetCurItem(colText, 0);
-    GridEditAccess::Close(host.m_grid);
-    ASSERT_EQ(host.m_grid.m_hWnd, ::GetFocus());
-    GridEditAccess::Open(host.m_grid, CKwGridCtrl::eBeginEditNoFocus);
+    grid.SetCurItem(colText, 0);
+    GridEditAccess::Close(grid);
+    ASSERT_EQ(grid.m_hWnd, ::GetFocus());
+    GridEditAccess::Open(grid, CKwGridCtrl::eBeginEditNoFocus);
     ASSERT_TRUE(::IsWindow(Editor()));
     host.m_calls.clear();
     ::SetFocus(Before());
-    EXPECT_EQ(NULL, host.m_grid.GetEditor());
+    EXPECT_EQ(NULL, grid.GetEditor());
     EXPECT_EQ(Calls{"KillFocus"}, host.m_calls);
 }
 
@@ -62,32 +62,32 @@ TEST_F(GridFocusTest, FocusedGridOpensTheEditorOnTheCurrentCellWithoutTakingTheF
     ::SetFocus(Before());
     host.Pump();
     host.PressKey(VK_TAB);
-    EXPECT_EQ(host.m_grid.m_hWnd, ::GetFocus());
+    EXPECT_EQ(grid.m_hWnd, ::GetFocus());
     EXPECT_EQ(Calls{"BeginEditItem 0 0"}, host.m_calls);
     ASSERT_TRUE(::IsWindow(Editor()));
     EXPECT_EQ("abc", Text(Editor()));
 
-    host.m_grid.SetCurItem(colIndex, 0);
+    grid.SetCurItem(colIndex, 0);
     ::SetFocus(Before());
     host.Pump();
-    ASSERT_EQ(NULL, host.m_grid.GetEditor());
+    ASSERT_EQ(NULL, grid.GetEditor());
     host.m_calls.clear();
-    ::SetFocus(host.m_grid.m_hWnd);
+    ::SetFocus(grid.m_hWnd);
     EXPECT_EQ(Calls{"BeginEditItem 1 0"}, host.m_calls);
     EXPECT_TRUE(::IsWindow(Editor()));
-    EXPECT_EQ(host.m_grid.m_hWnd, ::GetFocus());
-    EXPECT_FALSE(host.m_grid.IsModified());
+    EXPECT_EQ(grid.m_hWnd, ::GetFocus());
+    EXPECT_FALSE(grid.IsModified());
 }
 
 TEST_F(GridFocusTest, ClosingTheFocusedEditorLeavesTheFocusInTheGrid)
 {
     for (UINT nColumn : {colText, colIndex, colEditable})
     {
-        host.m_grid.SetCurItem(nColumn, 0);
+        grid.SetCurItem(nColumn, 0);
         host.m_calls.clear();
-        GridEditAccess::Close(host.m_grid);
-        EXPECT_EQ(host.m_grid.m_hWnd, ::GetFocus()) << nColumn;
-        EXPECT_EQ(NULL, host.m_grid.GetEditor());
+        GridEditAccess::Close(grid);
+        EXPECT_EQ(grid.m_hWnd, ::GetFocus()) << nColumn;
+        EXPECT_EQ(NULL, grid.GetEditor());
         host.Pump();
         EXPECT_EQ(Calls{}, host.m_calls) << nColumn;
     }
@@ -95,9 +95,9 @@ TEST_F(GridFocusTest, ClosingTheFocusedEditorLeavesTheFocusInTheGrid)
 
 TEST_F(GridFocusTest, DestroyingTheGridWithAFocusedEditorClosesIt)
 {
-    host.m_grid.SetCurItem(colEditable, 0);
+    grid.SetCurItem(colEditable, 0);
     host.m_calls.clear();
-    host.m_grid.DestroyWindow();
-    EXPECT_EQ(NULL, host.m_grid.GetEditor());
+    grid.DestroyWindow();
+    EXPECT_EQ(NULL, grid.GetEditor());
     host.Pump();
 }

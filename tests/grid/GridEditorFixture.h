@@ -12,8 +12,6 @@
 #include <utility>
 #include <vector>
 
-typedef std::vector<std::string> Calls;
-
 // Opens the editor the way the grid's own key and mouse handling does.
 struct GridEditAccess : CKwGridCtrl
 {
@@ -64,10 +62,10 @@ protected:
         m_choices.Add("green");
         m_choices.Add("blue");
         host.AddColumns(4);
-        host.m_grid.SetItem(colText, 0, Cell(CKwGridCtrlItem::eText, "abc"));
-        host.m_grid.SetItem(colIndex, 0, Cell(CKwGridCtrlItem::eIndexDropDown, "", 1));
-        host.m_grid.SetItem(colTextDropDown, 0, Cell(CKwGridCtrlItem::eTextDropDown, "green"));
-        host.m_grid.SetItem(colEditable, 0, Cell(CKwGridCtrlItem::eEditableDropDown, "typed"));
+        grid.SetItem(colText, 0, Cell(CKwGridCtrlItem::eText, "abc"));
+        grid.SetItem(colIndex, 0, Cell(CKwGridCtrlItem::eIndexDropDown, "", 1));
+        grid.SetItem(colTextDropDown, 0, Cell(CKwGridCtrlItem::eTextDropDown, "green"));
+        grid.SetItem(colEditable, 0, Cell(CKwGridCtrlItem::eEditableDropDown, "typed"));
         host.m_calls.clear();
     }
 
@@ -83,9 +81,10 @@ protected:
         return item;
     }
 
-    HWND Editor() const { return host.m_grid.GetEditor()->GetSafeHwnd(); }
+    HWND Editor() const { return grid.GetEditor()->GetSafeHwnd(); }
     HWND EditField() const { return EditFieldOf(Editor()); }
 
     CStringArray m_choices; // outlives the grid: cells borrow it
     GridHost host;
+    CKwGridCtrl& grid = host.m_grid;
 };

@@ -42,6 +42,12 @@ void GridHost::PressKey(UINT nVirtKey, std::initializer_list<UINT> modifiers)
     Pump(50);
 }
 
+void GridHost::PressKeys(std::initializer_list<UINT> keys)
+{
+    for (UINT vk : keys)
+        PressKey(vk);
+}
+
 void GridHost::Pump(DWORD nMilliseconds)
 {
     PumpWithPreTranslate(nMilliseconds);

@@ -10,6 +10,9 @@
 #include <utility>
 #include <vector>
 
+// Recorded callbacks, or any lines of text compared whole.
+typedef std::vector<std::string> Calls;
+
 class GridHost : public CDialog, public CKwGridCtrlListener
 {
 public:
@@ -22,6 +25,8 @@ public:
     // Presses and releases a key through the input queue, with the modifiers held
     // (VK_SHIFT, VK_CONTROL), then pumps the messages through PreTranslateMessage.
     void PressKey(UINT nVirtKey, std::initializer_list<UINT> modifiers = {});
+    // Presses the keys one after the other, with no modifiers.
+    void PressKeys(std::initializer_list<UINT> keys);
     // Pumps the messages through PreTranslateMessage for up to nMilliseconds.
     void Pump(DWORD nMilliseconds = 0);
     // The centre of a cell in the grid's client coordinates while line 0 is the top line, worked

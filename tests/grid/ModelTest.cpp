@@ -317,7 +317,6 @@ protected:
             grid.GetEditor()->GetWindowText(sText);
         return sText;
     }
-    CKwGridCtrl& grid = host.m_grid;
 };
 
 } // namespace

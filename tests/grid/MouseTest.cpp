@@ -10,7 +10,7 @@ protected:
     void DoubleClick(UINT nColumn, UINT nLine)
     {
         CPoint point = host.CellPoint(nColumn, nLine);
-        host.m_grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+        grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(point.x, point.y));
         host.Pump();
     }
 };
@@ -25,14 +25,14 @@ TEST_F(GridMouse, AClickMakesTheCellCurrentAndASecondPutsTheCaretUnderTheMouse)
     Click(0, 0);
     EXPECT_EQ(GridCell(0, 0), Cur());
     EXPECT_EQ(std::vector<UINT>{0}, Selection());
-    EXPECT_EQ(host.m_grid.m_hWnd, Focus());
+    EXPECT_EQ(grid.m_hWnd, Focus());
     EXPECT_NE((HWND)NULL, Editor());
 
     host.m_calls.clear();
     Click(1, 2);
     EXPECT_EQ(GridCell(1, 2), Cur());
     EXPECT_EQ(Calls{"BeginEditItem 1 2"}, host.m_calls);
-    EXPECT_EQ(host.m_grid.m_hWnd, Focus());
+    EXPECT_EQ(grid.m_hWnd, Focus());
     host.m_calls.clear();
     Click(1, 2);
     EXPECT_EQ(Calls{"BeginEditItem 1 2"}, host.m_calls);
@@ -91,20 +91,20 @@ TEST_F(GridMouse, RightClickKeepsASelectionOfSeveralLinesElseMovesTheBoxWithoutA
     EXPECT_EQ(GridCell(2, 3), Cur());
     EXPECT_EQ(std::vector<UINT>{3}, Selection());
     EXPECT_EQ(NULL, Editor());
-    EXPECT_EQ(host.m_grid.m_hWnd, Focus());
+    EXPECT_EQ(grid.m_hWnd, Focus());
     EXPECT_EQ(Calls{"BeginEditItem 0 0"}, host.m_calls); // the left click's only
 }
 
 TEST_F(GridMouse, DoubleClickOnALockedCellEditsTheFreeCellTheClickWentTo)
 {
     Fill(2);
-    host.m_grid.SetTextItem(1, 1, "xyz");
+    grid.SetTextItem(1, 1, "xyz");
     Lock(0, 1);
     Click(1, 0);
     host.m_calls.clear();
     DoubleClick(1, 0); // on a free cell: nothing more
     EXPECT_EQ(Calls{}, host.m_calls);
-    EXPECT_EQ(host.m_grid.m_hWnd, Focus());
+    EXPECT_EQ(grid.m_hWnd, Focus());
 
     Click(0, 1);
     ASSERT_EQ(GridCell(1, 1), Cur());

@@ -40,7 +40,7 @@ protected:
     {
         for (UINT nLine = 0; nLine < nLines; nLine++)
             for (UINT nColumn = 0; nColumn < 3; nColumn++)
-                host.m_grid.SetTextItem(nColumn, nLine, Name(nColumn, nLine));
+                grid.SetTextItem(nColumn, nLine, Name(nColumn, nLine));
         host.m_calls.clear();
     }
     static CString Name(UINT nColumn, UINT nLine)
@@ -53,7 +53,7 @@ protected:
     // The grid takes the focus (the white box comes to the top line) and the record starts anew.
     void FocusGrid()
     {
-        host.m_grid.SetFocus();
+        grid.SetFocus();
         host.Pump();
         host.m_calls.clear();
     }
@@ -62,37 +62,38 @@ protected:
     void Click(UINT nColumn, UINT nLine, UINT nFlags = 0) { ClickAt(host.CellPoint(nColumn, nLine), nFlags); }
     void ClickAt(CPoint point, UINT nFlags = 0)
     {
-        host.m_grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | nFlags, MAKELPARAM(point.x, point.y));
-        host.m_grid.SendMessage(WM_LBUTTONUP, nFlags, MAKELPARAM(point.x, point.y));
+        grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | nFlags, MAKELPARAM(point.x, point.y));
+        grid.SendMessage(WM_LBUTTONUP, nFlags, MAKELPARAM(point.x, point.y));
         host.Pump();
     }
     void RightClick(UINT nColumn, UINT nLine, UINT nFlags = 0)
     {
         CPoint point = host.CellPoint(nColumn, nLine);
-        host.m_grid.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON | nFlags, MAKELPARAM(point.x, point.y));
+        grid.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON | nFlags, MAKELPARAM(point.x, point.y));
         host.Pump();
     }
 
     GridCell Cur()
     {
         GridCell cell;
-        host.m_grid.GetCurItem(cell.first, cell.second);
+        grid.GetCurItem(cell.first, cell.second);
         return cell;
     }
     std::vector<UINT> Selection()
     {
         std::vector<UINT> lines;
-        POSITION pos = host.m_grid.GetSelectionHeadPosition();
+        POSITION pos = grid.GetSelectionHeadPosition();
         while (pos != NULL)
-            lines.push_back(host.m_grid.GetSelectionNext(pos));
+            lines.push_back(grid.GetSelectionNext(pos));
         return lines;
     }
     HWND Focus() const { return ::GetFocus(); }
     HWND DlgItem(int nID) const { return ::GetDlgItem(host.m_hWnd, nID); }
-    HWND Editor() const { return host.m_grid.GetEditor()->GetSafeHwnd(); }
+    HWND Editor() const { return grid.GetEditor()->GetSafeHwnd(); }
     void Lock(UINT nColumn, UINT nLine) { host.m_locked.insert(GridCell(nColumn, nLine)); }
 
     static const UINT none = 0xFFFFFFFF;
     std::unique_ptr<GridHost> m_pHost;
     GridHost& host;
+    CKwGridCtrl& grid = host.m_grid;
 };

@@ -15,12 +15,9 @@ TEST_F(GridKeys, ArrowsMoveWithinTheReachableLinesAndWrapAtTheLineEnds)
     EXPECT_EQ(GridCell(0, 0), Cur());
     EXPECT_EQ(std::vector<UINT>{0}, Selection());
 
-    host.PressKey(VK_LEFT);
-    host.PressKey(VK_UP);
+    host.PressKeys({VK_LEFT, VK_UP});
     EXPECT_EQ(GridCell(0, 0), Cur()); // nothing before the first cell
-
-    host.PressKey(VK_RIGHT);
-    host.PressKey(VK_RIGHT);
+    host.PressKeys({VK_RIGHT, VK_RIGHT});
     EXPECT_EQ(GridCell(2, 0), Cur());
     host.PressKey(VK_RIGHT);
     EXPECT_EQ(GridCell(0, 1), Cur()); // on to the next line
@@ -28,33 +25,29 @@ TEST_F(GridKeys, ArrowsMoveWithinTheReachableLinesAndWrapAtTheLineEnds)
     host.PressKey(VK_LEFT);
     EXPECT_EQ(GridCell(2, 0), Cur()); // and back
 
-    host.PressKey(VK_DOWN);
-    host.PressKey(VK_DOWN);
+    host.PressKeys({VK_DOWN, VK_DOWN});
     EXPECT_EQ(GridCell(2, 2), Cur()); // the append line
     host.PressKey(VK_DOWN);
     EXPECT_EQ(GridCell(2, 2), Cur());
     EXPECT_EQ(std::vector<UINT>{2}, Selection());
-    EXPECT_EQ(host.m_grid.m_hWnd, Focus()); // the dialog took none of these keys
-    EXPECT_EQ(2u, host.m_grid.GetLineCount());
+    EXPECT_EQ(grid.m_hWnd, Focus()); // the dialog took none of these keys
+    EXPECT_EQ(2u, grid.GetLineCount());
 }
 
 TEST_F(GridKeys, FixedLinesStopTheBoxAtTheLastStoredLineUnlimitedOnesDoNot)
 {
     Fill(2);
-    host.m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
+    grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
     FocusGrid();
-    host.PressKey(VK_DOWN);
-    host.PressKey(VK_DOWN);
+    host.PressKeys({VK_DOWN, VK_DOWN});
     EXPECT_EQ(GridCell(0, 1), Cur());
-    host.PressKey(VK_END);
-    host.PressKey(VK_RIGHT);
+    host.PressKeys({VK_END, VK_RIGHT});
     EXPECT_EQ(GridCell(2, 1), Cur());
 
-    host.m_grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
-    for (int i = 0; i < 4; i++)
-        host.PressKey(VK_DOWN);
+    grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
+    host.PressKeys({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN});
     EXPECT_EQ(GridCell(2, 5), Cur());
-    EXPECT_EQ(2u, host.m_grid.GetLineCount()); // moving stores nothing
+    EXPECT_EQ(2u, grid.GetLineCount()); // moving stores nothing
 }
 
 TEST_F(GridKeys, TabSkipsLockedCellsWrappingToTheNextLineAndShiftTabComesBack)
@@ -64,19 +57,15 @@ TEST_F(GridKeys, TabSkipsLockedCellsWrappingToTheNextLineAndShiftTabComesBack)
     Lock(0, 1);
     FocusGrid();
     std::vector<GridCell> visited;
-    for (int i = 0; i < 3; i++)
+    for (int i = 0; i < 6; i++)
     {
-        host.PressKey(VK_TAB);
+        if (i < 3)
+            host.PressKey(VK_TAB);
+        else
+            host.PressKey(VK_TAB, {VK_SHIFT});
         visited.push_back(Cur());
     }
-    for (int i = 0; i < 3; i++)
-    {
-        host.PressKey(VK_TAB, {VK_SHIFT});
-        visited.push_back(Cur());
-    }
-    std::vector<GridCell> expected = {GridCell(2, 0), GridCell(1, 1), GridCell(2, 1),
-                                      GridCell(1, 1), GridCell(2, 0), GridCell(0, 0)};
-    EXPECT_EQ(expected, visited);
+    EXPECT_EQ((std::vector<GridCell>{{2, 0}, {1, 1}, {2, 1}, {1, 1}, {2, 0}, {0, 0}}), visited);
     EXPECT_EQ(std::vector<UINT>{0}, Selection());
     host.PressKey(VK_DOWN); // Up and Down do not look at locks
     EXPECT_EQ(GridCell(0, 1), Cur());
@@ -92,9 +81,7 @@ TEST_F(GridKeys, TabOnTheLastFreeCellLeavesTheGridAndShiftTabOnTheFirstGoesBack)
     EXPECT_EQ(GridCell(0, 0), Cur());
 
     FocusGrid();
-    host.PressKey(VK_DOWN);
-    host.PressKey(VK_DOWN);
-    host.PressKey(VK_RIGHT);
+    host.PressKeys({VK_DOWN, VK_DOWN, VK_RIGHT});
     ASSERT_EQ(GridCell(1, 2), Cur());
     host.PressKey(VK_TAB);
     EXPECT_EQ(DlgItem(IDC_GRIDHOST_AFTER), Focus());
@@ -138,41 +125,33 @@ TEST_F(GridKeys, CtrlDownCarriesTheLineDownWithTheBoxWhenTheListenerAllowsElseMo
 {
     Fill(5);
     FocusGrid();
-    host.PressKey(VK_DOWN);
-    host.PressKey(VK_DOWN);
-    host.PressKey(VK_RIGHT);
+    host.PressKeys({VK_DOWN, VK_DOWN, VK_RIGHT});
     host.m_calls.clear();
-    host.m_grid.SetModified(FALSE);
+    grid.SetModified(FALSE);
 
     host.PressKey(VK_DOWN, {VK_CONTROL});
-    std::vector<std::string> expected = {"CanSwapLines 2 3", "ContentChanged", "BeginEditItem 1 3"};
-    EXPECT_EQ(expected, host.m_calls);
+    EXPECT_EQ((Calls{"CanSwapLines 2 3", "ContentChanged", "BeginEditItem 1 3"}), host.m_calls);
     EXPECT_EQ(GridCell(1, 3), Cur());
     EXPECT_EQ(std::vector<UINT>{3}, Selection());
-    for (UINT nColumn = 0; nColumn < 3; nColumn++)
-    {
-        EXPECT_EQ(Name(nColumn, 2), host.m_grid.GetItemText(nColumn, 3));
-        EXPECT_EQ(Name(nColumn, 3), host.m_grid.GetItemText(nColumn, 2));
-    }
-    EXPECT_TRUE(host.m_grid.IsModified());
+    EXPECT_EQ((Calls{"a0|b0|c0", "a1|b1|c1", "a3|b3|c3", "a2|b2|c2", "a4|b4|c4"}),
+              GridHost::Texts(grid));
+    EXPECT_TRUE(grid.IsModified());
 
     host.m_calls.clear();
     host.PressKey(VK_UP, {VK_CONTROL});
-    expected = {"CanSwapLines 3 2", "ContentChanged", "BeginEditItem 1 2"};
-    EXPECT_EQ(expected, host.m_calls);
-    EXPECT_EQ(Name(1, 2), host.m_grid.GetItemText(1, 2));
+    EXPECT_EQ((Calls{"CanSwapLines 3 2", "ContentChanged", "BeginEditItem 1 2"}), host.m_calls);
+    EXPECT_EQ(Name(1, 2), grid.GetItemText(1, 2));
     EXPECT_EQ(GridCell(1, 2), Cur());
 
     // Refused: only the box moves.
     host.m_bCanSwapLines = FALSE;
     host.m_calls.clear();
-    host.m_grid.SetModified(FALSE);
+    grid.SetModified(FALSE);
     host.PressKey(VK_DOWN, {VK_CONTROL});
-    expected = {"CanSwapLines 2 3", "BeginEditItem 1 3"};
-    EXPECT_EQ(expected, host.m_calls);
+    EXPECT_EQ((Calls{"CanSwapLines 2 3", "BeginEditItem 1 3"}), host.m_calls);
     EXPECT_EQ(GridCell(1, 3), Cur());
-    EXPECT_EQ(Name(1, 2), host.m_grid.GetItemText(1, 2));
-    EXPECT_FALSE(host.m_grid.IsModified());
+    EXPECT_EQ(Name(1, 2), grid.GetItemText(1, 2));
+    EXPECT_FALSE(grid.IsModified());
 }
 
 TEST_F(GridKeys, CtrlDownOnTheLastStoredLineTakesItIntoTheAppendLine)
@@ -182,31 +161,25 @@ TEST_F(GridKeys, CtrlDownOnTheLastStoredLineTakesItIntoTheAppendLine)
     host.PressKey(VK_DOWN);
     host.PressKey(VK_DOWN, {VK_CONTROL});
     EXPECT_EQ(GridCell(0, 2), Cur());
-    EXPECT_EQ(3u, host.m_grid.GetLineCount()); // line 1 is empty now, line 2 holds what it held
-    EXPECT_EQ("", host.m_grid.GetItemText(0, 1));
-    EXPECT_EQ(Name(0, 1), host.m_grid.GetItemText(0, 2));
+    // Line 1 is empty now, line 2 holds what it held.
+    EXPECT_EQ((Calls{"a0|b0|c0", "||", "a1|b1|c1"}), GridHost::Texts(grid));
 }
 
 TEST_F(GridKeys, TypedKeysDoNothingWithoutACurrentCell)
 {
-    host.m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed); // no line can be reached
-    host.m_grid.SetFocus(); // opens nothing either
+    grid.SetInsertMode(CKwGridCtrl::eInsertFixed); // no line can be reached
+    grid.SetFocus(); // opens nothing either
     host.Pump();
     EXPECT_EQ(GridCell(none, none), Cur());
-    host.PressKey('5');
-    host.PressKey('K');
-    host.PressKey(VK_RETURN);
-    host.PressKey(VK_DOWN);
-    host.PressKey(VK_HOME);
-    host.PressKey(VK_END);
+    host.PressKeys({'5', 'K', VK_RETURN, VK_DOWN, VK_HOME, VK_END});
     EXPECT_EQ(GridCell(none, none), Cur()); // Home and End find no cell either
     EXPECT_TRUE(host.m_calls.empty());
     EXPECT_EQ(NULL, Editor());
     CKwClipboard::PutText("pasted");
     host.PressKey('V', {VK_CONTROL});
-    EXPECT_EQ(0u, host.m_grid.GetLineCount()); // so nothing is pasted into the fixed grid
-    EXPECT_EQ(std::vector<std::string>{"CanPaste"}, host.m_calls);
-    EXPECT_EQ(host.m_grid.m_hWnd, Focus());
+    EXPECT_EQ(0u, grid.GetLineCount()); // so nothing is pasted into the fixed grid
+    EXPECT_EQ(Calls{"CanPaste"}, host.m_calls);
+    EXPECT_EQ(grid.m_hWnd, Focus());
 }
 
 // An unlimited grid whose listener locks every line from line 3 on, as a host does to cap its
@@ -233,15 +206,12 @@ protected:
 TEST_F(GridKeysCapped, SearchesOfAnUnlimitedGridEndAfterAWholeLockedLineBeyondTheStoredOnes)
 {
     Fill(2);
-    host.m_grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
+    grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
     FocusGrid();
-    host.PressKey(VK_DOWN); // the first line beyond the stored ones is free
-    host.PressKey(VK_DOWN);
-    host.PressKey(VK_RIGHT);
-    host.PressKey(VK_RIGHT);
-    host.PressKey(VK_RIGHT);
+    // The first line beyond the stored ones is free.
+    host.PressKeys({VK_DOWN, VK_DOWN, VK_RIGHT, VK_RIGHT, VK_RIGHT});
     EXPECT_EQ(GridCell(2, 2), Cur());
-    EXPECT_FALSE(SearchAccess::CanDown(host.m_grid));
+    EXPECT_FALSE(SearchAccess::CanDown(grid));
     host.PressKey(VK_TAB);
     EXPECT_EQ(DlgItem(IDC_GRIDHOST_AFTER), Focus());
     EXPECT_EQ(GridCell(2, 2), Cur());
@@ -252,12 +222,10 @@ TEST_F(GridKeys, MovesScrollTheNewLineIntoViewAndClicksCountFromTheTopLine)
 {
     Fill(30);
     FocusGrid();
-    HWND hScrollBar = ::GetDlgItem(host.m_grid.m_hWnd, 3);
+    HWND hScrollBar = ::GetDlgItem(grid.m_hWnd, 3);
     for (int i = 0; i < 20; i++)
         host.PressKey(VK_DOWN);
-    SCROLLINFO si = {};
-    si.cbSize = sizeof(si);
-    si.fMask = SIF_ALL;
+    SCROLLINFO si = {sizeof(si), SIF_ALL, 0, 0, 0, 0, 0};
     ASSERT_TRUE(::GetScrollInfo(hScrollBar, SB_CTL, &si));
     ASSERT_GT(si.nPos, 0);
     EXPECT_EQ(20, si.nPos + (int)si.nPage - 1); // the current line is the last one shown whole
@@ -276,10 +244,10 @@ TEST_F(GridKeys, ATypedKeyIsNotTypedAgainWhenNoEditorTookTheFocus)
     host.m_bAllowEdit = FALSE;
     FocusGrid();
     host.PressKey('7');
-    EXPECT_EQ(std::vector<std::string>{"BeginEditItem 0 0"}, host.m_calls); // asked once, not again and again
+    EXPECT_EQ(Calls{"BeginEditItem 0 0"}, host.m_calls); // asked once, not again and again
     EXPECT_EQ(NULL, Editor());
-    EXPECT_EQ(host.m_grid.m_hWnd, Focus());
-    EXPECT_EQ(Name(0, 0), host.m_grid.GetItemText(0, 0));
+    EXPECT_EQ(grid.m_hWnd, Focus());
+    EXPECT_EQ(Name(0, 0), grid.GetItemText(0, 0));
 }
 
 // A parent that is no listener: no cell is locked and nothing is asked.
@@ -300,8 +268,7 @@ TEST(GridKeysWithoutListener, TabVisitsEveryCellAndThenLeaves)
         grid.GetCurItem(cell.first, cell.second);
         visited.push_back(cell);
     }
-    std::vector<GridCell> expected = {GridCell(1, 0), GridCell(0, 1), GridCell(1, 1), GridCell(1, 1)};
-    EXPECT_EQ(expected, visited);
+    EXPECT_EQ((std::vector<GridCell>{{1, 0}, {0, 1}, {1, 1}, {1, 1}}), visited);
     EXPECT_EQ(::GetDlgItem(parent.dlg.m_hWnd, IDC_GRIDHOST_AFTER), ::GetFocus()) << "the last Tab left the grid";
 }
 
@@ -310,36 +277,39 @@ TEST_F(GridKeys, EditKeysCopyCutPasteAndClearWholeLines)
     Fill(4);
     FocusGrid();
     host.PressKey(VK_DOWN);
-    auto firstColumn = [this]() {
-        std::vector<std::string> texts;
-        for (UINT nLine = 0; nLine < host.m_grid.GetLineCount(); nLine++)
-            texts.push_back((const char*)host.m_grid.GetItemText(0, nLine));
-        return texts;
+    // Each key with its modifier, then the first column's texts and the clipboard after it
+    // ("before" is put there first unless the key pastes).
+    struct Step
+    {
+        UINT nKey, nModifier;
+        const char* pszColumn;
+        const char* pszClipboard;
+    } const steps[] = {
+        {'C', VK_CONTROL, "a0 a1 a2 a3", "a1\tb1\tc1"},
+        {VK_INSERT, VK_CONTROL, "a0 a1 a2 a3", "a1\tb1\tc1"},
+        {VK_DELETE, VK_SHIFT, "a0 a2 a3", "a1\tb1\tc1"},
+        {'V', VK_CONTROL, "a0 a1 a2 a3", "a1\tb1\tc1"},
+        {VK_INSERT, VK_SHIFT, "a0 a1 a1 a2 a3", "a1\tb1\tc1"},
+        {VK_DELETE, 0, "a0 a1 a2 a3", "before"},
+        {'X', VK_CONTROL, "a0 a2 a3", "a1\tb1\tc1"},
+        {VK_INSERT, 0, "a0 a2 a3", "a1\tb1\tc1"},
+        {'V', VK_MENU, "a0 a2 a3", "a1\tb1\tc1"}, // Alt+V belongs to the dialog's mnemonics
     };
-    typedef std::vector<std::string> Texts;
-
-    CKwClipboard::PutText("before");
-    host.PressKey('C', {VK_CONTROL});
-    EXPECT_STREQ("a1\tb1\tc1", CKwClipboard::GetText());
-    CKwClipboard::PutText("before");
-    host.PressKey(VK_INSERT, {VK_CONTROL});
-    EXPECT_STREQ("a1\tb1\tc1", CKwClipboard::GetText());
-
-    host.PressKey(VK_DELETE, {VK_SHIFT});
-    EXPECT_EQ((Texts{"a0", "a2", "a3"}), firstColumn());
-    host.PressKey('V', {VK_CONTROL});
-    EXPECT_EQ((Texts{"a0", "a1", "a2", "a3"}), firstColumn());
-    host.PressKey(VK_INSERT, {VK_SHIFT});
-    EXPECT_EQ((Texts{"a0", "a1", "a1", "a2", "a3"}), firstColumn());
-    host.PressKey(VK_DELETE);
-    EXPECT_EQ((Texts{"a0", "a1", "a2", "a3"}), firstColumn());
-
-    CKwClipboard::PutText("before");
-    host.PressKey('X', {VK_CONTROL});
-    EXPECT_EQ((Texts{"a0", "a2", "a3"}), firstColumn());
-    EXPECT_STREQ("a1\tb1\tc1", CKwClipboard::GetText());
-    host.PressKey(VK_INSERT);
-    host.PressKey('V', {VK_MENU}); // Alt+V belongs to the dialog's mnemonics
-    EXPECT_EQ((Texts{"a0", "a2", "a3"}), firstColumn());
-    EXPECT_EQ(host.m_grid.m_hWnd, Focus());
+    for (const Step& step : steps)
+    {
+        SCOPED_TRACE(testing::Message() << "key " << step.nKey << " with " << step.nModifier);
+        bool bPastes = step.nKey == 'V' || (step.nKey == VK_INSERT && step.nModifier != VK_CONTROL);
+        if (!bPastes)
+            CKwClipboard::PutText("before");
+        if (step.nModifier)
+            host.PressKey(step.nKey, {step.nModifier});
+        else
+            host.PressKey(step.nKey);
+        std::string column;
+        for (UINT nLine = 0; nLine < grid.GetLineCount(); nLine++)
+            column += (nLine ? " " : "") + std::string(grid.GetItemText(0, nLine));
+        EXPECT_EQ(step.pszColumn, column);
+        EXPECT_STREQ(step.pszClipboard, CKwClipboard::GetText());
+    }
+    EXPECT_EQ(grid.m_hWnd, Focus());
 }
