@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "MarkupTest.rh"
+#include "TipHarness.h"
 #include "support/TestSurface.h"
 #include "tips/UxToolTip.h"
 #include "support/TestColors.h"
@@ -81,25 +82,8 @@ protected:
         return sz;
     }
 
-    // The bounding box of pixels of one colour within an area.
-    CRect Box(COLORREF color, CRect area = CRect(0, 0, 400, 300))
-    {
-        CRect box;
-        for (int y = area.top; y < area.bottom; y++)
-            for (int x = area.left; x < area.right; x++)
-                if (surface.Pixel(x, y) == color)
-                    box |= CRect(x, y, x + 1, y + 1);
-        return box;
-    }
-
-    int Count(COLORREF color, CRect area)
-    {
-        int n = 0;
-        for (int y = area.top; y < area.bottom; y++)
-            for (int x = area.left; x < area.right; x++)
-                n += surface.Pixel(x, y) == color;
-        return n;
-    }
+    CRect Box(COLORREF color, CRect area = CRect(0, 0, 400, 300)) { return BoundsOf(surface, color, area); }
+    int Count(COLORREF color, CRect area) { return surface.Count(area, color); }
 
     TestSurface surface;
     CMarkupTip tip;

@@ -69,3 +69,14 @@ CPoint ScreenPoint(HWND hWnd, int x, int y)
     ::ClientToScreen(hWnd, &pt);
     return pt;
 }
+
+CRect BoundsOf(const TestSurface& surface, COLORREF color, CRect area)
+{
+    area &= CRect(0, 0, surface.Width(), surface.Height());
+    CRect box(0, 0, 0, 0);
+    for (int y = area.top; y < area.bottom; y++)
+        for (int x = area.left; x < area.right; x++)
+            if (surface.Pixel(x, y) == color)
+                box |= CRect(x, y, x + 1, y + 1);
+    return box;
+}

@@ -6,8 +6,10 @@
 #include <afxwin.h>
 
 #include "support/MessageRecorder.h"
+#include "support/TestSurface.h"
 #include "tips/UxToolTip.h"
 
+#include <climits>
 #include <functional>
 
 class CTestTip : public CUxToolTip
@@ -68,3 +70,7 @@ protected:
 
 // The screen point of a point in the client area of hWnd.
 CPoint ScreenPoint(HWND hWnd, int x, int y);
+
+// The bounding box of the pixels of one colour within area (by default the whole surface),
+// empty when there are none.
+CRect BoundsOf(const TestSurface& surface, COLORREF color, CRect area = CRect(0, 0, INT_MAX, INT_MAX));
