@@ -41,13 +41,8 @@ protected:
 TEST_F(ClipboardGrid3, CopyJoinsSelectedLinesWithTabsAndLineBreaksAndLeavesIndexTextsOut)
 {
     CStringArray choices;
-    choices.Add("zero");
-    choices.Add("one");
-    CKwGridCtrlItem index;
-    index.nType = CKwGridCtrlItem::eIndexDropDown;
-    index.nIndex = 1;
-    index.pChoices = &choices;
-    index.sText = "hidden";
+    GridHost::SetChoices(choices, {"zero", "one"});
+    const CKwGridCtrlItem index = GridHost::Item(CKwGridCtrlItem::eIndexDropDown, "hidden", 1, &choices);
     for (UINT l = 0; l < 4; l++)
     {
         grid.SetTextItem(0, l, Name(19, l)); // "t0", "t1", ...
@@ -133,9 +128,7 @@ TEST_F(ClipboardGrid3, WhatFollowsTheLastLineBreakIsOneMoreLine)
 TEST_F(ClipboardGrid3, PastedCellsStartAsCopiesOfTheCurrentLinesCells)
 {
     Fill(2);
-    CKwGridCtrlItem model;
-    model.nType = CKwGridCtrlItem::eTextDropDown;
-    model.sText = "m";
+    CKwGridCtrlItem model = GridHost::Item(CKwGridCtrlItem::eTextDropDown, "m");
     model.bBold = TRUE;
     model.clrText = RGB(255, 0, 0);
     model.pData = &host;
@@ -333,23 +326,21 @@ TEST_F(ClipboardGrid3, TheCommandsFollowTheTestsWhichTheListenerRulesInTheGridOn
         probe.DoUpdate(&grid, FALSE);
         return probe.enabled;
     };
+    auto states = [&] {
+        return "copy " + std::to_string(state(ID_EDIT_COPY)) + " cut " + std::to_string(state(ID_EDIT_CUT)) +
+               " clear " + std::to_string(state(ID_EDIT_CLEAR)) + " paste " + std::to_string(state(ID_EDIT_PASTE));
+    };
     ::OpenClipboard(NULL);
     ::EmptyClipboard();
     ::CloseClipboard();
     Fill(2);
     Select(0, 1);
-    EXPECT_EQ(1, state(ID_EDIT_COPY));
-    EXPECT_EQ(1, state(ID_EDIT_CUT));
-    EXPECT_EQ(1, state(ID_EDIT_CLEAR));
-    EXPECT_EQ(0, state(ID_EDIT_PASTE));
+    EXPECT_EQ("copy 1 cut 1 clear 1 paste 0", states());
     CKwClipboard::PutText("p");
     EXPECT_EQ(1, state(ID_EDIT_PASTE));
-
     host.m_bCanPaste = FALSE;
     host.m_bCanDelete = FALSE;
-    EXPECT_EQ(0, state(ID_EDIT_CUT));
-    EXPECT_EQ(0, state(ID_EDIT_CLEAR));
-    EXPECT_EQ(0, state(ID_EDIT_PASTE));
+    EXPECT_EQ("copy 1 cut 0 clear 0 paste 0", states());
     // A disabled command does not run.
     host.m_calls.clear();
     Command(ID_EDIT_PASTE);

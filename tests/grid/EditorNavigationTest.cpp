@@ -128,21 +128,11 @@ TEST_F(GridEditorKeys, DeleteInTheEditorDeletesACharacterNotTheLine)
 
 TEST_F(GridEditorKeys, InADropDownListRightAndLeftMoveTheBoxAtOnce)
 {
-    static CStringArray choices;
-    if (choices.GetSize() == 0)
-    {
-        choices.Add("red");
-        choices.Add("green");
-    }
+    static CStringArray choices; // outlives the grid: cells borrow it
+    GridHost::SetChoices(choices, {"red", "green"});
     Fill(1);
-    CKwGridCtrlItem item;
-    item.nType = CKwGridCtrlItem::eTextDropDown;
-    item.sText = "green";
-    item.pChoices = &choices;
-    grid.SetItem(1, 0, item);
-    item.nType = CKwGridCtrlItem::eEditableDropDown;
-    item.sText = "red";
-    grid.SetItem(2, 0, item);
+    grid.SetItem(1, 0, GridHost::Item(CKwGridCtrlItem::eTextDropDown, "green", -1, &choices));
+    grid.SetItem(2, 0, GridHost::Item(CKwGridCtrlItem::eEditableDropDown, "red", -1, &choices));
 
     EditAt(1, 0);
     host.PressKey(VK_RIGHT); // a list has no caret

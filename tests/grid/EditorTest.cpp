@@ -83,8 +83,7 @@ TEST_F(GridEditorTest, DropDownsShowTheCellsChoiceOrNone)
     // A text drop-down preselects the entry equal to its text, case and all; a text not in the
     // list, an index out of it and a cell without choices select nothing.
     CStringArray cased;
-    cased.Add("Green");
-    cased.Add("green");
+    GridHost::SetChoices(cased, {"Green", "green"});
     CKwGridCtrlItem cells[] = {Cell(CKwGridCtrlItem::eTextDropDown, "green"),
                                Cell(CKwGridCtrlItem::eTextDropDown, "purple"),
                                Cell(CKwGridCtrlItem::eIndexDropDown, "", 7), Cell(CKwGridCtrlItem::eIndexDropDown, "", 0)};

@@ -58,9 +58,7 @@ protected:
     // Line 0: "abc", choice 1, "green", "typed"; the drop-downs offer red, green, blue.
     GridEditorTest()
     {
-        m_choices.Add("red");
-        m_choices.Add("green");
-        m_choices.Add("blue");
+        GridHost::SetChoices(m_choices, {"red", "green", "blue"});
         host.AddColumns(4);
         grid.SetItem(colText, 0, Cell(CKwGridCtrlItem::eText, "abc"));
         grid.SetItem(colIndex, 0, Cell(CKwGridCtrlItem::eIndexDropDown, "", 1));
@@ -71,13 +69,8 @@ protected:
 
     CKwGridCtrlItem Cell(int nType, const char* pszText, int nIndex = -1, BOOL bBold = FALSE)
     {
-        CKwGridCtrlItem item;
-        item.nType = nType;
-        item.sText = pszText;
-        item.nIndex = nIndex;
+        CKwGridCtrlItem item = GridHost::Item(nType, pszText, nIndex, nType != CKwGridCtrlItem::eText ? &m_choices : NULL);
         item.bBold = bBold;
-        if (nType != CKwGridCtrlItem::eText)
-            item.pChoices = &m_choices;
         return item;
     }
 

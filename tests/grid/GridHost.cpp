@@ -91,6 +91,23 @@ std::vector<std::string> GridHost::Texts(CKwGridCtrl& grid)
     return lines;
 }
 
+CKwGridCtrlItem GridHost::Item(int nType, const char* pszText, int nIndex, CStringArray* pChoices)
+{
+    CKwGridCtrlItem item;
+    item.nType = nType;
+    item.sText = pszText;
+    item.nIndex = nIndex;
+    item.pChoices = pChoices;
+    return item;
+}
+
+void GridHost::SetChoices(CStringArray& choices, std::initializer_list<const char*> texts)
+{
+    choices.RemoveAll();
+    for (const char* pszText : texts)
+        choices.Add(pszText);
+}
+
 void GridHost::Record(const char* pszFormat, ...)
 {
     char szText[512];

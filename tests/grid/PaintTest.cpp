@@ -147,18 +147,15 @@ TEST_F(GridPaint, ScrollBarRangePageAndLimitsOfScrolling)
     EXPECT_EQ(cx * bottom, s->Count(CRect(right - cx, 0, right, bottom), kMagenta));
     EXPECT_EQ(0, s->Count(CRect(0, h + 1, right - cx, bottom), kMagenta));
 
-    m_grid.SendMessage(WM_VSCROLL, SB_BOTTOM);
-    EXPECT_EQ(6u, m_grid.TopLine());
-    m_grid.SendMessage(WM_VSCROLL, SB_LINEDOWN);
-    EXPECT_EQ(6u, m_grid.TopLine()) << "at most maximum - page + 1";
-    m_grid.SendMessage(WM_VSCROLL, SB_PAGEUP);
-    EXPECT_EQ(1u, m_grid.TopLine());
-    m_grid.SendMessage(WM_VSCROLL, SB_PAGEUP);
-    EXPECT_EQ(0u, m_grid.TopLine()) << "not below the minimum";
-    m_grid.SendMessage(WM_VSCROLL, SB_LINEDOWN);
-    m_grid.SendMessage(WM_VSCROLL, SB_ENDSCROLL);
-    m_grid.SendMessage(WM_VSCROLL, SB_THUMBPOSITION);
-    EXPECT_EQ(1u, m_grid.TopLine());
+    // At most maximum - page + 1, not below the minimum; the end of a scroll and the thumb's
+    // position move nothing.
+    const std::pair<int, UINT> steps[] = {{SB_BOTTOM, 6}, {SB_LINEDOWN, 6}, {SB_PAGEUP, 1}, {SB_PAGEUP, 0},
+                                          {SB_LINEDOWN, 1}, {SB_ENDSCROLL, 1}, {SB_THUMBPOSITION, 1}};
+    for (const auto& step : steps)
+    {
+        m_grid.SendMessage(WM_VSCROLL, step.first);
+        EXPECT_EQ(step.second, m_grid.TopLine()) << "after code " << step.first;
+    }
     m_grid.ScrollBar().GetScrollInfo(&info);
     EXPECT_EQ(1, info.nPos);
 
@@ -218,30 +215,30 @@ TEST_F(GridPaint, GridLinesEndAtTheGridsBottomByInsertMode)
     Size(240, 100);
     Fill(2);
     const int bottom = m_client.bottom;
-    auto horizontal = [&](TestSurface& s, int y) { return s.Count(CRect(100, y, 140, y + 1), m_shadow); };
-    auto vertical = [&](TestSurface& s, int y0, int y1) { return s.Count(CRect(80, y0, 81, y1), m_shadow); };
-
-    auto s = Paint();
-    // Below line 0, line 1 and the append line, dotted; none further down.
-    EXPECT_EQ(20, horizontal(*s, h + 20));
-    EXPECT_EQ(20, horizontal(*s, h + 40));
-    EXPECT_EQ(20, horizontal(*s, h + 60));
-    EXPECT_EQ(0, horizontal(*s, h + 80));
-    EXPECT_EQ(30, vertical(*s, h + 1, h + 61));
-    EXPECT_EQ(0, vertical(*s, h + 61, bottom));
-    EXPECT_EQ(0, s->Count(CRect(0, h + 1, 240, bottom), kMagenta));
-
-    m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
-    s = Paint();
-    EXPECT_EQ(20, horizontal(*s, h + 40));
-    EXPECT_EQ(0, horizontal(*s, h + 60));
-    EXPECT_EQ(0, vertical(*s, h + 41, bottom));
-
-    m_grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
-    s = Paint();
-    EXPECT_EQ(20, horizontal(*s, h + 60));
-    EXPECT_EQ(20, horizontal(*s, h + 80));
-    EXPECT_EQ((bottom - h) / 2, vertical(*s, h, bottom));
+    // Per insert mode, the dotted horizontal line at each line's bottom (20 pixels of 40 in
+    // shadow, or none) and the vertical one at column 0's right side between two heights.
+    struct Case
+    {
+        CKwGridCtrl::EInsertMode eMode;
+        std::vector<int> horizontal; // at h + 20, h + 40, h + 60, h + 80
+        int y0, y1, nVertical;
+    } const cases[] = {
+        // Below line 0, line 1 and the append line; none further down.
+        {CKwGridCtrl::eInsertAppendLine, {20, 20, 20, 0}, h + 1, h + 61, 30},
+        {CKwGridCtrl::eInsertAppendLine, {20, 20, 20, 0}, h + 61, bottom, 0},
+        {CKwGridCtrl::eInsertFixed, {20, 20, 0, 0}, h + 41, bottom, 0},
+        {CKwGridCtrl::eInsertUnlimited, {20, 20, 20, 20}, h, bottom, (bottom - h) / 2},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "mode " << c.eMode << " from " << c.y0);
+        m_grid.SetInsertMode(c.eMode);
+        auto s = Paint();
+        for (int i = 0; i < 4; i++)
+            EXPECT_EQ(c.horizontal[i], s->Count(CRect(100, h + 20 * (i + 1), 140, h + 20 * (i + 1) + 1), m_shadow)) << i;
+        EXPECT_EQ(c.nVertical, s->Count(CRect(80, c.y0, 81, c.y1), m_shadow));
+        EXPECT_EQ(0, s->Count(CRect(0, h + 1, 240, bottom), kMagenta));
+    }
 }
 
 TEST_F(GridPaint, SelectedLineIsLitAndTheWhiteBoxIsAFramedCellInTheWindowColour)
@@ -323,8 +320,7 @@ TEST_F(GridPaint, SelectionAndWhiteBoxShowOnlyWhileTheFocusIsInTheGridOrItsEdito
 TEST_F(GridPaint, CellTextsColoursBoldAndReadOnlyBackground)
 {
     Size(240, 100);
-    CKwGridCtrlItem item;
-    item.sText = "MMMM";
+    CKwGridCtrlItem item = GridHost::Item(CKwGridCtrlItem::eText, "MMMM");
     item.clrText = RGB(255, 0, 0);
     m_grid.SetItem(0, 0, item);
     item.clrText = 0xFFFFFFFF;
@@ -332,17 +328,9 @@ TEST_F(GridPaint, CellTextsColoursBoldAndReadOnlyBackground)
     m_grid.SetItem(1, 0, item);
     m_grid.SetTextItem(2, 0, "MMMM");
     CStringArray choices;
-    choices.Add("one");
-    choices.Add("two");
-    choices.Add("three");
-    CKwGridCtrlItem index;
-    index.nType = 1;
-    index.nIndex = 5;
-    index.pChoices = &choices;
-    index.sText = "not shown";
-    m_grid.SetItem(0, 1, index);
-    index.nIndex = 2;
-    m_grid.SetItem(0, 2, index);
+    GridHost::SetChoices(choices, {"one", "two", "three"});
+    m_grid.SetItem(0, 1, GridHost::Item(CKwGridCtrlItem::eIndexDropDown, "not shown", 5, &choices));
+    m_grid.SetItem(0, 2, GridHost::Item(CKwGridCtrlItem::eIndexDropDown, "not shown", 2, &choices));
     m_grid.SetTextItem(1, 1, "&x");
     m_grid.SetTextItem(1, 2, "x");
     m_grid.SetTextItem(2, 1, "a text far too long for its narrow column");
@@ -393,14 +381,9 @@ TEST_F(GridPaint, EditorsLieOverTheCurrentCellAndFollowItsColumnAndLine)
 {
     Size(300, 100);
     CStringArray choices;
-    choices.Add("one");
-    CKwGridCtrlItem combo;
-    combo.nType = 2;
-    combo.sText = "one";
-    combo.pChoices = &choices;
-    m_grid.SetItem(2, 0, combo);
-    combo.pChoices = NULL;
-    m_grid.SetItem(2, 1, combo);
+    GridHost::SetChoices(choices, {"one"});
+    m_grid.SetItem(2, 0, GridHost::Item(CKwGridCtrlItem::eTextDropDown, "one", -1, &choices));
+    m_grid.SetItem(2, 1, GridHost::Item(CKwGridCtrlItem::eTextDropDown, "one"));
     for (int i = 0; i < 10; ++i)
         m_grid.SetTextItem(1, i, "x");
     auto editorRect = [&] {
