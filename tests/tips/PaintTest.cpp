@@ -400,21 +400,30 @@ TEST(ToolTipDraw, TextLiesOnTheBackgroundWithoutACellOfItsOwn)
 
 namespace {
 
-// Copies the window's own surface into a test surface.
-void CopyWindow(HWND hWnd, TestSurface& surface)
+struct ToolTipWindow : ::testing::Test
 {
-    HDC hDC = ::GetDC(hWnd);
-    ::BitBlt(surface.DC().m_hDC, 0, 0, surface.Width(), surface.Height(), hDC, 0, 0, SRCCOPY);
-    ::ReleaseDC(hWnd, hDC);
-}
+    CTipOwnerWnd owner;
+    CPaintedTip tip;
+
+    void SetUp() override { ASSERT_TRUE(owner.CreateOwner(CRect(200, 150, 500, 350))); }
+    void TearDown() override
+    {
+        tip.DestroyWindow();
+        owner.DestroyWindow();
+    }
+    // Copies the window's own surface into a test surface.
+    void CopyWindow(TestSurface& surface)
+    {
+        HDC hDC = ::GetDC(tip.m_hWnd);
+        ::BitBlt(surface.DC().m_hDC, 0, 0, surface.Width(), surface.Height(), hDC, 0, 0, SRCCOPY);
+        ::ReleaseDC(tip.m_hWnd, hDC);
+    }
+};
 
 } // namespace
 
-TEST(ToolTipWindow, EachDisplayIsPaintedOnce)
+TEST_F(ToolTipWindow, EachDisplayIsPaintedOnce)
 {
-    CTipOwnerWnd owner;
-    ASSERT_TRUE(owner.CreateOwner(CRect(200, 150, 500, 350)));
-    CPaintedTip tip;
     ASSERT_TRUE(tip.Create(&owner, FALSE));
     tip.m_crColor[UXTT_COLOR_BORDER] = kBlue;
     tip.SetWindowPos(NULL, 200, 150, 81, 41, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -423,7 +432,7 @@ TEST(ToolTipWindow, EachDisplayIsPaintedOnce)
     tip.ShowWindow(SW_SHOWNOACTIVATE);
     tip.UpdateWindow();
     CClientDC(&tip).FillSolidRect(0, 0, 81, 41, kSentinel);
-    auto repaint = [&tip](BOOL bErase) {
+    auto repaint = [this](BOOL bErase) {
         tip.InvalidateRect(NULL, bErase);
         tip.UpdateWindow();
     };
@@ -431,49 +440,39 @@ TEST(ToolTipWindow, EachDisplayIsPaintedOnce)
     // Nothing pending: neither erased nor painted.
     repaint(TRUE);
     TestSurface surface(81, 41, kWhite);
-    CopyWindow(tip.m_hWnd, surface);
+    CopyWindow(surface);
     EXPECT_EQ(CRect(0, 0, 81, 41), BoundsOf(surface, kSentinel));
-    EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
-    EXPECT_EQ(-1, tip.m_nIndexDisplayWnd);
+    EXPECT_EQ(std::make_pair(-1, -1), tip.Indices());
 
     // A pending help tip is painted and becomes the shown one. The composition covers the
     // client area less its last column and row.
     tip.m_nIndexCurrentWnd = -2;
     repaint(FALSE);
-    EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
-    EXPECT_EQ(-2, tip.m_nIndexDisplayWnd);
-    CopyWindow(tip.m_hWnd, surface);
+    EXPECT_EQ(std::make_pair(-1, -2), tip.Indices());
+    CopyWindow(surface);
     EXPECT_EQ(kBlue, surface.Pixel(0, 0));
     EXPECT_EQ(kBlue, surface.Pixel(59, 29));
     EXPECT_EQ(kGreen, surface.Pixel(30, 15));
-    for (int y = 0; y < 41; y++)
-        EXPECT_EQ(kSentinel, surface.Pixel(80, y)) << y;
-    for (int x = 0; x < 81; x++)
-        EXPECT_EQ(kSentinel, surface.Pixel(x, 40)) << x;
+    EXPECT_EQ(41, surface.Count(CRect(80, 0, 81, 41), kSentinel));
+    EXPECT_EQ(81, surface.Count(CRect(0, 40, 81, 41), kSentinel));
 
     // Painted once: a later paint leaves it as it is, whatever the record says now.
     tip.Show(0, UXTT_EFFECT_SOLID, kRed);
     repaint(TRUE);
-    CopyWindow(tip.m_hWnd, surface);
+    CopyWindow(surface);
     EXPECT_EQ(kGreen, surface.Pixel(30, 15));
     EXPECT_EQ(-2, tip.m_nIndexDisplayWnd);
 
     // The next display, of a tool.
     tip.m_nIndexCurrentWnd = 0;
     repaint(FALSE);
-    CopyWindow(tip.m_hWnd, surface);
+    CopyWindow(surface);
     EXPECT_EQ(kRed, surface.Pixel(30, 15));
-    EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
-    EXPECT_EQ(0, tip.m_nIndexDisplayWnd);
-    tip.DestroyWindow();
-    owner.DestroyWindow();
+    EXPECT_EQ(std::make_pair(-1, 0), tip.Indices());
 }
 
-TEST(ToolTipWindow, AToolIsPaintedInItsOwnColoursOrInTheSlotsOfTheMomentItShows)
+TEST_F(ToolTipWindow, AToolIsPaintedInItsOwnColoursOrInTheSlotsOfTheMomentItShows)
 {
-    CTipOwnerWnd owner;
-    ASSERT_TRUE(owner.CreateOwner(CRect(200, 150, 500, 350)));
-    CPaintedTip tip;
     ASSERT_TRUE(tip.Create(&owner));
     tip.SetGradientColors(kRed, kRed, kRed);
     tip.SetEffectBk(UXTT_EFFECT_SOLID);
@@ -483,13 +482,13 @@ TEST(ToolTipWindow, AToolIsPaintedInItsOwnColoursOrInTheSlotsOfTheMomentItShows)
     tip.SetGradientColors(kBlue, kBlue, kBlue, 0);
 
     // The background at the left of the body, beside the text, as the window shows it.
-    auto onScreen = [&tip] {
+    auto onScreen = [this] {
         tip.UpdateWindow();
         CRect box, rcClient;
         tip.m_rgnToolTip.GetRgnBox(&box);
         tip.GetClientRect(&rcClient);
         TestSurface surface(rcClient.Width(), rcClient.Height(), kSentinel);
-        CopyWindow(tip.m_hWnd, surface);
+        CopyWindow(surface);
         return surface.Pixel(box.left + 4, box.bottom - 10);
     };
     auto shown = [&](int nTool) {
@@ -508,6 +507,4 @@ TEST(ToolTipWindow, AToolIsPaintedInItsOwnColoursOrInTheSlotsOfTheMomentItShows)
     EXPECT_EQ(kRed, onScreen());
     EXPECT_EQ(kGreen, shown(1));
     EXPECT_EQ(kBlue, shown(0));
-    tip.DestroyWindow();
-    owner.DestroyWindow();
 }

@@ -28,6 +28,8 @@ public:
     UINT m_nShowFlags = 0;
     std::function<void()> m_onShown;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The tool waiting for its first paint, and the one shown.
+    std::pair<int, int> Indices() const { return {m_nIndexCurrentWnd, m_nIndexDisplayWnd}; }
 
     using CUxToolTip::CalculateInfoBoxRect;
     using CUxToolTip::DisplayToolTip;

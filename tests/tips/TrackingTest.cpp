@@ -116,8 +116,7 @@ TEST_F(TrackingFixture, ATipAppearsAfterTheInitialDelayAndMovesAtOnceToAnotherTo
     EXPECT_FALSE(tip.IsWindowVisible());
     ShowTipA(30, 30);
     EXPECT_GE(tip.m_dwShownAt - dwMoved, kInitial - 10); // timer granularity aside, not before
-    EXPECT_EQ(0, tip.m_nIndexDisplayWnd);                // painted
-    EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
+    EXPECT_EQ(std::make_pair(-1, 0), tip.Indices());     // painted
     // Shown where it was, without taking the activation.
     EXPECT_EQ((UINT)(SWP_NOACTIVATE | SWP_NOZORDER), tip.m_nShowFlags & (SWP_NOACTIVATE | SWP_NOZORDER));
     EXPECT_EQ(owner.m_hWnd, ::GetActiveWindow());
@@ -132,8 +131,7 @@ TEST_F(TrackingFixture, ATipAppearsAfterTheInitialDelayAndMovesAtOnceToAnotherTo
     // Off every tool: hidden, nothing pending.
     Leave();
     EXPECT_FALSE(tip.IsWindowVisible());
-    EXPECT_EQ(-1, tip.m_nIndexDisplayWnd);
-    EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
+    EXPECT_EQ(std::make_pair(-1, -1), tip.Indices());
     PumpMessages(3 * kInitial);
     EXPECT_TRUE(recorder.Matches({Notified(kToolA), kShown, kHidden, Notified(kToolB), kShown, kHidden}));
 }
@@ -301,8 +299,7 @@ TEST_F(TrackingFixture, HelpTipsShowAtOnceIgnoreTheMouseAndEndWithAKey)
     tip.GetWindowRect(&rc);
     EXPECT_EQ(ScreenPoint(owner.m_hWnd, 120, 80).y, rc.top); // below the point, anchor at it
     PumpMessages(0);
-    EXPECT_EQ(-2, tip.m_nIndexDisplayWnd);
-    EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
+    EXPECT_EQ(std::make_pair(-1, -2), tip.Indices());
 
     // Mouse moves change nothing, over tools or not.
     MoveTo(30, 30);
