@@ -68,13 +68,7 @@ struct TrackingFixture : ::testing::Test
     void Leave() { MoveTo(280, 150); }
     void Relay(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, CPoint pt = CPoint(0, 0))
     {
-        MSG msg = {};
-        msg.hwnd = owner.m_hWnd;
-        msg.message = message;
-        msg.wParam = wParam;
-        msg.lParam = lParam;
-        msg.pt = pt;
-        msg.time = ::GetTickCount();
+        MSG msg = {owner.m_hWnd, message, wParam, lParam, ::GetTickCount(), pt};
         tip.RelayEvent(&msg);
     }
     // Pumps until bDone() holds, at most 2 s; then lets what followed (a paint) arrive.
@@ -86,10 +80,7 @@ struct TrackingFixture : ::testing::Test
         PumpMessages(0);
         return bDone();
     }
-    bool WaitForHidden()
-    {
-        return WaitUntil([this] { return !tip.IsWindowVisible(); });
-    }
+    bool WaitForHidden() { return WaitUntil([this] { return !tip.IsWindowVisible(); }); }
     // Moves onto tool A and waits for its tip to appear (it may be gone again by the time this
     // returns, when an autopop timer runs).
     void ShowTipA(int x = 30, int y = 30)
@@ -104,6 +95,14 @@ struct TrackingFixture : ::testing::Test
         CRect rc;
         tip.GetWindowRect(&rc);
         return rc.CenterPoint();
+    }
+    // The mouse comes onto the tip's body.
+    CPoint MoveOverTheTip()
+    {
+        CPoint pt = OverTheTip();
+        owner.ScreenToClient(&pt);
+        MoveTo(pt.x, pt.y);
+        return pt;
     }
 };
 
@@ -225,9 +224,7 @@ TEST_F(TrackingFixture, TheTipCanStayWhileTheCursorIsOverIt)
 {
     // Without 0x04, moving onto the tip hides it (no tool there).
     ShowTipA();
-    CPoint pt = OverTheTip();
-    owner.ScreenToClient(&pt);
-    MoveTo(pt.x, pt.y);
+    MoveOverTheTip();
     EXPECT_FALSE(tip.IsWindowVisible());
     Leave();
 
@@ -235,9 +232,7 @@ TEST_F(TrackingFixture, TheTipCanStayWhileTheCursorIsOverIt)
     tip.SetBehaviour(UXTT_BEHAVIOUR_CLOSE_OVER);
     recorder.Clear();
     ShowTipA(31, 30);
-    pt = OverTheTip();
-    owner.ScreenToClient(&pt);
-    MoveTo(pt.x, pt.y);
+    CPoint pt = MoveOverTheTip();
     MoveTo(pt.x + 1, pt.y);
     MoveTo(20, 20);
     PumpMessages(3 * kInitial);
@@ -390,10 +385,7 @@ TEST_F(TrackingFixture, AReceiverThatDestroysTheTipEndsTheDisplay)
 TEST_F(TrackingFixture, TheTipsOwnPreTranslationRelaysAndTheOwnerTakesTheWindowAlong)
 {
     ShowTipA();
-    MSG msg = {};
-    msg.hwnd = tip.m_hWnd;
-    msg.message = WM_KEYDOWN;
-    msg.wParam = VK_ESCAPE;
+    MSG msg = {tip.m_hWnd, WM_KEYDOWN, VK_ESCAPE, 0, 0, {0, 0}};
     EXPECT_FALSE(tip.PreTranslateMessage(&msg));
     EXPECT_FALSE(tip.IsWindowVisible());
 
