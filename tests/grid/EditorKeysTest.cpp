@@ -16,12 +16,6 @@ protected:
         ASSERT_EQ(grid.m_hWnd, ::GetFocus());
         host.m_calls.clear();
     }
-    void ClickAt(CPoint point)
-    {
-        grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
-        grid.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
-        host.Pump();
-    }
     CRect EditFieldInGrid()
     {
         CRect rect;
@@ -88,14 +82,14 @@ TEST_F(GridEditorKeysTest, ClickOnTheCurrentCellPutsTheCaretUnderTheMouse)
     FocusGridOn(colText, 0);
     CPoint point = host.CellPoint(colText, 0);
     point.x += 30; // right of "abc"
-    ClickAt(point);
+    host.ClickAt(point);
     EXPECT_EQ(Editor(), ::GetFocus());
     EXPECT_EQ(std::make_pair(3, 3), EditSel(Editor()));
 
     FocusGridOn(colEditable, 0);
     point = host.CellPoint(colEditable, 0);
     point.x = EditFieldInGrid().left + 1;
-    ClickAt(point);
+    host.ClickAt(point);
     EXPECT_EQ(EditField(), ::GetFocus());
     EXPECT_EQ(std::make_pair(0, 0), EditSel(EditField()));
     EXPECT_FALSE(::SendMessageA(Editor(), CB_GETDROPPEDSTATE, 0, 0));
@@ -111,7 +105,7 @@ TEST_F(GridEditorKeysTest, ClickOnTheCurrentDropDownDropsItsListDown)
         CPoint point = host.CellPoint(nColumn, 0);
         point.x += 37; // the button at the cell's right end
         ASSERT_TRUE(nColumn != colEditable || point.x >= EditFieldInGrid().right);
-        ClickAt(point);
+        host.ClickAt(point);
         EXPECT_TRUE(::SendMessageA(Editor(), CB_GETDROPPEDSTATE, 0, 0));
         EXPECT_TRUE(::IsWindowVisible(Editor()));
         EXPECT_EQ(Calls{"BeginEditItem " + std::to_string(nColumn) + " 0"}, host.m_calls);

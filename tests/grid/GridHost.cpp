@@ -48,6 +48,18 @@ void GridHost::PressKeys(std::initializer_list<UINT> keys)
         PressKey(vk);
 }
 
+void GridHost::Mouse(UINT nMessage, CPoint point, UINT nFlags)
+{
+    m_grid.SendMessage(nMessage, nFlags, MAKELPARAM(point.x, point.y));
+    Pump();
+}
+
+void GridHost::ClickAt(CPoint point, UINT nFlags)
+{
+    m_grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | nFlags, MAKELPARAM(point.x, point.y));
+    Mouse(WM_LBUTTONUP, point, nFlags);
+}
+
 void GridHost::Pump(DWORD nMilliseconds)
 {
     PumpWithPreTranslate(nMilliseconds);

@@ -27,6 +27,10 @@ public:
     void PressKey(UINT nVirtKey, std::initializer_list<UINT> modifiers = {});
     // Presses the keys one after the other, with no modifiers.
     void PressKeys(std::initializer_list<UINT> keys);
+    // Sends a mouse message to the grid at a point of its client area, then pumps.
+    void Mouse(UINT nMessage, CPoint point, UINT nFlags);
+    // The left button pressed and released there, with MK_CONTROL or MK_SHIFT held.
+    void ClickAt(CPoint point, UINT nFlags = 0);
     // Pumps the messages through PreTranslateMessage for up to nMilliseconds.
     void Pump(DWORD nMilliseconds = 0);
     // The centre of a cell in the grid's client coordinates while line 0 is the top line, worked

@@ -7,9 +7,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-} // namespace
-
 TEST(MemDC, DrawsOffScreenAndCopiesTheClipBoxWhenItEnds)
 {
     for (const CRect clip : {CRect(10, 5, 50, 35), CRect(0, 0, 60, 40), CRect(30, 20, 35, 22)})

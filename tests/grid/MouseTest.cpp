@@ -7,12 +7,7 @@
 class GridMouse : public GridNavigationTest
 {
 protected:
-    void DoubleClick(UINT nColumn, UINT nLine)
-    {
-        CPoint point = host.CellPoint(nColumn, nLine);
-        grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(point.x, point.y));
-        host.Pump();
-    }
+    void DoubleClick(UINT nColumn, UINT nLine) { host.Mouse(WM_LBUTTONDBLCLK, host.CellPoint(nColumn, nLine), MK_LBUTTON); }
 };
 
 TEST_F(GridMouse, AClickMakesTheCellCurrentAndASecondPutsTheCaretUnderTheMouse)

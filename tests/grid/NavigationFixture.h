@@ -59,19 +59,8 @@ protected:
     }
 
     // A button pressed and released over a cell (client coordinates of the grid).
-    void Click(UINT nColumn, UINT nLine, UINT nFlags = 0) { ClickAt(host.CellPoint(nColumn, nLine), nFlags); }
-    void ClickAt(CPoint point, UINT nFlags = 0)
-    {
-        grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | nFlags, MAKELPARAM(point.x, point.y));
-        grid.SendMessage(WM_LBUTTONUP, nFlags, MAKELPARAM(point.x, point.y));
-        host.Pump();
-    }
-    void RightClick(UINT nColumn, UINT nLine, UINT nFlags = 0)
-    {
-        CPoint point = host.CellPoint(nColumn, nLine);
-        grid.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON | nFlags, MAKELPARAM(point.x, point.y));
-        host.Pump();
-    }
+    void Click(UINT nColumn, UINT nLine, UINT nFlags = 0) { host.ClickAt(host.CellPoint(nColumn, nLine), nFlags); }
+    void RightClick(UINT nColumn, UINT nLine) { host.Mouse(WM_RBUTTONDOWN, host.CellPoint(nColumn, nLine), MK_RBUTTON); }
 
     GridCell Cur()
     {
