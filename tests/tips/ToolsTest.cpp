@@ -16,6 +16,7 @@
 
 namespace {
 
+// printf into a string, so that several values compare in one line.
 std::string Format(const char* fmt, ...)
 {
     char sz[256];
@@ -46,6 +47,63 @@ struct TipFixture : ::testing::Test
         owner.DestroyWindow();
     }
 };
+
+// The whole table: each tool's text and identifier.
+std::string Table(CUxToolTip& tip)
+{
+    std::string s;
+    UXTOOLTIP_INFO ti;
+    for (int i = 0; tip.GetTool(i, ti); i++)
+        s += std::string(i ? " " : "") + (LPCTSTR)ti.sTooltip + "/" + std::to_string(ti.nIDTool);
+    return s;
+}
+
+// One per-tool setting, read back as text so that every kind compares alike.
+struct PerToolSetting
+{
+    const char* name;
+    UINT nMaskBit;
+    std::function<void(CUxToolTip&, UINT, int)> set;
+    std::function<std::string(CUxToolTip&, int)> get;
+};
+
+std::string Text(UINT v) { return std::to_string(v); }
+
+// The settings of a record that painting and tracking read, colours as 0xBBGGRR.
+std::string Settings(const UXTOOLTIP_INFO& ti)
+{
+    return Format("styles %lx effect %u/%u colours %06lx %06lx %06lx direction %u behaviour %x",
+        (unsigned long)ti.nStyles, ti.nEffect, ti.nGranularity, (unsigned long)ti.crBegin, (unsigned long)ti.crMid,
+        (unsigned long)ti.crEnd, ti.nDirection, ti.nBehaviour);
+}
+
+struct PlacementCase
+{
+    const char* what;
+    UINT nDirection;
+    DWORD nStyles;
+    CPoint pt;
+    CSize szBox;
+    CRect expected;
+    UINT nExpectedDirection;
+};
+
+// Whether each point (window coordinates) lies in the region, as a string of 1 and 0.
+std::string Inside(const CRgn& rgn, std::initializer_list<POINT> points)
+{
+    std::string s;
+    for (const POINT& p : points)
+        s += rgn.PtInRegion(p) ? '1' : '0';
+    return s;
+}
+
+// The same pixels, however the system splits them into rectangles.
+bool SameArea(const CRgn& a, const CRgn& b)
+{
+    CRgn rgnDiff;
+    rgnDiff.CreateRectRgn(0, 0, 0, 0);
+    return rgnDiff.CombineRgn(&a, &b, RGN_XOR) == NULLREGION;
+}
 
 } // namespace
 
@@ -92,20 +150,6 @@ TEST(ToolTipClass, TheClassIsTheLibrarysOwnAndTheWindowAHiddenToolPopupOfTheOwne
     second.DestroyWindow();
     owner.DestroyWindow();
 }
-
-namespace {
-
-// The whole table: each tool's text and identifier.
-std::string Table(CUxToolTip& tip)
-{
-    std::string s;
-    UXTOOLTIP_INFO ti;
-    for (int i = 0; tip.GetTool(i, ti); i++)
-        s += std::string(i ? " " : "") + (LPCTSTR)ti.sTooltip + "/" + std::to_string(ti.nIDTool);
-    return s;
-}
-
-} // namespace
 
 TEST_F(TipFixture, ToolsAreReplacedForTheSameWindowAndAreaAndAppendedOtherwise)
 {
@@ -182,24 +226,6 @@ TEST_F(TipFixture, ToolsTakeTheirTextAndIconFromResources)
     EXPECT_EQ(ti[1].hIcon, again.hIcon);
     EXPECT_NE(ti[1].hIcon, ti[2].hIcon); // another size is another icon
 }
-
-namespace {
-
-// One per-tool setting, read back as text so that every kind compares alike.
-struct PerToolSetting
-{
-    const char* name;
-    UINT nMaskBit;
-    std::function<void(CUxToolTip&, UINT, int)> set;
-    std::function<std::string(CUxToolTip&, int)> get;
-};
-
-std::string Text(UINT v)
-{
-    return std::to_string(v);
-}
-
-} // namespace
 
 TEST_F(TipFixture, EachPerToolSettingIsTheToolsOwnWithItsMaskBitAndOtherwiseTheGlobalOne)
 {
@@ -408,20 +434,6 @@ TEST_F(TipFixture, TheReceiverSeesTheAreaOnTheOwnerAndMayChangeAllButTheArea)
     EXPECT_EQ(CString("before"), stored.sTooltip);
 }
 
-namespace {
-
-// The settings of a record that painting and tracking read, colours as 0xBBGGRR.
-std::string Settings(const UXTOOLTIP_INFO& ti)
-{
-    char sz[160];
-    snprintf(sz, sizeof(sz), "styles %lx effect %u/%u colours %06lx %06lx %06lx direction %u behaviour %x",
-        (unsigned long)ti.nStyles, ti.nEffect, ti.nGranularity, (unsigned long)ti.crBegin, (unsigned long)ti.crMid,
-        (unsigned long)ti.crEnd, ti.nDirection, ti.nBehaviour);
-    return sz;
-}
-
-} // namespace
-
 TEST_F(TipFixture, TheShownRecordCarriesTheEffectiveSettingsAndTheBoxItsMargins)
 {
     tip.SetNotify(TRUE);
@@ -521,21 +533,6 @@ TEST_F(TipFixture, ATipWithNeitherTextNorIconIsNotShownUnlessTheReceiverGivesItO
     EXPECT_EQ(tip.m_szTextTooltip.cy + 2 * kMarginY + kAnchorHeight + kShadow + 2, rcWindow.Height());
 }
 
-namespace {
-
-struct PlacementCase
-{
-    const char* what;
-    UINT nDirection;
-    DWORD nStyles;
-    CPoint pt;
-    CSize szBox;
-    CRect expected;
-    UINT nExpectedDirection;
-};
-
-} // namespace
-
 TEST_F(TipFixture, PlacementFallsBackAtTheScreenEdgesAndShiftsForTheShadowOnTheLeft)
 {
     const CSize box(200, 100);
@@ -572,27 +569,6 @@ TEST_F(TipFixture, PlacementFallsBackAtTheScreenEdgesAndShiftsForTheShadowOnTheL
     EXPECT_EQ(CSize(::GetDeviceCaps(hdc, HORZRES), ::GetDeviceCaps(hdc, VERTRES)), plain.GetScreenSize());
     ::ReleaseDC(NULL, hdc);
 }
-
-namespace {
-
-// Whether each point (window coordinates) lies in the region, as a string of 1 and 0.
-std::string Inside(const CRgn& rgn, std::initializer_list<POINT> points)
-{
-    std::string s;
-    for (const POINT& p : points)
-        s += rgn.PtInRegion(p) ? '1' : '0';
-    return s;
-}
-
-// The same pixels, however the system splits them into rectangles.
-bool SameArea(const CRgn& a, const CRgn& b)
-{
-    CRgn rgnDiff;
-    rgnDiff.CreateRectRgn(0, 0, 0, 0);
-    return rgnDiff.CombineRgn(&a, &b, RGN_XOR) == NULLREGION;
-}
-
-} // namespace
 
 TEST_F(TipFixture, TheRegionIsTheBodyWithAnAnchorWhoseApexIsAtTheCursor)
 {
