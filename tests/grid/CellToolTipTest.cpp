@@ -98,7 +98,7 @@ TEST_F(GridToolTip, RestingTheMouseOnACellAsksTheListenerOnceAndAKeyHidesTheTip)
     ::SetCursorPos(screenPoint.x, screenPoint.y);
     grid.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
     host.Pump(900); // the tip shows after its initial delay of half a second
-    EXPECT_EQ(std::vector<std::string>{"GetToolTipText 2 1"}, host.m_calls);
+    EXPECT_EQ(Calls{"GetToolTipText 2 1"}, host.m_calls);
     ASSERT_TRUE(::IsWindowVisible(m_hTip));
     // The key goes to the tooltip first, which hides, and still moves the white box.
     host.PressKey(VK_DOWN);

@@ -12,7 +12,7 @@
 
 namespace {
 
-typedef std::vector<std::string> Strings;
+typedef Calls Strings;
 
 // A grid of three text columns whose lines hold "a0|b0|c0", "a1|b1|c1", ..., and the line
 // commands sent to it as a menu sends them.

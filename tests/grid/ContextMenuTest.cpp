@@ -137,7 +137,7 @@ TEST_F(GridContextMenu, ShowsTheListenersCommandsAtTheMouseAndRoutesTheChosenOne
         EXPECT_EQ(kEditItems, driver.m_items);
         EXPECT_EQ(point, driver.m_rect.TopLeft());
     }
-    EXPECT_EQ(std::vector<std::string>{"ContextMenu 1 2"}, host.m_calls);
+    EXPECT_EQ(Calls{"ContextMenu 1 2"}, host.m_calls);
     EXPECT_STREQ("a1\tb1\tc1\r\na2\tb2\tc2", CKwClipboard::GetText()); // "Copy" reached the grid
     EXPECT_EQ(GridCell(1, 2), Cur());
 
@@ -158,7 +158,7 @@ TEST_F(GridContextMenu, ShowsTheListenersCommandsAtTheMouseAndRoutesTheChosenOne
     ContextMenu(CPoint(-1, -1));
     EXPECT_TRUE(driver.m_bSeen);
     EXPECT_EQ(ScreenPoint(CPoint(0, 0)), driver.m_rect.TopLeft());
-    EXPECT_EQ(std::vector<std::string>{"ContextMenu -1 -1"}, host.m_calls);
+    EXPECT_EQ(Calls{"ContextMenu -1 -1"}, host.m_calls);
 }
 
 class GridContextMenuInADialogThatTakesPart : public GridContextMenu

@@ -10,7 +10,7 @@
 
 namespace {
 
-typedef std::vector<std::string> Strings;
+typedef Calls Strings;
 
 // Reaches the grid's protected line swap: pointers to members formed in a derived class may be
 // applied to any grid.
@@ -87,13 +87,11 @@ TEST_F(GridModel, CreationMakesTheChildWindowsAndTheStartingState)
 
     UINT nColumn = 0, nLine = 0;
     grid.GetCurItem(nColumn, nLine);
-    EXPECT_EQ(GridCell(0xFFFFFFFF, 0xFFFFFFFF), GridCell(nColumn, nLine));
-    EXPECT_EQ(0u, grid.GetColumnCount());
-    EXPECT_EQ(0u, grid.GetLineCount());
-    EXPECT_EQ(CKwGridCtrl::eInsertAppendLine, grid.GetInsertMode());
-    EXPECT_FALSE(grid.GetReadOnly());
-    EXPECT_FALSE(grid.IsModified());
-    EXPECT_TRUE(host.m_calls.empty());
+    CString sState;
+    sState.Format("current %d %d, %u columns, %u lines, mode %d, read-only %d, modified %d, %d calls", (int)nColumn,
+                  (int)nLine, grid.GetColumnCount(), grid.GetLineCount(), (int)grid.GetInsertMode(),
+                  grid.GetReadOnly(), grid.IsModified(), (int)host.m_calls.size());
+    EXPECT_STREQ("current -1 -1, 0 columns, 0 lines, mode 1, read-only 0, modified 0, 0 calls", sState);
 }
 
 TEST_F(GridModel, InitializeTakesThePlaceholdersPlaceIdAndTabOrder)
