@@ -131,20 +131,19 @@ TEST_F(MarkupTest, BaseFontFromFaceAndPointsOrFromAFontObject)
     int dpi = GetDeviceCaps(hScreen, LOGPIXELSY);
     ReleaseDC(NULL, hScreen);
 
-    // Arguments: face, points, underline, bold, strike-out, italic.
-    auto styles = [](const LOGFONT& f) {
-        return std::to_string(f.lfWeight) + " " + std::to_string(f.lfUnderline) + " " + std::to_string(f.lfStrikeOut) +
-               " " + std::to_string(f.lfItalic);
-    };
-    ASSERT_TRUE(tip.SetFont("A face name longer than thirty-one characters", 12, TRUE, TRUE, FALSE, FALSE));
+    // Height, weight, underline, strike-out, italic and face of the base font.
     LOGFONT got;
-    tip.GetFont(&got);
-    EXPECT_EQ(-MulDiv(12, dpi, 72), got.lfHeight);
-    EXPECT_EQ("700 1 0 0", styles(got)); // weight, underline, strike-out, italic
-    EXPECT_STREQ("A face name longer than thirty-", got.lfFaceName);
+    auto base = [&]() {
+        tip.GetFont(&got);
+        return std::to_string(got.lfHeight) + " " + std::to_string(got.lfWeight) + " " +
+               std::to_string(got.lfUnderline) + " " + std::to_string(got.lfStrikeOut) + " " +
+               std::to_string(got.lfItalic) + " " + got.lfFaceName;
+    };
+    // Arguments: face, points, underline, bold, strike-out, italic.
+    ASSERT_TRUE(tip.SetFont("A face name longer than thirty-one characters", 12, TRUE, TRUE, FALSE, FALSE));
+    EXPECT_EQ(std::to_string(-MulDiv(12, dpi, 72)) + " 700 1 0 0 A face name longer than thirty-", base());
     ASSERT_TRUE(tip.SetFont("Tahoma", 8, FALSE, FALSE, TRUE, TRUE));
-    tip.GetFont(&got);
-    EXPECT_EQ("400 0 1 1", styles(got));
+    EXPECT_EQ(std::to_string(-MulDiv(8, dpi, 72)) + " 400 0 1 1 Tahoma", base());
 
     // From a font object; one without a font leaves the base font as it was.
     CFont font;
@@ -153,9 +152,7 @@ TEST_F(MarkupTest, BaseFontFromFaceAndPointsOrFromAFontObject)
     CFont none;
     EXPECT_FALSE(tip.SetFont(none));
     EXPECT_FALSE(tip.SetFont((LPLOGFONT)NULL));
-    tip.GetFont(&got);
-    EXPECT_EQ(lf.lfHeight, got.lfHeight);
-    EXPECT_STREQ("Liberation Sans", got.lfFaceName);
+    EXPECT_EQ("-13 400 0 0 0 Liberation Sans", base());
 
     // GetFont hands out a new font each time, also to an object that holds one already.
     CFont out;

@@ -167,17 +167,8 @@ TEST(ToolTipGradient, EffectsPaintTheirPieces)
     const COLORREF kFromRedToGreen = RGB(3, 251, 0); // band 63 of red to green
     const COLORREF kFromGreenToBlue = RGB(0, 3, 251);
 
-    struct Sample
-    {
-        int x, y;
-        COLORREF color;
-    };
-    struct Case
-    {
-        UINT nEffect;
-        COLORREF crFirst, crMid, crLast;
-        std::vector<Sample> samples;
-    };
+    struct Sample { int x, y; COLORREF color; };
+    struct Case { UINT nEffect; COLORREF crFirst, crMid, crLast; std::vector<Sample> samples; };
     const std::vector<Case> cases = {
         // Solid, and any effect above 6 like it.
         {UXTT_EFFECT_SOLID, kRed, kGreen, kBlue, {{0, 0, kRed}, {127, 127, kRed}, {64, 64, kRed}}},
@@ -366,11 +357,9 @@ TEST(ToolTipDraw, IconAndTextPlacedByStyleDirectionAndSizes)
         EXPECT_EQ(c.icon, BoundsOf(surface, kGreen));
         // Beside the icon, the margin apart.
         const int nLeft = c.content.left + (c.icon.IsRectEmpty() ? 0 : c.icon.Width() + c.content.left);
-        int nTop = c.content.top;
-        if (c.nText == kCentred)
-            nTop += (c.content.Height() - szText.cy) / 2;
-        else if (c.nText == kBottom)
-            nTop = c.content.bottom - szText.cy;
+        const int nTop = c.nText == kTop      ? c.content.top
+                         : c.nText == kBottom ? c.content.bottom - szText.cy
+                                              : c.content.top + (c.content.Height() - szText.cy) / 2;
         EXPECT_EQ(CRect(CPoint(nLeft, nTop), szText), BoundsOf(surface, kRed));
     }
     ::DestroyIcon(hIcon);

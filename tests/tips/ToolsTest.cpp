@@ -356,11 +356,7 @@ TEST_F(TipFixture, TheToolUnderAPointIsFoundAmongRealChildWindows)
     tip.AddTool(&owner, "low", (HICON)NULL, &rcOwnerLow, 5);                 // 4
     tip.AddTool(NULL, "nowhere", (HICON)NULL, NULL, 6);                      // 5
 
-    struct Case
-    {
-        int x, y;
-        int nExpected;
-    };
+    struct Case { int x, y, nExpected; };
     const Case cases[] = {
         {12, 12, 0}, {109, 59, 0},             // a whole-window tool, corner to corner
         {160, 20, 1}, {180, 20, 1},            // B1; where B1 and B2 overlap the earlier wins
