@@ -37,42 +37,31 @@ DWORD CreationWatch::s_dwStyle;
 
 TEST_F(GridEditorTest, EachCellTypeOpensItsOwnEditorAsChildTwo)
 {
-    struct Expected
-    {
-        UINT nColumn;
-        const char* pszClass;
-        LONG nStyle;
-        int nSel; // CB_GETCURSEL of the drop-downs
-        const char* pszText;
-    } const expected[] = {
-        {colText, "Edit", 0x50000080, 0, "abc"},
-        {colIndex, "ComboBox", 0x50200043, 1, "green"},
-        {colTextDropDown, "ComboBox", 0x50200043, 1, "green"},
-        {colEditable, "ComboBox", 0x40200042, CB_ERR, "typed"}, // created hidden, shown once filled
+    // A combo gives its vertical scroll bar to its list, so the style asked for is compared; an
+    // editable drop-down is created hidden and shown once filled. SetCurItem gives the editor the
+    // focus (a combo hands it to its edit field).
+    const std::pair<UINT, const char*> expected[] = {
+        {colText, "Edit 2 in the grid, style 50000080, \"abc\", visible, focused"},
+        {colIndex, "ComboBox 2 in the grid, style 50200043, \"green\", visible, focused, 3 choices, 1 selected"},
+        {colTextDropDown, "ComboBox 2 in the grid, style 50200043, \"green\", visible, focused, 3 choices, 1 selected"},
+        {colEditable, "ComboBox 2 in the grid, style 40200042, \"typed\", visible, focused, 3 choices, -1 selected"},
     };
-    for (const Expected& e : expected)
+    for (const auto& e : expected)
     {
-        SCOPED_TRACE(e.nColumn);
         CreationWatch watch;
-        grid.SetCurItem(e.nColumn, 0);
+        grid.SetCurItem(e.first, 0);
         HWND hEditor = Editor();
-        ASSERT_TRUE(::IsWindow(hEditor));
-        EXPECT_EQ(grid.m_hWnd, ::GetParent(hEditor));
-        EXPECT_EQ(2, ::GetDlgCtrlID(hEditor));
         char szClass[16] = "";
         ::GetClassNameA(hEditor, szClass, sizeof(szClass));
-        EXPECT_STRCASEEQ(e.pszClass, szClass);
-        // A combo gives its vertical scroll bar to its list, so the style asked for is compared.
-        EXPECT_EQ(e.nStyle, (LONG)CreationWatch::s_dwStyle);
-        EXPECT_EQ(e.pszText, Text(hEditor));
-        EXPECT_TRUE(::IsWindowVisible(hEditor));
-        // SetCurItem gives the editor the focus (a combo hands it to its edit field).
-        EXPECT_EQ(EditField(), ::GetFocus());
-        if (e.nColumn != colText)
-        {
-            EXPECT_EQ(3, ::SendMessageA(hEditor, CB_GETCOUNT, 0, 0));
-            EXPECT_EQ(e.nSel, ::SendMessageA(hEditor, CB_GETCURSEL, 0, 0));
-        }
+        CString sState;
+        sState.Format("%s %d in the grid, style %08lX, \"%s\"%s%s", szClass, ::GetDlgCtrlID(hEditor),
+                      CreationWatch::s_dwStyle, Text(hEditor).c_str(), ::IsWindowVisible(hEditor) ? ", visible" : "",
+                      EditField() == ::GetFocus() ? ", focused" : "");
+        if (e.first != colText)
+            sState.AppendFormat(", %d choices, %d selected", (int)::SendMessageA(hEditor, CB_GETCOUNT, 0, 0),
+                                (int)::SendMessageA(hEditor, CB_GETCURSEL, 0, 0));
+        EXPECT_EQ(grid.m_hWnd, ::GetParent(hEditor)) << e.first;
+        EXPECT_STREQ(e.second, sState);
     }
     EXPECT_EQ((Calls{"BeginEditItem 0 0", "BeginEditItem 1 0", "BeginEditItem 2 0", "BeginEditItem 3 0"}), host.m_calls);
     EXPECT_FALSE(grid.IsModified());
