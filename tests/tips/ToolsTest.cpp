@@ -589,19 +589,14 @@ TEST_F(TipFixture, TheRegionIsTheBodyWithAnAnchorWhoseApexIsAtTheCursor)
             CPoint apex = pt - rcWindow.TopLeft();
             int dy = nDirection < 2 ? -1 : 1;                           // from the apex towards the box
             int dx = (nDirection == 0 || nDirection == 2) ? -1 : 1;     // from the apex along the anchor
+            // along pixels along the anchor and towards pixels towards the box, from the apex.
+            auto at = [&](int along, int towards) { return POINT{apex.x + dx * along, apex.y + dy * towards}; };
             // The anchor starts straight at the apex, and widens towards its base.
-            EXPECT_EQ("1111", Inside(tip.m_rgnToolTip, {{apex.x + dx * 1, apex.y + dy * 3},
-                                                    {apex.x + dx * 2, apex.y + dy * 6},
-                                                    {apex.x + dx * 5, apex.y + dy * 10},
-                                                    {apex.x + dx * 8, apex.y + dy * 14}}));
-            EXPECT_EQ("0000", Inside(tip.m_rgnToolTip, {{apex.x - dx * 2, apex.y + dy * 3},
-                                                    {apex.x + dx * 5, apex.y + dy * 3},
-                                                    {apex.x + dx * (kAnchorWidth - 1), apex.y + dy * 10},
-                                                    {apex.x, apex.y - dy * 2}}));
-            // Beside the anchor the reserved space is empty; the body lies past it.
-            int xFar = apex.x + dx * 100; // far from the anchor, still over the box
-            EXPECT_EQ("01", Inside(tip.m_rgnToolTip, {{xFar, apex.y + dy * (kAnchorHeight / 2)},
-                                                  {xFar, apex.y + dy * (kAnchorHeight + 20)}}));
+            EXPECT_EQ("1111", Inside(tip.m_rgnToolTip, {at(1, 3), at(2, 6), at(5, 10), at(8, 14)}));
+            EXPECT_EQ("0000", Inside(tip.m_rgnToolTip, {at(-2, 3), at(5, 3), at(kAnchorWidth - 1, 10), at(0, -2)}));
+            // Beside the anchor the reserved space is empty; the body lies past it (far from the
+            // anchor, still over the box).
+            EXPECT_EQ("01", Inside(tip.m_rgnToolTip, {at(100, kAnchorHeight / 2), at(100, kAnchorHeight + 20)}));
 
             // The window region is the tooltip region, with its shadow when there is one.
             CRgn rgnWindow, rgnExpected, rgnShadow;
