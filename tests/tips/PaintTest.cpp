@@ -64,6 +64,16 @@ COLORREF PatternAt(int x, int y)
     return ((x / 4 + y / 4) % 2) ? kPatternB : kPatternA;
 }
 
+// How many pixels of the surface bAsExpected(x, y, colour) refuses.
+template <class TCheck> int Mismatches(const TestSurface& surface, TCheck bAsExpected)
+{
+    int nWrong = 0;
+    for (int y = 0; y < surface.Height(); y++)
+        for (int x = 0; x < surface.Width(); x++)
+            nWrong += !bAsExpected(x, y, surface.Pixel(x, y));
+    return nWrong;
+}
+
 void FillPattern(TestSurface& surface)
 {
     for (int y = 0; y < surface.Height(); y++)
@@ -133,19 +143,16 @@ TEST(ToolTipGradient, NarrowRectanglesFillEachColumnOnce)
             CRect rect = bHorz ? CRect(3, 0, 3 + nWidth, 2) : CRect(0, 3, 2, 3 + nWidth);
             tip.FillGradient(&surface.DC(), rect, kBlack, kWhite, bHorz);
 
-            // Pixel p belongs to the last band whose start lies at or before it.
-            int nWrong = 0;
-            for (int p = 0; p < nWidth + 6; p++)
-            {
+            // Pixel p along the gradient belongs to the last band whose start lies at or before it.
+            EXPECT_EQ(0, Mismatches(surface, [&](int x, int y, COLORREF color) {
+                const int p = bHorz ? x : y;
                 COLORREF expected = kSentinel;
                 if (p >= 3 && p < 3 + nWidth)
                     for (int i = 0; i < 64; i++)
                         if (3 + (nWidth * i) / 64 <= p)
                             expected = Gray(Band(i));
-                for (int q = 0; q < 2; q++)
-                    nWrong += (bHorz ? surface.Pixel(p, q) : surface.Pixel(q, p)) != expected;
-            }
-            EXPECT_EQ(0, nWrong) << "width " << nWidth << (bHorz ? " across" : " down");
+                return color == expected;
+            })) << "width " << nWidth << (bHorz ? " across" : " down");
         }
     }
 
@@ -222,23 +229,16 @@ TEST(ToolTipDraw, ShadowDarkensWhatLiesBeneathAndTheBodyCoversIt)
     FillPattern(surface);
     tip.OnDraw(&surface.DC(), CRect(0, 0, 47, 39));
 
-    int nWrong = 0, nShadowOnly = 0;
-    for (int y = 0; y < surface.Height(); y++)
-        for (int x = 0; x < surface.Width(); x++)
-        {
-            const COLORREF color = surface.Pixel(x, y);
-            if (tip.m_rgnToolTip.PtInRegion(x, y))
-                nWrong += color != kWhite && color != kBlack;
-            else if (tip.m_rgnShadow.PtInRegion(x, y))
-            {
-                nWrong += color != (PatternAt(x, y) & crShadow);
-                nShadowOnly++;
-            }
-            else
-                nWrong += color != PatternAt(x, y);
-        }
+    int nShadowOnly = 0;
+    EXPECT_EQ(0, Mismatches(surface, [&](int x, int y, COLORREF color) {
+        if (tip.m_rgnToolTip.PtInRegion(x, y))
+            return color == kWhite || color == kBlack;
+        if (!tip.m_rgnShadow.PtInRegion(x, y))
+            return color == PatternAt(x, y);
+        nShadowOnly++;
+        return color == (PatternAt(x, y) & crShadow);
+    }));
     EXPECT_GT(nShadowOnly, 200);
-    EXPECT_EQ(0, nWrong);
     EXPECT_EQ(R2_COPYPEN, surface.DC().GetROP2()); // the caller's raster operation comes back
 }
 
@@ -268,25 +268,19 @@ TEST(ToolTipDraw, BorderFollowsTheRegionAndNothingLeavesIt)
 
         // Inside the region: red where a neighbour within the border width is outside it,
         // white elsewhere; outside: the pattern untouched.
-        int nWrong = 0, nBorderPixels = 0;
-        for (int y = 0; y < surface.Height(); y++)
-            for (int x = 0; x < surface.Width(); x++)
-            {
-                COLORREF expected = PatternAt(x, y);
-                if (tip.m_rgnToolTip.PtInRegion(x, y))
-                {
-                    bool bEdge = false;
-                    for (int d = 1; d <= nBorder; d++)
-                        bEdge = bEdge || !tip.m_rgnToolTip.PtInRegion(x - d, y) ||
-                                !tip.m_rgnToolTip.PtInRegion(x + d, y) ||
-                                !tip.m_rgnToolTip.PtInRegion(x, y - d) || !tip.m_rgnToolTip.PtInRegion(x, y + d);
-                    expected = bEdge ? kRed : kWhite;
-                    nBorderPixels += bEdge;
-                }
-                nWrong += surface.Pixel(x, y) != expected;
-            }
+        int nBorderPixels = 0;
+        EXPECT_EQ(0, Mismatches(surface, [&](int x, int y, COLORREF color) {
+            const CRgn& rgn = tip.m_rgnToolTip;
+            if (!rgn.PtInRegion(x, y))
+                return color == PatternAt(x, y);
+            bool bEdge = false;
+            for (int d = 1; d <= nBorder; d++)
+                bEdge = bEdge || !rgn.PtInRegion(x - d, y) || !rgn.PtInRegion(x + d, y) ||
+                        !rgn.PtInRegion(x, y - d) || !rgn.PtInRegion(x, y + d);
+            nBorderPixels += bEdge;
+            return color == (bEdge ? kRed : kWhite);
+        })) << "border " << nBorder;
         EXPECT_GT(nBorderPixels, 150 * nBorder);
-        EXPECT_EQ(0, nWrong) << "border " << nBorder;
         // The clipping of the caller is given back.
         surface.DC().FillSolidRect(65, 55, 2, 2, kGreen);
         EXPECT_EQ(kGreen, surface.Pixel(66, 56));

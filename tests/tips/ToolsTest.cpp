@@ -142,10 +142,9 @@ TEST(ToolTipClass, TheClassIsTheLibrarysOwnAndTheWindowAHiddenToolPopupOfTheOwne
     first.GetWindowRect(&rect);
     EXPECT_TRUE(rect.IsRectEmpty());
     // Create takes the sizes of the form asked for.
-    EXPECT_EQ(3u, first.GetSize(UXTT_SIZE_MARGIN_CX));
-    EXPECT_EQ(0u, first.GetSize(UXTT_SIZE_ANCHOR_HEIGHT));
     ASSERT_TRUE(second.Create(&owner));
-    EXPECT_EQ(12u, second.GetSize(UXTT_SIZE_MARGIN_CX));
+    EXPECT_EQ("rectangle 3/0 balloon 12", Format("rectangle %u/%u balloon %u", first.GetSize(UXTT_SIZE_MARGIN_CX),
+        first.GetSize(UXTT_SIZE_ANCHOR_HEIGHT), second.GetSize(UXTT_SIZE_MARGIN_CX)));
     first.DestroyWindow();
     second.DestroyWindow();
     owner.DestroyWindow();
@@ -291,8 +290,7 @@ TEST_F(TipFixture, MasksStylesDirectionsDelaysAndTheNotificationWindow)
     EXPECT_EQ((UINT)(UXTT_MASK_STYLES | UXTT_MASK_EFFECT | UXTT_MASK_COLORS), tip.GetMaskTool(0));
     tip.SetMaskTool(0);
     tip.SetMaskTool(7, 0x1F);
-    EXPECT_EQ(0u, tip.GetMaskTool(0));
-    EXPECT_EQ(0u, tip.GetMaskTool(7));
+    EXPECT_EQ("0 0", Format("%u %u", tip.GetMaskTool(0), tip.GetMaskTool(7)));
 
     // Modifying the styles of a tool without styles of its own starts from the global ones;
     // from then on its own are modified, whatever the global ones become.
@@ -321,9 +319,8 @@ TEST_F(TipFixture, MasksStylesDirectionsDelaysAndTheNotificationWindow)
     tip.SetDirection(4, 1);
     tip.SetDirection(4, 0);
     tip.SetDirection(7);
-    EXPECT_EQ((UINT)UXTT_DIR_ABOVE_LEFT, tip.GetDirection(1));
-    EXPECT_EQ(0u, tip.GetMaskTool(0) & UXTT_MASK_DIRECTION);
-    EXPECT_EQ((UINT)UXTT_DIR_BELOW_RIGHT, tip.GetDirection());
+    EXPECT_EQ("above left 0, tool 0 own 0, global 3", Format("above left %u, tool 0 own %u, global %u",
+        tip.GetDirection(1), tip.GetMaskTool(0) & UXTT_MASK_DIRECTION, tip.GetDirection()));
 
     // Delays: only the autopop time (2) and the initial delay (3) exist.
     for (DWORD dw = 0; dw < 5; dw++)
