@@ -167,8 +167,7 @@ TEST_F(ClipboardGrid3, ClearDeletesTheSelectedLinesAndKeepsTheWhiteBoxInside)
 
     Command(ID_EDIT_CLEAR);
     EXPECT_EQ((Strings{"a0|b0|c0", "a3|b3|c3", "a5|b5|c5"}), Texts());
-    EXPECT_EQ(GridCell(2, 1), Cur());
-    EXPECT_EQ((std::vector<UINT>{1}), Selection());
+    EXPECT_EQ("box 2 1, lines 1", Box());
     EXPECT_EQ((Strings{"CanDelete", "CanDelete", "BeginEditItem 2 1", "ContentChanged"}), host.m_calls);
     EXPECT_TRUE(grid.IsModified());
 
@@ -186,8 +185,7 @@ TEST_F(ClipboardGrid3, ClearDeletesTheSelectedLinesAndKeepsTheWhiteBoxInside)
     ASSERT_TRUE(grid.GetEditor() != NULL);
     CKwClipboard::PutText("p");
     Command(ID_EDIT_CLEAR);
-    EXPECT_EQ(GridCell(none, none), Cur());
-    EXPECT_TRUE(Selection().empty());
+    EXPECT_EQ("box none, lines", Box());
     EXPECT_TRUE(grid.GetEditor() == NULL);
     Command(ID_EDIT_PASTE);
     EXPECT_EQ(0u, grid.GetLineCount());

@@ -76,6 +76,16 @@ protected:
             lines.push_back(grid.GetSelectionNext(pos));
         return lines;
     }
+    // The white box and the selected lines: "box 1 2, lines 2 3" ("box none" without a cell).
+    std::string Box()
+    {
+        GridCell cell = Cur();
+        std::string s = cell == GridCell(none, none) ? "box none" : "box " + std::to_string(cell.first) + " " + std::to_string(cell.second);
+        s += ", lines";
+        for (UINT nLine : Selection())
+            s += " " + std::to_string(nLine);
+        return s;
+    }
     HWND Focus() const { return ::GetFocus(); }
     HWND DlgItem(int nID) const { return ::GetDlgItem(host.m_hWnd, nID); }
     HWND Editor() const { return grid.GetEditor()->GetSafeHwnd(); }
