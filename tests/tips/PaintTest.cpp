@@ -294,15 +294,9 @@ TEST(ToolTipDraw, IconAndTextPlacedByStyleDirectionAndSizes)
     ASSERT_TRUE(hIcon != NULL);
     const CString sText("<cb=0xFF>      ");
     const int kTop = 0, kCentred = -1, kBottom = -2;
-    struct Case
-    {
-        BOOL bBalloon;
-        DWORD nStyles;
-        UINT nDirection;
-        CRect content;  // what margins, anchor space and shadow leave of (0, 0, 200, 120)
-        CRect icon;     // empty: no icon
-        int nText;      // where the text lies in the content
-    };
+    // content: what margins, anchor space and shadow leave of (0, 0, 200, 120); icon: empty for
+    // none; nText: where the text lies in the content.
+    struct Case { BOOL bBalloon; DWORD nStyles; UINT nDirection; CRect content, icon; int nText; };
     // Balloon: margins 12, anchor space 16 on the cursor's side, shadow 4 at the right and bottom.
     // Rectangle: margins 3 and 1, no anchor space, no shadow room even with the style.
     const CRect above(12, 12, 188, 92), below(12, 28, 188, 108);
