@@ -5,23 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "MarkupTest.rh"
+#include "TipHarness.h"
 #include "support/TestRandom.h"
-#include "support/TestSurface.h"
-#include "tips/UxToolTip.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
 namespace {
-
-class CFuzzTip : public CUxToolTip
-{
-public:
-    using CUxToolTip::PrintTitleString;
-    using CUxToolTip::m_nHeightLines;
-    using CUxToolTip::m_nLengthLines;
-};
 
 // Offsets of a pass saturate here (a little above any real screen, far below overflow).
 const LONGLONG kBound = 1 << 26;
@@ -92,7 +83,7 @@ protected:
         tip.AddNameOfResource("ico", IDI_MARKUPTEST_ICON, UXTT_RES_ICON);
         tip.SetImageList(IDB_MARKUPTEST_STRIP, 8, 8, 3);
         Measure("x");
-        H0 = (int)tip.m_nHeightLines[0];
+        H0 = (int)tip.Heights()[0];
     }
 
     CSize Measure(const std::string& text)
@@ -106,8 +97,7 @@ protected:
         CDC& dc = surface.DC();
         HGDIOBJ font = GetCurrentObject(dc.m_hDC, OBJ_FONT);
         CSize sz = Measure(text);
-        std::vector<UINT> widths(tip.m_nLengthLines.GetData(), tip.m_nLengthLines.GetData() + tip.m_nLengthLines.GetSize());
-        std::vector<UINT> heights(tip.m_nHeightLines.GetData(), tip.m_nHeightLines.GetData() + tip.m_nHeightLines.GetSize());
+        const std::vector<UINT> widths = tip.Widths(), heights = tip.Heights();
         if (GetCurrentObject(dc.m_hDC, OBJ_FONT) != font)
             return "font not given back";
         if (widths.size() != heights.size() || text.empty() != widths.empty())
@@ -127,8 +117,7 @@ protected:
             return "widest line is not the width";
         if (sz.cy < std::min(sumHeights, kBound))
             return "height less than its lines";
-        if (Measure(text) != sz || tip.m_nLengthLines.GetSize() != (INT_PTR)widths.size() ||
-            !std::equal(widths.begin(), widths.end(), tip.m_nLengthLines.GetData()))
+        if (Measure(text) != sz || tip.Widths() != widths)
             return "measured differently twice";
         tip.PrintTitleString(&dc, CRect(CPoint(5, 5), sz), CString(text.c_str()), FALSE);
         if (GetCurrentObject(dc.m_hDC, OBJ_FONT) != font)
@@ -137,7 +126,7 @@ protected:
     }
 
     TestSurface surface;
-    CFuzzTip tip;
+    CMarkupTip tip;
     int H0 = 0;
 };
 

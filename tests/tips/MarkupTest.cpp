@@ -6,31 +6,12 @@
 
 #include "MarkupTest.rh"
 #include "TipHarness.h"
-#include "support/TestSurface.h"
-#include "tips/UxToolTip.h"
 #include "support/TestColors.h"
 
 #include <string>
 #include <vector>
 
 namespace {
-
-// The tooltip with its markup engine opened to the tests.
-class CMarkupTip : public CUxToolTip
-{
-public:
-    using CUxToolTip::DrawResource;
-    using CUxToolTip::GetNameOfTag;
-    using CUxToolTip::GetPropertiesOfTag;
-    using CUxToolTip::GetSizeIcon;
-    using CUxToolTip::GetUIntValue;
-    using CUxToolTip::PrintTitleString;
-    using CUxToolTip::SearchBeginOfTag;
-    using CUxToolTip::SearchEndOfTag;
-
-    std::vector<UINT> Widths() const { return std::vector<UINT>(m_nLengthLines.GetData(), m_nLengthLines.GetData() + m_nLengthLines.GetSize()); }
-    std::vector<UINT> Heights() const { return std::vector<UINT>(m_nHeightLines.GetData(), m_nHeightLines.GetData() + m_nHeightLines.GetSize()); }
-};
 
 // A tooltip with a known, crisp font over a white surface, and the same font's measurements
 // taken directly with GDI.

@@ -1,6 +1,7 @@
-// TipHarness.h: declares the windows the tooltip tests work with: CTestTip, a CUxToolTip that opens
-// its protected side and can be placed on a screen of a chosen size, and CTipOwnerWnd, an owner
-// window with child windows that answers and notes the display notification.
+// TipHarness.h: declares what the tooltip tests work with: CTestTip, a CUxToolTip that opens
+// its protected side and can be placed on a screen of a chosen size, CTipOwnerWnd, an owner
+// window with child windows that answers and notes the display notification, CMarkupTip, a
+// tooltip with its markup engine opened, and the bounding box of a colour on a test surface.
 #pragma once
 
 #include <afxwin.h>
@@ -11,6 +12,7 @@
 
 #include <climits>
 #include <functional>
+#include <vector>
 
 class CTestTip : public CUxToolTip
 {
@@ -68,6 +70,23 @@ public:
 
 protected:
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+};
+
+// A tooltip with its markup engine opened, and the tables of lines of its last pass.
+class CMarkupTip : public CUxToolTip
+{
+public:
+    using CUxToolTip::DrawResource;
+    using CUxToolTip::GetNameOfTag;
+    using CUxToolTip::GetPropertiesOfTag;
+    using CUxToolTip::GetSizeIcon;
+    using CUxToolTip::GetUIntValue;
+    using CUxToolTip::PrintTitleString;
+    using CUxToolTip::SearchBeginOfTag;
+    using CUxToolTip::SearchEndOfTag;
+
+    std::vector<UINT> Widths() const { return std::vector<UINT>(m_nLengthLines.GetData(), m_nLengthLines.GetData() + m_nLengthLines.GetSize()); }
+    std::vector<UINT> Heights() const { return std::vector<UINT>(m_nHeightLines.GetData(), m_nHeightLines.GetData() + m_nHeightLines.GetSize()); }
 };
 
 // The screen point of a point in the client area of hWnd.
