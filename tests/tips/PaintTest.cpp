@@ -377,17 +377,8 @@ TEST(ToolTipDraw, TextLiesOnTheBackgroundWithoutACellOfItsOwn)
 
 namespace {
 
-struct ToolTipWindow : ::testing::Test
+struct ToolTipWindow : TipWindowTest<CPaintedTip>
 {
-    CTipOwnerWnd owner;
-    CPaintedTip tip;
-
-    void SetUp() override { ASSERT_TRUE(owner.CreateOwner(CRect(200, 150, 500, 350))); }
-    void TearDown() override
-    {
-        tip.DestroyWindow();
-        owner.DestroyWindow();
-    }
     // Copies the window's own surface into a test surface.
     void CopyWindow(TestSurface& surface)
     {

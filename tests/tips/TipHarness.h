@@ -1,10 +1,12 @@
 // TipHarness.h: declares what the tooltip tests work with: CTestTip, a CUxToolTip that opens
 // its protected side and can be placed on a screen of a chosen size, CTipOwnerWnd, an owner
-// window with child windows that answers and notes the display notification, CMarkupTip, a
-// tooltip with its markup engine opened, and the bounding box of a colour on a test surface.
+// window with child windows that answers and notes the display notification, a fixture with both
+// windows, CMarkupTip, a tooltip with its markup engine opened, and the bounding box of a colour
+// on a test surface.
 #pragma once
 
 #include <afxwin.h>
+#include <gtest/gtest.h>
 
 #include "support/MessageRecorder.h"
 #include "support/TestSurface.h"
@@ -87,6 +89,21 @@ public:
 
     std::vector<UINT> Widths() const { return std::vector<UINT>(m_nLengthLines.GetData(), m_nLengthLines.GetData() + m_nLengthLines.GetSize()); }
     std::vector<UINT> Heights() const { return std::vector<UINT>(m_nHeightLines.GetData(), m_nHeightLines.GetData() + m_nHeightLines.GetSize()); }
+};
+
+// An owner window at a known place of the screen and a tooltip of type TTip, which the test (or
+// a fixture built on this one) creates; both windows are destroyed after the test.
+template <class TTip> struct TipWindowTest : ::testing::Test
+{
+    CTipOwnerWnd owner;
+    TTip tip;
+
+    void SetUp() override { ASSERT_TRUE(owner.CreateOwner(CRect(200, 150, 500, 350))); }
+    void TearDown() override
+    {
+        tip.DestroyWindow();
+        owner.DestroyWindow();
+    }
 };
 
 // The screen point of a point in the client area of hWnd.

@@ -30,21 +30,13 @@ std::string Format(const char* fmt, ...)
 // Balloon sizes: margins 12/12, shadow 4/4, anchor 12 wide and 16 high, 16 from the side.
 const int kMarginX = 12, kMarginY = 12, kShadow = 4, kAnchorWidth = 12, kAnchorHeight = 16, kAnchorMargin = 16;
 
-struct TipFixture : ::testing::Test
+struct TipFixture : TipWindowTest<CTestTip>
 {
-    CTipOwnerWnd owner;
-    CTestTip tip;
-
     void SetUp() override
     {
-        ASSERT_TRUE(owner.CreateOwner(CRect(200, 150, 500, 350)));
+        ASSERT_NO_FATAL_FAILURE(TipWindowTest::SetUp());
         ASSERT_TRUE(tip.Create(&owner));
         tip.m_szScreen = CSize(800, 600);
-    }
-    void TearDown() override
-    {
-        tip.DestroyWindow();
-        owner.DestroyWindow();
     }
 };
 

@@ -25,15 +25,13 @@ ExpectedMsg Notified(UINT nIDTool)
 const ExpectedMsg kShown("tip", WM_SHOWWINDOW, msgNote | msgWParam, TRUE);
 const ExpectedMsg kHidden("tip", WM_SHOWWINDOW, msgNote | msgWParam, FALSE);
 
-struct TrackingFixture : ::testing::Test
+struct TrackingFixture : TipWindowTest<CTestTip>
 {
-    CTipOwnerWnd owner;
-    CTestTip tip;
     MessageRecorder recorder;
 
     void SetUp() override
     {
-        ASSERT_TRUE(owner.CreateOwner(CRect(200, 150, 500, 350)));
+        ASSERT_NO_FATAL_FAILURE(TipWindowTest::SetUp());
         ASSERT_TRUE(tip.Create(&owner));
         HWND hA = owner.AddChild(CRect(10, 10, 110, 60));
         HWND hB = owner.AddChild(CRect(150, 10, 250, 60));
@@ -50,8 +48,7 @@ struct TrackingFixture : ::testing::Test
     {
         tip.m_pRecorder = NULL;
         owner.m_pRecorder = NULL;
-        tip.DestroyWindow();
-        owner.DestroyWindow();
+        TipWindowTest::TearDown();
     }
 
     // The mouse comes to a point of the owner's client area: the cursor is put there and the
