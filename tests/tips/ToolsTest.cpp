@@ -30,6 +30,8 @@ std::string Format(const char* fmt, ...)
 // Balloon sizes: margins 12/12, shadow 4/4, anchor 12 wide and 16 high, 16 from the side.
 const int kMarginX = 12, kMarginY = 12, kShadow = 4, kAnchorWidth = 12, kAnchorHeight = 16, kAnchorMargin = 16;
 
+using ToolTipClass = TipWindowTest<CTestTip>;
+
 struct TipFixture : TipWindowTest<CTestTip>
 {
     void SetUp() override
@@ -99,9 +101,9 @@ bool SameArea(const CRgn& a, const CRgn& b)
 
 } // namespace
 
-TEST(ToolTipClass, TheClassIsTheLibrarysOwnAndTheWindowAHiddenToolPopupOfTheOwner)
+TEST_F(ToolTipClass, TheClassIsTheLibrarysOwnAndTheWindowAHiddenToolPopupOfTheOwner)
 {
-    CTestTip first, second; // the second registers nothing and throws nothing
+    CTestTip second; // the second registers nothing and throws nothing
     WNDCLASSA wc = {};
     ASSERT_TRUE(::GetClassInfoA(::GetModuleHandleA("kwui.dll"), "CUxTooltip", &wc));
     EXPECT_EQ((UINT)CS_SAVEBITS, wc.style);
@@ -111,35 +113,31 @@ TEST(ToolTipClass, TheClassIsTheLibrarysOwnAndTheWindowAHiddenToolPopupOfTheOwne
 
     // Before Create: the defaults, balloon sizes included.
     BYTE nGranularity = 0;
-    const UINT nEffect = first.GetEffectBk(nGranularity);
+    const UINT nEffect = tip.GetEffectBk(nGranularity);
     EXPECT_EQ("version 20 1.4 delays 500/0 direction 3 behaviour 0 styles 27 effect 0/2 anchor 16 notify 0 "
               "original -1,-1 indices -1/-1",
         Format("version %d %s delays %u/%u direction %u behaviour %u styles %lx effect %u/%u anchor %u "
                "notify %d original %ld,%ld indices %d/%d", CUxToolTip::GetVersionI(),
-            (LPCTSTR)CUxToolTip::GetVersionC(), first.GetDelayTime(TTDT_INITIAL), first.GetDelayTime(TTDT_AUTOPOP),
-            first.GetDirection(), first.GetBehaviour(), (unsigned long)first.GetStyles(), nEffect, nGranularity,
-            first.GetSize(UXTT_SIZE_ANCHOR_HEIGHT), (int)first.GetNotify(), (long)first.m_ptOriginal.x,
-            (long)first.m_ptOriginal.y, first.m_nIndexCurrentWnd, first.m_nIndexDisplayWnd));
+            (LPCTSTR)CUxToolTip::GetVersionC(), tip.GetDelayTime(TTDT_INITIAL), tip.GetDelayTime(TTDT_AUTOPOP),
+            tip.GetDirection(), tip.GetBehaviour(), (unsigned long)tip.GetStyles(), nEffect, nGranularity,
+            tip.GetSize(UXTT_SIZE_ANCHOR_HEIGHT), (int)tip.GetNotify(), (long)tip.m_ptOriginal.x,
+            (long)tip.m_ptOriginal.y, tip.m_nIndexCurrentWnd, tip.m_nIndexDisplayWnd));
 
-    CTipOwnerWnd owner;
-    ASSERT_TRUE(owner.CreateOwner(CRect(200, 150, 500, 350)));
-    ASSERT_TRUE(first.Create(&owner, FALSE));
+    ASSERT_TRUE(tip.Create(&owner, FALSE));
     char szClass[64] = "";
-    ::GetClassNameA(first.m_hWnd, szClass, sizeof(szClass));
+    ::GetClassNameA(tip.m_hWnd, szClass, sizeof(szClass));
     EXPECT_STREQ("CUxTooltip", szClass);
-    EXPECT_EQ((DWORD)WS_POPUP, first.GetStyle() & (WS_POPUP | WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_BORDER));
-    EXPECT_TRUE(first.GetExStyle() & WS_EX_TOOLWINDOW);
-    EXPECT_EQ(owner.m_hWnd, ::GetWindow(first.m_hWnd, GW_OWNER));
+    EXPECT_EQ((DWORD)WS_POPUP, tip.GetStyle() & (WS_POPUP | WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_BORDER));
+    EXPECT_TRUE(tip.GetExStyle() & WS_EX_TOOLWINDOW);
+    EXPECT_EQ(owner.m_hWnd, ::GetWindow(tip.m_hWnd, GW_OWNER));
     CRect rect;
-    first.GetWindowRect(&rect);
+    tip.GetWindowRect(&rect);
     EXPECT_TRUE(rect.IsRectEmpty());
     // Create takes the sizes of the form asked for.
     ASSERT_TRUE(second.Create(&owner));
-    EXPECT_EQ("rectangle 3/0 balloon 12", Format("rectangle %u/%u balloon %u", first.GetSize(UXTT_SIZE_MARGIN_CX),
-        first.GetSize(UXTT_SIZE_ANCHOR_HEIGHT), second.GetSize(UXTT_SIZE_MARGIN_CX)));
-    first.DestroyWindow();
+    EXPECT_EQ("rectangle 3/0 balloon 12", Format("rectangle %u/%u balloon %u", tip.GetSize(UXTT_SIZE_MARGIN_CX),
+        tip.GetSize(UXTT_SIZE_ANCHOR_HEIGHT), second.GetSize(UXTT_SIZE_MARGIN_CX)));
     second.DestroyWindow();
-    owner.DestroyWindow();
 }
 
 TEST_F(TipFixture, ToolsAreReplacedForTheSameWindowAndAreaAndAppendedOtherwise)
