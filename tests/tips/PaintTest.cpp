@@ -45,24 +45,15 @@ public:
 };
 
 // Channel value of band i of a gradient from 0 to 255.
-int Band(int i)
-{
-    return (255 * i) >> 6;
-}
+int Band(int i) { return (255 * i) >> 6; }
 
-COLORREF Gray(int v)
-{
-    return RGB(v, v, v);
-}
+COLORREF Gray(int v) { return RGB(v, v, v); }
 
 // A checkerboard of 4-pixel squares in two colours, so that a fill is seen against both.
 const COLORREF kPatternA = RGB(0xFF, 0xC0, 0x3F);
 const COLORREF kPatternB = RGB(0x5A, 0xA5, 0xFF);
 
-COLORREF PatternAt(int x, int y)
-{
-    return ((x / 4 + y / 4) % 2) ? kPatternB : kPatternA;
-}
+COLORREF PatternAt(int x, int y) { return ((x / 4 + y / 4) % 2) ? kPatternB : kPatternA; }
 
 // How many pixels of the surface bAsExpected(x, y, colour) refuses.
 template <class TCheck> int Mismatches(const TestSurface& surface, TCheck bAsExpected)
