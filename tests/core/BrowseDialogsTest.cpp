@@ -59,7 +59,7 @@ protected:
 TEST_F(BrowseDialogs, FolderBrowserStartsAtTheFolderAndGivesTheChoice)
 {
     CString folder = (m_folder + "\\inner").c_str();
-    std::string shown;
+    std::string shown, selected;
     ModalDialogDriver driver([&](HWND hDlg) {
         shown = Texts(hDlg);
         // The browser fills its tree and applies the preselection as it goes; give it time to
@@ -74,17 +74,20 @@ TEST_F(BrowseDialogs, FolderBrowserStartsAtTheFolderAndGivesTheChoice)
             item.hItem = TreeView_GetSelection(hTree);
             item.pszText = text;
             item.cchTextMax = sizeof(text);
-            if (item.hItem != NULL && ::SendMessageA(hTree, TVM_GETITEMA, 0, (LPARAM)&item) &&
-                lstrcmpiA(text, "inner") == 0)
-                break;
+            if (item.hItem != NULL && ::SendMessageA(hTree, TVM_GETITEMA, 0, (LPARAM)&item))
+            {
+                selected = text;
+                if (lstrcmpiA(text, "inner") == 0)
+                    break;
+            }
             MSG msg;
             while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
                 ::DispatchMessageA(&msg);
             ::Sleep(10);
         }
         ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0); // takes what the browser preselected
-    });
-    EXPECT_TRUE(CCoreGlobalMethods::BrowseForFolder(NULL, folder));
+    }, NULL, 30000);
+    EXPECT_TRUE(CCoreGlobalMethods::BrowseForFolder(NULL, folder)) << "selected in the tree: " << selected;
     EXPECT_TRUE(driver.Answered());
     EXPECT_FALSE(driver.TimedOut());
     EXPECT_NE(std::string::npos, shown.find("Select a folder:")) << shown;
