@@ -209,3 +209,19 @@ bool GalleryWindowLayer(const char* pszFolder)
     wnd.DestroyWindow();
     return bSaved;
 }
+
+void GalleryPump(DWORD dwMilliseconds, HWND hDialog)
+{
+    DWORD dwEnd = ::GetTickCount() + dwMilliseconds;
+    do
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+            if (hDialog == NULL || !CWnd::WalkPreTranslateTree(hDialog, &msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+        ::Sleep(10);
+    } while ((int)(dwEnd - ::GetTickCount()) > 0);
+}

@@ -13,6 +13,11 @@ bool GallerySaveWindow(HWND hWnd, const char* pszFolder, const char* pszName);
 // same way. FALSE when any step fails.
 bool GallerySaveScreen(const RECT& rcScreen, const char* pszFolder, const char* pszName);
 
+// Dispatches this thread's messages for the given time, so that windows paint. With a dialog
+// given, each message is first offered to the PreTranslateMessage chain up to it, as the
+// framework's loop does.
+void GalleryPump(DWORD dwMilliseconds, HWND hDialog = NULL);
+
 // The window layer at work: a window whose message map records what it handled and paints the
 // list, with a child control coloured through a reflected WM_CTLCOLOR. Saved as
 // "window-layer.png".

@@ -76,18 +76,6 @@ BEGIN_MESSAGE_MAP(CBarWnd, CWnd)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-void Pump(DWORD nMilliseconds)
-{
-    DWORD nEnd = ::GetTickCount() + nMilliseconds;
-    MSG msg;
-    while ((LONG)(nEnd - ::GetTickCount()) > 0)
-    {
-        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-        ::Sleep(10);
-    }
-}
-
 } // namespace
 
 bool GalleryContextMenu(const char* pszFolder)
@@ -120,7 +108,7 @@ bool GalleryContextMenu(const char* pszFolder)
         pCombo->SetCurSel(0);
     }
     bar.UpdateWindow();
-    Pump(300);
+    GalleryPump(300);
     bool bCombos = GallerySaveWindow(bar.m_hWnd, pszFolder, "combo-boxes");
 
     // Right-click in the view: it and its enclosing windows fill the menu, the bar shows it.
@@ -131,7 +119,7 @@ bool GalleryContextMenu(const char* pszFolder)
     view.ClientToScreen(&pt);
     bar.SetForegroundWindow();
     menu.TrackPopupMenu(&bar, pt);
-    Pump(1500);
+    GalleryPump(1500);
     bar.DestroyWindow();
     return bCombos && bar.m_bMenuSaved;
 }

@@ -10,22 +10,13 @@
 
 namespace {
 
-// Lets the dialog and the grids paint, each message offered to the grids first as the
-// framework's loop does.
-void Pump(HWND hDialog, DWORD dwMilliseconds)
+// Lets the dialog settle and saves it from the screen, with any list dropped over it.
+bool SaveDialog(CDialog& dlg, const char* pszFolder, const char* pszName)
 {
-    DWORD dwEnd = ::GetTickCount() + dwMilliseconds;
-    do
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-            if (!CWnd::WalkPreTranslateTree(hDialog, &msg))
-            {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageA(&msg);
-            }
-        ::Sleep(10);
-    } while ((int)(dwEnd - ::GetTickCount()) > 0);
+    GalleryPump(300, dlg.m_hWnd);
+    CRect rc;
+    dlg.GetWindowRect(&rc);
+    return GallerySaveScreen(rc, pszFolder, pszName);
 }
 
 // The centre of a cell in the grid's client area: lines start at the header's bottom and are as
@@ -151,7 +142,7 @@ bool SaveSchedule(const char* pszFolder)
         readOnly.SetShowWhiteBoxAlways(TRUE);
         dlg.ShowWindow(SW_SHOWNORMAL);
         dlg.SetForegroundWindow();
-        Pump(dlg.m_hWnd, 100);
+        GalleryPump(100, dlg.m_hWnd);
 
         Click(readOnly, 2, 2);
         Click(readOnly, 2, 4, MK_SHIFT);
@@ -164,10 +155,7 @@ bool SaveSchedule(const char* pszFolder)
             pEditor->SetFocus();
             pEditor->SendMessage(CB_SHOWDROPDOWN, TRUE);
         }
-        Pump(dlg.m_hWnd, 300);
-        CRect rc;
-        dlg.GetWindowRect(&rc);
-        bSaved = GallerySaveScreen(rc, pszFolder, "grid-schedule");
+        bSaved = SaveDialog(dlg, pszFolder, "grid-schedule");
     }
     dlg.DestroyWindow();
     return bSaved;
@@ -204,17 +192,14 @@ bool SaveScrolled(const char* pszFolder)
         }
         dlg.ShowWindow(SW_SHOWNORMAL);
         dlg.SetForegroundWindow();
-        Pump(dlg.m_hWnd, 100);
+        GalleryPump(100, dlg.m_hWnd);
 
         CWnd* pScrollBar = grid.GetDlgItem(3);
         for (int i = 0; i < 2; i++)
             grid.SendMessage(WM_VSCROLL, SB_PAGEDOWN, (LPARAM)pScrollBar->GetSafeHwnd());
         Click(grid, 2, 2);
         Click(grid, 2, 4, MK_SHIFT);
-        Pump(dlg.m_hWnd, 300);
-        CRect rc;
-        dlg.GetWindowRect(&rc);
-        bSaved = GallerySaveScreen(rc, pszFolder, "grid-scrolled");
+        bSaved = SaveDialog(dlg, pszFolder, "grid-scrolled");
     }
     dlg.DestroyWindow();
     return bSaved;

@@ -69,19 +69,6 @@ BEGIN_MESSAGE_MAP(CPatternWnd, CWnd)
     ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
-// Lets the tips paint: dispatches what arrives for the given time.
-void Pump(DWORD dwMilliseconds)
-{
-    DWORD dwEnd = ::GetTickCount() + dwMilliseconds;
-    do
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-            ::DispatchMessageA(&msg);
-        ::Sleep(10);
-    } while ((int)(dwEnd - ::GetTickCount()) > 0);
-}
-
 // One tip to show at a point of the pattern, with the settings it overrides.
 struct TipLook
 {
@@ -125,9 +112,9 @@ bool ShowAndSave(CPatternWnd& wnd, const std::vector<TipLook>& tips, const char*
         ti.crEnd = look.crEnd;
         CPoint pt = look.pt;
         tip.ShowHelpTooltip(pt, ti);
-        Pump(150);
+        GalleryPump(150);
     }
-    Pump(200);
+    GalleryPump(200);
     CRect rc;
     wnd.GetWindowRect(&rc);
     return GallerySaveScreen(rc, pszFolder, pszName);
