@@ -3,8 +3,8 @@
 #include "GalleryContextMenu.h"
 #include "Gallery.h"
 
-#include "frame/KwMenu.h"
-#include "frame/KwWindow.h"
+#include "core/KwMenu.h"
+#include "core/KwWindow.h"
 #include "pickers/KwComboBox.h"
 #include "res/resource.h"
 

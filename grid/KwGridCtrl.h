@@ -5,7 +5,7 @@
 
 #include "core/KwArray.h"
 #include "core/KwUiExport.h"
-#include "frame/KwWindow.h"
+#include "core/KwWindow.h"
 #include "grid/KwGridCtrlItem.h"
 #include "grid/KwGridCtrlListener.h"
 #include "tips/UxToolTip.h"

@@ -2,7 +2,7 @@
 // and mouse, context menu and tooltips.
 #include "grid/KwGridCtrl.h"
 #include "core/KwLineSelection.h"
-#include "frame/KwMenu.h"
+#include "core/KwMenu.h"
 #include "grid/KwHeaderCtrl.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "core/CoreGlobalMethods.h"
 #include "core/KwLineSelection.h"
 #include "grid/KwHeaderCtrl.h"
-#include "grid/MemDC.h"
+#include "core/MemDC.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,6 +1,6 @@
 // KwHeaderCtrl.cpp: the grid's column header.
 #include "grid/KwHeaderCtrl.h"
-#include "grid/MemDC.h"
+#include "core/MemDC.h"
 
 #include <vector>
 

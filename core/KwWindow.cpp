@@ -1,5 +1,5 @@
 // KwWindow.cpp: the default context-menu extension forwards to a parent that takes part.
-#include "frame/KwWindow.h"
+#include "core/KwWindow.h"
 
 #include <afxwin.h>
 

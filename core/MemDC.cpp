@@ -1,5 +1,5 @@
 // MemDC.cpp: the off-screen drawing surface.
-#include "grid/MemDC.h"
+#include "core/MemDC.h"
 
 #include <atomic>
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "CBCGPPopupMenu.h"
-#include "frame/KwMenu.h"
+#include "core/KwMenu.h"
 #include "support/MenuText.h"
 #include "support/MessageRecorder.h"
 

@@ -1,6 +1,6 @@
 // KwMenu.cpp: context menus shown through the docking library, and commands copied from menu
 // resources.
-#include "frame/KwMenu.h"
+#include "core/KwMenu.h"
 
 #include "CBCGPPopupMenu.h"
 

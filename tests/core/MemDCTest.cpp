@@ -1,7 +1,7 @@
 // MemDCTest.cpp: the off-screen surface: drawing in the target's coordinates reaches the target
 // only at the end and only within its clip box, a bitmap kept from an earlier surface of another
 // size or kind changes nothing of that, and printers are drawn on directly.
-#include "grid/MemDC.h"
+#include "core/MemDC.h"
 #include "support/TestSurface.h"
 #include "support/TestColors.h"
 

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "ContextMenuTest.rh"
-#include "frame/KwMenu.h"
-#include "frame/KwWindow.h"
+#include "core/KwMenu.h"
+#include "core/KwWindow.h"
 #include "res/resource.h"
 #include "support/MenuText.h"
 
