@@ -9,7 +9,3 @@ set(CMAKE_FIND_ROOT_PATH /usr/${KW_TRIPLET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(KW_RUNTIME_DLLS
-    /usr/lib/gcc/${KW_TRIPLET}/12-posix/libstdc++-6.dll
-    /usr/lib/gcc/${KW_TRIPLET}/12-posix/libgcc_s_dw2-1.dll
-    /usr/${KW_TRIPLET}/lib/libwinpthread-1.dll)
