@@ -56,38 +56,63 @@ protected:
     }
 };
 
+// Records the folders the browser is asked to select, as its own thread sends them.
+std::vector<std::string> g_selections;
+LRESULT CALLBACK RecordSelection(int code, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* pMsg = (const CWPSTRUCT*)lParam;
+    if (code == HC_ACTION && pMsg->message == BFFM_SETSELECTIONA)
+        g_selections.push_back(std::to_string(pMsg->wParam) + " " + (const char*)pMsg->lParam);
+    return ::CallNextHookEx(NULL, code, wParam, lParam);
+}
+
+// The text of the tree's selected item.
+std::string TreeSelection(HWND hTree)
+{
+    char text[MAX_PATH] = "";
+    TVITEMA item = {};
+    item.mask = TVIF_TEXT;
+    item.hItem = TreeView_GetSelection(hTree);
+    item.pszText = text;
+    item.cchTextMax = sizeof(text);
+    if (item.hItem == NULL || !::SendMessageA(hTree, TVM_GETITEMA, 0, (LPARAM)&item))
+        return std::string();
+    return text;
+}
+
 TEST_F(BrowseDialogs, FolderBrowserStartsAtTheFolderAndGivesTheChoice)
 {
-    CString folder = (m_folder + "\\inner").c_str();
+    const std::string inner = m_folder + "\\inner";
+    CString folder = inner.c_str();
     std::string shown, selected;
+    size_t asked = 0; // selections asked for before the dialog was answered
+    g_selections.clear();
+    HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, RecordSelection, NULL, ::GetCurrentThreadId());
     ModalDialogDriver driver([&](HWND hDlg) {
         shown = Texts(hDlg);
-        // The browser fills its tree and applies the preselection as it goes; give it time to
-        // reach "inner" (it never will if the selection callback did nothing) before OK; a busy
-        // machine may take long to fill the tree.
+        asked = g_selections.size();
+        // The browser walks its tree down to the folder it was asked to select. On a loaded
+        // machine the shell's first walk in a new prefix has been seen to stop at the root; the
+        // request itself is checked from the record, so ask again until the tree shows it,
+        // then take the choice with OK.
         HWND hTree = ::FindWindowExA(hDlg, NULL, WC_TREEVIEWA, NULL);
         for (DWORD start = ::GetTickCount(); hTree != NULL && ::GetTickCount() - start < 20000;)
         {
-            char text[MAX_PATH] = "";
-            TVITEMA item = {};
-            item.mask = TVIF_TEXT;
-            item.hItem = TreeView_GetSelection(hTree);
-            item.pszText = text;
-            item.cchTextMax = sizeof(text);
-            if (item.hItem != NULL && ::SendMessageA(hTree, TVM_GETITEMA, 0, (LPARAM)&item))
-            {
-                selected = text;
-                if (lstrcmpiA(text, "inner") == 0)
-                    break;
-            }
+            selected = TreeSelection(hTree);
+            if (lstrcmpiA(selected.c_str(), "inner") == 0)
+                break;
+            ::SendMessageA(hDlg, BFFM_SETSELECTIONA, TRUE, (LPARAM)inner.c_str());
             MSG msg;
             while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
                 ::DispatchMessageA(&msg);
-            ::Sleep(10);
+            ::Sleep(50);
         }
-        ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0); // takes what the browser preselected
+        ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
     }, NULL, 30000);
     EXPECT_TRUE(CCoreGlobalMethods::BrowseForFolder(NULL, folder)) << "selected in the tree: " << selected;
+    ::UnhookWindowsHookEx(hHook);
+    ASSERT_EQ(1u, asked);
+    EXPECT_EQ("1 " + inner, g_selections.front()); // the browser starts there, given as a path
     EXPECT_TRUE(driver.Answered());
     EXPECT_FALSE(driver.TimedOut());
     EXPECT_NE(std::string::npos, shown.find("Select a folder:")) << shown;
