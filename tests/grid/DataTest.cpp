@@ -76,14 +76,30 @@ TEST(GridDataBeforeTheWindow, CellsStoredThenAreThereOnceItExists)
     CKwGridCtrl grid;
     grid.AddColumn("A", 50);
     grid.AddColumn("B", 60);
-    grid.SetTextItem(1, 2, "x");
+    grid.SetTextItem(1, 3, "x");
     grid.SetTextItem(2, 0, "beyond the columns");
-    EXPECT_EQ((Strings{"|", "|", "|x"}), GridHost::Texts(grid));
+    grid.SetIndexDropDownItem(0, 0, 2);
+    grid.SetTextDropDownItem(1, 0, "d");
+    grid.SetEditableDropDownItem(0, 1, "e");
+    grid.SetItemData(1, 1, &host);
+    // Each cell as type, text, index and whether it holds data.
+    Strings cells;
+    for (UINT l = 0; l < grid.GetLineCount(); l++)
+        for (UINT c = 0; c < 2; c++)
+            cells.push_back(std::to_string(grid.GetItemIndex(c, l)) + " " + std::string(grid.GetItemText(c, l)) +
+                            (grid.GetItemData(c, l) ? " data" : ""));
+    EXPECT_EQ((Strings{"2 ", "-1 d", "-1 e", "-1  data", "-1 ", "-1 ", "-1 ", "-1 x"}), cells);
+    CKwGridCtrlItem item;
+    grid.GetItem(1, 0, item);
+    EXPECT_EQ(CKwGridCtrlItem::eTextDropDown, item.nType);
+    grid.GetItem(0, 1, item);
+    EXPECT_EQ(CKwGridCtrlItem::eEditableDropDown, item.nType);
+
     ASSERT_TRUE(grid.Initialize(IDC_GRIDHOST_BEFORE, &host));
     EXPECT_EQ(2, grid.GetHeaderCtrl()->GetItemCount());
     grid.AddColumn("C", 70);
     EXPECT_EQ(3u, grid.GetColumnCount());
-    EXPECT_EQ((Strings{"||", "||", "|x|"}), GridHost::Texts(grid));
+    EXPECT_EQ((Strings{"|d|", "e||", "||", "|x|"}), GridHost::Texts(grid));
     // Stores by the program are no changes by the user.
     EXPECT_FALSE(grid.IsModified());
 }

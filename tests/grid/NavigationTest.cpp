@@ -4,7 +4,6 @@
 #include "NavigationFixture.h"
 
 #include "core/KwClipboard.h"
-#include "support/MessageRecorder.h"
 
 typedef GridNavigationTest GridKeys;
 
@@ -106,17 +105,6 @@ TEST_F(GridKeys, CtrlDownCarriesTheLineDownWithTheBoxWhenTheListenerAllowsElseMo
     EXPECT_FALSE(grid.IsModified());
 }
 
-TEST_F(GridKeys, CtrlDownOnTheLastStoredLineTakesItIntoTheAppendLine)
-{
-    Fill(2);
-    FocusGrid();
-    host.PressKey(VK_DOWN);
-    host.PressKey(VK_DOWN, {VK_CONTROL});
-    EXPECT_EQ(GridCell(0, 2), Cur());
-    // Line 1 is empty now, line 2 holds what it held.
-    EXPECT_EQ((Calls{"a0|b0|c0", "||", "a1|b1|c1"}), GridHost::Texts(grid));
-}
-
 TEST_F(GridKeys, TypedKeysDoNothingWithoutACurrentCell)
 {
     grid.SetInsertMode(CKwGridCtrl::eInsertFixed); // no line can be reached
@@ -164,28 +152,6 @@ TEST_F(GridKeys, ATypedKeyIsNotTypedAgainWhenNoEditorTookTheFocus)
     EXPECT_EQ(NULL, Editor());
     EXPECT_EQ(grid.m_hWnd, Focus());
     EXPECT_EQ(Name(0, 0), grid.GetItemText(0, 0));
-}
-
-// A parent that is no listener: no cell is locked and nothing is asked.
-TEST(GridKeysWithoutListener, TabVisitsEveryCellAndThenLeaves)
-{
-    GridWithoutListener parent;
-    CKwGridCtrl& grid = parent.grid;
-    grid.SetTextItem(1, 0, "x");
-    grid.SetFocus();
-    PumpWithPreTranslate();
-    std::vector<GridCell> visited;
-    for (int i = 0; i < 4; i++)
-    {
-        ::keybd_event(VK_TAB, 0, 0, 0);
-        ::keybd_event(VK_TAB, 0, KEYEVENTF_KEYUP, 0);
-        PumpWithPreTranslate(50);
-        GridCell cell;
-        grid.GetCurItem(cell.first, cell.second);
-        visited.push_back(cell);
-    }
-    EXPECT_EQ((std::vector<GridCell>{{1, 0}, {0, 1}, {1, 1}, {1, 1}}), visited);
-    EXPECT_EQ(::GetDlgItem(parent.dlg.m_hWnd, IDC_GRIDHOST_AFTER), ::GetFocus()) << "the last Tab left the grid";
 }
 
 TEST_F(GridKeys, EditKeysCopyCutPasteAndClearWholeLines)
