@@ -1,8 +1,9 @@
 // KwGridCtrl.cpp: CKwGridCtrl's life, its cells and its listener: creation in place of a dialog
-// placeholder, the nested cell storage with trimming, the public data operations and the
-// notifications to the parent window.
+// placeholder, the public data operations on its model, and the notifications to the parent
+// window.
 #include "grid/KwGridCtrl.h"
 #include "core/KwLineSelection.h"
+#include "grid/KwGridMessages.h"
 #include "grid/KwHeaderCtrl.h"
 
 IMPLEMENT_DYNCREATE(CKwGridCtrl, CWnd)
@@ -18,16 +19,17 @@ BEGIN_MESSAGE_MAP(CKwGridCtrl, CWnd)
     ON_WM_SETFOCUS()
     ON_WM_KILLFOCUS()
     ON_WM_CONTEXTMENU()
-    ON_EN_CHANGE(eEditorId, On_EN_CHANGE)
-    ON_CBN_SELCHANGE(eEditorId, On_CBN_SELCHANGE)
-    ON_CBN_EDITCHANGE(eEditorId, On_CBN_EDITCHANGE)
-    ON_EN_KILLFOCUS(eEditorId, On_EN_CBN_KILLFOCUS)
-    ON_CBN_KILLFOCUS(eEditorId, On_EN_CBN_KILLFOCUS)
-    ON_EN_SETFOCUS(eEditorId, On_EN_CBN_SETFOCUS)
-    ON_CBN_SETFOCUS(eEditorId, On_EN_CBN_SETFOCUS)
-    ON_MESSAGE(WM_USER, On_DEFERRED_ENDEDIT)
-    ON_MESSAGE(WM_USER + 1, On_DEFERRED_CBN_SELCHANGE)
-    ON_MESSAGE(WM_USER + 2, On_DEFERRED_CBN_EDITCHANGE)
+    ON_EN_CHANGE(KW_GRID_EDITOR_ID, On_EN_CHANGE)
+    ON_CBN_SELCHANGE(KW_GRID_EDITOR_ID, On_CBN_SELCHANGE)
+    ON_CBN_EDITCHANGE(KW_GRID_EDITOR_ID, On_CBN_EDITCHANGE)
+    ON_EN_KILLFOCUS(KW_GRID_EDITOR_ID, On_EN_CBN_KILLFOCUS)
+    ON_CBN_KILLFOCUS(KW_GRID_EDITOR_ID, On_EN_CBN_KILLFOCUS)
+    ON_EN_SETFOCUS(KW_GRID_EDITOR_ID, On_EN_CBN_SETFOCUS)
+    ON_CBN_SETFOCUS(KW_GRID_EDITOR_ID, On_EN_CBN_SETFOCUS)
+    ON_MESSAGE(KWM_GRID_DEFERRED_ENDEDIT, On_DEFERRED_ENDEDIT)
+    ON_MESSAGE(KWM_GRID_DEFERRED_SELCHANGE, On_DEFERRED_CBN_SELCHANGE)
+    ON_MESSAGE(KWM_GRID_DEFERRED_EDITCHANGE, On_DEFERRED_CBN_EDITCHANGE)
+    ON_MESSAGE(KWM_GRID_HEADER_ITEMS, OnHeaderItems)
     ON_NOTIFY(UXTTN_DISPLAY, 0, NotifyDisplayTooltip)
     // Layout, scrolling and painting.
     ON_WM_PAINT()
@@ -36,8 +38,8 @@ BEGIN_MESSAGE_MAP(CKwGridCtrl, CWnd)
     ON_WM_MOUSEWHEEL()
     ON_MESSAGE(WM_SETFONT, OnSetFont)
     ON_MESSAGE(WM_GETFONT, OnGetFont)
-    ON_NOTIFY(HDN_ENDTRACKA, eHeaderId, OnHeaderEndTrack)
-    ON_NOTIFY(HDN_ENDTRACKW, eHeaderId, OnHeaderEndTrack)
+    ON_NOTIFY(HDN_ENDTRACKA, KW_GRID_HEADER_ID, OnHeaderEndTrack)
+    ON_NOTIFY(HDN_ENDTRACKW, KW_GRID_HEADER_ID, OnHeaderEndTrack)
     // Line commands.
     ON_COMMAND(ID_EDIT_COPY, OnEditCopy)
     ON_COMMAND(ID_EDIT_CUT, OnEditCut)
@@ -50,10 +52,9 @@ BEGIN_MESSAGE_MAP(CKwGridCtrl, CWnd)
 END_MESSAGE_MAP()
 
 CKwGridCtrl::CKwGridCtrl()
-    : m_pHeaderCtrl(new CKwHeaderCtrl), m_pSelection(new CKwLineSelection), m_nCurColumn(0xFFFFFFFF),
-      m_nCurLine(0xFFFFFFFF), m_pEditor(NULL), m_bSettingText(FALSE), m_bScrollBarShown(FALSE), m_nTopLine(0),
-      m_nItemHeight(0), m_bModified(FALSE), m_bShowSelectionAlways(FALSE), m_bShowWhiteBoxAlways(FALSE),
-      m_eInsertMode(eInsertAppendLine), m_bReadOnly(FALSE)
+    : m_pHeaderCtrl(new CKwHeaderCtrl), m_pEditor(NULL), m_bSettingText(FALSE), m_bScrollBarShown(FALSE),
+      m_nTopLine(0), m_nItemHeight(0), m_bModified(FALSE), m_bShowSelectionAlways(FALSE),
+      m_bShowWhiteBoxAlways(FALSE), m_bReadOnly(FALSE)
 {
 }
 
@@ -62,13 +63,10 @@ CKwGridCtrl::~CKwGridCtrl()
     if (m_hWnd)
         DestroyWindow();
     delete m_pHeaderCtrl;
-    delete m_pSelection;
     m_fontNormal.Detach();
 }
 
 namespace {
-
-const UINT kNone = 0xFFFFFFFF;
 
 // A cell of the given type holding a text or a choice, the rest default.
 CKwGridCtrlItem TypedItem(int nType, const CString& sText, int nIndex = -1)
@@ -113,14 +111,21 @@ int CKwGridCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     CRect rectEmpty(0, 0, 0, 0);
     if (!m_pHeaderCtrl->Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_TOP | HDS_BUTTONS, rectEmpty, this,
-                               eHeaderId))
+                               KW_GRID_HEADER_ID))
         return -1;
-    if (!m_scrollBar.Create(WS_CHILD | SBS_VERT, rectEmpty, this, eScrollBarId))
+    for (INT_PTR i = 0; i < m_pendingTitles.GetSize(); i++)
+        m_pHeaderCtrl->AddItem(m_pendingTitles[i], m_pendingWidths[i]);
+    m_pendingTitles.RemoveAll();
+    m_pendingWidths.RemoveAll();
+    // From now on the header's items are the columns, whoever adds or removes them.
+    m_pHeaderCtrl->SetTellParentItemCount(TRUE);
+    m_model.SetColumnCount((UINT)m_pHeaderCtrl->GetItemCount());
+    if (!m_scrollBar.Create(WS_CHILD | SBS_VERT, rectEmpty, this, KW_GRID_SCROLLBAR_ID))
         return -1;
     m_nTopLine = 0;
     m_bScrollBarShown = FALSE;
     m_scrollBar.ShowWindow(SW_HIDE);
-    m_nCurColumn = m_nCurLine = kNone;
+    m_navigator.SetCell(CKwGridModel::kNone, CKwGridModel::kNone);
     SendMessage(WM_SETFONT, (WPARAM)::GetStockObject(DEFAULT_GUI_FONT));
 
     // Tool texts are filled in just before a tip shows (NotifyDisplayTooltip).
@@ -145,13 +150,26 @@ void CKwGridCtrl::SetRegKey(CString sKey)
     m_pHeaderCtrl->SetRegKey(sKey + "\\HeaderCtrl");
 }
 
-// Lines stored before a column is added keep their fewer cells; the missing ones read as
-// default cells and a line is widened when one of its cells is stored.
+// Before the window exists the model counts the column and the header gets it at creation, so
+// that cells can be stored at once.
 void CKwGridCtrl::AddColumn(CString sTitle, int nWidth)
 {
+    if (m_pHeaderCtrl->GetSafeHwnd() == NULL)
+    {
+        m_pendingTitles.Add(sTitle);
+        m_pendingWidths.Add(nWidth);
+        m_model.SetColumnCount(m_model.GetColumnCount() + 1);
+        return;
+    }
     m_pHeaderCtrl->AddItem(sTitle, nWidth);
     if (m_hWnd != NULL)
         Invalidate(FALSE);
+}
+
+LRESULT CKwGridCtrl::OnHeaderItems(WPARAM wParam, LPARAM)
+{
+    m_model.SetColumnCount((UINT)wParam);
+    return 0;
 }
 
 void CKwGridCtrl::SetAutoResizeColumns(BOOL bAutoResize, int nStretchColumn)
@@ -167,8 +185,8 @@ void CKwGridCtrl::SetAutoResizeColumns(BOOL bAutoResize, int nStretchColumn)
 
 void CKwGridCtrl::SetItem(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item)
 {
-    StoreItem(nColumn, nLine, item);
-    AfterStore(nColumn == m_nCurColumn && nLine == m_nCurLine && nColumn < GetColumnCount());
+    m_model.StoreItem(nColumn, nLine, item);
+    AfterStore(nColumn == m_navigator.GetColumn() && nLine == m_navigator.GetLine() && nColumn < GetColumnCount());
 }
 
 void CKwGridCtrl::AfterStore(BOOL bCurrentCellStored)
@@ -196,22 +214,16 @@ void CKwGridCtrl::AfterStore(BOOL bCurrentCellStored)
 // No current line counts as kNone, which is at or beyond every limit.
 BOOL CKwGridCtrl::DropUnreachableWhiteBox()
 {
-    if (m_nCurLine < GetLineCountLimit())
+    if (m_navigator.GetLine() < GetLineCountLimit())
         return FALSE;
     EndEdit();
-    m_nCurColumn = m_nCurLine = kNone;
-    m_pSelection->HitOutside();
+    m_navigator.Clear();
     return TRUE;
 }
 
 void CKwGridCtrl::GetItem(UINT nColumn, UINT nLine, CKwGridCtrlItem& item)
 {
-    if (nLine < (UINT)m_lines.GetSize() && nColumn < (UINT)m_lines[nLine].GetSize() && nColumn < GetColumnCount())
-        item = m_lines[nLine][nColumn];
-    else
-        item = CKwGridCtrlItem();
-    if (CKwGridCtrlListener* pListener = GetListener())
-        pListener->CKwGridCtrlListener_OnGetItem(nColumn, nLine, item, this);
+    m_model.GetItem(nColumn, nLine, item, Link());
 }
 
 void CKwGridCtrl::SetTextItem(UINT nColumn, UINT nLine, CString sText)
@@ -286,35 +298,18 @@ void CKwGridCtrl::RemoveItemsAtAndBelow(UINT nLine)
     UINT nCount = GetLineCount();
     if (nLine >= nCount)
         return;
-    m_lines.SetSize(nLine);
-    TrimLines();
-    AfterStore(m_nCurLine >= nLine && m_nCurLine < nCount && m_nCurColumn < GetColumnCount());
+    m_model.RemoveLinesFrom(nLine);
+    UINT nCurLine = m_navigator.GetLine();
+    AfterStore(nCurLine >= nLine && nCurLine < nCount && m_navigator.GetColumn() < GetColumnCount());
 }
 
-UINT CKwGridCtrl::GetLineCount() const { return (UINT)m_lines.GetSize(); }
-
-UINT CKwGridCtrl::GetColumnCount() const
-{
-    return m_pHeaderCtrl->GetSafeHwnd() != NULL ? (UINT)m_pHeaderCtrl->GetItemCount() : 0;
-}
-
-UINT CKwGridCtrl::GetLineCountLimit() const
-{
-    switch (m_eInsertMode)
-    {
-    case eInsertUnlimited:
-        return kNone;
-    case eInsertFixed:
-        return GetLineCount();
-    default:
-        return GetLineCount() + 1;
-    }
-}
-
+UINT CKwGridCtrl::GetLineCount() const { return m_model.GetLineCount(); }
+UINT CKwGridCtrl::GetColumnCount() const { return m_model.GetColumnCount(); }
+UINT CKwGridCtrl::GetLineCountLimit() const { return m_model.GetLineCountLimit(); }
 BOOL CKwGridCtrl::IsModified() const { return m_bModified; }
 void CKwGridCtrl::SetModified(BOOL bModified) { m_bModified = bModified; }
-CKwGridCtrl::EInsertMode CKwGridCtrl::GetInsertMode() const { return m_eInsertMode; }
-void CKwGridCtrl::SetInsertMode(EInsertMode eMode) { m_eInsertMode = eMode; }
+CKwGridCtrl::EInsertMode CKwGridCtrl::GetInsertMode() const { return m_model.GetInsertMode(); }
+void CKwGridCtrl::SetInsertMode(EInsertMode eMode) { m_model.SetInsertMode(eMode); }
 BOOL CKwGridCtrl::GetReadOnly() const { return m_bReadOnly; }
 
 void CKwGridCtrl::SetReadOnly(BOOL bReadOnly)
@@ -334,57 +329,15 @@ CKwGridCtrlListener* CKwGridCtrl::GetListener() const
     return m_hWnd != NULL ? dynamic_cast<CKwGridCtrlListener*>(GetParent()) : NULL;
 }
 
-// Stores without laying out or telling anyone. Missing lines come into being without cells (a
-// missing cell reads as a default cell); the line stored into is widened to every column. The
-// line array grows geometrically, so that appending at the end of a long grid costs no more
-// than at the end of a short one. No line (kNone) is never stored: a line count cannot reach
-// past it. A line beyond what the array can count is more than memory holds.
-void CKwGridCtrl::StoreItem(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item)
+CKwGridListenerLink CKwGridCtrl::Link()
 {
-    UINT nColumns = GetColumnCount();
-    if (nColumn >= nColumns || nLine == kNone)
-        return;
-    INT_PTR nCount = m_lines.GetSize();
-    if (nLine >= (UINT)nCount)
-        m_lines.SetSize((INT_PTR)((UINT_PTR)nLine + 1), nCount < 16 ? 16 : nCount);
-    CLine& line = m_lines[nLine];
-    if (line.GetSize() <= (INT_PTR)nColumn)
-        line.SetSize(nColumns);
-    line[nColumn] = item;
-    TrimLines();
-}
-
-void CKwGridCtrl::TrimLines()
-{
-    INT_PTR nCount = m_lines.GetSize();
-    while (nCount > 0)
-    {
-        const CLine& line = m_lines[nCount - 1];
-        INT_PTR c = 0;
-        while (c < line.GetSize() && line[c].IsEmpty())
-            c++;
-        if (c < line.GetSize())
-            break;
-        nCount--;
-    }
-    if (nCount < m_lines.GetSize())
-        m_lines.SetSize(nCount);
+    return CKwGridListenerLink(GetListener(), this);
 }
 
 void CKwGridCtrl::SwapLines(UINT nLine1, UINT nLine2)
 {
-    CKwGridCtrlListener* pListener = GetListener();
-    if (pListener != NULL && !pListener->CKwGridCtrlListener_OnCanSwapLines(nLine1, nLine2, this))
+    if (!m_model.SwapLines(nLine1, nLine2, Link()))
         return;
-    UINT nColumns = GetColumnCount();
-    for (UINT c = 0; c < nColumns; c++)
-    {
-        CKwGridCtrlItem item1, item2;
-        GetItem(c, nLine1, item1);
-        GetItem(c, nLine2, item2);
-        StoreItem(c, nLine1, item2);
-        StoreItem(c, nLine2, item1);
-    }
     LayoutAll();
     NotifyContentChanged();
 }

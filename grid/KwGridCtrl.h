@@ -1,6 +1,7 @@
-// KwGridCtrl.h: CKwGridCtrl, the editable grid: named columns over lines of typed cells, a white
-// box moved by keys and mouse, an in-place editor, a line selection and line commands on the
-// clipboard, with a listener (the parent window) that supplies and receives cell data.
+// KwGridCtrl.h: CKwGridCtrl, the editable grid's window: named columns over lines of typed cells
+// (kept by its CKwGridModel), a white box moved by keys and mouse (its CKwGridNavigator), an
+// in-place editor, line commands on the clipboard, and a listener (the parent window) that
+// supplies and receives cell data.
 #pragma once
 
 #include "core/KwArray.h"
@@ -8,24 +9,23 @@
 #include "core/KwWindow.h"
 #include "grid/KwGridCtrlItem.h"
 #include "grid/KwGridCtrlListener.h"
+#include "grid/KwGridModel.h"
+#include "grid/KwGridNavigator.h"
 #include "tips/UxToolTip.h"
 
 #include <afxwin.h>
 
 class CKwHeaderCtrl;
-class CKwLineSelection;
 
 class KWUI_API CKwGridCtrl : public CWnd, public CKwWindow
 {
     DECLARE_DYNCREATE(CKwGridCtrl)
 public:
     // How many lines the user can reach (GetLineCountLimit).
-    enum EInsertMode
-    {
-        eInsertUnlimited = 0,  // any line; lines come into being when a cell in them is stored
-        eInsertAppendLine = 1, // one empty line after the last can be typed into
-        eInsertFixed = 2,      // only stored lines
-    };
+    typedef CKwGridModel::EInsertMode EInsertMode;
+    static constexpr EInsertMode eInsertUnlimited = CKwGridModel::eInsertUnlimited;
+    static constexpr EInsertMode eInsertAppendLine = CKwGridModel::eInsertAppendLine;
+    static constexpr EInsertMode eInsertFixed = CKwGridModel::eInsertFixed;
 
     // How an editor opens over the current cell.
     enum EBeginEditType
@@ -106,13 +106,14 @@ protected:
     // Lifetime, data and notifications (KwGridCtrl.cpp).
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
+    afx_msg LRESULT OnHeaderItems(WPARAM wParam, LPARAM lParam);
     CKwGridCtrlListener* GetListener() const;
-    void StoreItem(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item);
+    // The listener as found now, for the model and the navigator.
+    CKwGridListenerLink Link();
     // What a public store does after storing: layout, repaint, the white box and the editor.
     void AfterStore(BOOL bCurrentCellStored);
     // A white box on a line the user cannot reach goes, with the editor and the selection.
     BOOL DropUnreachableWhiteBox();
-    void TrimLines();
     void SwapLines(UINT nLine1, UINT nLine2);
     void NotifyItemChanged(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item);
     void NotifyContentChanged();
@@ -121,6 +122,8 @@ protected:
     // Selection and navigation (KwGridCtrlEdit.cpp); the editor and focus (KwGridCtrlEditor.cpp).
     void BeginEdit(EBeginEditType eType, int nPosition = 0, CPoint point = CPoint(0, 0));
     void EndEdit();
+    // The editor after the white box moved: reopened on the new cell, focused as it was.
+    void FollowWithEditor(BOOL bByTab, int nCaret);
     void HandleMouseButtonDown(UINT nMessage, UINT nFlags, CPoint point);
     void HitTest(CPoint point, UINT& nColumn, UINT& nLine);
     void WhiteBoxDown();
@@ -130,17 +133,12 @@ protected:
     void WhiteBoxHome();
     void WhiteBoxEnd();
     void WhiteBoxGoTo(UINT nColumn, UINT nLine);
-    void WhiteBoxToLine(UINT nLine);                                     // the rest of Up and Down
-    void WhiteBoxToCell(UINT nColumn, UINT nLine, BOOL bByTab, int nCaret); // the rest of Right and Left
+    void WhiteBoxToLine(UINT nLine); // the rest of Up and Down
+    void AfterGoTo();                // the rest of Home, End and GoTo
     BOOL CanWhiteBoxRight();
     BOOL CanWhiteBoxLeft();
     BOOL CanWhiteBoxDown();
     BOOL CanWhiteBoxUp();
-    BOOL GetNextItemToTheRight(UINT& nColumn, UINT& nLine);
-    BOOL GetPrevItemToTheLeft(UINT& nColumn, UINT& nLine);
-    BOOL GetNextItemToTheBottom(UINT& nColumn, UINT& nLine);
-    BOOL GetPrevItemToTheTop(UINT& nColumn, UINT& nLine);
-    BOOL IsLocked(UINT nColumn, UINT nLine);
     BOOL GetEditSel(int& nStart, int& nEnd);
     static BOOL IsKeyPressed(UINT nVirtKey);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
@@ -158,6 +156,8 @@ protected:
     afx_msg LRESULT On_DEFERRED_ENDEDIT(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT On_DEFERRED_CBN_SELCHANGE(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT On_DEFERRED_CBN_EDITCHANGE(WPARAM wParam, LPARAM lParam);
+    // The editor's change written back: stored, laid out, reported, repainted.
+    void StoreEdited(const CKwGridCtrlItem& item, BOOL bLayoutEditor);
     afx_msg void NotifyDisplayTooltip(NMHDR* pNMHDR, LRESULT* pResult);
 
     // Layout, scrolling and painting (KwGridCtrlPaint.cpp).
@@ -192,24 +192,12 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 protected:
-    typedef CKwArray<CKwGridCtrlItem, const CKwGridCtrlItem&> CLine;
-    typedef CKwArray<CLine, const CLine&> CLines;
-
-    enum
-    {
-        eHeaderId = 1,
-        eEditorId = 2,
-        eScrollBarId = 3,
-    };
-
     CKwHeaderCtrl* m_pHeaderCtrl;
     CString m_sRegKey;
     CFont m_fontNormal;           // borrowed: attached, never deleted
     CFont m_fontBold;             // owned
-    CLines m_lines;
-    CKwLineSelection* m_pSelection;
-    UINT m_nCurColumn;
-    UINT m_nCurLine;
+    CKwGridModel m_model;         // the cells, the column count and the insert mode
+    CKwGridNavigator m_navigator; // the white box and the selected lines
     CWnd* m_pEditor;
     BOOL m_bSettingText;          // raised while the grid itself fills the editor
     CScrollBar m_scrollBar;
@@ -219,7 +207,9 @@ protected:
     BOOL m_bModified;
     BOOL m_bShowSelectionAlways;
     BOOL m_bShowWhiteBoxAlways;
-    EInsertMode m_eInsertMode;
     BOOL m_bReadOnly;
     CUxToolTip m_toolTip;
+    // Columns added before the window existed, given to the header when it is created.
+    CStringArray m_pendingTitles;
+    CKwArray<int, int> m_pendingWidths;
 };

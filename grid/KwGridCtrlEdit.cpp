@@ -5,28 +5,13 @@
 #include "core/KwMenu.h"
 #include "grid/KwHeaderCtrl.h"
 
-#include <algorithm>
-
 namespace {
 
-const UINT kNone = 0xFFFFFFFF;
+const UINT kNone = CKwGridModel::kNone;
 
 bool IsLetterOrDigit(UINT nChar)
 {
     return (nChar >= '0' && nChar <= '9') || (nChar >= 'A' && nChar <= 'Z');
-}
-
-// The line at which a search downwards from nStart gives up. An unlimited grid reaches every
-// line, but beyond the stored lines they all hold default cells: the search ends after the first
-// whole line beyond both the stored lines and the start, instead of asking the listener about
-// every line up to the last (one that locks every line from some line on froze Tab and Right).
-UINT SearchLimit(const CKwGridCtrl& grid, UINT nStart)
-{
-    UINT nLimit = grid.GetLineCountLimit();
-    if (grid.GetInsertMode() != CKwGridCtrl::eInsertUnlimited)
-        return nLimit;
-    unsigned long long nBeyond = (unsigned long long)std::max(grid.GetLineCount(), nStart + 1) + 1;
-    return (UINT)std::min<unsigned long long>(nBeyond, nLimit);
 }
 
 } // namespace
@@ -35,13 +20,13 @@ UINT SearchLimit(const CKwGridCtrl& grid, UINT nStart)
 
 void CKwGridCtrl::GetCurItem(UINT& nColumn, UINT& nLine)
 {
-    nColumn = m_nCurColumn;
-    nLine = m_nCurLine;
+    nColumn = m_navigator.GetColumn();
+    nLine = m_navigator.GetLine();
 }
 
-POSITION CKwGridCtrl::GetSelectionHeadPosition() const { return m_pSelection->GetHeadPosition(); }
-UINT CKwGridCtrl::GetSelectionNext(POSITION& pos) const { return m_pSelection->GetNext(pos); }
-UINT CKwGridCtrl::GetSelectionCount() const { return m_pSelection->GetCount(); }
+POSITION CKwGridCtrl::GetSelectionHeadPosition() const { return m_navigator.GetSelection().GetHeadPosition(); }
+UINT CKwGridCtrl::GetSelectionNext(POSITION& pos) const { return m_navigator.GetSelection().GetNext(pos); }
+UINT CKwGridCtrl::GetSelectionCount() const { return m_navigator.GetSelection().GetCount(); }
 BOOL CKwGridCtrl::GetShowSelectionAlways() const { return m_bShowSelectionAlways; }
 BOOL CKwGridCtrl::GetShowWhiteBoxAlways() const { return m_bShowWhiteBoxAlways; }
 
@@ -71,129 +56,23 @@ BOOL CKwGridCtrl::IsKeyPressed(UINT nVirtKey)
     return (::GetKeyState((int)nVirtKey) & 0x8000) != 0;
 }
 
-BOOL CKwGridCtrl::IsLocked(UINT nColumn, UINT nLine)
-{
-    CKwGridCtrlListener* pListener = GetListener();
-    return pListener != NULL && pListener->CKwGridCtrlListener_OnLockItem(nColumn, nLine, this);
-}
-
-// ---- Neighbour searches: the start cell changes only on success --------------------------------
-
-BOOL CKwGridCtrl::GetNextItemToTheRight(UINT& nColumn, UINT& nLine)
-{
-    UINT nColumns = GetColumnCount();
-    if (nColumn == kNone || nLine == kNone || nColumn >= nColumns || nLine >= GetLineCountLimit())
-        return FALSE;
-    UINT nLimit = SearchLimit(*this, nLine);
-    UINT nCol = nColumn, nLin = nLine;
-    for (;;)
-    {
-        if (++nCol >= nColumns)
-        {
-            nCol = 0;
-            if (++nLin >= nLimit)
-                return FALSE;
-        }
-        if (!IsLocked(nCol, nLin))
-            break;
-    }
-    nColumn = nCol;
-    nLine = nLin;
-    return TRUE;
-}
-
-BOOL CKwGridCtrl::GetPrevItemToTheLeft(UINT& nColumn, UINT& nLine)
-{
-    UINT nColumns = GetColumnCount();
-    // Without columns there is no cell to the left, only a wrap into nothing.
-    if (nColumn == kNone || nLine == kNone || nColumns == 0)
-        return FALSE;
-    UINT nCol = nColumn, nLin = nLine;
-    for (;;)
-    {
-        if (nCol == 0)
-        {
-            if (nLin == 0)
-                return FALSE;
-            nCol = nColumns - 1;
-            nLin--;
-        }
-        else
-            nCol--;
-        if (!IsLocked(nCol, nLin))
-            break;
-    }
-    nColumn = nCol;
-    nLine = nLin;
-    return TRUE;
-}
-
-BOOL CKwGridCtrl::GetNextItemToTheBottom(UINT& nColumn, UINT& nLine)
-{
-    if (nLine == kNone || nLine >= GetLineCountLimit())
-        return FALSE;
-    UINT nLimit = SearchLimit(*this, nLine);
-    UINT nLin = nLine;
-    do
-    {
-        if (++nLin >= nLimit)
-            return FALSE;
-    } while (IsLocked(nColumn, nLin));
-    nLine = nLin;
-    return TRUE;
-}
-
-BOOL CKwGridCtrl::GetPrevItemToTheTop(UINT& nColumn, UINT& nLine)
-{
-    if (nLine == kNone)
-        return FALSE;
-    UINT nLin = nLine;
-    do
-    {
-        if (nLin == 0)
-            return FALSE;
-        nLin--;
-    } while (IsLocked(nColumn, nLin));
-    nLine = nLin;
-    return TRUE;
-}
-
-BOOL CKwGridCtrl::CanWhiteBoxRight()
-{
-    UINT nColumn = m_nCurColumn, nLine = m_nCurLine;
-    return GetNextItemToTheRight(nColumn, nLine);
-}
-
-BOOL CKwGridCtrl::CanWhiteBoxLeft()
-{
-    UINT nColumn = m_nCurColumn, nLine = m_nCurLine;
-    return GetPrevItemToTheLeft(nColumn, nLine);
-}
-
-BOOL CKwGridCtrl::CanWhiteBoxDown()
-{
-    UINT nColumn = m_nCurColumn, nLine = m_nCurLine;
-    return GetNextItemToTheBottom(nColumn, nLine);
-}
-
-BOOL CKwGridCtrl::CanWhiteBoxUp()
-{
-    UINT nColumn = m_nCurColumn, nLine = m_nCurLine;
-    return GetPrevItemToTheTop(nColumn, nLine);
-}
+BOOL CKwGridCtrl::CanWhiteBoxRight() { return m_navigator.CanRight(m_model, Link()); }
+BOOL CKwGridCtrl::CanWhiteBoxLeft() { return m_navigator.CanLeft(m_model, Link()); }
+BOOL CKwGridCtrl::CanWhiteBoxDown() { return m_navigator.CanDown(m_model, Link()); }
+BOOL CKwGridCtrl::CanWhiteBoxUp() { return m_navigator.CanUp(m_model, Link()); }
 
 // ---- White box moves ---------------------------------------------------------------------------
 
 void CKwGridCtrl::WhiteBoxDown()
 {
-    if (m_nCurColumn != kNone && m_nCurLine != kNone && m_nCurLine + 1 < GetLineCountLimit())
-        WhiteBoxToLine(m_nCurLine + 1);
+    if (m_navigator.CanStepDown(m_model))
+        WhiteBoxToLine(m_navigator.GetLine() + 1);
 }
 
 void CKwGridCtrl::WhiteBoxUp()
 {
-    if (m_nCurColumn != kNone && m_nCurLine != kNone && m_nCurLine > 0)
-        WhiteBoxToLine(m_nCurLine - 1);
+    if (m_navigator.CanStepUp())
+        WhiteBoxToLine(m_navigator.GetLine() - 1);
 }
 
 void CKwGridCtrl::WhiteBoxToLine(UINT nLine)
@@ -202,13 +81,9 @@ void CKwGridCtrl::WhiteBoxToLine(UINT nLine)
     int nStart = 0, nEnd = 0;
     BOOL bSel = GetEditSel(nStart, nEnd);
     if (IsKeyPressed(VK_CONTROL))
-        SwapLines(m_nCurLine, nLine);
-    m_nCurLine = nLine;
-    if (IsKeyPressed(VK_SHIFT))
-        m_pSelection->HitWithShift(m_nCurLine);
-    else
-        m_pSelection->HitWithNothing(m_nCurLine);
-    EnsureVisible(m_nCurLine);
+        SwapLines(m_navigator.GetLine(), nLine);
+    m_navigator.ToLine(nLine, IsKeyPressed(VK_SHIFT));
+    EnsureVisible(nLine);
     if (m_pEditor != NULL)
     {
         if (FocusIn(m_pEditor))
@@ -221,28 +96,19 @@ void CKwGridCtrl::WhiteBoxToLine(UINT nLine)
 
 void CKwGridCtrl::WhiteBoxRight(BOOL bByTab)
 {
-    if (!CanWhiteBoxRight())
-        return;
-    UINT nColumn = m_nCurColumn, nLine = m_nCurLine;
-    GetNextItemToTheRight(nColumn, nLine);
-    WhiteBoxToCell(nColumn, nLine, bByTab, 0);
+    if (m_navigator.Right(m_model, Link()))
+        FollowWithEditor(bByTab, 0);
 }
 
 void CKwGridCtrl::WhiteBoxLeft(BOOL bByTab)
 {
-    if (!CanWhiteBoxLeft())
-        return;
-    UINT nColumn = m_nCurColumn, nLine = m_nCurLine;
-    GetPrevItemToTheLeft(nColumn, nLine);
-    WhiteBoxToCell(nColumn, nLine, bByTab, -1);
+    if (m_navigator.Left(m_model, Link()))
+        FollowWithEditor(bByTab, -1);
 }
 
-void CKwGridCtrl::WhiteBoxToCell(UINT nColumn, UINT nLine, BOOL bByTab, int nCaret)
+void CKwGridCtrl::FollowWithEditor(BOOL bByTab, int nCaret)
 {
-    m_nCurColumn = nColumn;
-    m_nCurLine = nLine;
-    m_pSelection->HitWithNothing(m_nCurLine);
-    EnsureVisible(m_nCurLine);
+    EnsureVisible(m_navigator.GetLine());
     // Tab selects the cell's text; an arrow leaves the caret where it came in.
     if (bByTab)
         BeginEdit(eBeginEditSelectAll, nCaret);
@@ -258,38 +124,28 @@ void CKwGridCtrl::WhiteBoxToCell(UINT nColumn, UINT nLine, BOOL bByTab, int nCar
 
 void CKwGridCtrl::WhiteBoxGoTo(UINT nColumn, UINT nLine)
 {
-    // A cell no key could reach is no place for the box: a fixed grid without lines, a grid
-    // without columns.
-    if (nColumn >= GetColumnCount() || nLine >= GetLineCountLimit())
-        return;
-    m_nCurColumn = nColumn;
-    m_nCurLine = nLine;
-    // A locked cell hands the box on to the next free one; with none the box stays.
-    if (IsLocked(m_nCurColumn, m_nCurLine))
-        GetNextItemToTheRight(m_nCurColumn, m_nCurLine);
-    if (IsKeyPressed(VK_SHIFT))
-        m_pSelection->HitWithShift(m_nCurLine);
-    else
-        m_pSelection->HitWithNothing(m_nCurLine);
-    if (m_pEditor != NULL && !FocusIn(m_pEditor))
-        BeginEdit(eBeginEditNoFocus);
-    EnsureVisible(m_nCurLine);
-    Invalidate(FALSE);
+    if (m_navigator.GoTo(m_model, Link(), nColumn, nLine, IsKeyPressed(VK_SHIFT)))
+        AfterGoTo();
 }
 
 void CKwGridCtrl::WhiteBoxHome()
 {
-    WhiteBoxGoTo(0, 0);
+    if (m_navigator.Home(m_model, Link(), IsKeyPressed(VK_SHIFT)))
+        AfterGoTo();
 }
 
 void CKwGridCtrl::WhiteBoxEnd()
 {
-    UINT nColumns = GetColumnCount(), nLines = GetLineCount();
-    UINT nColumn = nColumns > 0 ? nColumns - 1 : 0;
-    UINT nLine = nLines > 0 ? nLines - 1 : 0;
-    if (IsLocked(nColumn, nLine))
-        GetPrevItemToTheLeft(nColumn, nLine);
-    WhiteBoxGoTo(nColumn, nLine);
+    if (m_navigator.End(m_model, Link(), IsKeyPressed(VK_SHIFT)))
+        AfterGoTo();
+}
+
+void CKwGridCtrl::AfterGoTo()
+{
+    if (m_pEditor != NULL && !FocusIn(m_pEditor))
+        BeginEdit(eBeginEditNoFocus);
+    EnsureVisible(m_navigator.GetLine());
+    Invalidate(FALSE);
 }
 
 // ---- Keys --------------------------------------------------------------------------------------
@@ -351,7 +207,7 @@ void CKwGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             OnEditPaste();
         return;
     }
-    if (IsLetterOrDigit(nChar) && m_nCurColumn != kNone && m_nCurLine != kNone)
+    if (IsLetterOrDigit(nChar) && m_navigator.HasCell())
     {
         BeginEdit(eBeginEditSelectAll, 0);
         // The key that opened the editor is typed again into it, replacing the selected text.
@@ -471,45 +327,18 @@ void CKwGridCtrl::HandleMouseButtonDown(UINT nMessage, UINT nFlags, CPoint point
 {
     // Taking the focus puts the white box on the top line when there was none; a click there
     // is still a first click, not one on the current cell.
-    UINT nOldColumn = m_nCurColumn, nOldLine = m_nCurLine;
+    UINT nOldColumn = m_navigator.GetColumn(), nOldLine = m_navigator.GetLine();
     SetFocus();
     // The selection stays for the context menu that follows.
-    if (nMessage == WM_RBUTTONDOWN && m_pSelection->GetCount() > 1)
+    if (nMessage == WM_RBUTTONDOWN && GetSelectionCount() > 1)
         return;
     EndEdit();
 
     UINT nColumn, nLine;
     HitTest(point, nColumn, nLine);
-    BOOL bSkipped = FALSE;
-    if (nColumn != kNone && nLine != kNone && IsLocked(nColumn, nLine))
-    {
-        // Only a free cell of the same line will do.
-        bSkipped = TRUE;
-        UINT nNextColumn = nColumn, nNextLine = nLine;
-        if (GetNextItemToTheRight(nNextColumn, nNextLine) && nNextLine == nLine)
-            nColumn = nNextColumn;
-        else
-            nColumn = nLine = kNone;
-    }
-
-    BOOL bWasCurrent = nColumn == nOldColumn && nLine == nOldLine;
-    if (nColumn != kNone && nLine != kNone)
-    {
-        m_nCurColumn = nColumn;
-        m_nCurLine = nLine;
-        if (nFlags & MK_CONTROL)
-            m_pSelection->HitWithControl(nLine);
-        else if (nFlags & MK_SHIFT)
-            m_pSelection->HitWithShift(nLine);
-        else
-            m_pSelection->HitWithNothing(nLine);
-    }
-    else
-    {
-        m_nCurColumn = m_nCurLine = kNone;
-        m_pSelection->HitOutside();
-    }
-
+    BOOL bSkipped = m_navigator.Click(m_model, Link(), nColumn, nLine, (nFlags & MK_CONTROL) != 0,
+                                      (nFlags & MK_SHIFT) != 0);
+    BOOL bWasCurrent = m_navigator.GetColumn() == nOldColumn && m_navigator.GetLine() == nOldLine;
     Invalidate(FALSE);
     if (nMessage == WM_LBUTTONDOWN)
         BeginEdit(bWasCurrent && !bSkipped ? eBeginEditAtPoint : eBeginEditNoFocus, 0, point);
@@ -533,7 +362,7 @@ void CKwGridCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
     // The click before moved the box off the locked cell; the double click edits where it went.
     UINT nColumn, nLine;
     HitTest(point, nColumn, nLine);
-    if (nColumn != kNone && nLine != kNone && IsLocked(nColumn, nLine))
+    if (nColumn != kNone && nLine != kNone && Link().IsLocked(nColumn, nLine))
         BeginEdit(eBeginEditSelectAll, 0, point);
 }
 
@@ -545,10 +374,10 @@ void CKwGridCtrl::OnContextMenu(CWnd* pWnd, CPoint point)
     {
         // From the keyboard: below the current cell, or the corner of the grid.
         point = CPoint(0, 0);
-        if (m_nCurColumn != kNone && m_nCurLine != kNone)
+        if (m_navigator.HasCell())
         {
             CRect rect;
-            GetItemRect(m_nCurColumn, m_nCurLine, rect);
+            GetItemRect(m_navigator.GetColumn(), m_navigator.GetLine(), rect);
             point = CPoint(rect.left, rect.bottom);
         }
         ClientToScreen(&point);
@@ -571,7 +400,7 @@ void CKwGridCtrl::CKwWindow_OnExtendContextMenu(CMenu& menu)
 {
     CKwGridCtrlListener* pListener = GetListener();
     if (pListener != NULL)
-        pListener->CKwGridCtrlListener_OnContextMenu(m_nCurColumn, m_nCurLine, menu, this);
+        pListener->CKwGridCtrlListener_OnContextMenu(m_navigator.GetColumn(), m_navigator.GetLine(), menu, this);
     CKwWindow::CKwWindow_OnExtendContextMenu(menu);
 }
 

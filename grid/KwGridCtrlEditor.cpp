@@ -3,13 +3,11 @@
 #include "grid/KwGridCtrl.h"
 #include "core/CoreGlobalMethods.h"
 #include "core/KwLineSelection.h"
+#include "grid/KwGridMessages.h"
 #include "pickers/KwComboBox.h"
 
 namespace
 {
-const UINT WM_DEFERRED_ENDEDIT = WM_USER;
-const UINT WM_DEFERRED_CBN_SELCHANGE = WM_USER + 1;
-const UINT WM_DEFERRED_CBN_EDITCHANGE = WM_USER + 2;
 
 // The editor's window styles: an edit box for text cells, a drop-down list for the index and text
 // drop-downs, and a drop-down combo (created hidden, shown once filled) for the editable one.
@@ -50,7 +48,7 @@ CWnd* CreateEditor(CWnd* pGrid, const CKwGridCtrlItem& item, BOOL bReadOnly, CFo
     if (!IsDropDown(item.nType))
     {
         CEdit* pEdit = new CEdit;
-        if (!pEdit->Create(EDITBOX_STYLE | (bReadOnly ? ES_READONLY : 0), CRect(0, 0, 0, 0), pGrid, 2))
+        if (!pEdit->Create(EDITBOX_STYLE | (bReadOnly ? ES_READONLY : 0), CRect(0, 0, 0, 0), pGrid, KW_GRID_EDITOR_ID))
         {
             delete pEdit;
             return NULL;
@@ -60,7 +58,7 @@ CWnd* CreateEditor(CWnd* pGrid, const CKwGridCtrlItem& item, BOOL bReadOnly, CFo
     }
     BOOL bEditable = item.nType == CKwGridCtrlItem::eEditableDropDown;
     CKwComboBox* pCombo = new CKwComboBox;
-    if (!pCombo->Create(bEditable ? DROPDOWN_STYLE : DROPDOWNLIST_STYLE, CRect(0, 0, 0, 0), pGrid, 2))
+    if (!pCombo->Create(bEditable ? DROPDOWN_STYLE : DROPDOWNLIST_STYLE, CRect(0, 0, 0, 0), pGrid, KW_GRID_EDITOR_ID))
     {
         delete pCombo;
         return NULL;
@@ -84,7 +82,7 @@ void FillEditor(CWnd* pGrid, CWnd* pEditor, const CKwGridCtrlItem& item)
         pEditor->SendMessage(CB_SETCURSEL, (WPARAM)item.nIndex, 0);
         break;
     case CKwGridCtrlItem::eTextDropDown:
-        CCoreGlobalMethods::SelectStringInCombo(pGrid->m_hWnd, 2, item.sText);
+        CCoreGlobalMethods::SelectStringInCombo(pGrid->m_hWnd, KW_GRID_EDITOR_ID, item.sText);
         break;
     default:
         pEditor->SetWindowText(item.sText);
@@ -157,23 +155,12 @@ void PlaceComboCaret(CWnd* pGrid, CKwComboBox* pCombo, CKwGridCtrl::EBeginEditTy
     }
 }
 
-// The selection that line alone, or none without a line: a selected line 0xFFFFFFFF would be
-// copied as an empty line.
-void SelectOnly(CKwLineSelection& selection, UINT nLine)
-{
-    if (nLine == 0xFFFFFFFF)
-        selection.HitOutside();
-    else
-        selection.HitWithNothing(nLine);
-}
 } // namespace
 
 void CKwGridCtrl::SetCurItem(UINT nColumn, UINT nLine)
 {
     EndEdit();
-    m_nCurColumn = nColumn;
-    m_nCurLine = nLine;
-    SelectOnly(*m_pSelection, nLine);
+    m_navigator.SelectCell(nColumn, nLine);
     BeginEdit(eBeginEditFocus);
     Invalidate(FALSE);
 }
@@ -183,9 +170,7 @@ void CKwGridCtrl::SetCurText(UINT nColumn, UINT nLine, int nStart, int nEnd)
     // Closed first: an editor left over the old cell when no new one can open would write its
     // text into the new current cell.
     EndEdit();
-    m_nCurColumn = nColumn;
-    m_nCurLine = nLine;
-    SelectOnly(*m_pSelection, nLine);
+    m_navigator.SelectCell(nColumn, nLine);
     BeginEdit(eBeginEditCaret, 0);
     Invalidate(FALSE);
     // The editor tells the cell's type: an edit box for text, an edit field for the editable
@@ -202,24 +187,25 @@ void CKwGridCtrl::SetCurText(UINT nColumn, UINT nLine, int nStart, int nEnd)
 
 void CKwGridCtrl::BeginEdit(EBeginEditType eType, int nPosition, CPoint point)
 {
-    if (m_hWnd == NULL || m_nCurColumn == 0xFFFFFFFF || m_nCurLine == 0xFFFFFFFF)
+    const UINT nColumn = m_navigator.GetColumn(), nLine = m_navigator.GetLine();
+    if (m_hWnd == NULL || !m_navigator.HasCell())
         return;
-    if (m_eInsertMode == eInsertAppendLine && m_nCurLine > GetLineCount())
+    if (GetInsertMode() == eInsertAppendLine && nLine > GetLineCount())
         return;
-    if (m_eInsertMode == eInsertFixed && m_nCurLine >= GetLineCount())
+    if (GetInsertMode() == eInsertFixed && nLine >= GetLineCount())
         return;
     EndEdit();
 
     CKwGridCtrlItem item;
-    GetItem(m_nCurColumn, m_nCurLine, item);
+    GetItem(nColumn, nLine, item);
     if (CKwGridCtrlListener* pListener = GetListener())
-        if (!pListener->CKwGridCtrlListener_OnBeginEditItem(m_nCurColumn, m_nCurLine, item, this))
+        if (!pListener->CKwGridCtrlListener_OnBeginEditItem(nColumn, nLine, item, this))
             return;
     // Beyond the stored lines an empty cell would be trimmed away at once; storing it would only
     // build the lines up to it (a far line of an unlimited grid) to drop them again.
-    if (!item.IsEmpty() || m_nCurLine < GetLineCount())
-        StoreItem(m_nCurColumn, m_nCurLine, item);
-    EnsureVisible(m_nCurLine);
+    if (!item.IsEmpty() || nLine < GetLineCount())
+        m_model.StoreItem(nColumn, nLine, item);
+    EnsureVisible(nLine);
 
     // A read-only grid shows its drop-downs but offers no list to choose from.
     if (m_bReadOnly && IsDropDown(item.nType))
@@ -288,7 +274,7 @@ void CKwGridCtrl::OnSetFocus(CWnd* pOldWnd)
     CWnd::OnSetFocus(pOldWnd);
     if (GetLineCountLimit() != 0)
     {
-        if (m_nCurColumn == 0xFFFFFFFF || m_nCurLine == 0xFFFFFFFF)
+        if (!m_navigator.HasCell())
             WhiteBoxGoTo(0, m_nTopLine);
         if (m_pEditor == NULL)
             BeginEdit(eBeginEditNoFocus);
@@ -311,14 +297,27 @@ void CKwGridCtrl::OnKillFocus(CWnd* pNewWnd)
 
 void CKwGridCtrl::On_EN_CHANGE()
 {
-    if (m_bSettingText || m_pEditor == NULL || m_nCurLine == 0xFFFFFFFF)
+    if (m_bSettingText || m_pEditor == NULL || !m_navigator.HasCell())
         return;
     CKwGridCtrlItem item;
-    GetItem(m_nCurColumn, m_nCurLine, item);
+    GetItem(m_navigator.GetColumn(), m_navigator.GetLine(), item);
     m_pEditor->GetWindowText(item.sText);
-    StoreItem(m_nCurColumn, m_nCurLine, item);
-    LayoutAll();
-    NotifyItemChanged(m_nCurColumn, m_nCurLine, item);
+    StoreEdited(item, TRUE);
+}
+
+// The editor being typed in is laid out only when bLayoutEditor (not a combo's edit field).
+void CKwGridCtrl::StoreEdited(const CKwGridCtrlItem& item, BOOL bLayoutEditor)
+{
+    const UINT nColumn = m_navigator.GetColumn(), nLine = m_navigator.GetLine();
+    m_model.StoreItem(nColumn, nLine, item);
+    if (bLayoutEditor)
+        LayoutAll();
+    else
+    {
+        LayoutScrollBar();
+        LayoutHeader();
+    }
+    NotifyItemChanged(nColumn, nLine, item);
     NotifyContentChanged();
     Invalidate(FALSE);
 }
@@ -327,13 +326,13 @@ void CKwGridCtrl::On_CBN_SELCHANGE()
 {
     // The combo finishes its own selection change before the grid reads it.
     if (!m_bSettingText)
-        PostMessage(WM_DEFERRED_CBN_SELCHANGE);
+        PostMessage(KWM_GRID_DEFERRED_SELCHANGE);
 }
 
 void CKwGridCtrl::On_CBN_EDITCHANGE()
 {
     if (!m_bSettingText)
-        PostMessage(WM_DEFERRED_CBN_EDITCHANGE);
+        PostMessage(KWM_GRID_DEFERRED_EDITCHANGE);
 }
 
 void CKwGridCtrl::On_EN_CBN_KILLFOCUS()
@@ -344,7 +343,7 @@ void CKwGridCtrl::On_EN_CBN_KILLFOCUS()
         NotifyKillFocus();
         // Not destroyed inside its own notification: the editor closes when the message comes.
         if (hNew != NULL)
-            PostMessage(WM_DEFERRED_ENDEDIT);
+            PostMessage(KWM_GRID_DEFERRED_ENDEDIT);
     }
     Invalidate(FALSE);
 }
@@ -366,37 +365,28 @@ LRESULT CKwGridCtrl::On_DEFERRED_CBN_SELCHANGE(WPARAM wParam, LPARAM lParam)
 {
     // The current cell and its editor are read again: either may have changed since the post.
     CComboBox* pCombo = dynamic_cast<CComboBox*>(m_pEditor);
-    if (pCombo == NULL || m_nCurLine == 0xFFFFFFFF)
+    if (pCombo == NULL || !m_navigator.HasCell())
         return 0;
     int nSel = pCombo->GetCurSel();
     CKwGridCtrlItem item;
-    GetItem(m_nCurColumn, m_nCurLine, item);
+    GetItem(m_navigator.GetColumn(), m_navigator.GetLine(), item);
     if (item.nType == CKwGridCtrlItem::eIndexDropDown)
         item.nIndex = nSel;
     else if (nSel != CB_ERR)
         pCombo->GetLBText(nSel, item.sText);
-    StoreItem(m_nCurColumn, m_nCurLine, item);
-    LayoutAll();
-    NotifyItemChanged(m_nCurColumn, m_nCurLine, item);
-    NotifyContentChanged();
-    Invalidate(FALSE);
+    StoreEdited(item, TRUE);
     return 0;
 }
 
 LRESULT CKwGridCtrl::On_DEFERRED_CBN_EDITCHANGE(WPARAM wParam, LPARAM lParam)
 {
     CComboBox* pCombo = dynamic_cast<CComboBox*>(m_pEditor);
-    if (pCombo == NULL || m_nCurLine == 0xFFFFFFFF)
+    if (pCombo == NULL || !m_navigator.HasCell())
         return 0;
     CKwGridCtrlItem item;
-    GetItem(m_nCurColumn, m_nCurLine, item);
+    GetItem(m_navigator.GetColumn(), m_navigator.GetLine(), item);
     pCombo->GetWindowText(item.sText);
-    StoreItem(m_nCurColumn, m_nCurLine, item);
     // The editor is being typed in: it stays where it is.
-    LayoutScrollBar();
-    LayoutHeader();
-    NotifyItemChanged(m_nCurColumn, m_nCurLine, item);
-    NotifyContentChanged();
-    Invalidate(FALSE);
+    StoreEdited(item, FALSE);
     return 0;
 }

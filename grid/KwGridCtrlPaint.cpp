@@ -11,7 +11,7 @@
 #include <vector>
 
 namespace {
-const UINT kNone = 0xFFFFFFFF;
+const UINT kNone = CKwGridModel::kNone;
 
 // Keeps far-away lines' coordinates within int, so rectangles of them stay ordered.
 int ClampToInt(long long n)
@@ -194,10 +194,10 @@ void CKwGridCtrl::LayoutHeader()
 
 void CKwGridCtrl::LayoutEditor()
 {
-    if (m_pEditor == NULL || m_pEditor->m_hWnd == NULL || m_nCurColumn == kNone || m_nCurLine == kNone)
+    if (m_pEditor == NULL || m_pEditor->m_hWnd == NULL || !m_navigator.HasCell())
         return;
     CRect rect;
-    GetItemRect(m_nCurColumn, m_nCurLine, rect);
+    GetItemRect(m_navigator.GetColumn(), m_navigator.GetLine(), rect);
     if (CComboBox* pCombo = dynamic_cast<CComboBox*>(m_pEditor))
     {
         // The combo's height is that of its dropped list.
@@ -358,7 +358,7 @@ void CKwGridCtrl::DrawCtrl(CDC& dc)
 
     // How far down the grid goes: the lines the user can reach.
     long long nGridBottom;
-    switch (m_eInsertMode)
+    switch (GetInsertMode())
     {
     case eInsertAppendLine: nGridBottom = ((long long)nLines + 1 - m_nTopLine) * nLineHeight + nHeader; break;
     case eInsertFixed: nGridBottom = ((long long)nLines - m_nTopLine) * nLineHeight + nHeader; break;
@@ -385,9 +385,10 @@ void CKwGridCtrl::DrawCtrl(CDC& dc)
     const BOOL bFocus = FocusIn(this);
     if (bFocus || m_bShowSelectionAlways)
     {
-        for (POSITION pos = m_pSelection->GetHeadPosition(); pos != NULL;)
+        const CKwLineSelection& selection = m_navigator.GetSelection();
+        for (POSITION pos = selection.GetHeadPosition(); pos != NULL;)
         {
-            const UINT nLine = m_pSelection->GetNext(pos);
+            const UINT nLine = selection.GetNext(pos);
             if (nLine < m_nTopLine)
                 continue;
             CRect rect;
@@ -398,10 +399,11 @@ void CKwGridCtrl::DrawCtrl(CDC& dc)
         }
     }
 
-    if ((bFocus || m_bShowWhiteBoxAlways) && m_nCurColumn != kNone && m_nCurLine != kNone)
+    if ((bFocus || m_bShowWhiteBoxAlways) && m_navigator.HasCell())
     {
+        const UINT nColumn = m_navigator.GetColumn(), nLine = m_navigator.GetLine();
         CRect rect;
-        GetItemRect(m_nCurColumn, m_nCurLine, rect);
+        GetItemRect(nColumn, nLine, rect);
         rect.DeflateRect(2, 2, 1, 1);
         dc.FillSolidRect(&rect, clrBack);
         dc.SetTextColor(clrGridLine);
@@ -410,7 +412,7 @@ void CKwGridCtrl::DrawCtrl(CDC& dc)
         dc.PatBlt(rect.left - 1, rect.bottom, rect.Width() + 2, 1, PATCOPY);
         dc.PatBlt(rect.left - 1, rect.top, 1, rect.Height(), PATCOPY);
         dc.PatBlt(rect.right, rect.top, 1, rect.Height(), PATCOPY);
-        DrawItem(dc, m_nCurColumn, m_nCurLine);
+        DrawItem(dc, nColumn, nLine);
     }
 
     dc.SelectObject(pOldBrush);

@@ -1,6 +1,7 @@
 // KwHeaderCtrl.cpp: the grid's column header.
 #include "grid/KwHeaderCtrl.h"
 #include "core/MemDC.h"
+#include "grid/KwGridMessages.h"
 
 #include <vector>
 
@@ -71,7 +72,7 @@ BEGIN_MESSAGE_MAP(CKwHeaderCtrl, CHeaderCtrl)
 END_MESSAGE_MAP()
 
 CKwHeaderCtrl::CKwHeaderCtrl() : m_bAutoResize(FALSE), m_nStretchItem(-1), m_nTrackItem(-1), m_nTrackItemWidth(0),
-      m_nItemCount(0)
+      m_nItemCount(0), m_bTellParentItemCount(FALSE)
 {
 }
 
@@ -79,6 +80,8 @@ LRESULT CKwHeaderCtrl::OnItemsChanged(WPARAM, LPARAM)
 {
     LRESULT lResult = Default();
     m_nItemCount = (int)DefWindowProc(HDM_GETITEMCOUNT, 0, 0);
+    if (m_bTellParentItemCount)
+        ::SendMessageA(::GetParent(m_hWnd), KWM_GRID_HEADER_ITEMS, (WPARAM)m_nItemCount, 0);
     return lResult;
 }
 

@@ -26,6 +26,8 @@ public:
     // The number of items, kept as items come and go: the grid asks for it for every cell it
     // reads, and asking the control each time costs a message.
     int GetItemCount() const { return m_nItemCount; }
+    // The grid that owns the header is told its item count whenever items come or go.
+    void SetTellParentItemCount(BOOL bTell) { m_bTellParentItemCount = bTell; }
 
 protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
@@ -43,4 +45,5 @@ private:
     int m_nTrackItem;       // the item being dragged, -1 when none
     int m_nTrackItemWidth;  // its width when the drag began
     int m_nItemCount;
+    BOOL m_bTellParentItemCount;
 };

@@ -1,5 +1,6 @@
-// ClipboardTest.cpp: copy, cut, paste and clear of whole lines through the real clipboard, the
-// same commands on the editor's text when it has the focus, and when each is allowed.
+// ClipboardTest.cpp: copy, cut, paste and clear of whole lines through the real clipboard, with
+// the white box, the editor and the listener around them; the same commands on the editor's text
+// when it has the focus, and when each is allowed. The text algorithms are the model's tests.
 #include "NavigationFixture.h"
 
 #include "core/KwClipboard.h"
@@ -38,38 +39,6 @@ protected:
 
 } // namespace
 
-TEST_F(ClipboardGrid3, CopyJoinsSelectedLinesWithTabsAndLineBreaksAndLeavesIndexTextsOut)
-{
-    CStringArray choices;
-    GridHost::SetChoices(choices, {"zero", "one"});
-    const CKwGridCtrlItem index = GridHost::Item(CKwGridCtrlItem::eIndexDropDown, "hidden", 1, &choices);
-    for (UINT l = 0; l < 4; l++)
-    {
-        grid.SetTextItem(0, l, Name(19, l)); // "t0", "t1", ...
-        grid.SetItem(1, l, index);
-        grid.SetTextDropDownItem(2, l, Name(3, l));
-    }
-    Click(0, 1);
-    Click(0, 3, MK_CONTROL);
-    host.m_calls.clear();
-    Command(ID_EDIT_COPY);
-    EXPECT_STREQ("t1\t\td1\r\nt3\t\td3", CKwClipboard::GetText());
-    EXPECT_TRUE(host.m_calls.empty());
-    EXPECT_FALSE(grid.IsModified());
-
-    // Many lines come out whole and in order.
-    std::string expected;
-    for (UINT l = 4; l < 37; l++)
-    {
-        grid.SetTextItem(0, l, Name(0, l));
-        expected += std::string(Name(0, l)) + "\t\t" + (l < 36 ? "\r\n" : "");
-    }
-    Select(0, 4);
-    Click(0, 36, MK_SHIFT);
-    Command(ID_EDIT_COPY);
-    EXPECT_EQ(expected, std::string((const char*)CKwClipboard::GetText()));
-}
-
 TEST_F(ClipboardGrid3, PasteInsertsTheLinesAboveTheCurrentLineAndSelectsThem)
 {
     Fill(4);
@@ -89,72 +58,6 @@ TEST_F(ClipboardGrid3, PasteInsertsTheLinesAboveTheCurrentLineAndSelectsThem)
     CString sEditor;
     grid.GetEditor()->GetWindowText(sEditor);
     EXPECT_STREQ("q", sEditor);
-}
-
-TEST_F(ClipboardGrid3, WhatFollowsTheLastLineBreakIsOneMoreLine)
-{
-    Fill(2);
-    Select(0, 2); // the append line: the empty last line and the append line are trimmed
-    CKwClipboard::PutText("p\tq\tr\r\ns\tt\tu\r\n");
-    Command(ID_EDIT_PASTE);
-    EXPECT_EQ((Strings{"a0|b0|c0", "a1|b1|c1", "p|q|r", "s|t|u"}), Texts());
-    EXPECT_EQ(2u, CurrentLine());
-
-    // Onto a line that holds something, the nothing after the final break is a line of copies
-    // of its cells with an empty first cell.
-    Select(1, 0);
-    CKwClipboard::PutText("v\tw\r\n");
-    Command(ID_EDIT_PASTE);
-    EXPECT_EQ((Strings{"v|w|c0", "|b0|c0", "a0|b0|c0", "a1|b1|c1", "p|q|r", "s|t|u"}), Texts());
-    EXPECT_EQ((std::vector<UINT>{0, 1}), Selection());
-
-    // No text at all is one line as well.
-    Select(0, 0);
-    CKwClipboard::PutText("");
-    Command(ID_EDIT_PASTE);
-    EXPECT_EQ((Strings{"|w|c0", "v|w|c0", "|b0|c0", "a0|b0|c0", "a1|b1|c1", "p|q|r", "s|t|u"}), Texts());
-
-    // Beyond the stored lines of an unlimited grid, the lines above come into being.
-    grid.SetInsertMode(CKwGridCtrl::eInsertUnlimited);
-    Select(0, 9);
-    CKwClipboard::PutText("p");
-    Command(ID_EDIT_PASTE);
-    Strings texts = Texts();
-    ASSERT_EQ(10u, texts.size());
-    EXPECT_EQ((Strings{"s|t|u", "||", "||", "p||"}), Strings(texts.begin() + 6, texts.end()));
-    EXPECT_EQ((std::vector<UINT>{9}), Selection());
-}
-
-TEST_F(ClipboardGrid3, PastedCellsStartAsCopiesOfTheCurrentLinesCells)
-{
-    Fill(2);
-    CKwGridCtrlItem model = GridHost::Item(CKwGridCtrlItem::eTextDropDown, "m");
-    model.bBold = TRUE;
-    model.clrText = RGB(255, 0, 0);
-    model.pData = &host;
-    grid.SetItem(2, 1, model);
-    Select(0, 1);
-
-    // Five tokens into three columns: a full line, then two tokens and the model's third cell.
-    CKwClipboard::PutText("1\t2\t3\t4\t5");
-    Command(ID_EDIT_PASTE);
-    EXPECT_EQ((Strings{"a0|b0|c0", "1|2|3", "4|5|m", "a1|b1|m"}), Texts());
-    for (UINT l = 1; l <= 3; l++)
-    {
-        CKwGridCtrlItem item;
-        grid.GetItem(2, l, item);
-        EXPECT_TRUE(item.nType == model.nType && item.bBold && item.clrText == model.clrText && item.pData == &host)
-            << l;
-    }
-    EXPECT_EQ((std::vector<UINT>{1, 2}), Selection());
-
-    // Every kind of line break counts once; a lone break still makes a line, tokens keep their
-    // spaces, and empty tokens empty their cells.
-    Select(0, 0);
-    CKwClipboard::PutText("x\ny\rz\r\n\t v ");
-    Command(ID_EDIT_PASTE);
-    EXPECT_EQ((Strings{"x|b0|c0", "y|b0|c0", "z|b0|c0", "| v |c0", "a0|b0|c0", "1|2|3", "4|5|m", "a1|b1|m"}),
-              Texts());
 }
 
 TEST_F(ClipboardGrid3, ClearDeletesTheSelectedLinesAndKeepsTheWhiteBoxInside)

@@ -193,7 +193,5 @@ BOOL GridHost::CKwGridCtrlListener_OnContextMenu(UINT nColumn, UINT nLine, CMenu
 
 BOOL GridHost::CKwGridCtrlListener_OnLockItem(UINT nColumn, UINT nLine, CKwGridCtrl*)
 {
-    if (m_bRecordLockItem)
-        Record("LockItem %d %d", (int)nColumn, (int)nLine);
     return m_locked.count(std::make_pair(nColumn, nLine)) != 0;
 }

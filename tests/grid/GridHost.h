@@ -47,11 +47,9 @@ public:
 
     // The callbacks, in order: "ContentChanged", "BeginEditItem 1 2", "ItemChanged 1 2 text=abc
     // index=-1", "KillFocus", "CanDelete", "CanPaste", "CanSwapLines 2 3", "GetToolTipText 1 2",
-    // "ContextMenu 1 2". Reads (GetItem) and lock questions are frequent and recorded only when
-    // asked for.
+    // "ContextMenu 1 2". Reads (GetItem) are frequent and recorded only when asked for.
     std::vector<std::string> m_calls;
     bool m_bRecordGetItem = false;
-    bool m_bRecordLockItem = false;
 
     // The answers.
     std::set<std::pair<UINT, UINT>> m_locked; // (column, line)

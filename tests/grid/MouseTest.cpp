@@ -1,6 +1,7 @@
-// MouseTest.cpp: buttons pressed over the grid's cells: the white box and the selection by plain,
-// Ctrl and Shift clicks, locked cells, right clicks on a selection and double clicks. Which cell a
-// point hits, up to the reachable lines and columns, is tested with the cells' tooltips.
+// MouseTest.cpp: buttons pressed over the grid's cells: the white box and the editor after a
+// click, right clicks on a selection and double clicks on locked cells. Which cell a point hits,
+// up to the reachable lines and columns, is tested with the cells' tooltips; where a click on a
+// locked cell lands, and Ctrl and Shift clicks, with the navigator.
 #include "GridEditorFixture.h"
 #include "NavigationFixture.h"
 
@@ -31,35 +32,6 @@ TEST_F(GridMouse, AClickMakesTheCellCurrentAndASecondPutsTheCaretUnderTheMouse)
     Click(1, 2);
     EXPECT_EQ(Calls{"BeginEditItem 1 2"}, host.m_calls);
     EXPECT_EQ(Editor(), Focus()); // opened at the point: focused
-}
-
-TEST_F(GridMouse, CtrlAndShiftClicksBuildTheSelection)
-{
-    Fill(6);
-    Click(0, 1);
-    Click(2, 3, MK_SHIFT);
-    EXPECT_EQ("box 2 3, lines 1 2 3", Box());
-    Click(1, 2, MK_CONTROL);
-    EXPECT_EQ((std::vector<UINT>{1, 3}), Selection());
-    Click(1, 5, MK_CONTROL);
-    EXPECT_EQ("box 1 5, lines 1 3 5", Box());
-    Click(0, 4);
-    EXPECT_EQ(std::vector<UINT>{4}, Selection());
-}
-
-TEST_F(GridMouse, ClickOnALockedCellGoesToTheNextFreeCellOfTheSameLineOrNowhere)
-{
-    Fill(4);
-    Lock(0, 1);
-    Lock(1, 1);
-    Click(0, 1);
-    EXPECT_EQ("box 2 1, lines 1", Box());
-
-    Lock(1, 2);
-    Lock(2, 2); // the next free cell is on line 3
-    Click(1, 2);
-    EXPECT_EQ("box none, lines", Box());
-    EXPECT_EQ(NULL, Editor());
 }
 
 TEST_F(GridMouse, RightClickKeepsASelectionOfSeveralLinesElseMovesTheBoxWithoutAnEditor)

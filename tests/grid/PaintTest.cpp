@@ -20,12 +20,8 @@ namespace {
 class PaintGrid : public CKwGridCtrl
 {
 public:
-    void Select(UINT nLine) { m_pSelection->HitWithNothing(nLine); }
-    void SetCurrentCell(UINT nColumn, UINT nLine)
-    {
-        m_nCurColumn = nColumn;
-        m_nCurLine = nLine;
-    }
+    void Select(UINT nLine) { m_navigator.GetSelection().HitWithNothing(nLine); }
+    void SetCurrentCell(UINT nColumn, UINT nLine) { m_navigator.SetCell(nColumn, nLine); }
     UINT TopLine() const { return m_nTopLine; }
     BOOL ScrollBarShown() const { return m_bScrollBarShown; }
     CScrollBar& ScrollBar() { return m_scrollBar; }
