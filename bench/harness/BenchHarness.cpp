@@ -1,18 +1,10 @@
 // The benchmarks' measuring kit.
 #include "harness/BenchHarness.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <numeric>
 
 namespace {
-
-std::vector<double> Sorted(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v;
-}
 
 // Seconds of one run of a side, its preparation not counted.
 double TimeOnce(const BenchSide& side)
@@ -25,28 +17,6 @@ double TimeOnce(const BenchSide& side)
 }
 
 } // namespace
-
-double BenchTimes::Min() const
-{
-    return *std::min_element(seconds.begin(), seconds.end());
-}
-
-double BenchTimes::Median() const
-{
-    std::vector<double> sorted = Sorted(seconds);
-    size_t n = sorted.size();
-    return n % 2 ? sorted[n / 2] : (sorted[n / 2 - 1] + sorted[n / 2]) / 2;
-}
-
-double BenchTimes::Max() const
-{
-    return *std::max_element(seconds.begin(), seconds.end());
-}
-
-double BenchTimes::Mean() const
-{
-    return std::accumulate(seconds.begin(), seconds.end(), 0.0) / seconds.size();
-}
 
 std::vector<BenchTimes> BenchHarness::Compare(const std::vector<BenchSide>& sides, int rounds, double scale,
                                               const char* unit, int warmups)
@@ -69,14 +39,13 @@ std::vector<BenchTimes> BenchHarness::Compare(const std::vector<BenchSide>& side
 bool BenchHarness::Ratio(const char* name, const BenchTimes& a, const BenchTimes& b, double limit)
 {
     // Each round's ratio: both sides ran within moments of each other, under the same load.
-    std::vector<double> rounds;
+    BenchTimes rounds;
     for (size_t i = 0; i < a.seconds.size() && i < b.seconds.size(); i++)
-        rounds.push_back(a.seconds[i] / b.seconds[i]);
-    rounds = Sorted(rounds);
-    double ratio = a.Min() / b.Min();
+        rounds.seconds.push_back(a.seconds[i] / b.seconds[i]);
+    double ratio = rounds.Median();
     bool ok = limit <= 0 || ratio <= limit;
-    printf("%-56s %10.2f %10.2f   rounds %.2f to %.2f", name, ratio, a.Median() / b.Median(), rounds.front(),
-           rounds.back());
+    printf("%-56s %10.2f %10.2f   rounds %.2f (%.2f to %.2f)", name, a.Min() / b.Min(), a.Median() / b.Median(),
+           ratio, rounds.Min(), rounds.Max());
     if (limit > 0)
         printf("   (limit %.2f) %s", limit, ok ? "ok" : "OVER");
     printf("\n");
