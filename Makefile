@@ -30,8 +30,11 @@ demo: x64
 test: x64 native i686
 	@tools/run-tests.sh $(BUILD)/x64 $(BUILD)/native
 
-bench: x64 native
-	@tools/run-bench.sh $(BUILD)/x64 $(BUILD)/native
+# Benchmarks measure optimised code: the portable ones natively from a release build of their own.
+bench: x64
+	@cmake -S . -B $(BUILD)/native-release $(CMAKE_FLAGS) -DKW_TESTS=OFF >/dev/null
+	@cmake --build $(BUILD)/native-release -j $(JOBS)
+	@tools/run-bench.sh $(BUILD)/x64 $(BUILD)/native-release
 
 clean:
-	rm -rf $(BUILD)/x64 $(BUILD)/i686 $(BUILD)/native
+	rm -rf $(BUILD)/x64 $(BUILD)/i686 $(BUILD)/native $(BUILD)/native-release

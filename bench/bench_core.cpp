@@ -1,5 +1,5 @@
 // Core services: spline set-up and evaluation, event delivery and Shift-click selection, each
-// measured at two sizes in one run so that the ratio shows how the cost grows.
+// measured at two sizes timed in turns, so that the ratio shows how the cost grows.
 #include "harness/BenchHarness.h"
 
 #include "core/KwEvent.h"
@@ -11,12 +11,12 @@
 
 #include <cmath>
 #include <cstdint>
-#include <memory>
+#include <deque>
 #include <vector>
 
 namespace {
 
-const int kRuns = 5;
+const int kRounds = 7;
 
 // A cheap generator of uniform values in [0, 1), so that drawing numbers costs little beside
 // what is measured.
@@ -41,38 +41,45 @@ void Samples(UINT n, double*& x, double*& y)
     }
 }
 
-// Seconds per point of Initialize over n points. Each run takes fresh arrays, prepared ahead,
-// and its spline lives on until all runs are measured, so that freeing is not counted.
-double InitializeSeconds(UINT n)
+// Initialize over n points, per point. Each run takes fresh arrays, prepared untimed, and its
+// spline lives on until the end, so that freeing is not counted.
+struct InitializeRuns
 {
-    std::vector<double*> xs(kRuns + 1), ys(kRuns + 1);
-    for (int i = 0; i <= kRuns; i++)
-        Samples(n, xs[i], ys[i]);
-    std::vector<CKwSpline> splines(kRuns + 1);
-    int next = 0;
-    double t = BenchHarness::Median(kRuns, [&] {
-        splines[next].Initialize(n, xs[next], ys[next]);
-        next++;
-    });
-    BenchHarness::Consume(splines[0].Interpolate(1.0));
-    return t / n;
+    explicit InitializeRuns(UINT n) : n(n) {}
+
+    UINT n;
+    std::deque<CKwSpline> splines;
+    double *x = nullptr, *y = nullptr;
+
+    BenchSide Side(const char* name)
+    {
+        return {name, [this] { splines.back().Initialize(n, x, y); }, (double)n, [this] {
+                    splines.emplace_back();
+                    Samples(n, x, y);
+                }};
+    }
+};
+
+// Interpolate at `calls` random x in [0, range), per call.
+BenchSide InterpolateSide(const char* name, CKwSpline& spline, double range, int calls)
+{
+    return {name,
+            [&spline, range, calls] {
+                Uniform random;
+                double sum = 0;
+                for (int i = 0; i < calls; i++)
+                    sum += spline.Interpolate(random.Next() * range);
+                BenchHarness::Consume(sum);
+            },
+            (double)calls};
 }
 
-// Nanoseconds per Interpolate at `calls` random x in [0, range) over a spline of n points.
-double InterpolateNanoseconds(UINT n, double range, int calls)
+// A spline over n samples.
+void MakeSpline(CKwSpline& spline, UINT n)
 {
     double *x, *y;
     Samples(n, x, y);
-    CKwSpline spline;
     spline.Initialize(n, x, y);
-    double t = BenchHarness::Median(kRuns, [&] {
-        Uniform random;
-        double sum = 0;
-        for (int i = 0; i < calls; i++)
-            sum += spline.Interpolate(random.Next() * range);
-        BenchHarness::Consume(sum);
-    });
-    return t / calls * 1e9;
 }
 
 struct CountingListener : CKwEventListener
@@ -81,46 +88,50 @@ struct CountingListener : CKwEventListener
     void OnEvent(CKwEventSource*, CKwEvent*) override { count++; }
 };
 
-// Seconds per listener of SendOutEvent to n listeners.
-double SendSeconds(int n, int events)
+// n listeners subscribed to one source.
+struct Audience
 {
-    std::vector<CountingListener> listeners(n);
+    explicit Audience(int n) : listeners(n)
+    {
+        for (CountingListener& l : listeners)
+            source.Subscribe(&l);
+    }
+    std::vector<CountingListener> listeners;
     CKwEventSource source;
-    for (CountingListener& l : listeners)
-        source.Subscribe(&l);
-    double t = BenchHarness::Median(kRuns, [&] {
-        for (int i = 0; i < events; i++)
-            source.SendOutEvent(new CKwEvent);
-    });
-    BenchHarness::Consume(&listeners[0].count);
-    return t / ((double)n * events);
+};
+
+// SendOutEvent, per listener.
+BenchSide SendSide(const char* name, Audience& audience, int events)
+{
+    return {name,
+            [&audience, events] {
+                for (int i = 0; i < events; i++)
+                    audience.source.SendOutEvent(new CKwEvent);
+                BenchHarness::Consume(&audience.listeners[0].count);
+            },
+            (double)audience.listeners.size() * events};
 }
 
-// Seconds per selected line of a Shift click from line 0 to line n - 1. The warm-up run builds
-// the range; the measured runs select it again, as a user Shift-clicking the same far line.
-double ShiftSeconds(UINT n)
+// A Shift click from line 0 to line n - 1, per selected line. The warm-up round builds the
+// range; the measured runs select it again, as a user Shift-clicking the same far line.
+BenchSide ShiftSide(const char* name, CKwLineSelection& selection, UINT n)
 {
-    CKwLineSelection selection;
     selection.HitWithNothing(0);
-    double t = BenchHarness::Median(kRuns, [&] { selection.HitWithShift(n - 1); });
-    BenchHarness::Consume(&selection);
-    return t / n;
+    return {name, [&selection, n] { selection.HitWithShift(n - 1); }, (double)n};
 }
 
-// Seconds per entry of one pass writing every entry of a list of n lines: the least any
-// selection of n lines can cost.
-double ListPassSeconds(UINT n)
+// One pass writing every entry of a list of lines, per entry: the least any selection of as
+// many lines can cost.
+BenchSide ListPassSide(const char* name, CKwList<UINT, UINT>& list)
 {
-    CKwList<UINT, UINT> list;
-    for (UINT i = 0; i < n; i++)
-        list.AddTail(i);
-    double t = BenchHarness::Median(kRuns, [&] {
-        UINT line = 0;
-        for (POSITION pos = list.GetHeadPosition(); pos; list.GetNext(pos))
-            list.SetAt(pos, line++);
-    });
-    BenchHarness::Consume(&list);
-    return t / n;
+    return {name,
+            [&list] {
+                UINT line = 0;
+                for (POSITION pos = list.GetHeadPosition(); pos; list.GetNext(pos))
+                    list.SetAt(pos, line++);
+                BenchHarness::Consume(&list);
+            },
+            (double)list.GetCount()};
 }
 
 } // namespace
@@ -129,36 +140,53 @@ int main()
 {
     int over = 0;
 
-    double small = BenchHarness::Report("spline Initialize, 100,000 points", InitializeSeconds(100000) * 1e9, "ns/point");
-    double large = BenchHarness::Report("spline Initialize, 1,000,000 points", InitializeSeconds(1000000) * 1e9, "ns/point");
-    // Ten times the points at a constant cost per point; the larger arrays no longer fit the
-    // core's own cache, which costs some, while a quadratic set-up would cost ten times as much.
-    over += !BenchHarness::Ratio("  per point, 1,000,000 vs 100,000 (linear)", large / small, 4.0);
-
-    BenchHarness::Report("spline Interpolate, 10,000,000 at random x, 1,000,000 points",
-                         InterpolateNanoseconds(1000000, 1000000, 10000000), "ns/call");
-    // Over the whole of a large table most calls wait for memory; x drawn from the first
-    // thousand samples keeps the table's touched part in the caches and shows the search alone.
-    double few = BenchHarness::Report("spline Interpolate, 1,000 points", InterpolateNanoseconds(1000, 1000, 2000000), "ns/call");
-    double many = BenchHarness::Report("spline Interpolate, 1,000,000 points, x in the first 1,000",
-                                       InterpolateNanoseconds(1000000, 1000, 2000000), "ns/call");
-    double logRatio = std::log(1000000.0) / std::log(1000.0);
-    BenchHarness::Report("  log(1,000,000) / log(1,000)", logRatio, "");
-    over += !BenchHarness::Ratio("  per call, 1,000,000 vs 1,000 points (logarithmic)", many / few, 1.5 * logRatio);
-
-    double fewListeners = BenchHarness::Report("SendOutEvent, 1,000 listeners", SendSeconds(1000, 1000) * 1e9, "ns/listener");
-    double manyListeners = BenchHarness::Report("SendOutEvent, 10,000 listeners", SendSeconds(10000, 100) * 1e9, "ns/listener");
-    over += !BenchHarness::Ratio("  per listener, 10,000 vs 1,000 (linear)", manyListeners / fewListeners, 2.0);
-
-    double fewLines = BenchHarness::Report("HitWithShift, 100,000 lines", ShiftSeconds(100000) * 1e9, "ns/line");
-    double manyLines = BenchHarness::Report("HitWithShift, 1,000,000 lines", ShiftSeconds(1000000) * 1e9, "ns/line");
-    double pass = BenchHarness::Report("one pass over a list of 1,000,000 lines", ListPassSeconds(1000000) * 1e9, "ns/line");
-    // A million entries no longer fit the core's own cache, which alone makes each one several
-    // times dearer; a quadratic range would cost ten times as much on top of that. Beside one
-    // plain pass over as long a list it costs a small factor, where a quadratic range would
-    // cost as much as thousands of passes.
-    over += !BenchHarness::Ratio("  per line, 1,000,000 vs 100,000 (linear)", manyLines / fewLines, 6.0);
-    over += !BenchHarness::Ratio("  per line, HitWithShift vs one pass, 1,000,000", manyLines / pass, 4.0);
-
+    {
+        InitializeRuns small(100000), large(1000000);
+        std::vector<BenchTimes> t = BenchHarness::Compare(
+            {small.Side("spline Initialize, 100,000 points"), large.Side("spline Initialize, 1,000,000 points")},
+            kRounds, 1e9, "ns/point");
+        // Ten times the points at a constant cost per point; the larger arrays no longer fit the
+        // core's own cache, which costs some, while a quadratic set-up would cost ten times as much.
+        over += !BenchHarness::Ratio("  per point, 1,000,000 vs 100,000 (linear)", t[1], t[0], 4.0);
+    }
+    {
+        CKwSpline few, many;
+        MakeSpline(few, 1000);
+        MakeSpline(many, 1000000);
+        // Over the whole of a large table most calls wait for memory; x drawn from the first
+        // thousand samples keeps the table's touched part in the caches and shows the search alone.
+        std::vector<BenchTimes> t = BenchHarness::Compare(
+            {InterpolateSide("spline Interpolate, 1,000 points", few, 1000, 2000000),
+             InterpolateSide("spline Interpolate, 1,000,000 points, x in the first 1,000", many, 1000, 2000000),
+             InterpolateSide("spline Interpolate, 1,000,000 points, random x", many, 1000000, 2000000)},
+            kRounds, 1e9, "ns/call");
+        double logRatio = std::log(1000000.0) / std::log(1000.0);
+        BenchHarness::Report("  log(1,000,000) / log(1,000)", logRatio, "");
+        over += !BenchHarness::Ratio("  per call, 1,000,000 vs 1,000 points (logarithmic)", t[1], t[0], 1.5 * logRatio);
+    }
+    {
+        Audience few(1000), many(10000);
+        std::vector<BenchTimes> t = BenchHarness::Compare(
+            {SendSide("SendOutEvent, 1,000 listeners", few, 1000), SendSide("SendOutEvent, 10,000 listeners", many, 100)},
+            kRounds, 1e9, "ns/listener");
+        over += !BenchHarness::Ratio("  per listener, 10,000 vs 1,000 (linear)", t[1], t[0], 2.0);
+    }
+    {
+        CKwLineSelection fewLines, manyLines;
+        CKwList<UINT, UINT> list;
+        for (UINT i = 0; i < 1000000; i++)
+            list.AddTail(i);
+        std::vector<BenchTimes> t = BenchHarness::Compare(
+            {ShiftSide("HitWithShift, 100,000 lines", fewLines, 100000),
+             ShiftSide("HitWithShift, 1,000,000 lines", manyLines, 1000000),
+             ListPassSide("one pass over a list of 1,000,000 lines", list)},
+            kRounds, 1e9, "ns/line");
+        // A million entries no longer fit the core's own cache, which alone makes each one several
+        // times dearer; a quadratic range would cost ten times as much on top of that. Beside one
+        // plain pass over as long a list it costs a small factor, where a quadratic range would
+        // cost as much as thousands of passes.
+        over += !BenchHarness::Ratio("  per line, 1,000,000 vs 100,000 (linear)", t[1], t[0], 6.0);
+        over += !BenchHarness::Ratio("  per line, HitWithShift vs one pass, 1,000,000", t[1], t[2], 4.0);
+    }
     return over;
 }

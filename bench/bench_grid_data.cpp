@@ -1,6 +1,6 @@
 // The grid's data: pasting 10,000 and 100,000 lines of three tab-separated columns, copying as
 // many selected lines, and storing cells at the end of a 1,000-line and a 1,000,000-line grid,
-// each pair measured in one run so that the ratio shows how the cost grows.
+// each pair timed in turns so that the ratio shows how the cost grows.
 #include "harness/BenchHarness.h"
 
 #ifdef _WIN32
@@ -8,52 +8,13 @@
 #include "core/KwClipboard.h"
 #include "grid/KwGridCtrl.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
 
-const int kRuns = 9;
-
-double Seconds(const std::function<void()>& body)
-{
-    auto start = std::chrono::steady_clock::now();
-    body();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-// Something measured: an untimed preparation, then the timed body.
-struct Step
-{
-    std::function<void()> prepare;
-    std::function<void()> body;
-};
-
-// Medians of kRuns timings of two steps taken in turns, so that a moment of load on the machine
-// weighs on both alike.
-void MedianPair(const Step& a, const Step& b, double& secondsA, double& secondsB)
-{
-    std::vector<double> timesA, timesB;
-    for (int i = 0; i < kRuns; i++)
-    {
-        a.prepare();
-        timesA.push_back(Seconds(a.body));
-        b.prepare();
-        timesB.push_back(Seconds(b.body));
-    }
-    secondsA = Median(timesA);
-    secondsB = Median(timesB);
-}
+const int kRounds = 9;
 
 // nLines lines of three tab-separated columns, each line ending in a line break.
 CString Lines(int nLines)
@@ -96,19 +57,18 @@ struct BenchGrid
 };
 
 // Pasting the lines into an empty grid.
-Step Paste(BenchGrid& bench, const CString& text)
+BenchSide Paste(const char* name, BenchGrid& bench, const CString& text)
 {
-    return Step{[&bench, text] { bench.PreparePaste(text); }, [&bench] { bench.Command(ID_EDIT_PASTE); }};
+    return {name, [&bench] { bench.Command(ID_EDIT_PASTE); }, 1, [&bench, text] { bench.PreparePaste(text); }};
 }
 
 // Copying the lines, selected as a paste leaves them.
-Step Copy(BenchGrid& bench, const CString& text)
+BenchSide Copy(const char* name, BenchGrid& bench, const CString& text)
 {
-    return Step{[&bench, text] {
-                    bench.PreparePaste(text);
-                    bench.Command(ID_EDIT_PASTE);
-                },
-                [&bench] { bench.Command(ID_EDIT_COPY); }};
+    return {name, [&bench] { bench.Command(ID_EDIT_COPY); }, 1, [&bench, text] {
+                bench.PreparePaste(text);
+                bench.Command(ID_EDIT_PASTE);
+            }};
 }
 
 // A grid of one column holding nLines lines, all made by one paste.
@@ -122,33 +82,32 @@ void FillLines(BenchGrid& bench, int nLines)
     bench.Command(ID_EDIT_PASTE);
 }
 
-// Microseconds per store of a cell just below the last line, 100,000 stores each into a grid
-// of 1,000 and one of 1,000,000 lines, in alternating chunks so that the load of the machine
-// falls on both alike. Every store counts (no median): the small grid's line array grows
-// several times on the way, and the large one's once, its cost charged to 100,000 stores, ten
-// times its amortised share.
-void AppendMicroseconds(double& small, double& large)
+// A store of a cell just below the last line, 100,000 stores each into a grid of 1,000 and one
+// of 1,000,000 lines, in chunks taken in turns. The small grid's line array grows several times
+// on the way, and the large one's once, its cost charged to 100,000 stores, ten times its
+// amortised share: every store counts, so there is no warm-up and the means are compared too.
+bool CompareAppend()
 {
     const int kStores = 100000, kChunks = 20;
     BenchGrid smallBench(1), largeBench(1);
     FillLines(smallBench, 1000);
     FillLines(largeBench, 1000000);
-    double secondsSmall = 0, secondsLarge = 0;
-    auto append = [](CKwGridCtrl& grid, int nStores) {
-        return Seconds([&] {
-            for (int n = 0; n < nStores; n++)
-                grid.SetTextItem(0, grid.GetLineCount(), "y");
-        });
+    auto append = [](const char* name, CKwGridCtrl& grid) {
+        return BenchSide{name,
+                         [&grid] {
+                             for (int n = 0; n < kStores / kChunks; n++)
+                                 grid.SetTextItem(0, grid.GetLineCount(), "y");
+                         },
+                         kStores / kChunks};
     };
-    for (int i = 0; i < kChunks; i++)
-    {
-        secondsSmall += append(smallBench.grid, kStores / kChunks);
-        secondsLarge += append(largeBench.grid, kStores / kChunks);
-    }
+    std::vector<BenchTimes> t = BenchHarness::Compare(
+        {append("store at the end of 1,000 lines", smallBench.grid),
+         append("store at the end of 1,000,000 lines", largeBench.grid)},
+        kChunks, 1e6, "us", 0);
     if (smallBench.grid.GetLineCount() != 1000 + kStores || largeBench.grid.GetLineCount() != 1000000 + kStores)
         std::printf("the stores gave %u and %u lines\n", smallBench.grid.GetLineCount(), largeBench.grid.GetLineCount());
-    small = secondsSmall / kStores * 1e6;
-    large = secondsLarge / kStores * 1e6;
+    bool ok = BenchHarness::Ratio("  1,000,000 / 1,000 lines (constant: 1)", t[1], t[0], 1.5);
+    return BenchHarness::Limit("  1,000,000 / 1,000 lines, means of every store", t[1].Mean() / t[0].Mean(), 1.5) && ok;
 }
 
 } // namespace
@@ -159,31 +118,25 @@ int main()
     {
         BenchGrid bench(3);
         const CString small = Lines(10000), large = Lines(100000);
-        double smallPaste, largePaste, smallCopy, largeCopy;
-        MedianPair(Paste(bench, small), Paste(bench, large), smallPaste, largePaste);
+        std::vector<BenchTimes> paste = BenchHarness::Compare(
+            {Paste("paste 10,000 lines of 3 columns", bench, small),
+             Paste("paste 100,000 lines of 3 columns", bench, large)},
+            kRounds, 1e3, "ms");
         if (bench.grid.GetLineCount() != 100000)
             std::printf("the paste of 100,000 lines gave %u lines\n", bench.grid.GetLineCount());
-        BenchHarness::Report("paste 10,000 lines of 3 columns", smallPaste * 1e3, "ms");
-        BenchHarness::Report("paste 100,000 lines of 3 columns", largePaste * 1e3, "ms");
-        over += !BenchHarness::Ratio("  100,000 / 10,000 lines (linear: 10)", largePaste / smallPaste, 12.0);
-        over += !BenchHarness::Ratio("  100,000 lines, seconds", largePaste, 2.0);
+        over += !BenchHarness::Ratio("  100,000 / 10,000 lines (linear: 10)", paste[1], paste[0], 12.0);
+        over += !BenchHarness::Limit("  100,000 lines, seconds", paste[1].Min(), 2.0);
 
-        MedianPair(Copy(bench, small), Copy(bench, large), smallCopy, largeCopy);
+        std::vector<BenchTimes> copy = BenchHarness::Compare(
+            {Copy("copy 10,000 selected lines", bench, small), Copy("copy 100,000 selected lines", bench, large)},
+            kRounds, 1e3, "ms");
         // The paste selected the lines and the empty one after the last line break, which
         // copies as two tabs.
         if (CKwClipboard::GetText() != large + "\t\t")
             std::printf("the copy of 100,000 lines gave another text\n");
-        BenchHarness::Report("copy 10,000 selected lines", smallCopy * 1e3, "ms");
-        BenchHarness::Report("copy 100,000 selected lines", largeCopy * 1e3, "ms");
-        over += !BenchHarness::Ratio("  100,000 / 10,000 lines (linear: 10)", largeCopy / smallCopy, 12.0);
+        over += !BenchHarness::Ratio("  100,000 / 10,000 lines (linear: 10)", copy[1], copy[0], 12.0);
     }
-    {
-        double small, large;
-        AppendMicroseconds(small, large);
-        BenchHarness::Report("store at the end of 1,000 lines", small, "us");
-        BenchHarness::Report("store at the end of 1,000,000 lines", large, "us");
-        over += !BenchHarness::Ratio("  1,000,000 / 1,000 lines (constant: 1)", large / small, 1.5);
-    }
+    over += !CompareAppend();
     return over == 0 ? 0 : 1;
 }
 

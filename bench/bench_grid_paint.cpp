@@ -1,6 +1,6 @@
 // The grid's full repaint against a report-mode list view showing the same texts in the same
-// size and font, its rows as high as the grid's lines so that both show the same cells, measured
-// side by side in one run: painted into a memory surface through each control's own painting,
+// size and font, its rows as high as the grid's lines so that both show the same cells, timed in
+// turns: painted into a memory surface through each control's own painting,
 // and through the window manager with RedrawWindow.
 #include "harness/BenchHarness.h"
 
@@ -10,15 +10,12 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 namespace {
 
-const int kRuns = 31;
+const int kRounds = 31;
 const int kWidth = 1000;
 const int kHeight = 800;
 const int kColumns = 5;
@@ -149,31 +146,6 @@ struct Surface
     HGDIOBJ hOld;
 };
 
-typedef std::function<void()> Body;
-
-// Median seconds of a and of b, run in turns so that both meet the same load of the machine;
-// each is prepared (untimed) just before it runs.
-std::pair<double, double> Alternating(int runs, const Body& prepareA, const Body& a, const Body& prepareB, const Body& b)
-{
-    std::vector<double> ta, tb;
-    auto time = [](const Body& prepare, const Body& body) {
-        prepare();
-        const auto start = std::chrono::steady_clock::now();
-        body();
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    };
-    time(prepareA, a);
-    time(prepareB, b);
-    for (int i = 0; i < runs; ++i)
-    {
-        ta.push_back(time(prepareA, a));
-        tb.push_back(time(prepareB, b));
-    }
-    std::sort(ta.begin(), ta.end());
-    std::sort(tb.begin(), tb.end());
-    return std::make_pair(ta[runs / 2], tb[runs / 2]);
-}
-
 } // namespace
 
 int main()
@@ -185,23 +157,22 @@ int main()
 
     // Each control paints its whole client area: the grid off screen and copied, the list view
     // its background and items.
-    const Body nothing = [] {};
-    const auto print = Alternating(
-        kRuns, nothing, [&] { scene.grid.SendMessage(WM_PAINT, (WPARAM)surface.hDC); }, nothing,
-        [&] { ::SendMessageA(scene.hList, WM_PRINTCLIENT, (WPARAM)surface.hDC, PRF_CLIENT | PRF_ERASEBKGND); });
-    BenchHarness::Report("grid, 1,000 x 800 painted into a surface", print.first * 1e3, "ms");
-    BenchHarness::Report("list view, 1,000 x 800 painted into a surface", print.second * 1e3, "ms");
-    over += !BenchHarness::Ratio("  grid / list view, into a surface (not slower)", print.first / print.second, 1.0);
+    const std::vector<BenchTimes> print = BenchHarness::Compare(
+        {{"grid, 1,000 x 800 painted into a surface", [&] { scene.grid.SendMessage(WM_PAINT, (WPARAM)surface.hDC); }},
+         {"list view, 1,000 x 800 painted into a surface",
+          [&] { ::SendMessageA(scene.hList, WM_PRINTCLIENT, (WPARAM)surface.hDC, PRF_CLIENT | PRF_ERASEBKGND); }}},
+        kRounds, 1e3, "ms");
+    over += !BenchHarness::Ratio("  grid / list view, into a surface (not slower)", print[0], print[1], 1.0);
 
     // The same through the window manager, header included, as a user's repaint goes.
     const UINT flags = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN;
-    const auto redraw = Alternating(
-        kRuns, [&] { Scene::Show(scene.grid.m_hWnd, scene.hList); },
-        [&] { ::RedrawWindow(scene.grid.m_hWnd, NULL, NULL, flags); },
-        [&] { Scene::Show(scene.hList, scene.grid.m_hWnd); }, [&] { ::RedrawWindow(scene.hList, NULL, NULL, flags); });
-    BenchHarness::Report("grid, RedrawWindow", redraw.first * 1e3, "ms");
-    BenchHarness::Report("list view, RedrawWindow", redraw.second * 1e3, "ms");
-    over += !BenchHarness::Ratio("  grid / list view, RedrawWindow (not slower)", redraw.first / redraw.second, 1.0);
+    const std::vector<BenchTimes> redraw = BenchHarness::Compare(
+        {{"grid, RedrawWindow", [&] { ::RedrawWindow(scene.grid.m_hWnd, NULL, NULL, flags); }, 1,
+          [&] { Scene::Show(scene.grid.m_hWnd, scene.hList); }},
+         {"list view, RedrawWindow", [&] { ::RedrawWindow(scene.hList, NULL, NULL, flags); }, 1,
+          [&] { Scene::Show(scene.hList, scene.grid.m_hWnd); }}},
+        kRounds, 1e3, "ms");
+    over += !BenchHarness::Ratio("  grid / list view, RedrawWindow (not slower)", redraw[0], redraw[1], 1.0);
     return over == 0 ? 0 : 1;
 }
 

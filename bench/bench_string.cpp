@@ -1,6 +1,6 @@
 // CString: copies share one buffer, so copying a long string costs what copying a short one
 // does; appending one character at a time grows the buffer geometrically, so building a long
-// string costs the same per character as building a short one. Both measured in one run.
+// string costs the same per character as building a short one. Each pair is timed in turns.
 #include "harness/BenchHarness.h"
 
 #include <afx.h>
@@ -10,35 +10,36 @@
 
 namespace {
 
-const int kRuns = 5;
+const int kRounds = 7;
 const int kCopies = 200000;
 
 // kCopies copies of text kept alive together, then released.
-double CopyTime(const CString& text)
+BenchSide CopySide(const char* name, const CString& text, std::vector<CString>& copies)
 {
-    std::vector<CString> copies(kCopies);
-    return BenchHarness::Median(kRuns, [&] {
-        for (CString& copy : copies)
-            copy = text;
-        BenchHarness::Consume((LPCTSTR)copies.back());
-        for (CString& copy : copies)
-            copy.Empty();
-    });
+    return {name, [&text, &copies] {
+                for (CString& copy : copies)
+                    copy = text;
+                BenchHarness::Consume((LPCTSTR)copies.back());
+                for (CString& copy : copies)
+                    copy.Empty();
+            }};
 }
 
-// Seconds per character to build a string of nLength characters one at a time.
-double AppendTimePerChar(int nLength)
+// A string of nLength characters built one at a time, per character, over the same number
+// of characters at every length.
+BenchSide AppendSide(const char* name, int nLength)
 {
-    int nRepeat = (1 << 22) / nLength; // the same number of characters at every length
-    double seconds = BenchHarness::Median(kRuns, [&] {
-        for (int r = 0; r < nRepeat; r++) {
-            CString s;
-            for (int i = 0; i < nLength; i++)
-                s += (char)('a' + (i & 15));
-            BenchHarness::Consume((LPCTSTR)s);
-        }
-    });
-    return seconds / ((double)nRepeat * nLength);
+    int nRepeat = (1 << 22) / nLength;
+    return {name,
+            [nLength, nRepeat] {
+                for (int r = 0; r < nRepeat; r++) {
+                    CString s;
+                    for (int i = 0; i < nLength; i++)
+                        s += (char)('a' + (i & 15));
+                    BenchHarness::Consume((LPCTSTR)s);
+                }
+            },
+            (double)nRepeat * nLength};
 }
 
 } // namespace
@@ -46,27 +47,28 @@ double AppendTimePerChar(int nLength)
 int main()
 {
     CString shortText("short"), longText('x', 64 * 1024);
-    double shortCopy = CopyTime(shortText);
-    double longCopy = CopyTime(longText);
     std::string deepText(64 * 1024, 'x');
+    std::vector<CString> copies(kCopies);
+    // A deep copy costs so much more that a hundredth of the count is measured, per copy.
     std::vector<std::string> deepCopies(kCopies / 100);
-    double deepCopy = BenchHarness::Median(kRuns, [&] {
-        for (std::string& copy : deepCopies)
-            copy = deepText;
-        BenchHarness::Consume(deepCopies.back().data());
-        for (std::string& copy : deepCopies)
-            std::string().swap(copy);
-    }) * 100;
+    std::vector<BenchTimes> copy = BenchHarness::Compare(
+        {CopySide("200,000 copies of a 5-character string", shortText, copies),
+         CopySide("200,000 copies of a 64 KB string", longText, copies),
+         {"deep copies of a 64 KB std::string (per 200,000)",
+          [&] {
+              for (std::string& deep : deepCopies)
+                  deep = deepText;
+              BenchHarness::Consume(deepCopies.back().data());
+              for (std::string& deep : deepCopies)
+                  std::string().swap(deep);
+          },
+          0.01}},
+        kRounds, 1e3, "ms");
+    bool ok = BenchHarness::Ratio("copy 64 KB / copy 5 characters", copy[1], copy[0], 3.0);
 
-    double appendShort = AppendTimePerChar(256);
-    double appendLong = AppendTimePerChar(1 << 20);
-
-    BenchHarness::Report("copies of a 5-character string", shortCopy * 1000, "ms");
-    BenchHarness::Report("copies of a 64 KB string", longCopy * 1000, "ms");
-    BenchHarness::Report("deep copies of a 64 KB std::string (same count, extrapolated)", deepCopy * 1000, "ms");
-    BenchHarness::Report("append per character, 256-character strings", appendShort * 1e9, "ns");
-    BenchHarness::Report("append per character, 1 MB strings", appendLong * 1e9, "ns");
-    bool ok = BenchHarness::Ratio("copy 64 KB / copy 5 characters", longCopy / shortCopy, 3.0);
-    ok = BenchHarness::Ratio("append per character 1 MB / 256 characters", appendLong / appendShort, 3.0) && ok;
+    std::vector<BenchTimes> append = BenchHarness::Compare(
+        {AppendSide("append, 256-character strings", 256), AppendSide("append, 1 MB strings", 1 << 20)}, kRounds,
+        1e9, "ns per character");
+    ok = BenchHarness::Ratio("append per character 1 MB / 256 characters", append[1], append[0], 3.0) && ok;
     return ok ? 0 : 1;
 }

@@ -126,6 +126,11 @@ TEST(ArchiveBytes, StringLengthTakesTheShortestForm)
         Bytes prefix;
     } cases[] = {
         {0, {0x00}},
+        {1, {0x01}},
+        {3, {0x03}},
+        {7, {0x07}},
+        {15, {0x0F}},
+        {31, {0x1F}},
         {254, {0xFE}},
         {255, {0xFF, 0xFF, 0x00}},
         {0xFFFD, {0xFF, 0xFD, 0xFF}},
@@ -138,13 +143,15 @@ TEST(ArchiveBytes, StringLengthTakesTheShortestForm)
         for (int i = 0; i < c.nLength; i++)
             text += (char)('a' + i % 26);
         CString original(text.c_str());
+        // Twice: an archive's first string fills its buffer, the second is copied within it.
         for (int nBufSize : {128, 4096}) {
-            Bytes bytes = StoreBytes([&](CArchive& ar) { ar << original; }, nBufSize);
-            EXPECT_EQ(c.prefix + Text(text.c_str()), bytes);
+            Bytes bytes = StoreBytes([&](CArchive& ar) { ar << original << original; }, nBufSize);
+            EXPECT_EQ(c.prefix + Text(text.c_str()) + c.prefix + Text(text.c_str()), bytes);
             LoadBytes(bytes, [&](CArchive& ar) {
-                CString read("old");
-                ar >> read;
-                EXPECT_EQ(original, read);
+                CString first("old"), second("old");
+                ar >> first >> second;
+                EXPECT_EQ(original, first);
+                EXPECT_EQ(original, second);
                 EXPECT_TRUE(ar.IsBufferEmpty());
             }, nBufSize);
         }
