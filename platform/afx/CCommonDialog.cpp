@@ -1,21 +1,17 @@
 // CCommonDialog: attaching the object to the system's dialog through the hook procedure.
 #include "CCommonDialog.h"
+#include "afxstate.h"
 
 IMPLEMENT_DYNAMIC(CCommonDialog, CDialog)
-
-namespace
-{
-// The dialog whose DoModal runs on this thread and is not attached to its window yet.
-thread_local CCommonDialog* t_pDlgInit = NULL;
-} // namespace
 
 UINT_PTR CALLBACK AfxCommDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
-        CCommonDialog* pDlg = t_pDlgInit;
+        AFX_THREAD_STATE* pState = AfxGetThreadState();
+        CCommonDialog* pDlg = pState != NULL ? pState->m_pCommDlgInit : NULL;
         if (pDlg == NULL || CWnd::FromHandlePermanent(hWnd) != NULL)
             return TRUE;
-        t_pDlgInit = NULL;
+        pState->m_pCommDlgInit = NULL;
         if (!pDlg->SubclassWindow(hWnd))
             return TRUE;
         // The message came before the object was attached: it goes through its map now.
@@ -49,14 +45,16 @@ void CCommonDialog::OnCancel()
 HWND CCommonDialog::BeginModal()
 {
     HWND hWndOwner = PreModal();
-    t_pDlgInit = this;
+    if (AFX_THREAD_STATE* pState = AfxGetThreadState())
+        pState->m_pCommDlgInit = this;
     return hWndOwner;
 }
 
 int CCommonDialog::EndModal(BOOL bResult)
 {
-    if (t_pDlgInit == this)
-        t_pDlgInit = NULL;
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState != NULL && pState->m_pCommDlgInit == this)
+        pState->m_pCommDlgInit = NULL;
     // The system destroyed the window; an object still attached lets go of the handle.
     if (m_hWnd != NULL && !::IsWindow(m_hWnd))
         Detach();

@@ -1,24 +1,12 @@
 // CDC.cpp: the framework's device context over the GDI calls, and its per-thread handle map.
 #include "CDC.h"
 
-#include "CHandleMap.h"
 #include "CImageList.h"
+#include "afxstate.h"
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
 
 namespace {
-
-CDC* MakeTemporary(HDC hDC)
-{
-    CDC* pDC = new CDC;
-    pDC->m_hDC = pDC->m_hAttribDC = hDC;
-    return pDC;
-}
-
-void DetachTemporary(CDC* pDC)
-{
-    pDC->m_hDC = pDC->m_hAttribDC = NULL;
-}
 
 // What a query of a point or size (an origin, an extent, a position) answers.
 template <class T> T GetPair(BOOL(WINAPI* pfnGet)(HDC, T*), HDC hDC)
@@ -37,12 +25,24 @@ void ConvertSize(BOOL(WINAPI* pfnConvert)(HDC, LPPOINT, int), HDC hDC, LPSIZE lp
     lpSize->cy = points[1].y - points[0].y;
 }
 
-CHandleMap<CDC, HDC>& Map()
+CHandleMap<CDC, HDC>* Map()
 {
-    return CHandleMap<CDC, HDC>::ForThread(MakeTemporary, DetachTemporary);
+    return AfxGetThreadMap(&AFX_THREAD_STATE::m_mapHDC);
 }
 
 } // namespace
+
+CDC* CDC::NewTemporary(HDC hDC)
+{
+    CDC* pDC = new CDC;
+    pDC->m_hDC = pDC->m_hAttribDC = hDC;
+    return pDC;
+}
+
+void CDC::DetachTemporary(CDC* pDC)
+{
+    pDC->m_hDC = pDC->m_hAttribDC = NULL;
+}
 
 void AFXAPI AfxDeleteTempGdiObjects()
 {
@@ -65,12 +65,14 @@ CDC::~CDC()
 
 CDC* PASCAL CDC::FromHandle(HDC hDC)
 {
-    return Map().FromHandle(hDC);
+    CHandleMap<CDC, HDC>* pMap = Map();
+    return pMap != NULL ? pMap->FromHandle(hDC) : NULL;
 }
 
 void PASCAL CDC::DeleteTempMap()
 {
-    Map().DeleteTemp();
+    if (CHandleMap<CDC, HDC>* pMap = Map())
+        pMap->DeleteTemp();
 }
 
 HDC CDC::GetSafeHdc() const
@@ -81,7 +83,7 @@ HDC CDC::GetSafeHdc() const
 
 BOOL CDC::Attach(HDC hDC)
 {
-    if (!Map().Attach(this, m_hDC, hDC))
+    if (!CHandleMap<CDC, HDC>::Attach(Map(), this, m_hDC, hDC))
         return FALSE;
     SetAttribDC(hDC);
     return TRUE;
@@ -90,7 +92,7 @@ BOOL CDC::Attach(HDC hDC)
 HDC CDC::Detach()
 {
     ReleaseAttribDC();
-    return Map().Detach(this, m_hDC);
+    return CHandleMap<CDC, HDC>::Detach(Map(), this, m_hDC);
 }
 
 void CDC::SetAttribDC(HDC hDC)

@@ -28,6 +28,10 @@ public:
 
     // The CDC attached to hDC, or a temporary one that lives until the thread is next idle.
     static CDC* PASCAL FromHandle(HDC hDC);
+
+    // Handle-map hooks for temporary objects.
+    static CDC* NewTemporary(HDC h);
+    static void DetachTemporary(CDC* pObject);
     static void PASCAL DeleteTempMap();
 
     operator HDC() const { return m_hDC; }

@@ -151,7 +151,11 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
         hInst = AfxGetResourceHandle();
     m_nModalResult = -1;
     m_bContinueModal = TRUE;
-    AfxHookWindowCreate(this);
+    if (!AfxHookWindowCreate(this))
+    {
+        PostNcDestroy();
+        return FALSE;
+    }
     HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), &AfxDlgProc, 0);
     // Without a window the object is finished as if it had been destroyed (and may be gone).
     if (!AfxUnhookWindowCreate())
@@ -258,6 +262,8 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
     CDataExchange dx(this, bSaveAndValidate);
     // The controls' notifications while their contents change are not the user's doing.
     AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState == NULL)
+        return FALSE;
     HWND hWndOldLockout = pState->m_hLockoutNotifyWindow;
     pState->m_hLockoutNotifyWindow = m_hWnd;
     BOOL bOK = FALSE;

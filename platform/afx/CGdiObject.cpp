@@ -4,18 +4,25 @@
 #include "CBitmap.h"
 #include "CBrush.h"
 #include "CFont.h"
-#include "CHandleMap.h"
 #include "CPen.h"
 #include "CResourceException.h"
 #include "CRgn.h"
+#include "afxstate.h"
 
 IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 
 namespace {
 
+CHandleMap<CGdiObject, HGDIOBJ>* Map()
+{
+    return AfxGetThreadMap(&AFX_THREAD_STATE::m_mapHGDIOBJ);
+}
+
+} // namespace
+
 // A temporary wrapper is of the class that matches the handle, so that a CFont* obtained
 // through FromHandle really is a CFont.
-CGdiObject* MakeTemporary(HGDIOBJ hObject)
+CGdiObject* CGdiObject::NewTemporary(HGDIOBJ hObject)
 {
     CGdiObject* pObject;
     switch (::GetObjectType(hObject)) {
@@ -43,17 +50,10 @@ CGdiObject* MakeTemporary(HGDIOBJ hObject)
     return pObject;
 }
 
-void DetachTemporary(CGdiObject* pObject)
+void CGdiObject::DetachTemporary(CGdiObject* pObject)
 {
     pObject->m_hObject = NULL;
 }
-
-CHandleMap<CGdiObject, HGDIOBJ>& Map()
-{
-    return CHandleMap<CGdiObject, HGDIOBJ>::ForThread(MakeTemporary, DetachTemporary);
-}
-
-} // namespace
 
 CGdiObject::CGdiObject() : m_hObject(NULL)
 {
@@ -66,12 +66,14 @@ CGdiObject::~CGdiObject()
 
 CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
 {
-    return Map().FromHandle(hObject);
+    CHandleMap<CGdiObject, HGDIOBJ>* pMap = Map();
+    return pMap != NULL ? pMap->FromHandle(hObject) : NULL;
 }
 
 void PASCAL CGdiObject::DeleteTempMap()
 {
-    Map().DeleteTemp();
+    if (CHandleMap<CGdiObject, HGDIOBJ>* pMap = Map())
+        pMap->DeleteTemp();
 }
 
 HGDIOBJ CGdiObject::GetSafeHandle() const
@@ -82,12 +84,12 @@ HGDIOBJ CGdiObject::GetSafeHandle() const
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
 {
-    return Map().Attach(this, m_hObject, hObject);
+    return CHandleMap<CGdiObject, HGDIOBJ>::Attach(Map(), this, m_hObject, hObject);
 }
 
 HGDIOBJ CGdiObject::Detach()
 {
-    return Map().Detach(this, m_hObject);
+    return CHandleMap<CGdiObject, HGDIOBJ>::Detach(Map(), this, m_hObject);
 }
 
 BOOL CGdiObject::DeleteObject()

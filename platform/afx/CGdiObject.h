@@ -20,6 +20,10 @@ public:
     // Deletes this thread's temporary wrappers (their handles stay).
     static void PASCAL DeleteTempMap();
 
+    // Handle-map hooks for temporary objects.
+    static CGdiObject* NewTemporary(HGDIOBJ h);
+    static void DetachTemporary(CGdiObject* pObject);
+
     operator HGDIOBJ() const { return m_hObject; }
     // NULL also when called through a NULL pointer, as hosts of the framework do.
     HGDIOBJ GetSafeHandle() const;

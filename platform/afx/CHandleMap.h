@@ -1,5 +1,5 @@
-// CHandleMap.h: declares CHandleMap, the per-thread map from Windows handles to the framework
-// objects that wrap them.
+// CHandleMap.h: declares CHandleMap, a map from Windows handles to the framework objects that
+// wrap them. Each thread has one of each kind in its AFX_THREAD_STATE (afxstate.h).
 //
 // A permanent object is one the program made and attached; FromHandle gives it back. Any other
 // handle gets a temporary wrapper, made on demand and deleted (without touching the handle) when
@@ -27,21 +27,6 @@ public:
 
     CHandleMap(PFNMAKE pfnMake, PFNDETACH pfnDetach) : m_pfnMake(pfnMake), m_pfnDetach(pfnDetach) {}
 
-#ifdef _WIN32
-    // The calling thread's map of this kind, made on first use. It lives in a fiber-local slot
-    // whose callback deletes it when the thread ends (C++ thread_local destructors are not
-    // dependable in a DLL under every runtime).
-    static CHandleMap& ForThread(PFNMAKE pfnMake, PFNDETACH pfnDetach)
-    {
-        static const DWORD slot = ::FlsAlloc(&DeleteAtThreadEnd);
-        CHandleMap* pMap = static_cast<CHandleMap*>(::FlsGetValue(slot));
-        if (pMap == NULL) {
-            pMap = new CHandleMap(pfnMake, pfnDetach);
-            ::FlsSetValue(slot, pMap);
-        }
-        return *pMap;
-    }
-#endif
     CHandleMap(const CHandleMap&) = delete;
     CHandleMap& operator=(const CHandleMap&) = delete;
     ~CHandleMap() { DeleteTemp(); }
@@ -73,23 +58,25 @@ public:
 
     void SetPermanent(THandle h, TObject* pObject) { m_permanent[h] = pObject; }
 
-    // Gives pObject the handle h, kept in its member hMember, as a permanent one. False, and
-    // nothing changes, when pObject already holds a handle or h is NULL.
-    bool Attach(TObject* pObject, THandle& hMember, THandle h)
+    // Gives pObject the handle h, kept in its member hMember, as a permanent one of pMap. False,
+    // and nothing changes, when pObject already holds a handle, h is NULL or there is no map
+    // (a thread without its state).
+    static bool Attach(CHandleMap* pMap, TObject* pObject, THandle& hMember, THandle h)
     {
-        if (h == NULL || hMember != NULL)
+        ASSERT(hMember == NULL);
+        if (pMap == NULL || h == NULL || hMember != NULL)
             return false;
         hMember = h;
-        SetPermanent(h, pObject);
+        pMap->SetPermanent(h, pObject);
         return true;
     }
 
-    // Takes pObject's handle back from it; the handle itself is left alone.
-    THandle Detach(TObject* pObject, THandle& hMember)
+    // Takes pObject's handle back from it, with or without a map; the handle is left alone.
+    static THandle Detach(CHandleMap* pMap, TObject* pObject, THandle& hMember)
     {
         THandle h = hMember;
-        if (h != NULL)
-            RemovePermanent(h, pObject);
+        if (h != NULL && pMap != NULL)
+            pMap->RemovePermanent(h, pObject);
         hMember = NULL;
         return h;
     }
@@ -116,10 +103,6 @@ public:
     }
 
 private:
-#ifdef _WIN32
-    static void NTAPI DeleteAtThreadEnd(void* pMap) { delete static_cast<CHandleMap*>(pMap); }
-#endif
-
     PFNMAKE m_pfnMake;
     PFNDETACH m_pfnDetach;
     std::unordered_map<THandle, TObject*> m_permanent;

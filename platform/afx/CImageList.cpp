@@ -3,31 +3,31 @@
 
 #include "CBitmap.h"
 #include "CDC.h"
-#include "CHandleMap.h"
 #include "afxresource.h"
+#include "afxstate.h"
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 
 namespace {
 
-CImageList* MakeTemporary(HIMAGELIST hImageList)
+CHandleMap<CImageList, HIMAGELIST>* Map()
+{
+    return AfxGetThreadMap(&AFX_THREAD_STATE::m_mapHIMAGELIST);
+}
+
+} // namespace
+
+CImageList* CImageList::NewTemporary(HIMAGELIST hImageList)
 {
     CImageList* pList = new CImageList;
     pList->m_hImageList = hImageList;
     return pList;
 }
 
-void DetachTemporary(CImageList* pList)
+void CImageList::DetachTemporary(CImageList* pList)
 {
     pList->m_hImageList = NULL;
 }
-
-CHandleMap<CImageList, HIMAGELIST>& Map()
-{
-    return CHandleMap<CImageList, HIMAGELIST>::ForThread(MakeTemporary, DetachTemporary);
-}
-
-} // namespace
 
 CImageList::CImageList() : m_hImageList(NULL)
 {
@@ -40,12 +40,14 @@ CImageList::~CImageList()
 
 CImageList* PASCAL CImageList::FromHandle(HIMAGELIST hImageList)
 {
-    return Map().FromHandle(hImageList);
+    CHandleMap<CImageList, HIMAGELIST>* pMap = Map();
+    return pMap != NULL ? pMap->FromHandle(hImageList) : NULL;
 }
 
 void PASCAL CImageList::DeleteTempMap()
 {
-    Map().DeleteTemp();
+    if (CHandleMap<CImageList, HIMAGELIST>* pMap = Map())
+        pMap->DeleteTemp();
 }
 
 HIMAGELIST CImageList::GetSafeHandle() const
@@ -56,12 +58,12 @@ HIMAGELIST CImageList::GetSafeHandle() const
 
 BOOL CImageList::Attach(HIMAGELIST hImageList)
 {
-    return Map().Attach(this, m_hImageList, hImageList);
+    return CHandleMap<CImageList, HIMAGELIST>::Attach(Map(), this, m_hImageList, hImageList);
 }
 
 HIMAGELIST CImageList::Detach()
 {
-    return Map().Detach(this, m_hImageList);
+    return CHandleMap<CImageList, HIMAGELIST>::Detach(Map(), this, m_hImageList);
 }
 
 BOOL CImageList::DeleteImageList()

@@ -23,6 +23,10 @@ public:
     static CImageList* PASCAL FromHandle(HIMAGELIST hImageList);
     static void PASCAL DeleteTempMap();
 
+    // Handle-map hooks for temporary objects.
+    static CImageList* NewTemporary(HIMAGELIST h);
+    static void DetachTemporary(CImageList* pObject);
+
     operator HIMAGELIST() const { return m_hImageList; }
     HIMAGELIST GetSafeHandle() const;
 

@@ -6,9 +6,9 @@
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
-static CHandleMap<CMenu, HMENU>& AfxMenuMap()
+static CHandleMap<CMenu, HMENU>* AfxMenuMap()
 {
-    return *AfxGetThreadState()->m_pmapHMENU;
+    return AfxGetThreadMap(&AFX_THREAD_STATE::m_mapHMENU);
 }
 
 CMenu::CMenu() : m_hMenu(NULL)
@@ -41,26 +41,32 @@ void CMenu::DetachTemporary(CMenu* pMenu)
     pMenu->m_hMenu = NULL;
 }
 
-CMenu* PASCAL CMenu::FromHandle(HMENU hMenu) { return AfxMenuMap().FromHandle(hMenu); }
-CMenu* PASCAL CMenu::FromHandlePermanent(HMENU hMenu) { return hMenu == NULL ? NULL : AfxMenuMap().LookupPermanent(hMenu); }
-void PASCAL CMenu::DeleteTempMap() { AfxMenuMap().DeleteTemp(); }
+CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
+{
+    CHandleMap<CMenu, HMENU>* pMap = AfxMenuMap();
+    return pMap != NULL ? pMap->FromHandle(hMenu) : NULL;
+}
+
+CMenu* PASCAL CMenu::FromHandlePermanent(HMENU hMenu)
+{
+    CHandleMap<CMenu, HMENU>* pMap = AfxMenuMap();
+    return pMap != NULL && hMenu != NULL ? pMap->LookupPermanent(hMenu) : NULL;
+}
+
+void PASCAL CMenu::DeleteTempMap()
+{
+    if (CHandleMap<CMenu, HMENU>* pMap = AfxMenuMap())
+        pMap->DeleteTemp();
+}
 
 BOOL CMenu::Attach(HMENU hMenu)
 {
-    if (hMenu == NULL || m_hMenu != NULL)
-        return FALSE;
-    m_hMenu = hMenu;
-    AfxMenuMap().SetPermanent(hMenu, this);
-    return TRUE;
+    return CHandleMap<CMenu, HMENU>::Attach(AfxMenuMap(), this, m_hMenu, hMenu);
 }
 
 HMENU CMenu::Detach()
 {
-    HMENU hMenu = m_hMenu;
-    if (hMenu != NULL)
-        AfxMenuMap().RemovePermanent(hMenu, this);
-    m_hMenu = NULL;
-    return hMenu;
+    return CHandleMap<CMenu, HMENU>::Detach(AfxMenuMap(), this, m_hMenu);
 }
 
 BOOL CMenu::CreateMenu() { return Attach(::CreateMenu()); }

@@ -9,7 +9,8 @@ IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
 CWinThread* AFXAPI AfxGetThread()
 {
-    return AfxGetThreadState()->m_pCurrentWinThread;
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    return pState != NULL ? pState->m_pCurrentWinThread : NULL;
 }
 
 CWinThread::CWinThread()
@@ -18,14 +19,14 @@ CWinThread::CWinThread()
 {
     // The thread that makes the object is the thread it stands for.
     AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (pState->m_pCurrentWinThread == NULL)
+    if (pState != NULL && pState->m_pCurrentWinThread == NULL)
         pState->m_pCurrentWinThread = this;
 }
 
 CWinThread::~CWinThread()
 {
     AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (pState->m_pCurrentWinThread == this)
+    if (pState != NULL && pState->m_pCurrentWinThread == this)
         pState->m_pCurrentWinThread = NULL;
 }
 
@@ -78,7 +79,8 @@ BOOL CWinThread::OnIdle(LONG lCount)
         }
         return TRUE;
     }
-    if (lCount == 1 && AfxGetThreadState()->m_nTempMapLock == 0)
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (lCount == 1 && pState != NULL && pState->m_nTempMapLock == 0)
     {
         AfxLockTempMaps();
         AfxUnlockTempMaps();

@@ -13,9 +13,9 @@
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
-static CHandleMap<CWnd, HWND>& AfxWndMap()
+static CHandleMap<CWnd, HWND>* AfxWndMap()
 {
-    return *AfxGetThreadState()->m_pmapHWND;
+    return AfxGetThreadMap(&AFX_THREAD_STATE::m_mapHWND);
 }
 
 CWnd::CWnd() : m_hWnd(NULL), m_pfnSuper(NULL)
@@ -54,46 +54,48 @@ void CWnd::DetachTemporary(CWnd* pWnd)
 
 CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
 {
-    return AfxWndMap().FromHandle(hWnd);
+    CHandleMap<CWnd, HWND>* pMap = AfxWndMap();
+    return pMap != NULL ? pMap->FromHandle(hWnd) : NULL;
 }
 
 CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
 {
-    return hWnd == NULL ? NULL : AfxWndMap().LookupPermanent(hWnd);
+    CHandleMap<CWnd, HWND>* pMap = AfxWndMap();
+    return pMap != NULL && hWnd != NULL ? pMap->LookupPermanent(hWnd) : NULL;
 }
 
 void PASCAL CWnd::DeleteTempMap()
 {
-    AfxWndMap().DeleteTemp();
+    if (CHandleMap<CWnd, HWND>* pMap = AfxWndMap())
+        pMap->DeleteTemp();
 }
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
     // One window per object and one object per window.
-    if (hWndNew == NULL || m_hWnd != NULL || FromHandlePermanent(hWndNew) != NULL)
+    ASSERT(FromHandlePermanent(hWndNew) == NULL);
+    if (FromHandlePermanent(hWndNew) != NULL)
         return FALSE;
-    m_hWnd = hWndNew;
-    AfxWndMap().SetPermanent(hWndNew, this);
-    return TRUE;
+    return CHandleMap<CWnd, HWND>::Attach(AfxWndMap(), this, m_hWnd, hWndNew);
 }
 
 HWND CWnd::Detach()
 {
-    HWND hWnd = m_hWnd;
-    if (hWnd != NULL)
-        AfxWndMap().RemovePermanent(hWnd, this);
-    m_hWnd = NULL;
-    return hWnd;
+    return CHandleMap<CWnd, HWND>::Detach(AfxWndMap(), this, m_hWnd);
 }
 
 void AFXAPI AfxLockTempMaps()
 {
-    ++AfxGetThreadState()->m_nTempMapLock;
+    if (AFX_THREAD_STATE* pState = AfxGetThreadState())
+        ++pState->m_nTempMapLock;
 }
 
 BOOL AFXAPI AfxUnlockTempMaps(BOOL bDeleteTemps)
 {
     AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState == NULL)
+        return FALSE;
+    ASSERT(pState->m_nTempMapLock != 0); // an unlock without its lock
     if (pState->m_nTempMapLock == 0 || --pState->m_nTempMapLock != 0 || !bDeleteTemps)
         return pState->m_nTempMapLock != 0;
     CWnd::DeleteTempMap();
@@ -113,11 +115,24 @@ static BOOL AfxIsSystemHelperWindow(HWND hWnd)
     return lstrcmpiA(szClass, "IME") == 0 || lstrcmpA(szClass, "#32768") == 0;
 }
 
+static void AfxRemoveCbtHook(AFX_THREAD_STATE* pState)
+{
+    if (pState->m_hHookOldCbtFilter != NULL)
+    {
+        ::UnhookWindowsHookEx(pState->m_hHookOldCbtFilter);
+        pState->m_hHookOldCbtFilter = NULL;
+    }
+}
+
 // The first window created after AfxHookWindowCreate is attached to the waiting object and
-// subclassed before it receives any message, whatever its class.
+// subclassed before it receives any message, whatever its class. The hook goes as soon as it
+// has done that: windows the new one creates install it again for themselves.
 LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
 {
     AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState == NULL)
+        return ::CallNextHookEx(NULL, code, wParam, lParam);
+    BOOL bAttached = FALSE;
     if (code == HCBT_CREATEWND && pState->m_pWndInit != NULL && !AfxIsSystemHelperWindow((HWND)wParam))
     {
         CWnd* pWndInit = pState->m_pWndInit;
@@ -128,21 +143,35 @@ LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
         WNDPROC pfnOld = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)&AfxWndProc);
         if (pfnOld != &AfxWndProc)
             *pWndInit->GetSuperWndProcAddr() = pfnOld;
+        bAttached = TRUE;
     }
-    return ::CallNextHookEx(pState->m_hHookOldCbtFilter, code, wParam, lParam);
+    LRESULT lResult = ::CallNextHookEx(pState->m_hHookOldCbtFilter, code, wParam, lParam);
+    // A window created from PreSubclassWindow may have taken the hook away already.
+    if (bAttached && pState->m_pWndInit == NULL)
+        AfxRemoveCbtHook(pState);
+    return lResult;
 }
 
-void AFXAPI AfxHookWindowCreate(CWnd* pWnd)
+BOOL AFXAPI AfxHookWindowCreate(CWnd* pWnd)
 {
     AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState == NULL)
+        return FALSE;
+    ASSERT(pState->m_pWndInit == NULL); // one creation waits at a time
     if (pState->m_hHookOldCbtFilter == NULL)
         pState->m_hHookOldCbtFilter = ::SetWindowsHookExA(WH_CBT, &AfxCbtFilterHook, NULL, ::GetCurrentThreadId());
+    if (pState->m_hHookOldCbtFilter == NULL)
+        return FALSE;
     pState->m_pWndInit = pWnd;
+    return TRUE;
 }
 
 BOOL AFXAPI AfxUnhookWindowCreate()
 {
     AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState == NULL)
+        return FALSE;
+    AfxRemoveCbtHook(pState);
     if (pState->m_pWndInit != NULL)
     {
         pState->m_pWndInit = NULL;
@@ -167,7 +196,10 @@ static void AfxRegisterDefaultClass()
 
 LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
 {
-    static thread_local char szName[96];
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState == NULL)
+        AfxThrowResourceException();
+    char* szName = pState->m_szClassName;
     HINSTANCE hInst = AfxGetInstanceHandle();
     if (hCursor == NULL && hbrBackground == NULL && hIcon == NULL)
         ::wsprintfA(szName, "Afx:%p:%x", (void*)hInst, nClassStyle);
@@ -217,6 +249,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
     int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
 {
+    ASSERT(m_hWnd == NULL);
     if (m_hWnd != NULL)
         return FALSE; // one window per object
     CREATESTRUCTA cs;
@@ -237,7 +270,11 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
         PostNcDestroy();
         return FALSE;
     }
-    AfxHookWindowCreate(this);
+    if (!AfxHookWindowCreate(this))
+    {
+        PostNcDestroy();
+        return FALSE;
+    }
     HWND hWnd = ::CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
         cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     // No window ever came: the object is finished as if it had been destroyed.
@@ -327,6 +364,8 @@ static LRESULT AfxHandleWndProcException(CException* e, const MSG& msg)
 LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState == NULL)
+        return 0; // no object of this thread can have a window
     MSG oldState = pState->m_lastSentMsg;
     pState->m_lastSentMsg.hwnd = hWnd;
     pState->m_lastSentMsg.message = nMsg;
@@ -353,6 +392,8 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
 const MSG* PASCAL CWnd::GetCurrentMessage()
 {
     AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState == NULL)
+        return NULL;
     pState->m_lastSentMsg.time = ::GetMessageTime();
     DWORD dwPos = ::GetMessagePos();
     pState->m_lastSentMsg.pt.x = (short)LOWORD(dwPos);
@@ -362,7 +403,7 @@ const MSG* PASCAL CWnd::GetCurrentMessage()
 
 LRESULT CWnd::Default()
 {
-    const MSG& msg = AfxGetThreadState()->m_lastSentMsg;
+    MSG msg = AfxGetLastSentMsg();
     return DefWindowProc(msg.message, msg.wParam, msg.lParam);
 }
 

@@ -24,8 +24,9 @@ struct CCreateContext;
 KWAFX_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 KWAFX_API LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 // Creation hand-over: the next window this thread creates becomes pWnd's (dialogs use it too).
-KWAFX_API void AFXAPI AfxHookWindowCreate(CWnd* pWnd);
-// FALSE when no window was created since the hook was set.
+// FALSE, and nothing waits, when the thread's creation hook cannot be set.
+KWAFX_API BOOL AFXAPI AfxHookWindowCreate(CWnd* pWnd);
+// FALSE when no window was created since the hook was set. The hook is removed either way.
 KWAFX_API BOOL AFXAPI AfxUnhookWindowCreate();
 // A window class with the given style, cursor, background and icon, registered once, named
 // "Afx:<instance>:<style>[:<cursor>:<brush>:<icon>]". The name stays valid until the thread's

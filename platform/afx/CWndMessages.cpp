@@ -85,7 +85,7 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     }
     else
     {
-        if (AfxGetThreadState()->m_hLockoutNotifyWindow == m_hWnd)
+        if (AfxGetLockoutNotifyWindow() == m_hWnd)
             return TRUE;
         if (ReflectLastMsg(hWndCtrl))
             return TRUE;
@@ -101,7 +101,7 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
     HWND hWndCtrl = pNMHDR->hwndFrom;
     // The id comes from the window itself, not from what the notification claims.
     UINT nID = (UINT)::GetDlgCtrlID(hWndCtrl);
-    if (AfxGetThreadState()->m_hLockoutNotifyWindow == m_hWnd)
+    if (AfxGetLockoutNotifyWindow() == m_hWnd)
         return TRUE;
     if (ReflectLastMsg(hWndCtrl, pResult))
         return TRUE;
@@ -119,7 +119,7 @@ BOOL PASCAL CWnd::ReflectLastMsg(HWND hWndChild, LRESULT* pResult)
 
 BOOL CWnd::SendChildNotifyLastMsg(LRESULT* pResult)
 {
-    const MSG& msg = AfxGetThreadState()->m_lastSentMsg;
+    MSG msg = AfxGetLastSentMsg();
     return OnChildNotify(msg.message, msg.wParam, msg.lParam, pResult);
 }
 

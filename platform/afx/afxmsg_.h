@@ -8,18 +8,22 @@
 #include "CCmdUI.h"
 #include "afxpriv.h"
 
+#include <type_traits>
+
 #define afx_msg
 
 #define DECLARE_MESSAGE_MAP() \
 protected: \
     virtual BOOL ProcessMessageMap(AFX_MSGMAP_CALL& afxCall) override;
 
+// The map goes on in baseClass's, which must be a base of theClass.
 #define BEGIN_MESSAGE_MAP(theClass, baseClass) \
     BOOL theClass::ProcessMessageMap(AFX_MSGMAP_CALL& afxCall) \
     { \
         typedef theClass ThisClass; \
         typedef baseClass TheBaseClass; \
-        static_assert(sizeof(ThisClass) > 0, "complete class");
+        static_assert(std::is_base_of<TheBaseClass, ThisClass>::value && !std::is_same<TheBaseClass, ThisClass>::value, \
+            "BEGIN_MESSAGE_MAP(" #theClass ", " #baseClass "): not a base class");
 
 #define END_MESSAGE_MAP() \
         return TheBaseClass::ProcessMessageMap(afxCall); \
@@ -29,7 +33,13 @@ protected: \
 #define AFX_ON_MSG(msg) if (!afxCall.bCommand && afxCall.nMessage == (UINT)(msg))
 #define AFX_ON_CMD(msg, code, idTest) \
     if (afxCall.bCommand && afxCall.nMessage == (UINT)(msg) && afxCall.nCode == (UINT)LOWORD((DWORD_PTR)(code)) && (idTest))
-#define AFX_CALL(signature, memberFxn) (this->*static_cast<signature>(memberFxn))
+// The handler converts as in an assignment: a map may name its own class's handlers and its
+// bases', never a derived class's (which would be called on an object that is not one).
+template <class TSignature> inline TSignature AfxHandler(TSignature pfn)
+{
+    return pfn;
+}
+#define AFX_CALL(signature, memberFxn) (this->*AfxHandler<signature>(memberFxn))
 // A caller that only asks whether the command has a handler gets the target instead of a call.
 #define AFX_CMD_FOUND() \
     if (afxCall.pHandlerInfo != NULL) \

@@ -84,10 +84,12 @@ typedef DWORD COLORREF;
 struct __POSITION {};
 typedef __POSITION* POSITION;
 
-// Debugging macros: checks are compiled in debug builds only, as the framework does.
+// Debugging macros: checks are compiled in debug builds (_DEBUG) only, as the framework does. A
+// failed check names its file and line on stderr and ends the program; VERIFY's expression is
+// evaluated in every build.
 #ifdef _DEBUG
-#include <cassert>
-#define ASSERT(f) assert(f)
+KWAFX_API void AfxAssertFailedLine(const char* lpszFileName, int nLine, const char* lpszExpression);
+#define ASSERT(f) ((void)((f) || (AfxAssertFailedLine(__FILE__, __LINE__, #f), 0)))
 #define VERIFY(f) ASSERT(f)
 #else
 #define ASSERT(f) ((void)0)

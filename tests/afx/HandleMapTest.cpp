@@ -10,7 +10,7 @@ namespace {
 
 size_t TemporaryWindows()
 {
-    return AfxGetThreadState()->m_pmapHWND->GetTemporaryCount();
+    return AfxGetThreadState()->m_mapHWND.GetTemporaryCount();
 }
 
 HWND CreatePlainWindow(const char* pszClass = "STATIC")
@@ -47,7 +47,7 @@ TEST(HandleMap, ForeignWindowsGetOneTemporaryObjectUntilUnlockedOrIdle)
     EXPECT_GT(TemporaryWindows(), 0u);
     EXPECT_FALSE(thread.OnIdle(1)); // nothing more to do
     EXPECT_EQ(0u, TemporaryWindows());
-    EXPECT_EQ(0u, AfxGetThreadState()->m_pmapHMENU->GetTemporaryCount());
+    EXPECT_EQ(0u, AfxGetThreadState()->m_mapHMENU.GetTemporaryCount());
     ::DestroyWindow(hWnd);
 }
 
