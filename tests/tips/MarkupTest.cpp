@@ -335,9 +335,6 @@ TEST_F(MarkupTest, PicturesTakeTheirSizeAndStretchTheLine)
     EXPECT_EQ(CSize(16, std::max(H0, 16)), Measure("<img=ico>"));
     EXPECT_EQ(CSize(32, 32), Measure("<icon=29603 cx=32 cy=32>"));
     EXPECT_EQ(CSize(16, H0), Measure("<ilst=1><ilst>"));
-    // A property that is not one of the tag's ends the reading of properties.
-    EXPECT_EQ(CSize(12, H0), Measure("<img=pic mask=0 cx=24>"));
-    EXPECT_EQ(CSize(12, H0), Measure("<bmp=29601 alt cx=24 cy=30>"));
     // Measuring draws nothing.
     EXPECT_EQ(400 * 300, Count(kWhite, CRect(0, 0, 400, 300)));
 

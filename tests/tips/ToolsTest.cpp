@@ -92,15 +92,6 @@ TEST_F(ToolTipClass, TheClassIsTheLibrarysOwnAndTheWindowAHiddenToolPopupOfTheOw
     EXPECT_TRUE(wc.hbrBackground == NULL && wc.hIcon == NULL && wc.lpszMenuName == NULL);
     EXPECT_EQ((void*)::GetProcAddress(::GetModuleHandleA("user32.dll"), "DefWindowProcA"), (void*)wc.lpfnWndProc);
 
-    // Before Create: the defaults, balloon sizes included.
-    BYTE nGranularity = 0;
-    const UINT nEffect = tip.GetEffectBk(nGranularity);
-    EXPECT_EQ("version 20 1.4 delays 500/0 direction 3 behaviour 0 styles 27 effect 0/2 anchor 16 notify 0",
-        Format("version %d %s delays %u/%u direction %u behaviour %u styles %lx effect %u/%u anchor %u notify %d",
-            CUxToolTip::GetVersionI(), (LPCTSTR)CUxToolTip::GetVersionC(), tip.GetDelayTime(TTDT_INITIAL),
-            tip.GetDelayTime(TTDT_AUTOPOP), tip.GetDirection(), tip.GetBehaviour(), (unsigned long)tip.GetStyles(),
-            nEffect, nGranularity, tip.GetSize(UXTT_SIZE_ANCHOR_HEIGHT), (int)tip.GetNotify()));
-
     ASSERT_TRUE(tip.Create(&owner, FALSE));
     char szClass[64] = "";
     ::GetClassNameA(tip.m_hWnd, szClass, sizeof(szClass));
