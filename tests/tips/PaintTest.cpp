@@ -81,18 +81,6 @@ TEST(ToolTipSettings, TablesOfSizesOfBothForms)
 
 // ---- Gradients ----
 
-TEST(ToolTipGradient, EachChannelInSixtyFourIntegerSteps)
-{
-    // Downwards, and from a colour to a darker one: each channel on its own.
-    TestSurface vert(3, 64 + 10, kSentinel);
-    const COLORREF crFrom = RGB(200, 10, 255), crTo = RGB(8, 100, 0);
-    CUxTipDrawer::FillGradient(&vert.DC(), CRect(1, 5, 2, 69), crFrom, crTo, FALSE);
-    EXPECT_EQ(crFrom, vert.Pixel(1, 5));
-    EXPECT_EQ(RGB(11, 98, 3), vert.Pixel(1, 68)); // (c * 64 + 63 * (to - c)) >> 6
-    EXPECT_EQ(RGB(104, 55, 127), vert.Pixel(1, 5 + 32));
-    EXPECT_EQ(3 * vert.Height() - 64, vert.Count(CRect(0, 0, 3, vert.Height()), kSentinel)); // nothing outside
-}
-
 TEST(ToolTipGradient, NarrowRectanglesFillEachColumnOnce)
 {
     for (int nWidth = 1; nWidth <= 70; nWidth++)
