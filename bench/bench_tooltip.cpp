@@ -5,6 +5,7 @@
 
 #ifdef _WIN32
 
+#include "tips/UxTipText.h"
 #include "tips/UxToolTip.h"
 
 #include <algorithm>
@@ -17,11 +18,27 @@ namespace {
 const int kRounds = 15;
 const int kLines = 1000;
 
-// The markup engine opened to the benchmark.
-class CBenchTip : public CUxToolTip
+// The markup engine as the tooltip runs it: a text measured and drawn in the tooltip's font and
+// colours.
+class CBenchTip
 {
 public:
-    using CUxToolTip::PrintTitleString;
+    CUxToolTip tip;
+    CSize PrintTitleString(CDC* pDC, CRect rect, const CString& str, BOOL bMeasure)
+    {
+        LOGFONT lf;
+        tip.GetFont(&lf);
+        COLORREF colors[UXTT_COLOR_COUNT];
+        for (int i = 0; i < UXTT_COLOR_COUNT; i++)
+            colors[i] = tip.GetColor(i);
+        CSize szImage;
+        CUxTipPictures pictures(m_names, *tip.GetImageList(szImage), szImage);
+        return m_text.Print(pDC, rect, str, bMeasure, lf, colors, pictures);
+    }
+
+private:
+    CUxTipNamedPictures m_names;
+    CUxTipText m_text;
 };
 
 // A text of kLines lines, marked up and plain. `dense` lines carry five runs in four styles,
@@ -124,8 +141,8 @@ int main()
     lf.lfWeight = FW_NORMAL;
     lstrcpyA(lf.lfFaceName, "Tahoma");
     CBenchTip tip;
-    tip.SetDefaultColors();
-    tip.SetFont(&lf);
+    tip.tip.SetDefaultColors();
+    tip.tip.SetFont(&lf);
     CFont font;
     font.CreateFontIndirect(&lf);
 

@@ -2,6 +2,8 @@
 // mouse, the show and autopop timers, help tips, the display notification, placement and region.
 #include "tips/UxToolTip.h"
 
+#include "tips/UxTipPlacement.h"
+
 #include <algorithm>
 
 namespace
@@ -64,6 +66,7 @@ CString LoadText(UINT nIdText)
 BEGIN_MESSAGE_MAP(CUxToolTip, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
+    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
     ON_WM_TIMER()
     ON_WM_DESTROY()
     ON_WM_KILLFOCUS()
@@ -71,8 +74,7 @@ BEGIN_MESSAGE_MAP(CUxToolTip, CWnd)
 END_MESSAGE_MAP()
 
 CUxToolTip::CUxToolTip()
-    : m_szImage(0, 0), m_pParentWnd(NULL), m_hNotifyWnd(NULL), m_nStyles(UXTT_STYLE_DEFAULT),
-      m_nGlobalDirection(UXTT_DIR_BELOW_RIGHT), m_nEffect(UXTT_EFFECT_SOLID), m_nGranularity(2), m_nBehaviour(0),
+    : m_szImage(0, 0), m_pParentWnd(NULL), m_hNotifyWnd(NULL), m_settings(m_crColor + UXTT_COLOR_BK_BEGIN),
       m_nTimeInitial(500), m_nTimeAutoPop(0), m_ptOriginal(-1, -1), m_nIndexCurrentWnd(-1),
       m_nIndexDisplayWnd(-1), m_nDirection(UXTT_DIR_BELOW_RIGHT), m_szToolIcon(0, 0), m_szTextTooltip(0, 0),
       m_hHelpIcon(NULL)
@@ -89,8 +91,7 @@ CUxToolTip::~CUxToolTip()
 {
     RemoveAllTools();
     RemoveAllNamesOfResource();
-    m_nLengthLines.RemoveAll();
-    m_nHeightLines.RemoveAll();
+    m_text.Clear();
     m_rgnToolTip.DeleteObject();
     m_rgnShadow.DeleteObject();
     if (m_hWnd != NULL)
@@ -195,7 +196,7 @@ int CUxToolTip::GetToolCount() const { return (int)m_arrTools.GetSize(); }
 
 int CUxToolTip::FindTool(CPoint& pt)
 {
-    HWND hWnd = GetWndFromPoint(pt, (m_nStyles & UXTT_STYLE_DISABLED) != 0);
+    HWND hWnd = GetWndFromPoint(pt, (GetStyles() & UXTT_STYLE_DISABLED) != 0);
     if (hWnd == NULL)
         return -1;
     for (INT_PTR i = 0; i < m_arrTools.GetSize(); i++)
@@ -245,42 +246,40 @@ void CUxToolTip::ModifyMaskTool(int nIndexTool, UINT nAddMask, UINT nRemoveMask)
 
 UINT CUxToolTip::GetMaskTool(int nIndexTool) { return IsExistTool(nIndexTool) ? m_arrTools[nIndexTool].nMask : 0; }
 
+UXTOOLTIP_INFO* CUxToolTip::Tool(int nIndexTool)
+{
+    return IsExistTool(nIndexTool) ? &m_arrTools[nIndexTool] : NULL;
+}
+
+void CUxToolTip::SetSetting(UINT nMaskBit, const UXTOOLTIP_INFO& values, int nIndexTool)
+{
+    m_settings.Set(nMaskBit, values, Tool(nIndexTool));
+}
+
 void CUxToolTip::SetDirection(UINT nDirection, int nIndexTool)
 {
     if (nDirection > UXTT_DIR_BELOW_RIGHT)
         return;
-    if (!IsExistTool(nIndexTool))
-    {
-        m_nGlobalDirection = nDirection;
-        return;
-    }
-    m_arrTools[nIndexTool].nDirection = nDirection;
-    m_arrTools[nIndexTool].nMask |= UXTT_MASK_DIRECTION;
+    UXTOOLTIP_INFO values;
+    values.nDirection = nDirection;
+    SetSetting(UXTT_MASK_DIRECTION, values, nIndexTool);
 }
 
 UINT CUxToolTip::GetDirection(int nIndexTool)
 {
-    if (IsExistTool(nIndexTool) && (m_arrTools[nIndexTool].nMask & UXTT_MASK_DIRECTION))
-        return m_arrTools[nIndexTool].nDirection;
-    return m_nGlobalDirection;
+    return m_settings.Effective(Tool(nIndexTool)).nDirection;
 }
 
 void CUxToolTip::SetBehaviour(UINT nBehaviour, int nIndexTool)
 {
-    if (!IsExistTool(nIndexTool))
-    {
-        m_nBehaviour = nBehaviour;
-        return;
-    }
-    m_arrTools[nIndexTool].nBehaviour = nBehaviour;
-    m_arrTools[nIndexTool].nMask |= UXTT_MASK_BEHAVIOUR;
+    UXTOOLTIP_INFO values;
+    values.nBehaviour = nBehaviour;
+    SetSetting(UXTT_MASK_BEHAVIOUR, values, nIndexTool);
 }
 
 UINT CUxToolTip::GetBehaviour(int nIndexTool)
 {
-    if (IsExistTool(nIndexTool) && (m_arrTools[nIndexTool].nMask & UXTT_MASK_BEHAVIOUR))
-        return m_arrTools[nIndexTool].nBehaviour;
-    return m_nBehaviour;
+    return m_settings.Effective(Tool(nIndexTool)).nBehaviour;
 }
 
 void CUxToolTip::SetDelayTime(DWORD dwDuration, UINT nTime)
@@ -320,7 +319,7 @@ void CUxToolTip::RelayEvent(MSG* pMsg)
             return;
         if (m_nIndexCurrentWnd == kHelpTip || m_nIndexDisplayWnd == kHelpTip)
             return;
-        if (!(m_nStyles & UXTT_STYLE_NOACTIVE) && ::GetActiveWindow() == NULL)
+        if (!(GetStyles() & UXTT_STYLE_NOACTIVE) && ::GetActiveWindow() == NULL)
             return;
         m_ptOriginal = pt;
         if (m_pParentWnd != NULL)
@@ -549,19 +548,7 @@ void CUxToolTip::PrepareDisplayToolTip(CPoint* pt)
 {
     // The record shown carries the effective settings: the tool's own or else the global ones.
     UXTOOLTIP_INFO& ti = m_pToolInfo;
-    if (!(ti.nMask & UXTT_MASK_STYLES))
-        ti.nStyles = m_nStyles;
-    if (!(ti.nMask & UXTT_MASK_EFFECT))
-    {
-        ti.nEffect = m_nEffect;
-        ti.nGranularity = m_nGranularity;
-    }
-    if (!(ti.nMask & UXTT_MASK_COLORS))
-        GetGradientColors(ti.crBegin, ti.crMid, ti.crEnd, -1);
-    if (!(ti.nMask & UXTT_MASK_DIRECTION))
-        ti.nDirection = m_nGlobalDirection;
-    if (!(ti.nMask & UXTT_MASK_BEHAVIOUR))
-        ti.nBehaviour = m_nBehaviour;
+    m_settings.Resolve(ti);
 
     SendNotify(pt, ti);
     // The receiver may have destroyed the tooltip; and a tip with nothing in it is not shown.
@@ -635,152 +622,69 @@ void CUxToolTip::DisplayToolTip(CPoint* pt, CRect* rect)
         rgnWindow.Detach();
 }
 
-CSize CUxToolTip::GetScreenSize()
-{
-    CWindowDC dc(NULL);
-    return CSize(dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
-}
-
 void CUxToolTip::CalculateInfoBoxRect(CPoint* pt, CRect* rect)
 {
-    CSize szScreen = GetScreenSize();
-    // No more of a box than the screen can be seen: one cut to the screen keeps the window, its
-    // region and the picture composed for it within that (a text of absurd size would otherwise
-    // have the system build an anchor millions of lines tall).
-    if (szScreen.cx > 0 && rect->Width() > szScreen.cx)
-        rect->right = rect->left + szScreen.cx;
-    if (szScreen.cy > 0 && rect->Height() > szScreen.cy)
-        rect->bottom = rect->top + szScreen.cy;
-    int cx = rect->Width();
-    int cy = rect->Height();
-    int nDirection = (int)m_pToolInfo.nDirection;
-    if (!TestHorizDirection(pt->x, cx, szScreen.cx, nDirection, rect))
-    {
-        nDirection = GetNextHorizDirection(nDirection);
-        TestHorizDirection(pt->x, cx, szScreen.cx, nDirection, rect);
-    }
-    if (!TestVertDirection(pt->y, cy, szScreen.cy, nDirection, rect))
-    {
-        nDirection = GetNextVertDirection(nDirection);
-        TestVertDirection(pt->y, cy, szScreen.cy, nDirection, rect);
-    }
-    m_nDirection = (UINT)nDirection;
-    // The shadow lies right of and below the box: a box left of the cursor moves by it, so
-    // that its anchor still points at the cursor.
-    if ((m_pToolInfo.nStyles & UXTT_STYLE_SHADOW) &&
-        (nDirection == UXTT_DIR_ABOVE_LEFT || nDirection == UXTT_DIR_BELOW_LEFT))
-        rect->OffsetRect((int)m_nSizes[UXTT_SIZE_SHADOW_CX], (int)m_nSizes[UXTT_SIZE_SHADOW_CY]);
+    // The screen the tip is placed on.
+    CWindowDC dc(NULL);
+    const UxTipSize area = {dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES)};
+    UxTipSize shadow;
+    if (m_pToolInfo.nStyles & UXTT_STYLE_SHADOW)
+        shadow = {(int)m_nSizes[UXTT_SIZE_SHADOW_CX], (int)m_nSizes[UXTT_SIZE_SHADOW_CY]};
+    unsigned nDirection = m_pToolInfo.nDirection;
+    const UxTipRect box = CUxTipPlacement::Place({rect->left, rect->top, rect->right, rect->bottom}, {pt->x, pt->y},
+        nDirection, area, (int)m_nSizes[UXTT_SIZE_ANCHOR_MARGIN], shadow);
+    rect->SetRect(box.left, box.top, box.right, box.bottom);
+    m_nDirection = nDirection;
 }
 
 BOOL CUxToolTip::TestHorizDirection(int x, int cx, int nWidth, int nDirection, CRect* rect)
 {
-    int nMargin = (int)m_nSizes[UXTT_SIZE_ANCHOR_MARGIN];
-    int left, right;
-    if (nDirection == UXTT_DIR_ABOVE_LEFT || nDirection == UXTT_DIR_BELOW_LEFT)
-    {
-        right = std::min(x + nMargin, nWidth);
-        left = right - cx;
-        if (left < 0)
-            return FALSE;
-    }
-    else
-    {
-        left = x < nMargin ? 0 : x - nMargin;
-        right = left + cx;
-    }
-    if (right > nWidth)
+    UxTipRect box = {rect->left, rect->top, rect->right, rect->bottom};
+    if (!CUxTipPlacement::FitHorizontally(x, cx, nWidth, (unsigned)nDirection,
+            (int)m_nSizes[UXTT_SIZE_ANCHOR_MARGIN], box))
         return FALSE;
-    rect->left = left;
-    rect->right = right;
+    rect->left = box.left;
+    rect->right = box.right;
     return TRUE;
 }
 
 BOOL CUxToolTip::TestVertDirection(int y, int cy, int nHeight, int nDirection, CRect* rect)
 {
-    int top, bottom;
-    if (nDirection == UXTT_DIR_ABOVE_LEFT || nDirection == UXTT_DIR_ABOVE_RIGHT)
-    {
-        bottom = y;
-        top = y - cy;
-        if (top < 0)
-            return FALSE;
-    }
-    else
-    {
-        top = y;
-        bottom = y + cy;
-        if (y < 0)
-            return FALSE;
-    }
-    if (bottom > nHeight)
+    UxTipRect box = {rect->left, rect->top, rect->right, rect->bottom};
+    if (!CUxTipPlacement::FitVertically(y, cy, nHeight, (unsigned)nDirection, box))
         return FALSE;
-    rect->top = top;
-    rect->bottom = bottom;
+    rect->top = box.top;
+    rect->bottom = box.bottom;
     return TRUE;
 }
 
 int CUxToolTip::GetNextHorizDirection(int nDirection) const
 {
-    switch (nDirection)
-    {
-    case UXTT_DIR_ABOVE_LEFT: return UXTT_DIR_ABOVE_RIGHT;
-    case UXTT_DIR_ABOVE_RIGHT: return UXTT_DIR_ABOVE_LEFT;
-    case UXTT_DIR_BELOW_LEFT: return UXTT_DIR_BELOW_RIGHT;
-    default: return UXTT_DIR_BELOW_LEFT;
-    }
+    return (int)CUxTipPlacement::NextHorizontal((unsigned)nDirection);
 }
 
 int CUxToolTip::GetNextVertDirection(int nDirection) const
 {
-    switch (nDirection)
-    {
-    case UXTT_DIR_ABOVE_LEFT: return UXTT_DIR_BELOW_LEFT;
-    case UXTT_DIR_ABOVE_RIGHT: return UXTT_DIR_BELOW_RIGHT;
-    case UXTT_DIR_BELOW_LEFT: return UXTT_DIR_ABOVE_LEFT;
-    default: return UXTT_DIR_ABOVE_RIGHT;
-    }
+    return (int)CUxTipPlacement::NextVertical((unsigned)nDirection);
 }
 
 void CUxToolTip::GetWindowRegion(CRgn* rgn, CSize sz, CPoint pt)
 {
-    CRect rect(0, 0, sz.cx, sz.cy);
-    int nAnchorHeight = (int)m_nSizes[UXTT_SIZE_ANCHOR_HEIGHT];
-    int yBase;
-    if (m_nDirection == UXTT_DIR_ABOVE_LEFT || m_nDirection == UXTT_DIR_ABOVE_RIGHT)
-    {
-        rect.bottom -= nAnchorHeight;
-        yBase = rect.bottom;
-    }
-    else
-    {
-        rect.top += nAnchorHeight;
-        yBase = rect.top;
-    }
-
-    DWORD nStyles = m_pToolInfo.nStyles;
+    const CUxTipPlacement::Balloon balloon = CUxTipPlacement::Shape({sz.cx, sz.cy}, m_nDirection,
+        (int)m_nSizes[UXTT_SIZE_ANCHOR_HEIGHT], (int)m_nSizes[UXTT_SIZE_ANCHOR_WIDTH],
+        (int)m_nSizes[UXTT_SIZE_ANCHOR_MARGIN]);
+    const UxTipRect& body = balloon.body;
+    const DWORD nStyles = m_pToolInfo.nStyles;
     rgn->DeleteObject();
     if (nStyles & UXTT_STYLE_ROUNDED)
-        rgn->CreateRoundRectRgn(rect.left, rect.top, rect.right + 1, rect.bottom + 1,
+        rgn->CreateRoundRectRgn(body.left, body.top, body.right + 1, body.bottom + 1,
             (int)m_nSizes[UXTT_SIZE_ROUNDED_CX], (int)m_nSizes[UXTT_SIZE_ROUNDED_CY]);
     else
-        rgn->CreateRectRgn(rect.left, rect.top, rect.right + 1, rect.bottom + 1);
+        rgn->CreateRectRgn(body.left, body.top, body.right + 1, body.bottom + 1);
 
     if (nStyles & UXTT_STYLE_ANCHOR)
     {
-        int nMargin = (int)m_nSizes[UXTT_SIZE_ANCHOR_MARGIN];
-        int nWidth = (int)m_nSizes[UXTT_SIZE_ANCHOR_WIDTH];
-        int x1, x2;
-        if (m_nDirection == UXTT_DIR_ABOVE_LEFT || m_nDirection == UXTT_DIR_BELOW_LEFT)
-        {
-            x1 = rect.right - nMargin;
-            x2 = x1 - nWidth;
-        }
-        else
-        {
-            x1 = rect.left + nMargin;
-            x2 = x1 + nWidth;
-        }
-        POINT ptAnchor[3] = {{pt.x, pt.y}, {x1, yBase}, {x2, yBase}};
+        POINT ptAnchor[3] = {{pt.x, pt.y}, {balloon.x1, balloon.yBase}, {balloon.x2, balloon.yBase}};
         if (m_hWnd != NULL)
             ::ScreenToClient(m_hWnd, &ptAnchor[0]);
         CRgn rgnAnchor;

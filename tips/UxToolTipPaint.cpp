@@ -2,6 +2,9 @@
 // colours, and the painting of the window (shadow, background, border, icon, text) off screen.
 #include "tips/UxToolTip.h"
 
+#include "core/MemDC.h"
+#include "tips/UxTipDrawer.h"
+
 namespace {
 
 // The table of sizes of the two forms: a balloon with rounded corners, shadow and anchor, and a
@@ -9,22 +12,21 @@ namespace {
 const UINT kBalloonSizes[UXTT_SIZE_COUNT] = {16, 16, 12, 12, 4, 4, 12, 16, 16, 1, 1};
 const UINT kRectangleSizes[UXTT_SIZE_COUNT] = {0, 0, 3, 1, 0, 0, 0, 0, 0, 1, 1};
 
-// Gradients are always painted in this many bands.
-const int kGradientShift = 6;
-const int kGradientBands = 1 << kGradientShift;
-
-// One channel of band i: from + i * (to - from) / 64, in integer steps; never negative, since
-// it is from * (64 - i) + to * i over 64.
-int BandChannel(int nFrom, int nTo, int i)
+// Selects rgn, in the context's logical coordinates, as its clipping region (which the system
+// takes in device coordinates).
+void SelectLogicalClip(CDC* pDC, CRgn& rgn)
 {
-    return (nFrom * kGradientBands + i * (nTo - nFrom)) >> kGradientShift;
-}
-
-// Where band i begins along an extent of nLength from nStart. Computed in 64 bits, so that an
-// absurd rectangle cannot overflow the product.
-int BandEdge(int nStart, long long nLength, int i)
-{
-    return (int)(nStart + ((nLength * i) >> kGradientShift));
+    CPoint ptOrigin(0, 0);
+    pDC->LPtoDP(&ptOrigin);
+    if (ptOrigin == CPoint(0, 0)) {
+        pDC->SelectClipRgn(&rgn);
+        return;
+    }
+    CRgn rgnDevice;
+    rgnDevice.CreateRectRgn(0, 0, 0, 0);
+    rgnDevice.CopyRgn(&rgn);
+    rgnDevice.OffsetRgn(ptOrigin);
+    pDC->SelectClipRgn(&rgnDevice);
 }
 
 } // namespace
@@ -38,23 +40,15 @@ void CUxToolTip::SetStyles(DWORD nStyles, int nIndexTool)
 
 void CUxToolTip::ModifyStyles(DWORD nAddStyles, DWORD nRemoveStyles, int nIndexTool)
 {
-    if (!IsExistTool(nIndexTool))
-    {
-        m_nStyles = (m_nStyles & ~nRemoveStyles) | nAddStyles;
-        return;
-    }
     // A tool without styles of its own starts from the global ones.
-    UXTOOLTIP_INFO& ti = m_arrTools[nIndexTool];
-    DWORD nStyles = (ti.nMask & UXTT_MASK_STYLES) ? ti.nStyles : m_nStyles;
-    ti.nStyles = (nStyles & ~nRemoveStyles) | nAddStyles;
-    ti.nMask |= UXTT_MASK_STYLES;
+    UXTOOLTIP_INFO values;
+    values.nStyles = (GetStyles(nIndexTool) & ~nRemoveStyles) | nAddStyles;
+    SetSetting(UXTT_MASK_STYLES, values, nIndexTool);
 }
 
 DWORD CUxToolTip::GetStyles(int nIndexTool)
 {
-    if (IsExistTool(nIndexTool) && (m_arrTools[nIndexTool].nMask & UXTT_MASK_STYLES))
-        return m_arrTools[nIndexTool].nStyles;
-    return m_nStyles;
+    return m_settings.Effective(Tool(nIndexTool)).nStyles;
 }
 
 void CUxToolTip::SetDefaultStyles(int nIndexTool)
@@ -84,16 +78,10 @@ void CUxToolTip::SetDefaultSizes(BOOL bBalloonSize)
 
 void CUxToolTip::SetEffectBk(UINT nEffect, BYTE nGranularity, int nIndexTool)
 {
-    if (!IsExistTool(nIndexTool))
-    {
-        m_nEffect = nEffect;
-        m_nGranularity = nGranularity;
-        return;
-    }
-    UXTOOLTIP_INFO& ti = m_arrTools[nIndexTool];
-    ti.nEffect = nEffect;
-    ti.nGranularity = nGranularity;
-    ti.nMask |= UXTT_MASK_EFFECT;
+    UXTOOLTIP_INFO values;
+    values.nEffect = nEffect;
+    values.nGranularity = nGranularity;
+    SetSetting(UXTT_MASK_EFFECT, values, nIndexTool);
 }
 
 UINT CUxToolTip::GetEffectBk(int nIndexTool)
@@ -104,44 +92,26 @@ UINT CUxToolTip::GetEffectBk(int nIndexTool)
 
 UINT CUxToolTip::GetEffectBk(BYTE& nGranularity, int nIndexTool)
 {
-    if (IsExistTool(nIndexTool) && (m_arrTools[nIndexTool].nMask & UXTT_MASK_EFFECT))
-    {
-        nGranularity = m_arrTools[nIndexTool].nGranularity;
-        return m_arrTools[nIndexTool].nEffect;
-    }
-    nGranularity = m_nGranularity;
-    return m_nEffect;
+    const UXTOOLTIP_INFO ti = m_settings.Effective(Tool(nIndexTool));
+    nGranularity = ti.nGranularity;
+    return ti.nEffect;
 }
 
 void CUxToolTip::SetGradientColors(COLORREF crBegin, COLORREF crMid, COLORREF crEnd, int nIndexTool)
 {
-    if (!IsExistTool(nIndexTool))
-    {
-        m_crColor[UXTT_COLOR_BK_BEGIN] = crBegin;
-        m_crColor[UXTT_COLOR_BK_MID] = crMid;
-        m_crColor[UXTT_COLOR_BK_END] = crEnd;
-        return;
-    }
-    UXTOOLTIP_INFO& ti = m_arrTools[nIndexTool];
-    ti.crBegin = crBegin;
-    ti.crMid = crMid;
-    ti.crEnd = crEnd;
-    ti.nMask |= UXTT_MASK_COLORS;
+    UXTOOLTIP_INFO values;
+    values.crBegin = crBegin;
+    values.crMid = crMid;
+    values.crEnd = crEnd;
+    SetSetting(UXTT_MASK_COLORS, values, nIndexTool);
 }
 
 void CUxToolTip::GetGradientColors(COLORREF& crBegin, COLORREF& crMid, COLORREF& crEnd, int nIndexTool)
 {
-    if (IsExistTool(nIndexTool) && (m_arrTools[nIndexTool].nMask & UXTT_MASK_COLORS))
-    {
-        const UXTOOLTIP_INFO& ti = m_arrTools[nIndexTool];
-        crBegin = ti.crBegin;
-        crMid = ti.crMid;
-        crEnd = ti.crEnd;
-        return;
-    }
-    crBegin = m_crColor[UXTT_COLOR_BK_BEGIN];
-    crMid = m_crColor[UXTT_COLOR_BK_MID];
-    crEnd = m_crColor[UXTT_COLOR_BK_END];
+    const UXTOOLTIP_INFO ti = m_settings.Effective(Tool(nIndexTool));
+    crBegin = ti.crBegin;
+    crMid = ti.crMid;
+    crEnd = ti.crEnd;
 }
 
 // ---- Painting ----
@@ -163,29 +133,42 @@ void CUxToolTip::OnPaint()
     if (rect.Width() <= 0 || rect.Height() <= 0)
         return;
 
-    CDC memDC;
-    CBitmap bitmap;
-    if (!memDC.CreateCompatibleDC(&dc) || !bitmap.CreateCompatibleBitmap(&dc, rect.Width(), rect.Height()))
-        return;
-    CBitmap* pOldBitmap = memDC.SelectObject(&bitmap);
-
+    // Composed off screen, and copied to the window once: the client area less its last column
+    // and row.
+    dc.IntersectClipRect(&rect);
+    CMemDC memDC(&dc);
+    CRect rcPaint;
+    memDC.GetClipBox(&rcPaint);
     // The window's background is never erased, so the screen under it still shows what lay
     // beneath when it appeared: the shadow darkens that.
     CPoint ptOrigin(0, 0);
     ClientToScreen(&ptOrigin);
     HDC hScreenDC = ::GetDC(NULL);
-    if (hScreenDC != NULL)
-    {
-        ::BitBlt(memDC.m_hDC, 0, 0, rect.Width(), rect.Height(), hScreenDC, ptOrigin.x, ptOrigin.y, SRCCOPY);
+    if (hScreenDC != NULL) {
+        ::BitBlt(memDC.m_hDC, rcPaint.left, rcPaint.top, rcPaint.Width(), rcPaint.Height(), hScreenDC,
+                 ptOrigin.x + rcPaint.left, ptOrigin.y + rcPaint.top, SRCCOPY);
         ::ReleaseDC(NULL, hScreenDC);
     }
-
     OnDraw(&memDC, rect);
+}
 
-    dc.BitBlt(0, 0, rect.Width(), rect.Height(), &memDC, 0, 0, SRCCOPY);
-    memDC.SelectObject(pOldBitmap);
-    bitmap.DeleteObject();
-    memDC.DeleteDC();
+// A picture of the tip on screen asked for into a context of the caller's (a host taking a
+// picture of its windows): drawn over what that context holds, as it is drawn over the screen.
+LRESULT CUxToolTip::OnPrintClient(WPARAM wParam, LPARAM lParam)
+{
+    CRect rect;
+    GetClientRect(&rect);
+    rect.right--;
+    rect.bottom--;
+    if ((m_nIndexDisplayWnd == -1 && m_nIndexCurrentWnd == -1) || wParam == 0 || rect.IsRectEmpty())
+        return 0;
+    CDC dc;
+    dc.Attach((HDC)wParam);
+    const int nSaved = dc.SaveDC();
+    OnDraw(&dc, rect);
+    dc.RestoreDC(nSaved);
+    dc.Detach();
+    return 0;
 }
 
 BOOL CUxToolTip::OnEraseBkgnd(CDC* pDC)
@@ -198,8 +181,7 @@ void CUxToolTip::OnDraw(CDC* pDC, CRect rect)
     pDC->SetBkMode(TRANSPARENT);
 
     const DWORD nStyles = m_pToolInfo.nStyles;
-    if (nStyles & UXTT_STYLE_SHADOW)
-    {
+    if (nStyles & UXTT_STYLE_SHADOW) {
         OnDrawShadow(pDC);
         rect.right -= (int)m_nSizes[UXTT_SIZE_SHADOW_CX];
         rect.bottom -= (int)m_nSizes[UXTT_SIZE_SHADOW_CY];
@@ -210,7 +192,7 @@ void CUxToolTip::OnDraw(CDC* pDC, CRect rect)
     CRgn rgnOldClip;
     rgnOldClip.CreateRectRgn(0, 0, 0, 0);
     BOOL bHadClip = ::GetClipRgn(pDC->m_hDC, (HRGN)rgnOldClip.m_hObject) == 1;
-    pDC->SelectClipRgn(&m_rgnToolTip);
+    SelectLogicalClip(pDC, m_rgnToolTip);
 
     OnDrawBackground(pDC, &rect);
 
@@ -227,8 +209,7 @@ void CUxToolTip::OnDraw(CDC* pDC, CRect rect)
     else
         rect.bottom -= (int)m_nSizes[UXTT_SIZE_ANCHOR_HEIGHT];
 
-    if (m_pToolInfo.hIcon != NULL)
-    {
+    if (m_pToolInfo.hIcon != NULL) {
         int yIcon = rect.top;
         if (nStyles & UXTT_STYLE_ICON_VCENTER)
             yIcon = rect.top + (rect.Height() - m_szToolIcon.cy) / 2;
@@ -262,51 +243,11 @@ void CUxToolTip::OnDrawShadow(CDC* pDC)
 
 void CUxToolTip::OnDrawBackground(CDC* pDC, CRect* pRect)
 {
-    const CRect rect = *pRect;
-    const UINT nEffect = m_pToolInfo.nEffect;
-    const COLORREF crFirst = m_pToolInfo.crBegin;
-    if (nEffect < UXTT_EFFECT_HGRADIENT || nEffect > UXTT_EFFECT_3VGRADIENT)
-    {
-        pDC->FillSolidRect(&rect, crFirst);
-        return;
-    }
-
-    // Odd effects run across, even ones downwards; 1 and 2 are one gradient over the whole
-    // rectangle, the others two halves that meet at the last colour (3, 4) or the middle one (5, 6).
-    const BOOL bHorz = (nEffect % 2) == 1;
-    if (nEffect <= UXTT_EFFECT_VGRADIENT)
-    {
-        FillGradient(pDC, rect, crFirst, m_pToolInfo.crEnd, bHorz);
-        return;
-    }
-    CRect rcFirst = rect, rcSecond = rect;
-    if (bHorz)
-        rcFirst.right = rcSecond.left = rect.left + (rect.right - rect.left) / 2;
-    else
-        rcFirst.bottom = rcSecond.top = rect.top + (rect.bottom - rect.top) / 2;
-    const bool bSymmetric = nEffect <= UXTT_EFFECT_VCGRADIENT;
-    const COLORREF crTurn = bSymmetric ? m_pToolInfo.crEnd : m_pToolInfo.crMid;
-    FillGradient(pDC, rcFirst, crFirst, crTurn, bHorz);
-    FillGradient(pDC, rcSecond, crTurn, bSymmetric ? crFirst : m_pToolInfo.crEnd, bHorz);
+    CUxTipDrawer::FillBackground(pDC, *pRect, m_pToolInfo.nEffect, m_pToolInfo.crBegin, m_pToolInfo.crMid,
+                                 m_pToolInfo.crEnd);
 }
 
 void CUxToolTip::FillGradient(CDC* pDC, CRect rect, COLORREF colorStart, COLORREF colorFinish, BOOL bHorz)
 {
-    const int r1 = GetRValue(colorStart), g1 = GetGValue(colorStart), b1 = GetBValue(colorStart);
-    const int r2 = GetRValue(colorFinish), g2 = GetGValue(colorFinish), b2 = GetBValue(colorFinish);
-    const int nStart = bHorz ? rect.left : rect.top;
-    const long long nLength = bHorz ? (long long)rect.right - rect.left : (long long)rect.bottom - rect.top;
-
-    for (int i = 0; i < kGradientBands; i++)
-    {
-        // Bands narrower than a pixel are skipped, so each pixel is painted once.
-        const int nFrom = BandEdge(nStart, nLength, i);
-        const int nTo = BandEdge(nStart, nLength, i + 1);
-        if (nTo <= nFrom)
-            continue;
-        CRect band = bHorz ? CRect(nFrom, rect.top, nTo, rect.bottom) : CRect(rect.left, nFrom, rect.right, nTo);
-        CBrush brush;
-        if (brush.CreateSolidBrush(RGB(BandChannel(r1, r2, i), BandChannel(g1, g2, i), BandChannel(b1, b2, i))))
-            pDC->FillRect(&band, &brush);
-    }
+    CUxTipDrawer::FillGradient(pDC, rect, colorStart, colorFinish, bHorz);
 }

@@ -1,12 +1,13 @@
-// Tests of the tooltip's appearance: the table of sizes, and the painting of gradients, shadow,
-// border, icon and text on the pixels of off-screen surfaces and of the window.
+// Tests of the tooltip's appearance: the table of sizes, the painting of gradients on off-screen
+// surfaces, and the shadow, border, icon and text of tips shown, on pictures of their window and
+// on the window itself.
 #include <gtest/gtest.h>
 
 #include "CClientDC.h"
 #include "TipHarness.h"
-#include "support/TestSurface.h"
-#include "tips/UxToolTip.h"
 #include "support/TestColors.h"
+#include "support/TestSurface.h"
+#include "tips/UxTipDrawer.h"
 
 #include <climits>
 #include <vector>
@@ -14,35 +15,6 @@
 namespace {
 
 const COLORREF kSentinel = RGB(0x12, 0x34, 0x56);
-
-// Opens the painting side to the tests, beside what CTestTip opens.
-class CPaintedTip : public CTestTip
-{
-public:
-    using CUxToolTip::FillGradient;
-    using CUxToolTip::OnDraw;
-    using CUxToolTip::OnDrawBackground;
-    using CUxToolTip::OnDrawShadow;
-    using CUxToolTip::PrintTitleString;
-    using CUxToolTip::m_crColor;
-    using CUxToolTip::m_nDirection;
-
-    CPaintedTip()
-    {
-        m_crColor[UXTT_COLOR_SHADOW] = RGB(0x80, 0x80, 0x80);
-        m_crColor[UXTT_COLOR_BORDER] = kBlack;
-    }
-
-    // The shown record: solid background of one colour, no text, no icon.
-    void Show(DWORD nStyles, UINT nEffect, COLORREF crBegin, COLORREF crMid = 0, COLORREF crEnd = 0)
-    {
-        m_pToolInfo.nStyles = nStyles;
-        m_pToolInfo.nEffect = nEffect;
-        m_pToolInfo.crBegin = crBegin;
-        m_pToolInfo.crMid = crMid;
-        m_pToolInfo.crEnd = crEnd;
-    }
-};
 
 // Channel value of band i of a gradient from 0 to 255.
 int Band(int i) { return (255 * i) >> 6; }
@@ -91,7 +63,7 @@ HICON SolidIcon(int cx, int cy, COLORREF color)
 
 TEST(ToolTipSettings, TablesOfSizesOfBothForms)
 {
-    CPaintedTip tip;
+    CUxToolTip tip;
     const UINT balloon[UXTT_SIZE_COUNT] = {16, 16, 12, 12, 4, 4, 12, 16, 16, 1, 1};
     const UINT rectangle[UXTT_SIZE_COUNT] = {0, 0, 3, 1, 0, 0, 0, 0, 0, 1, 1};
     tip.SetDefaultSizes(FALSE);
@@ -109,22 +81,8 @@ TEST(ToolTipSettings, TablesOfSizesOfBothForms)
 
 // ---- Gradients ----
 
-TEST(ToolTipGradient, EachChannelInSixtyFourIntegerSteps)
-{
-    CPaintedTip tip;
-    // Downwards, and from a colour to a darker one: each channel on its own.
-    TestSurface vert(3, 64 + 10, kSentinel);
-    const COLORREF crFrom = RGB(200, 10, 255), crTo = RGB(8, 100, 0);
-    tip.FillGradient(&vert.DC(), CRect(1, 5, 2, 69), crFrom, crTo, FALSE);
-    EXPECT_EQ(crFrom, vert.Pixel(1, 5));
-    EXPECT_EQ(RGB(11, 98, 3), vert.Pixel(1, 68)); // (c * 64 + 63 * (to - c)) >> 6
-    EXPECT_EQ(RGB(104, 55, 127), vert.Pixel(1, 5 + 32));
-    EXPECT_EQ(3 * vert.Height() - 64, vert.Count(CRect(0, 0, 3, vert.Height()), kSentinel)); // nothing outside
-}
-
 TEST(ToolTipGradient, NarrowRectanglesFillEachColumnOnce)
 {
-    CPaintedTip tip;
     for (int nWidth = 1; nWidth <= 70; nWidth++)
     {
         for (int bHorz = 0; bHorz < 2; bHorz++)
@@ -132,7 +90,7 @@ TEST(ToolTipGradient, NarrowRectanglesFillEachColumnOnce)
             // Along the gradient the rectangle is nWidth pixels, across it 2; it starts at 3.
             TestSurface surface(bHorz ? nWidth + 6 : 2, bHorz ? 2 : nWidth + 6, kSentinel);
             CRect rect = bHorz ? CRect(3, 0, 3 + nWidth, 2) : CRect(0, 3, 2, 3 + nWidth);
-            tip.FillGradient(&surface.DC(), rect, kBlack, kWhite, bHorz);
+            CUxTipDrawer::FillGradient(&surface.DC(), rect, kBlack, kWhite, bHorz);
 
             // Pixel p along the gradient belongs to the last band whose start lies at or before it.
             EXPECT_EQ(0, Mismatches(surface, [&](int x, int y, COLORREF color) {
@@ -149,17 +107,16 @@ TEST(ToolTipGradient, NarrowRectanglesFillEachColumnOnce)
 
     // Empty, inverted and absurd rectangles paint nothing and end.
     TestSurface surface(8, 8, kSentinel);
-    tip.FillGradient(&surface.DC(), CRect(4, 0, 4, 8), kBlack, kWhite, TRUE);
-    tip.FillGradient(&surface.DC(), CRect(6, 0, 2, 8), kBlack, kWhite, TRUE);
-    tip.FillGradient(&surface.DC(), CRect(0, 6, 8, 2), kBlack, kWhite, FALSE);
+    CUxTipDrawer::FillGradient(&surface.DC(), CRect(4, 0, 4, 8), kBlack, kWhite, TRUE);
+    CUxTipDrawer::FillGradient(&surface.DC(), CRect(6, 0, 2, 8), kBlack, kWhite, TRUE);
+    CUxTipDrawer::FillGradient(&surface.DC(), CRect(0, 6, 8, 2), kBlack, kWhite, FALSE);
     EXPECT_EQ(64, surface.Count(CRect(0, 0, 8, 8), kSentinel));
-    tip.FillGradient(&surface.DC(), CRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX), kBlack, kWhite, TRUE);
+    CUxTipDrawer::FillGradient(&surface.DC(), CRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX), kBlack, kWhite, TRUE);
     EXPECT_EQ(Gray(Band(32)), surface.Pixel(7, 7)); // the middle band covers the whole surface
 }
 
 TEST(ToolTipGradient, EffectsPaintTheirPieces)
 {
-    CPaintedTip tip;
     const CRect rect(0, 0, 128, 128);
     const COLORREF kFromRedToGreen = RGB(3, 251, 0); // band 63 of red to green
     const COLORREF kFromGreenToBlue = RGB(0, 3, 251);
@@ -190,9 +147,7 @@ TEST(ToolTipGradient, EffectsPaintTheirPieces)
     for (const Case& c : cases)
     {
         TestSurface surface(130, 130, kSentinel);
-        tip.Show(0, c.nEffect, c.crFirst, c.crMid, c.crLast);
-        CRect rc = rect;
-        tip.OnDrawBackground(&surface.DC(), &rc);
+        CUxTipDrawer::FillBackground(&surface.DC(), rect, c.nEffect, c.crFirst, c.crMid, c.crLast);
         for (const Sample& s : c.samples)
             EXPECT_EQ(s.color, surface.Pixel(s.x, s.y)) << "effect " << c.nEffect << " at " << s.x << "," << s.y;
         // Still all around the rectangle.
@@ -202,174 +157,32 @@ TEST(ToolTipGradient, EffectsPaintTheirPieces)
     }
 }
 
-// ---- Shadow, border, icon ----
-
-TEST(ToolTipDraw, ShadowDarkensWhatLiesBeneathAndTheBodyCoversIt)
-{
-    // The shadow is drawn first, ANDing its colour into what lies beneath; the body, clipped
-    // to its region, comes over it.
-    CPaintedTip tip;
-    tip.SetDefaultSizes(TRUE);
-    const COLORREF crShadow = RGB(0xF0, 0x0F, 0xAA);
-    tip.m_crColor[UXTT_COLOR_SHADOW] = crShadow;
-    tip.m_nDirection = UXTT_DIR_ABOVE_LEFT;
-    tip.Show(UXTT_STYLE_SHADOW, UXTT_EFFECT_SOLID, kWhite);
-    tip.m_rgnToolTip.CreateRoundRectRgn(0, 0, 41, 31, 12, 12);
-    tip.m_rgnShadow.CreateRoundRectRgn(4, 4, 45, 35, 12, 12);
-    TestSurface surface(48, 40);
-    FillPattern(surface);
-    tip.OnDraw(&surface.DC(), CRect(0, 0, 47, 39));
-
-    int nShadowOnly = 0;
-    EXPECT_EQ(0, Mismatches(surface, [&](int x, int y, COLORREF color) {
-        if (tip.m_rgnToolTip.PtInRegion(x, y))
-            return color == kWhite || color == kBlack;
-        if (!tip.m_rgnShadow.PtInRegion(x, y))
-            return color == PatternAt(x, y);
-        nShadowOnly++;
-        return color == (PatternAt(x, y) & crShadow);
-    }));
-    EXPECT_GT(nShadowOnly, 200);
-    EXPECT_EQ(R2_COPYPEN, surface.DC().GetROP2()); // the caller's raster operation comes back
-}
-
-TEST(ToolTipDraw, BorderFollowsTheRegionAndNothingLeavesIt)
-{
-    for (int nBorder = 1; nBorder <= 2; nBorder++)
-    {
-        CPaintedTip tip;
-        tip.SetDefaultSizes(TRUE);
-        tip.SetSize(UXTT_SIZE_BORDER_CX, nBorder);
-        tip.SetSize(UXTT_SIZE_BORDER_CY, nBorder);
-        tip.m_crColor[UXTT_COLOR_BORDER] = kRed;
-        tip.m_nDirection = UXTT_DIR_BELOW_RIGHT;
-        tip.Show(UXTT_STYLE_ROUNDED | UXTT_STYLE_ANCHOR, UXTT_EFFECT_SOLID, kWhite);
-
-        // A rounded body below an anchor whose apex is at (10, 0).
-        CRgn body, anchor;
-        body.CreateRoundRectRgn(0, 16, 61, 51, 16, 16);
-        POINT apex[3] = {{10, 0}, {16, 16}, {28, 16}};
-        anchor.CreatePolygonRgn(apex, 3, ALTERNATE);
-        tip.m_rgnToolTip.CreateRectRgn(0, 0, 0, 0);
-        tip.m_rgnToolTip.CombineRgn(&body, &anchor, RGN_OR);
-
-        TestSurface surface(70, 60);
-        FillPattern(surface);
-        tip.OnDraw(&surface.DC(), CRect(0, 0, 69, 59));
-
-        // Inside the region: red where a neighbour within the border width is outside it,
-        // white elsewhere; outside: the pattern untouched.
-        int nBorderPixels = 0;
-        EXPECT_EQ(0, Mismatches(surface, [&](int x, int y, COLORREF color) {
-            const CRgn& rgn = tip.m_rgnToolTip;
-            if (!rgn.PtInRegion(x, y))
-                return color == PatternAt(x, y);
-            bool bEdge = false;
-            for (int d = 1; d <= nBorder; d++)
-                bEdge = bEdge || !rgn.PtInRegion(x - d, y) || !rgn.PtInRegion(x + d, y) ||
-                        !rgn.PtInRegion(x, y - d) || !rgn.PtInRegion(x, y + d);
-            nBorderPixels += bEdge;
-            return color == (bEdge ? kRed : kWhite);
-        })) << "border " << nBorder;
-        EXPECT_GT(nBorderPixels, 150 * nBorder);
-        // The clipping of the caller is given back.
-        surface.DC().FillSolidRect(65, 55, 2, 2, kGreen);
-        EXPECT_EQ(kGreen, surface.Pixel(66, 56));
-    }
-}
-
-TEST(ToolTipDraw, IconAndTextPlacedByStyleDirectionAndSizes)
-{
-    // A green icon of 16, and a run of spaces on a red background that shows the text's line.
-    HICON hIcon = SolidIcon(16, 16, kGreen);
-    ASSERT_TRUE(hIcon != NULL);
-    const CString sText("<cb=0xFF>      ");
-    const int kTop = 0, kCentred = -1, kBottom = -2;
-    // content: what margins, anchor space and shadow leave of (0, 0, 200, 120); icon: empty for
-    // none; nText: where the text lies in the content.
-    struct Case { BOOL bBalloon; DWORD nStyles; UINT nDirection; CRect content, icon; int nText; };
-    // Balloon: margins 12, anchor space 16 on the cursor's side, shadow 4 at the right and bottom.
-    // Rectangle: margins 3 and 1, no anchor space, no shadow room even with the style.
-    const CRect above(12, 12, 188, 92), below(12, 28, 188, 108);
-    const CRect aboveShadow(12, 12, 184, 88), belowShadow(12, 28, 184, 104), plain(3, 1, 197, 119);
-    const CRect none(0, 0, 0, 0);
-    const Case cases[] = {
-        {TRUE, 0, UXTT_DIR_ABOVE_LEFT, above, none, kTop},
-        {TRUE, 0, UXTT_DIR_BELOW_RIGHT, below, none, kTop},
-        {TRUE, UXTT_STYLE_TEXT_VCENTER, UXTT_DIR_BELOW_RIGHT, below, none, kCentred},
-        {TRUE, UXTT_STYLE_TEXT_BOTTOM, UXTT_DIR_ABOVE_RIGHT, above, none, kBottom},
-        {TRUE, UXTT_STYLE_TEXT_BOTTOM | UXTT_STYLE_TEXT_VCENTER, UXTT_DIR_BELOW_LEFT, below, none, kBottom},
-        {TRUE, UXTT_STYLE_SHADOW, UXTT_DIR_BELOW_RIGHT, belowShadow, CRect(12, 28, 28, 44), kTop},
-        {TRUE, UXTT_STYLE_SHADOW | UXTT_STYLE_ICON_VCENTER, UXTT_DIR_BELOW_LEFT, belowShadow, CRect(12, 58, 28, 74),
-         kTop},
-        {TRUE, UXTT_STYLE_SHADOW | UXTT_STYLE_ICON_BOTTOM | UXTT_STYLE_TEXT_VCENTER, UXTT_DIR_BELOW_RIGHT, belowShadow,
-         CRect(12, 88, 28, 104), kCentred},
-        // Centred wins over bottom.
-        {TRUE, UXTT_STYLE_SHADOW | UXTT_STYLE_ICON_VCENTER | UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_BELOW_RIGHT,
-         belowShadow, CRect(12, 58, 28, 74), kTop},
-        {TRUE, UXTT_STYLE_SHADOW | UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_ABOVE_LEFT, aboveShadow, CRect(12, 72, 28, 88),
-         kTop},
-        {TRUE, UXTT_STYLE_ICON_BOTTOM | UXTT_STYLE_TEXT_BOTTOM, UXTT_DIR_ABOVE_RIGHT, above, CRect(12, 76, 28, 92),
-         kBottom},
-        {FALSE, UXTT_STYLE_SHADOW, UXTT_DIR_BELOW_RIGHT, plain, CRect(3, 1, 19, 17), kTop},
-        {FALSE, UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_ABOVE_LEFT, plain, CRect(3, 103, 19, 119), kTop},
-    };
-    for (const Case& c : cases)
-    {
-        SCOPED_TRACE(testing::Message() << "styles " << c.nStyles << " direction " << c.nDirection);
-        CPaintedTip tip;
-        tip.SetDefaultSizes(c.bBalloon);
-        tip.SetDefaultFont();
-        tip.m_rgnToolTip.CreateRectRgn(0, 0, 201, 121);
-        tip.m_rgnShadow.CreateRectRgn(0, 0, 0, 0);
-        tip.m_nDirection = c.nDirection;
-        tip.m_pToolInfo.sTooltip = sText;
-        tip.m_pToolInfo.hIcon = c.icon.IsRectEmpty() ? NULL : hIcon;
-        tip.m_szToolIcon = c.icon.Size();
-        tip.Show(c.nStyles, UXTT_EFFECT_SOLID, kWhite);
-        TestSurface surface(201, 121);
-        const CSize szText = tip.PrintTitleString(&surface.DC(), CRect(0, 0, 200, 120), sText, TRUE);
-        ASSERT_GT(szText.cy, 0);
-        tip.m_szTextTooltip = szText;
-        tip.OnDraw(&surface.DC(), CRect(0, 0, 200, 120));
-
-        EXPECT_EQ(c.icon, BoundsOf(surface, kGreen));
-        // Beside the icon, the margin apart.
-        const int nLeft = c.content.left + (c.icon.IsRectEmpty() ? 0 : c.icon.Width() + c.content.left);
-        const int nTop = c.nText == kTop      ? c.content.top
-                         : c.nText == kBottom ? c.content.bottom - szText.cy
-                                              : c.content.top + (c.content.Height() - szText.cy) / 2;
-        EXPECT_EQ(CRect(CPoint(nLeft, nTop), szText), BoundsOf(surface, kRed));
-    }
-    ::DestroyIcon(hIcon);
-}
-
-TEST(ToolTipDraw, TextLiesOnTheBackgroundWithoutACellOfItsOwn)
-{
-    // A fresh context draws text in black on an opaque white cell; the tip's text is drawn
-    // transparent, so the background shows between the letters.
-    CPaintedTip tip;
-    tip.SetDefaultSizes(FALSE);
-    tip.SetDefaultFont();
-    tip.m_crColor[UXTT_COLOR_BORDER] = kBlue;
-    tip.m_rgnToolTip.CreateRectRgn(0, 0, 101, 31);
-    tip.m_pToolInfo.sTooltip = "MW il";
-    tip.Show(0, UXTT_EFFECT_HGRADIENT, kGreen, kGreen, kGreen); // bands leave the context's colours
-
-    TestSurface surface(101, 31, kRed);
-    tip.m_szTextTooltip = tip.PrintTitleString(&surface.DC(), CRect(0, 0, 100, 30), tip.m_pToolInfo.sTooltip, TRUE);
-    tip.OnDraw(&surface.DC(), CRect(0, 0, 100, 30));
-    EXPECT_FALSE(BoundsOf(surface, kBlack).IsRectEmpty());
-    EXPECT_TRUE(BoundsOf(surface, kWhite).IsRectEmpty());
-    EXPECT_EQ(kGreen, surface.Pixel(3 + 1, 1 + tip.m_szTextTooltip.cy - 1)); // in the text's cell
-}
-
-// ---- The window ----
+// ---- Shadow, border, icon and text of a tip shown ----
 
 namespace {
 
-struct ToolTipWindow : TipWindowTest<CPaintedTip>
+struct ToolTipPaint : TipWindowTest<CTestTip>
 {
+    void SetUp() override
+    {
+        ASSERT_NO_FATAL_FAILURE(TipWindowTest::SetUp());
+        ASSERT_TRUE(tip.Create(&owner));
+        tip.SetColor(UXTT_COLOR_SHADOW, RGB(0x80, 0x80, 0x80));
+        tip.SetColor(UXTT_COLOR_BORDER, kBlack);
+        tip.SetGradientColors(kWhite, kWhite, kWhite);
+    }
+    // A picture of the tip on screen, drawn over the surface (the size of its client area) as
+    // over the screen.
+    void Picture(TestSurface& surface)
+    {
+        tip.SendMessage(WM_PRINTCLIENT, (WPARAM)surface.DC().m_hDC, PRF_CLIENT);
+    }
+    CSize ClientSize()
+    {
+        CRect rc;
+        tip.GetClientRect(&rc);
+        return rc.Size();
+    }
     // Copies the window's own surface into a test surface.
     void CopyWindow(TestSurface& surface)
     {
@@ -381,58 +194,183 @@ struct ToolTipWindow : TipWindowTest<CPaintedTip>
 
 } // namespace
 
-TEST_F(ToolTipWindow, EachDisplayIsPaintedOnce)
+TEST_F(ToolTipPaint, ShadowDarkensWhatLiesBeneathAndTheBodyCoversIt)
 {
-    ASSERT_TRUE(tip.Create(&owner, FALSE));
-    tip.m_crColor[UXTT_COLOR_BORDER] = kBlue;
-    tip.SetWindowPos(NULL, 200, 150, 81, 41, SWP_NOZORDER | SWP_NOACTIVATE);
-    tip.m_rgnToolTip.CreateRectRgn(0, 0, 60, 30);
-    tip.Show(0, UXTT_EFFECT_SOLID, kGreen);
-    tip.ShowWindow(SW_SHOWNOACTIVATE);
-    tip.UpdateWindow();
-    CClientDC(&tip).FillSolidRect(0, 0, 81, 41, kSentinel);
-    auto repaint = [this](BOOL bErase) {
-        tip.InvalidateRect(NULL, bErase);
-        tip.UpdateWindow();
-    };
+    const COLORREF crShadow = RGB(0xF0, 0x0F, 0xAA);
+    tip.SetColor(UXTT_COLOR_SHADOW, crShadow);
+    Show(Record("<hr=30>", UXTT_MASK_STYLES | UXTT_MASK_DIRECTION, UXTT_STYLE_SHADOW | UXTT_STYLE_ROUNDED,
+                UXTT_DIR_ABOVE_LEFT), CPoint(400, 300));
+    TestSurface surface(ClientSize().cx, ClientSize().cy);
+    FillPattern(surface);
+    Picture(surface);
 
-    // Nothing pending: neither erased nor painted.
-    repaint(TRUE);
-    TestSurface surface(81, 41, kWhite);
-    CopyWindow(surface);
-    EXPECT_EQ(CRect(0, 0, 81, 41), BoundsOf(surface, kSentinel));
-    EXPECT_EQ(std::make_pair(-1, -1), tip.Indices());
-
-    // A pending help tip is painted and becomes the shown one. The composition covers the
-    // client area less its last column and row.
-    tip.m_nIndexCurrentWnd = -2;
-    repaint(FALSE);
-    EXPECT_EQ(std::make_pair(-1, -2), tip.Indices());
-    CopyWindow(surface);
-    EXPECT_EQ(kBlue, surface.Pixel(0, 0));
-    EXPECT_EQ(kBlue, surface.Pixel(59, 29));
-    EXPECT_EQ(kGreen, surface.Pixel(30, 15));
-    EXPECT_EQ(41, surface.Count(CRect(80, 0, 81, 41), kSentinel));
-    EXPECT_EQ(81, surface.Count(CRect(0, 40, 81, 41), kSentinel));
-
-    // Painted once: a later paint leaves it as it is, whatever the record says now.
-    tip.Show(0, UXTT_EFFECT_SOLID, kRed);
-    repaint(TRUE);
-    CopyWindow(surface);
-    EXPECT_EQ(kGreen, surface.Pixel(30, 15));
-    EXPECT_EQ(-2, tip.m_nIndexDisplayWnd);
-
-    // The next display, of a tool.
-    tip.m_nIndexCurrentWnd = 0;
-    repaint(FALSE);
-    CopyWindow(surface);
-    EXPECT_EQ(kRed, surface.Pixel(30, 15));
-    EXPECT_EQ(std::make_pair(-1, 0), tip.Indices());
+    // The window is the body and the body moved by the shadow's offset; the body is what of it
+    // also lies that offset further on.
+    CRgn rgnWindow, rgnBody;
+    WindowRegion(rgnWindow);
+    rgnBody.CreateRectRgn(0, 0, 0, 0);
+    rgnBody.CopyRgn(&rgnWindow);
+    rgnBody.OffsetRgn(-4, -4);
+    rgnBody.CombineRgn(&rgnBody, &rgnWindow, RGN_AND);
+    int nShadowOnly = 0;
+    EXPECT_EQ(0, Mismatches(surface, [&](int x, int y, COLORREF color) {
+        if (rgnBody.PtInRegion(x, y))
+            return color == kWhite || color == kBlack;
+        if (!rgnWindow.PtInRegion(x, y))
+            return color == PatternAt(x, y);
+        nShadowOnly++;
+        return color == (PatternAt(x, y) & crShadow);
+    }));
+    EXPECT_GT(nShadowOnly, 200);
 }
 
-TEST_F(ToolTipWindow, AToolIsPaintedInItsOwnColoursOrInTheSlotsOfTheMomentItShows)
+TEST_F(ToolTipPaint, BorderFollowsTheRegionAndNothingLeavesIt)
 {
-    ASSERT_TRUE(tip.Create(&owner));
+    tip.SetColor(UXTT_COLOR_BORDER, kRed);
+    for (int nBorder = 1; nBorder <= 2; nBorder++)
+    {
+        tip.SetSize(UXTT_SIZE_BORDER_CX, nBorder);
+        tip.SetSize(UXTT_SIZE_BORDER_CY, nBorder);
+        // A rounded body below an anchor, and a text that draws nothing.
+        Show(Record("<t=3>", UXTT_MASK_STYLES | UXTT_MASK_DIRECTION, UXTT_STYLE_ROUNDED | UXTT_STYLE_ANCHOR,
+                    UXTT_DIR_BELOW_RIGHT), CPoint(400, 300));
+        TestSurface surface(ClientSize().cx, ClientSize().cy);
+        FillPattern(surface);
+        Picture(surface);
+
+        // Inside the region: red where a neighbour within the border width is outside it, white
+        // elsewhere; outside: the pattern untouched.
+        CRgn rgn;
+        WindowRegion(rgn);
+        int nBorderPixels = 0;
+        EXPECT_EQ(0, Mismatches(surface, [&](int x, int y, COLORREF color) {
+            if (!rgn.PtInRegion(x, y))
+                return color == PatternAt(x, y);
+            bool bEdge = false;
+            for (int d = 1; d <= nBorder; d++)
+                bEdge = bEdge || !rgn.PtInRegion(x - d, y) || !rgn.PtInRegion(x + d, y) ||
+                        !rgn.PtInRegion(x, y - d) || !rgn.PtInRegion(x, y + d);
+            nBorderPixels += bEdge;
+            return color == (bEdge ? kRed : kWhite);
+        })) << "border " << nBorder;
+        EXPECT_GT(nBorderPixels, 150 * nBorder);
+    }
+}
+
+TEST_F(ToolTipPaint, IconAndTextPlacedByStyleDirectionAndSizes)
+{
+    // A green icon, and a run of spaces on a red background that shows the text's first line.
+    // One of them fills the content's height, the other is placed in it by the styles.
+    HICON hTall = SolidIcon(16, 64, kGreen), hSmall = SolidIcon(16, 16, kGreen);
+    const char* kShort = "<cb=0xFF>      ";
+    const char* kTall = "<cb=0xFF>      <br=5>";
+    const int H0 = TextSize(tip, "x").cy;
+    const int kTop = 0, kCentred = 1, kBottom = 2;
+    struct Case { BOOL bBalloon; DWORD nStyles; UINT nDirection; bool bTallIcon; int nIcon, nText; };
+    const Case cases[] = {
+        {TRUE, 0, UXTT_DIR_ABOVE_LEFT, true, kTop, kTop},
+        {TRUE, UXTT_STYLE_TEXT_VCENTER, UXTT_DIR_BELOW_RIGHT, true, kTop, kCentred},
+        {TRUE, UXTT_STYLE_TEXT_BOTTOM, UXTT_DIR_ABOVE_RIGHT, true, kTop, kBottom},
+        // Bottom wins over centred for the text, centred over bottom for the icon.
+        {TRUE, UXTT_STYLE_TEXT_BOTTOM | UXTT_STYLE_TEXT_VCENTER, UXTT_DIR_BELOW_LEFT, true, kTop, kBottom},
+        {TRUE, UXTT_STYLE_SHADOW, UXTT_DIR_BELOW_RIGHT, false, kTop, kTop},
+        {TRUE, UXTT_STYLE_SHADOW | UXTT_STYLE_ICON_VCENTER, UXTT_DIR_BELOW_LEFT, false, kCentred, kTop},
+        {TRUE, UXTT_STYLE_SHADOW | UXTT_STYLE_ICON_VCENTER | UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_ABOVE_RIGHT, false,
+         kCentred, kTop},
+        {TRUE, UXTT_STYLE_SHADOW | UXTT_STYLE_ICON_BOTTOM, UXTT_DIR_ABOVE_LEFT, false, kBottom, kTop},
+        // The plain form: margins 3 and 1, no room for an anchor or a shadow.
+        {FALSE, UXTT_STYLE_SHADOW, UXTT_DIR_BELOW_RIGHT, false, kTop, kTop},
+        {FALSE, UXTT_STYLE_ICON_BOTTOM | UXTT_STYLE_TEXT_VCENTER, UXTT_DIR_ABOVE_LEFT, true, kBottom, kCentred},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "styles " << c.nStyles << " direction " << c.nDirection);
+        tip.SetDefaultSizes(c.bBalloon);
+        UXTOOLTIP_INFO ti = Record(c.bTallIcon ? kShort : kTall, UXTT_MASK_STYLES | UXTT_MASK_DIRECTION, c.nStyles,
+                                   c.nDirection);
+        ti.hIcon = c.bTallIcon ? hTall : hSmall;
+        Show(ti, CPoint(400, 300));
+        ASSERT_EQ(c.nDirection, tip.GetShownDirection());
+        const CSize szClient = ClientSize();
+        TestSurface surface(szClient.cx, szClient.cy);
+        Picture(surface);
+
+        // What margins, anchor space and shadow leave of the client area less its last column
+        // and row.
+        const int mx = (int)tip.GetSize(UXTT_SIZE_MARGIN_CX), my = (int)tip.GetSize(UXTT_SIZE_MARGIN_CY);
+        const int nShadow = (c.nStyles & UXTT_STYLE_SHADOW) ? (int)tip.GetSize(UXTT_SIZE_SHADOW_CX) : 0;
+        const int nAnchor = (int)tip.GetSize(UXTT_SIZE_ANCHOR_HEIGHT);
+        CRect content(mx, my, szClient.cx - 1 - nShadow - mx, szClient.cy - 1 - nShadow - my);
+        (c.nDirection >= 2 ? content.top : content.bottom) += c.nDirection >= 2 ? nAnchor : -nAnchor;
+        auto place = [&](int nHow, int cy) {
+            return nHow == kTop ? content.top : nHow == kBottom ? content.bottom - cy
+                                                                 : content.top + (content.Height() - cy) / 2;
+        };
+        const CSize szIcon(16, c.bTallIcon ? 64 : 16);
+        const CSize szText = TextSize(tip, ti.sTooltip);
+        EXPECT_EQ(CRect(CPoint(mx, place(c.nIcon, szIcon.cy)), szIcon), BoundsOf(surface, kGreen));
+        EXPECT_EQ(CRect(CPoint(mx + szIcon.cx + mx, place(c.nText, szText.cy)), CSize(szText.cx, H0)),
+                  BoundsOf(surface, kRed));
+    }
+    ::DestroyIcon(hTall);
+    ::DestroyIcon(hSmall);
+}
+
+TEST_F(ToolTipPaint, TextLiesOnTheBackgroundWithoutACellOfItsOwn)
+{
+    // A fresh context draws text in black on an opaque white cell; the tip's text is drawn
+    // transparent, so the background shows between the letters.
+    tip.SetDefaultSizes(FALSE);
+    tip.SetColor(UXTT_COLOR_BORDER, kBlue);
+    UXTOOLTIP_INFO ti = Record("MW il", UXTT_MASK_STYLES | UXTT_MASK_EFFECT | UXTT_MASK_COLORS);
+    ti.nEffect = UXTT_EFFECT_HGRADIENT; // bands leave the context's colours
+    ti.crBegin = ti.crMid = ti.crEnd = kGreen;
+    Show(ti, CPoint(400, 300));
+    TestSurface surface(ClientSize().cx, ClientSize().cy, kRed);
+    Picture(surface);
+    EXPECT_FALSE(BoundsOf(surface, kBlack).IsRectEmpty());
+    EXPECT_TRUE(BoundsOf(surface, kWhite).IsRectEmpty());
+    EXPECT_EQ(kGreen, surface.Pixel(3 + 1, 1 + TextSize(tip, "MW il").cy - 1)); // in the text's cell
+}
+
+TEST_F(ToolTipPaint, EachDisplayIsPaintedOnceOnTheWindow)
+{
+    tip.SetColor(UXTT_COLOR_BORDER, kBlue);
+    tip.SetDefaultSizes(FALSE);
+    const UXTOOLTIP_INFO green = [] {
+        UXTOOLTIP_INFO ti = Record("<hr=60><br=2>", UXTT_MASK_STYLES | UXTT_MASK_COLORS);
+        ti.crBegin = kGreen;
+        return ti;
+    }();
+    Show(green, CPoint(400, 300));
+    tip.UpdateWindow();
+    const CSize sz = ClientSize();
+    TestSurface surface(sz.cx, sz.cy, kWhite);
+    CopyWindow(surface);
+    EXPECT_EQ(kBlue, surface.Pixel(0, 0));
+    EXPECT_EQ(kGreen, surface.Pixel(sz.cx / 2, sz.cy - 4));
+
+    // Painted once: a later paint, erasing or not, leaves the window as it is.
+    CClientDC(&tip).FillSolidRect(0, 0, sz.cx, sz.cy, kSentinel);
+    for (BOOL bErase : {TRUE, FALSE})
+    {
+        tip.InvalidateRect(NULL, bErase);
+        tip.UpdateWindow();
+    }
+    CopyWindow(surface);
+    EXPECT_EQ(kSentinel, surface.Pixel(sz.cx / 2, sz.cy - 4));
+
+    // The next display is painted.
+    UXTOOLTIP_INFO red = green;
+    red.crBegin = kRed;
+    Show(red, CPoint(400, 300));
+    tip.UpdateWindow();
+    CopyWindow(surface);
+    EXPECT_EQ(kRed, surface.Pixel(sz.cx / 2, sz.cy - 4));
+}
+
+TEST_F(ToolTipPaint, AToolIsPaintedInItsOwnColoursOrInTheSlotsOfTheMomentItShows)
+{
     tip.SetGradientColors(kRed, kRed, kRed);
     tip.SetEffectBk(UXTT_EFFECT_SOLID);
     tip.AddTool(&owner, "own colours");
@@ -443,18 +381,18 @@ TEST_F(ToolTipWindow, AToolIsPaintedInItsOwnColoursOrInTheSlotsOfTheMomentItShow
     // The background at the left of the body, beside the text, as the window shows it.
     auto onScreen = [this] {
         tip.UpdateWindow();
-        CRect box, rcClient;
-        tip.m_rgnToolTip.GetRgnBox(&box);
-        tip.GetClientRect(&rcClient);
-        TestSurface surface(rcClient.Width(), rcClient.Height(), kSentinel);
+        CRgn rgn;
+        WindowRegion(rgn);
+        CRect box;
+        rgn.GetRgnBox(&box);
+        TestSurface surface(ClientSize().cx, ClientSize().cy, kSentinel);
         CopyWindow(surface);
-        return surface.Pixel(box.left + 4, box.bottom - 10);
+        return surface.Pixel(box.left + 4, box.bottom - 14);
     };
     auto shown = [&](int nTool) {
         UXTOOLTIP_INFO ti;
         EXPECT_TRUE(tip.GetTool(nTool, ti));
-        CPoint pt(20, 20);
-        tip.ShowHelpTooltip(pt, ti);
+        Show(ti, CPoint(400, 300));
         return onScreen();
     };
     EXPECT_EQ(kBlue, shown(0));

@@ -1,13 +1,6 @@
-// TipHarness.cpp: the tooltip tests' windows: a tooltip placed on a chosen screen, and an owner
-// with child windows that answers the display notification.
+// TipHarness.cpp: the tooltip tests' windows: a tooltip whose appearances are noted, and an
+// owner with child windows that answers the display notification.
 #include "TipHarness.h"
-
-CSize CTestTip::GetScreenSize()
-{
-    if (m_szScreen.cx != 0 || m_szScreen.cy != 0)
-        return m_szScreen;
-    return CUxToolTip::GetScreenSize();
-}
 
 LRESULT CTestTip::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -79,4 +72,31 @@ CRect BoundsOf(const TestSurface& surface, COLORREF color, CRect area)
             if (surface.Pixel(x, y) == color)
                 box |= CRect(x, y, x + 1, y + 1);
     return box;
+}
+
+CSize TextSize(CUxToolTip& tip, const char* text)
+{
+    LOGFONT lf;
+    tip.GetFont(&lf);
+    COLORREF colors[UXTT_COLOR_COUNT];
+    for (int i = 0; i < UXTT_COLOR_COUNT; i++)
+        colors[i] = tip.GetColor(i);
+    CUxTipNamedPictures names;
+    CSize szImage;
+    CUxTipPictures pictures(names, *tip.GetImageList(szImage), szImage);
+    CWindowDC screen(NULL);
+    CDC dc;
+    dc.CreateCompatibleDC(&screen);
+    CUxTipText measured;
+    return measured.Print(&dc, CRect(0, 0, 0, 0), CString(text), TRUE, lf, colors, pictures);
+}
+
+UXTOOLTIP_INFO Record(const char* text, UINT nMask, DWORD nStyles, UINT nDirection)
+{
+    UXTOOLTIP_INFO ti;
+    ti.sTooltip = text;
+    ti.nMask = nMask;
+    ti.nStyles = nStyles;
+    ti.nDirection = nDirection;
+    return ti;
 }

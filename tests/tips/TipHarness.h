@@ -1,8 +1,7 @@
-// TipHarness.h: declares what the tooltip tests work with: CTestTip, a CUxToolTip that opens
-// its protected side and can be placed on a screen of a chosen size, CTipOwnerWnd, an owner
-// window with child windows that answers and notes the display notification, a fixture with both
-// windows, CMarkupTip, a tooltip with its markup engine opened, and the bounding box of a colour
-// on a test surface.
+// TipHarness.h: declares what the tooltip tests work with: CTestTip, a CUxToolTip whose
+// appearances are noted, CTipOwnerWnd, an owner window with child windows that answers and notes
+// the display notification, a fixture with both windows, the size the tip gives a text, and the
+// bounding box of a colour on a test surface.
 #pragma once
 
 #include <afxwin.h>
@@ -10,19 +9,16 @@
 
 #include "support/MessageRecorder.h"
 #include "support/TestSurface.h"
+#include "tips/UxTipText.h"
 #include "tips/UxToolTip.h"
 
 #include <climits>
 #include <functional>
-#include <vector>
 
+// A tooltip whose appearances and disappearances are noted, seen from its window's messages.
 class CTestTip : public CUxToolTip
 {
 public:
-    // (0, 0): the real screen.
-    CSize m_szScreen = CSize(0, 0);
-    CSize GetScreenSize() override;
-
     // Each appearance is counted, its time and SWP_ flags kept, and m_onShown called (the window
     // is in place, its region not yet set). With a recorder, appearing and disappearing are
     // noted as "tip" WM_SHOWWINDOW with wParam TRUE or FALSE.
@@ -31,28 +27,9 @@ public:
     DWORD m_dwShownAt = 0;
     UINT m_nShowFlags = 0;
     std::function<void()> m_onShown;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    // The tool waiting for its first paint, and the one shown.
-    std::pair<int, int> Indices() const { return {m_nIndexCurrentWnd, m_nIndexDisplayWnd}; }
 
-    using CUxToolTip::CalculateInfoBoxRect;
-    using CUxToolTip::DisplayToolTip;
-    using CUxToolTip::GetSizeIcon;
-    using CUxToolTip::GetTooltipSize;
-    using CUxToolTip::GetWindowRegion;
-    using CUxToolTip::IsCursorInToolTip;
-    using CUxToolTip::IsEnabledIndexTool;
-    using CUxToolTip::IsVisible;
-    using CUxToolTip::PrepareDisplayToolTip;
-    using CUxToolTip::SendNotify;
-    using CUxToolTip::m_nIndexCurrentWnd;
-    using CUxToolTip::m_nIndexDisplayWnd;
-    using CUxToolTip::m_pToolInfo;
-    using CUxToolTip::m_ptOriginal;
-    using CUxToolTip::m_rgnShadow;
-    using CUxToolTip::m_rgnToolTip;
-    using CUxToolTip::m_szTextTooltip;
-    using CUxToolTip::m_szToolIcon;
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
 class CTipOwnerWnd : public CWnd
@@ -74,23 +51,6 @@ protected:
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 };
 
-// A tooltip with its markup engine opened, and the tables of lines of its last pass.
-class CMarkupTip : public CUxToolTip
-{
-public:
-    using CUxToolTip::DrawResource;
-    using CUxToolTip::GetNameOfTag;
-    using CUxToolTip::GetPropertiesOfTag;
-    using CUxToolTip::GetSizeIcon;
-    using CUxToolTip::GetUIntValue;
-    using CUxToolTip::PrintTitleString;
-    using CUxToolTip::SearchBeginOfTag;
-    using CUxToolTip::SearchEndOfTag;
-
-    std::vector<UINT> Widths() const { return std::vector<UINT>(m_nLengthLines.GetData(), m_nLengthLines.GetData() + m_nLengthLines.GetSize()); }
-    std::vector<UINT> Heights() const { return std::vector<UINT>(m_nHeightLines.GetData(), m_nHeightLines.GetData() + m_nHeightLines.GetSize()); }
-};
-
 // An owner window at a known place of the screen and a tooltip of type TTip, which the test (or
 // a fixture built on this one) creates; both windows are destroyed after the test.
 template <class TTip> struct TipWindowTest : ::testing::Test
@@ -104,7 +64,31 @@ template <class TTip> struct TipWindowTest : ::testing::Test
         tip.DestroyWindow();
         owner.DestroyWindow();
     }
+    // Shows the record at once at a point of the screen, as a help tip; returns the window's
+    // rectangle on the screen.
+    CRect Show(const UXTOOLTIP_INFO& ti, CPoint ptScreen)
+    {
+        CPoint pt = ptScreen;
+        owner.ScreenToClient(&pt);
+        UXTOOLTIP_INFO record = ti;
+        tip.ShowHelpTooltip(pt, record);
+        CRect rc;
+        tip.GetWindowRect(&rc);
+        return rc;
+    }
+    // The window region, in window coordinates.
+    void WindowRegion(CRgn& rgn)
+    {
+        rgn.CreateRectRgn(0, 0, 0, 0);
+        ::GetWindowRgn(tip.m_hWnd, rgn);
+    }
 };
+
+// A record of a text with some settings of its own.
+UXTOOLTIP_INFO Record(const char* text, UINT nMask = 0, DWORD nStyles = 0, UINT nDirection = 0);
+
+// The size a tip measures for its text, in its font, as it sizes its window.
+CSize TextSize(CUxToolTip& tip, const char* text);
 
 // The screen point of a point in the client area of hWnd.
 CPoint ScreenPoint(HWND hWnd, int x, int y);

@@ -38,9 +38,9 @@ struct TipFixture : TipWindowTest<CTestTip>
     {
         ASSERT_NO_FATAL_FAILURE(TipWindowTest::SetUp());
         ASSERT_TRUE(tip.Create(&owner));
-        tip.m_szScreen = CSize(800, 600);
     }
 };
+
 
 // The whole table: each tool's text and identifier.
 std::string Table(CUxToolTip& tip)
@@ -71,17 +71,6 @@ std::string Settings(const UXTOOLTIP_INFO& ti)
         (unsigned long)ti.crEnd, ti.nDirection, ti.nBehaviour);
 }
 
-struct PlacementCase
-{
-    const char* what;
-    UINT nDirection;
-    DWORD nStyles;
-    CPoint pt;
-    CSize szBox;
-    CRect expected;
-    UINT nExpectedDirection;
-};
-
 // Whether each point (window coordinates) lies in the region, as a string of 1 and 0.
 std::string Inside(const CRgn& rgn, std::initializer_list<POINT> points)
 {
@@ -89,14 +78,6 @@ std::string Inside(const CRgn& rgn, std::initializer_list<POINT> points)
     for (const POINT& p : points)
         s += rgn.PtInRegion(p) ? '1' : '0';
     return s;
-}
-
-// The same pixels, however the system splits them into rectangles.
-bool SameArea(const CRgn& a, const CRgn& b)
-{
-    CRgn rgnDiff;
-    rgnDiff.CreateRectRgn(0, 0, 0, 0);
-    return rgnDiff.CombineRgn(&a, &b, RGN_XOR) == NULLREGION;
 }
 
 } // namespace
@@ -110,18 +91,6 @@ TEST_F(ToolTipClass, TheClassIsTheLibrarysOwnAndTheWindowAHiddenToolPopupOfTheOw
     EXPECT_EQ(::LoadCursor(NULL, IDC_ARROW), wc.hCursor);
     EXPECT_TRUE(wc.hbrBackground == NULL && wc.hIcon == NULL && wc.lpszMenuName == NULL);
     EXPECT_EQ((void*)::GetProcAddress(::GetModuleHandleA("user32.dll"), "DefWindowProcA"), (void*)wc.lpfnWndProc);
-
-    // Before Create: the defaults, balloon sizes included.
-    BYTE nGranularity = 0;
-    const UINT nEffect = tip.GetEffectBk(nGranularity);
-    EXPECT_EQ("version 20 1.4 delays 500/0 direction 3 behaviour 0 styles 27 effect 0/2 anchor 16 notify 0 "
-              "original -1,-1 indices -1/-1",
-        Format("version %d %s delays %u/%u direction %u behaviour %u styles %lx effect %u/%u anchor %u "
-               "notify %d original %ld,%ld indices %d/%d", CUxToolTip::GetVersionI(),
-            (LPCTSTR)CUxToolTip::GetVersionC(), tip.GetDelayTime(TTDT_INITIAL), tip.GetDelayTime(TTDT_AUTOPOP),
-            tip.GetDirection(), tip.GetBehaviour(), (unsigned long)tip.GetStyles(), nEffect, nGranularity,
-            tip.GetSize(UXTT_SIZE_ANCHOR_HEIGHT), (int)tip.GetNotify(), (long)tip.m_ptOriginal.x,
-            (long)tip.m_ptOriginal.y, tip.m_nIndexCurrentWnd, tip.m_nIndexDisplayWnd));
 
     ASSERT_TRUE(tip.Create(&owner, FALSE));
     char szClass[64] = "";
@@ -178,7 +147,7 @@ TEST_F(TipFixture, ToolsAreReplacedForTheSameWindowAndAreaAndAppendedOtherwise)
     EXPECT_FALSE(tip.GetTool(4, ti));
     EXPECT_EQ(CString("set"), ti.sTooltip);
 
-    EXPECT_TRUE(tip.IsEnabledIndexTool(-2) && !tip.IsEnabledIndexTool(-1) && !tip.IsExistTool(4));
+    EXPECT_FALSE(tip.IsExistTool(4));
     tip.RemoveAllTools();
     EXPECT_EQ("", Table(tip));
 }
@@ -199,7 +168,7 @@ TEST_F(TipFixture, ToolsTakeTheirTextAndIconFromResources)
     for (int i = 0; i < 4; i++)
     {
         ASSERT_TRUE(tip.GetTool(i, ti[i]));
-        const CSize sz = tip.GetSizeIcon(ti[i].hIcon);
+        const CSize sz = CUxTipPictures::SizeOfIcon(ti[i].hIcon);
         sTools += Format("%s %ldx%ld|", (LPCTSTR)ti[i].sTooltip, (long)sz.cx, (long)sz.cy);
     }
     EXPECT_EQ("Text from the resources 32x32|plain 32x32|Text from the resources 16x16| 0x0|", sTools);
@@ -381,40 +350,38 @@ TEST_F(TipFixture, TheReceiverSeesTheAreaOnTheOwnerAndMayChangeAllButTheArea)
     HWND hChild = owner.AddChild(CRect(150, 10, 250, 60));
     CRect rcArea(5, 6, 25, 16);
     tip.AddTool(CWnd::FromHandle(hChild), "before", (HICON)NULL, &rcArea, 42);
-    ASSERT_TRUE(tip.GetTool(0, tip.m_pToolInfo));
-    CPoint pt(321, 123);
+    UXTOOLTIP_INFO ti;
+    ASSERT_TRUE(tip.GetTool(0, ti));
+    const CPoint pt(400, 300);
 
     // No notification window: nothing is sent.
-    tip.SendNotify(&pt, tip.m_pToolInfo);
+    Show(ti, pt);
     EXPECT_EQ(0, owner.m_nNotifications);
 
     tip.SetNotify(TRUE);
     tip.SetDlgCtrlID(77);
-    HICON hIcon = ::LoadIcon(NULL, IDI_INFORMATION);
     owner.m_onDisplay = [&](UXTOOLTIP_NOTIFY& notify) {
-        notify.ti->sTooltip = "after";
-        notify.ti->hIcon = hIcon;
+        notify.ti->sTooltip = "after<br>on two lines";
         notify.ti->nMask = UXTT_MASK_DIRECTION;
         notify.ti->nDirection = UXTT_DIR_ABOVE_LEFT;
-        notify.ti->nIDTool = 43;
-        notify.ti->crMid = RGB(1, 2, 3);
         ::SetRect(&notify.ti->rectBounds, 0, 0, 1, 1);
     };
-    EXPECT_EQ(0, tip.SendNotify(&pt, tip.m_pToolInfo));
+    const CRect rcWindow = Show(ti, pt);
     ASSERT_EQ(1, owner.m_nNotifications);
     const UXTOOLTIP_NOTIFY& seen = owner.m_lastNotify;
-    EXPECT_TRUE(seen.hdr.hwndFrom == tip.m_hWnd && seen.hdr.idFrom == 77 && seen.hdr.code == 0x464 && seen.pt == &pt);
+    EXPECT_TRUE(seen.hdr.hwndFrom == tip.m_hWnd && seen.hdr.idFrom == 77 && seen.hdr.code == 0x464);
     EXPECT_EQ(CRect(155, 16, 175, 26), CRect(owner.m_lastInfo.rectBounds)); // on the owner's client area
     EXPECT_EQ(CString("before"), owner.m_lastInfo.sTooltip);
 
-    // Everything but the area is written back; the stored tool is untouched.
-    const UXTOOLTIP_INFO& shown = tip.m_pToolInfo;
-    EXPECT_TRUE(shown.sTooltip == "after" && shown.hIcon == hIcon && shown.nMask == UXTT_MASK_DIRECTION &&
-                shown.nDirection == UXTT_DIR_ABOVE_LEFT && shown.nIDTool == 43 && shown.crMid == RGB(1, 2, 3));
-    EXPECT_EQ(rcArea, CRect(shown.rectBounds));
+    // What the receiver wrote is shown: its text sizes the box, its direction places it.
+    const CSize szText = TextSize(tip, "after<br>on two lines");
+    EXPECT_EQ((UINT)UXTT_DIR_ABOVE_LEFT, tip.GetShownDirection());
+    EXPECT_EQ(CSize(szText.cx + 2 * kMarginX + kShadow + 2, szText.cy + 2 * kMarginY + kAnchorHeight + kShadow + 2),
+              rcWindow.Size());
+    // The stored tool is untouched.
     UXTOOLTIP_INFO stored;
     ASSERT_TRUE(tip.GetTool(0, stored));
-    EXPECT_EQ(CString("before"), stored.sTooltip);
+    EXPECT_TRUE(stored.sTooltip == "before" && stored.nMask == 0 && CRect(stored.rectBounds) == rcArea);
 }
 
 TEST_F(TipFixture, TheShownRecordCarriesTheEffectiveSettingsAndTheBoxItsMargins)
@@ -434,9 +401,10 @@ TEST_F(TipFixture, TheShownRecordCarriesTheEffectiveSettingsAndTheBoxItsMargins)
     tip.SetDirection(UXTT_DIR_ABOVE_RIGHT, 1);
     tip.SetBehaviour(UXTT_BEHAVIOUR_NO_AUTOPOP, 1);
 
-    CPoint pt(400, 300);
-    ASSERT_TRUE(tip.GetTool(0, tip.m_pToolInfo));
-    tip.PrepareDisplayToolTip(&pt);
+    const CPoint pt(400, 300);
+    UXTOOLTIP_INFO ti;
+    ASSERT_TRUE(tip.GetTool(0, ti));
+    CRect rcWindow = Show(ti, pt);
     const UXTOOLTIP_INFO& seen = owner.m_lastInfo; // the receiver already sees them
     EXPECT_EQ("styles 2d effect 3/5 colours 010101 020202 030303 direction 2 behaviour 4", Settings(seen));
     EXPECT_EQ(0u, seen.nMask);
@@ -444,182 +412,122 @@ TEST_F(TipFixture, TheShownRecordCarriesTheEffectiveSettingsAndTheBoxItsMargins)
 
     // Box: text, margins on both sides, and the anchor's space; no shadow here.
     // Below the cursor, extending to the left.
-    CSize szText = tip.m_szTextTooltip;
-    CRect rcWindow;
-    tip.GetWindowRect(&rcWindow);
+    CSize szText = TextSize(tip, "global");
     EXPECT_EQ(CRect(pt.x + kAnchorMargin - szText.cx - 2 * kMarginX, pt.y, pt.x + kAnchorMargin + 2,
                   pt.y + szText.cy + 2 * kMarginY + kAnchorHeight + 2), rcWindow);
 
-    ASSERT_TRUE(tip.GetTool(1, tip.m_pToolInfo));
-    tip.PrepareDisplayToolTip(&pt);
+    ASSERT_TRUE(tip.GetTool(1, ti));
+    rcWindow = Show(ti, pt);
     EXPECT_EQ("styles 2 effect 2/9 colours 000007 000008 000009 direction 1 behaviour 10", Settings(seen));
     // Above the cursor, extending to the right.
-    szText = tip.m_szTextTooltip;
-    tip.GetWindowRect(&rcWindow);
+    szText = TextSize(tip, "own");
     EXPECT_EQ(CRect(pt.x - kAnchorMargin, pt.y + 2 - (szText.cy + 2 * kMarginY + kAnchorHeight + kShadow + 2),
                   pt.x - kAnchorMargin + szText.cx + 2 * kMarginX + kShadow + 2, pt.y + 2), rcWindow);
 
     // An icon beside the text adds its width and the gap; alone, only its width.
-    tip.m_pToolInfo.nMask = UXTT_MASK_STYLES;
-    tip.m_pToolInfo.nStyles = 0;
-    tip.m_pToolInfo.hIcon = ::LoadIcon(NULL, IDI_WARNING);
-    tip.PrepareDisplayToolTip(&pt);
-    const CSize szIcon = tip.m_szToolIcon;
+    ti = Record("own", UXTT_MASK_STYLES);
+    ti.hIcon = ::LoadIcon(NULL, IDI_WARNING);
+    const CSize szIcon = CUxTipPictures::SizeOfIcon(ti.hIcon);
     ASSERT_GT(szIcon.cx, 0);
-    tip.GetWindowRect(&rcWindow);
-    EXPECT_EQ(CSize(tip.m_szTextTooltip.cx + szIcon.cx + 3 * kMarginX + 2,
-                  std::max(szIcon.cy, tip.m_szTextTooltip.cy) + 2 * kMarginY + kAnchorHeight + 2), rcWindow.Size());
-    tip.m_pToolInfo.sTooltip.Empty();
-    tip.PrepareDisplayToolTip(&pt);
-    tip.GetWindowRect(&rcWindow);
-    EXPECT_EQ(szIcon.cx + 2 * kMarginX + 2, rcWindow.Width());
+    rcWindow = Show(ti, pt);
+    EXPECT_EQ(CSize(szText.cx + szIcon.cx + 3 * kMarginX + 2, std::max(szIcon.cy, szText.cy) + 2 * kMarginY +
+                  kAnchorHeight + 2), rcWindow.Size());
+    ti.sTooltip.Empty();
+    EXPECT_EQ(szIcon.cx + 2 * kMarginX + 2, Show(ti, pt).Width());
 }
 
 TEST_F(TipFixture, ATipOfAbsurdSizeIsCutToTheScreen)
 {
     // The text measures 2^26 pixels each way; the window, its region and its anchor stay
     // within the screen.
-    tip.m_pToolInfo.sTooltip = "<br=100000000><hr=100000000>x";
+    CWindowDC screen(NULL);
+    const CRect rcScreen(0, 0, screen.GetDeviceCaps(HORZRES), screen.GetDeviceCaps(VERTRES));
     for (UINT nDirection : {UXTT_DIR_ABOVE_RIGHT, UXTT_DIR_BELOW_LEFT})
     {
-        tip.m_pToolInfo.nMask = UXTT_MASK_DIRECTION;
-        tip.m_pToolInfo.nDirection = nDirection;
-        CPoint pt(400, 300);
-        tip.PrepareDisplayToolTip(&pt);
-        CRect rcWindow, rcRegion;
-        tip.GetWindowRect(&rcWindow);
+        const CRect rcWindow = Show(Record("<br=100000000><hr=100000000>x", UXTT_MASK_DIRECTION, 0, nDirection),
+                                    rcScreen.CenterPoint());
         // Neither way fits: at the screen's corner, moved by the shadow when left of the cursor.
         const int nShift = tip.GetShownDirection() == UXTT_DIR_BELOW_LEFT ? kShadow : 0;
-        EXPECT_TRUE(CRect(0, 0, 802, 602) + CPoint(nShift, nShift) == rcWindow) << rcWindow.right;
-        tip.m_rgnToolTip.GetRgnBox(&rcRegion);
-        EXPECT_TRUE(CRect(0, 0, 802, 602).PtInRect(rcRegion.BottomRight())) << rcRegion.bottom;
+        EXPECT_EQ(CRect(0, 0, rcScreen.right + 2, rcScreen.bottom + 2) + CPoint(nShift, nShift), rcWindow);
+        CRgn rgn;
+        WindowRegion(rgn);
+        CRect rcRegion;
+        rgn.GetRgnBox(&rcRegion);
+        EXPECT_TRUE(CRect(0, 0, rcScreen.right + 2, rcScreen.bottom + 2).PtInRect(rcRegion.BottomRight()))
+            << rcRegion.bottom;
     }
 }
 
 TEST_F(TipFixture, ATipWithNeitherTextNorIconIsNotShownUnlessTheReceiverGivesItOne)
 {
-    tip.AddTool(&owner, "");
-    ASSERT_TRUE(tip.GetTool(0, tip.m_pToolInfo));
-    CPoint pt(300, 200);
-    tip.PrepareDisplayToolTip(&pt);
+    const CPoint pt(300, 200);
+    Show(Record(""), pt);
     EXPECT_FALSE(tip.IsWindowVisible());
 
     // The box is measured on the receiver's text.
     tip.SetNotify(TRUE);
     owner.m_onDisplay = [](UXTOOLTIP_NOTIFY& notify) { notify.ti->sTooltip = "just in time<br>on two lines"; };
-    tip.PrepareDisplayToolTip(&pt);
+    const CRect rcWindow = Show(Record(""), pt);
     EXPECT_EQ(1, owner.m_nNotifications);
     EXPECT_TRUE(tip.IsWindowVisible());
-    EXPECT_EQ(tip.GetTooltipSize("just in time<br>on two lines"), tip.m_szTextTooltip);
-    CRect rcWindow;
-    tip.GetWindowRect(&rcWindow);
-    EXPECT_EQ(tip.m_szTextTooltip.cy + 2 * kMarginY + kAnchorHeight + kShadow + 2, rcWindow.Height());
+    EXPECT_EQ(TextSize(tip, "just in time<br>on two lines").cy + 2 * kMarginY + kAnchorHeight + kShadow + 2,
+              rcWindow.Height());
 }
 
-TEST_F(TipFixture, PlacementFallsBackAtTheScreenEdgesAndShiftsForTheShadowOnTheLeft)
+TEST_F(TipFixture, TheRegionIsTheBodyWithAnAnchorWhoseApexIsAtTheCursorAndItsShadow)
 {
-    const CSize box(200, 100);
-    const PlacementCase cases[] = {
-        {"below right", 3, 0, {100, 100}, box, {84, 100, 284, 200}, 3},
-        {"near the left edge", 3, 0, {8, 100}, box, {0, 100, 200, 200}, 3},
-        {"right edge flips to the left", 3, 0, {700, 100}, box, {516, 100, 716, 200}, 2},
-        {"left extends to the edge at most", 2, 0, {795, 100}, box, {600, 100, 800, 200}, 2},
-        {"bottom edge flips upwards", 3, 0, {100, 550}, box, {84, 450, 284, 550}, 1},
-        {"corner flips both ways", 3, 0, {790, 590}, box, {600, 490, 800, 590}, 0},
-        {"left and top edges flip the other way", 0, 0, {100, 50}, box, {84, 50, 284, 150}, 3},
-        {"wider than the screen: cut to it", 3, 0, {100, 100}, {900, 100}, {0, 100, 800, 200}, 2},
-        {"taller than the screen: cut to it", 3, 0, {100, 100}, {200, 700}, {84, 0, 284, 600}, 1},
-        {"shadow, above left: moved", 0, UXTT_STYLE_SHADOW, {400, 300}, box, {220, 204, 420, 304}, 0},
-        {"shadow, below left: moved", 2, UXTT_STYLE_SHADOW, {400, 300}, box, {220, 304, 420, 404}, 2},
-        {"shadow, above right: in place", 1, UXTT_STYLE_SHADOW, {400, 300}, box, {384, 200, 584, 300}, 1},
-        {"shadow, below right: in place", 3, UXTT_STYLE_SHADOW, {400, 300}, box, {384, 300, 584, 400}, 3},
-        {"shadow after a flip to the left", 3, UXTT_STYLE_SHADOW, {790, 300}, box, {604, 304, 804, 404}, 2},
-    };
-    for (const PlacementCase& c : cases)
-    {
-        tip.m_pToolInfo.nDirection = c.nDirection;
-        tip.m_pToolInfo.nStyles = c.nStyles;
-        CPoint pt = c.pt;
-        CRect rect(0, 0, c.szBox.cx, c.szBox.cy);
-        tip.CalculateInfoBoxRect(&pt, &rect);
-        EXPECT_EQ(c.expected, rect) << c.what;
-        EXPECT_EQ(c.nExpectedDirection, tip.GetShownDirection()) << c.what;
-    }
-
-    // The screen is the display's resolution.
-    CTestTip plain;
-    HDC hdc = ::GetDC(NULL);
-    EXPECT_EQ(CSize(::GetDeviceCaps(hdc, HORZRES), ::GetDeviceCaps(hdc, VERTRES)), plain.GetScreenSize());
-    ::ReleaseDC(NULL, hdc);
-}
-
-TEST_F(TipFixture, TheRegionIsTheBodyWithAnAnchorWhoseApexIsAtTheCursor)
-{
-    const CSize box(200, 100);
+    // A box 224 wide: a rule of 200 between the margins.
+    const CPoint pt(400, 300);
     for (UINT nDirection = 0; nDirection < 4; nDirection++)
     {
         for (DWORD nStyles : {(DWORD)(UXTT_STYLE_ANCHOR | UXTT_STYLE_ROUNDED), (DWORD)UXTT_STYLE_DEFAULT})
         {
-            // The shadow moves tips below the cursor down: their apex is no longer at the cursor.
-            if ((nStyles & UXTT_STYLE_SHADOW) && nDirection == UXTT_DIR_BELOW_LEFT)
-                continue;
             SCOPED_TRACE(testing::Message() << "direction " << nDirection << " styles " << nStyles);
-            tip.m_pToolInfo.nDirection = nDirection;
-            tip.m_pToolInfo.nStyles = nStyles;
-            CPoint pt(400, 300);
-            CRect rect(0, 0, box.cx, box.cy);
-            tip.DisplayToolTip(&pt, &rect);
+            const CRect rcWindow = Show(Record("<hr=200>", UXTT_MASK_STYLES | UXTT_MASK_DIRECTION, nStyles,
+                                               nDirection), pt);
             ASSERT_EQ(nDirection, tip.GetShownDirection());
+            CRgn rgn;
+            WindowRegion(rgn);
 
-            CRect rcWindow;
-            tip.GetWindowRect(&rcWindow);
+            // Beside the body's right edge, at its middle: the shadow, when there is one.
+            const bool bShadow = (nStyles & UXTT_STYLE_SHADOW) != 0;
+            const CSize box = rcWindow.Size() - CSize(2, 2) - (bShadow ? CSize(kShadow, kShadow) : CSize(0, 0));
+            const int yMiddle = nDirection < 2 ? (box.cy - kAnchorHeight) / 2 : kAnchorHeight + (box.cy - kAnchorHeight) / 2;
+            EXPECT_EQ(bShadow ? "11" : "10", Inside(rgn, {{box.cx - 1, yMiddle}, {box.cx + kShadow - 1, yMiddle + 2}}));
+            if (bShadow)
+                continue; // its anchor lies beside the tip's
+
             CPoint apex = pt - rcWindow.TopLeft();
             int dy = nDirection < 2 ? -1 : 1;                           // from the apex towards the box
             int dx = (nDirection == 0 || nDirection == 2) ? -1 : 1;     // from the apex along the anchor
             // along pixels along the anchor and towards pixels towards the box, from the apex.
             auto at = [&](int along, int towards) { return POINT{apex.x + dx * along, apex.y + dy * towards}; };
             // The anchor starts straight at the apex, and widens towards its base.
-            EXPECT_EQ("1111", Inside(tip.m_rgnToolTip, {at(1, 3), at(2, 6), at(5, 10), at(8, 14)}));
-            EXPECT_EQ("0000", Inside(tip.m_rgnToolTip, {at(-2, 3), at(5, 3), at(kAnchorWidth - 1, 10), at(0, -2)}));
+            EXPECT_EQ("1111", Inside(rgn, {at(1, 3), at(2, 6), at(5, 10), at(8, 14)}));
+            EXPECT_EQ("0000", Inside(rgn, {at(-2, 3), at(5, 3), at(kAnchorWidth - 1, 10), at(0, -2)}));
             // Beside the anchor the reserved space is empty; the body lies past it (far from the
             // anchor, still over the box).
-            EXPECT_EQ("01", Inside(tip.m_rgnToolTip, {at(100, kAnchorHeight / 2), at(100, kAnchorHeight + 20)}));
-
-            // The window region is the tooltip region, with its shadow when there is one.
-            CRgn rgnWindow, rgnExpected, rgnShadow;
-            for (CRgn* pRgn : {&rgnWindow, &rgnExpected, &rgnShadow})
-                pRgn->CreateRectRgn(0, 0, 0, 0);
-            ASSERT_NE(ERROR, ::GetWindowRgn(tip.m_hWnd, rgnWindow));
-            rgnExpected.CopyRgn(&tip.m_rgnToolTip);
-            if (nStyles & UXTT_STYLE_SHADOW)
-            {
-                rgnShadow.CopyRgn(&tip.m_rgnToolTip);
-                rgnShadow.OffsetRgn(kShadow, kShadow);
-                EXPECT_TRUE(SameArea(rgnShadow, tip.m_rgnShadow));
-                rgnExpected.CombineRgn(&rgnExpected, &rgnShadow, RGN_OR);
-            }
-            EXPECT_TRUE(SameArea(rgnWindow, rgnExpected));
+            EXPECT_EQ("01", Inside(rgn, {at(100, kAnchorHeight / 2), at(100, kAnchorHeight + 20)}));
         }
     }
 
     // Without the anchor style: the body alone, right and bottom edges included; corners
     // follow the rounded style.
-    tip.m_pToolInfo.nDirection = UXTT_DIR_BELOW_RIGHT;
     for (DWORD nStyles : {0ul, (unsigned long)UXTT_STYLE_ROUNDED})
     {
-        tip.m_pToolInfo.nStyles = nStyles;
-        CPoint pt(400, 300);
-        CRect rect(0, 0, 200, 100);
-        tip.DisplayToolTip(&pt, &rect);
+        const CRect rcWindow = Show(Record("<hr=200>", UXTT_MASK_STYLES | UXTT_MASK_DIRECTION, nStyles,
+                                           UXTT_DIR_BELOW_RIGHT), pt);
+        const int w = rcWindow.Width() - 2, h = rcWindow.Height() - 2;
+        CRgn rgn;
+        WindowRegion(rgn);
         CRect rcBox;
-        tip.m_rgnToolTip.GetRgnBox(&rcBox);
+        rgn.GetRgnBox(&rcBox);
         if (nStyles == 0)
         {
-            EXPECT_EQ(CRect(0, kAnchorHeight, 201, 101), rcBox);
+            EXPECT_EQ(CRect(0, kAnchorHeight, w + 1, h + 1), rcBox);
         }
-        EXPECT_EQ(nStyles ? "0000" : "1111",
-            Inside(tip.m_rgnToolTip, {{0, kAnchorHeight}, {200, kAnchorHeight}, {0, 100}, {200, 100}}));
-        EXPECT_EQ("1111", Inside(tip.m_rgnToolTip, {{8, kAnchorHeight + 8}, {100, kAnchorHeight}, {0, 60}, {100, 99}}));
-        EXPECT_EQ("0", Inside(tip.m_rgnToolTip, {{kAnchorMargin + 1, 3}}));
+        EXPECT_EQ(nStyles ? "0000" : "1111", Inside(rgn, {{0, kAnchorHeight}, {w, kAnchorHeight}, {0, h}, {w, h}}));
+        EXPECT_EQ("1111", Inside(rgn, {{8, kAnchorHeight + 8}, {100, kAnchorHeight}, {0, h / 2 + 8}, {100, h - 1}}));
+        EXPECT_EQ("0", Inside(rgn, {{kAnchorMargin + 1, 3}}));
     }
 }

@@ -112,7 +112,6 @@ TEST_F(TrackingFixture, ATipAppearsAfterTheInitialDelayAndMovesAtOnceToAnotherTo
     EXPECT_FALSE(tip.IsWindowVisible());
     ShowTipA(30, 30);
     EXPECT_GE(tip.m_dwShownAt - dwMoved, kInitial - 10); // timer granularity aside, not before
-    EXPECT_EQ(std::make_pair(-1, 0), tip.Indices());     // painted
     // Shown where it was, without taking the activation.
     EXPECT_EQ((UINT)(SWP_NOACTIVATE | SWP_NOZORDER), tip.m_nShowFlags & (SWP_NOACTIVATE | SWP_NOZORDER));
     EXPECT_EQ(owner.m_hWnd, ::GetActiveWindow());
@@ -122,12 +121,10 @@ TEST_F(TrackingFixture, ATipAppearsAfterTheInitialDelayAndMovesAtOnceToAnotherTo
     EXPECT_TRUE(tip.IsWindowVisible());
     EXPECT_EQ(kToolB, owner.m_lastInfo.nIDTool);
     PumpMessages(0);
-    EXPECT_EQ(1, tip.m_nIndexDisplayWnd);
 
     // Off every tool: hidden, nothing pending.
     Leave();
     EXPECT_FALSE(tip.IsWindowVisible());
-    EXPECT_EQ(std::make_pair(-1, -1), tip.Indices());
     PumpMessages(3 * kInitial);
     EXPECT_TRUE(recorder.Matches({Notified(kToolA), kShown, kHidden, Notified(kToolB), kShown, kHidden}));
 }
@@ -283,7 +280,6 @@ TEST_F(TrackingFixture, HelpTipsShowAtOnceIgnoreTheMouseAndEndWithAKey)
     tip.ShowHelpTooltip(pt, CString("Help"));
     EXPECT_EQ(CPoint(120, 80), pt); // the caller's point stays as it was
     EXPECT_TRUE(tip.IsWindowVisible());
-    EXPECT_EQ(-2, tip.m_nIndexCurrentWnd);
     EXPECT_EQ(CString("Help"), owner.m_lastInfo.sTooltip);
     EXPECT_EQ(owner.m_hWnd, owner.m_lastInfo.hWnd);
     EXPECT_EQ(ScreenPoint(owner.m_hWnd, 120, 80), *owner.m_lastNotify.pt);
@@ -291,7 +287,6 @@ TEST_F(TrackingFixture, HelpTipsShowAtOnceIgnoreTheMouseAndEndWithAKey)
     tip.GetWindowRect(&rc);
     EXPECT_EQ(ScreenPoint(owner.m_hWnd, 120, 80).y, rc.top); // below the point, anchor at it
     PumpMessages(0);
-    EXPECT_EQ(std::make_pair(-1, -2), tip.Indices());
 
     // Mouse moves change nothing, over tools or not.
     MoveTo(30, 30);
@@ -300,7 +295,6 @@ TEST_F(TrackingFixture, HelpTipsShowAtOnceIgnoreTheMouseAndEndWithAKey)
     EXPECT_TRUE(tip.IsWindowVisible());
     Relay(WM_KEYDOWN, VK_ESCAPE);
     EXPECT_FALSE(tip.IsWindowVisible());
-    EXPECT_EQ(-1, tip.m_nIndexDisplayWnd);
 
     // Tracking resumes.
     ShowTipA();
@@ -328,7 +322,6 @@ TEST_F(TrackingFixture, HelpTipsFromResourcesAndTheAutopopTimer)
     tip.ShowHelpTooltip(pt, CString("Help"), (HICON)::LoadIcon(NULL, IDI_INFORMATION));
     EXPECT_TRUE(tip.IsWindowVisible());
     ASSERT_TRUE(WaitForHidden());
-    EXPECT_EQ(-1, tip.m_nIndexDisplayWnd);
 
     // Text and icon from resources; each help tip's loaded icon is released by the next one.
     tip.ShowHelpTooltip(pt, IDS_TOOLSTEST_HELP, IDI_MARKUPTEST_ICON);
@@ -336,7 +329,7 @@ TEST_F(TrackingFixture, HelpTipsFromResourcesAndTheAutopopTimer)
     EXPECT_EQ(CString("Help from the resources"), owner.m_lastInfo.sTooltip);
     HICON hFirst = owner.m_lastInfo.hIcon;
     ASSERT_TRUE(hFirst != NULL);
-    EXPECT_EQ(CSize(16, 16), tip.m_szToolIcon);
+    EXPECT_EQ(CSize(16, 16), CUxTipPictures::SizeOfIcon(hFirst));
     Relay(WM_KEYDOWN, VK_ESCAPE);
     tip.ShowHelpTooltip(pt, CString("again"), (UINT)IDI_MARKUPTEST_ICON);
     ASSERT_TRUE(owner.m_lastInfo.hIcon != NULL);
@@ -351,7 +344,6 @@ TEST_F(TrackingFixture, HelpTipsFromResourcesAndTheAutopopTimer)
     // A missing string resource gives an empty text; a missing icon none: nothing to show.
     tip.ShowHelpTooltip(pt, 0xFFF0u, 0xFFF1u);
     EXPECT_FALSE(tip.IsWindowVisible());
-    EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
 }
 
 TEST_F(TrackingFixture, AReceiverThatDestroysTheTipEndsTheDisplay)
@@ -372,11 +364,13 @@ TEST_F(TrackingFixture, AReceiverThatDestroysTheTipEndsTheDisplay)
     ASSERT_TRUE(tip.Create(&owner));
     tip.ShowHelpTooltip(pt, CString("help"));
     EXPECT_TRUE(tip.m_hWnd == NULL);
-    EXPECT_EQ(-1, tip.m_nIndexCurrentWnd);
     // No autopop timer was left running without the window (it would tick for the thread).
     ::Sleep(2 * kAutoPop);
     MSG msg;
     EXPECT_FALSE(::PeekMessageA(&msg, NULL, WM_TIMER, WM_TIMER, PM_REMOVE));
+    owner.m_onDisplay = nullptr;
+    ASSERT_TRUE(tip.Create(&owner));
+    ShowTipA(32, 30);
 }
 
 TEST_F(TrackingFixture, TheTipsOwnPreTranslationRelaysAndTheOwnerTakesTheWindowAlong)
