@@ -35,13 +35,13 @@ MessageRecorder::~MessageRecorder()
 
 void MessageRecorder::Watch(HWND hWnd, const char* who)
 {
-    Watched watched = {hWnd, who, NULL, NULL};
+    Watched watched = {hWnd, who, NULL, false, NULL};
     watched.pfnOld = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)&WatchProc);
     if (CWnd* pWnd = CWnd::FromHandlePermanent(hWnd))
     {
-        WNDPROC& pfnSuper = SuperProc::Of(pWnd);
-        watched.pfnDefault = pfnSuper != NULL ? pfnSuper : ::DefWindowProcA;
-        pfnSuper = &DefaultProc;
+        watched.bWrapped = true;
+        watched.pfnSuper = SuperProc::Of(pWnd);
+        SuperProc::Of(pWnd) = &DefaultProc;
     }
     m_watched.push_back(watched);
 }
@@ -54,9 +54,9 @@ void MessageRecorder::Unwatch(HWND hWnd)
             continue;
         if (::IsWindow(hWnd) && (WNDPROC)::GetWindowLongPtrA(hWnd, GWLP_WNDPROC) == &WatchProc)
             ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)m_watched[i].pfnOld);
-        CWnd* pWnd = m_watched[i].pfnDefault != NULL ? CWnd::FromHandlePermanent(hWnd) : NULL;
+        CWnd* pWnd = m_watched[i].bWrapped ? CWnd::FromHandlePermanent(hWnd) : NULL;
         if (pWnd != NULL && SuperProc::Of(pWnd) == &DefaultProc)
-            SuperProc::Of(pWnd) = m_watched[i].pfnDefault;
+            SuperProc::Of(pWnd) = m_watched[i].pfnSuper;
         m_watched.erase(m_watched.begin() + (ptrdiff_t)i);
         return;
     }
@@ -102,8 +102,9 @@ LRESULT CALLBACK MessageRecorder::DefaultProc(HWND hWnd, UINT message, WPARAM wP
 {
     MessageRecorder* pThis = currentRecorder;
     const Watched* pWatched = pThis != NULL ? pThis->Find(hWnd) : NULL;
-    if (pWatched == NULL || pWatched->pfnDefault == NULL)
+    if (pWatched == NULL || !pWatched->bWrapped)
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    const WNDPROC pfnSuper = pWatched->pfnSuper;
     // The innermost message of this window still being handled is the one passed on here.
     for (size_t i = pThis->m_inFlight.size(); i-- > 0;)
     {
@@ -115,7 +116,8 @@ LRESULT CALLBACK MessageRecorder::DefaultProc(HWND hWnd, UINT message, WPARAM wP
             entry.flags |= msgDefault;
         break;
     }
-    return ::CallWindowProcA(pWatched->pfnDefault, hWnd, message, wParam, lParam);
+    return pfnSuper != NULL ? ::CallWindowProcA(pfnSuper, hWnd, message, wParam, lParam)
+                            : ::DefWindowProcA(hWnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK MessageRecorder::WatchProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)

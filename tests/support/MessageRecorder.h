@@ -80,7 +80,8 @@ private:
         HWND hWnd;
         std::string who;
         WNDPROC pfnOld;
-        WNDPROC pfnDefault; // what the framework's object fell back to, or NULL
+        bool bWrapped; // the framework's object falls back to DefaultProc
+        WNDPROC pfnSuper; // what it fell back to before (NULL: the default window procedure)
     };
     struct InFlight
     {
