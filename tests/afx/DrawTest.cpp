@@ -1,5 +1,5 @@
 // Tests of the drawing layer: the fills and frames it draws itself, the halftone brush, selection
-// and the wrappers it returns, size conversions and image lists.
+// and the wrappers it returns, saved states, size conversions and image lists.
 #include <gtest/gtest.h>
 
 #include "CDC.h"
@@ -160,6 +160,25 @@ TEST(Draw, WrappersOwnOrBorrowTheirHandles)
     EXPECT_EQ(&dc, CDC::FromHandle(hDC));
     EXPECT_TRUE(dc.DeleteDC());
     EXPECT_EQ(nullptr, dc.GetSafeHdc());
+}
+
+TEST(Draw, RestoreDCBringsBackObjectsColoursAndClipping)
+{
+    TestSurface surface(10, 10);
+    CDC& dc = surface.DC();
+    HGDIOBJ hBrushBefore = GetCurrentObject(dc, OBJ_BRUSH);
+    int nSaved = dc.SaveDC();
+    ASSERT_NE(0, nSaved);
+    CBrush red(kRed);
+    dc.SelectObject(&red);
+    dc.SetBkColor(kBlue);
+    dc.IntersectClipRect(0, 0, 2, 2);
+    EXPECT_TRUE(dc.RestoreDC(nSaved));
+    EXPECT_EQ(hBrushBefore, GetCurrentObject(dc, OBJ_BRUSH));
+    EXPECT_EQ(kWhite, dc.GetBkColor());
+    CRect box;
+    dc.GetClipBox(&box);
+    EXPECT_TRUE(box == CRect(0, 0, 10, 10));
 }
 
 TEST(Draw, SizesConvertWithoutTheOrigins)
