@@ -64,6 +64,13 @@ public:
         // The next target in the route may update it as well.
         pCmdUI->ContinueRouting();
     }
+    // One handler passes the message on through the base class, the other keeps it.
+    afx_msg void OnSize(UINT nType, int cx, int cy)
+    {
+        Note("OnSize");
+        CWnd::OnSize(nType, cx, cy);
+    }
+    afx_msg void OnMove(int, int) { Note("OnMove"); }
     afx_msg void OnUpdateButton(CCmdUI* pCmdUI)
     {
         Note("OnUpdateButton", pCmdUI->m_nID);
@@ -74,6 +81,8 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(CCommandWnd, CWnd)
+    ON_WM_SIZE()
+    ON_WM_MOVE()
     ON_COMMAND(ID_DISABLED, &CCommandWnd::OnDisabled)
     ON_COMMAND(ID_PLAIN, &CCommandWnd::OnPlain)
     ON_COMMAND_EX(ID_EX, &CCommandWnd::OnEx)
@@ -109,6 +118,7 @@ protected:
     {
         recorder = &m_recorder;
         ASSERT_TRUE(m_wnd.CreateEx(0, AfxRegisterWndClass(0), "commands", WS_POPUP, CRect(0, 0, 300, 200), NULL, 0));
+        m_recorder.Clear(); // the handlers' notes of the creation
     }
     void TearDown() override
     {
@@ -124,15 +134,19 @@ TEST_F(CmdRouting, MenuCommandsRouteUnlessTheirUpdateHandlerDisablesThem)
     m_wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_DISABLED, 0), 0);
     m_wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_PLAIN, 0), 0);
     m_wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_RANGE_FIRST + 4, 1), 0); // from an accelerator
+    m_wnd.SendMessage(WM_COMMAND, MAKEWPARAM(ID_ORPHAN, 0), 0);
     EXPECT_FALSE(m_wnd.OnCmdMsg(ID_EX, CN_COMMAND, NULL, NULL)); // the handler passes it on
+    // A command that a handler took stops there; one that nobody handles goes on to the
+    // default window procedure.
     const std::vector<ExpectedMsg> expected = {
-        {"wnd", WM_COMMAND, msgSent},
+        {"wnd", WM_COMMAND, msgSent | msgNoDefault},
         {"OnUpdateDisabled", 0, msgNote | msgWParam, ID_DISABLED},
-        {"wnd", WM_COMMAND, msgSent},
+        {"wnd", WM_COMMAND, msgSent | msgNoDefault},
         {"OnPlain", 0, msgNote | msgWParam, ID_PLAIN},
-        {"wnd", WM_COMMAND, msgSent},
+        {"wnd", WM_COMMAND, msgSent | msgNoDefault},
         {"OnUpdateRange", 0, msgNote | msgWParam, ID_RANGE_FIRST + 4},
         {"OnRange", 0, msgNote | msgWParam, ID_RANGE_FIRST + 4},
+        {"wnd", WM_COMMAND, msgSent | msgDefault},
         {"OnEx", 0, msgNote | msgWParam, ID_EX},
     };
     EXPECT_TRUE(m_recorder.Matches(expected));
@@ -144,6 +158,23 @@ TEST_F(CmdRouting, MenuCommandsRouteUnlessTheirUpdateHandlerDisablesThem)
     EXPECT_EQ(&m_wnd, info.pTarget);
     EXPECT_FALSE(m_wnd.OnCmdMsg(ID_ORPHAN, CN_COMMAND, NULL, &info));
     EXPECT_TRUE(m_recorder.Log().empty());
+}
+
+TEST_F(CmdRouting, OnlyHandlersThatCallTheBaseClassReachTheDefaultProcedure)
+{
+    m_recorder.Watch(m_wnd.m_hWnd, "wnd");
+    m_recorder.Clear();
+    m_wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(30, 20));
+    m_wnd.SendMessage(WM_MOVE, 0, MAKELPARAM(5, 6));
+    m_wnd.SendMessage(WM_USER + 7); // no handler at all
+    const std::vector<ExpectedMsg> expected = {
+        {"wnd", WM_SIZE, msgSent | msgDefault},
+        {"OnSize", 0, msgNote},
+        {"wnd", WM_MOVE, msgSent | msgNoDefault},
+        {"OnMove", 0, msgNote},
+        {"wnd", WM_USER + 7, msgSent | msgDefault},
+    };
+    EXPECT_TRUE(m_recorder.Matches(expected));
 }
 
 TEST_F(CmdRouting, UpdatesRealMenuItemsByPosition)

@@ -1,19 +1,9 @@
-// Tests of the ready-made collections: their run-time classes, creation by name, and their
-// typed members.
+// Tests of the ready-made collections: their run-time classes and creation by name, which
+// archives rely on.
 #include <gtest/gtest.h>
 
 #include "afx.h"
 #include "afxcoll.h"
-
-namespace
-{
-class CNamedObject : public CObject
-{
-public:
-    explicit CNamedObject(int n = 0) : m_n(n) {}
-    int m_n;
-};
-} // namespace
 
 TEST(CollectionClasses, DescribeThemselvesAsTheFrameworkDoes)
 {
@@ -51,32 +41,4 @@ TEST(CollectionClasses, DescribeThemselvesAsTheFrameworkDoes)
     CObject* pList = &list;
     EXPECT_EQ(RUNTIME_CLASS(CStringList), pList->GetRuntimeClass());
     EXPECT_FALSE(pList->IsKindOf(RUNTIME_CLASS(CStringArray)));
-}
-
-TEST(CollectionClasses, TakeTextPointersAndObjectsInTheirTypedMembers)
-{
-    CStringList names(4);
-    names.AddTail("beta");
-    names.AddHead("alpha");
-    EXPECT_EQ(names.GetTailPosition(), names.Find("beta"));
-    EXPECT_EQ(NULL, names.Find("Beta"));
-
-    CStringArray texts;
-    texts.SetAtGrow(1, "two");
-    EXPECT_TRUE(texts[0].IsEmpty());
-    EXPECT_STREQ("two", texts[1]);
-
-    CNamedObject a(1), b(2);
-    CObArray objects;
-    objects.Add(&a);
-    objects.InsertAt(0, &b);
-    EXPECT_EQ(1, static_cast<CNamedObject*>(objects[1])->m_n);
-    objects.RemoveAll(); // the objects are not owned
-
-    CPtrList pointers;
-    POSITION pos = pointers.AddTail(&a);
-    EXPECT_EQ(pos, pointers.Find(&a));
-    CDWordArray dwords;
-    dwords.Add(0xFFFFFFFFu);
-    EXPECT_EQ(0xFFFFFFFFu, dwords[0]);
 }

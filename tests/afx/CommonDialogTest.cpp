@@ -327,17 +327,6 @@ TEST_F(FileDialogTest, TheExtraTemplateShowsAndSeveralFilesCanBeChosen)
     EXPECT_STREQ(m_strFolder, dlg.GetFolderPath());
 }
 
-TEST_F(FileDialogTest, CancelLeavesTheProposedName)
-{
-    CFileDialog dlg(TRUE, NULL, "proposed.txt");
-    dlg.m_ofn.lpstrInitialDir = m_strFolder;
-    ModalDialogDriver driver([&](HWND hDlg) { ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0); });
-    EXPECT_EQ(IDCANCEL, dlg.DoModal());
-    EXPECT_TRUE(driver.Answered());
-    EXPECT_STREQ("proposed.txt", dlg.GetPathName());
-    EXPECT_EQ(nullptr, dlg.m_hWnd);
-}
-
 TEST(FileDialog, ResultBuffersAreReadWithinTheirBounds)
 {
     // A filter without its closing bar still ends in two terminators.

@@ -118,20 +118,6 @@ TEST(Exceptions, FrameworkExceptionsCrossTheModuleAsTheirClass)
     EXPECT_TRUE(ThrowsAfx<CNotSupportedException>([] { AfxThrowNotSupportedException(); }));
 }
 
-TEST(Exceptions, ArchiveCausesKeepTheirNumbers)
-{
-    // Stored and compared by number by hosts.
-    EXPECT_EQ(0, CArchiveException::none);
-    EXPECT_EQ(1, CArchiveException::genericException);
-    EXPECT_EQ(2, CArchiveException::readOnly);
-    EXPECT_EQ(3, CArchiveException::endOfFile);
-    EXPECT_EQ(4, CArchiveException::writeOnly);
-    EXPECT_EQ(5, CArchiveException::badIndex);
-    EXPECT_EQ(6, CArchiveException::badClass);
-    EXPECT_EQ(7, CArchiveException::badSchema);
-    EXPECT_EQ(14, CFileException::endOfFile);
-}
-
 TEST(Exceptions, MessagesNameTheFileAndFitTheBuffer)
 {
     CFileException notFound(CFileException::fileNotFound, 2, "C:\\a\\b.txt");

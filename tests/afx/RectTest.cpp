@@ -1,4 +1,4 @@
-// Tests of CRect, CPoint and CSize: normalisation, empty results, subtraction and the operators.
+// Tests of CRect: normalisation, empty results, subtraction and the rectangle operators.
 #include <gtest/gtest.h>
 
 #include "CRect.h"
@@ -95,73 +95,15 @@ TEST(Rect, SubtractsOnlyWhatLeavesARectangle)
     EXPECT_TRUE(r.IsRectEmpty());
 }
 
-TEST(Rect, InflatesDeflatesAndOffsetsInEveryForm)
+TEST(Rect, RectangleOperandsInflateOrDeflateAndCornersAliasTheEdges)
 {
-    CRect r(10, 10, 20, 20);
-    r.InflateRect(1, 2);
-    EXPECT_TRUE(Is(r, 9, 8, 21, 22));
-    r.DeflateRect(CSize(1, 2));
-    EXPECT_TRUE(Is(r, 10, 10, 20, 20));
-    r.InflateRect(1, 2, 3, 4);
-    EXPECT_TRUE(Is(r, 9, 8, 23, 24));
-    r.DeflateRect(CRect(1, 2, 3, 4));
-    EXPECT_TRUE(Is(r, 10, 10, 20, 20));
-    r.DeflateRect(6, 6); // past its centre: the edges cross
-    EXPECT_TRUE(Is(r, 16, 16, 14, 14));
-    EXPECT_TRUE(r.IsRectEmpty());
-
-    r.SetRect(0, 0, 4, 3);
-    EXPECT_TRUE(Is(r + CPoint(1, 1), 1, 1, 5, 4));
-    EXPECT_TRUE(Is(r - CSize(1, 1), -1, -1, 3, 2));
-    EXPECT_TRUE(Is(r + CRect(1, 1, 1, 1), -1, -1, 5, 4)); // a rectangle inflates
+    CRect r(0, 0, 4, 3);
+    EXPECT_TRUE(Is(r + CRect(1, 1, 1, 1), -1, -1, 5, 4));
     EXPECT_TRUE(Is(r - CRect(1, 1, 1, 1), 1, 1, 3, 2));
-    r += CPoint(10, 0);
-    r -= CSize(0, 10);
-    EXPECT_TRUE(Is(r, 10, -10, 14, -7));
-    r.MoveToXY(0, 0);
-    EXPECT_TRUE(Is(r, 0, 0, 4, 3));
-    r.OffsetRect(CSize(2, 2));
-    EXPECT_TRUE(Is(r, 2, 2, 6, 5));
-}
-
-TEST(Rect, CornersAliasTheEdges)
-{
-    CRect r(1, 2, 3, 4);
+    EXPECT_TRUE(Is(r + CPoint(1, 1), 1, 1, 5, 4));
+    r.DeflateRect(3, 3); // past its centre: the edges cross
+    EXPECT_TRUE(Is(r, 3, 3, 1, 0));
     r.TopLeft() = CPoint(-1, -2);
     r.BottomRight() += CSize(10, 10);
-    EXPECT_TRUE(Is(r, -1, -2, 13, 14));
-    EXPECT_TRUE(CSize(14, 16) == r.Size());
-    EXPECT_TRUE(Is(CRect(CPoint(1, 1), CSize(2, 3)), 1, 1, 3, 4));
-    EXPECT_TRUE(Is(CRect(CPoint(1, 1), CPoint(5, 6)), 1, 1, 5, 6));
-
-    // Equality is coordinate by coordinate, also for empty rectangles.
-    EXPECT_TRUE(CRect(1, 2, 3, 4) == CRect(1, 2, 3, 4));
-    EXPECT_TRUE(CRect(0, 0, 0, 0) != CRect(5, 5, 5, 5));
-    LPCRECT p = r;
-    EXPECT_EQ(-1, p->left);
-}
-
-TEST(Rect, PointAndSizeArithmetic)
-{
-    CPoint a(5, 7), b(2, 3);
-    CSize d = a - b;
-    EXPECT_TRUE(d == CSize(3, 4));
-    EXPECT_TRUE(b + d == a);
-    EXPECT_TRUE(a - d == b);
-    EXPECT_TRUE(-a == CPoint(-5, -7));
-    EXPECT_TRUE(CSize(1, 1) + CPoint(1, 2) == CPoint(2, 3));
-    a += CSize(1, 1);
-    a -= CPoint(6, 8);
-    EXPECT_TRUE(a == CPoint(0, 0));
-
-    // Packed coordinates are two signed 16-bit halves.
-    CPoint packed((DWORD)MAKELONG(-3, 40));
-    EXPECT_EQ(-3, packed.x);
-    EXPECT_EQ(40, packed.y);
-    CSize packedSize((DWORD)MAKELONG(7, -9));
-    EXPECT_EQ(7, packedSize.cx);
-    EXPECT_EQ(-9, packedSize.cy);
-
-    EXPECT_TRUE(Is(CPoint(1, 1) + CRect(0, 0, 2, 2), 1, 1, 3, 3));
-    EXPECT_TRUE(Is(CSize(1, 1) - CRect(0, 0, 2, 2), -1, -1, 1, 1));
+    EXPECT_TRUE(Is(r, -1, -2, 11, 10));
 }

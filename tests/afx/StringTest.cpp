@@ -451,11 +451,4 @@ TEST(String, ConvertsWideText)
     EXPECT_EQ(0, wcscmp(L"ascii \u00e9", b));
     SysFreeString(b);
 }
-#else
-TEST(String, HasNoResourcesNatively)
-{
-    CString s("old");
-    EXPECT_FALSE(s.LoadString(1));
-    EXPECT_TRUE(s.IsEmpty());
-}
 #endif

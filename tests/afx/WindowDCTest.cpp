@@ -1,11 +1,8 @@
-// Tests of the window DCs: the paint DC begins and ends painting, the client and window DCs
-// cover what they should, and failures throw.
+// Tests of the window DCs: the paint DC begins and ends painting, and failures throw.
 #include <gtest/gtest.h>
 
-#include "CClientDC.h"
 #include "CPaintDC.h"
 #include "CResourceException.h"
-#include "CWindowDC.h"
 #include "CWnd.h"
 #include "support/AfxExceptionCatch.h"
 
@@ -67,34 +64,6 @@ TEST(WindowDC, PaintDCPaintsTheUpdateAreaAndValidatesIt)
     EXPECT_TRUE(g_paint.clipBox == CRect(10, 12, 30, 40));
     // The paint DC's end validated the area: nothing is left to paint.
     EXPECT_FALSE(GetUpdateRect(window.m_hWnd, NULL, FALSE));
-    CWnd::DeleteTempMap();
-}
-
-TEST(WindowDC, ClientAndWindowDCsCoverTheirAreas)
-{
-    TestWindow window;
-    CWnd* pWnd = CWnd::FromHandle(window.m_hWnd);
-    RECT client, frame;
-    GetClientRect(window.m_hWnd, &client);
-    GetWindowRect(window.m_hWnd, &frame);
-    ASSERT_LT(client.right, frame.right - frame.left); // the border lies outside the client area
-    CRect box;
-    {
-        CClientDC dc(pWnd);
-        EXPECT_TRUE(dc.GetSafeHdc() != NULL);
-        dc.GetClipBox(&box);
-        EXPECT_TRUE(box == client);
-    }
-    {
-        CWindowDC dc(pWnd);
-        dc.GetClipBox(&box);
-        EXPECT_EQ(frame.right - frame.left, box.Width());
-        EXPECT_EQ(frame.bottom - frame.top, box.Height());
-    }
-    {
-        CClientDC screen(NULL);
-        EXPECT_GT(screen.GetDeviceCaps(HORZRES), 0);
-    }
     CWnd::DeleteTempMap();
 }
 

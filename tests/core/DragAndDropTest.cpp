@@ -1,6 +1,6 @@
 // Objects through real OLE data objects: the source's global memory read back through its own
-// IDataObject and through the clipboard, formats by name, and damaged memory that must raise the
-// archive's exception without leaking what was read.
+// IDataObject, formats by name, and damaged memory that must raise the archive's exception
+// without leaking what was read.
 #include "core/DragAndDrop.h"
 #include "support/AfxExceptionCatch.h"
 
@@ -97,20 +97,6 @@ TEST_F(DragAndDrop, ObjectRoundTripThroughTheDataObject)
     EXPECT_EQ(1, CDndShape::s_nAlive);
 }
 
-TEST_F(DragAndDrop, ObjectThroughTheClipboard)
-{
-    CDndShape shape("square", 4);
-    COleDataSource* source = CDragAndDrop::OleDataSourceFromObject(&shape, m_cf);
-    source->SetClipboard(); // the clipboard owns it now
-    COleDataObject data;
-    ASSERT_TRUE(data.AttachClipboard());
-    std::unique_ptr<CObject> read(CDragAndDrop::ObjectFromOleDataObject(&data, m_cf));
-    ASSERT_NE((CObject*)NULL, read.get());
-    EXPECT_EQ(4, static_cast<CDndShape*>(read.get())->m_sides);
-    data.Release();
-    ::OleSetClipboard(NULL);
-}
-
 TEST_F(DragAndDrop, DamagedMemoryRaisesTheArchiveException)
 {
     CDndShape shape("triangle", 3);
@@ -144,17 +130,6 @@ TEST_F(DragAndDrop, DamagedMemoryRaisesTheArchiveException)
         source->InternalRelease();
     }
     EXPECT_EQ(alive, CDndShape::s_nAlive) << "objects begun before the failure are gone";
-}
-
-TEST_F(DragAndDrop, FormatNamesOfSystemFormatsAreEmpty)
-{
-    COleDataSource* source = RawSource(CF_TEXT, "text", 5);
-    COleDataObject data;
-    AttachSource(data, *source);
-    EXPECT_STREQ("", CDragAndDrop::FormatNameFromOleDataObject(&data));
-    data.Release();
-    source->InternalRelease();
-    EXPECT_STREQ("", CDragAndDrop::FormatNameFromOleDataObject(NULL));
 }
 
 } // namespace

@@ -8,7 +8,14 @@
 
 // One recorder per thread at a time: the window procedure and hook find it here.
 static thread_local MessageRecorder* currentRecorder = NULL;
-static const char* const recorderProp = "KwMessageRecorder";
+
+namespace {
+// The procedure a framework window's messages fall back to; the member is the framework's own.
+struct SuperProc : CWnd
+{
+    static WNDPROC& Of(CWnd* pWnd) { return pWnd->*(&SuperProc::m_pfnSuper); }
+};
+} // namespace
 
 MessageRecorder::MessageRecorder() : m_bPaints(false), m_hHook(NULL), m_msgRetrieved(), m_bRetrieved(false)
 {
@@ -28,8 +35,14 @@ MessageRecorder::~MessageRecorder()
 
 void MessageRecorder::Watch(HWND hWnd, const char* who)
 {
-    Watched watched = {hWnd, who, NULL};
+    Watched watched = {hWnd, who, NULL, false, NULL};
     watched.pfnOld = (WNDPROC)::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)&WatchProc);
+    if (CWnd* pWnd = CWnd::FromHandlePermanent(hWnd))
+    {
+        watched.bWrapped = true;
+        watched.pfnSuper = SuperProc::Of(pWnd);
+        SuperProc::Of(pWnd) = &DefaultProc;
+    }
     m_watched.push_back(watched);
 }
 
@@ -41,6 +54,9 @@ void MessageRecorder::Unwatch(HWND hWnd)
             continue;
         if (::IsWindow(hWnd) && (WNDPROC)::GetWindowLongPtrA(hWnd, GWLP_WNDPROC) == &WatchProc)
             ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, (LONG_PTR)m_watched[i].pfnOld);
+        CWnd* pWnd = m_watched[i].bWrapped ? CWnd::FromHandlePermanent(hWnd) : NULL;
+        if (pWnd != NULL && SuperProc::Of(pWnd) == &DefaultProc)
+            SuperProc::Of(pWnd) = m_watched[i].pfnSuper;
         m_watched.erase(m_watched.begin() + (ptrdiff_t)i);
         return;
     }
@@ -74,21 +90,45 @@ LRESULT CALLBACK MessageRecorder::GetMessageHook(int code, WPARAM wParam, LPARAM
     return ::CallNextHookEx(NULL, code, wParam, lParam);
 }
 
+const MessageRecorder::Watched* MessageRecorder::Find(HWND hWnd) const
+{
+    for (const Watched& watched : m_watched)
+        if (watched.hWnd == hWnd)
+            return &watched;
+    return NULL;
+}
+
+LRESULT CALLBACK MessageRecorder::DefaultProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    MessageRecorder* pThis = currentRecorder;
+    const Watched* pWatched = pThis != NULL ? pThis->Find(hWnd) : NULL;
+    if (pWatched == NULL || !pWatched->bWrapped)
+        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    const WNDPROC pfnSuper = pWatched->pfnSuper;
+    // The innermost message of this window still being handled is the one passed on here.
+    for (size_t i = pThis->m_inFlight.size(); i-- > 0;)
+    {
+        const InFlight& inFlight = pThis->m_inFlight[i];
+        if (inFlight.hWnd != hWnd || inFlight.nEntry >= pThis->m_log.size())
+            continue;
+        Entry& entry = pThis->m_log[inFlight.nEntry];
+        if (entry.message == message)
+            entry.flags |= msgDefault;
+        break;
+    }
+    return pfnSuper != NULL ? ::CallWindowProcA(pfnSuper, hWnd, message, wParam, lParam)
+                            : ::DefWindowProcA(hWnd, message, wParam, lParam);
+}
+
 LRESULT CALLBACK MessageRecorder::WatchProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     MessageRecorder* pThis = currentRecorder;
-    WNDPROC pfnOld = ::DefWindowProcA;
-    const Watched* pWatched = NULL;
-    if (pThis != NULL)
-    {
-        for (const Watched& watched : pThis->m_watched)
-            if (watched.hWnd == hWnd)
-                pWatched = &watched;
-    }
+    const Watched* pWatched = pThis != NULL ? pThis->Find(hWnd) : NULL;
     if (pWatched == NULL)
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
-    pfnOld = pWatched->pfnOld;
-    if (pThis->IsRecorded(message))
+    WNDPROC pfnOld = pWatched->pfnOld;
+    bool bRecorded = pThis->IsRecorded(message);
+    if (bRecorded)
     {
         // The message just taken from the queue arrives once, as posted.
         const MSG& msg = pThis->m_msgRetrieved;
@@ -100,51 +140,46 @@ LRESULT CALLBACK MessageRecorder::WatchProc(HWND hWnd, UINT message, WPARAM wPar
     }
     if (message == WM_NCDESTROY)
     {
-        // The window is going: put its procedure back and forget it.
+        // The window is going: put its procedures back and forget it.
         pThis->Unwatch(hWnd);
+        bRecorded = false;
     }
-    return ::CallWindowProcA(pfnOld, hWnd, message, wParam, lParam);
+    if (!bRecorded)
+        return ::CallWindowProcA(pfnOld, hWnd, message, wParam, lParam);
+    pThis->m_inFlight.push_back(InFlight{hWnd, pThis->m_log.size() - 1});
+    LRESULT lResult = ::CallWindowProcA(pfnOld, hWnd, message, wParam, lParam);
+    pThis->m_inFlight.pop_back();
+    return lResult;
 }
 
 static std::string Describe(const char* who, UINT message, UINT flags, WPARAM wParam, LPARAM lParam)
 {
     char sz[160];
-    snprintf(sz, sizeof(sz), "%-10s %-6s 0x%04x w=%llx l=%llx", who,
+    snprintf(sz, sizeof(sz), "%-10s %-6s 0x%04x w=%llx l=%llx%s", who,
         (flags & msgNote) ? "note" : (flags & msgPosted) ? "posted" : "sent", message, (unsigned long long)wParam,
-        (unsigned long long)lParam);
+        (unsigned long long)lParam, (flags & msgDefault) ? " default" : (flags & msgNoDefault) ? " no-default" : "");
     return sz;
+}
+
+// Whether a recorded entry is what an expected one asks for.
+static bool Fits(const MessageRecorder::Entry& act, const ExpectedMsg& exp)
+{
+    const UINT nKind = msgSent | msgPosted | msgNote;
+    return act.who == exp.who && act.message == exp.message && (act.flags & nKind) == (exp.flags & nKind) &&
+        (!(exp.flags & msgWParam) || act.wParam == exp.wParam) && (!(exp.flags & msgLParam) || act.lParam == exp.lParam) &&
+        (!(exp.flags & msgDefault) || (act.flags & msgDefault)) && (!(exp.flags & msgNoDefault) || !(act.flags & msgDefault));
 }
 
 ::testing::AssertionResult MessageRecorder::Matches(const std::vector<ExpectedMsg>& expected) const
 {
-    size_t nActual = 0, nExpected = 0;
+    size_t nActual = 0;
     bool bMismatch = false;
-    while (nExpected < expected.size())
+    for (size_t nExpected = 0; nExpected < expected.size() && !bMismatch; nExpected++)
     {
-        const ExpectedMsg& exp = expected[nExpected];
-        bool bMatch = nActual < m_log.size();
-        if (bMatch)
-        {
-            const Entry& act = m_log[nActual];
-            UINT nKind = msgSent | msgPosted | msgNote;
-            bMatch = act.who == exp.who && act.message == exp.message && (act.flags & nKind) == (exp.flags & nKind) &&
-                (!(exp.flags & msgWParam) || act.wParam == exp.wParam) &&
-                (!(exp.flags & msgLParam) || act.lParam == exp.lParam);
-        }
-        if (bMatch)
-        {
+        if (nActual < m_log.size() && Fits(m_log[nActual], expected[nExpected]))
             nActual++;
-            nExpected++;
-        }
-        else if (exp.flags & msgOptional)
-        {
-            nExpected++;
-        }
         else
-        {
-            bMismatch = true;
-            break;
-        }
+            bMismatch = !(expected[nExpected].flags & msgOptional);
     }
     if (!bMismatch && nActual == m_log.size())
         return ::testing::AssertionSuccess();

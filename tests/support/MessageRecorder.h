@@ -19,6 +19,8 @@ enum
     msgWParam = 0x10, // compare wParam
     msgLParam = 0x20, // compare lParam
     msgOptional = 0x40, // may be missing
+    msgDefault = 0x80, // reached the default window procedure (expected: must have)
+    msgNoDefault = 0x100, // expected only: must not have reached the default window procedure
 };
 
 struct ExpectedMsg
@@ -50,7 +52,9 @@ public:
     ~MessageRecorder(); // stops watching every window still alive
 
     // Subclasses the window: every message it receives from now on is recorded under this name,
-    // except registered messages, WM_GETICON and painting (unless RecordPaints).
+    // except registered messages, WM_GETICON and painting (unless RecordPaints). For a window of
+    // the framework, the procedure its messages fall back to is wrapped as well, so that each
+    // entry tells whether the message went on to the default window procedure (msgDefault).
     void Watch(HWND hWnd, const char* who);
     void Unwatch(HWND hWnd);
     void RecordPaints(bool bRecord) { m_bPaints = bRecord; }
@@ -67,6 +71,7 @@ public:
 
 private:
     static LRESULT CALLBACK WatchProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK DefaultProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam);
     bool IsRecorded(UINT message) const;
 
@@ -75,8 +80,17 @@ private:
         HWND hWnd;
         std::string who;
         WNDPROC pfnOld;
+        bool bWrapped; // the framework's object falls back to DefaultProc
+        WNDPROC pfnSuper; // what it fell back to before (NULL: the default window procedure)
     };
+    struct InFlight
+    {
+        HWND hWnd;
+        size_t nEntry;
+    };
+    const Watched* Find(HWND hWnd) const;
     std::vector<Watched> m_watched;
+    std::vector<InFlight> m_inFlight; // recorded messages still being handled, innermost last
     std::vector<Entry> m_log;
     std::set<UINT> m_ignored;
     bool m_bPaints;
