@@ -48,18 +48,7 @@ TEST_F(GridKeys, TabOnTheLastFreeCellLeavesTheGridAndShiftTabOnTheFirstGoesBack)
     EXPECT_EQ(GridCell(1, 2), Cur());
 }
 
-TEST_F(GridKeys, HomeAndEndGoToTheCornersAndAwayFromLockedCells)
-{
-    Fill(3);
-    FocusGrid();
-    Lock(2, 2);
-    host.PressKey(VK_END);
-    EXPECT_EQ("box 1 2, lines 2", Box()); // the last stored line, not the append line
-    host.PressKey(VK_HOME, {VK_SHIFT});
-    EXPECT_EQ("box 0 0, lines 0 1 2", Box());
-}
-
-TEST_F(GridKeys, ShiftArrowsExtendTheSelectionFromWhereTheBoxWas)
+TEST_F(GridKeys, ShiftArrowsAndShiftHomeExtendTheSelectionFromWhereTheBoxWas)
 {
     Fill(5);
     FocusGrid();
@@ -71,6 +60,11 @@ TEST_F(GridKeys, ShiftArrowsExtendTheSelectionFromWhereTheBoxWas)
     EXPECT_EQ((std::vector<UINT>{1, 2}), Selection());
     host.PressKey(VK_DOWN);
     EXPECT_EQ("box 0 3, lines 3", Box());
+    // Where Home and End land around locked cells is the navigator's.
+    host.PressKey(VK_END);
+    EXPECT_EQ("box 2 4, lines 4", Box());
+    host.PressKey(VK_HOME, {VK_SHIFT});
+    EXPECT_EQ("box 0 0, lines 0 1 2 3 4", Box());
 }
 
 TEST_F(GridKeys, CtrlDownCarriesTheLineDownWithTheBoxWhenTheListenerAllowsElseMovesOnlyTheBox)
