@@ -9,8 +9,6 @@
 
 namespace {
 
-typedef Calls Strings;
-
 // A grid in a dialog whose columns each test adds.
 class GridData : public ::testing::Test
 {
@@ -60,12 +58,12 @@ TEST(GridDataBeforeTheWindow, CellsStoredThenAreThereOnceItExists)
     grid.SetEditableDropDownItem(0, 1, "e");
     grid.SetItemData(1, 1, &host);
     // Each cell as type, text, index and whether it holds data.
-    Strings cells;
+    Calls cells;
     for (UINT l = 0; l < grid.GetLineCount(); l++)
         for (UINT c = 0; c < 2; c++)
             cells.push_back(std::to_string(grid.GetItemIndex(c, l)) + " " + std::string(grid.GetItemText(c, l)) +
                             (grid.GetItemData(c, l) ? " data" : ""));
-    EXPECT_EQ((Strings{"2 ", "-1 d", "-1 e", "-1  data", "-1 ", "-1 ", "-1 ", "-1 x"}), cells);
+    EXPECT_EQ((Calls{"2 ", "-1 d", "-1 e", "-1  data", "-1 ", "-1 ", "-1 ", "-1 x"}), cells);
     CKwGridCtrlItem item;
     grid.GetItem(1, 0, item);
     EXPECT_EQ(CKwGridCtrlItem::eTextDropDown, item.nType);
@@ -76,7 +74,7 @@ TEST(GridDataBeforeTheWindow, CellsStoredThenAreThereOnceItExists)
     EXPECT_EQ(2, grid.GetHeaderCtrl()->GetItemCount());
     grid.AddColumn("C", 70);
     EXPECT_EQ(3u, grid.GetColumnCount());
-    EXPECT_EQ((Strings{"|d|", "e||", "||", "|x|"}), GridHost::Texts(grid));
+    EXPECT_EQ((Calls{"|d|", "e||", "||", "|x|"}), GridHost::Texts(grid));
     // Stores by the program are no changes by the user.
     EXPECT_FALSE(grid.IsModified());
 }
@@ -93,7 +91,7 @@ TEST_F(GridData, ReadsGoThroughTheParentAndOneFieldIsSetOnWhatItSupplied)
     host.m_bRecordGetItem = true;
     CKwGridCtrlItem item;
     grid.SetItemText(1, 2, "abc");
-    EXPECT_EQ(Strings{"GetItem 1 2"}, host.m_calls);
+    EXPECT_EQ(Calls{"GetItem 1 2"}, host.m_calls);
     host.m_supplyItem = nullptr;
     grid.GetItem(1, 2, item);
     EXPECT_EQ(&choices, item.pChoices);
@@ -128,9 +126,9 @@ TEST(GridDataWithoutListener, PasteAndClearUnasked)
     EXPECT_TRUE(grid.IsPasteAllowed());
     EXPECT_TRUE(grid.IsClearAllowed());
     grid.SendMessage(WM_COMMAND, ID_EDIT_PASTE);
-    EXPECT_EQ((Strings{"x|y", "a|", "|b"}), GridHost::Texts(grid));
+    EXPECT_EQ((Calls{"x|y", "a|", "|b"}), GridHost::Texts(grid));
     grid.SendMessage(WM_COMMAND, ID_EDIT_CLEAR);
-    EXPECT_EQ((Strings{"a|", "|b"}), GridHost::Texts(grid));
+    EXPECT_EQ((Calls{"a|", "|b"}), GridHost::Texts(grid));
 }
 
 // A grid of three text columns with the white box and an editor placed by clicks.
@@ -149,7 +147,7 @@ TEST_F(GridDataWithEditor, AStoreIntoTheCurrentCellOpensTheEditorAgainOnItsConte
     EXPECT_EQ("b1", Text(Editor()));
 
     grid.SetTextItem(1, 1, "new");
-    EXPECT_EQ(Strings{"BeginEditItem 1 1"}, host.m_calls);
+    EXPECT_EQ(Calls{"BeginEditItem 1 1"}, host.m_calls);
     EXPECT_EQ("new", Text(Editor()));
     EXPECT_EQ(grid.m_hWnd, Focus());
     EXPECT_EQ(GridCell(1, 1), Cur());
@@ -158,7 +156,7 @@ TEST_F(GridDataWithEditor, AStoreIntoTheCurrentCellOpensTheEditorAgainOnItsConte
     // Emptied by RemoveItemsAtAndBelow, the current line is still the append line.
     host.m_calls.clear();
     grid.RemoveItemsAtAndBelow(1);
-    EXPECT_EQ(Strings{"BeginEditItem 1 1"}, host.m_calls);
+    EXPECT_EQ(Calls{"BeginEditItem 1 1"}, host.m_calls);
     EXPECT_EQ("", Text(Editor()));
     EXPECT_EQ("box 1 1, lines 1", Box());
 }
@@ -228,7 +226,7 @@ TEST_F(GridDataCorrectingListener, AStoreWhileTheUserTypesKeepsTheEditorFocusedA
     host.PressKey('Y');
     EXPECT_STREQ("AXY0", grid.GetItemText(0, 0));
     EXPECT_EQ(Editor(), Focus());
-    EXPECT_EQ((Strings{"ItemChanged 0 0 text=ax0 index=-1", "BeginEditItem 0 0", "ContentChanged",
+    EXPECT_EQ((Calls{"ItemChanged 0 0 text=ax0 index=-1", "BeginEditItem 0 0", "ContentChanged",
                        "ItemChanged 0 0 text=AXy0 index=-1", "BeginEditItem 0 0", "ContentChanged"}),
               host.m_calls);
 }
