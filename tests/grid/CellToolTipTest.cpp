@@ -4,30 +4,6 @@
 
 #include "grid/KwHeaderCtrl.h"
 
-namespace {
-
-// The grid's tooltip window: a "CUxTooltip" popup of this thread owned by the dialog.
-struct FindTip
-{
-    HWND hOwner;
-    HWND hTip;
-};
-
-BOOL CALLBACK FindTipProc(HWND hWnd, LPARAM lParam)
-{
-    FindTip* pFind = (FindTip*)lParam;
-    char szClass[32] = "";
-    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if (lstrcmpA(szClass, "CUxTooltip") == 0 && ::GetWindow(hWnd, GW_OWNER) == pFind->hOwner)
-    {
-        pFind->hTip = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-} // namespace
-
 class GridToolTip : public GridNavigationTest
 {
 protected:
@@ -35,9 +11,16 @@ protected:
     {
         Fill(3);
         host.m_sToolTipText = "from the listener";
-        FindTip find = {host.m_hWnd, NULL};
-        ::EnumThreadWindows(::GetCurrentThreadId(), FindTipProc, (LPARAM)&find);
-        m_hTip = find.hTip;
+        // The grid's tooltip window: a "CUxTooltip" popup of this thread owned by the dialog.
+        ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM lParam) -> BOOL {
+            char szClass[32] = "";
+            ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+            GridToolTip* pTest = (GridToolTip*)lParam;
+            if (lstrcmpA(szClass, "CUxTooltip") != 0 || ::GetWindow(hWnd, GW_OWNER) != pTest->host.m_hWnd)
+                return TRUE;
+            pTest->m_hTip = hWnd;
+            return FALSE;
+        }, (LPARAM)this);
     }
 
     // What the tooltip sends its owner before it shows a tip of hWndTool at a screen point;
@@ -55,11 +38,6 @@ protected:
         notify.ti = &ti;
         m_lResult = grid.SendMessage(WM_NOTIFY, notify.hdr.idFrom, (LPARAM)&notify);
         return ti.sTooltip;
-    }
-    CPoint ScreenPoint(CPoint clientPoint)
-    {
-        grid.ClientToScreen(&clientPoint);
-        return clientPoint;
     }
 
     HWND m_hTip = NULL;

@@ -110,11 +110,6 @@ protected:
         grid.SendMessage(WM_CONTEXTMENU, (WPARAM)grid.m_hWnd, MAKELPARAM(screenPoint.x, screenPoint.y));
         host.Pump(100);
     }
-    CPoint ScreenPoint(CPoint clientPoint)
-    {
-        grid.ClientToScreen(&clientPoint);
-        return clientPoint;
-    }
 };
 
 const std::string kEditItems =

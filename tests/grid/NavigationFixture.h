@@ -86,6 +86,11 @@ protected:
             s += " " + std::to_string(nLine);
         return s;
     }
+    CPoint ScreenPoint(CPoint clientPoint)
+    {
+        grid.ClientToScreen(&clientPoint);
+        return clientPoint;
+    }
     HWND Focus() const { return ::GetFocus(); }
     HWND DlgItem(int nID) const { return ::GetDlgItem(host.m_hWnd, nID); }
     HWND Editor() const { return grid.GetEditor()->GetSafeHwnd(); }
