@@ -12,15 +12,17 @@ protected:
         Fill(3);
         host.m_sToolTipText = "from the listener";
         // The grid's tooltip window: a "CUxTooltip" popup of this thread owned by the dialog.
-        ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM lParam) -> BOOL {
-            char szClass[32] = "";
-            ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-            GridToolTip* pTest = (GridToolTip*)lParam;
-            if (lstrcmpA(szClass, "CUxTooltip") != 0 || ::GetWindow(hWnd, GW_OWNER) != pTest->host.m_hWnd)
-                return TRUE;
-            pTest->m_hTip = hWnd;
-            return FALSE;
-        }, (LPARAM)this);
+        ::EnumThreadWindows(::GetCurrentThreadId(), FindTip, (LPARAM)this);
+    }
+    static BOOL CALLBACK FindTip(HWND hWnd, LPARAM lParam)
+    {
+        char szClass[32] = "";
+        ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+        GridToolTip* pTest = (GridToolTip*)lParam;
+        if (lstrcmpA(szClass, "CUxTooltip") != 0 || ::GetWindow(hWnd, GW_OWNER) != pTest->host.m_hWnd)
+            return TRUE;
+        pTest->m_hTip = hWnd;
+        return FALSE;
     }
 
     // What the tooltip sends its owner before it shows a tip of hWndTool at a screen point;
