@@ -6,13 +6,19 @@
 here=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX="${KW_WINEPREFIX:-$here/build/wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"
-# The server of a prefix listens on a socket named after the prefix's device and inode.
+# The server of a prefix listens on a socket named after the prefix's device and inode, in
+# /tmp/.wine-<uid>, or in Debian's Wine in a private directory of the temporary folder whose name
+# the server writes into the prefix's file "wineserver".
+running=
 if [ -d "$WINEPREFIX" ]; then
-    dev=$(printf %x "$(stat -c %d "$WINEPREFIX")")
-    ino=$(printf %x "$(stat -c %i "$WINEPREFIX")")
-    socket="/tmp/.wine-$(id -u)/server-$dev-$ino/socket"
+    server="server-$(printf %x "$(stat -c %d "$WINEPREFIX")")-$(printf %x "$(stat -c %i "$WINEPREFIX")")"
+    dirs="/tmp/.wine-$(id -u)"
+    [ -r "$WINEPREFIX/wineserver" ] && dirs="$dirs ${TMPDIR:-/tmp}/$(cat "$WINEPREFIX/wineserver")"
+    for dir in $dirs; do
+        [ -S "$dir/$server/socket" ] && running=1
+    done
 fi
-if [ ! -S "${socket:-/nonexistent}" ]; then
+if [ -z "$running" ]; then
     wineserver -p </dev/null >/dev/null 2>&1
     wine cmd /c exit </dev/null >/dev/null 2>&1
 fi
