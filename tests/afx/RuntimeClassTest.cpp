@@ -28,17 +28,6 @@ IMPLEMENT_SERIAL(CSquare, CShape, 3 | VERSIONABLE_SCHEMA)
 
 } // namespace
 
-TEST(RuntimeClass, RecordsNameSizeSchemaAndBase)
-{
-    CRuntimeClass* pClass = RUNTIME_CLASS(CCircle);
-    EXPECT_STREQ("CCircle", pClass->m_lpszClassName);
-    EXPECT_EQ((int)sizeof(CCircle), pClass->m_nObjectSize);
-    EXPECT_EQ(0xFFFFu, pClass->m_wSchema);
-    EXPECT_EQ(RUNTIME_CLASS(CShape), pClass->m_pfnGetBaseClass());
-    EXPECT_EQ(3u | VERSIONABLE_SCHEMA, RUNTIME_CLASS(CSquare)->m_wSchema);
-    EXPECT_EQ(NULL, RUNTIME_CLASS(CObject)->m_pfnGetBaseClass);
-}
-
 TEST(RuntimeClass, DerivationAndDownCastsFollowTheBaseChain)
 {
     CCircle circle;

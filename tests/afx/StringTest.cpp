@@ -1,9 +1,14 @@
-// Tests of CString: sharing and copy on write, clamped positions, editing, formatting, resources.
+// Tests of CString: a seeded walk of edits checked against std::string after every step, then
+// what a walk cannot reach: null arguments, locked and caller-written buffers, absurd sizes,
+// formatting, threads, resources and wide text.
 #include <gtest/gtest.h>
 
 #include "CString.h"
 #include "support/AfxExceptionCatch.h"
+#include "support/TestRandom.h"
 
+#include <algorithm>
+#include <cctype>
 #include <climits>
 #include <cstring>
 #include <string>
@@ -22,66 +27,215 @@ bool Shares(const CString& a, const CString& b)
     return (LPCTSTR)a == (LPCTSTR)b;
 }
 
-} // namespace
-
-TEST(String, ConstructsFromEveryForm)
+// Short texts of both cases, spaces and punctuation, so that searches, trims and case changes
+// find something.
+std::string RandomText(TestRandom& random, uint32_t nMax = 5)
 {
-    EXPECT_STREQ("", CString());
-    EXPECT_STREQ("", CString((LPCTSTR)NULL));
-    EXPECT_STREQ("abc", CString("abc"));
-    EXPECT_STREQ("ab", CString("abcdef", 2));
-    EXPECT_STREQ("", CString((LPCTSTR)NULL, 5));
-    EXPECT_STREQ("xxxx", CString('x', 4));
-    EXPECT_STREQ("", CString('x', -3));
-    EXPECT_STREQ("z", CString('z'));
-
-    // Embedded characters up to a given length are kept.
-    CString withNul("a\0b", 3);
-    EXPECT_EQ(3, withNul.GetLength());
-    EXPECT_EQ('b', withNul[2]);
-
-    CString s;
-    s = 'q';
-    EXPECT_STREQ("q", s);
-    s = (LPCTSTR)NULL;
-    EXPECT_TRUE(s.IsEmpty());
+    std::string text;
+    for (uint32_t n = random.Below(nMax + 1); n > 0; n--)
+        text += "abAB \t\n.-"[random.Below(9)];
+    return text;
 }
 
-TEST(String, CopiesShareUntilOneIsWritten)
+int Sign(int n)
 {
-    CString a("shared text");
-    CString b(a);
-    CString c;
-    c = b;
-    EXPECT_TRUE(Shares(a, b));
-    EXPECT_TRUE(Shares(a, c));
-    b.SetAt(0, 'S');
-    EXPECT_TRUE(Shares(a, c)); // the other owners still share
+    return (n > 0) - (n < 0);
+}
 
-    // Every editing member detaches from the other owners before writing.
-    CString base("Mixed Case");
-    std::vector<CString> copies(10, base);
-    copies[0].MakeUpper();
-    copies[1].MakeLower();
-    copies[2].MakeReverse();
-    copies[3].Replace('e', 'E');
-    copies[4].Remove('e');
-    copies[5].Delete(0, 2);
-    copies[6].Insert(0, '>');
-    copies[7].TrimLeft('M');
-    copies[8].SetAt(0, 'm');
-    copies[9] += "!";
-    EXPECT_STREQ("Mixed Case", base);
-    EXPECT_STREQ("MIXED CASE", copies[0]);
-    EXPECT_STREQ("mixed case", copies[1]);
-    EXPECT_STREQ("esaC dexiM", copies[2]);
-    EXPECT_STREQ("MixEd CasE", copies[3]);
-    EXPECT_STREQ("Mixd Cas", copies[4]);
-    EXPECT_STREQ("xed Case", copies[5]);
-    EXPECT_STREQ(">Mixed Case", copies[6]);
-    EXPECT_STREQ("ixed Case", copies[7]);
-    EXPECT_STREQ("mixed Case", copies[8]);
-    EXPECT_STREQ("Mixed Case!", copies[9]);
+std::string Cased(std::string s, int (*change)(int))
+{
+    for (char& c : s)
+        c = (char)change((unsigned char)c);
+    return s;
+}
+
+// Replaces every match from the left, never searching a replacement again.
+int ReplaceAll(std::string& s, const std::string& sOld, const std::string& sNew)
+{
+    int n = 0;
+    for (size_t pos = 0; !sOld.empty() && (pos = s.find(sOld, pos)) != std::string::npos; pos += sNew.size(), n++)
+        s.replace(pos, sOld.size(), sNew);
+    return n;
+}
+
+} // namespace
+
+// Positions and counts beyond either end are clamped; the string's own text may be an argument
+// of any edit; a copy sharing the buffer keeps its text whatever edit the other side makes.
+TEST(String, MatchesAStdStringThroughRandomEdits)
+{
+    for (uint64_t seed = 1; seed <= 40; seed++) {
+        TestRandom random(seed);
+        CString s, copy;
+        std::string ref, copyRef;
+        for (int step = 0; step < 400; step++) {
+            if (random.Below(2)) {
+                copy = s;
+                copyRef = ref;
+            }
+            const int n = (int)ref.size();
+            const uint32_t op = random.Below(19);
+            SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step) + " op " +
+                         std::to_string(op) + " on \"" + ref + "\"");
+            const std::string t = RandomText(random);
+            const char* p = t.c_str();
+            const char ch = "aAb .-"[random.Below(6)];
+            const int at = (int)random.Below(n + 5) - 2; // also before the start and past the end
+            const int count = (int)random.Below(n + 5) - 2;
+            const int k = (int)random.Below(n + 1); // a tail of the string's own text
+            const int atClamped = std::clamp(at, 0, n);
+            switch (op) {
+            case 0:
+                s += p;
+                s += (LPCTSTR)s + k;
+                s += ch;
+                ref += t;
+                ref += ref.substr(k) + ch;
+                break;
+            case 1:
+                ASSERT_EQ(n + 1, s.Insert(at, ch));
+                ref.insert(atClamped, 1, ch);
+                break;
+            case 2:
+                ASSERT_EQ(n + (int)t.size(), s.Insert(at, p));
+                ref.insert(atClamped, t);
+                break;
+            case 3:
+                ASSERT_EQ(2 * n - k, s.Insert(at, (LPCTSTR)s + k));
+                ref.insert(atClamped, ref.substr(k));
+                break;
+            case 4:
+                if (at <= n && count > 0)
+                    ref.erase(atClamped, count);
+                ASSERT_EQ((int)ref.size(), s.Delete(at, count));
+                break;
+            case 5: {
+                std::string sOld = RandomText(random, 2);
+                ASSERT_EQ(ReplaceAll(ref, sOld, t), s.Replace(sOld.c_str(), p));
+                break;
+            }
+            case 6: {
+                std::string sOld = ref.substr(k), sNew = ref.substr(n - k);
+                ASSERT_EQ(ReplaceAll(ref, sOld, sNew), s.Replace((LPCTSTR)s + k, (LPCTSTR)s + (n - k)));
+                break;
+            }
+            case 7: {
+                char chNew = "aB."[random.Below(3)];
+                ASSERT_EQ(chNew == ch ? 0 : (int)std::count(ref.begin(), ref.end(), ch), s.Replace(ch, chNew));
+                std::replace(ref.begin(), ref.end(), ch, chNew);
+                break;
+            }
+            case 8:
+                ASSERT_EQ((int)std::count(ref.begin(), ref.end(), ch), s.Remove(ch));
+                ref.erase(std::remove(ref.begin(), ref.end(), ch), ref.end());
+                break;
+            case 9: { // whitespace, one character or a set, from either end or both
+                const uint32_t how = random.Below(3), ends = 1 + random.Below(3);
+                auto trimmed = [&](char c) {
+                    return how == 0 ? isspace((unsigned char)c) != 0 : how == 1 ? c == ch : t.find(c) != std::string::npos;
+                };
+                size_t b = 0, e = ref.size();
+                while ((ends & 1) && b < e && trimmed(ref[b]))
+                    b++;
+                while ((ends & 2) && e > b && trimmed(ref[e - 1]))
+                    e--;
+                ref = ref.substr(b, e - b);
+                if (how == 0)
+                    ends == 3 ? s.Trim() : ends == 1 ? s.TrimLeft() : s.TrimRight();
+                else if (how == 1)
+                    ends == 3 ? s.Trim(ch) : ends == 1 ? s.TrimLeft(ch) : s.TrimRight(ch);
+                else
+                    ends == 3 ? s.Trim(p) : ends == 1 ? s.TrimLeft(p) : s.TrimRight(p);
+                break;
+            }
+            case 10:
+                s.MakeUpper();
+                ref = Cased(ref, toupper);
+                break;
+            case 11:
+                s.MakeLower();
+                ref = Cased(ref, tolower);
+                break;
+            case 12:
+                s.MakeReverse();
+                std::reverse(ref.begin(), ref.end());
+                break;
+            case 13:
+                s.SetAt(at, ch);
+                if (at >= 0 && at < n)
+                    ref[at] = ch;
+                ASSERT_EQ(at >= 0 && at < n ? ch : '\0', s.GetAt(at));
+                break;
+            case 14: // the string itself as an argument of its own format
+                s.Format("%s%d", (LPCTSTR)s, at);
+                s.AppendFormat("%s%c", p, ch);
+                ref += std::to_string(at) + t + ch;
+                break;
+            case 15:
+                ASSERT_EQ(ref.substr(atClamped, std::clamp(count, 0, n - atClamped)), (LPCTSTR)s.Mid(at, count));
+                ASSERT_EQ(ref.substr(atClamped), (LPCTSTR)s.Mid(at));
+                ASSERT_EQ(ref.substr(0, std::clamp(count, 0, n)), (LPCTSTR)s.Left(count));
+                ASSERT_EQ(ref.substr(n - std::clamp(count, 0, n)), (LPCTSTR)s.Right(count));
+                ASSERT_EQ(ref.substr(0, ref.find_first_not_of(t)), (LPCTSTR)s.SpanIncluding(p));
+                ASSERT_EQ(ref.substr(0, ref.find_first_of(t)), (LPCTSTR)s.SpanExcluding(p));
+                break;
+            case 16: // npos comes back as -1
+                ASSERT_EQ((int)ref.find(ch), s.Find(ch));
+                ASSERT_EQ(at >= n ? -1 : (int)ref.find(ch, atClamped), s.Find(ch, at));
+                ASSERT_EQ((int)ref.find(t), s.Find(p));
+                ASSERT_EQ(at > n ? -1 : (int)ref.find(t, atClamped), s.Find(p, at));
+                ASSERT_EQ((int)ref.rfind(ch), s.ReverseFind(ch));
+                ASSERT_EQ(t.empty() ? -1 : (int)ref.find_first_of(t), s.FindOneOf(p));
+                break;
+            case 17: { // comparisons and concatenations, the string on either side
+                ASSERT_EQ(Sign(ref.compare(t)), Sign(s.Compare(p)));
+                ASSERT_EQ(Sign(Cased(ref, tolower).compare(Cased(t, tolower))), Sign(s.CompareNoCase(p)));
+                CString o(p);
+                ASSERT_EQ((std::vector<bool>{ref == t, ref != t, ref < t, ref > t, ref <= t, ref >= t, t < ref,
+                              t > ref, t <= ref, t >= ref, ref < t, ref >= t}),
+                    (std::vector<bool>{s == p, s != p, s < p, s > p, s <= p, s >= p, p < s, p > s, p <= s, p >= s,
+                        s < o, s >= o}));
+                ASSERT_EQ(ref + t + ch + ref, (LPCTSTR)(s + p + ch + s));
+                ASSERT_EQ(t + ref + ch + ref, (LPCTSTR)(p + s + (ch + s)));
+                break;
+            }
+            default:
+                if (n > 60) {
+                    s.Empty();
+                    ref.clear();
+                }
+            }
+            ASSERT_EQ(ref, (LPCTSTR)s);
+            ASSERT_EQ((int)ref.size(), s.GetLength());
+            ASSERT_EQ(copyRef, (LPCTSTR)copy);
+        }
+    }
+}
+
+TEST(String, NullAndEmptyArgumentsChangeNothing)
+{
+    EXPECT_STREQ("", CString((LPCTSTR)NULL));
+    EXPECT_STREQ("", CString((LPCTSTR)NULL, 5));
+    EXPECT_STREQ("", CString('x', -3));
+    EXPECT_STREQ("ab", CString("abcdef", 2));
+    CString withNul("a\0b", 3); // embedded characters up to a given length are kept
+    EXPECT_EQ(3, withNul.GetLength());
+    EXPECT_EQ('b', withNul[2]);
+    CString nul("\0a\0", 3);
+    nul.Trim("b"); // the set's terminator matches nothing
+    EXPECT_EQ(3, nul.GetLength());
+
+    CString s("a.b");
+    EXPECT_EQ(-1, s.Find((LPCTSTR)NULL));
+    EXPECT_EQ(0, s.Replace((LPCTSTR)NULL, "x"));
+    EXPECT_EQ(3, s.Insert(1, (LPCTSTR)NULL));
+    s.Trim((LPCTSTR)NULL);
+    s += (LPCTSTR)NULL;
+    EXPECT_STREQ("a.b", s + (LPCTSTR)NULL);
+    EXPECT_STREQ("a.b", s);
+    EXPECT_EQ(0, CString().Compare(NULL));
+    s = (LPCTSTR)NULL;
+    EXPECT_TRUE(s.IsEmpty());
 }
 
 TEST(String, GetBufferGivesAPrivateBuffer)
@@ -154,177 +308,12 @@ TEST(String, AbsurdSizesThrowAndKeepTheString)
     EXPECT_STREQ("keep", s);
 }
 
-TEST(String, ExtractionClampsPositionsAndCounts)
-{
-    CString s("abcdef");
-    EXPECT_STREQ("cdef", s.Mid(2));
-    EXPECT_STREQ("cd", s.Mid(2, 2));
-    EXPECT_STREQ("abcdef", s.Mid(-3));
-    EXPECT_STREQ("ab", s.Mid(-3, 2));
-    EXPECT_STREQ("", s.Mid(6));
-    EXPECT_STREQ("", s.Mid(100, 3));
-    EXPECT_STREQ("ef", s.Mid(4, INT_MAX));
-    EXPECT_STREQ("", s.Mid(2, -1));
-    EXPECT_STREQ("abc", s.Left(3));
-    EXPECT_STREQ("", s.Left(-1));
-    EXPECT_STREQ("abcdef", s.Left(99));
-    EXPECT_STREQ("def", s.Right(3));
-    EXPECT_STREQ("", s.Right(-2));
-    EXPECT_STREQ("abcdef", s.Right(99));
-    EXPECT_STREQ("abc", s.SpanIncluding("cba"));
-    EXPECT_STREQ("", s.SpanIncluding("xyz"));
-    EXPECT_STREQ("abc", s.SpanExcluding("fed"));
-    EXPECT_STREQ("abcdef", s.SpanExcluding("xyz"));
-    EXPECT_EQ(0, s.GetAt(-1));
-    EXPECT_EQ(0, s.GetAt(6));
-    EXPECT_EQ('f', s[5]);
-
-    s.SetAt(6, 'z');
-    s.SetAt(-1, 'z');
-    EXPECT_STREQ("abcdef", s);
-}
-
-TEST(String, SearchesAtTheEdges)
-{
-    CString s("a.b.c");
-    EXPECT_EQ(1, s.Find('.'));
-    EXPECT_EQ(3, s.Find('.', 2));
-    EXPECT_EQ(3, s.Find('.', 3));
-    EXPECT_EQ(-1, s.Find('.', 4));
-    EXPECT_EQ(4, s.Find('c', 4));
-    EXPECT_EQ(-1, s.Find('c', 5));
-    EXPECT_EQ(1, s.Find('.', -10));
-    EXPECT_EQ(-1, s.Find('x'));
-
-    EXPECT_EQ(2, s.Find("b.c"));
-    EXPECT_EQ(-1, s.Find("b.c", 3));
-    EXPECT_EQ(-1, s.Find("c.", 0));
-    EXPECT_EQ(4, s.Find("c", 4));
-    EXPECT_EQ(5, s.Find("", 5));
-    EXPECT_EQ(-1, s.Find("", 6));
-    EXPECT_EQ(-1, s.Find((LPCTSTR)NULL));
-
-    EXPECT_EQ(3, s.ReverseFind('.'));
-    EXPECT_EQ(0, s.ReverseFind('a'));
-    EXPECT_EQ(-1, s.ReverseFind('x'));
-    EXPECT_EQ(-1, CString().ReverseFind('a'));
-
-    EXPECT_EQ(1, s.FindOneOf(".c"));
-    EXPECT_EQ(4, s.FindOneOf("xc"));
-    EXPECT_EQ(-1, s.FindOneOf(""));
-    EXPECT_EQ(-1, s.FindOneOf("xyz"));
-}
-
-TEST(String, ReplaceGrowsShrinksAndEmpties)
-{
-    CString s("one two one two one");
-    EXPECT_EQ(3, s.Replace("one", "three"));
-    EXPECT_STREQ("three two three two three", s);
-    EXPECT_EQ(3, s.Replace("three", "1"));
-    EXPECT_STREQ("1 two 1 two 1", s);
-    EXPECT_EQ(2, s.Replace(" two", ""));
-    EXPECT_STREQ("1 1 1", s);
-    EXPECT_EQ(0, s.Replace("", "x"));
-    EXPECT_EQ(0, s.Replace((LPCTSTR)NULL, "x"));
-    EXPECT_EQ(0, s.Replace("zzz", "x"));
-    EXPECT_STREQ("1 1 1", s);
-
-    // Matches do not overlap and the replacement is not searched again.
-    CString t("aaaa");
-    EXPECT_EQ(2, t.Replace("aa", "a"));
-    EXPECT_STREQ("aa", t);
-    EXPECT_EQ(2, t.Replace("a", "aa"));
-    EXPECT_STREQ("aaaa", t);
-    EXPECT_EQ(1, t.Replace("aaaa", ""));
-    EXPECT_TRUE(t.IsEmpty());
-
-    // The arguments may be this string's own text.
-    CString u("abc");
-    EXPECT_EQ(1, u.Replace(u, u + u));
-    EXPECT_STREQ("abcabc", u);
-
-    CString c("a-b-c");
-    EXPECT_EQ(2, c.Replace('-', '+'));
-    EXPECT_STREQ("a+b+c", c);
-    EXPECT_EQ(0, c.Replace('+', '+'));
-    EXPECT_EQ(2, c.Remove('+'));
-    EXPECT_STREQ("abc", c);
-    EXPECT_EQ(0, c.Remove('+'));
-}
-
-TEST(String, InsertAndDeleteClampPositions)
-{
-    CString s("abc");
-    EXPECT_EQ(4, s.Insert(-5, 'x'));
-    EXPECT_STREQ("xabc", s);
-    EXPECT_EQ(5, s.Insert(100, 'y'));
-    EXPECT_STREQ("xabcy", s);
-    EXPECT_EQ(8, s.Insert(2, "123"));
-    EXPECT_STREQ("xa123bcy", s);
-    EXPECT_EQ(8, s.Insert(2, ""));
-    EXPECT_EQ(8, s.Insert(2, (LPCTSTR)NULL));
-
-    EXPECT_EQ(7, s.Delete(0));
-    EXPECT_STREQ("a123bcy", s);
-    EXPECT_EQ(4, s.Delete(1, 3));
-    EXPECT_STREQ("abcy", s);
-    EXPECT_EQ(2, s.Delete(2, 100));
-    EXPECT_STREQ("ab", s);
-    EXPECT_EQ(2, s.Delete(5, 1));
-    EXPECT_EQ(2, s.Delete(0, 0));
-    EXPECT_EQ(2, s.Delete(0, -4));
-    EXPECT_EQ(1, s.Delete(-3, 1));
-    EXPECT_STREQ("b", s);
-    EXPECT_EQ(0, s.Delete(0, INT_MAX));
-    EXPECT_TRUE(s.IsEmpty());
-}
-
-TEST(String, TrimsWhitespaceCharactersAndSets)
-{
-    CString s(" \t\r\n text \n ");
-    EXPECT_STREQ("text \n ", CString(s).TrimLeft());
-    EXPECT_STREQ(" \t\r\n text", CString(s).TrimRight());
-    EXPECT_STREQ("text", CString(s).Trim());
-    EXPECT_STREQ("", CString("  \t ").Trim());
-
-    EXPECT_STREQ("abxx", CString("xxabxx").TrimLeft('x'));
-    EXPECT_STREQ("xxab", CString("xxabxx").TrimRight('x'));
-    EXPECT_STREQ("ab", CString("xxabxx").Trim('x'));
-    EXPECT_STREQ("", CString("xxxx").Trim('x'));
-    EXPECT_STREQ("a-b", CString("-=-a-b=-").Trim("=-"));
-    EXPECT_STREQ("ab.,", CString(",.ab.,").TrimLeft(".,"));
-    EXPECT_STREQ(",.ab", CString(",.ab.,").TrimRight(".,"));
-    EXPECT_STREQ(" x ", CString(" x ").Trim(""));
-    EXPECT_STREQ(" x ", CString(" x ").Trim((LPCTSTR)NULL));
-
-    // A character in the middle is not trimmed, and the set's terminator matches nothing.
-    CString nul("\0a\0", 3);
-    nul.Trim("b");
-    EXPECT_EQ(3, nul.GetLength());
-}
-
 TEST(String, FormatsAnyLength)
 {
     CString s;
-    s.Format("%d-%s-%c-%5.2f", 42, "x", 'y', 3.14159);
-    EXPECT_STREQ("42-x-y- 3.14", s);
-
     std::string big(3000, 'q');
     s.Format("[%s]%d", big.c_str(), 7);
-    EXPECT_EQ(3003, s.GetLength());
-    EXPECT_EQ('[', s[0]);
-    EXPECT_EQ(']', s[3001]);
-    EXPECT_EQ('7', s[3002]);
-
-    // The string itself may be an argument of its own format.
-    s = "abc";
-    s.Format("%s%s", (LPCTSTR)s, (LPCTSTR)s);
-    EXPECT_STREQ("abcabc", s);
-    s.AppendFormat("+%u", 5u);
-    EXPECT_STREQ("abcabc+5", s);
-    s.AppendFormat("%s", "");
-    EXPECT_STREQ("abcabc+5", s);
-
+    EXPECT_EQ("[" + big + "]7", (LPCTSTR)s);
     s.Format("%s", "");
     EXPECT_TRUE(s.IsEmpty());
     s.Format("%lld %%", 1234567890123LL);
@@ -336,52 +325,6 @@ TEST(String, FormatsAnyLength)
     EXPECT_STREQ("[(null)]", s);
     s.Format((LPCTSTR)NULL);
     EXPECT_TRUE(s.IsEmpty());
-}
-
-TEST(String, ComparesInBothOrders)
-{
-    // Each operator with a string on either side; 'B' sorts before 'a'.
-    CString a("apple"), b("Banana"), a2("apple");
-    EXPECT_TRUE(a == a2 && a == "apple" && "apple" == a);
-    EXPECT_TRUE(a != b && a != "x" && "x" != a);
-    EXPECT_TRUE(b < a && a < "apples" && "appl" < a && !(a < "apple"));
-    EXPECT_TRUE(a > b && a > "appl" && "apples" > a && !(a > "apple"));
-    EXPECT_TRUE(a <= a2 && a <= "apple" && "apple" <= a && a <= "b" && "appl" <= a && !(a <= "Z"));
-    EXPECT_TRUE(a >= a2 && a >= "apple" && "apple" >= a && "b" >= a && !(a >= "apples") && !("appl" >= a));
-    EXPECT_TRUE(CString() < "a");
-    EXPECT_EQ(0, CString().Compare(NULL));
-
-    EXPECT_GT(0, b.Compare("apple"));
-    EXPECT_LT(0, b.CompareNoCase("apple"));
-    EXPECT_EQ(0, CString("MiXeD").CompareNoCase("mixed"));
-    EXPECT_EQ(0, CString("abc").Collate("abc"));
-    EXPECT_GT(0, CString("abc").Collate("abd"));
-    EXPECT_EQ(0, CString("ABC").CollateNoCase("abc"));
-}
-
-TEST(String, ConcatenatesAllForms)
-{
-    CString s("ab");
-    EXPECT_STREQ("abcd", s + "cd");
-    EXPECT_STREQ("cdab", "cd" + s);
-    EXPECT_STREQ("abab", s + s);
-    EXPECT_STREQ("ab!", s + '!');
-    EXPECT_STREQ("!ab", '!' + s);
-    EXPECT_STREQ("ab", s + (LPCTSTR)NULL);
-    s += s;
-    EXPECT_STREQ("abab", s);
-    s += (LPCTSTR)s + 2; // a tail of its own text
-    EXPECT_STREQ("ababab", s);
-    s += 'c';
-    s += (LPCTSTR)NULL;
-    EXPECT_STREQ("abababc", s);
-
-    // Appending in a loop keeps every character.
-    CString grow;
-    for (int i = 0; i < 5000; i++)
-        grow += (char)('a' + i % 26);
-    EXPECT_EQ(5000, grow.GetLength());
-    EXPECT_EQ('a' + 4999 % 26, grow[4999]);
 }
 
 TEST(String, MovesLeaveTheSourceEmpty)
@@ -423,7 +366,6 @@ TEST(String, LoadsStringResources)
 
     // Longer than the 255 characters a fixed buffer would hold.
     EXPECT_TRUE(s.LoadString(IDS_STRINGTEST_LONG));
-    EXPECT_EQ(300, s.GetLength());
     EXPECT_EQ(CString('L', 300), s);
 
     // A string missing from an existing block, and a block that does not exist.
