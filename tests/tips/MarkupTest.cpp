@@ -106,21 +106,12 @@ int LiveGdiObjects()
 // ---------------------------------------------------------------------------------------------
 // Colour table, font, named pictures, image list
 
-TEST_F(MarkupTest, ColourTableHoldsThePaletteAndTheRoles)
+TEST_F(MarkupTest, ColourSlotsOutsideTheTableAreIgnoredAndReadAsTheTextColour)
 {
-    tip.SetColor(16, RGB(1, 2, 3));
+    tip.SetColor(16, RGB(1, 2, 3)); // the host's slot, which the defaults leave alone
     tip.SetDefaultColors();
-    // The sixteen-colour palette, the host's slot 16 untouched, then the roles.
-    const COLORREF table[26] = { RGB(0, 0, 0), RGB(0, 0, 128), RGB(0, 128, 0), RGB(0, 128, 128), RGB(128, 0, 0),
-        RGB(128, 0, 128), RGB(128, 128, 0), RGB(128, 128, 128), RGB(0, 0, 255), RGB(0, 255, 0), RGB(0, 255, 255),
-        RGB(255, 0, 0), RGB(255, 0, 255), RGB(255, 255, 0), RGB(192, 192, 192), RGB(255, 255, 255), RGB(1, 2, 3),
-        GetSysColor(COLOR_INFOTEXT), GetSysColor(COLOR_INFOBK), GetSysColor(COLOR_INFOBK), GetSysColor(COLOR_INFOBK),
-        RGB(0, 0, 0xEE), RGB(0x55, 0x1A, 0x8B), RGB(0xFF, 0, 0), GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_INFOTEXT) };
-    for (int i = 0; i < 26; i++)
-        EXPECT_EQ(table[i], tip.GetColor(i)) << "slot " << i;
-
-    // Outside the table: setting is ignored, reading gives the text colour.
-    tip.SetColor(17, kGreen);
+    EXPECT_EQ(RGB(1, 2, 3), tip.GetColor(16));
+    tip.SetColor(UXTT_COLOR_TEXT, kGreen);
     tip.SetColor(26, kRed);
     tip.SetColor(-1, kRed);
     EXPECT_EQ(kGreen, tip.GetColor(26));
@@ -169,14 +160,6 @@ TEST_F(MarkupTest, BaseFontFromFaceAndPointsOrFromAFontObject)
     ASSERT_TRUE(out.GetLogFont(&outLf));
     EXPECT_EQ(lf.lfHeight, outLf.lfHeight);
 
-    // The default is the system's status-bar font.
-    NONCLIENTMETRICS ncm = {};
-    ncm.cbSize = sizeof(ncm);
-    ASSERT_TRUE(SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0));
-    tip.SetDefaultFont();
-    tip.GetFont(&got);
-    EXPECT_EQ(0, memcmp(&ncm.lfStatusFont, &got, sizeof(got)));
-    EXPECT_EQ(0, memcmp(&ncm.lfStatusFont, CUxToolTip::GetSystemToolTipFont(), sizeof(got)));
 }
 
 TEST_F(MarkupTest, NamedPicturesAreFoundByNameIgnoringCaseFirstMatchFirst)
