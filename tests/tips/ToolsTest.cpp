@@ -85,6 +85,9 @@ std::string Inside(const CRgn& rgn, std::initializer_list<POINT> points)
 TEST_F(ToolTipClass, TheClassIsTheLibrarysOwnAndTheWindowAHiddenToolPopupOfTheOwner)
 {
     CTestTip second; // the second registers nothing and throws nothing
+    WNDCLASSA wc = {};
+    ASSERT_TRUE(::GetClassInfoA(::GetModuleHandleA("kwui.dll"), "CUxTooltip", &wc));
+    EXPECT_TRUE(wc.style == CS_SAVEBITS && wc.hCursor == ::LoadCursor(NULL, IDC_ARROW) && wc.hbrBackground == NULL);
     ASSERT_TRUE(tip.Create(&owner, FALSE));
     char szClass[64] = "";
     ::GetClassNameA(tip.m_hWnd, szClass, sizeof(szClass));
@@ -95,10 +98,19 @@ TEST_F(ToolTipClass, TheClassIsTheLibrarysOwnAndTheWindowAHiddenToolPopupOfTheOw
     CRect rect;
     tip.GetWindowRect(&rect);
     EXPECT_TRUE(rect.IsRectEmpty());
-    // Create takes the sizes of the form asked for.
+    // Create takes the table of sizes of the form asked for; indices outside it are ignored and
+    // read as 0.
     ASSERT_TRUE(second.Create(&owner));
-    EXPECT_EQ("rectangle 3/0 balloon 12", Format("rectangle %u/%u balloon %u", tip.GetSize(UXTT_SIZE_MARGIN_CX),
-        tip.GetSize(UXTT_SIZE_ANCHOR_HEIGHT), second.GetSize(UXTT_SIZE_MARGIN_CX)));
+    second.SetSize(-1, 77);
+    second.SetSize(UXTT_SIZE_COUNT, 77);
+    auto sizes = [](CUxToolTip& t) {
+        std::string s;
+        for (int i = -1; i <= UXTT_SIZE_COUNT; i++)
+            s += std::to_string(t.GetSize(i)) + " ";
+        return s;
+    };
+    EXPECT_EQ("0 0 0 3 1 0 0 0 0 0 1 1 0 ", sizes(tip));
+    EXPECT_EQ("0 16 16 12 12 4 4 12 16 16 1 1 0 ", sizes(second));
     second.DestroyWindow();
 }
 
@@ -229,7 +241,7 @@ TEST_F(TipFixture, EachPerToolSettingIsTheToolsOwnWithItsMaskBitAndOtherwiseTheG
     }
 }
 
-TEST_F(TipFixture, MasksStylesDirectionsAndTheNotificationWindow)
+TEST_F(TipFixture, MasksStylesDirectionsDelaysAndTheNotificationWindow)
 {
     tip.AddTool(&owner, "a");
     CRect rc(0, 0, 5, 5);
@@ -273,6 +285,12 @@ TEST_F(TipFixture, MasksStylesDirectionsAndTheNotificationWindow)
     tip.SetDirection(7);
     EXPECT_EQ("above left 0, tool 0 own 0, global 3", Format("above left %u, tool 0 own %u, global %u",
         tip.GetDirection(1), tip.GetMaskTool(0) & UXTT_MASK_DIRECTION, tip.GetDirection()));
+
+    // Delays: only the autopop time (2) and the initial delay (3) exist.
+    for (DWORD dw = 0; dw < 5; dw++)
+        tip.SetDelayTime(dw, 100 + dw);
+    EXPECT_EQ("0 0 102 103 0", Format("%u %u %u %u %u", tip.GetDelayTime(0), tip.GetDelayTime(1),
+        tip.GetDelayTime(2), tip.GetDelayTime(3), tip.GetDelayTime(4)));
 
     // Without an owner there is nothing to notify.
     CTestTip orphan;
