@@ -50,15 +50,7 @@ protected:
 
     CSize Print(const char* text, CRect rect, BOOL bMeasure)
     {
-        COLORREF colors[UXTT_COLOR_COUNT];
-        for (int i = 0; i < UXTT_COLOR_COUNT; i++)
-            colors[i] = tip.GetColor(i);
-        LOGFONT base;
-        tip.GetFont(&base);
-        CSize szImage;
-        CImageList* pList = tip.GetImageList(szImage);
-        CUxTipPictures pictures(names, *pList, szImage);
-        return tipText.Print(&surface.DC(), rect, CString(text), bMeasure, base, colors, pictures);
+        return PrintTip(tip, surface.DC(), tipText, names, rect, text, bMeasure);
     }
     CSize Measure(const char* text) { return Print(text, CRect(0, 0, 400, 300), TRUE); }
     // Measures, then draws into rect (by default the measured size at (10, 10)).
