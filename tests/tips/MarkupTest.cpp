@@ -50,15 +50,7 @@ protected:
 
     CSize Print(const char* text, CRect rect, BOOL bMeasure)
     {
-        COLORREF colors[UXTT_COLOR_COUNT];
-        for (int i = 0; i < UXTT_COLOR_COUNT; i++)
-            colors[i] = tip.GetColor(i);
-        LOGFONT base;
-        tip.GetFont(&base);
-        CSize szImage;
-        CImageList* pList = tip.GetImageList(szImage);
-        CUxTipPictures pictures(names, *pList, szImage);
-        return tipText.Print(&surface.DC(), rect, CString(text), bMeasure, base, colors, pictures);
+        return PrintTip(tip, surface.DC(), tipText, names, rect, text, bMeasure);
     }
     CSize Measure(const char* text) { return Print(text, CRect(0, 0, 400, 300), TRUE); }
     // Measures, then draws into rect (by default the measured size at (10, 10)).
@@ -120,13 +112,12 @@ TEST_F(MarkupTest, ColourTableHoldsThePaletteAndTheRoles)
         EXPECT_EQ(table[i], tip.GetColor(i)) << "slot " << i;
 
     // Outside the table: setting is ignored, reading gives the text colour.
-    tip.SetColor(17, kGreen);
+    tip.SetColor(UXTT_COLOR_TEXT, kGreen);
     tip.SetColor(26, kRed);
     tip.SetColor(-1, kRed);
     EXPECT_EQ(kGreen, tip.GetColor(26));
     EXPECT_EQ(kGreen, tip.GetColor(-1));
     EXPECT_EQ(RGB(0, 0, 0), tip.GetColor(0)); // not clamped into the table either
-    EXPECT_EQ(GetSysColor(COLOR_INFOTEXT), tip.GetColor(25));
 }
 
 TEST_F(MarkupTest, BaseFontFromFaceAndPointsOrFromAFontObject)
@@ -169,14 +160,6 @@ TEST_F(MarkupTest, BaseFontFromFaceAndPointsOrFromAFontObject)
     ASSERT_TRUE(out.GetLogFont(&outLf));
     EXPECT_EQ(lf.lfHeight, outLf.lfHeight);
 
-    // The default is the system's status-bar font.
-    NONCLIENTMETRICS ncm = {};
-    ncm.cbSize = sizeof(ncm);
-    ASSERT_TRUE(SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0));
-    tip.SetDefaultFont();
-    tip.GetFont(&got);
-    EXPECT_EQ(0, memcmp(&ncm.lfStatusFont, &got, sizeof(got)));
-    EXPECT_EQ(0, memcmp(&ncm.lfStatusFont, CUxToolTip::GetSystemToolTipFont(), sizeof(got)));
 }
 
 TEST_F(MarkupTest, NamedPicturesAreFoundByNameIgnoringCaseFirstMatchFirst)

@@ -59,26 +59,6 @@ HICON SolidIcon(int cx, int cy, COLORREF color)
 
 } // namespace
 
-// ---- Settings ----
-
-TEST(ToolTipSettings, TablesOfSizesOfBothForms)
-{
-    CUxToolTip tip;
-    const UINT balloon[UXTT_SIZE_COUNT] = {16, 16, 12, 12, 4, 4, 12, 16, 16, 1, 1};
-    const UINT rectangle[UXTT_SIZE_COUNT] = {0, 0, 3, 1, 0, 0, 0, 0, 0, 1, 1};
-    tip.SetDefaultSizes(FALSE);
-    for (int i = 0; i < UXTT_SIZE_COUNT; i++)
-        EXPECT_EQ(rectangle[i], tip.GetSize(i)) << "size " << i;
-    tip.SetDefaultSizes(TRUE);
-    // Indices outside the table change nothing and read as 0.
-    tip.SetSize(UXTT_SIZE_COUNT, 77);
-    tip.SetSize(-1, 77);
-    for (int i = 0; i < UXTT_SIZE_COUNT; i++)
-        EXPECT_EQ(balloon[i], tip.GetSize(i)) << "size " << i;
-    EXPECT_EQ(0u, tip.GetSize(UXTT_SIZE_COUNT));
-    EXPECT_EQ(0u, tip.GetSize(-1));
-}
-
 // ---- Gradients ----
 
 TEST(ToolTipGradient, NarrowRectanglesFillEachColumnOnce)

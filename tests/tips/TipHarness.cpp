@@ -74,21 +74,27 @@ CRect BoundsOf(const TestSurface& surface, COLORREF color, CRect area)
     return box;
 }
 
-CSize TextSize(CUxToolTip& tip, const char* text)
+CSize PrintTip(CUxToolTip& tip, CDC& dc, CUxTipText& text, CUxTipNamedPictures& names, CRect rect, const char* psz,
+               BOOL bMeasure)
 {
     LOGFONT lf;
     tip.GetFont(&lf);
     COLORREF colors[UXTT_COLOR_COUNT];
     for (int i = 0; i < UXTT_COLOR_COUNT; i++)
         colors[i] = tip.GetColor(i);
-    CUxTipNamedPictures names;
     CSize szImage;
     CUxTipPictures pictures(names, *tip.GetImageList(szImage), szImage);
+    return text.Print(&dc, rect, CString(psz), bMeasure, lf, colors, pictures);
+}
+
+CSize TextSize(CUxToolTip& tip, const char* text)
+{
     CWindowDC screen(NULL);
     CDC dc;
     dc.CreateCompatibleDC(&screen);
+    CUxTipNamedPictures names;
     CUxTipText measured;
-    return measured.Print(&dc, CRect(0, 0, 0, 0), CString(text), TRUE, lf, colors, pictures);
+    return PrintTip(tip, dc, measured, names, CRect(0, 0, 0, 0), text, TRUE);
 }
 
 UXTOOLTIP_INFO Record(const char* text, UINT nMask, DWORD nStyles, UINT nDirection)

@@ -87,6 +87,10 @@ template <class TTip> struct TipWindowTest : ::testing::Test
 // A record of a text with some settings of its own.
 UXTOOLTIP_INFO Record(const char* text, UINT nMask = 0, DWORD nStyles = 0, UINT nDirection = 0);
 
+// A tip's text measured, or drawn into rect, on dc in the tip's font, colours and image list, with
+// the named pictures given, as the tip prints it; the size measured.
+CSize PrintTip(CUxToolTip& tip, CDC& dc, CUxTipText& text, CUxTipNamedPictures& names, CRect rect, const char* psz,
+               BOOL bMeasure);
 // The size a tip measures for its text, in its font, as it sizes its window.
 CSize TextSize(CUxToolTip& tip, const char* text);
 
