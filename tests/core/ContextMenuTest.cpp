@@ -11,22 +11,6 @@
 
 namespace {
 
-TEST(ContextMenuCommands, ThePopupsOfTheToolkitMenuCarryTheirCommands)
-{
-    CKwMenu menu;
-    ASSERT_TRUE(menu.CreatePopupMenu());
-    CKwMenu::AddContextMenuCommands(menu, IDR_KW_CONTEXT_MENUS, "KwControlBar");
-    EXPECT_EQ("Auto Hide=51009\n-\nHide=51010\nFloat=51011\n", MenuText(menu)); // no separator first
-
-    // Into a menu with items: one separator before each copied popup.
-    CKwMenu::AddContextMenuCommands(menu, IDR_KW_CONTEXT_MENUS, "LargeListWnd");
-    CKwMenu::AddContextMenuCommands(menu.m_hMenu, IDR_KW_CONTEXT_MENUS, "LargeListView");
-    EXPECT_EQ("Auto Hide=51009\n-\nHide=51010\nFloat=51011\n"
-              "-\n&Copy=57634\nCl&ear All=57633\n"
-              "-\nAuto Resize=51012\nFit to Contents=51013\n",
-        MenuText(menu));
-}
-
 TEST(ContextMenuCommands, NestedPopupsComeAlongWholeAndMissingOnesChangeNothing)
 {
     CKwMenu menu;

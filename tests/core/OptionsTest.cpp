@@ -31,12 +31,6 @@ public:
     unsigned char m_block[5] = {};
 };
 
-class CEmptyOptions : public CKwOptions
-{
-public:
-    CEmptyOptions() { FinishRegisterOptions(); }
-};
-
 typedef CKwOptionsSaver<CTestOptions> CSavedOptions;
 
 static_assert(std::is_abstract<CTestOptions>::value, "an options class is made only through its saver");
@@ -107,17 +101,6 @@ TEST_F(Options, EachOptionLoadsTheUsersValueElseTheMachinesElseItsDefault)
     EXPECT_STREQ("", options.m_strNoDefault);
 }
 
-TEST_F(Options, UnreadableUserValuesFallBackToTheirDefaults)
-{
-    const DWORD number = 3;
-    Put(HKEY_CURRENT_USER, "Text", REG_DWORD, &number, 4);
-    Put(HKEY_CURRENT_USER, "Number", REG_SZ, "3", 2);
-    Put(HKEY_CURRENT_USER, "Block", REG_BINARY, "1234", 4);
-    Put(HKEY_CURRENT_USER, "NoDefault", REG_EXPAND_SZ, "%PATH%", 7);
-    CSavedOptions options;
-    ExpectDefaults(options);
-}
-
 // Without the machine's key every option takes its default; with a partial key the values
 // there are read, the rest take their defaults, and the read still reports the failure.
 TEST_F(Options, ReadFromLocalMachineReadsWhatItCanAndDefaultsTheRest)
@@ -153,15 +136,6 @@ TEST_F(Options, TheMachineCopyRoundTripsAndDefaultsComeBack)
     EXPECT_STREQ("set", options.m_strNoDefault);
     EXPECT_EQ(99ul, options.m_nNumber);
     EXPECT_EQ(std::string(5, '\xEE'), std::string((const char*)options.m_block, 5));
-}
-
-TEST_F(Options, AnEmptyTableSucceedsAtEverything)
-{
-    CKwOptionsSaver<CEmptyOptions> options;
-    EXPECT_TRUE(options.RestoreDefault());
-    EXPECT_TRUE(options.ReadFromLocalMachine());
-    EXPECT_TRUE(options.WriteToLocalMachine());
-    EXPECT_FALSE(m_reg.KeyExists(HKEY_LOCAL_MACHINE, "Options"));
 }
 
 TEST_F(Options, WithoutAnApplicationKeyTheSaveFailsQuietly)

@@ -38,14 +38,10 @@ TEST_F(Registry, WritesGoBelowTheApplicationKeyWithTheirTypesAndSizes)
     EXPECT_EQ(std::string((const char*)block, 5), Stored(HKEY_CURRENT_USER, "Sub", "Block", REG_BINARY));
     EXPECT_FALSE(m_reg.KeyExists(HKEY_LOCAL_MACHINE, "Sub"));
 
-    // Read back, the string with its stored terminator.
+    // Read back, the string without its stored terminator.
     CString text = "old";
-    unsigned long number = 0;
     EXPECT_TRUE(CKwRegistry::ReadString(HKEY_CURRENT_USER, "Sub", "Text", text));
-    EXPECT_STREQ("hello", text);
-    EXPECT_EQ(5, text.GetLength());
-    EXPECT_TRUE(CKwRegistry::ReadDword(HKEY_CURRENT_USER, "Sub", "Number", number));
-    EXPECT_EQ(0x89ABCDEFul, number);
+    EXPECT_EQ(std::string("hello"), std::string(text, text.GetLength()));
 }
 
 TEST_F(Registry, TheRootIsTheCallersAndNestedSubkeysAreCreated)

@@ -2,8 +2,6 @@
 #include "core/KwLineColPos.h"
 #include "core/KwStringParser.h"
 
-#include "support/TestRandom.h"
-
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -47,24 +45,6 @@ TEST(LineColPos, PositionsOfLinesAndColumns)
     EXPECT_EQ(10u, CKwLineColPos::GetPos(text, 2, 99, 4));
     EXPECT_EQ(10u, CKwLineColPos::GetPos(text, 7, 0, 4)); // no such line
     EXPECT_EQ(0u, CKwLineColPos::GetPos(CString(), 0, 3, 0));
-}
-
-TEST(LineColPos, PositionLineAndColumnRoundTrip)
-{
-    TestRandom random(7);
-    const char alphabet[] = "ab\t\n";
-    for (int round = 0; round < 200; round++) {
-        std::string s;
-        for (uint32_t n = random.Below(40); n > 0; n--)
-            s += alphabet[random.Below(4)];
-        CString text(s.c_str());
-        UINT tab = 1 + random.Below(8);
-        for (UINT pos = 0; pos <= s.size(); pos++) {
-            UINT line = CKwLineColPos::GetLine(text, pos);
-            UINT col = CKwLineColPos::GetCol(text, pos, tab);
-            ASSERT_EQ(pos, CKwLineColPos::GetPos(text, line, col, tab)) << s << " tab " << tab;
-        }
-    }
 }
 
 namespace {

@@ -86,33 +86,24 @@ struct EditFixture : ::testing::Test
     }
 };
 
-TEST_F(EditFixture, WithoutAnOwnerTheStandardMenuShows)
+// Without an owner, with one that agrees, with one that refuses, and without it again: the
+// requests in order, compared whole.
+TEST_F(EditFixture, TheOwnerDecidesBetweenTheStandardMenuAndTheParent)
 {
     EXPECT_EQ(nullptr, edit.GetEditOwner());
     RightClick();
-    EXPECT_EQ("standard menu;", g_log);
-}
-
-TEST_F(EditFixture, AnOwnerThatAgreesIsAskedFirst)
-{
     edit.SetEditOwner(&owner);
     EXPECT_EQ(&owner, edit.GetEditOwner());
     RightClick();
-    EXPECT_EQ("owner asked edit 40,25;standard menu;", g_log);
-}
-
-TEST_F(EditFixture, AnOwnerThatRefusesPassesTheRequestToTheParent)
-{
     owner.m_bAllow = false;
-    edit.SetEditOwner(&owner);
     RightClick();
-    EXPECT_EQ("owner asked edit 40,25;parent WM_CONTEXTMENU edit 40,25;", g_log);
-
-    // Without the owner again, the menu is back.
-    g_log.clear();
     edit.SetEditOwner(NULL);
     RightClick();
-    EXPECT_EQ("standard menu;", g_log);
+    EXPECT_EQ("standard menu;"
+              "owner asked edit 40,25;standard menu;"
+              "owner asked edit 40,25;parent WM_CONTEXTMENU edit 40,25;"
+              "standard menu;",
+        g_log);
 }
 
 } // namespace
