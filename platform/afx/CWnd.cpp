@@ -216,7 +216,8 @@ LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbr
         wc.hbrBackground = hbrBackground;
         wc.hIcon = hIcon;
         wc.lpszClassName = szName;
-        if (!::RegisterClassA(&wc))
+        // Another thread may register the same name between the two calls: that is success.
+        if (!::RegisterClassA(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
             AfxThrowResourceException();
     }
     return szName;

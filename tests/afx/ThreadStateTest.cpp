@@ -105,4 +105,37 @@ TEST(ThreadState, EachThreadHasItsOwnStateUntilItEnds)
     EXPECT_EQ(nBefore, AfxGetThreadStateCount());
 }
 
+// Threads that need the same window class at the same moment all get it: the registration one
+// of them loses to another is no failure.
+TEST(ThreadState, ThreadsRegisteringTheSameClassTogetherAllGetIt)
+{
+    const int nThreads = 8;
+    for (int nRound = 0; nRound < 40; nRound++)
+    {
+        // A background value of its own gives each round a class nobody registered yet.
+        HBRUSH hbr = (HBRUSH)(INT_PTR)(0x7000 + nRound);
+        std::atomic<int> nWaiting(nThreads);
+        std::atomic<int> nFailed(0);
+        std::vector<std::thread> threads;
+        for (int i = 0; i < nThreads; i++)
+            threads.emplace_back([&] {
+                nWaiting--;
+                while (nWaiting > 0)
+                    ;
+                try
+                {
+                    AfxRegisterWndClass(0, NULL, hbr);
+                }
+                catch (CException* e)
+                {
+                    e->Delete();
+                    nFailed++;
+                }
+            });
+        for (std::thread& thread : threads)
+            thread.join();
+        ASSERT_EQ(0, nFailed) << "round " << nRound;
+    }
+}
+
 } // namespace
