@@ -7,9 +7,12 @@
 
 namespace {
 
-// The local (or UTC) parts of time; false when the C runtime has none for it.
+// The local (or UTC) parts of time; false when it has none: before 1970 (as with the Windows
+// runtime, on every platform) or beyond what the C runtime can split.
 bool SplitTime(time_t time, bool bLocal, struct tm* ptm)
 {
+    if (time < 0)
+        return false;
 #ifdef _WIN32
     return (bLocal ? localtime_s(ptm, &time) : gmtime_s(ptm, &time)) == 0;
 #else

@@ -25,7 +25,8 @@ public:
     // The broken-down local (or UTC) time in *ptm; NULL when the time has none (invalid).
     struct tm* GetLocalTm(struct tm* ptm) const;
     struct tm* GetGmtTm(struct tm* ptm) const;
-    // Local parts: month 1-12, day 1-31, day of week 1 (Sunday) to 7; 0 for an invalid time.
+    // Local parts: month 1-12, day 1-31, day of week 1 (Sunday) to 7; 0 for an invalid time and
+    // for moments before 1970, which have no parts (as with the Windows runtime).
     int GetYear() const;
     int GetMonth() const;
     int GetDay() const;
