@@ -1,6 +1,7 @@
 // CWinApp.cpp: the application object, start-up, the main loop's idle work and message boxes.
 #include "CWinApp.h"
 #include "CWnd.h"
+#include "afxresource.h"
 #include "afxstate.h"
 
 #include <commctrl.h>
@@ -113,6 +114,52 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT)
         }
     }
     return ::MessageBoxA(hWndOwner, lpszPrompt, m_pszAppName, nType);
+}
+
+HICON CWinApp::LoadIcon(LPCTSTR lpszResourceName) const
+{
+    return ::LoadIconA(AfxFindResourceHandle(lpszResourceName, RT_GROUP_ICON), lpszResourceName);
+}
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const
+{
+    return LoadIcon(MAKEINTRESOURCEA(nIDResource));
+}
+
+HCURSOR CWinApp::LoadCursor(LPCTSTR lpszResourceName) const
+{
+    return ::LoadCursorA(AfxFindResourceHandle(lpszResourceName, RT_GROUP_CURSOR), lpszResourceName);
+}
+
+HCURSOR CWinApp::LoadCursor(UINT nIDResource) const
+{
+    return LoadCursor(MAKEINTRESOURCEA(nIDResource));
+}
+
+HICON CWinApp::LoadStandardIcon(LPCTSTR lpszIconName) const
+{
+    return ::LoadIconA(NULL, lpszIconName);
+}
+
+HCURSOR CWinApp::LoadStandardCursor(LPCTSTR lpszCursorName) const
+{
+    return ::LoadCursorA(NULL, lpszCursorName);
+}
+
+void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
+{
+    CWnd* pMainWnd = GetMainWnd();
+    ::WinHelpA(pMainWnd != NULL ? pMainWnd->m_hWnd : NULL, m_pszHelpFilePath, nCmd, dwData);
+}
+
+void CWinApp::OnHelp()
+{
+    for (HWND hWnd = ::GetFocus(); hWnd != NULL; hWnd = ::GetParent(hWnd))
+    {
+        if (::SendMessageA(hWnd, WM_COMMANDHELP, 0, 0))
+            return;
+    }
+    WinHelp(0, HELP_FINDER);
 }
 
 void CWinApp::SetRegistryKey(LPCTSTR lpszRegistryKey)

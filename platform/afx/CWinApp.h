@@ -5,9 +5,7 @@
 
 #include "CString.h"
 #include "CWinThread.h"
-
-// The application's title in its string table; the executable's name when absent.
-#define AFX_IDS_APP_TITLE 0xE000
+#include "afxres.h"
 
 class KWAFX_API CWinApp : public CWinThread
 {
@@ -33,6 +31,25 @@ public:
     virtual BOOL OnIdle(LONG lCount) override;
     // AfxMessageBox comes here: owner the main window, caption the application's name.
     virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
+
+    // Icons and cursors of the application's resources (searched along the resource chain), and
+    // the system's own (IDI_APPLICATION, IDC_ARROW ...).
+    HICON LoadIcon(LPCTSTR lpszResourceName) const;
+    HICON LoadIcon(UINT nIDResource) const;
+    HCURSOR LoadCursor(LPCTSTR lpszResourceName) const;
+    HCURSOR LoadCursor(UINT nIDResource) const;
+    HICON LoadStandardIcon(LPCTSTR lpszIconName) const;
+    HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const;
+
+    // Help: WinHelp on m_pszHelpFilePath for the main window. OnHelp (for ID_HELP and F1) first
+    // offers WM_COMMANDHELP to the window with the focus and its parents; the help file's
+    // contents open when none answers.
+    virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
+    afx_msg void OnHelp();
+
+    // Older applications ask for three-dimensional controls; every control has that look now.
+    BOOL Enable3dControls() { return TRUE; }
+    BOOL Enable3dControlsStatic() { return TRUE; }
 
     // From now on the profile is HKEY_CURRENT_USER\Software\<key>\<application name>.
     void SetRegistryKey(LPCTSTR lpszRegistryKey);
@@ -63,6 +80,10 @@ KWAFX_API HINSTANCE AFXAPI AfxGetInstanceHandle();
 // The module resources are loaded from by default (the executable unless changed).
 KWAFX_API HINSTANCE AFXAPI AfxGetResourceHandle();
 KWAFX_API void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource);
+
+// Older applications ask for ActiveX control hosting in dialogs; the framework's dialogs hold
+// Windows' own controls only, so there is nothing to switch on.
+inline void AFXAPI AfxEnableControlContainer() {}
 
 KWAFX_API int AFXAPI AfxMessageBox(LPCTSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);
 KWAFX_API int AFXAPI AfxMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);

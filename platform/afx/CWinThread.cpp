@@ -5,6 +5,8 @@
 #include "CWnd.h"
 #include "afxstate.h"
 
+#include <process.h>
+
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
 CWinThread* AFXAPI AfxGetThread()
@@ -15,7 +17,7 @@ CWinThread* AFXAPI AfxGetThread()
 
 CWinThread::CWinThread()
     : m_pMainWnd(NULL), m_pActiveWnd(NULL), m_hThread(NULL), m_nThreadID(::GetCurrentThreadId()), m_msgCur(),
-      m_ptCursorLast(), m_nMsgLast(0)
+      m_bAutoDelete(TRUE), m_ptCursorLast(), m_nMsgLast(0), m_pfnThreadProc(NULL), m_pThreadParams(NULL)
 {
     // The thread that makes the object is the thread it stands for.
     AFX_THREAD_STATE* pState = AfxGetThreadState();
@@ -23,11 +25,94 @@ CWinThread::CWinThread()
         pState->m_pCurrentWinThread = this;
 }
 
+CWinThread::CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam)
+    : m_pMainWnd(NULL), m_pActiveWnd(NULL), m_hThread(NULL), m_nThreadID(0), m_msgCur(), m_bAutoDelete(TRUE),
+      m_ptCursorLast(), m_nMsgLast(0), m_pfnThreadProc(pfnThreadProc), m_pThreadParams(pParam)
+{
+}
+
 CWinThread::~CWinThread()
 {
+    if (m_hThread != NULL)
+        ::CloseHandle(m_hThread);
     AFX_THREAD_STATE* pState = AfxGetThreadState();
     if (pState != NULL && pState->m_pCurrentWinThread == this)
         pState->m_pCurrentWinThread = NULL;
+}
+
+// Workers ---------------------------------------------------------------------------------------
+
+unsigned __stdcall AfxThreadEntry(void* pParam)
+{
+    CWinThread* pThread = static_cast<CWinThread*>(pParam);
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    if (pState != NULL)
+        pState->m_pCurrentWinThread = pThread;
+    UINT nExitCode = pThread->m_pfnThreadProc(pThread->m_pThreadParams);
+    if (pState != NULL)
+        pState->m_pCurrentWinThread = NULL;
+    pThread->Delete();
+    return nExitCode;
+}
+
+BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+{
+    if (m_hThread != NULL || m_pfnThreadProc == NULL)
+        return FALSE;
+    // Always made suspended: handle and id are in place before the thread can end and delete us.
+    unsigned nThreadID = 0;
+    HANDLE hThread = (HANDLE)_beginthreadex(lpSecurityAttrs, nStackSize, AfxThreadEntry, this,
+        dwCreateFlags | CREATE_SUSPENDED, &nThreadID);
+    if (hThread == NULL)
+        return FALSE;
+    m_hThread = hThread;
+    m_nThreadID = nThreadID;
+    if ((dwCreateFlags & CREATE_SUSPENDED) == 0)
+        ::ResumeThread(hThread);
+    return TRUE;
+}
+
+DWORD CWinThread::ResumeThread()
+{
+    return ::ResumeThread(m_hThread);
+}
+
+DWORD CWinThread::SuspendThread()
+{
+    return ::SuspendThread(m_hThread);
+}
+
+int CWinThread::GetThreadPriority()
+{
+    return ::GetThreadPriority(m_hThread);
+}
+
+BOOL CWinThread::SetThreadPriority(int nPriority)
+{
+    return ::SetThreadPriority(m_hThread, nPriority);
+}
+
+void CWinThread::Delete()
+{
+    if (m_bAutoDelete)
+        delete this;
+}
+
+CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority, UINT nStackSize,
+    DWORD dwCreateFlags, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+{
+    if (pfnThreadProc == NULL)
+        return NULL;
+    CWinThread* pThread = new CWinThread(pfnThreadProc, pParam);
+    if (!pThread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs))
+    {
+        delete pThread;
+        return NULL;
+    }
+    pThread->SetThreadPriority(nPriority);
+    if ((dwCreateFlags & CREATE_SUSPENDED) == 0)
+        pThread->ResumeThread();
+    return pThread;
 }
 
 CWnd* CWinThread::GetMainWnd()

@@ -1,6 +1,6 @@
 // CWinThread.h: CWinThread, a thread with a message loop: idle processing, pre-translation of
 // every message up the window chain, thread messages through the message map, and what happens
-// to exceptions thrown in window procedures.
+// to exceptions thrown in window procedures; and worker threads started with AfxBeginThread.
 #pragma once
 
 #include "afxmsg_.h"
@@ -8,18 +8,37 @@
 class CException;
 class CWnd;
 
+// A worker thread's function: its result is the thread's exit code.
+typedef UINT(AFX_CDECL* AFX_THREADPROC)(LPVOID pParam);
+
 class KWAFX_API CWinThread : public CCmdTarget
 {
     DECLARE_DYNAMIC(CWinThread)
 public:
     CWinThread();
-    virtual ~CWinThread();
+    // The object of a worker thread that runs pfnThreadProc(pParam) once started; unlike the
+    // other constructor, it does not stand for the thread that makes it.
+    CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam);
+    virtual ~CWinThread(); // closes the thread's handle
+
+    // Starts the thread, suspended when dwCreateFlags has CREATE_SUSPENDED. FALSE when
+    // Windows cannot.
+    BOOL CreateThread(DWORD dwCreateFlags = 0, UINT nStackSize = 0, LPSECURITY_ATTRIBUTES lpSecurityAttrs = NULL);
+    DWORD ResumeThread();
+    DWORD SuspendThread();
+    int GetThreadPriority();
+    BOOL SetThreadPriority(int nPriority);
+    operator HANDLE() const { return m_hThread; }
+    // Called as a worker ends: deletes the object when m_bAutoDelete.
+    virtual void Delete();
+
 
     CWnd* m_pMainWnd; // the loop ends when this window is destroyed
     CWnd* m_pActiveWnd; // a window other than the main one that gets idle updates too
     HANDLE m_hThread;
     DWORD m_nThreadID;
     MSG m_msgCur; // the message the loop is handling
+    BOOL m_bAutoDelete; // TRUE: the worker's object goes with its thread (clear it to wait on m_hThread)
 
     virtual CWnd* GetMainWnd();
     virtual BOOL InitInstance();
@@ -45,7 +64,18 @@ public:
 protected:
     POINT m_ptCursorLast;
     UINT m_nMsgLast;
+    AFX_THREADPROC m_pfnThreadProc;
+    LPVOID m_pThreadParams;
+
+    friend unsigned __stdcall AfxThreadEntry(void* pParam);
 };
+
+// Starts a worker thread running pfnThreadProc(pParam) and returns its object (NULL when the
+// thread cannot be made). The object deletes itself as the thread ends unless its m_bAutoDelete
+// is cleared first: start suspended, clear it, then ResumeThread to keep it.
+KWAFX_API CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam,
+    int nPriority = THREAD_PRIORITY_NORMAL, UINT nStackSize = 0, DWORD dwCreateFlags = 0,
+    LPSECURITY_ATTRIBUTES lpSecurityAttrs = NULL);
 
 // The thread object of the calling thread (the application on the main thread), or NULL.
 KWAFX_API CWinThread* AFXAPI AfxGetThread();

@@ -46,6 +46,13 @@ class KWAFX_API CWnd : public CCmdTarget
 public:
     HWND m_hWnd;
 
+    // Places in the z-order for SetWindowPos: their m_hWnd is HWND_TOP, HWND_BOTTOM,
+    // HWND_TOPMOST or HWND_NOTOPMOST.
+    static const CWnd& wndTop;
+    static const CWnd& wndBottom;
+    static const CWnd& wndTopMost;
+    static const CWnd& wndNoTopMost;
+
     CWnd();
     virtual ~CWnd(); // destroys a window that is still attached
 
@@ -120,6 +127,9 @@ public:
     int GetWindowTextLength() const;
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
     CFont* GetFont() const;
+    // The caption's (small) or the task switcher's (big) icon; returns the previous one.
+    HICON SetIcon(HICON hIcon, BOOL bBigIcon);
+    HICON GetIcon(BOOL bBigIcon) const;
 
     // Size and position.
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
@@ -140,6 +150,10 @@ public:
     void BringWindowToTop();
     BOOL SetForegroundWindow();
     static CWnd* PASCAL GetForegroundWindow();
+    // The window rectangle that has lpClientRect as client area, from the window's styles;
+    // adjustBorder leaves out the sunken client edge.
+    enum AdjustType { adjustBorder = 0, adjustOutside = 1 };
+    virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder);
     BOOL IsIconic() const;
     BOOL IsZoomed() const;
 
@@ -301,6 +315,8 @@ public:
     afx_msg void OnDropFiles(HDROP hDropInfo);
     afx_msg BOOL OnHelpInfo(HELPINFO* pHelpInfo);
     afx_msg BOOL OnQueryEndSession();
+    afx_msg void OnEndSession(BOOL bEnding);
+    afx_msg HCURSOR OnQueryDragIcon();
 
     // Handle-map hooks for temporary objects.
     static CWnd* NewTemporary(HWND hWnd);

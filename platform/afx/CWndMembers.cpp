@@ -116,15 +116,54 @@ CFont* CWnd::GetFont() const
     return CFont::FromHandle((HFONT)::SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
 }
 
+HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
+{
+    return (HICON)::SendMessageA(m_hWnd, WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, (LPARAM)hIcon);
+}
+
+HICON CWnd::GetIcon(BOOL bBigIcon) const
+{
+    return (HICON)::SendMessageA(m_hWnd, WM_GETICON, bBigIcon ? ICON_BIG : ICON_SMALL, 0);
+}
+
 // Size and position -------------------------------------------------------------------------
+
+namespace {
+
+// A place in the z-order dressed as a window object. Its handle is no window, so the object
+// clears it before CWnd's destructor would look for it in a handle map (at unload).
+class CZOrderPlace : public CWnd
+{
+public:
+    explicit CZOrderPlace(HWND hWndPlace) { m_hWnd = hWndPlace; }
+    ~CZOrderPlace() override { m_hWnd = NULL; }
+};
+
+const CZOrderPlace placeTop(HWND_TOP);
+const CZOrderPlace placeBottom(HWND_BOTTOM);
+const CZOrderPlace placeTopMost(HWND_TOPMOST);
+const CZOrderPlace placeNoTopMost(HWND_NOTOPMOST);
+
+} // namespace
+
+const CWnd& CWnd::wndTop = placeTop;
+const CWnd& CWnd::wndBottom = placeBottom;
+const CWnd& CWnd::wndTopMost = placeTopMost;
+const CWnd& CWnd::wndNoTopMost = placeNoTopMost;
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
-    // The special insert-after values (wndTop, wndTopMost...) are handles cast to pointers.
-    HWND hWndAfter = (HWND)pWndInsertAfter;
-    if ((UINT_PTR)pWndInsertAfter > (UINT_PTR)2 && pWndInsertAfter != (const CWnd*)HWND_NOTOPMOST)
-        hWndAfter = pWndInsertAfter->m_hWnd;
+    // NULL, like &wndTop, puts the window on top.
+    HWND hWndAfter = pWndInsertAfter != NULL ? pWndInsertAfter->m_hWnd : HWND_TOP;
     return ::SetWindowPos(m_hWnd, hWndAfter, x, y, cx, cy, nFlags);
+}
+
+void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
+{
+    DWORD dwExStyle = GetExStyle();
+    if (nAdjustType == adjustBorder)
+        dwExStyle &= ~WS_EX_CLIENTEDGE;
+    ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, dwExStyle);
 }
 
 void CWnd::MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint)

@@ -389,3 +389,5 @@ void CWnd::OnEnable(BOOL) { Default(); }
 void CWnd::OnDropFiles(HDROP) { Default(); }
 BOOL CWnd::OnHelpInfo(HELPINFO*) { return (BOOL)Default(); }
 BOOL CWnd::OnQueryEndSession() { return (BOOL)Default(); }
+void CWnd::OnEndSession(BOOL) { Default(); }
+HCURSOR CWnd::OnQueryDragIcon() { return (HCURSOR)Default(); }

@@ -17,4 +17,5 @@
 #endif
 #include "CArchive.h"
 #include "CString.h"
+#include "CTime.h"
 #include "afxcoll.h"

@@ -358,6 +358,9 @@ inline BOOL AfxDispatchCmdUI(T* pThis, void (T::*pfn)(CCmdUI*), void* pExtra)
 #define ON_WM_HELPINFO() \
     AFX_MSG_R(WM_HELP, BOOL (ThisClass::*)(HELPINFO*), &ThisClass::OnHelpInfo, (HELPINFO*)afxCall.lParam)
 #define ON_WM_QUERYENDSESSION() AFX_MSG_R(WM_QUERYENDSESSION, BOOL (ThisClass::*)(), &ThisClass::OnQueryEndSession)
+#define ON_WM_ENDSESSION() \
+    AFX_MSG_V(WM_ENDSESSION, void (ThisClass::*)(BOOL), &ThisClass::OnEndSession, (BOOL)afxCall.wParam)
+#define ON_WM_QUERYDRAGICON() AFX_MSG_R(WM_QUERYDRAGICON, HCURSOR (ThisClass::*)(), &ThisClass::OnQueryDragIcon)
 
 // Messages a parent hands back to the child control they concern.
 #define ON_WM_CTLCOLOR_REFLECT() \

@@ -3,11 +3,21 @@
 // stand in for them so that the portable core compiles without it.
 #pragma once
 
+// Whether the host leaves windows.h its min and max; asked before any C++ header, since MinGW's
+// C++ library defines NOMINMAX itself (afxwin.h makes up for it).
+#if defined(_WIN32) && !defined(NOMINMAX) && !defined(KWAFX_HOST_MINMAX)
+#define KWAFX_HOST_MINMAX
+#endif
+
 #include <cstddef>
 #include <cstdint>
 
 #ifdef _WIN32
 #include <windows.h>
+// What windows.h leaves out for lean hosts (WIN32_LEAN_AND_MEAN) and the framework uses.
+#include <commdlg.h>
+#include <oleauto.h>
+#include <shellapi.h>
 #else
 typedef uint8_t BYTE;
 typedef uint16_t WORD;

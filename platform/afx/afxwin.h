@@ -1,10 +1,13 @@
 // afxwin.h: the framework's window-layer umbrella: the core (afx.h), geometry, drawing, and the
 // window classes.
 #pragma once
+#ifndef __AFXWIN_H__
+#define __AFXWIN_H__
 
 #include "afx.h"
 
 #ifdef _WIN32
+#include <tchar.h>
 #include "CRect.h"
 #include "CGdiObject.h"
 #include "CPen.h"
@@ -38,3 +41,20 @@
 #include "CScrollBar.h"
 #include "CWaitCursor.h"
 #endif
+
+#ifdef KWAFX_HOST_MINMAX
+// windows.h's min and max, for hosts that did not define NOMINMAX. MinGW's C++ library turns the
+// macros off (and would not compile with them on), so they come as functions of two values of
+// any arithmetic types, compared in their common type.
+#include <type_traits>
+template <class A, class B> inline typename std::common_type<A, B>::type max(A a, B b)
+{
+    return a > b ? a : b;
+}
+template <class A, class B> inline typename std::common_type<A, B>::type min(A a, B b)
+{
+    return a < b ? a : b;
+}
+#endif
+
+#endif // __AFXWIN_H__
