@@ -22,4 +22,9 @@ if [ -z "$running" ]; then
     wineserver -p </dev/null >/dev/null 2>&1
     wine cmd /c exit </dev/null >/dev/null 2>&1
 fi
-exec wine "$@"
+wine "$@"
+status=$?
+# A program that ends before writing a word (with WINEDEBUG=-all even a loader failure is
+# silent) still leaves how it ended in the test's output.
+[ "$status" -eq 0 ] || echo "wine-run: $(basename "$1") exited with status $status" >&2
+exit "$status"
