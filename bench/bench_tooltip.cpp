@@ -26,14 +26,7 @@ public:
     CUxToolTip tip;
     CSize PrintTitleString(CDC* pDC, CRect rect, const CString& str, BOOL bMeasure)
     {
-        LOGFONT lf;
-        tip.GetFont(&lf);
-        COLORREF colors[UXTT_COLOR_COUNT];
-        for (int i = 0; i < UXTT_COLOR_COUNT; i++)
-            colors[i] = tip.GetColor(i);
-        CSize szImage;
-        CUxTipPictures pictures(m_names, *tip.GetImageList(szImage), szImage);
-        return m_text.Print(pDC, rect, str, bMeasure, lf, colors, pictures);
+        return tip.PrintMarkup(pDC, rect, str, bMeasure, m_text, m_names);
     }
 
 private:

@@ -110,6 +110,10 @@ public:
 
     // What a test or a host may want to see of the shown tip.
     UINT GetShownDirection() const { return m_nDirection; }
+    // A markup text printed as the tip prints its own (its font, colours and image list), into
+    // the caller's line tables and with the caller's named pictures; the tip's own stay as they are.
+    CSize PrintMarkup(CDC* pDC, CRect rect, const CString& str, BOOL bCalculate, CUxTipText& text,
+                      const CUxTipNamedPictures& names);
 
 protected:
     // The markup engine: one routine, run first to measure (line tables rebuilt, size returned)

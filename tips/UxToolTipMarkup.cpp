@@ -246,8 +246,14 @@ void CUxToolTip::SearchEndOfTag(const CString& sText, int& nIndex)
 
 CSize CUxToolTip::PrintTitleString(CDC* pDC, CRect rect, CString str, BOOL bCalculate)
 {
-    CUxTipPictures pictures(m_arrNameRes, m_imgTooltip, m_szImage);
-    return m_text.Print(pDC, rect, str, bCalculate, m_LogFont, m_crColor, pictures);
+    return PrintMarkup(pDC, rect, str, bCalculate, m_text, m_arrNameRes);
+}
+
+CSize CUxToolTip::PrintMarkup(CDC* pDC, CRect rect, const CString& str, BOOL bCalculate, CUxTipText& text,
+                              const CUxTipNamedPictures& names)
+{
+    CUxTipPictures pictures(names, m_imgTooltip, m_szImage);
+    return text.Print(pDC, rect, str, bCalculate, m_LogFont, m_crColor, pictures);
 }
 
 // ---------------------------------------------------------------------------------------------

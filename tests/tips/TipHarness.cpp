@@ -77,14 +77,7 @@ CRect BoundsOf(const TestSurface& surface, COLORREF color, CRect area)
 CSize PrintTip(CUxToolTip& tip, CDC& dc, CUxTipText& text, CUxTipNamedPictures& names, CRect rect, const char* psz,
                BOOL bMeasure)
 {
-    LOGFONT lf;
-    tip.GetFont(&lf);
-    COLORREF colors[UXTT_COLOR_COUNT];
-    for (int i = 0; i < UXTT_COLOR_COUNT; i++)
-        colors[i] = tip.GetColor(i);
-    CSize szImage;
-    CUxTipPictures pictures(names, *tip.GetImageList(szImage), szImage);
-    return text.Print(&dc, rect, CString(psz), bMeasure, lf, colors, pictures);
+    return tip.PrintMarkup(&dc, rect, CString(psz), bMeasure, text, names);
 }
 
 CSize TextSize(CUxToolTip& tip, const char* text)
