@@ -12,7 +12,8 @@ IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
 CWinApp::CWinApp(LPCTSTR lpszAppName)
     : m_pszAppName(lpszAppName != NULL ? _strdup(lpszAppName) : NULL), m_pszExeName(NULL), m_pszHelpFilePath(NULL),
-      m_pszProfileName(NULL), m_pszRegistryKey(NULL), m_hInstance(NULL), m_lpCmdLine(NULL), m_nCmdShow(SW_SHOWNORMAL)
+      m_pszProfileName(NULL), m_pszRegistryKey(NULL), m_hInstance(NULL), m_lpCmdLine(NULL), m_nCmdShow(SW_SHOWNORMAL),
+      m_pDocManager(NULL), m_pRecentFileList(NULL)
 {
     AFX_MODULE_STATE* pModuleState = AfxGetModuleState();
     if (pModuleState->m_pCurrentWinApp == NULL)
@@ -27,6 +28,8 @@ CWinApp::~CWinApp()
         pModuleState->m_pCurrentWinApp = NULL;
         pModuleState->m_lpszCurrentAppName = NULL;
     }
+    delete m_pDocManager;
+    delete m_pRecentFileList;
     free((void*)m_pszAppName);
     free((void*)m_pszExeName);
     free((void*)m_pszHelpFilePath);
@@ -81,6 +84,7 @@ BOOL CWinApp::InitInstance()
 
 int CWinApp::ExitInstance()
 {
+    SaveStdProfileSettings();
     return (int)m_msgCur.wParam;
 }
 

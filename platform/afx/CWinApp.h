@@ -7,6 +7,12 @@
 #include "CWinThread.h"
 #include "afxres.h"
 
+class CCommandLineInfo;
+class CDocManager;
+class CDocTemplate;
+class CDocument;
+class CRecentFileList;
+
 class KWAFX_API CWinApp : public CWinThread
 {
     DECLARE_DYNAMIC(CWinApp)
@@ -71,6 +77,41 @@ public:
 
     // Names and handles from the module, called by AfxWinInit.
     void SetCurrentHandles();
+
+    // Documents: the templates and the manager that holds them (made by the first
+    // AddDocTemplate unless the application set its own), and the recent-file list.
+    CDocManager* m_pDocManager;
+    CRecentFileList* m_pRecentFileList;
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    POSITION GetFirstDocTemplatePosition() const;
+    CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
+    virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
+    virtual void AddToRecentFileList(LPCTSTR lpszPathName);
+    virtual BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
+        CDocTemplate* pTemplate);
+    virtual BOOL SaveAllModified();
+    void CloseAllDocuments(BOOL bEndSession);
+    int GetOpenDocumentCount();
+    void RegisterShellFileTypes(BOOL bCompat = FALSE);
+    // The recent-file list ("Recent File List", "File1"...) with nMaxMRU entries, read now and
+    // written back by ExitInstance.
+    void LoadStdProfileSettings(UINT nMaxMRU = 4);
+    void SaveStdProfileSettings();
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    // FALSE when the command could not be carried out (no main window after File New, a file
+    // that does not open).
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+    void HideApplication();
+
+    afx_msg void OnFileNew();
+    afx_msg void OnFileOpen();
+    afx_msg void OnAppExit();
+    afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
+    // Opens recent file nID - ID_FILE_MRU_FILE1; a file that no longer opens leaves the list.
+    afx_msg BOOL OnOpenRecentFile(UINT nID);
+
+protected:
+    DECLARE_MESSAGE_MAP()
 };
 
 KWAFX_API CWinApp* AFXAPI AfxGetApp();

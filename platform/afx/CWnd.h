@@ -13,9 +13,22 @@
 
 class CDC;
 class CFont;
+class CFrameWnd;
 class CMenu;
 class CScrollBar;
 struct CCreateContext;
+
+// m_nFlags: states of a window object the framework keeps besides its styles.
+#define WF_TOOLTIPS 0x0001
+#define WF_TEMPHIDE 0x0002 // hidden for a while (a bar while its frame is minimized)
+#define WF_STAYDISABLED 0x0004
+#define WF_MODALLOOP 0x0008 // in its modal loop
+#define WF_CONTINUEMODAL 0x0010
+#define WF_STAYACTIVE 0x0020 // a frame whose caption stays active (its floating window is)
+#define WF_NOPOPMSG 0x0040
+#define WF_MODALDISABLE 0x0080
+#define WF_OLECTLCONTAINER 0x0100
+#define WF_KEEPMINIACTIVE 0x0200
 
 // The framework's class name for plain child windows (double clicks, redraw on resize).
 #define AFX_WND_CLASS "AfxWnd42"
@@ -45,6 +58,7 @@ class KWAFX_API CWnd : public CCmdTarget
     DECLARE_DYNCREATE(CWnd)
 public:
     HWND m_hWnd;
+    UINT m_nFlags; // WF_ states
 
     // Places in the z-order for SetWindowPos: their m_hWnd is HWND_TOP, HWND_BOTTOM,
     // HWND_TOPMOST or HWND_NOTOPMOST.
@@ -181,6 +195,23 @@ public:
     CWnd* GetOwner() const; // the owner, else the parent
     void SetOwner(CWnd* pOwnerWnd);
     CWnd* GetTopLevelParent() const;
+    // The nearest frame window above this one, and the outermost one.
+    CFrameWnd* GetParentFrame() const;
+    CFrameWnd* GetTopLevelFrame() const;
+    // Lays out the children with ids nIDFirst to nIDLast (the control bars, through
+    // WM_SIZEPARENT) and gives the rest of the client area to child nIDLeftOver. reposQuery only
+    // measures into lpRectParam; reposExtra takes lpRectParam's sides off the rest.
+    enum RepositionFlags
+    {
+        reposDefault = 0,
+        reposQuery = 1,
+        reposExtra = 2,
+        reposNoPosLeftOver = 0x8000
+    };
+    void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
+        LPRECT lpRectParam = NULL, LPCRECT lpRectClient = NULL, BOOL bStretch = TRUE);
+    BOOL LockWindowUpdate();
+    void UnlockWindowUpdate();
     CWnd* GetTopLevelOwner() const;
     BOOL IsChild(const CWnd* pWnd) const;
     CWnd* GetDlgItem(int nID) const;

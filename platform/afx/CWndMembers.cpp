@@ -5,6 +5,8 @@
 #include "CFont.h"
 #include "CMenu.h"
 #include "CWinApp.h"
+#include "CFrameWnd.h"
+#include "afxpriv.h"
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 {
@@ -508,3 +510,88 @@ int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
 }
 
 void CWnd::DragAcceptFiles(BOOL bAccept) { ::DragAcceptFiles(m_hWnd, bAccept); }
+
+CFrameWnd* CWnd::GetParentFrame() const
+{
+    if (m_hWnd == NULL)
+        return NULL;
+    for (CWnd* pParent = GetParent(); pParent != NULL; pParent = pParent->GetParent())
+        if (pParent->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+            return (CFrameWnd*)pParent;
+    return NULL;
+}
+
+CFrameWnd* CWnd::GetTopLevelFrame() const
+{
+    if (m_hWnd == NULL)
+        return NULL;
+    CFrameWnd* pFrame = IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? (CFrameWnd*)this : GetParentFrame();
+    for (CFrameWnd* pParent = pFrame; pParent != NULL; pParent = pParent->GetParentFrame())
+        pFrame = pParent;
+    return pFrame;
+}
+
+void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag, LPRECT lpRectParam,
+    LPCRECT lpRectClient, BOOL bStretch)
+{
+    AFX_SIZEPARENTPARAMS layout = {};
+    layout.bStretch = bStretch;
+    if (lpRectClient != NULL)
+        layout.rect = *lpRectClient;
+    else
+        ::GetClientRect(m_hWnd, &layout.rect);
+    BOOL bQuery = (nFlag & reposQuery) != 0;
+    // Each bar takes its side of what is left; the children are moved together at the end.
+    layout.hDWP = bQuery ? NULL : ::BeginDeferWindowPos(8);
+    HWND hWndLeftOver = NULL;
+    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != NULL; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+    {
+        UINT nIDC = (UINT)::GetDlgCtrlID(hWndChild);
+        if (nIDC == nIDLeftOver)
+            hWndLeftOver = hWndChild;
+        else if (nIDC >= nIDFirst && nIDC <= nIDLast && CWnd::FromHandlePermanent(hWndChild) != NULL)
+            ::SendMessageA(hWndChild, WM_SIZEPARENT, 0, (LPARAM)&layout);
+    }
+    if (bQuery)
+    {
+        if (lpRectParam != NULL)
+        {
+            if (bStretch)
+                *lpRectParam = layout.rect;
+            else
+                ::SetRect(lpRectParam, 0, 0, layout.sizeTotal.cx, layout.sizeTotal.cy);
+        }
+        return;
+    }
+    if ((nFlag & reposExtra) && lpRectParam != NULL)
+    {
+        layout.rect.left += lpRectParam->left;
+        layout.rect.top += lpRectParam->top;
+        layout.rect.right -= lpRectParam->right;
+        layout.rect.bottom -= lpRectParam->bottom;
+    }
+    if (hWndLeftOver != NULL && !(nFlag & reposNoPosLeftOver))
+    {
+        RECT rc = layout.rect;
+        if (rc.right < rc.left)
+            rc.right = rc.left;
+        if (rc.bottom < rc.top)
+            rc.bottom = rc.top;
+        // The pane's size includes its borders.
+        if (layout.hDWP != NULL)
+            layout.hDWP = ::DeferWindowPos(layout.hDWP, hWndLeftOver, NULL, rc.left, rc.top, rc.right - rc.left,
+                rc.bottom - rc.top, SWP_NOACTIVATE | SWP_NOZORDER);
+    }
+    if (layout.hDWP != NULL)
+        ::EndDeferWindowPos(layout.hDWP);
+}
+
+BOOL CWnd::LockWindowUpdate()
+{
+    return ::LockWindowUpdate(m_hWnd);
+}
+
+void CWnd::UnlockWindowUpdate()
+{
+    ::LockWindowUpdate(NULL);
+}

@@ -9,5 +9,6 @@
 
 #include "CHeaderCtrl.h"
 #include "CListCtrl.h"
+#include "CListView.h"
 #include "CTabCtrl.h"
 #endif

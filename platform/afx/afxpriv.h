@@ -31,3 +31,18 @@
 // Notifications a parent hands back to the child control that sent them are dispatched in the
 // child's message map as WM_REFLECT_BASE + the original message.
 #define WM_REFLECT_BASE 0xBC00
+
+// Sent by RepositionBars to each child of a frame, so that control bars take their place:
+// wParam = 0, lParam = AFX_SIZEPARENTPARAMS* whose rect each bar shrinks by what it takes.
+#define WM_SIZEPARENT 0x0361
+// Sent by a frame to the floating windows it owns: wParam = FS_ flags (CFrameWnd.h); a window
+// answering FS_SYNCACTIVE with TRUE keeps its owner's caption active while it is active.
+#define WM_FLOATSTATUS 0x036D
+
+struct AFX_SIZEPARENTPARAMS
+{
+    HDWP hDWP; // NULL when only measuring
+    RECT rect; // what is left for the next bar, and finally for the pane
+    SIZE sizeTotal; // the size the bars need together
+    BOOL bStretch; // bars stretch across the whole side
+};

@@ -40,6 +40,19 @@
 #include "CListBox.h"
 #include "CScrollBar.h"
 #include "CWaitCursor.h"
+#include "afxstrings.h"
+#include "CCreateContext.h"
+#include "CDocument.h"
+#include "CView.h"
+#include "CCtrlView.h"
+#include "CFrameWnd.h"
+#include "CMDIFrameWnd.h"
+#include "CMDIChildWnd.h"
+#include "CDocTemplate.h"
+#include "CMultiDocTemplate.h"
+#include "CSingleDocTemplate.h"
+#include "CDocManager.h"
+#include "CCommandLineInfo.h"
 #endif
 
 #ifdef KWAFX_HOST_MINMAX
