@@ -26,8 +26,8 @@ CView::~CView()
 
 BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
 {
-    if (cs.lpszClass == NULL)
-        cs.lpszClass = AFX_WND_CLASS;
+    if (cs.lpszClass == NULL && !CWnd::PreCreateWindow(cs))
+        return FALSE;
     // The border of a view is the sunken edge.
     if (cs.style & WS_BORDER)
     {

@@ -34,7 +34,8 @@ BOOL CALLBACK ModalDialogDriver::FindDialog(HWND hWnd, LPARAM lParam)
     char szCaption[256] = {};
     ::GetClassNameA(hWnd, szClass, sizeof(szClass));
     ::GetWindowTextA(hWnd, szCaption, sizeof(szCaption));
-    if (strcmp(szClass, "#32770") != 0 || !::IsWindowVisible(hWnd) || ::GetParent(hWnd) != NULL)
+    // Top-level: a dialog owned by a window is still one (GetParent would name its owner).
+    if (strcmp(szClass, "#32770") != 0 || !::IsWindowVisible(hWnd) || (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
         return TRUE;
     if (pThis->m_lpszCaption != NULL && strcmp(szCaption, pThis->m_lpszCaption) != 0)
         return TRUE;
