@@ -1,5 +1,5 @@
 // afxole.h: the framework's OLE umbrella: OLE set-up, clipboard formats and data transfer
-// (data sources and objects, drag sources and drop targets).
+// (data sources and objects, drag sources and drop targets) and files over OLE streams.
 #pragma once
 
 #include "afxwin.h"
@@ -10,4 +10,5 @@
 #include "COleDataObject.h"
 #include "COleDropSource.h"
 #include "COleDropTarget.h"
+#include "COleStreamFile.h"
 #endif

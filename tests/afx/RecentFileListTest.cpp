@@ -7,8 +7,6 @@
 #include "support/MenuText.h"
 #include "support/TestRegistryApp.h"
 
-#include <string>
-
 namespace {
 
 // The entries of the list, "|" after each, empty places as "-".
@@ -20,263 +18,124 @@ std::string Entries(CRecentFileList& list)
     return text;
 }
 
-// The list works in a folder of its own, so that names relative to it are known.
-class RecentFiles : public ::testing::Test
-{
-protected:
-    char m_szOldDir[MAX_PATH] = "";
-    CString m_strDir; // with a trailing backslash
-
-    void SetUp() override
-    {
-        ::GetCurrentDirectoryA(MAX_PATH, m_szOldDir);
-        char szTemp[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, szTemp);
-        m_strDir.Format("%skwmru_%lu", szTemp, ::GetCurrentProcessId());
-        ::CreateDirectoryA(m_strDir, NULL);
-        ASSERT_TRUE(::SetCurrentDirectoryA(m_strDir));
-        m_strDir += "\\";
-    }
-    void TearDown() override
-    {
-        ::SetCurrentDirectoryA(m_szOldDir);
-        ::RemoveDirectoryA(m_strDir);
-    }
-};
-
-TEST_F(RecentFiles, AddKeepsFullPathsNewestFirstWithoutRepeatsUpToItsSize)
+TEST(RecentFiles, AddKeepsFullPathsNewestFirstWithoutRepeatsUpToItsSize)
 {
     CRecentFileList list(0, "Recent File List", "File%d", 3);
-    EXPECT_EQ("-|-|-|", Entries(list));
     list.Add("a.txt");
     list.Add("sub\\..\\b.txt");
-    list.Add("");
-    list.Add(NULL);
-    std::string dir(m_strDir);
+    char szDir[MAX_PATH];
+    std::string dir = std::string(szDir, ::GetCurrentDirectoryA(MAX_PATH, szDir)) + "\\";
     EXPECT_EQ(dir + "b.txt|" + dir + "a.txt|-|", Entries(list));
-    // Listed already (in other case): it moves to the top and the list keeps its length.
-    list.Add("c.txt");
-    list.Add("A.TXT");
-    EXPECT_EQ(dir + "A.TXT|" + dir + "c.txt|" + dir + "b.txt|", Entries(list));
+    // Listed already (in other case): it moves to the top; else the oldest drops out.
+    list.Add("c:\\c.txt");
+    list.Add("B.TXT");
+    EXPECT_EQ(dir + "B.TXT|c:\\c.txt|" + dir + "a.txt|", Entries(list));
     list.Add("c:\\d.txt");
-    EXPECT_EQ("c:\\d.txt|" + dir + "A.TXT|" + dir + "c.txt|", Entries(list));
-    list.Add(CString('x', MAX_PATH + 10)); // too long to open: not listed
-    EXPECT_EQ("c:\\d.txt|" + dir + "A.TXT|" + dir + "c.txt|", Entries(list));
-
+    EXPECT_EQ("c:\\d.txt|" + dir + "B.TXT|c:\\c.txt|", Entries(list));
     list.Remove(1);
-    EXPECT_EQ("c:\\d.txt|" + dir + "c.txt|-|", Entries(list));
-    list.Remove(2);
-    EXPECT_EQ("c:\\d.txt|" + dir + "c.txt|-|", Entries(list));
+    EXPECT_EQ("c:\\d.txt|c:\\c.txt|-|", Entries(list));
     EXPECT_THROW(list.Remove(3), CInvalidArgException*);
-    EXPECT_THROW(list[-1], CInvalidArgException*);
-    EXPECT_THROW(CRecentFileList(0, "S", "F%d", 17), CInvalidArgException*);
 }
 
-TEST_F(RecentFiles, DisplayNamesLeaveOutTheCurrentFolderAndShortenTheRest)
+TEST(RecentFiles, DisplayNamesLeaveOutTheCurrentFolderAndShortenTheRest)
 {
-    CRecentFileList list(0, "Recent File List", "File%d", 4, 24);
-    list.Add("c:\\projects\\kwui\\platform\\afx\\list.cpp");
+    CRecentFileList list(0, "Recent File List", "File%d", 3, 24);
     list.Add("c:\\docs\\a verylongfilenameindeed.txt");
-    list.Add("notes.txt");
-    CString strName = "old";
-    EXPECT_FALSE(list.GetDisplayName(strName, 3, m_strDir, m_strDir.GetLength()));
-    // In the current folder, given with or without its trailing backslash: the name alone.
-    ASSERT_TRUE(list.GetDisplayName(strName, 0, m_strDir, m_strDir.GetLength()));
-    EXPECT_STREQ("notes.txt", strName);
-    CString strNoSlash = m_strDir.Left(m_strDir.GetLength() - 1);
-    list.GetDisplayName(strName, 0, strNoSlash, strNoSlash.GetLength());
-    EXPECT_STREQ("notes.txt", strName);
-    list.GetDisplayName(strName, 0, "c:\\elsewhere\\", 13);
-    EXPECT_STREQ(list[0].Left(3) + "...\\notes.txt", strName); // the temporary folder is deep
-    list.GetDisplayName(strName, 1, NULL, 0);
+    CString strName;
+    list.GetDisplayName(strName, 0, "C:\\DOCS\\", 8);
     EXPECT_STREQ("a verylongfilenameindeed.txt", strName);
-    list.GetDisplayName(strName, 1, NULL, 0, FALSE);
+    list.GetDisplayName(strName, 0, NULL, 0, FALSE); // too long even as a name
     EXPECT_STREQ("", strName);
-    list.GetDisplayName(strName, 2, "C:\\PROJECTS\\KWUI\\", 17);
-    EXPECT_STREQ("c:\\...\\afx\\list.cpp", strName);
-    list.GetDisplayName(strName, 2, "C:\\PROJECTS\\KWUI\\PLATFORM\\AFX\\", 30);
-    EXPECT_STREQ("list.cpp", strName);
 }
 
-// A window whose update handler hands the first recent-file item to the list, as the
-// application does, and which takes the recent-file commands.
+// The application's update handler hands the first recent-file item to the list.
 class CRecentFilesWnd : public CWnd
 {
 public:
-    CRecentFileList* m_pList = NULL;
-    afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI) { m_pList->UpdateMenu(pCmdUI); }
-    afx_msg void OnOpenRecentFile(UINT) {}
-    afx_msg void OnOther() {}
+    CRecentFileList m_list{8, "Recent File List", "File%d", 4};
+    afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI) { m_list.UpdateMenu(pCmdUI); }
+    afx_msg void OnCommand(UINT) {}
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CRecentFilesWnd, CWnd)
     ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, &CRecentFilesWnd::OnUpdateRecentFileMenu)
-    ON_COMMAND_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, &CRecentFilesWnd::OnOpenRecentFile)
-    ON_COMMAND(ID_FILE_OPEN, &CRecentFilesWnd::OnOther)
-    ON_COMMAND(ID_APP_EXIT, &CRecentFilesWnd::OnOther)
+    ON_COMMAND_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, &CRecentFilesWnd::OnCommand)
 END_MESSAGE_MAP()
 
-class RecentFilesMenu : public RecentFiles
+TEST(RecentFiles, FilesTakeThePlaceOfTheFirstItemAndGiveItBackWhenNoneAreLeft)
 {
-protected:
-    CRecentFileList m_list{0, "Recent File List", "File%d", 4};
-    CRecentFilesWnd m_wnd;
-    CMenu m_menu;
-    std::string m_strVisited; // the commands the update loop came to
-
-    void SetUp() override
-    {
-        RecentFiles::SetUp();
-        m_wnd.m_pList = &m_list;
-        ASSERT_TRUE(m_wnd.CreateEx(0, AfxRegisterWndClass(0), "files", WS_POPUP, CRect(0, 0, 10, 10), NULL, 0));
-        ASSERT_TRUE(m_menu.CreatePopupMenu());
-        m_menu.AppendMenu(MF_STRING, ID_FILE_OPEN, "&Open");
-        m_menu.AppendMenu(MF_STRING, ID_FILE_MRU_FILE1, "Recent File");
-        m_menu.AppendMenu(MF_SEPARATOR);
-        m_menu.AppendMenu(MF_STRING, ID_APP_EXIT, "E&xit");
-    }
-    void TearDown() override
-    {
-        m_wnd.DestroyWindow();
-        RecentFiles::TearDown();
-    }
-    // What a frame does as the menu opens: each item in turn asks for its update.
-    void UpdateMenu()
-    {
+    CRecentFilesWnd wnd;
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    menu.AppendMenu(MF_STRING, ID_FILE_MRU_FILE1, "Recent File");
+    menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(MF_STRING, ID_APP_EXIT, "E&xit");
+    std::string visited; // the items the update came to, as a frame opening the menu
+    auto update = [&]() {
         CCmdUI state;
-        state.m_pMenu = &m_menu;
-        state.m_nIndexMax = (UINT)m_menu.GetMenuItemCount();
-        m_strVisited.clear();
-        for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; state.m_nIndex++)
+        state.m_pMenu = &menu;
+        state.m_nIndexMax = (UINT)menu.GetMenuItemCount();
+        for (visited.clear(); state.m_nIndex < state.m_nIndexMax; state.m_nIndex++)
         {
-            state.m_nID = m_menu.GetMenuItemID((int)state.m_nIndex);
-            m_strVisited += std::to_string(state.m_nID & 0xFFFF) + " ";
-            state.DoUpdate(&m_wnd, TRUE);
+            state.m_nID = menu.GetMenuItemID((int)state.m_nIndex);
+            visited += std::to_string(state.m_nID & 0xFFFF) + " ";
+            state.DoUpdate(&wnd, FALSE);
         }
-    }
-    // The menu as text, "(off)" after disabled items.
-    std::string Menu()
-    {
-        std::string text = MenuText(m_menu);
-        std::string marked;
-        size_t nLine = 0;
-        for (int i = 0; i < m_menu.GetMenuItemCount(); i++)
-        {
-            size_t nEnd = text.find('\n', nLine);
-            marked += text.substr(nLine, nEnd - nLine);
-            if ((m_menu.GetMenuState((UINT)i, MF_BYPOSITION) & (MF_GRAYED | MF_SEPARATOR)) == MF_GRAYED)
-                marked += "(off)";
-            marked += "\n";
-            nLine = nEnd + 1;
-        }
-        return marked;
-    }
-};
+        return MenuText(menu) + (menu.GetMenuState(ID_FILE_MRU_FILE1, MF_BYCOMMAND) & MF_GRAYED ? "off" : "on");
+    };
+    EXPECT_EQ("Recent File=57616\n-\nE&xit=57665\noff", update());
 
-TEST_F(RecentFilesMenu, FilesTakeThePlaceOfTheFirstItemAndGiveItBackWhenNoneAreLeft)
-{
-    UpdateMenu();
-    EXPECT_EQ("&Open=57601\nRecent File=57616(off)\n-\nE&xit=57665\n", Menu());
-
-    m_list.Add("c:\\projects\\kwui\\platform\\afx\\source.cpp");
-    m_list.Add("R&D.txt");
-    UpdateMenu();
-    EXPECT_EQ("&Open=57601\n&1 R&&D.txt=57616\n&2 c:\\...\\platform\\afx\\source.cpp=57617\n-\nE&xit=57665\n", Menu());
-    // The loop went on after the files, not through them.
-    EXPECT_EQ("57601 57616 0 57665 ", m_strVisited);
-
-    m_list.Add("three.txt");
-    UpdateMenu();
-    EXPECT_EQ("&Open=57601\n&1 three.txt=57616\n&2 R&&D.txt=57617\n&3 c:\\...\\platform\\afx\\source.cpp=57618\n-\n"
-              "E&xit=57665\n",
-        Menu());
-
-    m_list.Remove(0);
-    m_list.Remove(0);
-    m_list.Remove(0);
-    UpdateMenu();
-    EXPECT_EQ("&Open=57601\nRecent File=57616(off)\n-\nE&xit=57665\n", Menu());
-    EXPECT_EQ("57601 57616 0 57665 ", m_strVisited);
-}
-
-TEST_F(RecentFilesMenu, NumbersStartAfterTheOffsetAndTenthIsMarkedOnItsZero)
-{
-    CRecentFileList list(8, "Recent File List", "File%d", 3);
-    m_wnd.m_pList = &list;
-    list.Add("a.txt");
-    list.Add("b.txt");
-    list.Add("c.txt");
-    UpdateMenu();
-    EXPECT_EQ("&Open=57601\n&9 c.txt=57616\n1&0 b.txt=57617\n11 a.txt=57618\n-\nE&xit=57665\n", Menu());
+    wnd.m_list.Add("c:\\projects\\kwui\\platform\\afx\\source.cpp");
+    wnd.m_list.Add("R&D.txt"); // in the current folder
+    EXPECT_EQ("&9 R&&D.txt=57616\n1&0 c:\\...\\platform\\afx\\source.cpp=57617\n-\nE&xit=57665\non", update());
+    EXPECT_EQ("57616 0 57665 ", visited); // on after the files, not through them
+    wnd.m_list.Remove(0);
+    wnd.m_list.Remove(0);
+    EXPECT_EQ("Recent File=57616\n-\nE&xit=57665\noff", update());
 }
 
 class RecentFilesProfile : public ::testing::Test
 {
 protected:
     TestRegistryApp m_registry{"afx"};
-
+    CWinApp& m_app = m_registry.m_app;
     std::string Stored(const char* name)
     {
-        DWORD dwType = 0;
-        std::string data;
-        if (!m_registry.Get(HKEY_CURRENT_USER, "Recent File List", name, dwType, data))
-            return "(none)";
-        return dwType == REG_SZ ? data.substr(0, data.find('\0')) : "(type)";
-    }
-    void Store(const char* name, const std::string& value)
-    {
-        m_registry.Set(HKEY_CURRENT_USER, "Recent File List", name, REG_SZ, value.c_str(), (DWORD)value.size() + 1);
+        return m_app.GetProfileString("Recent File List", name, "(none)").GetString();
     }
 };
 
 TEST_F(RecentFilesProfile, WritesEntriesFromOneAndRemovedFilesDoNotComeBack)
 {
-    ASSERT_EQ(&m_registry.m_app, AfxGetApp());
-    CRecentFileList list(0, "Recent File List", "File%d", 4);
+    CRecentFileList list(0, "Recent File List", "File%d", 3);
     list.Add("c:\\one.txt");
     list.Add("c:\\two.txt");
     list.Add("c:\\three.txt");
     list.WriteList();
-    EXPECT_EQ("c:\\three.txt", Stored("File1"));
-    EXPECT_EQ("c:\\two.txt", Stored("File2"));
-    EXPECT_EQ("c:\\one.txt", Stored("File3"));
-    EXPECT_EQ("(none)", Stored("File4"));
-    EXPECT_EQ("(none)", Stored("File0"));
-
-    Store("Other", "kept by no one");
+    EXPECT_EQ("c:\\three.txt|c:\\two.txt|c:\\one.txt|(none)",
+        Stored("File1") + "|" + Stored("File2") + "|" + Stored("File3") + "|" + Stored("File4"));
+    CRecentFileList read(0, "Recent File List", "File%d", 3);
+    read.ReadList();
+    EXPECT_EQ("c:\\three.txt|c:\\two.txt|c:\\one.txt|", Entries(read));
     list.Remove(0);
     list.Remove(1);
     list.WriteList();
-    EXPECT_EQ("(none)", Stored("File2"));
-    EXPECT_EQ("(none)", Stored("File3"));
-    EXPECT_EQ("(none)", Stored("Other"));
-    CRecentFileList read(0, "Recent File List", "File%d", 4);
     read.ReadList();
-    EXPECT_EQ("c:\\two.txt|-|-|-|", Entries(read));
+    EXPECT_EQ("c:\\two.txt|-|-|", Entries(read));
 }
 
 TEST_F(RecentFilesProfile, BadEntriesAreSkippedAndTheListKeepsItsSize)
 {
-    CRecentFileList list(0, "Recent File List", "File%d", 3);
+    CRecentFileList list(0, "Recent File List", "File%d", 4);
     list.Add("c:\\stale.txt");
-    Store("File1", "");
-    Store("File2", "c:\\a.txt");
-    Store("File3", std::string(MAX_PATH + 1, 'x'));
-    Store("File4", "c:\\b.txt"); // past the list's size
+    m_app.WriteProfileInt("Recent File List", "File1", 5);
+    m_app.WriteProfileString("Recent File List", "File2", "c:\\a.txt");
+    m_app.WriteProfileString("Recent File List", "File3", CString('x', MAX_PATH + 1));
+    m_app.WriteProfileString("Recent File List", "File4", "C:\\A.TXT");
+    m_app.WriteProfileString("Recent File List", "File5", "c:\\b.txt"); // past the list's size
     list.ReadList();
-    EXPECT_EQ("c:\\a.txt|-|-|", Entries(list));
-
-    // A number where text belongs, and a repeat in other case.
-    m_registry.m_app.WriteProfileString("Recent File List", NULL, NULL);
-    DWORD dwNumber = 5;
-    m_registry.Set(HKEY_CURRENT_USER, "Recent File List", "File1", REG_DWORD, &dwNumber, sizeof(dwNumber));
-    Store("File2", "c:\\a.txt");
-    Store("File3", "C:\\A.TXT");
-    Store("File4", "c:\\c.txt");
-    CRecentFileList longer(0, "Recent File List", "File%d", 4);
-    longer.ReadList();
-    EXPECT_EQ("c:\\a.txt|c:\\c.txt|-|-|", Entries(longer));
+    EXPECT_EQ("c:\\a.txt|-|-|-|", Entries(list));
 }
 
 } // namespace
