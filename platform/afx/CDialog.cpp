@@ -36,8 +36,6 @@ void CDialog::CommonConstruct()
     m_pParentWnd = NULL;
     m_hWndTop = NULL;
     m_nModalResult = -1;
-    m_bContinueModal = FALSE;
-    m_bInModalLoop = FALSE;
 }
 
 CDialog::CDialog()
@@ -150,7 +148,7 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
     if (hInst == NULL)
         hInst = AfxGetResourceHandle();
     m_nModalResult = -1;
-    m_bContinueModal = TRUE;
+    m_nFlags |= WF_CONTINUEMODAL;
     if (!AfxHookWindowCreate(this))
     {
         PostNcDestroy();
@@ -163,7 +161,7 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
     if (hWnd == NULL)
         return FALSE;
     // EndDialog during OnInitDialog: the dialog never runs.
-    if (!m_bContinueModal)
+    if (!(m_nFlags & WF_CONTINUEMODAL))
     {
         ::DestroyWindow(hWnd);
         return FALSE;
@@ -357,7 +355,7 @@ int CDialog::DoModal()
     {
         if (CreateDlgIndirect(lpTemplate, CWnd::FromHandle(hWndParent), hInst))
         {
-            if (m_bContinueModal)
+            if (m_nFlags & WF_CONTINUEMODAL)
             {
                 DWORD dwFlags = MLF_SHOWONIDLE;
                 if (GetStyle() & DS_NOIDLEMSG)
@@ -388,13 +386,13 @@ int CDialog::DoModal()
 
 BOOL CDialog::ContinueModal()
 {
-    return m_bContinueModal;
+    return (m_nFlags & WF_CONTINUEMODAL) != 0;
 }
 
 void CDialog::EndModalLoop(int nResult)
 {
     m_nModalResult = nResult;
-    m_bContinueModal = FALSE;
+    m_nFlags &= ~WF_CONTINUEMODAL;
     // Wake the loop in case it waits for a message.
     if (m_hWnd != NULL)
         ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
@@ -402,7 +400,7 @@ void CDialog::EndModalLoop(int nResult)
 
 void CDialog::EndDialog(int nResult)
 {
-    if (m_bInModalLoop || m_bContinueModal)
+    if (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL))
         EndModalLoop(nResult);
     ::EndDialog(m_hWnd, nResult);
 }
@@ -413,8 +411,7 @@ int CDialog::RunModalLoop(DWORD dwFlags)
     LONG lIdleCount = 0;
     BOOL bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
     HWND hWndParent = ::GetParent(m_hWnd);
-    m_bInModalLoop = TRUE;
-    m_bContinueModal = TRUE;
+    m_nFlags |= WF_MODALLOOP | WF_CONTINUEMODAL;
     CWinThread* pThread = AfxGetThread();
     MSG msgLocal = {};
     MSG* pMsg = pThread != NULL ? &pThread->m_msgCur : &msgLocal;
@@ -452,8 +449,7 @@ int CDialog::RunModalLoop(DWORD dwFlags)
             {
                 // The outer loop must see the quit as well.
                 ::PostQuitMessage((int)pMsg->wParam);
-                m_bInModalLoop = FALSE;
-                m_bContinueModal = FALSE;
+                m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
                 return -1;
             }
             if (bShowIdle && (pMsg->message == 0x0118 || pMsg->message == WM_SYSKEYDOWN))
@@ -465,7 +461,7 @@ int CDialog::RunModalLoop(DWORD dwFlags)
             // A dialog destroyed behind the loop's back ends it as well.
             if (!ContinueModal() || !::IsWindow(hWnd))
             {
-                m_bInModalLoop = FALSE;
+                m_nFlags &= ~WF_MODALLOOP;
                 return m_nModalResult;
             }
             if (pThread == NULL || pThread->IsIdleMessage(pMsg))

@@ -107,8 +107,6 @@ protected:
     afx_msg LRESULT HandleSetFont(WPARAM wParam, LPARAM lParam);
 
     int m_nModalResult;
-    BOOL m_bContinueModal; // cleared by EndModalLoop
-    BOOL m_bInModalLoop;
 
     DECLARE_MESSAGE_MAP()
 

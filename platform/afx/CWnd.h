@@ -20,6 +20,18 @@ struct CCreateContext;
 // The framework's class name for plain child windows (double clicks, redraw on resize).
 #define AFX_WND_CLASS "AfxWnd42"
 
+// The framework's state of a window, in CWnd::m_nFlags.
+#define WF_TOOLTIPS 0x0001 // shows tooltips for its controls
+#define WF_TEMPHIDE 0x0002 // hidden for a while, to be shown again
+#define WF_STAYDISABLED 0x0004 // stays disabled when a modal state ends
+#define WF_MODALLOOP 0x0008 // runs its modal loop
+#define WF_CONTINUEMODAL 0x0010 // its modal loop goes on; cleared to end it
+#define WF_STAYACTIVE 0x0020 // looks active while it is not
+#define WF_NOPOPMSG 0x0040 // the status text it pushed is not popped
+#define WF_MODALDISABLE 0x0080 // disabled by a modal state
+#define WF_OLECTLCONTAINER 0x0100 // holds OLE controls
+#define WF_KEEPMINIACTIVE 0x0200 // stays active while deactivated (mini frames)
+
 // The shared window procedure of every window the framework created or subclassed.
 KWAFX_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 KWAFX_API LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
@@ -45,6 +57,7 @@ class KWAFX_API CWnd : public CCmdTarget
     DECLARE_DYNCREATE(CWnd)
 public:
     HWND m_hWnd;
+    UINT m_nFlags; // WF_ flags, 0 to start with
 
     // Places in the z-order for SetWindowPos: their m_hWnd is HWND_TOP, HWND_BOTTOM,
     // HWND_TOPMOST or HWND_NOTOPMOST.
@@ -166,6 +179,9 @@ public:
     BOOL RedrawWindow(LPCRECT lpRectUpdate = NULL, HRGN hrgnUpdate = NULL,
         UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     void SetRedraw(BOOL bRedraw = TRUE);
+    // The system's lock on drawing into the window (one window at a time on the desktop).
+    BOOL LockWindowUpdate();
+    void UnlockWindowUpdate();
     BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE);
     CDC* GetDC();
     CDC* GetWindowDC();

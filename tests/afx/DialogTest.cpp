@@ -408,7 +408,7 @@ protected:
     }
     void OnOK() override
     {
-        Life("OnOK");
+        Life(m_nFlags & WF_MODALLOOP ? "OnOK in the loop" : "OnOK");
         CDialog::OnOK();
     }
 };
@@ -428,8 +428,9 @@ TEST(Dialog, ModalRunDisablesTheOwnerInitialisesShowsWhenIdleAndEndsInOrder)
     CLifeDialog dlg(&owner);
     EXPECT_EQ(IDOK, dlg.DoModal());
     std::vector<std::string> expected = {"owner disabled", "OnInitDialog", "exchange to controls", "dialog shown",
-        "owner idle", "OnOK", "exchange from controls", "owner enabled", "dialog destroyed"};
+        "owner idle", "OnOK in the loop", "exchange from controls", "owner enabled", "dialog destroyed"};
     EXPECT_EQ(expected, g_life);
+    EXPECT_EQ(0u, dlg.m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL));
     owner.DestroyWindow();
 }
 
