@@ -12,6 +12,7 @@
 #undef GetNextWindow
 
 class CDC;
+class CDataExchange;
 class CFont;
 class CMenu;
 class CScrollBar;
@@ -45,6 +46,9 @@ KWAFX_API BOOL AFXAPI AfxUnhookWindowCreate();
 // next call.
 KWAFX_API LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = 0, HBRUSH hbrBackground = 0,
     HICON hIcon = 0);
+// The dialog procedure of every window made from a dialog template: its messages reach its
+// message map through AfxWndProc, so this only answers what the dialog manager asks it directly.
+KWAFX_API INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 // Sets the text only when it differs, so that controls do not flicker.
 KWAFX_API void AFXAPI AfxSetWindowText(HWND hWndCtrl, LPCTSTR lpszNew);
 // Temporary objects of this thread live at least until the matching unlock; the last unlock
@@ -261,6 +265,14 @@ public:
     BOOL IsWindow() const { return ::IsWindow(m_hWnd); }
     void DragAcceptFiles(BOOL bAccept = TRUE);
 
+    // Windows made from a dialog template (CWndDialog.cpp). UpdateData exchanges the members
+    // with the controls through DoDataExchange: TRUE reads and validates the controls, FALSE
+    // fills them; FALSE when validation failed (the offending control has the focus).
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    // Dialog navigation for keyboard and mouse messages of this window and its descendants.
+    BOOL PreTranslateInput(LPMSG lpMsg);
+    BOOL IsDialogMessage(LPMSG lpMsg);
+
     // Default handlers: each does the window's default processing of its message.
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
@@ -340,12 +352,23 @@ public:
 
 protected:
     WNDPROC m_pfnSuper; // the window procedure this object's messages fall back to
+    int m_nModalResult; // what a modal run ended with; -1 while none did
 
     virtual WNDPROC* GetSuperWndProcAddr();
     // Called before a window is subclassed (also during creation, with the window attached).
     virtual void PreSubclassWindow();
     // Called last, after the window is gone; windows made with new delete themselves here.
     virtual void PostNcDestroy();
+
+    // Windows made from a dialog template. CreateDlgIndirect creates the window with the
+    // framework's dialog procedure; it fails, leaving no window, when the window ended itself
+    // during its initialisation (a dialog's EndDialog in OnInitDialog).
+    virtual void DoDataExchange(CDataExchange* pDX);
+    BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
+    // Fills the controls from the template's initialisation data (the strings of combo and list
+    // boxes that the resource editor keeps in a DLGINIT resource of the template's name).
+    BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
+    BOOL ExecuteDlgInit(LPVOID lpResource, DWORD dwSize);
 
     friend LRESULT CALLBACK AfxCbtFilterHook(int, WPARAM, LPARAM);
 
