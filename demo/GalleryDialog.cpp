@@ -1,4 +1,5 @@
-// GalleryDialog.cpp: a dialog from the gallery's resources, filled through data exchange.
+// GalleryDialog.cpp: a dialog from the gallery's resources, filled through data exchange, and the
+// framework's New dialog.
 #include "GalleryDialog.h"
 #include "Gallery.h"
 #include "GalleryDialog.rh"
@@ -39,13 +40,9 @@ protected:
     }
 };
 
-} // namespace
-
-bool GalleryDialog(const char* pszFolder)
+// Shows a created dialog, lets it paint and saves its picture.
+bool SaveDialog(CDialog& dlg, const char* pszFolder, const char* pszName)
 {
-    CPrintDialog dlg;
-    if (!dlg.Create(IDD_GALLERY_DIALOG))
-        return false;
     dlg.ShowWindow(SW_SHOWNORMAL);
     dlg.UpdateWindow();
     MSG msg;
@@ -57,7 +54,26 @@ bool GalleryDialog(const char* pszFolder)
             ::DispatchMessageA(&msg);
         }
     }
-    bool bSaved = GallerySaveWindow(dlg.m_hWnd, pszFolder, "dialog");
+    bool bSaved = GallerySaveWindow(dlg.m_hWnd, pszFolder, pszName);
     dlg.DestroyWindow();
     return bSaved;
+}
+
+} // namespace
+
+bool GalleryDialog(const char* pszFolder)
+{
+    CPrintDialog dlg;
+    return dlg.Create(IDD_GALLERY_DIALOG) && SaveDialog(dlg, pszFolder, "dialog");
+}
+
+bool GalleryNewTypeDialog(const char* pszFolder)
+{
+    CDialog dlg;
+    if (!dlg.Create(AFX_IDD_NEWTYPEDLG))
+        return false;
+    for (const char* psz : {"Drawing", "Schedule", "Bill of materials"})
+        dlg.SendDlgItemMessage(AFX_IDC_LISTBOX, LB_ADDSTRING, 0, (LPARAM)psz);
+    dlg.SendDlgItemMessage(AFX_IDC_LISTBOX, LB_SETCURSEL, 0);
+    return SaveDialog(dlg, pszFolder, "new-type-dialog");
 }

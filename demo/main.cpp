@@ -132,6 +132,8 @@ void SavePictures(const char* pszFolder)
     printf("  window layer: %s\n", GalleryWindowLayer(pszFolder) ? "window-layer.png" : "failed");
     printf("  raster operations: %s\n", GalleryRasterOps(pszFolder) ? "raster-ops.png" : "failed");
     printf("  dialog from a resource template: %s\n", GalleryDialog(pszFolder) ? "dialog.png" : "failed");
+    printf("  the framework's New dialog: %s\n",
+        GalleryNewTypeDialog(pszFolder) ? "new-type-dialog.png" : "failed");
     printf("  combo boxes and a context menu built by a chain of windows: %s\n",
         GalleryContextMenu(pszFolder) ? "combo-boxes.png, context-menu.png" : "failed");
     printf("  shared helpers: %s\n", GalleryHelpers(pszFolder) ? "replace-color.png, split.png" : "failed");

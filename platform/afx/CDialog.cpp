@@ -1,14 +1,10 @@
-// CDialog.cpp: creating dialogs from templates, the modal loop, initialisation, data exchange
-// and dialog navigation.
+// CDialog.cpp: creating dialogs from templates, the modal loop, initialisation, and the
+// dialog's own navigation (CWndDialog.cpp has what any window made from a template shares).
 #include "CDialog.h"
-#include "CDataExchange.h"
+#include "CException.h"
 #include "CFont.h"
-#include "CUserException.h"
 #include "CWinApp.h"
 #include "afxresource.h"
-#include "afxstate.h"
-
-#include <cstring>
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -19,13 +15,6 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_MESSAGE(WM_SETFONT, &CDialog::HandleSetFont)
 END_MESSAGE_MAP()
 
-INT_PTR CALLBACK AfxDlgProc(HWND, UINT message, WPARAM, LPARAM)
-{
-    // WM_INITDIALOG normally goes through the message map; a window that is not ours yet still
-    // gets the default focus.
-    return message == WM_INITDIALOG ? TRUE : FALSE;
-}
-
 void CDialog::CommonConstruct()
 {
     m_nIDHelp = 0;
@@ -35,9 +24,6 @@ void CDialog::CommonConstruct()
     m_lpDialogInit = NULL;
     m_pParentWnd = NULL;
     m_hWndTop = NULL;
-    m_nModalResult = -1;
-    m_bContinueModal = FALSE;
-    m_bInModalLoop = FALSE;
 }
 
 CDialog::CDialog()
@@ -143,34 +129,6 @@ BOOL CDialog::CreateIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
     return bResult;
 }
 
-BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst)
-{
-    if (m_hWnd != NULL)
-        return FALSE; // one window per object
-    if (hInst == NULL)
-        hInst = AfxGetResourceHandle();
-    m_nModalResult = -1;
-    m_bContinueModal = TRUE;
-    if (!AfxHookWindowCreate(this))
-    {
-        PostNcDestroy();
-        return FALSE;
-    }
-    HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), &AfxDlgProc, 0);
-    // Without a window the object is finished as if it had been destroyed (and may be gone).
-    if (!AfxUnhookWindowCreate())
-        PostNcDestroy();
-    if (hWnd == NULL)
-        return FALSE;
-    // EndDialog during OnInitDialog: the dialog never runs.
-    if (!m_bContinueModal)
-    {
-        ::DestroyWindow(hWnd);
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Initialisation -------------------------------------------------------------------------------
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
@@ -199,96 +157,7 @@ BOOL CDialog::OnInitDialog()
     return TRUE;
 }
 
-BOOL CDialog::ExecuteDlgInit(LPCTSTR lpszResourceName)
-{
-    if (lpszResourceName == NULL)
-        return ExecuteDlgInit(NULL, 0);
-    LPCTSTR lpszType = MAKEINTRESOURCEA(240); // RT_DLGINIT
-    HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, lpszType);
-    HRSRC hResource = ::FindResourceA(hInst, lpszResourceName, lpszType);
-    if (hResource == NULL)
-        return ExecuteDlgInit(NULL, 0);
-    HGLOBAL hData = ::LoadResource(hInst, hResource);
-    LPVOID lpData = hData != NULL ? ::LockResource(hData) : NULL;
-    return lpData != NULL && ExecuteDlgInit(lpData, ::SizeofResource(hInst, hResource));
-}
-
-// Entries: control id (WORD), message (WORD, the resource editor's 16-bit numbers), data length
-// (DWORD), then the data: a zero-terminated string to add. A zero id ends the list. A length
-// running past the resource, or a string without its terminator, fails the whole initialisation.
-BOOL CDialog::ExecuteDlgInit(LPVOID lpResource, DWORD dwSize)
-{
-    BOOL bSuccess = TRUE;
-    if (lpResource != NULL)
-    {
-        const BYTE* p = (const BYTE*)lpResource;
-        const BYTE* pEnd = dwSize == (DWORD)-1 ? NULL : p + dwSize;
-        auto fits = [&](size_t n) { return pEnd == NULL || (size_t)(pEnd - p) >= n; };
-        while (bSuccess && fits(sizeof(WORD)))
-        {
-            WORD nIDC;
-            memcpy(&nIDC, p, sizeof(WORD));
-            if (nIDC == 0)
-                break;
-            if (!fits(8))
-                return FALSE;
-            WORD nMsg;
-            DWORD dwLen;
-            memcpy(&nMsg, p + 2, sizeof(WORD));
-            memcpy(&dwLen, p + 4, sizeof(DWORD));
-            p += 8;
-            if (!fits(dwLen) || dwLen == 0 || p[dwLen - 1] != 0)
-                return FALSE;
-            UINT nMessage = nMsg == 0x0401 ? LB_ADDSTRING : nMsg == 0x0403 ? CB_ADDSTRING : 0;
-            if (nMessage != 0 && ::SendDlgItemMessageA(m_hWnd, nIDC, nMessage, 0, (LPARAM)p) < 0)
-                bSuccess = FALSE;
-            p += dwLen;
-        }
-    }
-    // The controls learn that their siblings are complete.
-    if (bSuccess)
-        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, FALSE, FALSE);
-    return bSuccess;
-}
-
 // Data exchange --------------------------------------------------------------------------------
-
-void CDialog::DoDataExchange(CDataExchange*)
-{
-}
-
-BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
-{
-    CDataExchange dx(this, bSaveAndValidate);
-    // The controls' notifications while their contents change are not the user's doing.
-    AFX_THREAD_STATE* pState = AfxGetThreadState();
-    if (pState == NULL)
-        return FALSE;
-    HWND hWndOldLockout = pState->m_hLockoutNotifyWindow;
-    pState->m_hLockoutNotifyWindow = m_hWnd;
-    BOOL bOK = FALSE;
-    try
-    {
-        DoDataExchange(&dx);
-        bOK = TRUE;
-    }
-    catch (CUserException* e)
-    {
-        e->Delete(); // the user has been told already
-    }
-    catch (CException* e)
-    {
-        char szMessage[256];
-        if (!e->GetErrorMessage(szMessage, sizeof(szMessage)))
-            lstrcpynA(szMessage, "An internal error occurred while exchanging dialog data.", sizeof(szMessage));
-        e->Delete();
-        pState->m_hLockoutNotifyWindow = hWndOldLockout;
-        AfxMessageBox(szMessage, MB_ICONEXCLAMATION);
-        return FALSE;
-    }
-    pState->m_hLockoutNotifyWindow = hWndOldLockout;
-    return bOK;
-}
 
 void CDialog::OnOK()
 {
@@ -357,7 +226,7 @@ int CDialog::DoModal()
     {
         if (CreateDlgIndirect(lpTemplate, CWnd::FromHandle(hWndParent), hInst))
         {
-            if (m_bContinueModal)
+            if (m_nFlags & WF_CONTINUEMODAL)
             {
                 DWORD dwFlags = MLF_SHOWONIDLE;
                 if (GetStyle() & DS_NOIDLEMSG)
@@ -388,13 +257,13 @@ int CDialog::DoModal()
 
 BOOL CDialog::ContinueModal()
 {
-    return m_bContinueModal;
+    return (m_nFlags & WF_CONTINUEMODAL) != 0;
 }
 
 void CDialog::EndModalLoop(int nResult)
 {
     m_nModalResult = nResult;
-    m_bContinueModal = FALSE;
+    m_nFlags &= ~WF_CONTINUEMODAL;
     // Wake the loop in case it waits for a message.
     if (m_hWnd != NULL)
         ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
@@ -402,7 +271,7 @@ void CDialog::EndModalLoop(int nResult)
 
 void CDialog::EndDialog(int nResult)
 {
-    if (m_bInModalLoop || m_bContinueModal)
+    if (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL))
         EndModalLoop(nResult);
     ::EndDialog(m_hWnd, nResult);
 }
@@ -413,8 +282,7 @@ int CDialog::RunModalLoop(DWORD dwFlags)
     LONG lIdleCount = 0;
     BOOL bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
     HWND hWndParent = ::GetParent(m_hWnd);
-    m_bInModalLoop = TRUE;
-    m_bContinueModal = TRUE;
+    m_nFlags |= WF_MODALLOOP | WF_CONTINUEMODAL;
     CWinThread* pThread = AfxGetThread();
     MSG msgLocal = {};
     MSG* pMsg = pThread != NULL ? &pThread->m_msgCur : &msgLocal;
@@ -452,8 +320,7 @@ int CDialog::RunModalLoop(DWORD dwFlags)
             {
                 // The outer loop must see the quit as well.
                 ::PostQuitMessage((int)pMsg->wParam);
-                m_bInModalLoop = FALSE;
-                m_bContinueModal = FALSE;
+                m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
                 return -1;
             }
             if (bShowIdle && (pMsg->message == 0x0118 || pMsg->message == WM_SYSKEYDOWN))
@@ -465,7 +332,7 @@ int CDialog::RunModalLoop(DWORD dwFlags)
             // A dialog destroyed behind the loop's back ends it as well.
             if (!ContinueModal() || !::IsWindow(hWnd))
             {
-                m_bInModalLoop = FALSE;
+                m_nFlags &= ~WF_MODALLOOP;
                 return m_nModalResult;
             }
             if (pThread == NULL || pThread->IsIdleMessage(pMsg))
@@ -546,17 +413,4 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
         }
     }
     return PreTranslateInput(pMsg);
-}
-
-BOOL CDialog::PreTranslateInput(LPMSG lpMsg)
-{
-    if ((lpMsg->message < WM_KEYFIRST || lpMsg->message > WM_KEYLAST) &&
-        (lpMsg->message < WM_MOUSEFIRST || lpMsg->message > WM_MOUSELAST))
-        return FALSE;
-    return IsDialogMessage(lpMsg);
-}
-
-BOOL CDialog::IsDialogMessage(LPMSG lpMsg)
-{
-    return m_hWnd != NULL && ::IsDialogMessageA(m_hWnd, lpMsg);
 }

@@ -5,16 +5,10 @@
 
 #include "CWnd.h"
 
-class CDataExchange;
-
 // Flags of RunModalLoop.
 #define MLF_NOIDLEMSG 0x0001 // no WM_ENTERIDLE to the parent while the queue is empty
 #define MLF_NOKICKIDLE 0x0002 // no WM_KICKIDLE to the dialog while the queue is empty
 #define MLF_SHOWONIDLE 0x0004 // show a hidden dialog once the queue first runs empty
-
-// The dialog procedure of every dialog the framework creates: the dialog's messages reach its
-// message map through AfxWndProc, so this only answers what the dialog manager asks it directly.
-KWAFX_API INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 class KWAFX_API CDialog : public CWnd
 {
@@ -65,10 +59,6 @@ public:
     void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton);
     int GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton);
 
-    // Exchanges the members with the controls: TRUE reads and validates the controls, FALSE
-    // fills them. FALSE when validation failed (the offending control has the focus).
-    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
-
     // Called when the template's controls exist; the default fills them (UpdateData(FALSE)) and
     // returns TRUE so that the dialog manager focuses the first control.
     virtual BOOL OnInitDialog();
@@ -76,9 +66,6 @@ public:
 
     // Keys typed into the dialog's controls are translated into dialog navigation here.
     BOOL PreTranslateMessage(MSG* pMsg) override;
-    // Dialog navigation for keyboard and mouse messages of this window and its descendants.
-    BOOL PreTranslateInput(LPMSG lpMsg);
-    BOOL IsDialogMessage(LPMSG lpMsg);
 
     UINT m_nIDHelp; // the help context of the template
     LPCTSTR m_lpszTemplateName; // a name, or MAKEINTRESOURCE of an id
@@ -89,26 +76,15 @@ public:
     HWND m_hWndTop; // a top-level window DoModal disabled besides the owner
 
 protected:
-    virtual void DoDataExchange(CDataExchange* pDX);
     // OK reads and validates the controls, then ends with IDOK; Cancel ends with IDCANCEL.
     virtual void OnOK();
     virtual void OnCancel();
     // Before and after the modal run: finds and returns the owner, and restores what it disabled.
     HWND PreModal();
     void PostModal();
-    // Creates the dialog's window from a template with the framework's dialog procedure.
-    BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
-    // Fills the controls from the template's initialisation data (the strings of combo and list
-    // boxes that the resource editor keeps in a DLGINIT resource of the template's name).
-    BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
-    BOOL ExecuteDlgInit(LPVOID lpResource, DWORD dwSize);
 
     afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT HandleSetFont(WPARAM wParam, LPARAM lParam);
-
-    int m_nModalResult;
-    BOOL m_bContinueModal; // cleared by EndModalLoop
-    BOOL m_bInModalLoop;
 
     DECLARE_MESSAGE_MAP()
 

@@ -18,7 +18,7 @@ static CHandleMap<CWnd, HWND>* AfxWndMap()
     return AfxGetThreadMap(&AFX_THREAD_STATE::m_mapHWND);
 }
 
-CWnd::CWnd() : m_hWnd(NULL), m_nFlags(0), m_pfnSuper(NULL)
+CWnd::CWnd() : m_hWnd(NULL), m_nFlags(0), m_pfnSuper(NULL), m_nModalResult(-1)
 {
 }
 

@@ -12,26 +12,27 @@
 #undef GetNextWindow
 
 class CDC;
+class CDataExchange;
 class CFont;
 class CFrameWnd;
 class CMenu;
 class CScrollBar;
 struct CCreateContext;
 
-// m_nFlags: states of a window object the framework keeps besides its styles.
-#define WF_TOOLTIPS 0x0001
-#define WF_TEMPHIDE 0x0002 // hidden for a while (a bar while its frame is minimized)
-#define WF_STAYDISABLED 0x0004
-#define WF_MODALLOOP 0x0008 // in its modal loop
-#define WF_CONTINUEMODAL 0x0010
-#define WF_STAYACTIVE 0x0020 // a frame whose caption stays active (its floating window is)
-#define WF_NOPOPMSG 0x0040
-#define WF_MODALDISABLE 0x0080
-#define WF_OLECTLCONTAINER 0x0100
-#define WF_KEEPMINIACTIVE 0x0200
-
 // The framework's class name for plain child windows (double clicks, redraw on resize).
 #define AFX_WND_CLASS "AfxWnd42"
+
+// The framework's state of a window, in CWnd::m_nFlags.
+#define WF_TOOLTIPS 0x0001 // shows tooltips for its controls
+#define WF_TEMPHIDE 0x0002 // hidden for a while, to be shown again
+#define WF_STAYDISABLED 0x0004 // stays disabled when a modal state ends
+#define WF_MODALLOOP 0x0008 // runs its modal loop
+#define WF_CONTINUEMODAL 0x0010 // its modal loop goes on; cleared to end it
+#define WF_STAYACTIVE 0x0020 // looks active while it is not
+#define WF_NOPOPMSG 0x0040 // the status text it pushed is not popped
+#define WF_MODALDISABLE 0x0080 // disabled by a modal state
+#define WF_OLECTLCONTAINER 0x0100 // holds OLE controls
+#define WF_KEEPMINIACTIVE 0x0200 // stays active while deactivated (mini frames)
 
 // The shared window procedure of every window the framework created or subclassed.
 KWAFX_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
@@ -46,6 +47,9 @@ KWAFX_API BOOL AFXAPI AfxUnhookWindowCreate();
 // next call.
 KWAFX_API LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = 0, HBRUSH hbrBackground = 0,
     HICON hIcon = 0);
+// The dialog procedure of every window made from a dialog template: its messages reach its
+// message map through AfxWndProc, so this only answers what the dialog manager asks it directly.
+KWAFX_API INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 // Sets the text only when it differs, so that controls do not flicker.
 KWAFX_API void AFXAPI AfxSetWindowText(HWND hWndCtrl, LPCTSTR lpszNew);
 // Temporary objects of this thread live at least until the matching unlock; the last unlock
@@ -58,7 +62,7 @@ class KWAFX_API CWnd : public CCmdTarget
     DECLARE_DYNCREATE(CWnd)
 public:
     HWND m_hWnd;
-    UINT m_nFlags; // WF_ states
+    UINT m_nFlags; // WF_ flags, 0 to start with
 
     // Places in the z-order for SetWindowPos: their m_hWnd is HWND_TOP, HWND_BOTTOM,
     // HWND_TOPMOST or HWND_NOTOPMOST.
@@ -180,6 +184,9 @@ public:
     BOOL RedrawWindow(LPCRECT lpRectUpdate = NULL, HRGN hrgnUpdate = NULL,
         UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     void SetRedraw(BOOL bRedraw = TRUE);
+    // The system's lock on drawing into the window (one window at a time on the desktop).
+    BOOL LockWindowUpdate();
+    void UnlockWindowUpdate();
     BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE);
     CDC* GetDC();
     CDC* GetWindowDC();
@@ -210,8 +217,6 @@ public:
     };
     void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
         LPRECT lpRectParam = NULL, LPCRECT lpRectClient = NULL, BOOL bStretch = TRUE);
-    BOOL LockWindowUpdate();
-    void UnlockWindowUpdate();
     CWnd* GetTopLevelOwner() const;
     BOOL IsChild(const CWnd* pWnd) const;
     CWnd* GetDlgItem(int nID) const;
@@ -275,6 +280,14 @@ public:
     int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = NULL, UINT nType = MB_OK);
     BOOL IsWindow() const { return ::IsWindow(m_hWnd); }
     void DragAcceptFiles(BOOL bAccept = TRUE);
+
+    // Windows made from a dialog template (CWndDialog.cpp). UpdateData exchanges the members
+    // with the controls through DoDataExchange: TRUE reads and validates the controls, FALSE
+    // fills them; FALSE when validation failed (the offending control has the focus).
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    // Dialog navigation for keyboard and mouse messages of this window and its descendants.
+    BOOL PreTranslateInput(LPMSG lpMsg);
+    BOOL IsDialogMessage(LPMSG lpMsg);
 
     // Default handlers: each does the window's default processing of its message.
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -355,12 +368,23 @@ public:
 
 protected:
     WNDPROC m_pfnSuper; // the window procedure this object's messages fall back to
+    int m_nModalResult; // what a modal run ended with; -1 while none did
 
     virtual WNDPROC* GetSuperWndProcAddr();
     // Called before a window is subclassed (also during creation, with the window attached).
     virtual void PreSubclassWindow();
     // Called last, after the window is gone; windows made with new delete themselves here.
     virtual void PostNcDestroy();
+
+    // Windows made from a dialog template. CreateDlgIndirect creates the window with the
+    // framework's dialog procedure; it fails, leaving no window, when the window ended itself
+    // during its initialisation (a dialog's EndDialog in OnInitDialog).
+    virtual void DoDataExchange(CDataExchange* pDX);
+    BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
+    // Fills the controls from the template's initialisation data (the strings of combo and list
+    // boxes that the resource editor keeps in a DLGINIT resource of the template's name).
+    BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
+    BOOL ExecuteDlgInit(LPVOID lpResource, DWORD dwSize);
 
     friend LRESULT CALLBACK AfxCbtFilterHook(int, WPARAM, LPARAM);
 

@@ -285,6 +285,8 @@ BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, HRGN hrgnUpdate, UINT flags)
 }
 
 void CWnd::SetRedraw(BOOL bRedraw) { ::SendMessageA(m_hWnd, WM_SETREDRAW, bRedraw, 0); }
+BOOL CWnd::LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
+void CWnd::UnlockWindowUpdate() { ::LockWindowUpdate(NULL); }
 BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL bErase) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
 CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
 CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
@@ -584,14 +586,4 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
     }
     if (layout.hDWP != NULL)
         ::EndDeferWindowPos(layout.hDWP);
-}
-
-BOOL CWnd::LockWindowUpdate()
-{
-    return ::LockWindowUpdate(m_hWnd);
-}
-
-void CWnd::UnlockWindowUpdate()
-{
-    ::LockWindowUpdate(NULL);
 }

@@ -1,8 +1,17 @@
 // afxresource.cpp: finds the module that holds a resource or a string: the application's
-// resource module first, then every DLL of the resource chain in order.
+// resource module first, then every DLL of the resource chain in order, then the framework's own
+// module, so that a host or an extension may replace any of the framework's resources.
 #include "afxresource.h"
 #include "CDynLinkLibrary.h"
 #include "CWinApp.h"
+
+// The start of this module's image, which is its handle (the linker provides the symbol).
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
+static HINSTANCE AfxFrameworkHandle()
+{
+    return reinterpret_cast<HINSTANCE>(&__ImageBase);
+}
 
 // Strings come in blocks of sixteen: block nID / 16 + 1 of type RT_STRING holds string nID as
 // the (nID % 16)-th of sixteen counted UTF-16 strings. A module holds the string when the block
@@ -40,7 +49,9 @@ HINSTANCE AfxFindStringResourceHandle(UINT nID)
     if (AfxModuleHasString(hInst, nID))
         return hInst;
     CDynLinkLibrary* pDLL = CDynLinkLibrary::FindInChain(&AfxLibraryHasString, &nID);
-    return pDLL != NULL ? pDLL->m_hResource : NULL;
+    if (pDLL != NULL)
+        return pDLL->m_hResource;
+    return AfxModuleHasString(AfxFrameworkHandle(), nID) ? AfxFrameworkHandle() : NULL;
 }
 
 struct AFX_RESOURCE_QUERY
@@ -62,5 +73,7 @@ HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
         return hInst;
     AFX_RESOURCE_QUERY query = {lpszName, lpszType};
     CDynLinkLibrary* pDLL = CDynLinkLibrary::FindInChain(&AfxLibraryHasResource, &query);
-    return pDLL != NULL ? pDLL->m_hResource : hInst;
+    if (pDLL != NULL)
+        return pDLL->m_hResource;
+    return ::FindResourceA(AfxFrameworkHandle(), lpszName, lpszType) != NULL ? AfxFrameworkHandle() : hInst;
 }

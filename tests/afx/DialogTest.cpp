@@ -408,7 +408,7 @@ protected:
     }
     void OnOK() override
     {
-        Life("OnOK");
+        Life(m_nFlags & WF_MODALLOOP ? "OnOK in the loop" : "OnOK");
         CDialog::OnOK();
     }
 };
@@ -428,8 +428,9 @@ TEST(Dialog, ModalRunDisablesTheOwnerInitialisesShowsWhenIdleAndEndsInOrder)
     CLifeDialog dlg(&owner);
     EXPECT_EQ(IDOK, dlg.DoModal());
     std::vector<std::string> expected = {"owner disabled", "OnInitDialog", "exchange to controls", "dialog shown",
-        "owner idle", "OnOK", "exchange from controls", "owner enabled", "dialog destroyed"};
+        "owner idle", "OnOK in the loop", "exchange from controls", "owner enabled", "dialog destroyed"};
     EXPECT_EQ(expected, g_life);
+    EXPECT_EQ(0u, dlg.m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL));
     owner.DestroyWindow();
 }
 
@@ -547,9 +548,9 @@ struct MemoryTemplate
         Add(pszText);
         words.push_back(0); // no creation data
     }
-    MemoryTemplate()
+    explicit MemoryTemplate(DWORD dwStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION)
     {
-        DLGTEMPLATE dlg = {DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION, 0, 2, 0, 0, 120, 60};
+        DLGTEMPLATE dlg = {DS_SETFONT | dwStyle, 0, 2, 0, 0, 120, 60};
         const WORD* p = (const WORD*)&dlg;
         words.insert(words.end(), p, p + sizeof(dlg) / sizeof(WORD));
         words.push_back(0); // no menu
@@ -602,6 +603,46 @@ TEST(Dialog, TemplatesByNameAndInMemoryRunModalAndModeless)
     EXPECT_STREQ("In memory", strCaption);
     EXPECT_STREQ("typed", ItemText(modeless, 100));
     modeless.DestroyWindow();
+}
+
+// A window that is no dialog, made from a template as a child of another (as form views and
+// property pages are): its keys go to dialog navigation through its own PreTranslateMessage.
+class CFormWnd : public CWnd
+{
+public:
+    CString m_strEdit = "from member";
+    BOOL Create(LPCDLGTEMPLATE lpTemplate, CWnd* pParent) { return CreateDlgIndirect(lpTemplate, pParent, NULL); }
+    BOOL PreTranslateMessage(MSG* pMsg) override { return CWnd::PreTranslateMessage(pMsg) || PreTranslateInput(pMsg); }
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, 100, m_strEdit); }
+};
+
+TEST(Dialog, AChildWindowFromATemplateExchangesDataAndNavigatesLikeADialog)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "Parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+        NULL, NULL));
+    ::SetForegroundWindow(parent.m_hWnd);
+    MemoryTemplate tmpl(WS_CHILD | WS_VISIBLE);
+    CFormWnd form;
+    ASSERT_TRUE(form.Create(tmpl.Get(), &parent));
+    EXPECT_EQ(parent.m_hWnd, ::GetParent(form.m_hWnd));
+    ASSERT_TRUE(form.UpdateData(FALSE));
+    EXPECT_STREQ("from member", ItemText(form, 100));
+
+    // Without an OnInitDialog of its own, the dialog manager focuses the first control.
+    HWND hEdit = ::GetDlgItem(form.m_hWnd, 100);
+    EXPECT_EQ(hEdit, ::GetFocus());
+    ::PostMessageA(hEdit, WM_KEYDOWN, VK_TAB, 1);
+    PumpWithPreTranslate(50);
+    EXPECT_EQ(::GetDlgItem(form.m_hWnd, IDCANCEL), ::GetFocus());
+
+    form.SetDlgItemText(100, "typed");
+    ASSERT_TRUE(form.UpdateData(TRUE));
+    EXPECT_STREQ("typed", form.m_strEdit);
+    parent.DestroyWindow();
+    EXPECT_EQ(NULL, form.m_hWnd);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // Resources across modules: the application's strings first, then those of each extension DLL
-// in the chain, which the toolkit DLL joins while it is loaded.
+// in the chain, which the toolkit DLL joins while it is loaded, then the framework's own.
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
@@ -109,6 +109,34 @@ TEST(ResourceChain, AStringBlockWhoseLengthsRunPastItsEndHoldsNothing)
     EXPECT_EQ(NULL, AfxFindStringResourceHandle(8000));
     ::FreeLibrary(hData);
     ::DeleteFileA(szCopy);
+}
+
+TEST(ResourceChain, TheFrameworksOwnStringsAndDialogsComeAfterEveryOtherModule)
+{
+    HMODULE hFramework = ::GetModuleHandleA("kwafx.dll");
+    ASSERT_NE((HMODULE)NULL, hFramework);
+    EXPECT_EQ(hFramework, AfxFindStringResourceHandle(AFX_IDP_FAILED_TO_OPEN_DOC));
+    EXPECT_STREQ("Failed to open document.", Load(AFX_IDP_FAILED_TO_OPEN_DOC));
+    // The application's own text wins, and so does an extension's when the application has none.
+    EXPECT_STREQ("Nameless", Load(AFX_IDS_UNTITLED));
+    HINSTANCE hSelf = ::GetModuleHandleA(NULL);
+    AfxSetResourceHandle(::GetModuleHandleA("kernel32.dll"));
+    {
+        CDynLinkLibrary extension(hSelf, hSelf);
+        EXPECT_STREQ("Nameless", Load(AFX_IDS_UNTITLED));
+    }
+    EXPECT_STREQ("Untitled", Load(AFX_IDS_UNTITLED));
+    AfxSetResourceHandle(hSelf);
+
+    CDialog dlg;
+    ASSERT_TRUE(dlg.Create(AFX_IDD_NEWTYPEDLG));
+    CString strCaption;
+    dlg.GetWindowText(strCaption);
+    EXPECT_STREQ("New", strCaption);
+    char szClass[16] = "";
+    ::GetClassNameA(::GetDlgItem(dlg.m_hWnd, AFX_IDC_LISTBOX), szClass, sizeof(szClass));
+    EXPECT_STREQ("ListBox", szClass);
+    dlg.DestroyWindow();
 }
 
 } // namespace
