@@ -11,4 +11,5 @@
 #include "COleDropSource.h"
 #include "COleDropTarget.h"
 #include "COleStreamFile.h"
+#include "COleDocument.h"
 #endif

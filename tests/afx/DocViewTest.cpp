@@ -4,6 +4,7 @@
 // frame titles; the recent-file list in the profile.
 #include <afxwin.h>
 #include <afxadv.h>
+#include <afxole.h>
 #include <gtest/gtest.h>
 
 #include "DocViewTest.rh"
@@ -139,6 +140,36 @@ BEGIN_MESSAGE_MAP(CTextView, CRoutedView)
     ON_COMMAND(ID_ROUTE_VIEW, &CTextView::OnRouteView)
     ON_COMMAND(ID_ROUTE_ACCEL, &CTextView::OnRouteAccel)
 END_MESSAGE_MAP()
+
+// The second type: a compound file, shown by a view of its own.
+class CNoteDoc : public COleDocument
+{
+    DECLARE_DYNCREATE(CNoteDoc)
+public:
+    CNoteDoc() { EnableCompoundFile(); }
+    std::string m_text;
+    void DeleteContents() override { m_text.clear(); }
+    void Serialize(CArchive& ar) override
+    {
+        CString s = m_text.c_str();
+        if (ar.IsStoring())
+            ar << s;
+        else
+        {
+            ar >> s;
+            m_text = (LPCTSTR)s;
+        }
+    }
+};
+IMPLEMENT_DYNCREATE(CNoteDoc, COleDocument)
+
+class CNoteView : public CView
+{
+    DECLARE_DYNCREATE(CNoteView)
+public:
+    void OnDraw(CDC*) override {}
+};
+IMPLEMENT_DYNCREATE(CNoteView, CView)
 
 class CChildFrame : public CRoutedChild
 {
@@ -552,6 +583,74 @@ TEST_F(DocView, OpenedFilesEnterTheRecentFileListAndTheProfile)
     CString strCompany;
     strCompany.Format("Software\\%s", kCompany);
     ::RegDeleteTreeA(HKEY_CURRENT_USER, strCompany);
+}
+
+TEST_F(DocView, ACompoundDocumentKeepsItsDataInTheContentsStream)
+{
+    CMultiDocTemplate* pNotes =
+        new CMultiDocTemplate(IDR_DOCVIEW_NOTE, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CNoteView));
+    m_app.AddDocTemplate(pNotes);
+    // File New asks which type; the second row is the note.
+    ModalDialogDriver choose([](HWND hDlg) {
+        ::SendDlgItemMessageA(hDlg, AFX_IDC_LISTBOX, LB_SETCURSEL, 1, 0);
+        ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
+    });
+    m_app.OnFileNew();
+    EXPECT_TRUE(choose.Answered());
+    CMDIChildWnd* pChild = m_pFrame->MDIGetActive();
+    ASSERT_NE(nullptr, pChild);
+    CNoteDoc* pDoc = DYNAMIC_DOWNCAST(CNoteDoc, pChild->GetActiveDocument());
+    ASSERT_NE(nullptr, pDoc);
+    EXPECT_TRUE(pChild->GetActiveView()->IsKindOf(RUNTIME_CLASS(CNoteView)));
+    EXPECT_EQ(CString("Note1"), pDoc->GetTitle());
+
+    TempPath path("docview_note.kwn");
+    pDoc->m_text = "compound";
+    ASSERT_TRUE(pDoc->OnSaveDocument(path.c_str()));
+    EXPECT_EQ(nullptr, pDoc->m_lpRootStg);
+
+    // The file is a compound file with one stream, "Contents", holding the archive.
+    wchar_t wszPath[MAX_PATH];
+    ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wszPath, MAX_PATH);
+    IStorage* pStg = NULL;
+    ASSERT_EQ(S_OK, ::StgOpenStorage(wszPath, NULL, STGM_READ | STGM_SHARE_EXCLUSIVE, NULL, 0, &pStg));
+    IEnumSTATSTG* pEnum = NULL;
+    ASSERT_EQ(S_OK, pStg->EnumElements(0, NULL, 0, &pEnum));
+    std::vector<std::wstring> names;
+    STATSTG stat;
+    while (pEnum->Next(1, &stat, NULL) == S_OK)
+    {
+        names.push_back(stat.pwcsName);
+        EXPECT_EQ((DWORD)STGTY_STREAM, stat.type);
+        ::CoTaskMemFree(stat.pwcsName);
+    }
+    pEnum->Release();
+    EXPECT_EQ(std::vector<std::wstring>({L"Contents"}), names);
+    IStream* pStream = NULL;
+    ASSERT_EQ(S_OK, pStg->OpenStream(L"Contents", NULL, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &pStream));
+    char bytes[32] = {};
+    ULONG nRead = 0;
+    pStream->Read(bytes, sizeof(bytes), &nRead);
+    pStream->Release();
+    pStg->Release();
+    EXPECT_EQ(std::string("\x08" "compound", 9), std::string(bytes, nRead));
+
+    // Read back through the application; the file is not kept locked.
+    pDoc->OnCloseDocument();
+    CNoteDoc* pOpened = DYNAMIC_DOWNCAST(CNoteDoc, m_app.OpenDocumentFile(path.c_str()));
+    ASSERT_NE(nullptr, pOpened);
+    EXPECT_EQ("compound", pOpened->m_text);
+    EXPECT_TRUE(pOpened->OnSaveDocument(path.c_str()));
+
+    // A flat file under the note's extension is refused with a message, and leaves nothing.
+    pOpened->OnCloseDocument();
+    TempPath flat("docview_flat.kwn");
+    std::ofstream(flat.c_str()) << "not a compound file";
+    ModalDialogDriver refused([](HWND hDlg) { ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0); });
+    EXPECT_EQ(nullptr, m_app.OpenDocumentFile(flat.c_str()));
+    EXPECT_TRUE(refused.Answered());
+    EXPECT_EQ(0, m_app.GetOpenDocumentCount());
+    EXPECT_EQ(nullptr, m_pFrame->MDIGetActive());
 }
 
 } // namespace
