@@ -653,4 +653,76 @@ TEST_F(DocView, ACompoundDocumentKeepsItsDataInTheContentsStream)
     EXPECT_EQ(nullptr, m_pFrame->MDIGetActive());
 }
 
+// A popup the frame owns, hearing the frame's state; it keeps the frame's caption active.
+class CFloating : public CWnd
+{
+public:
+    std::vector<WPARAM> m_states;
+    afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM)
+    {
+        m_states.push_back(wParam);
+        return (wParam & FS_SYNCACTIVE) != 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CFloating, CWnd)
+    ON_MESSAGE(WM_FLOATSTATUS, &CFloating::OnFloatStatus)
+END_MESSAGE_MAP()
+
+TEST_F(DocView, FloatingWindowsHearTheirFrameAndKeepItsCaptionActive)
+{
+    CFloating floating;
+    ASSERT_TRUE(floating.CreateEx(0, AfxRegisterWndClass(0), "Floating", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+        m_pFrame->m_hWnd, NULL));
+    floating.m_states.clear(); // what its showing up caused
+    m_pFrame->NotifyFloatingWindows(FS_DISABLE);
+    m_pFrame->NotifyFloatingWindows(FS_ENABLE);
+    EXPECT_EQ(std::vector<WPARAM>({FS_DISABLE, FS_ENABLE}), floating.m_states);
+    // Deactivated in favour of its floating window, the frame stays active and says so.
+    floating.m_states.clear();
+    floating.SetActiveWindow();
+    floating.m_states.clear();
+    m_pFrame->NotifyFloatingWindows(FS_DEACTIVATE);
+    EXPECT_EQ(std::vector<WPARAM>({FS_SYNCACTIVE, FS_ACTIVATE}), floating.m_states);
+    floating.DestroyWindow();
+}
+
+TEST_F(DocView, ClosingTheMainWindowAsksForEveryDocument)
+{
+    CTextDoc* pFirst = NewText();
+    CTextDoc* pSecond = NewText();
+    ASSERT_TRUE(pFirst != NULL && pSecond != NULL);
+    pFirst->SetModifiedFlag();
+    pSecond->SetModifiedFlag();
+    Take();
+    {
+        // The first prompt cancelled: nothing closes.
+        ModalDialogDriver cancel([](HWND hDlg) { ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0); });
+        m_pFrame->SendMessage(WM_CLOSE);
+        EXPECT_EQ(Calls({"doc.SaveModified"}), Take());
+        EXPECT_EQ(2, m_app.GetOpenDocumentCount());
+    }
+    // No to the first (the second saved meanwhile, so not asked): every document closes, then
+    // the main window.
+    ModalDialogDriver answers([&](HWND hDlg) { ::PostMessageA(hDlg, WM_COMMAND, IDNO, 0); });
+    pSecond->SetModifiedFlag(FALSE);
+    HWND hFrame = m_pFrame->m_hWnd;
+    m_pFrame->SendMessage(WM_CLOSE);
+    EXPECT_TRUE(answers.Answered());
+    Calls calls = Take();
+    // The first document's frame is not the active child: its view hears only that it goes.
+    EXPECT_EQ(Calls({"doc.SaveModified", "doc.SaveModified", "doc.OnCloseDocument", "doc.PreCloseFrame",
+                  "view.OnActivateView off", "doc.DeleteContents", "doc deleted",
+                  "doc.OnCloseDocument", "doc.PreCloseFrame", "view.OnActivateView off", "view.OnActivateView off",
+                  "doc.DeleteContents", "doc deleted"}),
+        calls);
+    EXPECT_EQ(0, m_app.GetOpenDocumentCount());
+    EXPECT_FALSE(::IsWindow(hFrame));
+    EXPECT_EQ(nullptr, m_app.m_pMainWnd);
+    // The main window went, and with it the message loop's end was posted.
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
+    m_pFrame = NULL;
+}
+
 } // namespace
