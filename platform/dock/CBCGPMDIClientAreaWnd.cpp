@@ -7,6 +7,9 @@ IMPLEMENT_DYNAMIC(CBCGPMDIClientAreaWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CBCGPMDIClientAreaWnd, CWnd)
     ON_MESSAGE(WM_MDISETMENU, &CBCGPMDIClientAreaWnd::OnSetMenu)
+    ON_MESSAGE(WM_MDICREATE, &CBCGPMDIClientAreaWnd::OnMDICreate)
+    ON_MESSAGE(WM_MDIACTIVATE, &CBCGPMDIClientAreaWnd::OnMDIActivate)
+    ON_MESSAGE(WM_MDINEXT, &CBCGPMDIClientAreaWnd::OnMDINext)
     ON_MESSAGE(WM_MDIDESTROY, &CBCGPMDIClientAreaWnd::OnMDIDestroy)
 END_MESSAGE_MAP()
 
@@ -26,12 +29,45 @@ LRESULT CBCGPMDIClientAreaWnd::OnSetMenu(WPARAM wParam, LPARAM lParam)
     return DefWindowProc(WM_MDISETMENU, wParam, lParam);
 }
 
+LRESULT CBCGPMDIClientAreaWnd::SwitchChildren(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Switching while maximized restores the old child before the new one is maximized and
+    // active: the bar would lose and regain the child's parts on the way.
+    CBCGPMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CBCGPMDIFrameWnd, GetParent());
+    if (pFrame == NULL)
+        return DefWindowProc(message, wParam, lParam);
+    pFrame->m_nMaximizeHold++;
+    LRESULT lResult;
+    try
+    {
+        lResult = DefWindowProc(message, wParam, lParam);
+    }
+    catch (...)
+    {
+        pFrame->m_nMaximizeHold--;
+        throw;
+    }
+    pFrame->m_nMaximizeHold--;
+    pFrame->UpdateMaximizeMode();
+    return lResult;
+}
+
+LRESULT CBCGPMDIClientAreaWnd::OnMDICreate(WPARAM wParam, LPARAM lParam)
+{
+    return SwitchChildren(WM_MDICREATE, wParam, lParam);
+}
+
+LRESULT CBCGPMDIClientAreaWnd::OnMDIActivate(WPARAM wParam, LPARAM lParam)
+{
+    return SwitchChildren(WM_MDIACTIVATE, wParam, lParam);
+}
+
+LRESULT CBCGPMDIClientAreaWnd::OnMDINext(WPARAM wParam, LPARAM lParam)
+{
+    return SwitchChildren(WM_MDINEXT, wParam, lParam);
+}
+
 LRESULT CBCGPMDIClientAreaWnd::OnMDIDestroy(WPARAM wParam, LPARAM lParam)
 {
-    LRESULT lResult = DefWindowProc(WM_MDIDESTROY, wParam, lParam);
-    // The child that went may have been the maximized one.
-    CBCGPMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CBCGPMDIFrameWnd, GetParent());
-    if (pFrame != NULL)
-        pFrame->UpdateMaximizeMode();
-    return lResult;
+    return SwitchChildren(WM_MDIDESTROY, wParam, lParam);
 }

@@ -1,6 +1,6 @@
 // CBCGPMDIClientAreaWnd.h: CBCGPMDIClientAreaWnd, the MDI client of a CBCGPMDIFrameWnd,
 // subclassed so that the menus the children put into the frame go to the frame's menu bar, and
-// the frame hears when a child goes.
+// the bar shows only where a switch between children ends, not the states passed on the way.
 #pragma once
 
 #include "bcgdefs.h"
@@ -15,6 +15,10 @@ public:
 
 protected:
     afx_msg LRESULT OnSetMenu(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnMDICreate(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnMDIActivate(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnMDINext(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnMDIDestroy(WPARAM wParam, LPARAM lParam);
+    LRESULT SwitchChildren(UINT message, WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

@@ -16,7 +16,7 @@ BEGIN_MESSAGE_MAP(CBCGPMDIFrameWnd, CMDIFrameWnd)
     ON_WM_SYSCOMMAND()
 END_MESSAGE_MAP()
 
-CBCGPMDIFrameWnd::CBCGPMDIFrameWnd() : m_pMenuBar(NULL) {}
+CBCGPMDIFrameWnd::CBCGPMDIFrameWnd() : m_nMaximizeHold(0), m_pMenuBar(NULL) {}
 
 CBCGPMDIFrameWnd::~CBCGPMDIFrameWnd()
 {
@@ -88,7 +88,7 @@ BOOL CBCGPMDIFrameWnd::OnSetMenu(HMENU hMenu, HMENU* phOld)
 
 void CBCGPMDIFrameWnd::UpdateMaximizeMode()
 {
-    if (m_pMenuBar == NULL || m_pMenuBar->m_hWnd == NULL)
+    if (m_pMenuBar == NULL || m_pMenuBar->m_hWnd == NULL || m_nMaximizeHold > 0)
         return;
     BOOL bMaximized = FALSE;
     CMDIChildWnd* pActive = MDIGetActive(&bMaximized);

@@ -43,8 +43,10 @@ public:
     // menu shown before. FALSE when there is no menu bar to take it.
     virtual BOOL OnSetMenu(HMENU hMenu, HMENU* phOld);
     // Shows in the menu bar whether the active child is maximized, when that has changed; the
-    // children call it as they activate, maximize and restore.
+    // children call it as they activate, maximize and restore. Nothing while m_nMaximizeHold is
+    // set (the MDI client is switching children).
     void UpdateMaximizeMode();
+    int m_nMaximizeHold;
 
     BOOL CreateClient(LPCREATESTRUCT lpCreateStruct, CMenu* pWindowMenu) override;
 
