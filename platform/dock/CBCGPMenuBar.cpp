@@ -538,14 +538,16 @@ void CBCGPMenuBar::DrawSysPart(HDC hDC, int nHit)
     CRect rect = GetSysPartRect(nHit);
     if (nHit == hitSysMenu)
     {
-        // The child's small icon, else its class's, else the application's default.
+        // The icon the child's own caption would show: its own, its class's, else the system's.
         HICON hIcon = (HICON)::SendMessageA(m_hWndMaximized, WM_GETICON, ICON_SMALL, 0);
+        if (hIcon == NULL)
+            hIcon = (HICON)::SendMessageA(m_hWndMaximized, WM_GETICON, ICON_BIG, 0);
         if (hIcon == NULL)
             hIcon = (HICON)::GetClassLongPtrA(m_hWndMaximized, GCLP_HICONSM);
         if (hIcon == NULL)
             hIcon = (HICON)::GetClassLongPtrA(m_hWndMaximized, GCLP_HICON);
         if (hIcon == NULL)
-            hIcon = ::LoadIconA(NULL, IDI_APPLICATION);
+            hIcon = ::LoadIconA(NULL, IDI_WINLOGO);
         ::DrawIconEx(hDC, rect.left, rect.top, hIcon, kIconSize, kIconSize, 0, NULL, DI_NORMAL);
         return;
     }
