@@ -1,6 +1,6 @@
 // CBCGPMenuBar.cpp: the menu bar: buttons laid out from the menu's items, their popups tracked
-// for the frame (moving to the next popup when the mouse does), command-UI for the command
-// buttons, the maximized child's system parts, and off-screen painting.
+// for the frame (moving to the neighbouring popup with the mouse or the arrow keys), command-UI
+// for the command buttons, the maximized child's system parts, and off-screen painting.
 #include "CBCGPMenuBar.h"
 
 #include <afxwin.h>
@@ -317,7 +317,56 @@ LRESULT CALLBACK CBCGPMenuBar::MenuFilterHook(int nCode, WPARAM wParam, LPARAM l
             return TRUE;
         }
     }
+    if (nCode == MSGF_MENU && pBar != NULL && pMsg != NULL && pMsg->message == WM_KEYDOWN &&
+        (pMsg->wParam == VK_LEFT || pMsg->wParam == VK_RIGHT) && !IsSubMenuKey(pMsg->wParam == VK_RIGHT))
+    {
+        // Left and Right go on to the neighbouring popup of the bar, round the ends.
+        int nStep = pMsg->wParam == VK_RIGHT ? 1 : -1;
+        for (int i = 1; i < pBar->GetCount(); i++)
+        {
+            int nNext = (pBar->m_nPressed + nStep * i + pBar->GetCount()) % pBar->GetCount();
+            if (pBar->m_buttons[nNext].hPopup != NULL && pBar->m_buttons[nNext].bEnabled)
+            {
+                pBar->m_nNextPopup = nNext;
+                ::EndMenu();
+                return TRUE;
+            }
+        }
+    }
     return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
+namespace {
+
+BOOL CALLBACK CollectMenuWindow(HWND hWnd, LPARAM lParam)
+{
+    char szClass[16] = "";
+    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+    if (lstrcmpA(szClass, "#32768") == 0 && ::IsWindowVisible(hWnd))
+        ((std::vector<HWND>*)lParam)->push_back(hWnd);
+    return TRUE;
+}
+
+} // namespace
+
+BOOL CBCGPMenuBar::IsSubMenuKey(BOOL bRight)
+{
+    // The key belongs to the menu when a submenu is open (Left closes it) or, for Right, when
+    // the item selected in the popup opens one.
+    std::vector<HWND> menus;
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectMenuWindow, (LPARAM)&menus);
+    if (menus.size() > 1)
+        return TRUE;
+    if (!bRight || menus.empty())
+        return FALSE;
+    HMENU hMenu = (HMENU)::SendMessageA(menus[0], MN_GETHMENU, 0, 0);
+    int nCount = hMenu != NULL ? ::GetMenuItemCount(hMenu) : 0;
+    for (int i = 0; i < nCount; i++)
+    {
+        if ((::GetMenuState(hMenu, (UINT)i, MF_BYPOSITION) & MF_HILITE) != 0)
+            return ::GetSubMenu(hMenu, i) != NULL;
+    }
+    return FALSE;
 }
 
 BOOL CBCGPMenuBar::TranslateChar(UINT nChar)

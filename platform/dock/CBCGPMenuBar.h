@@ -56,7 +56,8 @@ public:
     CRect GetSysPartRect(int nHit) const;
 
     // Opens the popup of button i under it, tracked for the frame: the frame's command UI sets
-    // the items and the chosen command goes to the frame. Returns when the menu has closed.
+    // the items and the chosen command goes to the frame. The mouse moving onto another button,
+    // or Left and Right, open the neighbouring popup instead. Returns when the menu has closed.
     void OpenPopup(int i);
     // Opens the popup whose button's mnemonic (the letter after '&') is nChar; FALSE when none.
     BOOL TranslateChar(UINT nChar);
@@ -89,6 +90,7 @@ protected:
     void SendSysCommand(int nHit);
     void TrackSysMenu();
     static LRESULT CALLBACK MenuFilterHook(int nCode, WPARAM wParam, LPARAM lParam);
+    static BOOL IsSubMenuKey(BOOL bRight);
 
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);

@@ -30,8 +30,9 @@ public:
     }
 };
 
-// Handles Open and Run (Run while m_bRunEnabled); notes what it handled. When one of its menus
-// opens it writes the items down and picks the item m_nDowns lines down from a timer.
+// Handles Open and Run (while m_bRunEnabled); notes what it handled. When one of its
+// menus opens it writes the items down and, from a timer, presses the next keys of m_keys, else
+// picks the item m_nDowns lines down (Escape when negative).
 class CTestFrame : public CBCGPMDIFrameWnd
 {
 public:
@@ -40,6 +41,7 @@ public:
     std::vector<std::pair<BOOL, CWnd*>> m_calls;
     BOOL m_bRunEnabled = TRUE;
     int m_nDowns = 1;
+    std::vector<std::vector<UINT>> m_keys;
     CBCGPPopupMenu* m_pShown = nullptr;
 
     CBCGPMenuBar* NewMenuBar() override
@@ -67,12 +69,25 @@ public:
             UINT nState = pMenu->GetMenuState((UINT)i, MF_BYPOSITION);
             m_menuSeen += std::string(strText) + ((nState & MF_GRAYED) ? " (grey);" : ";");
         }
+        // A popup nested in one of the bar's opens by the keys sent already: none of its own.
+        HMENU hBarMenu = GetMenuBar()->GetHMenu();
+        for (int i = 0; i < ::GetMenuItemCount(hBarMenu); i++)
+            for (int j = 0; j < ::GetMenuItemCount(::GetSubMenu(hBarMenu, i)); j++)
+                if (::GetSubMenu(::GetSubMenu(hBarMenu, i), j) == pMenu->m_hMenu)
+                    return;
         SetTimer(1, 20, NULL);
     }
     afx_msg void OnTimer(UINT_PTR nIDEvent)
     {
         KillTimer(nIDEvent);
         HWND hPopup = ::FindWindowA("#32768", NULL);
+        if (!m_keys.empty())
+        {
+            for (UINT nKey : m_keys.front())
+                ::PostMessageA(hPopup, WM_KEYDOWN, nKey, 0);
+            m_keys.erase(m_keys.begin());
+            return;
+        }
         for (int i = 0; i < m_nDowns; i++)
             ::PostMessageA(hPopup, WM_KEYDOWN, VK_DOWN, 0);
         ::PostMessageA(hPopup, WM_KEYDOWN, m_nDowns < 0 ? VK_ESCAPE : VK_RETURN, 0);
@@ -274,6 +289,23 @@ TEST_F(DockFrameFixture, ACommandChosenFromABarPopupReachesTheFramesRoute)
     m_pFrame->SendMessage(WM_SYSCOMMAND, SC_KEYMENU, 'f');
     PumpMessages(0);
     EXPECT_EQ("&Open;&Save (grey);", m_pFrame->m_menuSeen);
+    EXPECT_EQ("", m_pFrame->m_log);
+}
+
+TEST_F(DockFrameFixture, LeftAndRightGoOnToTheNeighbouringPopupsRoundTheEnds)
+{
+    // The frame's menu: from File, Right passes the command buttons to Window.
+    m_pFrame->m_keys = {{VK_RIGHT}, {VK_ESCAPE}};
+    Bar()->OpenPopup(0);
+    EXPECT_EQ("&Open;&Unhandled (grey);&Cascade (grey);", m_pFrame->m_menuSeen);
+    // The child's menu: File, Right: Edit, where Right and Left open and close the nested popup
+    // More twice before Left goes back to File; Left again: Window, round the start.
+    ASSERT_NE(nullptr, OpenChild());
+    m_pFrame->m_menuSeen.clear();
+    m_pFrame->m_keys = {{VK_RIGHT}, {VK_DOWN, VK_RIGHT, VK_LEFT, VK_RIGHT, VK_LEFT, VK_LEFT}, {VK_LEFT}, {VK_ESCAPE}};
+    Bar()->OpenPopup(0);
+    // The Window popup lists the child (a separator, then "&1 " for the untitled child).
+    EXPECT_EQ("&Open;&Save (grey);&More;&Undo (grey);&Undo (grey);&Open;&Save (grey);&Cascade; (grey);&1 ;", m_pFrame->m_menuSeen);
     EXPECT_EQ("", m_pFrame->m_log);
 }
 
