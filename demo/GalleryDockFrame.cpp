@@ -6,6 +6,7 @@
 
 #include "CBCGPMDIChildWnd.h"
 #include "CBCGPMDIFrameWnd.h"
+#include "CBCGPMenuBar.h"
 
 #include <afxwin.h>
 
@@ -26,6 +27,29 @@ CBCGPMDIChildWnd* OpenDocument(CBCGPMDIFrameWnd* pFrame, HMENU hMenu, const char
     pChild->RecalcLayout();
     pChild->OnUpdateFrameTitle(TRUE);
     return pChild;
+}
+
+// While the bar's popup is open: pictures the frame with it, then closes it.
+struct PopupShot
+{
+    HWND hFrame;
+    const char* pszFolder;
+    bool bSaved;
+};
+PopupShot s_shot;
+
+void CALLBACK SavePopup(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    ::KillTimer(NULL, nIDEvent);
+    HWND hMenu = ::FindWindowA("#32768", NULL);
+    CRect rect, rectMenu;
+    ::GetWindowRect(s_shot.hFrame, &rect);
+    if (hMenu != NULL && ::GetWindowRect(hMenu, &rectMenu))
+    {
+        rect.UnionRect(&rect, &rectMenu);
+        s_shot.bSaved = GallerySaveScreen(rect, s_shot.pszFolder, "dock-frame-menu");
+    }
+    ::EndMenu();
 }
 
 } // namespace
@@ -54,6 +78,11 @@ bool GalleryDockFrame(const char* pszFolder)
         pFrame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
         GalleryPump(300);
         bSaved = GallerySaveWindow(pFrame->m_hWnd, pszFolder, "dock-frame-maximized") && bSaved;
+        // The Edit popup opened from the bar, its items set by the frame's command UI.
+        s_shot = {pFrame->m_hWnd, pszFolder, false};
+        ::SetTimer(NULL, 0, 400, SavePopup);
+        pFrame->GetMenuBar()->OpenPopup(1);
+        bSaved = s_shot.bSaved && bSaved;
     }
     pFrame->DestroyWindow(); // takes the children along and deletes itself
     ::DestroyMenu(hDocMenu);

@@ -3,5 +3,5 @@
 
 // A frame with its menu bar and two document windows: cascaded, the bar showing the documents'
 // menu ("dock-frame.png"); then one maximized, with its icon and buttons in the bar
-// ("dock-frame-maximized.png").
+// ("dock-frame-maximized.png"), and its Edit popup opened from the bar ("dock-frame-menu.png").
 bool GalleryDockFrame(const char* pszFolder);

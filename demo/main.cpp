@@ -140,7 +140,7 @@ void SavePictures(const char* pszFolder)
         ? "tooltip-forms.png, tooltip-directions.png, tooltip-effects.png, tooltip-markup.png" : "failed");
     printf("  grids: %s\n", GalleryGrid(pszFolder) ? "grid-schedule.png, grid-scrolled.png" : "failed");
     printf("  MDI frame with its menu bar: %s\n",
-        GalleryDockFrame(pszFolder) ? "dock-frame.png, dock-frame-maximized.png" : "failed");
+        GalleryDockFrame(pszFolder) ? "dock-frame.png, dock-frame-maximized.png, dock-frame-menu.png" : "failed");
 }
 
 } // namespace
