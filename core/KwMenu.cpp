@@ -22,10 +22,11 @@ void CKwMenu::TrackPopupMenu(CWnd* pWnd, const CPoint& pt)
         delete pPopup; // it has no window that would delete it
         return;
     }
-    // The docking MDI frame, when it is the main window, hears of every popup menu that opens.
+    // The docking MDI frame, when it is the main window, hears of every popup menu that opens,
+    // and may keep it from showing.
     CBCGPMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CBCGPMDIFrameWnd, AfxGetMainWnd());
-    if (pFrame != NULL)
-        pFrame->OnShowPopupMenu(pPopup);
+    if (pFrame != NULL && !pFrame->OnShowPopupMenu(pPopup))
+        pPopup->CloseMenu(); // not shown yet: it goes without a command
 }
 
 void CKwMenu::AddContextMenuCommands(CMenu& menu, UINT nIDResource, LPCTSTR lpszName)

@@ -40,6 +40,7 @@ public:
     std::string m_menuSeen;
     std::vector<std::pair<BOOL, CWnd*>> m_calls;
     BOOL m_bRunEnabled = TRUE;
+    BOOL m_bAllowPopup = TRUE;
     int m_nDowns = 1;
     std::vector<std::vector<UINT>> m_keys;
     CBCGPPopupMenu* m_pShown = nullptr;
@@ -54,7 +55,7 @@ public:
     {
         m_log += "show popup;";
         m_pShown = pMenuPopup;
-        return TRUE;
+        return m_bAllowPopup;
     }
     afx_msg void OnOpen() { m_log += "open;"; }
     afx_msg void OnRun() { m_log += "run;"; }
@@ -359,7 +360,14 @@ TEST_F(DockFrameFixture, TheFrameHearsOfAToolkitPopupMenuWhenItIsTheMainWindow)
     m_pFrame->m_nDowns = -1;
     PumpMessages(0); // shows the menu, which Escape closes
     EXPECT_EQ(nullptr, CBCGPPopupMenu::GetActiveMenu());
+    EXPECT_EQ("Open;", m_pFrame->m_menuSeen);
+    // A frame that refuses the popup: it never shows.
     m_app.m_pMainWnd = m_pFrame;
+    m_pFrame->m_bAllowPopup = FALSE;
+    m_pFrame->m_menuSeen.clear();
+    menu.TrackPopupMenu(m_pFrame, CPoint(20, 20));
+    PumpMessages(0);
+    EXPECT_EQ("", m_pFrame->m_menuSeen);
 }
 
 } // namespace
