@@ -2,6 +2,7 @@
 // resources.
 #include "core/KwMenu.h"
 
+#include "CBCGPMDIFrameWnd.h"
 #include "CBCGPPopupMenu.h"
 
 CKwMenu::CKwMenu()
@@ -21,8 +22,11 @@ void CKwMenu::TrackPopupMenu(CWnd* pWnd, const CPoint& pt)
         delete pPopup; // it has no window that would delete it
         return;
     }
-    // Here the docking MDI frame, when it is the main window, is told through OnShowPopupMenu
-    // that a popup menu opened; it comes with that frame.
+    // The docking MDI frame, when it is the main window, hears of every popup menu that opens,
+    // and may keep it from showing.
+    CBCGPMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CBCGPMDIFrameWnd, AfxGetMainWnd());
+    if (pFrame != NULL && !pFrame->OnShowPopupMenu(pPopup))
+        pPopup->CloseMenu(); // not shown yet: it goes without a command
 }
 
 void CKwMenu::AddContextMenuCommands(CMenu& menu, UINT nIDResource, LPCTSTR lpszName)

@@ -14,6 +14,7 @@ public:
 
     // Shows this menu at the screen point in a popup-menu window owned by pWnd, which receives the
     // chosen command. The window copies the menu, so this object may go once the call returns.
+    // A docking MDI frame that is the main window hears of it (OnShowPopupMenu) and may refuse it.
     void TrackPopupMenu(CWnd* pWnd, const CPoint& pt);
     using CMenu::TrackPopupMenu;
 

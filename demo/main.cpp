@@ -2,6 +2,7 @@
 #include "Gallery.h"
 #include "GalleryContextMenu.h"
 #include "GalleryDialog.h"
+#include "GalleryDockFrame.h"
 #include "GalleryGrid.h"
 #include "GalleryHelpers.h"
 #include "GalleryRasterOps.h"
@@ -140,6 +141,8 @@ void SavePictures(const char* pszFolder)
     printf("  tooltips: %s\n", GalleryToolTips(pszFolder)
         ? "tooltip-forms.png, tooltip-directions.png, tooltip-effects.png, tooltip-markup.png" : "failed");
     printf("  grids: %s\n", GalleryGrid(pszFolder) ? "grid-schedule.png, grid-scrolled.png" : "failed");
+    printf("  MDI frame with its menu bar: %s\n",
+        GalleryDockFrame(pszFolder) ? "dock-frame.png, dock-frame-maximized.png, dock-frame-menu.png" : "failed");
 }
 
 } // namespace

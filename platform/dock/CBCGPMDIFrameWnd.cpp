@@ -1,0 +1,123 @@
+// CBCGPMDIFrameWnd.cpp: the MDI frame with a menu bar: the window's menu moved into the bar, the
+// children's menus and maximized state followed, the bars' idle update, and Alt+letter opening
+// the bar's popups.
+#include "CBCGPMDIFrameWnd.h"
+#include "CBCGPBaseControlBar.h"
+#include "CBCGPMenuBar.h"
+
+#include <afxpriv.h>
+
+#include <algorithm>
+
+IMPLEMENT_DYNAMIC(CBCGPMDIFrameWnd, CMDIFrameWnd)
+
+BEGIN_MESSAGE_MAP(CBCGPMDIFrameWnd, CMDIFrameWnd)
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, &CBCGPMDIFrameWnd::OnIdleUpdateCmdUI)
+    ON_WM_SYSCOMMAND()
+END_MESSAGE_MAP()
+
+CBCGPMDIFrameWnd::CBCGPMDIFrameWnd() : m_nMaximizeHold(0), m_pMenuBar(NULL) {}
+
+CBCGPMDIFrameWnd::~CBCGPMDIFrameWnd()
+{
+    delete m_pMenuBar;
+}
+
+CBCGPMenuBar* CBCGPMDIFrameWnd::NewMenuBar()
+{
+    return new CBCGPMenuBar;
+}
+
+BOOL CBCGPMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+{
+    if (!CMDIFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
+        return FALSE;
+    HMENU hMenu = ::GetMenu(m_hWnd);
+    if (hMenu == NULL || m_pMenuBar != NULL)
+        return TRUE;
+    // The menu leaves the window for the bar; the frame keeps it as its default menu (and puts
+    // it back into the window as it goes, so that Windows frees it).
+    m_pMenuBar = NewMenuBar();
+    if (m_pMenuBar == NULL || !m_pMenuBar->Create(this))
+    {
+        delete m_pMenuBar;
+        m_pMenuBar = NULL;
+        return TRUE;
+    }
+    m_pMenuBar->CreateFromMenu(hMenu, TRUE);
+    AddControlBar(m_pMenuBar, FALSE);
+    ::SetMenu(m_hWnd, NULL);
+    RecalcLayout();
+    return TRUE;
+}
+
+BOOL CBCGPMDIFrameWnd::CreateClient(LPCREATESTRUCT lpCreateStruct, CMenu* pWindowMenu)
+{
+    if (!CMDIFrameWnd::CreateClient(lpCreateStruct, pWindowMenu))
+        return FALSE;
+    return m_wndClientArea.SubclassWindow(m_hWndMDIClient);
+}
+
+BOOL CBCGPMDIFrameWnd::OnShowPopupMenu(CBCGPPopupMenu*)
+{
+    return TRUE;
+}
+
+BOOL CBCGPMDIFrameWnd::AddControlBar(CBCGPBaseControlBar* pBar, BOOL bTail)
+{
+    if (pBar == NULL || std::find(m_bars.begin(), m_bars.end(), pBar) != m_bars.end())
+        return FALSE;
+    m_bars.insert(bTail ? m_bars.end() : m_bars.begin(), pBar);
+    return TRUE;
+}
+
+void CBCGPMDIFrameWnd::RemoveControlBarFromDockManager(CBCGPBaseControlBar* pBar)
+{
+    m_bars.erase(std::remove(m_bars.begin(), m_bars.end(), pBar), m_bars.end());
+}
+
+BOOL CBCGPMDIFrameWnd::OnSetMenu(HMENU hMenu, HMENU* phOld)
+{
+    if (m_pMenuBar == NULL || m_pMenuBar->m_hWnd == NULL)
+        return FALSE;
+    if (phOld != NULL)
+        *phOld = m_pMenuBar->GetHMenu();
+    m_pMenuBar->CreateFromMenu(hMenu, hMenu == m_hMenuDefault);
+    return TRUE;
+}
+
+void CBCGPMDIFrameWnd::UpdateMaximizeMode()
+{
+    if (m_pMenuBar == NULL || m_pMenuBar->m_hWnd == NULL || m_nMaximizeHold > 0)
+        return;
+    BOOL bMaximized = FALSE;
+    CMDIChildWnd* pActive = MDIGetActive(&bMaximized);
+    HWND hWndMaximized = bMaximized ? pActive->GetSafeHwnd() : NULL;
+    if (m_pMenuBar->IsMaximizeMode() == (hWndMaximized != NULL) &&
+        m_pMenuBar->GetMaximizedWnd()->GetSafeHwnd() == hWndMaximized)
+        return;
+    m_pMenuBar->SetMaximizeMode(hWndMaximized != NULL, hWndMaximized != NULL ? pActive : NULL);
+}
+
+LRESULT CBCGPMDIFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam)
+{
+    CMDIFrameWnd::OnIdleUpdateCmdUI(wParam, lParam);
+    // The bars inside the frame hear the idle update with its other descendants; the bars that
+    // float in windows of their own hear it from here.
+    std::vector<CBCGPBaseControlBar*> bars = m_bars; // a bar may go while it updates
+    for (CBCGPBaseControlBar* pBar : bars)
+    {
+        if (pBar->m_hWnd != NULL && !::IsChild(m_hWnd, pBar->m_hWnd))
+            pBar->SendMessage(WM_IDLEUPDATECMDUI, wParam, lParam);
+    }
+    return 0;
+}
+
+void CBCGPMDIFrameWnd::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    // Alt+letter: the window has no menu of its own, the bar opens the popup.
+    if ((nID & 0xFFF0) == SC_KEYMENU && lParam != 0 && lParam != ' ' && m_pMenuBar != NULL &&
+        m_pMenuBar->m_hWnd != NULL && m_pMenuBar->TranslateChar((UINT)lParam))
+        return;
+    Default();
+}
