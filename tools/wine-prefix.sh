@@ -23,3 +23,8 @@ if [ "${1:-}" = x11 ] && [ ! -f "$WINEPREFIX/.kw-desktop" ]; then
     wineserver -w
     touch "$WINEPREFIX/.kw-desktop"
 fi
+# Captions and scroll bars draw their glyphs in Marlett: the prefix must see Wine's copy.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+if [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+    cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+fi

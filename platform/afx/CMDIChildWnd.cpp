@@ -15,6 +15,7 @@ BEGIN_MESSAGE_MAP(CMDIChildWnd, CFrameWnd)
     ON_WM_CREATE()
     ON_WM_MDIACTIVATE()
     ON_WM_MOUSEACTIVATE()
+    ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 CMDIChildWnd::CMDIChildWnd() : m_hMenuShared(NULL) {}
@@ -246,6 +247,16 @@ void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
     if (m_nWindow > 0)
         strText.AppendFormat(":%d", m_nWindow);
     AfxSetWindowText(m_hWnd, strText);
+}
+
+void CMDIChildWnd::OnSize(UINT nType, int cx, int cy)
+{
+    CFrameWnd::OnSize(nType, cx, cy);
+    // Maximized, the child's name is in the frame's caption by Windows: the frame's own title
+    // leaves it out, and takes it back when the child is restored.
+    CMDIFrameWnd* pFrame = GetMDIFrame();
+    if (pFrame != NULL)
+        pFrame->OnUpdateFrameTitle(TRUE);
 }
 
 int CMDIChildWnd::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)

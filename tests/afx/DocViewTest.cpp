@@ -509,6 +509,12 @@ TEST_F(DocView, ANewChildTakesTheMaximizedStateOfTheActiveOne)
     BOOL bMaximized = FALSE;
     m_pFrame->MDIGetActive(&bMaximized);
     EXPECT_TRUE(bMaximized);
+    // The maximized child's name is Windows' to show in the caption: the frame's title starts
+    // with the application's name (the document's comes first otherwise).
+    EXPECT_EQ(0, Text(m_pFrame).Find("Doc App")) << (LPCTSTR)Text(m_pFrame);
+    m_pFrame->MDIRestore(pSecond);
+    EXPECT_EQ(0, Text(m_pFrame).Find("Text2 - Doc App")) << (LPCTSTR)Text(m_pFrame);
+    m_pFrame->MDIMaximize(pSecond);
 
     // MDINext activates the other child, and its view hears it.
     Take();
