@@ -141,8 +141,9 @@ void SavePictures(const char* pszFolder)
     printf("  tooltips: %s\n", GalleryToolTips(pszFolder)
         ? "tooltip-forms.png, tooltip-directions.png, tooltip-effects.png, tooltip-markup.png" : "failed");
     printf("  grids: %s\n", GalleryGrid(pszFolder) ? "grid-schedule.png, grid-scrolled.png" : "failed");
-    printf("  MDI frame with its menu bar: %s\n",
-        GalleryDockFrame(pszFolder) ? "dock-frame.png, dock-frame-maximized.png, dock-frame-menu.png" : "failed");
+    printf("  MDI frame with its menu bar and two kinds of documents: %s\n",
+        GalleryDockFrame(pszFolder) ? "dock-frame.png, dock-frame-maximized.png, dock-frame-menu.png, documents-new.png"
+                                    : "failed");
 }
 
 } // namespace
