@@ -16,7 +16,7 @@ namespace {
 class CNewTypeDlg : public CDialog
 {
 public:
-    CNewTypeDlg(CPtrList* pList) : CDialog(AFX_IDD_NEWTYPEDLG), m_pList(pList), m_pSelectedTemplate(NULL) {}
+    CNewTypeDlg(CPtrList* pList) : CDialog(AFX_IDD_NEWTYPEDLG), m_pSelectedTemplate(NULL), m_pList(pList) {}
     CDocTemplate* m_pSelectedTemplate;
 
 protected:
