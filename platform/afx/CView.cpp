@@ -26,8 +26,9 @@ CView::~CView()
 
 BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
 {
-    if (cs.lpszClass == NULL)
-        cs.lpszClass = AFX_WND_CLASS;
+    // The default class is registered on first use.
+    if (!CWnd::PreCreateWindow(cs))
+        return FALSE;
     // The border of a view is the sunken edge.
     if (cs.style & WS_BORDER)
     {
