@@ -25,7 +25,6 @@ protected:
     }
     void TearDown() override
     {
-        ::DeleteFileA((m_folder + "\\present.a").c_str());
         ::RemoveDirectoryA(m_folder.c_str());
         FrameTest::TearDown();
     }
@@ -33,11 +32,13 @@ protected:
 
     // Runs the dialog, answered by choosing filter line nFilter (from 1), typing name and OK.
     // The dialog's filter lines (as shown) and its edit's first text are noted.
-    BOOL Prompt(CString& fileName, BOOL bOpen, int nFilter, const char* name, CDocTemplate* pTemplate = NULL)
+    BOOL Prompt(CString& fileName, BOOL bOpen, int nFilter, const char* name, CDocTemplate* pTemplate = NULL,
+        DWORD lFlags = 0)
     {
         m_shown.clear();
         m_proposed.clear();
         ModalDialogDriver driver([&](HWND hDlg) {
+            m_bReadOnlyBox = ::IsWindowVisible(::GetDlgItem(hDlg, chx1)) != FALSE;
             HWND hTypes = ::GetDlgItem(hDlg, cmb1);
             int nCount = (int)::SendMessageA(hTypes, CB_GETCOUNT, 0, 0);
             for (int i = 0; i < nCount; i++)
@@ -61,20 +62,39 @@ protected:
             ::SetDlgItemTextA(hDlg, cmb13, name);
             ::PostMessageA(hDlg, WM_COMMAND, IDOK, 0);
         });
-        BOOL bResult = Manager()->DoPromptFileName(fileName, 0, 0, bOpen, pTemplate);
+        BOOL bResult = Manager()->DoPromptFileName(fileName, 0, lFlags, bOpen, pTemplate);
         EXPECT_TRUE(driver.Answered()) << "the dialog did not show";
         return bResult;
     }
     std::vector<std::string> m_shown;
     std::string m_proposed;
+    bool m_bReadOnlyBox = false;
 };
+
+// Answers Yes to a question the file dialog asks in a box of its own, and notes its text.
+std::string g_question;
+void CALLBACK AnswerQuestion(HWND, UINT, UINT_PTR, DWORD)
+{
+    EnumThreadWindows(::GetCurrentThreadId(), [](HWND hWnd, LPARAM) -> BOOL {
+        char cls[16] = "";
+        ::GetClassNameA(hWnd, cls, sizeof(cls));
+        if (strcmp(cls, "#32770") != 0 || ::GetWindow(hWnd, GW_OWNER) == NULL || !::IsWindowVisible(hWnd))
+            return TRUE;
+        char text[512] = "";
+        ::GetDlgItemTextA(hWnd, 0xFFFF, text, sizeof(text));
+        g_question = text;
+        ::PostMessageA(hWnd, WM_COMMAND, IDYES, 0);
+        return FALSE;
+    }, 0);
+}
 
 typedef std::vector<std::string> Lines;
 
 TEST_F(DocManager, FilterHoldsEveryTypeThenAllFiles)
 {
     CRecordingTemplate* pA = AddTemplate(IDR_KW_A);
-    AddTemplate(IDR_KW_NOFILTER); // no line of its own
+    AddTemplate(IDR_KW_NOFILTER); // no filter name: no line of its own
+    AddTemplate(IDR_KW_NOEXT); // nor without an extension
     CRecordingTemplate* pB = AddTemplate(IDR_KW_B);
     CStringArray exts;
     CString filter = Manager()->BuildFilter(NULL, exts);
@@ -121,6 +141,18 @@ TEST_F(DocManager, SavedNameTakesTheChosenTypesExtension)
     EXPECT_TRUE(Prompt(fileName, FALSE, 4, "model"));
     EXPECT_STREQ((m_folder + "\\model").c_str(), fileName);
 
+    // Replacing a file is asked first.
+    HANDLE file = ::CreateFileA((m_folder + "\\exists.a").c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    ::CloseHandle(file);
+    g_question.clear();
+    UINT_PTR nTimer = ::SetTimer(NULL, 0, 50, AnswerQuestion);
+    fileName = (m_folder + "\\proposed").c_str();
+    EXPECT_TRUE(Prompt(fileName, FALSE, 1, "exists.a"));
+    ::KillTimer(NULL, nTimer);
+    ::DeleteFileA((m_folder + "\\exists.a").c_str());
+    EXPECT_STREQ((m_folder + "\\exists.a").c_str(), fileName);
+    EXPECT_FALSE(g_question.empty()) << "no question before replacing the file";
+
     // Cancel leaves the name as it was.
     fileName = "C:\\kept.a";
     EXPECT_FALSE(Prompt(fileName, FALSE, 1, NULL));
@@ -131,13 +163,19 @@ TEST_F(DocManager, OpenStartsEmptyInTheFolderOfTheName)
 {
     CRecordingTemplate* pA = AddTemplate(IDR_KW_A);
     AddTemplate(IDR_KW_B);
-    HANDLE file = ::CreateFileA((m_folder + "\\present.a").c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    // A folder no dialog has been in: the dialog does not start there on its own.
+    const std::string folder = m_folder + "\\open";
+    ::CreateDirectoryA(folder.c_str(), NULL);
+    HANDLE file = ::CreateFileA((folder + "\\present.a").c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
     ::CloseHandle(file);
-    CString fileName = (m_folder + "\\elsewhere.a").c_str();
-    EXPECT_TRUE(Prompt(fileName, TRUE, 1, "present", pA));
+    CString fileName = (folder + "\\elsewhere.a").c_str();
+    EXPECT_TRUE(Prompt(fileName, TRUE, 1, "present", pA, OFN_HIDEREADONLY));
+    EXPECT_FALSE(m_bReadOnlyBox) << "the caller's flags";
+    ::DeleteFileA((folder + "\\present.a").c_str());
+    ::RemoveDirectoryA(folder.c_str());
     EXPECT_EQ((Lines{"A", "All Files"}), m_shown);
     EXPECT_EQ("", m_proposed);
-    EXPECT_STREQ((m_folder + "\\present.a").c_str(), fileName);
+    EXPECT_STREQ((folder + "\\present.a").c_str(), fileName);
 }
 
 TEST_F(DocManager, ALongProposedNameIsCutToTheBuffer)

@@ -48,6 +48,11 @@ CRecordingTemplate::CRecordingTemplate(UINT nIDResource, BOOL bAddToMRU, CRuntim
 {
 }
 
+CRecordingTemplate::~CRecordingTemplate()
+{
+    g_calls.push_back("~Template");
+}
+
 CDocument* CRecordingTemplate::CreateNewDocument()
 {
     g_calls.push_back("CreateNewDocument");

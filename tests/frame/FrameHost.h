@@ -46,6 +46,7 @@ class CRecordingTemplate : public CKwMultiDocTemplate
 public:
     CRecordingTemplate(UINT nIDResource, BOOL bAddToMRU = TRUE, CRuntimeClass* pFrameClass = RUNTIME_CLASS(CFrameWnd),
         CRuntimeClass* pViewClass = RUNTIME_CLASS(CTestView));
+    ~CRecordingTemplate() override;
 
     CDocument* CreateNewDocument() override;
     CFrameWnd* CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther) override;

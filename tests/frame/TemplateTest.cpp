@@ -3,6 +3,7 @@
 #include "FrameHost.h"
 
 #include "core/CoreGlobalMethods.h"
+#include "frame/KwDocManager.h"
 #include "support/ModalDialogDriver.h"
 
 #include <afxadv.h>
@@ -122,6 +123,14 @@ TEST_F(FrameTest, FindViewClassLooksAtTheApplicationsMdiTemplates)
 
 TEST(FrameTestWithoutApp, FindViewClassNeedsAnApplication)
 {
+    // The templates go with their application.
+    g_calls.clear();
+    {
+        CKwWinApp app;
+        app.AddDocTemplate(new CRecordingTemplate(IDR_KW_A));
+        EXPECT_TRUE(app.m_pDocManager->IsKindOf(RUNTIME_CLASS(CKwDocManager)));
+    }
+    EXPECT_EQ(Calls{"~Template"}, g_calls);
     ASSERT_TRUE(AfxGetApp() == NULL);
     EXPECT_TRUE(CKwMultiDocTemplate::FindViewClass(IDR_KW_A) == NULL);
     CList<CDocument*, CDocument*> docs;

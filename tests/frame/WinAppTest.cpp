@@ -104,9 +104,8 @@ TEST_F(FrameTest, BcgSetUpAndCleanUp)
 
     // The end of the application frees the manager: the next one asked for is the plain look.
     m_app.ExitInstance();
-    m_app.ExitInstance();
-    BCGCBProCleanUp();
     EXPECT_EQ(RUNTIME_CLASS(CBCGPVisualManager), CBCGPVisualManager::GetInstance()->GetRuntimeClass());
+    m_app.ExitInstance();
     BCGCBProCleanUp();
 }
 
@@ -131,7 +130,7 @@ TEST(DockVisualManager, ManagerClassesAndDrawing)
 {
     // A class that is no visual manager is refused.
     CBCGPVisualManager::SetDefaultManager(RUNTIME_CLASS(CBCGPVisualManagerXP));
-    CBCGPVisualManager::SetDefaultManager(RUNTIME_CLASS(CObject));
+    CBCGPVisualManager::SetDefaultManager(RUNTIME_CLASS(CMenu));
     CBCGPVisualManager* pXP = CBCGPVisualManager::GetInstance();
     EXPECT_TRUE(pXP->IsKindOf(RUNTIME_CLASS(CBCGPVisualManagerXP)));
 
