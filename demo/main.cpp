@@ -2,6 +2,7 @@
 #include "Gallery.h"
 #include "GalleryContextMenu.h"
 #include "GalleryDialog.h"
+#include "GalleryFrame.h"
 #include "GalleryGrid.h"
 #include "GalleryHelpers.h"
 #include "GalleryRasterOps.h"
@@ -138,6 +139,8 @@ void SavePictures(const char* pszFolder)
     printf("  tooltips: %s\n", GalleryToolTips(pszFolder)
         ? "tooltip-forms.png, tooltip-directions.png, tooltip-effects.png, tooltip-markup.png" : "failed");
     printf("  grids: %s\n", GalleryGrid(pszFolder) ? "grid-schedule.png, grid-scrolled.png" : "failed");
+    printf("  application layer: %s\n",
+        GalleryFrame(pszFolder) ? "template-dialog.png, visual-managers.png" : "failed");
 }
 
 } // namespace
