@@ -12,21 +12,27 @@
 #include <string>
 #include <vector>
 
-// Calls of the recording documents and templates, in order.
-extern std::vector<std::string> g_calls;
+typedef std::vector<std::string> Calls;
+extern Calls g_calls;
+inline void Note(const std::string& call)
+{
+    g_calls.push_back(call);
+}
 
 class CRecordingDoc : public CDocument
 {
     DECLARE_DYNCREATE(CRecordingDoc)
 public:
-    ~CRecordingDoc() override;
     static BOOL s_bFailNew;
-    static BOOL s_bFailOpen;
-
-    BOOL OnNewDocument() override;
-    BOOL OnOpenDocument(LPCTSTR lpszPathName) override;
-    void SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU = TRUE) override;
-    void SetTitle(LPCTSTR lpszTitle) override;
+    ~CRecordingDoc() override { Note("~Doc"); }
+    BOOL OnNewDocument() override { return Note("OnNewDocument"), !s_bFailNew; }
+    BOOL OnOpenDocument(LPCTSTR path) override { return Note(std::string("OnOpenDocument ") + path), TRUE; }
+    void SetPathName(LPCTSTR path, BOOL bAddToMRU = TRUE) override
+    {
+        Note(std::string("SetPathName ") + path + (bAddToMRU ? " MRU" : ""));
+        CDocument::SetPathName(path, bAddToMRU);
+    }
+    void SetTitle(LPCTSTR title) override { Note(std::string("SetTitle ") + title), CDocument::SetTitle(title); }
 };
 
 class CTestView : public CView
@@ -36,33 +42,39 @@ public:
     void OnDraw(CDC*) override {}
 };
 
-class COtherTestView : public CTestView
-{
-    DECLARE_DYNCREATE(COtherTestView)
-};
-
 class CRecordingTemplate : public CKwMultiDocTemplate
 {
 public:
-    CRecordingTemplate(UINT nIDResource, BOOL bAddToMRU = TRUE, CRuntimeClass* pFrameClass = RUNTIME_CLASS(CFrameWnd),
-        CRuntimeClass* pViewClass = RUNTIME_CLASS(CTestView));
-    ~CRecordingTemplate() override;
-
-    CDocument* CreateNewDocument() override;
-    CFrameWnd* CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther) override;
-    void SetDefaultTitle(CDocument* pDocument) override;
-    void InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL bMakeVisible = TRUE) override;
-    int DocumentCount() const { return (int)m_docList.GetCount(); }
+    CRecordingTemplate(UINT nID, BOOL bAddToMRU = TRUE, CRuntimeClass* pFrameClass = RUNTIME_CLASS(CFrameWnd),
+        CRuntimeClass* pViewClass = RUNTIME_CLASS(CTestView))
+        : CKwMultiDocTemplate(nID, RUNTIME_CLASS(CRecordingDoc), pFrameClass, pViewClass, bAddToMRU)
+    {
+    }
+    ~CRecordingTemplate() override { Note("~Template"); }
+    CDocument* CreateNewDocument() override { return Note("CreateNewDocument"), CKwMultiDocTemplate::CreateNewDocument(); }
+    CFrameWnd* CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther) override
+    {
+        return Note("CreateNewFrame"), CKwMultiDocTemplate::CreateNewFrame(pDoc, pOther);
+    }
+    void SetDefaultTitle(CDocument* pDoc) override { Note("SetDefaultTitle"), CKwMultiDocTemplate::SetDefaultTitle(pDoc); }
+    void InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL bMakeVisible = TRUE) override
+    {
+        Note("InitialUpdateFrame"), CKwMultiDocTemplate::InitialUpdateFrame(pFrame, pDoc, bMakeVisible);
+    }
 };
 
-// An application object for the test, with a recent-file list of four that lives in memory
-// only; the documents still open close before it goes.
+// An application object with a recent-file list of four in memory only; the documents still
+// open close before it goes.
 class FrameTest : public ::testing::Test
 {
 protected:
     CKwWinApp m_app{"KwFrameTests"};
     void SetUp() override;
-    void TearDown() override;
-    // Takes a template the application keeps.
-    CRecordingTemplate* AddTemplate(UINT nIDResource, BOOL bAddToMRU = TRUE);
+    void TearDown() override { m_app.CloseAllDocuments(FALSE); }
+    CRecordingTemplate* AddTemplate(UINT nID, BOOL bAddToMRU = TRUE)
+    {
+        CRecordingTemplate* pTemplate = new CRecordingTemplate(nID, bAddToMRU);
+        m_app.AddDocTemplate(pTemplate);
+        return pTemplate;
+    }
 };

@@ -1,27 +1,21 @@
 // The application object: its folder, the template for a file, shell registration against the
-// real registry, and the docking library's set-up and clean-up.
+// real registry, and the docking library's settings, looks and clean-up.
 #include "FrameHost.h"
 
 #include <BCGCBProCleanUp.h>
 #include <CBCGPVisualManagerXP.h>
 
-#include "support/TestSurface.h"
-
 #include <shlwapi.h>
 
 namespace {
 
-TEST_F(FrameTest, AppDirIsTheModulesFolderWithItsSeparator)
+TEST_F(FrameTest, AppDirAndMatchingTemplates)
 {
     char module[MAX_PATH];
     ::GetModuleFileNameA(NULL, module, MAX_PATH);
-    std::string expected = module;
-    expected.erase(expected.rfind('\\') + 1);
-    EXPECT_STREQ(expected.c_str(), m_app.GetAppDir());
-}
+    *(strrchr(module, '\\') + 1) = '\0';
+    EXPECT_STREQ(module, m_app.GetAppDir());
 
-TEST_F(FrameTest, FindMatchingTemplateTakesTheFirstThatOwnsOrHasTheFile)
-{
     CRecordingTemplate* pA = AddTemplate(IDR_KW_A);
     CRecordingTemplate* pB = AddTemplate(IDR_KW_B);
     CRecordingTemplate* pB2 = AddTemplate(IDR_KW_B);
@@ -34,122 +28,51 @@ TEST_F(FrameTest, FindMatchingTemplateTakesTheFirstThatOwnsOrHasTheFile)
     EXPECT_EQ(pB2, m_app.FindMatchingTemplate(pDoc->GetPathName()));
 }
 
-// HKEY_CLASSES_ROOT keys of the shell test, removed before and after.
-const char* const shellKeys[] = {".kwfours", ".kwfshared", "KwFrameTests.Ours", "KwFrameTests.Shared", "Other.Shared"};
-
-class ShellTypes : public FrameTest
+// The value of HKEY_CLASSES_ROOT\key (its default value when name is NULL), or "(none)".
+std::string ClassesValue(const char* key, const char* name = NULL)
 {
-protected:
-    void SetUp() override
-    {
-        FrameTest::SetUp();
-        RemoveKeys();
-    }
-    void TearDown() override
-    {
-        RemoveKeys();
-        FrameTest::TearDown();
-    }
-    static void RemoveKeys()
-    {
-        for (const char* key : shellKeys)
-            ::SHDeleteKeyA(HKEY_CLASSES_ROOT, key);
-    }
-    static bool KeyExists(const char* key)
-    {
-        HKEY hKey;
-        if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, key, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
-            return false;
-        ::RegCloseKey(hKey);
-        return true;
-    }
-    static std::string Default(const char* key)
-    {
-        char value[MAX_PATH] = "";
-        DWORD type = 0, size = sizeof(value);
-        if (::SHGetValueA(HKEY_CLASSES_ROOT, key, NULL, &type, value, &size) != ERROR_SUCCESS)
-            return "(none)";
-        return value;
-    }
-};
+    char value[MAX_PATH] = "";
+    DWORD type = 0, size = sizeof(value);
+    return ::SHGetValueA(HKEY_CLASSES_ROOT, key, name, &type, value, &size) == ERROR_SUCCESS ? value : "(none)";
+}
 
-TEST_F(ShellTypes, RegistrationLeavesNoShellNewUnderTheApplicationsExtensions)
+TEST_F(FrameTest, ShellRegistrationLeavesNoShellNewUnderTheApplicationsExtensions)
 {
+    const char* const keys[] = {".kwfours", ".kwfshared", "KwFrameTests.Ours", "KwFrameTests.Shared"};
+    for (const char* key : keys)
+        ::SHDeleteKeyA(HKEY_CLASSES_ROOT, key);
     // Another program owns .kwfshared, with a new-document entry of its own.
-    HKEY hKey;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CLASSES_ROOT, ".kwfshared\\ShellNew", 0, NULL, 0, KEY_WRITE, NULL, &hKey, NULL));
-    ::RegCloseKey(hKey);
+    ASSERT_EQ(ERROR_SUCCESS, ::SHSetValueA(HKEY_CLASSES_ROOT, ".kwfshared\\ShellNew", "NullFile", REG_SZ, "", 1));
     ASSERT_EQ(ERROR_SUCCESS, ::SHSetValueA(HKEY_CLASSES_ROOT, ".kwfshared", NULL, REG_SZ, "Other.Shared", 13));
     AddTemplate(IDR_KW_SHELL_OURS);
     AddTemplate(IDR_KW_SHELL_SHARED);
     AddTemplate(IDR_KW_NOFILTER);
 
     m_app.RegisterShellFileTypesNoShellNew();
-    EXPECT_EQ("KwFrameTests.Ours", Default(".kwfours"));
-    EXPECT_TRUE(KeyExists("KwFrameTests.Ours\\shell\\open\\command"));
-    EXPECT_TRUE(KeyExists("KwFrameTests.Ours\\DefaultIcon")); // registered the full way
-    EXPECT_FALSE(KeyExists(".kwfours\\ShellNew"));
-    EXPECT_EQ("Other.Shared", Default(".kwfshared"));
-    EXPECT_TRUE(KeyExists(".kwfshared\\ShellNew"));
+    EXPECT_EQ("KwFrameTests.Ours", ClassesValue(".kwfours"));
+    EXPECT_NE("(none)", ClassesValue("KwFrameTests.Ours\\shell\\open\\command"));
+    EXPECT_NE("(none)", ClassesValue("KwFrameTests.Ours\\DefaultIcon")); // registered the full way
+    EXPECT_EQ("(none)", ClassesValue(".kwfours\\ShellNew", "NullFile"));
+    EXPECT_EQ("Other.Shared", ClassesValue(".kwfshared"));
+    EXPECT_EQ("", ClassesValue(".kwfshared\\ShellNew", "NullFile"));
+    for (const char* key : keys)
+        ::SHDeleteKeyA(HKEY_CLASSES_ROOT, key);
 }
 
-TEST_F(FrameTest, BcgSetUpAndCleanUp)
+TEST_F(FrameTest, BcgSetUpLooksAndCleanUp)
 {
     m_app.InitBCGSoft();
     EXPECT_STREQ("Settings", m_app.GetRegistryBase());
     EXPECT_EQ(&m_app, CBCGPWorkspace::GetWorkspace());
-    CBCGPVisualManager* pManager = CBCGPVisualManager::GetInstance();
-    EXPECT_TRUE(pManager->IsKindOf(RUNTIME_CLASS(CBCGPVisualManagerXP)));
-    EXPECT_EQ(pManager, CBCGPVisualManager::GetInstance());
+    m_app.SetRegistryBase("Layout\\");
+    EXPECT_STREQ("Layout\\Bars", m_app.GetRegSectionPath("Bars"));
+    CBCGPVisualManager::SetDefaultManager(RUNTIME_CLASS(CMenu)); // refused: no visual manager
+    EXPECT_TRUE(CBCGPVisualManager::GetInstance()->IsKindOf(RUNTIME_CLASS(CBCGPVisualManagerXP)));
 
     // The end of the application frees the manager: the next one asked for is the plain look.
     m_app.ExitInstance();
     EXPECT_EQ(RUNTIME_CLASS(CBCGPVisualManager), CBCGPVisualManager::GetInstance()->GetRuntimeClass());
     m_app.ExitInstance();
-    BCGCBProCleanUp();
-}
-
-TEST(DockWorkspace, RegistryBaseAndSections)
-{
-    CBCGPWorkspace workspace;
-    EXPECT_STREQ("Workspace", workspace.GetRegistryBase());
-    workspace.SetRegistryBase("Layout\\");
-    EXPECT_STREQ("Layout", workspace.GetRegistryBase());
-    EXPECT_STREQ("Layout\\Bars", workspace.GetRegSectionPath("Bars"));
-    EXPECT_STREQ("Layout", workspace.GetRegSectionPath());
-    workspace.SetRegistryBase();
-    EXPECT_STREQ("Workspace", workspace.GetRegistryBase());
-    {
-        CBCGPWorkspace inner;
-        EXPECT_EQ(&inner, CBCGPWorkspace::GetWorkspace());
-    }
-    EXPECT_TRUE(CBCGPWorkspace::GetWorkspace() == NULL);
-}
-
-TEST(DockVisualManager, ManagerClassesAndDrawing)
-{
-    // A class that is no visual manager is refused.
-    CBCGPVisualManager::SetDefaultManager(RUNTIME_CLASS(CBCGPVisualManagerXP));
-    CBCGPVisualManager::SetDefaultManager(RUNTIME_CLASS(CMenu));
-    CBCGPVisualManager* pXP = CBCGPVisualManager::GetInstance();
-    EXPECT_TRUE(pXP->IsKindOf(RUNTIME_CLASS(CBCGPVisualManagerXP)));
-
-    // The bars paint through the manager: background inside, border around, the caption strip.
-    TestSurface surface(40, 30, RGB(1, 2, 3));
-    pXP->OnFillBarBackground(&surface.DC(), CRect(0, 0, 40, 20));
-    pXP->OnDrawBarBorder(&surface.DC(), CRect(0, 0, 40, 20));
-    pXP->OnDrawCaption(&surface.DC(), CRect(0, 20, 40, 30), "", TRUE);
-    EXPECT_EQ(pXP->GetBarBackgroundColor(), surface.Pixel(5, 5));
-    EXPECT_EQ(pXP->GetBarBorderColor(), surface.Pixel(0, 5));
-    EXPECT_EQ(pXP->GetBarBorderColor(), surface.Pixel(39, 19));
-    EXPECT_EQ(pXP->GetCaptionColor(TRUE), surface.Pixel(20, 25));
-
-    // The XP look is its own; the plain one is the system's.
-    CBCGPVisualManager::SetDefaultManager(NULL);
-    CBCGPVisualManager* pPlain = CBCGPVisualManager::GetInstance();
-    EXPECT_EQ(RUNTIME_CLASS(CBCGPVisualManager), pPlain->GetRuntimeClass());
-    EXPECT_EQ(::GetSysColor(COLOR_3DFACE), pPlain->GetBarBackgroundColor());
-    EXPECT_NE(pPlain->GetBarBackgroundColor(), CBCGPVisualManagerXP().GetBarBackgroundColor());
     BCGCBProCleanUp();
 }
 
