@@ -25,7 +25,7 @@ TEST_F(FrameTest, AppDirAndMatchingTemplates)
     // A file of another extension that a template has open is that template's.
     CDocument* pDoc = pB2->OpenDocumentFile("C:\\x\\other.c");
     ASSERT_TRUE(pDoc != NULL);
-    EXPECT_EQ(pB2, m_app.FindMatchingTemplate(pDoc->GetPathName()));
+    EXPECT_EQ(pB2, m_app.FindMatchingTemplate(pDoc->GetPathName())) << (LPCTSTR)pDoc->GetPathName();
 }
 
 // The value of HKEY_CLASSES_ROOT\key (its default value when name is NULL), or "(none)".
