@@ -477,3 +477,23 @@ void CCoreGlobalMethods::ForgetWheelScrollLines()
 {
     g_wheel = WheelCache();
 }
+
+void CCoreGlobalMethods::AppendFilterSuffix(CString& filter, OPENFILENAME& ofn, CDocTemplate* tmpl, CString* defExt)
+{
+    AfxAppendFilterSuffix(filter, ofn, tmpl, defExt);
+}
+
+void CCoreGlobalMethods::GetDocList(CList<CDocument*, CDocument*>& list)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == NULL)
+        return;
+    POSITION pos = pApp->GetFirstDocTemplatePosition();
+    while (pos != NULL)
+    {
+        CDocTemplate* pTemplate = pApp->GetNextDocTemplate(pos);
+        POSITION posDoc = pTemplate->GetFirstDocPosition();
+        while (posDoc != NULL)
+            list.AddTail(pTemplate->GetNextDoc(posDoc));
+    }
+}

@@ -5,7 +5,13 @@
 #include "core/KwUiExport.h"
 
 #include <afxcoll.h>
+#include <afxtempl.h>
 #include <afxwin.h>
+
+#include <commdlg.h>
+
+class CDocTemplate;
+class CDocument;
 
 // Stateless, but for the process-wide wheel settings read once by GetWheelScrollLines.
 class KWUI_API CCoreGlobalMethods
@@ -58,6 +64,15 @@ public:
     static int SelectStringInCombo(HWND dlg, UINT id, CString s);
     // Lets the list box scroll sideways over its widest item, with a tenth to spare.
     static void UpdateScrollerForListBox(CListBox& lb);
+
+    // Documents.
+    // Appends the template's filter line ("name", zero, "*.ext", zero) to filter and counts it in
+    // ofn.nMaxCustFilter; with defExt, that extension (without its dot) becomes the dialog's
+    // default and its line the selected one. Templates without a filter name or extension add
+    // nothing.
+    static void AppendFilterSuffix(CString& filter, OPENFILENAME& ofn, CDocTemplate* tmpl, CString* defExt);
+    // Appends every open document of the application, template by template, in their order.
+    static void GetDocList(CList<CDocument*, CDocument*>& list);
 
     // Geometry and drawing.
     // The side of rc nearest to pt: 0 left, 1 right, 2 top, 3 bottom; ties go to the lower one.

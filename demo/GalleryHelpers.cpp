@@ -9,8 +9,6 @@
 
 namespace {
 
-typedef void (*PaintFunction)(CDC& dc);
-
 // Draws a scene of red, blue and green shapes on white, with a caption.
 void PaintScene(CDC& dc, int x, const char* caption)
 {
@@ -87,7 +85,9 @@ LRESULT CALLBACK PictureProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return ::DefWindowProcA(hWnd, msg, wParam, lParam);
 }
 
-bool SavePicture(const char* pszFolder, const char* pszName, int width, int height, PaintFunction paint)
+} // namespace
+
+bool GallerySavePainting(const char* pszFolder, const char* pszName, int width, int height, PaintFunction paint)
 {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = PictureProc;
@@ -105,11 +105,9 @@ bool SavePicture(const char* pszFolder, const char* pszName, int width, int heig
     return saved;
 }
 
-} // namespace
-
 bool GalleryHelpers(const char* pszFolder)
 {
-    bool replaced = SavePicture(pszFolder, "replace-color", 410, 170, PaintReplaceColor);
-    bool split = SavePicture(pszFolder, "split", 620, 170, PaintSplit);
+    bool replaced = GallerySavePainting(pszFolder, "replace-color", 410, 170, PaintReplaceColor);
+    bool split = GallerySavePainting(pszFolder, "split", 620, 170, PaintSplit);
     return replaced && split;
 }

@@ -3,6 +3,7 @@
 #include "GalleryContextMenu.h"
 #include "GalleryDialog.h"
 #include "GalleryDockFrame.h"
+#include "GalleryFrame.h"
 #include "GalleryGrid.h"
 #include "GalleryHelpers.h"
 #include "GalleryRasterOps.h"
@@ -144,6 +145,8 @@ void SavePictures(const char* pszFolder)
     printf("  MDI frame with its menu bar and two kinds of documents: %s\n",
         GalleryDockFrame(pszFolder) ? "dock-frame.png, dock-frame-maximized.png, dock-frame-menu.png, documents-new.png"
                                     : "failed");
+    printf("  application layer: %s\n",
+        GalleryFrame(pszFolder) ? "template-dialog.png, visual-managers.png" : "failed");
 }
 
 } // namespace
