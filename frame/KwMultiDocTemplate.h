@@ -21,6 +21,7 @@ public:
 
     // A new document (NULL path) or the file, in a new frame; NULL, with no document left behind,
     // when that fails.
+    using CMultiDocTemplate::OpenDocumentFile;
     CDocument* OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeVisible = TRUE) override;
     // The docName line and the next number ("Untitled" without a docName), then the extension.
     void SetDefaultTitle(CDocument* pDocument) override;

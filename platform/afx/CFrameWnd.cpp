@@ -114,7 +114,9 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
         return FALSE;
     m_hMenuDefault = ::GetMenu(m_hWnd);
     LPCTSTR pszAccel = MAKEINTRESOURCEA(nIDResource);
-    m_hAccelTable = ::LoadAcceleratorsA(AfxFindResourceHandle(pszAccel, RT_ACCELERATOR), pszAccel);
+    HINSTANCE hInstAccel = AfxFindResourceHandle(pszAccel, RT_ACCELERATOR);
+    if (::FindResourceA(hInstAccel, pszAccel, RT_ACCELERATOR) != NULL)
+        m_hAccelTable = ::LoadAcceleratorsA(hInstAccel, pszAccel);
     if (pContext == NULL)
         SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
     return TRUE;

@@ -56,7 +56,24 @@ void CMultiDocTemplate::RemoveDocument(CDocument* pDoc)
         m_docList.RemoveAt(pos);
 }
 
+namespace {
+// Ends the frame of a document that failed to start. The document goes with its last view, or
+// here when no view would take it along.
+void DestroyFailedFrame(CFrameWnd* pFrame, CDocument* pDocument)
+{
+    BOOL bGoesWithView = pDocument->m_bAutoDelete && pDocument->GetFirstViewPosition() != NULL;
+    pFrame->DestroyWindow();
+    if (!bGoesWithView)
+        delete pDocument;
+}
+}
+
 CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeVisible)
+{
+    return OpenDocumentFile(lpszPathName, TRUE, bMakeVisible);
+}
+
+CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bAddToMRU, BOOL bMakeVisible)
 {
     CDocument* pDocument = CreateNewDocument();
     if (pDocument == NULL)
@@ -82,7 +99,7 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeV
             pDocument->m_bEmbedded = TRUE;
         if (!pDocument->OnNewDocument())
         {
-            pFrame->DestroyWindow(); // takes the document along
+            DestroyFailedFrame(pFrame, pDocument);
             return NULL;
         }
         m_nUntitledCount++;
@@ -92,10 +109,10 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeV
         CWaitCursor wait;
         if (!pDocument->OnOpenDocument(lpszPathName))
         {
-            pFrame->DestroyWindow();
+            DestroyFailedFrame(pFrame, pDocument);
             return NULL;
         }
-        pDocument->SetPathName(lpszPathName);
+        pDocument->SetPathName(lpszPathName, bAddToMRU);
     }
     InitialUpdateFrame(pFrame, pDocument, bMakeVisible);
     return pDocument;

@@ -21,6 +21,8 @@ public:
     // A new document (NULL path) or the file, in a new frame; NULL, with no document left behind,
     // when that fails.
     CDocument* OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeVisible = TRUE) override;
+    // The same, with the file entering the recent-file list only when bAddToMRU.
+    virtual CDocument* OpenDocumentFile(LPCTSTR lpszPathName, BOOL bAddToMRU, BOOL bMakeVisible);
     // The docName line followed by the next number, or "Untitled".
     void SetDefaultTitle(CDocument* pDocument) override;
 
