@@ -376,7 +376,8 @@ void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     NotifyFloatingWindows(nState != WA_INACTIVE ? FS_ACTIVATE : FS_DEACTIVATE);
     CFrameWnd* pActiveFrame = GetActiveFrame();
     CView* pActiveView = pActiveFrame != NULL ? pActiveFrame->GetActiveView() : NULL;
-    if (nState != WA_INACTIVE && !bMinimized && pActiveView != NULL)
+    // The view hears the deactivation too (a form view remembers its focused control then).
+    if (pActiveView != NULL && (nState == WA_INACTIVE || !bMinimized))
         pActiveView->OnActivateFrame(nState, this);
 }
 
