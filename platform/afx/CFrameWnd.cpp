@@ -99,6 +99,14 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     return TRUE;
 }
 
+BOOL CFrameWnd::LoadAccelTable(LPCTSTR lpszResourceName)
+{
+    if (m_hAccelTable != NULL)
+        return FALSE; // a frame keeps the table it has
+    m_hAccelTable = ::LoadAcceleratorsA(AfxFindResourceHandle(lpszResourceName, RT_ACCELERATOR), lpszResourceName);
+    return m_hAccelTable != NULL;
+}
+
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
     m_nIDHelp = nIDResource;
@@ -113,8 +121,7 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, pszMenu, 0L, pContext))
         return FALSE;
     m_hMenuDefault = ::GetMenu(m_hWnd);
-    LPCTSTR pszAccel = MAKEINTRESOURCEA(nIDResource);
-    m_hAccelTable = ::LoadAcceleratorsA(AfxFindResourceHandle(pszAccel, RT_ACCELERATOR), pszAccel);
+    LoadAccelTable(MAKEINTRESOURCEA(nIDResource));
     if (pContext == NULL)
         SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
     return TRUE;
