@@ -68,4 +68,18 @@ TEST(ClassicHostTest, AWizardDialogApplicationValidatesAndEndsAfterItsDialog)
     EXPECT_EQ(0, nExitCode);
 }
 
+TEST(ClassicHostTest, ASingleDocumentApplicationSavesAndOpensItsDocument)
+{
+    std::string strOutput;
+    int nExitCode = 99;
+    ASSERT_TRUE(RunNeighbour("afx_classic_docview.exe", &strOutput, &nExitCode));
+    EXPECT_EQ("started: \"Untitled - Note Host\", text \"\"\n"
+              "edited: \"Untitled - Note Host\", text \"Hello, notes\", modified\n"
+              "new: \"Untitled - Note Host\", text \"\"\n"
+              "opened: \"NoteHost.note - Note Host\", text \"Hello, notes\"\n"
+              "app: Note Host\n",
+        strOutput);
+    EXPECT_EQ(0, nExitCode);
+}
+
 } // namespace
