@@ -1,5 +1,7 @@
 // CWinApp.cpp: the application object, start-up, the main loop's idle work and message boxes.
 #include "CWinApp.h"
+#include "CDocManager.h"
+#include "CRecentFileList.h"
 #include "CWnd.h"
 #include "afxresource.h"
 #include "afxstate.h"
