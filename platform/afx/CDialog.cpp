@@ -75,20 +75,6 @@ BOOL CDialog::InitModalIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
 
 // Creation -------------------------------------------------------------------------------------
 
-// The template named lpszName in the module that has it; NULL when no module does.
-static LPCDLGTEMPLATE AfxLoadDialogTemplate(LPCTSTR lpszName, HINSTANCE* phInst)
-{
-    HINSTANCE hInst = AfxFindResourceHandle(lpszName, RT_DIALOG);
-    HRSRC hResource = ::FindResourceA(hInst, lpszName, RT_DIALOG);
-    if (hResource == NULL)
-        return NULL;
-    HGLOBAL hTemplate = ::LoadResource(hInst, hResource);
-    if (hTemplate == NULL)
-        return NULL;
-    *phInst = hInst;
-    return (LPCDLGTEMPLATE)::LockResource(hTemplate);
-}
-
 BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
 {
     m_lpszTemplateName = lpszTemplateName;

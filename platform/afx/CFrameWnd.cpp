@@ -99,6 +99,17 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
     return TRUE;
 }
 
+BOOL CFrameWnd::LoadAccelTable(LPCTSTR lpszResourceName)
+{
+    if (m_hAccelTable != NULL)
+        return FALSE; // a frame keeps the table it has
+    // A frame without accelerators leaves no error behind.
+    HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_ACCELERATOR);
+    if (::FindResourceA(hInst, lpszResourceName, RT_ACCELERATOR) != NULL)
+        m_hAccelTable = ::LoadAcceleratorsA(hInst, lpszResourceName);
+    return m_hAccelTable != NULL;
+}
+
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
     m_nIDHelp = nIDResource;
@@ -113,10 +124,7 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
     if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, pszMenu, 0L, pContext))
         return FALSE;
     m_hMenuDefault = ::GetMenu(m_hWnd);
-    LPCTSTR pszAccel = MAKEINTRESOURCEA(nIDResource);
-    HINSTANCE hInstAccel = AfxFindResourceHandle(pszAccel, RT_ACCELERATOR);
-    if (::FindResourceA(hInstAccel, pszAccel, RT_ACCELERATOR) != NULL)
-        m_hAccelTable = ::LoadAcceleratorsA(hInstAccel, pszAccel);
+    LoadAccelTable(MAKEINTRESOURCEA(nIDResource));
     if (pContext == NULL)
         SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
     return TRUE;
@@ -378,7 +386,8 @@ void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     NotifyFloatingWindows(nState != WA_INACTIVE ? FS_ACTIVATE : FS_DEACTIVATE);
     CFrameWnd* pActiveFrame = GetActiveFrame();
     CView* pActiveView = pActiveFrame != NULL ? pActiveFrame->GetActiveView() : NULL;
-    if (nState != WA_INACTIVE && !bMinimized && pActiveView != NULL)
+    // The view hears the deactivation too (a form view remembers its focused control then).
+    if (pActiveView != NULL && (nState == WA_INACTIVE || !bMinimized))
         pActiveView->OnActivateFrame(nState, this);
 }
 

@@ -42,6 +42,10 @@ public:
         const RECT& rect = rectDefault, CWnd* pParentWnd = NULL, LPCTSTR lpszMenuName = NULL, DWORD dwExStyle = 0,
         CCreateContext* pContext = NULL);
 
+    // The frame's accelerators from resource lpszResourceName (LoadFrame does it for its own);
+    // FALSE when the frame has a table already or the resource is missing.
+    BOOL LoadAccelTable(LPCTSTR lpszResourceName);
+
     // The view with id nID made from pContext (NULL when it cannot be made).
     CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
     // Places the control bars, then the view in the rest of the client area.

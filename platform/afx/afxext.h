@@ -1,5 +1,6 @@
-// afxext.h: the framework's umbrella of the extension classes; for now the window layer
-// (afxwin.h) holds everything hosts include it for.
+// afxext.h: the framework's umbrella of the extension classes: the window layer (afxwin.h) and
+// the form view.
 #pragma once
 
 #include "afxwin.h"
+#include "CFormView.h"

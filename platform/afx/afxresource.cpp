@@ -77,3 +77,18 @@ HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
         return pDLL->m_hResource;
     return ::FindResourceA(AfxFrameworkHandle(), lpszName, lpszType) != NULL ? AfxFrameworkHandle() : hInst;
 }
+
+LPCDLGTEMPLATE AfxLoadDialogTemplate(LPCTSTR lpszName, HINSTANCE* phInst, DWORD* pdwSize)
+{
+    HINSTANCE hInst = AfxFindResourceHandle(lpszName, RT_DIALOG);
+    HRSRC hResource = ::FindResourceA(hInst, lpszName, RT_DIALOG);
+    if (hResource == NULL)
+        return NULL;
+    HGLOBAL hTemplate = ::LoadResource(hInst, hResource);
+    if (hTemplate == NULL)
+        return NULL;
+    *phInst = hInst;
+    if (pdwSize != NULL)
+        *pdwSize = ::SizeofResource(hInst, hResource);
+    return (LPCDLGTEMPLATE)::LockResource(hTemplate);
+}

@@ -11,4 +11,7 @@ KWAFX_API HINSTANCE AfxFindStringResourceHandle(UINT nID);
 // The module that holds resource lpszName of type lpszType (a bitmap, icon, dialog...), searched
 // the same way; the application's resource module when none does, so that the load fails there.
 KWAFX_API HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
+// The dialog template lpszName from the module that holds it (in *phInst, its size in *pdwSize);
+// NULL when no module does.
+LPCDLGTEMPLATE AfxLoadDialogTemplate(LPCTSTR lpszName, HINSTANCE* phInst, DWORD* pdwSize = NULL);
 #endif

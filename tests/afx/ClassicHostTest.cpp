@@ -1,5 +1,5 @@
-// The classic host (classic/ClassicApp.cpp) runs to its end: its report comes whole, and it
-// exits with 0 (else the number of its first failed check).
+// The classic hosts (classic/) run to their end: each report comes whole, and each host exits
+// with 0 (else the number of its first failed check).
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
@@ -38,6 +38,46 @@ TEST(ClassicHostTest, RunsToItsEnd)
     EXPECT_EQ("app: Classic Host\n"
               "title: Classic host " + strDay + "\n"
               "worker: 5050 on its own thread\n",
+        strOutput);
+    EXPECT_EQ(0, nExitCode);
+}
+
+TEST(ClassicHostTest, AFrameWithAMenuPaintsAndAnswersItsCommandsAndAccelerators)
+{
+    std::string strOutput;
+    int nExitCode = 99;
+    ASSERT_TRUE(RunNeighbour("afx_classic_frame.exe", &strOutput, &nExitCode));
+    EXPECT_EQ("menu: Red enabled, Greet enabled, Unhandled greyed\n"
+              "after Red: Red checked\n"
+              "after F5: 1 greeting\n"
+              "app: Frame Host\n",
+        strOutput);
+    EXPECT_EQ(0, nExitCode);
+}
+
+TEST(ClassicHostTest, AWizardDialogApplicationValidatesAndEndsAfterItsDialog)
+{
+    std::string strOutput;
+    int nExitCode = 99;
+    ASSERT_TRUE(RunNeighbour("afx_classic_dialog.exe", &strOutput, &nExitCode));
+    EXPECT_EQ("filled: count 3\n"
+              "refused: Please enter an integer between 1 and 10.\n"
+              "OK: count 7, name Wizard, enabled 1\n"
+              "app: Wizard Host\n",
+        strOutput);
+    EXPECT_EQ(0, nExitCode);
+}
+
+TEST(ClassicHostTest, ASingleDocumentApplicationSavesAndOpensItsDocument)
+{
+    std::string strOutput;
+    int nExitCode = 99;
+    ASSERT_TRUE(RunNeighbour("afx_classic_docview.exe", &strOutput, &nExitCode));
+    EXPECT_EQ("started: \"Untitled - Note Host\", text \"\"\n"
+              "edited: \"Untitled - Note Host\", text \"Hello, notes\", modified\n"
+              "new: \"Untitled - Note Host\", text \"\"\n"
+              "opened: \"NoteHost.note - Note Host\", text \"Hello, notes\"\n"
+              "app: Note Host\n",
         strOutput);
     EXPECT_EQ(0, nExitCode);
 }

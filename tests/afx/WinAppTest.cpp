@@ -38,6 +38,23 @@ public:
     }
 };
 
+// The application owns its document manager, which deletes the templates it holds.
+TEST(WinApp, TheApplicationDeletesItsDocumentManagerWhole)
+{
+    struct CCountedManager : CDocManager
+    {
+        int* m_pnDeleted;
+        explicit CCountedManager(int* pnDeleted) : m_pnDeleted(pnDeleted) {}
+        ~CCountedManager() override { ++*m_pnDeleted; }
+    };
+    int nDeleted = 0;
+    {
+        CWinApp app("Owner");
+        app.m_pDocManager = new CCountedManager(&nDeleted);
+    }
+    EXPECT_EQ(1, nDeleted);
+}
+
 TEST(WinApp, AfxWinMainRunsTheApplicationUntilItsMainWindowCloses)
 {
     CTestApp app;

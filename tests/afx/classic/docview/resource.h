@@ -1,0 +1,2 @@
+// resource.h: the document/view host's resource ids.
+#define IDR_MAINFRAME 128
