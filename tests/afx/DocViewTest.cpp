@@ -521,6 +521,14 @@ TEST_F(DocView, ANewChildTakesTheMaximizedStateOfTheActiveOne)
     m_pFrame->MDINext();
     EXPECT_EQ(pFirst, m_pFrame->MDIGetActive());
     EXPECT_EQ(Calls({"view.OnActivateView off", "view.OnActivateView on"}), Take());
+    // A click into the other child's view activates that child.
+    CView* pView = pSecond->GetActiveView();
+    pView->SendMessage(WM_MOUSEACTIVATE, (WPARAM)m_pFrame->m_hWnd, MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+    EXPECT_EQ(pSecond, m_pFrame->MDIGetActive());
+    EXPECT_EQ(pView, pSecond->GetActiveView());
+    Calls calls = Take();
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ("view.OnActivateView on", calls.back());
 }
 
 TEST_F(DocView, TitlesNameTheDocumentAndNumberItsWindows)
