@@ -23,18 +23,16 @@ CString CKwDocManager::BuildFilter(CDocTemplate* pTemplate, CStringArray& exts)
     // The zeros are written as such: a type name may hold any character. A line with an empty
     // name would end the whole list there.
     CString strFilter;
+    // The framework's filter line of each template that has a filter name and extension; the
+    // extensions of the lines, in order.
+    OPENFILENAMEA ofn = {};
     for (CDocTemplate* pNext : templates)
     {
-        CString strName, strExt;
-        if (!pNext->GetDocString(strName, CDocTemplate::filterName) || strName.IsEmpty() ||
-            !pNext->GetDocString(strExt, CDocTemplate::filterExt) || strExt.IsEmpty())
-            continue;
-        strFilter += strName;
-        strFilter += '\0';
-        strFilter += '*';
-        strFilter += strExt;
-        strFilter += '\0';
-        exts.Add(strExt);
+        DWORD nLines = ofn.nMaxCustFilter;
+        AfxAppendFilterSuffix(strFilter, ofn, pNext, NULL);
+        CString strExt;
+        if (ofn.nMaxCustFilter != nLines && pNext->GetDocString(strExt, CDocTemplate::filterExt))
+            exts.Add(strExt);
     }
     CString strAll;
     strAll.LoadString(IDS_KW_ALL_FILES);

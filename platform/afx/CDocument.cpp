@@ -182,56 +182,64 @@ BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName)
     return TRUE;
 }
 
-BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
+BOOL CDocument::SaveReplacing(LPCTSTR lpszPathName, const std::function<void(LPCTSTR lpszTempName)>& write)
 {
-    // The document goes into a new file next to the old one, which it replaces only once it is
-    // complete: a failed save leaves the old file as it was.
+    // The new file goes next to the old one, which it replaces only once it is complete: a
+    // failed save leaves the old file as it was.
     CString strFolder(lpszPathName);
     int nSlash = strFolder.ReverseFind('\\');
     if (strFolder.ReverseFind('/') > nSlash)
         nSlash = strFolder.ReverseFind('/');
     strFolder = nSlash >= 0 ? strFolder.Left(nSlash + 1) : CString(".");
     char szTemp[MAX_PATH];
-    if (::GetTempFileNameA(strFolder, "kws", 0, szTemp) == 0)
-    {
-        CFileException fe(CFileException::accessDenied, (LONG)::GetLastError(), lpszPathName);
-        ReportSaveLoadException(lpszPathName, &fe, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
-        return FALSE;
-    }
-    CFileException fe;
-    CFile* pFile = GetFile(szTemp, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &fe);
-    if (pFile == NULL)
-    {
-        ::DeleteFileA(szTemp);
-        ReportSaveLoadException(lpszPathName, &fe, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
-        return FALSE;
-    }
     try
     {
-        CArchive ar(pFile, CArchive::store | CArchive::bNoFlushOnDelete);
-        ar.m_pDocument = this;
-        CWaitCursor wait;
-        Serialize(ar);
-        ar.Close();
-        ReleaseFile(pFile, FALSE);
+        if (::GetTempFileNameA(strFolder, "kws", 0, szTemp) == 0)
+            AfxThrowFileException(CFileException::accessDenied, (LONG)::GetLastError(), lpszPathName);
+        try
+        {
+            CWaitCursor wait;
+            write(szTemp);
+            if (!::MoveFileExA(szTemp, lpszPathName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
+                AfxThrowFileException(CFileException::accessDenied, (LONG)::GetLastError(), lpszPathName);
+        }
+        catch (CException*)
+        {
+            ::DeleteFileA(szTemp);
+            throw;
+        }
     }
     catch (CException* e)
     {
-        ReleaseFile(pFile, TRUE);
-        ::DeleteFileA(szTemp);
         ReportSaveLoadException(lpszPathName, e, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
         e->Delete();
         return FALSE;
     }
-    if (!::MoveFileExA(szTemp, lpszPathName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
-    {
-        CFileException fe2(CFileException::accessDenied, (LONG)::GetLastError(), lpszPathName);
-        ::DeleteFileA(szTemp);
-        ReportSaveLoadException(lpszPathName, &fe2, TRUE, AFX_IDP_FAILED_TO_SAVE_DOC);
-        return FALSE;
-    }
     SetModifiedFlag(FALSE);
     return TRUE;
+}
+
+BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
+{
+    return SaveReplacing(lpszPathName, [&](LPCTSTR lpszTempName) {
+        CFileException fe;
+        CFile* pFile = GetFile(lpszTempName, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &fe);
+        if (pFile == NULL)
+            AfxThrowFileException(fe.m_cause, fe.m_lOsError, lpszPathName);
+        try
+        {
+            CArchive ar(pFile, CArchive::store | CArchive::bNoFlushOnDelete);
+            ar.m_pDocument = this;
+            Serialize(ar);
+            ar.Close();
+            ReleaseFile(pFile, FALSE);
+        }
+        catch (CException*)
+        {
+            ReleaseFile(pFile, TRUE);
+            throw;
+        }
+    });
 }
 
 void CDocument::ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving, UINT nIDPDefault)

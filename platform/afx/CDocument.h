@@ -6,6 +6,8 @@
 #include "CPtrList.h"
 #include "CString.h"
 
+#include <functional>
+
 class CArchive;
 class CDocTemplate;
 class CException;
@@ -83,6 +85,11 @@ public:
     BOOL m_bEmbedded;
 
 protected:
+    // Saves through write(a new file next to lpszPathName), which throws CException on
+    // failure; the new file replaces the old one only once complete. Failures are reported;
+    // success clears the modified flag.
+    BOOL SaveReplacing(LPCTSTR lpszPathName, const std::function<void(LPCTSTR lpszTempName)>& write);
+
     afx_msg void OnFileClose();
     afx_msg void OnFileSave();
     afx_msg void OnFileSaveAs();

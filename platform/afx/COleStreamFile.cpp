@@ -1,5 +1,6 @@
 // COleStreamFile.cpp: CFile operations as IStream calls, OLE failures as file exceptions.
 #include "COleStreamFile.h"
+#include "afxoleglobals.h"
 #include "CFileException.h"
 #include "CNotSupportedException.h"
 
@@ -8,27 +9,6 @@
 IMPLEMENT_DYNAMIC(COleStreamFile, CFile)
 
 namespace {
-
-// The file exception cause of an OLE status. Storage and Win32 statuses of the system's own
-// errors carry the system's error code in their low word.
-int CauseOf(HRESULT hr)
-{
-    switch (hr)
-    {
-    case STG_E_INVALIDNAME:
-        return CFileException::badPath;
-    case STG_E_INVALIDHEADER:
-    case STG_E_DOCFILECORRUPT:
-    case STG_E_OLDFORMAT:
-    case STG_E_REVERTED:
-        return CFileException::invalidFile;
-    default:
-        break;
-    }
-    if ((HRESULT_FACILITY(hr) == FACILITY_STORAGE || HRESULT_FACILITY(hr) == FACILITY_WIN32) && HRESULT_CODE(hr) < 0xFA)
-        return CFileException::OsErrorToException(HRESULT_CODE(hr));
-    return CFileException::genericException;
-}
 
 // FALSE after filling *pError (when given) with the failure.
 BOOL Fail(CFileException* pError, HRESULT hr, int cause, LPCTSTR lpszName)
@@ -52,15 +32,6 @@ DWORD StorageMode(DWORD nOpenFlags, BOOL bCreate)
     if (bCreate && (nOpenFlags & CFile::modeCreate))
         nMode |= STGM_CREATE;
     return nMode;
-}
-
-std::wstring WideName(LPCTSTR lpszName)
-{
-    int nLen = ::MultiByteToWideChar(CP_ACP, 0, lpszName, -1, NULL, 0);
-    std::wstring strName(nLen > 0 ? nLen : 1, L'\0');
-    if (nLen > 0)
-        ::MultiByteToWideChar(CP_ACP, 0, lpszName, -1, &strName[0], nLen);
-    return strName;
 }
 
 } // namespace
@@ -108,9 +79,9 @@ BOOL COleStreamFile::CreateStream(LPSTORAGE lpStorage, LPCTSTR lpszStreamName, D
     if (lpszStreamName == NULL || *lpszStreamName == '\0')
         return Fail(pError, STG_E_INVALIDNAME, CFileException::badPath, lpszStreamName);
     LPSTREAM lpStream = NULL;
-    HRESULT hr = lpStorage->CreateStream(WideName(lpszStreamName).c_str(), StorageMode(nOpenFlags, TRUE), 0, 0, &lpStream);
+    HRESULT hr = lpStorage->CreateStream(AfxWideName(lpszStreamName).c_str(), StorageMode(nOpenFlags, TRUE), 0, 0, &lpStream);
     if (FAILED(hr))
-        return Fail(pError, hr, CauseOf(hr), lpszStreamName);
+        return Fail(pError, hr, AfxFileCauseOfHResult(hr), lpszStreamName);
     m_lpStream = lpStream;
     m_strFileName = lpszStreamName;
     return TRUE;
@@ -125,9 +96,9 @@ BOOL COleStreamFile::OpenStream(LPSTORAGE lpStorage, LPCTSTR lpszStreamName, DWO
     if (lpszStreamName == NULL || *lpszStreamName == '\0')
         return Fail(pError, STG_E_INVALIDNAME, CFileException::badPath, lpszStreamName);
     LPSTREAM lpStream = NULL;
-    HRESULT hr = lpStorage->OpenStream(WideName(lpszStreamName).c_str(), NULL, StorageMode(nOpenFlags, FALSE), 0, &lpStream);
+    HRESULT hr = lpStorage->OpenStream(AfxWideName(lpszStreamName).c_str(), NULL, StorageMode(nOpenFlags, FALSE), 0, &lpStream);
     if (FAILED(hr))
-        return Fail(pError, hr, CauseOf(hr), lpszStreamName);
+        return Fail(pError, hr, AfxFileCauseOfHResult(hr), lpszStreamName);
     m_lpStream = lpStream;
     m_strFileName = lpszStreamName;
     return TRUE;
@@ -147,7 +118,7 @@ LPSTREAM COleStreamFile::Stream() const
 
 void COleStreamFile::ThrowOleError(HRESULT hr) const
 {
-    AfxThrowFileException(CauseOf(hr), (LONG)hr, m_strFileName);
+    AfxThrowFileException(AfxFileCauseOfHResult(hr), (LONG)hr, m_strFileName);
 }
 
 UINT COleStreamFile::Read(void* lpBuf, UINT nCount)

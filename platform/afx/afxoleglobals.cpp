@@ -1,6 +1,7 @@
 // afxoleglobals: OLE set-up for the application's thread and the clipboard format helpers.
 #include "afxoleglobals.h"
 #include "COleDataSource.h"
+#include "CFileException.h"
 
 #include <cstring>
 
@@ -89,4 +90,32 @@ HGLOBAL AFXAPI AfxCopyGlobal(HGLOBAL hSrc)
     }
     ::GlobalUnlock(hSrc);
     return hDest;
+}
+
+int AFXAPI AfxFileCauseOfHResult(HRESULT hr)
+{
+    switch (hr)
+    {
+    case STG_E_INVALIDNAME:
+        return CFileException::badPath;
+    case STG_E_INVALIDHEADER:
+    case STG_E_DOCFILECORRUPT:
+    case STG_E_OLDFORMAT:
+    case STG_E_REVERTED:
+        return CFileException::invalidFile;
+    default:
+        break;
+    }
+    if ((HRESULT_FACILITY(hr) == FACILITY_STORAGE || HRESULT_FACILITY(hr) == FACILITY_WIN32) && HRESULT_CODE(hr) < 0xFA)
+        return CFileException::OsErrorToException(HRESULT_CODE(hr));
+    return CFileException::genericException;
+}
+
+std::wstring AFXAPI AfxWideName(LPCTSTR lpszName)
+{
+    int nLen = ::MultiByteToWideChar(CP_ACP, 0, lpszName, -1, NULL, 0);
+    std::wstring strName(nLen > 0 ? nLen : 1, L'\0');
+    if (nLen > 0)
+        ::MultiByteToWideChar(CP_ACP, 0, lpszName, -1, &strName[0], nLen);
+    return strName;
 }

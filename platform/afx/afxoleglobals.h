@@ -7,6 +7,8 @@
 
 #include <ole2.h>
 
+#include <string>
+
 // The effect of a drag and drop: a combination of DROPEFFECT_ flags.
 typedef DWORD DROPEFFECT;
 
@@ -34,3 +36,9 @@ KWAFX_API HGLOBAL AFXAPI AfxCopyGlobal(HGLOBAL hSrc);
 // Every medium a caller may accept data in.
 #define AFX_TYMED_ALL \
     (TYMED_HGLOBAL | TYMED_FILE | TYMED_ISTREAM | TYMED_ISTORAGE | TYMED_GDI | TYMED_MFPICT | TYMED_ENHMF)
+
+// The file exception cause (CFileException::...) of an OLE status: storage and Win32 statuses
+// of the system's own errors carry the system's error code in their low word.
+int AFXAPI AfxFileCauseOfHResult(HRESULT hr);
+// A name in the wide characters COM takes, converted with the system's ANSI code page.
+std::wstring AFXAPI AfxWideName(LPCTSTR lpszName);
