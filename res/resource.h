@@ -18,3 +18,8 @@
 #define ID_KW_BAR_FLOAT 51011 // 0xC743
 #define ID_KW_LIST_AUTO_RESIZE 51012
 #define ID_KW_LIST_FIT_TO_CONTENTS 51013
+
+// Window-list commands of the main frame (next, previous, close all).
+#define ID_KW_WINDOW_NEXT 51004 // 0xC73C
+#define ID_KW_WINDOW_PREV 51005 // 0xC73D
+#define ID_KW_WINDOW_CLOSEALL 51006 // 0xC73E
