@@ -51,3 +51,26 @@ void CKwPlacement::MoveInside(RECT& rc, const RECT& area)
     rc.right = (LONG)(x + cx);
     rc.bottom = (LONG)(y + cy);
 }
+
+void CKwPlacement::Write(CArchive& ar, const WINDOWPLACEMENT& wp)
+{
+    ar << (DWORD)wp.length << (DWORD)wp.flags << (DWORD)wp.showCmd << (LONG)wp.ptMinPosition.x
+       << (LONG)wp.ptMinPosition.y << (LONG)wp.ptMaxPosition.x << (LONG)wp.ptMaxPosition.y
+       << (LONG)wp.rcNormalPosition.left << (LONG)wp.rcNormalPosition.top << (LONG)wp.rcNormalPosition.right
+       << (LONG)wp.rcNormalPosition.bottom;
+}
+
+void CKwPlacement::Read(CArchive& ar, WINDOWPLACEMENT& wp)
+{
+    DWORD length, flags, showCmd;
+    LONG v[8];
+    ar >> length >> flags >> showCmd;
+    for (LONG& x : v)
+        ar >> x;
+    wp.length = length;
+    wp.flags = flags;
+    wp.showCmd = showCmd;
+    wp.ptMinPosition = {v[0], v[1]};
+    wp.ptMaxPosition = {v[2], v[3]};
+    wp.rcNormalPosition = {v[4], v[5], v[6], v[7]};
+}

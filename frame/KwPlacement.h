@@ -16,6 +16,11 @@ public:
     // the area allows.
     static void Repair(WINDOWPLACEMENT& wp, CWnd* pArea);
 
+    // A placement in a document: its eleven fields as 32-bit values, length first.
+    static void Write(CArchive& ar, const WINDOWPLACEMENT& wp);
+    // Reads the eleven fields as they stand; Repair makes them fit to apply.
+    static void Read(CArchive& ar, WINDOWPLACEMENT& wp);
+
 private:
     // Moves rc inside area, shrinking it where it is larger.
     static void MoveInside(RECT& rc, const RECT& area);
