@@ -7,6 +7,7 @@
 #include "GalleryGrid.h"
 #include "GalleryHelpers.h"
 #include "GalleryRasterOps.h"
+#include "GalleryTabWnd.h"
 #include "GalleryToolTips.h"
 #include "core/CFileName.h"
 #include "core/KwEvent.h"
@@ -145,6 +146,8 @@ void SavePictures(const char* pszFolder)
     printf("  MDI frame with its menu bar and two kinds of documents: %s\n",
         GalleryDockFrame(pszFolder) ? "dock-frame.png, dock-frame-maximized.png, dock-frame-menu.png, documents-new.png"
                                     : "failed");
+    printf("  tab windows, flat at the bottom and raised at the top: %s\n",
+        GalleryTabWnd(pszFolder) ? "tab-window.png" : "failed");
     printf("  application layer: %s\n",
         GalleryFrame(pszFolder) ? "template-dialog.png, visual-managers.png" : "failed");
 }

@@ -1,5 +1,9 @@
 // CBCGPVisualManager.cpp: the plain look, from the system's own colours.
 #include "CBCGPVisualManager.h"
+#include "CBCGPTabWnd.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 IMPLEMENT_DYNCREATE(CBCGPVisualManager, CObject)
 
@@ -85,4 +89,125 @@ void CBCGPVisualManager::OnDrawCaption(CDC* pDC, const CRect& rect, LPCTSTR lpsz
     pDC->SelectObject(pOldFont);
     pDC->SetTextColor(clrOld);
     pDC->SetBkMode(nOldMode);
+}
+
+COLORREF CBCGPVisualManager::GetTabAreaColor() const
+{
+    return ::GetSysColor(COLOR_3DFACE);
+}
+
+COLORREF CBCGPVisualManager::GetTabColor(BOOL bActive) const
+{
+    return ::GetSysColor(bActive ? COLOR_WINDOW : COLOR_3DFACE);
+}
+
+COLORREF CBCGPVisualManager::GetTabTextColor(BOOL bActive) const
+{
+    return ::GetSysColor(COLOR_BTNTEXT);
+}
+
+COLORREF CBCGPVisualManager::GetTabBorderColor() const
+{
+    return ::GetSysColor(COLOR_3DDKSHADOW);
+}
+
+namespace {
+
+void DrawLine(CDC* pDC, int x1, int y1, int x2, int y2, COLORREF clr)
+{
+    // A one-pixel line, end points included.
+    pDC->FillSolidRect(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + 1, std::abs(y2 - y1) + 1, clr);
+}
+
+} // namespace
+
+void CBCGPVisualManager::OnEraseTabsFrame(CDC* pDC, const CRect& rectPage, const CRect& rectWndArea,
+    const CBCGPTabWnd* pTabWnd)
+{
+    pDC->FillSolidRect(rectPage, GetTabAreaColor());
+    if (rectWndArea == rectPage || rectPage.IsRectEmpty())
+        return;
+    // Raised in 3D (light left and above, shadow right and below), a plain line when flat.
+    BOOL bFlat = pTabWnd->IsFlatTab();
+    COLORREF clrLight = bFlat ? GetTabBorderColor() : ::GetSysColor(COLOR_3DHILIGHT);
+    COLORREF clrDark = bFlat ? GetTabBorderColor() : ::GetSysColor(COLOR_3DSHADOW);
+    const CRect& r = rectPage;
+    DrawLine(pDC, r.left, r.top, r.left, r.bottom - 1, clrLight);
+    DrawLine(pDC, r.right - 1, r.top, r.right - 1, r.bottom - 1, clrDark);
+    if (pTabWnd->GetLocation() == CBCGPTabWnd::LOCATION_BOTTOM)
+        DrawLine(pDC, r.left, r.top, r.right - 1, r.top, clrLight);
+    else
+        DrawLine(pDC, r.left, r.bottom - 1, r.right - 1, r.bottom - 1, clrDark);
+}
+
+void CBCGPVisualManager::OnEraseTabsArea(CDC* pDC, const CRect& rect, const CBCGPTabWnd* pTabWnd)
+{
+    pDC->FillSolidRect(rect, GetTabAreaColor());
+    if (rect.IsRectEmpty())
+        return;
+    // The strip's edge toward the page, which the active tab breaks through.
+    BOOL bBottom = pTabWnd->GetLocation() == CBCGPTabWnd::LOCATION_BOTTOM;
+    COLORREF clr = pTabWnd->IsFlatTab() ? GetTabBorderColor() : ::GetSysColor(bBottom ? COLOR_3DSHADOW : COLOR_3DHILIGHT);
+    int y = bBottom ? rect.top : rect.bottom - 1;
+    DrawLine(pDC, rect.left, y, rect.right - 1, y, clr);
+}
+
+void CBCGPVisualManager::OnDrawTab(CDC* pDC, const CRect& rectTab, int iTab, BOOL bIsActive, const CBCGPTabWnd* pTabWnd)
+{
+    BOOL bBottom = pTabWnd->GetLocation() == CBCGPTabWnd::LOCATION_BOTTOM;
+    CRect rect = rectTab;
+    // Only the active tab covers the strip's edge toward the page; raised inactive tabs are
+    // also shorter at the far edge.
+    int nShorter = bIsActive || pTabWnd->IsFlatTab() ? 0 : 2;
+    if (!bIsActive && bBottom)
+        rect.DeflateRect(0, 1, 0, nShorter);
+    else if (!bIsActive)
+        rect.DeflateRect(0, nShorter, 0, 1);
+    int yFar = bBottom ? rect.bottom - 1 : rect.top;
+    int yNear = bBottom ? rect.top : rect.bottom - 1;
+    if (pTabWnd->IsFlatTab())
+    {
+        // Boxes without slopes; neighbours share the line between them.
+        COLORREF clrBorder = GetTabBorderColor();
+        pDC->FillSolidRect(rect, GetTabColor(bIsActive));
+        DrawLine(pDC, rect.left, yNear, rect.left, yFar, clrBorder);
+        DrawLine(pDC, rect.right, yNear, rect.right, yFar, clrBorder);
+        DrawLine(pDC, rect.left, yFar, rect.right, yFar, clrBorder);
+    }
+    else
+    {
+        pDC->FillSolidRect(rect, GetTabAreaColor());
+        COLORREF clrLight = ::GetSysColor(COLOR_3DHILIGHT);
+        COLORREF clrShadow = ::GetSysColor(COLOR_3DSHADOW);
+        COLORREF clrDark = ::GetSysColor(COLOR_3DDKSHADOW);
+        // Corners cut by a pixel, light on the left, shadow on the right.
+        int yFarIn = bBottom ? yFar - 1 : yFar + 1;
+        DrawLine(pDC, rect.left, yNear, rect.left, yFarIn, clrLight);
+        DrawLine(pDC, rect.right - 1, yNear, rect.right - 1, yFarIn, clrDark);
+        DrawLine(pDC, rect.right - 2, yNear, rect.right - 2, yFarIn, clrShadow);
+        DrawLine(pDC, rect.left + 1, yFar, rect.right - 2, yFar, bBottom ? clrDark : clrLight);
+        if (bBottom)
+            DrawLine(pDC, rect.left + 1, yFarIn, rect.right - 3, yFarIn, clrShadow);
+    }
+    CString strLabel;
+    pTabWnd->GetTabLabel(iTab, strLabel);
+    CRect rectText = rect;
+    rectText.DeflateRect(CBCGPTabWnd::TAB_LABEL_MARGIN, 0);
+    int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    COLORREF clrOld = pDC->SetTextColor(GetTabTextColor(bIsActive));
+    pDC->DrawText(strLabel, &rectText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
+    pDC->SetTextColor(clrOld);
+    pDC->SetBkMode(nOldMode);
+}
+
+void CBCGPVisualManager::OnDrawTabButton(CDC* pDC, const CRect& rect, int nButton, BOOL bEnabled,
+    const CBCGPTabWnd* pTabWnd)
+{
+    CRect rectButton = rect;
+    UINT nState = (bEnabled ? 0 : DFCS_INACTIVE) | (pTabWnd->IsFlatTab() ? DFCS_FLAT : 0);
+    if (nButton == CBCGPTabWnd::BUTTON_CLOSE)
+        pDC->DrawFrameControl(&rectButton, DFC_CAPTION, DFCS_CAPTIONCLOSE | nState);
+    else
+        pDC->DrawFrameControl(&rectButton, DFC_SCROLL,
+            (nButton == CBCGPTabWnd::BUTTON_SCROLL_LEFT ? DFCS_SCROLLLEFT : DFCS_SCROLLRIGHT) | nState);
 }

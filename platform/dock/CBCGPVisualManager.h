@@ -6,6 +6,8 @@
 
 #include <afxwin.h>
 
+class CBCGPTabWnd;
+
 class KWDOCK_API CBCGPVisualManager : public CObject
 {
     DECLARE_DYNCREATE(CBCGPVisualManager)
@@ -33,4 +35,20 @@ public:
     virtual void OnDrawBarBorder(CDC* pDC, const CRect& rect);
     // The caption strip of a docking bar, its text left-aligned and cut with an ellipsis.
     virtual void OnDrawCaption(CDC* pDC, const CRect& rect, LPCTSTR lpszText, BOOL bActive);
+
+    // Colours of tab windows: the strip and the page's surround, flat tabs (the active one
+    // in the page's colour), their labels, and the lines of flat tabs and frames.
+    virtual COLORREF GetTabAreaColor() const;
+    virtual COLORREF GetTabColor(BOOL bActive) const;
+    virtual COLORREF GetTabTextColor(BOOL bActive) const;
+    virtual COLORREF GetTabBorderColor() const;
+    // A tab window's page surround (rectPage less rectWndArea, where the page's window lies)
+    // with its border on the sides away from the strip.
+    virtual void OnEraseTabsFrame(CDC* pDC, const CRect& rectPage, const CRect& rectWndArea, const CBCGPTabWnd* pTabWnd);
+    // The strip behind the tabs, with its edge toward the page.
+    virtual void OnEraseTabsArea(CDC* pDC, const CRect& rect, const CBCGPTabWnd* pTabWnd);
+    // Tab iTab with its label (cut with an ellipsis when it does not fit), in the font selected.
+    virtual void OnDrawTab(CDC* pDC, const CRect& rectTab, int iTab, BOOL bIsActive, const CBCGPTabWnd* pTabWnd);
+    // A button at the end of the strip (CBCGPTabWnd::Button).
+    virtual void OnDrawTabButton(CDC* pDC, const CRect& rect, int nButton, BOOL bEnabled, const CBCGPTabWnd* pTabWnd);
 };

@@ -33,3 +33,23 @@ COLORREF CBCGPVisualManagerXP::GetCaptionTextColor(BOOL bActive) const
 {
     return ::GetSysColor(bActive ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
 }
+
+COLORREF CBCGPVisualManagerXP::GetTabAreaColor() const
+{
+    return GetBarBackgroundColor();
+}
+
+COLORREF CBCGPVisualManagerXP::GetTabColor(BOOL bActive) const
+{
+    return bActive ? ::GetSysColor(COLOR_WINDOW) : GetBarBackgroundColor();
+}
+
+COLORREF CBCGPVisualManagerXP::GetTabTextColor(BOOL bActive) const
+{
+    return bActive ? ::GetSysColor(COLOR_BTNTEXT) : MixColors(::GetSysColor(COLOR_BTNTEXT), ::GetSysColor(COLOR_3DSHADOW), 40);
+}
+
+COLORREF CBCGPVisualManagerXP::GetTabBorderColor() const
+{
+    return GetBarBorderColor();
+}

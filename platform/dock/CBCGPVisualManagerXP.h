@@ -14,6 +14,12 @@ public:
     COLORREF GetBarBorderColor() const override;
     COLORREF GetCaptionColor(BOOL bActive) const override;
     COLORREF GetCaptionTextColor(BOOL bActive) const override;
+    // Tabs: the strip in the bar colour, the active tab in the window colour, inactive labels
+    // greyed.
+    COLORREF GetTabAreaColor() const override;
+    COLORREF GetTabColor(BOOL bActive) const override;
+    COLORREF GetTabTextColor(BOOL bActive) const override;
+    COLORREF GetTabBorderColor() const override;
 
     // clr1 weighted nPercent1 against clr2, channel by channel.
     static COLORREF MixColors(COLORREF clr1, COLORREF clr2, int nPercent1);

@@ -1,0 +1,194 @@
+// KwMDIMonoChildWnd.cpp: the single-view MDI child.
+#include "frame/KwMDIMonoChildWnd.h"
+
+#include "frame/KwMDITools.h"
+#include "frame/KwPlacement.h"
+#include "frame/KwWindowUpdateLock.h"
+
+IMPLEMENT_SERIAL(CKwMDIMonoChildWnd, CKwMDIBasicChildWnd, VERSIONABLE_SCHEMA | 0)
+
+namespace {
+// The frame's style: an overlapped window that adds the document to its title.
+const DWORD kFrameStyle = 0x00CF8000;
+const DWORD kPayloadVersion = 1;
+} // namespace
+
+CKwMDIMonoChildWnd::CKwMDIMonoChildWnd() : m_nID(0) {}
+
+CKwMDIMonoChildWnd* CKwMDIMonoChildWnd::Open(UINT nID, CRuntimeClass* pViewClass, const CViewContext& ctx,
+    CDocument* pDoc, UINT nCmdShow, int bReplaceActive)
+{
+    CWinThread* pThread = AfxGetThread();
+    CMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CMDIFrameWnd, pThread != NULL ? pThread->GetMainWnd() : NULL);
+    if (pViewClass == NULL || pFrame == NULL)
+        return NULL;
+    CMDIChildWnd* pActive = pFrame->MDIGetActive();
+    if (bReplaceActive && pActive != NULL)
+    {
+        WINDOWPLACEMENT wp = {};
+        wp.length = sizeof(WINDOWPLACEMENT);
+        pActive->GetWindowPlacement(&wp);
+        CKwMDIMonoChildWnd* pWnd = new CKwMDIMonoChildWnd;
+        if (!pWnd->CreateMe(nID, pViewClass, ctx, pDoc, wp))
+            return NULL;
+        pActive->PostMessage(WM_CLOSE);
+        return pWnd;
+    }
+    if (CView* pView = CKwMDITools::FindView(pViewClass, ctx, pDoc))
+    {
+        if (CKwMDIMonoChildWnd* pWnd = DYNAMIC_DOWNCAST(CKwMDIMonoChildWnd, pView->GetParentFrame()))
+        {
+            // The view hears of its activation again.
+            if (pWnd == pActive)
+            {
+                pWnd->SetActiveView(NULL, TRUE);
+                pWnd->SetActiveView(pView, TRUE);
+            }
+            pWnd->ActivateFrame(-1);
+            return pWnd;
+        }
+    }
+    CKwMDIMonoChildWnd* pWnd = new CKwMDIMonoChildWnd;
+    return pWnd->CreateMe(nID, pViewClass, ctx, pDoc, nCmdShow) ? pWnd : NULL;
+}
+
+void CKwMDIMonoChildWnd::Serialize(CArchive& ar)
+{
+    CKwMDIBasicChildWnd::Serialize(ar);
+    SerializeExtension(ar);
+}
+
+CView* CKwMDIMonoChildWnd::GetPaneView() const
+{
+    return m_hWnd != NULL ? DYNAMIC_DOWNCAST(CView, GetDlgItem(AFX_IDW_PANE_FIRST)) : NULL;
+}
+
+BOOL CKwMDIMonoChildWnd::CreateMe(
+    UINT nID, CRuntimeClass* pViewClass, const CViewContext& ctx, CDocument* pDoc, UINT nCmdShow)
+{
+    m_nID = nID;
+    // Beside other children the frame's usual activation keeps a maximized state.
+    int nShow = CKwMDITools::GetFirstMDIChildWnd() != NULL ? -1 : (int)nCmdShow;
+    if (!Build(nID, pViewClass, ctx, pDoc, nShow, NULL))
+        return FALSE;
+    GetParent()->InvalidateRect(NULL, FALSE);
+    return TRUE;
+}
+
+BOOL CKwMDIMonoChildWnd::CreateMe(
+    UINT nID, CRuntimeClass* pViewClass, const CViewContext& ctx, CDocument* pDoc, const WINDOWPLACEMENT& wp)
+{
+    m_nID = nID;
+    return Build(nID, pViewClass, ctx, pDoc, SW_SHOWMAXIMIZED, &wp);
+}
+
+BOOL CKwMDIMonoChildWnd::Build(UINT nID, CRuntimeClass* pViewClass, const CViewContext& ctx, CDocument* pDoc,
+    int nCmdShow, const WINDOWPLACEMENT* pPlacement)
+{
+    // A frame that fails to load has deleted itself.
+    if (!LoadFrame(nID, kFrameStyle, NULL, NULL))
+        return FALSE;
+    try
+    {
+        // The view waits under a hidden window while the frame is shown and laid out, so it is
+        // never seen at a wrong size.
+        CWnd wndPark;
+        wndPark.CreateEx(0, AfxRegisterWndClass(0), NULL, WS_CHILD, CRect(0, 0, -1, -1), this, 0);
+        CView* pView = CKwMDITools::CreateView("", pViewClass, ctx, pDoc, this, FALSE, TRUE, AFX_IDW_PANE_FIRST);
+        if (pView == NULL)
+        {
+            DestroyWindow();
+            return FALSE;
+        }
+        pView->SetParent(&wndPark);
+        pView->ShowWindow(SW_SHOW);
+        SetActiveView(pView, FALSE);
+        ActivateFrame(nCmdShow);
+        if (pPlacement != NULL && pPlacement->showCmd != SW_SHOWMAXIMIZED)
+            SetWindowPlacement(pPlacement);
+        pView->MoveWindow(-1, -1, 0, 0);
+        pView->SetParent(this);
+        RecalcLayout(TRUE);
+        OnUpdateFrameTitle(TRUE);
+        wndPark.DestroyWindow();
+        return TRUE;
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+    }
+    // Not finished: no half-made window stays.
+    DestroyWindow();
+    return FALSE;
+}
+
+void CKwMDIMonoChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
+{
+    if (CMDIFrameWnd* pFrame = GetMDIFrame())
+        pFrame->OnUpdateFrameTitle(bAddToTitle);
+    if (!(GetStyle() & FWS_ADDTOTITLE))
+        return;
+    CView* pView = DYNAMIC_DOWNCAST(CView, GetWindow(GW_CHILD));
+    if (pView == NULL)
+        pView = GetActiveView();
+    CString strTitle;
+    if (pView != NULL)
+        pView->SendMessage(WM_KW_GETVIEWTITLE, 0, (LPARAM)&strTitle);
+    if (!strTitle.IsEmpty())
+        SetWindowText(strTitle);
+    else
+        CKwMDIBasicChildWnd::OnUpdateFrameTitle(bAddToTitle);
+}
+
+void CKwMDIMonoChildWnd::IKwDesktopWindow_Store(CArchive& ar)
+{
+    CView* pView = GetPaneView();
+    // A view class the archive cannot name could not be read back.
+    if (pView == NULL || pView->GetRuntimeClass()->m_wSchema == 0xFFFF)
+        return;
+    ar << kPayloadVersion << (DWORD)m_nID;
+    ar.WriteClass(pView->GetRuntimeClass());
+    CViewContext ctx;
+    pView->SendMessage(WM_KW_GETVIEWCONTEXT, 0, (LPARAM)&ctx);
+    ctx.Serialize(ar);
+    WINDOWPLACEMENT wp;
+    CKwMDITools::GetDesktopPlacement(this, wp);
+    CKwPlacement::Write(ar, wp);
+    pView->Serialize(ar);
+}
+
+BOOL CKwMDIMonoChildWnd::IKwDesktopWindow_Restore(CArchive& ar, CDocument* pDoc)
+{
+    CKwWindowUpdateLock lock;
+    BOOL bBuilt = FALSE;
+    try
+    {
+        DWORD nVersion, nID;
+        ar >> nVersion >> nID;
+        // Nothing but a view class is taken, and that before anything is made.
+        CRuntimeClass* pViewClass = ar.ReadClass(RUNTIME_CLASS(CView));
+        CViewContext ctx;
+        ctx.Serialize(ar);
+        WINDOWPLACEMENT wp;
+        CKwPlacement::Read(ar, wp);
+        CKwPlacement::Repair(wp, CKwMDITools::GetMDIClientWnd());
+        if (!CreateMe(nID, pViewClass, ctx, pDoc, wp))
+            return FALSE; // gone already
+        bBuilt = TRUE;
+        if (CView* pView = GetPaneView())
+            pView->Serialize(ar);
+        return TRUE;
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+    }
+    catch (...)
+    {
+    }
+    if (bBuilt)
+        DestroyWindow();
+    else
+        delete this;
+    return FALSE;
+}
