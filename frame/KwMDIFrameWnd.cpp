@@ -2,9 +2,10 @@
 // command route through the focus chain, activation with floating windows, the window list.
 #include "frame/KwMDIFrameWnd.h"
 
-#include <afxpriv.h>
+#include "frame/KwMDITools.h"
+#include "frame/KwPlacement.h"
 
-#include <vector>
+#include <afxpriv.h>
 
 IMPLEMENT_DYNAMIC(CKwMDIFrameWnd, CBCGPMDIFrameWnd)
 
@@ -55,6 +56,8 @@ void CKwMDIFrameWnd::ShowFrame()
     wp.showCmd = (UINT)pApp->m_nCmdShow;
     if (wp.showCmd == SW_SHOWNORMAL && bMaximized)
         wp.showCmd = SW_SHOWMAXIMIZED;
+    // A monitor that is gone, or a profile edited by hand, must not put the frame out of reach.
+    CKwPlacement::Repair(wp, NULL);
     SetWindowPlacement(&wp);
     UpdateWindow();
 }
@@ -209,15 +212,7 @@ void CKwMDIFrameWnd::OnWindowPrev()
 
 void CKwMDIFrameWnd::OnWindowCloseAll()
 {
-    std::vector<HWND> children;
-    for (HWND hWnd = ::GetWindow(m_hWndMDIClient, GW_CHILD); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
-        children.push_back(hWnd);
-    for (HWND hWnd : children)
-    {
-        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-        if (pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)))
-            pWnd->SendMessage(WM_CLOSE);
-    }
+    CKwMDITools::CloseAllMDIChildWindows();
 }
 
 void CKwMDIFrameWnd::OnUpdateWindowNextPrev(CCmdUI* pCmdUI)

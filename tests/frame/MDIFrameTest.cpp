@@ -347,6 +347,23 @@ TEST_F(MDIFrameTest, TheProfileRemembersThePlaceAndTheMaximizedState)
     m_pFrame->ShowFrame();
     EXPECT_TRUE(m_pFrame->IsIconic());
     EXPECT_EQ(CRect(100, 80, 500, 380), NormalRect(m_pFrame));
+
+    // A rectangle stored on a monitor that is gone comes back onto one, its size kept; a show
+    // command the framework has used up already shows it normal.
+    const int stored[] = {0, 30000, 30000, 30400, 30300};
+    const char* const entries[] = {"showCmd.showMaximized", "rcNormalPosition.left", "rcNormalPosition.top",
+        "rcNormalPosition.right", "rcNormalPosition.bottom"};
+    for (int i = 0; i < 5; i++)
+        m_app.WriteProfileInt("Frame", entries[i], stored[i]);
+    m_app.m_nCmdShow = -1;
+    m_pFrame->DestroyWindow();
+    m_pFrame = NewFrame();
+    ASSERT_TRUE(m_pFrame != nullptr);
+    m_pFrame->ShowFrame();
+    m_pFrame->GetWindowRect(&rect);
+    EXPECT_TRUE(::MonitorFromRect(&rect, MONITOR_DEFAULTTONULL) != NULL) << rect.left << "," << rect.top;
+    EXPECT_EQ(CSize(400, 300), rect.Size());
+    EXPECT_TRUE(m_pFrame->IsWindowVisible() && !m_pFrame->IsZoomed() && !m_pFrame->IsIconic());
 }
 
 TEST_F(MDIFrameTest, TheDocumentNameComesBeforeTheApplicationsInTheTitle)
