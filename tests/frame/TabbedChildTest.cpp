@@ -165,6 +165,13 @@ TEST_F(TabbedTest, OpenMakesTheTabsOrActivatesTheWindowThatShowsTheListAlready)
     CString strTitle;
     p->GetWindowText(strTitle);
     EXPECT_STREQ("Plan of a", strTitle);
+    // The tabs fill the window, their border just outside its client area.
+    CRect rcClient, rcTabs;
+    p->GetClientRect(&rcClient);
+    p->GetTab(0)->GetParent()->GetWindowRect(&rcTabs);
+    p->ScreenToClient(&rcTabs);
+    rcClient.InflateRect(1, 1, 1, 2);
+    EXPECT_EQ(rcClient, rcTabs);
 
     OpenMono("m");
     EXPECT_EQ(p, OpenTabs(list, 0));
