@@ -165,13 +165,6 @@ TEST_F(TabbedTest, OpenMakesTheTabsOrActivatesTheWindowThatShowsTheListAlready)
     CString strTitle;
     p->GetWindowText(strTitle);
     EXPECT_STREQ("Plan of a", strTitle);
-    // The tabs fill the window, their border just outside its client area.
-    CRect rcClient, rcTabs;
-    p->GetClientRect(&rcClient);
-    p->GetTab(0)->GetParent()->GetWindowRect(&rcTabs);
-    p->ScreenToClient(&rcTabs);
-    rcClient.InflateRect(1, 1, 1, 2);
-    EXPECT_EQ(rcClient, rcTabs);
 
     OpenMono("m");
     EXPECT_EQ(p, OpenTabs(list, 0));
@@ -191,6 +184,13 @@ TEST_F(TabbedTest, OpenMakesTheTabsOrActivatesTheWindowThatShowsTheListAlready)
     p->MDIRestore();
     p->MoveWindow(20, 10, 300, 200);
     p->GetWindowPlacement(&wp);
+    // The tabs follow the window's size, their border just outside its client area.
+    CRect rcClient, rcTabs;
+    p->GetClientRect(&rcClient);
+    p->GetTab(0)->GetParent()->GetWindowRect(&rcTabs);
+    p->ScreenToClient(&rcTabs);
+    rcClient.InflateRect(1, 1, 1, 2);
+    EXPECT_EQ(rcClient, rcTabs);
     CKwMDITabbedChildWnd* pNew = OpenTabs(List(TRUE), 5, -1, TRUE);
     ASSERT_TRUE(pNew != nullptr && pNew != p);
     pNew->GetWindowPlacement(&wpNew);
