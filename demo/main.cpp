@@ -1,6 +1,7 @@
 // The gallery: exercises the toolkit and reports what it did, one small function per component.
 #include "Gallery.h"
 #include "GalleryContextMenu.h"
+#include "GalleryDesktop.h"
 #include "GalleryDialog.h"
 #include "GalleryDockFrame.h"
 #include "GalleryFrame.h"
@@ -148,6 +149,8 @@ void SavePictures(const char* pszFolder)
                                     : "failed");
     printf("  tab windows, flat at the bottom and raised at the top: %s\n",
         GalleryTabWnd(pszFolder) ? "tab-window.png" : "failed");
+    printf("  a desktop stored in a document and restored into a fresh frame: %s\n",
+        GalleryDesktop(pszFolder) ? "desktop-restored.png, desktop-mono.png" : "failed");
     printf("  application layer: %s\n",
         GalleryFrame(pszFolder) ? "template-dialog.png, visual-managers.png" : "failed");
 }
