@@ -1,10 +1,11 @@
-// The tabbed MDI child: open lists, tabs made and found again, replacing the active child, its
-// payload against bytes built by hand, restored into a fresh frame and stored again, a spec whose
-// view cannot be made, and hostile copies of a stored tabbed desktop.
+// The tabbed MDI child: tabs made and found again by their open list, replacing the active child,
+// its payload against bytes built by hand with a spec whose view cannot be made, restored into a
+// fresh frame and stored again, and hostile copies of a stored tabbed desktop.
 #include "DesktopHost.h"
-#include "TabbedChildTest.rh"
+#include "MDIFrameTest.rh"
 
 #include "frame/KwMDITabbedChildWnd.h"
+#include "frame/KwPlacement.h"
 #include "support/ArchiveBytes.h"
 #include "support/MessageRecorder.h"
 #include "support/TestRandom.h"
@@ -17,7 +18,6 @@ typedef CKwMDITabbedChildWnd::COpenList COpenList;
 class CDeskFailView : public CDeskView
 {
     DECLARE_SERIAL(CDeskFailView)
-protected:
     afx_msg int OnCreate(LPCREATESTRUCT) { return -1; }
     DECLARE_MESSAGE_MAP()
 };
@@ -26,58 +26,25 @@ BEGIN_MESSAGE_MAP(CDeskFailView, CDeskView)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-Bytes U16(WORD w)
-{
-    return Bytes{(uint8_t)w, (uint8_t)(w >> 8)};
-}
-Bytes U32(DWORD n)
-{
-    return U16((WORD)n) + U16((WORD)(n >> 16));
-}
-Bytes Str(const char* text)
-{
-    return Bytes{(uint8_t)strlen(text)} + Text(text);
-}
-Bytes NewClass(const char* name, WORD wSchema)
-{
-    return U16(0xFFFF) + U16(wSchema) + U16((WORD)strlen(name)) + Text(name);
-}
-// The context record of DesktopTest::Context(text, value).
-Bytes Ctx(const char* text, long value = 0)
-{
-    return U32(3) + Str(text) + Str("") + Str("") + Str("") + U32(0) + U32(0) + U32(value) + U32(0) + U32(0) + U32(0) +
-           U32(0);
-}
-Bytes Placement(const WINDOWPLACEMENT& wp)
-{
-    const RECT& rc = wp.rcNormalPosition;
-    return U32(wp.length) + U32(wp.flags) + U32(wp.showCmd) + U32(wp.ptMinPosition.x) + U32(wp.ptMinPosition.y) +
-           U32(wp.ptMaxPosition.x) + U32(wp.ptMaxPosition.y) + U32(rc.left) + U32(rc.top) + U32(rc.right) +
-           U32(rc.bottom);
-}
-
-// A stored tabbed record with the maximized position pWnd reports now: Wine notes where it
-// maximized a restored child over the position the placement gave.
-Bytes WithMaxPosition(Bytes bytes, CWnd* pWnd)
-{
-    WINDOWPLACEMENT wp = {};
-    wp.length = sizeof(wp);
-    pWnd->GetWindowPlacement(&wp);
-    const size_t nAt = 8 + 4 + 6 + strlen("CKwMDITabbedChildWnd") + 8 + 12 + 20;
-    Bytes words = U32(wp.ptMaxPosition.x) + U32(wp.ptMaxPosition.y);
-    std::copy(words.begin(), words.end(), bytes.begin() + nAt);
-    return bytes;
-}
+Bytes U16(WORD w) { return Bytes{(uint8_t)w, (uint8_t)(w >> 8)}; }
+Bytes U32(DWORD n) { return U16((WORD)n) + U16((WORD)(n >> 16)); }
+Bytes Str(const char* text) { return Bytes{(uint8_t)strlen(text)} + Text(text); }
+Bytes NewClass(const char* name, WORD wSchema) { return U16(0xFFFF) + U16(wSchema) + U16((WORD)strlen(name)) + Text(name); }
+// The context record of DesktopTest::Context(text).
+Bytes Ctx(const char* text) { return U32(3) + Str(text) + Str("") + Str("") + Str("") + Bytes(28, 0); }
+// Where the payload's active tab lies in a stored record (tag, length, kind, window object).
+const size_t kActiveTabAt = 8 + 4 + 6 + strlen("CKwMDITabbedChildWnd") + 8 + 8;
 
 class TabbedTest : public DesktopTest
 {
 protected:
     // Plan (a), Section (b, whose view cannot be made when bFail) and Loads (c).
-    static COpenList List(BOOL bFail = FALSE)
+    static COpenList List(BOOL bFail)
     {
         COpenList list;
         list.Add(IDS_KW_TAB_PLAN, RUNTIME_CLASS(CDeskView), Context("a"));
-        list.Add(IDS_KW_TAB_SECTION, bFail ? RUNTIME_CLASS(CDeskFailView) : RUNTIME_CLASS(CDeskOtherView), Context("b"));
+        list.Add(IDS_KW_TAB_SECTION, bFail ? RUNTIME_CLASS(CDeskFailView) : RUNTIME_CLASS(CDeskOtherView),
+            Context("b"));
         list.Add(IDS_KW_TAB_LOADS, RUNTIME_CLASS(CDeskView), Context("c"));
         return list;
     }
@@ -95,7 +62,7 @@ protected:
         {
             CDeskView* pView = View(p, i);
             CString strLabel, strTab;
-            ((CBCGPTabWnd*)p->GetTab(i)->GetParent())->GetTabLabel((int)i, strLabel);
+            ((CBCGPTabWnd*)pView->GetParent())->GetTabLabel((int)i, strLabel);
             strTab.Format("%s%s %s %X %s %ld %s", pView == p->GetActiveView() ? "*" : "", (LPCTSTR)strLabel,
                 pView->GetRuntimeClass()->m_lpszClassName, pView->GetDlgCtrlID(), (LPCTSTR)pView->m_ctx.m_strText1,
                 pView->m_ctx.m_nValue3, (LPCTSTR)pView->m_strData);
@@ -128,35 +95,9 @@ protected:
     }
 };
 
-TEST_F(TabbedTest, OpenListsAreEqualWithTheSameSpecsInTheSameOrder)
-{
-    COpenList list = List(), copy;
-    copy = list;
-    EXPECT_TRUE(copy == list);
-    COpenList reversed;
-    for (POSITION pos = list.GetTailPosition(); pos != NULL;)
-    {
-        const CKwMDITabbedChildWnd::COpenSpec& spec = list.GetPrev(pos);
-        reversed.Add(spec.m_nLabelID, spec.m_pViewClass, spec.m_ctx);
-    }
-    EXPECT_FALSE(reversed == list);
-    copy.RemoveTail();
-    EXPECT_FALSE(copy == list);
-    EXPECT_FALSE(list == copy);
-    copy = list;
-    copy.GetTail().m_nLabelID = IDS_KW_TAB_PLAN;
-    EXPECT_FALSE(copy == list);
-    copy = list;
-    copy.GetTail().m_pViewClass = RUNTIME_CLASS(CDeskOtherView);
-    EXPECT_FALSE(copy == list);
-    copy = list;
-    copy.GetTail().m_ctx.m_nValue7 = 1;
-    EXPECT_FALSE(copy == list);
-}
-
 TEST_F(TabbedTest, OpenMakesTheTabsOrActivatesTheWindowThatShowsTheListAlready)
 {
-    COpenList list = List();
+    COpenList list = List(FALSE);
     list.GetHead().m_ctx.m_strText2 = "Plan of a"; // the title the first view gives
     CKwMDITabbedChildWnd* p = OpenTabs(list, 1);
     ASSERT_TRUE(p != nullptr);
@@ -173,24 +114,32 @@ TEST_F(TabbedTest, OpenMakesTheTabsOrActivatesTheWindowThatShowsTheListAlready)
     EXPECT_EQ(p, OpenTabs(list, 0, 2));
     EXPECT_EQ(p->GetTab(2), p->GetActiveView());
     EXPECT_EQ(2, CountChildren());
-    // What the views show now counts.
+    // The same specs in another order, or fewer of them, are another list; and what the views
+    // show now counts.
+    COpenList other;
+    for (POSITION pos = list.GetTailPosition(); pos != NULL;)
+        other.AddTail(list.GetPrev(pos));
+    EXPECT_TRUE(CKwMDITabbedChildWnd::FindTabbedWnd(other) == NULL);
+    other = list;
+    other.RemoveTail();
+    EXPECT_TRUE(CKwMDITabbedChildWnd::FindTabbedWnd(other) == NULL);
     View(p, 0)->m_ctx.m_nValue3 = 5;
     EXPECT_TRUE(CKwMDITabbedChildWnd::FindTabbedWnd(list) == NULL);
     list.GetHead().m_ctx.m_nValue3 = 5;
     EXPECT_EQ(p, CKwMDITabbedChildWnd::FindTabbedWnd(list));
 
-    // A new window in the active one's place, that closes after the call.
-    WINDOWPLACEMENT wp = {}, wpNew = {};
+    // The tabs follow the window's size, their border just outside its client area.
     p->MDIRestore();
     p->MoveWindow(20, 10, 300, 200);
-    p->GetWindowPlacement(&wp);
-    // The tabs follow the window's size, their border just outside its client area.
     CRect rcClient, rcTabs;
     p->GetClientRect(&rcClient);
     p->GetTab(0)->GetParent()->GetWindowRect(&rcTabs);
     p->ScreenToClient(&rcTabs);
     rcClient.InflateRect(1, 1, 1, 2);
     EXPECT_EQ(rcClient, rcTabs);
+    // A new window in the active one's place, which closes after the call.
+    WINDOWPLACEMENT wp = {}, wpNew = {};
+    p->GetWindowPlacement(&wp);
     CKwMDITabbedChildWnd* pNew = OpenTabs(List(TRUE), 5, -1, TRUE);
     ASSERT_TRUE(pNew != nullptr && pNew != p);
     pNew->GetWindowPlacement(&wpNew);
@@ -201,31 +150,31 @@ TEST_F(TabbedTest, OpenMakesTheTabsOrActivatesTheWindowThatShowsTheListAlready)
     // A view that cannot be made leaves its tab out; its spec is still found by its view's id.
     EXPECT_EQ((Seq{"Plan CDeskView E900 a 0 ", "*Loads CDeskView E902 c 0 "}), Tabs(pNew));
     View(pNew, 1)->m_ctx.m_nValue3 = 9;
-    COpenList now = List(TRUE);
-    now.GetTail().m_ctx.m_nValue3 = 9;
-    EXPECT_EQ(pNew, CKwMDITabbedChildWnd::FindTabbedWnd(now));
+    list = List(TRUE);
+    list.GetTail().m_ctx.m_nValue3 = 9;
+    EXPECT_EQ(pNew, CKwMDITabbedChildWnd::FindTabbedWnd(list));
 }
 
 TEST_F(TabbedTest, ThePayloadHasItsBytesAndComesBackWholeInAFreshFrame)
 {
-    COpenList list;
-    list.Add(IDS_KW_TAB_PLAN, RUNTIME_CLASS(CDeskView), Context("a", 1));
-    list.Add(IDS_KW_TAB_LOADS, RUNTIME_CLASS(CDeskView), Context("c", 2));
-    CKwMDITabbedChildWnd* p = OpenTabs(list, 1);
+    CKwMDITabbedChildWnd* p = OpenTabs(List(TRUE), 1);
     ASSERT_TRUE(p != nullptr);
-    View(p, 0)->m_strData = "first";
-    View(p, 1)->m_strData = "second";
-    p->MoveWindow(20, 10, 300, 200);
+    m_pFrame->MDIMaximize(p);
+    View(p, 0)->m_strData = "A";
+    View(p, 1)->m_strData = "C";
+    View(p, 1)->m_ctx.m_nValue3 = 7; // spec 2 is stored as its view shows it now
     WINDOWPLACEMENT wp = {};
     wp.length = sizeof(wp);
     p->GetWindowPlacement(&wp);
     Bytes body = U32(1) + NewClass("CKwMDITabbedChildWnd", 0) + U32(0) + U32(0) + U32(1) + U32(IDR_DESK_VIEW) + U32(1) +
-                 Placement(wp) + U32(2) + U32(IDS_KW_TAB_PLAN) + NewClass("CDeskView", 1) + Ctx("a", 1) +
-                 U32(IDS_KW_TAB_LOADS) + U16(0x8003) + Ctx("c", 2) + Str("first") + Str("second");
+                 StoreBytes([&](CArchive& ar) { CKwPlacement::Write(ar, wp); }) + U32(3) + U32(IDS_KW_TAB_PLAN) +
+                 NewClass("CDeskView", 1) + Ctx("a") + U32(IDS_KW_TAB_SECTION) + NewClass("CDeskFailView", 1) +
+                 Ctx("b") + U32(IDS_KW_TAB_LOADS) + U16(0x8003) + U32(3) + Str("c") + Str("") + Str("") + Str("") +
+                 U32(0) + U32(0) + U32(7) + Bytes(16, 0) + Str("A") + Str("C");
     Bytes stored = Store(p);
     ASSERT_EQ(U32(2) + U32((DWORD)body.size()) + body, stored);
-    Seq tabs = Tabs(p);
-    EXPECT_EQ((Seq{"Plan CDeskView E900 a 1 first", "*Loads CDeskView E901 c 2 second"}), tabs);
+    Seq tabs{"Plan CDeskView E900 a 0 A", "*Loads CDeskView E902 c 7 C"};
+    EXPECT_EQ(tabs, Tabs(p));
 
     // Read with its length, and after tag 1 as older documents hold it.
     for (const Bytes& bytes : {stored, U32(1) + body})
@@ -233,45 +182,26 @@ TEST_F(TabbedTest, ThePayloadHasItsBytesAndComesBackWholeInAFreshFrame)
         CMDIChildWnd* pBack = RestoreFresh(bytes);
         ASSERT_TRUE(pBack != nullptr);
         EXPECT_EQ(tabs, Tabs(pBack));
+        EXPECT_TRUE(pBack->IsZoomed());
+        // Wine notes where it maximized the restored child, not the position it was given.
         WINDOWPLACEMENT wpBack = {};
         pBack->GetWindowPlacement(&wpBack);
-        EXPECT_EQ(CRect(wp.rcNormalPosition), CRect(wpBack.rcNormalPosition));
-        EXPECT_EQ(WithMaxPosition(stored, pBack), Store(pBack));
+        Bytes again = stored, words = U32(wpBack.ptMaxPosition.x) + U32(wpBack.ptMaxPosition.y);
+        std::copy(words.begin(), words.end(), again.begin() + kActiveTabAt + 4 + 20);
+        EXPECT_EQ(again, Store(pBack));
     }
-}
-
-TEST_F(TabbedTest, ASpecWhoseViewCannotBeMadeLeavesTheOthersTheirContextsAndData)
-{
-    CKwMDITabbedChildWnd* p = OpenTabs(List(TRUE), 1);
-    ASSERT_TRUE(p != nullptr);
-    m_pFrame->MDIMaximize(p);
-    View(p, 0)->m_strData = "A";
-    View(p, 1)->m_strData = "C";
-    View(p, 1)->m_ctx.m_nValue3 = 7;
-    Bytes stored = Store(p);
-    Seq tabs{"Plan CDeskView E900 a 0 A", "*Loads CDeskView E902 c 7 C"};
-    EXPECT_EQ(tabs, Tabs(p));
-    CMDIChildWnd* pBack = RestoreFresh(stored);
-    ASSERT_TRUE(pBack != nullptr);
-    EXPECT_EQ(tabs, Tabs(pBack));
-    EXPECT_EQ(WithMaxPosition(stored, pBack), Store(pBack));
-
     // The active tab that comes back is one of the tabs made; a count the bytes cannot hold
     // makes nothing.
-    const size_t nActiveAt = 8 + 4 + 6 + strlen("CKwMDITabbedChildWnd") + 8 + 8;
     for (DWORD nActive : {2u, 0xFFFFFFFFu})
     {
         Bytes bytes = stored;
-        std::copy_n(U32(nActive).begin(), 4, bytes.begin() + nActiveAt);
-        Seq clamped = tabs;
-        clamped[0] = (nActive == 2 ? "" : "*") + clamped[0];
-        clamped[1] = nActive == 2 ? clamped[1] : clamped[1].substr(1);
-        EXPECT_EQ(clamped, Tabs(RestoreFresh(bytes)));
+        std::copy_n(U32(nActive).begin(), 4, bytes.begin() + kActiveTabAt);
+        EXPECT_EQ((nActive == 2 ? tabs : Seq{"*" + tabs[0], tabs[1].substr(1)}), Tabs(RestoreFresh(bytes)));
     }
     for (DWORD nCount : {4u, (unsigned)CKwMDITabbedChildWnd::MaxSpecs + 1, 0x40000000u})
     {
         Bytes bytes = stored;
-        std::copy_n(U32(nCount).begin(), 4, bytes.begin() + nActiveAt + 4 + 44);
+        std::copy_n(U32(nCount).begin(), 4, bytes.begin() + kActiveTabAt + 4 + 44);
         EXPECT_TRUE(RestoreFresh(bytes) == nullptr);
         EXPECT_EQ(0, CountChildren());
     }
@@ -299,10 +229,10 @@ TEST_F(TabbedTest, TruncationsAndMutationsOfAStoredTabbedDesktopLeaveNothingHalf
         ::LockWindowUpdate(NULL);
         CKwMDITools::CloseAllMDIChildWindows();
         PumpMessages(0);
-        return restored.size() == 2 && restored[0] != nullptr && restored[1] != nullptr;
+        return nWindows;
     };
-    EXPECT_TRUE(restore(sized));
-    EXPECT_TRUE(restore(plain));
+    EXPECT_EQ(2, restore(sized));
+    EXPECT_EQ(2, restore(plain));
     for (size_t n = 0; n < plain.size(); n += 2)
     {
         SCOPED_TRACE(n);
