@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "CBCGPTabWnd.h"
-#include "CBCGPVisualManager.h"
+#include "CBCGPVisualManagerXP.h"
 #include "TabWndTest.rh"
 #include "support/MessageRecorder.h"
 #include "support/TestSurface.h"
@@ -320,6 +320,36 @@ TEST_F(TabWndFixture, AShortStripCutsLabelsThenScrollsKeepingTheActiveTabInView)
     m_tabs.SetWindowPos(NULL, 0, 0, 600, 120, SWP_NOZORDER | SWP_NOMOVE);
     checkStrip("wide");
     EXPECT_TRUE(m_tabs.GetButtonRect(CBCGPTabWnd::BUTTON_SCROLL_RIGHT).IsRectEmpty());
+}
+
+TEST_F(TabWndFixture, TheStripIsPaintedByTheCurrentVisualManager)
+{
+    Create(CBCGPTabWnd::STYLE_FLAT, CBCGPTabWnd::LOCATION_BOTTOM);
+    AddPages(3);
+    m_tabs.SetActiveTab(1);
+    CRect rectActive, rectInactive;
+    m_tabs.GetTabRect(1, rectActive);
+    m_tabs.GetTabRect(2, rectInactive);
+    int yInside = rectActive.bottom - 3;
+    for (CRuntimeClass* pClass : {RUNTIME_CLASS(CBCGPVisualManager), RUNTIME_CLASS(CBCGPVisualManagerXP)})
+    {
+        SCOPED_TRACE(pClass->m_lpszClassName);
+        CBCGPVisualManager::SetDefaultManager(pClass);
+        CBCGPVisualManager* pManager = CBCGPVisualManager::GetInstance();
+        TestSurface surface(300, 200, RGB(1, 2, 3));
+        m_tabs.SendMessage(WM_PRINTCLIENT, (WPARAM)surface.DC().m_hDC, PRF_CLIENT);
+        COLORREF clrBorder = pManager->GetTabBorderColor();
+        EXPECT_EQ(pManager->GetTabColor(TRUE), surface.Pixel(rectActive.left + 2, yInside));
+        EXPECT_EQ(pManager->GetTabColor(FALSE), surface.Pixel(rectInactive.left + 2, yInside));
+        // The strip's edge toward the page runs under the inactive tab; the active one joins the
+        // page. Neighbours share the line between them.
+        EXPECT_EQ(clrBorder, surface.Pixel(rectInactive.left + 2, rectInactive.top));
+        EXPECT_EQ(pManager->GetTabColor(TRUE), surface.Pixel(rectActive.left + 2, rectActive.top));
+        EXPECT_EQ(clrBorder, surface.Pixel(rectActive.right, yInside));
+        EXPECT_EQ(pManager->GetTabColor(TRUE), surface.Pixel(rectActive.right - 1, yInside));
+        EXPECT_GT(surface.Count(rectActive, pManager->GetTabTextColor(TRUE)), 10); // the label
+    }
+    CBCGPVisualManager::SetDefaultManager(NULL);
 }
 
 } // namespace
