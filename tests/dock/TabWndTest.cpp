@@ -83,7 +83,7 @@ struct TabWndFixture : ::testing::Test
     {
         std::string text;
         for (int i = 0; i < m_tabs.GetTabsNum(); i++)
-            text += m_tabs.GetTabWnd(i)->IsWindowVisible() ? "V" : "-";
+            text += m_tabs.GetTabWnd(i) == nullptr ? "x" : m_tabs.GetTabWnd(i)->IsWindowVisible() ? "V" : "-";
         return text;
     }
     CRect RectInTabs(CWnd* pWnd)
@@ -350,6 +350,23 @@ TEST_F(TabWndFixture, TheStripIsPaintedByTheCurrentVisualManager)
         EXPECT_GT(surface.Count(rectActive, pManager->GetTabTextColor(TRUE)), 10); // the label
     }
     CBCGPVisualManager::SetDefaultManager(NULL);
+
+    // Raised tabs at the top: light on the left and along the top, dark on the right; the
+    // inactive one stands lower than the active one.
+    m_tabs.DestroyWindow();
+    Create(CBCGPTabWnd::STYLE_3D, CBCGPTabWnd::LOCATION_TOP);
+    AddPages(2);
+    m_tabs.GetTabRect(0, rectActive);
+    m_tabs.GetTabRect(1, rectInactive);
+    TestSurface surface(300, 200, RGB(1, 2, 3));
+    m_tabs.SendMessage(WM_PRINTCLIENT, (WPARAM)surface.DC().m_hDC, PRF_CLIENT);
+    COLORREF clrLight = ::GetSysColor(COLOR_3DHILIGHT);
+    EXPECT_EQ(clrLight, surface.Pixel(rectActive.left, rectActive.top + 4));
+    EXPECT_EQ(clrLight, surface.Pixel(rectActive.left + 3, rectActive.top));
+    EXPECT_EQ(::GetSysColor(COLOR_3DDKSHADOW), surface.Pixel(rectActive.right - 1, rectActive.top + 4));
+    COLORREF clrArea = CBCGPVisualManager::GetInstance()->GetTabAreaColor();
+    EXPECT_EQ(clrArea, surface.Pixel(rectInactive.left + 3, rectInactive.top + 1));
+    EXPECT_EQ(clrLight, surface.Pixel(rectInactive.left + 3, rectInactive.top + 2));
 }
 
 } // namespace
