@@ -141,6 +141,13 @@ TEST_F(TabWndFixture, OnlyTheActiveTabsWindowShowsAndTabsFollowTheirWindows)
     // A window already a tab is not added twice.
     m_tabs.AddTab(m_pages[1].get(), "Again");
     EXPECT_EQ(3, m_tabs.GetTabsNum());
+    // A top-level window becomes a child of the tab window.
+    CWnd popup;
+    ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), "Popup", WS_POPUP, 0, 0, 50, 50, NULL, NULL));
+    m_tabs.AddTab(&popup, "Popup");
+    EXPECT_EQ(WS_CHILD, popup.GetStyle() & (WS_CHILD | WS_POPUP));
+    EXPECT_EQ(m_tabs.m_hWnd, ::GetAncestor(popup.m_hWnd, GA_PARENT));
+    m_tabs.RemoveTab(3);
 
     // A removed tab's window is hidden, not destroyed; the tab that slides into the active
     // place takes over.
