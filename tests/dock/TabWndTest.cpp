@@ -60,9 +60,10 @@ struct TabWndFixture : ::testing::Test
         m_host.DestroyWindow();
     }
     // A tab window filling a client area of cx by cy.
-    void Create(CBCGPTabWnd::Style style, CBCGPTabWnd::Location location, int cx = 300, int cy = 200)
+    void Create(CBCGPTabWnd::Style style, CBCGPTabWnd::Location location, int cx = 300, int cy = 200,
+        BOOL bCloseBtn = FALSE)
     {
-        ASSERT_TRUE(m_tabs.Create(style, CRect(0, 0, cx, cy), &m_host, 1, location));
+        ASSERT_TRUE(m_tabs.Create(style, CRect(0, 0, cx, cy), &m_host, 1, location, bCloseBtn));
     }
     // An edit control made a child of the host, as hosts make their views before adding them.
     CEdit* NewPage(const char* pszText)
@@ -229,7 +230,7 @@ TEST_F(TabWndFixture, TheParentHearsEachChangeOfActiveTabByCallClickAndKeys)
 
 TEST_F(TabWndFixture, AWindowDestroyedFromOutsideLeavesItsTab)
 {
-    Create(CBCGPTabWnd::STYLE_FLAT, CBCGPTabWnd::LOCATION_TOP);
+    Create(CBCGPTabWnd::STYLE_FLAT, CBCGPTabWnd::LOCATION_TOP, 300, 200, TRUE);
     AddPages(3);
     // One that asked not to tell its parent: the tab window hears it all the same.
     CWnd* pLast = NewPage("Quiet");
@@ -245,10 +246,15 @@ TEST_F(TabWndFixture, AWindowDestroyedFromOutsideLeavesItsTab)
     m_pages[0].reset(); // the object goes, and its window with it
     EXPECT_EQ(0, m_tabs.GetActiveTab());
     EXPECT_EQ(m_pages[2].get(), m_tabs.GetActiveWnd());
-    ::DestroyWindow(pLast->m_hWnd);
+    // The close button closes the active tab's window.
+    m_tabs.SetActiveTab(1);
+    CPoint ptClose = m_tabs.GetButtonRect(CBCGPTabWnd::BUTTON_CLOSE).CenterPoint();
+    m_tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptClose.x, ptClose.y));
+    PumpMessages(0);
+    EXPECT_FALSE(::IsWindow(pLast->m_hWnd));
     EXPECT_EQ(1, m_tabs.GetTabsNum());
     EXPECT_EQ(m_pages[2].get(), m_tabs.GetTabWnd(0));
-    EXPECT_EQ("1;", m_host.m_log);
+    EXPECT_EQ("1;1;0;", m_host.m_log);
     m_pages[2]->DestroyWindow();
     EXPECT_EQ(0, m_tabs.GetTabsNum());
     EXPECT_EQ(nullptr, m_tabs.GetActiveWnd());
