@@ -97,7 +97,8 @@ void CBCGPTabWnd::SetTabBorderSize(int nTabBorderSize, BOOL bRepaint)
 void CBCGPTabWnd::AddTab(CWnd* pTabWnd, LPCTSTR lpszTabLabel, UINT uiImageId, BOOL bDetachable)
 {
     HWND hWnd = pTabWnd->GetSafeHwnd();
-    if (m_hWnd == NULL || !::IsWindow(hWnd) || hWnd == m_hWnd || GetTabFromHwnd(hWnd) >= 0)
+    // Neither the tab window itself nor a window it lies in can be one of its pages.
+    if (m_hWnd == NULL || !::IsWindow(hWnd) || hWnd == m_hWnd || ::IsChild(hWnd, m_hWnd) || GetTabFromHwnd(hWnd) >= 0)
         return;
     // The tab window hears of its tabs' destruction through WM_PARENTNOTIFY.
     CWnd::ModifyStyleEx(hWnd, WS_EX_NOPARENTNOTIFY, 0, 0);

@@ -139,8 +139,9 @@ TEST_F(TabWndFixture, OnlyTheActiveTabsWindowShowsAndTabsFollowTheirWindows)
     EXPECT_FALSE(m_tabs.SetActiveTab(3));
     EXPECT_FALSE(m_tabs.SetActiveTab(-1));
     EXPECT_EQ(2, m_tabs.GetActiveTab());
-    // A window already a tab is not added twice.
+    // A window already a tab is not added twice; the host holding the tab window is not added.
     m_tabs.AddTab(m_pages[1].get(), "Again");
+    m_tabs.AddTab(&m_host, "Host");
     EXPECT_EQ(3, m_tabs.GetTabsNum());
     // A top-level window becomes a child of the tab window.
     CWnd popup;
