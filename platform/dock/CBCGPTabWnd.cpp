@@ -56,7 +56,8 @@ BOOL CBCGPTabWnd::Create(Style style, const RECT& rect, CWnd* pParentWnd, UINT n
     m_bFlat = style == STYLE_FLAT || style == STYLE_FLAT_SHARED_HORZ_SCROLL;
     m_location = location;
     m_bCloseButton = bCloseBtn;
-    LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(NULL, IDC_ARROW), NULL);
+    // No double clicks: quick clicks on two tabs are two clicks.
+    LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursorA(NULL, IDC_ARROW), NULL);
     // A rectangle turned inside out (a host that lays the window out later) starts empty.
     CRect rectWnd(rect);
     rectWnd.right = std::max(rectWnd.left, rectWnd.right);
@@ -93,22 +94,19 @@ void CBCGPTabWnd::SetTabBorderSize(int nTabBorderSize, BOOL bRepaint)
     }
 }
 
-void CBCGPTabWnd::SetFlatFrame(BOOL bFlat, BOOL bRepaint)
-{
-    m_bFlat = bFlat;
-    if (m_hWnd != NULL && bRepaint)
-        Invalidate(FALSE);
-}
-
 void CBCGPTabWnd::AddTab(CWnd* pTabWnd, LPCTSTR lpszTabLabel, UINT uiImageId, BOOL bDetachable)
 {
     HWND hWnd = pTabWnd->GetSafeHwnd();
-    if (m_hWnd == NULL || !::IsWindow(hWnd) || hWnd == m_hWnd || GetTabFromHwnd(hWnd) >= 0)
+    // Neither the tab window itself nor a window it lies in can be one of its pages.
+    if (m_hWnd == NULL || !::IsWindow(hWnd) || hWnd == m_hWnd || ::IsChild(hWnd, m_hWnd) || GetTabFromHwnd(hWnd) >= 0)
         return;
     // The tab window hears of its tabs' destruction through WM_PARENTNOTIFY.
     CWnd::ModifyStyleEx(hWnd, WS_EX_NOPARENTNOTIFY, 0, 0);
     if (::GetParent(hWnd) != m_hWnd)
+    {
+        CWnd::ModifyStyle(hWnd, WS_POPUP, WS_CHILD, 0);
         ::SetParent(hWnd, m_hWnd);
+    }
     ::ShowWindow(hWnd, SW_HIDE);
     CTab tab;
     tab.hWnd = hWnd;

@@ -57,14 +57,14 @@ public:
     // a frame's client area wants (SetTabBorderSize(0, TRUE)).
     virtual void SetTabBorderSize(int nTabBorderSize, BOOL bRepaint = TRUE);
     int GetTabBorderSize() const { return m_nTabBorderSize; }
-    // Flat or raised tabs.
-    virtual void SetFlatFrame(BOOL bFlat = TRUE, BOOL bRepaint = TRUE);
+    // Flat tabs (STYLE_FLAT) or raised ones.
     BOOL IsFlatTab() const { return m_bFlat; }
     Location GetLocation() const { return m_location; }
 
     // Adds a tab at the end for pTabWnd (made a child of the tab window, and hidden unless it is
-    // the first tab, which becomes active). The window stays its creator's: the tab window never
-    // destroys it. A window that is already a tab, or no window, is not added. uiImageId and
+    // the first tab, which becomes active; a top-level window is turned into a child). The window stays its creator's: the tab window never
+    // destroys it. A window that is already a tab, the tab window or one of its ancestors, or no
+    // window, is not added. uiImageId and
     // bDetachable are kept for the docking bars; the strip draws no images.
     void AddTab(CWnd* pTabWnd, LPCTSTR lpszTabLabel, UINT uiImageId = (UINT)-1, BOOL bDetachable = TRUE);
     // The label is string uiResTabLabel of the resource chain; FALSE, and no tab, when no module

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "CBCGPTabWnd.h"
-#include "CBCGPVisualManager.h"
+#include "CBCGPVisualManagerXP.h"
 #include "TabWndTest.rh"
 #include "support/MessageRecorder.h"
 #include "support/TestSurface.h"
@@ -60,9 +60,10 @@ struct TabWndFixture : ::testing::Test
         m_host.DestroyWindow();
     }
     // A tab window filling a client area of cx by cy.
-    void Create(CBCGPTabWnd::Style style, CBCGPTabWnd::Location location, int cx = 300, int cy = 200)
+    void Create(CBCGPTabWnd::Style style, CBCGPTabWnd::Location location, int cx = 300, int cy = 200,
+        BOOL bCloseBtn = FALSE)
     {
-        ASSERT_TRUE(m_tabs.Create(style, CRect(0, 0, cx, cy), &m_host, 1, location));
+        ASSERT_TRUE(m_tabs.Create(style, CRect(0, 0, cx, cy), &m_host, 1, location, bCloseBtn));
     }
     // An edit control made a child of the host, as hosts make their views before adding them.
     CEdit* NewPage(const char* pszText)
@@ -83,7 +84,7 @@ struct TabWndFixture : ::testing::Test
     {
         std::string text;
         for (int i = 0; i < m_tabs.GetTabsNum(); i++)
-            text += m_tabs.GetTabWnd(i)->IsWindowVisible() ? "V" : "-";
+            text += m_tabs.GetTabWnd(i) == nullptr ? "x" : m_tabs.GetTabWnd(i)->IsWindowVisible() ? "V" : "-";
         return text;
     }
     CRect RectInTabs(CWnd* pWnd)
@@ -138,9 +139,17 @@ TEST_F(TabWndFixture, OnlyTheActiveTabsWindowShowsAndTabsFollowTheirWindows)
     EXPECT_FALSE(m_tabs.SetActiveTab(3));
     EXPECT_FALSE(m_tabs.SetActiveTab(-1));
     EXPECT_EQ(2, m_tabs.GetActiveTab());
-    // A window already a tab is not added twice.
+    // A window already a tab is not added twice; the host holding the tab window is not added.
     m_tabs.AddTab(m_pages[1].get(), "Again");
+    m_tabs.AddTab(&m_host, "Host");
     EXPECT_EQ(3, m_tabs.GetTabsNum());
+    // A top-level window becomes a child of the tab window.
+    CWnd popup;
+    ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), "Popup", WS_POPUP, 0, 0, 50, 50, NULL, NULL));
+    m_tabs.AddTab(&popup, "Popup");
+    EXPECT_EQ(WS_CHILD, popup.GetStyle() & (WS_CHILD | WS_POPUP));
+    EXPECT_EQ(m_tabs.m_hWnd, ::GetAncestor(popup.m_hWnd, GA_PARENT));
+    m_tabs.RemoveTab(3);
 
     // A removed tab's window is hidden, not destroyed; the tab that slides into the active
     // place takes over.
@@ -222,7 +231,7 @@ TEST_F(TabWndFixture, TheParentHearsEachChangeOfActiveTabByCallClickAndKeys)
 
 TEST_F(TabWndFixture, AWindowDestroyedFromOutsideLeavesItsTab)
 {
-    Create(CBCGPTabWnd::STYLE_FLAT, CBCGPTabWnd::LOCATION_TOP);
+    Create(CBCGPTabWnd::STYLE_FLAT, CBCGPTabWnd::LOCATION_TOP, 300, 200, TRUE);
     AddPages(3);
     // One that asked not to tell its parent: the tab window hears it all the same.
     CWnd* pLast = NewPage("Quiet");
@@ -238,10 +247,15 @@ TEST_F(TabWndFixture, AWindowDestroyedFromOutsideLeavesItsTab)
     m_pages[0].reset(); // the object goes, and its window with it
     EXPECT_EQ(0, m_tabs.GetActiveTab());
     EXPECT_EQ(m_pages[2].get(), m_tabs.GetActiveWnd());
-    ::DestroyWindow(pLast->m_hWnd);
+    // The close button closes the active tab's window.
+    m_tabs.SetActiveTab(1);
+    CPoint ptClose = m_tabs.GetButtonRect(CBCGPTabWnd::BUTTON_CLOSE).CenterPoint();
+    m_tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptClose.x, ptClose.y));
+    PumpMessages(0);
+    EXPECT_FALSE(::IsWindow(pLast->m_hWnd));
     EXPECT_EQ(1, m_tabs.GetTabsNum());
     EXPECT_EQ(m_pages[2].get(), m_tabs.GetTabWnd(0));
-    EXPECT_EQ("1;", m_host.m_log);
+    EXPECT_EQ("1;1;0;", m_host.m_log);
     m_pages[2]->DestroyWindow();
     EXPECT_EQ(0, m_tabs.GetTabsNum());
     EXPECT_EQ(nullptr, m_tabs.GetActiveWnd());
@@ -320,6 +334,53 @@ TEST_F(TabWndFixture, AShortStripCutsLabelsThenScrollsKeepingTheActiveTabInView)
     m_tabs.SetWindowPos(NULL, 0, 0, 600, 120, SWP_NOZORDER | SWP_NOMOVE);
     checkStrip("wide");
     EXPECT_TRUE(m_tabs.GetButtonRect(CBCGPTabWnd::BUTTON_SCROLL_RIGHT).IsRectEmpty());
+}
+
+TEST_F(TabWndFixture, TheStripIsPaintedByTheCurrentVisualManager)
+{
+    Create(CBCGPTabWnd::STYLE_FLAT, CBCGPTabWnd::LOCATION_BOTTOM);
+    AddPages(3);
+    m_tabs.SetActiveTab(1);
+    CRect rectActive, rectInactive;
+    m_tabs.GetTabRect(1, rectActive);
+    m_tabs.GetTabRect(2, rectInactive);
+    int yInside = rectActive.bottom - 3;
+    for (CRuntimeClass* pClass : {RUNTIME_CLASS(CBCGPVisualManager), RUNTIME_CLASS(CBCGPVisualManagerXP)})
+    {
+        SCOPED_TRACE(pClass->m_lpszClassName);
+        CBCGPVisualManager::SetDefaultManager(pClass);
+        CBCGPVisualManager* pManager = CBCGPVisualManager::GetInstance();
+        TestSurface surface(300, 200, RGB(1, 2, 3));
+        m_tabs.SendMessage(WM_PRINTCLIENT, (WPARAM)surface.DC().m_hDC, PRF_CLIENT);
+        COLORREF clrBorder = pManager->GetTabBorderColor();
+        EXPECT_EQ(pManager->GetTabColor(TRUE), surface.Pixel(rectActive.left + 2, yInside));
+        EXPECT_EQ(pManager->GetTabColor(FALSE), surface.Pixel(rectInactive.left + 2, yInside));
+        // The strip's edge toward the page runs under the inactive tab; the active one joins the
+        // page. Neighbours share the line between them.
+        EXPECT_EQ(clrBorder, surface.Pixel(rectInactive.left + 2, rectInactive.top));
+        EXPECT_EQ(pManager->GetTabColor(TRUE), surface.Pixel(rectActive.left + 2, rectActive.top));
+        EXPECT_EQ(clrBorder, surface.Pixel(rectActive.right, yInside));
+        EXPECT_EQ(pManager->GetTabColor(TRUE), surface.Pixel(rectActive.right - 1, yInside));
+        EXPECT_GT(surface.Count(rectActive, pManager->GetTabTextColor(TRUE)), 10); // the label
+    }
+    CBCGPVisualManager::SetDefaultManager(NULL);
+
+    // Raised tabs at the top: light on the left and along the top, dark on the right; the
+    // inactive one stands lower than the active one.
+    m_tabs.DestroyWindow();
+    Create(CBCGPTabWnd::STYLE_3D, CBCGPTabWnd::LOCATION_TOP);
+    AddPages(2);
+    m_tabs.GetTabRect(0, rectActive);
+    m_tabs.GetTabRect(1, rectInactive);
+    TestSurface surface(300, 200, RGB(1, 2, 3));
+    m_tabs.SendMessage(WM_PRINTCLIENT, (WPARAM)surface.DC().m_hDC, PRF_CLIENT);
+    COLORREF clrLight = ::GetSysColor(COLOR_3DHILIGHT);
+    EXPECT_EQ(clrLight, surface.Pixel(rectActive.left, rectActive.top + 4));
+    EXPECT_EQ(clrLight, surface.Pixel(rectActive.left + 3, rectActive.top));
+    EXPECT_EQ(::GetSysColor(COLOR_3DDKSHADOW), surface.Pixel(rectActive.right - 1, rectActive.top + 4));
+    COLORREF clrArea = CBCGPVisualManager::GetInstance()->GetTabAreaColor();
+    EXPECT_EQ(clrArea, surface.Pixel(rectInactive.left + 3, rectInactive.top + 1));
+    EXPECT_EQ(clrLight, surface.Pixel(rectInactive.left + 3, rectInactive.top + 2));
 }
 
 } // namespace
