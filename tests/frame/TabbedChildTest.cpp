@@ -74,9 +74,12 @@ protected:
     {
         return StoreBytes([&](CArchive& ar) { CKwMDITools::StoreWindowForSharedDoc(p, ar); });
     }
-    // Reads records until the bytes end; the windows that came back, NULL for a failed record.
-    std::vector<CMDIChildWnd*> Restore(const Bytes& bytes)
+    // Reads records until the bytes end (into a fresh frame with bFresh); the windows that came
+    // back, NULL for a failed record.
+    std::vector<CMDIChildWnd*> Restore(const Bytes& bytes, BOOL bFresh = FALSE)
     {
+        if (bFresh)
+            DestroyFrame(), NewFrame();
         std::vector<CMDIChildWnd*> restored;
         LoadBytes(bytes, [&](CArchive& ar) {
             CFile* pFile = ar.GetFile();
@@ -85,14 +88,7 @@ protected:
         });
         return restored;
     }
-    // Into a fresh frame: the one window of the record.
-    CMDIChildWnd* RestoreFresh(const Bytes& bytes)
-    {
-        DestroyFrame();
-        NewFrame();
-        std::vector<CMDIChildWnd*> restored = Restore(bytes);
-        return restored.size() == 1 ? restored[0] : nullptr;
-    }
+    CMDIChildWnd* RestoreFresh(const Bytes& bytes) { return Restore(bytes, TRUE).at(0); }
 };
 
 TEST_F(TabbedTest, OpenMakesTheTabsOrActivatesTheWindowThatShowsTheListAlready)
@@ -214,8 +210,7 @@ TEST_F(TabbedTest, TruncationsAndMutationsOfAStoredTabbedDesktopLeaveNothingHalf
     View(p, 1)->m_strData = "C";
     OpenMono("m");
     Bytes tabbed = Store(p), mono = Store(m_pFrame->MDIGetActive());
-    Bytes sized = tabbed + mono;
-    // The same records after tag 1, without their lengths: every cut lands inside the readers.
+    // The records after tag 1, without their lengths: every cut and change lands in the readers.
     Bytes plain = U32(1) + Bytes(tabbed.begin() + 8, tabbed.end()) + U32(1) + Bytes(mono.begin() + 8, mono.end());
     CKwMDITools::CloseAllMDIChildWindows();
     auto restore = [&](const Bytes& bytes) {
@@ -231,7 +226,6 @@ TEST_F(TabbedTest, TruncationsAndMutationsOfAStoredTabbedDesktopLeaveNothingHalf
         PumpMessages(0);
         return nWindows;
     };
-    EXPECT_EQ(2, restore(sized));
     EXPECT_EQ(2, restore(plain));
     for (size_t n = 0; n < plain.size(); n += 2)
     {
@@ -239,19 +233,16 @@ TEST_F(TabbedTest, TruncationsAndMutationsOfAStoredTabbedDesktopLeaveNothingHalf
         restore(Bytes(plain.begin(), plain.begin() + n));
     }
     TestRandom random(64);
-    for (const Bytes& seed : {sized, plain})
+    for (int i = 0; i < 80; i++)
     {
-        for (int i = 0; i < 60; i++)
+        SCOPED_TRACE(i);
+        Bytes bytes = plain;
+        for (uint32_t k = 0, changes = 1 + random.Below(4); k < changes; k++)
         {
-            SCOPED_TRACE(i);
-            Bytes bytes = seed;
-            for (uint32_t k = 0, changes = 1 + random.Below(4); k < changes; k++)
-            {
-                uint8_t& b = bytes[random.Below((uint32_t)bytes.size())];
-                b = random.Below(2) ? (uint8_t)random.Below(256) : (uint8_t)(b ^ (1u << random.Below(8)));
-            }
-            restore(bytes);
+            uint8_t& b = bytes[random.Below((uint32_t)bytes.size())];
+            b = random.Below(2) ? (uint8_t)random.Below(256) : (uint8_t)(b ^ (1u << random.Below(8)));
         }
+        restore(bytes);
     }
 }
 
