@@ -130,3 +130,31 @@ int DesktopTest::CountChildren()
         n++;
     return n;
 }
+
+Bytes DesktopTest::StoreDesktop()
+{
+    std::vector<CMDIChildWnd*> children;
+    for (CMDIChildWnd* p = CKwMDITools::GetFirstMDIChildWnd(); p != NULL; p = CKwMDITools::GetNextMDIChildWnd(p))
+        children.insert(children.begin(), p);
+    return StoreBytes([&](CArchive& ar) {
+        for (CMDIChildWnd* p : children)
+        {
+            if (p->IsKindOf(RUNTIME_CLASS(CKwMDIMonoChildWnd)))
+                CKwMDITools::StoreWindowForSharedDoc(p, ar);
+            else
+                CKwMDITools::StoreWindowForSeparateDoc(p, ar, "C:\\desk");
+        }
+    });
+}
+
+std::vector<CMDIChildWnd*> DesktopTest::RestoreDesktop(const Bytes& bytes)
+{
+    std::vector<CMDIChildWnd*> restored;
+    LoadBytes(bytes, [&](CArchive& ar) {
+        CFile* pFile = ar.GetFile();
+        for (int i = 0; i < 100 && !(ar.IsBufferEmpty() && pFile->GetPosition() == pFile->GetLength()); i++)
+            if (CMDIChildWnd* p = CKwMDITools::RestoreWindow(ar, m_pDoc, "C:\\desk"))
+                restored.push_back(p);
+    });
+    return restored;
+}

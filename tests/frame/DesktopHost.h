@@ -13,6 +13,7 @@
 #include <CBCGPMDIFrameWnd.h>
 #include <CBCGPMenuBar.h>
 #include <gtest/gtest.h>
+#include <support/ArchiveBytes.h>
 
 #include <string>
 #include <vector>
@@ -77,4 +78,9 @@ protected:
         UINT nCmdShow = SW_SHOWNORMAL, int bReplace = FALSE);
     static CViewContext Context(const char* text, long value = 0);
     static int CountChildren();
+    // Every child from the bottom of the Z order up, so that restoring them in that order
+    // leaves the same child active: single-view ones on the shared document, others on their own.
+    Bytes StoreDesktop();
+    // Restores records until the bytes end; the windows that came back.
+    std::vector<CMDIChildWnd*> RestoreDesktop(const Bytes& bytes);
 };
