@@ -72,8 +72,9 @@ void DesktopTest::DestroyFrame()
 {
     CDeskDoc::s_bRefuseClose = FALSE;
     CKwMDITools::CloseAllMDIChildWindows();
-    m_pFrame->DestroyWindow();
+    // No longer the main window first: the main window going would end the message loop.
     m_app.m_pMainWnd = NULL;
+    m_pFrame->DestroyWindow();
     PumpMessages(0);
 }
 

@@ -97,7 +97,6 @@ TEST_F(DesktopTest, SeparateRecordBytesAndReadBack)
     // Without a base path: the flag 0 and the path as it is.
     Bytes absolute = StoreBytes([&](CArchive& ar) { CKwMDITools::StoreWindowForSeparateDoc(pWnd, ar, ""); });
     EXPECT_EQ(U32(0) + Str("C:\\desk\\sub\\one.dsk"), Bytes(absolute.begin() + 12, absolute.begin() + 36));
-    // Not a window of the shared document.
     EXPECT_TRUE(StoreBytes([&](CArchive& ar) { CKwMDITools::StoreWindowForSharedDoc(pWnd, ar); }).empty());
 
     // After tag 1 (the fresh frame below reads it with its length).
