@@ -5,7 +5,9 @@
 # Started by the first test instead, they would hold ctest's pipes open after the last test.
 here=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX="${KW_WINEPREFIX:-$here/build/wine}"
-export WINEDEBUG="${WINEDEBUG:--all}"
+# Wine's error channel stays on: a program that fails before it prints anything leaves Wine's
+# reason in the test's output (ctest shows it only for a failed test).
+export WINEDEBUG="${WINEDEBUG:--all,err+all}"
 # The server of a prefix listens on a socket named after the prefix's device and inode, in
 # /tmp/.wine-<uid>, or in Debian's Wine in a private directory of the temporary folder whose name
 # the server writes into the prefix's file "wineserver".
@@ -24,7 +26,6 @@ if [ -z "$running" ]; then
 fi
 wine "$@"
 status=$?
-# A program that ends before writing a word (with WINEDEBUG=-all even a loader failure is
-# silent) still leaves how it ended in the test's output.
+# A program that ends before writing a word still leaves how it ended in the test's output.
 [ "$status" -eq 0 ] || echo "wine-run: $(basename "$1") exited with status $status" >&2
 exit "$status"

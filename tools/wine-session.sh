@@ -3,7 +3,7 @@
 # started here with no inherited output, so that none of them holds a test's pipes open.
 here=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX="${KW_WINEPREFIX:-$here/build/wine}"
-export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDEBUG="${WINEDEBUG:--all,err+all}"
 wineserver -p </dev/null >/dev/null 2>&1
 wine cmd /c exit </dev/null >/dev/null 2>&1
 trap 'wineserver -k </dev/null >/dev/null 2>&1; true' EXIT

@@ -3,17 +3,13 @@
 
 #include "support/MessageRecorder.h"
 
+#include <CBCGPMenuBar.h>
+
 Seq g_seq;
 BOOL CDeskDoc::s_bRefuseClose = FALSE;
 IMPLEMENT_DYNCREATE(CDeskDoc, CDocument)
 IMPLEMENT_SERIAL(CDeskView, CView, 1)
 IMPLEMENT_SERIAL(CDeskOtherView, CDeskView, 1)
-
-BEGIN_MESSAGE_MAP(CDeskView, CView)
-    ON_MESSAGE(WM_KW_GETVIEWCONTEXT, &CDeskView::OnGetContext)
-    ON_MESSAGE(WM_KW_COMPAREVIEWCONTEXT, &CDeskView::OnCompareContext)
-    ON_MESSAGE(WM_KW_GETVIEWTITLE, &CDeskView::OnGetTitle)
-END_MESSAGE_MAP()
 
 CDeskView::CDeskView()
 {
@@ -21,29 +17,15 @@ CDeskView::CDeskView()
         m_ctx = *p;
 }
 
-void CDeskView::Serialize(CArchive& ar)
+LRESULT CDeskView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (ar.IsStoring())
-        ar << m_strData;
-    else
-        ar >> m_strData;
-}
-
-LRESULT CDeskView::OnGetContext(WPARAM, LPARAM lParam)
-{
-    *(CViewContext*)lParam = m_ctx;
-    return 1;
-}
-
-LRESULT CDeskView::OnCompareContext(WPARAM, LPARAM lParam)
-{
-    return *(const CViewContext*)lParam == m_ctx;
-}
-
-LRESULT CDeskView::OnGetTitle(WPARAM, LPARAM lParam)
-{
-    *(CString*)lParam = m_ctx.m_strText2;
-    return 0;
+    if (message == WM_KW_GETVIEWCONTEXT)
+        return *(CViewContext*)lParam = m_ctx, 1;
+    if (message == WM_KW_COMPAREVIEWCONTEXT)
+        return *(const CViewContext*)lParam == m_ctx;
+    if (message == WM_KW_GETVIEWTITLE)
+        return *(CString*)lParam = m_ctx.m_strText2, 0;
+    return CView::WindowProc(message, wParam, lParam);
 }
 
 std::string NameOf(CWnd* pFrame)
@@ -53,7 +35,7 @@ std::string NameOf(CWnd* pFrame)
 }
 
 namespace {
-class CRecordingBar : public CBCGPMenuBar
+struct CRecordingBar : CBCGPMenuBar
 {
     void SetMaximizeMode(BOOL bMax, CWnd* pWnd, BOOL bRecalcLayout) override
     {
@@ -61,31 +43,20 @@ class CRecordingBar : public CBCGPMenuBar
         CBCGPMenuBar::SetMaximizeMode(bMax, pWnd, bRecalcLayout);
     }
 };
-} // namespace
-
-CBCGPMenuBar* CDeskFrame::NewMenuBar()
+struct CDeskFrame : CBCGPMDIFrameWnd
 {
-    return new CRecordingBar;
-}
+    CBCGPMenuBar* NewMenuBar() override { return new CRecordingBar; }
+};
+} // namespace
 
 void DesktopTest::SetUp()
 {
     g_seq.clear();
-    CDeskDoc::s_bRefuseClose = FALSE;
     m_app.AddDocTemplate(new CKwMultiDocTemplate(
         IDR_DESK_VIEW, RUNTIME_CLASS(CDeskDoc), RUNTIME_CLASS(CKwMDIBasicChildWnd), RUNTIME_CLASS(CDeskView), FALSE));
-    m_app.AddDocTemplate(new CKwMultiDocTemplate(IDR_DESK_OTHER, RUNTIME_CLASS(CDeskDoc),
-        RUNTIME_CLASS(CKwMDIBasicChildWnd), RUNTIME_CLASS(CDeskOtherView), FALSE));
     m_pDoc = new CDeskDoc;
     m_pDoc->m_bAutoDelete = FALSE;
     NewFrame();
-}
-
-void DesktopTest::TearDown()
-{
-    DestroyFrame();
-    delete m_pDoc;
-    m_app.CloseAllDocuments(FALSE);
 }
 
 void DesktopTest::NewFrame(BOOL bMenuBar)
@@ -100,33 +71,41 @@ void DesktopTest::NewFrame(BOOL bMenuBar)
 void DesktopTest::DestroyFrame()
 {
     CDeskDoc::s_bRefuseClose = FALSE;
-    if (m_pFrame != nullptr)
-    {
-        CKwMDITools::CloseAllMDIChildWindows();
-        m_pFrame->DestroyWindow();
-    }
-    m_pFrame = nullptr;
+    CKwMDITools::CloseAllMDIChildWindows();
+    // No longer the main window first: the main window going would end the message loop.
     m_app.m_pMainWnd = NULL;
+    m_pFrame->DestroyWindow();
     PumpMessages(0);
 }
 
-CKwMDIMonoChildWnd* DesktopTest::OpenMono(const char* text, CRuntimeClass* pView, UINT nCmdShow, int bReplace)
+std::vector<CMDIChildWnd*> DesktopTest::Children()
 {
-    return CKwMDIMonoChildWnd::Open(IDR_DESK_VIEW, pView, Context(text), m_pDoc, nCmdShow, bReplace);
-}
-
-CViewContext DesktopTest::Context(const char* text, long value)
-{
-    CViewContext ctx;
-    ctx.m_strText1 = text;
-    ctx.m_nValue3 = value;
-    return ctx;
-}
-
-int DesktopTest::CountChildren()
-{
-    int n = 0;
+    std::vector<CMDIChildWnd*> children;
     for (CMDIChildWnd* p = CKwMDITools::GetFirstMDIChildWnd(); p != NULL; p = CKwMDITools::GetNextMDIChildWnd(p))
-        n++;
-    return n;
+        children.push_back(p);
+    return children;
+}
+
+Bytes DesktopTest::StoreDesktop()
+{
+    std::vector<CMDIChildWnd*> children = Children();
+    return StoreBytes([&](CArchive& ar) {
+        for (CMDIChildWnd* p : std::vector<CMDIChildWnd*>(children.rbegin(), children.rend()))
+            if (p->IsKindOf(RUNTIME_CLASS(CKwMDIMonoChildWnd)))
+                CKwMDITools::StoreWindowForSharedDoc(p, ar);
+            else
+                CKwMDITools::StoreWindowForSeparateDoc(p, ar, "C:\\desk");
+    });
+}
+
+std::vector<CMDIChildWnd*> DesktopTest::RestoreDesktop(const Bytes& bytes)
+{
+    std::vector<CMDIChildWnd*> restored;
+    LoadBytes(bytes, [&](CArchive& ar) {
+        CFile* pFile = ar.GetFile();
+        for (int i = 0; i < 100 && !(ar.IsBufferEmpty() && pFile->GetPosition() == pFile->GetLength()); i++)
+            if (CMDIChildWnd* p = CKwMDITools::RestoreWindow(ar, m_pDoc, "C:\\desk"))
+                restored.push_back(p);
+    });
+    return restored;
 }

@@ -11,11 +11,8 @@
 #include "frame/KwWinApp.h"
 
 #include <CBCGPMDIFrameWnd.h>
-#include <CBCGPMenuBar.h>
 #include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#include <support/ArchiveBytes.h>
 
 typedef std::vector<std::string> Seq;
 extern Seq g_seq; // maximize calls and activation events, in the order they came
@@ -39,15 +36,10 @@ class CDeskView : public CView
 public:
     CDeskView();
     void OnDraw(CDC*) override {}
-    void Serialize(CArchive& ar) override;
+    void Serialize(CArchive& ar) override { ar.IsStoring() ? ar << m_strData : ar >> m_strData; }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     CViewContext m_ctx;
     CString m_strData;
-
-protected:
-    afx_msg LRESULT OnGetContext(WPARAM, LPARAM lParam);
-    afx_msg LRESULT OnCompareContext(WPARAM, LPARAM lParam);
-    afx_msg LRESULT OnGetTitle(WPARAM, LPARAM lParam);
-    DECLARE_MESSAGE_MAP()
 };
 
 class CDeskOtherView : public CDeskView
@@ -55,26 +47,33 @@ class CDeskOtherView : public CDeskView
     DECLARE_SERIAL(CDeskOtherView)
 };
 
-class CDeskFrame : public CBCGPMDIFrameWnd
-{
-protected:
-    CBCGPMenuBar* NewMenuBar() override;
-};
-
 class DesktopTest : public ::testing::Test
 {
 protected:
     CKwWinApp m_app{"KwDesktopTests"};
     CDeskDoc* m_pDoc = nullptr; // the shared document, kept when its windows close
-    CDeskFrame* m_pFrame = nullptr;
+    CBCGPMDIFrameWnd* m_pFrame = nullptr;
 
     void SetUp() override;
-    void TearDown() override;
-    // A fresh main frame, with a menu bar or without.
+    void TearDown() override { DestroyFrame(), delete m_pDoc; }
     void NewFrame(BOOL bMenuBar = TRUE);
     void DestroyFrame();
     CKwMDIMonoChildWnd* OpenMono(const char* text, CRuntimeClass* pView = RUNTIME_CLASS(CDeskView),
-        UINT nCmdShow = SW_SHOWNORMAL, int bReplace = FALSE);
-    static CViewContext Context(const char* text, long value = 0);
-    static int CountChildren();
+        UINT nCmdShow = SW_SHOWNORMAL, int bReplace = FALSE)
+    {
+        return CKwMDIMonoChildWnd::Open(IDR_DESK_VIEW, pView, Context(text), m_pDoc, nCmdShow, bReplace);
+    }
+    static CViewContext Context(const char* text)
+    {
+        CViewContext ctx;
+        ctx.m_strText1 = text;
+        return ctx;
+    }
+    // The children, the active one first, then in Z order.
+    static std::vector<CMDIChildWnd*> Children();
+    static int CountChildren() { return (int)Children().size(); }
+    // Every child, bottom of the Z order first (restored so, the same child ends active).
+    Bytes StoreDesktop();
+    // Restores records until the bytes end; the windows that came back.
+    std::vector<CMDIChildWnd*> RestoreDesktop(const Bytes& bytes);
 };
