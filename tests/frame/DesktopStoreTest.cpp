@@ -7,23 +7,6 @@
 
 namespace {
 
-Bytes U32(DWORD v)
-{
-    return Bytes{(uint8_t)v, (uint8_t)(v >> 8), (uint8_t)(v >> 16), (uint8_t)(v >> 24)};
-}
-Bytes Str(const char* s)
-{
-    return Bytes{(uint8_t)strlen(s)} + Text(s);
-}
-// A class written for the first time: new-class tag, schema, name.
-Bytes NewClass(WORD schema, const char* name)
-{
-    return Bytes{0xFF, 0xFF, (uint8_t)schema, (uint8_t)(schema >> 8), (uint8_t)strlen(name), 0} + Text(name);
-}
-Bytes ContextBytes(const char* text1)
-{
-    return U32(3) + Str(text1) + Str("") + Str("") + Str("") + Bytes(7 * 4, 0);
-}
 WINDOWPLACEMENT PlacementOf(CWnd* p)
 {
     WINDOWPLACEMENT wp = {};

@@ -26,12 +26,6 @@ BEGIN_MESSAGE_MAP(CDeskFailView, CDeskView)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
 
-Bytes U16(WORD w) { return Bytes{(uint8_t)w, (uint8_t)(w >> 8)}; }
-Bytes U32(DWORD n) { return U16((WORD)n) + U16((WORD)(n >> 16)); }
-Bytes Str(const char* text) { return Bytes{(uint8_t)strlen(text)} + Text(text); }
-Bytes NewClass(const char* name, WORD wSchema) { return U16(0xFFFF) + U16(wSchema) + U16((WORD)strlen(name)) + Text(name); }
-// The context record of DesktopTest::Context(text).
-Bytes Ctx(const char* text) { return U32(3) + Str(text) + Str("") + Str("") + Str("") + Bytes(28, 0); }
 // Where the payload's active tab lies in a stored record (tag, length, kind, window object).
 const size_t kActiveTabAt = 8 + 4 + 6 + strlen("CKwMDITabbedChildWnd") + 8 + 8;
 
@@ -74,21 +68,14 @@ protected:
     {
         return StoreBytes([&](CArchive& ar) { CKwMDITools::StoreWindowForSharedDoc(p, ar); });
     }
-    // Reads records until the bytes end (into a fresh frame with bFresh); the windows that came
-    // back, NULL for a failed record.
-    std::vector<CMDIChildWnd*> Restore(const Bytes& bytes, BOOL bFresh = FALSE)
+    // Into a fresh frame: the window of the record, NULL when none came back.
+    CMDIChildWnd* RestoreFresh(const Bytes& bytes)
     {
-        if (bFresh)
-            DestroyFrame(), NewFrame();
-        std::vector<CMDIChildWnd*> restored;
-        LoadBytes(bytes, [&](CArchive& ar) {
-            CFile* pFile = ar.GetFile();
-            while (restored.size() < 10 && !(ar.IsBufferEmpty() && pFile->GetPosition() == pFile->GetLength()))
-                restored.push_back(CKwMDITools::RestoreWindow(ar, m_pDoc, ""));
-        });
-        return restored;
+        DestroyFrame();
+        NewFrame();
+        std::vector<CMDIChildWnd*> restored = RestoreDesktop(bytes);
+        return restored.empty() ? nullptr : restored[0];
     }
-    CMDIChildWnd* RestoreFresh(const Bytes& bytes) { return Restore(bytes, TRUE).at(0); }
 };
 
 TEST_F(TabbedTest, OpenMakesTheTabsOrActivatesTheWindowThatShowsTheListAlready)
@@ -162,10 +149,10 @@ TEST_F(TabbedTest, ThePayloadHasItsBytesAndComesBackWholeInAFreshFrame)
     WINDOWPLACEMENT wp = {};
     wp.length = sizeof(wp);
     p->GetWindowPlacement(&wp);
-    Bytes body = U32(1) + NewClass("CKwMDITabbedChildWnd", 0) + U32(0) + U32(0) + U32(1) + U32(IDR_DESK_VIEW) + U32(1) +
+    Bytes body = U32(1) + NewClass(0, "CKwMDITabbedChildWnd") + U32(0) + U32(0) + U32(1) + U32(IDR_DESK_VIEW) + U32(1) +
                  StoreBytes([&](CArchive& ar) { CKwPlacement::Write(ar, wp); }) + U32(3) + U32(IDS_KW_TAB_PLAN) +
-                 NewClass("CDeskView", 1) + Ctx("a") + U32(IDS_KW_TAB_SECTION) + NewClass("CDeskFailView", 1) +
-                 Ctx("b") + U32(IDS_KW_TAB_LOADS) + U16(0x8003) + U32(3) + Str("c") + Str("") + Str("") + Str("") +
+                 NewClass(1, "CDeskView") + ContextBytes("a") + U32(IDS_KW_TAB_SECTION) + NewClass(1, "CDeskFailView") +
+                 ContextBytes("b") + U32(IDS_KW_TAB_LOADS) + Bytes{0x03, 0x80} + U32(3) + Str("c") + Str("") + Str("") + Str("") +
                  U32(0) + U32(0) + U32(7) + Bytes(16, 0) + Str("A") + Str("C");
     Bytes stored = Store(p);
     ASSERT_EQ(U32(2) + U32((DWORD)body.size()) + body, stored);
@@ -206,19 +193,16 @@ TEST_F(TabbedTest, TruncationsAndMutationsOfAStoredTabbedDesktopLeaveNothingHalf
     Bytes plain = U32(1) + Bytes(tabbed.begin() + 8, tabbed.end()) + U32(1) + Bytes(mono.begin() + 8, mono.end());
     CKwMDITools::CloseAllMDIChildWindows();
     auto restore = [&](const Bytes& bytes) {
-        std::vector<CMDIChildWnd*> restored = Restore(bytes);
-        int nWindows = 0;
-        for (CMDIChildWnd* pWnd : restored)
-            nWindows += pWnd != nullptr && ::IsWindow(pWnd->m_hWnd);
-        EXPECT_EQ(nWindows, CountChildren());
+        std::vector<CMDIChildWnd*> restored = RestoreDesktop(bytes);
+        EXPECT_EQ((int)restored.size(), CountChildren());
         EXPECT_TRUE(CViewContext::GetViewContext() == NULL);
         EXPECT_TRUE(::LockWindowUpdate(m_pFrame->m_hWnd));
         ::LockWindowUpdate(NULL);
         CKwMDITools::CloseAllMDIChildWindows();
         PumpMessages(0);
-        return nWindows;
+        return restored.size();
     };
-    EXPECT_EQ(2, restore(plain));
+    EXPECT_EQ(2u, restore(plain));
     for (size_t n = 0; n < plain.size(); n += 2)
     {
         SCOPED_TRACE(n);
