@@ -44,16 +44,6 @@ std::string RandomText(TestRandom& random)
     }
 }
 
-Bytes Store(CObject& object)
-{
-    return StoreBytes([&](CArchive& ar) { object.Serialize(ar); });
-}
-
-void Load(CObject& object, const Bytes& bytes)
-{
-    LoadBytes(bytes, [&](CArchive& ar) { object.Serialize(ar); });
-}
-
 std::string Describe(uint64_t seed, int step, uint32_t op)
 {
     return "seed " + std::to_string(seed) + ", step " + std::to_string(step) + ", operation " + std::to_string(op);
@@ -245,7 +235,7 @@ TEST(Array, MatchesAVectorThroughRandomEdits)
             {
                 CStringArray loaded;
                 loaded.Add("stale");
-                Load(loaded, Store(a));
+                LoadObject(loaded, StoreObject(a));
                 ASSERT_EQ(ref, Contents(loaded));
                 a.Copy(loaded);
                 break;
@@ -387,7 +377,7 @@ TEST(List, MatchesAListThroughRandomEdits)
             {
                 CStringList loaded;
                 loaded.AddTail("stale");
-                Load(loaded, Store(l));
+                LoadObject(loaded, StoreObject(l));
                 TextList expected = ref;
                 expected.push_front("stale");
                 ASSERT_EQ(expected, Forward(loaded));
@@ -488,7 +478,7 @@ TEST(Map, MatchesAMapThroughRandomEdits)
                 loaded["stale"] = 1;
                 if (!ref.empty())
                     loaded[ref.begin()->first.c_str()] = ref.begin()->second + 1;
-                Load(loaded, Store(m));
+                LoadObject(loaded, StoreObject(m));
                 TextMap expected = ref;
                 expected["stale"] = 1;
                 ASSERT_EQ(expected, Contents(loaded));

@@ -13,16 +13,6 @@
 
 namespace
 {
-Bytes Store(CObject& object)
-{
-    return StoreBytes([&](CArchive& ar) { object.Serialize(ar); });
-}
-
-void Load(CObject& object, const Bytes& bytes)
-{
-    LoadBytes(bytes, [&](CArchive& ar) { object.Serialize(ar); });
-}
-
 // A small serial class for the object arrays.
 class CSerialPoint : public CObject
 {
@@ -43,7 +33,7 @@ public:
 int LoadFailure(CObject& object, const Bytes& bytes)
 {
     try {
-        int cause = ArchiveCauseOf([&] { Load(object, bytes); });
+        int cause = ArchiveCauseOf([&] { LoadObject(object, bytes); });
         return cause == -1 ? CArchiveException::none : cause;
     } catch (CException* e) {
         e->Delete();
@@ -55,12 +45,12 @@ int LoadFailure(CObject& object, const Bytes& bytes)
 // (it stores the same bytes as before).
 void ExpectPrefixesFail(const Bytes& good, CObject& target)
 {
-    Bytes before = Store(target);
+    Bytes before = StoreObject(target);
     for (size_t n = 0; n < good.size(); n++)
     {
         Bytes prefix(good.begin(), good.begin() + n);
         ASSERT_EQ(CArchiveException::endOfFile, LoadFailure(target, prefix)) << n << " bytes";
-        ASSERT_EQ(before, Store(target)) << n << " bytes";
+        ASSERT_EQ(before, StoreObject(target)) << n << " bytes";
     }
 }
 } // namespace
@@ -74,7 +64,7 @@ TEST(CollectionSerialize, StringArrayWritesTheCountThenEachString)
     a.Add("");
     a.Add(CString('x', 300));
     Bytes expected = Bytes{0x03, 0x00, 0x01, 'a', 0x00, 0xFF, 0x2C, 0x01} + Bytes(300, 'x');
-    EXPECT_EQ(expected, Store(a));
+    EXPECT_EQ(expected, StoreObject(a));
 
     CStringArray b;
     b.Add("kept");
@@ -87,14 +77,14 @@ TEST(CollectionSerialize, LargeCountsEscapeToADword)
     a.SetSize(0x10000);
     for (INT_PTR i = 0; i < a.GetSize(); i++)
         a[i] = (DWORD)(i * 0x01010101u);
-    Bytes bytes = Store(a);
+    Bytes bytes = StoreObject(a);
     ASSERT_EQ(6u + 4u * 0x10000, bytes.size());
     EXPECT_EQ((Bytes{0xFF, 0xFF, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x01, 0x01, 0x01}),
               Bytes(bytes.begin(), bytes.begin() + 14));
     EXPECT_EQ((Bytes{0xFF, 0xFE, 0xFF, 0xFF}), Bytes(bytes.end() - 4, bytes.end())); // 0xFFFF * 0x01010101
 
     CDWordArray b;
-    Load(b, bytes);
+    LoadObject(b, bytes);
     ASSERT_EQ(a.GetSize(), b.GetSize());
     EXPECT_EQ(0, memcmp(a.GetData(), b.GetData(), 4 * 0x10000));
 }
@@ -104,7 +94,7 @@ TEST(CollectionSerialize, ListsWriteTheCountThenEachElement)
     CList<int, int> list;
     list.AddTail(1);
     list.AddTail(-2);
-    Bytes bytes = Store(list);
+    Bytes bytes = StoreObject(list);
     EXPECT_EQ((Bytes{0x02, 0x00, 0x01, 0x00, 0x00, 0x00, 0xFE, 0xFF, 0xFF, 0xFF}), bytes);
     ExpectPrefixesFail(bytes, list);
 }
@@ -123,7 +113,7 @@ TEST(CollectionSerialize, MapsWriteKeysAndValuesInIterationOrder)
         m.GetNextAssoc(pos, key, value);
         expected = expected + Bytes{(BYTE)key.GetLength()} + Text(key) + Bytes{(BYTE)value, 0x00, 0x00, 0x00};
     }
-    Bytes bytes = Store(m);
+    Bytes bytes = StoreObject(m);
     EXPECT_EQ(expected, bytes);
 
     CMap<CString, LPCTSTR, int, int> other;
@@ -144,11 +134,11 @@ TEST(CollectionSerialize, ObjectArraysStoreObjectsOnceAndReferToThemAfterwards)
                      + Bytes{0x05, 0x00, 0x00, 0x00} // a
                      + Bytes{0x01, 0x80, 0xFF, 0xFF, 0xFF, 0xFF} // b
                      + Bytes{0x02, 0x00, 0x00, 0x00}; // a again, NULL
-    Bytes bytes = Store(objects);
+    Bytes bytes = StoreObject(objects);
     EXPECT_EQ(expected, bytes);
 
     CObArray loaded;
-    Load(loaded, bytes);
+    LoadObject(loaded, bytes);
     ASSERT_EQ(4, loaded.GetSize());
     ASSERT_TRUE(loaded[0]->IsKindOf(RUNTIME_CLASS(CSerialPoint)));
     EXPECT_EQ(5, static_cast<CSerialPoint*>(loaded[0])->m_x);
@@ -183,9 +173,9 @@ TEST(CollectionSerialize, PointerCollectionsStoreNothing)
     list.AddTail(&n);
     CUIntArray uints;
     uints.Add(7);
-    EXPECT_TRUE(Store(pointers).empty());
-    EXPECT_TRUE(Store(list).empty());
-    EXPECT_TRUE(Store(uints).empty());
+    EXPECT_TRUE(StoreObject(pointers).empty());
+    EXPECT_TRUE(StoreObject(list).empty());
+    EXPECT_TRUE(StoreObject(uints).empty());
 }
 
 TEST(CollectionSerialize, TypesWithoutAnArchiveFormAreRefused)
@@ -196,7 +186,7 @@ TEST(CollectionSerialize, TypesWithoutAnArchiveFormAreRefused)
     };
     CArray<CHandleLike> a;
     a.SetSize(1);
-    EXPECT_EQ(CArchiveException::genericException, ArchiveCauseOf([&] { Store(a); }));
+    EXPECT_EQ(CArchiveException::genericException, ArchiveCauseOf([&] { StoreObject(a); }));
 }
 
 TEST(CollectionSerialize, CountsBeyondTheDataFailBeforeAllocating)

@@ -1,5 +1,5 @@
-// Menus: loading through the resource chain, item texts, the handle map, and tracking a popup
-// owned by a framework window.
+// Menus: loading through the resource chain, item texts, and tracking a popup owned by a
+// framework window.
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
@@ -33,25 +33,6 @@ TEST(Menu, LoadsFromTheResourceChainAndGivesItemTextsOfAnyLength)
     EXPECT_STREQ(strLong, ItemString(*pFile, ID_DLGTEST_OPEN, MF_BYCOMMAND));
     EXPECT_TRUE(menu.DestroyMenu());
     EXPECT_EQ(NULL, menu.m_hMenu);
-}
-
-TEST(Menu, HandleMapGivesOneTemporaryObjectPerHandleUntilIdle)
-{
-    HMENU hMenu = ::CreatePopupMenu();
-    CMenu* pTemp = CMenu::FromHandle(hMenu);
-    ASSERT_NE(nullptr, pTemp);
-    EXPECT_EQ(nullptr, CMenu::FromHandlePermanent(hMenu));
-
-    CMenu menu;
-    ASSERT_TRUE(menu.Attach(hMenu));
-    EXPECT_EQ(&menu, CMenu::FromHandlePermanent(hMenu));
-    EXPECT_EQ(&menu, CMenu::FromHandle(hMenu));
-    CMenu::DeleteTempMap();
-    // The temporary object let go of the handle without destroying it.
-    EXPECT_TRUE(::IsMenu(hMenu));
-    EXPECT_EQ(hMenu, menu.Detach());
-    EXPECT_EQ(nullptr, CMenu::FromHandlePermanent(hMenu));
-    ::DestroyMenu(hMenu);
 }
 
 // The owner of a tracked popup learns which menu opens, as the permanent object, and picks the

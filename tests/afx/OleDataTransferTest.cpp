@@ -2,6 +2,7 @@
 // from the source itself and from the real clipboard.
 #include <afxole.h>
 #include <support/AfxExceptionCatch.h>
+#include <support/OleTest.h>
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -87,20 +88,7 @@ public:
     int* m_pnDeleted;
 };
 
-class OleDataTransfer : public ::testing::Test
-{
-protected:
-    void SetUp() override { ASSERT_TRUE(AfxOleInit()); }
-    void TearDown() override { AfxOleTerm(TRUE); }
-
-    // The source's own IDataObject, attached the way a drop target gets it.
-    static void AttachSource(COleDataObject& data, COleDataSource& source)
-    {
-        LPDATAOBJECT lpDataObject = (LPDATAOBJECT)source.GetInterface(&IID_IDataObject);
-        lpDataObject->AddRef();
-        data.Attach(lpDataObject, TRUE);
-    }
-};
+typedef OleTest OleDataTransfer;
 } // namespace
 
 TEST_F(OleDataTransfer, AnArchivedObjectTravelsUnderARegisteredFormat)

@@ -3,6 +3,7 @@
 // without leaking what was read.
 #include "core/DragAndDrop.h"
 #include "support/AfxExceptionCatch.h"
+#include "support/OleTest.h"
 
 #include <gtest/gtest.h>
 
@@ -32,23 +33,10 @@ public:
 IMPLEMENT_SERIAL(CDndShape, CObject, 1)
 int CDndShape::s_nAlive = 0;
 
-class DragAndDrop : public ::testing::Test
+class DragAndDrop : public OleTest
 {
 protected:
-    CLIPFORMAT m_cf = 0;
-    void SetUp() override
-    {
-        ASSERT_TRUE(AfxOleInit());
-        m_cf = (CLIPFORMAT)::RegisterClipboardFormatA("KwUi Dnd Shape");
-    }
-    void TearDown() override { AfxOleTerm(TRUE); }
-
-    static void AttachSource(COleDataObject& data, COleDataSource& source)
-    {
-        LPDATAOBJECT lpDataObject = (LPDATAOBJECT)source.GetInterface(&IID_IDataObject);
-        lpDataObject->AddRef();
-        data.Attach(lpDataObject, TRUE);
-    }
+    CLIPFORMAT m_cf = (CLIPFORMAT)::RegisterClipboardFormatA("KwUi Dnd Shape");
     // A source offering exactly these bytes as global memory of format cf.
     static COleDataSource* RawSource(CLIPFORMAT cf, const void* bytes, size_t size)
     {

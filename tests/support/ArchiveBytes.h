@@ -49,3 +49,14 @@ void LoadBytes(const Bytes& bytes, F&& load, int nBufSize = 4096)
     CArchive ar(&file, CArchive::load, nBufSize);
     load(ar);
 }
+
+// What an object's Serialize stores, and bytes read back through it.
+inline Bytes StoreObject(CObject& object)
+{
+    return StoreBytes([&](CArchive& ar) { object.Serialize(ar); });
+}
+
+inline void LoadObject(CObject& object, const Bytes& bytes)
+{
+    LoadBytes(bytes, [&](CArchive& ar) { object.Serialize(ar); });
+}

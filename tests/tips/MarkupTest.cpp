@@ -246,22 +246,6 @@ TEST_F(MarkupTest, RunsAreMeasuredAsGdiMeasuresThemInTheirFonts)
 // ---------------------------------------------------------------------------------------------
 // Drawing pass
 
-TEST_F(MarkupTest, TextColoursByValueAndBySlot)
-{
-    tip.SetColor(UXTT_COLOR_TEXT, kGreen);
-    MeasureAndDraw("<ct=0xFF0000>MMMM</ct>MMMM<cti=11>MMMM<cti=26>MMMM<cti>MMMM");
-    // Each run in one colour only: blue by value, slot 17 after </ct>, slot 11, slot 11 still
-    // (slot 26 does not exist), slot 17 again.
-    const COLORREF expected[] = { kBlue, kGreen, kRed, kRed, kGreen };
-    int x = 10, w = Width("MMMM");
-    for (COLORREF color : expected) {
-        CRect run(x, 10, x + w, 10 + H0);
-        EXPECT_GT(Count(color, run), 10) << "run at " << x;
-        EXPECT_EQ(run.Width() * run.Height(), Count(color, run) + Count(kWhite, run)) << "run at " << x;
-        x += w;
-    }
-}
-
 TEST_F(MarkupTest, BackgroundColoursFillTheRunsTheyCover)
 {
     tip.SetColor(UXTT_COLOR_BK_BEGIN, kRed);
