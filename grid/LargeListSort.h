@@ -38,14 +38,20 @@ public:
     int Compare(long nKey1, long nKey2) const;
 
     // The index a new key goes to among nCount sorted lines whose keys keyAt(i) gives: after
-    // every smaller line and before the first equal or greater one, found in log2(nCount)
-    // probes. At the end when the sort order is empty.
+    // every smaller line and before the first equal or greater one, found by a binary search
+    // (log2(nCount) probes). The ends are tried first, so that keys arriving in order take one or
+    // two probes. At the end when the sort order is empty.
     template <class F>
     int FindInsertPosition(int nCount, long nKey, F keyAt) const
     {
         if (m_criteria.empty())
             return nCount;
-        int lo = 0, hi = nCount;
+        if (nCount == 0 || Compare(keyAt(nCount - 1), nKey) < 0)
+            return nCount;
+        if (Compare(keyAt(0), nKey) >= 0)
+            return 0;
+        // Line 0 is smaller and the last line is not: the place lies between them.
+        int lo = 1, hi = nCount - 1;
         while (lo != hi)
         {
             int mid = lo + (hi - lo) / 2;

@@ -72,7 +72,7 @@ protected:
 
     // The sort order as a comparison of keys.
     CLargeListSort GetSort() const;
-    long GetKey(int nItem) const;
+    long GetKey(int nItem);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg void OnGetdispinfo(NMHDR* pNMHDR, LRESULT* pResult);

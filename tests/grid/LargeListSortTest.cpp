@@ -92,15 +92,25 @@ TEST(LargeListSort, InsertionGoesBeforeEqualKeysInLogarithmicProbesAndAtTheEndWi
     EXPECT_EQ(2, sort.FindInsertPosition((int)keys.size(), 3, at));
     EXPECT_EQ(0, sort.FindInsertPosition(0, 3, at));
 
+    // 100,000 lines of the even keys: an odd key in the middle takes a binary search, keys
+    // beyond either end one or two probes.
     int nProbes = 0;
     auto counted = [&](int i) {
         nProbes++;
-        return (long)(i % 10);
+        return (long)(2 * i);
     };
-    CLargeListSort tens;
-    tens.AddCriterion([](long a, long b) { return (int)(a / 10000 - b / 10000); }, TRUE);
-    EXPECT_EQ(100000, tens.FindInsertPosition(100000, 99999, counted));
-    EXPECT_LE(nProbes, 17);
+    CLargeListSort numeric;
+    numeric.AddCriterion([](long a, long b) { return a < b ? -1 : a > b; }, TRUE);
+    for (long nKey : {123457L, 1L, 199997L, 77777L})
+    {
+        nProbes = 0;
+        EXPECT_EQ((int)(nKey / 2 + 1), numeric.FindInsertPosition(100000, nKey, counted));
+        EXPECT_LE(nProbes, 19) << nKey;
+    }
+    nProbes = 0;
+    EXPECT_EQ(100000, numeric.FindInsertPosition(100000, 200000, counted));
+    EXPECT_EQ(0, numeric.FindInsertPosition(100000, -1, counted));
+    EXPECT_EQ(3, nProbes);
 
     CLargeListSort none;
     none.AddCriterion(NULL, TRUE);
