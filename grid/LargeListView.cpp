@@ -130,7 +130,35 @@ void CLargeListView::FullSortItems()
             list.SetItemState(i, now.nState, nStateMask);
     }
     SetRedraw(TRUE);
+    ShowSortColumn();
     Invalidate(FALSE);
+}
+
+// The header marks the column that orders the lines (the first of the sort order that compares)
+// with an arrow of its direction.
+void CLargeListView::ShowSortColumn()
+{
+    CHeaderCtrl* pHeader = GetListCtrl().GetHeaderCtrl();
+    if (pHeader == NULL)
+        return;
+    const CColumn* pSorting = NULL;
+    for (INT_PTR i = 0; i < m_sortOrder.GetSize() && pSorting == NULL; i++)
+        if (m_sortOrder[i]->m_pfnCompare != NULL)
+            pSorting = m_sortOrder[i];
+    for (int i = 0; i < pHeader->GetItemCount() && i < m_columns.GetSize(); i++)
+    {
+        HDITEM item = {};
+        item.mask = HDI_FORMAT;
+        pHeader->GetItem(i, &item);
+        int fmt = item.fmt & ~(HDF_SORTUP | HDF_SORTDOWN);
+        if (m_columns[i] == pSorting)
+            fmt |= pSorting->m_bAscending ? HDF_SORTUP : HDF_SORTDOWN;
+        if (fmt != item.fmt)
+        {
+            item.fmt = fmt;
+            pHeader->SetItem(i, &item);
+        }
+    }
 }
 
 int CALLBACK CLargeListView::CompareItems(LPARAM lKey1, LPARAM lKey2, LPARAM lColumn)
@@ -140,10 +168,20 @@ int CALLBACK CLargeListView::CompareItems(LPARAM lKey1, LPARAM lKey2, LPARAM lCo
                                       (long)lKey1, (long)lKey2);
 }
 
+// The last column fitted to its header fills what the others leave, which in a view shrunk to a
+// pixel may be nothing (or be refused): it keeps at least the width of its contents.
 void CLargeListView::ResizeColumn(int nIndex, int nMode)
 {
-    if (nMode == 0 || nMode == 1)
-        GetListCtrl().SetColumnWidth(nIndex, nMode == 1 ? LVSCW_AUTOSIZE : LVSCW_AUTOSIZE_USEHEADER);
+    CListCtrl& list = GetListCtrl();
+    if (nMode != 0 && nMode != 1)
+        return;
+    list.SetColumnWidth(nIndex, LVSCW_AUTOSIZE);
+    if (nMode == 1)
+        return;
+    const int nContents = list.GetColumnWidth(nIndex);
+    list.SetColumnWidth(nIndex, LVSCW_AUTOSIZE_USEHEADER);
+    if (list.GetColumnWidth(nIndex) < nContents)
+        list.SetColumnWidth(nIndex, nContents);
 }
 
 // Fitted in a window of 1 x 1 pixels, the last column does not stretch to the view's width.
@@ -212,6 +250,7 @@ void CLargeListView::OnInitialUpdate()
         column.iSubItem = (int)i;
         list.InsertColumn((int)i, &column);
     }
+    ShowSortColumn();
     CListView::OnInitialUpdate();
     ResizeColumns(0);
 }

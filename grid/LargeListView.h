@@ -70,6 +70,8 @@ protected:
     // Keeps a text alive for the control until three more have been handed out.
     char* AddPool(CString* pText);
 
+    // Marks the column that orders the lines in the header.
+    void ShowSortColumn();
     // The sort order as a comparison of keys.
     CLargeListSort GetSort() const;
     long GetKey(int nItem);

@@ -208,24 +208,39 @@ TEST_F(LargeListViewTest, HeaderClicksSortByTheClickedColumnFirstEachTimeTheOthe
     EXPECT_EQ((Strings{"11||n11", "12||n12", "13||n13", "21||n21", "22||n22", "31||n31"}), Lines(List()));
     Select(List(), 4); // 22
 
+    // The header's arrows, column by column: ^ ascending, v descending.
+    auto arrows = [&] {
+        std::string s;
+        for (int c = 0; c < 3; c++)
+        {
+            HDITEM item = {};
+            item.mask = HDI_FORMAT;
+            List().GetHeaderCtrl()->GetItem(c, &item);
+            s += item.fmt & HDF_SORTUP ? '^' : item.fmt & HDF_SORTDOWN ? 'v' : '-';
+        }
+        return s;
+    };
+    EXPECT_EQ("^--", arrows());
     struct
     {
         int nColumn;
         Strings expected;
+        const char* pszArrows;
     } const clicks[] = {
-        {1, {"13", "12", "22", "11", "21", "31"}}, // units descending, then tens ascending
-        {1, {"11", "21", "31", "12", "22", "13"}}, // units ascending
-        {0, {"31", "21", "22", "11", "12", "13"}}, // tens descending, then units ascending
-        {0, {"11", "12", "13", "21", "22", "31"}},
-        {2, {"11", "12", "13", "21", "22", "31"}}, // the note does not sort: tens, then units
-        {2, {"11", "12", "13", "21", "22", "31"}},
-        {1, {"13", "12", "22", "11", "21", "31"}},
+        {1, {"13", "12", "22", "11", "21", "31"}, "-v-"}, // units descending, then tens ascending
+        {1, {"11", "21", "31", "12", "22", "13"}, "-^-"}, // units ascending
+        {0, {"31", "21", "22", "11", "12", "13"}, "v--"}, // tens descending, then units ascending
+        {0, {"11", "12", "13", "21", "22", "31"}, "^--"},
+        {2, {"11", "12", "13", "21", "22", "31"}, "^--"}, // the note does not sort: tens, then units
+        {2, {"11", "12", "13", "21", "22", "31"}, "^--"},
+        {1, {"13", "12", "22", "11", "21", "31"}, "-v-"},
     };
     for (const auto& click : clicks)
     {
         ClickHeader(click.nColumn);
         Strings firsts = Firsts(List());
         EXPECT_EQ(click.expected, firsts) << "column " << click.nColumn;
+        EXPECT_EQ(click.pszArrows, arrows()) << "column " << click.nColumn;
         int nSelected = m_pView->GetSelectedItem();
         ASSERT_GE(nSelected, 0);
         EXPECT_EQ("22", firsts[(size_t)nSelected]);
