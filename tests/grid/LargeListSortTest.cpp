@@ -31,14 +31,6 @@ int CompareExtreme(long a, long b) { return a < b ? INT_MIN : a > b ? INT_MAX : 
 typedef int (*Compare)(long, long);
 const Compare kFunctions[] = {CompareDigit0, CompareDigit1, CompareDigit2, CompareExtreme, NULL};
 
-std::vector<long> Keys(const std::vector<CLargeListSort::CLine>& lines)
-{
-    std::vector<long> keys;
-    for (const CLargeListSort::CLine& line : lines)
-        keys.push_back(line.nKey);
-    return keys;
-}
-
 } // namespace
 
 TEST(LargeListSort, OneStableSortGivesTheOrderOfStableSortsColumnByColumnAndOfSortedInsertion)
@@ -65,8 +57,7 @@ TEST(LargeListSort, OneStableSortGivesTheOrderOfStableSortsColumnByColumnAndOfSo
             });
         std::vector<CLargeListSort::CLine> sorted(lines);
         sort.SortLines(sorted);
-        ASSERT_EQ(Keys(passes), Keys(sorted)) << "round " << round;
-        for (size_t i = 0; i < sorted.size(); i++)
+        for (size_t i = 0; i < sorted.size(); i++) // the same line: its key and its number
             ASSERT_EQ(passes[i].nState, sorted[i].nState) << "round " << round << ", line " << i;
 
         // Inserting the same keys one by one keeps them in the same order (lines that compare
@@ -148,8 +139,6 @@ TEST(LargeListWidths, StoresTheReservedWordTheCountAndTheWidthsAndReadsTheLow16B
     EXPECT_EQ((std::vector<DWORD>{100, 50, 80}), Values(widths));
     EXPECT_EQ(-1, LoadCause(Words({0, 1, 20}), 3, widths)); // fewer columns stored than shown
     EXPECT_EQ((std::vector<DWORD>{20}), Values(widths));
-    EXPECT_EQ(-1, LoadCause(Words({0, 0}), 3, widths));
-    EXPECT_TRUE(Values(widths).empty());
 }
 
 TEST(LargeListWidths, RefusesTruncatedRecordsAndCountsAboveTheColumnsOrTheBytesLeftLeavingTheWidths)

@@ -64,28 +64,21 @@ protected:
     }
 };
 
-// The cells of every line, "a|b|c", read through the control as it paints them.
-Strings Lines(CListCtrl& list)
+// The cells of every line, "a|b|c", read through the control as it paints them: all of them, or
+// those of the first nColumns columns.
+Strings Lines(CListCtrl& list, int nColumns = -1)
 {
-    CHeaderCtrl* pHeader = list.GetHeaderCtrl();
+    if (nColumns < 0)
+        nColumns = list.GetHeaderCtrl()->GetItemCount();
     Strings lines;
     for (int i = 0; i < list.GetItemCount(); i++)
     {
         std::string line;
-        for (int c = 0; c < pHeader->GetItemCount(); c++)
+        for (int c = 0; c < nColumns; c++)
             line += (c ? "|" : "") + std::string((LPCSTR)list.GetItemText(i, c));
         lines.push_back(line);
     }
     return lines;
-}
-
-// The first texts of every line.
-Strings Firsts(CListCtrl& list)
-{
-    Strings firsts;
-    for (int i = 0; i < list.GetItemCount(); i++)
-        firsts.push_back((LPCSTR)list.GetItemText(i, 0));
-    return firsts;
 }
 
 void Select(CListCtrl& list, int nItem)
@@ -182,10 +175,10 @@ TEST_F(LargeListViewTest, InsertsAtTheSortedPlaceBeforeEqualKeysAndAsksForEveryC
     EXPECT_EQ((Strings{"1|", "3|", "5|"}), Lines(List()));
     // A header click turns the order round; a new line goes to its place in it.
     ClickHeader(0);
-    EXPECT_EQ((Strings{"5", "3", "1"}), Firsts(List()));
+    EXPECT_EQ((Strings{"5", "3", "1"}), Lines(List(), 1));
     EXPECT_EQ(2, m_pView->InsertItem(2));
     EXPECT_EQ(1, m_pView->InsertItem(4));
-    EXPECT_EQ((Strings{"5", "4", "3", "2", "1"}), Firsts(List()));
+    EXPECT_EQ((Strings{"5", "4", "3", "2", "1"}), Lines(List(), 1));
 
     // Keys the sort order holds equal: each new line goes before the ones there.
     TestListView* pTens = new TestListView;
@@ -195,7 +188,7 @@ TEST_F(LargeListViewTest, InsertsAtTheSortedPlaceBeforeEqualKeysAndAsksForEveryC
     CreateView();
     for (long nKey : {11, 12, 3, 13, 25})
         m_pView->InsertItem(nKey);
-    EXPECT_EQ((Strings{"3", "13", "12", "11", "25"}), Firsts(List()));
+    EXPECT_EQ((Strings{"3", "13", "12", "11", "25"}), Lines(List(), 1));
 }
 
 TEST_F(LargeListViewTest, HeaderClicksSortByTheClickedColumnFirstEachTimeTheOtherWayRoundKeepingTheSelection)
@@ -237,7 +230,7 @@ TEST_F(LargeListViewTest, HeaderClicksSortByTheClickedColumnFirstEachTimeTheOthe
     for (const auto& click : clicks)
     {
         ClickHeader(click.nColumn);
-        Strings firsts = Firsts(List());
+        Strings firsts = Lines(List(), 1);
         EXPECT_EQ(click.expected, firsts) << "column " << click.nColumn;
         EXPECT_EQ(click.pszArrows, arrows()) << "column " << click.nColumn;
         int nSelected = m_pView->GetSelectedItem();
@@ -253,7 +246,7 @@ TEST_F(LargeListViewTest, HeaderClicksSortByTheClickedColumnFirstEachTimeTheOthe
     header.iItem = 0;
     header.iButton = 1;
     m_pView->SendMessage(WM_NOTIFY, 0, (LPARAM)&header);
-    EXPECT_EQ(clicks[6].expected, Firsts(List()));
+    EXPECT_EQ(clicks[6].expected, Lines(List(), 1));
 }
 
 TEST_F(LargeListViewTest, FitsEveryColumnAndTakesTheWidthsFromAnArchiveInsteadOnce)
@@ -339,14 +332,12 @@ TEST_F(LargeListViewTest, TakesTheContextItIsCreatedWithAndAnswersForItIgnoringT
     CViewContext answer;
     EXPECT_EQ(1, m_pView->SendMessage(WM_KW_GETVIEWCONTEXT, 0, (LPARAM)&answer));
     EXPECT_TRUE(answer == ctx);
-    EXPECT_EQ(1, m_pView->SendMessage(WM_KW_GETVIEWCONTEXT, 0, 0));
 
     CViewContext other(ctx);
     other.m_nValue7 = 1;
     EXPECT_TRUE(m_pView->SendMessage(WM_KW_COMPAREVIEWCONTEXT, 0, (LPARAM)&other));
     other.m_nValue6 = 1;
     EXPECT_FALSE(m_pView->SendMessage(WM_KW_COMPAREVIEWCONTEXT, 0, (LPARAM)&other));
-    EXPECT_FALSE(m_pView->SendMessage(WM_KW_COMPAREVIEWCONTEXT, 0, 0));
 }
 
 // A list window of two columns in a parent window.

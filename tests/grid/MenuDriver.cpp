@@ -4,17 +4,6 @@
 
 MenuDriver* MenuDriver::s_pActive = NULL;
 
-MenuDriver::MenuDriver() : m_nTimer(::SetTimer(NULL, 0, 50, OnTimer)), m_dwDeadline(::GetTickCount() + 5000)
-{
-    s_pActive = this;
-}
-
-MenuDriver::~MenuDriver()
-{
-    ::KillTimer(NULL, m_nTimer);
-    s_pActive = NULL;
-}
-
 void CALLBACK MenuDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD)
 {
     if (s_pActive != NULL)

@@ -11,8 +11,12 @@
 class MenuDriver
 {
 public:
-    MenuDriver();
-    ~MenuDriver();
+    MenuDriver() : m_nTimer(::SetTimer(NULL, 0, 50, OnTimer)), m_dwDeadline(::GetTickCount() + 5000) { s_pActive = this; }
+    ~MenuDriver()
+    {
+        ::KillTimer(NULL, m_nTimer);
+        s_pActive = NULL;
+    }
 
     bool m_bSeen = false;
     bool m_bTimedOut = false;
