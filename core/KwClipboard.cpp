@@ -5,24 +5,25 @@
 
 #include <cstring>
 
+// The block is filled before the clipboard is emptied: a block that cannot be had leaves the
+// clipboard's contents as they were.
 void CKwClipboard::PutText(CString text)
 {
     if (!::OpenClipboard(NULL))
         return;
-    ::EmptyClipboard();
     const SIZE_T size = (SIZE_T)text.GetLength() + 1;
-    if (HGLOBAL hGlobal = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size))
+    HGLOBAL hGlobal = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
+    void* data = hGlobal != NULL ? ::GlobalLock(hGlobal) : NULL;
+    if (data != NULL)
     {
-        if (void* data = ::GlobalLock(hGlobal))
-        {
-            memcpy(data, (const char*)text, size);
-            ::GlobalUnlock(hGlobal);
-            if (::SetClipboardData(CF_TEXT, hGlobal) != NULL)
-                hGlobal = NULL; // the clipboard owns it now
-        }
-        if (hGlobal != NULL)
-            ::GlobalFree(hGlobal);
+        memcpy(data, (const char*)text, size);
+        ::GlobalUnlock(hGlobal);
+        ::EmptyClipboard();
+        if (::SetClipboardData(CF_TEXT, hGlobal) != NULL)
+            hGlobal = NULL; // the clipboard owns it now
     }
+    if (hGlobal != NULL)
+        ::GlobalFree(hGlobal);
     ::CloseClipboard();
 }
 

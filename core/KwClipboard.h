@@ -9,7 +9,8 @@
 class KWUI_API CKwClipboard
 {
 public:
-    // Replaces the clipboard's contents by the text.
+    // Replaces the clipboard's contents by the text; a text that cannot be put leaves them as they
+    // were.
     static void PutText(CString text);
     static int IsTextAvailable();
     // The text up to its first zero, never past the clipboard's block; empty when there is none.

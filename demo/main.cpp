@@ -6,6 +6,7 @@
 #include "GalleryDockFrame.h"
 #include "GalleryFrame.h"
 #include "GalleryGrid.h"
+#include "GalleryLargeList.h"
 #include "GalleryHelpers.h"
 #include "GalleryRasterOps.h"
 #include "GalleryTabWnd.h"
@@ -144,6 +145,7 @@ void SavePictures(const char* pszFolder)
     printf("  tooltips: %s\n", GalleryToolTips(pszFolder)
         ? "tooltip-forms.png, tooltip-directions.png, tooltip-effects.png, tooltip-markup.png" : "failed");
     printf("  grids: %s\n", GalleryGrid(pszFolder) ? "grid-schedule.png, grid-scrolled.png" : "failed");
+    printf("  large list: %s\n", GalleryLargeList(pszFolder) ? "large-list.png" : "failed");
     printf("  MDI frame with its menu bar and two kinds of documents: %s\n",
         GalleryDockFrame(pszFolder) ? "dock-frame.png, dock-frame-maximized.png, dock-frame-menu.png, documents-new.png"
                                     : "failed");

@@ -1,10 +1,10 @@
 // ContextMenuTest.cpp: the grid's context menu: built by the listener, placed at the mouse or under
 // the current cell, tracked owned by the window that routes its commands, which reach the grid's
 // own edit commands.
+#include "MenuDriver.h"
 #include "NavigationFixture.h"
 
 #include "core/KwClipboard.h"
-#include "support/MenuText.h"
 #include "support/MessageRecorder.h"
 
 #include <afxres.h>
@@ -32,58 +32,6 @@ public:
         return GridHost::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
     }
 };
-
-// Watches for a popup menu while the code under test tracks one: notes where it appeared and its
-// items, then chooses the first item with the keyboard. A menu still up after the
-// time limit is ended, so the test fails instead of hanging.
-class MenuDriver
-{
-public:
-    MenuDriver() : m_nTimer(::SetTimer(NULL, 0, 50, OnTimer)), m_dwDeadline(::GetTickCount() + 5000) { s_pActive = this; }
-    ~MenuDriver()
-    {
-        ::KillTimer(NULL, m_nTimer);
-        s_pActive = NULL;
-    }
-
-    bool m_bSeen = false;
-    bool m_bTimedOut = false;
-    CRect m_rect;
-    std::string m_items; // as MenuText writes them
-
-private:
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
-    {
-        if (s_pActive != NULL)
-            s_pActive->Tick();
-    }
-    void Tick()
-    {
-        HWND hMenuWnd = ::FindWindowA("#32768", NULL);
-        if (hMenuWnd != NULL && ::IsWindowVisible(hMenuWnd) && !m_bSeen)
-        {
-            m_bSeen = true;
-            ::GetWindowRect(hMenuWnd, &m_rect);
-            m_items = MenuText((HMENU)::SendMessageA(hMenuWnd, MN_GETHMENU, 0, 0));
-            for (BYTE vk : {(BYTE)VK_DOWN, (BYTE)VK_RETURN})
-            {
-                ::keybd_event(vk, 0, 0, 0);
-                ::keybd_event(vk, 0, KEYEVENTF_KEYUP, 0);
-            }
-        }
-        else if (::GetTickCount() > m_dwDeadline && !m_bTimedOut)
-        {
-            m_bTimedOut = true;
-            ::EndMenu();
-        }
-    }
-
-    static MenuDriver* s_pActive;
-    UINT_PTR m_nTimer;
-    DWORD m_dwDeadline;
-};
-
-MenuDriver* MenuDriver::s_pActive = NULL;
 
 // A dialog that takes part in the context menus of its children.
 class ChainHost : public MenuHost, public CKwWindow

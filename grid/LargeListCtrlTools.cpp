@@ -1,0 +1,36 @@
+// LargeListCtrlTools.cpp: the selection, opening and context-menu placement of the large lists.
+#include "grid/LargeListCtrlTools.h"
+
+int CLargeListCtrlTools::GetSelectedItem(const CListCtrl& list)
+{
+    return list.GetNextItem(-1, LVNI_SELECTED);
+}
+
+int CLargeListCtrlTools::GetItemToOpen(CListCtrl& list, BOOL bScroll)
+{
+    int nItem = GetSelectedItem(list);
+    if (nItem >= 0 && bScroll)
+        list.EnsureVisible(nItem, FALSE);
+    return nItem;
+}
+
+CPoint CLargeListCtrlTools::ContextMenuPoint(CListCtrl& list, CPoint point)
+{
+    if (point.x != -1 || point.y != -1)
+        return point;
+    int nItem = GetItemToOpen(list, TRUE);
+    CRect rect;
+    if (nItem >= 0 && list.GetItemRect(nItem, &rect, LVIR_LABEL))
+        point = CPoint(rect.right, rect.top);
+    else
+        point = CPoint(10, 30);
+    list.ClientToScreen(&point);
+    return point;
+}
+
+void CLargeListCtrlTools::TrackContextMenu(CMenu& menu, CPoint point, CWnd* pOwner)
+{
+    if (menu.GetMenuItemCount() > 0)
+        menu.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, pOwner);
+    menu.DestroyMenu();
+}
