@@ -3,6 +3,7 @@
 #include "GalleryDesktop.h"
 #include "Gallery.h"
 #include "GalleryDesktop.rh"
+#include "GalleryMembersView.h"
 
 #include "frame/KwMDIFrameWnd.h"
 #include "frame/KwMDIMonoChildWnd.h"
@@ -58,31 +59,25 @@ struct Table
     int nRows;
 };
 const Table s_tables[] = {
-    {"Members", {"Member", "Section", "Length (m)"}, 200},
     {"Sections", {"Section", "Area (cm2)", "Iy (cm4)"}, 12},
     {"Loads", {"Case", "Kind", "Value (kN/m)"}, 8},
     {"Nodes", {"Node", "x (m)", "y (m)"}, 30},
 };
-const char* const s_sections[] = {"HEA 200", "IPE 300", "UPN 160", "HEB 240"};
 
 CString Cell(const Table& table, int iRow, int iColumn)
 {
     CString strCell;
     switch ((table.pszName[0] << 8) | iColumn)
     {
-    case ('M' << 8) | 0: strCell.Format("M%03d", (iRow * 37) % table.nRows + 1); break;
-    case ('M' << 8) | 1: return s_sections[iRow % 4];
-    case ('M' << 8) | 2: strCell.Format("%.2f", 1.5 + 0.05 * iRow); break; // sorted by length
     case ('S' << 8) | 0: strCell.Format("HEA %d", 100 + 20 * iRow); break;
     case ('S' << 8) | 1: strCell.Format("%.1f", 21.2 + 6.3 * iRow); break;
     case ('S' << 8) | 2: strCell.Format("%d", 349 + 910 * iRow * iRow); break;
     case ('L' << 8) | 0: strCell.Format("LC%d", iRow + 1); break;
     case ('L' << 8) | 1: return iRow % 3 == 0 ? "dead" : iRow % 3 == 1 ? "live" : "wind";
     case ('L' << 8) | 2: strCell.Format("%.1f", 2.5 + 1.25 * iRow); break;
-    default: strCell.Format(iColumn == 0 ? "N%d" : "%.1f", iColumn == 0 ? iRow + 1 : 0); break;
+    case ('N' << 8) | 0: strCell.Format("N%d", iRow + 1); break;
+    default: strCell.Format("%.1f", iColumn == 1 ? 1.5 * (iRow % 6) : 3.0 * (iRow / 6)); break;
     }
-    if (table.pszName[0] == 'N' && iColumn > 0)
-        strCell.Format("%.1f", iColumn == 1 ? 1.5 * (iRow % 6) : 3.0 * (iRow / 6));
     return strCell;
 }
 
@@ -99,14 +94,6 @@ void CGalleryTableView::OnInitialUpdate()
         for (int iColumn = 0; iColumn < 3; iColumn++)
             list.InsertColumn(iColumn, table.pszColumns[iColumn], iColumn == 0 ? LVCFMT_LEFT : LVCFMT_RIGHT,
                 iColumn == 0 ? 60 : 85);
-        // The members are sorted by their length, as the header shows.
-        if (table.pszName[0] == 'M')
-        {
-            HDITEM item = {};
-            item.mask = HDI_FORMAT;
-            item.fmt = HDF_STRING | HDF_RIGHT | HDF_SORTUP;
-            list.GetHeaderCtrl()->SetItem(2, &item);
-        }
         for (int iRow = 0; iRow < table.nRows; iRow++)
         {
             list.InsertItem(iRow, Cell(table, iRow, 0));
@@ -164,9 +151,13 @@ bool GalleryDesktop(const char* pszFolder)
     CKwMDIFrameWnd* pFrame = NewFrame();
     if (pFrame != NULL)
     {
-        // The desktop as the user left it: the table of members, and the tabbed window over it.
-        Place(CKwMDIMonoChildWnd::Open(IDR_GALLERY_DESKTOP_CHILD, RUNTIME_CLASS(CGalleryTableView),
-                  Context("Members"), pDoc, SW_SHOWNORMAL, FALSE),
+        // The desktop as the user left it: the 10,000 members, longest first, and the tabbed
+        // window over them.
+        CViewContext members = Context("Members");
+        members.m_nValue1 = 1 + CGalleryMembersView::kColumnLength;
+        members.m_nValue2 = 1;
+        Place(CKwMDIMonoChildWnd::Open(IDR_GALLERY_DESKTOP_CHILD, RUNTIME_CLASS(CGalleryMembersView),
+                  members, pDoc, SW_SHOWNORMAL, FALSE),
             CRect(8, 8, 300, 330));
         CKwMDITabbedChildWnd::COpenList list;
         list.Add(IDS_GALLERY_TAB_SECTIONS, RUNTIME_CLASS(CGalleryTableView), Context("Sections"));

@@ -1,59 +1,9 @@
-// GalleryLargeList.cpp: 10,000 members of a structure in a large list view: the view keeps only
-// their numbers and asks for each cell as it paints it.
+// GalleryLargeList.cpp: 10,000 members of a structure in a large list view, ordered by a click on
+// a header.
 #include "GalleryLargeList.h"
 #include "Gallery.h"
 
-#include "grid/LargeListView.h"
-
-namespace {
-
-const long kMembers = 10000;
-
-// Member n: a mark, a length between 2.00 and 13.99 m, and the load case it was checked for.
-int LengthCm(long nKey)
-{
-    return 200 + (int)((nKey * 7919L) % 1200);
-}
-CString MarkText(long nKey)
-{
-    CString s;
-    s.Format("%c%ld", "BCP"[nKey % 3], nKey + 1);
-    return s;
-}
-CString LengthText(long nKey)
-{
-    CString s;
-    s.Format("%d.%02d", LengthCm(nKey) / 100, LengthCm(nKey) % 100);
-    return s;
-}
-CString CaseText(long nKey)
-{
-    static const char* const s_cases[] = {"Dead load", "Live load", "Snow", "Wind", "Temperature"};
-    return s_cases[(nKey * 31) % 5];
-}
-int CompareMarks(long a, long b) { return a < b ? -1 : a > b; }
-int CompareLengths(long a, long b) { return LengthCm(a) - LengthCm(b); }
-int CompareCases(long a, long b) { return CaseText(a).Compare(CaseText(b)); }
-
-class CGalleryMembersView : public CLargeListView
-{
-public:
-    CGalleryMembersView()
-    {
-        AddColumn("Member", MarkText, NULL, CompareMarks);
-        AddColumn("Length [m]", LengthText, NULL, CompareLengths);
-        AddColumn("Load case", CaseText, NULL, CompareCases);
-    }
-    void Fill()
-    {
-        SetRedraw(FALSE);
-        for (long nKey = 0; nKey < kMembers; nKey++)
-            InsertItem(nKey);
-        SetRedraw(TRUE);
-    }
-};
-
-} // namespace
+#include "GalleryMembersView.h"
 
 bool GalleryLargeList(const char* pszFolder)
 {
@@ -64,8 +14,7 @@ bool GalleryLargeList(const char* pszFolder)
     pView->Create(NULL, NULL, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 10, 10), pFrame, AFX_IDW_PANE_FIRST);
     pFrame->SetActiveView(pView);
     pFrame->RecalcLayout();
-    pView->OnInitialUpdate();
-    pView->Fill();
+    pView->OnInitialUpdate(); // fills it
     pView->ResizeColumns(0);
     pFrame->ShowWindow(SW_SHOWNORMAL);
     pFrame->SetForegroundWindow();

@@ -5,6 +5,8 @@
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 export KW_WINEPREFIX="${KW_GALLERY_PREFIX:-$here/build/wine-gallery}"
+# The gallery speaks for itself: Wine stays quiet.
+export WINEDEBUG="${WINEDEBUG:--all}"
 "$here/tools/wine-prefix.sh" x11
 bin="$1/bin"
 out="$(cd "$1" && pwd)/gallery"
