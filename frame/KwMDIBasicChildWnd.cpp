@@ -46,6 +46,28 @@ void CKwMDIBasicChildWnd::SerializeExtension(CArchive& ar)
     SerializeExt(ar, nVersion);
 }
 
+BOOL CKwMDIBasicChildWnd::RestoreOrDiscard(const std::function<BOOL(BOOL& bBuilt)>& restore)
+{
+    CKwWindowUpdateLock lock;
+    BOOL bBuilt = FALSE;
+    try
+    {
+        return restore(bBuilt);
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+    }
+    catch (...)
+    {
+    }
+    if (bBuilt)
+        DestroyWindow();
+    else
+        delete this;
+    return FALSE;
+}
+
 void CKwMDIBasicChildWnd::OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd)
 {
     CBCGPMDIChildWnd::OnMDIActivate(bActivate, pActivateWnd, pDeactivateWnd);

@@ -8,6 +8,8 @@
 
 #include <CBCGPMDIChildWnd.h>
 
+#include <functional>
+
 class KWUI_API CKwMDIBasicChildWnd : public CBCGPMDIChildWnd, public CKwEventSource
 {
     DECLARE_SERIAL(CKwMDIBasicChildWnd)
@@ -23,6 +25,11 @@ protected:
     // One extension version word and its SerializeExt. A window body loaded with object schema
     // 10000 carries no version words: the version is then 0.
     void SerializeExtension(CArchive& ar);
+    // Runs a window's restore from the desktop under the main window's update lock. `restore`
+    // reads the record and builds the window, setting bBuilt once the window exists; it returns
+    // FALSE when the window is gone already. Whatever it throws, the object goes: its window
+    // destroyed when built, itself deleted when not. Nonzero when the window stands.
+    BOOL RestoreOrDiscard(const std::function<BOOL(BOOL& bBuilt)>& restore);
 
     afx_msg void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
     DECLARE_MESSAGE_MAP()

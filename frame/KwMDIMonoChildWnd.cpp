@@ -3,7 +3,6 @@
 
 #include "frame/KwMDITools.h"
 #include "frame/KwPlacement.h"
-#include "frame/KwWindowUpdateLock.h"
 
 IMPLEMENT_SERIAL(CKwMDIMonoChildWnd, CKwMDIBasicChildWnd, VERSIONABLE_SCHEMA | 0)
 
@@ -159,10 +158,7 @@ void CKwMDIMonoChildWnd::IKwDesktopWindow_Store(CArchive& ar)
 
 BOOL CKwMDIMonoChildWnd::IKwDesktopWindow_Restore(CArchive& ar, CDocument* pDoc)
 {
-    CKwWindowUpdateLock lock;
-    BOOL bBuilt = FALSE;
-    try
-    {
+    return RestoreOrDiscard([&](BOOL& bBuilt) {
         DWORD nVersion, nID;
         ar >> nVersion >> nID;
         // Nothing but a view class is taken, and that before anything is made.
@@ -178,17 +174,5 @@ BOOL CKwMDIMonoChildWnd::IKwDesktopWindow_Restore(CArchive& ar, CDocument* pDoc)
         if (CView* pView = GetPaneView())
             pView->Serialize(ar);
         return TRUE;
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-    }
-    catch (...)
-    {
-    }
-    if (bBuilt)
-        DestroyWindow();
-    else
-        delete this;
-    return FALSE;
+    });
 }

@@ -5,7 +5,6 @@
 
 #include "frame/KwMDITools.h"
 #include "frame/KwPlacement.h"
-#include "frame/KwWindowUpdateLock.h"
 
 #include <algorithm>
 
@@ -294,10 +293,7 @@ void CKwMDITabbedChildWnd::IKwDesktopWindow_Store(CArchive& ar)
 
 BOOL CKwMDITabbedChildWnd::IKwDesktopWindow_Restore(CArchive& ar, CDocument* pDoc)
 {
-    CKwWindowUpdateLock lock;
-    BOOL bBuilt = FALSE;
-    try
-    {
+    return RestoreOrDiscard([&](BOOL& bBuilt) {
         DWORD nVersion, nID, nActiveTab, nCount;
         ar >> nVersion >> nID >> nActiveTab;
         WINDOWPLACEMENT wp;
@@ -328,17 +324,5 @@ BOOL CKwMDITabbedChildWnd::IKwDesktopWindow_Restore(CArchive& ar, CDocument* pDo
                 pView->Serialize(ar);
         }
         return TRUE;
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-    }
-    catch (...)
-    {
-    }
-    if (bBuilt)
-        DestroyWindow();
-    else
-        delete this;
-    return FALSE;
+    });
 }
