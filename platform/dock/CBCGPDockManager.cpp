@@ -100,6 +100,7 @@ void CBCGPDockManager::RemoveControlBar(CBCGPBaseControlBar* pBar)
     pEdge->bars.erase(pEdge->bars.begin() + i);
     pEdge->lengths.erase(pEdge->lengths.begin() + i);
     pEdge->visible.clear(); // until the next layout no inner slider knows its panes
+    pEdge->laidOut.clear();
 }
 
 BOOL CBCGPDockManager::IsDocked(const CBCGPBaseControlBar* pBar) const
@@ -138,6 +139,7 @@ void CBCGPDockManager::AdjustDockingLayout(CRect& rect, HDWP& hDWP)
 void CBCGPDockManager::LayoutEdge(Edge& edge, CRect& rect, HDWP& hDWP)
 {
     edge.visible.clear();
+    edge.laidOut.clear();
     for (size_t i = 0; i < edge.bars.size(); i++)
         if (edge.bars[i]->m_hWnd != NULL && (edge.bars[i]->GetStyle() & WS_VISIBLE) != 0)
             edge.visible.push_back(i);
@@ -151,6 +153,7 @@ void CBCGPDockManager::LayoutEdge(Edge& edge, CRect& rect, HDWP& hDWP)
         for (size_t i : edge.visible)
             Place(hDWP, edge.bars[i], CRect(0, 0, 0, 0), TRUE);
         edge.visible.clear();
+        edge.laidOut.clear();
         nThickness = 0;
     }
     edge.nThickness = nThickness;
@@ -207,7 +210,7 @@ void CBCGPDockManager::LayoutEdge(Edge& edge, CRect& rect, HDWP& hDWP)
     {
         size_t i = edge.visible[k];
         int nPane = k + 1 == nPanes ? nAvail - nGiven : (int)(std::max(1, edge.lengths[i]) * (long long)nAvail / nWeights);
-        edge.lengths[i] = nPane;
+        edge.laidOut.push_back(nPane);
         nGiven += nPane;
         CRect rectPane = rectStrip;
         if (bHorz)
@@ -253,6 +256,10 @@ int CBCGPDockManager::OnSliderMove(CBCGPSlider* pSlider, int nOffset)
         size_t k = (size_t)(it - edge.inner.begin());
         if (it != edge.inner.end() && k + 1 < edge.visible.size())
         {
+            // The shares become the lengths shown, so the panes follow the mouse pixel for pixel;
+            // hidden panes keep theirs.
+            for (size_t j = 0; j < edge.visible.size(); j++)
+                edge.lengths[edge.visible[j]] = edge.laidOut[j];
             int& nBefore = edge.lengths[edge.visible[k]];
             int& nAfter = edge.lengths[edge.visible[k + 1]];
             int nLow = -std::max(0, nBefore - (int)MIN_PANE_SIZE);

@@ -59,8 +59,9 @@ private:
         DWORD dwAlignment = 0;
         int nSize = 0; // the wished thickness across the edge
         std::vector<CBCGPDockingControlBar*> bars; // in the order they docked
-        std::vector<int> lengths; // each bar's length along the edge, as last laid out
+        std::vector<int> lengths; // each bar's share of the edge's length
         std::vector<size_t> visible; // the bars laid out last time, by index
+        std::vector<int> laidOut; // their lengths then
         CBCGPSlider* pSlider = nullptr;
         std::vector<CBCGPSlider*> inner; // inner[k] follows visible[k]
         int nThickness = 0; // as last laid out

@@ -12,6 +12,7 @@ BEGIN_MESSAGE_MAP(CBCGPMiniFrameWnd, CWnd)
     ON_WM_SIZE()
     ON_WM_MOVE()
     ON_WM_CLOSE()
+    ON_WM_ACTIVATE()
     ON_WM_NCLBUTTONDBLCLK()
     ON_MESSAGE(WM_FLOATSTATUS, &CBCGPMiniFrameWnd::OnFloatStatus)
 END_MESSAGE_MAP()
@@ -63,6 +64,20 @@ void CBCGPMiniFrameWnd::OnClose()
         m_pBar->OnPressCloseButton();
     else
         DestroyWindow();
+}
+
+void CBCGPMiniFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    CWnd::OnActivate(nState, pWndOther, bMinimized);
+    // The activation leaves for a window that is neither the owner nor another of its floating
+    // windows: the owner, kept lit while this one was active, goes dark too.
+    CWnd* pOwner = GetOwner();
+    HWND hWndOther = pWndOther->GetSafeHwnd();
+    if (nState != WA_INACTIVE || pOwner == NULL || hWndOther == pOwner->m_hWnd ||
+        (hWndOther != NULL && ::GetWindow(hWndOther, GW_OWNER) == pOwner->m_hWnd))
+        return;
+    pOwner->m_nFlags &= ~WF_STAYACTIVE;
+    pOwner->SendMessage(WM_NCACTIVATE, FALSE);
 }
 
 void CBCGPMiniFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
