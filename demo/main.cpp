@@ -3,6 +3,7 @@
 #include "GalleryContextMenu.h"
 #include "GalleryDialog.h"
 #include "GalleryDockFrame.h"
+#include "GalleryDockPanes.h"
 #include "GalleryFrame.h"
 #include "GalleryGrid.h"
 #include "GalleryHelpers.h"
@@ -146,6 +147,8 @@ void SavePictures(const char* pszFolder)
     printf("  MDI frame with its menu bar and two kinds of documents: %s\n",
         GalleryDockFrame(pszFolder) ? "dock-frame.png, dock-frame-maximized.png, dock-frame-menu.png, documents-new.png"
                                     : "failed");
+    printf("  docking panes, a floating one and a status bar: %s\n",
+        GalleryDockPanes(pszFolder) ? "dock-panes.png" : "failed");
     printf("  tab windows, flat at the bottom and raised at the top: %s\n",
         GalleryTabWnd(pszFolder) ? "tab-window.png" : "failed");
     printf("  application layer: %s\n",

@@ -133,7 +133,7 @@ BOOL CBCGPDockingControlBar::FloatControlBar(CRect rectFloat, BCGP_DOCK_METHOD, 
     m_recentDockInfo.m_rectRecentFloatingRect = rectFloat;
     m_pDockSite->RecalcLayout();
     if (bShow)
-        pMiniFrame->ShowWindow(SW_SHOWNA);
+        pMiniFrame->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     return TRUE;
 }
 
