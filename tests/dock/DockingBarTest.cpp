@@ -184,6 +184,8 @@ TEST_F(DockingBar, SlidersResizeTheirPanesByMouseWithinLimits)
     // Neither side collapses: the client keeps its minimum, the pane too.
     Drag(m_left1.GetDefaultSlider(), 2000, 0);
     EXPECT_EQ(CBCGPDockManager::MIN_CLIENT_SIZE, Client().Width());
+    Drag(m_left1.GetDefaultSlider(), -10, 0); // at once, no dead distance
+    EXPECT_EQ(CBCGPDockManager::MIN_CLIENT_SIZE + 10, Client().Width());
     Drag(m_left1.GetDefaultSlider(), -2000, 0);
     EXPECT_EQ(CBCGPDockManager::MIN_PANE_SIZE, Rect(&m_left1).Width());
     // The slider between the two left panes moves length from one to the other.
@@ -300,6 +302,7 @@ TEST_F(DockingBar, AnActiveMiniFrameKeepsTheFramesCaptionActive)
     other.SetActiveWindow();
     PumpMessages(0);
     EXPECT_FALSE(m_pFrame->m_bCaptionActive);
+    EXPECT_EQ(0u, m_pFrame->m_nFlags & WF_STAYACTIVE);
     other.DestroyWindow();
 }
 
