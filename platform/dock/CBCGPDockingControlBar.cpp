@@ -134,6 +134,8 @@ BOOL CBCGPDockingControlBar::FloatControlBar(CRect rectFloat, BCGP_DOCK_METHOD, 
     m_pDockSite->RecalcLayout();
     if (bShow)
         pMiniFrame->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    // Its caption lit as its frame's is.
+    pMiniFrame->SendMessage(WM_FLOATSTATUS, ::GetActiveWindow() == m_pDockSite->m_hWnd ? FS_ACTIVATE : FS_DEACTIVATE);
     return TRUE;
 }
 
