@@ -26,6 +26,9 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_QUERYENDSESSION()
     ON_WM_ENDSESSION()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, &CFrameWnd::OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, &CFrameWnd::OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, &CFrameWnd::OnUpdateKeyIndicator)
 END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
@@ -383,7 +386,13 @@ void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     CWnd::OnActivate(nState, pWndOther, bMinimized);
     if (GetStyle() & WS_CHILD)
         return;
-    NotifyFloatingWindows(nState != WA_INACTIVE ? FS_ACTIVATE : FS_DEACTIVATE);
+    // Deactivated in favour of a floating window of its own that asks for it (FS_SYNCACTIVE), the
+    // frame stays lit until the activation leaves them both.
+    HWND hWndOther = pWndOther->GetSafeHwnd();
+    BOOL bStayActive = nState == WA_INACTIVE && hWndOther != NULL && ::GetWindow(hWndOther, GW_OWNER) == m_hWnd &&
+        ::SendMessageA(hWndOther, WM_FLOATSTATUS, FS_SYNCACTIVE, 0) != 0;
+    m_nFlags = bStayActive ? (m_nFlags | WF_STAYACTIVE) : (m_nFlags & ~WF_STAYACTIVE);
+    NotifyFloatingWindows(nState != WA_INACTIVE || bStayActive ? FS_ACTIVATE : FS_DEACTIVATE);
     CFrameWnd* pActiveFrame = GetActiveFrame();
     CView* pActiveView = pActiveFrame != NULL ? pActiveFrame->GetActiveView() : NULL;
     // The view hears the deactivation too (a form view remembers its focused control then).
@@ -545,4 +554,10 @@ void CFrameWnd::OnDestroy()
 void CFrameWnd::PostNcDestroy()
 {
     delete this;
+}
+
+void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI)
+{
+    int nVirtKey = pCmdUI->m_nID == ID_INDICATOR_CAPS ? VK_CAPITAL : pCmdUI->m_nID == ID_INDICATOR_NUM ? VK_NUMLOCK : VK_SCROLL;
+    pCmdUI->Enable((::GetKeyState(nVirtKey) & 1) != 0);
 }

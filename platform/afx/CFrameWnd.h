@@ -122,6 +122,8 @@ protected:
     afx_msg BOOL OnQueryEndSession();
     afx_msg void OnEndSession(BOOL bEnding);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    // The Caps Lock, Num Lock and Scroll Lock indicators: enabled while the key is toggled on.
+    afx_msg void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 

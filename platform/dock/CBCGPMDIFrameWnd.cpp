@@ -3,6 +3,7 @@
 // the bar's popups.
 #include "CBCGPMDIFrameWnd.h"
 #include "CBCGPBaseControlBar.h"
+#include "CBCGPDockingControlBar.h"
 #include "CBCGPMenuBar.h"
 
 #include <afxpriv.h>
@@ -16,7 +17,10 @@ BEGIN_MESSAGE_MAP(CBCGPMDIFrameWnd, CMDIFrameWnd)
     ON_WM_SYSCOMMAND()
 END_MESSAGE_MAP()
 
-CBCGPMDIFrameWnd::CBCGPMDIFrameWnd() : m_nMaximizeHold(0), m_pMenuBar(NULL) {}
+CBCGPMDIFrameWnd::CBCGPMDIFrameWnd() : m_nMaximizeHold(0), m_pMenuBar(NULL)
+{
+    m_dockManager.Create(this);
+}
 
 CBCGPMDIFrameWnd::~CBCGPMDIFrameWnd()
 {
@@ -74,6 +78,80 @@ BOOL CBCGPMDIFrameWnd::AddControlBar(CBCGPBaseControlBar* pBar, BOOL bTail)
 void CBCGPMDIFrameWnd::RemoveControlBarFromDockManager(CBCGPBaseControlBar* pBar)
 {
     m_bars.erase(std::remove(m_bars.begin(), m_bars.end(), pBar), m_bars.end());
+    m_dockManager.RemoveControlBar(pBar);
+}
+
+BOOL CBCGPMDIFrameWnd::EnableDocking(DWORD dwDockStyle)
+{
+    m_dockManager.EnableDocking(dwDockStyle);
+    return TRUE;
+}
+
+void CBCGPMDIFrameWnd::DockControlBar(CBCGPBaseControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)
+{
+    CBCGPDockingControlBar* pDocking = DYNAMIC_DOWNCAST(CBCGPDockingControlBar, pBar);
+    if (pDocking == NULL || pDocking->m_hWnd == NULL)
+        return;
+    DWORD dwAllowed = pDocking->GetEnabledAlignment() & m_dockManager.GetEnabledAlignment();
+    DWORD dwAlign = 0;
+    switch (nDockBarID)
+    {
+    case AFX_IDW_DOCKBAR_TOP: dwAlign = CBRS_ALIGN_TOP; break;
+    case AFX_IDW_DOCKBAR_BOTTOM: dwAlign = CBRS_ALIGN_BOTTOM; break;
+    case AFX_IDW_DOCKBAR_LEFT: dwAlign = CBRS_ALIGN_LEFT; break;
+    case AFX_IDW_DOCKBAR_RIGHT: dwAlign = CBRS_ALIGN_RIGHT; break;
+    default:
+    {
+        // The edge the pane was made for, else the first it may take.
+        DWORD dwFrom = pDocking->GetCurrentAlignment() & dwAllowed;
+        if (dwFrom == 0)
+            dwFrom = dwAllowed;
+        for (DWORD dw : {CBRS_ALIGN_TOP, CBRS_ALIGN_BOTTOM, CBRS_ALIGN_LEFT, CBRS_ALIGN_RIGHT})
+            if (dwAlign == 0 && (dwFrom & dw) != 0)
+                dwAlign = dw;
+        break;
+    }
+    }
+    if (pDocking->IsFloating())
+    {
+        pDocking->m_recentDockInfo.m_dwRecentAlignmentToFrame = dwAlign;
+        pDocking->DockToRecentPos();
+        return;
+    }
+    if (!m_dockManager.DockControlBar(pDocking, dwAlign, lpRect))
+        return;
+    AddControlBar(pDocking);
+    RecalcLayout();
+}
+
+void CBCGPMDIFrameWnd::RecalcLayout(BOOL bNotify)
+{
+    if (m_bInRecalcLayout || m_hWnd == NULL)
+        return;
+    m_bInRecalcLayout = TRUE;
+    m_nIdleFlags &= ~(idleLayout | idleNotify);
+    AFX_SIZEPARENTPARAMS layout = {};
+    GetClientRect(&layout.rect);
+    layout.bStretch = TRUE;
+    layout.hDWP = ::BeginDeferWindowPos(16);
+    // The bars that keep to a side on their own (the menu bar, the status bar) first, across the
+    // whole frame; docking panes ignore this message.
+    for (HWND hChild = ::GetTopWindow(m_hWnd); hChild != NULL; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+        if (hChild != m_hWndMDIClient)
+            ::SendMessageA(hChild, WM_SIZEPARENT, 0, (LPARAM)&layout);
+    CRect rect(layout.rect);
+    m_dockManager.AdjustDockingLayout(rect, layout.hDWP);
+    if (m_hWndMDIClient != NULL)
+    {
+        UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE;
+        if (layout.hDWP != NULL)
+            layout.hDWP = ::DeferWindowPos(layout.hDWP, m_hWndMDIClient, NULL, rect.left, rect.top, rect.Width(), rect.Height(), nFlags);
+        else
+            ::SetWindowPos(m_hWndMDIClient, NULL, rect.left, rect.top, rect.Width(), rect.Height(), nFlags);
+    }
+    if (layout.hDWP != NULL)
+        ::EndDeferWindowPos(layout.hDWP);
+    m_bInRecalcLayout = FALSE;
 }
 
 BOOL CBCGPMDIFrameWnd::OnSetMenu(HMENU hMenu, HMENU* phOld)

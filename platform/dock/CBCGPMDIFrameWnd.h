@@ -4,6 +4,7 @@
 // control bars.
 #pragma once
 
+#include "CBCGPDockManager.h"
 #include "CBCGPMDIClientAreaWnd.h"
 #include "bcgdefs.h"
 
@@ -12,6 +13,7 @@
 #include <vector>
 
 class CBCGPBaseControlBar;
+class CBCGPDockingControlBar;
 class CBCGPMenuBar;
 class CBCGPPopupMenu;
 
@@ -39,6 +41,16 @@ public:
     void RemoveControlBarFromDockManager(CBCGPBaseControlBar* pBar);
     int GetControlBarCount() const { return (int)m_bars.size(); }
 
+    // Docking: the edges panes may dock at (CBRS_ALIGN_ bits), and a pane docked at the edge
+    // nDockBarID names (AFX_IDW_DOCKBAR_TOP ...; 0: the edge the pane was made for, else the
+    // first it may take) after the panes there. lpRect (screen) sizes it.
+    BOOL EnableDocking(DWORD dwDockStyle);
+    void DockControlBar(CBCGPBaseControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = NULL);
+    CBCGPDockManager* GetDockManager() { return &m_dockManager; }
+    // The menu bar and the other bars along the sides, then the docked panes edge by edge, the
+    // MDI client in what is left.
+    void RecalcLayout(BOOL bNotify = TRUE) override;
+
     // Gives the menu an MDI child puts in (WM_MDISETMENU) to the menu bar; *phOld receives the
     // menu shown before. FALSE when there is no menu bar to take it.
     virtual BOOL OnSetMenu(HMENU hMenu, HMENU* phOld);
@@ -61,4 +73,5 @@ protected:
     CBCGPMenuBar* m_pMenuBar;
     CBCGPMDIClientAreaWnd m_wndClientArea;
     std::vector<CBCGPBaseControlBar*> m_bars;
+    CBCGPDockManager m_dockManager;
 };

@@ -75,18 +75,69 @@ void CBCGPVisualManager::OnDrawBarBorder(CDC* pDC, const CRect& rect)
     pDC->FrameRect(rect, &brush);
 }
 
-void CBCGPVisualManager::OnDrawCaption(CDC* pDC, const CRect& rect, LPCTSTR lpszText, BOOL bActive)
+void CBCGPVisualManager::OnDrawCaption(CDC* pDC, const CRect& rect, LPCTSTR lpszText, BOOL bActive, int nButtonsWidth)
 {
     pDC->FillSolidRect(rect, GetCaptionColor(bActive));
     if (lpszText == NULL || *lpszText == '\0')
         return;
     CRect rectText = rect;
     rectText.DeflateRect(4, 0);
+    rectText.right -= nButtonsWidth;
     int nOldMode = pDC->SetBkMode(TRANSPARENT);
     COLORREF clrOld = pDC->SetTextColor(GetCaptionTextColor(bActive));
     CFont* pOldFont = pDC->SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
     pDC->DrawText(lpszText, -1, rectText, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
     pDC->SelectObject(pOldFont);
+    pDC->SetTextColor(clrOld);
+    pDC->SetBkMode(nOldMode);
+}
+
+void CBCGPVisualManager::OnDrawCaptionButton(CDC* pDC, const CRect& rect, BOOL bActive, BOOL bPressed)
+{
+    // A cross in the caption's text colour; a pressed button framed and shifted by a pixel.
+    COLORREF clr = GetCaptionTextColor(bActive);
+    CRect rectCross = rect;
+    if (bPressed)
+    {
+        CBrush brush(clr);
+        pDC->FrameRect(rect, &brush);
+        rectCross.OffsetRect(1, 1);
+    }
+    int nHalf = std::max(1, (std::min(rect.Width(), rect.Height()) - 8) / 2);
+    CPoint center = rectCross.CenterPoint();
+    for (int i = -nHalf; i <= nHalf; i++)
+    {
+        pDC->FillSolidRect(center.x + i, center.y + i, 2, 1, clr);
+        pDC->FillSolidRect(center.x - i, center.y + i, 2, 1, clr);
+    }
+}
+
+void CBCGPVisualManager::OnDrawSlider(CDC* pDC, const CRect& rect, BOOL bHorz)
+{
+    pDC->FillSolidRect(rect, GetBarBackgroundColor());
+}
+
+void CBCGPVisualManager::OnFillStatusBar(CDC* pDC, const CRect& rect)
+{
+    pDC->FillSolidRect(rect, GetBarBackgroundColor());
+}
+
+// Sunk in 3D: shadow above and left, light below and right.
+void CBCGPVisualManager::OnDrawStatusBarPaneBorder(CDC* pDC, const CRect& rect)
+{
+    pDC->Draw3dRect(rect, ::GetSysColor(COLOR_3DSHADOW), ::GetSysColor(COLOR_3DHILIGHT));
+}
+
+void CBCGPVisualManager::OnDrawStatusBarPane(CDC* pDC, const CRect& rect, LPCTSTR lpszText, BOOL bEnabled)
+{
+    OnDrawStatusBarPaneBorder(pDC, rect);
+    if (!bEnabled || lpszText == NULL || *lpszText == '\0')
+        return;
+    CRect rectText = rect;
+    rectText.DeflateRect(3, 0);
+    int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    COLORREF clrOld = pDC->SetTextColor(::GetSysColor(COLOR_BTNTEXT));
+    pDC->DrawText(lpszText, -1, rectText, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
     pDC->SetTextColor(clrOld);
     pDC->SetBkMode(nOldMode);
 }

@@ -33,8 +33,18 @@ public:
     // Drawing the bars do through the manager.
     virtual void OnFillBarBackground(CDC* pDC, const CRect& rect);
     virtual void OnDrawBarBorder(CDC* pDC, const CRect& rect);
-    // The caption strip of a docking bar, its text left-aligned and cut with an ellipsis.
-    virtual void OnDrawCaption(CDC* pDC, const CRect& rect, LPCTSTR lpszText, BOOL bActive);
+    // The caption strip of a docking bar, its text left-aligned and cut with an ellipsis before
+    // the nButtonsWidth pixels its buttons take at the right.
+    virtual void OnDrawCaption(CDC* pDC, const CRect& rect, LPCTSTR lpszText, BOOL bActive, int nButtonsWidth = 0);
+    // The close button of a docking bar's caption, on the caption's colour; sunk while pressed.
+    virtual void OnDrawCaptionButton(CDC* pDC, const CRect& rect, BOOL bActive, BOOL bPressed);
+    // A slider between docked panes (bHorz: a horizontal strip, moved up and down).
+    virtual void OnDrawSlider(CDC* pDC, const CRect& rect, BOOL bHorz);
+    // The status bar: its background, and one pane with its frame and text (greyed text is not
+    // shown: a disabled indicator is blank).
+    virtual void OnFillStatusBar(CDC* pDC, const CRect& rect);
+    virtual void OnDrawStatusBarPaneBorder(CDC* pDC, const CRect& rect);
+    virtual void OnDrawStatusBarPane(CDC* pDC, const CRect& rect, LPCTSTR lpszText, BOOL bEnabled);
 
     // Colours of tab windows: the strip and the page's surround, flat tabs (the active one
     // in the page's colour), their labels, and the lines of flat tabs and frames.

@@ -53,3 +53,9 @@ COLORREF CBCGPVisualManagerXP::GetTabBorderColor() const
 {
     return GetBarBorderColor();
 }
+
+void CBCGPVisualManagerXP::OnDrawStatusBarPaneBorder(CDC* pDC, const CRect& rect)
+{
+    CBrush brush(MixColors(GetBarBorderColor(), GetBarBackgroundColor(), 50));
+    pDC->FrameRect(rect, &brush);
+}

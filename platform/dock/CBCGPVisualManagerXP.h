@@ -21,6 +21,9 @@ public:
     COLORREF GetTabTextColor(BOOL bActive) const override;
     COLORREF GetTabBorderColor() const override;
 
+    // Status bar panes in a thin border line instead of sunk.
+    void OnDrawStatusBarPaneBorder(CDC* pDC, const CRect& rect) override;
+
     // clr1 weighted nPercent1 against clr2, channel by channel.
     static COLORREF MixColors(COLORREF clr1, COLORREF clr2, int nPercent1);
 };

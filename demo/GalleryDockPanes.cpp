@@ -1,0 +1,160 @@
+// GalleryDockPanes.cpp: an IDE-like frame: a project tree and a class list on the left, a
+// property list on the right, an output window below, a floating search pane and a status bar.
+#include "GalleryDockPanes.h"
+#include "Gallery.h"
+#include "GalleryDockFrame.rh"
+
+#include "CBCGPDockingControlBar.h"
+#include "CBCGPMDIChildWnd.h"
+#include "CBCGPMDIFrameWnd.h"
+#include "CBCGPMiniFrameWnd.h"
+#include "CBCGPStatusBar.h"
+#include "CBCGPVisualManagerXP.h"
+
+#include <afxcmn.h>
+#include <afxwin.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// A pane whose one child control fills it.
+class CGalleryPane : public CBCGPDockingControlBar
+{
+public:
+    HWND m_hChild = NULL;
+    BOOL MakeChild(LPCSTR lpszClass, DWORD dwStyle, DWORD dwExStyle = 0)
+    {
+        m_hChild = ::CreateWindowExA(dwExStyle, lpszClass, "", WS_CHILD | WS_VISIBLE | dwStyle, 0, 0, 10, 10, m_hWnd,
+            NULL, ::GetModuleHandleA(NULL), NULL);
+        ::SendMessageA(m_hChild, WM_SETFONT, (WPARAM)::GetStockObject(DEFAULT_GUI_FONT), FALSE);
+        Fit();
+        return m_hChild != NULL;
+    }
+    void Fit()
+    {
+        CRect rect;
+        GetClientRect(&rect);
+        if (m_hChild != NULL)
+            ::SetWindowPos(m_hChild, NULL, 0, 0, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    afx_msg void OnSize(UINT nType, int cx, int cy)
+    {
+        CBCGPDockingControlBar::OnSize(nType, cx, cy);
+        Fit();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CGalleryPane, CBCGPDockingControlBar)
+    ON_WM_SIZE()
+END_MESSAGE_MAP()
+
+void FillTree(HWND hTree)
+{
+    TVINSERTSTRUCTA item = {};
+    item.hInsertAfter = TVI_LAST;
+    item.item.mask = TVIF_TEXT;
+    item.item.pszText = (LPSTR) "Bridge.kwp";
+    HTREEITEM hRoot = (HTREEITEM)::SendMessageA(hTree, TVM_INSERTITEMA, 0, (LPARAM)&item);
+    static const char* const s_children[] = {"Spans", "Piers", "Loads", "Sections"};
+    for (const char* pszChild : s_children)
+    {
+        item.hParent = hRoot;
+        item.item.pszText = (LPSTR)pszChild;
+        ::SendMessageA(hTree, TVM_INSERTITEMA, 0, (LPARAM)&item);
+    }
+    ::SendMessageA(hTree, TVM_EXPAND, TVE_EXPAND, (LPARAM)hRoot);
+}
+
+void FillList(HWND hList, const char* const* ppszLines, int nLines)
+{
+    for (int i = 0; i < nLines; i++)
+        ::SendMessageA(hList, LB_ADDSTRING, 0, (LPARAM)ppszLines[i]);
+}
+
+} // namespace
+
+bool GalleryDockPanes(const char* pszFolder)
+{
+    CBCGPVisualManager::SetDefaultManager(RUNTIME_CLASS(CBCGPVisualManagerXP));
+    CWinApp* pOwnApp = AfxGetApp() == NULL ? new CWinApp("KwUi Gallery") : NULL;
+    CWinApp* pApp = AfxGetApp();
+    CWnd* pOldMain = pApp->m_pMainWnd;
+    CBCGPMDIFrameWnd* pFrame = new CBCGPMDIFrameWnd;
+    bool bSaved = false;
+    CBCGPStatusBar status;
+    CGalleryPane project, classes, properties, output, find;
+    if (pFrame->LoadFrame(IDR_GALLERY_FRAME))
+    {
+        pApp->m_pMainWnd = pFrame;
+        pFrame->SetWindowPos(NULL, 40, 40, 760, 520, SWP_NOZORDER | SWP_SHOWWINDOW);
+        pFrame->EnableDocking(CBRS_ALIGN_ANY);
+        static const UINT s_indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+        status.Create(pFrame);
+        status.SetIndicators(s_indicators, 4);
+        status.SetPaneText(0, "Ready");
+        struct { CGalleryPane* pPane; const char* pszName; DWORD dwSide; CRect rect; } panes[] = {
+            {&project, "Project", CBRS_LEFT, CRect(0, 0, 170, 200)}, {&classes, "Classes", CBRS_LEFT, CRect(0, 0, 170, 120)},
+            {&properties, "Properties", CBRS_RIGHT, CRect(0, 0, 180, 200)}, {&output, "Output", CBRS_BOTTOM, CRect(0, 0, 300, 110)},
+            {&find, "Find Results", CBRS_BOTTOM, CRect(0, 0, 300, 110)}};
+        bool bMade = true;
+        for (auto& pane : panes)
+        {
+            bMade = bMade && pane.pPane->Create(pane.pszName, pFrame, pane.rect, TRUE, 0, WS_CHILD | WS_VISIBLE | pane.dwSide);
+            if (!bMade)
+                break;
+            pane.pPane->EnableDocking(CBRS_ALIGN_ANY);
+            pFrame->DockControlBar(pane.pPane);
+        }
+        if (bMade)
+        {
+            project.MakeChild(WC_TREEVIEWA, TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT);
+            FillTree(project.m_hChild);
+            static const char* const s_classes[] = {"CBeam", "CPier", "CSpan", "CLoadCase"};
+            classes.MakeChild("LISTBOX", LBS_NOINTEGRALHEIGHT);
+            FillList(classes.m_hChild, s_classes, 4);
+            static const char* const s_props[] = {"Length    6.40 m", "Section   HEA 200", "Material  S355", "Load      5.0 kN/m2"};
+            properties.MakeChild("LISTBOX", LBS_NOINTEGRALHEIGHT);
+            FillList(properties.m_hChild, s_props, 4);
+            output.MakeChild("EDIT", ES_MULTILINE | ES_READONLY);
+            ::SetWindowTextA(output.m_hChild, "Checking Bridge.kwp...\r\nSpan 2: utilisation 0.87\r\n0 errors, 1 warning");
+            static const char* const s_found[] = {"Spans.kws(12): HEA 200", "Piers.kws(4): HEA 200"};
+            find.MakeChild("LISTBOX", LBS_NOINTEGRALHEIGHT);
+            FillList(find.m_hChild, s_found, 2);
+            CRect rectFrame;
+            pFrame->GetWindowRect(&rectFrame);
+            find.FloatControlBar(CRect(rectFrame.left + 330, rectFrame.top + 150, rectFrame.left + 560, rectFrame.top + 290));
+            // A document window in the client, and the focus in the project tree (its caption lit).
+            CBCGPMDIChildWnd* pChild = new CBCGPMDIChildWnd;
+            if (pChild->Create(NULL, "Bridge.kwp", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CRect(10, 10, 300, 200), pFrame))
+                pChild->MDIMaximize();
+            pFrame->SetForegroundWindow();
+            ::SetFocus(project.m_hChild);
+            // Num Lock on, so that its indicator shows.
+            BYTE keys[256];
+            ::GetKeyboardState(keys);
+            keys[VK_NUMLOCK] = 1;
+            ::SetKeyboardState(keys);
+            pApp->OnIdle(0);
+            pFrame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+            find.GetParentMiniFrame()->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+            GalleryPump(300);
+            // The display's own raising of the activated frame may have covered its floating pane.
+            find.GetParentMiniFrame()->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            GalleryPump(100);
+            CRect rectAll, rectMini;
+            find.GetParentMiniFrame()->GetWindowRect(&rectMini);
+            rectAll.UnionRect(&rectFrame, &rectMini);
+            bSaved = GallerySaveScreen(rectAll, pszFolder, "dock-panes");
+            keys[VK_NUMLOCK] = 0;
+            ::SetKeyboardState(keys);
+        }
+        pApp->m_pMainWnd = pOldMain;
+        pFrame->DestroyWindow(); // deletes itself, and the floating pane's mini frame
+    }
+    delete pOwnApp;
+    CBCGPVisualManager::SetDefaultManager(NULL);
+    return bSaved;
+}

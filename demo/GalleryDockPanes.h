@@ -1,0 +1,7 @@
+// GalleryDockPanes.h: the gallery's picture of docking panes round an MDI frame's client.
+#pragma once
+
+// A frame with its menu bar, panes docked at the left (two sharing the edge), right and bottom,
+// one pane floating in its mini frame, and a status bar, in the XP look, with a document window
+// open ("dock-panes.png", the floating pane included).
+bool GalleryDockPanes(const char* pszFolder);

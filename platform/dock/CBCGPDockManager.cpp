@@ -1,0 +1,276 @@
+// CBCGPDockManager.cpp: the layout of docked panes. Top and bottom edges span the frame, left and
+// right ones the height between them; each edge gives its panes its whole length, shared in the
+// proportions the panes had last (so a hidden pane's neighbours take its place and give it back).
+#include "CBCGPDockManager.h"
+#include "CBCGPDockingControlBar.h"
+#include "CBCGPSlider.h"
+
+#include <algorithm>
+
+BOOL CBCGPDockManager::m_bRestoringDockState = FALSE;
+
+CBCGPDockManager::CBCGPDockManager() : m_pFrame(NULL), m_dwEnabledAlignment(0)
+{
+    static const DWORD s_order[4] = {CBRS_ALIGN_TOP, CBRS_ALIGN_BOTTOM, CBRS_ALIGN_LEFT, CBRS_ALIGN_RIGHT};
+    for (int i = 0; i < 4; i++)
+        m_edges[i].dwAlignment = s_order[i];
+}
+
+CBCGPDockManager::~CBCGPDockManager()
+{
+    // The sliders' windows went with the frame's children; their objects are the manager's.
+    for (Edge& edge : m_edges)
+    {
+        delete edge.pSlider;
+        for (CBCGPSlider* pSlider : edge.inner)
+            delete pSlider;
+    }
+}
+
+CBCGPDockManager::Edge* CBCGPDockManager::FindEdge(DWORD dwAlignment)
+{
+    for (Edge& edge : m_edges)
+        if (edge.dwAlignment == dwAlignment)
+            return &edge;
+    return nullptr;
+}
+
+CBCGPDockManager::Edge* CBCGPDockManager::FindEdgeOf(const CBCGPBaseControlBar* pBar, size_t* pIndex)
+{
+    for (Edge& edge : m_edges)
+    {
+        auto it = std::find(edge.bars.begin(), edge.bars.end(), pBar);
+        if (it != edge.bars.end())
+        {
+            if (pIndex != nullptr)
+                *pIndex = (size_t)(it - edge.bars.begin());
+            return &edge;
+        }
+    }
+    return nullptr;
+}
+
+const CBCGPDockManager::Edge* CBCGPDockManager::FindEdgeOf(const CBCGPBaseControlBar* pBar) const
+{
+    return const_cast<CBCGPDockManager*>(this)->FindEdgeOf(pBar);
+}
+
+CBCGPSlider* CBCGPDockManager::NewSlider(DWORD dwAlignment, BOOL bInner)
+{
+    CBCGPSlider* pSlider = new CBCGPSlider;
+    if (!pSlider->Create(this, dwAlignment, bInner, m_pFrame))
+    {
+        delete pSlider;
+        return nullptr;
+    }
+    return pSlider;
+}
+
+BOOL CBCGPDockManager::DockControlBar(CBCGPDockingControlBar* pBar, DWORD dwAlignment, LPCRECT lpRect)
+{
+    Edge* pEdge = FindEdge(dwAlignment);
+    if (pBar == NULL || m_pFrame == NULL || pEdge == nullptr || (m_dwEnabledAlignment & dwAlignment) == 0 ||
+        (pBar->GetEnabledAlignment() & dwAlignment) == 0)
+        return FALSE;
+    RemoveControlBar(pBar);
+    if (pEdge->pSlider == nullptr && (pEdge->pSlider = NewSlider(dwAlignment, FALSE)) == nullptr)
+        return FALSE;
+    CRect rect;
+    if (lpRect != NULL)
+        rect = *lpRect;
+    else
+        pBar->GetWindowRect(&rect);
+    BOOL bHorz = (dwAlignment & CBRS_ORIENT_HORZ) != 0;
+    int nAcross = bHorz ? rect.Height() : rect.Width();
+    int nAlong = bHorz ? rect.Width() : rect.Height();
+    if (pEdge->bars.empty())
+        pEdge->nSize = nAcross > 0 ? nAcross : 150;
+    pEdge->bars.push_back(pBar);
+    pEdge->lengths.push_back(std::max(nAlong, (int)MIN_PANE_SIZE));
+    pBar->SetBarStyle((pBar->GetBarStyle() & ~CBRS_ALIGN_ANY) | dwAlignment);
+    return TRUE;
+}
+
+void CBCGPDockManager::RemoveControlBar(CBCGPBaseControlBar* pBar)
+{
+    size_t i = 0;
+    Edge* pEdge = FindEdgeOf(pBar, &i);
+    if (pEdge == nullptr)
+        return;
+    pEdge->bars.erase(pEdge->bars.begin() + i);
+    pEdge->lengths.erase(pEdge->lengths.begin() + i);
+    pEdge->visible.clear(); // until the next layout no inner slider knows its panes
+    pEdge->laidOut.clear();
+}
+
+BOOL CBCGPDockManager::IsDocked(const CBCGPBaseControlBar* pBar) const
+{
+    return FindEdgeOf(pBar) != nullptr;
+}
+
+CBCGPSlider* CBCGPDockManager::GetDefaultSlider(const CBCGPBaseControlBar* pBar) const
+{
+    const Edge* pEdge = FindEdgeOf(pBar);
+    return pEdge != nullptr ? pEdge->pSlider : NULL;
+}
+
+namespace {
+
+void Place(HDWP& hDWP, CWnd* pWnd, const CRect& rect, BOOL bShow)
+{
+    if (pWnd == NULL || pWnd->m_hWnd == NULL)
+        return;
+    UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE | (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+    if (hDWP != NULL)
+        hDWP = ::DeferWindowPos(hDWP, pWnd->m_hWnd, NULL, rect.left, rect.top, rect.Width(), rect.Height(), nFlags);
+    else
+        pWnd->SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(), nFlags);
+}
+
+} // namespace
+
+void CBCGPDockManager::AdjustDockingLayout(CRect& rect, HDWP& hDWP)
+{
+    for (Edge& edge : m_edges)
+        LayoutEdge(edge, rect, hDWP);
+    m_rectClient = rect;
+}
+
+void CBCGPDockManager::LayoutEdge(Edge& edge, CRect& rect, HDWP& hDWP)
+{
+    edge.visible.clear();
+    edge.laidOut.clear();
+    for (size_t i = 0; i < edge.bars.size(); i++)
+        if (edge.bars[i]->m_hWnd != NULL && (edge.bars[i]->GetStyle() & WS_VISIBLE) != 0)
+            edge.visible.push_back(i);
+    const BOOL bHorz = (edge.dwAlignment & CBRS_ORIENT_HORZ) != 0;
+    const int nAcross = bHorz ? rect.Height() : rect.Width();
+    const int nLength = bHorz ? rect.Width() : rect.Height();
+    // The edge keeps its wished thickness while the view keeps its minimum, and gives way first.
+    int nThickness = std::min(edge.nSize, nAcross - (int)CBCGPSlider::SLIDER_SIZE - (int)MIN_CLIENT_SIZE);
+    if (edge.visible.empty() || nThickness <= 0)
+    {
+        for (size_t i : edge.visible)
+            Place(hDWP, edge.bars[i], CRect(0, 0, 0, 0), TRUE);
+        edge.visible.clear();
+        edge.laidOut.clear();
+        nThickness = 0;
+    }
+    edge.nThickness = nThickness;
+    if (nThickness == 0)
+    {
+        Place(hDWP, edge.pSlider, CRect(0, 0, 0, 0), FALSE);
+        for (CBCGPSlider* pSlider : edge.inner)
+            Place(hDWP, pSlider, CRect(0, 0, 0, 0), FALSE);
+        return;
+    }
+    // The strip of the panes and its slider toward the view.
+    CRect rectStrip = rect, rectSlider = rect;
+    const int nTaken = nThickness + CBCGPSlider::SLIDER_SIZE;
+    switch (edge.dwAlignment)
+    {
+    case CBRS_ALIGN_TOP:
+        rectStrip.bottom = rect.top + nThickness;
+        rectSlider.SetRect(rect.left, rectStrip.bottom, rect.right, rect.top + nTaken);
+        rect.top += nTaken;
+        break;
+    case CBRS_ALIGN_BOTTOM:
+        rectStrip.top = rect.bottom - nThickness;
+        rectSlider.SetRect(rect.left, rect.bottom - nTaken, rect.right, rectStrip.top);
+        rect.bottom -= nTaken;
+        break;
+    case CBRS_ALIGN_LEFT:
+        rectStrip.right = rect.left + nThickness;
+        rectSlider.SetRect(rectStrip.right, rect.top, rect.left + nTaken, rect.bottom);
+        rect.left += nTaken;
+        break;
+    default:
+        rectStrip.left = rect.right - nThickness;
+        rectSlider.SetRect(rect.right - nTaken, rect.top, rectStrip.left, rect.bottom);
+        rect.right -= nTaken;
+        break;
+    }
+    Place(hDWP, edge.pSlider, rectSlider, TRUE);
+    // Along the strip: the panes in the shares of their last lengths, inner sliders between them.
+    const size_t nPanes = edge.visible.size();
+    while (edge.inner.size() + 1 < nPanes)
+    {
+        CBCGPSlider* pSlider = NewSlider(edge.dwAlignment, TRUE);
+        if (pSlider == nullptr)
+            break;
+        edge.inner.push_back(pSlider);
+    }
+    int nAvail = std::max(0, nLength - (int)(nPanes - 1) * (int)CBCGPSlider::SLIDER_SIZE);
+    long long nWeights = 0;
+    for (size_t i : edge.visible)
+        nWeights += std::max(1, edge.lengths[i]);
+    int nPos = bHorz ? rectStrip.left : rectStrip.top;
+    int nGiven = 0;
+    for (size_t k = 0; k < nPanes; k++)
+    {
+        size_t i = edge.visible[k];
+        int nPane = k + 1 == nPanes ? nAvail - nGiven : (int)(std::max(1, edge.lengths[i]) * (long long)nAvail / nWeights);
+        edge.laidOut.push_back(nPane);
+        nGiven += nPane;
+        CRect rectPane = rectStrip;
+        if (bHorz)
+            rectPane.left = nPos, rectPane.right = nPos + nPane;
+        else
+            rectPane.top = nPos, rectPane.bottom = nPos + nPane;
+        Place(hDWP, edge.bars[i], rectPane, TRUE);
+        nPos += nPane;
+        if (k + 1 < nPanes && k < edge.inner.size())
+        {
+            CRect rectInner = rectStrip;
+            if (bHorz)
+                rectInner.left = nPos, rectInner.right = nPos + CBCGPSlider::SLIDER_SIZE;
+            else
+                rectInner.top = nPos, rectInner.bottom = nPos + CBCGPSlider::SLIDER_SIZE;
+            Place(hDWP, edge.inner[k], rectInner, TRUE);
+            nPos += CBCGPSlider::SLIDER_SIZE;
+        }
+    }
+    for (size_t k = nPanes > 0 ? nPanes - 1 : 0; k < edge.inner.size(); k++)
+        Place(hDWP, edge.inner[k], CRect(0, 0, 0, 0), FALSE);
+}
+
+int CBCGPDockManager::OnSliderMove(CBCGPSlider* pSlider, int nOffset)
+{
+    int nTaken = 0;
+    for (Edge& edge : m_edges)
+    {
+        if (pSlider == edge.pSlider && edge.nThickness > 0)
+        {
+            // Growing toward the view: right for a left edge, up for a bottom one.
+            int nSign = (edge.dwAlignment & (CBRS_ALIGN_TOP | CBRS_ALIGN_LEFT)) != 0 ? 1 : -1;
+            int nRoom = (edge.dwAlignment & CBRS_ORIENT_HORZ) != 0 ? m_rectClient.Height() : m_rectClient.Width();
+            int nMax = edge.nThickness + std::max(0, nRoom - (int)MIN_CLIENT_SIZE);
+            int nNew = std::max((int)MIN_PANE_SIZE, std::min(nMax, edge.nThickness + nSign * nOffset));
+            if (nNew < edge.nThickness && edge.nThickness < MIN_PANE_SIZE)
+                nNew = edge.nThickness; // already squeezed by the frame: never thinner by hand
+            nTaken = (nNew - edge.nThickness) * nSign;
+            edge.nSize = nNew;
+            break;
+        }
+        auto it = std::find(edge.inner.begin(), edge.inner.end(), pSlider);
+        size_t k = (size_t)(it - edge.inner.begin());
+        if (it != edge.inner.end() && k + 1 < edge.visible.size())
+        {
+            // The shares become the lengths shown, so the panes follow the mouse pixel for pixel;
+            // hidden panes keep theirs.
+            for (size_t j = 0; j < edge.visible.size(); j++)
+                edge.lengths[edge.visible[j]] = edge.laidOut[j];
+            int& nBefore = edge.lengths[edge.visible[k]];
+            int& nAfter = edge.lengths[edge.visible[k + 1]];
+            int nLow = -std::max(0, nBefore - (int)MIN_PANE_SIZE);
+            int nHigh = std::max(0, nAfter - (int)MIN_PANE_SIZE);
+            nTaken = std::max(nLow, std::min(nHigh, nOffset));
+            nBefore += nTaken;
+            nAfter -= nTaken;
+            break;
+        }
+    }
+    if (nTaken != 0 && m_pFrame != NULL)
+        m_pFrame->RecalcLayout();
+    return nTaken;
+}

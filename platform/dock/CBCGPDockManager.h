@@ -1,0 +1,79 @@
+// CBCGPDockManager.h: CBCGPDockManager, a frame's docking manager: the panes docked at each edge
+// of its client area in the order they came, the edge's thickness, the sliders between the panes
+// and the rest of the frame and between panes of one edge, and the layout of all of them.
+#pragma once
+
+#include "CBCGPBaseControlBar.h"
+
+#include <afxwin.h>
+
+#include <vector>
+
+class CBCGPBaseControlBar;
+class CBCGPDockingControlBar;
+class CBCGPSlider;
+
+class KWDOCK_API CBCGPDockManager
+{
+public:
+    // A pane and the space the frame keeps for its view never get thinner than this by a slider.
+    enum { MIN_PANE_SIZE = 32, MIN_CLIENT_SIZE = 32 };
+
+    CBCGPDockManager();
+    ~CBCGPDockManager();
+    CBCGPDockManager(const CBCGPDockManager&) = delete;
+    CBCGPDockManager& operator=(const CBCGPDockManager&) = delete;
+
+    // The frame whose client area the panes share; its sliders are made in it.
+    void Create(CFrameWnd* pFrame) { m_pFrame = pFrame; }
+    // The edges panes may dock to (CBRS_ALIGN_ bits).
+    void EnableDocking(DWORD dwAlignment) { m_dwEnabledAlignment = dwAlignment & CBRS_ALIGN_ANY; }
+    DWORD GetEnabledAlignment() const { return m_dwEnabledAlignment; }
+
+    // Docks pBar at edge dwAlignment (one CBRS_ALIGN_ bit) after the panes there. lpRect (screen)
+    // gives its thickness when it is the edge's first pane, and its length along the edge. FALSE
+    // when the edge is not enabled for the frame or the bar.
+    BOOL DockControlBar(CBCGPDockingControlBar* pBar, DWORD dwAlignment, LPCRECT lpRect = NULL);
+    // Takes the bar off its edge (it floats or goes); the edge's other panes share its place.
+    void RemoveControlBar(CBCGPBaseControlBar* pBar);
+    BOOL IsDocked(const CBCGPBaseControlBar* pBar) const;
+    // The slider between the edge the bar is docked at and the rest of the frame; NULL when the
+    // bar is not docked.
+    CBCGPSlider* GetDefaultSlider(const CBCGPBaseControlBar* pBar) const;
+
+    // Places the docked panes and sliders inside rect, edge by edge (top, bottom, left, right),
+    // and leaves in rect what remains for the view.
+    void AdjustDockingLayout(CRect& rect, HDWP& hDWP);
+
+    // A slider dragged by nOffset pixels (right or down positive): resizes its panes within the
+    // limits and lays the frame out. Returns the part of nOffset that was taken.
+    int OnSliderMove(CBCGPSlider* pSlider, int nOffset);
+
+    // Set while the library saves or restores a docking layout; bars asked whether they can float
+    // then answer for the layout, not for the user.
+    static BOOL m_bRestoringDockState;
+
+private:
+    struct Edge
+    {
+        DWORD dwAlignment = 0;
+        int nSize = 0; // the wished thickness across the edge
+        std::vector<CBCGPDockingControlBar*> bars; // in the order they docked
+        std::vector<int> lengths; // each bar's share of the edge's length
+        std::vector<size_t> visible; // the bars laid out last time, by index
+        std::vector<int> laidOut; // their lengths then
+        CBCGPSlider* pSlider = nullptr;
+        std::vector<CBCGPSlider*> inner; // inner[k] follows visible[k]
+        int nThickness = 0; // as last laid out
+    };
+    Edge* FindEdge(DWORD dwAlignment);
+    Edge* FindEdgeOf(const CBCGPBaseControlBar* pBar, size_t* pIndex = nullptr);
+    const Edge* FindEdgeOf(const CBCGPBaseControlBar* pBar) const;
+    CBCGPSlider* NewSlider(DWORD dwAlignment, BOOL bInner);
+    void LayoutEdge(Edge& edge, CRect& rect, HDWP& hDWP);
+
+    CFrameWnd* m_pFrame;
+    DWORD m_dwEnabledAlignment;
+    Edge m_edges[4]; // top, bottom, left, right
+    CRect m_rectClient; // what the view got last time
+};

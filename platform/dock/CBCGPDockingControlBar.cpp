@@ -1,0 +1,337 @@
+// CBCGPDockingControlBar.cpp: the pane's caption in its non-client area (so its client area is all
+// the host's), the close button pressed and released with the mouse captured, and the moves
+// between the frame's edges and a mini frame.
+#include "CBCGPDockingControlBar.h"
+#include "CBCGPDockManager.h"
+#include "CBCGPMDIFrameWnd.h"
+#include "CBCGPMiniFrameWnd.h"
+#include "CBCGPVisualManager.h"
+
+#include <afxpriv.h>
+
+IMPLEMENT_DYNCREATE(CBCGPDockingControlBar, CBCGPControlBar)
+
+CRuntimeClass* CBCGPDockingControlBar::m_pTabbedControlBarRTC = NULL;
+
+BEGIN_MESSAGE_MAP(CBCGPDockingControlBar, CBCGPControlBar)
+    ON_MESSAGE(WM_SIZEPARENT, &CBCGPDockingControlBar::OnSizeParentDocked)
+    ON_WM_NCCALCSIZE()
+    ON_WM_NCPAINT()
+    ON_WM_NCHITTEST()
+    ON_WM_NCLBUTTONDOWN()
+    ON_WM_NCLBUTTONDBLCLK()
+    ON_WM_LBUTTONUP()
+    ON_WM_CAPTURECHANGED()
+    ON_WM_ERASEBKGND()
+    ON_WM_PAINT()
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+CBCGPDockingControlBar::CBCGPDockingControlBar()
+    : m_bHasGripper(TRUE), m_dwEnabledAlignment(0), m_dwControlBarStyle(0), m_dwTabbedStyle(0),
+      m_pMiniFrame(NULL), m_bClosePressed(FALSE), m_bActiveShown(FALSE)
+{
+    m_recentDockInfo.m_dwRecentAlignmentToFrame = 0;
+}
+
+CBCGPDockingControlBar::~CBCGPDockingControlBar() {}
+
+BOOL CBCGPDockingControlBar::Create(LPCTSTR lpszCaption, CWnd* pParentWnd, const RECT& rect, BOOL bHasGripper,
+    UINT nID, DWORD dwStyle, DWORD dwTabbedStyle, DWORD dwControlBarStyle, CCreateContext*)
+{
+    m_bHasGripper = bHasGripper;
+    m_dwTabbedStyle = dwTabbedStyle;
+    m_dwControlBarStyle = dwControlBarStyle;
+    // The low word of dwStyle carries bar bits (the edge); the window keeps the rest.
+    DWORD dwWndStyle = (dwStyle & 0xFFFF0000) | WS_CHILD | WS_CLIPCHILDREN;
+    if (!CreateBar(lpszCaption, dwWndStyle, dwStyle & CBRS_ALIGN_ANY, rect, pParentWnd, nID))
+        return FALSE;
+    m_recentDockInfo.m_dwRecentAlignmentToFrame = GetCurrentAlignment();
+    return TRUE;
+}
+
+CBCGPDockManager* CBCGPDockingControlBar::GetDockManager() const
+{
+    CBCGPMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CBCGPMDIFrameWnd, m_pDockSite);
+    return pFrame != NULL ? pFrame->GetDockManager() : NULL;
+}
+
+LRESULT CBCGPDockingControlBar::OnSizeParentDocked(WPARAM, LPARAM)
+{
+    return 0; // the docking manager places the pane, not the frame's bar layout
+}
+
+BOOL CBCGPDockingControlBar::CanFloat() const
+{
+    return (m_dwControlBarStyle & CBRS_BCGP_FLOAT) != 0;
+}
+
+BOOL CBCGPDockingControlBar::IsVisible() const
+{
+    if (m_hWnd == NULL || (GetStyle() & WS_VISIBLE) == 0)
+        return FALSE;
+    return !IsFloating() || (m_pMiniFrame->GetStyle() & WS_VISIBLE) != 0;
+}
+
+void CBCGPDockingControlBar::ShowControlBar(BOOL bShow, BOOL bDelay, BOOL bActivate)
+{
+    if (m_hWnd == NULL)
+        return;
+    ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
+    if (IsFloating())
+        m_pMiniFrame->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
+    else if (m_pDockSite != NULL && bDelay)
+        m_pDockSite->DelayRecalcLayout();
+    else if (m_pDockSite != NULL)
+        m_pDockSite->RecalcLayout();
+    if (bShow && bActivate)
+        SetFocus();
+}
+
+void CBCGPDockingControlBar::OnPressCloseButton()
+{
+    ShowControlBar(FALSE, FALSE, FALSE);
+}
+
+BOOL CBCGPDockingControlBar::FloatControlBar(CRect rectFloat, BCGP_DOCK_METHOD, bool bShow)
+{
+    if (m_hWnd == NULL || m_pDockSite == NULL)
+        return FALSE;
+    rectFloat.NormalizeRect();
+    if (rectFloat.Width() < CBCGPDockManager::MIN_PANE_SIZE || rectFloat.Height() < CBCGPDockManager::MIN_PANE_SIZE)
+    {
+        // Never floated yet: where the pane is, a little down and right, at its size.
+        GetWindowRect(&rectFloat);
+        rectFloat.OffsetRect(20, 20);
+        rectFloat.right = std::max(rectFloat.right, rectFloat.left + 200L);
+        rectFloat.bottom = std::max(rectFloat.bottom, rectFloat.top + 150L);
+    }
+    if (IsFloating())
+    {
+        m_pMiniFrame->MoveWindow(rectFloat);
+        return TRUE;
+    }
+    CBCGPMiniFrameWnd* pMiniFrame = new CBCGPMiniFrameWnd;
+    if (!pMiniFrame->Create(this, m_pDockSite, rectFloat))
+    {
+        delete pMiniFrame;
+        return FALSE;
+    }
+    if (GetCurrentAlignment() != 0)
+        m_recentDockInfo.m_dwRecentAlignmentToFrame = GetCurrentAlignment();
+    if (CBCGPDockManager* pManager = GetDockManager())
+        pManager->RemoveControlBar(this);
+    m_pMiniFrame = pMiniFrame;
+    SetParent(pMiniFrame);
+    CRect rectClient;
+    pMiniFrame->GetClientRect(&rectClient);
+    // The caption goes with the move (the mini frame shows the name).
+    SetWindowPos(NULL, 0, 0, rectClient.Width(), rectClient.Height(),
+        SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+    m_recentDockInfo.m_rectRecentFloatingRect = rectFloat;
+    m_pDockSite->RecalcLayout();
+    if (bShow)
+        pMiniFrame->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    // Its caption lit as its frame's is.
+    pMiniFrame->SendMessage(WM_FLOATSTATUS, ::GetActiveWindow() == m_pDockSite->m_hWnd ? FS_ACTIVATE : FS_DEACTIVATE);
+    return TRUE;
+}
+
+BOOL CBCGPDockingControlBar::DockToRecentPos()
+{
+    CBCGPDockManager* pManager = GetDockManager();
+    if (!IsFloating() || pManager == NULL)
+        return FALSE;
+    DWORD dwAlign = m_recentDockInfo.m_dwRecentAlignmentToFrame;
+    if ((dwAlign & m_dwEnabledAlignment & pManager->GetEnabledAlignment()) == 0)
+        return FALSE;
+    CBCGPMiniFrameWnd* pMiniFrame = m_pMiniFrame;
+    BOOL bVisible = IsVisible();
+    SetParent(m_pDockSite);
+    m_pMiniFrame = NULL;
+    pMiniFrame->RemoveControlBar();
+    pMiniFrame->DestroyWindow();
+    SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
+    pManager->DockControlBar(this, dwAlign);
+    ShowWindow(bVisible ? SW_SHOWNA : SW_HIDE);
+    m_pDockSite->RecalcLayout();
+    return TRUE;
+}
+
+CBCGPSlider* CBCGPDockingControlBar::GetDefaultSlider() const
+{
+    CBCGPDockManager* pManager = GetDockManager();
+    return pManager != NULL ? pManager->GetDefaultSlider(this) : NULL;
+}
+
+CBCGPAutoHideToolBar* CBCGPDockingControlBar::SetAutoHideMode(BOOL, DWORD, CBCGPAutoHideToolBar*, BOOL)
+{
+    return NULL; // panes stay where they are docked
+}
+
+BOOL CBCGPDockingControlBar::IsAutoHideMode() const
+{
+    return FALSE;
+}
+
+void CBCGPDockingControlBar::Slide(BOOL, BOOL) {}
+
+BOOL CBCGPDockingControlBar::IsActive() const
+{
+    HWND hFocus = ::GetFocus();
+    return hFocus != NULL && (hFocus == m_hWnd || ::IsChild(m_hWnd, hFocus));
+}
+
+CRect CBCGPDockingControlBar::GetCaptionRect() const
+{
+    if (!ShowsCaption())
+        return CRect(0, 0, 0, 0);
+    CRect rect;
+    GetWindowRect(&rect);
+    return CRect(0, 0, rect.Width(), std::min((int)CAPTION_HEIGHT, rect.Height()));
+}
+
+CRect CBCGPDockingControlBar::GetCloseButtonRect() const
+{
+    CRect rect = GetCaptionRect();
+    if (rect.IsRectEmpty() || (m_dwControlBarStyle & CBRS_BCGP_CLOSE) == 0)
+        return CRect(0, 0, 0, 0);
+    int nSize = rect.Height() - 4;
+    return CRect(rect.right - 2 - nSize, rect.top + 2, rect.right - 2, rect.top + 2 + nSize);
+}
+
+void CBCGPDockingControlBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
+{
+    RECT& rect = lpncsp->rgrc[0];
+    if (ShowsCaption())
+        rect.top = std::min(rect.bottom, rect.top + (LONG)CAPTION_HEIGHT);
+}
+
+void CBCGPDockingControlBar::OnNcPaint()
+{
+    CRect rectCaption = GetCaptionRect();
+    if (rectCaption.IsRectEmpty())
+        return;
+    CWindowDC dc(this);
+    // Off-screen, then in one copy: the caption does not flicker as the focus moves.
+    CDC dcMem;
+    CBitmap bitmap;
+    if (!dcMem.CreateCompatibleDC(&dc) || !bitmap.CreateCompatibleBitmap(&dc, rectCaption.Width(), rectCaption.Height()))
+        return;
+    CBitmap* pOldBitmap = dcMem.SelectObject(&bitmap);
+    CString strText;
+    GetWindowText(strText);
+    CBCGPVisualManager* pManager = CBCGPVisualManager::GetInstance();
+    m_bActiveShown = IsActive();
+    CRect rectClose = GetCloseButtonRect();
+    pManager->OnDrawCaption(&dcMem, rectCaption, strText, m_bActiveShown, rectClose.Width());
+    if (!rectClose.IsRectEmpty())
+        pManager->OnDrawCaptionButton(&dcMem, rectClose, m_bActiveShown, m_bClosePressed);
+    dc.BitBlt(0, 0, rectCaption.Width(), rectCaption.Height(), &dcMem, 0, 0, SRCCOPY);
+    dcMem.SelectObject(pOldBitmap);
+}
+
+LRESULT CBCGPDockingControlBar::OnNcHitTest(CPoint point)
+{
+    CRect rectWindow;
+    GetWindowRect(&rectWindow);
+    point.Offset(-rectWindow.left, -rectWindow.top);
+    if (GetCloseButtonRect().PtInRect(point))
+        return HTCLOSE;
+    if (GetCaptionRect().PtInRect(point))
+        return HTCAPTION;
+    return CBCGPControlBar::OnNcHitTest(point + rectWindow.TopLeft());
+}
+
+void CBCGPDockingControlBar::OnNcLButtonDown(UINT nHitTest, CPoint)
+{
+    // Never to the default procedure: a child window's caption would move it inside the frame.
+    if (nHitTest == HTCLOSE)
+    {
+        m_bClosePressed = TRUE;
+        SetCapture();
+        SendMessage(WM_NCPAINT);
+    }
+    else if (nHitTest == HTCAPTION && !IsActive())
+        SetFocus();
+}
+
+void CBCGPDockingControlBar::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    if (!m_bClosePressed)
+    {
+        CBCGPControlBar::OnLButtonUp(nFlags, point);
+        return;
+    }
+    ClientToScreen(&point);
+    CRect rectWindow;
+    GetWindowRect(&rectWindow);
+    point.Offset(-rectWindow.left, -rectWindow.top);
+    BOOL bClose = GetCloseButtonRect().PtInRect(point);
+    ::ReleaseCapture();
+    if (bClose)
+        OnPressCloseButton();
+}
+
+void CBCGPDockingControlBar::OnCaptureChanged(CWnd*)
+{
+    if (!m_bClosePressed)
+        return;
+    m_bClosePressed = FALSE;
+    SendMessage(WM_NCPAINT);
+}
+
+void CBCGPDockingControlBar::OnNcLButtonDblClk(UINT nHitTest, CPoint)
+{
+    if (nHitTest == HTCAPTION && CanFloat())
+        FloatControlBar(m_recentDockInfo.m_rectRecentFloatingRect, DM_DBL_CLICK, true);
+}
+
+BOOL CBCGPDockingControlBar::OnEraseBkgnd(CDC*)
+{
+    return TRUE;
+}
+
+void CBCGPDockingControlBar::OnPaint()
+{
+    CPaintDC dc(this);
+    CRect rect;
+    GetClientRect(&rect);
+    CBCGPVisualManager::GetInstance()->OnFillBarBackground(&dc, rect);
+}
+
+void CBCGPDockingControlBar::OnSetFocus(CWnd* pOldWnd)
+{
+    CBCGPControlBar::OnSetFocus(pOldWnd);
+    SendMessage(WM_NCPAINT);
+}
+
+void CBCGPDockingControlBar::OnKillFocus(CWnd* pNewWnd)
+{
+    CBCGPControlBar::OnKillFocus(pNewWnd);
+    SendMessage(WM_NCPAINT);
+}
+
+void CBCGPDockingControlBar::OnUpdateCmdUI(CFrameWnd*, BOOL)
+{
+    // The focus moved between the pane's children and the rest: the caption follows at idle.
+    if (IsActive() != m_bActiveShown)
+        SendMessage(WM_NCPAINT);
+}
+
+void CBCGPDockingControlBar::OnDestroy()
+{
+    if (CBCGPDockManager* pManager = GetDockManager())
+        pManager->RemoveControlBar(this);
+    if (m_pMiniFrame != NULL)
+    {
+        // The mini frame goes after the pane (now, or already on its way when it is the one
+        // being destroyed).
+        m_pMiniFrame->RemoveControlBar();
+        m_pMiniFrame->PostMessage(WM_CLOSE);
+        m_pMiniFrame = NULL;
+    }
+    CBCGPControlBar::OnDestroy();
+}

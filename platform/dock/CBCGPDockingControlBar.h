@@ -1,0 +1,134 @@
+// CBCGPDockingControlBar.h: CBCGPDockingControlBar, a pane with a caption and a close button that
+// docks at an edge of its frame (resized there by sliders) or floats in a mini frame of its own.
+#pragma once
+
+#include "CBCGPControlBar.h"
+
+class CBCGPAutoHideToolBar;
+class CBCGPDockManager;
+class CBCGPMiniFrameWnd;
+class CBCGPSlider;
+
+// How a bar came to float or dock.
+enum BCGP_DOCK_METHOD
+{
+    DM_UNKNOWN,
+    DM_MOUSE,
+    DM_DBL_CLICK,
+    DM_SHOW,
+    DM_RECT,
+    DM_STANDARD
+};
+
+// What a docking bar offers its user (dwControlBarStyle of Create).
+#define CBRS_BCGP_FLOAT 0x0001
+#define CBRS_BCGP_AUTOHIDE 0x0002
+#define CBRS_BCGP_RESIZE 0x0004
+#define CBRS_BCGP_CLOSE 0x0008
+// The tabs of the container a bar makes when others dock onto it (dwTabbedStyle of Create).
+#define CBRS_BCGP_REGULAR_TABS 0x0001
+#define CBRS_BCGP_OUTLOOK_TABS 0x0002
+
+// The ids that name a frame edge to DockControlBar.
+#ifndef AFX_IDW_DOCKBAR_TOP
+#define AFX_IDW_DOCKBAR_TOP 0xE81B
+#define AFX_IDW_DOCKBAR_LEFT 0xE81C
+#define AFX_IDW_DOCKBAR_RIGHT 0xE81D
+#define AFX_IDW_DOCKBAR_BOTTOM 0xE81E
+#endif
+
+class KWDOCK_API CBCGPDockingControlBar : public CBCGPControlBar
+{
+    DECLARE_DYNCREATE(CBCGPDockingControlBar)
+public:
+    enum { CAPTION_HEIGHT = 20 };
+
+    CBCGPDockingControlBar();
+    ~CBCGPDockingControlBar() override;
+
+    // A pane of pParentWnd (the frame) named lpszCaption; dwStyle holds the window style and the
+    // edge it docks at first (CBRS_LEFT ...), rect its size there. Without bHasGripper the pane has
+    // no caption.
+    virtual BOOL Create(LPCTSTR lpszCaption, CWnd* pParentWnd, const RECT& rect, BOOL bHasGripper, UINT nID,
+        DWORD dwStyle, DWORD dwTabbedStyle = CBRS_BCGP_REGULAR_TABS,
+        DWORD dwControlBarStyle = CBRS_BCGP_FLOAT | CBRS_BCGP_AUTOHIDE | CBRS_BCGP_RESIZE | CBRS_BCGP_CLOSE,
+        CCreateContext* pContext = NULL);
+
+    // The close button's action: hides the pane.
+    virtual void OnPressCloseButton();
+    // Shows or hides the pane (its mini frame too when it floats) and lays the frame out, at once
+    // or at idle time with bDelay; bActivate gives it the focus.
+    virtual void ShowControlBar(BOOL bShow, BOOL bDelay, BOOL bActivate);
+    virtual BOOL IsVisible() const;
+
+    // The edges the pane may dock at (CBRS_ALIGN_ bits).
+    void EnableDocking(DWORD dwAlignment) { m_dwEnabledAlignment = dwAlignment & CBRS_ALIGN_ANY; }
+    DWORD GetEnabledAlignment() const { return m_dwEnabledAlignment; }
+    DWORD GetControlBarStyle() const { return m_dwControlBarStyle; }
+    BOOL HasGripper() const { return m_bHasGripper; }
+
+    // Whether the pane may leave its edge; asked each time the user floats it.
+    virtual BOOL CanFloat() const;
+    // Floats the pane in a mini frame whose window takes rectFloat (screen); an empty rectangle
+    // gives a place near the pane. The rectangle is remembered as the pane's floating place.
+    virtual BOOL FloatControlBar(CRect rectFloat, BCGP_DOCK_METHOD dockMethod = DM_UNKNOWN, bool bShow = true);
+    // Docks a floating pane again at the edge it was docked at last.
+    virtual BOOL DockToRecentPos();
+    BOOL IsFloating() const { return m_pMiniFrame != NULL; }
+    CBCGPMiniFrameWnd* GetParentMiniFrame() const { return m_pMiniFrame; }
+    // The slider the docked pane is resized by toward the frame's view; NULL when not docked.
+    virtual CBCGPSlider* GetDefaultSlider() const;
+
+    // Auto-hide: the pane collapsing to a tab at its edge and sliding out on demand.
+    virtual CBCGPAutoHideToolBar* SetAutoHideMode(BOOL bMode, DWORD dwAlignment,
+        CBCGPAutoHideToolBar* pCurrAutoHideBar = NULL, BOOL bUseTimer = TRUE);
+    virtual BOOL IsAutoHideMode() const;
+    virtual void Slide(BOOL bSlideOut, BOOL bUseTimer = TRUE);
+
+    // Whether the focus is in the pane (its caption then shows active).
+    BOOL IsActive() const;
+    // The caption and its close button in window coordinates (empty when there is no caption).
+    CRect GetCaptionRect() const;
+    CRect GetCloseButtonRect() const;
+
+    // Where the pane was last, to dock or float it there again.
+    struct CRecentDockInfo
+    {
+        CRect m_rectRecentFloatingRect; // the mini frame's window, screen
+        DWORD m_dwRecentAlignmentToFrame; // the edge it was docked at
+    };
+    CRecentDockInfo m_recentDockInfo;
+
+    // The class tabbed containers are made of when panes dock onto each other.
+    static CRuntimeClass* m_pTabbedControlBarRTC;
+
+protected:
+    CBCGPDockManager* GetDockManager() const;
+    BOOL ShowsCaption() const { return m_bHasGripper && !IsFloating(); }
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+
+    afx_msg LRESULT OnSizeParentDocked(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg void OnNcPaint();
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnPaint();
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnDestroy();
+    DECLARE_MESSAGE_MAP()
+
+    BOOL m_bHasGripper;
+    DWORD m_dwEnabledAlignment;
+    DWORD m_dwControlBarStyle;
+    DWORD m_dwTabbedStyle;
+    CBCGPMiniFrameWnd* m_pMiniFrame;
+    BOOL m_bClosePressed;
+    BOOL m_bActiveShown; // the caption's state as painted last
+
+    friend class CBCGPMiniFrameWnd;
+};
