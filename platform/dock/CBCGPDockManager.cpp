@@ -6,6 +6,7 @@
 #include "CBCGPSlider.h"
 
 #include <algorithm>
+#include <climits>
 
 BOOL CBCGPDockManager::m_bRestoringDockState = FALSE;
 
@@ -85,6 +86,8 @@ BOOL CBCGPDockManager::DockControlBar(CBCGPDockingControlBar* pBar, DWORD dwAlig
     int nAlong = bHorz ? rect.Width() : rect.Height();
     if (pEdge->bars.empty())
         pEdge->nSize = nAcross > 0 ? nAcross : 150;
+    if (std::find(m_knownBars.begin(), m_knownBars.end(), pBar->m_hWnd) == m_knownBars.end())
+        m_knownBars.push_back(pBar->m_hWnd);
     pEdge->bars.push_back(pBar);
     pEdge->lengths.push_back(std::max(nAlong, (int)MIN_PANE_SIZE));
     pBar->SetBarStyle((pBar->GetBarStyle() & ~CBRS_ALIGN_ANY) | dwAlignment);
@@ -273,4 +276,172 @@ int CBCGPDockManager::OnSliderMove(CBCGPSlider* pSlider, int nOffset)
     if (nTaken != 0 && m_pFrame != NULL)
         m_pFrame->RecalcLayout();
     return nTaken;
+}
+
+std::vector<CBCGPDockingControlBar*> CBCGPDockManager::KnownBars()
+{
+    // By window, so that a bar destroyed since (its object perhaps deleted) is simply gone.
+    std::vector<CBCGPDockingControlBar*> bars;
+    std::vector<HWND> alive;
+    for (HWND hWnd : m_knownBars)
+    {
+        auto* pBar = DYNAMIC_DOWNCAST(CBCGPDockingControlBar, CWnd::FromHandlePermanent(hWnd));
+        if (pBar != NULL && ::IsWindow(hWnd))
+        {
+            bars.push_back(pBar);
+            alive.push_back(hWnd);
+        }
+    }
+    m_knownBars.swap(alive);
+    return bars;
+}
+
+namespace {
+
+const int ABSENT = INT_MIN;
+// Stored sizes beyond these are damage, not a layout.
+const int MAX_PANE_SIZE = 16384;
+const int MAX_FLOAT_SIZE = 8192;
+
+CString BarSection(LPCTSTR lpszSection, UINT nID)
+{
+    CString strSection;
+    strSection.Format("%s\\DockingBar-%u", lpszSection, nID);
+    return strSection;
+}
+
+// Sets (and on leaving restores) the flag bars read while a layout is saved or restored.
+struct RestoringGuard
+{
+    BOOL bWas = CBCGPDockManager::m_bRestoringDockState;
+    RestoringGuard() { CBCGPDockManager::m_bRestoringDockState = TRUE; }
+    ~RestoringGuard() { CBCGPDockManager::m_bRestoringDockState = bWas; }
+};
+
+struct StoredBar
+{
+    CBCGPDockingControlBar* pBar;
+    DWORD dwEdge; // 0: floating
+    int nOrder, nLength, nEdgeSize;
+    BOOL bVisible;
+    CRect rectFloat;
+};
+
+int Clamp(int nValue, int nLow, int nHigh)
+{
+    return std::max(nLow, std::min(nHigh, nValue));
+}
+
+} // namespace
+
+BOOL CBCGPDockManager::SaveState(LPCTSTR lpszSection)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == NULL || lpszSection == NULL)
+        return FALSE;
+    RestoringGuard guard;
+    BOOL bOK = TRUE;
+    for (CBCGPDockingControlBar* pBar : KnownBars())
+    {
+        const CString strSection = BarSection(lpszSection, pBar->GetDlgCtrlID());
+        size_t nOrder = 0;
+        Edge* pEdge = FindEdgeOf(pBar, &nOrder);
+        const CRect& rectFloat = pBar->m_recentDockInfo.m_rectRecentFloatingRect;
+        auto write = [&](LPCTSTR lpszEntry, int nValue) { bOK &= pApp->WriteProfileInt(strSection, lpszEntry, nValue); };
+        write("Edge", pEdge != nullptr ? (int)pEdge->dwAlignment : 0);
+        write("RecentEdge", (int)pBar->m_recentDockInfo.m_dwRecentAlignmentToFrame);
+        write("Order", (int)nOrder);
+        write("Length", pEdge != nullptr ? pEdge->lengths[nOrder] : 0);
+        write("EdgeSize", pEdge != nullptr ? pEdge->nSize : 0);
+        write("Visible", pBar->IsVisible() ? 1 : 0);
+        write("FloatLeft", rectFloat.left);
+        write("FloatTop", rectFloat.top);
+        write("FloatRight", rectFloat.right);
+        write("FloatBottom", rectFloat.bottom);
+    }
+    return bOK;
+}
+
+BOOL CBCGPDockManager::LoadState(LPCTSTR lpszSection)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == NULL || lpszSection == NULL || m_pFrame == NULL)
+        return FALSE;
+    RestoringGuard guard;
+    // Read every key first: a value of the wrong type reads as absent, and a bar whose edge is
+    // absent or unusable stays as it is. Tabbed and auto-hide entries are read by their owners.
+    std::vector<StoredBar> stored;
+    for (CBCGPDockingControlBar* pBar : KnownBars())
+    {
+        const CString strSection = BarSection(lpszSection, pBar->GetDlgCtrlID());
+        auto read = [&](LPCTSTR lpszEntry) { return (int)pApp->GetProfileInt(strSection, lpszEntry, ABSENT); };
+        StoredBar bar{pBar, 0, 0, 0, 0, TRUE, CRect()};
+        int nEdge = read("Edge");
+        if (nEdge == ABSENT)
+            continue;
+        bar.dwEdge = (DWORD)nEdge;
+        if (bar.dwEdge != 0 && (FindEdge(bar.dwEdge) == nullptr ||
+                                   (bar.dwEdge & m_dwEnabledAlignment & pBar->GetEnabledAlignment()) == 0))
+            continue;
+        bar.nOrder = read("Order");
+        bar.nLength = Clamp(read("Length"), MIN_PANE_SIZE, MAX_PANE_SIZE);
+        bar.nEdgeSize = Clamp(read("EdgeSize"), MIN_PANE_SIZE, MAX_PANE_SIZE);
+        bar.bVisible = read("Visible") != 0;
+        CRect rect(read("FloatLeft"), read("FloatTop"), read("FloatRight"), read("FloatBottom"));
+        // A floating window wholly off the desktop or of an absurd size gets a place near its pane.
+        CRect rectDesktop(CPoint(::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN)),
+            CSize(::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)));
+        CRect rectCommon;
+        if (rect.left != ABSENT && rect.top != ABSENT && rect.Width() > 0 && rect.Height() > 0 &&
+            rect.Width() <= MAX_FLOAT_SIZE && rect.Height() <= MAX_FLOAT_SIZE && rectCommon.IntersectRect(rect, rectDesktop))
+            bar.rectFloat = rect;
+        int nRecent = read("RecentEdge");
+        if (nRecent != ABSENT && FindEdge((DWORD)nRecent) != nullptr)
+            pBar->m_recentDockInfo.m_dwRecentAlignmentToFrame = (DWORD)nRecent;
+        if (bar.dwEdge == 0 && !pBar->CanFloat())
+            continue;
+        stored.push_back(bar);
+    }
+    // The restored docked bars leave their edges, then come back in their stored order after the
+    // bars the layout does not name.
+    std::stable_sort(stored.begin(), stored.end(), [](const StoredBar& a, const StoredBar& b) {
+        return a.dwEdge != b.dwEdge ? a.dwEdge < b.dwEdge : a.nOrder < b.nOrder;
+    });
+    for (const StoredBar& bar : stored)
+        if (bar.dwEdge != 0 && !bar.pBar->IsFloating())
+            RemoveControlBar(bar.pBar);
+    for (const StoredBar& bar : stored)
+    {
+        CBCGPDockingControlBar* pBar = bar.pBar;
+        if (bar.dwEdge == 0)
+        {
+            pBar->FloatControlBar(bar.rectFloat, DM_UNKNOWN, bar.bVisible != FALSE);
+            pBar->m_recentDockInfo.m_rectRecentFloatingRect = pBar->IsFloating() ? bar.rectFloat : CRect();
+            continue;
+        }
+        if (!bar.rectFloat.IsRectEmpty())
+            pBar->m_recentDockInfo.m_rectRecentFloatingRect = bar.rectFloat;
+        if (pBar->IsFloating())
+        {
+            DWORD dwRecent = pBar->m_recentDockInfo.m_dwRecentAlignmentToFrame;
+            pBar->m_recentDockInfo.m_dwRecentAlignmentToFrame = bar.dwEdge;
+            if (!pBar->DockToRecentPos())
+            {
+                pBar->m_recentDockInfo.m_dwRecentAlignmentToFrame = dwRecent;
+                continue;
+            }
+            RemoveControlBar(pBar);
+        }
+        if (!DockControlBar(pBar, bar.dwEdge))
+            continue;
+        size_t nIndex = 0;
+        Edge* pEdge = FindEdgeOf(pBar, &nIndex);
+        pEdge->lengths[nIndex] = bar.nLength;
+        pEdge->nSize = bar.nEdgeSize;
+    }
+    for (const StoredBar& bar : stored)
+        if (bar.pBar->IsVisible() != bar.bVisible)
+            bar.pBar->ShowControlBar(bar.bVisible, FALSE, FALSE);
+    m_pFrame->RecalcLayout();
+    return TRUE;
 }

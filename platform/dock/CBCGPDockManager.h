@@ -53,6 +53,13 @@ public:
     // then answer for the layout, not for the user.
     static BOOL m_bRestoringDockState;
 
+    // The layout of every bar docked here once and still alive, one profile key per bar under
+    // lpszSection ("<section>\\DockingBar-<id>"): its edge and place there, the edge's thickness,
+    // its floating rectangle and whether it shows. Loading takes what it can use from each key and
+    // leaves a bar without a usable key where it is; a bar is never lost. FALSE without a profile.
+    BOOL SaveState(LPCTSTR lpszSection);
+    BOOL LoadState(LPCTSTR lpszSection);
+
 private:
     struct Edge
     {
@@ -76,4 +83,6 @@ private:
     DWORD m_dwEnabledAlignment;
     Edge m_edges[4]; // top, bottom, left, right
     CRect m_rectClient; // what the view got last time
+    std::vector<HWND> m_knownBars; // every bar docked here once, by window (it may be gone since)
+    std::vector<CBCGPDockingControlBar*> KnownBars();
 };

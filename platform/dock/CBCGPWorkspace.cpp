@@ -1,5 +1,6 @@
 // CBCGPWorkspace.cpp: the application's docking settings.
 #include "CBCGPWorkspace.h"
+#include "CBCGPMDIFrameWnd.h"
 
 static CBCGPWorkspace* s_pWorkspace = NULL;
 
@@ -38,4 +39,14 @@ CString CBCGPWorkspace::GetRegSectionPath(LPCTSTR lpszSectionAdd) const
 CBCGPWorkspace* CBCGPWorkspace::GetWorkspace()
 {
     return s_pWorkspace;
+}
+
+BOOL CBCGPWorkspace::SaveState(LPCTSTR lpszSectionName, CBCGPMDIFrameWnd* pFrame)
+{
+    return pFrame != NULL && pFrame->GetDockManager()->SaveState(GetRegSectionPath(lpszSectionName));
+}
+
+BOOL CBCGPWorkspace::LoadState(LPCTSTR lpszSectionName, CBCGPMDIFrameWnd* pFrame)
+{
+    return pFrame != NULL && pFrame->GetDockManager()->LoadState(GetRegSectionPath(lpszSectionName));
 }

@@ -7,6 +7,8 @@
 #include <afxwin.h>
 
 // A plain base class: the host's application object derives from CWinApp and from this.
+class CBCGPMDIFrameWnd;
+
 class KWDOCK_API CBCGPWorkspace
 {
 public:
@@ -29,6 +31,11 @@ public:
     BOOL InitContextMenuManager() { return TRUE; }
     BOOL InitShellManager() { return TRUE; }
     BOOL InitTooltipManager() { return TRUE; }
+
+    // The docking layout of pFrame's bars, kept under the registry base (and lpszSectionName
+    // below it when given), one key per bar by its id.
+    virtual BOOL SaveState(LPCTSTR lpszSectionName, CBCGPMDIFrameWnd* pFrame);
+    virtual BOOL LoadState(LPCTSTR lpszSectionName, CBCGPMDIFrameWnd* pFrame);
 
     // The application's workspace (the one made last and still alive), else NULL.
     static CBCGPWorkspace* GetWorkspace();
