@@ -370,11 +370,34 @@ BOOL CBCGPDockManager::LoadState(LPCTSTR lpszSection)
     RestoringGuard guard;
     // Read every key first: a value of the wrong type reads as absent, and a bar whose edge is
     // absent or unusable stays as it is. Tabbed and auto-hide entries are read by their owners.
+    // In the registry each bar's key is opened once for all its values (a profile read opens
+    // every key on the path again).
     std::vector<StoredBar> stored;
+    HKEY hLayout = pApp->m_pszRegistryKey != NULL ? pApp->GetSectionKey(lpszSection) : NULL;
     for (CBCGPDockingControlBar* pBar : KnownBars())
     {
         const CString strSection = BarSection(lpszSection, pBar->GetDlgCtrlID());
-        auto read = [&](LPCTSTR lpszEntry) { return (int)pApp->GetProfileInt(strSection, lpszEntry, ABSENT); };
+        HKEY hBar = NULL;
+        if (hLayout != NULL)
+            ::RegOpenKeyExA(hLayout, strSection.Mid(lstrlenA(lpszSection) + 1), 0, KEY_READ, &hBar);
+        auto read = [&](LPCTSTR lpszEntry) {
+            if (hLayout == NULL)
+                return (int)pApp->GetProfileInt(strSection, lpszEntry, ABSENT);
+            DWORD dwType = 0, dwValue = 0, cbValue = sizeof(dwValue);
+            if (hBar == NULL || ::RegQueryValueExA(hBar, lpszEntry, NULL, &dwType, (LPBYTE)&dwValue, &cbValue) != ERROR_SUCCESS ||
+                dwType != REG_DWORD || cbValue != sizeof(dwValue))
+                return ABSENT;
+            return (int)dwValue;
+        };
+        struct KeyCloser
+        {
+            HKEY& hKey;
+            ~KeyCloser()
+            {
+                if (hKey != NULL)
+                    ::RegCloseKey(hKey);
+            }
+        } closeBar{hBar};
         StoredBar bar{pBar, 0, 0, 0, 0, TRUE, CRect()};
         int nEdge = read("Edge");
         if (nEdge == ABSENT)
@@ -402,6 +425,8 @@ BOOL CBCGPDockManager::LoadState(LPCTSTR lpszSection)
             continue;
         stored.push_back(bar);
     }
+    if (hLayout != NULL)
+        ::RegCloseKey(hLayout);
     // The restored docked bars leave their edges, then come back in their stored order after the
     // bars the layout does not name.
     std::stable_sort(stored.begin(), stored.end(), [](const StoredBar& a, const StoredBar& b) {
