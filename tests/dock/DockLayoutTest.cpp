@@ -138,6 +138,11 @@ TEST_F(DockLayout, SavedLayoutComesBackInARebuiltFrameWithItsOrderSizesFloatingA
     // bottom after Output, and Output closed.
     Manager()->OnSliderMove(m_panes[LEFT1].GetDefaultSlider(), 60);
     Manager()->OnSliderMove(m_panes[BOTTOM].GetDefaultSlider(), -30);
+    CRect rectLeft1;
+    m_panes[LEFT1].GetWindowRect(&rectLeft1);
+    HWND hInner = ::WindowFromPoint(CPoint(rectLeft1.CenterPoint().x, rectLeft1.bottom + 1));
+    ASSERT_NE(nullptr, DYNAMIC_DOWNCAST(CBCGPSlider, CWnd::FromHandlePermanent(hInner)));
+    Manager()->OnSliderMove((CBCGPSlider*)CWnd::FromHandlePermanent(hInner), -70);
     m_panes[RIGHT].FloatControlBar(CRect(500, 300, 760, 480));
     Manager()->DockControlBar(&m_panes[TOP], CBRS_ALIGN_BOTTOM, CRect(0, 0, 200, 0));
     m_pFrame->RecalcLayout();
@@ -185,7 +190,7 @@ TEST_F(DockLayout, DamagedLayoutLoadsWhatItCanAndLosesNoBar)
     // that no longer exists.
     ::SHDeleteKeyA(HKEY_CURRENT_USER, CString(s_szKey) + "\\KwDockLayoutTests\\" + Section(BOTTOM));
     m_app.WriteProfileString(Section(TOP), "Edge", "top");
-    m_app.WriteProfileInt(Section(LEFT1), "Edge", 3);
+    m_app.WriteProfileInt(Section(LEFT1), "Edge", CBRS_ALIGN_LEFT | CBRS_ALIGN_TOP);
     m_app.WriteProfileInt(Section(LEFT2), "EdgeSize", 2000000000);
     m_app.WriteProfileInt(Section(LEFT2), "Length", -5);
     m_app.WriteProfileInt(Section(RIGHT), "FloatLeft", 100000);
@@ -214,14 +219,18 @@ TEST_F(DockLayout, DamagedLayoutLoadsWhatItCanAndLosesNoBar)
     m_pFrame->SetWindowPos(NULL, 0, 0, 160, 120, SWP_NOZORDER | SWP_NOMOVE);
     m_pFrame->RecalcLayout();
     ExpectNoBarLost();
-    // Stored values of the wrong type everywhere: nothing moves.
+    // Stored values of the wrong type everywhere (as DWORDs they would dock every pane on the
+    // right): nothing moves.
     m_pFrame->SetWindowPos(NULL, 0, 0, 800, 600, SWP_NOZORDER | SWP_NOMOVE);
     m_panes[RIGHT].DockToRecentPos();
     m_pFrame->RecalcLayout();
     const std::vector<std::string> before = Geometry();
     for (int i = 0; i < PANES; i++)
         for (const char* pszEntry : {"Edge", "Order", "Length", "EdgeSize", "Visible", "FloatLeft"})
-            m_app.WriteProfileBinary(Section(i), pszEntry, (LPBYTE) "\xff\xff", 2);
+        {
+            DWORD dwRight = CBRS_ALIGN_RIGHT;
+            m_app.WriteProfileBinary(Section(i), pszEntry, (LPBYTE)&dwRight, sizeof(dwRight));
+        }
     ASSERT_TRUE(m_workspace.LoadState(NULL, m_pFrame));
     EXPECT_EQ(before, Geometry());
 }
