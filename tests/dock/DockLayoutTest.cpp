@@ -162,19 +162,6 @@ TEST_F(DockLayout, SavedLayoutComesBackInARebuiltFrameWithItsOrderSizesFloatingA
     EXPECT_EQ(expected, Geometry());
     EXPECT_EQ("CanFloat restoring;", m_log);
     EXPECT_FALSE(CBCGPDockManager::m_bRestoringDockState);
-
-    // Output shown again takes its place at the bottom before the toolbox, and the floating
-    // pane docks back at its right edge.
-    m_panes[BOTTOM].ShowControlBar(TRUE, FALSE, FALSE);
-    EXPECT_TRUE(m_panes[RIGHT].DockToRecentPos());
-    m_pFrame->RecalcLayout();
-    CRect rectOutput, rectToolbox, rectRight, rectClient;
-    m_panes[BOTTOM].GetWindowRect(&rectOutput);
-    m_panes[TOP].GetWindowRect(&rectToolbox);
-    m_panes[RIGHT].GetWindowRect(&rectRight);
-    ::GetWindowRect(m_pFrame->m_hWndMDIClient, &rectClient);
-    EXPECT_EQ(rectOutput.right + (long)CBCGPSlider::SLIDER_SIZE, rectToolbox.left);
-    EXPECT_EQ(rectClient.right + (long)CBCGPSlider::SLIDER_SIZE, rectRight.left);
 }
 
 TEST_F(DockLayout, DamagedLayoutLoadsWhatItCanAndLosesNoBar)
