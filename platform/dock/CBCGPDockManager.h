@@ -9,6 +9,7 @@
 
 #include <vector>
 
+class CBCGPAutoHideToolBar;
 class CBCGPBaseControlBar;
 class CBCGPDockingControlBar;
 class CBCGPSlider;
@@ -53,6 +54,15 @@ public:
     // then answer for the layout, not for the user.
     static BOOL m_bRestoringDockState;
 
+    // Auto-hide: the edges that keep a strip for the panes hidden there (CBRS_ALIGN_ bits), the
+    // strip of an edge (made on first need with bCreate; NULL at an edge not enabled), and the
+    // place a pane hidden at its edge takes when it slides in: over the view and the docked panes,
+    // next to its strip, the edge's thickness across (less what the view needs to stay usable).
+    BOOL EnableAutoHideBars(DWORD dwAlignment);
+    DWORD GetAutoHideAlignment() const { return m_dwAutoHideAlignment; }
+    CBCGPAutoHideToolBar* GetAutoHideToolBar(DWORD dwAlignment, BOOL bCreate = FALSE);
+    CRect GetSlideInRect(const CBCGPDockingControlBar* pBar) const;
+
 private:
     struct Edge
     {
@@ -71,9 +81,13 @@ private:
     const Edge* FindEdgeOf(const CBCGPBaseControlBar* pBar) const;
     CBCGPSlider* NewSlider(DWORD dwAlignment, BOOL bInner);
     void LayoutEdge(Edge& edge, CRect& rect, HDWP& hDWP);
+    void LayoutAutoHideStrips(CRect& rect, HDWP& hDWP);
 
     CFrameWnd* m_pFrame;
     DWORD m_dwEnabledAlignment;
     Edge m_edges[4]; // top, bottom, left, right
     CRect m_rectClient; // what the view got last time
+    DWORD m_dwAutoHideAlignment = 0;
+    CBCGPAutoHideToolBar* m_autoHideBars[4] = {}; // by edge as m_edges
+    CRect m_rectInsideStrips; // the client area less the auto-hide strips, as laid out last
 };
