@@ -148,6 +148,13 @@ bool GalleryDockPanes(const char* pszFolder)
             find.GetParentMiniFrame()->GetWindowRect(&rectMini);
             rectAll.UnionRect(&rectFrame, &rectMini);
             bSaved = GallerySaveScreen(rectAll, pszFolder, "dock-panes");
+            // The properties hidden into their strip at the right edge and slid in over the document.
+            pFrame->EnableAutoHideBars(CBRS_ALIGN_ANY);
+            properties.SetAutoHideMode(TRUE, CBRS_ALIGN_RIGHT, NULL, FALSE);
+            properties.Slide(TRUE, FALSE);
+            pFrame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+            GalleryPump(200);
+            bSaved = GallerySaveScreen(rectFrame, pszFolder, "dock-autohide") && bSaved;
             keys[VK_NUMLOCK] = 0;
             ::SetKeyboardState(keys);
         }

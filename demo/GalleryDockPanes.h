@@ -3,5 +3,6 @@
 
 // A frame with its menu bar, panes docked at the left (two sharing the edge), right and bottom,
 // one pane floating in its mini frame, and a status bar, in the XP look, with a document window
-// open ("dock-panes.png", the floating pane included).
+// open ("dock-panes.png", the floating pane included); then the properties auto-hidden at the right
+// and slid in ("dock-autohide.png").
 bool GalleryDockPanes(const char* pszFolder);

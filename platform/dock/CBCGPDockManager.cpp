@@ -2,6 +2,7 @@
 // right ones the height between them; each edge gives its panes its whole length, shared in the
 // proportions the panes had last (so a hidden pane's neighbours take its place and give it back).
 #include "CBCGPDockManager.h"
+#include "CBCGPAutoHideToolBar.h"
 #include "CBCGPDockingControlBar.h"
 #include "CBCGPSlider.h"
 
@@ -26,6 +27,8 @@ CBCGPDockManager::~CBCGPDockManager()
         for (CBCGPSlider* pSlider : edge.inner)
             delete pSlider;
     }
+    for (CBCGPAutoHideToolBar* pStrip : m_autoHideBars)
+        delete pStrip;
 }
 
 CBCGPDockManager::Edge* CBCGPDockManager::FindEdge(DWORD dwAlignment)
@@ -134,6 +137,7 @@ void Place(HDWP& hDWP, CWnd* pWnd, const CRect& rect, BOOL bShow)
 
 void CBCGPDockManager::AdjustDockingLayout(CRect& rect, HDWP& hDWP)
 {
+    LayoutAutoHideStrips(rect, hDWP);
     for (Edge& edge : m_edges)
         LayoutEdge(edge, rect, hDWP);
     m_rectClient = rect;
@@ -144,7 +148,8 @@ void CBCGPDockManager::LayoutEdge(Edge& edge, CRect& rect, HDWP& hDWP)
     edge.visible.clear();
     edge.laidOut.clear();
     for (size_t i = 0; i < edge.bars.size(); i++)
-        if (edge.bars[i]->m_hWnd != NULL && (edge.bars[i]->GetStyle() & WS_VISIBLE) != 0)
+        if (edge.bars[i]->m_hWnd != NULL && (edge.bars[i]->GetStyle() & WS_VISIBLE) != 0 &&
+            !edge.bars[i]->IsAutoHideMode())
             edge.visible.push_back(i);
     const BOOL bHorz = (edge.dwAlignment & CBRS_ORIENT_HORZ) != 0;
     const int nAcross = bHorz ? rect.Height() : rect.Width();
@@ -469,4 +474,77 @@ BOOL CBCGPDockManager::LoadState(LPCTSTR lpszSection)
             bar.pBar->ShowControlBar(bar.bVisible, FALSE, FALSE);
     m_pFrame->RecalcLayout();
     return TRUE;
+}
+
+BOOL CBCGPDockManager::EnableAutoHideBars(DWORD dwAlignment)
+{
+    m_dwAutoHideAlignment = dwAlignment & CBRS_ALIGN_ANY;
+    return TRUE;
+}
+
+CBCGPAutoHideToolBar* CBCGPDockManager::GetAutoHideToolBar(DWORD dwAlignment, BOOL bCreate)
+{
+    Edge* pEdge = FindEdge(dwAlignment);
+    if (pEdge == nullptr || (m_dwAutoHideAlignment & dwAlignment) == 0)
+        return NULL;
+    CBCGPAutoHideToolBar*& pStrip = m_autoHideBars[pEdge - m_edges];
+    if (pStrip == NULL && bCreate && m_pFrame != NULL)
+    {
+        pStrip = new CBCGPAutoHideToolBar;
+        if (!pStrip->Create(m_pFrame, dwAlignment))
+        {
+            delete pStrip;
+            pStrip = NULL;
+        }
+    }
+    return pStrip;
+}
+
+void CBCGPDockManager::LayoutAutoHideStrips(CRect& rect, HDWP& hDWP)
+{
+    // Top and bottom strips span the frame, the side ones the height between them.
+    const int nSize = CBCGPAutoHideToolBar::STRIP_SIZE;
+    for (int i = 0; i < 4; i++)
+    {
+        CBCGPAutoHideToolBar* pStrip = m_autoHideBars[i];
+        if (pStrip == NULL || pStrip->m_hWnd == NULL)
+            continue;
+        BOOL bHorz = (m_edges[i].dwAlignment & CBRS_ORIENT_HORZ) != 0;
+        int nRoom = bHorz ? rect.Height() : rect.Width();
+        if (pStrip->GetButtonCount() == 0 || nRoom < nSize)
+        {
+            Place(hDWP, pStrip, CRect(0, 0, 0, 0), FALSE);
+            continue;
+        }
+        CRect rectStrip = rect;
+        switch (m_edges[i].dwAlignment)
+        {
+        case CBRS_ALIGN_TOP: rectStrip.bottom = rect.top += nSize; break;
+        case CBRS_ALIGN_BOTTOM: rectStrip.top = rect.bottom -= nSize; break;
+        case CBRS_ALIGN_LEFT: rectStrip.right = rect.left += nSize; break;
+        default: rectStrip.left = rect.right -= nSize; break;
+        }
+        Place(hDWP, pStrip, rectStrip, TRUE);
+    }
+    m_rectInsideStrips = rect;
+}
+
+CRect CBCGPDockManager::GetSlideInRect(const CBCGPDockingControlBar* pBar) const
+{
+    const Edge* pEdge = FindEdgeOf(pBar);
+    const CRect& area = m_rectInsideStrips;
+    if (pEdge == nullptr || area.IsRectEmpty())
+        return CRect(0, 0, 0, 0);
+    BOOL bHorz = (pEdge->dwAlignment & CBRS_ORIENT_HORZ) != 0;
+    int nRoom = bHorz ? area.Height() : area.Width();
+    int nThickness = std::max(0, std::min(pEdge->nSize, nRoom - (int)MIN_CLIENT_SIZE));
+    CRect rect = area;
+    switch (pEdge->dwAlignment)
+    {
+    case CBRS_ALIGN_TOP: rect.bottom = area.top + nThickness; break;
+    case CBRS_ALIGN_BOTTOM: rect.top = area.bottom - nThickness; break;
+    case CBRS_ALIGN_LEFT: rect.right = area.left + nThickness; break;
+    default: rect.left = area.right - nThickness; break;
+    }
+    return rect;
 }

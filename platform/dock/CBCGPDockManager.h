@@ -9,6 +9,7 @@
 
 #include <vector>
 
+class CBCGPAutoHideToolBar;
 class CBCGPBaseControlBar;
 class CBCGPDockingControlBar;
 class CBCGPSlider;
@@ -59,6 +60,14 @@ public:
     // leaves a bar without a usable key where it is; a bar is never lost. FALSE without a profile.
     BOOL SaveState(LPCTSTR lpszSection);
     BOOL LoadState(LPCTSTR lpszSection);
+    // Auto-hide: the edges that keep a strip for the panes hidden there (CBRS_ALIGN_ bits), the
+    // strip of an edge (made on first need with bCreate; NULL at an edge not enabled), and the
+    // place a pane hidden at its edge takes when it slides in: over the view and the docked panes,
+    // next to its strip, the edge's thickness across (less what the view needs to stay usable).
+    BOOL EnableAutoHideBars(DWORD dwAlignment);
+    DWORD GetAutoHideAlignment() const { return m_dwAutoHideAlignment; }
+    CBCGPAutoHideToolBar* GetAutoHideToolBar(DWORD dwAlignment, BOOL bCreate = FALSE);
+    CRect GetSlideInRect(const CBCGPDockingControlBar* pBar) const;
 
 private:
     struct Edge
@@ -78,6 +87,7 @@ private:
     const Edge* FindEdgeOf(const CBCGPBaseControlBar* pBar) const;
     CBCGPSlider* NewSlider(DWORD dwAlignment, BOOL bInner);
     void LayoutEdge(Edge& edge, CRect& rect, HDWP& hDWP);
+    void LayoutAutoHideStrips(CRect& rect, HDWP& hDWP);
 
     CFrameWnd* m_pFrame;
     DWORD m_dwEnabledAlignment;
@@ -85,4 +95,7 @@ private:
     CRect m_rectClient; // what the view got last time
     std::vector<HWND> m_knownBars; // every bar docked here once, by window (it may be gone since)
     std::vector<CBCGPDockingControlBar*> KnownBars();
+    DWORD m_dwAutoHideAlignment = 0;
+    CBCGPAutoHideToolBar* m_autoHideBars[4] = {}; // by edge as m_edges
+    CRect m_rectInsideStrips; // the client area less the auto-hide strips, as laid out last
 };

@@ -2,6 +2,8 @@
 // the host's), the close button pressed and released with the mouse captured, and the moves
 // between the frame's edges and a mini frame.
 #include "CBCGPDockingControlBar.h"
+#include "CBCGPAutoHideButton.h"
+#include "CBCGPAutoHideToolBar.h"
 #include "CBCGPDockManager.h"
 #include "CBCGPMDIFrameWnd.h"
 #include "CBCGPMiniFrameWnd.h"
@@ -27,6 +29,7 @@ BEGIN_MESSAGE_MAP(CBCGPDockingControlBar, CBCGPControlBar)
     ON_WM_SETFOCUS()
     ON_WM_KILLFOCUS()
     ON_WM_DESTROY()
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 CBCGPDockingControlBar::CBCGPDockingControlBar()
@@ -79,6 +82,14 @@ void CBCGPDockingControlBar::ShowControlBar(BOOL bShow, BOOL bDelay, BOOL bActiv
 {
     if (m_hWnd == NULL)
         return;
+    if (IsAutoHideMode())
+    {
+        // An auto-hidden pane shows by sliding in and hides into its button.
+        Slide(bShow, FALSE);
+        if (bShow && bActivate)
+            SetFocus();
+        return;
+    }
     ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
     if (IsFloating())
         m_pMiniFrame->ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
@@ -99,6 +110,8 @@ BOOL CBCGPDockingControlBar::FloatControlBar(CRect rectFloat, BCGP_DOCK_METHOD, 
 {
     if (m_hWnd == NULL || m_pDockSite == NULL)
         return FALSE;
+    if (IsAutoHideMode())
+        SetAutoHideMode(FALSE, GetCurrentAlignment(), NULL, FALSE);
     rectFloat.NormalizeRect();
     if (rectFloat.Width() < CBCGPDockManager::MIN_PANE_SIZE || rectFloat.Height() < CBCGPDockManager::MIN_PANE_SIZE)
     {
@@ -166,17 +179,142 @@ CBCGPSlider* CBCGPDockingControlBar::GetDefaultSlider() const
     return pManager != NULL ? pManager->GetDefaultSlider(this) : NULL;
 }
 
-CBCGPAutoHideToolBar* CBCGPDockingControlBar::SetAutoHideMode(BOOL, DWORD, CBCGPAutoHideToolBar*, BOOL)
+CBCGPAutoHideToolBar* CBCGPDockingControlBar::SetAutoHideMode(BOOL bMode, DWORD dwAlignment,
+    CBCGPAutoHideToolBar* pCurrAutoHideBar, BOOL)
 {
-    return NULL; // panes stay where they are docked
+    CBCGPDockManager* pManager = GetDockManager();
+    if (m_hWnd == NULL || pManager == NULL || !bMode == !IsAutoHideMode())
+        return m_pAutoHideBar;
+    if (!bMode)
+    {
+        KillTimer(SLIDE_TIMER);
+        KillTimer(WATCH_TIMER);
+        m_pAutoHideBar->RemoveAutoHideWindow(this);
+        m_pAutoHideBar->Invalidate();
+        m_pAutoHideBar = NULL;
+        m_nSlideStep = m_nSlideTarget = 0;
+        // Back among the docked panes, at the place it kept there.
+        ShowWindow(SW_SHOWNA);
+        m_pDockSite->RecalcLayout();
+        return NULL;
+    }
+    // Only a docked pane hides, into the strip at its own edge.
+    DWORD dwEdge = GetCurrentAlignment();
+    if ((m_dwControlBarStyle & CBRS_BCGP_AUTOHIDE) == 0 || !pManager->IsDocked(this) || (dwAlignment & dwEdge) == 0)
+        return NULL;
+    CBCGPAutoHideToolBar* pStrip = pCurrAutoHideBar;
+    if (pStrip == NULL)
+        pStrip = pManager->GetAutoHideToolBar(dwEdge, TRUE);
+    if (pStrip == NULL || pStrip->GetCurrentAlignment() != dwEdge)
+        return NULL;
+    if (IsActive())
+        m_pDockSite->SetFocus();
+    pStrip->AddAutoHideWindow(this);
+    m_pAutoHideBar = pStrip;
+    m_nSlideStep = m_nSlideTarget = 0;
+    ShowWindow(SW_HIDE);
+    m_pDockSite->RecalcLayout();
+    pStrip->Invalidate();
+    return pStrip;
 }
 
 BOOL CBCGPDockingControlBar::IsAutoHideMode() const
 {
-    return FALSE;
+    return m_pAutoHideBar != NULL;
 }
 
-void CBCGPDockingControlBar::Slide(BOOL, BOOL) {}
+void CBCGPDockingControlBar::Slide(BOOL bSlideOut, BOOL bUseTimer)
+{
+    if (!IsAutoHideMode())
+        return;
+    if (bSlideOut && GetDockManager()->GetSlideInRect(this).IsRectEmpty())
+        return; // no room in the frame
+    m_nSlideTarget = bSlideOut ? SLIDE_STEPS : 0;
+    if (bSlideOut && !IsWindowVisible())
+    {
+        m_nSlideStep = 0;
+        m_bSlideHadFocus = FALSE;
+        SetTimer(WATCH_TIMER, WATCH_ELAPSE, NULL);
+    }
+    if (!bSlideOut)
+    {
+        KillTimer(WATCH_TIMER);
+        if (IsActive())
+            m_pDockSite->SetFocus(); // the focus must not stay in a window that goes
+    }
+    if (!bUseTimer)
+        m_nSlideStep = m_nSlideTarget;
+    else if (m_nSlideStep != m_nSlideTarget)
+        m_nSlideStep += m_nSlideStep < m_nSlideTarget ? 1 : -1; // the first step at once
+    PlaceSlide();
+    if (m_nSlideStep != m_nSlideTarget)
+        SetTimer(SLIDE_TIMER, SLIDE_ELAPSE, NULL);
+    else
+        KillTimer(SLIDE_TIMER);
+}
+
+void CBCGPDockingControlBar::PlaceSlide()
+{
+    if (m_nSlideStep == 0)
+    {
+        ShowWindow(SW_HIDE);
+        m_pAutoHideBar->Invalidate();
+        return;
+    }
+    // The part slid in so far, against the strip; the pane's contents move with its edge.
+    CRect rect = GetDockManager()->GetSlideInRect(this);
+    int nWidth = rect.Width() * m_nSlideStep / SLIDE_STEPS;
+    int nHeight = rect.Height() * m_nSlideStep / SLIDE_STEPS;
+    switch (GetCurrentAlignment())
+    {
+    case CBRS_ALIGN_TOP: rect.bottom = rect.top + nHeight; break;
+    case CBRS_ALIGN_BOTTOM: rect.top = rect.bottom - nHeight; break;
+    case CBRS_ALIGN_LEFT: rect.right = rect.left + nWidth; break;
+    default: rect.left = rect.right - nWidth; break;
+    }
+    BOOL bWasVisible = IsWindowVisible();
+    SetWindowPos(&CWnd::wndTop, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    if (!bWasVisible)
+        m_pAutoHideBar->Invalidate();
+}
+
+BOOL CBCGPDockingControlBar::IsMouseOverSlide() const
+{
+    CPoint point;
+    ::GetCursorPos(&point);
+    CRect rect;
+    GetWindowRect(&rect);
+    if (rect.PtInRect(point))
+        return TRUE;
+    CBCGPAutoHideButton* pButton = m_pAutoHideBar->FindButton(this);
+    if (pButton == NULL)
+        return FALSE;
+    CRect rectButton = pButton->GetRect();
+    m_pAutoHideBar->ClientToScreen(&rectButton);
+    return rectButton.PtInRect(point);
+}
+
+void CBCGPDockingControlBar::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == SLIDE_TIMER && IsAutoHideMode())
+    {
+        m_nSlideStep += m_nSlideStep < m_nSlideTarget ? 1 : -1;
+        PlaceSlide();
+        if (m_nSlideStep == m_nSlideTarget)
+            KillTimer(SLIDE_TIMER);
+    }
+    else if (nIDEvent == WATCH_TIMER && IsAutoHideMode())
+    {
+        if (m_nSlideStep != SLIDE_STEPS || m_nSlideTarget != SLIDE_STEPS)
+            return; // judged once it is all in
+        if (IsActive())
+            m_bSlideHadFocus = TRUE;
+        else if (m_bSlideHadFocus || !IsMouseOverSlide())
+            Slide(FALSE, TRUE);
+    }
+    else
+        CBCGPControlBar::OnTimer(nIDEvent);
+}
 
 BOOL CBCGPDockingControlBar::IsActive() const
 {
@@ -226,11 +364,26 @@ void CBCGPDockingControlBar::OnNcPaint()
     CBCGPVisualManager* pManager = CBCGPVisualManager::GetInstance();
     m_bActiveShown = IsActive();
     CRect rectClose = GetCloseButtonRect();
-    pManager->OnDrawCaption(&dcMem, rectCaption, strText, m_bActiveShown, rectClose.Width());
+    CRect rectPin = GetPinButtonRect();
+    int nButtons = !rectPin.IsRectEmpty() ? rectCaption.right - rectPin.left : rectClose.Width();
+    pManager->OnDrawCaption(&dcMem, rectCaption, strText, m_bActiveShown, nButtons);
     if (!rectClose.IsRectEmpty())
         pManager->OnDrawCaptionButton(&dcMem, rectClose, m_bActiveShown, m_bClosePressed);
+    if (!rectPin.IsRectEmpty())
+        pManager->OnDrawPinButton(&dcMem, rectPin, m_bActiveShown, IsAutoHideMode());
     dc.BitBlt(0, 0, rectCaption.Width(), rectCaption.Height(), &dcMem, 0, 0, SRCCOPY);
     dcMem.SelectObject(pOldBitmap);
+}
+
+CRect CBCGPDockingControlBar::GetPinButtonRect() const
+{
+    CRect rect = GetCaptionRect();
+    if (rect.IsRectEmpty() || (m_dwControlBarStyle & CBRS_BCGP_AUTOHIDE) == 0)
+        return CRect(0, 0, 0, 0);
+    CRect rectClose = GetCloseButtonRect();
+    int nSize = rect.Height() - 4;
+    int nRight = rectClose.IsRectEmpty() ? rect.right - 2 : rectClose.left - 1;
+    return CRect(nRight - nSize, rect.top + 2, nRight, rect.top + 2 + nSize);
 }
 
 LRESULT CBCGPDockingControlBar::OnNcHitTest(CPoint point)
@@ -240,6 +393,8 @@ LRESULT CBCGPDockingControlBar::OnNcHitTest(CPoint point)
     point.Offset(-rectWindow.left, -rectWindow.top);
     if (GetCloseButtonRect().PtInRect(point))
         return HTCLOSE;
+    if (GetPinButtonRect().PtInRect(point))
+        return HTMAXBUTTON;
     if (GetCaptionRect().PtInRect(point))
         return HTCAPTION;
     return CBCGPControlBar::OnNcHitTest(point + rectWindow.TopLeft());
@@ -254,6 +409,8 @@ void CBCGPDockingControlBar::OnNcLButtonDown(UINT nHitTest, CPoint)
         SetCapture();
         SendMessage(WM_NCPAINT);
     }
+    else if (nHitTest == HTMAXBUTTON)
+        SetAutoHideMode(!IsAutoHideMode(), GetCurrentAlignment(), NULL, TRUE);
     else if (nHitTest == HTCAPTION && !IsActive())
         SetFocus();
 }
@@ -323,6 +480,11 @@ void CBCGPDockingControlBar::OnUpdateCmdUI(CFrameWnd*, BOOL)
 
 void CBCGPDockingControlBar::OnDestroy()
 {
+    if (m_pAutoHideBar != NULL)
+    {
+        m_pAutoHideBar->RemoveAutoHideWindow(this);
+        m_pAutoHideBar = NULL;
+    }
     if (CBCGPDockManager* pManager = GetDockManager())
         pManager->RemoveControlBar(this);
     if (m_pMiniFrame != NULL)

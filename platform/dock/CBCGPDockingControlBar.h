@@ -90,6 +90,10 @@ public:
     // The caption and its close button in window coordinates (empty when there is no caption).
     CRect GetCaptionRect() const;
     CRect GetCloseButtonRect() const;
+    // The pin left of the close button (panes that may auto-hide): toggles auto-hide.
+    CRect GetPinButtonRect() const;
+    // The strip holding the pane's button while it auto-hides, else NULL.
+    CBCGPAutoHideToolBar* GetAutoHideToolBar() const { return m_pAutoHideBar; }
 
     // Where the pane was last, to dock or float it there again.
     struct CRecentDockInfo
@@ -120,6 +124,7 @@ protected:
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
     afx_msg void OnDestroy();
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
     DECLARE_MESSAGE_MAP()
 
     BOOL m_bHasGripper;
@@ -129,6 +134,17 @@ protected:
     CBCGPMiniFrameWnd* m_pMiniFrame;
     BOOL m_bClosePressed;
     BOOL m_bActiveShown; // the caption's state as painted last
+
+    // Auto-hide: the pane slides in m_nSlideStep of SLIDE_STEPS toward m_nSlideTarget; while in
+    // it watches the focus and the mouse (in by a click: until the focus leaves; in by a hover:
+    // until the mouse leaves pane and button).
+    enum { SLIDE_STEPS = 8, SLIDE_TIMER = 0xB001, WATCH_TIMER = 0xB002, SLIDE_ELAPSE = 15, WATCH_ELAPSE = 100 };
+    void PlaceSlide();
+    BOOL IsMouseOverSlide() const;
+    CBCGPAutoHideToolBar* m_pAutoHideBar = NULL;
+    int m_nSlideStep = 0;
+    int m_nSlideTarget = 0;
+    BOOL m_bSlideHadFocus = FALSE;
 
     friend class CBCGPMiniFrameWnd;
 };

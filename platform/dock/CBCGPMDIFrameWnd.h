@@ -47,6 +47,8 @@ public:
     BOOL EnableDocking(DWORD dwDockStyle);
     void DockControlBar(CBCGPBaseControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = NULL);
     CBCGPDockManager* GetDockManager() { return &m_dockManager; }
+    // The edges where panes may auto-hide into a strip of buttons (CBRS_ALIGN_ bits).
+    BOOL EnableAutoHideBars(DWORD dwDockStyle) { return m_dockManager.EnableAutoHideBars(dwDockStyle); }
     // The menu bar and the other bars along the sides, then the docked panes edge by edge, the
     // MDI client in what is left.
     void RecalcLayout(BOOL bNotify = TRUE) override;

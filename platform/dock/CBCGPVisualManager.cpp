@@ -1,5 +1,6 @@
 // CBCGPVisualManager.cpp: the plain look, from the system's own colours.
 #include "CBCGPVisualManager.h"
+#include "CBCGPBaseControlBar.h"
 #include "CBCGPTabWnd.h"
 
 #include <algorithm>
@@ -261,4 +262,61 @@ void CBCGPVisualManager::OnDrawTabButton(CDC* pDC, const CRect& rect, int nButto
     else
         pDC->DrawFrameControl(&rectButton, DFC_SCROLL,
             (nButton == CBCGPTabWnd::BUTTON_SCROLL_LEFT ? DFCS_SCROLLLEFT : DFCS_SCROLLRIGHT) | nState);
+}
+
+void CBCGPVisualManager::OnFillAutoHideStrip(CDC* pDC, const CRect& rect, DWORD)
+{
+    pDC->FillSolidRect(rect, GetTabAreaColor());
+}
+
+void CBCGPVisualManager::OnDrawAutoHideButton(CDC* pDC, const CRect& rect, LPCTSTR lpszText, DWORD dwAlignment, BOOL bShown)
+{
+    pDC->FillSolidRect(rect, GetTabColor(bShown));
+    // A coloured line on the side toward the frame's border marks the button.
+    CRect rectMark = rect;
+    switch (dwAlignment)
+    {
+    case CBRS_ALIGN_TOP: rectMark.bottom = rectMark.top + 3; break;
+    case CBRS_ALIGN_BOTTOM: rectMark.top = rectMark.bottom - 3; break;
+    case CBRS_ALIGN_LEFT: rectMark.right = rectMark.left + 3; break;
+    default: rectMark.left = rectMark.right - 3; break;
+    }
+    pDC->FillSolidRect(rectMark, bShown ? GetCaptionColor(TRUE) : GetTabBorderColor());
+    LOGFONT lf = {};
+    ::GetObject(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+    BOOL bVert = (dwAlignment & CBRS_ORIENT_VERT) != 0;
+    if (bVert)
+        lf.lfEscapement = lf.lfOrientation = 2700; // reading downward
+    CFont font;
+    font.CreateFontIndirect(&lf);
+    CFont* pOldFont = pDC->SelectObject(&font);
+    int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    COLORREF clrOld = pDC->SetTextColor(GetTabTextColor(bShown));
+    CSize size = pDC->GetTextExtent(lpszText, lstrlen(lpszText));
+    if (bVert)
+        pDC->TextOut(rect.CenterPoint().x + size.cy / 2, rect.top + (rect.Height() - size.cx) / 2, lpszText);
+    else
+        pDC->TextOut(rect.left + (rect.Width() - size.cx) / 2, rect.CenterPoint().y - size.cy / 2, lpszText);
+    pDC->SetTextColor(clrOld);
+    pDC->SetBkMode(nOldMode);
+    pDC->SelectObject(pOldFont);
+}
+
+void CBCGPVisualManager::OnDrawPinButton(CDC* pDC, const CRect& rect, BOOL bActive, BOOL bAutoHide)
+{
+    // A pin: a head, a collar across and a needle; lying (pointing left) while the pane hides.
+    COLORREF clr = GetCaptionTextColor(bActive);
+    CPoint c = rect.CenterPoint();
+    if (bAutoHide)
+    {
+        pDC->FillSolidRect(c.x, c.y - 3, 4, 6, clr);     // head
+        pDC->FillSolidRect(c.x - 1, c.y - 4, 1, 8, clr); // collar
+        pDC->FillSolidRect(c.x - 5, c.y, 4, 1, clr);     // needle
+    }
+    else
+    {
+        pDC->FillSolidRect(c.x - 3, c.y - 5, 6, 4, clr);
+        pDC->FillSolidRect(c.x - 4, c.y - 1, 8, 1, clr);
+        pDC->FillSolidRect(c.x, c.y, 1, 5, clr);
+    }
 }

@@ -61,4 +61,11 @@ public:
     virtual void OnDrawTab(CDC* pDC, const CRect& rectTab, int iTab, BOOL bIsActive, const CBCGPTabWnd* pTabWnd);
     // A button at the end of the strip (CBCGPTabWnd::Button).
     virtual void OnDrawTabButton(CDC* pDC, const CRect& rect, int nButton, BOOL bEnabled, const CBCGPTabWnd* pTabWnd);
+
+    // Auto-hide: the strip along an edge (dwAlignment, a CBRS_ALIGN_ bit), a pane's button in it
+    // (its text turned to run down the side edges; bShown while the pane is slid in), and the pin
+    // of a docking bar's caption (upright when pinned, lying when the pane hides itself).
+    virtual void OnFillAutoHideStrip(CDC* pDC, const CRect& rect, DWORD dwAlignment);
+    virtual void OnDrawAutoHideButton(CDC* pDC, const CRect& rect, LPCTSTR lpszText, DWORD dwAlignment, BOOL bShown);
+    virtual void OnDrawPinButton(CDC* pDC, const CRect& rect, BOOL bActive, BOOL bAutoHide);
 };
