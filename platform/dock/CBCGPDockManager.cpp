@@ -108,6 +108,17 @@ BOOL CBCGPDockManager::IsDocked(const CBCGPBaseControlBar* pBar) const
     return FindEdgeOf(pBar) != nullptr;
 }
 
+BOOL CBCGPDockManager::ReplaceControlBar(CBCGPBaseControlBar* pOld, CBCGPDockingControlBar* pNew)
+{
+    size_t i = 0;
+    Edge* pEdge = FindEdgeOf(pOld, &i);
+    if (pEdge == nullptr || pNew == NULL || FindEdgeOf(pNew) != nullptr)
+        return FALSE;
+    pEdge->bars[i] = pNew;
+    pNew->SetBarStyle((pNew->GetBarStyle() & ~CBRS_ALIGN_ANY) | pEdge->dwAlignment);
+    return TRUE;
+}
+
 CBCGPSlider* CBCGPDockManager::GetDefaultSlider(const CBCGPBaseControlBar* pBar) const
 {
     const Edge* pEdge = FindEdgeOf(pBar);

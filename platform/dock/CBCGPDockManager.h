@@ -37,6 +37,8 @@ public:
     // Takes the bar off its edge (it floats or goes); the edge's other panes share its place.
     void RemoveControlBar(CBCGPBaseControlBar* pBar);
     BOOL IsDocked(const CBCGPBaseControlBar* pBar) const;
+    // pNew (not docked) takes pOld's place at its edge, with its length; FALSE when pOld is not docked.
+    BOOL ReplaceControlBar(CBCGPBaseControlBar* pOld, CBCGPDockingControlBar* pNew);
     // The slider between the edge the bar is docked at and the rest of the frame; NULL when the
     // bar is not docked.
     CBCGPSlider* GetDefaultSlider(const CBCGPBaseControlBar* pBar) const;

@@ -5,6 +5,7 @@
 #include "CBCGPDockManager.h"
 #include "CBCGPMDIFrameWnd.h"
 #include "CBCGPMiniFrameWnd.h"
+#include "CBCGPTabbedControlBar.h"
 #include "CBCGPVisualManager.h"
 
 #include <afxpriv.h>
@@ -95,10 +96,12 @@ void CBCGPDockingControlBar::OnPressCloseButton()
     ShowControlBar(FALSE, FALSE, FALSE);
 }
 
-BOOL CBCGPDockingControlBar::FloatControlBar(CRect rectFloat, BCGP_DOCK_METHOD, bool bShow)
+BOOL CBCGPDockingControlBar::FloatControlBar(CRect rectFloat, BCGP_DOCK_METHOD dockMethod, bool bShow)
 {
     if (m_hWnd == NULL || m_pDockSite == NULL)
         return FALSE;
+    if (CBCGPTabbedControlBar* pTabbed = GetParentTabbedBar())
+        return pTabbed->FloatTab(this, pTabbed->GetUnderlyingWindow()->GetTabFromHwnd(m_hWnd), dockMethod, !bShow);
     rectFloat.NormalizeRect();
     if (rectFloat.Width() < CBCGPDockManager::MIN_PANE_SIZE || rectFloat.Height() < CBCGPDockManager::MIN_PANE_SIZE)
     {
@@ -334,4 +337,94 @@ void CBCGPDockingControlBar::OnDestroy()
         m_pMiniFrame = NULL;
     }
     CBCGPControlBar::OnDestroy();
+}
+
+CBCGPTabbedControlBar* CBCGPDockingControlBar::GetParentTabbedBar() const
+{
+    // A tab's parent is the container's tab window.
+    HWND hTabs = m_hWnd != NULL ? ::GetParent(m_hWnd) : NULL;
+    if (hTabs == NULL || DYNAMIC_DOWNCAST(CBCGPTabWnd, CWnd::FromHandlePermanent(hTabs)) == NULL)
+        return NULL;
+    return DYNAMIC_DOWNCAST(CBCGPTabbedControlBar, CWnd::FromHandlePermanent(::GetParent(hTabs)));
+}
+
+CBCGPTabbedControlBar* CBCGPDockingControlBar::CreateTabbedControlBar()
+{
+    CRuntimeClass* pClass = m_pTabbedControlBarRTC;
+    if (pClass == NULL || !pClass->IsDerivedFrom(RUNTIME_CLASS(CBCGPTabbedControlBar)))
+        pClass = RUNTIME_CLASS(CBCGPTabbedControlBar);
+    CBCGPTabbedControlBar* pTabbed = (CBCGPTabbedControlBar*)pClass->CreateObject();
+    if (pTabbed == NULL)
+        return NULL;
+    CString strText;
+    GetWindowText(strText);
+    CRect rect;
+    GetWindowRect(&rect);
+    if (!pTabbed->Create(strText, m_pDockSite, rect, m_bHasGripper, 0,
+            WS_CHILD | (GetStyle() & WS_VISIBLE) | GetCurrentAlignment(), m_dwTabbedStyle, m_dwControlBarStyle))
+    {
+        delete pTabbed;
+        return NULL;
+    }
+    pTabbed->EnableDocking(m_dwEnabledAlignment);
+    pTabbed->m_recentDockInfo = m_recentDockInfo;
+    CBCGPDockManager* pManager = GetDockManager();
+    if (IsFloating())
+    {
+        CRect rectFloat;
+        m_pMiniFrame->GetWindowRect(&rectFloat);
+        LeaveSite();
+        pTabbed->FloatControlBar(rectFloat, DM_STANDARD, true);
+    }
+    else if (pManager != NULL && pManager->ReplaceControlBar(this, pTabbed))
+        m_pDockSite->RecalcLayout();
+    return pTabbed;
+}
+
+void CBCGPDockingControlBar::LeaveSite()
+{
+    if (CBCGPTabbedControlBar* pTabbed = GetParentTabbedBar())
+        pTabbed->DetachBar(this);
+    else if (IsFloating())
+    {
+        CBCGPMiniFrameWnd* pMiniFrame = m_pMiniFrame;
+        ShowWindow(SW_HIDE);
+        SetParent(m_pDockSite);
+        m_pMiniFrame = NULL;
+        pMiniFrame->RemoveControlBar();
+        pMiniFrame->DestroyWindow();
+    }
+    else if (CBCGPDockManager* pManager = GetDockManager())
+    {
+        if (GetCurrentAlignment() != 0)
+            m_recentDockInfo.m_dwRecentAlignmentToFrame = GetCurrentAlignment();
+        pManager->RemoveControlBar(this);
+        ShowWindow(SW_HIDE);
+    }
+}
+
+CBCGPDockingControlBar* CBCGPDockingControlBar::AttachToTabWnd(CBCGPDockingControlBar* pTabControlBarAttachTo,
+    BCGP_DOCK_METHOD, BOOL bSetActive, CBCGPDockingControlBar** ppTabbedControlBar)
+{
+    CBCGPDockingControlBar* pTarget = pTabControlBarAttachTo;
+    if (pTarget == NULL || pTarget == this || m_hWnd == NULL || pTarget->m_hWnd == NULL || m_pDockSite == NULL ||
+        pTarget->m_pDockSite != m_pDockSite || DYNAMIC_DOWNCAST(CBCGPTabbedControlBar, this) != NULL)
+        return NULL;
+    CBCGPTabbedControlBar* pTabbed = DYNAMIC_DOWNCAST(CBCGPTabbedControlBar, pTarget);
+    if (pTabbed == NULL)
+        pTabbed = pTarget->GetParentTabbedBar();
+    if (pTabbed != NULL && pTabbed == GetParentTabbedBar())
+        return NULL; // a tab of that container already
+    if (pTabbed == NULL)
+    {
+        if ((pTabbed = pTarget->CreateTabbedControlBar()) == NULL)
+            return NULL;
+        pTabbed->AddTab(pTarget, TRUE, FALSE);
+    }
+    LeaveSite();
+    pTabbed->AddTab(this, TRUE, bSetActive);
+    m_pDockSite->RecalcLayout();
+    if (ppTabbedControlBar != NULL)
+        *ppTabbedControlBar = pTabbed;
+    return pTabbed;
 }

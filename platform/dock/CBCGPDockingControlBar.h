@@ -8,6 +8,7 @@ class CBCGPAutoHideToolBar;
 class CBCGPDockManager;
 class CBCGPMiniFrameWnd;
 class CBCGPSlider;
+class CBCGPTabbedControlBar;
 
 // How a bar came to float or dock.
 enum BCGP_DOCK_METHOD
@@ -104,7 +105,7 @@ public:
 
 protected:
     CBCGPDockManager* GetDockManager() const;
-    BOOL ShowsCaption() const { return m_bHasGripper && !IsFloating(); }
+    BOOL ShowsCaption() const { return m_bHasGripper && !IsFloating() && !IsTabbed(); }
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
     afx_msg LRESULT OnSizeParentDocked(WPARAM wParam, LPARAM lParam);
@@ -131,4 +132,22 @@ protected:
     BOOL m_bActiveShown; // the caption's state as painted last
 
     friend class CBCGPMiniFrameWnd;
+
+public:
+    // Docks the pane as a tab onto pTabControlBarAttachTo: into it (or the container it is a tab
+    // of) when it is in one already, else into a new container of m_pTabbedControlBarRTC that
+    // takes that pane's place, docked or floating. Returns the container (also in
+    // *ppTabbedControlBar), NULL when the pane cannot go there.
+    virtual CBCGPDockingControlBar* AttachToTabWnd(CBCGPDockingControlBar* pTabControlBarAttachTo,
+        BCGP_DOCK_METHOD dockMethod, BOOL bSetActive = TRUE, CBCGPDockingControlBar** ppTabbedControlBar = NULL);
+    // The tabbed container the pane is a tab of; NULL when it is none.
+    CBCGPTabbedControlBar* GetParentTabbedBar() const;
+    BOOL IsTabbed() const { return GetParentTabbedBar() != NULL; }
+
+protected:
+    // A container for this pane, made of m_pTabbedControlBarRTC, in the pane's place; NULL on failure.
+    virtual CBCGPTabbedControlBar* CreateTabbedControlBar();
+    // Takes the pane out of its place (its edge, its mini frame or its container) back to a
+    // hidden child of the frame.
+    void LeaveSite();
 };

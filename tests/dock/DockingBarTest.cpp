@@ -10,6 +10,7 @@
 #include "CBCGPMiniFrameWnd.h"
 #include "CBCGPSlider.h"
 #include "CBCGPStatusBar.h"
+#include "CBCGPTabbedControlBar.h"
 #include "DockFrameTest.rh"
 #include "support/MessageRecorder.h"
 
@@ -23,6 +24,13 @@ void PrintTo(const CRect& rect, std::ostream* os)
 {
     *os << "(" << rect.left << "," << rect.top << ")-(" << rect.right << "," << rect.bottom << ")";
 }
+
+// The host's own containers, made by the library through their runtime class.
+class CHostTabbedBar : public CBCGPTabbedControlBar
+{
+    DECLARE_DYNCREATE(CHostTabbedBar)
+};
+IMPLEMENT_DYNCREATE(CHostTabbedBar, CBCGPTabbedControlBar)
 
 namespace {
 
@@ -304,6 +312,101 @@ TEST_F(DockingBar, AnActiveMiniFrameKeepsTheFramesCaptionActive)
     EXPECT_FALSE(m_pFrame->m_bCaptionActive);
     EXPECT_EQ(0u, m_pFrame->m_nFlags & WF_STAYACTIVE);
     other.DestroyWindow();
+}
+
+// The pane's window rectangle equals its client's: it shows no caption of its own.
+bool HasNoCaption(CWnd* pWnd)
+{
+    CRect rectWindow, rectClient;
+    pWnd->GetWindowRect(&rectWindow);
+    pWnd->GetClientRect(&rectClient);
+    return rectWindow.Size() == rectClient.Size();
+}
+
+TEST_F(DockingBar, PanesDockedOntoAPaneShareItsPlaceAsTabsAndTheLastTabLeftTakesItBack)
+{
+    CBCGPDockingControlBar::m_pTabbedControlBarRTC = RUNTIME_CLASS(CHostTabbedBar);
+    CRect rectRight = Rect(&m_right);
+    CBCGPDockingControlBar* pResult = NULL;
+    CBCGPDockingControlBar* pMade = m_left2.AttachToTabWnd(&m_right, DM_STANDARD, TRUE, &pResult);
+    CBCGPDockingControlBar::m_pTabbedControlBarRTC = NULL;
+    auto* pTabbed = DYNAMIC_DOWNCAST(CHostTabbedBar, pMade);
+    ASSERT_NE(nullptr, pTabbed);
+    EXPECT_EQ(pMade, pResult);
+    EXPECT_EQ(rectRight, Rect(pTabbed));
+    EXPECT_EQ(CBRS_ALIGN_RIGHT, pTabbed->GetCurrentAlignment());
+    // The left edge is all the first pane's now.
+    EXPECT_EQ(Rect(m_left1.GetDefaultSlider()).Height(), Rect(&m_left1).Height());
+    CBCGPTabWnd* pTabs = pTabbed->GetUnderlyingWindow();
+    ASSERT_EQ(2, pTabs->GetTabsNum());
+    EXPECT_EQ(&m_right, pTabs->GetTabWnd(0));
+    EXPECT_EQ(&m_left2, pTabs->GetTabWnd(1));
+    EXPECT_EQ(pTabbed, m_left2.GetParentTabbedBar());
+    EXPECT_TRUE(HasNoCaption(&m_left2) && HasNoCaption(&m_right));
+    CString strCaption;
+    pTabbed->GetWindowText(strCaption);
+    EXPECT_STREQ("Classes", strCaption);
+    EXPECT_TRUE(m_left2.IsWindowVisible());
+    EXPECT_FALSE(m_right.IsWindowVisible());
+    pTabs->SetActiveTab(0);
+    pTabbed->GetWindowText(strCaption);
+    EXPECT_STREQ("Properties", strCaption);
+    EXPECT_TRUE(m_right.IsWindowVisible());
+    // A third pane, floating, joins the same container through one of its tabs.
+    ASSERT_TRUE(m_top.FloatControlBar(CRect(100, 100, 400, 300)));
+    EXPECT_EQ(pTabbed, m_top.AttachToTabWnd(&m_right, DM_MOUSE, FALSE));
+    EXPECT_FALSE(m_top.IsFloating());
+    EXPECT_EQ(3, pTabs->GetTabsNum());
+    EXPECT_EQ(0, pTabs->GetActiveTab());
+    // Its float command floats just that tab, at its remembered place, asking it first.
+    m_log.clear();
+    EXPECT_TRUE(m_top.FloatControlBar(m_top.m_recentDockInfo.m_rectRecentFloatingRect, DM_DBL_CLICK, true));
+    EXPECT_EQ("CanFloat;", m_log);
+    ASSERT_TRUE(m_top.IsFloating());
+    CRect rectFloat;
+    m_top.GetParentMiniFrame()->GetWindowRect(&rectFloat);
+    EXPECT_EQ(CRect(100, 100, 400, 300), rectFloat);
+    EXPECT_EQ(2, pTabs->GetTabsNum());
+    // One tab left: the pane takes the container's place again, with its caption, and the
+    // container goes.
+    HWND hTabbed = pTabbed->m_hWnd;
+    rectRight = Rect(pTabbed);
+    EXPECT_TRUE(pTabbed->FloatTab(&m_left2, 1, DM_UNKNOWN, TRUE));
+    EXPECT_FALSE(::IsWindow(hTabbed));
+    EXPECT_TRUE(m_left2.IsFloating());
+    EXPECT_FALSE(m_left2.GetParentMiniFrame()->IsWindowVisible());
+    EXPECT_EQ(m_pFrame, m_right.GetParent());
+    EXPECT_EQ(rectRight, Rect(&m_right));
+    EXPECT_FALSE(HasNoCaption(&m_right));
+    EXPECT_TRUE(m_right.IsWindowVisible());
+    // Docked back, the floated tab goes to the edge its container had.
+    EXPECT_TRUE(m_left2.DockToRecentPos());
+    EXPECT_EQ(CBRS_ALIGN_RIGHT, m_left2.GetCurrentAlignment());
+}
+
+TEST_F(DockingBar, AFloatingContainerLeavesItsLastPaneFloatingWhereItWas)
+{
+    ASSERT_TRUE(m_right.FloatControlBar(CRect(200, 150, 450, 400)));
+    auto* pTabbed = DYNAMIC_DOWNCAST(CBCGPTabbedControlBar, m_bottom.AttachToTabWnd(&m_right, DM_STANDARD));
+    ASSERT_NE(nullptr, pTabbed);
+    ASSERT_TRUE(pTabbed->IsFloating());
+    EXPECT_FALSE(m_right.IsFloating());
+    CRect rect;
+    pTabbed->GetParentMiniFrame()->GetWindowRect(&rect);
+    EXPECT_EQ(CRect(200, 150, 450, 400), rect);
+    // Refused by the pane: the tab stays.
+    m_bottom.m_bCanFloat = FALSE;
+    EXPECT_FALSE(pTabbed->FloatTab(&m_bottom, 1, DM_UNKNOWN));
+    EXPECT_FALSE(pTabbed->FloatTab(&m_bottom, 0, DM_UNKNOWN)); // not that tab
+    m_bottom.m_bCanFloat = TRUE;
+    EXPECT_EQ(&m_bottom, pTabbed->GetUnderlyingWindow()->GetTabWnd(1));
+    // The last pane docked at an edge: the container dissolves into a floating pane.
+    m_pFrame->DockControlBar(&m_bottom, AFX_IDW_DOCKBAR_BOTTOM);
+    ASSERT_TRUE(m_right.IsFloating());
+    m_right.GetParentMiniFrame()->GetWindowRect(&rect);
+    EXPECT_EQ(CRect(200, 150, 450, 400), rect);
+    EXPECT_EQ(CBRS_ALIGN_BOTTOM, m_bottom.GetCurrentAlignment());
+    EXPECT_TRUE(HasNoCaption(&m_right));
 }
 
 } // namespace
