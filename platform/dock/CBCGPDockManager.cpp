@@ -119,6 +119,21 @@ BOOL CBCGPDockManager::ReplaceControlBar(CBCGPBaseControlBar* pOld, CBCGPDocking
     return TRUE;
 }
 
+CBCGPDockingControlBar* CBCGPDockManager::ControlBarFromPoint(CPoint ptScreen, const CBCGPBaseControlBar* pExclude) const
+{
+    for (const Edge& edge : m_edges)
+        for (CBCGPDockingControlBar* pBar : edge.bars)
+        {
+            CRect rect;
+            if (pBar == pExclude || !pBar->IsWindowVisible())
+                continue;
+            pBar->GetWindowRect(&rect);
+            if (rect.PtInRect(ptScreen))
+                return pBar;
+        }
+    return NULL;
+}
+
 CBCGPSlider* CBCGPDockManager::GetDefaultSlider(const CBCGPBaseControlBar* pBar) const
 {
     const Edge* pEdge = FindEdgeOf(pBar);

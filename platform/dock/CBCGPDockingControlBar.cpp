@@ -3,6 +3,7 @@
 // between the frame's edges and a mini frame.
 #include "CBCGPDockingControlBar.h"
 #include "CBCGPDockManager.h"
+#include "CBCGPDockingMarkers.h"
 #include "CBCGPMDIFrameWnd.h"
 #include "CBCGPMiniFrameWnd.h"
 #include "CBCGPTabbedControlBar.h"
@@ -22,6 +23,7 @@ BEGIN_MESSAGE_MAP(CBCGPDockingControlBar, CBCGPControlBar)
     ON_WM_NCLBUTTONDOWN()
     ON_WM_NCLBUTTONDBLCLK()
     ON_WM_LBUTTONUP()
+    ON_WM_MOUSEMOVE()
     ON_WM_CAPTURECHANGED()
     ON_WM_ERASEBKGND()
     ON_WM_PAINT()
@@ -32,12 +34,16 @@ END_MESSAGE_MAP()
 
 CBCGPDockingControlBar::CBCGPDockingControlBar()
     : m_bHasGripper(TRUE), m_dwEnabledAlignment(0), m_dwControlBarStyle(0), m_dwTabbedStyle(0),
-      m_pMiniFrame(NULL), m_bClosePressed(FALSE), m_bActiveShown(FALSE)
+      m_pMiniFrame(NULL), m_bClosePressed(FALSE), m_bActiveShown(FALSE),
+      m_bCaptionDragging(FALSE), m_pMarkers(NULL), m_pDropTarget(NULL)
 {
     m_recentDockInfo.m_dwRecentAlignmentToFrame = 0;
 }
 
-CBCGPDockingControlBar::~CBCGPDockingControlBar() {}
+CBCGPDockingControlBar::~CBCGPDockingControlBar()
+{
+    delete m_pMarkers;
+}
 
 BOOL CBCGPDockingControlBar::Create(LPCTSTR lpszCaption, CWnd* pParentWnd, const RECT& rect, BOOL bHasGripper,
     UINT nID, DWORD dwStyle, DWORD dwTabbedStyle, DWORD dwControlBarStyle, CCreateContext*)
@@ -248,7 +254,7 @@ LRESULT CBCGPDockingControlBar::OnNcHitTest(CPoint point)
     return CBCGPControlBar::OnNcHitTest(point + rectWindow.TopLeft());
 }
 
-void CBCGPDockingControlBar::OnNcLButtonDown(UINT nHitTest, CPoint)
+void CBCGPDockingControlBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
 {
     // Never to the default procedure: a child window's caption would move it inside the frame.
     if (nHitTest == HTCLOSE)
@@ -257,12 +263,24 @@ void CBCGPDockingControlBar::OnNcLButtonDown(UINT nHitTest, CPoint)
         SetCapture();
         SendMessage(WM_NCPAINT);
     }
-    else if (nHitTest == HTCAPTION && !IsActive())
-        SetFocus();
+    else if (nHitTest == HTCAPTION)
+    {
+        if (!IsActive())
+            SetFocus();
+        m_bCaptionDragging = TRUE;
+        m_ptDragLast = point;
+        SetCapture();
+    }
 }
 
 void CBCGPDockingControlBar::OnLButtonUp(UINT nFlags, CPoint point)
 {
+    if (m_bCaptionDragging)
+    {
+        ClientToScreen(&point);
+        EndDrag(TRUE, point);
+        return;
+    }
     if (!m_bClosePressed)
     {
         CBCGPControlBar::OnLButtonUp(nFlags, point);
@@ -280,6 +298,8 @@ void CBCGPDockingControlBar::OnLButtonUp(UINT nFlags, CPoint point)
 
 void CBCGPDockingControlBar::OnCaptureChanged(CWnd*)
 {
+    if (m_bCaptionDragging && ::GetCapture() != m_hWnd)
+        EndDrag(FALSE, CPoint(0, 0));
     if (!m_bClosePressed)
         return;
     m_bClosePressed = FALSE;
@@ -427,4 +447,82 @@ CBCGPDockingControlBar* CBCGPDockingControlBar::AttachToTabWnd(CBCGPDockingContr
     if (ppTabbedControlBar != NULL)
         *ppTabbedControlBar = pTabbed;
     return pTabbed;
+}
+
+void CBCGPDockingControlBar::OnMouseMove(UINT nFlags, CPoint point)
+{
+    CBCGPControlBar::OnMouseMove(nFlags, point);
+    if (!m_bCaptionDragging)
+        return;
+    ClientToScreen(&point);
+    DragTo(point);
+}
+
+void CBCGPDockingControlBar::DragTo(CPoint ptScreen)
+{
+    CPoint ptDelta = ptScreen - m_ptDragLast;
+    if (!IsFloating())
+    {
+        // Still docked: a click that wanders a little is no drag.
+        if (abs(ptDelta.x) < ::GetSystemMetrics(SM_CXDRAG) && abs(ptDelta.y) < ::GetSystemMetrics(SM_CYDRAG))
+            return;
+        CRect rect;
+        GetWindowRect(&rect);
+        rect.OffsetRect(ptDelta);
+        m_bCaptionDragging = FALSE; // floating moves the pane: its capture may change on the way
+        if (!CanFloat() || !FloatControlBar(rect, DM_MOUSE, true) || !IsFloating())
+        {
+            if (::GetCapture() == m_hWnd)
+                ::ReleaseCapture();
+            return;
+        }
+        m_bCaptionDragging = TRUE;
+        SetCapture();
+    }
+    else
+    {
+        CRect rect;
+        m_pMiniFrame->GetWindowRect(&rect);
+        rect.OffsetRect(ptDelta);
+        m_pMiniFrame->SetWindowPos(NULL, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    m_ptDragLast = ptScreen;
+    CBCGPDockManager* pManager = GetDockManager();
+    m_pDropTarget = pManager != NULL ? pManager->ControlBarFromPoint(ptScreen, this) : NULL;
+    if (m_pDropTarget == NULL)
+    {
+        if (m_pMarkers != NULL)
+            m_pMarkers->HideMarkers();
+        return;
+    }
+    if (m_pMarkers == NULL)
+        m_pMarkers = new CBCGPDockingMarkers;
+    CRect rectTarget;
+    m_pDropTarget->GetWindowRect(&rectTarget);
+    m_pMarkers->ShowOver(m_pDockSite, rectTarget, ptScreen);
+}
+
+void CBCGPDockingControlBar::EndDrag(BOOL bDrop, CPoint ptScreen)
+{
+    m_bCaptionDragging = FALSE;
+    CBCGPDockingMarkers::Marker marker = CBCGPDockingMarkers::MARKER_NONE;
+    if (m_pMarkers != NULL)
+    {
+        marker = m_pMarkers->HitTest(ptScreen);
+        m_pMarkers->HideMarkers();
+    }
+    CBCGPDockingControlBar* pTarget = m_pDropTarget;
+    m_pDropTarget = NULL;
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    if (!bDrop || pTarget == NULL || marker == CBCGPDockingMarkers::MARKER_NONE)
+        return;
+    if (marker == CBCGPDockingMarkers::MARKER_CENTER)
+    {
+        AttachToTabWnd(pTarget, DM_MOUSE);
+        return;
+    }
+    static const UINT s_ids[] = {AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_RIGHT, AFX_IDW_DOCKBAR_BOTTOM};
+    if (CBCGPMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CBCGPMDIFrameWnd, m_pDockSite))
+        pFrame->DockControlBar(this, s_ids[marker]);
 }

@@ -6,6 +6,7 @@
 
 class CBCGPAutoHideToolBar;
 class CBCGPDockManager;
+class CBCGPDockingMarkers;
 class CBCGPMiniFrameWnd;
 class CBCGPSlider;
 class CBCGPTabbedControlBar;
@@ -150,4 +151,19 @@ protected:
     // Takes the pane out of its place (its edge, its mini frame or its container) back to a
     // hidden child of the frame.
     void LeaveSite();
+
+    // Dragging by the caption: past the drag distance the pane floats (when it may) and its mini
+    // frame follows the mouse; over a docked pane the markers show, and a drop on one docks the
+    // pane at that side of the frame or, on the middle one, as a tab of that pane.
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    void DragTo(CPoint ptScreen);
+    void EndDrag(BOOL bDrop, CPoint ptScreen);
+
+    BOOL m_bCaptionDragging;
+    CPoint m_ptDragLast; // screen
+    CBCGPDockingMarkers* m_pMarkers; // while a drag shows them
+    CBCGPDockingControlBar* m_pDropTarget;
+
+public:
+    CBCGPDockingMarkers* GetDockingMarkers() const { return m_pMarkers; }
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "CBCGPDockingControlBar.h"
+#include "CBCGPDockingMarkers.h"
 #include "CBCGPMDIFrameWnd.h"
 #include "CBCGPMenuBar.h"
 #include "CBCGPMiniFrameWnd.h"
@@ -407,6 +408,71 @@ TEST_F(DockingBar, AFloatingContainerLeavesItsLastPaneFloatingWhereItWas)
     EXPECT_EQ(CRect(200, 150, 450, 400), rect);
     EXPECT_EQ(CBRS_ALIGN_BOTTOM, m_bottom.GetCurrentAlignment());
     EXPECT_TRUE(HasNoCaption(&m_right));
+}
+
+TEST_F(DockingBar, DraggedByItsCaptionAPaneFloatsAndDocksWhereTheMarkersSay)
+{
+    auto pressCaption = [&](CBCGPDockingControlBar& pane) {
+        CRect rect;
+        pane.GetWindowRect(&rect);
+        CPoint point = rect.TopLeft() + CPoint(30, 5);
+        pane.SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+        EXPECT_EQ(pane.m_hWnd, ::GetCapture());
+        return point;
+    };
+    // Refused: the pane stays where it is and lets the mouse go.
+    m_left2.m_bCanFloat = FALSE;
+    CPoint point = pressCaption(m_left2);
+    SendMouse(m_left2.m_hWnd, WM_MOUSEMOVE, point + CPoint(40, 40), MK_LBUTTON);
+    EXPECT_EQ("CanFloat;", m_log);
+    EXPECT_FALSE(m_left2.IsFloating());
+    EXPECT_EQ(NULL, ::GetCapture());
+    m_left2.m_bCanFloat = TRUE;
+    // A wobble within the drag distance does nothing; a real move floats the pane under the mouse.
+    point = pressCaption(m_left2);
+    SendMouse(m_left2.m_hWnd, WM_MOUSEMOVE, point + CPoint(1, 1), MK_LBUTTON);
+    EXPECT_FALSE(m_left2.IsFloating());
+    CRect rectBefore;
+    m_left2.GetWindowRect(&rectBefore);
+    SendMouse(m_left2.m_hWnd, WM_MOUSEMOVE, point + CPoint(40, 30), MK_LBUTTON);
+    ASSERT_TRUE(m_left2.IsFloating());
+    CRect rectFloat;
+    m_left2.GetParentMiniFrame()->GetWindowRect(&rectFloat);
+    EXPECT_EQ(rectBefore.TopLeft() + CPoint(40, 30), rectFloat.TopLeft());
+    // Over the right pane: its markers show, the middle one lit under the mouse.
+    CPoint ptRight = Middle(&m_right);
+    SendMouse(m_left2.m_hWnd, WM_MOUSEMOVE, ptRight, MK_LBUTTON);
+    m_left2.GetParentMiniFrame()->GetWindowRect(&rectFloat);
+    EXPECT_EQ(rectBefore.TopLeft() + (ptRight - point), rectFloat.TopLeft());
+    CBCGPDockingMarkers* pMarkers = m_left2.GetDockingMarkers();
+    ASSERT_NE(nullptr, pMarkers);
+    EXPECT_TRUE(pMarkers->IsWindowVisible());
+    CRect rectRight;
+    m_right.GetWindowRect(&rectRight);
+    EXPECT_EQ(rectRight, pMarkers->GetTargetRect());
+    EXPECT_EQ(CBCGPDockingMarkers::MARKER_CENTER, pMarkers->HitTest(ptRight));
+    // Dropped on the middle marker: a tab of the right pane.
+    SendMouse(m_left2.m_hWnd, WM_LBUTTONUP, ptRight);
+    EXPECT_EQ(NULL, ::GetCapture());
+    EXPECT_FALSE(pMarkers->IsWindowVisible());
+    ASSERT_NE(nullptr, m_left2.GetParentTabbedBar());
+    EXPECT_EQ(m_left2.GetParentTabbedBar(), m_right.GetParentTabbedBar());
+    // The bottom pane dropped on the container's top marker docks at the frame's top edge.
+    CBCGPTabbedControlBar* pTabbed = m_right.GetParentTabbedBar();
+    point = pressCaption(m_bottom);
+    SendMouse(m_bottom.m_hWnd, WM_MOUSEMOVE, point - CPoint(0, 40), MK_LBUTTON);
+    CRect rectTabbed;
+    pTabbed->GetWindowRect(&rectTabbed);
+    CPoint ptTop = CBCGPDockingMarkers::GetMarkerRect(rectTabbed, CBCGPDockingMarkers::MARKER_TOP).CenterPoint();
+    SendMouse(m_bottom.m_hWnd, WM_MOUSEMOVE, ptTop, MK_LBUTTON);
+    SendMouse(m_bottom.m_hWnd, WM_LBUTTONUP, ptTop);
+    EXPECT_FALSE(m_bottom.IsFloating());
+    EXPECT_EQ(CBRS_ALIGN_TOP, m_bottom.GetCurrentAlignment());
+    // Let go away from any marker: it stays floating where it is.
+    point = pressCaption(m_top);
+    SendMouse(m_top.m_hWnd, WM_MOUSEMOVE, point + CPoint(60, 200), MK_LBUTTON);
+    SendMouse(m_top.m_hWnd, WM_LBUTTONUP, point + CPoint(60, 200));
+    EXPECT_TRUE(m_top.IsFloating());
 }
 
 } // namespace
