@@ -39,7 +39,6 @@ BOOL CBCGPDockingMarkers::ShowOver(CWnd* pOwner, const CRect& rectTarget, CPoint
         return FALSE;
     BOOL bMoved = rectTarget != m_rectTarget;
     m_rectTarget = rectTarget;
-    Marker lit = HitTest(ptCursor);
     CRect rectAll = GetMarkerRect(rectTarget, MARKER_LEFT) | GetMarkerRect(rectTarget, MARKER_RIGHT) |
                     GetMarkerRect(rectTarget, MARKER_TOP) | GetMarkerRect(rectTarget, MARKER_BOTTOM);
     if (bMoved || !IsWindowVisible())
@@ -59,6 +58,7 @@ BOOL CBCGPDockingMarkers::ShowOver(CWnd* pOwner, const CRect& rectTarget, CPoint
         ::SetWindowRgn(m_hWnd, (HRGN)rgn.Detach(), TRUE);
         m_lit = MARKER_NONE;
     }
+    Marker lit = HitTest(ptCursor);
     if (lit != m_lit)
     {
         m_lit = lit;
@@ -94,7 +94,7 @@ void CBCGPDockingMarkers::OnPaint()
     for (int i = MARKER_LEFT; i <= MARKER_CENTER; i++)
     {
         CRect rect = GetMarkerRect(m_rectTarget, (Marker)i) - ptOrigin;
-        dc.FillSolidRect(rect, pManager->GetCaptionColor(i == m_lit));
+        dc.FillSolidRect(rect, i == m_lit ? pManager->GetCaptionColor(TRUE) : pManager->GetBarBorderColor());
         CRect rectInner = rect;
         rectInner.DeflateRect(5, 5);
         // The part of the pane the dropped one takes: a side, or all of it as a tab.
@@ -108,8 +108,7 @@ void CBCGPDockingMarkers::OnPaint()
         default: break;
         }
         dc.FillSolidRect(rectInner, RGB(255, 255, 255));
-        dc.FillSolidRect(rectShare, pManager->GetCaptionTextColor(i == m_lit) == RGB(255, 255, 255)
-                                        ? pManager->GetCaptionColor(TRUE) : pManager->GetCaptionTextColor(TRUE));
+        dc.FillSolidRect(rectShare, pManager->GetCaptionColor(TRUE));
         dc.Draw3dRect(rectInner, pManager->GetBarBorderColor(), pManager->GetBarBorderColor());
     }
 }
