@@ -5,6 +5,7 @@
 #include "GalleryDockFrame.rh"
 
 #include "CBCGPDockingControlBar.h"
+#include "CBCGPDockingMarkers.h"
 #include "CBCGPMDIChildWnd.h"
 #include "CBCGPMDIFrameWnd.h"
 #include "CBCGPMiniFrameWnd.h"
@@ -74,6 +75,33 @@ void FillList(HWND hList, const char* const* ppszLines, int nLines)
         ::SendMessageA(hList, LB_ADDSTRING, 0, (LPARAM)ppszLines[i]);
 }
 
+// A mouse message at a screen point, to the window holding the capture (else hWnd).
+void SendMouse(HWND hWnd, UINT message, CPoint point, WPARAM wParam = 0)
+{
+    HWND hTarget = ::GetCapture() != NULL ? ::GetCapture() : hWnd;
+    ::ScreenToClient(hTarget, &point);
+    ::SendMessageA(hTarget, message, wParam, MAKELPARAM(point.x, point.y));
+}
+
+// Drags pane by its caption over the middle of target and saves the screen there, the docking
+// markers shown; then lets go away from the markers.
+bool SaveDragPicture(CGalleryPane& pane, CWnd& target, const CRect& rectAll, const char* pszFolder)
+{
+    CRect rect;
+    pane.GetWindowRect(&rect);
+    CPoint point = rect.TopLeft() + CPoint(40, 6);
+    pane.SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+    target.GetWindowRect(&rect);
+    // Short of the middle marker, which then shows unlit beside the one under the mouse.
+    CPoint ptOver = CBCGPDockingMarkers::GetMarkerRect(rect, CBCGPDockingMarkers::MARKER_CENTER).CenterPoint();
+    SendMouse(pane.m_hWnd, WM_MOUSEMOVE, point + CPoint(0, -30), MK_LBUTTON);
+    SendMouse(pane.m_hWnd, WM_MOUSEMOVE, ptOver, MK_LBUTTON);
+    GalleryPump(200);
+    bool bSaved = pane.GetDockingMarkers() != NULL && GallerySaveScreen(rectAll, pszFolder, "dock-drag");
+    SendMouse(pane.m_hWnd, WM_LBUTTONUP, ptOver + CPoint(0, 200));
+    return bSaved;
+}
+
 } // namespace
 
 bool GalleryDockPanes(const char* pszFolder)
@@ -123,6 +151,7 @@ bool GalleryDockPanes(const char* pszFolder)
             static const char* const s_found[] = {"Spans.kws(12): HEA 200", "Piers.kws(4): HEA 200"};
             find.MakeChild("LISTBOX", LBS_NOINTEGRALHEIGHT);
             FillList(find.m_hChild, s_found, 2);
+            classes.AttachToTabWnd(&project, DM_STANDARD, FALSE);
             CRect rectFrame;
             pFrame->GetWindowRect(&rectFrame);
             find.FloatControlBar(CRect(rectFrame.left + 330, rectFrame.top + 150, rectFrame.left + 560, rectFrame.top + 290));
@@ -148,6 +177,7 @@ bool GalleryDockPanes(const char* pszFolder)
             find.GetParentMiniFrame()->GetWindowRect(&rectMini);
             rectAll.UnionRect(&rectFrame, &rectMini);
             bSaved = GallerySaveScreen(rectAll, pszFolder, "dock-panes");
+            bSaved = SaveDragPicture(output, properties, rectAll, pszFolder) && bSaved;
             // The properties hidden into their strip at the right edge and slid in over the document.
             pFrame->EnableAutoHideBars(CBRS_ALIGN_ANY);
             properties.SetAutoHideMode(TRUE, CBRS_ALIGN_RIGHT, NULL, FALSE);

@@ -150,8 +150,8 @@ void SavePictures(const char* pszFolder)
     printf("  MDI frame with its menu bar and two kinds of documents: %s\n",
         GalleryDockFrame(pszFolder) ? "dock-frame.png, dock-frame-maximized.png, dock-frame-menu.png, documents-new.png"
                                     : "failed");
-    printf("  docking panes, a floating one, an auto-hidden one slid in and a status bar: %s\n",
-        GalleryDockPanes(pszFolder) ? "dock-panes.png, dock-autohide.png" : "failed");
+    printf("  docking panes, two tabbed, a floating one, a drag over the markers, an auto-hidden one slid in: %s\n",
+        GalleryDockPanes(pszFolder) ? "dock-panes.png, dock-drag.png, dock-autohide.png" : "failed");
     printf("  tab windows, flat at the bottom and raised at the top: %s\n",
         GalleryTabWnd(pszFolder) ? "tab-window.png" : "failed");
     printf("  a desktop stored in a document and restored into a fresh frame: %s\n",

@@ -114,6 +114,32 @@ BOOL CBCGPDockManager::IsDocked(const CBCGPBaseControlBar* pBar) const
     return FindEdgeOf(pBar) != nullptr;
 }
 
+BOOL CBCGPDockManager::ReplaceControlBar(CBCGPBaseControlBar* pOld, CBCGPDockingControlBar* pNew)
+{
+    size_t i = 0;
+    Edge* pEdge = FindEdgeOf(pOld, &i);
+    if (pEdge == nullptr || pNew == NULL || FindEdgeOf(pNew) != nullptr)
+        return FALSE;
+    pEdge->bars[i] = pNew;
+    pNew->SetBarStyle((pNew->GetBarStyle() & ~CBRS_ALIGN_ANY) | pEdge->dwAlignment);
+    return TRUE;
+}
+
+CBCGPDockingControlBar* CBCGPDockManager::ControlBarFromPoint(CPoint ptScreen, const CBCGPBaseControlBar* pExclude) const
+{
+    for (const Edge& edge : m_edges)
+        for (CBCGPDockingControlBar* pBar : edge.bars)
+        {
+            CRect rect;
+            if (pBar == pExclude || !pBar->IsWindowVisible())
+                continue;
+            pBar->GetWindowRect(&rect);
+            if (rect.PtInRect(ptScreen))
+                return pBar;
+        }
+    return NULL;
+}
+
 CBCGPSlider* CBCGPDockManager::GetDefaultSlider(const CBCGPBaseControlBar* pBar) const
 {
     const Edge* pEdge = FindEdgeOf(pBar);

@@ -38,6 +38,10 @@ public:
     // Takes the bar off its edge (it floats or goes); the edge's other panes share its place.
     void RemoveControlBar(CBCGPBaseControlBar* pBar);
     BOOL IsDocked(const CBCGPBaseControlBar* pBar) const;
+    // pNew (not docked) takes pOld's place at its edge, with its length; FALSE when pOld is not docked.
+    // The visible docked pane (or container) under ptScreen other than pExclude; NULL when none.
+    CBCGPDockingControlBar* ControlBarFromPoint(CPoint ptScreen, const CBCGPBaseControlBar* pExclude) const;
+    BOOL ReplaceControlBar(CBCGPBaseControlBar* pOld, CBCGPDockingControlBar* pNew);
     // The slider between the edge the bar is docked at and the rest of the frame; NULL when the
     // bar is not docked.
     CBCGPSlider* GetDefaultSlider(const CBCGPBaseControlBar* pBar) const;

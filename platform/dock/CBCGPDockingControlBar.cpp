@@ -5,8 +5,10 @@
 #include "CBCGPAutoHideButton.h"
 #include "CBCGPAutoHideToolBar.h"
 #include "CBCGPDockManager.h"
+#include "CBCGPDockingMarkers.h"
 #include "CBCGPMDIFrameWnd.h"
 #include "CBCGPMiniFrameWnd.h"
+#include "CBCGPTabbedControlBar.h"
 #include "CBCGPVisualManager.h"
 
 #include <afxpriv.h>
@@ -23,6 +25,7 @@ BEGIN_MESSAGE_MAP(CBCGPDockingControlBar, CBCGPControlBar)
     ON_WM_NCLBUTTONDOWN()
     ON_WM_NCLBUTTONDBLCLK()
     ON_WM_LBUTTONUP()
+    ON_WM_MOUSEMOVE()
     ON_WM_CAPTURECHANGED()
     ON_WM_ERASEBKGND()
     ON_WM_PAINT()
@@ -34,12 +37,16 @@ END_MESSAGE_MAP()
 
 CBCGPDockingControlBar::CBCGPDockingControlBar()
     : m_bHasGripper(TRUE), m_dwEnabledAlignment(0), m_dwControlBarStyle(0), m_dwTabbedStyle(0),
-      m_pMiniFrame(NULL), m_bClosePressed(FALSE), m_bActiveShown(FALSE)
+      m_pMiniFrame(NULL), m_bClosePressed(FALSE), m_bActiveShown(FALSE),
+      m_bCaptionDragging(FALSE), m_pMarkers(NULL), m_pDropTarget(NULL)
 {
     m_recentDockInfo.m_dwRecentAlignmentToFrame = 0;
 }
 
-CBCGPDockingControlBar::~CBCGPDockingControlBar() {}
+CBCGPDockingControlBar::~CBCGPDockingControlBar()
+{
+    delete m_pMarkers;
+}
 
 BOOL CBCGPDockingControlBar::Create(LPCTSTR lpszCaption, CWnd* pParentWnd, const RECT& rect, BOOL bHasGripper,
     UINT nID, DWORD dwStyle, DWORD dwTabbedStyle, DWORD dwControlBarStyle, CCreateContext*)
@@ -106,10 +113,12 @@ void CBCGPDockingControlBar::OnPressCloseButton()
     ShowControlBar(FALSE, FALSE, FALSE);
 }
 
-BOOL CBCGPDockingControlBar::FloatControlBar(CRect rectFloat, BCGP_DOCK_METHOD, bool bShow)
+BOOL CBCGPDockingControlBar::FloatControlBar(CRect rectFloat, BCGP_DOCK_METHOD dockMethod, bool bShow)
 {
     if (m_hWnd == NULL || m_pDockSite == NULL)
         return FALSE;
+    if (CBCGPTabbedControlBar* pTabbed = GetParentTabbedBar())
+        return pTabbed->FloatTab(this, pTabbed->GetUnderlyingWindow()->GetTabFromHwnd(m_hWnd), dockMethod, !bShow);
     if (IsAutoHideMode())
         SetAutoHideMode(FALSE, GetCurrentAlignment(), NULL, FALSE);
     rectFloat.NormalizeRect();
@@ -400,7 +409,7 @@ LRESULT CBCGPDockingControlBar::OnNcHitTest(CPoint point)
     return CBCGPControlBar::OnNcHitTest(point + rectWindow.TopLeft());
 }
 
-void CBCGPDockingControlBar::OnNcLButtonDown(UINT nHitTest, CPoint)
+void CBCGPDockingControlBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
 {
     // Never to the default procedure: a child window's caption would move it inside the frame.
     if (nHitTest == HTCLOSE)
@@ -411,12 +420,24 @@ void CBCGPDockingControlBar::OnNcLButtonDown(UINT nHitTest, CPoint)
     }
     else if (nHitTest == HTMAXBUTTON)
         SetAutoHideMode(!IsAutoHideMode(), GetCurrentAlignment(), NULL, TRUE);
-    else if (nHitTest == HTCAPTION && !IsActive())
-        SetFocus();
+    else if (nHitTest == HTCAPTION)
+    {
+        if (!IsActive())
+            SetFocus();
+        m_bCaptionDragging = TRUE;
+        m_ptDragLast = point;
+        SetCapture();
+    }
 }
 
 void CBCGPDockingControlBar::OnLButtonUp(UINT nFlags, CPoint point)
 {
+    if (m_bCaptionDragging)
+    {
+        ClientToScreen(&point);
+        EndDrag(TRUE, point);
+        return;
+    }
     if (!m_bClosePressed)
     {
         CBCGPControlBar::OnLButtonUp(nFlags, point);
@@ -434,6 +455,8 @@ void CBCGPDockingControlBar::OnLButtonUp(UINT nFlags, CPoint point)
 
 void CBCGPDockingControlBar::OnCaptureChanged(CWnd*)
 {
+    if (m_bCaptionDragging && ::GetCapture() != m_hWnd)
+        EndDrag(FALSE, CPoint(0, 0));
     if (!m_bClosePressed)
         return;
     m_bClosePressed = FALSE;
@@ -496,4 +519,172 @@ void CBCGPDockingControlBar::OnDestroy()
         m_pMiniFrame = NULL;
     }
     CBCGPControlBar::OnDestroy();
+}
+
+CBCGPTabbedControlBar* CBCGPDockingControlBar::GetParentTabbedBar() const
+{
+    // A tab's parent is the container's tab window.
+    HWND hTabs = m_hWnd != NULL ? ::GetParent(m_hWnd) : NULL;
+    if (hTabs == NULL || DYNAMIC_DOWNCAST(CBCGPTabWnd, CWnd::FromHandlePermanent(hTabs)) == NULL)
+        return NULL;
+    return DYNAMIC_DOWNCAST(CBCGPTabbedControlBar, CWnd::FromHandlePermanent(::GetParent(hTabs)));
+}
+
+CBCGPTabbedControlBar* CBCGPDockingControlBar::CreateTabbedControlBar()
+{
+    CRuntimeClass* pClass = m_pTabbedControlBarRTC;
+    if (pClass == NULL || !pClass->IsDerivedFrom(RUNTIME_CLASS(CBCGPTabbedControlBar)))
+        pClass = RUNTIME_CLASS(CBCGPTabbedControlBar);
+    CBCGPTabbedControlBar* pTabbed = (CBCGPTabbedControlBar*)pClass->CreateObject();
+    if (pTabbed == NULL)
+        return NULL;
+    CString strText;
+    GetWindowText(strText);
+    CRect rect;
+    GetWindowRect(&rect);
+    if (!pTabbed->Create(strText, m_pDockSite, rect, m_bHasGripper, 0,
+            WS_CHILD | (GetStyle() & WS_VISIBLE) | GetCurrentAlignment(), m_dwTabbedStyle, m_dwControlBarStyle))
+    {
+        delete pTabbed;
+        return NULL;
+    }
+    pTabbed->EnableDocking(m_dwEnabledAlignment);
+    pTabbed->m_recentDockInfo = m_recentDockInfo;
+    CBCGPDockManager* pManager = GetDockManager();
+    if (IsFloating())
+    {
+        CRect rectFloat;
+        m_pMiniFrame->GetWindowRect(&rectFloat);
+        LeaveSite();
+        pTabbed->FloatControlBar(rectFloat, DM_STANDARD, true);
+    }
+    else if (pManager != NULL && pManager->ReplaceControlBar(this, pTabbed))
+        m_pDockSite->RecalcLayout();
+    return pTabbed;
+}
+
+void CBCGPDockingControlBar::LeaveSite()
+{
+    if (CBCGPTabbedControlBar* pTabbed = GetParentTabbedBar())
+        pTabbed->DetachBar(this);
+    else if (IsFloating())
+    {
+        CBCGPMiniFrameWnd* pMiniFrame = m_pMiniFrame;
+        ShowWindow(SW_HIDE);
+        SetParent(m_pDockSite);
+        m_pMiniFrame = NULL;
+        pMiniFrame->RemoveControlBar();
+        pMiniFrame->DestroyWindow();
+    }
+    else if (CBCGPDockManager* pManager = GetDockManager())
+    {
+        if (GetCurrentAlignment() != 0)
+            m_recentDockInfo.m_dwRecentAlignmentToFrame = GetCurrentAlignment();
+        pManager->RemoveControlBar(this);
+        ShowWindow(SW_HIDE);
+    }
+}
+
+CBCGPDockingControlBar* CBCGPDockingControlBar::AttachToTabWnd(CBCGPDockingControlBar* pTabControlBarAttachTo,
+    BCGP_DOCK_METHOD, BOOL bSetActive, CBCGPDockingControlBar** ppTabbedControlBar)
+{
+    CBCGPDockingControlBar* pTarget = pTabControlBarAttachTo;
+    if (pTarget == NULL || pTarget == this || m_hWnd == NULL || pTarget->m_hWnd == NULL || m_pDockSite == NULL ||
+        pTarget->m_pDockSite != m_pDockSite || DYNAMIC_DOWNCAST(CBCGPTabbedControlBar, this) != NULL)
+        return NULL;
+    CBCGPTabbedControlBar* pTabbed = DYNAMIC_DOWNCAST(CBCGPTabbedControlBar, pTarget);
+    if (pTabbed == NULL)
+        pTabbed = pTarget->GetParentTabbedBar();
+    if (pTabbed != NULL && pTabbed == GetParentTabbedBar())
+        return NULL; // a tab of that container already
+    if (pTabbed == NULL)
+    {
+        if ((pTabbed = pTarget->CreateTabbedControlBar()) == NULL)
+            return NULL;
+        pTabbed->AddTab(pTarget, TRUE, FALSE);
+    }
+    LeaveSite();
+    pTabbed->AddTab(this, TRUE, bSetActive);
+    m_pDockSite->RecalcLayout();
+    if (ppTabbedControlBar != NULL)
+        *ppTabbedControlBar = pTabbed;
+    return pTabbed;
+}
+
+void CBCGPDockingControlBar::OnMouseMove(UINT nFlags, CPoint point)
+{
+    CBCGPControlBar::OnMouseMove(nFlags, point);
+    if (!m_bCaptionDragging)
+        return;
+    ClientToScreen(&point);
+    DragTo(point);
+}
+
+void CBCGPDockingControlBar::DragTo(CPoint ptScreen)
+{
+    CPoint ptDelta = ptScreen - m_ptDragLast;
+    if (!IsFloating())
+    {
+        // Still docked: a click that wanders a little is no drag.
+        if (abs(ptDelta.x) < ::GetSystemMetrics(SM_CXDRAG) && abs(ptDelta.y) < ::GetSystemMetrics(SM_CYDRAG))
+            return;
+        CRect rect;
+        GetWindowRect(&rect);
+        rect.OffsetRect(ptDelta);
+        m_bCaptionDragging = FALSE; // floating moves the pane: its capture may change on the way
+        if (!CanFloat() || !FloatControlBar(rect, DM_MOUSE, true) || !IsFloating())
+        {
+            if (::GetCapture() == m_hWnd)
+                ::ReleaseCapture();
+            return;
+        }
+        m_bCaptionDragging = TRUE;
+        SetCapture();
+    }
+    else
+    {
+        CRect rect;
+        m_pMiniFrame->GetWindowRect(&rect);
+        rect.OffsetRect(ptDelta);
+        m_pMiniFrame->SetWindowPos(NULL, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    m_ptDragLast = ptScreen;
+    CBCGPDockManager* pManager = GetDockManager();
+    m_pDropTarget = pManager != NULL ? pManager->ControlBarFromPoint(ptScreen, this) : NULL;
+    if (m_pDropTarget == NULL)
+    {
+        if (m_pMarkers != NULL)
+            m_pMarkers->HideMarkers();
+        return;
+    }
+    if (m_pMarkers == NULL)
+        m_pMarkers = new CBCGPDockingMarkers;
+    CRect rectTarget;
+    m_pDropTarget->GetWindowRect(&rectTarget);
+    m_pMarkers->ShowOver(m_pDockSite, rectTarget, ptScreen);
+}
+
+void CBCGPDockingControlBar::EndDrag(BOOL bDrop, CPoint ptScreen)
+{
+    m_bCaptionDragging = FALSE;
+    CBCGPDockingMarkers::Marker marker = CBCGPDockingMarkers::MARKER_NONE;
+    if (m_pMarkers != NULL)
+    {
+        marker = m_pMarkers->HitTest(ptScreen);
+        m_pMarkers->HideMarkers();
+    }
+    CBCGPDockingControlBar* pTarget = m_pDropTarget;
+    m_pDropTarget = NULL;
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    if (!bDrop || pTarget == NULL || marker == CBCGPDockingMarkers::MARKER_NONE)
+        return;
+    if (marker == CBCGPDockingMarkers::MARKER_CENTER)
+    {
+        AttachToTabWnd(pTarget, DM_MOUSE);
+        return;
+    }
+    static const UINT s_ids[] = {AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_RIGHT, AFX_IDW_DOCKBAR_BOTTOM};
+    if (CBCGPMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CBCGPMDIFrameWnd, m_pDockSite))
+        pFrame->DockControlBar(this, s_ids[marker]);
 }

@@ -6,8 +6,10 @@
 
 class CBCGPAutoHideToolBar;
 class CBCGPDockManager;
+class CBCGPDockingMarkers;
 class CBCGPMiniFrameWnd;
 class CBCGPSlider;
+class CBCGPTabbedControlBar;
 
 // How a bar came to float or dock.
 enum BCGP_DOCK_METHOD
@@ -108,7 +110,7 @@ public:
 
 protected:
     CBCGPDockManager* GetDockManager() const;
-    BOOL ShowsCaption() const { return m_bHasGripper && !IsFloating(); }
+    BOOL ShowsCaption() const { return m_bHasGripper && !IsFloating() && !IsTabbed(); }
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
     afx_msg LRESULT OnSizeParentDocked(WPARAM wParam, LPARAM lParam);
@@ -147,4 +149,37 @@ protected:
     BOOL m_bSlideHadFocus = FALSE;
 
     friend class CBCGPMiniFrameWnd;
+
+public:
+    // Docks the pane as a tab onto pTabControlBarAttachTo: into it (or the container it is a tab
+    // of) when it is in one already, else into a new container of m_pTabbedControlBarRTC that
+    // takes that pane's place, docked or floating. Returns the container (also in
+    // *ppTabbedControlBar), NULL when the pane cannot go there.
+    virtual CBCGPDockingControlBar* AttachToTabWnd(CBCGPDockingControlBar* pTabControlBarAttachTo,
+        BCGP_DOCK_METHOD dockMethod, BOOL bSetActive = TRUE, CBCGPDockingControlBar** ppTabbedControlBar = NULL);
+    // The tabbed container the pane is a tab of; NULL when it is none.
+    CBCGPTabbedControlBar* GetParentTabbedBar() const;
+    BOOL IsTabbed() const { return GetParentTabbedBar() != NULL; }
+
+protected:
+    // A container for this pane, made of m_pTabbedControlBarRTC, in the pane's place; NULL on failure.
+    virtual CBCGPTabbedControlBar* CreateTabbedControlBar();
+    // Takes the pane out of its place (its edge, its mini frame or its container) back to a
+    // hidden child of the frame.
+    void LeaveSite();
+
+    // Dragging by the caption: past the drag distance the pane floats (when it may) and its mini
+    // frame follows the mouse; over a docked pane the markers show, and a drop on one docks the
+    // pane at that side of the frame or, on the middle one, as a tab of that pane.
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    void DragTo(CPoint ptScreen);
+    void EndDrag(BOOL bDrop, CPoint ptScreen);
+
+    BOOL m_bCaptionDragging;
+    CPoint m_ptDragLast; // screen
+    CBCGPDockingMarkers* m_pMarkers; // while a drag shows them
+    CBCGPDockingControlBar* m_pDropTarget;
+
+public:
+    CBCGPDockingMarkers* GetDockingMarkers() const { return m_pMarkers; }
 };

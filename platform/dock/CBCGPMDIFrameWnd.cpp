@@ -5,6 +5,7 @@
 #include "CBCGPBaseControlBar.h"
 #include "CBCGPDockingControlBar.h"
 #include "CBCGPMenuBar.h"
+#include "CBCGPTabbedControlBar.h"
 
 #include <afxpriv.h>
 
@@ -111,6 +112,12 @@ void CBCGPMDIFrameWnd::DockControlBar(CBCGPBaseControlBar* pBar, UINT nDockBarID
                 dwAlign = dw;
         break;
     }
+    }
+    if (CBCGPTabbedControlBar* pTabbed = pDocking->GetParentTabbedBar())
+    {
+        // Out of its container first, shown at the edge.
+        pTabbed->DetachBar(pDocking);
+        pDocking->ShowWindow(SW_SHOWNA);
     }
     if (pDocking->IsFloating())
     {

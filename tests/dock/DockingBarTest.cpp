@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "CBCGPDockingControlBar.h"
+#include "CBCGPDockingMarkers.h"
 #include "CBCGPMDIFrameWnd.h"
 #include "CBCGPMenuBar.h"
 #include "CBCGPMiniFrameWnd.h"
 #include "CBCGPSlider.h"
 #include "CBCGPStatusBar.h"
+#include "CBCGPTabbedControlBar.h"
 #include "DockFrameTest.rh"
 #include "support/MessageRecorder.h"
 
@@ -23,6 +25,13 @@ void PrintTo(const CRect& rect, std::ostream* os)
 {
     *os << "(" << rect.left << "," << rect.top << ")-(" << rect.right << "," << rect.bottom << ")";
 }
+
+// The host's own containers, made by the library through their runtime class.
+class CHostTabbedBar : public CBCGPTabbedControlBar
+{
+    DECLARE_DYNCREATE(CHostTabbedBar)
+};
+IMPLEMENT_DYNCREATE(CHostTabbedBar, CBCGPTabbedControlBar)
 
 namespace {
 
@@ -304,6 +313,166 @@ TEST_F(DockingBar, AnActiveMiniFrameKeepsTheFramesCaptionActive)
     EXPECT_FALSE(m_pFrame->m_bCaptionActive);
     EXPECT_EQ(0u, m_pFrame->m_nFlags & WF_STAYACTIVE);
     other.DestroyWindow();
+}
+
+// The pane's window rectangle equals its client's: it shows no caption of its own.
+bool HasNoCaption(CWnd* pWnd)
+{
+    CRect rectWindow, rectClient;
+    pWnd->GetWindowRect(&rectWindow);
+    pWnd->GetClientRect(&rectClient);
+    return rectWindow.Size() == rectClient.Size();
+}
+
+TEST_F(DockingBar, PanesDockedOntoAPaneShareItsPlaceAsTabsAndTheLastTabLeftTakesItBack)
+{
+    CBCGPDockingControlBar::m_pTabbedControlBarRTC = RUNTIME_CLASS(CHostTabbedBar);
+    CRect rectRight = Rect(&m_right);
+    CBCGPDockingControlBar* pResult = NULL;
+    CBCGPDockingControlBar* pMade = m_left2.AttachToTabWnd(&m_right, DM_STANDARD, TRUE, &pResult);
+    CBCGPDockingControlBar::m_pTabbedControlBarRTC = NULL;
+    auto* pTabbed = DYNAMIC_DOWNCAST(CHostTabbedBar, pMade);
+    ASSERT_NE(nullptr, pTabbed);
+    EXPECT_EQ(pMade, pResult);
+    EXPECT_EQ(rectRight, Rect(pTabbed));
+    EXPECT_EQ(CBRS_ALIGN_RIGHT, pTabbed->GetCurrentAlignment());
+    // The left edge is all the first pane's now.
+    EXPECT_EQ(Rect(m_left1.GetDefaultSlider()).Height(), Rect(&m_left1).Height());
+    CBCGPTabWnd* pTabs = pTabbed->GetUnderlyingWindow();
+    ASSERT_EQ(2, pTabs->GetTabsNum());
+    EXPECT_EQ(&m_right, pTabs->GetTabWnd(0));
+    EXPECT_EQ(&m_left2, pTabs->GetTabWnd(1));
+    EXPECT_EQ(pTabbed, m_left2.GetParentTabbedBar());
+    EXPECT_TRUE(HasNoCaption(&m_left2) && HasNoCaption(&m_right));
+    CString strCaption;
+    pTabbed->GetWindowText(strCaption);
+    EXPECT_STREQ("Classes", strCaption);
+    EXPECT_TRUE(m_left2.IsWindowVisible());
+    EXPECT_FALSE(m_right.IsWindowVisible());
+    pTabs->SetActiveTab(0);
+    pTabbed->GetWindowText(strCaption);
+    EXPECT_STREQ("Properties", strCaption);
+    EXPECT_TRUE(m_right.IsWindowVisible());
+    // A third pane, floating, joins the same container through one of its tabs.
+    ASSERT_TRUE(m_top.FloatControlBar(CRect(100, 100, 400, 300)));
+    EXPECT_EQ(pTabbed, m_top.AttachToTabWnd(&m_right, DM_MOUSE, FALSE));
+    EXPECT_FALSE(m_top.IsFloating());
+    EXPECT_EQ(3, pTabs->GetTabsNum());
+    EXPECT_EQ(0, pTabs->GetActiveTab());
+    // Its float command floats just that tab, at its remembered place, asking it first.
+    m_log.clear();
+    EXPECT_TRUE(m_top.FloatControlBar(m_top.m_recentDockInfo.m_rectRecentFloatingRect, DM_DBL_CLICK, true));
+    EXPECT_EQ("CanFloat;", m_log);
+    ASSERT_TRUE(m_top.IsFloating());
+    CRect rectFloat;
+    m_top.GetParentMiniFrame()->GetWindowRect(&rectFloat);
+    EXPECT_EQ(CRect(100, 100, 400, 300), rectFloat);
+    EXPECT_EQ(2, pTabs->GetTabsNum());
+    // One tab left: the pane takes the container's place again, with its caption, and the
+    // container goes.
+    HWND hTabbed = pTabbed->m_hWnd;
+    rectRight = Rect(pTabbed);
+    EXPECT_TRUE(pTabbed->FloatTab(&m_left2, 1, DM_UNKNOWN, TRUE));
+    EXPECT_FALSE(::IsWindow(hTabbed));
+    EXPECT_TRUE(m_left2.IsFloating());
+    EXPECT_FALSE(m_left2.GetParentMiniFrame()->IsWindowVisible());
+    EXPECT_EQ(m_pFrame, m_right.GetParent());
+    EXPECT_EQ(rectRight, Rect(&m_right));
+    EXPECT_FALSE(HasNoCaption(&m_right));
+    EXPECT_TRUE(m_right.IsWindowVisible());
+    // Docked back, the floated tab goes to the edge its container had.
+    EXPECT_TRUE(m_left2.DockToRecentPos());
+    EXPECT_EQ(CBRS_ALIGN_RIGHT, m_left2.GetCurrentAlignment());
+}
+
+TEST_F(DockingBar, AFloatingContainerLeavesItsLastPaneFloatingWhereItWas)
+{
+    ASSERT_TRUE(m_right.FloatControlBar(CRect(200, 150, 450, 400)));
+    auto* pTabbed = DYNAMIC_DOWNCAST(CBCGPTabbedControlBar, m_bottom.AttachToTabWnd(&m_right, DM_STANDARD));
+    ASSERT_NE(nullptr, pTabbed);
+    ASSERT_TRUE(pTabbed->IsFloating());
+    EXPECT_FALSE(m_right.IsFloating());
+    CRect rect;
+    pTabbed->GetParentMiniFrame()->GetWindowRect(&rect);
+    EXPECT_EQ(CRect(200, 150, 450, 400), rect);
+    // Refused by the pane: the tab stays.
+    m_bottom.m_bCanFloat = FALSE;
+    EXPECT_FALSE(pTabbed->FloatTab(&m_bottom, 1, DM_UNKNOWN));
+    EXPECT_FALSE(pTabbed->FloatTab(&m_bottom, 0, DM_UNKNOWN)); // not that tab
+    m_bottom.m_bCanFloat = TRUE;
+    EXPECT_EQ(&m_bottom, pTabbed->GetUnderlyingWindow()->GetTabWnd(1));
+    // The last pane docked at an edge: the container dissolves into a floating pane.
+    m_pFrame->DockControlBar(&m_bottom, AFX_IDW_DOCKBAR_BOTTOM);
+    ASSERT_TRUE(m_right.IsFloating());
+    m_right.GetParentMiniFrame()->GetWindowRect(&rect);
+    EXPECT_EQ(CRect(200, 150, 450, 400), rect);
+    EXPECT_EQ(CBRS_ALIGN_BOTTOM, m_bottom.GetCurrentAlignment());
+    EXPECT_TRUE(HasNoCaption(&m_right));
+}
+
+TEST_F(DockingBar, DraggedByItsCaptionAPaneFloatsAndDocksWhereTheMarkersSay)
+{
+    auto pressCaption = [&](CBCGPDockingControlBar& pane) {
+        CRect rect;
+        pane.GetWindowRect(&rect);
+        CPoint point = rect.TopLeft() + CPoint(30, 5);
+        pane.SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+        EXPECT_EQ(pane.m_hWnd, ::GetCapture());
+        return point;
+    };
+    // Refused: the pane stays where it is and lets the mouse go.
+    m_left2.m_bCanFloat = FALSE;
+    CPoint point = pressCaption(m_left2);
+    SendMouse(m_left2.m_hWnd, WM_MOUSEMOVE, point + CPoint(40, 40), MK_LBUTTON);
+    EXPECT_EQ("CanFloat;", m_log);
+    EXPECT_FALSE(m_left2.IsFloating());
+    EXPECT_EQ(NULL, ::GetCapture());
+    m_left2.m_bCanFloat = TRUE;
+    // A wobble within the drag distance does nothing; a real move floats the pane under the mouse.
+    point = pressCaption(m_left2);
+    SendMouse(m_left2.m_hWnd, WM_MOUSEMOVE, point + CPoint(1, 1), MK_LBUTTON);
+    EXPECT_FALSE(m_left2.IsFloating());
+    CRect rectBefore;
+    m_left2.GetWindowRect(&rectBefore);
+    SendMouse(m_left2.m_hWnd, WM_MOUSEMOVE, point + CPoint(40, 30), MK_LBUTTON);
+    ASSERT_TRUE(m_left2.IsFloating());
+    CRect rectFloat;
+    m_left2.GetParentMiniFrame()->GetWindowRect(&rectFloat);
+    EXPECT_EQ(rectBefore.TopLeft() + CPoint(40, 30), rectFloat.TopLeft());
+    // Over the right pane: its markers show, the middle one lit under the mouse.
+    CPoint ptRight = Middle(&m_right);
+    SendMouse(m_left2.m_hWnd, WM_MOUSEMOVE, ptRight, MK_LBUTTON);
+    m_left2.GetParentMiniFrame()->GetWindowRect(&rectFloat);
+    EXPECT_EQ(rectBefore.TopLeft() + (ptRight - point), rectFloat.TopLeft());
+    CBCGPDockingMarkers* pMarkers = m_left2.GetDockingMarkers();
+    ASSERT_NE(nullptr, pMarkers);
+    EXPECT_TRUE(pMarkers->IsWindowVisible());
+    CRect rectRight;
+    m_right.GetWindowRect(&rectRight);
+    EXPECT_EQ(rectRight, pMarkers->GetTargetRect());
+    EXPECT_EQ(CBCGPDockingMarkers::MARKER_CENTER, pMarkers->HitTest(ptRight));
+    // Dropped on the middle marker: a tab of the right pane.
+    SendMouse(m_left2.m_hWnd, WM_LBUTTONUP, ptRight);
+    EXPECT_EQ(NULL, ::GetCapture());
+    EXPECT_FALSE(pMarkers->IsWindowVisible());
+    ASSERT_NE(nullptr, m_left2.GetParentTabbedBar());
+    EXPECT_EQ(m_left2.GetParentTabbedBar(), m_right.GetParentTabbedBar());
+    // The bottom pane dropped on the container's top marker docks at the frame's top edge.
+    CBCGPTabbedControlBar* pTabbed = m_right.GetParentTabbedBar();
+    point = pressCaption(m_bottom);
+    SendMouse(m_bottom.m_hWnd, WM_MOUSEMOVE, point - CPoint(0, 40), MK_LBUTTON);
+    CRect rectTabbed;
+    pTabbed->GetWindowRect(&rectTabbed);
+    CPoint ptTop = CBCGPDockingMarkers::GetMarkerRect(rectTabbed, CBCGPDockingMarkers::MARKER_TOP).CenterPoint();
+    SendMouse(m_bottom.m_hWnd, WM_MOUSEMOVE, ptTop, MK_LBUTTON);
+    SendMouse(m_bottom.m_hWnd, WM_LBUTTONUP, ptTop);
+    EXPECT_FALSE(m_bottom.IsFloating());
+    EXPECT_EQ(CBRS_ALIGN_TOP, m_bottom.GetCurrentAlignment());
+    // Let go away from any marker: it stays floating where it is.
+    point = pressCaption(m_top);
+    SendMouse(m_top.m_hWnd, WM_MOUSEMOVE, point + CPoint(60, 200), MK_LBUTTON);
+    SendMouse(m_top.m_hWnd, WM_LBUTTONUP, point + CPoint(60, 200));
+    EXPECT_TRUE(m_top.IsFloating());
 }
 
 } // namespace

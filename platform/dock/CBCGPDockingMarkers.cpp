@@ -1,0 +1,114 @@
+// CBCGPDockingMarkers.cpp: the markers' window is transparent to the mouse (the dragging pane
+// keeps the capture) and never takes the activation.
+#include "CBCGPDockingMarkers.h"
+#include "CBCGPVisualManager.h"
+
+BEGIN_MESSAGE_MAP(CBCGPDockingMarkers, CWnd)
+    ON_WM_ERASEBKGND()
+    ON_WM_PAINT()
+    ON_WM_NCHITTEST()
+END_MESSAGE_MAP()
+
+CBCGPDockingMarkers::CBCGPDockingMarkers() : m_lit(MARKER_NONE) {}
+
+CRect CBCGPDockingMarkers::GetMarkerRect(const CRect& rectTarget, Marker marker)
+{
+    static const int s_dx[] = {-1, 0, 1, 0, 0}, s_dy[] = {0, -1, 0, 1, 0};
+    if (marker < MARKER_LEFT || marker > MARKER_CENTER)
+        return CRect(0, 0, 0, 0);
+    CPoint ptCentre = rectTarget.CenterPoint();
+    int nStep = MARKER_SIZE + MARKER_GAP;
+    CPoint pt(ptCentre.x + s_dx[marker] * nStep - MARKER_SIZE / 2, ptCentre.y + s_dy[marker] * nStep - MARKER_SIZE / 2);
+    return CRect(pt, CSize(MARKER_SIZE, MARKER_SIZE));
+}
+
+CBCGPDockingMarkers::Marker CBCGPDockingMarkers::HitTest(CPoint ptScreen) const
+{
+    if (m_hWnd == NULL || !IsWindowVisible())
+        return MARKER_NONE;
+    for (int i = MARKER_LEFT; i <= MARKER_CENTER; i++)
+        if (GetMarkerRect(m_rectTarget, (Marker)i).PtInRect(ptScreen))
+            return (Marker)i;
+    return MARKER_NONE;
+}
+
+BOOL CBCGPDockingMarkers::ShowOver(CWnd* pOwner, const CRect& rectTarget, CPoint ptCursor)
+{
+    if (m_hWnd == NULL && !CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, AfxRegisterWndClass(0), NULL,
+                              WS_POPUP, 0, 0, 0, 0, pOwner->GetSafeHwnd(), NULL))
+        return FALSE;
+    BOOL bMoved = rectTarget != m_rectTarget;
+    m_rectTarget = rectTarget;
+    CRect rectAll = GetMarkerRect(rectTarget, MARKER_LEFT) | GetMarkerRect(rectTarget, MARKER_RIGHT) |
+                    GetMarkerRect(rectTarget, MARKER_TOP) | GetMarkerRect(rectTarget, MARKER_BOTTOM);
+    if (bMoved || !IsWindowVisible())
+    {
+        // Shaped to the cross of markers, so the pane shows between them.
+        CRgn rgn;
+        rgn.CreateRectRgn(0, 0, 0, 0);
+        for (int i = MARKER_LEFT; i <= MARKER_CENTER; i++)
+        {
+            CRect rect = GetMarkerRect(rectTarget, (Marker)i) - rectAll.TopLeft();
+            CRgn rgnMarker;
+            rgnMarker.CreateRectRgnIndirect(&rect);
+            rgn.CombineRgn(&rgn, &rgnMarker, RGN_OR);
+        }
+        SetWindowPos(&CWnd::wndTopMost, rectAll.left, rectAll.top, rectAll.Width(), rectAll.Height(),
+            SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        ::SetWindowRgn(m_hWnd, (HRGN)rgn.Detach(), TRUE);
+        m_lit = MARKER_NONE;
+    }
+    Marker lit = HitTest(ptCursor);
+    if (lit != m_lit)
+    {
+        m_lit = lit;
+        Invalidate();
+    }
+    return TRUE;
+}
+
+void CBCGPDockingMarkers::HideMarkers()
+{
+    if (m_hWnd != NULL)
+        ShowWindow(SW_HIDE);
+    m_rectTarget.SetRectEmpty();
+    m_lit = MARKER_NONE;
+}
+
+LRESULT CBCGPDockingMarkers::OnNcHitTest(CPoint)
+{
+    return HTTRANSPARENT;
+}
+
+BOOL CBCGPDockingMarkers::OnEraseBkgnd(CDC*)
+{
+    return TRUE;
+}
+
+void CBCGPDockingMarkers::OnPaint()
+{
+    CPaintDC dc(this);
+    CBCGPVisualManager* pManager = CBCGPVisualManager::GetInstance();
+    CPoint ptOrigin = GetMarkerRect(m_rectTarget, MARKER_LEFT).TopLeft();
+    ptOrigin.y = GetMarkerRect(m_rectTarget, MARKER_TOP).top;
+    for (int i = MARKER_LEFT; i <= MARKER_CENTER; i++)
+    {
+        CRect rect = GetMarkerRect(m_rectTarget, (Marker)i) - ptOrigin;
+        dc.FillSolidRect(rect, i == m_lit ? pManager->GetCaptionColor(TRUE) : pManager->GetBarBorderColor());
+        CRect rectInner = rect;
+        rectInner.DeflateRect(5, 5);
+        // The part of the pane the dropped one takes: a side, or all of it as a tab.
+        CRect rectShare = rectInner;
+        switch (i)
+        {
+        case MARKER_LEFT: rectShare.right = rectShare.left + rectInner.Width() / 3; break;
+        case MARKER_TOP: rectShare.bottom = rectShare.top + rectInner.Height() / 3; break;
+        case MARKER_RIGHT: rectShare.left = rectShare.right - rectInner.Width() / 3; break;
+        case MARKER_BOTTOM: rectShare.top = rectShare.bottom - rectInner.Height() / 3; break;
+        default: break;
+        }
+        dc.FillSolidRect(rectInner, RGB(255, 255, 255));
+        dc.FillSolidRect(rectShare, pManager->GetCaptionColor(TRUE));
+        dc.Draw3dRect(rectInner, pManager->GetBarBorderColor(), pManager->GetBarBorderColor());
+    }
+}
