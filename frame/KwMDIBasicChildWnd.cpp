@@ -2,6 +2,7 @@
 #include "frame/KwMDIBasicChildWnd.h"
 
 #include "frame/KwMDIBasicChildWndEventOnMDIActivate.h"
+#include "frame/KwMDITools.h"
 #include "frame/KwWindowUpdateLock.h"
 
 #include <CBCGPMDIFrameWnd.h>
@@ -71,8 +72,7 @@ BOOL CKwMDIBasicChildWnd::RestoreOrDiscard(const std::function<BOOL(BOOL& bBuilt
 void CKwMDIBasicChildWnd::OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd)
 {
     CBCGPMDIChildWnd::OnMDIActivate(bActivate, pActivateWnd, pDeactivateWnd);
-    CWinThread* pThread = AfxGetThread();
-    CBCGPMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CBCGPMDIFrameWnd, pThread != NULL ? pThread->GetMainWnd() : NULL);
+    CBCGPMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CBCGPMDIFrameWnd, CKwMDITools::GetMDIFrameWnd());
     CBCGPMenuBar* pBar = pFrame != NULL ? pFrame->GetMenuBar() : NULL;
     // Only the menu bar's fix-up needs a bar; the listeners hear of the activation all the same.
     if (bActivate && pBar != NULL && pBar->GetSafeHwnd() != NULL)

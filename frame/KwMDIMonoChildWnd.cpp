@@ -17,8 +17,7 @@ CKwMDIMonoChildWnd::CKwMDIMonoChildWnd() : m_nID(0) {}
 CKwMDIMonoChildWnd* CKwMDIMonoChildWnd::Open(UINT nID, CRuntimeClass* pViewClass, const CViewContext& ctx,
     CDocument* pDoc, UINT nCmdShow, int bReplaceActive)
 {
-    CWinThread* pThread = AfxGetThread();
-    CMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CMDIFrameWnd, pThread != NULL ? pThread->GetMainWnd() : NULL);
+    CMDIFrameWnd* pFrame = CKwMDITools::GetMDIFrameWnd();
     if (pViewClass == NULL || pFrame == NULL)
         return NULL;
     CMDIChildWnd* pActive = pFrame->MDIGetActive();

@@ -60,8 +60,7 @@ CKwMDITabbedChildWnd::CKwMDITabbedChildWnd() : m_nID(0) {}
 CKwMDITabbedChildWnd* CKwMDITabbedChildWnd::Open(UINT nID, const COpenList& list, CDocument* pDoc, int nActiveTab,
     int nInitialTab, UINT nCmdShow, int bReplaceActive)
 {
-    CWinThread* pThread = AfxGetThread();
-    CMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CMDIFrameWnd, pThread != NULL ? pThread->GetMainWnd() : NULL);
+    CMDIFrameWnd* pFrame = CKwMDITools::GetMDIFrameWnd();
     if (pFrame == NULL)
         return NULL;
     CMDIChildWnd* pActive = pFrame->MDIGetActive();

@@ -28,12 +28,6 @@ const DWORD kKindShared = 1;
 // the bytes that actually came.
 const UINT kChunk = 64 * 1024;
 
-CMDIFrameWnd* GetMDIFrame()
-{
-    CWinThread* pThread = AfxGetThread();
-    return DYNAMIC_DOWNCAST(CMDIFrameWnd, pThread != NULL ? pThread->GetMainWnd() : NULL);
-}
-
 CMDIChildWnd* AsMDIChild(CWnd* pWnd)
 {
     if (pWnd == NULL || !(pWnd->GetExStyle() & WS_EX_MDICHILD))
@@ -215,7 +209,7 @@ CMDIChildWnd* CKwMDITools::GetFirstMDIChildWnd()
 {
     try
     {
-        CMDIFrameWnd* pFrame = GetMDIFrame();
+        CMDIFrameWnd* pFrame = GetMDIFrameWnd();
         return pFrame != NULL ? pFrame->MDIGetActive() : NULL;
     }
     catch (CException* e)
@@ -236,9 +230,15 @@ CMDIChildWnd* CKwMDITools::GetNextMDIChildWnd(CMDIChildWnd* p)
     return p != NULL ? AsMDIChild(p->GetWindow(GW_HWNDNEXT)) : NULL;
 }
 
+CMDIFrameWnd* CKwMDITools::GetMDIFrameWnd()
+{
+    CWinThread* pThread = AfxGetThread();
+    return DYNAMIC_DOWNCAST(CMDIFrameWnd, pThread != NULL ? pThread->GetMainWnd() : NULL);
+}
+
 CWnd* CKwMDITools::GetMDIClientWnd()
 {
-    CMDIFrameWnd* pFrame = GetMDIFrame();
+    CMDIFrameWnd* pFrame = GetMDIFrameWnd();
     return pFrame != NULL ? CWnd::FromHandle(pFrame->m_hWndMDIClient) : NULL;
 }
 

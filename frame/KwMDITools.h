@@ -16,6 +16,8 @@ public:
     static CMDIChildWnd* GetFirstMDIChildWnd();
     static CMDIChildWnd* GetLastMDIChildWnd();
     static CMDIChildWnd* GetNextMDIChildWnd(CMDIChildWnd* p);
+    // The application's main window when it is an MDI frame, else NULL.
+    static CMDIFrameWnd* GetMDIFrameWnd();
     // The main window's MDI client, NULL without an MDI main window.
     static CWnd* GetMDIClientWnd();
 
