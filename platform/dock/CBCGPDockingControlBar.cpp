@@ -719,7 +719,7 @@ void CBCGPDockingControlBar::OnContextMenu(CWnd* pWnd, CPoint point)
     CRect rectWindow;
     GetWindowRect(&rectWindow);
     CBCGPTabbedControlBar* pTabbed = DYNAMIC_DOWNCAST(CBCGPTabbedControlBar, this);
-    if (pWnd == this && point == CPoint(-1, -1) && !GetCaptionRect().IsRectEmpty())
+    if (pWnd == this && point == CPoint(-1, -1))
         ShowBarMenu(rectWindow.TopLeft() + CPoint(0, GetCaptionRect().bottom)); // from the keyboard
     else if (pWnd == this && GetCaptionRect().PtInRect(CPoint(point.x - rectWindow.left, point.y - rectWindow.top)))
         ShowBarMenu(point);
