@@ -111,6 +111,13 @@ TEST_F(KwBars, TheContextMenuIsTheLibrarysUnlessUndockingIsOff)
                   "Auto Hide;-;Hide;Float;", "Auto Hide;-;Hide;Float;", "Auto Hide;-;Hide;Float;"}),
         m_pFrame->m_menus);
     EXPECT_EQ(std::vector<CWnd*>({&m_output, &m_project, &m_output, pTabs, &m_properties}), m_pFrame->m_owners);
+    // A child's menu passes through its bar: the bar adds its commands only where it shows them.
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    m_project.CKwWindow_OnExtendContextMenu(menu);
+    EXPECT_EQ("", MenuItems(menu.m_hMenu));
+    m_properties.CKwWindow_OnExtendContextMenu(menu);
+    EXPECT_EQ("Auto Hide;-;Hide;Float;", MenuItems(menu.m_hMenu));
     // An auto-hidden bar can neither float nor auto-hide without its slider... it has one: checked.
     m_pFrame->m_menus.clear();
     m_output.SetAutoHideMode(TRUE);
