@@ -6,15 +6,5 @@ static AFX_EXTENSION_MODULE BCGCBProDLL = {FALSE, NULL, NULL};
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
 {
-    if (dwReason == DLL_PROCESS_ATTACH)
-    {
-        if (!AfxInitExtensionModule(BCGCBProDLL, hInstance))
-            return FALSE;
-        new CDynLinkLibrary(BCGCBProDLL);
-    }
-    else if (dwReason == DLL_PROCESS_DETACH)
-    {
-        AfxTermExtensionModule(BCGCBProDLL);
-    }
-    return TRUE;
+    return AfxExtensionDllMain(BCGCBProDLL, hInstance, dwReason);
 }
