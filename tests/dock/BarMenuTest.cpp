@@ -10,6 +10,7 @@
 #include "CBCGPTabbedControlBar.h"
 #include "DockFrameTest.rh"
 #include "bcgres.h"
+#include "support/MenuText.h"
 #include "support/MessageRecorder.h"
 
 #include <string>
@@ -26,15 +27,7 @@ public:
     BOOL OnShowPopupMenu(CBCGPPopupMenu* pPopup) override
     {
         pPopup->GetParentWnd()->SendMessage(WM_INITMENUPOPUP, (WPARAM)pPopup->GetHMenu(), 0);
-        std::string text;
-        for (int i = 0; i < ::GetMenuItemCount(pPopup->GetHMenu()); i++)
-        {
-            char szText[64] = "";
-            ::GetMenuStringA(pPopup->GetHMenu(), (UINT)i, szText, sizeof(szText), MF_BYPOSITION);
-            UINT nState = ::GetMenuState(pPopup->GetHMenu(), (UINT)i, MF_BYPOSITION);
-            text += std::string(szText) + ((nState & MF_CHECKED) ? " v" : "") + ((nState & MF_GRAYED) ? " (grey)" : "") + ";";
-        }
-        m_menus.push_back(text);
+        m_menus.push_back(MenuItemStates(pPopup->GetHMenu()));
         m_owners.push_back(pPopup->GetParentWnd());
         return FALSE;
     }

@@ -5,6 +5,7 @@
 
 #include <CBCGPPopupMenu.h>
 #include <CBCGPTabWnd.h>
+#include <support/MenuText.h>
 #include <support/MessageRecorder.h>
 
 Calls LibraryLog::s_calls;
@@ -46,25 +47,9 @@ BOOL CMenuCatchingFrame::OnShowPopupMenu(CBCGPPopupMenu* pMenuPopup)
 {
     // The owner sets the items up as the menu opens.
     pMenuPopup->GetParentWnd()->SendMessage(WM_INITMENUPOPUP, (WPARAM)pMenuPopup->GetHMenu(), 0);
-    m_menus.push_back(MenuItems(pMenuPopup->GetHMenu()));
+    m_menus.push_back(MenuItemStates(pMenuPopup->GetHMenu()));
     m_owners.push_back(pMenuPopup->GetParentWnd());
     return FALSE;
-}
-
-std::string MenuItems(HMENU hMenu)
-{
-    std::string text;
-    for (int i = 0; i < ::GetMenuItemCount(hMenu); i++)
-    {
-        char szText[64] = "";
-        ::GetMenuStringA(hMenu, (UINT)i, szText, sizeof(szText), MF_BYPOSITION);
-        UINT nState = ::GetMenuState(hMenu, (UINT)i, MF_BYPOSITION);
-        if (nState & MF_SEPARATOR)
-            text += "-;";
-        else
-            text += std::string(szText) + ((nState & MF_CHECKED) ? " v" : "") + ((nState & MF_GRAYED) ? " (grey)" : "") + ";";
-    }
-    return text;
 }
 
 void KwBars::SetUp()

@@ -114,9 +114,6 @@ public:
     BOOL OnShowPopupMenu(CBCGPPopupMenu* pMenuPopup) override;
 };
 
-// One line per item: its text, " v" when checked, " (grey)" when disabled; "-" for a separator.
-std::string MenuItems(HMENU hMenu);
-
 class KwBars : public ::testing::Test
 {
 protected:

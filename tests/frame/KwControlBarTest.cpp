@@ -8,6 +8,7 @@
 
 #include <CBCGPDockManager.h>
 #include <CBCGPTabWnd.h>
+#include <support/MenuText.h>
 #include <support/MessageRecorder.h>
 
 namespace {
@@ -115,9 +116,9 @@ TEST_F(KwBars, TheContextMenuIsTheLibrarysUnlessUndockingIsOff)
     CMenu menu;
     ASSERT_TRUE(menu.CreatePopupMenu());
     m_project.CKwWindow_OnExtendContextMenu(menu);
-    EXPECT_EQ("", MenuItems(menu.m_hMenu));
+    EXPECT_EQ("", MenuItemStates(menu.m_hMenu));
     m_properties.CKwWindow_OnExtendContextMenu(menu);
-    EXPECT_EQ("Auto Hide;-;Hide;Float;", MenuItems(menu.m_hMenu));
+    EXPECT_EQ("Auto Hide;-;Hide;Float;", MenuItemStates(menu.m_hMenu));
     // An auto-hidden bar can neither float nor auto-hide without its slider... it has one: checked.
     m_pFrame->m_menus.clear();
     m_output.SetAutoHideMode(TRUE);
