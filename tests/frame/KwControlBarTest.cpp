@@ -202,6 +202,15 @@ TEST_F(KwBars, TheChildFillsTheBarInsideAOnePixelBorderAndTakesTheFocus)
     EXPECT_EQ(CRect(1, 1, rectBar.right - 1, rectBar.bottom - 1), rectChild);
     m_output.SetFocus();
     EXPECT_EQ(m_lists[2].m_hWnd, ::GetFocus());
+    // Enter reaches the control with the focus at once, where a dialog would take it; other keys
+    // take the usual way.
+    MessageRecorder recorder;
+    recorder.Watch(m_lists[2].m_hWnd, "list");
+    MSG msg = {m_lists[2].m_hWnd, WM_KEYDOWN, VK_RETURN, 0};
+    EXPECT_TRUE(m_output.PreTranslateMessage(&msg));
+    msg.wParam = VK_DOWN;
+    EXPECT_FALSE(m_output.PreTranslateMessage(&msg));
+    EXPECT_TRUE(recorder.Matches({{"list", WM_KEYDOWN, msgSent | msgWParam, VK_RETURN}}));
 }
 
 } // namespace
