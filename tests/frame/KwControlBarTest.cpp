@@ -21,6 +21,7 @@
 #include <support/MessageRecorder.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -33,18 +34,12 @@ Calls s_calls;
 int s_nDepth = 0;
 struct LibraryCall
 {
-    explicit LibraryCall(const std::string& call)
-    {
-        if (s_nDepth++ == 0)
-            s_calls.push_back(call);
-    }
+    explicit LibraryCall(const std::string& call) { s_nDepth++ == 0 ? s_calls.push_back(call) : void(); }
     ~LibraryCall() { s_nDepth--; }
 };
 Calls Take()
 {
-    Calls calls;
-    calls.swap(s_calls);
-    return calls;
+    return std::exchange(s_calls, Calls());
 }
 
 std::string Args(std::initializer_list<std::string> args)
@@ -203,7 +198,6 @@ struct KwBars : ::testing::Test
         pTarget->SendMessage(WM_CONTEXTMENU, (WPARAM)pSource->m_hWnd, MAKELPARAM(point.x, point.y));
     }
     static CPoint CaptionPoint(CWnd* pBar) { return Rect(pBar).TopLeft() + CPoint(30, 8); }
-    static CPoint Middle(CWnd* pWnd) { return Rect(pWnd).CenterPoint(); }
     static CRect Rect(CWnd* pWnd, CWnd* pIn = NULL)
     {
         CRect rect;
@@ -211,13 +205,6 @@ struct KwBars : ::testing::Test
         if (pIn != NULL)
             pIn->ScreenToClient(&rect);
         return rect;
-    }
-    CPoint TabPoint(CRecordingTabbed* pTabs, int iTab)
-    {
-        CRect rect;
-        pTabs->GetUnderlyingWindow()->GetTabRect(iTab, rect);
-        pTabs->GetUnderlyingWindow()->ClientToScreen(&rect);
-        return rect.CenterPoint();
     }
 };
 
@@ -281,7 +268,10 @@ TEST_F(KwBars, TheContextMenuIsTheLibrarysUnlessUndockingIsOff)
 {
     CRecordingTabbed* pTabs = MakeTabs();
     ASSERT_NE(nullptr, pTabs);
-    CPoint ptTab = TabPoint(pTabs, 0);
+    CRect rectTab;
+    pTabs->GetUnderlyingWindow()->GetTabRect(0, rectTab);
+    pTabs->GetUnderlyingWindow()->ClientToScreen(&rectTab);
+    CPoint ptTab = rectTab.CenterPoint();
     // Undocking on: the library's menu on the caption, and on a tab for that tab's pane.
     RightClick(&m_output, &m_output, CaptionPoint(&m_output));
     RightClick(pTabs, pTabs->GetUnderlyingWindow(), ptTab);
@@ -290,7 +280,7 @@ TEST_F(KwBars, TheContextMenuIsTheLibrarysUnlessUndockingIsOff)
     CKwDockingManager::EnableUndocking(FALSE);
     RightClick(&m_output, &m_output, CaptionPoint(&m_output));
     RightClick(pTabs, pTabs->GetUnderlyingWindow(), ptTab);
-    RightClick(&m_classes, &m_classes, Middle(&m_classes));
+    RightClick(&m_classes, &m_classes, Rect(&m_classes).CenterPoint());
     // From the keyboard: near the bar's top left corner.
     RightClick(&m_properties, &m_properties, CPoint(-1, -1));
     EXPECT_EQ(std::vector<std::string>({"Floating;Docking v;Auto Hide;Hide;", "Floating;Docking v;Auto Hide;Hide;",
@@ -394,7 +384,7 @@ TEST_F(KwBars, TheLibrarysPaneMenuFollowsThePanesPlaceAndActsOnTheContainerOfATa
     EXPECT_FALSE(m_output.IsFloating());
     Command(&m_output, ID_BCGP_BAR_AUTOHIDE);
     m_output.ShowControlBar(TRUE);
-    RightClick(&m_output, &m_output, Middle(&m_output)); // the client area opens nothing
+    RightClick(&m_output, &m_output, Rect(&m_output).CenterPoint()); // the client area opens nothing
     RightClick(&m_output, &m_output, CPoint(-1, -1));
     Command(&m_output, ID_BCGP_BAR_DOCKING);
     EXPECT_FALSE(m_output.IsAutoHideMode());
