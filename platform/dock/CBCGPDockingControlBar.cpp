@@ -726,10 +726,10 @@ void CBCGPDockingControlBar::OnContextMenu(CWnd* pWnd, CPoint point)
     else if (pTabbed != NULL && pWnd == pTabbed->GetUnderlyingWindow())
     {
         // On a tab: the menu of that tab's pane.
+        CBCGPTabWnd* pTabs = pTabbed->GetUnderlyingWindow();
         CPoint ptTabs = point;
-        pWnd->ScreenToClient(&ptTabs);
-        CBCGPDockingControlBar* pBar =
-            DYNAMIC_DOWNCAST(CBCGPDockingControlBar, pTabbed->GetUnderlyingWindow()->GetTabWnd(pTabbed->GetUnderlyingWindow()->GetTabFromPoint(ptTabs)));
+        pTabs->ScreenToClient(&ptTabs);
+        CBCGPDockingControlBar* pBar = DYNAMIC_DOWNCAST(CBCGPDockingControlBar, pTabs->GetTabWnd(pTabs->GetTabFromPoint(ptTabs)));
         if (pBar != NULL)
             pBar->ShowBarMenu(point);
     }
