@@ -6,15 +6,5 @@ static AFX_EXTENSION_MODULE KwUiDLL = {FALSE, NULL, NULL};
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE hInstance, DWORD dwReason, LPVOID)
 {
-    if (dwReason == DLL_PROCESS_ATTACH)
-    {
-        if (!AfxInitExtensionModule(KwUiDLL, hInstance))
-            return FALSE;
-        new CDynLinkLibrary(KwUiDLL);
-    }
-    else if (dwReason == DLL_PROCESS_DETACH)
-    {
-        AfxTermExtensionModule(KwUiDLL);
-    }
-    return TRUE;
+    return AfxExtensionDllMain(KwUiDLL, hInstance, dwReason);
 }

@@ -9,6 +9,7 @@
 #include "GalleryGrid.h"
 #include "GalleryLargeList.h"
 #include "GalleryHelpers.h"
+#include "GalleryKwBars.h"
 #include "GalleryRasterOps.h"
 #include "GalleryTabWnd.h"
 #include "GalleryToolTips.h"
@@ -152,6 +153,8 @@ void SavePictures(const char* pszFolder)
                                     : "failed");
     printf("  docking panes, two tabbed, a floating one, a drag over the markers, an auto-hidden one slid in: %s\n",
         GalleryDockPanes(pszFolder) ? "dock-panes.png, dock-drag.png, dock-autohide.png" : "failed");
+    printf("  toolkit bars hosting controls, undocking off and a bar's own menu open, a progress in the status bar: %s\n",
+        GalleryKwBars(pszFolder) ? "kw-bars.png" : "failed");
     printf("  tab windows, flat at the bottom and raised at the top: %s\n",
         GalleryTabWnd(pszFolder) ? "tab-window.png" : "failed");
     printf("  a desktop stored in a document and restored into a fresh frame: %s\n",

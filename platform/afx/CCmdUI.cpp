@@ -105,3 +105,38 @@ BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
     }
     return bResult;
 }
+
+void CCmdUI::UpdateMenuItems(CMenu* pMenu, CCmdTarget* pTarget, BOOL bAutoMenuEnable)
+{
+    CCmdUI state;
+    state.m_pMenu = pMenu;
+    state.m_nIndexMax = (UINT)pMenu->GetMenuItemCount();
+    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; state.m_nIndex++)
+    {
+        state.m_nID = pMenu->GetMenuItemID((int)state.m_nIndex);
+        if (state.m_nID == 0)
+            continue; // a separator
+        if (state.m_nID == (UINT)-1)
+        {
+            state.m_pSubMenu = pMenu->GetSubMenu((int)state.m_nIndex);
+            if (state.m_pSubMenu == NULL || (state.m_nID = state.m_pSubMenu->GetMenuItemID(0)) == 0 ||
+                state.m_nID == (UINT)-1)
+                continue;
+            state.DoUpdate(pTarget, FALSE);
+        }
+        else
+        {
+            state.m_pSubMenu = NULL;
+            state.DoUpdate(pTarget, bAutoMenuEnable && state.m_nID < 0xF000);
+        }
+        // A handler may have added or removed items (the recent-file list does).
+        UINT nCount = (UINT)pMenu->GetMenuItemCount();
+        if (nCount < state.m_nIndexMax)
+        {
+            state.m_nIndex -= (state.m_nIndexMax - nCount);
+            while (state.m_nIndex < nCount && pMenu->GetMenuItemID((int)state.m_nIndex) == state.m_nID)
+                state.m_nIndex++;
+        }
+        state.m_nIndexMax = nCount;
+    }
+}

@@ -35,4 +35,9 @@ public:
     // Asks pTarget's route for an update handler; without one, and when asked to, enables the
     // item exactly when some target handles the command itself. TRUE when a handler ran.
     BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+
+    // Updates every item of a popup menu about to show through pTarget's route (a nested popup
+    // by its first item's handler, never greyed for lack of one). With bAutoMenuEnable an item
+    // below the system's commands that nobody handles is greyed.
+    static void UpdateMenuItems(CMenu* pMenu, CCmdTarget* pTarget, BOOL bAutoMenuEnable);
 };

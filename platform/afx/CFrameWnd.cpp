@@ -435,40 +435,8 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 
 void CFrameWnd::OnInitMenuPopup(CMenu* pMenu, UINT, BOOL bSysMenu)
 {
-    if (bSysMenu || pMenu == NULL)
-        return;
-    CCmdUI state;
-    state.m_pMenu = pMenu;
-    state.m_nIndexMax = (UINT)pMenu->GetMenuItemCount();
-    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; state.m_nIndex++)
-    {
-        state.m_nID = pMenu->GetMenuItemID((int)state.m_nIndex);
-        if (state.m_nID == 0)
-            continue; // a separator
-        if (state.m_nID == (UINT)-1)
-        {
-            // A popup is updated by its first item's handler, and never greyed for lack of one.
-            state.m_pSubMenu = pMenu->GetSubMenu((int)state.m_nIndex);
-            if (state.m_pSubMenu == NULL || (state.m_nID = state.m_pSubMenu->GetMenuItemID(0)) == 0 ||
-                state.m_nID == (UINT)-1)
-                continue;
-            state.DoUpdate(this, FALSE);
-        }
-        else
-        {
-            state.m_pSubMenu = NULL;
-            state.DoUpdate(this, m_bAutoMenuEnable && state.m_nID < 0xF000);
-        }
-        // A handler may have added or removed items (the recent-file list does).
-        UINT nCount = (UINT)pMenu->GetMenuItemCount();
-        if (nCount < state.m_nIndexMax)
-        {
-            state.m_nIndex -= (state.m_nIndexMax - nCount);
-            while (state.m_nIndex < nCount && pMenu->GetMenuItemID((int)state.m_nIndex) == state.m_nID)
-                state.m_nIndex++;
-        }
-        state.m_nIndexMax = nCount;
-    }
+    if (!bSysMenu && pMenu != NULL)
+        CCmdUI::UpdateMenuItems(pMenu, this, m_bAutoMenuEnable);
 }
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)

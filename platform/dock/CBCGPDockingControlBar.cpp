@@ -8,8 +8,10 @@
 #include "CBCGPDockingMarkers.h"
 #include "CBCGPMDIFrameWnd.h"
 #include "CBCGPMiniFrameWnd.h"
+#include "CBCGPPopupMenu.h"
 #include "CBCGPTabbedControlBar.h"
 #include "CBCGPVisualManager.h"
+#include "bcgres.h"
 
 #include <afxpriv.h>
 
@@ -33,6 +35,10 @@ BEGIN_MESSAGE_MAP(CBCGPDockingControlBar, CBCGPControlBar)
     ON_WM_KILLFOCUS()
     ON_WM_DESTROY()
     ON_WM_TIMER()
+    ON_WM_CONTEXTMENU()
+    ON_WM_INITMENUPOPUP()
+    ON_COMMAND_RANGE(ID_BCGP_BAR_FLOATING, ID_BCGP_BAR_HIDE, &CBCGPDockingControlBar::OnBarMenuCommand)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_BCGP_BAR_FLOATING, ID_BCGP_BAR_HIDE, &CBCGPDockingControlBar::OnUpdateBarMenuCommand)
 END_MESSAGE_MAP()
 
 CBCGPDockingControlBar::CBCGPDockingControlBar()
@@ -87,7 +93,7 @@ BOOL CBCGPDockingControlBar::IsVisible() const
 
 void CBCGPDockingControlBar::ShowControlBar(BOOL bShow, BOOL bDelay, BOOL bActivate)
 {
-    if (m_hWnd == NULL)
+    if (m_hWnd == NULL || ShowAsTab(bShow, bDelay, bActivate))
         return;
     if (IsAutoHideMode())
     {
@@ -687,4 +693,126 @@ void CBCGPDockingControlBar::EndDrag(BOOL bDrop, CPoint ptScreen)
     static const UINT s_ids[] = {AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_RIGHT, AFX_IDW_DOCKBAR_BOTTOM};
     if (CBCGPMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CBCGPMDIFrameWnd, m_pDockSite))
         pFrame->DockControlBar(this, s_ids[marker]);
+}
+
+BOOL CBCGPDockingControlBar::ShowAsTab(BOOL bShow, BOOL bDelay, BOOL bActivate)
+{
+    CBCGPTabbedControlBar* pTabbed = GetParentTabbedBar();
+    if (pTabbed == NULL)
+        return FALSE;
+    if (bShow)
+        pTabbed->GetUnderlyingWindow()->SetActiveTab(pTabbed->GetUnderlyingWindow()->GetTabFromHwnd(m_hWnd));
+    pTabbed->ShowControlBar(bShow, bDelay, FALSE);
+    if (bShow && bActivate)
+        SetFocus();
+    return TRUE;
+}
+
+CBCGPDockingControlBar* CBCGPDockingControlBar::GetBarMenuTarget()
+{
+    CBCGPTabbedControlBar* pTabbed = GetParentTabbedBar();
+    return pTabbed != NULL ? pTabbed : this;
+}
+
+void CBCGPDockingControlBar::OnContextMenu(CWnd* pWnd, CPoint point)
+{
+    CRect rectWindow;
+    GetWindowRect(&rectWindow);
+    CBCGPTabbedControlBar* pTabbed = DYNAMIC_DOWNCAST(CBCGPTabbedControlBar, this);
+    if (pWnd == this && point == CPoint(-1, -1))
+        ShowBarMenu(rectWindow.TopLeft() + CPoint(0, GetCaptionRect().bottom)); // from the keyboard
+    else if (pWnd == this && GetCaptionRect().PtInRect(CPoint(point.x - rectWindow.left, point.y - rectWindow.top)))
+        ShowBarMenu(point);
+    else if (pTabbed != NULL && pWnd == pTabbed->GetUnderlyingWindow())
+    {
+        // On a tab: the menu of that tab's pane.
+        CBCGPTabWnd* pTabs = pTabbed->GetUnderlyingWindow();
+        CPoint ptTabs = point;
+        pTabs->ScreenToClient(&ptTabs);
+        CBCGPDockingControlBar* pBar = DYNAMIC_DOWNCAST(CBCGPDockingControlBar, pTabs->GetTabWnd(pTabs->GetTabFromPoint(ptTabs)));
+        if (pBar != NULL)
+            pBar->ShowBarMenu(point);
+    }
+    else
+        Default();
+}
+
+BOOL CBCGPDockingControlBar::ShowBarMenu(CPoint ptScreen)
+{
+    CMenu menu;
+    if (m_hWnd == NULL || !menu.LoadMenu(IDR_BCGP_BAR_MENU) || menu.GetSubMenu(0) == NULL)
+        return FALSE;
+    // The commands come back to this pane; its items are set as the menu opens (WM_INITMENUPOPUP).
+    CBCGPPopupMenu* pPopup = new CBCGPPopupMenu;
+    if (!pPopup->Create(this, ptScreen.x, ptScreen.y, menu.GetSubMenu(0)->m_hMenu, FALSE, TRUE))
+    {
+        delete pPopup;
+        return FALSE;
+    }
+    CBCGPMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CBCGPMDIFrameWnd, AfxGetMainWnd());
+    if (pFrame != NULL && !pFrame->OnShowPopupMenu(pPopup))
+    {
+        pPopup->CloseMenu();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CBCGPDockingControlBar::OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu)
+{
+    if (!bSysMenu && pPopupMenu != NULL)
+        CCmdUI::UpdateMenuItems(pPopupMenu, this, FALSE);
+}
+
+void CBCGPDockingControlBar::OnUpdateBarMenuCommand(CCmdUI* pCmdUI)
+{
+    CBCGPDockingControlBar* pTarget = GetBarMenuTarget();
+    CBCGPDockManager* pManager = GetDockManager();
+    BOOL bAutoHide = pTarget->IsAutoHideMode();
+    switch (pCmdUI->m_nID)
+    {
+    case ID_BCGP_BAR_FLOATING:
+        pCmdUI->SetCheck(IsFloating());
+        pCmdUI->Enable(CanFloat());
+        break;
+    case ID_BCGP_BAR_DOCKING:
+        // Back from floating to the edge it left, or pinned again from its strip.
+        pCmdUI->SetCheck(!IsFloating() && !bAutoHide);
+        pCmdUI->Enable(IsFloating() ? (m_recentDockInfo.m_dwRecentAlignmentToFrame & m_dwEnabledAlignment) != 0 : TRUE);
+        break;
+    case ID_BCGP_BAR_AUTOHIDE:
+        pCmdUI->SetCheck(bAutoHide);
+        pCmdUI->Enable((pTarget->GetControlBarStyle() & CBRS_BCGP_AUTOHIDE) != 0 &&
+            (bAutoHide || (pManager != NULL && pManager->IsDocked(pTarget) &&
+                              (pManager->GetAutoHideAlignment() & pTarget->GetCurrentAlignment()) != 0)));
+        break;
+    default:
+        pCmdUI->Enable((pTarget->GetControlBarStyle() & CBRS_BCGP_CLOSE) != 0);
+        break;
+    }
+}
+
+void CBCGPDockingControlBar::OnBarMenuCommand(UINT nID)
+{
+    CBCGPDockingControlBar* pTarget = GetBarMenuTarget();
+    BOOL bAutoHide = pTarget->IsAutoHideMode();
+    switch (nID)
+    {
+    case ID_BCGP_BAR_FLOATING:
+        if (!IsFloating() && CanFloat())
+            FloatControlBar(m_recentDockInfo.m_rectRecentFloatingRect, DM_SHOW, true);
+        break;
+    case ID_BCGP_BAR_DOCKING:
+        if (IsFloating())
+            DockToRecentPos();
+        else if (bAutoHide)
+            pTarget->SetAutoHideMode(FALSE, pTarget->GetCurrentAlignment(), NULL, TRUE);
+        break;
+    case ID_BCGP_BAR_AUTOHIDE:
+        pTarget->SetAutoHideMode(!bAutoHide, pTarget->GetCurrentAlignment(), NULL, TRUE);
+        break;
+    default:
+        pTarget->OnPressCloseButton();
+        break;
+    }
 }

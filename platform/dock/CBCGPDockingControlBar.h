@@ -182,4 +182,22 @@ protected:
 
 public:
     CBCGPDockingMarkers* GetDockingMarkers() const { return m_pMarkers; }
+
+    // The pane's context menu (a right-click on its caption, or on its tab in a container):
+    // Floating, Docking, Auto Hide and Hide, the one the pane is in checked, each enabled when it
+    // can act. Auto Hide and Hide act on the container of a tab. Shown at the screen point
+    // through the library's popup menu; FALSE when it could not be.
+    BOOL ShowBarMenu(CPoint ptScreen);
+    // The pane (or its container, for a tab) that auto-hides and hides on its behalf.
+    CBCGPDockingControlBar* GetBarMenuTarget();
+
+protected:
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    // Sets the items of the popup menus the pane owns through its own command route.
+    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    afx_msg void OnBarMenuCommand(UINT nID);
+    afx_msg void OnUpdateBarMenuCommand(CCmdUI* pCmdUI);
+    // A tab shows by coming to the front of its container, which shows with it, and hides with
+    // its container. FALSE when the pane is no tab.
+    BOOL ShowAsTab(BOOL bShow, BOOL bDelay, BOOL bActivate);
 };

@@ -14,6 +14,7 @@ BEGIN_MESSAGE_MAP(CBCGPMiniFrameWnd, CWnd)
     ON_WM_CLOSE()
     ON_WM_ACTIVATE()
     ON_WM_NCLBUTTONDBLCLK()
+    ON_WM_CONTEXTMENU()
     ON_MESSAGE(WM_FLOATSTATUS, &CBCGPMiniFrameWnd::OnFloatStatus)
 END_MESSAGE_MAP()
 
@@ -101,4 +102,12 @@ LRESULT CBCGPMiniFrameWnd::OnFloatStatus(WPARAM wParam, LPARAM)
     if (wParam & (FS_ENABLE | FS_DISABLE))
         EnableWindow((wParam & FS_ENABLE) != 0);
     return TRUE;
+}
+
+void CBCGPMiniFrameWnd::OnContextMenu(CWnd* pWnd, CPoint point)
+{
+    if (pWnd == this && m_pBar != NULL && SendMessage(WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)) == HTCAPTION)
+        m_pBar->ShowBarMenu(point);
+    else
+        Default();
 }

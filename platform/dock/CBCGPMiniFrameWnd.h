@@ -28,6 +28,8 @@ protected:
     afx_msg void OnClose();
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
+    // A right-click on the caption: the pane's context menu.
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 

@@ -25,4 +25,20 @@ std::string MenuText(HMENU hMenu, int nIndent)
     }
     return text;
 }
+
+std::string MenuItemStates(HMENU hMenu)
+{
+    std::string text;
+    for (int i = 0; i < ::GetMenuItemCount(hMenu); i++)
+    {
+        char szText[64] = "";
+        ::GetMenuStringA(hMenu, (UINT)i, szText, sizeof(szText), MF_BYPOSITION);
+        UINT nState = ::GetMenuState(hMenu, (UINT)i, MF_BYPOSITION);
+        if (nState & MF_SEPARATOR)
+            text += "-;";
+        else
+            text += std::string(szText) + ((nState & MF_CHECKED) ? " v" : "") + ((nState & MF_GRAYED) ? " (grey)" : "") + ";";
+    }
+    return text;
+}
 #endif

@@ -9,4 +9,8 @@
 // One line per item: "text=id", "-" for a separator, "text>" followed by the nested items
 // indented by two spaces.
 std::string MenuText(HMENU hMenu, int nIndent = 0);
+
+// The items' texts and states on one line: "text;" each, with " v" when checked and " (grey)"
+// when disabled; "-;" for a separator.
+std::string MenuItemStates(HMENU hMenu);
 #endif
