@@ -2,6 +2,7 @@
 // right ones the height between them; each edge gives its panes its whole length, shared in the
 // proportions the panes had last (so a hidden pane's neighbours take its place and give it back).
 #include "CBCGPDockManager.h"
+#include "CBCGPAutoHideButton.h"
 #include "CBCGPAutoHideToolBar.h"
 #include "CBCGPDockingControlBar.h"
 #include "CBCGPSlider.h"
@@ -573,4 +574,15 @@ CRect CBCGPDockManager::GetSlideInRect(const CBCGPDockingControlBar* pBar) const
     default: rect.left = area.right - nThickness; break;
     }
     return rect;
+}
+
+void CBCGPDockManager::SlideOutOthers(const CBCGPDockingControlBar* pBar)
+{
+    for (CBCGPAutoHideToolBar* pStrip : m_autoHideBars)
+        for (int i = 0; pStrip != NULL && i < pStrip->GetButtonCount(); i++)
+        {
+            CBCGPDockingControlBar* pOther = pStrip->GetButton(i)->GetAutoHideWindow();
+            if (pOther != pBar && pOther->IsWindowVisible())
+                pOther->Slide(FALSE, FALSE);
+        }
 }

@@ -102,4 +102,8 @@ private:
     DWORD m_dwAutoHideAlignment = 0;
     CBCGPAutoHideToolBar* m_autoHideBars[4] = {}; // by edge as m_edges
     CRect m_rectInsideStrips; // the client area less the auto-hide strips, as laid out last
+
+public:
+    // Slides out, at once, every auto-hidden pane that shows but pBar.
+    void SlideOutOthers(const CBCGPDockingControlBar* pBar);
 };
