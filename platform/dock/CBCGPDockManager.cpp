@@ -474,7 +474,7 @@ bool ReadPlace(const RecordReader& record, DWORD dwEnabled, StoredBar& bar)
 
 // The panes of a group's "Bars" (ids in tab order, separated by commas), the active one among
 // them; panes gone or named before (in this group or an earlier one) are left out. Nothing when
-// the text is no such list.
+// the text holds anything but numbers and their separators.
 StoredGroup ReadGroup(const RecordReader& record, const std::vector<CBCGPDockingControlBar*>& known,
     const std::vector<CBCGPDockingControlBar*>& taken)
 {
@@ -486,7 +486,7 @@ StoredGroup ReadGroup(const RecordReader& record, const std::vector<CBCGPDocking
     {
         char* pszEnd = NULL;
         unsigned long nID = strtoul(psz, &pszEnd, 10);
-        if (pszEnd == psz || (*pszEnd != ',' && *pszEnd != '\0'))
+        if (pszEnd == psz)
             return StoredGroup{{}, 0};
         psz = *pszEnd == ',' ? pszEnd + 1 : pszEnd;
         auto it = std::find_if(known.begin(), known.end(),

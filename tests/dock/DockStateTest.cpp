@@ -164,10 +164,12 @@ TEST_F(DockState, GroupsAndHiddenPanesComeBackInTheSameFrameAndInARebuiltOne)
 {
     // Two groups with a background tab in front: Project and Classes on the left, hidden after
     // Toolbox into the left strip; Output, Find and Properties docked at the bottom, the edge
-    // resized; one pane of a group floating off and back is the group's order as stored.
+    // resized after the group floated and came back.
     Tab(PROJECT, {CLASSES});
     Tab(OUTPUT, {FIND, PROPERTIES});
     Group(OUTPUT)->GetUnderlyingWindow()->SetActiveTab(1);
+    Group(OUTPUT)->FloatControlBar(CRect(300, 300, 500, 450), DM_UNKNOWN, true); // docked by the manager then
+    Group(OUTPUT)->DockToRecentPos();
     Manager()->OnSliderMove(Group(OUTPUT)->GetDefaultSlider(), -40);
     ASSERT_TRUE(Pane(TOOLBOX).SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, NULL, TRUE) != NULL);
     ASSERT_TRUE(Pane(CLASSES).SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, NULL, TRUE) != NULL);
