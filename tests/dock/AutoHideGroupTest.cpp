@@ -115,6 +115,15 @@ TEST_F(AutoHideGroups, AContainerHidesAsOneGroupAndEachTabsButtonBringsThatTabIn
     EXPECT_TRUE(m_classes.IsActive());
     EXPECT_TRUE(PumpUntil([&] { return IsAllIn(*m_pGroup); }));
     EXPECT_EQ("Toolbox / Project,[Classes]", Buttons(CBRS_ALIGN_LEFT));
+    // The documents below do not paint over it.
+    HDC hDC = ::GetDC(m_pFrame->m_hWndMDIClient);
+    HRGN hVisible = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_EQ(1, ::GetRandomRgn(hDC, hVisible, SYSRGN));
+    CRect rectGroup;
+    m_pGroup->GetWindowRect(&rectGroup);
+    EXPECT_FALSE(::PtInRegion(hVisible, rectGroup.right - 5, rectGroup.CenterPoint().y));
+    ::DeleteObject(hVisible);
+    ::ReleaseDC(m_pFrame->m_hWndMDIClient, hDC);
     // A hover over the other tab's button takes nothing from the container the user works in.
     Mouse(CBRS_ALIGN_LEFT, 1, WM_MOUSEMOVE);
     EXPECT_EQ("Toolbox / Project,[Classes]", Buttons(CBRS_ALIGN_LEFT));
