@@ -2,13 +2,12 @@
 // project group slid in over the document with its class list in front.
 #include "GalleryDockGroups.h"
 #include "Gallery.h"
-#include "GalleryDockFrame.rh"
+#include "GalleryMainFrame.h"
 
 #include "CBCGPDockingControlBar.h"
 #include "CBCGPMDIChildWnd.h"
 #include "CBCGPMDIFrameWnd.h"
 #include "CBCGPTabbedControlBar.h"
-#include "CBCGPVisualManagerXP.h"
 
 #include <afxwin.h>
 
@@ -30,60 +29,37 @@ void FillPane(CBCGPDockingControlBar& pane, const char* const* ppszLines, int nL
 
 bool GalleryDockGroups(const char* pszFolder)
 {
-    CBCGPVisualManager::SetDefaultManager(RUNTIME_CLASS(CBCGPVisualManagerXP));
-    CWinApp* pOwnApp = AfxGetApp() == NULL ? new CWinApp("KwUi Gallery") : NULL;
-    CWinApp* pApp = AfxGetApp();
-    CWnd* pOldMain = pApp->m_pMainWnd;
-    CBCGPMDIFrameWnd* pFrame = new CBCGPMDIFrameWnd;
-    bool bSaved = false;
     CBCGPDockingControlBar toolbox, project, classes, properties, output, find;
-    if (pFrame->LoadFrame(IDR_GALLERY_FRAME))
-    {
-        pApp->m_pMainWnd = pFrame;
-        pFrame->SetWindowPos(NULL, 40, 40, 760, 520, SWP_NOZORDER | SWP_SHOWWINDOW);
-        pFrame->EnableDocking(CBRS_ALIGN_ANY);
-        pFrame->EnableAutoHideBars(CBRS_ALIGN_ANY);
-        struct { CBCGPDockingControlBar* pPane; const char* pszName; DWORD dwSide; CRect rect; } panes[] = {
-            {&toolbox, "Toolbox", CBRS_LEFT, CRect(0, 0, 190, 200)}, {&project, "Project", CBRS_LEFT, CRect(0, 0, 190, 200)},
-            {&classes, "Classes", CBRS_LEFT, CRect(0, 0, 190, 200)}, {&properties, "Properties", CBRS_RIGHT, CRect(0, 0, 180, 200)},
-            {&output, "Output", CBRS_BOTTOM, CRect(0, 0, 300, 110)}, {&find, "Find Results", CBRS_BOTTOM, CRect(0, 0, 300, 110)}};
-        bool bMade = true;
-        for (auto& pane : panes)
-        {
-            bMade = bMade && pane.pPane->Create(pane.pszName, pFrame, pane.rect, TRUE, 0, WS_CHILD | WS_VISIBLE | pane.dwSide);
-            if (!bMade)
-                break;
-            pane.pPane->EnableDocking(CBRS_ALIGN_ANY);
-            pFrame->DockControlBar(pane.pPane);
-        }
-        if (bMade && classes.AttachToTabWnd(&project, DM_STANDARD) != NULL)
-        {
-            CBCGPMDIChildWnd* pChild = new CBCGPMDIChildWnd;
-            if (pChild->Create(NULL, "Bridge.kwp", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CRect(10, 10, 300, 200), pFrame))
-                pChild->MDIMaximize();
-            static const char* const s_props[] = {"Length    6.40 m", "Section   HEA 200", "Material  S355"};
-            FillPane(properties, s_props, 3);
-            toolbox.SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, NULL, FALSE);
-            project.SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, NULL, FALSE);
-            output.SetAutoHideMode(TRUE, CBRS_ALIGN_BOTTOM, NULL, FALSE);
-            find.SetAutoHideMode(TRUE, CBRS_ALIGN_BOTTOM, NULL, FALSE);
-            // The group in by its background tab's button, as a click brings it.
-            classes.Slide(TRUE, FALSE);
-            static const char* const s_classes[] = {"CBeam", "CPier", "CSpan", "CLoadCase", "CSection"};
-            FillPane(classes, s_classes, 5);
-            pFrame->SetForegroundWindow();
-            ::SetFocus(classes.m_hWnd);
-            pApp->OnIdle(0);
-            pFrame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
-            GalleryPump(300);
-            CRect rectFrame;
-            pFrame->GetWindowRect(&rectFrame);
-            bSaved = classes.IsWindowVisible() && GallerySaveScreen(rectFrame, pszFolder, "dock-groups");
-        }
-        pApp->m_pMainWnd = pOldMain;
-        pFrame->DestroyWindow();
-    }
-    delete pOwnApp;
-    CBCGPVisualManager::SetDefaultManager(NULL);
-    return bSaved;
+    CGalleryMainFrame main;
+    CBCGPMDIFrameWnd* pFrame = main.GetFrame();
+    struct { CBCGPDockingControlBar* pPane; const char* pszName; DWORD dwSide; CRect rect; } panes[] = {
+        {&toolbox, "Toolbox", CBRS_LEFT, CRect(0, 0, 190, 200)}, {&project, "Project", CBRS_LEFT, CRect(0, 0, 190, 200)},
+        {&classes, "Classes", CBRS_LEFT, CRect(0, 0, 190, 200)}, {&properties, "Properties", CBRS_RIGHT, CRect(0, 0, 180, 200)},
+        {&output, "Output", CBRS_BOTTOM, CRect(0, 0, 300, 110)}, {&find, "Find Results", CBRS_BOTTOM, CRect(0, 0, 300, 110)}};
+    for (auto& pane : panes)
+        if (!main.AddPane(*pane.pPane, pane.pszName, pane.dwSide, pane.rect))
+            return false;
+    if (classes.AttachToTabWnd(&project, DM_STANDARD) == NULL)
+        return false;
+    CBCGPMDIChildWnd* pChild = new CBCGPMDIChildWnd;
+    if (pChild->Create(NULL, "Bridge.kwp", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CRect(10, 10, 300, 200), pFrame))
+        pChild->MDIMaximize();
+    static const char* const s_props[] = {"Length    6.40 m", "Section   HEA 200", "Material  S355"};
+    FillPane(properties, s_props, 3);
+    toolbox.SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, NULL, FALSE);
+    project.SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, NULL, FALSE);
+    output.SetAutoHideMode(TRUE, CBRS_ALIGN_BOTTOM, NULL, FALSE);
+    find.SetAutoHideMode(TRUE, CBRS_ALIGN_BOTTOM, NULL, FALSE);
+    // The group in by its background tab's button, as a click brings it.
+    classes.Slide(TRUE, FALSE);
+    static const char* const s_classes[] = {"CBeam", "CPier", "CSpan", "CLoadCase", "CSection"};
+    FillPane(classes, s_classes, 5);
+    pFrame->SetForegroundWindow();
+    ::SetFocus(classes.m_hWnd);
+    AfxGetApp()->OnIdle(0);
+    pFrame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    GalleryPump(300);
+    CRect rectFrame;
+    pFrame->GetWindowRect(&rectFrame);
+    return classes.IsWindowVisible() && GallerySaveScreen(rectFrame, pszFolder, "dock-groups");
 }

@@ -9,7 +9,7 @@
 #include "CBCGPDockingControlBar.h"
 #include "CBCGPMDIFrameWnd.h"
 #include "CBCGPTabbedControlBar.h"
-#include "DockFrameTest.rh"
+#include "DockTestFrame.h"
 #include "support/MessageRecorder.h"
 #include "support/PumpUntil.h"
 
@@ -29,23 +29,13 @@ struct AutoHideGroups : ::testing::Test
     void SetUp() override
     {
         ::SetCursorPos(2000, 2000);
-        MSG msg;
-        ::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE); // left by earlier main frames
-        m_pFrame = new CBCGPMDIFrameWnd;
-        ASSERT_TRUE(m_pFrame->LoadFrame(IDR_DOCK_MAIN));
-        m_app.m_pMainWnd = m_pFrame;
-        m_pFrame->SetWindowPos(NULL, 0, 0, 800, 600, SWP_NOZORDER | SWP_SHOWWINDOW);
-        m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
-        m_pFrame->EnableAutoHideBars(CBRS_ALIGN_ANY);
+        m_pFrame = NewDockTestFrame(m_app);
+        ASSERT_TRUE(m_pFrame != nullptr);
         struct { CBCGPDockingControlBar* pPane; const char* pszName; DWORD dwSide; } panes[] = {
             {&m_toolbox, "Toolbox", CBRS_LEFT}, {&m_project, "Project", CBRS_LEFT}, {&m_classes, "Classes", CBRS_LEFT},
             {&m_output, "Output", CBRS_BOTTOM}, {&m_find, "Find", CBRS_BOTTOM}};
         for (auto& pane : panes)
-        {
-            ASSERT_TRUE(pane.pPane->Create(pane.pszName, m_pFrame, CRect(0, 0, 150, 100), TRUE, 0, WS_CHILD | WS_VISIBLE | pane.dwSide));
-            pane.pPane->EnableDocking(CBRS_ALIGN_ANY);
-            m_pFrame->DockControlBar(pane.pPane);
-        }
+            ASSERT_TRUE(DockNewPane(m_pFrame, *pane.pPane, pane.pszName, pane.dwSide, CRect(0, 0, 150, 100)));
         ASSERT_TRUE(m_classes.AttachToTabWnd(&m_project, DM_UNKNOWN) != NULL);
         m_pGroup = m_project.GetParentTabbedBar();
         ASSERT_TRUE(m_pGroup != NULL);

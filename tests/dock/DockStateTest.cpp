@@ -13,7 +13,7 @@
 #include "CBCGPSlider.h"
 #include "CBCGPTabbedControlBar.h"
 #include "CBCGPWorkspace.h"
-#include "DockFrameTest.rh"
+#include "DockTestFrame.h"
 #include "support/MessageRecorder.h"
 
 #include <shlwapi.h>
@@ -62,23 +62,13 @@ struct DockState : ::testing::Test
     // the bottom, Properties on the right.
     void Build()
     {
-        MSG msg;
-        ::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE); // left by earlier main frames
-        m_pFrame = new CBCGPMDIFrameWnd;
-        ASSERT_TRUE(m_pFrame->LoadFrame(IDR_DOCK_MAIN));
-        m_app.m_pMainWnd = m_pFrame;
-        m_pFrame->SetWindowPos(NULL, 0, 0, 800, 600, SWP_NOZORDER | SWP_SHOWWINDOW);
-        m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
-        m_pFrame->EnableAutoHideBars(CBRS_ALIGN_ANY);
+        m_pFrame = NewDockTestFrame(m_app);
+        ASSERT_TRUE(m_pFrame != nullptr);
         m_panes.reset(new CBCGPDockingControlBar[PANES]);
         const char* names[PANES] = {"Toolbox", "Project", "Classes", "Output", "Find", "Properties"};
         const DWORD sides[PANES] = {CBRS_LEFT, CBRS_LEFT, CBRS_LEFT, CBRS_BOTTOM, CBRS_BOTTOM, CBRS_RIGHT};
         for (int i = 0; i < PANES; i++)
-        {
-            ASSERT_TRUE(m_panes[i].Create(names[i], m_pFrame, CRect(0, 0, 150, 100), TRUE, s_ids[i], WS_CHILD | WS_VISIBLE | sides[i]));
-            m_panes[i].EnableDocking(CBRS_ALIGN_ANY);
-            m_pFrame->DockControlBar(&m_panes[i]);
-        }
+            ASSERT_TRUE(DockNewPane(m_pFrame, m_panes[i], names[i], sides[i], CRect(0, 0, 150, 100), s_ids[i]));
         m_pFrame->RecalcLayout();
         PumpMessages(0);
     }
