@@ -1,20 +1,19 @@
-// Tabbed containers and auto-hidden panes in the saved layout: groups made anew of the registered
-// class with their tabs in order and the active one, panes back in their strips in order, a
-// layout of before these keys loading as it did, and damaged group records.
+// Tabbed containers and several panes in auto-hide strips, and both in saved layouts: a container
+// hides as one group with a button for each tab, one pane is in at a time, and a layout brings
+// groups (made anew of the registered class) and strips back, loads a layout of before them and
+// survives damaged group records.
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
 #include "CBCGPAutoHideButton.h"
 #include "CBCGPAutoHideToolBar.h"
 #include "CBCGPDockManager.h"
-#include "CBCGPDockingControlBar.h"
 #include "CBCGPMDIFrameWnd.h"
-#include "CBCGPMiniFrameWnd.h"
-#include "CBCGPSlider.h"
 #include "CBCGPTabbedControlBar.h"
 #include "CBCGPWorkspace.h"
 #include "DockTestFrame.h"
 #include "support/MessageRecorder.h"
+#include "support/PumpUntil.h"
 
 #include <shlwapi.h>
 
@@ -22,7 +21,7 @@
 #include <string>
 #include <vector>
 
-// The container class the tests register, so that the loaded groups show whose class made them.
+// The container class the tests register, so that loaded groups show whose class made them.
 class CStateTabbedBar : public CBCGPTabbedControlBar
 {
     DECLARE_DYNCREATE(CStateTabbedBar)
@@ -32,9 +31,9 @@ IMPLEMENT_DYNCREATE(CStateTabbedBar, CBCGPTabbedControlBar)
 namespace {
 
 const char s_szKey[] = "Software\\KwUiTests";
-
 enum { TOOLBOX, PROJECT, CLASSES, OUTPUT, FIND, PROPERTIES, PANES };
 const UINT s_ids[PANES] = {301, 302, 303, 304, 305, 306};
+typedef std::vector<std::string> Lines;
 
 struct DockState : ::testing::Test
 {
@@ -42,10 +41,10 @@ struct DockState : ::testing::Test
     CBCGPWorkspace m_workspace;
     CBCGPMDIFrameWnd* m_pFrame = nullptr;
     std::unique_ptr<CBCGPDockingControlBar[]> m_panes;
-    CRuntimeClass* m_pWasRTC = CBCGPDockingControlBar::m_pTabbedControlBarRTC;
 
     void SetUp() override
     {
+        ::SetCursorPos(2000, 2000);
         ::SHDeleteKeyA(HKEY_CURRENT_USER, s_szKey);
         m_app.SetRegistryKey(s_szKey + strlen("Software\\"));
         m_workspace.SetRegistryBase("Layout");
@@ -55,15 +54,13 @@ struct DockState : ::testing::Test
     void TearDown() override
     {
         Destroy();
-        CBCGPDockingControlBar::m_pTabbedControlBarRTC = m_pWasRTC;
+        CBCGPDockingControlBar::m_pTabbedControlBarRTC = NULL;
         ::SHDeleteKeyA(HKEY_CURRENT_USER, s_szKey);
     }
-    // Every pane docked on its own: Toolbox, Project and Classes on the left, Output and Find at
-    // the bottom, Properties on the right.
+    // Every pane on its own: three on the left, two at the bottom, one on the right.
     void Build()
     {
-        m_pFrame = NewDockTestFrame(m_app);
-        ASSERT_TRUE(m_pFrame != nullptr);
+        ASSERT_TRUE((m_pFrame = NewDockTestFrame(m_app)) != nullptr);
         m_panes.reset(new CBCGPDockingControlBar[PANES]);
         const char* names[PANES] = {"Toolbox", "Project", "Classes", "Output", "Find", "Properties"};
         const DWORD sides[PANES] = {CBRS_LEFT, CBRS_LEFT, CBRS_LEFT, CBRS_BOTTOM, CBRS_BOTTOM, CBRS_RIGHT};
@@ -84,138 +81,163 @@ struct DockState : ::testing::Test
     CBCGPDockManager* Manager() { return m_pFrame->GetDockManager(); }
     CBCGPDockingControlBar& Pane(int i) { return m_panes[i]; }
     CBCGPTabbedControlBar* Group(int i) { return m_panes[i].GetParentTabbedBar(); }
-    // Tabs the pane bars onto target's group, the last one active.
-    void Tab(int nTarget, std::initializer_list<int> bars)
+    CBCGPDockingControlBar& Site(int i) { return Group(i) != NULL ? *Group(i) : m_panes[i]; }
+    // Tabs the panes onto target's group, the last one in front.
+    void Tab(int nTarget, std::initializer_list<int> panes)
     {
-        for (int i : bars)
+        for (int i : panes)
             ASSERT_TRUE(m_panes[i].AttachToTabWnd(&m_panes[nTarget], DM_UNKNOWN) != NULL);
     }
-    CString Section(LPCTSTR lpszRecord) { return CString("Layout\\") + lpszRecord; }
-    // Each pane or group once, in the order of the panes: its tabs (the active one starred) and
-    // the class of a group, then where it is: in its edge's strip (and where there), floating,
-    // hidden or docked at an edge, with its window (screen) when bRects.
-    std::vector<std::string> Describe(bool bRects = true)
+    CBCGPAutoHideToolBar* Hide(int i, DWORD dwEdge) { return Pane(i).SetAutoHideMode(TRUE, dwEdge, NULL, TRUE); }
+    CBCGPAutoHideToolBar* Strip(DWORD dwEdge) { return Manager()->GetAutoHideToolBar(dwEdge); }
+    CBCGPAutoHideButton* Button(DWORD dwEdge, int i) { return Strip(dwEdge)->GetButton(i); }
+    // A strip's buttons: "," within a group, " / " between groups, pressed ones in brackets.
+    std::string Buttons(DWORD dwEdge)
     {
-        std::vector<std::string> lines;
-        std::vector<CBCGPDockingControlBar*> sites;
+        std::string result;
+        for (int i = 0; Strip(dwEdge) != NULL && i < Strip(dwEdge)->GetButtonCount(); i++)
+        {
+            if (i > 0)
+                result += Button(dwEdge, i - 1)->GetAutoHideWindow() == Button(dwEdge, i)->GetAutoHideWindow() ? "," : " / ";
+            std::string strText = (LPCTSTR)Button(dwEdge, i)->GetText();
+            result += Button(dwEdge, i)->IsShown() ? "[" + strText + "]" : strText;
+        }
+        return result;
+    }
+    // A click or a hover on a button, the mouse put there for the panes' watch as well.
+    void Mouse(DWORD dwEdge, int i, UINT message)
+    {
+        CPoint point = Button(dwEdge, i)->GetRect().CenterPoint(), ptScreen = point;
+        Strip(dwEdge)->ClientToScreen(&ptScreen);
+        ::SetCursorPos(ptScreen.x, ptScreen.y);
+        Strip(dwEdge)->SendMessage(message, message == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(point.x, point.y));
+    }
+    BOOL IsAllIn(CBCGPDockingControlBar& pane)
+    {
+        CRect rect;
+        pane.GetWindowRect(&rect);
+        m_pFrame->ScreenToClient(&rect);
+        return pane.IsWindowVisible() && rect == Manager()->GetSlideInRect(&pane);
+    }
+    // Each pane or group once, in the panes' order: its tabs (the active one starred) and class,
+    // then where it is, with its window (screen) when docked and bRects; and the strips.
+    Lines Describe(bool bRects = true)
+    {
+        Lines lines;
+        std::vector<CBCGPDockingControlBar*> seen;
         for (int i = 0; i < PANES; i++)
         {
-            CBCGPDockingControlBar* pSite = Group(i) != NULL ? Group(i) : &m_panes[i];
-            if (std::count(sites.begin(), sites.end(), pSite) != 0)
+            if (std::count(seen.begin(), seen.end(), &Site(i)) != 0)
                 continue;
-            sites.push_back(pSite);
+            seen.push_back(&Site(i));
             CString strLine;
-            if (CBCGPTabbedControlBar* pGroup = Group(i))
+            for (int iTab = 0; Group(i) != NULL && iTab < Group(i)->GetTabsNum(); iTab++)
             {
-                CBCGPTabWnd* pTabs = pGroup->GetUnderlyingWindow();
-                for (int iTab = 0; iTab < pTabs->GetTabsNum(); iTab++)
-                {
-                    CString strName;
-                    pTabs->GetTabWnd(iTab)->GetWindowText(strName);
-                    strLine += (iTab > 0 ? "," : "") + strName + (iTab == pTabs->GetActiveTab() ? "*" : "");
-                }
-                strLine += CString(" of ") + pGroup->GetRuntimeClass()->m_lpszClassName;
+                CString strName;
+                Group(i)->GetUnderlyingWindow()->GetTabWnd(iTab)->GetWindowText(strName);
+                strLine += strName + (iTab == Group(i)->GetUnderlyingWindow()->GetActiveTab() ? "* " : " ");
             }
+            if (Group(i) != NULL)
+                strLine += Group(i)->GetRuntimeClass()->m_lpszClassName;
             else
-                m_panes[i].GetWindowText(strLine);
+                Pane(i).GetWindowText(strLine);
             CRect rect;
-            if (pSite->IsAutoHideMode())
-                strLine.AppendFormat(" hidden in strip %lx at %d", pSite->GetCurrentAlignment(),
-                    pSite->GetAutoHideToolBar()->GetWindowIndex(pSite));
-            else if (pSite->IsFloating())
-            {
-                pSite->GetParentMiniFrame()->GetWindowRect(&rect);
-                strLine += " floating";
-            }
-            else if (!Manager()->IsDocked(pSite))
-                strLine += " lost";
-            else if (!pSite->IsVisible())
-                strLine += " closed";
-            else
-            {
-                pSite->GetWindowRect(&rect);
-                strLine.AppendFormat(" docked at %lx", pSite->GetCurrentAlignment());
-            }
-            if (bRects && !rect.IsRectEmpty())
+            Site(i).GetWindowRect(&rect);
+            strLine += Site(i).IsAutoHideMode() ? " hidden" : Site(i).IsFloating() ? " floating"
+                : !Manager()->IsDocked(&Site(i)) ? " lost" : " docked";
+            strLine.AppendFormat(" at %lx", Site(i).GetCurrentAlignment());
+            if (bRects && Manager()->IsDocked(&Site(i)) && Site(i).IsVisible())
                 strLine.AppendFormat(" (%ld,%ld)-(%ld,%ld)", rect.left, rect.top, rect.right, rect.bottom);
             lines.push_back((LPCTSTR)strLine);
         }
-        CRect rect;
-        ::GetWindowRect(m_pFrame->m_hWndMDIClient, &rect);
-        char sz[64];
-        sprintf(sz, "client (%ld,%ld)-(%ld,%ld)", rect.left, rect.top, rect.right, rect.bottom);
-        if (bRects)
-            lines.push_back(sz);
+        for (DWORD dwEdge : {CBRS_ALIGN_LEFT, CBRS_ALIGN_BOTTOM, CBRS_ALIGN_RIGHT})
+            lines.push_back("strip: " + Buttons(dwEdge));
         return lines;
     }
 };
 
-TEST_F(DockState, GroupsAndHiddenPanesComeBackInTheSameFrameAndInARebuiltOne)
+TEST_F(DockState, AContainerHidesAsOneGroupAndEachTabsButtonBringsThatTabIn)
 {
-    // Two groups with a background tab in front: Project and Classes on the left, hidden after
-    // Toolbox into the left strip; Output, Find and Properties docked at the bottom, the edge
-    // resized after the group floated and came back.
+    Tab(PROJECT, {CLASSES});
+    Group(PROJECT)->GetUnderlyingWindow()->SetActiveTab(0);
+    ASSERT_TRUE(Hide(TOOLBOX, CBRS_ALIGN_LEFT) != NULL);
+    // Asked through a tab, the whole container hides, apart from the pane hidden before.
+    ASSERT_EQ(Strip(CBRS_ALIGN_LEFT), Hide(CLASSES, CBRS_ALIGN_LEFT));
+    EXPECT_TRUE(Pane(PROJECT).IsAutoHideMode());
+    EXPECT_EQ("Toolbox / Project,Classes", Buttons(CBRS_ALIGN_LEFT));
+    const int nGap = CBCGPAutoHideToolBar::BUTTON_GAP;
+    EXPECT_EQ(Button(CBRS_ALIGN_LEFT, 0)->GetRect().bottom + nGap + CBCGPAutoHideToolBar::GROUP_GAP,
+        Button(CBRS_ALIGN_LEFT, 1)->GetRect().top);
+    EXPECT_EQ(Button(CBRS_ALIGN_LEFT, 1)->GetRect().bottom + nGap, Button(CBRS_ALIGN_LEFT, 2)->GetRect().top);
+    // A click on the background tab's button: in with that tab in front and the focus in it,
+    // over the documents, which do not paint over it.
+    Mouse(CBRS_ALIGN_LEFT, 2, WM_LBUTTONDOWN);
+    EXPECT_TRUE(Pane(CLASSES).IsActive());
+    EXPECT_TRUE(PumpUntil([&] { return IsAllIn(Site(PROJECT)); }));
+    EXPECT_EQ("Toolbox / Project,[Classes]", Buttons(CBRS_ALIGN_LEFT));
+    HDC hDC = ::GetDC(m_pFrame->m_hWndMDIClient);
+    HRGN hVisible = ::CreateRectRgn(0, 0, 0, 0);
+    CRect rectGroup;
+    Site(PROJECT).GetWindowRect(&rectGroup);
+    EXPECT_TRUE(::GetRandomRgn(hDC, hVisible, SYSRGN) == 1 && !::PtInRegion(hVisible, rectGroup.right - 5, rectGroup.top + 5));
+    ::DeleteObject(hVisible);
+    ::ReleaseDC(m_pFrame->m_hWndMDIClient, hDC);
+    // A hover over the other tab's button takes nothing from the group the user works in.
+    Mouse(CBRS_ALIGN_LEFT, 1, WM_MOUSEMOVE);
+    EXPECT_EQ("Toolbox / Project,[Classes]", Buttons(CBRS_ALIGN_LEFT));
+    ::SetFocus(m_pFrame->m_hWndMDIClient);
+    EXPECT_TRUE(PumpUntil([&] { return !Site(PROJECT).IsWindowVisible(); }));
+    // Once the group is out it does; another pane's button then slides it out at once, and the
+    // watch of the pane that went leaves the one under the mouse in.
+    Mouse(CBRS_ALIGN_LEFT, 1, WM_MOUSEMOVE);
+    EXPECT_TRUE(PumpUntil([&] { return IsAllIn(Site(PROJECT)); }));
+    EXPECT_EQ("Toolbox / [Project],Classes", Buttons(CBRS_ALIGN_LEFT));
+    Mouse(CBRS_ALIGN_LEFT, 0, WM_MOUSEMOVE);
+    EXPECT_FALSE(Site(PROJECT).IsWindowVisible());
+    PumpMessages(3 * 100);
+    EXPECT_TRUE(IsAllIn(Pane(TOOLBOX)));
+}
+
+TEST_F(DockState, WhileHiddenTheGroupFollowsItsTabs)
+{
+    Tab(PROJECT, {CLASSES});
+    Hide(PROJECT, CBRS_ALIGN_LEFT);
+    Hide(OUTPUT, CBRS_ALIGN_BOTTOM);
+    // A hidden pane joining the hidden group leaves its own strip for the group.
+    Tab(PROJECT, {OUTPUT});
+    EXPECT_EQ("Project,Classes,Output", Buttons(CBRS_ALIGN_LEFT));
+    EXPECT_EQ("", Buttons(CBRS_ALIGN_BOTTOM));
+    // A tab floating off takes its button along; with one tab left the group goes, and its
+    // last pane stays hidden in its place.
+    ASSERT_TRUE(Pane(CLASSES).FloatControlBar(CRect(300, 300, 500, 450), DM_UNKNOWN, true));
+    EXPECT_EQ("Project,Output", Buttons(CBRS_ALIGN_LEFT));
+    ASSERT_TRUE(Pane(OUTPUT).FloatControlBar(CRect(300, 100, 500, 250), DM_UNKNOWN, true));
+    EXPECT_EQ(Lines({"Toolbox docked at 1000", "Project hidden at 1000", "Classes floating at 1000", "Output floating at 1000",
+                  "Find docked at 8000", "Properties docked at 4000", "strip: Project", "strip: ", "strip: "}),
+        Describe(false));
+    Pane(PROJECT).Slide(TRUE, FALSE);
+    EXPECT_TRUE(IsAllIn(Pane(PROJECT)));
+}
+
+TEST_F(DockState, GroupsAndStripsComeBackInARebuiltFrame)
+{
+    // Project and Classes (in front) hidden after Toolbox; Output, Find (in front) and
+    // Properties at the bottom, floated and docked back by the manager, the edge resized.
     Tab(PROJECT, {CLASSES});
     Tab(OUTPUT, {FIND, PROPERTIES});
     Group(OUTPUT)->GetUnderlyingWindow()->SetActiveTab(1);
-    Group(OUTPUT)->FloatControlBar(CRect(300, 300, 500, 450), DM_UNKNOWN, true); // docked by the manager then
+    Group(OUTPUT)->FloatControlBar(CRect(300, 300, 500, 450), DM_UNKNOWN, true);
     Group(OUTPUT)->DockToRecentPos();
     Manager()->OnSliderMove(Group(OUTPUT)->GetDefaultSlider(), -40);
-    ASSERT_TRUE(Pane(TOOLBOX).SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, NULL, TRUE) != NULL);
-    ASSERT_TRUE(Pane(CLASSES).SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, NULL, TRUE) != NULL);
-    PumpMessages(0);
-    const std::vector<std::string> expected = Describe();
-    ASSERT_EQ(4u, expected.size());
-    EXPECT_EQ("Toolbox hidden in strip 1000 at 0", expected[0]);
-    EXPECT_EQ("Project,Classes* of CStateTabbedBar hidden in strip 1000 at 1", expected[1]);
+    Hide(TOOLBOX, CBRS_ALIGN_LEFT);
+    Hide(CLASSES, CBRS_ALIGN_LEFT);
+    const Lines expected = Describe();
+    EXPECT_EQ("strip: Toolbox / Project,Classes", expected[3]);
     ASSERT_TRUE(m_workspace.SaveState(NULL, m_pFrame));
-
-    // The same frame otherwise: the groups broken up, others made, panes pinned and unpinned.
-    Pane(TOOLBOX).SetAutoHideMode(FALSE, CBRS_ALIGN_LEFT, NULL, TRUE);
-    Pane(PROJECT).SetAutoHideMode(FALSE, CBRS_ALIGN_LEFT, NULL, TRUE);
-    Pane(FIND).FloatControlBar(CRect(300, 300, 500, 450), DM_UNKNOWN, true);
-    Tab(TOOLBOX, {FIND});
-    Pane(PROPERTIES).SetAutoHideMode(TRUE, CBRS_ALIGN_BOTTOM, NULL, TRUE);
-    ASSERT_TRUE(m_workspace.LoadState(NULL, m_pFrame));
-    PumpMessages(0);
-    EXPECT_EQ(expected, Describe());
-    EXPECT_FALSE(CBCGPDockManager::m_bRestoringDockState);
-
-    // A frame built anew, every pane on its own.
     Destroy();
     Build();
     ASSERT_TRUE(m_workspace.LoadState(NULL, m_pFrame));
-    PumpMessages(0);
     EXPECT_EQ(expected, Describe());
-    // The hidden group slides in as it did.
-    Pane(PROJECT).Slide(TRUE, FALSE);
-    EXPECT_TRUE(Group(PROJECT)->IsWindowVisible());
-    EXPECT_EQ(0, Group(PROJECT)->GetUnderlyingWindow()->GetActiveTab());
-}
-
-TEST_F(DockState, ALayoutOfBeforeGroupsAndStripsLoadsAsItDidAndBreaksUpTodaysGroups)
-{
-    Manager()->OnSliderMove(Pane(OUTPUT).GetDefaultSlider(), -40);
-    Pane(FIND).ShowControlBar(FALSE, FALSE, FALSE);
-    ASSERT_TRUE(m_workspace.SaveState(NULL, m_pFrame));
-    const std::vector<std::string> expected = Describe();
-    // What the layout would have held then: no group count, no places in strips.
-    m_app.WriteProfileString("Layout", "TabbedBars", NULL);
-    for (int i = 0; i < PANES; i++)
-    {
-        CString strRecord;
-        strRecord.Format("DockingBar-%u", s_ids[i]);
-        ASSERT_TRUE(m_app.WriteProfileString(Section(strRecord), "AutoHide", NULL));
-    }
-    Tab(PROJECT, {CLASSES, TOOLBOX});
-    Pane(PROJECT).SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, NULL, TRUE);
-    Tab(OUTPUT, {FIND});
-    Pane(PROPERTIES).SetAutoHideMode(TRUE, CBRS_ALIGN_RIGHT, NULL, TRUE);
-    ASSERT_TRUE(m_workspace.LoadState(NULL, m_pFrame));
-    PumpMessages(0);
-    EXPECT_EQ(expected, Describe());
-    for (DWORD dwEdge : {CBRS_ALIGN_LEFT, CBRS_ALIGN_RIGHT})
-        EXPECT_EQ(0, Manager()->GetAutoHideToolBar(dwEdge)->GetButtonCount());
 }
 
 TEST_F(DockState, DamagedGroupsLoadWhatTheyCanAndLoseNoPane)
@@ -223,56 +245,47 @@ TEST_F(DockState, DamagedGroupsLoadWhatTheyCanAndLoseNoPane)
     Tab(PROJECT, {CLASSES});
     Tab(OUTPUT, {FIND});
     ASSERT_TRUE(m_workspace.SaveState(NULL, m_pFrame));
-    const CString strGroup0 = Section("TabbedBar-0"), strGroup1 = Section("TabbedBar-1");
+    const CString strGroup0 = "Layout\\TabbedBar-0", strGroup1 = "Layout\\TabbedBar-1";
     auto load = [&] {
         EXPECT_TRUE(m_workspace.LoadState(NULL, m_pFrame));
-        PumpMessages(0);
-        return Describe(false);
+        Lines lines = Describe(false);
+        return Lines(lines.begin(), lines.end() - 3);
     };
-    typedef std::vector<std::string> Lines;
     // Panes gone from the first group (the active tab named by its place in the stored list); the
     // second names a pane of the first, which leaves it one tab: no group, its panes on their own
     // at its place.
     m_app.WriteProfileString(strGroup0, "Bars", "302,999,303,998");
     m_app.WriteProfileInt(strGroup0, "ActiveTab", 2);
     m_app.WriteProfileString(strGroup1, "Bars", "303,304");
-    EXPECT_EQ(Lines({"Toolbox docked at 1000", "Project,Classes* of CStateTabbedBar docked at 1000",
-                  "Output docked at 8000", "Find docked at 8000", "Properties docked at 4000"}),
+    EXPECT_EQ(Lines({"Toolbox docked at 1000", "Project Classes* CStateTabbedBar docked at 1000", "Output docked at 8000",
+                  "Find docked at 8000", "Properties docked at 4000"}),
         load());
-    // One pane left of the first, and values of the wrong type in the second, and in the count.
+    // One pane left of the first, a list of the wrong type in the second.
     Tab(OUTPUT, {FIND});
     m_app.WriteProfileString(strGroup0, "Bars", "302,999");
     DWORD dwBars = 304;
     m_app.WriteProfileBinary(strGroup1, "Bars", (LPBYTE)&dwBars, sizeof(dwBars));
-    EXPECT_EQ(Lines({"Toolbox docked at 1000", "Project docked at 1000", "Classes docked at 1000",
-                  "Output docked at 8000", "Find docked at 8000", "Properties docked at 4000"}),
+    EXPECT_EQ(Lines({"Toolbox docked at 1000", "Project docked at 1000", "Classes docked at 1000", "Output docked at 8000",
+                  "Find docked at 8000", "Properties docked at 4000"}),
         load());
-    m_app.WriteProfileString("Layout", "TabbedBars", "2");
-    m_app.WriteProfileString(strGroup0, "Bars", "302,303");
-    EXPECT_EQ(6u, load().size());
-    // An absurd count and tab, lists that are none, and a list too long to be one.
+    // An absurd count and tab, and a list that is none.
     m_app.WriteProfileInt("Layout", "TabbedBars", 2000000000);
+    m_app.WriteProfileString(strGroup0, "Bars", "302,303");
     m_app.WriteProfileInt(strGroup0, "ActiveTab", 99);
     m_app.WriteProfileString(strGroup1, "Bars", "304;305");
-    for (int k = 2; k < 6; k++)
+    EXPECT_EQ("Project* Classes CStateTabbedBar docked at 1000", load()[1]);
+    // A layout of before groups and strips (no count, no places in strips) breaks up the group
+    // and unpins the pane of today.
+    m_app.WriteProfileString("Layout", "TabbedBars", NULL);
+    for (UINT nID : s_ids)
     {
-        CString strGroup;
-        strGroup.Format("TabbedBar-%d", k);
-        m_app.WriteProfileString(Section(strGroup), "Bars", k == 2 ? "abc" : k == 3 ? "304,,305" : "");
-        m_app.WriteProfileInt(Section(strGroup), "Edge", CBRS_ALIGN_BOTTOM);
+        CString strRecord;
+        strRecord.Format("Layout\\DockingBar-%u", nID);
+        ASSERT_TRUE(m_app.WriteProfileString(strRecord, "AutoHide", NULL));
     }
-    CString strLong = "304";
-    while (strLong.GetLength() < 5000)
-        strLong += ",305";
-    m_app.WriteProfileString(Section("TabbedBar-4"), "Bars", strLong);
-    EXPECT_EQ(Lines({"Toolbox docked at 1000", "Project*,Classes of CStateTabbedBar docked at 1000",
-                  "Output docked at 8000", "Find docked at 8000", "Properties docked at 4000"}),
-        load());
-    // A group at no edge: its panes by their own records, the one taken out of it too.
-    m_app.WriteProfileInt(strGroup0, "Edge", CBRS_ALIGN_TOP | CBRS_ALIGN_LEFT);
-    Pane(PROJECT).GetParentTabbedBar()->DetachBar(&Pane(CLASSES));
-    EXPECT_EQ(Lines({"Toolbox docked at 1000", "Project docked at 1000", "Classes docked at 1000",
-                  "Output docked at 8000", "Find docked at 8000", "Properties docked at 4000"}),
+    Hide(PROPERTIES, CBRS_ALIGN_RIGHT);
+    EXPECT_EQ(Lines({"Toolbox docked at 1000", "Project docked at 1000", "Classes docked at 1000", "Output docked at 8000",
+                  "Find docked at 8000", "Properties docked at 4000"}),
         load());
 }
 
