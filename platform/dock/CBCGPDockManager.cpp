@@ -598,6 +598,7 @@ BOOL CBCGPDockManager::LoadState(LPCTSTR lpszSection)
     if (hLayout != NULL)
         ::RegCloseKey(hLayout);
     // Every pane the layout places leaves its auto-hide strip and its container first.
+    m_bHoldLayout = TRUE;
     std::vector<CBCGPDockingControlBar*> moving = taken;
     for (const StoredBar& bar : stored)
         moving.push_back(bar.pBar);
@@ -677,6 +678,7 @@ BOOL CBCGPDockManager::LoadState(LPCTSTR lpszSection)
         pSite = pSite != NULL ? pSite : pStored->pBar;
         pSite->SetAutoHideMode(TRUE, pStored->dwEdge, NULL, TRUE);
     }
+    m_bHoldLayout = FALSE;
     m_pFrame->RecalcLayout();
     return TRUE;
 }

@@ -110,10 +110,13 @@ private:
 public:
     // Slides out, at once, every auto-hidden pane that shows but pBar.
     void SlideOutOthers(const CBCGPDockingControlBar* pBar);
+    // While a layout loads, the frame lays itself out once, at the end.
+    BOOL IsLayoutHeld() const { return m_bHoldLayout; }
 
 private:
     // Writes the place of pSite (pBar or the container it is a tab of) into the record
     // strSection: its edge and place there or its floating rectangle, whether it shows, its place
     // in its auto-hide strip; pBar's own recent edge and floating rectangle.
     BOOL SavePlace(const CString& strSection, CBCGPDockingControlBar* pSite, CBCGPDockingControlBar* pBar);
+    BOOL m_bHoldLayout = FALSE;
 };

@@ -135,7 +135,7 @@ void CBCGPMDIFrameWnd::DockControlBar(CBCGPBaseControlBar* pBar, UINT nDockBarID
 
 void CBCGPMDIFrameWnd::RecalcLayout(BOOL bNotify)
 {
-    if (m_bInRecalcLayout || m_hWnd == NULL)
+    if (m_bInRecalcLayout || m_hWnd == NULL || m_dockManager.IsLayoutHeld())
         return;
     m_bInRecalcLayout = TRUE;
     m_nIdleFlags &= ~(idleLayout | idleNotify);
