@@ -1,6 +1,7 @@
 // Docking frames: resizing a main frame with 12 docked panes (three on each edge), time per
 // RecalcLayout against the same frame without panes, timed in turns; and loading a saved layout
-// of the 12 panes from the registry, which moves every one of them.
+// of the 12 panes from the registry, which moves every one of them, makes a tabbed container and
+// hides a pane into its strip.
 #include "harness/BenchHarness.h"
 
 #ifdef _WIN32
@@ -9,6 +10,7 @@
 
 #include "CBCGPDockingControlBar.h"
 #include "CBCGPMDIFrameWnd.h"
+#include "CBCGPTabbedControlBar.h"
 #include "CBCGPWorkspace.h"
 
 #include <shlwapi.h>
@@ -37,6 +39,7 @@ CBCGPMDIFrameWnd* NewFrame(const char* pszTitle)
     if (!pFrame->Create(NULL, pszTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 1200, 900)))
         return nullptr;
     pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->EnableAutoHideBars(CBRS_ALIGN_ANY);
     return pFrame;
 }
 
@@ -92,20 +95,32 @@ int main()
     bool ok = BenchHarness::Ratio("  12 panes vs none", t[0], t[1], 5.0);
 
     // A saved layout in which every pane has moved: each edge's panes in reverse order, two
-    // floating; loading it into the frame as built brings them all back.
+    // floating, two top ones tabbed together, a left one hidden in its strip; loading it into
+    // the frame as built brings them all back.
     pDocked->SetWindowPos(NULL, 0, 0, 1200, 900, SWP_NOZORDER | SWP_NOMOVE);
     for (int i = kPanes - 1; i >= 0; i--)
         pDocked->GetDockManager()->DockControlBar(&panes[i], s_sides[i % 4] & CBRS_ALIGN_ANY);
     panes[0].FloatControlBar(CRect(100, 100, 400, 300));
     panes[5].FloatControlBar(CRect(500, 100, 800, 300));
+    panes[8].AttachToTabWnd(&panes[4], DM_UNKNOWN);
+    panes[6].SetAutoHideMode(TRUE, CBRS_ALIGN_LEFT, NULL, TRUE);
     pDocked->RecalcLayout();
+    if (!panes[4].IsTabbed() || !panes[6].IsAutoHideMode())
+    {
+        printf("the layout to save could not be made\n");
+        return 1;
+    }
     workspace.SaveState(NULL, pDocked);
     auto rebuild = [&] {
         for (int i = 0; i < kPanes; i++)
         {
+            if (CBCGPTabbedControlBar* pTabbed = panes[i].GetParentTabbedBar())
+                pTabbed->DetachBar(&panes[i]);
+            panes[i].SetAutoHideMode(FALSE, 0, NULL, FALSE);
             if (panes[i].IsFloating())
                 panes[i].DockToRecentPos();
             pDocked->GetDockManager()->DockControlBar(&panes[i], s_sides[i % 4] & CBRS_ALIGN_ANY);
+            panes[i].ShowWindow(SW_SHOWNA);
         }
         pDocked->RecalcLayout();
         Pump();
@@ -114,6 +129,11 @@ int main()
         {{"  loading a layout of 12 panes", [&] { workspace.LoadState(NULL, pDocked); }, 1, rebuild}}, kRounds, 1e3,
         "ms");
     ok &= BenchHarness::Limit("  layout load, median ms", load[0].Median() * 1e3, 100.0);
+    if (!panes[8].IsTabbed() || panes[8].GetParentTabbedBar() != panes[4].GetParentTabbedBar() || !panes[6].IsAutoHideMode())
+    {
+        printf("  the loaded layout lacks its tabbed container or its hidden pane\n");
+        ok = false;
+    }
 
     app.m_pMainWnd = NULL;
     pDocked->DestroyWindow();

@@ -4,6 +4,7 @@
 #include "GalleryDesktop.h"
 #include "GalleryDialog.h"
 #include "GalleryDockFrame.h"
+#include "GalleryDockGroups.h"
 #include "GalleryDockPanes.h"
 #include "GalleryFrame.h"
 #include "GalleryGrid.h"
@@ -155,6 +156,8 @@ void SavePictures(const char* pszFolder)
         GalleryDockPanes(pszFolder) ? "dock-panes.png, dock-drag.png, dock-autohide.png" : "failed");
     printf("  toolkit bars hosting controls, undocking off and a bar's own menu open, a progress in the status bar: %s\n",
         GalleryKwBars(pszFolder) ? "kw-bars.png" : "failed");
+    printf("  auto-hidden panes and a tabbed group in their strips, the group slid in: %s\n",
+        GalleryDockGroups(pszFolder) ? "dock-groups.png" : "failed");
     printf("  tab windows, flat at the bottom and raised at the top: %s\n",
         GalleryTabWnd(pszFolder) ? "tab-window.png" : "failed");
     printf("  a desktop stored in a document and restored into a fresh frame: %s\n",

@@ -3,7 +3,10 @@
 #include "CBCGPAutoHideToolBar.h"
 #include "CBCGPAutoHideButton.h"
 #include "CBCGPDockingControlBar.h"
+#include "CBCGPTabbedControlBar.h"
 #include "CBCGPVisualManager.h"
+
+#include <algorithm>
 
 IMPLEMENT_DYNAMIC(CBCGPAutoHideToolBar, CBCGPBaseControlBar)
 
@@ -42,22 +45,22 @@ CBCGPAutoHideButton* CBCGPAutoHideToolBar::AddAutoHideWindow(CBCGPDockingControl
     if (CBCGPAutoHideButton* pButton = FindButton(pBar))
         return pButton;
     m_buttons.push_back(new CBCGPAutoHideButton(pBar));
+    UpdateTabButtons(pBar); // a container: a button for each tab
     LayoutButtons();
-    return m_buttons.back();
+    return FindButton(pBar);
 }
 
 BOOL CBCGPAutoHideToolBar::RemoveAutoHideWindow(CBCGPDockingControlBar* pBar)
 {
-    for (size_t i = 0; i < m_buttons.size(); i++)
-    {
-        if (m_buttons[i]->GetAutoHideWindow() != pBar)
-            continue;
-        delete m_buttons[i];
-        m_buttons.erase(m_buttons.begin() + i);
-        LayoutButtons();
-        return TRUE;
-    }
-    return FALSE;
+    auto it = std::stable_partition(m_buttons.begin(), m_buttons.end(),
+        [pBar](CBCGPAutoHideButton* pButton) { return pButton->GetAutoHideWindow() != pBar; });
+    if (it == m_buttons.end())
+        return FALSE;
+    for (auto itGone = it; itGone != m_buttons.end(); ++itGone)
+        delete *itGone;
+    m_buttons.erase(it, m_buttons.end());
+    LayoutButtons();
+    return TRUE;
 }
 
 void CBCGPAutoHideToolBar::LayoutButtons()
@@ -69,8 +72,11 @@ void CBCGPAutoHideToolBar::LayoutButtons()
     CRect rectClient;
     GetClientRect(&rectClient);
     int nPos = BUTTON_GAP;
-    for (CBCGPAutoHideButton* pButton : m_buttons)
+    for (size_t i = 0; i < m_buttons.size(); i++)
     {
+        CBCGPAutoHideButton* pButton = m_buttons[i];
+        if (i > 0 && m_buttons[i - 1]->GetAutoHideWindow() != pButton->GetAutoHideWindow())
+            nPos += GROUP_GAP;
         int nLength = pButton->GetLength(&dc);
         // Across the strip the button leaves a gap on the side toward the frame's border.
         if (IsHorizontal())
@@ -106,11 +112,7 @@ void CBCGPAutoHideToolBar::OnPaint()
     CBCGPVisualManager* pManager = CBCGPVisualManager::GetInstance();
     pManager->OnFillAutoHideStrip(&dc, rect, GetCurrentAlignment());
     for (CBCGPAutoHideButton* pButton : m_buttons)
-    {
-        CBCGPDockingControlBar* pBar = pButton->GetAutoHideWindow();
-        BOOL bShown = pBar->m_hWnd != NULL && pBar->IsWindowVisible();
-        pManager->OnDrawAutoHideButton(&dc, pButton->GetRect(), pButton->GetText(), GetCurrentAlignment(), bShown);
-    }
+        pManager->OnDrawAutoHideButton(&dc, pButton->GetRect(), pButton->GetText(), GetCurrentAlignment(), pButton->IsShown());
 }
 
 void CBCGPAutoHideToolBar::OnSize(UINT nType, int cx, int cy)
@@ -121,18 +123,74 @@ void CBCGPAutoHideToolBar::OnSize(UINT nType, int cx, int cy)
 
 void CBCGPAutoHideToolBar::OnMouseMove(UINT, CPoint point)
 {
+    // A hover does not take a tab away from a container the user works in.
     CBCGPAutoHideButton* pButton = ButtonFromPoint(point);
-    if (pButton != NULL && !pButton->GetAutoHideWindow()->IsWindowVisible())
-        pButton->GetAutoHideWindow()->Slide(TRUE, TRUE);
+    if (pButton != NULL && !pButton->GetAutoHideWindow()->IsActive())
+        SlideInFor(pButton, FALSE);
 }
 
 void CBCGPAutoHideToolBar::OnLButtonDown(UINT, CPoint point)
 {
-    CBCGPAutoHideButton* pButton = ButtonFromPoint(point);
-    if (pButton == NULL)
+    if (CBCGPAutoHideButton* pButton = ButtonFromPoint(point))
+        SlideInFor(pButton, TRUE);
+}
+
+void CBCGPAutoHideToolBar::SlideInFor(CBCGPAutoHideButton* pButton, BOOL bByClick)
+{
+    CBCGPDockingControlBar* pTarget = pButton->GetTarget();
+    if (!pButton->IsShown())
+        pTarget->Slide(TRUE, TRUE);
+    if (bByClick)
+        pTarget->SetFocus(); // clicked: it stays in until the focus leaves it
+}
+
+int CBCGPAutoHideToolBar::GetWindowIndex(const CBCGPDockingControlBar* pBar) const
+{
+    int nIndex = 0;
+    for (size_t i = 0; i < m_buttons.size(); i++)
+    {
+        if (m_buttons[i]->GetAutoHideWindow() == pBar)
+            return nIndex;
+        if (i + 1 == m_buttons.size() || m_buttons[i + 1]->GetAutoHideWindow() != m_buttons[i]->GetAutoHideWindow())
+            nIndex++;
+    }
+    return -1;
+}
+
+void CBCGPAutoHideToolBar::UpdateTabButtons(CBCGPDockingControlBar* pBar)
+{
+    auto itFirst = std::find_if(m_buttons.begin(), m_buttons.end(),
+        [pBar](CBCGPAutoHideButton* pButton) { return pButton->GetAutoHideWindow() == pBar; });
+    if (itFirst == m_buttons.end())
         return;
-    CBCGPDockingControlBar* pBar = pButton->GetAutoHideWindow();
-    if (!pBar->IsWindowVisible())
-        pBar->Slide(TRUE, TRUE);
-    pBar->SetFocus(); // clicked: it stays in until the focus leaves it
+    std::vector<HWND> tabs, shown;
+    if (auto* pTabbed = DYNAMIC_DOWNCAST(CBCGPTabbedControlBar, pBar))
+        for (int i = 0; i < pTabbed->GetTabsNum(); i++)
+            tabs.push_back(pTabbed->GetUnderlyingWindow()->GetTabWnd(i)->m_hWnd);
+    if (tabs.empty())
+        tabs.push_back(NULL);
+    const size_t nAt = (size_t)(itFirst - m_buttons.begin());
+    size_t nEnd = nAt;
+    for (; nEnd < m_buttons.size() && m_buttons[nEnd]->GetAutoHideWindow() == pBar; nEnd++)
+        shown.push_back(m_buttons[nEnd]->GetTabWnd());
+    if (shown == tabs)
+    {
+        Invalidate(); // perhaps another tab in front
+        return;
+    }
+    for (size_t i = nAt; i < nEnd; i++)
+        delete m_buttons[i];
+    m_buttons.erase(m_buttons.begin() + nAt, m_buttons.begin() + nEnd);
+    for (size_t i = 0; i < tabs.size(); i++)
+        m_buttons.insert(m_buttons.begin() + nAt + i, new CBCGPAutoHideButton(pBar, tabs[i]));
+    LayoutButtons();
+}
+
+BOOL CBCGPAutoHideToolBar::IsOverButtonOf(const CBCGPDockingControlBar* pBar, CPoint ptScreen) const
+{
+    if (m_hWnd == NULL)
+        return FALSE;
+    ScreenToClient(&ptScreen);
+    CBCGPAutoHideButton* pButton = ButtonFromPoint(ptScreen);
+    return pButton != NULL && pButton->GetAutoHideWindow() == pBar;
 }

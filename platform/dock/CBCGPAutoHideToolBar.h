@@ -1,5 +1,6 @@
 // CBCGPAutoHideToolBar.h: CBCGPAutoHideToolBar, the strip along one edge of the frame that holds
-// the buttons of the panes auto-hidden at that edge, in the order they were hidden.
+// the buttons of the panes auto-hidden at that edge, in the order they were hidden. A tabbed
+// container's buttons (one for each tab) stand together as a group, apart from the others.
 #pragma once
 
 #include "CBCGPBaseControlBar.h"
@@ -42,4 +43,19 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     std::vector<CBCGPAutoHideButton*> m_buttons;
+
+public:
+    // The space between groups of buttons (each pane's or container's).
+    enum { GROUP_GAP = 8 };
+    CBCGPAutoHideButton* GetButton(int iButton) const { return m_buttons[(size_t)iButton]; }
+    // pBar's place in the strip, counted in panes (0 for the first), -1 when it has no button.
+    int GetWindowIndex(const CBCGPDockingControlBar* pBar) const;
+    // Makes pBar's group match its tabs again (one button for each, in their order), in place.
+    void UpdateTabButtons(CBCGPDockingControlBar* pBar);
+    // Whether ptScreen is over one of pBar's buttons.
+    BOOL IsOverButtonOf(const CBCGPDockingControlBar* pBar, CPoint ptScreen) const;
+
+protected:
+    // Slides in the button's pane (its tab in front) unless it shows so already.
+    void SlideInFor(CBCGPAutoHideButton* pButton, BOOL bByClick);
 };

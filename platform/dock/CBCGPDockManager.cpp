@@ -2,9 +2,11 @@
 // right ones the height between them; each edge gives its panes its whole length, shared in the
 // proportions the panes had last (so a hidden pane's neighbours take its place and give it back).
 #include "CBCGPDockManager.h"
+#include "CBCGPAutoHideButton.h"
 #include "CBCGPAutoHideToolBar.h"
 #include "CBCGPDockingControlBar.h"
 #include "CBCGPSlider.h"
+#include "CBCGPTabbedControlBar.h"
 
 #include <algorithm>
 #include <climits>
@@ -311,7 +313,8 @@ int CBCGPDockManager::OnSliderMove(CBCGPSlider* pSlider, int nOffset)
 
 std::vector<CBCGPDockingControlBar*> CBCGPDockManager::KnownBars()
 {
-    // By window, so that a bar destroyed since (its object perhaps deleted) is simply gone.
+    // By window, so that a bar destroyed since (its object perhaps deleted) is simply gone. A
+    // tabbed container is no bar of the layout: it is stored as the group of its tabs.
     std::vector<CBCGPDockingControlBar*> bars;
     std::vector<HWND> alive;
     for (HWND hWnd : m_knownBars)
@@ -319,7 +322,8 @@ std::vector<CBCGPDockingControlBar*> CBCGPDockManager::KnownBars()
         auto* pBar = DYNAMIC_DOWNCAST(CBCGPDockingControlBar, CWnd::FromHandlePermanent(hWnd));
         if (pBar != NULL && ::IsWindow(hWnd))
         {
-            bars.push_back(pBar);
+            if (DYNAMIC_DOWNCAST(CBCGPTabbedControlBar, pBar) == NULL)
+                bars.push_back(pBar);
             alive.push_back(hWnd);
         }
     }
@@ -333,11 +337,20 @@ const int ABSENT = INT_MIN;
 // Stored sizes beyond these are damage, not a layout.
 const int MAX_PANE_SIZE = 16384;
 const int MAX_FLOAT_SIZE = 8192;
+// A list of tabs longer than this is damage too.
+const int MAX_TEXT = 1024;
 
 CString BarSection(LPCTSTR lpszSection, UINT nID)
 {
     CString strSection;
     strSection.Format("%s\\DockingBar-%u", lpszSection, nID);
+    return strSection;
+}
+
+CString GroupSection(LPCTSTR lpszSection, int nGroup)
+{
+    CString strSection;
+    strSection.Format("%s\\TabbedBar-%d", lpszSection, nGroup);
     return strSection;
 }
 
@@ -351,16 +364,141 @@ struct RestoringGuard
 
 struct StoredBar
 {
-    CBCGPDockingControlBar* pBar;
+    CBCGPDockingControlBar* pBar; // for a group, its first tab
     DWORD dwEdge; // 0: floating
     int nOrder, nLength, nEdgeSize;
     BOOL bVisible;
     CRect rectFloat;
+    int nAutoHide; // 1 + its place in its edge's strip; 0: not auto-hidden
+};
+
+// A tabbed container of the layout: its panes in tab order and the one in front.
+struct StoredGroup
+{
+    std::vector<CBCGPDockingControlBar*> bars;
+    size_t nActive;
 };
 
 int Clamp(int nValue, int nLow, int nHigh)
 {
     return std::max(nLow, std::min(nHigh, nValue));
+}
+
+// One record of a layout (the key lpszSection, a full profile section). In the registry its key
+// is opened once for all its values (a profile read opens every key on the path again).
+struct RecordReader
+{
+    CWinApp* pApp;
+    CString strSection;
+    bool bRegistry;
+    HKEY hKey = NULL;
+
+    RecordReader(CWinApp* pApp_, HKEY hLayout, LPCTSTR lpszLayout, const CString& strSection_)
+        : pApp(pApp_), strSection(strSection_), bRegistry(hLayout != NULL)
+    {
+        if (bRegistry)
+            ::RegOpenKeyExA(hLayout, strSection.Mid(lstrlenA(lpszLayout) + 1), 0, KEY_READ, &hKey);
+    }
+    ~RecordReader()
+    {
+        if (hKey != NULL)
+            ::RegCloseKey(hKey);
+    }
+    RecordReader(const RecordReader&) = delete;
+    RecordReader& operator=(const RecordReader&) = delete;
+
+    // A value of the wrong type reads as absent.
+    int Int(LPCTSTR lpszEntry) const
+    {
+        if (!bRegistry)
+            return (int)pApp->GetProfileInt(strSection, lpszEntry, ABSENT);
+        DWORD dwType = 0, dwValue = 0, cbValue = sizeof(dwValue);
+        if (hKey == NULL || ::RegQueryValueExA(hKey, lpszEntry, NULL, &dwType, (LPBYTE)&dwValue, &cbValue) != ERROR_SUCCESS ||
+            dwType != REG_DWORD || cbValue != sizeof(dwValue))
+            return ABSENT;
+        return (int)dwValue;
+    }
+    // Empty when absent, of another type, or longer than MAX_TEXT.
+    CString Text(LPCTSTR lpszEntry) const
+    {
+        if (!bRegistry)
+        {
+            CString strText = pApp->GetProfileString(strSection, lpszEntry, "");
+            return strText.GetLength() <= MAX_TEXT ? strText : CString();
+        }
+        char szText[MAX_TEXT + 1];
+        DWORD dwType = 0, cbText = MAX_TEXT;
+        if (hKey == NULL || ::RegQueryValueExA(hKey, lpszEntry, NULL, &dwType, (LPBYTE)szText, &cbText) != ERROR_SUCCESS ||
+            dwType != REG_SZ)
+            return CString();
+        szText[cbText] = '\0';
+        return CString(szText);
+    }
+};
+
+bool IsEdge(DWORD dwEdge)
+{
+    return dwEdge == CBRS_ALIGN_TOP || dwEdge == CBRS_ALIGN_BOTTOM || dwEdge == CBRS_ALIGN_LEFT ||
+        dwEdge == CBRS_ALIGN_RIGHT;
+}
+
+// The place a record gives bar.pBar (or the group it is the first tab of); false when it has no
+// usable edge, or floats and the bar may not.
+bool ReadPlace(const RecordReader& record, DWORD dwEnabled, StoredBar& bar)
+{
+    CBCGPDockingControlBar* pBar = bar.pBar;
+    int nEdge = record.Int("Edge");
+    if (nEdge == ABSENT)
+        return false;
+    bar.dwEdge = (DWORD)nEdge;
+    if (bar.dwEdge != 0 && (!IsEdge(bar.dwEdge) || (bar.dwEdge & dwEnabled & pBar->GetEnabledAlignment()) == 0))
+        return false;
+    bar.nOrder = record.Int("Order");
+    bar.nLength = Clamp(record.Int("Length"), CBCGPDockManager::MIN_PANE_SIZE, MAX_PANE_SIZE);
+    bar.nEdgeSize = Clamp(record.Int("EdgeSize"), CBCGPDockManager::MIN_PANE_SIZE, MAX_PANE_SIZE);
+    bar.bVisible = record.Int("Visible") != 0;
+    bar.nAutoHide = Clamp(record.Int("AutoHide"), 0, MAX_PANE_SIZE);
+    CRect rect(record.Int("FloatLeft"), record.Int("FloatTop"), record.Int("FloatRight"), record.Int("FloatBottom"));
+    // A floating window wholly off the desktop or of an absurd size gets a place near its pane.
+    CRect rectDesktop(CPoint(::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN)),
+        CSize(::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)));
+    CRect rectCommon;
+    if (rect.left != ABSENT && rect.top != ABSENT && rect.Width() > 0 && rect.Height() > 0 &&
+        rect.Width() <= MAX_FLOAT_SIZE && rect.Height() <= MAX_FLOAT_SIZE && rectCommon.IntersectRect(rect, rectDesktop))
+        bar.rectFloat = rect;
+    int nRecent = record.Int("RecentEdge");
+    if (nRecent != ABSENT && IsEdge((DWORD)nRecent))
+        pBar->m_recentDockInfo.m_dwRecentAlignmentToFrame = (DWORD)nRecent;
+    return bar.dwEdge != 0 || pBar->CanFloat();
+}
+
+// The panes of a group's "Bars" (ids in tab order, separated by commas), the active one among
+// them; panes gone or named before (in this group or an earlier one) are left out. Nothing when
+// the text holds anything but numbers and their separators.
+StoredGroup ReadGroup(const RecordReader& record, const std::vector<CBCGPDockingControlBar*>& known,
+    const std::vector<CBCGPDockingControlBar*>& taken)
+{
+    StoredGroup group{{}, 0};
+    const CString strBars = record.Text("Bars");
+    const int nActive = record.Int("ActiveTab");
+    const char* psz = strBars;
+    for (int iTab = 0; *psz != '\0'; iTab++)
+    {
+        char* pszEnd = NULL;
+        unsigned long nID = strtoul(psz, &pszEnd, 10);
+        if (pszEnd == psz)
+            return StoredGroup{{}, 0};
+        psz = *pszEnd == ',' ? pszEnd + 1 : pszEnd;
+        auto it = std::find_if(known.begin(), known.end(),
+            [nID](CBCGPDockingControlBar* pBar) { return (unsigned long)pBar->GetDlgCtrlID() == nID; });
+        if (it == known.end() || std::count(taken.begin(), taken.end(), *it) != 0 ||
+            std::count(group.bars.begin(), group.bars.end(), *it) != 0)
+            continue;
+        if (iTab == nActive)
+            group.nActive = group.bars.size();
+        group.bars.push_back(*it);
+    }
+    return group;
 }
 
 } // namespace
@@ -372,24 +510,53 @@ BOOL CBCGPDockManager::SaveState(LPCTSTR lpszSection)
         return FALSE;
     RestoringGuard guard;
     BOOL bOK = TRUE;
+    std::vector<CBCGPTabbedControlBar*> containers;
     for (CBCGPDockingControlBar* pBar : KnownBars())
     {
-        const CString strSection = BarSection(lpszSection, pBar->GetDlgCtrlID());
-        size_t nOrder = 0;
-        Edge* pEdge = FindEdgeOf(pBar, &nOrder);
-        const CRect& rectFloat = pBar->m_recentDockInfo.m_rectRecentFloatingRect;
-        auto write = [&](LPCTSTR lpszEntry, int nValue) { bOK &= pApp->WriteProfileInt(strSection, lpszEntry, nValue); };
-        write("Edge", pEdge != nullptr ? (int)pEdge->dwAlignment : 0);
-        write("RecentEdge", (int)pBar->m_recentDockInfo.m_dwRecentAlignmentToFrame);
-        write("Order", (int)nOrder);
-        write("Length", pEdge != nullptr ? pEdge->lengths[nOrder] : 0);
-        write("EdgeSize", pEdge != nullptr ? pEdge->nSize : 0);
-        write("Visible", pBar->IsVisible() ? 1 : 0);
-        write("FloatLeft", rectFloat.left);
-        write("FloatTop", rectFloat.top);
-        write("FloatRight", rectFloat.right);
-        write("FloatBottom", rectFloat.bottom);
+        // A tab keeps its container's place: should the group not come back, the pane does there.
+        CBCGPTabbedControlBar* pTabbed = pBar->GetParentTabbedBar();
+        bOK &= SavePlace(BarSection(lpszSection, pBar->GetDlgCtrlID()), pTabbed != NULL ? pTabbed : pBar, pBar);
+        if (pTabbed != NULL && std::count(containers.begin(), containers.end(), pTabbed) == 0)
+            containers.push_back(pTabbed);
     }
+    for (size_t k = 0; k < containers.size(); k++)
+    {
+        const CString strSection = GroupSection(lpszSection, (int)k);
+        CBCGPTabWnd* pTabs = containers[k]->GetUnderlyingWindow();
+        CString strBars;
+        for (int i = 0; i < pTabs->GetTabsNum(); i++)
+            strBars.AppendFormat(i == 0 ? "%d" : ",%d", pTabs->GetTabWnd(i)->GetDlgCtrlID());
+        bOK &= SavePlace(strSection, containers[k], containers[k]);
+        bOK &= pApp->WriteProfileString(strSection, "Bars", strBars);
+        bOK &= pApp->WriteProfileInt(strSection, "ActiveTab", pTabs->GetActiveTab());
+    }
+    bOK &= pApp->WriteProfileInt(lpszSection, "TabbedBars", (int)containers.size());
+    // The groups of an earlier layout go, so that none is read by mistake.
+    for (int k = (int)containers.size(); pApp->WriteProfileString(GroupSection(lpszSection, k), NULL, NULL); k++)
+        ;
+    return bOK;
+}
+
+BOOL CBCGPDockManager::SavePlace(const CString& strSection, CBCGPDockingControlBar* pSite, CBCGPDockingControlBar* pBar)
+{
+    CWinApp* pApp = AfxGetApp();
+    BOOL bOK = TRUE;
+    size_t nOrder = 0;
+    Edge* pEdge = FindEdgeOf(pSite, &nOrder);
+    const CRect& rectFloat = pBar->m_recentDockInfo.m_rectRecentFloatingRect;
+    CBCGPAutoHideToolBar* pStrip = pSite->GetAutoHideToolBar();
+    auto write = [&](LPCTSTR lpszEntry, int nValue) { bOK &= pApp->WriteProfileInt(strSection, lpszEntry, nValue); };
+    write("Edge", pEdge != nullptr ? (int)pEdge->dwAlignment : 0);
+    write("RecentEdge", (int)pBar->m_recentDockInfo.m_dwRecentAlignmentToFrame);
+    write("Order", (int)nOrder);
+    write("Length", pEdge != nullptr ? pEdge->lengths[nOrder] : 0);
+    write("EdgeSize", pEdge != nullptr ? pEdge->nSize : 0);
+    write("Visible", pSite->IsVisible() ? 1 : 0);
+    write("FloatLeft", rectFloat.left);
+    write("FloatTop", rectFloat.top);
+    write("FloatRight", rectFloat.right);
+    write("FloatBottom", rectFloat.bottom);
+    write("AutoHide", pStrip != NULL ? pStrip->GetWindowIndex(pSite) + 1 : 0);
     return bOK;
 }
 
@@ -399,65 +566,51 @@ BOOL CBCGPDockManager::LoadState(LPCTSTR lpszSection)
     if (pApp == NULL || lpszSection == NULL || m_pFrame == NULL)
         return FALSE;
     RestoringGuard guard;
-    // Read every key first: a value of the wrong type reads as absent, and a bar whose edge is
-    // absent or unusable stays as it is. Tabbed and auto-hide entries are read by their owners.
-    // In the registry each bar's key is opened once for all its values (a profile read opens
-    // every key on the path again).
+    // Read every record first: a bar whose record is absent or unusable stays as it is; a group
+    // takes the place of its panes' own records, and a group of fewer than two panes is none.
     std::vector<StoredBar> stored;
+    std::vector<StoredGroup> groups;
+    std::vector<CBCGPDockingControlBar*> taken; // the panes of the groups
     HKEY hLayout = pApp->m_pszRegistryKey != NULL ? pApp->GetSectionKey(lpszSection) : NULL;
-    for (CBCGPDockingControlBar* pBar : KnownBars())
+    const std::vector<CBCGPDockingControlBar*> known = KnownBars();
+    for (CBCGPDockingControlBar* pBar : known)
     {
-        const CString strSection = BarSection(lpszSection, pBar->GetDlgCtrlID());
-        HKEY hBar = NULL;
-        if (hLayout != NULL)
-            ::RegOpenKeyExA(hLayout, strSection.Mid(lstrlenA(lpszSection) + 1), 0, KEY_READ, &hBar);
-        auto read = [&](LPCTSTR lpszEntry) {
-            if (hLayout == NULL)
-                return (int)pApp->GetProfileInt(strSection, lpszEntry, ABSENT);
-            DWORD dwType = 0, dwValue = 0, cbValue = sizeof(dwValue);
-            if (hBar == NULL || ::RegQueryValueExA(hBar, lpszEntry, NULL, &dwType, (LPBYTE)&dwValue, &cbValue) != ERROR_SUCCESS ||
-                dwType != REG_DWORD || cbValue != sizeof(dwValue))
-                return ABSENT;
-            return (int)dwValue;
-        };
-        struct KeyCloser
-        {
-            HKEY& hKey;
-            ~KeyCloser()
-            {
-                if (hKey != NULL)
-                    ::RegCloseKey(hKey);
-            }
-        } closeBar{hBar};
-        StoredBar bar{pBar, 0, 0, 0, 0, TRUE, CRect()};
-        int nEdge = read("Edge");
-        if (nEdge == ABSENT)
+        StoredBar bar{pBar, 0, 0, 0, 0, TRUE, CRect(), 0};
+        if (ReadPlace(RecordReader(pApp, hLayout, lpszSection, BarSection(lpszSection, pBar->GetDlgCtrlID())),
+                m_dwEnabledAlignment, bar))
+            stored.push_back(bar);
+    }
+    int nGroups = Clamp(RecordReader(pApp, hLayout, lpszSection, lpszSection).Int("TabbedBars"), 0, (int)known.size() / 2);
+    for (int k = 0; k < nGroups; k++)
+    {
+        RecordReader record(pApp, hLayout, lpszSection, GroupSection(lpszSection, k));
+        StoredGroup group = ReadGroup(record, known, taken);
+        StoredBar bar{group.bars.empty() ? NULL : group.bars[0], 0, 0, 0, 0, TRUE, CRect(), 0};
+        if (group.bars.size() < 2 || !ReadPlace(record, m_dwEnabledAlignment, bar))
             continue;
-        bar.dwEdge = (DWORD)nEdge;
-        if (bar.dwEdge != 0 && (FindEdge(bar.dwEdge) == nullptr ||
-                                   (bar.dwEdge & m_dwEnabledAlignment & pBar->GetEnabledAlignment()) == 0))
-            continue;
-        bar.nOrder = read("Order");
-        bar.nLength = Clamp(read("Length"), MIN_PANE_SIZE, MAX_PANE_SIZE);
-        bar.nEdgeSize = Clamp(read("EdgeSize"), MIN_PANE_SIZE, MAX_PANE_SIZE);
-        bar.bVisible = read("Visible") != 0;
-        CRect rect(read("FloatLeft"), read("FloatTop"), read("FloatRight"), read("FloatBottom"));
-        // A floating window wholly off the desktop or of an absurd size gets a place near its pane.
-        CRect rectDesktop(CPoint(::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN)),
-            CSize(::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)));
-        CRect rectCommon;
-        if (rect.left != ABSENT && rect.top != ABSENT && rect.Width() > 0 && rect.Height() > 0 &&
-            rect.Width() <= MAX_FLOAT_SIZE && rect.Height() <= MAX_FLOAT_SIZE && rectCommon.IntersectRect(rect, rectDesktop))
-            bar.rectFloat = rect;
-        int nRecent = read("RecentEdge");
-        if (nRecent != ABSENT && FindEdge((DWORD)nRecent) != nullptr)
-            pBar->m_recentDockInfo.m_dwRecentAlignmentToFrame = (DWORD)nRecent;
-        if (bar.dwEdge == 0 && !pBar->CanFloat())
-            continue;
+        stored.erase(std::remove_if(stored.begin(), stored.end(), [&](const StoredBar& other) {
+            return std::count(group.bars.begin(), group.bars.end(), other.pBar) != 0;
+        }), stored.end());
         stored.push_back(bar);
+        taken.insert(taken.end(), group.bars.begin(), group.bars.end());
+        groups.push_back(group);
     }
     if (hLayout != NULL)
         ::RegCloseKey(hLayout);
+    // Every pane the layout places leaves its auto-hide strip and its container first.
+    m_bHoldLayout = TRUE;
+    std::vector<CBCGPDockingControlBar*> moving = taken;
+    for (const StoredBar& bar : stored)
+        moving.push_back(bar.pBar);
+    for (CBCGPDockingControlBar* pBar : moving)
+    {
+        CBCGPTabbedControlBar* pTabbed = pBar->GetParentTabbedBar();
+        CBCGPDockingControlBar* pSite = pTabbed != NULL ? pTabbed : pBar;
+        if (pSite->GetAutoHideToolBar() != NULL)
+            pSite->CBCGPDockingControlBar::SetAutoHideMode(FALSE, pSite->GetCurrentAlignment(), NULL, FALSE);
+        if (pTabbed != NULL)
+            pTabbed->DetachBar(pBar);
+    }
     // The restored docked bars leave their edges, then come back in their stored order after the
     // bars the layout does not name.
     std::stable_sort(stored.begin(), stored.end(), [](const StoredBar& a, const StoredBar& b) {
@@ -495,9 +648,37 @@ BOOL CBCGPDockManager::LoadState(LPCTSTR lpszSection)
         pEdge->lengths[nIndex] = bar.nLength;
         pEdge->nSize = bar.nEdgeSize;
     }
+    // The groups' other panes join their first, which holds the group's place by now.
+    for (const StoredGroup& group : groups)
+    {
+        CBCGPDockingControlBar* pFirst = group.bars[0];
+        if (!IsDocked(pFirst) && !pFirst->IsFloating())
+            continue;
+        for (size_t i = 1; i < group.bars.size(); i++)
+            group.bars[i]->AttachToTabWnd(pFirst, DM_UNKNOWN, FALSE);
+        if (CBCGPTabbedControlBar* pTabbed = pFirst->GetParentTabbedBar())
+            pTabbed->GetUnderlyingWindow()->SetActiveTab(
+                pTabbed->GetUnderlyingWindow()->GetTabFromHwnd(group.bars[group.nActive]->m_hWnd));
+    }
+    // Shown or hidden, the panes and groups in their strips last, in the order they stood there.
+    std::vector<const StoredBar*> hidden;
     for (const StoredBar& bar : stored)
-        if (bar.pBar->IsVisible() != bar.bVisible)
-            bar.pBar->ShowControlBar(bar.bVisible, FALSE, FALSE);
+    {
+        CBCGPDockingControlBar* pSite = bar.pBar->GetParentTabbedBar();
+        pSite = pSite != NULL ? pSite : bar.pBar;
+        if (bar.nAutoHide > 0 && IsDocked(pSite))
+            hidden.push_back(&bar);
+        else if (pSite->IsVisible() != bar.bVisible)
+            pSite->ShowControlBar(bar.bVisible, FALSE, FALSE);
+    }
+    std::stable_sort(hidden.begin(), hidden.end(), [](const StoredBar* a, const StoredBar* b) { return a->nAutoHide < b->nAutoHide; });
+    for (const StoredBar* pStored : hidden)
+    {
+        CBCGPDockingControlBar* pSite = pStored->pBar->GetParentTabbedBar();
+        pSite = pSite != NULL ? pSite : pStored->pBar;
+        pSite->SetAutoHideMode(TRUE, pStored->dwEdge, NULL, TRUE);
+    }
+    m_bHoldLayout = FALSE;
     m_pFrame->RecalcLayout();
     return TRUE;
 }
@@ -573,4 +754,15 @@ CRect CBCGPDockManager::GetSlideInRect(const CBCGPDockingControlBar* pBar) const
     default: rect.left = area.right - nThickness; break;
     }
     return rect;
+}
+
+void CBCGPDockManager::SlideOutOthers(const CBCGPDockingControlBar* pBar)
+{
+    for (CBCGPAutoHideToolBar* pStrip : m_autoHideBars)
+        for (int i = 0; pStrip != NULL && i < pStrip->GetButtonCount(); i++)
+        {
+            CBCGPDockingControlBar* pOther = pStrip->GetButton(i)->GetAutoHideWindow();
+            if (pOther != pBar && pOther->IsWindowVisible())
+                pOther->Slide(FALSE, FALSE);
+        }
 }

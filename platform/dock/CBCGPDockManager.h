@@ -60,8 +60,12 @@ public:
 
     // The layout of every bar docked here once and still alive, one profile key per bar under
     // lpszSection ("<section>\\DockingBar-<id>"): its edge and place there, the edge's thickness,
-    // its floating rectangle and whether it shows. Loading takes what it can use from each key and
-    // leaves a bar without a usable key where it is; a bar is never lost. FALSE without a profile.
+    // its floating rectangle, whether it shows and its place in its auto-hide strip (a tab: its
+    // container's). Each tabbed container has a key "<section>\\TabbedBar-<n>" (n below the
+    // section's "TabbedBars") with the same values and its panes' ids in tab order ("Bars") and
+    // the active tab; it is made anew of m_pTabbedControlBarRTC. Loading takes what it can use
+    // from each key and leaves a bar without a usable key where it is; a bar is never lost. FALSE
+    // without a profile.
     BOOL SaveState(LPCTSTR lpszSection);
     BOOL LoadState(LPCTSTR lpszSection);
     // Auto-hide: the edges that keep a strip for the panes hidden there (CBRS_ALIGN_ bits), the
@@ -102,4 +106,17 @@ private:
     DWORD m_dwAutoHideAlignment = 0;
     CBCGPAutoHideToolBar* m_autoHideBars[4] = {}; // by edge as m_edges
     CRect m_rectInsideStrips; // the client area less the auto-hide strips, as laid out last
+
+public:
+    // Slides out, at once, every auto-hidden pane that shows but pBar.
+    void SlideOutOthers(const CBCGPDockingControlBar* pBar);
+    // While a layout loads, the frame lays itself out once, at the end.
+    BOOL IsLayoutHeld() const { return m_bHoldLayout; }
+
+private:
+    // Writes the place of pSite (pBar or the container it is a tab of) into the record
+    // strSection: its edge and place there or its floating rectangle, whether it shows, its place
+    // in its auto-hide strip; pBar's own recent edge and floating rectangle.
+    BOOL SavePlace(const CString& strSection, CBCGPDockingControlBar* pSite, CBCGPDockingControlBar* pBar);
+    BOOL m_bHoldLayout = FALSE;
 };

@@ -195,8 +195,11 @@ CBCGPSlider* CBCGPDockingControlBar::GetDefaultSlider() const
 }
 
 CBCGPAutoHideToolBar* CBCGPDockingControlBar::SetAutoHideMode(BOOL bMode, DWORD dwAlignment,
-    CBCGPAutoHideToolBar* pCurrAutoHideBar, BOOL)
+    CBCGPAutoHideToolBar* pCurrAutoHideBar, BOOL bUseTimer)
 {
+    // A tab hides with its container, as one group of buttons.
+    if (CBCGPTabbedControlBar* pTabbed = GetParentTabbedBar())
+        return pTabbed->SetAutoHideMode(bMode, dwAlignment, pCurrAutoHideBar, bUseTimer);
     CBCGPDockManager* pManager = GetDockManager();
     if (m_hWnd == NULL || pManager == NULL || !bMode == !IsAutoHideMode())
         return m_pAutoHideBar;
@@ -235,11 +238,20 @@ CBCGPAutoHideToolBar* CBCGPDockingControlBar::SetAutoHideMode(BOOL bMode, DWORD 
 
 BOOL CBCGPDockingControlBar::IsAutoHideMode() const
 {
-    return m_pAutoHideBar != NULL;
+    const CBCGPDockingControlBar* pSite = GetParentTabbedBar();
+    return (pSite != NULL ? pSite : this)->m_pAutoHideBar != NULL;
 }
 
 void CBCGPDockingControlBar::Slide(BOOL bSlideOut, BOOL bUseTimer)
 {
+    if (CBCGPTabbedControlBar* pTabbed = GetParentTabbedBar())
+    {
+        // A tab slides in with its container, in front.
+        if (bSlideOut && pTabbed->IsAutoHideMode())
+            pTabbed->GetUnderlyingWindow()->SetActiveTab(pTabbed->GetUnderlyingWindow()->GetTabFromHwnd(m_hWnd));
+        pTabbed->CBCGPDockingControlBar::Slide(bSlideOut, bUseTimer);
+        return;
+    }
     if (!IsAutoHideMode())
         return;
     if (bSlideOut && GetDockManager()->GetSlideInRect(this).IsRectEmpty())
@@ -247,6 +259,7 @@ void CBCGPDockingControlBar::Slide(BOOL bSlideOut, BOOL bUseTimer)
     m_nSlideTarget = bSlideOut ? SLIDE_STEPS : 0;
     if (bSlideOut && !IsWindowVisible())
     {
+        GetDockManager()->SlideOutOthers(this); // one pane in at a time
         m_nSlideStep = 0;
         m_bSlideHadFocus = FALSE;
         SetTimer(WATCH_TIMER, WATCH_ELAPSE, NULL);
@@ -299,14 +312,7 @@ BOOL CBCGPDockingControlBar::IsMouseOverSlide() const
     ::GetCursorPos(&point);
     CRect rect;
     GetWindowRect(&rect);
-    if (rect.PtInRect(point))
-        return TRUE;
-    CBCGPAutoHideButton* pButton = m_pAutoHideBar->FindButton(this);
-    if (pButton == NULL)
-        return FALSE;
-    CRect rectButton = pButton->GetRect();
-    m_pAutoHideBar->ClientToScreen(&rectButton);
-    return rectButton.PtInRect(point);
+    return rect.PtInRect(point) || m_pAutoHideBar->IsOverButtonOf(this, point);
 }
 
 void CBCGPDockingControlBar::OnTimer(UINT_PTR nIDEvent)
@@ -320,11 +326,13 @@ void CBCGPDockingControlBar::OnTimer(UINT_PTR nIDEvent)
     }
     else if (nIDEvent == WATCH_TIMER && IsAutoHideMode())
     {
-        if (m_nSlideStep != SLIDE_STEPS || m_nSlideTarget != SLIDE_STEPS)
-            return; // judged once it is all in
+        // The focus counts from the start (a click gives it at once); the rest is judged once
+        // the pane is all in.
         if (IsActive())
             m_bSlideHadFocus = TRUE;
-        else if (m_bSlideHadFocus || !IsMouseOverSlide())
+        if (m_nSlideStep != SLIDE_STEPS || m_nSlideTarget != SLIDE_STEPS || IsActive())
+            return;
+        if (m_bSlideHadFocus || !IsMouseOverSlide())
             Slide(FALSE, TRUE);
     }
     else
@@ -571,6 +579,8 @@ CBCGPTabbedControlBar* CBCGPDockingControlBar::CreateTabbedControlBar()
 
 void CBCGPDockingControlBar::LeaveSite()
 {
+    if (m_pAutoHideBar != NULL)
+        CBCGPDockingControlBar::SetAutoHideMode(FALSE, GetCurrentAlignment(), NULL, FALSE); // out of its strip
     if (CBCGPTabbedControlBar* pTabbed = GetParentTabbedBar())
         pTabbed->DetachBar(this);
     else if (IsFloating())

@@ -60,6 +60,8 @@ BOOL CBCGPMDIFrameWnd::CreateClient(LPCREATESTRUCT lpCreateStruct, CMenu* pWindo
 {
     if (!CMDIFrameWnd::CreateClient(lpCreateStruct, pWindowMenu))
         return FALSE;
+    // A pane slid in from its strip lies over the client: the documents must not paint over it.
+    ::SetWindowLongA(m_hWndMDIClient, GWL_STYLE, ::GetWindowLongA(m_hWndMDIClient, GWL_STYLE) | WS_CLIPSIBLINGS);
     return m_wndClientArea.SubclassWindow(m_hWndMDIClient);
 }
 
@@ -133,7 +135,7 @@ void CBCGPMDIFrameWnd::DockControlBar(CBCGPBaseControlBar* pBar, UINT nDockBarID
 
 void CBCGPMDIFrameWnd::RecalcLayout(BOOL bNotify)
 {
-    if (m_bInRecalcLayout || m_hWnd == NULL)
+    if (m_bInRecalcLayout || m_hWnd == NULL || m_dockManager.IsLayoutHeld())
         return;
     m_bInRecalcLayout = TRUE;
     m_nIdleFlags &= ~(idleLayout | idleNotify);

@@ -1,6 +1,7 @@
 // CBCGPTabbedControlBar.cpp: the container is made by runtime class and deletes itself when its
 // window goes; its panes are children of its tab window while they are tabs.
 #include "CBCGPTabbedControlBar.h"
+#include "CBCGPAutoHideToolBar.h"
 #include "CBCGPDockManager.h"
 #include "CBCGPMiniFrameWnd.h"
 
@@ -90,6 +91,10 @@ void CBCGPTabbedControlBar::Dissolve()
 {
     CFrameWnd* pDockSite = m_pDockSite;
     CBCGPDockingControlBar* pLast = DYNAMIC_DOWNCAST(CBCGPDockingControlBar, m_wndTabs.GetTabWnd(0));
+    // Auto-hidden, the container docks first: its last pane takes its place and then its button.
+    const BOOL bAutoHide = m_pAutoHideBar != NULL;
+    if (bAutoHide)
+        CBCGPDockingControlBar::SetAutoHideMode(FALSE, GetCurrentAlignment(), NULL, FALSE);
     if (pLast != NULL)
     {
         BOOL bVisible = IsVisible();
@@ -107,6 +112,8 @@ void CBCGPTabbedControlBar::Dissolve()
             CBCGPDockManager* pManager = GetDockManager();
             if (pManager != NULL && pManager->ReplaceControlBar(this, pLast))
                 pLast->ShowWindow(bVisible ? SW_SHOWNA : SW_HIDE);
+            if (bAutoHide)
+                pLast->SetAutoHideMode(TRUE, pLast->GetCurrentAlignment(), NULL, TRUE);
         }
     }
     DestroyWindow();
@@ -121,5 +128,8 @@ LRESULT CBCGPTabbedControlBar::OnChangeActiveTab(WPARAM, LPARAM)
         pActive->GetWindowText(strText);
     SetWindowText(strText);
     SendMessage(WM_NCPAINT);
+    // Hidden in a strip: its buttons follow its tabs.
+    if (m_pAutoHideBar != NULL)
+        m_pAutoHideBar->UpdateTabButtons(this);
     return 0;
 }

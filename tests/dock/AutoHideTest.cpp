@@ -11,27 +11,15 @@
 #include "CBCGPMenuBar.h"
 #include "CBCGPSlider.h"
 #include "CBCGPStatusBar.h"
-#include "DockFrameTest.rh"
+#include "DockTestFrame.h"
 #include "support/MessageRecorder.h"
+#include "support/PumpUntil.h"
 
-#include <functional>
 #include <ostream>
 
 void PrintTo(const CRect& rect, std::ostream* os);
 
 namespace {
-
-// Dispatches messages until the condition holds (at most a few seconds); TRUE when it did.
-bool WaitFor(const std::function<bool()>& condition)
-{
-    for (DWORD dwStart = ::GetTickCount(); !condition();)
-    {
-        if (::GetTickCount() - dwStart > 5000)
-            return false;
-        PumpMessages(10);
-    }
-    return true;
-}
 
 struct AutoHide : ::testing::Test
 {
@@ -45,26 +33,14 @@ struct AutoHide : ::testing::Test
     void SetUp() override
     {
         ::SetCursorPos(2000, 2000); // the mouse away from the panes
-        // The main frames of earlier tests left their quit behind; it would stop every pump.
-        MSG msg;
-        ::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE);
-        m_pFrame = new CBCGPMDIFrameWnd;
-        ASSERT_TRUE(m_pFrame->LoadFrame(IDR_DOCK_MAIN));
-        m_app.m_pMainWnd = m_pFrame;
-        m_pFrame->SetWindowPos(NULL, 0, 0, 800, 600, SWP_NOZORDER | SWP_SHOWWINDOW);
-        m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
-        m_pFrame->EnableAutoHideBars(CBRS_ALIGN_ANY);
+        ASSERT_TRUE((m_pFrame = NewDockTestFrame(m_app)) != nullptr);
         ASSERT_TRUE(m_status.Create(m_pFrame));
         struct { CBCGPDockingControlBar* pPane; const char* pszName; DWORD dwSide; CRect rect; } panes[] = {
             {&m_left, "Project", CBRS_LEFT, CRect(0, 0, 150, 200)},
             {&m_bottom, "Output", CBRS_BOTTOM, CRect(0, 0, 300, 100)},
             {&m_right, "Properties", CBRS_RIGHT, CRect(0, 0, 120, 200)}};
         for (auto& pane : panes)
-        {
-            ASSERT_TRUE(pane.pPane->Create(pane.pszName, m_pFrame, pane.rect, TRUE, 0, WS_CHILD | WS_VISIBLE | pane.dwSide));
-            pane.pPane->EnableDocking(CBRS_ALIGN_ANY);
-            m_pFrame->DockControlBar(pane.pPane);
-        }
+            ASSERT_TRUE(DockNewPane(m_pFrame, *pane.pPane, pane.pszName, pane.dwSide, pane.rect));
         m_pFrame->RecalcLayout();
         PumpMessages(0);
         m_pFrame->GetClientRect(&m_rectInside);
@@ -161,10 +137,10 @@ TEST_F(AutoHide, SlidesInOverTheClientAtOnceOrAnimated)
     EXPECT_TRUE(m_right.IsWindowVisible());
     EXPECT_LT(Rect(&m_right).Width(), 120);
     EXPECT_EQ(rectIn.right, Rect(&m_right).right);
-    EXPECT_TRUE(WaitFor([&] { return Rect(&m_right) == rectIn; }));
+    EXPECT_TRUE(PumpUntil([&] { return Rect(&m_right) == rectIn; }));
     m_right.Slide(FALSE, TRUE);
     EXPECT_TRUE(m_right.IsWindowVisible());
-    EXPECT_TRUE(WaitFor([&] { return !m_right.IsWindowVisible(); }));
+    EXPECT_TRUE(PumpUntil([&] { return !m_right.IsWindowVisible(); }));
     // A frame too small for the whole pane keeps the client's minimum.
     m_pFrame->SetWindowPos(NULL, 0, 0, 200, 400, SWP_NOZORDER | SWP_NOMOVE);
     m_left.Slide(TRUE, FALSE);
@@ -180,13 +156,13 @@ TEST_F(AutoHide, AClickKeepsThePaneInUntilTheFocusLeavesAHoverUntilTheMouseLeave
     CPoint point = ButtonRect(m_bottom).CenterPoint();
     SendToStrip(m_bottom, WM_LBUTTONDOWN, point);
     EXPECT_TRUE(m_bottom.IsActive());
-    EXPECT_TRUE(WaitFor([&] { return Rect(&m_bottom) == rectIn; }));
+    EXPECT_TRUE(PumpUntil([&] { return Rect(&m_bottom) == rectIn; }));
     ::SetFocus(m_pFrame->m_hWndMDIClient);
-    EXPECT_TRUE(WaitFor([&] { return !m_bottom.IsWindowVisible(); }));
+    EXPECT_TRUE(PumpUntil([&] { return !m_bottom.IsWindowVisible(); }));
     // A hover: in while the mouse is over the button or the pane, out when it leaves them.
     ::SetCursorPos(point.x, point.y);
     SendToStrip(m_bottom, WM_MOUSEMOVE, point);
-    EXPECT_TRUE(WaitFor([&] { return Rect(&m_bottom) == rectIn; }));
+    EXPECT_TRUE(PumpUntil([&] { return Rect(&m_bottom) == rectIn; }));
     EXPECT_FALSE(m_bottom.IsActive());
     CRect rectScreen;
     m_bottom.GetWindowRect(&rectScreen);
@@ -194,7 +170,7 @@ TEST_F(AutoHide, AClickKeepsThePaneInUntilTheFocusLeavesAHoverUntilTheMouseLeave
     PumpMessages(3 * 100); // some turns of the pane's watch: it stays
     EXPECT_EQ(rectIn, Rect(&m_bottom));
     ::SetCursorPos(2000, 2000);
-    EXPECT_TRUE(WaitFor([&] { return !m_bottom.IsWindowVisible(); }));
+    EXPECT_TRUE(PumpUntil([&] { return !m_bottom.IsWindowVisible(); }));
 }
 
 TEST_F(AutoHide, ThePinTogglesAndShowingSlides)

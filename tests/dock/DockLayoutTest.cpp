@@ -9,7 +9,7 @@
 #include "CBCGPMiniFrameWnd.h"
 #include "CBCGPSlider.h"
 #include "CBCGPWorkspace.h"
-#include "DockFrameTest.rh"
+#include "DockTestFrame.h"
 #include "support/MessageRecorder.h"
 
 #include <shlwapi.h>
@@ -60,11 +60,7 @@ struct DockLayout : ::testing::Test
     // The frame with five panes; bSwapped docks the left ones the other way round.
     void Build(BOOL bSwapped)
     {
-        m_pFrame = new CBCGPMDIFrameWnd;
-        ASSERT_TRUE(m_pFrame->LoadFrame(IDR_DOCK_MAIN));
-        m_app.m_pMainWnd = m_pFrame;
-        m_pFrame->SetWindowPos(NULL, 0, 0, 800, 600, SWP_NOZORDER | SWP_SHOWWINDOW);
-        m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
+        ASSERT_TRUE((m_pFrame = NewDockTestFrame(m_app)) != nullptr);
         m_panes.reset(new CFlagPane[PANES]);
         struct { const char* pszName; DWORD dwSide; CRect rect; } panes[PANES] = {
             {"Toolbox", CBRS_TOP, CRect(0, 0, 300, 60)}, {"Output", CBRS_BOTTOM, CRect(0, 0, 300, 100)},
@@ -74,10 +70,7 @@ struct DockLayout : ::testing::Test
         {
             int k = bSwapped && i == LEFT1 ? LEFT2 : bSwapped && i == LEFT2 ? LEFT1 : i;
             m_panes[k].m_pLog = &m_log;
-            ASSERT_TRUE(m_panes[k].Create(panes[k].pszName, m_pFrame, panes[k].rect, TRUE, s_ids[k],
-                WS_CHILD | WS_VISIBLE | panes[k].dwSide));
-            m_panes[k].EnableDocking(CBRS_ALIGN_ANY);
-            m_pFrame->DockControlBar(&m_panes[k]);
+            ASSERT_TRUE(DockNewPane(m_pFrame, m_panes[k], panes[k].pszName, panes[k].dwSide, panes[k].rect, s_ids[k]));
         }
         m_pFrame->RecalcLayout();
         PumpMessages(0);
