@@ -176,7 +176,7 @@ TEST_F(PropertySheetTest, CancelResetsTheShownPageAndStartPageIsHonouredOrClampe
     g_log.clear();
     CPropertySheet clamped("Clamped", &m_owner);
     pages.AddTo(clamped);
-    clamped.m_psh.nStartPage = 9;
+    clamped.m_psh.nStartPage = 3; // one past the last page
     int nIndexSeen = -1;
     ModalDialogDriver driver2([&](HWND hSheet) {
         nIndexSeen = clamped.GetActiveIndex();
