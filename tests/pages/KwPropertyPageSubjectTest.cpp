@@ -60,11 +60,15 @@ TEST(PropertyPageSubjectTest, ChangedReachesEachPageOnceInOrderWhilePagesLeaveOr
     subject.CKwPropertyPageSubject_Subscribe(&a);
     EXPECT_EQ((Log{"A:changed", "B:changed", "C:changed", "D:changed"}), Round(subject));
 
-    // B leaves during its call; A deletes C before C's turn; D deletes itself.
+    // B leaves during its call; A takes C out before C's turn; D deletes itself.
     b.m_onChanged = [&] { subject.CKwPropertyPageSubject_Unsubscribe(&b); };
-    a.m_onChanged = [&] { delete c; c = NULL; };
+    a.m_onChanged = [&] { subject.CKwPropertyPageSubject_Unsubscribe(c); };
     d->m_onChanged = [&] { delete d; d = NULL; };
     EXPECT_EQ((Log{"A:changed", "B:changed", "D:changed"}), Round(subject));
+    // A page deleted before its turn (its end unsubscribes it) is skipped the same way.
+    subject.CKwPropertyPageSubject_Subscribe(c);
+    a.m_onChanged = [&] { delete c; c = NULL; };
+    EXPECT_EQ((Log{"A:changed"}), Round(subject));
     a.m_onChanged = nullptr;
     EXPECT_EQ((Log{"A:changed"}), Round(subject));
     subject.CKwPropertyPageSubject_Unsubscribe(&b); // not subscribed: nothing happens
