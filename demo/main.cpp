@@ -8,6 +8,7 @@
 #include "GalleryFrame.h"
 #include "GalleryGrid.h"
 #include "GalleryLargeList.h"
+#include "GalleryPages.h"
 #include "GalleryHelpers.h"
 #include "GalleryRasterOps.h"
 #include "GalleryTabWnd.h"
@@ -138,6 +139,9 @@ void SavePictures(const char* pszFolder)
     printf("  window layer: %s\n", GalleryWindowLayer(pszFolder) ? "window-layer.png" : "failed");
     printf("  raster operations: %s\n", GalleryRasterOps(pszFolder) ? "raster-ops.png" : "failed");
     printf("  dialog from a resource template: %s\n", GalleryDialog(pszFolder) ? "dialog.png" : "failed");
+    printf("  modal property sheet: %s\n", GalleryPropertySheet(pszFolder) ? "property-sheet.png" : "failed");
+    printf("  anchored page: %s\n",
+        GalleryAnchoredPage(pszFolder) ? "page-anchored.png, page-anchored-wide.png" : "failed");
     printf("  the framework's New dialog: %s\n",
         GalleryNewTypeDialog(pszFolder) ? "new-type-dialog.png" : "failed");
     printf("  combo boxes and a context menu built by a chain of windows: %s\n",
