@@ -30,42 +30,27 @@ public:
     CString m_strText;
     BOOL m_bRefuseLeave = FALSE;
 
-    BOOL OnInitDialog() override
-    {
-        Note("Init");
-        return CPropertyPage::OnInitDialog();
-    }
-    BOOL OnSetActive() override
-    {
-        Note("SetActive");
-        return CPropertyPage::OnSetActive();
-    }
-    BOOL OnKillActive() override
-    {
-        Note("KillActive");
-        return !m_bRefuseLeave && CPropertyPage::OnKillActive();
-    }
-    BOOL OnApply() override
-    {
-        Note("Apply");
-        return CPropertyPage::OnApply();
-    }
+    // Each notes what it heard, then does what a page does.
+    BOOL OnInitDialog() override { return Note("Init") && CPropertyPage::OnInitDialog(); }
+    BOOL OnSetActive() override { return Note("SetActive") && CPropertyPage::OnSetActive(); }
+    BOOL OnKillActive() override { return Note("KillActive") && !m_bRefuseLeave && CPropertyPage::OnKillActive(); }
+    BOOL OnApply() override { return Note("Apply") && CPropertyPage::OnApply(); }
     void OnOK() override { Note("OK"); }
     void OnReset() override
     {
         Note("Reset");
         CPropertyPage::OnReset();
     }
-    BOOL OnQueryCancel() override
-    {
-        Note("QueryCancel");
-        return TRUE;
-    }
+    BOOL OnQueryCancel() override { return Note("QueryCancel"); }
     afx_msg void OnEditChange() { SetModified(TRUE); }
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, m_nIDEdit, m_strText); }
-    void Note(const char* what) { g_log.push_back(m_name + ":" + what); }
+    bool Note(const char* what)
+    {
+        g_log.push_back(m_name + ":" + what);
+        return true;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -157,9 +142,8 @@ TEST_F(PropertySheetTest, OkAppliesShownPagesInOrderAndReadsTheirFields)
 }
 
 // Cancel from the start page chosen before the run: only that page was shown; it is asked, then
-// reset, and what was typed never reaches its member. A start page the sheet does not have shows
-// the first page.
-TEST_F(PropertySheetTest, CancelResetsTheShownPageAndStartPageIsHonouredOrClamped)
+// reset, and what was typed never reaches its member.
+TEST_F(PropertySheetTest, CancelResetsTheShownStartPage)
 {
     Pages pages;
     pages.c.m_strText = "kept";
@@ -173,18 +157,6 @@ TEST_F(PropertySheetTest, CancelResetsTheShownPageAndStartPageIsHonouredOrClampe
     EXPECT_EQ((std::vector<std::string>{"C:Init", "C:SetActive", "C:QueryCancel", "C:Reset"}), g_log);
     EXPECT_STREQ("kept", pages.c.m_strText);
 
-    g_log.clear();
-    CPropertySheet clamped("Clamped", &m_owner);
-    pages.AddTo(clamped);
-    clamped.m_psh.nStartPage = 3; // one past the last page
-    int nIndexSeen = -1;
-    ModalDialogDriver driver2([&](HWND hSheet) {
-        nIndexSeen = clamped.GetActiveIndex();
-        ::SendMessageA(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    });
-    EXPECT_EQ(IDCANCEL, clamped.DoModal());
-    EXPECT_EQ(0, nIndexSeen);
-    EXPECT_EQ("A:Init", g_log.at(0));
 }
 
 // Enter in a single-line field of a page reaches the sheet through the framework's loop and
