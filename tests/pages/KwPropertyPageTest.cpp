@@ -161,6 +161,10 @@ TEST_F(PropertyPageTest, CreationRewritesTheTemplateAndAppliesTheRules)
     CKwPropertyPage absent(NULL, IDD_PGTEST_ABSENT, 0);
     EXPECT_FALSE(absent.Create(WS_CHILD, CRect(0, 0, 10, 10), &m_host, 78));
     EXPECT_EQ(NULL, absent.m_hWnd);
+    CKwPropertyPage broken(NULL, IDD_PGTEST_BADINIT, 0);
+    EXPECT_FALSE(broken.Create(WS_CHILD, CRect(0, 0, 10, 10), &m_host, 79));
+    EXPECT_EQ(NULL, broken.m_hWnd);
+    EXPECT_EQ(page.m_hWnd, ::GetWindow(m_host.m_hWnd, GW_CHILD)); // no half-made page left behind
 }
 
 // A combo box moved by its anchors keeps what was typed and the selection in it.
