@@ -9,6 +9,7 @@
 #include "GalleryFrame.h"
 #include "GalleryGrid.h"
 #include "GalleryLargeList.h"
+#include "GalleryPages.h"
 #include "GalleryHelpers.h"
 #include "GalleryKwBars.h"
 #include "GalleryRasterOps.h"
@@ -140,6 +141,9 @@ void SavePictures(const char* pszFolder)
     printf("  window layer: %s\n", GalleryWindowLayer(pszFolder) ? "window-layer.png" : "failed");
     printf("  raster operations: %s\n", GalleryRasterOps(pszFolder) ? "raster-ops.png" : "failed");
     printf("  dialog from a resource template: %s\n", GalleryDialog(pszFolder) ? "dialog.png" : "failed");
+    printf("  modal property sheet: %s\n", GalleryPropertySheet(pszFolder) ? "property-sheet.png" : "failed");
+    printf("  anchored page: %s\n",
+        GalleryAnchoredPage(pszFolder) ? "page-anchored.png, page-anchored-wide.png" : "failed");
     printf("  the framework's New dialog: %s\n",
         GalleryNewTypeDialog(pszFolder) ? "new-type-dialog.png" : "failed");
     printf("  combo boxes and a context menu built by a chain of windows: %s\n",

@@ -5,11 +5,6 @@
 
 #include "CWnd.h"
 
-// Flags of RunModalLoop.
-#define MLF_NOIDLEMSG 0x0001 // no WM_ENTERIDLE to the parent while the queue is empty
-#define MLF_NOKICKIDLE 0x0002 // no WM_KICKIDLE to the dialog while the queue is empty
-#define MLF_SHOWONIDLE 0x0004 // show a hidden dialog once the queue first runs empty
-
 class KWAFX_API CDialog : public CWnd
 {
     DECLARE_DYNAMIC(CDialog)
@@ -38,13 +33,6 @@ public:
     virtual int DoModal();
     // Ends a modal dialog with nResult (DoModal's return), or hides a modeless one.
     void EndDialog(int nResult);
-
-    // The framework's modal loop: pumps messages through PreTranslateMessage until
-    // EndModalLoop; returns the result given to it, or -1 when WM_QUIT arrives (it is posted
-    // again for the outer loop).
-    int RunModalLoop(DWORD dwFlags = 0);
-    virtual BOOL ContinueModal();
-    virtual void EndModalLoop(int nResult);
 
     // Focus and the default button.
     void GotoDlgCtrl(CWnd* pWndCtrl);

@@ -34,6 +34,11 @@ struct CCreateContext;
 #define WF_OLECTLCONTAINER 0x0100 // holds OLE controls
 #define WF_KEEPMINIACTIVE 0x0200 // stays active while deactivated (mini frames)
 
+// Flags of RunModalLoop.
+#define MLF_NOIDLEMSG 0x0001 // no WM_ENTERIDLE to the parent while the queue is empty
+#define MLF_NOKICKIDLE 0x0002 // no WM_KICKIDLE to the window while the queue is empty
+#define MLF_SHOWONIDLE 0x0004 // show a hidden window once the queue first runs empty
+
 // The shared window procedure of every window the framework created or subclassed.
 KWAFX_API LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 KWAFX_API LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
@@ -288,6 +293,17 @@ public:
     // Dialog navigation for keyboard and mouse messages of this window and its descendants.
     BOOL PreTranslateInput(LPMSG lpMsg);
     BOOL IsDialogMessage(LPMSG lpMsg);
+
+    // The framework's modal loop (CWndModal.cpp): pumps messages through PreTranslateMessage
+    // until ContinueModal says no (EndModalLoop, or the window is gone); returns the result
+    // given to EndModalLoop, or -1 when WM_QUIT arrives (it is posted again for the outer loop).
+    int RunModalLoop(DWORD dwFlags = 0);
+    virtual BOOL ContinueModal();
+    virtual void EndModalLoop(int nResult);
+    // The owner a modal window should have: hParent, else the main window (or its last active
+    // popup), never a child window. *pWndTop receives the top-level window above it when that is
+    // another window and enabled; the caller disables it for the modal run.
+    static HWND PASCAL GetSafeOwner_(HWND hParent, HWND* pWndTop);
 
     // Default handlers: each does the window's default processing of its message.
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -1,4 +1,5 @@
-// afxdlgs.h: the framework's umbrella of the system's common dialogs (colour, font, file).
+// afxdlgs.h: the framework's umbrella of the system's common dialogs (colour, font, file) and
+// property sheets.
 #pragma once
 
 #include "afxwin.h"
@@ -8,4 +9,6 @@
 #include "CColorDialog.h"
 #include "CFontDialog.h"
 #include "CFileDialog.h"
+#include "CPropertyPage.h"
+#include "CPropertySheet.h"
 #endif
