@@ -7,6 +7,7 @@
 #include "CBCGPDockManager.h"
 #include "CBCGPDockingMarkers.h"
 #include "CBCGPMDIFrameWnd.h"
+#include "CBCGPMemDC.h"
 #include "CBCGPMiniFrameWnd.h"
 #include "CBCGPTabbedControlBar.h"
 #include "CBCGPVisualManager.h"
@@ -363,11 +364,8 @@ void CBCGPDockingControlBar::OnNcPaint()
         return;
     CWindowDC dc(this);
     // Off-screen, then in one copy: the caption does not flicker as the focus moves.
-    CDC dcMem;
-    CBitmap bitmap;
-    if (!dcMem.CreateCompatibleDC(&dc) || !bitmap.CreateCompatibleBitmap(&dc, rectCaption.Width(), rectCaption.Height()))
-        return;
-    CBitmap* pOldBitmap = dcMem.SelectObject(&bitmap);
+    CBCGPMemDC memDC(dc, rectCaption);
+    CDC& dcMem = memDC.GetDC();
     CString strText;
     GetWindowText(strText);
     CBCGPVisualManager* pManager = CBCGPVisualManager::GetInstance();
@@ -380,8 +378,6 @@ void CBCGPDockingControlBar::OnNcPaint()
         pManager->OnDrawCaptionButton(&dcMem, rectClose, m_bActiveShown, m_bClosePressed);
     if (!rectPin.IsRectEmpty())
         pManager->OnDrawPinButton(&dcMem, rectPin, m_bActiveShown, IsAutoHideMode());
-    dc.BitBlt(0, 0, rectCaption.Width(), rectCaption.Height(), &dcMem, 0, 0, SRCCOPY);
-    dcMem.SelectObject(pOldBitmap);
 }
 
 CRect CBCGPDockingControlBar::GetPinButtonRect() const

@@ -2,6 +2,7 @@
 // cut short before the strip scrolls), switching by mouse and keyboard, and off-screen painting
 // through the visual manager.
 #include "CBCGPTabWnd.h"
+#include "CBCGPMemDC.h"
 #include "CBCGPVisualManager.h"
 
 #include <afxwin.h>
@@ -627,19 +628,11 @@ void CBCGPTabWnd::OnPaint()
     CDC* pDC = CDC::FromHandle(::BeginPaint(m_hWnd, &ps));
     CRect rectClient;
     GetClientRect(&rectClient);
-    CDC dcMem;
-    CBitmap bitmap;
-    if (dcMem.CreateCompatibleDC(pDC) &&
-        bitmap.CreateCompatibleBitmap(pDC, std::max(1, rectClient.Width()), std::max(1, rectClient.Height())))
     {
-        CBitmap* pOldBitmap = dcMem.SelectObject(&bitmap);
-        DrawStrip(&dcMem, rectClient);
-        // The page's window paints itself: the children are clipped out of this copy.
-        pDC->BitBlt(0, 0, rectClient.Width(), rectClient.Height(), &dcMem, 0, 0, SRCCOPY);
-        dcMem.SelectObject(pOldBitmap);
+        // The page's window paints itself: the children are clipped out of the copy.
+        CBCGPMemDC memDC(*pDC, rectClient);
+        DrawStrip(&memDC.GetDC(), rectClient);
     }
-    else
-        DrawStrip(pDC, rectClient);
     ::EndPaint(m_hWnd, &ps);
 }
 
