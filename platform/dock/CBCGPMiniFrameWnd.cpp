@@ -14,6 +14,7 @@ BEGIN_MESSAGE_MAP(CBCGPMiniFrameWnd, CWnd)
     ON_WM_CLOSE()
     ON_WM_ACTIVATE()
     ON_WM_NCLBUTTONDBLCLK()
+    ON_WM_NCLBUTTONDOWN()
     ON_MESSAGE(WM_FLOATSTATUS, &CBCGPMiniFrameWnd::OnFloatStatus)
 END_MESSAGE_MAP()
 
@@ -101,4 +102,16 @@ LRESULT CBCGPMiniFrameWnd::OnFloatStatus(WPARAM wParam, LPARAM)
     if (wParam & (FS_ENABLE | FS_DISABLE))
         EnableWindow((wParam & FS_ENABLE) != 0);
     return TRUE;
+}
+
+void CBCGPMiniFrameWnd::OnNcLButtonDown(UINT nHitTest, CPoint point)
+{
+    if (nHitTest == HTCAPTION && m_pBar != NULL)
+    {
+        if (::GetActiveWindow() != m_hWnd)
+            SetActiveWindow();
+        m_pBar->StartFloatingDrag(point);
+        return;
+    }
+    CWnd::OnNcLButtonDown(nHitTest, point);
 }
