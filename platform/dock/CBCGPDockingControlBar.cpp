@@ -59,8 +59,9 @@ BOOL CBCGPDockingControlBar::Create(LPCTSTR lpszCaption, CWnd* pParentWnd, const
     m_bHasGripper = bHasGripper;
     m_dwTabbedStyle = dwTabbedStyle;
     m_dwControlBarStyle = dwControlBarStyle;
-    // The low word of dwStyle carries bar bits (the edge); the window keeps the rest.
-    DWORD dwWndStyle = (dwStyle & 0xFFFF0000) | WS_CHILD | WS_CLIPCHILDREN;
+    // The low word of dwStyle carries bar bits (the edge); the window keeps the rest. A pane slid
+    // in over its neighbours is not painted over by them.
+    DWORD dwWndStyle = (dwStyle & 0xFFFF0000) | WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     if (!CreateBar(lpszCaption, dwWndStyle, dwStyle & CBRS_ALIGN_ANY, rect, pParentWnd, nID))
         return FALSE;
     m_recentDockInfo.m_dwRecentAlignmentToFrame = GetCurrentAlignment();
