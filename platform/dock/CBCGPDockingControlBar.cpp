@@ -801,6 +801,7 @@ void CBCGPDockingControlBar::RememberDragOrigin()
         origin.hTabbed = pTabbed->m_hWnd;
         origin.nTab = pTabs->GetTabFromHwnd(m_hWnd);
         origin.hSibling = pTabs->GetTabWnd(origin.nTab == 0 ? 1 : 0)->GetSafeHwnd();
+        origin.hWndBefore = ::GetWindow(pTabbed->m_hWnd, GW_HWNDPREV);
     }
     else if (IsFloating())
     {
@@ -815,6 +816,17 @@ void CBCGPDockingControlBar::RememberDragOrigin()
     m_dragOrigin = origin;
 }
 
+namespace {
+
+// Back to its place in Z order (so in the tab order too), below hWndBefore, or on top.
+void PlaceAfter(CWnd* pWnd, HWND hWndBefore)
+{
+    pWnd->SetWindowPos(hWndBefore != NULL && ::IsWindow(hWndBefore) ? CWnd::FromHandle(hWndBefore) : &CWnd::wndTop, 0, 0,
+        0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+} // namespace
+
 void CBCGPDockingControlBar::RestoreDragOrigin()
 {
     const DragOrigin origin = m_dragOrigin;
@@ -827,8 +839,7 @@ void CBCGPDockingControlBar::RestoreDragOrigin()
              pManager->RestoreDockedPlace(this, origin.place))
     {
         ReturnFromMiniFrame();
-        SetWindowPos(origin.hWndBefore != NULL ? CWnd::FromHandle(origin.hWndBefore) : &CWnd::wndTop, 0, 0, 0, 0,
-            SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        PlaceAfter(this, origin.hWndBefore);
     }
     else if (origin.kind == DragOrigin::TABBED && IsFloating())
     {
@@ -842,7 +853,10 @@ void CBCGPDockingControlBar::RestoreDragOrigin()
         else if (pSibling != NULL)
             pTabbed = DYNAMIC_DOWNCAST(CBCGPTabbedControlBar, AttachToTabWnd(pSibling, DM_UNKNOWN, TRUE));
         if (pTabbed != NULL && GetParentTabbedBar() == pTabbed)
+        {
             pTabbed->GetUnderlyingWindow()->MoveTab(pTabbed->GetUnderlyingWindow()->GetTabFromHwnd(m_hWnd), origin.nTab);
+            PlaceAfter(pTabbed, origin.hWndBefore);
+        }
         else
             FloatControlBar(origin.recent.m_rectRecentFloatingRect, DM_UNKNOWN, true); // nowhere to go back to
     }

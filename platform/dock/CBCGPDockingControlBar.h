@@ -219,7 +219,7 @@ protected:
         HWND hSibling = NULL;
         int nTab = -1;
         CRecentDockInfo recent = {};
-        HWND hWndBefore = NULL; // the sibling above it in Z order (so in the tab order)
+        HWND hWndBefore = NULL; // the sibling above it (or its container) in Z order
     };
     DragOrigin m_dragOrigin;
     CBCGPDockingPreview* m_pPreview = NULL;

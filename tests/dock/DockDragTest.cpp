@@ -202,9 +202,11 @@ TEST_F(DockDrag, TheFramesMarkersDockAtItsSidesWhereTheOutlineShowed)
 
 TEST_F(DockDrag, EscLeavesEverythingAsItWas)
 {
+    // Two panes at the bottom: the first one dragged must come back first.
+    m_pFrame->DockControlBar(&m_props, AFX_IDW_DOCKBAR_BOTTOM);
     const std::string strBefore = Layout();
     // A docked pane, floated by the drag and over a marker.
-    DragOver(m_output, &m_props, CBCGPDockingMarkers::MARKER_CENTER);
+    DragOver(m_output, &m_project, CBCGPDockingMarkers::MARKER_CENTER);
     ASSERT_TRUE(m_output.IsFloating());
     m_output.SendMessage(WM_KEYDOWN, VK_ESCAPE);
     EXPECT_FALSE(m_output.IsDragging());
