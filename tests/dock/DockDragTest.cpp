@@ -133,7 +133,7 @@ TEST_F(DockDrag, APaneDroppedOnASideOfAnotherSharesItsPlaceAlongTheEdgeWithASlid
     // Over a pane at the right edge: its middle, its top and bottom (along the edge), and the
     // frame's four sides; the lit one outlines the lower half of the pane.
     CBCGPDockingMarkers* pMarkers = m_output.GetDockingMarkers();
-    ASSERT_NE(nullptr, pMarkers);
+    ASSERT_TRUE(pMarkers != nullptr && m_output.GetDockingPreview() != nullptr);
     using M = CBCGPDockingMarkers;
     EXPECT_EQ(M::Bit(M::MARKER_TOP) | M::Bit(M::MARKER_BOTTOM) | M::Bit(M::MARKER_CENTER) | M::FRAME,
         pMarkers->GetShownMarkers());
@@ -177,6 +177,7 @@ TEST_F(DockDrag, TheFramesMarkersDockAtItsSidesWhereTheOutlineShowed)
     Mouse(m_props.m_hWnd, WM_MOUSEMOVE, point - CPoint(60, 0));
     CPoint ptTop = MoveOver(m_props, NULL, M::MARKER_FRAME_TOP);
     CBCGPDockingMarkers* pMarkers = m_props.GetDockingMarkers();
+    ASSERT_TRUE(pMarkers != nullptr && m_props.GetDockingPreview() != nullptr);
     EXPECT_EQ(M::FRAME, pMarkers->GetShownMarkers());
     EXPECT_EQ(M::MARKER_FRAME_TOP, pMarkers->GetLitMarker());
     CRect rectPreview = m_props.GetDockingPreview()->GetPreviewRect();
@@ -207,7 +208,7 @@ TEST_F(DockDrag, EscLeavesEverythingAsItWas)
     const std::string strBefore = Layout();
     // A docked pane, floated by the drag and over a marker.
     DragOver(m_output, &m_project, CBCGPDockingMarkers::MARKER_CENTER);
-    ASSERT_TRUE(m_output.IsFloating());
+    ASSERT_TRUE(m_output.IsFloating() && m_output.GetDockingMarkers() != nullptr);
     m_output.SendMessage(WM_KEYDOWN, VK_ESCAPE);
     EXPECT_FALSE(m_output.IsDragging());
     EXPECT_EQ(NULL, ::GetCapture());
@@ -253,6 +254,7 @@ TEST_F(DockDrag, FloatingFramesAndTornOffTabsDockInTheSameDrag)
     CBCGPMiniFrameWnd* pMini = m_props.GetParentMiniFrame();
     pMini->SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(260, 158));
     CPoint point = MoveOver(m_props, &m_output, CBCGPDockingMarkers::MARKER_CENTER);
+    ASSERT_NE(nullptr, m_props.GetDockingPreview());
     EXPECT_EQ(Screen(&m_output), m_props.GetDockingPreview()->GetPreviewRect());
     Mouse(m_props.m_hWnd, WM_LBUTTONUP, point, 0);
     ASSERT_NE(nullptr, m_props.GetParentTabbedBar());
