@@ -227,8 +227,12 @@ TEST_F(DockDrag, EscLeavesEverythingAsItWas)
     Mouse(pMini->m_hWnd, WM_MOUSEMOVE, CPoint(300, 200));
     EXPECT_EQ(CRect(240, 192, 490, 442), Screen(pMini));
     MoveOver(m_props, &m_output, CBCGPDockingMarkers::MARKER_CENTER);
-    m_props.SendMessage(WM_KEYDOWN, VK_ESCAPE);
+    // Esc pressed in a control of the pane, through the application's message route.
+    HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 20, m_props.m_hWnd, NULL, NULL, NULL);
+    MSG msg = {hEdit, WM_KEYDOWN, VK_ESCAPE, 0};
+    EXPECT_TRUE(m_app.PreTranslateMessage(&msg));
     EXPECT_EQ(strFloating, Layout());
+    ::DestroyWindow(hEdit);
     m_props.DockToRecentPos();
     // A tab pulled out of its container (which dissolves) and brought back, in its place.
     const std::string strDocked = Layout();
