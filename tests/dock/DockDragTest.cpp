@@ -249,6 +249,21 @@ TEST_F(DockDrag, EscLeavesEverythingAsItWas)
     ASSERT_NE(nullptr, m_project.GetParentTabbedBar());
     EXPECT_EQ(&m_project, m_project.GetParentTabbedBar()->GetUnderlyingWindow()->GetTabWnd(0));
     EXPECT_EQ(strDocked, Layout());
+    // With three tabs the container stays, and the middle tab goes back into it at its place.
+    ASSERT_NE(nullptr, m_output.AttachToTabWnd(&m_project, DM_STANDARD, FALSE));
+    pLeft = m_project.GetParentTabbedBar();
+    pTabs = pLeft->GetUnderlyingWindow();
+    pTabs->SetActiveTab(1);
+    CWnd* pMiddle = pTabs->GetTabWnd(1);
+    const std::string strThree = Layout();
+    pTabs->GetTabRect(1, rectTab);
+    pTabs->ClientToScreen(&rectTab);
+    Mouse(pTabs->m_hWnd, WM_LBUTTONDOWN, rectTab.CenterPoint());
+    Mouse(pTabs->m_hWnd, WM_MOUSEMOVE, rectTab.CenterPoint() - CPoint(0, 80));
+    ASSERT_EQ(2, pTabs->GetTabsNum());
+    pMiddle->SendMessage(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_EQ(pMiddle, pTabs->GetTabWnd(1));
+    EXPECT_EQ(strThree, Layout());
 }
 
 TEST_F(DockDrag, FloatingFramesAndTornOffTabsDockInTheSameDrag)
