@@ -83,23 +83,27 @@ void SendMouse(HWND hWnd, UINT message, CPoint point, WPARAM wParam = 0)
     ::SendMessageA(hTarget, message, wParam, MAKELPARAM(point.x, point.y));
 }
 
-// Drags pane by its caption over the middle of target and saves the screen there, the docking
-// markers shown; then lets go away from the markers.
+// Drags the floating pane by its mini frame's caption over the bottom marker of target and saves
+// the screen there, the markers and the outline of the pane's place shown; then lets go, so that
+// the pane docks below target.
 bool SaveDragPicture(CGalleryPane& pane, CWnd& target, const CRect& rectAll, const char* pszFolder)
 {
     CRect rect;
-    pane.GetWindowRect(&rect);
-    CPoint point = rect.TopLeft() + CPoint(40, 6);
-    pane.SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
+    pane.GetParentMiniFrame()->GetWindowRect(&rect);
+    // Held near its right end, the frame trails over the document, clear of the outline.
+    CPoint point(rect.right - 30, rect.top + ::GetSystemMetrics(SM_CYFRAME) + 4);
+    pane.GetParentMiniFrame()->SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
     target.GetWindowRect(&rect);
-    // Short of the middle marker, which then shows unlit beside the one under the mouse.
-    CPoint ptOver = CBCGPDockingMarkers::GetMarkerRect(rect, CBCGPDockingMarkers::MARKER_CENTER).CenterPoint();
-    SendMouse(pane.m_hWnd, WM_MOUSEMOVE, point + CPoint(0, -30), MK_LBUTTON);
+    CPoint ptOver = CBCGPDockingMarkers::GetMarkerRect(rect, CBCGPDockingMarkers::MARKER_BOTTOM).CenterPoint();
+    // The display's own pointer goes there too: the moves it reports while the picture is
+    // taken then agree.
+    ::SetCursorPos(ptOver.x, ptOver.y);
+    SendMouse(pane.m_hWnd, WM_MOUSEMOVE, point + CPoint(40, 10), MK_LBUTTON);
     SendMouse(pane.m_hWnd, WM_MOUSEMOVE, ptOver, MK_LBUTTON);
     GalleryPump(200);
     bool bSaved = pane.GetDockingMarkers() != NULL && GallerySaveScreen(rectAll, pszFolder, "dock-drag");
-    SendMouse(pane.m_hWnd, WM_LBUTTONUP, ptOver + CPoint(0, 200));
-    return bSaved;
+    SendMouse(pane.m_hWnd, WM_LBUTTONUP, ptOver);
+    return bSaved && !pane.IsFloating();
 }
 
 } // namespace
@@ -113,7 +117,7 @@ bool GalleryDockPanes(const char* pszFolder)
     CBCGPMDIFrameWnd* pFrame = new CBCGPMDIFrameWnd;
     bool bSaved = false;
     CBCGPStatusBar status;
-    CGalleryPane project, classes, properties, output, find;
+    CGalleryPane project, classes, properties, output, errors, find;
     if (pFrame->LoadFrame(IDR_GALLERY_FRAME))
     {
         pApp->m_pMainWnd = pFrame;
@@ -126,6 +130,7 @@ bool GalleryDockPanes(const char* pszFolder)
         struct { CGalleryPane* pPane; const char* pszName; DWORD dwSide; CRect rect; } panes[] = {
             {&project, "Project", CBRS_LEFT, CRect(0, 0, 170, 200)}, {&classes, "Classes", CBRS_LEFT, CRect(0, 0, 170, 120)},
             {&properties, "Properties", CBRS_RIGHT, CRect(0, 0, 180, 200)}, {&output, "Output", CBRS_BOTTOM, CRect(0, 0, 300, 110)},
+            {&errors, "Error List", CBRS_BOTTOM, CRect(0, 0, 300, 110)},
             {&find, "Find Results", CBRS_BOTTOM, CRect(0, 0, 300, 110)}};
         bool bMade = true;
         for (auto& pane : panes)
@@ -151,7 +156,11 @@ bool GalleryDockPanes(const char* pszFolder)
             static const char* const s_found[] = {"Spans.kws(12): HEA 200", "Piers.kws(4): HEA 200"};
             find.MakeChild("LISTBOX", LBS_NOINTEGRALHEIGHT);
             FillList(find.m_hChild, s_found, 2);
+            static const char* const s_errors[] = {"Warning  Span 2: utilisation above 0.85"};
+            errors.MakeChild("LISTBOX", LBS_NOINTEGRALHEIGHT);
+            FillList(errors.m_hChild, s_errors, 1);
             classes.AttachToTabWnd(&project, DM_STANDARD, FALSE);
+            errors.AttachToTabWnd(&output, DM_STANDARD, FALSE);
             CRect rectFrame;
             pFrame->GetWindowRect(&rectFrame);
             find.FloatControlBar(CRect(rectFrame.left + 330, rectFrame.top + 150, rectFrame.left + 560, rectFrame.top + 290));
@@ -177,11 +186,13 @@ bool GalleryDockPanes(const char* pszFolder)
             find.GetParentMiniFrame()->GetWindowRect(&rectMini);
             rectAll.UnionRect(&rectFrame, &rectMini);
             bSaved = GallerySaveScreen(rectAll, pszFolder, "dock-panes");
-            bSaved = SaveDragPicture(output, properties, rectAll, pszFolder) && bSaved;
+            bSaved = SaveDragPicture(find, properties, rectAll, pszFolder) && bSaved;
             // The properties hidden into their strip at the right edge and slid in over the document.
             pFrame->EnableAutoHideBars(CBRS_ALIGN_ANY);
             properties.SetAutoHideMode(TRUE, CBRS_ALIGN_RIGHT, NULL, FALSE);
             properties.Slide(TRUE, FALSE);
+            // With the focus in it, it stays in until the picture is taken.
+            ::SetFocus(properties.m_hChild);
             pFrame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
             GalleryPump(200);
             bSaved = GallerySaveScreen(rectFrame, pszFolder, "dock-autohide") && bSaved;

@@ -766,3 +766,115 @@ void CBCGPDockManager::SlideOutOthers(const CBCGPDockingControlBar* pBar)
                 pOther->Slide(FALSE, FALSE);
         }
 }
+
+BOOL CBCGPDockManager::InsertControlBar(CBCGPDockingControlBar* pBar, CBCGPDockingControlBar* pTarget, BOOL bAfter)
+{
+    if (pBar == NULL || pBar == pTarget || !IsDocked(pTarget))
+        return FALSE;
+    DWORD dwAlignment = FindEdgeOf(pTarget)->dwAlignment;
+    if ((m_dwEnabledAlignment & pBar->GetEnabledAlignment() & dwAlignment) == 0)
+        return FALSE;
+    RemoveControlBar(pBar);
+    size_t i = 0;
+    Edge* pEdge = FindEdgeOf(pTarget, &i);
+    int nHalf = std::max(1, pEdge->lengths[i] / 2);
+    pEdge->lengths[i] = std::max(1, pEdge->lengths[i] - nHalf);
+    size_t nAt = bAfter ? i + 1 : i;
+    pEdge->bars.insert(pEdge->bars.begin() + nAt, pBar);
+    pEdge->lengths.insert(pEdge->lengths.begin() + nAt, nHalf);
+    if (std::find(m_knownBars.begin(), m_knownBars.end(), pBar->m_hWnd) == m_knownBars.end())
+        m_knownBars.push_back(pBar->m_hWnd);
+    pBar->SetBarStyle((pBar->GetBarStyle() & ~CBRS_ALIGN_ANY) | dwAlignment);
+    return TRUE;
+}
+
+BOOL CBCGPDockManager::GetDockedPlace(const CBCGPBaseControlBar* pBar, DockedPlace& place) const
+{
+    size_t i = 0;
+    const Edge* pEdge = const_cast<CBCGPDockManager*>(this)->FindEdgeOf(pBar, &i);
+    if (pEdge == nullptr)
+        return FALSE;
+    place.dwAlignment = pEdge->dwAlignment;
+    place.nIndex = i;
+    place.nLength = pEdge->lengths[i];
+    place.nEdgeSize = pEdge->nSize;
+    return TRUE;
+}
+
+BOOL CBCGPDockManager::RestoreDockedPlace(CBCGPDockingControlBar* pBar, const DockedPlace& place)
+{
+    Edge* pEdge = FindEdge(place.dwAlignment);
+    if (pBar == NULL || pEdge == nullptr || !DockControlBar(pBar, place.dwAlignment))
+        return FALSE;
+    // Back to its rank (it went to the end).
+    size_t nAt = std::min(place.nIndex, pEdge->bars.size() - 1);
+    pEdge->bars.pop_back();
+    pEdge->lengths.pop_back();
+    pEdge->bars.insert(pEdge->bars.begin() + nAt, pBar);
+    pEdge->lengths.insert(pEdge->lengths.begin() + nAt, place.nLength);
+    pEdge->nSize = place.nEdgeSize;
+    return TRUE;
+}
+
+CRect CBCGPDockManager::GetDockingArea() const
+{
+    CRect rect = m_rectInsideStrips;
+    if (m_pFrame != NULL && m_pFrame->m_hWnd != NULL)
+        m_pFrame->ClientToScreen(&rect);
+    return rect;
+}
+
+CRect CBCGPDockManager::GetDockPreviewRect(const CBCGPDockingControlBar* pBar, DWORD dwAlignment) const
+{
+    if (pBar == NULL || (m_dwEnabledAlignment & pBar->GetEnabledAlignment() & dwAlignment) == 0)
+        return CRect(0, 0, 0, 0);
+    // The edges laid out before this one (top, bottom, left, right) keep their strips.
+    CRect area = m_rectInsideStrips;
+    const Edge* pEdge = nullptr;
+    for (const Edge& edge : m_edges)
+    {
+        if (edge.dwAlignment == dwAlignment)
+        {
+            pEdge = &edge;
+            break;
+        }
+        int nTaken = edge.nThickness > 0 ? edge.nThickness + CBCGPSlider::SLIDER_SIZE : 0;
+        switch (edge.dwAlignment)
+        {
+        case CBRS_ALIGN_TOP: area.top += nTaken; break;
+        case CBRS_ALIGN_BOTTOM: area.bottom -= nTaken; break;
+        case CBRS_ALIGN_LEFT: area.left += nTaken; break;
+        default: area.right -= nTaken; break;
+        }
+    }
+    if (pEdge == nullptr || area.IsRectEmpty())
+        return CRect(0, 0, 0, 0);
+    // Across: the edge's thickness, or the pane's own for a new edge; along: the share the pane
+    // gets after the edge's panes.
+    const BOOL bHorz = (dwAlignment & CBRS_ORIENT_HORZ) != 0;
+    CRect rectBar = pBar->GetDockingRect(dwAlignment);
+    int nRoom = bHorz ? area.Height() : area.Width();
+    int nAcross = pEdge->nThickness > 0 ? pEdge->nThickness : (bHorz ? rectBar.Height() : rectBar.Width());
+    nAcross = std::max(0, std::min(nAcross, nRoom - (int)CBCGPSlider::SLIDER_SIZE - (int)MIN_CLIENT_SIZE));
+    // Shared as the layout shares it: the panes before get their part rounded down, the last
+    // one the rest.
+    int nAvail = std::max(0, (bHorz ? area.Width() : area.Height()) - (int)pEdge->visible.size() * (int)CBCGPSlider::SLIDER_SIZE);
+    int nOwn = std::max((int)MIN_PANE_SIZE, bHorz ? rectBar.Width() : rectBar.Height());
+    long long nWeights = nOwn;
+    for (size_t i : pEdge->visible)
+        nWeights += std::max(1, pEdge->lengths[i]);
+    int nShare = nAvail;
+    for (size_t i : pEdge->visible)
+        nShare -= (int)(std::max(1, pEdge->lengths[i]) * (long long)nAvail / nWeights);
+    CRect rect = area;
+    switch (dwAlignment)
+    {
+    case CBRS_ALIGN_TOP: rect.bottom = area.top + nAcross; rect.left = rect.right - nShare; break;
+    case CBRS_ALIGN_BOTTOM: rect.top = area.bottom - nAcross; rect.left = rect.right - nShare; break;
+    case CBRS_ALIGN_LEFT: rect.right = area.left + nAcross; rect.top = rect.bottom - nShare; break;
+    default: rect.left = area.right - nAcross; rect.top = rect.bottom - nShare; break;
+    }
+    if (m_pFrame != NULL && m_pFrame->m_hWnd != NULL)
+        m_pFrame->ClientToScreen(&rect);
+    return rect;
+}

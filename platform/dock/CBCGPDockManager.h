@@ -108,6 +108,24 @@ private:
     CRect m_rectInsideStrips; // the client area less the auto-hide strips, as laid out last
 
 public:
+    // Docks pBar at pTarget's edge next to it (after it with bAfter), the two sharing pTarget's
+    // length. FALSE when pTarget is not docked here or its edge is not one pBar may take.
+    BOOL InsertControlBar(CBCGPDockingControlBar* pBar, CBCGPDockingControlBar* pTarget, BOOL bAfter);
+    // Where a docked bar is (its edge, its rank there, its share of the length, the edge's
+    // thickness), so that a cancelled drag can put it back exactly.
+    struct DockedPlace
+    {
+        DWORD dwAlignment = 0;
+        size_t nIndex = 0;
+        int nLength = 0;
+        int nEdgeSize = 0;
+    };
+    BOOL GetDockedPlace(const CBCGPBaseControlBar* pBar, DockedPlace& place) const;
+    BOOL RestoreDockedPlace(CBCGPDockingControlBar* pBar, const DockedPlace& place);
+    // Screen rectangles for a drag: the area panes dock in, and the part of it pBar would take
+    // docked at frame edge dwAlignment (empty when it may not).
+    CRect GetDockingArea() const;
+    CRect GetDockPreviewRect(const CBCGPDockingControlBar* pBar, DWORD dwAlignment) const;
     // Slides out, at once, every auto-hidden pane that shows but pBar.
     void SlideOutOthers(const CBCGPDockingControlBar* pBar);
     // While a layout loads, the frame lays itself out once, at the end.

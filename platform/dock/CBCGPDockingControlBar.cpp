@@ -6,7 +6,9 @@
 #include "CBCGPAutoHideToolBar.h"
 #include "CBCGPDockManager.h"
 #include "CBCGPDockingMarkers.h"
+#include "CBCGPDockingPreview.h"
 #include "CBCGPMDIFrameWnd.h"
+#include "CBCGPMemDC.h"
 #include "CBCGPMiniFrameWnd.h"
 #include "CBCGPPopupMenu.h"
 #include "CBCGPTabbedControlBar.h"
@@ -39,6 +41,8 @@ BEGIN_MESSAGE_MAP(CBCGPDockingControlBar, CBCGPControlBar)
     ON_WM_INITMENUPOPUP()
     ON_COMMAND_RANGE(ID_BCGP_BAR_FLOATING, ID_BCGP_BAR_HIDE, &CBCGPDockingControlBar::OnBarMenuCommand)
     ON_UPDATE_COMMAND_UI_RANGE(ID_BCGP_BAR_FLOATING, ID_BCGP_BAR_HIDE, &CBCGPDockingControlBar::OnUpdateBarMenuCommand)
+    ON_WM_KEYDOWN()
+    ON_WM_CANCELMODE()
 END_MESSAGE_MAP()
 
 CBCGPDockingControlBar::CBCGPDockingControlBar()
@@ -52,6 +56,7 @@ CBCGPDockingControlBar::CBCGPDockingControlBar()
 CBCGPDockingControlBar::~CBCGPDockingControlBar()
 {
     delete m_pMarkers;
+    delete m_pPreview;
 }
 
 BOOL CBCGPDockingControlBar::Create(LPCTSTR lpszCaption, CWnd* pParentWnd, const RECT& rect, BOOL bHasGripper,
@@ -60,8 +65,9 @@ BOOL CBCGPDockingControlBar::Create(LPCTSTR lpszCaption, CWnd* pParentWnd, const
     m_bHasGripper = bHasGripper;
     m_dwTabbedStyle = dwTabbedStyle;
     m_dwControlBarStyle = dwControlBarStyle;
-    // The low word of dwStyle carries bar bits (the edge); the window keeps the rest.
-    DWORD dwWndStyle = (dwStyle & 0xFFFF0000) | WS_CHILD | WS_CLIPCHILDREN;
+    // The low word of dwStyle carries bar bits (the edge); the window keeps the rest. A pane slid
+    // in over its neighbours is not painted over by them.
+    DWORD dwWndStyle = (dwStyle & 0xFFFF0000) | WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     if (!CreateBar(lpszCaption, dwWndStyle, dwStyle & CBRS_ALIGN_ANY, rect, pParentWnd, nID))
         return FALSE;
     m_recentDockInfo.m_dwRecentAlignmentToFrame = GetCurrentAlignment();
@@ -150,7 +156,14 @@ BOOL CBCGPDockingControlBar::FloatControlBar(CRect rectFloat, BCGP_DOCK_METHOD d
     if (GetCurrentAlignment() != 0)
         m_recentDockInfo.m_dwRecentAlignmentToFrame = GetCurrentAlignment();
     if (CBCGPDockManager* pManager = GetDockManager())
+    {
+        if (pManager->IsDocked(this))
+        {
+            GetWindowRect(&m_rectRecentDocked);
+            m_dwRecentDockedAlignment = GetCurrentAlignment();
+        }
         pManager->RemoveControlBar(this);
+    }
     m_pMiniFrame = pMiniFrame;
     SetParent(pMiniFrame);
     CRect rectClient;
@@ -182,7 +195,9 @@ BOOL CBCGPDockingControlBar::DockToRecentPos()
     pMiniFrame->RemoveControlBar();
     pMiniFrame->DestroyWindow();
     SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
-    pManager->DockControlBar(this, dwAlign);
+    // At the size it had there, not the floating one.
+    CRect rectDocked = GetDockingRect(dwAlign);
+    pManager->DockControlBar(this, dwAlign, &rectDocked);
     ShowWindow(bVisible ? SW_SHOWNA : SW_HIDE);
     m_pDockSite->RecalcLayout();
     return TRUE;
@@ -377,11 +392,8 @@ void CBCGPDockingControlBar::OnNcPaint()
         return;
     CWindowDC dc(this);
     // Off-screen, then in one copy: the caption does not flicker as the focus moves.
-    CDC dcMem;
-    CBitmap bitmap;
-    if (!dcMem.CreateCompatibleDC(&dc) || !bitmap.CreateCompatibleBitmap(&dc, rectCaption.Width(), rectCaption.Height()))
-        return;
-    CBitmap* pOldBitmap = dcMem.SelectObject(&bitmap);
+    CBCGPMemDC memDC(dc, rectCaption);
+    CDC& dcMem = memDC.GetDC();
     CString strText;
     GetWindowText(strText);
     CBCGPVisualManager* pManager = CBCGPVisualManager::GetInstance();
@@ -394,8 +406,6 @@ void CBCGPDockingControlBar::OnNcPaint()
         pManager->OnDrawCaptionButton(&dcMem, rectClose, m_bActiveShown, m_bClosePressed);
     if (!rectPin.IsRectEmpty())
         pManager->OnDrawPinButton(&dcMem, rectPin, m_bActiveShown, IsAutoHideMode());
-    dc.BitBlt(0, 0, rectCaption.Width(), rectCaption.Height(), &dcMem, 0, 0, SRCCOPY);
-    dcMem.SelectObject(pOldBitmap);
 }
 
 CRect CBCGPDockingControlBar::GetPinButtonRect() const
@@ -440,6 +450,7 @@ void CBCGPDockingControlBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
             SetFocus();
         m_bCaptionDragging = TRUE;
         m_ptDragLast = point;
+        RememberDragOrigin();
         SetCapture();
     }
 }
@@ -667,17 +678,26 @@ void CBCGPDockingControlBar::DragTo(CPoint ptScreen)
     m_ptDragLast = ptScreen;
     CBCGPDockManager* pManager = GetDockManager();
     m_pDropTarget = pManager != NULL ? pManager->ControlBarFromPoint(ptScreen, this) : NULL;
-    if (m_pDropTarget == NULL)
-    {
-        if (m_pMarkers != NULL)
-            m_pMarkers->HideMarkers();
-        return;
-    }
+    // The frame's markers while the mouse is over the frame, the cross over a docked pane.
+    CRect rectFrame;
+    m_pDockSite->GetWindowRect(&rectFrame);
     if (m_pMarkers == NULL)
         m_pMarkers = new CBCGPDockingMarkers;
-    CRect rectTarget;
-    m_pDropTarget->GetWindowRect(&rectTarget);
-    m_pMarkers->ShowOver(m_pDockSite, rectTarget, ptScreen);
+    if (m_pPreview == NULL)
+        m_pPreview = new CBCGPDockingPreview;
+    if (pManager == NULL || (m_pDropTarget == NULL && !rectFrame.PtInRect(ptScreen)))
+    {
+        m_pMarkers->HideMarkers();
+        m_pPreview->HidePreview();
+        return;
+    }
+    CRect rectTarget(0, 0, 0, 0);
+    if (m_pDropTarget != NULL)
+        m_pDropTarget->GetWindowRect(&rectTarget);
+    m_pPreview->ShowAt(m_pDockSite, GetDropRect(m_pMarkers->HitTest(ptScreen), m_pDropTarget));
+    m_pMarkers->ShowOver(m_pDockSite, pManager->GetDockingArea(), rectTarget, GetOfferedMarkers(m_pDropTarget), ptScreen);
+    // The lit marker may have changed with the markers.
+    m_pPreview->ShowAt(m_pDockSite, GetDropRect(m_pMarkers->GetLitMarker(), m_pDropTarget));
 }
 
 void CBCGPDockingControlBar::EndDrag(BOOL bDrop, CPoint ptScreen)
@@ -689,20 +709,254 @@ void CBCGPDockingControlBar::EndDrag(BOOL bDrop, CPoint ptScreen)
         marker = m_pMarkers->HitTest(ptScreen);
         m_pMarkers->HideMarkers();
     }
+    if (m_pPreview != NULL)
+        m_pPreview->HidePreview();
     CBCGPDockingControlBar* pTarget = m_pDropTarget;
     m_pDropTarget = NULL;
     if (::GetCapture() == m_hWnd)
         ::ReleaseCapture();
-    if (!bDrop || pTarget == NULL || marker == CBCGPDockingMarkers::MARKER_NONE)
-        return;
+    if (!bDrop)
+        RestoreDragOrigin();
+    else if (!GetDropRect(marker, pTarget).IsRectEmpty())
+        DropOn(marker, pTarget);
+    m_dragOrigin.kind = DragOrigin::NONE;
+}
+
+DWORD CBCGPDockingControlBar::GetOfferedMarkers(CBCGPDockingControlBar* pTarget) const
+{
+    CBCGPDockManager* pManager = GetDockManager();
+    if (pManager == NULL)
+        return 0;
+    const DWORD dwAllowed = pManager->GetEnabledAlignment() & m_dwEnabledAlignment;
+    static const DWORD s_sides[] = {CBRS_ALIGN_LEFT, CBRS_ALIGN_TOP, CBRS_ALIGN_RIGHT, CBRS_ALIGN_BOTTOM};
+    DWORD dwMarkers = 0;
+    for (int i = 0; i < 4; i++)
+        if ((dwAllowed & s_sides[i]) != 0)
+            dwMarkers |= CBCGPDockingMarkers::Bit((CBCGPDockingMarkers::Marker)(CBCGPDockingMarkers::MARKER_FRAME_LEFT + i));
+    if (pTarget == NULL)
+        return dwMarkers;
+    // A container never becomes a tab; a pane shares the target's place along its edge.
+    if (!IsKindOf(RUNTIME_CLASS(CBCGPTabbedControlBar)))
+        dwMarkers |= CBCGPDockingMarkers::Bit(CBCGPDockingMarkers::MARKER_CENTER);
+    DWORD dwEdge = pTarget->GetCurrentAlignment();
+    if ((dwAllowed & dwEdge) == 0)
+        return dwMarkers;
+    if ((dwEdge & CBRS_ORIENT_HORZ) != 0)
+        dwMarkers |= CBCGPDockingMarkers::Bit(CBCGPDockingMarkers::MARKER_LEFT) |
+                     CBCGPDockingMarkers::Bit(CBCGPDockingMarkers::MARKER_RIGHT);
+    else
+        dwMarkers |= CBCGPDockingMarkers::Bit(CBCGPDockingMarkers::MARKER_TOP) |
+                     CBCGPDockingMarkers::Bit(CBCGPDockingMarkers::MARKER_BOTTOM);
+    return dwMarkers;
+}
+
+CRect CBCGPDockingControlBar::GetDropRect(CBCGPDockingMarkers::Marker marker, CBCGPDockingControlBar* pTarget) const
+{
+    CBCGPDockManager* pManager = GetDockManager();
+    if (marker == CBCGPDockingMarkers::MARKER_NONE || pManager == NULL ||
+        (GetOfferedMarkers(pTarget) & CBCGPDockingMarkers::Bit(marker)) == 0)
+        return CRect(0, 0, 0, 0);
+    if (marker >= CBCGPDockingMarkers::MARKER_FRAME_LEFT)
+    {
+        static const DWORD s_sides[] = {CBRS_ALIGN_LEFT, CBRS_ALIGN_TOP, CBRS_ALIGN_RIGHT, CBRS_ALIGN_BOTTOM};
+        return pManager->GetDockPreviewRect(this, s_sides[marker - CBCGPDockingMarkers::MARKER_FRAME_LEFT]);
+    }
+    CRect rect;
+    pTarget->GetWindowRect(&rect);
+    switch (marker)
+    {
+    case CBCGPDockingMarkers::MARKER_LEFT: rect.right = rect.left + rect.Width() / 2; break;
+    case CBCGPDockingMarkers::MARKER_TOP: rect.bottom = rect.top + rect.Height() / 2; break;
+    case CBCGPDockingMarkers::MARKER_RIGHT: rect.left = rect.right - rect.Width() / 2; break;
+    case CBCGPDockingMarkers::MARKER_BOTTOM: rect.top = rect.bottom - rect.Height() / 2; break;
+    default: break;
+    }
+    return rect;
+}
+
+void CBCGPDockingControlBar::DropOn(CBCGPDockingMarkers::Marker marker, CBCGPDockingControlBar* pTarget)
+{
     if (marker == CBCGPDockingMarkers::MARKER_CENTER)
     {
         AttachToTabWnd(pTarget, DM_MOUSE);
         return;
     }
-    static const UINT s_ids[] = {AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_RIGHT, AFX_IDW_DOCKBAR_BOTTOM};
+    if (marker >= CBCGPDockingMarkers::MARKER_FRAME_LEFT)
+    {
+        static const UINT s_ids[] = {AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_RIGHT, AFX_IDW_DOCKBAR_BOTTOM};
+        if (CBCGPMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CBCGPMDIFrameWnd, m_pDockSite))
+            pFrame->DockControlBar(this, s_ids[marker - CBCGPDockingMarkers::MARKER_FRAME_LEFT]);
+        return;
+    }
+    // A side of the target: the two share its place, a slider between them.
+    BOOL bAfter = marker == CBCGPDockingMarkers::MARKER_RIGHT || marker == CBCGPDockingMarkers::MARKER_BOTTOM;
+    if (IsFloating() && GetDockManager()->InsertControlBar(this, pTarget, bAfter))
+        ReturnFromMiniFrame();
+}
+
+void CBCGPDockingControlBar::ReturnFromMiniFrame()
+{
+    if (IsFloating())
+        LeaveSite();
+    SetWindowPos(NULL, 0, 0, 0, 0,
+        SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
     if (CBCGPMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CBCGPMDIFrameWnd, m_pDockSite))
-        pFrame->DockControlBar(this, s_ids[marker]);
+        pFrame->AddControlBar(this);
+    m_pDockSite->RecalcLayout();
+}
+
+void CBCGPDockingControlBar::RememberDragOrigin()
+{
+    DragOrigin origin;
+    origin.recent = m_recentDockInfo;
+    CBCGPDockManager* pManager = GetDockManager();
+    if (CBCGPTabbedControlBar* pTabbed = GetParentTabbedBar())
+    {
+        CBCGPTabWnd* pTabs = pTabbed->GetUnderlyingWindow();
+        origin.kind = DragOrigin::TABBED;
+        origin.hTabbed = pTabbed->m_hWnd;
+        origin.nTab = pTabs->GetTabFromHwnd(m_hWnd);
+        origin.hSibling = pTabs->GetTabWnd(origin.nTab == 0 ? 1 : 0)->GetSafeHwnd();
+        origin.hWndBefore = ::GetWindow(pTabbed->m_hWnd, GW_HWNDPREV);
+    }
+    else if (IsFloating())
+    {
+        origin.kind = DragOrigin::FLOATING;
+        m_pMiniFrame->GetWindowRect(&origin.rectFloat);
+    }
+    else if (pManager != NULL && pManager->GetDockedPlace(this, origin.place))
+    {
+        origin.kind = DragOrigin::DOCKED;
+        origin.hWndBefore = ::GetWindow(m_hWnd, GW_HWNDPREV);
+    }
+    m_dragOrigin = origin;
+}
+
+namespace {
+
+// Back to its place in Z order (so in the tab order too), below hWndBefore, or on top.
+void PlaceAfter(CWnd* pWnd, HWND hWndBefore)
+{
+    pWnd->SetWindowPos(hWndBefore != NULL && ::IsWindow(hWndBefore) ? CWnd::FromHandle(hWndBefore) : &CWnd::wndTop, 0, 0,
+        0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+} // namespace
+
+void CBCGPDockingControlBar::RestoreDragOrigin()
+{
+    const DragOrigin origin = m_dragOrigin;
+    m_dragOrigin.kind = DragOrigin::NONE;
+    CBCGPDockManager* pManager = GetDockManager();
+    if (origin.kind == DragOrigin::FLOATING && IsFloating())
+        m_pMiniFrame->SetWindowPos(NULL, origin.rectFloat.left, origin.rectFloat.top, origin.rectFloat.Width(),
+            origin.rectFloat.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    else if (origin.kind == DragOrigin::DOCKED && IsFloating() && pManager != NULL &&
+             pManager->RestoreDockedPlace(this, origin.place))
+    {
+        ReturnFromMiniFrame();
+        PlaceAfter(this, origin.hWndBefore);
+    }
+    else if (origin.kind == DragOrigin::TABBED && IsFloating())
+    {
+        // Into the container again at its old place; gone (one tab was left), made anew with
+        // the tab that stayed.
+        auto* pTabbed = DYNAMIC_DOWNCAST(CBCGPTabbedControlBar, CWnd::FromHandlePermanent(origin.hTabbed));
+        auto* pSibling = DYNAMIC_DOWNCAST(CBCGPDockingControlBar, CWnd::FromHandlePermanent(origin.hSibling));
+        LeaveSite();
+        if (pTabbed != NULL && ::IsWindow(origin.hTabbed))
+            pTabbed->AddTab(this, TRUE, TRUE);
+        else if (pSibling != NULL)
+            pTabbed = DYNAMIC_DOWNCAST(CBCGPTabbedControlBar, AttachToTabWnd(pSibling, DM_UNKNOWN, TRUE));
+        if (pTabbed != NULL && GetParentTabbedBar() == pTabbed)
+        {
+            pTabbed->GetUnderlyingWindow()->MoveTab(pTabbed->GetUnderlyingWindow()->GetTabFromHwnd(m_hWnd), origin.nTab);
+            PlaceAfter(pTabbed, origin.hWndBefore);
+        }
+        else
+            FloatControlBar(origin.recent.m_rectRecentFloatingRect, DM_UNKNOWN, true); // nowhere to go back to
+    }
+    m_recentDockInfo = origin.recent;
+    m_pDockSite->RecalcLayout();
+}
+
+void CBCGPDockingControlBar::StartFloatingDrag(CPoint ptScreen)
+{
+    if (!IsFloating() || m_bCaptionDragging)
+        return;
+    if (!IsActive())
+        SetFocus();
+    RememberDragOrigin();
+    m_bCaptionDragging = TRUE;
+    m_ptDragLast = ptScreen;
+    SetCapture();
+}
+
+BOOL CBCGPDockingControlBar::TearOffTab(CPoint ptScreen)
+{
+    CBCGPTabbedControlBar* pTabbed = GetParentTabbedBar();
+    if (pTabbed == NULL || m_bCaptionDragging)
+        return FALSE;
+    RememberDragOrigin();
+    // The mini frame comes out under the mouse, its caption held, at the container's size.
+    CRect rect;
+    pTabbed->GetWindowRect(&rect);
+    CPoint ptCorner(ptScreen.x - std::min(40, rect.Width() / 2), ptScreen.y - ::GetSystemMetrics(SM_CYSMCAPTION) / 2);
+    m_recentDockInfo.m_rectRecentFloatingRect = CRect(ptCorner, rect.Size());
+    int nTab = pTabbed->GetUnderlyingWindow()->GetTabFromHwnd(m_hWnd);
+    if (!pTabbed->FloatTab(this, nTab, DM_MOUSE, FALSE) || !IsFloating())
+    {
+        m_recentDockInfo = m_dragOrigin.recent;
+        m_dragOrigin.kind = DragOrigin::NONE;
+        return FALSE;
+    }
+    if (!IsActive())
+        SetFocus();
+    m_bCaptionDragging = TRUE;
+    m_ptDragLast = ptScreen;
+    SetCapture();
+    DragTo(ptScreen);
+    return TRUE;
+}
+
+void CBCGPDockingControlBar::CancelDrag()
+{
+    if (m_bCaptionDragging)
+        EndDrag(FALSE, m_ptDragLast);
+}
+
+BOOL CBCGPDockingControlBar::PreTranslateMessage(MSG* pMsg)
+{
+    // Esc ends a drag wherever the focus is inside the pane.
+    if (m_bCaptionDragging && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE)
+    {
+        CancelDrag();
+        return TRUE;
+    }
+    return CBCGPControlBar::PreTranslateMessage(pMsg);
+}
+
+void CBCGPDockingControlBar::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (nChar == VK_ESCAPE && m_bCaptionDragging)
+        CancelDrag();
+    else
+        CBCGPControlBar::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+void CBCGPDockingControlBar::OnCancelMode()
+{
+    CancelDrag();
+    CBCGPControlBar::OnCancelMode();
+}
+
+CRect CBCGPDockingControlBar::GetDockingRect(DWORD dwAlignment) const
+{
+    if (dwAlignment == m_dwRecentDockedAlignment && !m_rectRecentDocked.IsRectEmpty())
+        return m_rectRecentDocked;
+    CRect rect;
+    GetWindowRect(&rect);
+    return rect;
 }
 
 BOOL CBCGPDockingControlBar::ShowAsTab(BOOL bShow, BOOL bDelay, BOOL bActivate)

@@ -3,10 +3,12 @@
 #pragma once
 
 #include "CBCGPControlBar.h"
+#include "CBCGPDockManager.h"
+#include "CBCGPDockingMarkers.h"
 
 class CBCGPAutoHideToolBar;
 class CBCGPDockManager;
-class CBCGPDockingMarkers;
+class CBCGPDockingPreview;
 class CBCGPMiniFrameWnd;
 class CBCGPSlider;
 class CBCGPTabbedControlBar;
@@ -183,6 +185,53 @@ protected:
 public:
     CBCGPDockingMarkers* GetDockingMarkers() const { return m_pMarkers; }
 
+    // The drag: floating panes are dragged by their mini frame's caption, tabs out of their
+    // container by the tab, and Esc (or the mouse taken away) puts the pane back where it was.
+    BOOL IsDragging() const { return m_bCaptionDragging; }
+    void StartFloatingDrag(CPoint ptScreen);
+    // Floats the tab under the mouse at ptScreen and goes on dragging it; FALSE when it may not.
+    BOOL TearOffTab(CPoint ptScreen);
+    void CancelDrag();
+    // The outline of where the pane goes when let go over the lit marker (NULL before a drag).
+    CBCGPDockingPreview* GetDockingPreview() const { return m_pPreview; }
+    // Where a drop on marker (over pTarget for the cross) puts the pane, screen; empty when it
+    // cannot go there.
+    CRect GetDropRect(CBCGPDockingMarkers::Marker marker, CBCGPDockingControlBar* pTarget) const;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+protected:
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnCancelMode();
+    // The markers a drag offers at ptScreen: the frame's sides, and the cross over pTarget.
+    DWORD GetOfferedMarkers(CBCGPDockingControlBar* pTarget) const;
+    void DropOn(CBCGPDockingMarkers::Marker marker, CBCGPDockingControlBar* pTarget);
+    // Leaves the mini frame for the docked place the manager gave (shown, laid out).
+    void ReturnFromMiniFrame();
+    void RememberDragOrigin();
+    void RestoreDragOrigin();
+
+    struct DragOrigin
+    {
+        enum Kind { NONE, DOCKED, FLOATING, TABBED } kind = NONE;
+        CBCGPDockManager::DockedPlace place;
+        CRect rectFloat; // the mini frame's window
+        HWND hTabbed = NULL; // the container, and a tab that stays when the container dissolves
+        HWND hSibling = NULL;
+        int nTab = -1;
+        CRecentDockInfo recent = {};
+        HWND hWndBefore = NULL; // the sibling above it (or its container) in Z order
+    };
+    DragOrigin m_dragOrigin;
+    CBCGPDockingPreview* m_pPreview = NULL;
+    // The pane's window when it last left an edge: docked there again, it takes that size.
+    CRect m_rectRecentDocked;
+    DWORD m_dwRecentDockedAlignment = 0;
+
+public:
+    // The rectangle (screen) whose size the pane takes docking at edge dwAlignment.
+    CRect GetDockingRect(DWORD dwAlignment) const;
+
+public:
     // The pane's context menu (a right-click on its caption, or on its tab in a container):
     // Floating, Docking, Auto Hide and Hide, the one the pane is in checked, each enabled when it
     // can act. Auto Hide and Hide act on the container of a tab. Shown at the screen point

@@ -9,7 +9,7 @@ BEGIN_MESSAGE_MAP(CBCGPDockingMarkers, CWnd)
     ON_WM_NCHITTEST()
 END_MESSAGE_MAP()
 
-CBCGPDockingMarkers::CBCGPDockingMarkers() : m_lit(MARKER_NONE) {}
+CBCGPDockingMarkers::CBCGPDockingMarkers() : m_dwMarkers(0), m_lit(MARKER_NONE) {}
 
 CRect CBCGPDockingMarkers::GetMarkerRect(const CRect& rectTarget, Marker marker)
 {
@@ -22,33 +22,68 @@ CRect CBCGPDockingMarkers::GetMarkerRect(const CRect& rectTarget, Marker marker)
     return CRect(pt, CSize(MARKER_SIZE, MARKER_SIZE));
 }
 
+CRect CBCGPDockingMarkers::GetFrameMarkerRect(const CRect& rectArea, Marker marker)
+{
+    CPoint ptCentre = rectArea.CenterPoint();
+    const int nInset = 2 * MARKER_GAP;
+    CPoint pt(ptCentre.x - MARKER_SIZE / 2, ptCentre.y - MARKER_SIZE / 2);
+    switch (marker)
+    {
+    case MARKER_FRAME_LEFT: pt.x = rectArea.left + nInset; break;
+    case MARKER_FRAME_TOP: pt.y = rectArea.top + nInset; break;
+    case MARKER_FRAME_RIGHT: pt.x = rectArea.right - nInset - MARKER_SIZE; break;
+    case MARKER_FRAME_BOTTOM: pt.y = rectArea.bottom - nInset - MARKER_SIZE; break;
+    default: return CRect(0, 0, 0, 0);
+    }
+    return CRect(pt, CSize(MARKER_SIZE, MARKER_SIZE));
+}
+
+CRect CBCGPDockingMarkers::GetShownRect(Marker marker) const
+{
+    if ((m_dwMarkers & Bit(marker)) == 0)
+        return CRect(0, 0, 0, 0);
+    if (marker <= MARKER_CENTER)
+        return m_rectTarget.IsRectEmpty() ? CRect(0, 0, 0, 0) : GetMarkerRect(m_rectTarget, marker);
+    return GetFrameMarkerRect(m_rectArea, marker);
+}
+
 CBCGPDockingMarkers::Marker CBCGPDockingMarkers::HitTest(CPoint ptScreen) const
 {
     if (m_hWnd == NULL || !IsWindowVisible())
         return MARKER_NONE;
-    for (int i = MARKER_LEFT; i <= MARKER_CENTER; i++)
-        if (GetMarkerRect(m_rectTarget, (Marker)i).PtInRect(ptScreen))
+    for (int i = MARKER_LEFT; i < MARKER_COUNT; i++)
+        if (GetShownRect((Marker)i).PtInRect(ptScreen))
             return (Marker)i;
     return MARKER_NONE;
 }
 
-BOOL CBCGPDockingMarkers::ShowOver(CWnd* pOwner, const CRect& rectTarget, CPoint ptCursor)
+BOOL CBCGPDockingMarkers::ShowOver(CWnd* pOwner, const CRect& rectArea, const CRect& rectTarget, DWORD dwMarkers,
+    CPoint ptCursor)
 {
     if (m_hWnd == NULL && !CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, AfxRegisterWndClass(0), NULL,
                               WS_POPUP, 0, 0, 0, 0, pOwner->GetSafeHwnd(), NULL))
         return FALSE;
-    BOOL bMoved = rectTarget != m_rectTarget;
+    BOOL bMoved = rectTarget != m_rectTarget || rectArea != m_rectArea || dwMarkers != m_dwMarkers;
     m_rectTarget = rectTarget;
-    CRect rectAll = GetMarkerRect(rectTarget, MARKER_LEFT) | GetMarkerRect(rectTarget, MARKER_RIGHT) |
-                    GetMarkerRect(rectTarget, MARKER_TOP) | GetMarkerRect(rectTarget, MARKER_BOTTOM);
+    m_rectArea = rectArea;
+    m_dwMarkers = dwMarkers;
     if (bMoved || !IsWindowVisible())
     {
-        // Shaped to the cross of markers, so the pane shows between them.
+        // Shaped to the markers, so the panes show between them.
+        CRect rectAll(0, 0, 0, 0);
+        for (int i = MARKER_LEFT; i < MARKER_COUNT; i++)
+            if (!GetShownRect((Marker)i).IsRectEmpty())
+                rectAll = rectAll.IsRectEmpty() ? GetShownRect((Marker)i) : (rectAll | GetShownRect((Marker)i));
+        if (rectAll.IsRectEmpty())
+        {
+            HideMarkers();
+            return TRUE;
+        }
         CRgn rgn;
         rgn.CreateRectRgn(0, 0, 0, 0);
-        for (int i = MARKER_LEFT; i <= MARKER_CENTER; i++)
+        for (int i = MARKER_LEFT; i < MARKER_COUNT; i++)
         {
-            CRect rect = GetMarkerRect(rectTarget, (Marker)i) - rectAll.TopLeft();
+            CRect rect = GetShownRect((Marker)i) - rectAll.TopLeft();
             CRgn rgnMarker;
             rgnMarker.CreateRectRgnIndirect(&rect);
             rgn.CombineRgn(&rgn, &rgnMarker, RGN_OR);
@@ -57,6 +92,7 @@ BOOL CBCGPDockingMarkers::ShowOver(CWnd* pOwner, const CRect& rectTarget, CPoint
             SWP_NOACTIVATE | SWP_SHOWWINDOW);
         ::SetWindowRgn(m_hWnd, (HRGN)rgn.Detach(), TRUE);
         m_lit = MARKER_NONE;
+        Invalidate();
     }
     Marker lit = HitTest(ptCursor);
     if (lit != m_lit)
@@ -72,6 +108,8 @@ void CBCGPDockingMarkers::HideMarkers()
     if (m_hWnd != NULL)
         ShowWindow(SW_HIDE);
     m_rectTarget.SetRectEmpty();
+    m_rectArea.SetRectEmpty();
+    m_dwMarkers = 0;
     m_lit = MARKER_NONE;
 }
 
@@ -89,17 +127,21 @@ void CBCGPDockingMarkers::OnPaint()
 {
     CPaintDC dc(this);
     CBCGPVisualManager* pManager = CBCGPVisualManager::GetInstance();
-    CPoint ptOrigin = GetMarkerRect(m_rectTarget, MARKER_LEFT).TopLeft();
-    ptOrigin.y = GetMarkerRect(m_rectTarget, MARKER_TOP).top;
-    for (int i = MARKER_LEFT; i <= MARKER_CENTER; i++)
+    CRect rectWindow;
+    GetWindowRect(&rectWindow);
+    for (int i = MARKER_LEFT; i < MARKER_COUNT; i++)
     {
-        CRect rect = GetMarkerRect(m_rectTarget, (Marker)i) - ptOrigin;
+        CRect rect = GetShownRect((Marker)i);
+        if (rect.IsRectEmpty())
+            continue;
+        rect -= rectWindow.TopLeft();
         dc.FillSolidRect(rect, i == m_lit ? pManager->GetCaptionColor(TRUE) : pManager->GetBarBorderColor());
         CRect rectInner = rect;
         rectInner.DeflateRect(5, 5);
-        // The part of the pane the dropped one takes: a side, or all of it as a tab.
+        // The part of the pane or the frame the dropped one takes: a side, or all of it as a tab.
         CRect rectShare = rectInner;
-        switch (i)
+        int nSide = i >= MARKER_FRAME_LEFT ? i - MARKER_FRAME_LEFT : i;
+        switch (nSide)
         {
         case MARKER_LEFT: rectShare.right = rectShare.left + rectInner.Width() / 3; break;
         case MARKER_TOP: rectShare.bottom = rectShare.top + rectInner.Height() / 3; break;

@@ -2,6 +2,7 @@
 // for the frame (moving to the neighbouring popup with the mouse or the arrow keys), command-UI
 // for the command buttons, the maximized child's system parts, and off-screen painting.
 #include "CBCGPMenuBar.h"
+#include "CBCGPMemDC.h"
 
 #include <afxwin.h>
 
@@ -529,19 +530,10 @@ void CBCGPMenuBar::OnPaint()
     HDC hDC = ::BeginPaint(m_hWnd, &ps);
     CRect rectClient;
     GetClientRect(&rectClient);
-    HDC hMemDC = ::CreateCompatibleDC(hDC);
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(hDC, std::max(1, rectClient.Width()), std::max(1, rectClient.Height()));
-    if (hMemDC != NULL && hBitmap != NULL)
     {
-        HGDIOBJ hOldBitmap = ::SelectObject(hMemDC, hBitmap);
-        DrawBar(hMemDC, rectClient);
-        ::BitBlt(hDC, 0, 0, rectClient.Width(), rectClient.Height(), hMemDC, 0, 0, SRCCOPY);
-        ::SelectObject(hMemDC, hOldBitmap);
+        CBCGPMemDC memDC(*CDC::FromHandle(hDC), rectClient);
+        DrawBar(memDC.GetDC().GetSafeHdc(), rectClient);
     }
-    if (hBitmap != NULL)
-        ::DeleteObject(hBitmap);
-    if (hMemDC != NULL)
-        ::DeleteDC(hMemDC);
     ::EndPaint(m_hWnd, &ps);
 }
 

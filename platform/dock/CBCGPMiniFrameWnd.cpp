@@ -15,6 +15,7 @@ BEGIN_MESSAGE_MAP(CBCGPMiniFrameWnd, CWnd)
     ON_WM_ACTIVATE()
     ON_WM_NCLBUTTONDBLCLK()
     ON_WM_CONTEXTMENU()
+    ON_WM_NCLBUTTONDOWN()
     ON_MESSAGE(WM_FLOATSTATUS, &CBCGPMiniFrameWnd::OnFloatStatus)
 END_MESSAGE_MAP()
 
@@ -110,4 +111,16 @@ void CBCGPMiniFrameWnd::OnContextMenu(CWnd* pWnd, CPoint point)
         m_pBar->ShowBarMenu(point);
     else
         Default();
+}
+
+void CBCGPMiniFrameWnd::OnNcLButtonDown(UINT nHitTest, CPoint point)
+{
+    if (nHitTest == HTCAPTION && m_pBar != NULL)
+    {
+        if (::GetActiveWindow() != m_hWnd)
+            SetActiveWindow();
+        m_pBar->StartFloatingDrag(point);
+        return;
+    }
+    CWnd::OnNcLButtonDown(nHitTest, point);
 }

@@ -36,4 +36,8 @@ protected:
     void RememberRect();
 
     CBCGPDockingControlBar* m_pBar;
+
+    // The caption pressed: the pane drags its mini frame itself (with the docking markers), not
+    // the system's move loop.
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
 };

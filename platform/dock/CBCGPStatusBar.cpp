@@ -2,6 +2,7 @@
 // always fits the bar's size), their idle update through the command route, and their painting
 // off-screen by the visual manager.
 #include "CBCGPStatusBar.h"
+#include "CBCGPMemDC.h"
 #include "CBCGPVisualManager.h"
 
 #include <afxwin.h>
@@ -250,18 +251,13 @@ void CBCGPStatusBar::OnPaint()
     GetClientRect(&rectClient);
     if (rectClient.IsRectEmpty())
         return;
-    CDC dcMem;
-    CBitmap bitmap;
-    if (!dcMem.CreateCompatibleDC(&dc) || !bitmap.CreateCompatibleBitmap(&dc, rectClient.Width(), rectClient.Height()))
-        return;
-    CBitmap* pOldBitmap = dcMem.SelectObject(&bitmap);
+    CBCGPMemDC memDC(dc, rectClient);
+    CDC& dcMem = memDC.GetDC();
     CFont* pOldFont = dcMem.SelectObject(CFont::FromHandle(m_hFont != NULL ? m_hFont : (HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
     CBCGPVisualManager* pManager = CBCGPVisualManager::GetInstance();
     pManager->OnFillStatusBar(&dcMem, rectClient);
     std::vector<CRect> rects = CalcItemRects(rectClient);
     for (size_t i = 0; i < m_panes.size(); i++)
         pManager->OnDrawStatusBarPane(&dcMem, rects[i], m_panes[i].strText, (m_panes[i].nStyle & SBPS_DISABLED) == 0);
-    dc.BitBlt(0, 0, rectClient.Width(), rectClient.Height(), &dcMem, 0, 0, SRCCOPY);
     dcMem.SelectObject(pOldFont);
-    dcMem.SelectObject(pOldBitmap);
 }

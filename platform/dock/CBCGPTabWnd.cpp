@@ -2,6 +2,7 @@
 // cut short before the strip scrolls), switching by mouse and keyboard, and off-screen painting
 // through the visual manager.
 #include "CBCGPTabWnd.h"
+#include "CBCGPMemDC.h"
 #include "CBCGPVisualManager.h"
 
 #include <afxwin.h>
@@ -9,6 +10,7 @@
 #include <algorithm>
 
 UINT BCGM_CHANGE_ACTIVE_TAB = ::RegisterWindowMessageA("BCGM_CHANGE_ACTIVE_TAB");
+UINT BCGM_TAB_TEAR_OFF = ::RegisterWindowMessageA("BCGM_TAB_TEAR_OFF");
 
 IMPLEMENT_DYNCREATE(CBCGPTabWnd, CWnd)
 
@@ -28,6 +30,9 @@ BEGIN_MESSAGE_MAP(CBCGPTabWnd, CWnd)
     ON_MESSAGE(WM_SETFONT, &CBCGPTabWnd::OnSetFont)
     ON_MESSAGE(WM_GETFONT, &CBCGPTabWnd::OnGetFont)
     ON_MESSAGE(WM_PRINTCLIENT, &CBCGPTabWnd::OnPrintClient)
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_CAPTURECHANGED()
 END_MESSAGE_MAP()
 
 namespace {
@@ -528,6 +533,12 @@ void CBCGPTabWnd::OnLButtonDown(UINT nFlags, CPoint point)
     // The strip keeps a focus it had (keyboard use); otherwise the page takes it.
     if (::GetFocus() != m_hWnd && GetActiveWnd() != NULL)
         GetActiveWnd()->SetFocus();
+    if (m_bTearOff && IsTabDetachable(iTab))
+    {
+        m_iPressedTab = iTab;
+        m_ptPressed = point;
+        SetCapture();
+    }
 }
 
 BOOL CBCGPTabWnd::PreTranslateMessage(MSG* pMsg)
@@ -627,19 +638,11 @@ void CBCGPTabWnd::OnPaint()
     CDC* pDC = CDC::FromHandle(::BeginPaint(m_hWnd, &ps));
     CRect rectClient;
     GetClientRect(&rectClient);
-    CDC dcMem;
-    CBitmap bitmap;
-    if (dcMem.CreateCompatibleDC(pDC) &&
-        bitmap.CreateCompatibleBitmap(pDC, std::max(1, rectClient.Width()), std::max(1, rectClient.Height())))
     {
-        CBitmap* pOldBitmap = dcMem.SelectObject(&bitmap);
-        DrawStrip(&dcMem, rectClient);
-        // The page's window paints itself: the children are clipped out of this copy.
-        pDC->BitBlt(0, 0, rectClient.Width(), rectClient.Height(), &dcMem, 0, 0, SRCCOPY);
-        dcMem.SelectObject(pOldBitmap);
+        // The page's window paints itself: the children are clipped out of the copy.
+        CBCGPMemDC memDC(*pDC, rectClient);
+        DrawStrip(&memDC.GetDC(), rectClient);
     }
-    else
-        DrawStrip(pDC, rectClient);
     ::EndPaint(m_hWnd, &ps);
 }
 
@@ -683,4 +686,52 @@ void CBCGPTabWnd::DrawStrip(CDC* pDC, const CRect& rectClient)
     }
     if (m_bCloseButton)
         pManager->OnDrawTabButton(pDC, GetButtonRect(BUTTON_CLOSE), BUTTON_CLOSE, m_iActiveTab >= 0, this);
+}
+
+BOOL CBCGPTabWnd::MoveTab(int iFrom, int iTo)
+{
+    if (iFrom < 0 || iFrom >= GetTabsNum() || iTo < 0 || iTo >= GetTabsNum())
+        return FALSE;
+    HWND hActive = m_iActiveTab >= 0 ? m_tabs[m_iActiveTab].hWnd : NULL;
+    CTab tab = m_tabs[iFrom];
+    m_tabs.erase(m_tabs.begin() + iFrom);
+    m_tabs.insert(m_tabs.begin() + iTo, tab);
+    if (hActive != NULL)
+        m_iActiveTab = GetTabFromHwnd(hActive);
+    if (m_hWnd != NULL)
+    {
+        RecalcLayout();
+        Invalidate(FALSE);
+    }
+    return TRUE;
+}
+
+void CBCGPTabWnd::OnMouseMove(UINT nFlags, CPoint point)
+{
+    CWnd::OnMouseMove(nFlags, point);
+    // Off the strip beyond the drag distance: the tab leaves, and the parent goes on with the drag.
+    if (m_iPressedTab < 0 || m_rectTabsArea.PtInRect(point) ||
+        (abs(point.x - m_ptPressed.x) < ::GetSystemMetrics(SM_CXDRAG) &&
+            abs(point.y - m_ptPressed.y) < ::GetSystemMetrics(SM_CYDRAG)))
+        return;
+    int iTab = m_iPressedTab;
+    m_iPressedTab = -1;
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    ClientToScreen(&point);
+    ::SendMessageA(::GetParent(m_hWnd), BCGM_TAB_TEAR_OFF, (WPARAM)iTab, (LPARAM)&point);
+}
+
+void CBCGPTabWnd::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    m_iPressedTab = -1;
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    CWnd::OnLButtonUp(nFlags, point);
+}
+
+void CBCGPTabWnd::OnCaptureChanged(CWnd* pWnd)
+{
+    m_iPressedTab = -1;
+    CWnd::OnCaptureChanged(pWnd);
 }

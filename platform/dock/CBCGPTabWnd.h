@@ -12,6 +12,9 @@
 // Sent to the tab window's parent after its active tab changed: wParam is the index of the new
 // active tab, lParam the CBCGPTabWnd*. Registered when the library loads.
 extern KWDOCK_API UINT BCGM_CHANGE_ACTIVE_TAB;
+// Sent to the parent when a tab is dragged off the strip (tear-off enabled): wParam the tab,
+// lParam a POINT* with the mouse in screen coordinates; nonzero when the parent took the drag.
+extern KWDOCK_API UINT BCGM_TAB_TEAR_OFF;
 
 class KWDOCK_API CBCGPTabWnd : public CWnd
 {
@@ -166,4 +169,18 @@ protected:
     CRect m_rectTabsArea; // the whole strip
     CRect m_rectTabs; // the part of the strip the tabs may use (left of the buttons)
     CRect m_rectWndArea;
+
+public:
+    // Moves tab iFrom to place iTo (the others close up); the active tab stays active.
+    BOOL MoveTab(int iFrom, int iTo);
+    // Detachable tabs pulled off the strip by the mouse go to the parent (BCGM_TAB_TEAR_OFF).
+    void EnableTabTearOff(BOOL bEnable) { m_bTearOff = bEnable; }
+
+protected:
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+    BOOL m_bTearOff = FALSE;
+    int m_iPressedTab = -1; // held by the mouse, not yet torn off
+    CPoint m_ptPressed;
 };

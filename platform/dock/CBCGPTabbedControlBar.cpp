@@ -11,6 +11,7 @@ BEGIN_MESSAGE_MAP(CBCGPTabbedControlBar, CBCGPDockingControlBar)
     ON_WM_CREATE()
     ON_WM_SIZE()
     ON_REGISTERED_MESSAGE(BCGM_CHANGE_ACTIVE_TAB, &CBCGPTabbedControlBar::OnChangeActiveTab)
+    ON_REGISTERED_MESSAGE(BCGM_TAB_TEAR_OFF, &CBCGPTabbedControlBar::OnTabTearOff)
 END_MESSAGE_MAP()
 
 CBCGPTabbedControlBar::CBCGPTabbedControlBar() {}
@@ -22,6 +23,7 @@ int CBCGPTabbedControlBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     CBCGPTabWnd::Location location =
         (m_dwTabbedStyle & CBRS_BCGP_OUTLOOK_TABS) != 0 ? CBCGPTabWnd::LOCATION_TOP : CBCGPTabWnd::LOCATION_BOTTOM;
     m_wndTabs.SetTabBorderSize(0, FALSE);
+    m_wndTabs.EnableTabTearOff(TRUE);
     return m_wndTabs.Create(CBCGPTabWnd::STYLE_FLAT, CRect(0, 0, 0, 0), this, 1, location) ? 0 : -1;
 }
 
@@ -132,4 +134,10 @@ LRESULT CBCGPTabbedControlBar::OnChangeActiveTab(WPARAM, LPARAM)
     if (m_pAutoHideBar != NULL)
         m_pAutoHideBar->UpdateTabButtons(this);
     return 0;
+}
+
+LRESULT CBCGPTabbedControlBar::OnTabTearOff(WPARAM wParam, LPARAM lParam)
+{
+    auto* pBar = DYNAMIC_DOWNCAST(CBCGPDockingControlBar, m_wndTabs.GetTabWnd((int)wParam));
+    return pBar != NULL && lParam != 0 && pBar->TearOffTab(*(const POINT*)lParam);
 }

@@ -35,4 +35,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     CBCGPTabWnd m_wndTabs;
+
+    // A tab pulled off the strip: its pane floats and goes on with the drag.
+    afx_msg LRESULT OnTabTearOff(WPARAM wParam, LPARAM lParam);
 };

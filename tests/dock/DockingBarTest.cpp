@@ -457,7 +457,8 @@ TEST_F(DockingBar, DraggedByItsCaptionAPaneFloatsAndDocksWhereTheMarkersSay)
     EXPECT_FALSE(pMarkers->IsWindowVisible());
     ASSERT_NE(nullptr, m_left2.GetParentTabbedBar());
     EXPECT_EQ(m_left2.GetParentTabbedBar(), m_right.GetParentTabbedBar());
-    // The bottom pane dropped on the container's top marker docks at the frame's top edge.
+    // The bottom pane dropped on the container's top marker shares its place at the right edge,
+    // above it.
     CBCGPTabbedControlBar* pTabbed = m_right.GetParentTabbedBar();
     point = pressCaption(m_bottom);
     SendMouse(m_bottom.m_hWnd, WM_MOUSEMOVE, point - CPoint(0, 40), MK_LBUTTON);
@@ -467,7 +468,9 @@ TEST_F(DockingBar, DraggedByItsCaptionAPaneFloatsAndDocksWhereTheMarkersSay)
     SendMouse(m_bottom.m_hWnd, WM_MOUSEMOVE, ptTop, MK_LBUTTON);
     SendMouse(m_bottom.m_hWnd, WM_LBUTTONUP, ptTop);
     EXPECT_FALSE(m_bottom.IsFloating());
-    EXPECT_EQ(CBRS_ALIGN_TOP, m_bottom.GetCurrentAlignment());
+    EXPECT_EQ(CBRS_ALIGN_RIGHT, m_bottom.GetCurrentAlignment());
+    EXPECT_EQ(Rect(pTabbed).left, Rect(&m_bottom).left);
+    EXPECT_LT(Rect(&m_bottom).bottom, Rect(pTabbed).top);
     // Let go away from any marker: it stays floating where it is.
     point = pressCaption(m_top);
     SendMouse(m_top.m_hWnd, WM_MOUSEMOVE, point + CPoint(60, 200), MK_LBUTTON);
