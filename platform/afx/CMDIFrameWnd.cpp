@@ -9,11 +9,13 @@
 #include "CView.h"
 #include "CWinApp.h"
 #include "afxpriv.h"
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
     ON_WM_SIZE()
+    ON_WM_DESTROY()
     ON_COMMAND_EX(ID_WINDOW_ARRANGE, OnMDIWindowCmd)
     ON_COMMAND_EX(ID_WINDOW_CASCADE, OnMDIWindowCmd)
     ON_COMMAND_EX(ID_WINDOW_TILE_HORZ, OnMDIWindowCmd)
@@ -201,6 +203,31 @@ void CMDIFrameWnd::OnSize(UINT nType, int cx, int cy)
     // The client is placed by the layout, not by the frame procedure.
     if (nType != SIZE_MINIMIZED)
         RecalcLayout();
+}
+
+void CMDIFrameWnd::OnDestroy()
+{
+    // Windows destroys the client before the children inside it, and a client that is going
+    // has let go of its list of children and its Window menu (Wine's frees them at once): the
+    // children go now, through the client, the inactive ones first so that none activates.
+    if (m_hWndMDIClient != NULL)
+    {
+        HWND hWndActive = (HWND)::SendMessageA(m_hWndMDIClient, WM_MDIGETACTIVE, 0, 0);
+        std::vector<HWND> children;
+        for (HWND hWnd = ::GetWindow(m_hWndMDIClient, GW_CHILD); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+        {
+            if (hWnd != hWndActive)
+                children.push_back(hWnd);
+        }
+        if (hWndActive != NULL)
+            children.push_back(hWndActive);
+        for (HWND hWnd : children)
+        {
+            if (::IsWindow(hWnd) && ::GetParent(hWnd) == m_hWndMDIClient)
+                ::SendMessageA(m_hWndMDIClient, WM_MDIDESTROY, (WPARAM)hWnd, 0);
+        }
+    }
+    CFrameWnd::OnDestroy();
 }
 
 BOOL CMDIFrameWnd::PreTranslateMessage(MSG* pMsg)

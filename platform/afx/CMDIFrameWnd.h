@@ -47,6 +47,8 @@ protected:
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
+    // Destroys the children still open while the MDI client is whole.
+    afx_msg void OnDestroy();
     afx_msg BOOL OnMDIWindowCmd(UINT nID);
     afx_msg void OnUpdateMDIWindowCmd(CCmdUI* pCmdUI);
     afx_msg void OnWindowNew();

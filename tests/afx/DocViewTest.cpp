@@ -701,6 +701,42 @@ TEST_F(DocView, FloatingWindowsHearTheirFrameAndKeepItsCaptionActive)
     floating.DestroyWindow();
 }
 
+// Notes how many windows are still inside the MDI client as it goes.
+class CClientSpy : public CWnd
+{
+public:
+    afx_msg void OnDestroy()
+    {
+        int nInside = 0;
+        for (HWND hWnd = ::GetWindow(m_hWnd, GW_CHILD); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+            nInside++;
+        Log("client.OnDestroy, windows inside " + std::to_string(nInside));
+        CWnd::OnDestroy();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CClientSpy, CWnd)
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+TEST_F(DocView, DestroyingTheMainWindowClosesItsChildrenWhileTheClientStillHoldsThem)
+{
+    // The children still open leave through the client before it goes (a client that is going
+    // no longer keeps its list of children), the inactive one first, and their documents close.
+    ASSERT_TRUE(NewText() != NULL && NewText() != NULL);
+    CClientSpy client;
+    ASSERT_TRUE(client.SubclassWindow(m_pFrame->m_hWndMDIClient));
+    Take();
+    m_app.m_pMainWnd = NULL;
+    m_pFrame->DestroyWindow();
+    m_pFrame = NULL;
+    EXPECT_EQ(Calls({"view.OnActivateView off", "doc.OnCloseDocument", "doc.DeleteContents", "doc deleted",
+                  "view.OnActivateView off", "view.OnActivateView off", "doc.OnCloseDocument", "doc.DeleteContents",
+                  "doc deleted", "client.OnDestroy, windows inside 0"}),
+        Take());
+    EXPECT_EQ(0, m_app.GetOpenDocumentCount());
+}
+
 TEST_F(DocView, ClosingTheMainWindowAsksForEveryDocument)
 {
     CTextDoc* pFirst = NewText();
