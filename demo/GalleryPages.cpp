@@ -2,10 +2,15 @@
 // anchored page at two sizes.
 #include "GalleryPages.h"
 #include "Gallery.h"
+#include "GalleryMainFrame.h"
 #include "GalleryPages.rh"
+#include "grid/KwGridCtrl.h"
+#include "pages/KwBarProperties.h"
 #include "pages/KwPropertyPage.h"
 #include "pages/KwPropertySheet.h"
 
+#include <CBCGPMDIChildWnd.h>
+#include <CBCGPMDIFrameWnd.h>
 #include <afxdlgs.h>
 
 namespace {
@@ -51,7 +56,7 @@ void CALLBACK OnSheetTimer(HWND, UINT, UINT_PTR nID, DWORD)
 class CAnchoredPage : public CKwPropertyPage
 {
 public:
-    CAnchoredPage() : CKwPropertyPage(NULL, IDD_GALLERY_PAGE_ANCHORED, 0)
+    explicit CAnchoredPage(UINT nIDCaption = 0) : CKwPropertyPage(NULL, IDD_GALLERY_PAGE_ANCHORED, nIDCaption)
     {
         const int stretch = ANCHOR_LEFT | ANCHOR_RIGHT | ANCHOR_TOP;
         RegisterForResizing(IDC_GALLERY_PG_NAME, stretch);
@@ -71,6 +76,63 @@ public:
         SendDlgItemMessage(IDC_GALLERY_PG_CASE, CB_SETCURSEL, 1);
         SetDlgItemText(IDC_GALLERY_PG_NOTES, "The notes stretch both ways; the buttons keep to the right.");
         CKwPropertyPage::OnInitPropertyPage();
+    }
+};
+
+class CMembersPage : public CKwPropertyPage
+{
+public:
+    CMembersPage() : CKwPropertyPage(NULL, IDD_GALLERY_PAGE_MEMBERS, 0)
+    {
+        RegisterForResizing(IDC_GALLERY_PG_GRID, ANCHOR_LEFT | ANCHOR_TOP | ANCHOR_RIGHT | ANCHOR_BOTTOM);
+    }
+    void OnInitPropertyPage() override
+    {
+        if (m_grid.Initialize(IDC_GALLERY_PG_GRID, this))
+        {
+            m_grid.AddColumn("Mark", 40);
+            m_grid.AddColumn("Section", 70);
+            m_grid.AddColumn("Length [m]", 70);
+            const char* const rows[][3] = {{"C1", "HEB 240", "6.40"}, {"C2", "HEB 240", "6.40"},
+                {"R1", "IPE 300", "7.50"}, {"R2", "IPE 300", "7.50"}, {"P1", "RHS 120x80x5", "5.00"}};
+            for (UINT nLine = 0; nLine < 5; nLine++)
+                for (UINT nColumn = 0; nColumn < 3; nColumn++)
+                    m_grid.SetTextItem(nColumn, nLine, rows[nLine][nColumn]);
+        }
+        CKwPropertyPage::OnInitPropertyPage();
+    }
+
+private:
+    CKwGridCtrl m_grid;
+};
+
+class CChecksPage : public CKwPropertyPage
+{
+public:
+    CChecksPage() : CKwPropertyPage(NULL, IDD_GALLERY_PAGE_CHECKS, 0) {}
+    void OnInitPropertyPage() override
+    {
+        SetDlgItemText(IDC_GALLERY_PG_UTILISATION, "0.87");
+        for (const char* psz : {"L/200", "L/250", "L/300"})
+            SendDlgItemMessage(IDC_GALLERY_PG_LIMIT, CB_ADDSTRING, 0, (LPARAM)psz);
+        SendDlgItemMessage(IDC_GALLERY_PG_LIMIT, CB_SETCURSEL, 2);
+        CKwPropertyPage::OnInitPropertyPage();
+    }
+    CString GetToolTipText(UINT nID) override
+    {
+        return nID == IDC_GALLERY_PG_UTILISATION ? "<b>Utilisation</b><br>largest check of the member:<br>"
+                                                   "<ct=192>buckling of C3</ct>"
+                                                 : "";
+    }
+    // The utilisation's tip, as the pointer resting on the field brings it (the page asks for
+    // the text of the control under the point).
+    void ShowUtilisationTip()
+    {
+        CRect rect;
+        GetDlgItem(IDC_GALLERY_PG_UTILISATION)->GetWindowRect(&rect);
+        ScreenToClient(&rect);
+        CPoint pt(rect.left + 4, rect.bottom - 3);
+        m_ToolTip.ShowHelpTooltip(pt, GetToolTipText(IDC_GALLERY_PG_UTILISATION));
     }
 };
 
@@ -110,4 +172,40 @@ bool GalleryAnchoredPage(const char* pszFolder)
     bOk = bOk && GallerySaveWindow(host.m_hWnd, pszFolder, "page-anchored-wide");
     host.DestroyWindow();
     return bOk;
+}
+
+bool GalleryBarProperties(const char* pszFolder)
+{
+    CKwBarProperties bar;
+    CGalleryMainFrame main;
+    CBCGPMDIFrameWnd* pFrame = main.GetFrame();
+    if (pFrame == NULL || !main.AddPane(bar, "Properties", CBRS_RIGHT, CRect(0, 0, 300, 200)))
+        return false;
+    CBCGPMDIChildWnd* pChild = new CBCGPMDIChildWnd;
+    if (pChild->Create(NULL, "Hall frame.kwp", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CRect(10, 10, 300, 200), pFrame))
+        pChild->MDIMaximize();
+    CChecksPage* pChecks = new CChecksPage;
+    CList<CKwPropertyPage*, CKwPropertyPage*> pages;
+    pages.AddTail(new CMembersPage);
+    pages.AddTail(new CAnchoredPage(IDS_GALLERY_PAGE_SECTION));
+    pages.AddTail(pChecks);
+    bar.SetPages(pages, 1, 1, 2);
+    pFrame->SetForegroundWindow();
+    AfxGetApp()->OnIdle(0);
+    pFrame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    GalleryPump(300);
+    pChecks->ShowUtilisationTip();
+    GalleryPump(300);
+    CRect rectFrame;
+    pFrame->GetWindowRect(&rectFrame);
+    bool bSaved = GallerySaveScreen(rectFrame, pszFolder, "bar-properties");
+    // The other two tabs in front, each in a picture of the pane.
+    const char* const names[] = {"bar-properties-grid", "bar-properties-anchored"};
+    for (int iTab = 0; iTab < 2; iTab++)
+    {
+        bar.GetTabWnd().SetActiveTab(iTab);
+        GalleryPump(200);
+        bSaved = GallerySaveWindow(bar.m_hWnd, pszFolder, names[iTab]) && bSaved;
+    }
+    return bSaved && bar.GetTabWnd().GetTabsNum() == 3;
 }

@@ -144,6 +144,8 @@ void SavePictures(const char* pszFolder)
     printf("  modal property sheet: %s\n", GalleryPropertySheet(pszFolder) ? "property-sheet.png" : "failed");
     printf("  anchored page: %s\n",
         GalleryAnchoredPage(pszFolder) ? "page-anchored.png, page-anchored-wide.png" : "failed");
+    printf("  properties pane with three tabbed pages: %s\n", GalleryBarProperties(pszFolder)
+        ? "bar-properties.png, bar-properties-grid.png, bar-properties-anchored.png" : "failed");
     printf("  the framework's New dialog: %s\n",
         GalleryNewTypeDialog(pszFolder) ? "new-type-dialog.png" : "failed");
     printf("  combo boxes and a context menu built by a chain of windows: %s\n",

@@ -118,7 +118,7 @@ const DLGTEMPLATE* LoadTemplate(UINT nIDTemplate, HINSTANCE* phInst, DWORD* pdwS
 
 CKwPropertyPage::CKwPropertyPage(CKwPropertyPageSubject* pSubject, UINT nIDTemplate, UINT nIDCaption)
     : m_pSubject(pSubject), m_nIDTemplate(nIDTemplate), m_nIDCaption(nIDCaption), m_bSettingProperties(FALSE),
-      m_bResizeInfoReady(FALSE), m_bCreated(FALSE)
+      m_bResizeInfoReady(FALSE), m_bCreated(FALSE), m_nHandling(0)
 {
     if (m_pSubject != NULL)
         m_pSubject->CKwPropertyPageSubject_Subscribe(this);
@@ -128,6 +128,19 @@ CKwPropertyPage::~CKwPropertyPage()
 {
     if (m_pSubject != NULL)
         m_pSubject->CKwPropertyPageSubject_Unsubscribe(this);
+}
+
+LRESULT CKwPropertyPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Counted so that a handler that replaces the pages does not delete the page it runs in.
+    // A handler's exception passes through (the window procedure reports it); the count still drops.
+    struct CCount
+    {
+        int& n;
+        explicit CCount(int& nCount) : n(++nCount) {}
+        ~CCount() { --n; }
+    } count(m_nHandling);
+    return CWnd::WindowProc(message, wParam, lParam);
 }
 
 void CKwPropertyPage::ForgetSubject(CKwPropertyPageSubject* pSubject)

@@ -88,11 +88,14 @@ public:
     void OnPostPageDataChanged();
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // TRUE while one of the page's handlers runs: whoever owns the object waits before deleting it.
+    BOOL IsHandlingMessage() const { return m_nHandling > 0; }
 
     static BOOL IsEdit(HWND hWnd);
     static BOOL IsComboBox(HWND hWnd);
 
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -113,6 +116,7 @@ protected:
     BOOL m_bResizeInfoReady;
     BOOL m_bCreated;
     CUxToolTip m_ToolTip;
+    int m_nHandling;
 
 private:
     // Called by a subject that goes without notifying.

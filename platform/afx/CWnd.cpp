@@ -18,7 +18,7 @@ static CHandleMap<CWnd, HWND>* AfxWndMap()
     return AfxGetThreadMap(&AFX_THREAD_STATE::m_mapHWND);
 }
 
-CWnd::CWnd() : m_hWnd(NULL), m_nFlags(0), m_pfnSuper(NULL), m_nModalResult(-1)
+CWnd::CWnd() : m_hWnd(NULL), m_nFlags(0), m_hWndOwner(NULL), m_pfnSuper(NULL), m_nModalResult(-1)
 {
 }
 
@@ -81,6 +81,7 @@ BOOL CWnd::Attach(HWND hWndNew)
 
 HWND CWnd::Detach()
 {
+    m_hWndOwner = NULL;
     return CHandleMap<CWnd, HWND>::Detach(AfxWndMap(), this, m_hWnd);
 }
 

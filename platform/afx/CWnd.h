@@ -68,6 +68,9 @@ class KWAFX_API CWnd : public CCmdTarget
 public:
     HWND m_hWnd;
     UINT m_nFlags; // WF_ flags, 0 to start with
+    // The owner SetOwner gave the window; NULL leaves GetOwner to the system's owner or the
+    // parent. Kept here because a child's system owner is its parent and cannot differ.
+    HWND m_hWndOwner;
 
     // Places in the z-order for SetWindowPos: their m_hWnd is HWND_TOP, HWND_BOTTOM,
     // HWND_TOPMOST or HWND_NOTOPMOST.

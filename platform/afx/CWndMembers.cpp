@@ -303,13 +303,19 @@ CWnd* CWnd::SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWn
 
 CWnd* CWnd::GetOwner() const
 {
+    if (m_hWndOwner != NULL)
+        return FromHandle(m_hWndOwner);
     HWND hWndOwner = ::GetWindow(m_hWnd, GW_OWNER);
     return FromHandle(hWndOwner != NULL ? hWndOwner : ::GetParent(m_hWnd));
 }
 
 void CWnd::SetOwner(CWnd* pOwnerWnd)
 {
-    ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, (LONG_PTR)pOwnerWnd->GetSafeHwnd());
+    m_hWndOwner = pOwnerWnd->GetSafeHwnd();
+    // GWLP_HWNDPARENT of a child would move it to another parent; a popup's system owner follows
+    // (it decides which window the popup stays above).
+    if (m_hWnd != NULL && !(::GetWindowLongA(m_hWnd, GWL_STYLE) & WS_CHILD))
+        ::SetWindowLongPtrA(m_hWnd, GWLP_HWNDPARENT, (LONG_PTR)m_hWndOwner);
 }
 
 CWnd* CWnd::GetTopLevelParent() const

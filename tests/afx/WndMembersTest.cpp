@@ -94,13 +94,25 @@ TEST_F(WndMembers, DescendantsByIdAtAnyDepthAndOwners)
     EXPECT_EQ(NULL, m_parent.GetDescendantWindow(9));
     EXPECT_EQ(&m_parent, grandChild.GetTopLevelParent());
     EXPECT_EQ(&child, grandChild.GetOwner()); // a child's owner is its parent
+    // Another owner leaves a child where it is.
+    grandChild.SetOwner(&m_parent);
+    EXPECT_EQ(&m_parent, grandChild.GetOwner());
+    EXPECT_EQ(&child, grandChild.GetParent());
+    EXPECT_EQ(&m_parent, grandChild.GetTopLevelParent());
+    grandChild.SetOwner(NULL);
+    EXPECT_EQ(&child, grandChild.GetOwner());
 
     CWnd popup;
     ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), "popup", WS_POPUP, CRect(0, 0, 10, 10), &m_parent, 0));
     EXPECT_EQ(&m_parent, popup.GetOwner());
     EXPECT_EQ(&popup, popup.GetTopLevelParent());
     EXPECT_EQ(&m_parent, popup.GetTopLevelOwner());
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, AfxRegisterWndClass(0), "other", WS_POPUP, CRect(0, 0, 10, 10), NULL, 0));
+    popup.SetOwner(&other); // the system's owner follows: the popup stays above the other window
+    EXPECT_EQ(other.m_hWnd, ::GetWindow(popup.m_hWnd, GW_OWNER));
     popup.DestroyWindow();
+    other.DestroyWindow();
 }
 
 } // namespace
