@@ -10,6 +10,7 @@
 #include "GalleryGrid.h"
 #include "GalleryLargeList.h"
 #include "GalleryPages.h"
+#include "GalleryPopups.h"
 #include "GalleryHelpers.h"
 #include "GalleryKwBars.h"
 #include "GalleryRasterOps.h"
@@ -153,6 +154,8 @@ void SavePictures(const char* pszFolder)
     printf("  shared helpers: %s\n", GalleryHelpers(pszFolder) ? "replace-color.png, split.png" : "failed");
     printf("  tooltips: %s\n", GalleryToolTips(pszFolder)
         ? "tooltip-forms.png, tooltip-directions.png, tooltip-effects.png, tooltip-markup.png" : "failed");
+    printf("  completion window, links, static tip: %s\n",
+        GalleryPopups(pszFolder) ? "completion.png, hyperlink.png, static-tip.png" : "failed");
     printf("  grids: %s\n", GalleryGrid(pszFolder) ? "grid-schedule.png, grid-scrolled.png" : "failed");
     printf("  large list: %s\n", GalleryLargeList(pszFolder) ? "large-list.png" : "failed");
     printf("  MDI frame with its menu bar and two kinds of documents: %s\n",
