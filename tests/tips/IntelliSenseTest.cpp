@@ -6,7 +6,6 @@
 #include "support/PumpUntil.h"
 #include "tips/KwIntelliSenseItemImpl.h"
 #include "tips/KwIntelliSenseWindow.h"
-#include "tips/KwStaticToolTipCtrl.h"
 #include "tips/KwWorkArea.h"
 
 #include <memory>
@@ -21,7 +20,6 @@ class CTestClient : public IKwIntelliSenseClient
 public:
     std::vector<CKwIntelliSenseItemImpl> m_items;
     std::vector<std::string> m_calls;
-    CKwIntelliSenseWindow* m_pDeleteOnClose = NULL;
 
     CImageList* IKwIntelliSenseClient_GetImageList() override { return NULL; }
     UINT IKwIntelliSenseClient_GetItemCount() override { return (UINT)m_items.size(); }
@@ -31,12 +29,7 @@ public:
         m_calls.push_back("Replace " + std::to_string(nStart) + "-" + std::to_string(nEnd) + " '" +
                           (LPCTSTR)sText + "' " + std::to_string(nCaret));
     }
-    void IKwIntelliSenseClient_OnClose() override
-    {
-        m_calls.push_back("Close");
-        delete m_pDeleteOnClose;
-        m_pDeleteOnClose = NULL;
-    }
+    void IKwIntelliSenseClient_OnClose() override { m_calls.push_back("Close"); }
 };
 
 // The editor: a framework window (the list's notifications are reflected through it) that
@@ -85,11 +78,11 @@ struct Completion : ::testing::Test
         PumpMessages();
     }
     void Key(UINT vk) { Char(vk, WM_KEYDOWN); }
-    CKwStaticToolTipCtrl* Tip()
+    CWnd* Tip()
     {
         for (HWND h = ::GetWindow(::GetDesktopWindow(), GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
             if (::GetWindow(h, GW_OWNER) == list->m_hWnd)
-                return (CKwStaticToolTipCtrl*)CWnd::FromHandlePermanent(h);
+                return CWnd::FromHandle(h);
         return NULL;
     }
 };
@@ -175,7 +168,7 @@ TEST_F(Completion, PlacementAtTheEdges)
 
 // The description of the selected row shows beside the list and follows the selection; a second
 // Start over the list still open makes it again without ending the completion; ending it hides
-// the tip, and a client that deletes the window there is safe.
+// the tip.
 TEST_F(Completion, DescriptionTipAndRestart)
 {
     auto tipText = [&] {
@@ -197,14 +190,6 @@ TEST_F(Completion, DescriptionTipAndRestart)
     EXPECT_TRUE(client.m_calls.empty());
     Key(VK_ESCAPE);
     EXPECT_EQ("", tipText());
-
-    Start("my");
-    HWND hTip = Tip()->m_hWnd;
-    client.m_pDeleteOnClose = list.release();
-    client.m_pDeleteOnClose->PostMessage(WM_CHAR, VK_TAB, 1);
-    PumpMessages();
-    EXPECT_EQ((Calls{"Close", "Replace 0-2 'my_value' 8", "Close"}), client.m_calls);
-    EXPECT_FALSE(::IsWindow(hTip));
 }
 
 } // namespace

