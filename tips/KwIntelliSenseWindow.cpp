@@ -61,6 +61,8 @@ void CKwIntelliSenseWindow::Start(CString sLine, CPoint ptCaretTop, CPoint ptCar
         DestroyWindow();
         m_bSilent = false;
     }
+    if (pEditor == NULL || !::IsWindow(pEditor->m_hWnd))
+        return; // no editor to complete for
     int nStart = sLine.GetLength();
     while (nStart > 0 && IsWordChar(sLine[nStart - 1]))
         nStart--;
