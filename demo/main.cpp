@@ -1,5 +1,6 @@
 // The gallery: exercises the toolkit and reports what it did, one small function per component.
 #include "Gallery.h"
+#include "GalleryColorPicker.h"
 #include "GalleryContextMenu.h"
 #include "GalleryDesktop.h"
 #include "GalleryDialog.h"
@@ -150,6 +151,8 @@ void SavePictures(const char* pszFolder)
         GalleryNewTypeDialog(pszFolder) ? "new-type-dialog.png" : "failed");
     printf("  combo boxes and a context menu built by a chain of windows: %s\n",
         GalleryContextMenu(pszFolder) ? "combo-boxes.png, context-menu.png" : "failed");
+    printf("  colour button with its picker open: %s\n",
+        GalleryColorPicker(pszFolder) ? "color-picker.png" : "failed");
     printf("  shared helpers: %s\n", GalleryHelpers(pszFolder) ? "replace-color.png, split.png" : "failed");
     printf("  tooltips: %s\n", GalleryToolTips(pszFolder)
         ? "tooltip-forms.png, tooltip-directions.png, tooltip-effects.png, tooltip-markup.png" : "failed");
