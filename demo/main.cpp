@@ -2,6 +2,7 @@
 #include "Gallery.h"
 #include "GalleryColorPicker.h"
 #include "GalleryContextMenu.h"
+#include "GalleryFontPicker.h"
 #include "GalleryDesktop.h"
 #include "GalleryDialog.h"
 #include "GalleryDockFrame.h"
@@ -153,6 +154,7 @@ void SavePictures(const char* pszFolder)
         GalleryContextMenu(pszFolder) ? "combo-boxes.png, context-menu.png" : "failed");
     printf("  colour button with its picker open: %s\n",
         GalleryColorPicker(pszFolder) ? "color-picker.png" : "failed");
+    printf("  font pickers: %s\n", GalleryFontPicker(pszFolder) ? "font-picker.png" : "failed");
     printf("  shared helpers: %s\n", GalleryHelpers(pszFolder) ? "replace-color.png, split.png" : "failed");
     printf("  tooltips: %s\n", GalleryToolTips(pszFolder)
         ? "tooltip-forms.png, tooltip-directions.png, tooltip-effects.png, tooltip-markup.png" : "failed");
