@@ -1,6 +1,8 @@
 // The gallery: exercises the toolkit and reports what it did, one small function per component.
 #include "Gallery.h"
+#include "GalleryColorPicker.h"
 #include "GalleryContextMenu.h"
+#include "GalleryFontPicker.h"
 #include "GalleryDesktop.h"
 #include "GalleryDialog.h"
 #include "GalleryDockFrame.h"
@@ -151,6 +153,9 @@ void SavePictures(const char* pszFolder)
         GalleryNewTypeDialog(pszFolder) ? "new-type-dialog.png" : "failed");
     printf("  combo boxes and a context menu built by a chain of windows: %s\n",
         GalleryContextMenu(pszFolder) ? "combo-boxes.png, context-menu.png" : "failed");
+    printf("  colour button with its picker open: %s\n",
+        GalleryColorPicker(pszFolder) ? "color-picker.png" : "failed");
+    printf("  font pickers: %s\n", GalleryFontPicker(pszFolder) ? "font-picker.png" : "failed");
     printf("  shared helpers: %s\n", GalleryHelpers(pszFolder) ? "replace-color.png, split.png" : "failed");
     printf("  tooltips: %s\n", GalleryToolTips(pszFolder)
         ? "tooltip-forms.png, tooltip-directions.png, tooltip-effects.png, tooltip-markup.png" : "failed");

@@ -3,6 +3,7 @@
 // window.
 #include "grid/KwGridCtrl.h"
 #include "core/KwLineSelection.h"
+#include "core/KwPlaceholder.h"
 #include "grid/KwGridMessages.h"
 #include "grid/KwHeaderCtrl.h"
 
@@ -82,21 +83,9 @@ CKwGridCtrlItem TypedItem(int nType, const CString& sText, int nIndex = -1)
 
 BOOL CKwGridCtrl::Initialize(UINT nID, CWnd* pParent, DWORD dwExStyle)
 {
-    HWND hPlaceholder = pParent != NULL ? ::GetDlgItem(pParent->GetSafeHwnd(), (int)nID) : NULL;
-    if (hPlaceholder == NULL)
-        return FALSE;
-    CRect rect;
-    ::GetWindowRect(hPlaceholder, &rect);
-    pParent->ScreenToClient(&rect);
-    BOOL bCreated = Create(NULL, NULL, WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, pParent, nID);
-    if (!bCreated)
-        return FALSE;
-    // Right after the placeholder in the z-order, so the grid keeps its place in the tab order.
-    ::SetWindowPos(m_hWnd, hPlaceholder, 0, 0, 0, 0,
-                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    ::DestroyWindow(hPlaceholder);
-    ModifyStyleEx(0, dwExStyle, SWP_FRAMECHANGED);
-    return bCreated;
+    return CKwPlaceholder::Replace(nID, pParent, dwExStyle, this, [&](const CRect& rect) {
+        return Create(NULL, NULL, WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, pParent, nID);
+    });
 }
 
 BOOL CKwGridCtrl::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,

@@ -1,0 +1,222 @@
+// KwColorButton.cpp: the colour button: its flat frame, swatch, separator and arrow drawn over
+// the push button's own painting, and the picker it opens.
+#include "pickers/KwColorButton.h"
+
+namespace {
+
+const COLORREF kDarkGrey = RGB(0x81, 0x81, 0x81);
+const COLORREF kNearBlack = RGB(0x02, 0x02, 0x02);
+const COLORREF kLightGrey = RGB(0xC0, 0xC0, 0xC0);
+const COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
+
+// first along the top from right to left and down the left side; second down the right side
+// and back along the bottom one pixel past the left side.
+void DrawEdge(CDC& dc, int l, int t, int r, int b, COLORREF first, COLORREF second)
+{
+    dc.FillSolidRect(l + 1, t, r - l, 1, first);
+    dc.FillSolidRect(l, t, 1, b - t, first);
+    dc.FillSolidRect(r, t, 1, b - t, second);
+    dc.FillSolidRect(l, b, r - l + 1, 1, second);
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CKwColorButton, CWnd)
+    ON_WM_PAINT()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+    ON_WM_ENABLE()
+END_MESSAGE_MAP()
+
+CKwColorButton::CKwColorButton(IKwColorPickerClient* client)
+    : m_pPicker(new CKwColorPicker(this)), m_pClient(client), m_nPickerID(0), m_nID(-1), m_Color(0), m_bFocus(0),
+      m_bPressed(0)
+{
+}
+
+CKwColorButton::~CKwColorButton()
+{
+    delete m_pPicker;
+}
+
+int CKwColorButton::AttachButton(int nIDCtrl, CWnd* parent)
+{
+    m_bFocus = 0;
+    m_bPressed = 0;
+    if (parent == NULL || ::GetDlgItem(parent->GetSafeHwnd(), nIDCtrl) == NULL)
+        return 0;
+    return SubclassDlgItem((UINT)nIDCtrl, parent) ? 1 : 0;
+}
+
+void CKwColorButton::InitializeButton(int id, COLORREF color, CKwColorPicker::CButtonArray& topButtons,
+                                      CKwColorPicker::CButtonArray& bottomButtons, CString otherColorsText,
+                                      int pickerID)
+{
+    m_TopButtons.Append(topButtons);
+    m_BottomButtons.Append(bottomButtons);
+    m_nID = id;
+    m_Color = color;
+    m_strOtherColorsText = otherColorsText;
+    m_nPickerID = pickerID;
+}
+
+void CKwColorButton::KwColorPickerClient_OnSelectionChanged(CWnd* /*picker*/)
+{
+    if (m_pPicker->GetID() == m_nID && m_pPicker->GetColor() == m_Color)
+        return;
+    m_nID = m_pPicker->GetID();
+    m_Color = m_pPicker->GetColor();
+    if (m_pClient != NULL)
+        m_pClient->KwColorPickerClient_OnSelectionChanged(this);
+    if (m_hWnd != NULL)
+        Repaint();
+}
+
+void CKwColorButton::KwColorPickerClient_OnSpecialButton(UINT id, CWnd* picker)
+{
+    if (m_pClient != NULL)
+        m_pClient->KwColorPickerClient_OnSpecialButton(id, picker);
+}
+
+void CKwColorButton::Repaint()
+{
+    Invalidate();
+    UpdateWindow();
+}
+
+CString CKwColorButton::SpecialCaption() const
+{
+    CString caption;
+    for (int group = 0; group < 2; group++)
+    {
+        const CKwColorPicker::CButtonArray& buttons = group == 0 ? m_TopButtons : m_BottomButtons;
+        for (int i = 0; i < buttons.GetSize(); i++)
+            if (buttons[i].nID == m_nID)
+                caption = buttons[i].strText;
+    }
+    return caption;
+}
+
+void CKwColorButton::Draw(CDC& dc)
+{
+    CRect rc;
+    GetClientRect(&rc);
+    const int L = rc.left, T = rc.top, R = rc.right, B = rc.bottom;
+    const BOOL bEnabled = IsWindowEnabled();
+    const int p = m_bPressed ? 1 : 0; // everything inside the frame moves one pixel when pressed
+
+    DrawEdge(dc, L, T, R, B, kDarkGrey, kWhite);
+    if (p)
+    {
+        DrawEdge(dc, L + 1, T + 1, R - 1, B - 1, kNearBlack, kWhite);
+        DrawEdge(dc, L + 2, T + 2, R - 2, B - 2, kDarkGrey, kLightGrey);
+    }
+    else
+    {
+        DrawEdge(dc, L + 1, T + 1, R - 1, B - 1, kWhite, kNearBlack);
+        DrawEdge(dc, L + 2, T + 2, R - 2, B - 2, kLightGrey, kDarkGrey);
+    }
+    if (m_nID == -1 && (p || bEnabled))
+        DrawEdge(dc, L + 5 + p, T + 4 + p, R - 16 + p, B - 5 + p, kNearBlack, kNearBlack);
+
+    dc.FillSolidRect(R - 12 + p, T + 4 + p, 1, B - 5 - (T + 4 + p) + 1, kDarkGrey);
+    dc.FillSolidRect(R - 11 + p, T + 4 + p, 1, B - 5 - (T + 4 + p) + 1, kWhite);
+
+    const int x = R - 9 + p, y = (T + B) / 2 - 1 + p;
+    const COLORREF arrow = bEnabled ? kNearBlack : kDarkGrey;
+    dc.FillSolidRect(x, y, 5, 1, arrow);
+    dc.FillSolidRect(x + 1, y + 1, 3, 1, arrow);
+    dc.SetPixel(x + 2, y + 2, kNearBlack);
+
+    if (m_bFocus && (p || bEnabled))
+    {
+        const CRect dots = p ? CRect(L + 4, T + 4, R - 4, B - 3) : CRect(L + 3, T + 3, R - 4, B - 4);
+        for (int dx = dots.left; dx <= dots.right; dx++)
+            if (dx % 2 == 0)
+            {
+                dc.SetPixel(dx, dots.top, kNearBlack);
+                dc.SetPixel(dx, dots.bottom, kNearBlack);
+            }
+        for (int dy = dots.top; dy <= dots.bottom; dy++)
+            if (dy % 2 == 0)
+            {
+                dc.SetPixel(dots.left, dy, kNearBlack);
+                dc.SetPixel(dots.right, dy, kNearBlack);
+            }
+    }
+    if (!bEnabled && !p)
+        return;
+
+    if (m_nID == -1)
+    {
+        dc.FillSolidRect(L + 6 + p, T + 5 + p, R - L - 22, B - T - 10, m_Color);
+        return;
+    }
+    CString caption = SpecialCaption();
+    if (caption.IsEmpty())
+        return;
+    CFont* pOldFont = dc.SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    int nOldMode = dc.SetBkMode(TRANSPARENT);
+    CRect text(L + 4 + p, T + p, R - 13 + p, B + p);
+    dc.DrawText(caption, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+    dc.SetBkMode(nOldMode);
+    dc.SelectObject(pOldFont);
+}
+
+void CKwColorButton::OnPaint()
+{
+    // The push button paints itself first; the frame, swatch and arrow go over it.
+    HDC hGiven = (HDC)GetCurrentMessage()->wParam;
+    Default();
+    if (hGiven != NULL)
+    {
+        CDC given;
+        given.Attach(hGiven);
+        Draw(given);
+        given.Detach();
+        return;
+    }
+    CClientDC dc(this);
+    Draw(dc);
+}
+
+void CKwColorButton::OnLButtonDown(UINT /*nFlags*/, CPoint /*point*/)
+{
+    m_bPressed = 1;
+    // The button's own handling draws its pushed look at once; the repaint covers it.
+    Default();
+    Repaint();
+}
+
+void CKwColorButton::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/)
+{
+    m_bPressed = 0;
+    Default();
+    Repaint();
+    CRect rc;
+    GetWindowRect(&rc);
+    m_pPicker->Create(this, m_nID, m_Color, CPoint(rc.left, rc.bottom), m_TopButtons, m_BottomButtons,
+                      m_strOtherColorsText, m_nPickerID);
+}
+
+void CKwColorButton::OnSetFocus(CWnd* /*pOldWnd*/)
+{
+    Default();
+    m_bFocus = 1;
+    Repaint();
+}
+
+void CKwColorButton::OnKillFocus(CWnd* /*pNewWnd*/)
+{
+    Default();
+    m_bFocus = 0;
+    Repaint();
+}
+
+void CKwColorButton::OnEnable(BOOL /*bEnable*/)
+{
+    Default();
+    Repaint();
+}

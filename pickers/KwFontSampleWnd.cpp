@@ -1,0 +1,101 @@
+// KwFontSampleWnd.cpp: the font pickers' window, button, layout and sample.
+#include "pickers/KwFontSampleWnd.h"
+
+#include "core/KwPlaceholder.h"
+#include "core/MemDC.h"
+#include "res/resource.h"
+
+#include <algorithm>
+#include <string.h>
+
+BEGIN_MESSAGE_MAP(CKwFontSampleWnd, CWnd)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+    ON_WM_PAINT()
+    ON_BN_CLICKED(CKwFontSampleWnd::ChooseButtonId, OnChooseClicked)
+END_MESSAGE_MAP()
+
+CKwFontSampleWnd::CKwFontSampleWnd() : m_nButtonWidth(50)
+{
+    memset(&m_logFont, 0, sizeof(m_logFont));
+}
+
+BOOL CKwFontSampleWnd::Create(UINT nID, CWnd* pParent, const CRect& rect)
+{
+    CString strClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1));
+    return CWnd::Create(strClass, NULL, WS_CHILD | WS_VISIBLE, rect, pParent, nID);
+}
+
+BOOL CKwFontSampleWnd::Initialize(UINT nID, CWnd* pParent, DWORD dwExStyle)
+{
+    return CKwPlaceholder::Replace(nID, pParent, dwExStyle, this,
+                                   [&](const CRect& rect) { return Create(nID, pParent, rect); });
+}
+
+CRect CKwFontSampleWnd::ButtonRect(const CRect& client, UINT nButtonWidth)
+{
+    CRect rect = client;
+    rect.DeflateRect(2, 2);
+    rect.left = std::max(rect.left, rect.right - (LONG)nButtonWidth);
+    return rect;
+}
+
+CRect CKwFontSampleWnd::SampleRect(const CRect& client, UINT nButtonWidth, UINT nButtonOffset)
+{
+    CRect rect = client;
+    rect.DeflateRect(0, 3);
+    rect.right = std::max(rect.left, client.right - (LONG)nButtonOffset - (LONG)nButtonWidth);
+    return rect;
+}
+
+void CKwFontSampleWnd::Refresh()
+{
+    if (m_hWnd != NULL)
+        Invalidate(TRUE);
+}
+
+int CKwFontSampleWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    CString caption;
+    caption.LoadString(IDS_KW_CHOOSE);
+    if (!m_button.Create(caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 0, 0), this, ChooseButtonId))
+        return -1;
+    m_button.SetFont(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    return 0;
+}
+
+void CKwFontSampleWnd::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    if (m_button.m_hWnd != NULL)
+        m_button.MoveWindow(ButtonRect(CRect(0, 0, cx, cy), m_nButtonWidth));
+}
+
+void CKwFontSampleWnd::OnPaint()
+{
+    CMemDC::PaintWindow(this, [this](CDC& dc) { DrawSample(dc); });
+}
+
+void CKwFontSampleWnd::DrawSample(CDC& dc)
+{
+    CRect client;
+    GetClientRect(&client);
+    CRect sample = SampleRect(client, m_nButtonWidth, SampleOffset());
+    dc.Draw3dRect(&sample, ::GetSysColor(COLOR_BTNSHADOW), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+    CFont font;
+    font.CreateFontIndirect(&m_logFont);
+    CFont* pOldFont = dc.SelectObject(&font);
+    dc.SetBkMode(TRANSPARENT);
+    COLORREF color = 0;
+    if (SampleColor(color))
+        dc.SetTextColor(color);
+    dc.DrawText("AaBbCc", &sample, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+    dc.SelectObject(pOldFont);
+}
+
+void CKwFontSampleWnd::OnChooseClicked()
+{
+    OnChoose();
+}
