@@ -117,7 +117,7 @@ const DLGTEMPLATE* LoadTemplate(UINT nIDTemplate, HINSTANCE* phInst, DWORD* pdwS
 // Construction and the subject ------------------------------------------------------------------
 
 CKwPropertyPage::CKwPropertyPage(CKwPropertyPageSubject* pSubject, UINT nIDTemplate, UINT nIDCaption)
-    : m_pSubject(pSubject), m_nIDTemplate(nIDTemplate), m_nIDCaption(nIDCaption), m_bSettingProperties(FALSE),
+    : m_pOccDialogInfo(NULL), m_pSubject(pSubject), m_nIDTemplate(nIDTemplate), m_nIDCaption(nIDCaption), m_bSettingProperties(FALSE),
       m_bResizeInfoReady(FALSE), m_bCreated(FALSE), m_nHandling(0)
 {
     if (m_pSubject != NULL)
@@ -174,6 +174,12 @@ int CKwPropertyPage::OpenProperty(UINT nID, int, int nStartChar, int nEndChar)
         pControl->SendMessage(EM_SETSEL, nStartChar, nEndChar);
     else if (pControl->IsWindowEnabled())
         pControl->SendMessage(CB_SETEDITSEL, 0, MAKELPARAM(nStartChar, nEndChar));
+    return TRUE;
+}
+
+BOOL CKwPropertyPage::SetOccDialogInfo(struct _AFX_OCC_DIALOG_INFO* pOccDialogInfo)
+{
+    m_pOccDialogInfo = pOccDialogInfo;
     return TRUE;
 }
 

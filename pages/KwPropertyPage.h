@@ -88,6 +88,7 @@ public:
     void OnPostPageDataChanged();
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL SetOccDialogInfo(struct _AFX_OCC_DIALOG_INFO* pOccDialogInfo) override;
     // TRUE while one of the page's handlers runs: whoever owns the object waits before deleting it.
     BOOL IsHandlingMessage() const { return m_nHandling > 0; }
 
@@ -107,6 +108,7 @@ protected:
     void NotifyDisplayTooltip(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 
+    struct _AFX_OCC_DIALOG_INFO* m_pOccDialogInfo;
     CKwPropertyPageSubject* m_pSubject;
     UINT m_nIDTemplate;
     UINT m_nIDCaption;

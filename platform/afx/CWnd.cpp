@@ -447,3 +447,8 @@ void CWnd::OnNcDestroy()
     Detach();
     PostNcDestroy();
 }
+
+BOOL CWnd::SetOccDialogInfo(struct _AFX_OCC_DIALOG_INFO*)
+{
+    return FALSE;
+}

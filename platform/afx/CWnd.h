@@ -119,6 +119,9 @@ public:
     static void PASCAL SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
         BOOL bOnlyPerm);
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Hands over the OLE control sites of a dialog template while the dialog is made; a window
+    // that hosts such controls keeps them and answers TRUE.
+    virtual BOOL SetOccDialogInfo(struct _AFX_OCC_DIALOG_INFO* pOccDialogInfo);
     // Offers pMsg to the PreTranslateMessage of its window and each parent up to hWndStop.
     static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);

@@ -228,13 +228,16 @@ TEST_F(KwBarProperties, SetFromInsideAPageHandlerDeletesThatPageAfterTheMessage)
     EXPECT_EQ("-A after its handler", g_lifes.back());
 }
 
-TEST_F(KwBarProperties, PagesOfADeletedSubjectAreTakenDownEvenUnderIdentifierZero)
+TEST_F(KwBarProperties, ASubjectsPagesComeForwardForAPropertyAndGoWithItEvenUnderIdentifierZero)
 {
     m_bar.SetPages(Pages{new CNamedPage("X")}, 5, 0, 0);
     CKwPropertyPageSubject* pSubject = new CKwPropertyPageSubject;
     m_bar.SetPages(Pages{new CNamedPage("A", IDD_PGTEST_SIMPLE, pSubject),
                        new CNamedPage("B", IDD_PGTEST_SIMPLE, pSubject)},
-        0, 0, 0);
+        0, 0, 1);
+    EXPECT_EQ("tabs A,B @1", Shown());
+    // The first page that has the control brings its tab to the front.
+    EXPECT_TRUE(pSubject->CKwPropertyPageSubject_OpenProperty(IDC_PG_EDIT, 0, 0, 1));
     EXPECT_EQ("tabs A,B @0", Shown());
     pSubject->CKwPropertyPageSubject_NotifyDeleted(); // its pages ask their owner, the bar
     delete pSubject;

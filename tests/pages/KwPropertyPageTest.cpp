@@ -351,4 +351,40 @@ TEST_F(PropertyPageTest, EnterUpAndDownInEditsComboBoxesAndAGrid)
     EXPECT_FALSE(page.IsDlgItemEnabled(IDC_PG_GRID));
 }
 
+// The page's drop target hands each drag event to the page's own operation, in client coordinates.
+class CDropPage : public CKwPropertyPage
+{
+public:
+    CDropPage() : CKwPropertyPage(NULL, IDD_PGTEST_SIMPLE, 0) {}
+    DROPEFFECT OnDragEnter(COleDataObject*, DWORD, CPoint pt) override { return Log("enter", pt), DROPEFFECT_COPY; }
+    DROPEFFECT OnDragOver(COleDataObject*, DWORD, CPoint pt) override { return Log("over", pt), DROPEFFECT_MOVE; }
+    void OnDragLeave() override { m_log += "leave;"; }
+    BOOL OnDrop(COleDataObject*, DROPEFFECT, CPoint pt) override { return Log("drop", pt), TRUE; }
+    LPDROPTARGET Target() { return m_DropTarget.GetDropTarget(); }
+    void Log(const char* what, CPoint pt) { m_log += what + (" " + std::to_string(pt.x) + "," + std::to_string(pt.y)) + ";"; }
+    std::string m_log;
+};
+
+TEST_F(PropertyPageTest, DragEventsReachThePagesOwnOperations)
+{
+    CDropPage page;
+    ASSERT_TRUE(page.Create(WS_CHILD | WS_VISIBLE, CRect(10, 20, 310, 220), &m_host, 5));
+    COleDataSource source;
+    source.CacheGlobalData(CF_TEXT, ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 4));
+    LPDATAOBJECT lpData = (LPDATAOBJECT)source.GetInterface(&IID_IDataObject);
+    CPoint origin(0, 0);
+    page.ClientToScreen(&origin);
+    POINTL pt = {origin.x + 5, origin.y + 6};
+    DWORD dwEffect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    page.Target()->DragEnter(lpData, 0, pt, &dwEffect);
+    EXPECT_EQ((DWORD)DROPEFFECT_COPY, dwEffect);
+    dwEffect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    page.Target()->DragOver(0, pt, &dwEffect);
+    EXPECT_EQ((DWORD)DROPEFFECT_MOVE, dwEffect);
+    page.Target()->DragLeave();
+    page.Target()->DragEnter(lpData, 0, pt, &dwEffect);
+    page.Target()->Drop(lpData, 0, pt, &dwEffect);
+    EXPECT_EQ("enter 5,6;over 5,6;leave;enter 5,6;over 5,6;drop 5,6;", page.m_log);
+}
+
 } // namespace
