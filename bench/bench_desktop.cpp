@@ -1,6 +1,7 @@
 // The desktop in the document: 100 single-view children stored into a document and restored from
 // it, against opening the same 100 children directly; per window.
 #include "harness/BenchHarness.h"
+#include "harness/BenchPump.h"
 
 #ifdef _WIN32
 
@@ -56,13 +57,6 @@ BEGIN_MESSAGE_MAP(CBenchView, CView)
     ON_MESSAGE(WM_KW_COMPAREVIEWCONTEXT, &CBenchView::OnCompareContext)
 END_MESSAGE_MAP()
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-        ::DispatchMessageA(&msg);
-}
-
 void OpenAll(CDocument* pDoc)
 {
     for (int i = 0; i < kWindows; i++)
@@ -73,7 +67,7 @@ void OpenAll(CDocument* pDoc)
         if (CKwMDIMonoChildWnd::Open(1, RUNTIME_CLASS(CBenchView), ctx, pDoc, SW_SHOWNORMAL, FALSE) == NULL)
             printf("a window could not be opened\n");
     }
-    Pump();
+    BenchPump();
 }
 
 // Every child from the bottom of the Z order up, into memory.
@@ -99,7 +93,7 @@ void RestoreAll(CMemFile& file, CDocument* pDoc)
     for (int i = 0; i < kWindows; i++)
         if (CKwMDITools::RestoreWindow(ar, pDoc, "") == NULL)
             printf("a window could not be restored\n");
-    Pump();
+    BenchPump();
 }
 
 } // namespace
@@ -125,14 +119,14 @@ int main()
     auto open = [&] {
         OpenAll(&doc);
         CKwMDITools::CloseAllMDIChildWindows();
-        Pump();
+        BenchPump();
     };
     CMemFile again;
     auto storeRestore = [&] {
         RestoreAll(desktop, &doc);
         StoreAll(again);
         CKwMDITools::CloseAllMDIChildWindows();
-        Pump();
+        BenchPump();
     };
     printf("%d single-view children, %u bytes of desktop\n", kWindows, (unsigned)desktop.GetLength());
     std::vector<BenchTimes> t = BenchHarness::Compare(

@@ -3,6 +3,7 @@
 // of the 12 panes from the registry, which moves every one of them, makes a tabbed container and
 // hides a pane into its strip.
 #include "harness/BenchHarness.h"
+#include "harness/BenchPump.h"
 
 #ifdef _WIN32
 
@@ -24,14 +25,6 @@ const int kPanes = 12;
 const int kLayouts = 20; // RecalcLayouts per run, the frame's size changing each time
 const int kRounds = 9;
 const char kKey[] = "Software\\KwUiBench";
-
-// Pumps what the windows posted to themselves, as the application's loop would.
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-        ::DispatchMessageA(&msg);
-}
 
 CBCGPMDIFrameWnd* NewFrame(const char* pszTitle)
 {
@@ -85,7 +78,7 @@ int main()
         pDocked->DockControlBar(&panes[i]);
     }
     pDocked->RecalcLayout();
-    Pump();
+    BenchPump();
 
     printf("a 1200x900 frame resized, %d layouts a run\n", kLayouts);
     std::vector<BenchTimes> t = BenchHarness::Compare(
@@ -123,7 +116,7 @@ int main()
             panes[i].ShowWindow(SW_SHOWNA);
         }
         pDocked->RecalcLayout();
-        Pump();
+        BenchPump();
     };
     std::vector<BenchTimes> load = BenchHarness::Compare(
         {{"  loading a layout of 12 panes", [&] { workspace.LoadState(NULL, pDocked); }, 1, rebuild}}, kRounds, 1e3,
@@ -138,7 +131,7 @@ int main()
     app.m_pMainWnd = NULL;
     pDocked->DestroyWindow();
     pPlain->DestroyWindow();
-    Pump();
+    BenchPump();
     ::SHDeleteKeyA(HKEY_CURRENT_USER, kKey);
     return ok ? 0 : 1;
 }

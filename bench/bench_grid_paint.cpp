@@ -3,6 +3,7 @@
 // turns: painted into a memory surface through each control's own painting,
 // and through the window manager with RedrawWindow.
 #include "harness/BenchHarness.h"
+#include "harness/BenchPump.h"
 
 #ifdef _WIN32
 
@@ -73,7 +74,7 @@ struct Scene
             }
         }
         MatchRowHeight();
-        Pump();
+        BenchPump();
     }
 
     int ListRowHeight() const
@@ -101,17 +102,7 @@ struct Scene
     {
         ::ShowWindow(hHidden, SW_HIDE);
         ::ShowWindow(hShown, SW_SHOW);
-        Pump();
-    }
-
-    static void Pump()
-    {
-        MSG msg;
-        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
+        BenchPump();
     }
 
     CWnd frame;

@@ -2,6 +2,7 @@
 // and the menu switch) and closing them all, against creating and destroying 50 plain
 // overlapped windows of the same size, timed in turns; per window.
 #include "harness/BenchHarness.h"
+#include "harness/BenchPump.h"
 
 #ifdef _WIN32
 
@@ -44,14 +45,6 @@ public:
 };
 IMPLEMENT_DYNCREATE(CBenchChild, CMDIChildWnd)
 
-// Pumps what the windows posted to themselves, as the application's loop would.
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-        ::DispatchMessageA(&msg);
-}
-
 } // namespace
 
 int main()
@@ -81,18 +74,18 @@ int main()
         for (int i = 0; i < kWindows; i++)
             if (pTemplate->OpenDocumentFile(NULL) == NULL)
                 printf("a child could not be made\n");
-        Pump();
+        BenchPump();
         app.CloseAllDocuments(FALSE);
-        Pump();
+        BenchPump();
     };
     auto plain = [&] {
         for (int i = 0; i < kWindows; i++)
             hWnds[i] = ::CreateWindowExA(0, lpszClass, "Plain", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10 + i, 10 + i, kWidth,
                 kHeight, NULL, NULL, AfxGetInstanceHandle(), NULL);
-        Pump();
+        BenchPump();
         for (int i = 0; i < kWindows; i++)
             ::DestroyWindow(hWnds[i]);
-        Pump();
+        BenchPump();
     };
     printf("%d windows of %dx%d, opened and closed\n", kWindows, kWidth, kHeight);
     std::vector<BenchTimes> t = BenchHarness::Compare(

@@ -2,6 +2,7 @@
 // against resizing the same page without anchors and moving its 60 controls to the same places
 // in one DeferWindowPos batch computed beforehand; timed in turns.
 #include "harness/BenchHarness.h"
+#include "harness/BenchPump.h"
 
 #ifdef _WIN32
 
@@ -40,13 +41,6 @@ public:
     }
 };
 
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
-        ::DispatchMessageA(&msg);
-}
-
 } // namespace
 
 int main()
@@ -75,7 +69,7 @@ int main()
             places[s].push_back(rc);
         }
     }
-    Pump();
+    BenchPump();
 
     auto resizeAnchored = [&] {
         for (int r = 0; r < kResizes; r++)
@@ -104,7 +98,7 @@ int main()
     anchored.DestroyWindow();
     plain.DestroyWindow();
     host.DestroyWindow();
-    Pump();
+    BenchPump();
     return ok ? 0 : 1;
 }
 
