@@ -19,7 +19,6 @@ BEGIN_MESSAGE_MAP(CKwSplashWnd, CWnd)
     ON_WM_PAINT()
     ON_MESSAGE(WM_PRINTCLIENT, &CKwSplashWnd::OnPrintClient)
     ON_WM_TIMER()
-    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CKwSplashWnd::CKwSplashWnd(UINT nIDBitmap) : m_dwDuration(2500)
@@ -27,6 +26,7 @@ CKwSplashWnd::CKwSplashWnd(UINT nIDBitmap) : m_dwDuration(2500)
     m_bitmap.LoadBitmap(nIDBitmap);
 }
 
+// The window has gone by now (PostNcDestroy), or never came.
 CKwSplashWnd::~CKwSplashWnd()
 {
     StopWatching();
@@ -120,12 +120,6 @@ LRESULT CALLBACK CKwSplashWnd::OnThreadMessage(int nCode, WPARAM wParam, LPARAM 
             pSplash->DestroyWindow();
     }
     return lResult;
-}
-
-void CKwSplashWnd::OnDestroy()
-{
-    StopWatching();
-    CWnd::OnDestroy();
 }
 
 void CKwSplashWnd::PostNcDestroy()

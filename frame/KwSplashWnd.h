@@ -36,7 +36,6 @@ protected:
     afx_msg void OnPaint();
     afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
-    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
 private:
