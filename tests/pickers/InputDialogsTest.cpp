@@ -1,5 +1,6 @@
-// The small input dialogs, run modally and typed into through the message pump: the state of OK
-// after each key, and the members read back after OK and after Cancel.
+// The small input dialogs run modally, with keys typed into the focused control through the
+// message loop: what they show as they open, the state of OK before each key, and the members
+// read back after OK and after Cancel.
 #include "pickers/ComboDialog.h"
 #include "pickers/StringBoolDialog.h"
 #include "pickers/StringComboDialog.h"
@@ -10,168 +11,113 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 namespace {
 
-// Plays keys into the dialog's controls through the queue, the dialog translating them as its
-// modal loop would, and notes after each whether OK is enabled ('E') or not ('-'); the first
-// note is the state the dialog opened with.
-class CTypist
+const char up = '\x01', down = '\x02'; // arrow keys in a key string
+
+std::string Text(HWND hWnd)
 {
-public:
-    explicit CTypist(HWND hDlg) : m_hDlg(hDlg) { Note(); }
+    char sz[256] = {};
+    ::GetWindowTextA(hWnd, sz, sizeof(sz));
+    return sz;
+}
 
-    // Characters into a control; '\b' is a backspace.
-    void Type(UINT nID, const char* psz)
-    {
-        for (; *psz; psz++)
-        {
-            ::PostMessageA(::GetDlgItem(m_hDlg, nID), WM_CHAR, (BYTE)*psz, 1);
-            PumpWithPreTranslate();
-            Note();
-        }
-    }
-    void Key(UINT nID, UINT vk)
-    {
-        HWND hCtrl = ::GetDlgItem(m_hDlg, nID);
-        ::PostMessageA(hCtrl, WM_KEYDOWN, vk, 1);
-        ::PostMessageA(hCtrl, WM_KEYUP, vk, 0xC0000001);
-        PumpWithPreTranslate();
-        Note();
-    }
-    bool Checked(UINT nID) { return ::IsDlgButtonChecked(m_hDlg, nID) == BST_CHECKED; }
-    void SelectAll(UINT nID) { ::SendDlgItemMessageA(m_hDlg, nID, EM_SETSEL, 0, -1); }
-    std::string Text(UINT nID)
-    {
-        char sz[256] = {};
-        ::GetWindowTextA(nID != 0 ? ::GetDlgItem(m_hDlg, nID) : m_hDlg, sz, sizeof(sz));
-        return sz;
-    }
-    std::string m_okStates;
-
-private:
-    void Note() { m_okStates += ::IsWindowEnabled(::GetDlgItem(m_hDlg, IDOK)) ? 'E' : '-'; }
-    HWND m_hDlg;
+struct Played
+{
+    int nResult;
+    std::string shown; // caption | prompts, check box and choice as the dialog opened
+    std::string okStates; // OK enabled ('E') or not ('-') before each key
 };
 
-// Runs the dialog with script playing into it once it is up; the keys that end it are the
-// script's. Returns DoModal's result.
-int RunDialog(CDialog& dlg, const std::function<void(CTypist&)>& script)
+// Runs the dialog and presses the keys, each to the control with the focus, as the user would:
+// the dialog's loop translates them (Tab moves, Enter presses the default button). The keys must
+// end the dialog.
+Played Play(CDialog& dlg, const char* pszKeys)
 {
+    Played played = {};
     ModalDialogDriver driver([&](HWND hDlg) {
-        CTypist typist(hDlg);
-        script(typist);
+        played.shown = Text(hDlg);
+        for (UINT nID : {IDC_KW_INPUT_LABEL, IDC_KW_INPUT_CHECK, IDC_KW_INPUT_COMBO_LABEL, IDC_KW_INPUT_COMBO})
+            if (HWND hCtrl = ::GetDlgItem(hDlg, nID))
+                played.shown += "|" + Text(hCtrl);
+        for (const char* p = pszKeys; *p; p++)
+        {
+            played.okStates += ::IsWindowEnabled(::GetDlgItem(hDlg, IDOK)) ? 'E' : '-';
+            UINT vk = *p == up ? VK_UP : *p == down ? VK_DOWN : LOBYTE(::VkKeyScanA(*p));
+            LPARAM lScan = (LPARAM)::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC) << 16;
+            ::PostMessageA(::GetFocus(), WM_KEYDOWN, vk, lScan | 1);
+            ::PostMessageA(::GetFocus(), WM_KEYUP, vk, lScan | 0xC0000001);
+            PumpWithPreTranslate();
+        }
     });
-    int nResult = dlg.DoModal();
-    EXPECT_FALSE(driver.TimedOut()) << "the script did not end the dialog";
-    return nResult;
+    played.nResult = dlg.DoModal();
+    EXPECT_FALSE(driver.TimedOut()) << "the keys did not end the dialog";
+    return played;
 }
 
 TEST(InputDialogs, StringDialogNeedsAValueOnlyWhenRequired)
 {
     CStringDialog required;
     required.m_bRequired = TRUE;
-    required.m_strTitle = "Rename";
-    required.m_strLabel = "New name:";
-    std::string okStates, caption, label;
-    EXPECT_EQ(IDOK, RunDialog(required, [&](CTypist& t) {
-        caption = t.Text(0);
-        label = t.Text(IDC_KW_INPUT_LABEL);
-        t.Type(IDC_KW_INPUT_VALUE, "ab\b\b");
-        t.Key(IDC_KW_INPUT_VALUE, VK_RETURN); // OK is disabled: nothing happens
-        t.Type(IDC_KW_INPUT_VALUE, "x");
-        okStates = t.m_okStates;
-        t.Key(IDC_KW_INPUT_VALUE, VK_RETURN);
-    }));
-    EXPECT_EQ("-EEE--E", okStates);
-    EXPECT_EQ("Rename", caption);
-    EXPECT_EQ("New name:", label);
+    Played played = Play(required, "ab\b\b\rx\r"); // Enter does nothing while OK is disabled
+    EXPECT_EQ(IDOK, played.nResult);
+    EXPECT_EQ("-EEE--E", played.okStates);
     EXPECT_EQ("x", required.m_strValue);
 
-    // Not required, with caption and prompt from string resources: an empty value is accepted.
+    // Not required, the caption and the prompt from string resources: an empty value will do.
     CStringDialog optional;
     optional.m_strValue = "old";
     optional.m_nTitleID = IDS_KW_CHOOSE;
     optional.m_nLabelID = IDS_KW_SELECT_FOLDER;
-    EXPECT_EQ(IDOK, RunDialog(optional, [&](CTypist& t) {
-        caption = t.Text(0);
-        label = t.Text(IDC_KW_INPUT_LABEL);
-        t.SelectAll(IDC_KW_INPUT_VALUE);
-        t.Type(IDC_KW_INPUT_VALUE, "\b");
-        okStates = t.m_okStates;
-        t.Key(IDC_KW_INPUT_VALUE, VK_RETURN);
-    }));
-    EXPECT_EQ("EE", okStates);
-    EXPECT_EQ("Choose", caption);
-    EXPECT_EQ("Select a folder:", label);
+    played = Play(optional, "\b\r"); // the dialog selected the whole value
+    EXPECT_EQ(IDOK, played.nResult);
+    EXPECT_EQ("Choose|Select a folder:", played.shown);
+    EXPECT_EQ("EE", played.okStates);
     EXPECT_EQ("", optional.m_strValue);
-    EXPECT_EQ("Choose", std::string(optional.m_strTitle));
 }
 
+// Cancel leaves the members as OK's rule last read them: the value typed, the check box as the
+// dialog opened.
 TEST(InputDialogs, StringBoolDialogReadsTheCheckBoxBack)
 {
     CStringBoolDialog dlg;
     dlg.m_bRequired = TRUE;
+    dlg.m_strTitle = "Copy";
+    dlg.m_strLabel = "Name:";
     dlg.m_strValue = "Beam";
     dlg.m_bCheck = TRUE;
     dlg.m_strCheckText = "Open it now";
-    std::string okStates, checkText;
-    bool checked = false;
-    EXPECT_EQ(IDOK, RunDialog(dlg, [&](CTypist& t) {
-        checkText = t.Text(IDC_KW_INPUT_CHECK);
-        checked = t.Checked(IDC_KW_INPUT_CHECK);
-        t.SelectAll(IDC_KW_INPUT_VALUE);
-        t.Type(IDC_KW_INPUT_VALUE, "\bC");
-        t.Key(IDC_KW_INPUT_CHECK, VK_SPACE); // unchecks
-        okStates = t.m_okStates;
-        t.Key(IDC_KW_INPUT_VALUE, VK_RETURN);
-    }));
-    EXPECT_EQ("E-EE", okStates);
-    EXPECT_EQ("Open it now", checkText);
-    EXPECT_TRUE(checked);
-    EXPECT_EQ("C", dlg.m_strValue);
+    Played played = Play(dlg, "\bc\t\t\t \r"); // the check box is the last stop
+    EXPECT_EQ(IDOK, played.nResult);
+    EXPECT_EQ("Copy|Name:|Open it now", played.shown);
+    EXPECT_EQ("E-EEEEE", played.okStates);
+    EXPECT_EQ("c", dlg.m_strValue);
     EXPECT_FALSE(dlg.m_bCheck);
 
-    // Cancel: the members keep what OK's rule last read, the value typed and the check box as the
-    // dialog opened (nothing read it since).
     CStringBoolDialog cancelled;
     cancelled.m_bCheck = TRUE;
-    EXPECT_EQ(IDCANCEL, RunDialog(cancelled, [&](CTypist& t) {
-        t.Type(IDC_KW_INPUT_VALUE, "z");
-        t.Key(IDC_KW_INPUT_CHECK, VK_SPACE);
-        t.Key(IDC_KW_INPUT_VALUE, VK_ESCAPE);
-    }));
+    EXPECT_EQ(IDCANCEL, Play(cancelled, "z\t\t\t \x1b").nResult);
     EXPECT_EQ("z", cancelled.m_strValue);
     EXPECT_TRUE(cancelled.m_bCheck);
 }
 
-// The list dialogs: the list sorted in the combo box, the list's first item chosen as they open,
-// a pick by arrow key; OK needs a choice, and in the string and list dialog a required value too.
+// The list dialogs: the list sorted in the combo box, the list's first item chosen as they open
+// and an arrow key picking another; OK needs a choice, and a value where it is required.
 TEST(InputDialogs, ListDialogsNeedAChoice)
 {
     CStringComboDialog both;
     both.m_bRequired = TRUE;
-    both.m_strComboLabel = "Material:";
     both.m_strLabel = "Name:";
+    both.m_strComboLabel = "Material:";
     for (const char* psz : {"Timber", "Steel", "Concrete"})
         both.m_listItems.AddTail(psz);
     both.m_strSelection = "Concrete"; // the list's first item wins
-    std::string okStates, shown, comboLabel, label;
-    EXPECT_EQ(IDOK, RunDialog(both, [&](CTypist& t) {
-        shown = t.Text(IDC_KW_INPUT_COMBO);
-        comboLabel = t.Text(IDC_KW_INPUT_COMBO_LABEL);
-        label = t.Text(IDC_KW_INPUT_LABEL);
-        t.Type(IDC_KW_INPUT_VALUE, "a\ba");
-        t.Key(IDC_KW_INPUT_COMBO, VK_UP);
-        okStates = t.m_okStates;
-        t.Key(IDC_KW_INPUT_VALUE, VK_RETURN);
-    }));
-    EXPECT_EQ("-E-EE", okStates);
-    EXPECT_EQ("Timber", shown);
-    EXPECT_EQ("Material:", comboLabel);
-    EXPECT_EQ("Name:", label);
+    Played played = Play(both, std::string("a\ba\t\t\t").append(1, up).append("\r").c_str());
+    EXPECT_EQ(IDOK, played.nResult);
+    EXPECT_EQ("|Name:|Material:|Timber", played.shown);
+    EXPECT_EQ("-E-EEEEE", played.okStates);
     EXPECT_EQ("a", both.m_strValue);
     EXPECT_EQ("Steel", both.m_strSelection);
 
@@ -179,42 +125,22 @@ TEST(InputDialogs, ListDialogsNeedAChoice)
     one.m_strLabel = "Material:";
     for (const char* psz : {"Steel", "Concrete", "Timber"})
         one.m_listItems.AddTail(psz);
-    EXPECT_EQ(IDOK, RunDialog(one, [&](CTypist& t) {
-        comboLabel = t.Text(IDC_KW_INPUT_COMBO_LABEL);
-        t.Key(IDC_KW_INPUT_COMBO, VK_DOWN);
-        okStates = t.m_okStates;
-        t.Key(IDC_KW_INPUT_COMBO, VK_RETURN);
-    }));
-    EXPECT_EQ("EE", okStates);
-    EXPECT_EQ("Material:", comboLabel);
+    played = Play(one, std::string("\t\t").append(1, down).append("\r").c_str()); // OK comes first
+    EXPECT_EQ(IDOK, played.nResult);
+    EXPECT_EQ("|Material:|Steel", played.shown);
     EXPECT_EQ("Timber", one.m_strSelection);
-}
 
-// With nothing to choose OK stays disabled, whatever is typed; Enter does nothing, Escape
-// cancels, and the selection reads back empty.
-TEST(InputDialogs, AnEmptyListKeepsOkDisabled)
-{
-    CComboDialog one;
-    one.m_strSelection = "Steel";
-    std::string okStates;
-    EXPECT_EQ(IDCANCEL, RunDialog(one, [&](CTypist& t) {
-        t.Key(IDC_KW_INPUT_COMBO, VK_DOWN);
-        t.Key(IDC_KW_INPUT_COMBO, VK_RETURN);
-        okStates = t.m_okStates;
-        t.Key(IDC_KW_INPUT_COMBO, VK_ESCAPE);
-    }));
-    EXPECT_EQ("---", okStates);
-    EXPECT_EQ("", one.m_strSelection);
-
-    CStringComboDialog both;
-    EXPECT_EQ(IDCANCEL, RunDialog(both, [&](CTypist& t) {
-        t.Type(IDC_KW_INPUT_VALUE, "a");
-        t.Key(IDC_KW_INPUT_VALUE, VK_RETURN);
-        okStates = t.m_okStates;
-        t.Key(IDC_KW_INPUT_VALUE, VK_ESCAPE);
-    }));
-    EXPECT_EQ("---", okStates);
-    EXPECT_EQ("a", both.m_strValue);
+    // With nothing to choose OK stays disabled whatever is typed, and the choice reads back empty.
+    CComboDialog none;
+    none.m_strSelection = "Steel";
+    played = Play(none, std::string("\t").append(1, down).append("\x1b").c_str()); // from Cancel to the list
+    EXPECT_EQ(IDCANCEL, played.nResult);
+    EXPECT_EQ("---", played.okStates);
+    EXPECT_EQ("", none.m_strSelection);
+    CStringComboDialog valueOnly;
+    played = Play(valueOnly, "a\r\x1b");
+    EXPECT_EQ(IDCANCEL, played.nResult);
+    EXPECT_EQ("---", played.okStates);
 }
 
 } // namespace
