@@ -73,18 +73,16 @@ TEST(SplashWnd, ClosesByItsTimerOrAtAKeyOrClickAnywhereOnTheThread)
     other.DestroyWindow();
 }
 
-TEST(SplashWnd, APictureThatDoesNotLoadShowsNothing)
-{
-    CKwSplashWnd* pSplash = new CKwSplashWnd(IDB_SPLASH_ABSENT);
-    EXPECT_FALSE(pSplash->Create());
-    EXPECT_EQ(NULL, pSplash->m_hWnd);
-    delete pSplash; // the caller's, as no window took it
-}
-
 // The picture (light yellow, red and green corners) at its own size in the middle of the work
 // area, the text over it from its corner, in the default colour, on a transparent background.
+// A picture that does not load shows nothing.
 TEST(SplashWnd, PaintsThePictureAndItsTextCentred)
 {
+    CKwSplashWnd* pMissing = new CKwSplashWnd(IDB_SPLASH_ABSENT);
+    EXPECT_FALSE(pMissing->Create());
+    EXPECT_EQ(NULL, pMissing->m_hWnd);
+    delete pMissing; // the caller's, as no window took it
+
     const CPoint ptText(10, 12);
     HWND hSplash = ShowSplash(60000, "Ab\nCd", ptText);
     ASSERT_TRUE(hSplash != NULL);
