@@ -40,8 +40,9 @@ protected:
     }
 };
 
-// Shows a created dialog, lets it paint and saves its picture.
-bool SaveDialog(CDialog& dlg, const char* pszFolder, const char* pszName)
+} // namespace
+
+bool GallerySaveDialog(CDialog& dlg, const char* pszFolder, const char* pszName)
 {
     dlg.ShowWindow(SW_SHOWNORMAL);
     dlg.UpdateWindow();
@@ -59,12 +60,10 @@ bool SaveDialog(CDialog& dlg, const char* pszFolder, const char* pszName)
     return bSaved;
 }
 
-} // namespace
-
 bool GalleryDialog(const char* pszFolder)
 {
     CPrintDialog dlg;
-    return dlg.Create(IDD_GALLERY_DIALOG) && SaveDialog(dlg, pszFolder, "dialog");
+    return dlg.Create(IDD_GALLERY_DIALOG) && GallerySaveDialog(dlg, pszFolder, "dialog");
 }
 
 bool GalleryNewTypeDialog(const char* pszFolder)
@@ -75,5 +74,5 @@ bool GalleryNewTypeDialog(const char* pszFolder)
     for (const char* psz : {"Drawing", "Schedule", "Bill of materials"})
         dlg.SendDlgItemMessage(AFX_IDC_LISTBOX, LB_ADDSTRING, 0, (LPARAM)psz);
     dlg.SendDlgItemMessage(AFX_IDC_LISTBOX, LB_SETCURSEL, 0);
-    return SaveDialog(dlg, pszFolder, "new-type-dialog");
+    return GallerySaveDialog(dlg, pszFolder, "new-type-dialog");
 }

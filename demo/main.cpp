@@ -14,6 +14,8 @@
 #include "GalleryPages.h"
 #include "GalleryPopups.h"
 #include "GalleryHelpers.h"
+#include "GalleryInputs.h"
+#include "GallerySplash.h"
 #include "GalleryKwBars.h"
 #include "GalleryRasterOps.h"
 #include "GalleryTabWnd.h"
@@ -156,6 +158,9 @@ void SavePictures(const char* pszFolder)
     printf("  colour button with its picker open: %s\n",
         GalleryColorPicker(pszFolder) ? "color-picker.png" : "failed");
     printf("  font pickers: %s\n", GalleryFontPicker(pszFolder) ? "font-picker.png" : "failed");
+    printf("  input dialogs: %s\n", GalleryInputs(pszFolder)
+        ? "input-string.png, input-string-bool.png, input-string-combo.png, input-combo.png" : "failed");
+    printf("  splash window: %s\n", GallerySplash(pszFolder) ? "splash.png" : "failed");
     printf("  shared helpers: %s\n", GalleryHelpers(pszFolder) ? "replace-color.png, split.png" : "failed");
     printf("  tooltips: %s\n", GalleryToolTips(pszFolder)
         ? "tooltip-forms.png, tooltip-directions.png, tooltip-effects.png, tooltip-markup.png" : "failed");

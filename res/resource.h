@@ -23,3 +23,14 @@
 #define ID_KW_WINDOW_NEXT 51004 // 0xC73C
 #define ID_KW_WINDOW_PREV 51005 // 0xC73D
 #define ID_KW_WINDOW_CLOSEALL 51006 // 0xC73E
+
+// The small input dialogs and their controls.
+#define IDD_KW_STRING 7500 // a string
+#define IDD_KW_STRING_BOOL 7502 // a string and a check box
+#define IDD_KW_COMBO 7511 // a choice from a list
+#define IDD_KW_STRING_COMBO 7512 // a string and a choice from a list
+#define IDC_KW_INPUT_COMBO 7605
+#define IDC_KW_INPUT_VALUE 7606
+#define IDC_KW_INPUT_LABEL 7610
+#define IDC_KW_INPUT_CHECK 7611
+#define IDC_KW_INPUT_COMBO_LABEL 7612
