@@ -170,7 +170,4 @@ TEST(Updates, StackOfEnabledFlags)
     EXPECT_EQ(TRUE, CKwUpdates::AreEnabled());
     CKwUpdates::Pop(); // unmatched: ignored
     EXPECT_EQ(TRUE, CKwUpdates::AreEnabled());
-    CKwUpdates::PushDisable();
-    EXPECT_EQ(FALSE, CKwUpdates::AreEnabled());
-    CKwUpdates::Pop();
 }

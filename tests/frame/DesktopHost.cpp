@@ -5,6 +5,8 @@
 
 #include <CBCGPMenuBar.h>
 
+#include <set>
+
 Seq g_seq;
 BOOL CDeskDoc::s_bRefuseClose = FALSE;
 IMPLEMENT_DYNCREATE(CDeskDoc, CDocument)
@@ -108,4 +110,19 @@ std::vector<CMDIChildWnd*> DesktopTest::RestoreDesktop(const Bytes& bytes)
                 restored.push_back(p);
     });
     return restored;
+}
+
+Seq DesktopTest::RestoreAndClose(const Bytes& bytes)
+{
+    std::vector<CMDIChildWnd*> restored = RestoreDesktop(bytes);
+    EXPECT_EQ(std::set<CMDIChildWnd*>(restored.begin(), restored.end()).size(), (size_t)CountChildren());
+    EXPECT_TRUE(CViewContext::GetViewContext() == NULL);
+    EXPECT_TRUE(::LockWindowUpdate(m_pFrame->m_hWnd));
+    ::LockWindowUpdate(NULL);
+    Seq names;
+    for (CMDIChildWnd* p : restored)
+        names.push_back(NameOf(p));
+    CKwMDITools::CloseAllMDIChildWindows();
+    PumpMessages(0);
+    return names;
 }

@@ -95,4 +95,7 @@ protected:
     Bytes StoreDesktop();
     // Restores records until the bytes end; the windows that came back.
     std::vector<CMDIChildWnd*> RestoreDesktop(const Bytes& bytes);
+    // Restores the bytes, checks that nothing is left half-made (each window counted once, no
+    // view context, no update lock), and closes what came back: the names of those windows.
+    Seq RestoreAndClose(const Bytes& bytes);
 };

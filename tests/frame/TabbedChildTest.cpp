@@ -192,21 +192,11 @@ TEST_F(TabbedTest, TruncationsAndMutationsOfAStoredTabbedDesktopLeaveNothingHalf
     // The records after tag 1, without their lengths: every cut and change lands in the readers.
     Bytes plain = U32(1) + Bytes(tabbed.begin() + 8, tabbed.end()) + U32(1) + Bytes(mono.begin() + 8, mono.end());
     CKwMDITools::CloseAllMDIChildWindows();
-    auto restore = [&](const Bytes& bytes) {
-        std::vector<CMDIChildWnd*> restored = RestoreDesktop(bytes);
-        EXPECT_EQ((int)restored.size(), CountChildren());
-        EXPECT_TRUE(CViewContext::GetViewContext() == NULL);
-        EXPECT_TRUE(::LockWindowUpdate(m_pFrame->m_hWnd));
-        ::LockWindowUpdate(NULL);
-        CKwMDITools::CloseAllMDIChildWindows();
-        PumpMessages(0);
-        return restored.size();
-    };
-    EXPECT_EQ(2u, restore(plain));
+    EXPECT_EQ(2u, RestoreAndClose(plain).size());
     for (size_t n = 0; n < plain.size(); n += 2)
     {
         SCOPED_TRACE(n);
-        restore(Bytes(plain.begin(), plain.begin() + n));
+        RestoreAndClose(Bytes(plain.begin(), plain.begin() + n));
     }
     TestRandom random(64);
     for (int i = 0; i < 80; i++)
@@ -218,7 +208,7 @@ TEST_F(TabbedTest, TruncationsAndMutationsOfAStoredTabbedDesktopLeaveNothingHalf
             uint8_t& b = bytes[random.Below((uint32_t)bytes.size())];
             b = random.Below(2) ? (uint8_t)random.Below(256) : (uint8_t)(b ^ (1u << random.Below(8)));
         }
-        restore(bytes);
+        RestoreAndClose(bytes);
     }
 }
 

@@ -130,8 +130,8 @@ TEST_F(GridEditorKeys, InADropDownListRightAndLeftMoveTheBoxAtOnce)
     static CStringArray choices; // outlives the grid: cells borrow it
     GridHost::SetChoices(choices, {"red", "green"});
     Fill(1);
-    grid.SetItem(1, 0, GridHost::Item(CKwGridCtrlItem::eTextDropDown, "green", -1, &choices));
-    grid.SetItem(2, 0, GridHost::Item(CKwGridCtrlItem::eEditableDropDown, "red", -1, &choices));
+    grid.SetItem(1, 0, GridItem(CKwGridCtrlItem::eTextDropDown, "green", -1, &choices));
+    grid.SetItem(2, 0, GridItem(CKwGridCtrlItem::eEditableDropDown, "red", -1, &choices));
 
     EditAt(1, 0);
     host.PressKey(VK_RIGHT); // a list has no caret

@@ -69,7 +69,7 @@ protected:
 
     CKwGridCtrlItem Cell(int nType, const char* pszText, int nIndex = -1, BOOL bBold = FALSE)
     {
-        CKwGridCtrlItem item = GridHost::Item(nType, pszText, nIndex, nType != CKwGridCtrlItem::eText ? &m_choices : NULL);
+        CKwGridCtrlItem item = GridItem(nType, pszText, nIndex, nType != CKwGridCtrlItem::eText ? &m_choices : NULL);
         item.bBold = bBold;
         return item;
     }

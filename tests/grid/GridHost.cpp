@@ -103,16 +103,6 @@ std::vector<std::string> GridHost::Texts(CKwGridCtrl& grid)
     return lines;
 }
 
-CKwGridCtrlItem GridHost::Item(int nType, const char* pszText, int nIndex, CStringArray* pChoices)
-{
-    CKwGridCtrlItem item;
-    item.nType = nType;
-    item.sText = pszText;
-    item.nIndex = nIndex;
-    item.pChoices = pChoices;
-    return item;
-}
-
 void GridHost::SetChoices(CStringArray& choices, std::initializer_list<const char*> texts)
 {
     choices.RemoveAll();

@@ -2,6 +2,7 @@
 // questions as the test sets them and records every callback with its arguments.
 #pragma once
 
+#include "GridTestListener.h"
 #include "grid/KwGridCtrl.h"
 
 #include <functional>
@@ -38,8 +39,6 @@ public:
     CPoint CellPoint(UINT nColumn, UINT nLine);
     // The texts of all cells of a grid, a line per string, cells separated by '|' ("a0|b0|c0").
     static std::vector<std::string> Texts(CKwGridCtrl& grid);
-    // A cell of a type with its text, index and borrowed choices, the rest default.
-    static CKwGridCtrlItem Item(int nType, const char* pszText, int nIndex = -1, CStringArray* pChoices = NULL);
     // Fills a list of choices.
     static void SetChoices(CStringArray& choices, std::initializer_list<const char*> texts);
 

@@ -32,18 +32,9 @@ Strings Texts(const CKwGridModel& model)
     return lines;
 }
 
-CKwGridCtrlItem Item(int nType, const char* pszText, int nIndex = -1)
-{
-    CKwGridCtrlItem item;
-    item.nType = nType;
-    item.sText = pszText;
-    item.nIndex = nIndex;
-    return item;
-}
-
 CKwGridCtrlItem Text(const char* pszText)
 {
-    return Item(CKwGridCtrlItem::eText, pszText);
+    return GridItem(CKwGridCtrlItem::eText, pszText);
 }
 
 // A model of nColumns columns whose lines hold "a0|b0|c0", "a1|b1|c1", ...
@@ -115,7 +106,7 @@ TEST(GridItem, EmptinessCountsContentAndDataOnly)
 {
     // Colour, boldness and choices are no content, nor is the text of an index drop-down.
     CStringArray choices;
-    CKwGridCtrlItem item = Item(CKwGridCtrlItem::eIndexDropDown, "ignored");
+    CKwGridCtrlItem item = GridItem(CKwGridCtrlItem::eIndexDropDown, "ignored");
     item.clrText = 0xFF;
     item.bBold = TRUE;
     item.pChoices = &choices;
@@ -213,7 +204,7 @@ TEST_F(GridModel, LinesSwapWholeCellsReadThroughTheListenerAndTrimWhatIsLeftEmpt
     model.SetColumnCount(2);
     model.StoreItem(0, 0, Text("a"));
     model.StoreItem(1, 1, Text("b"));
-    model.StoreItem(0, 2, Item(CKwGridCtrlItem::eIndexDropDown, "", 1));
+    model.StoreItem(0, 2, GridItem(CKwGridCtrlItem::eIndexDropDown, "", 1));
     listener.supply = [](UINT nColumn, UINT nLine, CKwGridCtrlItem& item) {
         if (nColumn == 1 && nLine == 0)
             item.bBold = TRUE;
@@ -244,8 +235,8 @@ TEST_F(GridModel, CopyJoinsTheLinesWithTabsAndLineBreaksAndLeavesIndexTextsOut)
     for (UINT l = 0; l < 4; l++)
     {
         model.StoreItem(0, l, Text(("t" + std::to_string(l)).c_str()));
-        model.StoreItem(1, l, Item(CKwGridCtrlItem::eIndexDropDown, "hidden", 1));
-        model.StoreItem(2, l, Item(CKwGridCtrlItem::eTextDropDown, ("d" + std::to_string(l)).c_str()));
+        model.StoreItem(1, l, GridItem(CKwGridCtrlItem::eIndexDropDown, "hidden", 1));
+        model.StoreItem(2, l, GridItem(CKwGridCtrlItem::eTextDropDown, ("d" + std::to_string(l)).c_str()));
     }
     EXPECT_EQ("t1\t\td1\r\nt3\t\td3", Copy({3, 1}));
     EXPECT_EQ("\t\t", Copy({9})) << "a line beyond the stored ones is one of default cells";
@@ -300,7 +291,7 @@ TEST_F(GridModel, PasteInsertsTheLinesAboveTheLineWhichKeepsItsContent)
 TEST_F(GridModel, PastedCellsStartAsCopiesOfTheLinesCellsAndTakeOneTokenPerColumn)
 {
     Fill(3, 2);
-    CKwGridCtrlItem cell = Item(CKwGridCtrlItem::eTextDropDown, "m");
+    CKwGridCtrlItem cell = GridItem(CKwGridCtrlItem::eTextDropDown, "m");
     cell.bBold = TRUE;
     cell.clrText = 0xFF;
     cell.pData = &model;

@@ -11,6 +11,17 @@
 #include <utility>
 #include <vector>
 
+// A cell of a type with its text, index and borrowed choices, the rest default.
+inline CKwGridCtrlItem GridItem(int nType, const char* pszText, int nIndex = -1, CStringArray* pChoices = NULL)
+{
+    CKwGridCtrlItem item;
+    item.nType = nType;
+    item.sText = pszText;
+    item.nIndex = nIndex;
+    item.pChoices = pChoices;
+    return item;
+}
+
 struct GridTestListener : CKwGridCtrlListener
 {
     void CKwGridCtrlListener_OnGetItem(UINT nColumn, UINT nLine, CKwGridCtrlItem& item, CKwGridCtrl*) override

@@ -316,7 +316,7 @@ TEST_F(GridPaint, SelectionAndWhiteBoxShowOnlyWhileTheFocusIsInTheGridOrItsEdito
 TEST_F(GridPaint, CellTextsColoursBoldAndReadOnlyBackground)
 {
     Size(240, 100);
-    CKwGridCtrlItem item = GridHost::Item(CKwGridCtrlItem::eText, "MMMM");
+    CKwGridCtrlItem item = GridItem(CKwGridCtrlItem::eText, "MMMM");
     item.clrText = RGB(255, 0, 0);
     m_grid.SetItem(0, 0, item);
     item.clrText = 0xFFFFFFFF;
@@ -325,8 +325,8 @@ TEST_F(GridPaint, CellTextsColoursBoldAndReadOnlyBackground)
     m_grid.SetTextItem(2, 0, "MMMM");
     CStringArray choices;
     GridHost::SetChoices(choices, {"one", "two", "three"});
-    m_grid.SetItem(0, 1, GridHost::Item(CKwGridCtrlItem::eIndexDropDown, "not shown", 5, &choices));
-    m_grid.SetItem(0, 2, GridHost::Item(CKwGridCtrlItem::eIndexDropDown, "not shown", 2, &choices));
+    m_grid.SetItem(0, 1, GridItem(CKwGridCtrlItem::eIndexDropDown, "not shown", 5, &choices));
+    m_grid.SetItem(0, 2, GridItem(CKwGridCtrlItem::eIndexDropDown, "not shown", 2, &choices));
     m_grid.SetTextItem(1, 1, "&x");
     m_grid.SetTextItem(1, 2, "x");
     m_grid.SetTextItem(2, 1, "a text far too long for its narrow column");
@@ -378,8 +378,8 @@ TEST_F(GridPaint, EditorsLieOverTheCurrentCellAndFollowItsColumnAndLine)
     Size(300, 100);
     CStringArray choices;
     GridHost::SetChoices(choices, {"one"});
-    m_grid.SetItem(2, 0, GridHost::Item(CKwGridCtrlItem::eTextDropDown, "one", -1, &choices));
-    m_grid.SetItem(2, 1, GridHost::Item(CKwGridCtrlItem::eTextDropDown, "one"));
+    m_grid.SetItem(2, 0, GridItem(CKwGridCtrlItem::eTextDropDown, "one", -1, &choices));
+    m_grid.SetItem(2, 1, GridItem(CKwGridCtrlItem::eTextDropDown, "one"));
     for (int i = 0; i < 10; ++i)
         m_grid.SetTextItem(1, i, "x");
     auto editorRect = [&] {
