@@ -23,3 +23,8 @@
 #define ID_KW_WINDOW_NEXT 51004 // 0xC73C
 #define ID_KW_WINDOW_PREV 51005 // 0xC73D
 #define ID_KW_WINDOW_CLOSEALL 51006 // 0xC73E
+
+// The file dialog's extra template: the "Open as:" list under the system's own controls.
+#define IDD_KW_FILE_DIALOG_OPEN_AS 7503
+#define IDC_KW_OPEN_AS_COMBO 7613
+#define IDC_KW_OPEN_AS_LABEL 7614
