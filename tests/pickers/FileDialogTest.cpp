@@ -16,6 +16,7 @@
 namespace {
 
 const char* kFilter = "Comma|*.csv|Text|*.txt|All|*.*|";
+const char* kFiles[] = {"a.txt", "b.csv"};
 
 struct FileDialogFixture : ::testing::Test
 {
@@ -28,12 +29,12 @@ struct FileDialogFixture : ::testing::Test
         ::GetTempPathA(MAX_PATH, szTemp);
         folder.Format("%skwfiledlg%lu", szTemp, ::GetCurrentProcessId());
         ::CreateDirectoryA(folder, NULL);
-        for (const char* name : {"a.txt", "b.csv", "c.txt"})
+        for (const char* name : kFiles)
             ::CloseHandle(::CreateFileA(folder + "\\" + name, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL));
     }
     void TearDown() override
     {
-        for (const char* name : {"a.txt", "b.csv", "c.txt"})
+        for (const char* name : kFiles)
             ::DeleteFileA(folder + "\\" + name);
         ::RemoveDirectoryA(folder);
     }
@@ -42,26 +43,22 @@ struct FileDialogFixture : ::testing::Test
         registry.Set(HKEY_CURRENT_USER, "KwFileDialog", "LastOpenDir3", REG_SZ, dir, (DWORD)strlen(dir) + 1);
         registry.Set(HKEY_CURRENT_USER, "KwFileDialog", "LastSelectedFilter4", REG_DWORD, &filter, 4);
     }
-    // "dir=<folder>\ filter=2", with the test's folder shown as <folder>.
+    // The remembered folder (the test's shown as <folder>) and filter: "<folder>\ 2".
     std::string Stored()
     {
-        std::string text, data;
+        std::string dir, filter;
         DWORD type;
-        if (registry.Get(HKEY_CURRENT_USER, "KwFileDialog", "LastOpenDir3", type, data) && type == REG_SZ) {
-            CString dir(data.c_str());
-            dir.Replace(folder, "<folder>");
-            text += "dir=" + std::string(dir.GetString());
-        }
-        if (registry.Get(HKEY_CURRENT_USER, "KwFileDialog", "LastSelectedFilter4", type, data) && type == REG_DWORD)
-            text += " filter=" + std::to_string(*(const DWORD*)data.data());
-        return text;
+        registry.Get(HKEY_CURRENT_USER, "KwFileDialog", "LastOpenDir3", type, dir);
+        registry.Get(HKEY_CURRENT_USER, "KwFileDialog", "LastSelectedFilter4", type, filter);
+        CString text(dir.c_str());
+        text.Replace(folder, "<folder>");
+        return std::string(text) + " " + (filter.size() == 4 ? std::to_string(*(const DWORD*)filter.data()) : "-");
     }
-    // Runs the dialog; answer gets it up, then OK or Cancel is pressed.
-    int Run(CKwFileDialog& dlg, UINT nButton, std::function<void(HWND)> answer = nullptr)
+    // Runs the dialog: answer once it is up, then nButton.
+    int Run(CKwFileDialog& dlg, UINT nButton, std::function<void(HWND)> answer)
     {
         ModalDialogDriver driver([&](HWND hDlg) {
-            if (answer)
-                answer(hDlg);
+            answer(hDlg);
             ::PostMessageA(hDlg, WM_COMMAND, nButton, 0);
         });
         int nResult = dlg.DoModal();
@@ -81,41 +78,31 @@ void PickType(HWND hDlg, int nIndex)
 
 } // namespace
 
-TEST_F(FileDialogFixture, OpeningStartsWhereTheSlotsSayAndRemembersTheChoiceOnlyOnOK)
+TEST_F(FileDialogFixture, OpeningStartsOnTheSlotsAndRemembersTheChoiceOnlyOnOK)
 {
     Store(folder, 3);
-    std::string up;
     for (UINT nButton : {IDCANCEL, IDOK}) {
         CKwFileDialog dlg("", IDS_KW_ALL_FILES, 0, kFilter, "Model|Text|Half", 3, 4);
-        CString selection;
-        int nResult = Run(dlg, nButton, [&](HWND hDlg) {
-            char szCaption[64], szLabel[64];
-            ::GetWindowTextA(hDlg, szCaption, sizeof(szCaption));
-            dlg.GetDlgItemText(IDC_KW_OPEN_AS_LABEL, szLabel, sizeof(szLabel));
+        std::string up;
+        UINT nResult = Run(dlg, nButton, [&](HWND hDlg) {
+            CString caption, label;
+            CWnd::FromHandle(hDlg)->GetWindowText(caption);
+            dlg.GetDlgItemText(IDC_KW_OPEN_AS_LABEL, label);
             CComboBox* pCombo = (CComboBox*)dlg.GetDlgItem(IDC_KW_OPEN_AS_COMBO);
-            up = std::string(szCaption) + "|" + szLabel + "|" + std::to_string(pCombo->GetCount()) + "|" +
-                 std::to_string(::SendDlgItemMessageA(hDlg, cmb1, CB_GETCURSEL, 0, 0)) + "|" +
-                 (dlg.GetFolderPath() == folder ? "in folder" : dlg.GetFolderPath().GetString());
-            selection = dlg.GetOpenAsSaveAsSelection();
+            up = std::string(caption + "|" + label + "|" + dlg.GetOpenAsSaveAsSelection() + "|") +
+                 std::to_string(pCombo->GetCount());
             pCombo->SetCurSel(1);
             dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_KW_OPEN_AS_COMBO, CBN_SELCHANGE), (LPARAM)pCombo->m_hWnd);
-            // Opening, another filter leaves the name alone.
+            // Opening, another filter leaves the typed name alone.
             dlg.SetControlText(edt1, "b.csv");
             PickType(hDlg, 1);
-            up += "|" + std::string(dlg.GetControlText(edt1).GetString());
+            up += "|" + std::string(dlg.GetControlText(edt1));
             dlg.SetControlText(edt1, "b.csv");
         });
-        EXPECT_EQ("All Files|Open as:|2|2|in folder|b.csv", up);
-        EXPECT_STREQ("Model", selection);
+        EXPECT_EQ(nButton, nResult);
+        EXPECT_EQ("All Files|Open as:|Model|2|b.csv", up);
         EXPECT_STREQ("Text", dlg.GetOpenAsSaveAsSelection());
-        if (nButton == IDCANCEL) {
-            EXPECT_EQ(IDCANCEL, nResult);
-            EXPECT_EQ("dir=<folder> filter=3", Stored());
-        } else {
-            ASSERT_EQ(IDOK, nResult);
-            EXPECT_STREQ(folder + "\\b.csv", dlg.GetPathName());
-            EXPECT_EQ("dir=<folder>\\ filter=2", Stored());
-        }
+        EXPECT_EQ(nButton == IDOK ? "<folder>\\ 2" : "<folder> 3", Stored());
     }
 }
 
@@ -138,48 +125,31 @@ TEST_F(FileDialogFixture, TheFilterComesFromTheNameThenFromTheSlotAndTheFolderOn
 
 TEST_F(FileDialogFixture, ASavedNameTakesTheExtensionOfItsFilterWhileTypedAndWhenChosen)
 {
-    // Changing the filter renames what is typed; "*.*" names no extension.
-    Store("C:\\", 3);
+    // Another filter renames what is typed, but "*.*" names no extension; a name typed without
+    // one is completed on OK. With a name proposed, the folder is remembered all the same.
     CKwFileDialog dlg("report.txt", 0, CKwFileDialog::eSaveDialog, kFilter, "Model|Text|", 3, 4);
-    EXPECT_EQ(nullptr, dlg.m_ofn.lpstrInitialDir);
     dlg.m_ofn.lpstrInitialDir = folder;
-    std::string names;
-    CString label;
+    CString names;
     ASSERT_EQ(IDOK, Run(dlg, IDOK, [&](HWND hDlg) {
-        dlg.GetDlgItemText(IDC_KW_OPEN_AS_LABEL, label);
-        for (int nType : {0, 2, 1}) {
+        dlg.GetDlgItemText(IDC_KW_OPEN_AS_LABEL, names);
+        for (int nType : {2, 0, 2, 1, 0}) {
             PickType(hDlg, nType);
-            names += std::string(dlg.GetControlText(edt1).GetString()) + "|";
+            names += "|" + dlg.GetControlText(edt1);
         }
+        dlg.SetControlText(edt1, "report");
     }));
-    EXPECT_STREQ("Save as:", label);
-    EXPECT_EQ("report.csv|report.csv|report.txt|", names);
-    EXPECT_STREQ(folder + "\\report.txt", dlg.GetPathName());
-    EXPECT_EQ("dir=<folder>\\ filter=2", Stored());
-
-    // A name typed without an extension after the filter was picked is completed on OK.
-    for (int nType : {0, 2}) {
-        CKwFileDialog save("", 0, CKwFileDialog::eSaveDialog, kFilter, "", -1, -1);
-        save.m_ofn.lpstrInitialDir = folder;
-        ASSERT_EQ(IDOK, Run(save, IDOK, [&](HWND hDlg) {
-            PickType(hDlg, nType);
-            save.SetControlText(edt1, "report");
-        }));
-        EXPECT_STREQ(folder + (nType == 0 ? "\\report.csv" : "\\report"), save.GetPathName());
-        if (nType == 0) // where hosts read the extension
-            EXPECT_STREQ("csv", save.m_ofn.lpstrFile + save.m_ofn.nFileExtension);
-    }
+    EXPECT_STREQ("Save as:|report.txt|report.csv|report.csv|report.txt|report.csv", names);
+    EXPECT_STREQ(folder + "\\report.csv", dlg.GetPathName());
+    EXPECT_STREQ("csv", dlg.m_ofn.lpstrFile + dlg.m_ofn.nFileExtension); // where hosts read it
+    EXPECT_EQ("<folder>\\ 1", Stored());
 }
 
 TEST_F(FileDialogFixture, AMultipleSelectionRemembersItsOwnFolder)
 {
     CKwFileDialog dlg("", 0, CKwFileDialog::eMultipleSelection, kFilter, "", 3, -1);
     dlg.m_ofn.lpstrInitialDir = folder;
-    ASSERT_EQ(IDOK, Run(dlg, IDOK, [&](HWND hDlg) {
-        PickType(hDlg, 1);
-        dlg.SetControlText(edt1, "\"a.txt\" \"c.txt\"");
-    }));
+    ASSERT_EQ(IDOK, Run(dlg, IDOK, [&](HWND) { dlg.SetControlText(edt1, "\"a.txt\" \"b.csv\""); }));
     POSITION pos = dlg.GetStartPosition();
     EXPECT_STREQ(folder + "\\a.txt", dlg.GetNextPathName(pos));
-    EXPECT_EQ("dir=<folder>\\", Stored());
+    EXPECT_EQ("<folder>\\ -", Stored());
 }
