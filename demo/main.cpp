@@ -8,6 +8,7 @@
 #include "GalleryDockFrame.h"
 #include "GalleryDockGroups.h"
 #include "GalleryDockPanes.h"
+#include "GalleryFileDialog.h"
 #include "GalleryFrame.h"
 #include "GalleryGrid.h"
 #include "GalleryLargeList.h"
@@ -156,6 +157,7 @@ void SavePictures(const char* pszFolder)
     printf("  colour button with its picker open: %s\n",
         GalleryColorPicker(pszFolder) ? "color-picker.png" : "failed");
     printf("  font pickers: %s\n", GalleryFontPicker(pszFolder) ? "font-picker.png" : "failed");
+    printf("  save dialog with its list: %s\n", GalleryFileDialog(pszFolder) ? "file-dialog.png" : "failed");
     printf("  shared helpers: %s\n", GalleryHelpers(pszFolder) ? "replace-color.png, split.png" : "failed");
     printf("  tooltips: %s\n", GalleryToolTips(pszFolder)
         ? "tooltip-forms.png, tooltip-directions.png, tooltip-effects.png, tooltip-markup.png" : "failed");
