@@ -80,8 +80,8 @@ void PickType(HWND hDlg, int nIndex)
 
 TEST_F(FileDialogFixture, OpeningStartsOnTheSlotsAndRemembersTheChoiceOnlyOnOK)
 {
-    Store(folder, 3);
     for (UINT nButton : {IDCANCEL, IDOK}) {
+        Store(folder, 3);
         CKwFileDialog dlg("", IDS_KW_ALL_FILES, 0, kFilter, "Model|Text|Half", 3, 4);
         std::string up;
         UINT nResult = Run(dlg, nButton, [&](HWND hDlg) {
