@@ -8,6 +8,7 @@
 #include "GalleryDockFrame.h"
 #include "GalleryDockGroups.h"
 #include "GalleryDockPanes.h"
+#include "GalleryFileDialog.h"
 #include "GalleryFrame.h"
 #include "GalleryGrid.h"
 #include "GalleryLargeList.h"
@@ -161,6 +162,7 @@ void SavePictures(const char* pszFolder)
     printf("  input dialogs: %s\n", GalleryInputs(pszFolder)
         ? "input-string.png, input-string-bool.png, input-string-combo.png, input-combo.png" : "failed");
     printf("  splash window: %s\n", GallerySplash(pszFolder) ? "splash.png" : "failed");
+    printf("  save dialog with its list: %s\n", GalleryFileDialog(pszFolder) ? "file-dialog.png" : "failed");
     printf("  shared helpers: %s\n", GalleryHelpers(pszFolder) ? "replace-color.png, split.png" : "failed");
     printf("  tooltips: %s\n", GalleryToolTips(pszFolder)
         ? "tooltip-forms.png, tooltip-directions.png, tooltip-effects.png, tooltip-markup.png" : "failed");

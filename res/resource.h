@@ -34,3 +34,8 @@
 #define IDC_KW_INPUT_LABEL 7610
 #define IDC_KW_INPUT_CHECK 7611
 #define IDC_KW_INPUT_COMBO_LABEL 7612
+
+// The file dialog's extra template: the "Open as:" list under the system's own controls.
+#define IDD_KW_FILE_DIALOG_OPEN_AS 7503
+#define IDC_KW_OPEN_AS_COMBO 7613
+#define IDC_KW_OPEN_AS_LABEL 7614

@@ -182,16 +182,34 @@ CString CFileDialog::GetNextPathName(POSITION& pos) const
     return strFolder + strName;
 }
 
-void CFileDialog::SetControlText(int nID, LPCSTR lpsz)
+HWND CFileDialog::GetExplorerControl(int nID) const
 {
     if (m_hWnd == NULL)
-        return;
+        return NULL;
     // Newer dialogs show the file name in a combo box (cmb13) where older ones had an edit
     // field (edt1); callers written for either reach the one there is.
     HWND hWndExplorer = ::GetParent(m_hWnd);
-    if (nID == edt1 && ::GetDlgItem(hWndExplorer, edt1) == NULL && ::GetDlgItem(hWndExplorer, cmb13) != NULL)
-        nID = cmb13;
-    ::SendMessageA(hWndExplorer, CDM_SETCONTROLTEXT, (WPARAM)nID, (LPARAM)lpsz);
+    HWND hWndControl = ::GetDlgItem(hWndExplorer, nID);
+    if (hWndControl == NULL && nID == edt1)
+        hWndControl = ::GetDlgItem(hWndExplorer, cmb13);
+    return hWndControl;
+}
+
+void CFileDialog::SetControlText(int nID, LPCSTR lpsz)
+{
+    if (HWND hWndControl = GetExplorerControl(nID))
+        ::SendMessageA(::GetParent(m_hWnd), CDM_SETCONTROLTEXT, (WPARAM)::GetDlgCtrlID(hWndControl), (LPARAM)lpsz);
+}
+
+CString CFileDialog::GetControlText(int nID) const
+{
+    CString strText;
+    if (HWND hWndControl = GetExplorerControl(nID)) {
+        int nLen = ::GetWindowTextLengthA(hWndControl);
+        nLen = ::GetWindowTextA(hWndControl, strText.GetBuffer(nLen), nLen + 1);
+        strText.ReleaseBuffer(nLen);
+    }
+    return strText;
 }
 
 void CFileDialog::HideControl(int nID)

@@ -31,6 +31,7 @@ public:
 
     // The Explorer dialog's controls, while it is up (ids of <dlgs.h>: edt1, cmb1, stc3...).
     void SetControlText(int nID, LPCSTR lpsz);
+    CString GetControlText(int nID) const; // empty when the dialog is not up
     void HideControl(int nID);
     void SetDefExt(LPCSTR lpsz);
 
@@ -58,4 +59,6 @@ protected:
 private:
     // The Explorer dialog's answer to a CDM_ query, or FALSE when it is not up.
     BOOL QueryParent(UINT nMsg, CString& rResult) const;
+    // One of the Explorer dialog's controls, or NULL when it is not up.
+    HWND GetExplorerControl(int nID) const;
 };
