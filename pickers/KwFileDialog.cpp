@@ -166,3 +166,20 @@ void CKwFileDialog::OnTypeChange()
     if (!strExt.IsEmpty() && strRenamed != strName)
         SetControlText(edt1, strRenamed);
 }
+
+BOOL CKwFileDialog::OnFileNameOK()
+{
+    // A name typed without an extension gets its filter's before the system asks whether an
+    // existing file may be replaced: the completed name is put in the field and OK pressed again,
+    // so that the question is asked of report.csv and not of report.
+    if (!IsSaveDialog())
+        return FALSE;
+    CString strName = GetControlText(edt1);
+    CString strExt = GetExtensionFromFilter((int)m_ofn.nFilterIndex);
+    CString strCompleted = CKwFileFilter::WithExtension(strName, strExt);
+    if (strExt.IsEmpty() || !CKwFileFilter::ExtensionOf(strName).IsEmpty() || strCompleted == strName)
+        return FALSE;
+    SetControlText(edt1, strCompleted);
+    ::PostMessageA(::GetParent(m_hWnd), WM_COMMAND, IDOK, 0);
+    return TRUE;
+}

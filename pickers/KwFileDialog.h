@@ -41,6 +41,7 @@ protected:
     BOOL OnInitDialog() override;
     // Saving: the name being typed takes the extension of the filter picked.
     void OnTypeChange() override;
+    BOOL OnFileNameOK() override;
     void OnSelChange();
 
     DECLARE_MESSAGE_MAP()

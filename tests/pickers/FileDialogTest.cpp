@@ -144,6 +144,35 @@ TEST_F(FileDialogFixture, ASavedNameTakesTheExtensionOfItsFilterWhileTypedAndWhe
     EXPECT_EQ("<folder>\\ 1", Stored());
 }
 
+// Answers the system's question whether a file may be replaced with No, then cancels the dialog.
+bool g_bAsked;
+HWND g_hSaveDialog;
+void CALLBACK AnswerReplaceQuestion(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    HWND hBox = ::GetLastActivePopup(g_hSaveDialog);
+    if (hBox == g_hSaveDialog || !::IsWindowVisible(hBox))
+        return;
+    g_bAsked = true;
+    ::KillTimer(NULL, nTimer);
+    ::PostMessageA(hBox, WM_COMMAND, IDNO, 0);
+    ::PostMessageA(g_hSaveDialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(FileDialogFixture, ANameTypedWithoutExtensionIsAskedAboutWithTheFiltersOne)
+{
+    // b.csv exists: saving "b" under "*.csv" must ask before it is replaced, and No keeps it.
+    CKwFileDialog dlg("", 0, CKwFileDialog::eSaveDialog, kFilter, "", -1, -1);
+    dlg.m_ofn.lpstrInitialDir = folder;
+    g_bAsked = false;
+    EXPECT_EQ(IDCANCEL, Run(dlg, IDOK, [&](HWND hDlg) {
+        g_hSaveDialog = hDlg;
+        PickType(hDlg, 0);
+        dlg.SetControlText(edt1, "b");
+        ::SetTimer(NULL, 0, 50, AnswerReplaceQuestion);
+    }));
+    EXPECT_TRUE(g_bAsked);
+}
+
 TEST_F(FileDialogFixture, AMultipleSelectionRemembersItsOwnFolder)
 {
     CKwFileDialog dlg("", 0, CKwFileDialog::eMultipleSelection, kFilter, "", 3, -1);
