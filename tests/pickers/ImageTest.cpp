@@ -9,6 +9,7 @@
 #include "support/TestSurface.h"
 
 #include <gdiplus.h>
+#include <shlwapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -47,15 +48,18 @@ bool Near(COLORREF a, COLORREF b, int tolerance)
         && abs(GetBValue(a) - GetBValue(b)) <= tolerance;
 }
 
-// Draws the image at its size and checks the middle of each quarter.
+// Draws the image at its size and checks the middle of each quarter, and the last column
+// drawn beside the first one left white.
 void ExpectQuarters(const CKwImage& image, int tolerance)
 {
-    TestSurface surface(64, 64);
+    TestSurface surface(66, 64);
     image.Draw(&surface.DC(), CRect(0, 0, 64, 64));
     for (int i = 0; i < 4; ++i) {
         COLORREF drawn = surface.Pixel(16 + 32 * (i % 2), 16 + 32 * (i / 2));
         EXPECT_TRUE(Near(quarters[i], drawn, tolerance)) << i << " " << std::hex << drawn;
     }
+    EXPECT_TRUE(Near(quarters[1], surface.Pixel(63, 16), tolerance));
+    EXPECT_EQ(RGB(255, 255, 255), surface.Pixel(64, 16));
 }
 
 std::string FileStart(const char* path, size_t n)
@@ -133,6 +137,36 @@ TEST(Image, EmbeddedPicturesStoreTheirPngExactlyAndReadBack)
     LoadObject(read, U32(3) + Str("none") + U32(1) + U32(0));
     EXPECT_FALSE(read.IsValid());
     EXPECT_EQ(CString("none"), read.GetFileName());
+}
+
+// A picture the platform cannot write as PNG (here a recorded metafile, where GDI+ refuses it)
+// fails the store before any byte of the record is written.
+TEST(Image, APictureThatCannotBeEncodedFailsTheStore)
+{
+    HDC hScreen = GetDC(NULL);
+    GpMetafile* pMetafile = NULL;
+    ASSERT_EQ(Ok, GdipRecordMetafile(hScreen, EmfTypeEmfPlusDual, NULL, MetafileFrameUnitPixel, NULL, &pMetafile));
+    ReleaseDC(NULL, hScreen);
+    GpGraphics* pGraphics = NULL;
+    ASSERT_EQ(Ok, GdipGetImageGraphicsContext(pMetafile, &pGraphics));
+    GdipGraphicsClear(pGraphics, 0xFF0000FF);
+    GdipDeleteGraphics(pGraphics);
+    CLSID clsid;
+    CKwImage::GetEncoderClsid(L"image/png", &clsid);
+    IStream* pStream = SHCreateMemStream(NULL, 0);
+    bool bEncodes = GdipSaveImageToStream(pMetafile, pStream, &clsid, NULL) == Ok;
+    pStream->Release();
+    CKwImage image;
+    image.SetImage(pMetafile, false);
+    ASSERT_TRUE(image.IsValid());
+    image.SetEmbeded(true);
+    if (bEncodes)
+        GTEST_SKIP() << "GDI+ writes metafiles as PNG here";
+    EXPECT_TRUE(ThrowsAfx<CArchiveException>([&] {
+        CMemFile file;
+        CArchive ar(&file, CArchive::store);
+        image.Serialize(ar);
+    }));
 }
 
 TEST(Image, OldBitmapsAndVersionTwoRecordsDraw)
