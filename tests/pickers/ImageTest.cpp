@@ -22,22 +22,42 @@ namespace {
 const COLORREF quarters[4] = {RGB(255, 0, 0), RGB(0, 160, 0), RGB(0, 0, 255), RGB(255, 255, 0)};
 
 // A 64 x 64 picture in four coloured quarters (top left, top right, bottom left, bottom right)
-// written by GDI+ in the format of the MIME type.
+// written by GDI+ in the format of the MIME type; for GIF it is made of palette indices.
 bool WriteQuarters(const char* path, const WCHAR* mime)
 {
+    bool bIndexed = wcscmp(mime, L"image/gif") == 0;
     CLSID clsid;
     GpBitmap* pBitmap = NULL;
     if (CKwImage::GetEncoderClsid(mime, &clsid) < 0
-        || GdipCreateBitmapFromScan0(64, 64, 0, PixelFormat32bppARGB, NULL, &pBitmap) != Ok)
+        || GdipCreateBitmapFromScan0(64, 64, 0, bIndexed ? PixelFormat8bppIndexed : PixelFormat32bppARGB, NULL, &pBitmap) != Ok)
         return false;
-    for (int y = 0; y < 64; ++y)
-        for (int x = 0; x < 64; ++x) {
-            COLORREF c = quarters[(y / 32) * 2 + x / 32];
-            GdipBitmapSetPixel(pBitmap, x, y, 0xFF000000 | GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c));
-        }
-    WCHAR wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH);
-    bool bSaved = GdipSaveImageToFile(pBitmap, wide, &clsid, NULL) == Ok;
+    ARGB argb[4];
+    for (int i = 0; i < 4; ++i)
+        argb[i] = 0xFF000000 | GetRValue(quarters[i]) << 16 | GetGValue(quarters[i]) << 8 | GetBValue(quarters[i]);
+    struct
+    {
+        ColorPalette head;
+        ARGB more[3];
+    } palette = {{0, 4, {argb[0]}}, {argb[1], argb[2], argb[3]}};
+    Gdiplus::Rect all(0, 0, 64, 64);
+    BitmapData data;
+    bool bSaved = (!bIndexed || GdipSetImagePalette(pBitmap, &palette.head) == Ok)
+        && GdipBitmapLockBits(pBitmap, &all, ImageLockModeWrite, bIndexed ? PixelFormat8bppIndexed : PixelFormat32bppARGB, &data) == Ok;
+    if (bSaved) {
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x) {
+                int quarter = (y / 32) * 2 + x / 32;
+                BYTE* pRow = (BYTE*)data.Scan0 + y * data.Stride;
+                if (bIndexed)
+                    pRow[x] = (BYTE)quarter;
+                else
+                    ((ARGB*)pRow)[x] = argb[quarter];
+            }
+        GdipBitmapUnlockBits(pBitmap, &data);
+        WCHAR wide[MAX_PATH];
+        MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH);
+        bSaved = GdipSaveImageToFile(pBitmap, wide, &clsid, NULL) == Ok;
+    }
     GdipDisposeImage(pBitmap);
     return bSaved;
 }
@@ -84,7 +104,8 @@ TEST(Image, FilesOfEveryFormatLoadDetachedAndDrawTheirPixels)
         const char* name;
         const WCHAR* mime;
         int tolerance;
-    } formats[] = {{"q.bmp", L"image/bmp", 0}, {"q.png", L"image/png", 0}, {"q.jpg", L"image/jpeg", 40}};
+    } formats[] = {{"q.bmp", L"image/bmp", 0}, {"q.png", L"image/png", 0}, {"q.jpg", L"image/jpeg", 40},
+                   {"q.gif", L"image/gif", 0}};
     for (const auto& f : formats) {
         SCOPED_TRACE(f.name);
         TempPath path(f.name);
@@ -239,8 +260,8 @@ TEST(Image, DamagedOrNewerRecordsChangeNothing)
 
 TEST(Image, SaveWritesPngWhateverTheNameCopiesAreIndependent)
 {
-    TempPath source("s.jpg"), saved("s.bmp");
-    ASSERT_TRUE(WriteQuarters(source.c_str(), L"image/jpeg"));
+    TempPath source("s.gif"), saved("s.bmp");
+    ASSERT_TRUE(WriteQuarters(source.c_str(), L"image/gif"));
     CKwImage image;
     EXPECT_FALSE(image.SaveToFile(saved.c_str(), false));
     image.LoadFromFile(source.c_str(), false, false);
