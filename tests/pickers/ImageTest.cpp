@@ -158,6 +158,14 @@ TEST(Image, EmbeddedPicturesStoreTheirPngExactlyAndReadBack)
     LoadObject(read, U32(3) + Str("none") + U32(1) + U32(0));
     EXPECT_FALSE(read.IsValid());
     EXPECT_EQ(CString("none"), read.GetFileName());
+
+    // Objects of schema 10000 were stored without the version.
+    LoadBytes(Str("obsolete") + U32(0), [&](CArchive& ar) {
+        ar.SetObjectSchema(10000);
+        read.Serialize(ar);
+    });
+    EXPECT_EQ(CString("obsolete"), read.GetFileName());
+    EXPECT_FALSE(read.IsEmbeded());
 }
 
 // A picture the platform cannot write as PNG (here a recorded metafile, where GDI+ refuses it)
