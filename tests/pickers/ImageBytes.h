@@ -21,8 +21,8 @@ inline Bytes Str(const char* text)
     return Bytes{(uint8_t)strlen(text)} + Text(text);
 }
 
-// A bottom-up bitmap of the oldest layout behind its file header. Row y (from the bottom) is
-// filled with byte value 0x10 + y, and palettes hold grey levels 0x20 * index.
+// A bitmap of the oldest layout: row y from the bottom is filled with bytes 0x10 + y, and
+// palettes hold grey levels 0x20 * index.
 inline Bytes OldBitmap(int width, int height, int bitCount, int colors)
 {
     uint32_t stride = ((uint32_t)width * bitCount + 31) / 32 * 4;
@@ -43,18 +43,13 @@ inline Bytes OldRecord(uint32_t version, const Bytes& bitmap)
     return U32(version) + U32(bitmap.empty() ? 0 : 1) + bitmap;
 }
 
-// The damage of one mutation round: a few bytes overwritten (sizes and header fields among
-// them, since every byte is a candidate), or the record cut short.
+// A few bytes overwritten (sizes and header fields among them), or the record cut short.
 inline Bytes Mutate(const Bytes& seed, TestRandom& random)
 {
     Bytes bytes(seed);
-    if (random.Below(4) == 0) {
+    if (random.Below(4) == 0)
         bytes.resize(random.Below((uint32_t)bytes.size()));
-        return bytes;
-    }
-    for (uint32_t n = 1 + random.Below(4); n > 0 && !bytes.empty(); --n) {
-        uint8_t values[] = {0x00, 0xFF, 0x7F, 0x80, (uint8_t)random.Below(256)};
-        bytes[random.Below((uint32_t)bytes.size())] = values[random.Below(5)];
-    }
+    for (uint32_t n = random.Below(5); n > 0 && !bytes.empty(); --n)
+        bytes[random.Below((uint32_t)bytes.size())] = (uint8_t)(random.Below(2) ? random.Below(256) : 0xFF);
     return bytes;
 }
