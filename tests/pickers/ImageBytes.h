@@ -1,0 +1,55 @@
+// ImageBytes.h: picture records built by hand, byte by byte, as documents of each layout hold
+// them, and the seeded damage done to them by the hostile-input tests.
+#pragma once
+
+#include "support/ArchiveBytes.h"
+#include "support/TestRandom.h"
+
+inline Bytes U16(unsigned v)
+{
+    return Bytes{(uint8_t)v, (uint8_t)(v >> 8)};
+}
+
+inline Bytes U32(uint32_t v)
+{
+    return U16(v & 0xFFFF) + U16(v >> 16);
+}
+
+// A short string as the archive writes it: its length byte, then its characters.
+inline Bytes Str(const char* text)
+{
+    return Bytes{(uint8_t)strlen(text)} + Text(text);
+}
+
+// A bitmap of the oldest layout: row y from the bottom is filled with bytes 0x10 + y, and
+// palettes hold grey levels 0x20 * index.
+inline Bytes OldBitmap(int width, int height, int bitCount, int colors)
+{
+    uint32_t stride = ((uint32_t)width * bitCount + 31) / 32 * 4;
+    uint32_t offset = 14 + 40 + 4 * colors;
+    Bytes info = U32(40) + U32(width) + U32(height) + U16(1) + U16(bitCount) + U32(0)
+        + U32(stride * height) + U32(0) + U32(0) + U32(colors) + U32(0);
+    for (int i = 0; i < colors; ++i)
+        info = info + Bytes{(uint8_t)(0x20 * i), (uint8_t)(0x20 * i), (uint8_t)(0x20 * i), 0};
+    Bytes pixels;
+    for (int y = 0; y < height; ++y)
+        pixels = pixels + Bytes(stride, (uint8_t)(0x10 + y));
+    return U16(0x4D42) + U32(offset + stride * height) + U16(0) + U16(0) + U32(offset) + info + pixels;
+}
+
+// A record of versions 0 or 1: the flag, then the bitmap.
+inline Bytes OldRecord(uint32_t version, const Bytes& bitmap)
+{
+    return U32(version) + U32(bitmap.empty() ? 0 : 1) + bitmap;
+}
+
+// A few bytes overwritten (sizes and header fields among them), or the record cut short.
+inline Bytes Mutate(const Bytes& seed, TestRandom& random)
+{
+    Bytes bytes(seed);
+    if (random.Below(4) == 0)
+        bytes.resize(random.Below((uint32_t)bytes.size()));
+    for (uint32_t n = random.Below(5); n > 0 && !bytes.empty(); --n)
+        bytes[random.Below((uint32_t)bytes.size())] = (uint8_t)(random.Below(2) ? random.Below(256) : 0xFF);
+    return bytes;
+}
