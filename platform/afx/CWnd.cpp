@@ -218,8 +218,15 @@ LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbr
         wc.hIcon = hIcon;
         wc.lpszClassName = szName;
         // Another thread may register the same name between the two calls: that is success.
-        if (!::RegisterClassA(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-            AfxThrowResourceException();
+        if (!::RegisterClassA(&wc))
+        {
+            if (::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+                AfxThrowResourceException();
+            // Its class may not be usable from this thread yet: Wine makes the name known before
+            // the class. Windows made from the name before then would fail.
+            for (int i = 0; i < 1000 && !::GetClassInfoA(hInst, szName, &wc); i++)
+                ::Sleep(1);
+        }
     }
     return szName;
 }
