@@ -39,3 +39,8 @@
 #define IDD_KW_FILE_DIALOG_OPEN_AS 7503
 #define IDC_KW_OPEN_AS_COMBO 7613
 #define IDC_KW_OPEN_AS_LABEL 7614
+
+// The image choice dialog: thumbnails over the hidden placeholder, and "Browse...".
+#define IDD_KW_IMAGE_CHOICE 7501
+#define IDC_KW_IMAGE_BROWSE 7608
+#define IDC_KW_IMAGE_CHOICE_AREA 7609
