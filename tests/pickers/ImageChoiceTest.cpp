@@ -210,12 +210,14 @@ TEST_F(ImageChoice, RowsScrollAndANarrowWindowKeepsOneColumn)
 TEST_F(ImageChoice, AClickFramesAThumbnailAndADoubleClickChoosesIt)
 {
     COLORREF chosen = 0;
-    bool okBefore = true, okAfter = false;
+    bool okBefore = true, okAfter = false, stays = false;
     std::string frame;
     ModalDialogDriver driver([&](HWND hDlg) {
         CWnd* pArea = CWnd::FromHandle(::GetDlgItem(hDlg, 0));
         okBefore = ::IsWindowEnabled(::GetDlgItem(hDlg, IDOK)) != FALSE;
         pArea->SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(2, 2)); // between the cells: nothing
+        pArea->SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(2, 2));
+        stays = ::IsWindowVisible(hDlg) != FALSE;
         okBefore = okBefore || ::IsWindowEnabled(::GetDlgItem(hDlg, IDOK));
         pArea->SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(74 + 63, 5));
         okAfter = ::IsWindowEnabled(::GetDlgItem(hDlg, IDOK)) != FALSE;
@@ -230,6 +232,7 @@ TEST_F(ImageChoice, AClickFramesAThumbnailAndADoubleClickChoosesIt)
     CString folder = m_folder.c_str(), browse = "C:\\", path = "kept";
     EXPECT_EQ(1, CCoreGlobalMethods::BrowseForImageWithChoice(kAllFormats, folder, browse, path));
     EXPECT_FALSE(okBefore);
+    EXPECT_TRUE(stays) << "a double click with nothing selected";
     EXPECT_TRUE(okAfter);
     EXPECT_EQ(".####\n.\n#\n#\n#\n#\n", frame);
     EXPECT_TRUE(Near(Find(path).color, chosen)) << path;
@@ -246,12 +249,14 @@ TEST_F(ImageChoice, BrowseChoosesAnyFileAndCancelChangesNothing)
     EXPECT_EQ(CString("kept"), path);
     EXPECT_EQ(CString(m_folder.c_str()), browse);
 
-    std::unique_ptr<ModalDialogDriver> open;
+    // The choice dialog must end with the file dialog; if it stays, the guard cancels it.
+    std::unique_ptr<ModalDialogDriver> open, guard;
     ModalDialogDriver choose([&](HWND hDlg) {
-        open.reset(new ModalDialogDriver([](HWND hOpen) {
+        open.reset(new ModalDialogDriver([&](HWND hOpen) {
             ::SetDlgItemTextA(hOpen, edt1, "blue.jpg");
             ::SetDlgItemTextA(hOpen, cmb13, "blue.jpg");
             ::PostMessageA(hOpen, WM_COMMAND, IDOK, 0);
+            guard.reset(new ModalDialogDriver([](HWND) {}, "Choose Image", 3000));
         }, "Open"));
         ::PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(7608, BN_CLICKED), (LPARAM)::GetDlgItem(hDlg, 7608));
     }, "Choose Image");
