@@ -7,6 +7,7 @@
 #include "core/MemDC.h"
 #include "pickers/KwImage.h"
 #include "pickers/KwThumbnailLayout.h"
+#include "res/resource.h"
 
 #include <gdiplus.h>
 #include <shlwapi.h>
@@ -112,8 +113,13 @@ void CDialogImageChoiceWnd::ListFolder()
         strFolder += "\\";
     WIN32_FIND_DATAA data;
     HANDLE hFind = ::FindFirstFileA(strFolder + "*.*", &data);
-    if (hFind == INVALID_HANDLE_VALUE)
-        return; // a missing or unreadable folder shows no pictures; "Browse..." still works
+    // Any folder that can be read lists at least "." and "..". "Browse..." still works without it.
+    if (hFind == INVALID_HANDLE_VALUE) {
+        CString strFormat;
+        strFormat.LoadString(IDS_KW_FOLDER_UNREADABLE);
+        m_strError.Format(strFormat, (const char*)m_strChoiceFolder);
+        return;
+    }
     do {
         if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
             m_arrFileNames.Add(strFolder + data.cFileName);
@@ -134,6 +140,7 @@ bool CDialogImageChoiceWnd::MatchesFormats(const CString& strPath) const
 void CDialogImageChoiceWnd::ReloadFileNameArrayAndImageArray()
 {
     ClearFileNameArrayAndImageArray();
+    m_strError.Empty();
     ListFolder();
     CKwGdiplus gdiplus;
     for (INT_PTR i = 0; i < m_arrFileNames.GetSize();) {
@@ -199,6 +206,15 @@ void CDialogImageChoiceWnd::Draw(CDC& dc)
     CRect rcClient;
     GetClientRect(&rcClient);
     dc.FillSolidRect(&rcClient, ::GetSysColor(COLOR_WINDOW));
+    if (!m_strError.IsEmpty()) {
+        CRect rcText(rcClient);
+        rcText.DeflateRect(m_nMargin, m_nMargin);
+        CFont* pOldFont = GetParent() != NULL && GetParent()->GetFont() != NULL ? dc.SelectObject(GetParent()->GetFont()) : NULL;
+        dc.SetTextColor(::GetSysColor(COLOR_GRAYTEXT));
+        dc.DrawText(m_strError, &rcText, DT_WORDBREAK | DT_NOPREFIX);
+        if (pOldFont != NULL)
+            dc.SelectObject(pOldFont);
+    }
     CKwThumbnailLayout layout = Layout();
     for (INT_PTR i = 0; i < m_arrImages.GetSize(); ++i) {
         if (!layout.IsCellShown((int)i, m_nTopRow))

@@ -34,6 +34,8 @@ protected:
     // Thumbnails at the size they are drawn at, parallel to the file names.
     CArray<CKwImage*, CKwImage*> m_arrImages;
     CStringArray m_arrFileNames;
+    // Said in the window instead of thumbnails when the folder cannot be listed.
+    CString m_strError;
 
     void ReloadFileNameArrayAndImageArray();
     void ClearFileNameArrayAndImageArray();

@@ -8,6 +8,7 @@
 #define IDS_KW_CHOOSE 7830 // caption of the font picker's button
 #define IDS_KW_ALL_FILES 7831 // filter name of every file
 #define IDS_KW_SAVE_AS 7832 // label of the file dialog's type list when saving
+#define IDS_KW_FOLDER_UNREADABLE 7833 // shown by the image choice window, %s = the folder
 
 // Menus.
 #define IDR_KW_CONTEXT_MENUS 7510 // context-menu commands, one top-level popup per class

@@ -114,6 +114,11 @@ protected:
 
 TEST_F(ImageChoice, ShowsThePicturesOfItsFormatsCentredAtTheSizeTheyAreDrawnAt)
 {
+    ChoiceWnd missing; // a missing folder is said in words
+    Open(missing, Path("missing"), kExact, 300, 80);
+    EXPECT_EQ(0, missing.Count());
+    EXPECT_GT(Print(missing)->Count(CRect(5, 5, 150, 20), ::GetSysColor(COLOR_GRAYTEXT)), 20);
+
     ChoiceWnd wnd; // all but the JPEG, in four columns of one row
     Open(wnd, m_folder + "\\", kExact, 300, 80);
     ASSERT_EQ(3, wnd.Count());
