@@ -58,6 +58,10 @@ public:
     // The file dialog for the picture formats of the mask, in folder, proposing path. TRUE with
     // the chosen file in path and its folder (with a trailing backslash) in folder.
     static int BrowseForImageWithoutChoice(UINT formats, CString& folder, CString& path, bool open);
+    // The "Choose Image" dialog over the pictures of choiceFolder, its "Browse..." starting in
+    // browseFolder. 1 with the chosen file in path and the folder "Browse..." ended in, else 0
+    // with both unchanged. Built with the dialog, in pickers/.
+    static int BrowseForImageWithChoice(UINT formats, CString& choiceFolder, CString& browseFolder, CString& path);
 
     // Combo and list boxes.
     static void StringListToCombo(HWND dlg, UINT id, const CStringList& list);

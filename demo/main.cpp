@@ -15,6 +15,7 @@
 #include "GalleryPages.h"
 #include "GalleryPopups.h"
 #include "GalleryHelpers.h"
+#include "GalleryImageChoice.h"
 #include "GalleryInputs.h"
 #include "GallerySplash.h"
 #include "GalleryKwBars.h"
@@ -163,6 +164,8 @@ void SavePictures(const char* pszFolder)
         ? "input-string.png, input-string-bool.png, input-string-combo.png, input-combo.png" : "failed");
     printf("  splash window: %s\n", GallerySplash(pszFolder) ? "splash.png" : "failed");
     printf("  save dialog with its list: %s\n", GalleryFileDialog(pszFolder) ? "file-dialog.png" : "failed");
+    printf("  image choice over pictures of four formats, one selected: %s\n",
+        GalleryImageChoice(pszFolder) ? "image-choice.png" : "failed");
     printf("  shared helpers: %s\n", GalleryHelpers(pszFolder) ? "replace-color.png, split.png" : "failed");
     printf("  tooltips: %s\n", GalleryToolTips(pszFolder)
         ? "tooltip-forms.png, tooltip-directions.png, tooltip-effects.png, tooltip-markup.png" : "failed");

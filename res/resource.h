@@ -8,6 +8,7 @@
 #define IDS_KW_CHOOSE 7830 // caption of the font picker's button
 #define IDS_KW_ALL_FILES 7831 // filter name of every file
 #define IDS_KW_SAVE_AS 7832 // label of the file dialog's type list when saving
+#define IDS_KW_FOLDER_UNREADABLE 7833 // shown by the image choice window, %s = the folder
 
 // Menus.
 #define IDR_KW_CONTEXT_MENUS 7510 // context-menu commands, one top-level popup per class
@@ -39,3 +40,8 @@
 #define IDD_KW_FILE_DIALOG_OPEN_AS 7503
 #define IDC_KW_OPEN_AS_COMBO 7613
 #define IDC_KW_OPEN_AS_LABEL 7614
+
+// The image choice dialog: thumbnails over the hidden placeholder, and "Browse...".
+#define IDD_KW_IMAGE_CHOICE 7501
+#define IDC_KW_IMAGE_BROWSE 7608
+#define IDC_KW_IMAGE_CHOICE_AREA 7609

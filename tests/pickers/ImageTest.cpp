@@ -4,6 +4,7 @@
 
 #include "pickers/ImageBytes.h"
 #include "pickers/KwImage.h"
+#include "pickers/PictureFile.h"
 #include "support/AfxExceptionCatch.h"
 #include "support/TempPath.h"
 #include "support/TestSurface.h"
@@ -18,37 +19,9 @@ namespace {
 
 const ARGB quarters[4] = {0xFFFF0000, 0xFF00A000, 0xFF0000FF, 0xFFFFFF00};
 
-// A 64 x 64 picture in four coloured quarters (top left, top right, bottom left, bottom right)
-// written by GDI+ in the format of the MIME type; for GIF it is made of palette indices, since
-// a GIF written from full colour does not load back here.
 bool WriteQuarters(const char* path, const WCHAR* mime)
 {
-    bool bIndexed = wcscmp(mime, L"image/gif") == 0;
-    PixelFormat format = bIndexed ? PixelFormat8bppIndexed : PixelFormat32bppARGB;
-    struct
-    {
-        ColorPalette head;
-        ARGB more[3];
-    } palette = {{0, 4, {quarters[0]}}, {quarters[1], quarters[2], quarters[3]}};
-    CLSID clsid;
-    GpBitmap* pBitmap = NULL;
-    Gdiplus::Rect all(0, 0, 64, 64);
-    BitmapData data;
-    WCHAR wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH);
-    if (CKwImage::GetEncoderClsid(mime, &clsid) < 0 || GdipCreateBitmapFromScan0(64, 64, 0, format, NULL, &pBitmap) != Ok)
-        return false;
-    bool bSaved = (!bIndexed || GdipSetImagePalette(pBitmap, &palette.head) == Ok)
-        && GdipBitmapLockBits(pBitmap, &all, ImageLockModeWrite, format, &data) == Ok;
-    for (int y = 0; bSaved && y < 64; ++y)
-        for (int x = 0; x < 64; ++x) {
-            BYTE* pRow = (BYTE*)data.Scan0 + y * data.Stride;
-            int quarter = (y / 32) * 2 + x / 32;
-            bIndexed ? (void)(pRow[x] = (BYTE)quarter) : (void)(((ARGB*)pRow)[x] = quarters[quarter]);
-        }
-    bSaved = bSaved && GdipBitmapUnlockBits(pBitmap, &data) == Ok && GdipSaveImageToFile(pBitmap, wide, &clsid, NULL) == Ok;
-    GdipDisposeImage(pBitmap);
-    return bSaved;
+    return WritePicture(path, mime, 64, 64, quarters);
 }
 
 bool Near(ARGB expected, COLORREF drawn, int tolerance)
