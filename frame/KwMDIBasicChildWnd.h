@@ -22,6 +22,21 @@ public:
     virtual void SerializeExt(CArchive& ar, UINT nVersion);
 
 protected:
+    // Opens a new T in the place of pActive, with its placement, through create(pWnd, placement);
+    // pActive closes once the new window stands.
+    template <class T, class F>
+    static T* ReplaceActive(CMDIChildWnd* pActive, F create)
+    {
+        WINDOWPLACEMENT wp = {};
+        wp.length = sizeof(WINDOWPLACEMENT);
+        pActive->GetWindowPlacement(&wp);
+        T* pWnd = new T;
+        if (!create(pWnd, wp))
+            return NULL;
+        pActive->PostMessage(WM_CLOSE);
+        return pWnd;
+    }
+
     // One extension version word and its SerializeExt. A window body loaded with object schema
     // 10000 carries no version words: the version is then 0.
     void SerializeExtension(CArchive& ar);

@@ -22,16 +22,9 @@ CKwMDIMonoChildWnd* CKwMDIMonoChildWnd::Open(UINT nID, CRuntimeClass* pViewClass
         return NULL;
     CMDIChildWnd* pActive = pFrame->MDIGetActive();
     if (bReplaceActive && pActive != NULL)
-    {
-        WINDOWPLACEMENT wp = {};
-        wp.length = sizeof(WINDOWPLACEMENT);
-        pActive->GetWindowPlacement(&wp);
-        CKwMDIMonoChildWnd* pWnd = new CKwMDIMonoChildWnd;
-        if (!pWnd->CreateMe(nID, pViewClass, ctx, pDoc, wp))
-            return NULL;
-        pActive->PostMessage(WM_CLOSE);
-        return pWnd;
-    }
+        return ReplaceActive<CKwMDIMonoChildWnd>(pActive, [&](CKwMDIMonoChildWnd* pWnd, const WINDOWPLACEMENT& wp) {
+            return pWnd->CreateMe(nID, pViewClass, ctx, pDoc, wp);
+        });
     if (CView* pView = CKwMDITools::FindView(pViewClass, ctx, pDoc))
     {
         if (CKwMDIMonoChildWnd* pWnd = DYNAMIC_DOWNCAST(CKwMDIMonoChildWnd, pView->GetParentFrame()))

@@ -65,16 +65,9 @@ CKwMDITabbedChildWnd* CKwMDITabbedChildWnd::Open(UINT nID, const COpenList& list
         return NULL;
     CMDIChildWnd* pActive = pFrame->MDIGetActive();
     if (bReplaceActive && pActive != NULL)
-    {
-        WINDOWPLACEMENT wp = {};
-        wp.length = sizeof(WINDOWPLACEMENT);
-        pActive->GetWindowPlacement(&wp);
-        CKwMDITabbedChildWnd* pWnd = new CKwMDITabbedChildWnd;
-        if (!pWnd->CreateMe(nID, list, pDoc, nInitialTab, wp))
-            return NULL;
-        pActive->PostMessage(WM_CLOSE);
-        return pWnd;
-    }
+        return ReplaceActive<CKwMDITabbedChildWnd>(pActive, [&](CKwMDITabbedChildWnd* pWnd, const WINDOWPLACEMENT& wp) {
+            return pWnd->CreateMe(nID, list, pDoc, nInitialTab, wp);
+        });
     if (CKwMDITabbedChildWnd* pWnd = FindTabbedWnd(list))
     {
         if (nActiveTab != -1)

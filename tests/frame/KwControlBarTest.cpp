@@ -365,7 +365,10 @@ TEST_F(KwBars, TheChildFillsTheBarInsideAOnePixelBorderAndTakesTheFocus)
     // take the usual way.
     MessageRecorder recorder;
     recorder.Watch(m_lists[2].m_hWnd, "list");
-    MSG msg = {m_lists[2].m_hWnd, WM_KEYDOWN, VK_RETURN, 0};
+    MSG msg = {};
+    msg.hwnd = m_lists[2].m_hWnd;
+    msg.message = WM_KEYDOWN;
+    msg.wParam = VK_RETURN;
     EXPECT_TRUE(m_output.PreTranslateMessage(&msg));
     msg.wParam = VK_DOWN;
     EXPECT_FALSE(m_output.PreTranslateMessage(&msg));
