@@ -3,21 +3,48 @@
 
 namespace
 {
+// A failed call raises its result with error information that names the interface, keeping what
+// the program reported (source, description, help).
+void Check(HRESULT hr, REFIID iid)
+{
+    if (SUCCEEDED(hr))
+        return;
+    IErrorInfoPtr reported;
+    ::GetErrorInfo(0, &reported);
+    ICreateErrorInfo* create = NULL;
+    IErrorInfo* info = NULL;
+    if (SUCCEEDED(::CreateErrorInfo(&create)))
+    {
+        create->SetGUID(iid);
+        BSTR text = NULL;
+        DWORD context = 0;
+        if (reported && SUCCEEDED(reported->GetSource(&text)))
+            create->SetSource(text), ::SysFreeString(text);
+        if (reported && SUCCEEDED(reported->GetDescription(&text)))
+            create->SetDescription(text), ::SysFreeString(text);
+        if (reported && SUCCEEDED(reported->GetHelpFile(&text)))
+            create->SetHelpFile(text), ::SysFreeString(text);
+        if (reported && SUCCEEDED(reported->GetHelpContext(&context)))
+            create->SetHelpContext(context);
+        create->QueryInterface(IID_IErrorInfo, (void**)&info);
+        create->Release();
+    }
+    __mingw_com_error_handler(hr, info);
+}
+
 // The member's DISPID as the object names it; every call passes locale 0.
 DISPID IdOf(IDispatch* object, const wchar_t* name, REFIID iid)
 {
     DISPID id = DISPID_UNKNOWN;
     LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-    HRESULT hr = object->GetIDsOfNames(IID_NULL, names, 1, 0, &id);
-    if (FAILED(hr))
-        _com_issue_errorex(hr, object, iid);
+    Check(object->GetIDsOfNames(IID_NULL, names, 1, 0, &id), iid);
     return id;
 }
 
 IDispatchPtr GetMember(IDispatch* object, const wchar_t* name, REFIID iid)
 {
     IDispatch* result = NULL;
-    _com_dispatch_propget(object, IdOf(object, name, iid), VT_DISPATCH, &result);
+    Check(_com_dispatch_raw_propget(object, IdOf(object, name, iid), VT_DISPATCH, &result), iid);
     return IDispatchPtr(result, false);
 }
 } // namespace
@@ -25,23 +52,27 @@ IDispatchPtr GetMember(IDispatch* object, const wchar_t* name, REFIID iid)
 VARIANT_BOOL _Application::GetVisible()
 {
     VARIANT_BOOL visible = VARIANT_FALSE;
-    _com_dispatch_propget(this, IdOf(this, L"Visible", __uuidof(_Application)), VT_BOOL, &visible);
+    Check(_com_dispatch_raw_propget(this, IdOf(this, L"Visible", __uuidof(_Application)), VT_BOOL, &visible),
+          __uuidof(_Application));
     return visible;
 }
 
 void _Application::PutVisible(VARIANT_BOOL visible)
 {
-    _com_dispatch_propput(this, IdOf(this, L"Visible", __uuidof(_Application)), VT_BOOL, visible);
+    Check(_com_dispatch_raw_propput(this, IdOf(this, L"Visible", __uuidof(_Application)), VT_BOOL, visible),
+          __uuidof(_Application));
 }
 
 void _Application::PutWindowState(long state)
 {
-    _com_dispatch_propput(this, IdOf(this, L"WindowState", __uuidof(_Application)), VT_I4, state);
+    Check(_com_dispatch_raw_propput(this, IdOf(this, L"WindowState", __uuidof(_Application)), VT_I4, state),
+          __uuidof(_Application));
 }
 
 void _Application::PutUserControl(VARIANT_BOOL user)
 {
-    _com_dispatch_propput(this, IdOf(this, L"UserControl", __uuidof(_Application)), VT_BOOL, user);
+    Check(_com_dispatch_raw_propput(this, IdOf(this, L"UserControl", __uuidof(_Application)), VT_BOOL, user),
+          __uuidof(_Application));
 }
 
 WorkbooksPtr _Application::GetWorkbooks()
@@ -62,15 +93,17 @@ IDispatchPtr _Application::GetActiveWindow()
 long Workbooks::GetCount()
 {
     long count = 0;
-    _com_dispatch_propget(this, IdOf(this, L"Count", __uuidof(Workbooks)), VT_I4, &count);
+    Check(_com_dispatch_raw_propget(this, IdOf(this, L"Count", __uuidof(Workbooks)), VT_I4, &count),
+          __uuidof(Workbooks));
     return count;
 }
 
 _WorkbookPtr Workbooks::Add(const _variant_t& templ)
 {
     IDispatch* result = NULL;
-    _com_dispatch_method(this, IdOf(this, L"Add", __uuidof(Workbooks)), DISPATCH_METHOD, VT_DISPATCH, &result,
-                         L"\x000c", &templ);
+    Check(_com_dispatch_raw_method(this, IdOf(this, L"Add", __uuidof(Workbooks)), DISPATCH_METHOD, VT_DISPATCH,
+                                   &result, L"\x000c", &templ),
+          __uuidof(Workbooks));
     return IDispatchPtr(result, false);
 }
 
@@ -86,6 +119,7 @@ IDispatchPtr _Workbook::GetActiveSheet()
 
 void _Worksheet::Paste(const _variant_t& destination, const _variant_t& link)
 {
-    _com_dispatch_method(this, IdOf(this, L"Paste", __uuidof(_Worksheet)), DISPATCH_METHOD, VT_EMPTY, NULL,
-                         L"\x000c\x000c", &destination, &link);
+    Check(_com_dispatch_raw_method(this, IdOf(this, L"Paste", __uuidof(_Worksheet)), DISPATCH_METHOD, VT_EMPTY,
+                                   NULL, L"\x000c\x000c", &destination, &link),
+          __uuidof(_Worksheet));
 }

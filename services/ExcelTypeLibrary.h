@@ -21,7 +21,8 @@ _COM_SMARTPTR_TYPEDEF(_Worksheet, __uuidof(_Worksheet));
 // Window states of the program's windows.
 const long xlMaximized = -4137;
 
-// Every member raises _com_error with the failing call's result.
+// Every member raises _com_error with the failing call's result; its error information names the
+// interface and keeps what the program reported.
 struct _Application : IDispatch
 {
     VARIANT_BOOL GetVisible();
