@@ -14,13 +14,11 @@ namespace
 {
 // {6C1F3A4E-2B7D-4E0A-9C55-1D2E3F405162}
 const CLSID kServer = {0x6c1f3a4e, 0x2b7d, 0x4e0a, {0x9c, 0x55, 0x1d, 0x2e, 0x3f, 0x40, 0x51, 0x62}};
-// The ProgID is registered for the current user, or where COM reads only the machine's classes
-// (Wine), there: into the test's own prefix.
-const struct
-{
-    HKEY root;
-    const char* key;
-} kProgIds[] = {{HKEY_CURRENT_USER, "Software\\Classes\\Excel.Application"}, {HKEY_CLASSES_ROOT, "Excel.Application"}};
+// The ProgID goes to the current user's classes. COM under Wine reads only the machine's: there
+// it goes into the test's own prefix.
+const bool kWine = ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version") != NULL;
+const HKEY kRoot = kWine ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER;
+const char* kProgId = kWine ? "Excel.Application" : "Software\\Classes\\Excel.Application";
 
 class ExcelCommunicatorTest : public ::testing::Test
 {
@@ -31,38 +29,20 @@ protected:
         CSpreadsheetObject::s_apps.clear();
         CSpreadsheetObject::s_log.clear();
         CSpreadsheetObject::s_failing.clear();
-        CSpreadsheetObject::s_nBooks = 0;
         ASSERT_TRUE(SUCCEEDED(::CoRegisterClassObject(kServer, &m_factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
                                                       &m_nCookie)));
-        // A run that ended without its teardown left its own registration behind.
-        CLSID found = {};
-        if (SUCCEEDED(::CLSIDFromProgID(L"Excel.Application", &found)) && found == kServer)
-            for (m_nProgId = 0; m_nProgId < 2; m_nProgId++)
-                UnregisterProgId();
-        for (m_nProgId = 0; m_nProgId < 2; m_nProgId++)
-        {
-            RegisterProgId();
-            if (SUCCEEDED(::CLSIDFromProgID(L"Excel.Application", &found)) && found == kServer)
-                return;
-            UnregisterProgId();
-        }
-        FAIL() << "the ProgID is not found where it was registered";
+        RegisterProgId();
     }
     void TearDown() override
     {
-        UnregisterProgId();
+        ::RegDeleteTreeA(kRoot, kProgId);
         ::CoRevokeClassObject(m_nCookie);
         ::CoUninitialize();
     }
-    void RegisterProgId()
+    static void RegisterProgId()
     {
-        ::RegSetKeyValueA(kProgIds[m_nProgId].root, (kProgIds[m_nProgId].key + std::string("\\CLSID")).c_str(), NULL, REG_SZ,
+        ::RegSetKeyValueA(kRoot, (kProgId + std::string("\\CLSID")).c_str(), NULL, REG_SZ,
                           "{6C1F3A4E-2B7D-4E0A-9C55-1D2E3F405162}", 39);
-    }
-    void UnregisterProgId()
-    {
-        if (m_nProgId < 2)
-            ::RegDeleteTreeA(kProgIds[m_nProgId].root, kProgIds[m_nProgId].key);
     }
     static std::string TakeLog()
     {
@@ -70,7 +50,7 @@ protected:
         log.swap(CSpreadsheetObject::s_log);
         return log;
     }
-    // The error a call raised, as its code and description ("" for none).
+    // The error a call raised: its code, the interface named and the description ("" for none).
     static std::string ErrorOf(const std::function<void()>& call)
     {
         try
@@ -79,8 +59,8 @@ protected:
         }
         catch (const _com_error& e)
         {
-            char code[16];
-            snprintf(code, sizeof(code), "%08lX", (unsigned long)e.Error());
+            char code[32];
+            snprintf(code, sizeof(code), "%08lX %08lX", (unsigned long)e.Error(), (unsigned long)e.GUID_().Data1);
             _bstr_t description = e.Description();
             return description.length() ? code + std::string(" ") + (const char*)description : code;
         }
@@ -97,10 +77,9 @@ protected:
     }
     CSpreadsheetObject::CFactory m_factory;
     DWORD m_nCookie = 0;
-    int m_nProgId = 2;
 };
 
-// The first export's calls, made by the n-th application started with the n-th workbook.
+// The first export's calls, made by the n-th application started.
 std::string FirstExport(char n, const char* text)
 {
     std::string log = "App1 created\n"
@@ -115,9 +94,8 @@ std::string FirstExport(char n, const char* text)
                       "Book1 get ActiveSheet()\n"
                       "Book1.Sheet1 call Paste(missing,missing)\n"
                       "pasted '" + std::string(text) + "'\n";
-    for (const char* name : {"App1", "Book1"})
-        for (size_t at = 0; (at = log.find(name, at)) != std::string::npos; at++)
-            log[at + strlen(name) - 1] = n;
+    for (size_t at = 0; (at = log.find("App1", at)) != std::string::npos; at++)
+        log[at + 3] = n;
     return log;
 }
 
@@ -161,41 +139,37 @@ TEST_F(ExcelCommunicatorTest, FirstExportOpensAMaximisedProgramAndLaterOnesAddAS
     EXPECT_EQ(0, CSpreadsheetObject::s_nLive);
 }
 
-TEST_F(ExcelCommunicatorTest, AHiddenProgramIsReplacedByANewOne)
-{
-    CExcelCommunicator excel;
-    ASSERT_TRUE(excel.InsertTextIntoExcel("first"));
-    TakeLog();
-    CSpreadsheetObject::s_apps[0].visible = false;
-    ASSERT_TRUE(excel.InsertTextIntoExcel("second"));
-    EXPECT_EQ("App1 get Visible()\n" + FirstExport('2', "second"), TakeLog());
-    excel.ClearExcelAppObject();
-    EXPECT_EQ(0, CSpreadsheetObject::s_nLive);
-}
-
-TEST_F(ExcelCommunicatorTest, FailingMembersRaiseTheirResultAndReleaseWhatWasObtained)
+TEST_F(ExcelCommunicatorTest, FailingMembersRaiseTheirResultAndAProgramHiddenOrClosedIsReplaced)
 {
     CExcelCommunicator excel;
     ASSERT_TRUE(excel.InsertTextIntoExcel("first"));
     CSpreadsheetObject::s_failing = L"Paste";
-    EXPECT_EQ("800A03EC Paste failed", ErrorOf([&] { excel.InsertTextIntoExcel("second"); }));
+    EXPECT_EQ("800A03EC 000208D8 Paste failed", ErrorOf([&] { excel.InsertTextIntoExcel("second"); }));
+    // What was obtained on the way is released; the program is held.
     EXPECT_EQ(1, CSpreadsheetObject::s_nLive);
 
     // A program the user closed fails on the first call; the caller may then start afresh.
     CSpreadsheetObject::s_failing = L"Visible";
     TakeLog();
-    EXPECT_EQ("80010108", ErrorOf([&] { excel.ActivateExcel(); }));
-    EXPECT_EQ("80010108", ErrorOf([&] { excel.InsertTextIntoExcel("third"); }));
+    EXPECT_EQ("80010108 000208D5", ErrorOf([&] { excel.ActivateExcel(); }));
+    EXPECT_EQ("80010108 000208D5", ErrorOf([&] { excel.InsertTextIntoExcel("third"); }));
     EXPECT_EQ("App1 put Visible(true)\nApp1 get Visible()\n", TakeLog());
     CSpreadsheetObject::s_failing.clear();
     excel.ClearExcelAppObject();
     ASSERT_TRUE(excel.InsertTextIntoExcel("third"));
     EXPECT_EQ(FirstExport('2', "third"), TakeLog());
+
+    // One the user has hidden is left to the user.
+    CSpreadsheetObject::s_apps[1].visible = false;
+    ASSERT_TRUE(excel.InsertTextIntoExcel("fourth"));
+    EXPECT_EQ("App2 get Visible()\n" + FirstExport('3', "fourth"), TakeLog());
+    excel.ClearExcelAppObject();
+    EXPECT_EQ(0, CSpreadsheetObject::s_nLive);
 }
 
 TEST_F(ExcelCommunicatorTest, NothingIsPastedWithoutTheProgramOrWithoutTheText)
 {
-    UnregisterProgId();
+    ::RegDeleteTreeA(kRoot, kProgId);
     CExcelCommunicator excel;
     EXPECT_FALSE(excel.InsertTextIntoExcel("text"));
     EXPECT_EQ("", TakeLog());

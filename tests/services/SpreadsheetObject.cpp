@@ -7,7 +7,6 @@ std::vector<CSpreadsheetObject::CApp> CSpreadsheetObject::s_apps;
 std::string CSpreadsheetObject::s_log;
 std::wstring CSpreadsheetObject::s_failing;
 int CSpreadsheetObject::s_nLive = 0;
-int CSpreadsheetObject::s_nBooks = 0;
 
 namespace
 {
@@ -66,20 +65,15 @@ STDMETHODIMP CSpreadsheetObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LC
 {
     auto it = kMembers.find(names[0]);
     ids[0] = it != kMembers.end() ? it->second : DISPID_UNKNOWN;
-    if (lcid != 0)
-        s_log += "locale " + std::to_string(lcid) + "\n";
     return it != kMembers.end() ? S_OK : DISP_E_UNKNOWNNAME;
 }
 
 std::string CSpreadsheetObject::GetName() const
 {
-    std::string app = "App" + std::to_string(m_nApp + 1);
-    if (m_kind == Application || m_kind == Workbooks || m_kind == Window)
-        return m_kind == Application ? app : app + (m_kind == Window ? ".Window" : ".Workbooks");
-    std::string book = "Book" + std::to_string(s_apps[m_nApp].books[m_nBook].number);
-    if (m_kind == Workbook || m_kind == Worksheets)
-        return book + (m_kind == Worksheets ? ".Worksheets" : "");
-    return book + ".Sheet" + std::to_string(m_nSheet + 1);
+    static const char* kSuffixes[] = {"", ".Workbooks", "", ".Worksheets", ".Sheet", ".Window"};
+    bool ofApp = m_kind == Application || m_kind == Workbooks || m_kind == Window;
+    std::string name = (ofApp ? "App" + std::to_string(m_nApp + 1) : "Book" + std::to_string(m_nBook + 1));
+    return name + kSuffixes[m_kind] + (m_kind == Worksheet ? std::to_string(m_nSheet + 1) : "");
 }
 
 std::string CSpreadsheetObject::Describe(const VARIANT& v)
@@ -151,7 +145,7 @@ HRESULT CSpreadsheetObject::Call(const std::wstring& member, WORD flags, const D
     if (m_kind == Workbooks && member == L"Count" && get)
         return V_VT(result) = VT_I4, V_I4(result) = last + 1, S_OK;
     if (m_kind == Workbooks && member == L"Add" && params->cArgs == 1)
-        return app.books.push_back({++s_nBooks, 1, 0}), Return(result, Workbook, last + 1);
+        return app.books.push_back({1, 0}), Return(result, Workbook, last + 1);
     if (m_kind == Workbook && member == L"Worksheets" && get)
         return Return(result, Worksheets, m_nBook);
     if (m_kind == Workbook && member == L"ActiveSheet" && get)

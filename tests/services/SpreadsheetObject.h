@@ -41,12 +41,12 @@ public:
 
     // What a failing paste reports.
     static const HRESULT kPasteError = (HRESULT)0x800A03EC;
-    // The server's memory: each application's visibility and workbooks (number, sheet count and
-    // active sheet), the log, the member that fails ("Paste" through an exception report, any other
+    // The server's memory: each application's visibility and workbooks (sheet count and active
+    // sheet), the log, the member that fails ("Paste" through an exception report, any other
     // as a program the user closed) and the objects still referenced.
     struct CBook
     {
-        int number, sheets, active;
+        int sheets, active;
     };
     struct CApp
     {
@@ -56,7 +56,7 @@ public:
     static std::vector<CApp> s_apps;
     static std::string s_log;
     static std::wstring s_failing;
-    static int s_nLive, s_nBooks;
+    static int s_nLive;
 
 private:
     std::string GetName() const;
