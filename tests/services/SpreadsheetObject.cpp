@@ -126,7 +126,9 @@ HRESULT CSpreadsheetObject::Call(const std::wstring& member, WORD flags, const D
 {
     CApp& app = s_apps[m_nApp];
     const VARIANT* args = params->rgvarg;
-    bool get = flags & DISPATCH_PROPERTYGET, puts = (flags & DISPATCH_PROPERTYPUT) && params->cArgs == 1;
+    // A value put comes as the one named argument.
+    bool get = flags & DISPATCH_PROPERTYGET, puts = (flags & DISPATCH_PROPERTYPUT) && params->cArgs == 1 &&
+                                                    params->cNamedArgs == 1 && *params->rgdispidNamedArgs == DISPID_PROPERTYPUT;
     int last = (int)app.books.size() - 1;
     CBook* book = m_kind >= Workbook && m_kind <= Worksheet ? &app.books[m_nBook] : NULL;
     if (m_kind == Application && member == L"Visible" && get)
