@@ -102,7 +102,6 @@ std::string FirstExport(char n, const char* text)
 TEST_F(ExcelCommunicatorTest, FirstExportOpensAMaximisedProgramAndLaterOnesAddASheetAfterTheLast)
 {
     CExcelCommunicator excel;
-    EXPECT_FALSE(excel.ActivateExcel());
     const char* text = "a\tb\r\n3\t4\r\n";
     ASSERT_TRUE(excel.InsertTextIntoExcel(text));
     EXPECT_EQ(FirstExport('1', text), TakeLog());
@@ -126,22 +125,14 @@ TEST_F(ExcelCommunicatorTest, FirstExportOpensAMaximisedProgramAndLaterOnesAddAS
     char expected[2048];
     int n = snprintf(expected, sizeof(expected), next, 1, 1, 2, "x");
     snprintf(expected + n, sizeof(expected) - n, next, 2, 2, 3, "");
-    EXPECT_EQ(expected, std::string(TakeLog()));
+    EXPECT_EQ(expected, TakeLog());
     EXPECT_EQ("", Clipboard());
-
-    EXPECT_TRUE(excel.ActivateExcel());
-    EXPECT_EQ("App1 put Visible(true)\n", TakeLog());
-    // Only the communicators hold the program.
-    EXPECT_EQ(1, CSpreadsheetObject::s_nLive);
-    excel.ClearExcelAppObject();
-    EXPECT_FALSE(excel.ActivateExcel());
-    copy = excel;
-    EXPECT_EQ(0, CSpreadsheetObject::s_nLive);
 }
 
 TEST_F(ExcelCommunicatorTest, FailingMembersRaiseTheirResultAndAProgramHiddenOrClosedIsReplaced)
 {
     CExcelCommunicator excel;
+    EXPECT_FALSE(excel.ActivateExcel());
     ASSERT_TRUE(excel.InsertTextIntoExcel("first"));
     CSpreadsheetObject::s_failing = L"Paste";
     EXPECT_EQ("800A03EC 000208D8 Paste failed", ErrorOf([&] { excel.InsertTextIntoExcel("second"); }));
