@@ -96,8 +96,8 @@ STDMETHODIMP CSpreadsheetObject::Invoke(DISPID id, REFIID, LCID lcid, WORD flags
     for (const auto& m : kMembers)
         if (m.second == id)
             member = m.first;
-    std::string line = GetName() + (flags & DISPATCH_PROPERTYGET ? " get " : flags & DISPATCH_METHOD ? " call " : " put ");
-    line += std::string(member.begin(), member.end()) + "(";
+    const char* how = flags & DISPATCH_PROPERTYGET ? " get " : flags & DISPATCH_METHOD ? " call " : " put ";
+    std::string line = GetName() + how + std::string(member.begin(), member.end()) + "(";
     // The arguments come last to first.
     for (UINT i = params->cArgs; i > 0; i--)
         line += Describe(params->rgvarg[i - 1]) + (i > 1 ? "," : "");
@@ -127,8 +127,9 @@ HRESULT CSpreadsheetObject::Call(const std::wstring& member, WORD flags, const D
     CApp& app = s_apps[m_nApp];
     const VARIANT* args = params->rgvarg;
     // A value put comes as the one named argument.
-    bool get = flags & DISPATCH_PROPERTYGET, puts = (flags & DISPATCH_PROPERTYPUT) && params->cArgs == 1 &&
-                                                    params->cNamedArgs == 1 && *params->rgdispidNamedArgs == DISPID_PROPERTYPUT;
+    bool get = flags & DISPATCH_PROPERTYGET;
+    bool puts = (flags & DISPATCH_PROPERTYPUT) && params->cArgs == 1 && params->cNamedArgs == 1 &&
+                *params->rgdispidNamedArgs == DISPID_PROPERTYPUT;
     int last = (int)app.books.size() - 1;
     CBook* book = m_kind >= Workbook && m_kind <= Worksheet ? &app.books[m_nBook] : NULL;
     if (m_kind == Application && member == L"Visible" && get)
