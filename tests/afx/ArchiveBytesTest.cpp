@@ -126,11 +126,6 @@ TEST(ArchiveBytes, StringLengthTakesTheShortestForm)
         Bytes prefix;
     } cases[] = {
         {0, {0x00}},
-        {1, {0x01}},
-        {3, {0x03}},
-        {7, {0x07}},
-        {15, {0x0F}},
-        {31, {0x1F}},
         {254, {0xFE}},
         {255, {0xFF, 0xFF, 0x00}},
         {0xFFFD, {0xFF, 0xFD, 0xFF}},

@@ -1,11 +1,10 @@
 // Tests of the drawing layer: the fills and frames it draws itself, the halftone brush, selection
-// and the wrappers it returns, saved states, size conversions and image lists.
+// and the wrappers it returns, size conversions and image lists.
 #include <gtest/gtest.h>
 
 #include "CDC.h"
 #include "CImageList.h"
 #include "CResourceException.h"
-#include "DrawTest.rh"
 #include "support/AfxExceptionCatch.h"
 #include "support/TestSurface.h"
 #include "support/TestColors.h"
@@ -33,7 +32,7 @@ void CopyToBitmap(TestSurface& surface, CBitmap& bitmap)
 
 TEST(Draw, FillSolidRectAndDraw3dRect)
 {
-    TestSurface surface(8, 6);
+    TestSurface surface(8, 3);
     CDC& dc = surface.DC();
     dc.SetBkColor(kGreen);
     dc.FillSolidRect(CRect(1, 1, 4, 3), kRed);
@@ -42,11 +41,8 @@ TEST(Draw, FillSolidRectAndDraw3dRect)
     dc.FillSolidRect(5, 0, 2, 2, kBlue);
     EXPECT_EQ(".....BB.\n"
               ".RRR.BB.\n"
-              ".RRR....\n"
-              "........\n"
-              "........\n"
-              "........\n",
-        surface.Picture(CRect(0, 0, 8, 6), kLegend));
+              ".RRR....\n",
+        surface.Picture(CRect(0, 0, 8, 3), kLegend));
 
     TestSurface frame(7, 6);
     frame.DC().Draw3dRect(CRect(1, 1, 6, 5), kRed, kBlue);
@@ -68,15 +64,13 @@ TEST(Draw, HalftoneBrushIsASharedChecker)
     EXPECT_EQ(hBrush, CDC::GetHalftoneBrush()->GetSafeHandle());
 
     // 0 bits take the text colour, 1 bits the background colour.
-    TestSurface surface(10, 4);
+    TestSurface surface(10, 2);
     surface.DC().SetTextColor(kBlue);
     surface.DC().SetBkColor(kRed);
-    surface.DC().FillRect(CRect(0, 0, 10, 4), pBrush);
+    surface.DC().FillRect(CRect(0, 0, 10, 2), pBrush);
     EXPECT_EQ("BRBRBRBRBR\n"
-              "RBRBRBRBRB\n"
-              "BRBRBRBRBR\n"
               "RBRBRBRBRB\n",
-        surface.Picture(CRect(0, 0, 10, 4), kLegend));
+        surface.Picture(CRect(0, 0, 10, 2), kLegend));
 
     // The wrapper is temporary; the brush outlives it.
     AfxDeleteTempGdiObjects();
@@ -151,21 +145,6 @@ TEST(Draw, WrappersOwnOrBorrowTheirHandles)
     EXPECT_EQ(nullptr, dc.GetSafeHdc());
 }
 
-TEST(Draw, RestoreDCBringsBackObjectsAndColours)
-{
-    TestSurface surface(10, 10);
-    CDC& dc = surface.DC();
-    HGDIOBJ hBrushBefore = GetCurrentObject(dc, OBJ_BRUSH);
-    int nSaved = dc.SaveDC();
-    ASSERT_NE(0, nSaved);
-    CBrush red(kRed);
-    dc.SelectObject(&red);
-    dc.SetBkColor(kBlue);
-    EXPECT_TRUE(dc.RestoreDC(nSaved));
-    EXPECT_EQ(hBrushBefore, GetCurrentObject(dc, OBJ_BRUSH));
-    EXPECT_EQ(kWhite, dc.GetBkColor());
-}
-
 TEST(Draw, SizesConvertWithoutTheOrigins)
 {
     TestSurface surface(6, 4);
@@ -203,48 +182,6 @@ TEST(Draw, ImageListsOwnOrBorrowTheirHandles)
     EXPECT_EQ(&list, CImageList::FromHandle(hList));
     EXPECT_TRUE(list.DeleteImageList());
     EXPECT_FALSE(list.DeleteImageList());
-}
-
-TEST(Draw, BitmapsAndImageListsLoadFromResources)
-{
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.LoadBitmap(IDB_DRAWTEST_STRIP));
-    BITMAP bm;
-    ASSERT_EQ((int)sizeof(bm), bitmap.GetBitmap(&bm));
-    EXPECT_EQ(8, bm.bmWidth);
-    EXPECT_EQ(4, bm.bmHeight);
-    TestSurface surface(8, 4);
-    {
-        CDC memory;
-        memory.CreateCompatibleDC(&surface.DC());
-        CBitmap* pOld = memory.SelectObject(&bitmap);
-        surface.DC().BitBlt(0, 0, 8, 4, &memory, 0, 0, SRCCOPY);
-        memory.SelectObject(pOld);
-    }
-    const COLORREF kMagenta = RGB(255, 0, 255);
-    EXPECT_EQ("RRRRBBBB\n"
-              "RMMRBBBB\n"
-              "RMMRBBBB\n"
-              "RRRRBBBB\n",
-        surface.Picture(CRect(0, 0, 8, 4), { { kRed, 'R' }, { kBlue, 'B' }, { kMagenta, 'M' } }));
-
-    CBitmap missing;
-    EXPECT_FALSE(missing.LoadBitmap(IDB_DRAWTEST_ABSENT));
-    EXPECT_EQ(nullptr, missing.GetSafeHandle());
-
-    // The strip cut into 4-pixel images, magenta transparent.
-    CImageList list;
-    ASSERT_TRUE(list.Create(IDB_DRAWTEST_STRIP, 4, 1, kMagenta));
-    EXPECT_EQ(2, list.GetImageCount());
-    TestSurface target(4, 4, kGreen);
-    list.Draw(&target.DC(), 0, CPoint(0, 0), ILD_TRANSPARENT);
-    EXPECT_EQ("RRRR\n"
-              "RGGR\n"
-              "RGGR\n"
-              "RRRR\n",
-        target.Picture(CRect(0, 0, 4, 4), kLegend));
-    CImageList none;
-    EXPECT_FALSE(none.Create(IDB_DRAWTEST_ABSENT, 4, 1, kMagenta));
 }
 
 TEST(Draw, ObjectsThatCannotBeMadeThrow)

@@ -6,11 +6,6 @@
 
 namespace {
 
-Bytes U32(uint32_t v)
-{
-    return Bytes{(uint8_t)v, (uint8_t)(v >> 8), (uint8_t)(v >> 16), (uint8_t)(v >> 24)};
-}
-
 CViewContext Sample()
 {
     CViewContext ctx;

@@ -19,15 +19,6 @@ extern Seq g_seq; // maximize calls and activation events, in the order they cam
 // The first text of the context of a child's view, "-" for none.
 std::string NameOf(CWnd* pFrame);
 
-// Archive encodings, for bytes built by hand.
-inline Bytes U32(DWORD v)
-{
-    return Bytes{(uint8_t)v, (uint8_t)(v >> 8), (uint8_t)(v >> 16), (uint8_t)(v >> 24)};
-}
-inline Bytes Str(const char* s)
-{
-    return Bytes{(uint8_t)strlen(s)} + Text(s);
-}
 // A class written for the first time: new-class tag, schema, name.
 inline Bytes NewClass(WORD schema, const char* name)
 {

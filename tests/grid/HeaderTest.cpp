@@ -86,7 +86,6 @@ TEST(Header, FitsItsWidthInProportionOrByStretchingOneItem)
 {
     GridHost host;
     StandaloneHeader scaled(host, 200, {50, 30, 20});
-    EXPECT_EQ(std::vector<int>({50, 30, 20}), Widths(scaled.header)) << "auto resize is off until asked for";
     scaled.header.SetAutoResizeItems(TRUE, -1);
     EXPECT_EQ(std::vector<int>({100, 60, 40}), Widths(scaled.header));
 

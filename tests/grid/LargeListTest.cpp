@@ -224,7 +224,6 @@ TEST_F(LargeListViewTest, HeaderClicksSortByTheClickedColumnFirstEachTimeTheOthe
         {0, {"31", "21", "22", "11", "12", "13"}, "v--"}, // tens descending, then units ascending
         {0, {"11", "12", "13", "21", "22", "31"}, "^--"},
         {2, {"11", "12", "13", "21", "22", "31"}, "^--"}, // the note does not sort: tens, then units
-        {2, {"11", "12", "13", "21", "22", "31"}, "^--"},
         {1, {"13", "12", "22", "11", "21", "31"}, "-v-"},
     };
     for (const auto& click : clicks)
@@ -245,7 +244,7 @@ TEST_F(LargeListViewTest, HeaderClicksSortByTheClickedColumnFirstEachTimeTheOthe
     header.iItem = 0;
     header.iButton = 1;
     m_pView->SendMessage(WM_NOTIFY, 0, (LPARAM)&header);
-    EXPECT_EQ(clicks[6].expected, Lines(List(), 1));
+    EXPECT_EQ(clicks[5].expected, Lines(List(), 1));
 }
 
 TEST_F(LargeListViewTest, FitsEveryColumnAndTakesTheWidthsFromAnArchiveInsteadOnce)

@@ -5,22 +5,6 @@
 #include "support/ArchiveBytes.h"
 #include "support/TestRandom.h"
 
-inline Bytes U16(unsigned v)
-{
-    return Bytes{(uint8_t)v, (uint8_t)(v >> 8)};
-}
-
-inline Bytes U32(uint32_t v)
-{
-    return U16(v & 0xFFFF) + U16(v >> 16);
-}
-
-// A short string as the archive writes it: its length byte, then its characters.
-inline Bytes Str(const char* text)
-{
-    return Bytes{(uint8_t)strlen(text)} + Text(text);
-}
-
 // A bitmap of the oldest layout: row y from the bottom is filled with bytes 0x10 + y, and
 // palettes hold grey levels 0x20 * index.
 inline Bytes OldBitmap(int width, int height, int bitCount, int colors)

@@ -23,6 +23,21 @@ inline Bytes operator+(Bytes a, const Bytes& b)
     return a;
 }
 
+// Numbers little-endian, and a short string as the archive writes it: its length byte, then its
+// characters.
+inline Bytes U16(unsigned v)
+{
+    return Bytes{(uint8_t)v, (uint8_t)(v >> 8)};
+}
+inline Bytes U32(uint32_t v)
+{
+    return U16(v & 0xFFFF) + U16(v >> 16);
+}
+inline Bytes Str(const char* text)
+{
+    return Bytes{(uint8_t)strlen(text)} + Text(text);
+}
+
 // The bytes that `store` writes through an archive of the given buffer size.
 template <class F>
 Bytes StoreBytes(F&& store, int nBufSize = 4096)

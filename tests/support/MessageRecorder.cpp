@@ -17,7 +17,7 @@ struct SuperProc : CWnd
 };
 } // namespace
 
-MessageRecorder::MessageRecorder() : m_bPaints(false), m_hHook(NULL), m_msgRetrieved(), m_bRetrieved(false)
+MessageRecorder::MessageRecorder() : m_hHook(NULL), m_msgRetrieved(), m_bRetrieved(false)
 {
     currentRecorder = this;
     m_hHook = ::SetWindowsHookExA(WH_GETMESSAGE, &GetMessageHook, NULL, ::GetCurrentThreadId());
@@ -68,10 +68,8 @@ bool MessageRecorder::IsRecorded(UINT message) const
         return false; // registered messages vary between runs
     if (message == WM_GETICON || m_ignored.count(message) != 0)
         return false;
-    if (!m_bPaints && (message == WM_PAINT || message == WM_NCPAINT || message == WM_ERASEBKGND ||
-                          message == WM_SYNCPAINT || message == WM_PRINTCLIENT))
-        return false;
-    return true;
+    return message != WM_PAINT && message != WM_NCPAINT && message != WM_ERASEBKGND && message != WM_SYNCPAINT &&
+           message != WM_PRINTCLIENT;
 }
 
 void MessageRecorder::Note(const char* who, UINT message, WPARAM wParam, LPARAM lParam)

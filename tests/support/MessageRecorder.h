@@ -52,12 +52,11 @@ public:
     ~MessageRecorder(); // stops watching every window still alive
 
     // Subclasses the window: every message it receives from now on is recorded under this name,
-    // except registered messages, WM_GETICON and painting (unless RecordPaints). For a window of
+    // except registered messages, WM_GETICON and painting. For a window of
     // the framework, the procedure its messages fall back to is wrapped as well, so that each
     // entry tells whether the message went on to the default window procedure (msgDefault).
     void Watch(HWND hWnd, const char* who);
     void Unwatch(HWND hWnd);
-    void RecordPaints(bool bRecord) { m_bPaints = bRecord; }
     void Ignore(UINT message) { m_ignored.insert(message); }
 
     // An event of the test's own: a handler ran (message 0 when it stands for none).
@@ -93,7 +92,6 @@ private:
     std::vector<InFlight> m_inFlight; // recorded messages still being handled, innermost last
     std::vector<Entry> m_log;
     std::set<UINT> m_ignored;
-    bool m_bPaints;
     HHOOK m_hHook;
     MSG m_msgRetrieved; // the last message taken from the queue, until it arrives
     bool m_bRetrieved;
