@@ -83,3 +83,10 @@ function(kw_test_suite name)
     gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 300)
 endfunction()
+
+# kw_private_headers(<header>...)
+# Headers of the calling folder that only its own sources include: left out of the installed
+# package, so that hosts cannot reach the folder's workings.
+function(kw_private_headers)
+    set_property(GLOBAL APPEND PROPERTY KW_PRIVATE_HEADERS_${CMAKE_CURRENT_SOURCE_DIR} ${ARGN})
+endfunction()
