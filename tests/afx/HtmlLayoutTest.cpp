@@ -192,6 +192,10 @@ TEST(HtmlLayout, MalformedMarkupIsReadAsBrowsersRead)
 
 TEST(HtmlLayout, LinesWrapAndTablesShareTheWidth)
 {
+    CHtmlPage empty; // a view lays out before anything is loaded
+    CFixedMeasurer measurer;
+    empty.Layout(measurer, 96);
+    EXPECT_EQ(8, empty.DisplayList().cy); // the page's margins, collapsed
     // 80 pixels of room: two words of 32 and a space of 8 fit, the third goes below.
     EXPECT_EQ("T 8,8,80,28 'aaaa bbbb' 16 #000000\nT 8,28,40,48 'cccc' 16 #000000\n", Laid("aaaa bbbb cccc", 96));
     // Too narrow for both columns' widest contents: each column gets its narrowest (a word plus

@@ -3,6 +3,11 @@
 #include "CHtmlLayout.h"
 #include "CHtmlParser.h"
 
+CHtmlPage::CHtmlPage()
+{
+    CHtmlStyle::ResolveAll(m_dom, m_styles);
+}
+
 bool CHtmlPage::Load(const std::string& strSource)
 {
     m_dom = CHtmlDom();

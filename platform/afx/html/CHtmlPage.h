@@ -15,6 +15,8 @@ class CHtmlPage
 public:
     enum { maxSource = 32 << 20 };
 
+    CHtmlPage(); // an empty page, ready to lay out
+
     // Parses the text and resolves its styles; false when the page had to be cut.
     bool Load(const std::string& strSource);
     void Layout(IHtmlMeasurer& measurer, int nWidth);
