@@ -190,6 +190,17 @@ TEST(HtmlLayout, MalformedMarkupIsReadAsBrowsersRead)
     EXPECT_EQ("html('x \xEF\xBF\xBD \xEF\xBF\xBD')", Parsed("x &#1114112; &#0;")); // beyond Unicode, or none: replaced
 }
 
+TEST(HtmlLayout, ColoursInTheirForms)
+{
+    const char* const texts[] = { "#0f8", "00FF80", " Navy ", "rgb(300, -1, 7)", "#12345", "#12345g", "rgb(1)", "" };
+    std::string s;
+    for (const char* pszText : texts) {
+        uint32_t cr = 0xABCDEF;
+        s += CHtmlStyle::ParseColor(pszText, cr) ? Color(cr) + " " : "no ";
+    }
+    EXPECT_EQ("#00FF88 #00FF80 #000080 #FF0007 no no no no ", s);
+}
+
 TEST(HtmlLayout, LinesWrapAndTablesShareTheWidth)
 {
     CHtmlPage empty; // a view lays out before anything is loaded
@@ -203,6 +214,9 @@ TEST(HtmlLayout, LinesWrapAndTablesShareTheWidth)
     std::string s = Laid("<table cellspacing=0><tr><td>aa aa aa aa<td>bbbb bbbb</table>", 16 + 100);
     EXPECT_EQ("T 9,9,49,29 'aa aa' 16 #000000\nT 9,29,49,49 'aa aa' 16 #000000\n"
               "T 57,9,89,29 'bbbb' 16 #000000\nT 57,29,89,49 'bbbb' 16 #000000\n", s);
+    // A cell of one line beside one of two is centred in the row.
+    EXPECT_EQ("T 8,8,16,28 'a' 16 #000000\nT 8,28,16,48 'b' 16 #000000\nT 16,18,24,38 'c' 16 #000000\n",
+        Laid("<table cellspacing=0 cellpadding=0><tr><td>a<br>b<td>c</table>"));
     // A table asked for the whole width spreads the room over its columns as they are wide.
     s = Laid("<table width=100% cellspacing=0 cellpadding=0><tr><td>a<td>bbb</table>", 16 + 100);
     EXPECT_EQ("T 8,8,16,28 'a' 16 #000000\nT 33,8,57,28 'bbb' 16 #000000\n", s);
