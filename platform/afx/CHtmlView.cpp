@@ -21,6 +21,7 @@ BEGIN_MESSAGE_MAP(CHtmlView, CFormView)
     ON_WM_HSCROLL()
     ON_WM_MOUSEWHEEL()
     ON_WM_LBUTTONUP()
+    ON_WM_KEYDOWN()
     ON_WM_SETCURSOR()
     ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
 END_MESSAGE_MAP()
@@ -271,6 +272,22 @@ BOOL CHtmlView::OnMouseWheel(UINT, short zDelta, CPoint)
 {
     ScrollTo(m_ptScroll.x, std::max<int>(0, m_ptScroll.y - zDelta * 3 * s_nLine / WHEEL_DELTA));
     return TRUE;
+}
+
+// The keys of a page: arrows by a line, Page Up and Down by a page, Home and End to either end.
+void CHtmlView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    switch (nChar) {
+    case VK_UP: Scroll(SB_VERT, SB_LINEUP); break;
+    case VK_DOWN: Scroll(SB_VERT, SB_LINEDOWN); break;
+    case VK_PRIOR: Scroll(SB_VERT, SB_PAGEUP); break;
+    case VK_NEXT: Scroll(SB_VERT, SB_PAGEDOWN); break;
+    case VK_HOME: Scroll(SB_VERT, SB_TOP); break;
+    case VK_END: Scroll(SB_VERT, SB_BOTTOM); break;
+    case VK_LEFT: Scroll(SB_HORZ, SB_LINEUP); break;
+    case VK_RIGHT: Scroll(SB_HORZ, SB_LINEDOWN); break;
+    default: CFormView::OnKeyDown(nChar, nRepCnt, nFlags);
+    }
 }
 
 int CHtmlView::LinkAt(CPoint point) const

@@ -163,7 +163,17 @@ TEST_F(HtmlView, LinksNavigateThroughOnBeforeNavigate2)
     Click("down"); // a place in the page: it scrolls there, nothing loads
     CRect rcClient;
     m_pView->GetClientRect(&rcClient);
-    EXPECT_EQ(std::min(yFar, m_pView->GetDisplayList().cy - rcClient.Height()), m_pView->GetScrollPos(SB_VERT));
+    const int yBottom = m_pView->GetDisplayList().cy - rcClient.Height();
+    EXPECT_EQ(std::min(yFar, yBottom), m_pView->GetScrollPos(SB_VERT));
+    // The keys scroll within the page's bounds.
+    std::string strKeys;
+    for (UINT nKey : { VK_HOME, VK_DOWN, VK_NEXT, VK_UP, VK_END, VK_DOWN, VK_PRIOR }) {
+        m_pView->SendMessage(WM_KEYDOWN, nKey);
+        strKeys += std::to_string(m_pView->GetScrollPos(SB_VERT)) + " ";
+    }
+    const int nPage = rcClient.Height() - 20;
+    EXPECT_EQ("0 20 " + std::to_string(20 + nPage) + " " + std::to_string(nPage) + " " + std::to_string(yBottom) + " " +
+        std::to_string(yBottom) + " " + std::to_string(yBottom - nPage) + " ", strKeys);
     Click("blank");
     EXPECT_EQ(nullptr, Find("Far"));
     m_pView->Navigate2("missing.html", 0, NULL, NULL, (LPVOID)"q=1", 3);
