@@ -12,6 +12,7 @@
 #include "GalleryFrame.h"
 #include "GalleryGrid.h"
 #include "GalleryLargeList.h"
+#include "GalleryHtmlView.h"
 #include "GalleryPages.h"
 #include "GalleryPopups.h"
 #include "GalleryHelpers.h"
@@ -173,6 +174,7 @@ void SavePictures(const char* pszFolder)
         GalleryPopups(pszFolder) ? "completion.png, hyperlink.png, static-tip.png" : "failed");
     printf("  grids: %s\n", GalleryGrid(pszFolder) ? "grid-schedule.png, grid-scrolled.png" : "failed");
     printf("  large list: %s\n", GalleryLargeList(pszFolder) ? "large-list.png" : "failed");
+    printf("  HTML view with a written report: %s\n", GalleryHtmlView(pszFolder) ? "html-view.png" : "failed");
     printf("  MDI frame with its menu bar and two kinds of documents: %s\n",
         GalleryDockFrame(pszFolder) ? "dock-frame.png, dock-frame-maximized.png, dock-frame-menu.png, documents-new.png"
                                     : "failed");

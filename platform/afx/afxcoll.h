@@ -6,5 +6,6 @@
 #include "CStringArray.h"
 #include "CObArray.h"
 #include "CPtrArray.h"
+#include "CByteArray.h"
 #include "CDWordArray.h"
 #include "CUIntArray.h"
