@@ -19,6 +19,8 @@ CKwSoleDocMDIFrameWnd* SoleDocFrame()
 CKwSoleDoc::CKwSoleDoc()
 {
     EnableCompoundFile();
+    // The frame of the last view closes only itself, not the document.
+    m_bAutoDelete = FALSE;
 }
 
 int CKwSoleDoc::Close()
@@ -63,10 +65,7 @@ void CKwSoleDoc::OnCloseDocument()
     CKwMDITools::CloseAllMDIChildWindows();
     if (CKwSoleDocMDIFrameWnd* pFrame = SoleDocFrame())
         pFrame->OnCloseSoleDoc();
-    // The views left (in control bars, or in a child that stayed open) go now; the document
-    // must outlive them.
-    BOOL bAutoDelete = m_bAutoDelete;
-    m_bAutoDelete = FALSE;
+    // The views left (in control bars, or in a child that stayed open) go now.
     for (INT_PTR nLeft = m_viewList.GetCount(); nLeft > 0 && !m_viewList.IsEmpty(); nLeft--)
     {
         CView* pView = (CView*)m_viewList.GetHead();
@@ -83,11 +82,10 @@ void CKwSoleDoc::OnCloseDocument()
         if (!m_viewList.IsEmpty() && m_viewList.GetHead() == pView)
             RemoveView(pView);
     }
-    m_bAutoDelete = bAutoDelete;
     ReleaseRootStorage();
     DeleteContents();
-    if (m_bAutoDelete)
-        delete this;
+    // Its template owns it, not its views (which never delete it): closing ends it.
+    delete this;
 }
 
 BOOL CKwSoleDoc::SaveModified()

@@ -23,7 +23,8 @@ public:
     // New and opened documents are announced to the main frame, which opens their views.
     BOOL OnNewDocument() override;
     BOOL OnOpenDocument(LPCTSTR lpszPathName) override;
-    // Every MDI child closes, the main frame hears it, the remaining views go, then the document.
+    // Every MDI child closes, the main frame hears it, the remaining views go, then the document
+    // (always: it is the template's, never deleted with its last view).
     void OnCloseDocument() override;
     // Every other open document is asked first, in template order; then this one.
     BOOL SaveModified() override;
