@@ -281,6 +281,7 @@ TEST_F(SoleDoc, SaveAllLeavesTheModelToItsOwnSaveAndTheFrameworksFileCommandsPas
     pFirst->SetModifiedFlag();
     pThird->SetModifiedFlag();
     EXPECT_TRUE(CommandEnabled(m_pFrame, ID_KW_FILE_SAVE_ALL));
+    EXPECT_EQ(Model()->GetTitle() + " - Sole", FrameTitle()); // not the active report's
     EXPECT_EQ((Calls{"save Report1.rpt", "save Report3.rpt"}), Command(ID_KW_FILE_SAVE_ALL));
     EXPECT_TRUE(Model()->IsModified());
     EXPECT_EQ(Calls{"save all.mdl"}, Command(ID_KW_FILE_SAVE_SOLEDOC));
