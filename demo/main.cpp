@@ -17,6 +17,7 @@
 #include "GalleryHelpers.h"
 #include "GalleryImageChoice.h"
 #include "GalleryInputs.h"
+#include "GallerySoleDoc.h"
 #include "GallerySplash.h"
 #include "GalleryKwBars.h"
 #include "GalleryRasterOps.h"
@@ -188,6 +189,7 @@ void SavePictures(const char* pszFolder)
         GalleryDesktop(pszFolder) ? "desktop-restored.png, desktop-mono.png" : "failed");
     printf("  application layer: %s\n",
         GalleryFrame(pszFolder) ? "template-dialog.png, visual-managers.png" : "failed");
+    printf("  sole-document application: %s\n", GallerySoleDoc(pszFolder) ? "sole-doc.png" : "failed");
 }
 
 } // namespace
