@@ -101,6 +101,11 @@ protected:
     CSoleFrame* m_pFrame = nullptr;
     CKwSoleDocTemplate* m_pModels = nullptr;
     CKwMultiDocTemplate* m_pReports = nullptr;
+    // A dialog the test does not answer (until it sets up an answer of its own) fails it.
+    ModalDialogDriver m_unexpected{[](HWND hDlg) {
+        ADD_FAILURE() << "a dialog nobody answers";
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+    }};
 
     void SetUp() override
     {
@@ -221,7 +226,7 @@ TEST_F(SoleDoc, RecentFilesAreModelsAndOnesThatDoNotOpenLeaveTheList)
     ::DeleteFileA(gone.c_str());
 
     // Opened, and a report changed: a model that cannot be read closes nothing.
-    EXPECT_EQ((Calls{"open good.mdl"}), Command(ID_FILE_MRU_FILE2));
+    ASSERT_EQ((Calls{"open good.mdl"}), Command(ID_FILE_MRU_FILE2));
     pReport->SetModifiedFlag();
     Model()->SetModifiedFlag();
     EXPECT_EQ((Calls{"box"}), Command(ID_FILE_MRU_FILE3));
