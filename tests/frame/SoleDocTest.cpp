@@ -23,14 +23,8 @@
 namespace {
 
 // A name without the temporary files' prefix ("kwfile_<process>_").
-std::string Name(const std::string& s)
-{
-    return s.substr(s.find_last_of(" \\_") + 1);
-}
-std::string Title(CDocument* pDoc)
-{
-    return Name((LPCTSTR)pDoc->GetTitle());
-}
+std::string Name(const std::string& s) { return s.substr(s.find_last_of(" \\_") + 1); }
+std::string Title(CDocument* pDoc) { return Name((LPCTSTR)pDoc->GetTitle()); }
 
 class CModelDoc : public CKwSoleDoc
 {
@@ -56,10 +50,7 @@ class CReportDoc : public CDocument
 IMPLEMENT_DYNCREATE(CReportDoc, CDocument)
 
 // A view that outlives its window, as a member of a bar would.
-struct CKeptView : CTestView
-{
-    void PostNcDestroy() override {}
-};
+struct CKeptView : CTestView { void PostNcDestroy() override {} };
 
 // Opens a child window on each model it is told of.
 struct CSoleFrame : CKwSoleDocMDIFrameWnd
@@ -135,8 +126,7 @@ protected:
     CString FrameTitle()
     {
         CString strText;
-        m_pFrame->OnUpdateFrameTitle(TRUE);
-        return m_pFrame->GetWindowText(strText), strText;
+        return m_pFrame->OnUpdateFrameTitle(TRUE), m_pFrame->GetWindowText(strText), strText;
     }
     // A model of the text saved at path, then closed.
     void SaveModel(const char* path, const char* text)
