@@ -18,6 +18,7 @@
 #include "GalleryHelpers.h"
 #include "GalleryImageChoice.h"
 #include "GalleryInputs.h"
+#include "GallerySoleDoc.h"
 #include "GallerySplash.h"
 #include "GalleryKwBars.h"
 #include "GalleryRasterOps.h"
@@ -190,6 +191,7 @@ void SavePictures(const char* pszFolder)
         GalleryDesktop(pszFolder) ? "desktop-restored.png, desktop-mono.png" : "failed");
     printf("  application layer: %s\n",
         GalleryFrame(pszFolder) ? "template-dialog.png, visual-managers.png" : "failed");
+    printf("  sole-document application: %s\n", GallerySoleDoc(pszFolder) ? "sole-doc.png" : "failed");
 }
 
 } // namespace

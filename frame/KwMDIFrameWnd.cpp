@@ -128,10 +128,17 @@ BOOL CKwMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERI
         if (pView != NULL && pView->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
             return TRUE;
     }
+    if (OnCmdMsgAfterActiveView(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
     if (CCmdTarget::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     CWinApp* pApp = AfxGetApp();
     return pApp != NULL && pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+BOOL CKwMDIFrameWnd::OnCmdMsgAfterActiveView(UINT, int, void*, AFX_CMDHANDLERINFO*)
+{
+    return FALSE;
 }
 
 BOOL CKwMDIFrameWnd::RouteThroughFocus(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)

@@ -35,6 +35,10 @@ protected:
     // System commands of a maximized child's menu (in the frame's menu) go to the MDI client.
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
+    // A step of the command route after the active child's view and before the frame's own
+    // handlers; nothing here.
+    virtual BOOL OnCmdMsgAfterActiveView(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+
     afx_msg void OnClose();
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);

@@ -25,6 +25,15 @@
 #define ID_KW_WINDOW_PREV 51005 // 0xC73D
 #define ID_KW_WINDOW_CLOSEALL 51006 // 0xC73E
 
+// File commands of the sole-document application (its model: new, open, close, save, save as)
+// and Save All for the other documents.
+#define ID_KW_FILE_OPEN_SOLEDOC 51000 // 0xC738
+#define ID_KW_FILE_CLOSE_SOLEDOC 51001 // 0xC739
+#define ID_KW_FILE_SAVE_SOLEDOC 51002 // 0xC73A
+#define ID_KW_FILE_SAVE_ALL 51003 // 0xC73B
+#define ID_KW_FILE_SAVEAS_SOLEDOC 51007 // 0xC73F
+#define ID_KW_FILE_NEW_SOLEDOC 51008 // 0xC740
+
 // The small input dialogs and their controls.
 #define IDD_KW_STRING 7500 // a string
 #define IDD_KW_STRING_BOOL 7502 // a string and a check box

@@ -104,6 +104,9 @@ void CBCGPMenuBar::CreateFromMenu(HMENU hMenu, BOOL bDefaultMenu)
     for (int i = 0; i < nCount; i++)
     {
         UINT nState = ::GetMenuState(m_hMenu, (UINT)i, MF_BYPOSITION);
+        // A popup's high byte counts its items: eight of them would read as MF_SEPARATOR.
+        if (::GetSubMenu(m_hMenu, i) != NULL)
+            nState = LOBYTE(nState);
         if (nState & MF_SEPARATOR)
             continue;
         CMenuButton button;

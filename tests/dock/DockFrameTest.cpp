@@ -306,7 +306,9 @@ TEST_F(DockFrameFixture, LeftAndRightGoOnToTheNeighbouringPopupsRoundTheEnds)
     m_pFrame->m_keys = {{VK_RIGHT}, {VK_DOWN, VK_RIGHT, VK_LEFT, VK_RIGHT, VK_LEFT, VK_LEFT}, {VK_LEFT}, {VK_ESCAPE}};
     Bar()->OpenPopup(0);
     // The Window popup lists the child (a separator, then "&1 " for the untitled child).
-    EXPECT_EQ("&Open;&Save (grey);&More;&Undo (grey);&Undo (grey);&Open;&Save (grey);&Cascade; (grey);&1 ;", m_pFrame->m_menuSeen);
+    const std::string separators = " (grey); (grey); (grey); (grey); (grey); (grey); (grey);";
+    EXPECT_EQ("&Open;&Save (grey);&More;" + separators + "&Undo (grey);&Undo (grey);&Open;&Save (grey);&Cascade; (grey);&1 ;",
+        m_pFrame->m_menuSeen);
     EXPECT_EQ("", m_pFrame->m_log);
 }
 

@@ -19,6 +19,19 @@ inline void Note(const std::string& call)
     g_calls.push_back(call);
 }
 
+// Whether the command is enabled, as the target's update handlers (routed as a menu's) say.
+inline BOOL CommandEnabled(CCmdTarget* pTarget, UINT nID)
+{
+    struct CStateCmdUI : CCmdUI
+    {
+        BOOL m_bOn = FALSE;
+        void Enable(BOOL bOn) override { m_bOn = bOn; }
+    } state;
+    state.m_nID = nID;
+    pTarget->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, NULL);
+    return state.m_bOn;
+}
+
 class CRecordingDoc : public CDocument
 {
     DECLARE_DYNCREATE(CRecordingDoc)

@@ -164,17 +164,7 @@ struct MDIFrameTest : ::testing::Test
     }
     // The route of one command sent as from a menu.
     Calls Route(UINT nID) { return g_calls.clear(), m_pFrame->SendMessage(WM_COMMAND, nID, 0), g_calls; }
-    BOOL Enabled(UINT nID)
-    {
-        struct CStateCmdUI : CCmdUI
-        {
-            BOOL m_bOn = FALSE;
-            void Enable(BOOL bOn) override { m_bOn = bOn; }
-        } state;
-        state.m_nID = nID;
-        m_pFrame->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, NULL);
-        return state.m_bOn;
-    }
+    BOOL Enabled(UINT nID) { return CommandEnabled(m_pFrame, nID); }
     std::vector<int> Profile()
     {
         std::vector<int> values;
