@@ -70,6 +70,19 @@ int CHtmlGdiResources::IHtmlMeasurer_TextWidth(const CHtmlFont& font, const char
     return size.cx;
 }
 
+void CHtmlGdiResources::Advances(const CHtmlFont& font, const std::wstring& s, std::vector<INT>& advances)
+{
+    advances.assign(s.size(), 0);
+    if (s.empty() || s.size() > INT_MAX)
+        return;
+    SIZE size = { 0, 0 };
+    HGDIOBJ hOld = ::SelectObject(m_hMeasureDC, Font(font));
+    ::GetTextExtentExPointW(m_hMeasureDC, s.c_str(), (int)s.size(), 0, NULL, advances.data(), &size);
+    ::SelectObject(m_hMeasureDC, hOld);
+    for (size_t i = s.size() - 1; i > 0; i--) // the extents of each start of s, one by one
+        advances[i] -= advances[i - 1];
+}
+
 void CHtmlGdiResources::IHtmlMeasurer_FontMetrics(const CHtmlFont& font, int& nAscent, int& nHeight)
 {
     TEXTMETRICW tm = {};

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 class KWAFX_API CHtmlGdiResources : public IHtmlMeasurer
 {
@@ -30,6 +31,9 @@ public:
     int IHtmlMeasurer_TextWidth(const CHtmlFont& font, const char* pszUtf8, size_t nLength) override;
     void IHtmlMeasurer_FontMetrics(const CHtmlFont& font, int& nAscent, int& nHeight) override;
     bool IHtmlMeasurer_ImageSize(const std::string& strSource, int& cx, int& cy) override;
+
+    // The advance of each UTF-16 unit of s in the font, as the text was measured for the layout.
+    void Advances(const CHtmlFont& font, const std::wstring& s, std::vector<INT>& advances);
 
     // UTF-8 to UTF-16, with invalid bytes replaced.
     static std::wstring Wide(const char* psz, size_t nLength);

@@ -4,6 +4,8 @@
 
 #include <gdiplus.h>
 
+#include <vector>
+
 void CHtmlPainter::Fill(HDC hDC, const RECT& rc, COLORREF cr)
 {
     COLORREF crOld = ::SetBkColor(hDC, cr);
@@ -26,6 +28,7 @@ void CHtmlPainter::Paint(HDC hDC, const CHtmlDisplayList& list, CHtmlGdiResource
     Fill(hDC, rcClip, list.crPage);
     int nOldMode = ::SetBkMode(hDC, TRANSPARENT);
     HGDIOBJ hOldFont = ::GetCurrentObject(hDC, OBJ_FONT);
+    std::vector<INT> advances;
     for (const CHtmlDisplayList::CItem& item : list.items) {
         RECT rc = { item.box.left - xScroll, item.box.top - yScroll, item.box.right - xScroll, item.box.bottom - yScroll };
         RECT rcVisible;
@@ -44,7 +47,10 @@ void CHtmlPainter::Paint(HDC hDC, const CHtmlDisplayList& list, CHtmlGdiResource
             std::wstring s = CHtmlGdiResources::Wide(item.strText.data(), item.strText.size());
             ::SelectObject(hDC, resources.Font(item.font));
             ::SetTextColor(hDC, item.cr);
-            ::ExtTextOutW(hDC, rc.left, rc.top, 0, NULL, s.c_str(), (UINT)s.size(), NULL);
+            // Drawn with the advances it was laid out with: a device context may space glyphs
+            // otherwise (Wine draws unsmoothed text with narrower hinted advances).
+            resources.Advances(item.font, s, advances);
+            ::ExtTextOutW(hDC, rc.left, rc.top, 0, NULL, s.c_str(), (UINT)s.size(), advances.data());
             break;
         }
         case CHtmlDisplayList::CItem::kindImage: {

@@ -133,6 +133,23 @@ TEST_F(HtmlView, WrittenReportIsLaidOutWithGdiAndPainted)
     EXPECT_GT(surface.Count(CRect(pBold->box.left, pBold->box.top, pBold->box.right, pBold->box.bottom), kBlack), 10);
 }
 
+// A run of several words is drawn as wide as it was measured, up to the next run; Wine draws
+// unsmoothed glyphs narrower than it measures them unless told their advances.
+TEST_F(HtmlView, RunsAreDrawnAsWideAsTheyWereMeasured)
+{
+    ASSERT_EQ(S_OK, Write(L"<p>Utilisation of the cross section <b>0.82</b>"));
+    const auto *pRun = Find("Utilisation of the cross section"), *pBold = Find("0.82");
+    ASSERT_TRUE(pRun && pBold);
+    TestSurface surface(420, 300, kWhite);
+    m_pView->SendMessage(WM_PRINTCLIENT, (WPARAM)surface.DC().m_hDC, PRF_CLIENT);
+    int xInk = -1;
+    for (int x = pRun->box.left; x < pBold->box.left; x++)
+        if (surface.Count(CRect(x, pRun->box.top, x + 1, pRun->box.bottom), kWhite) < pRun->box.bottom - pRun->box.top)
+            xInk = x;
+    EXPECT_GE(xInk, pRun->box.right - 3);
+    EXPECT_LT(xInk, pRun->box.right);
+}
+
 TEST_F(HtmlView, LinksNavigateThroughOnBeforeNavigate2)
 {
     TempPath file("html_view_next.html");
