@@ -4,16 +4,9 @@
 
 #include "pickers/KwHtmlView.h"
 
-bool GalleryHtmlView(const char* pszFolder)
+const char* GalleryBeamReport()
 {
-    CFrameWnd* pFrame = new CFrameWnd;
-    if (!pFrame->Create(NULL, "Report - Beam B12", WS_OVERLAPPEDWINDOW, CRect(60, 60, 620, 520)))
-        return false;
-    CKwHtmlView* pView = (CKwHtmlView*)RUNTIME_CLASS(CKwHtmlView)->CreateObject();
-    pView->Create(NULL, NULL, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 10, 10), pFrame, AFX_IDW_PANE_FIRST);
-    pFrame->SetActiveView(pView);
-    pFrame->RecalcLayout();
-    pView->SetContents(
+    return
         "<h2>Beam B12 &ndash; check of the cross-section</h2>"
         "<p>Steel <b>S355</b>, profile <i>HEB 300</i>, span 7.20 m. "
         "Utilisation: <font color=\"#008000\"><b>0.82</b> (passed)</font>, "
@@ -27,7 +20,19 @@ bool GalleryHtmlView(const char* pszFolder)
         "<h3>Notes</h3><ul><li>Lateral restraint at the third points.</li>"
         "<li>Camber <u>15 mm</u> recommended.</li></ul>"
         "<ol><li>Check the connection at support A.</li><li>Review the deflection limit.</li></ol>"
-        "<p style=\"font-size: 13px\">See the <a href=\"#top\">load model</a> for the values used.</p>");
+        "<p style=\"font-size: 13px\">See the <a href=\"#top\">load model</a> for the values used.</p>";
+}
+
+bool GalleryHtmlView(const char* pszFolder)
+{
+    CFrameWnd* pFrame = new CFrameWnd;
+    if (!pFrame->Create(NULL, "Report - Beam B12", WS_OVERLAPPEDWINDOW, CRect(60, 60, 620, 520)))
+        return false;
+    CKwHtmlView* pView = (CKwHtmlView*)RUNTIME_CLASS(CKwHtmlView)->CreateObject();
+    pView->Create(NULL, NULL, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 10, 10), pFrame, AFX_IDW_PANE_FIRST);
+    pFrame->SetActiveView(pView);
+    pFrame->RecalcLayout();
+    pView->SetContents(GalleryBeamReport());
     pView->OnInitialUpdate(); // the blank page completes and the report is written into it
     pFrame->ShowWindow(SW_SHOWNORMAL);
     pFrame->SetForegroundWindow();

@@ -5,3 +5,6 @@
 // with borders, a list and a link; saved as "html-view.png". FALSE when the picture could not be
 // saved.
 bool GalleryHtmlView(const char* pszFolder);
+
+// The beam report both pictures show: a heading, coloured text, a table, lists and a link.
+const char* GalleryBeamReport();

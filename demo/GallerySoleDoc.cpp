@@ -2,6 +2,7 @@
 // the model is made, and closes them with it.
 #include "GallerySoleDoc.h"
 #include "Gallery.h"
+#include "GalleryHtmlView.h"
 #include "GalleryMembersView.h"
 #include "GallerySoleDoc.rh"
 
@@ -10,6 +11,7 @@
 #include "frame/KwSoleDocApp.h"
 #include "frame/KwSoleDocMDIFrameWnd.h"
 #include "frame/KwSoleDocTemplate.h"
+#include "pickers/KwHtmlView.h"
 
 namespace {
 
@@ -54,6 +56,19 @@ protected:
 };
 IMPLEMENT_DYNCREATE(CGallerySummaryView, CView)
 
+// The model's report, written as HTML when the view's blank page has loaded.
+class CGalleryReportView : public CKwHtmlView
+{
+    DECLARE_DYNCREATE(CGalleryReportView)
+public:
+    void OnInitialUpdate() override
+    {
+        SetContents(GalleryBeamReport());
+        CKwHtmlView::OnInitialUpdate();
+    }
+};
+IMPLEMENT_DYNCREATE(CGalleryReportView, CKwHtmlView)
+
 // The windows the frame opens on a model: one line each, in the order they open.
 struct ChildWindow
 {
@@ -64,6 +79,7 @@ struct ChildWindow
 const ChildWindow s_children[] = {
     {RUNTIME_CLASS(CGalleryMembersView), "Members", {8, 8, 330, 330}},
     {RUNTIME_CLASS(CGallerySummaryView), "Summary", {280, 40, 630, 260}},
+    {RUNTIME_CLASS(CGalleryReportView), "Report", {130, 130, 700, 570}},
 };
 
 class CGallerySoleFrame : public CKwSoleDocMDIFrameWnd
@@ -96,7 +112,7 @@ bool GallerySoleDoc(const char* pszFolder)
     if (!pFrame->LoadFrame(IDR_GALLERY_SOLEDOC))
         return false;
     app.m_pMainWnd = pFrame;
-    pFrame->SetWindowPos(NULL, 60, 60, 660, 460, SWP_NOZORDER | SWP_SHOWWINDOW);
+    pFrame->SetWindowPos(NULL, 60, 60, 720, 640, SWP_NOZORDER | SWP_SHOWWINDOW);
     // As the user's File New makes it.
     pFrame->SendMessage(WM_COMMAND, ID_KW_FILE_NEW_SOLEDOC);
     pFrame->OnUpdateFrameTitle(TRUE);

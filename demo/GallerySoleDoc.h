@@ -2,5 +2,5 @@
 #pragma once
 
 // A bridge model made by the application's New command, with the child windows its frame opens
-// on it (the members, and a summary): "sole-doc.png".
+// on it (the members, a summary and an HTML report): "sole-doc.png".
 bool GallerySoleDoc(const char* pszFolder);
