@@ -115,19 +115,12 @@ void CKwSoleDocApp::OnFileNewSoleDoc()
 void CKwSoleDocApp::OnFileOpenSoleDoc()
 {
     CFileDialog dlg(TRUE, NULL, m_strPathNameForOpenDialog, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_FILEMUSTEXIST);
-    CString strTitle, strAllFilter, strFilter, strDefault;
+    CString strTitle, strFilter, strDefault;
     strTitle.LoadString(AFX_IDS_OPENFILE);
     BOOL bFirst = TRUE;
     for (CKwSoleDocTemplate* p = GetFirstSoleDocTemplate(); p != NULL; p = GetNextSoleDocTemplate(p), bFirst = FALSE)
         CCoreGlobalMethods::AppendFilterSuffix(strFilter, dlg.m_ofn, p, bFirst ? &strDefault : NULL);
-    strAllFilter.LoadString(AFX_IDS_ALLFILTER);
-    strFilter += strAllFilter;
-    strFilter += '\0';
-    strFilter += "*.*";
-    strFilter += '\0';
-    strFilter += '\0';
-    dlg.m_ofn.nMaxCustFilter++;
-    dlg.m_ofn.lpstrFilter = strFilter;
+    AfxAppendAllFilesFilter(strFilter, dlg.m_ofn);
     dlg.m_ofn.lpstrTitle = strTitle;
     if (dlg.DoModal() == IDOK)
         OpenDocumentFile(dlg.GetPathName());

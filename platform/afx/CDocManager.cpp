@@ -182,6 +182,19 @@ void AFXAPI AfxAppendFilterSuffix(CString& filter, OPENFILENAMEA& ofn, CDocTempl
     ofn.nMaxCustFilter++;
 }
 
+void AFXAPI AfxAppendAllFilesFilter(CString& filter, OPENFILENAMEA& ofn)
+{
+    CString strAllFilter;
+    strAllFilter.LoadString(AFX_IDS_ALLFILTER);
+    filter += strAllFilter;
+    filter += '\0';
+    filter += "*.*";
+    filter += '\0';
+    filter += '\0';
+    ofn.nMaxCustFilter++;
+    ofn.lpstrFilter = filter;
+}
+
 BOOL CDocManager::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
     CDocTemplate* pTemplate)
 {
@@ -203,15 +216,7 @@ BOOL CDocManager::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFla
             bFirst = FALSE;
         }
     }
-    CString strAllFilter;
-    strAllFilter.LoadString(AFX_IDS_ALLFILTER);
-    strFilter += strAllFilter;
-    strFilter += '\0';
-    strFilter += "*.*";
-    strFilter += '\0';
-    strFilter += '\0';
-    dlgFile.m_ofn.nMaxCustFilter++;
-    dlgFile.m_ofn.lpstrFilter = strFilter;
+    AfxAppendAllFilesFilter(strFilter, dlgFile.m_ofn);
     dlgFile.m_ofn.lpstrTitle = strTitle;
 
     // The name comes back in a buffer of the dialog's largest path; a longer name is cut.

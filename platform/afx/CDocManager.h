@@ -46,3 +46,6 @@ public:
 // default and its line the selected one.
 KWAFX_API void AFXAPI AfxAppendFilterSuffix(CString& filter, OPENFILENAMEA& ofn, CDocTemplate* pTemplate,
     CString* pstrDefaultExt);
+// Ends filter with the framework's all-files line ("*.*") and the list's second zero, counts the
+// line in ofn.nMaxCustFilter and points the dialog at the list.
+KWAFX_API void AFXAPI AfxAppendAllFilesFilter(CString& filter, OPENFILENAMEA& ofn);
