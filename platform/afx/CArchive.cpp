@@ -147,7 +147,9 @@ void CArchive::MakeRoom(UINT nBytes)
         // A memory file that cannot grow has no room left.
         if (nGot < nBytes)
             AfxThrowMemoryException();
-        m_lpBufStart = m_lpBufCur = (BYTE*)pStart;
+        // The file's memory is not the archive's buffer: every limit is set within it, or a
+        // comparison with the parked buffer would let a read through, by where memory happens to lie.
+        m_lpBufStart = m_lpBufCur = m_lpLoadMax = (BYTE*)pStart;
         m_lpBufMax = m_lpStoreMax = (BYTE*)pMax;
     }
 }
@@ -170,7 +172,7 @@ UINT CArchive::FillBufferUpTo(UINT nBytes)
         if (nHave == 0) {
             Park();
         } else {
-            m_lpBufStart = m_lpBufCur = (BYTE*)pStart;
+            m_lpBufStart = m_lpBufCur = m_lpStoreMax = (BYTE*)pStart;
             m_lpBufMax = m_lpLoadMax = (BYTE*)pMax;
         }
         return nHave;
