@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -521,6 +522,27 @@ TEST(ArchiveBytes, FixedMemoryFilesFillUpCleanly)
     grow.SeekToBegin();
     grow.Read(bytes.data(), (UINT)bytes.size());
     EXPECT_EQ((Bytes{0, 0, 0, 0, 0xAA}), bytes);
+}
+
+// Over a memory file the archive works in the file's memory: whether that lies above or below
+// its own buffer, a loading archive refuses writes and a storing one reads.
+TEST(ArchiveBytes, MemoryFilesKeepTheModeWhereverTheirMemoryLies)
+{
+    for (int nFileFirst = 0; nFileFirst < 2; nFileFirst++) {
+        std::vector<BYTE> memory(512, 1);
+        BYTE* pFile = memory.data() + (nFileFirst ? 0 : 256);
+        BYTE* pBuffer = memory.data() + (nFileFirst ? 256 : 0);
+        DWORD n = 0;
+        CMemFile loaded(pFile, 256);
+        CArchive load(&loaded, CArchive::load, 256, pBuffer);
+        load >> n;
+        EXPECT_EQ(CArchiveException::readOnly, ArchiveCauseOf([&] { load << n; })) << nFileFirst;
+        CMemFile stored(pFile, 256);
+        CArchive store(&stored, CArchive::store, 256, pBuffer);
+        store << n;
+        EXPECT_EQ(CArchiveException::writeOnly, ArchiveCauseOf([&] { store >> n; })) << nFileFirst;
+        store.Abort();
+    }
 }
 
 TEST(ArchiveBytes, ModesFlushingAndClosing)
