@@ -14,5 +14,5 @@ mkdir -p "$out"
 cd "$bin"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     . "'"$here"'/tools/wine-session.sh"
-    wine kwdemo.exe "$(winepath -w "'"$out"'")"'
+    wine kwgallery.exe "$(winepath -w "'"$out"'")"'
 echo "gallery: $out"

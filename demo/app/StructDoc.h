@@ -1,0 +1,61 @@
+// StructDoc.h: CStructDoc, the structural model document: a compound file holding the members
+// and the desktop of the windows that were open on them.
+#pragma once
+
+#include "model/StructModel.h"
+
+#include "core/KwEventSource.h"
+#include "frame/KwSoleDoc.h"
+
+// The view hints of UpdateAllViews: lHint is one of these, pHint null; the member concerned is
+// GetLastChanged() for kHintMember.
+enum StructHint { kHintModel = 1, kHintMember, kHintSelection };
+
+class CStructDoc : public CKwSoleDoc, public CKwEventSource
+{
+    DECLARE_DYNCREATE(CStructDoc)
+public:
+    CStructDoc();
+    ~CStructDoc() override;
+
+    const CStructModel& GetModel() const { return m_model; }
+    // Every change goes through these: they mark the document modified, update the views
+    // (UpdateAllViews with a StructHint) and send a CStructEvent to the subscribed panes.
+    void SetMember(int nIndex, const CStructMember& member);
+    int AddMember(const CStructMember& member, int nAfter = -1);
+    void RemoveMember(int nIndex);
+    void SetModel(const CStructModel& model);
+    int GetLastChanged() const { return m_nLastChanged; }
+
+    // The selected member, -1 for none; selecting announces it (kHintSelection).
+    int GetSelected() const { return m_nSelected; }
+    void Select(int nIndex);
+
+    // The windows open on the model, as the document's archive stores them: restored when the
+    // frame opens the document's windows; FALSE when the model holds no desktop.
+    BOOL RestoreDesktop();
+
+    // New documents get a sample model; opened ones are watched for changes by other programs.
+    int OnFinalConstruct() override;
+    BOOL OnOpenDocument(LPCTSTR lpszPathName) override;
+    BOOL OnSaveDocument(LPCTSTR lpszPathName) override;
+    void OnCloseDocument() override;
+    void Serialize(CArchive& ar) override;
+
+protected:
+    afx_msg void OnExport();
+    afx_msg void OnChoosePicture();
+    afx_msg void OnAddMember();
+    afx_msg void OnDeleteMember();
+    afx_msg void OnWriteReport();
+    afx_msg void OnUpdateNeedsSelection(CCmdUI* pCmdUI);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void Changed(StructHint hint, int nMember);
+
+    CStructModel m_model;
+    int m_nSelected;
+    int m_nLastChanged;
+    CByteArray m_desktop; // the stored desktop, until the frame restores it
+};
