@@ -40,6 +40,8 @@ public:
     BOOL OnOpenDocument(LPCTSTR lpszPathName) override;
     BOOL OnSaveDocument(LPCTSTR lpszPathName) override;
     void OnCloseDocument() override;
+    void DeleteContents() override;
+    // A schema word, the model, then the desktop as one block of records, one per window.
     void Serialize(CArchive& ar) override;
 
 protected:
@@ -53,6 +55,8 @@ protected:
 
 private:
     void Changed(StructHint hint, int nMember);
+    // The windows open on the model into m_desktop.
+    void StoreDesktop();
 
     CStructModel m_model;
     int m_nSelected;
