@@ -7,7 +7,10 @@
 #include "StructWindows.h"
 #include "model/StructReport.h"
 
+#include "core/CoreGlobalMethods.h"
 #include "frame/KwMDITools.h"
+#include "pickers/DialogImageChoice.h"
+#include "services/ExcelCommunicator.h"
 
 #include <memory>
 #include <vector>
@@ -29,9 +32,33 @@ namespace {
 const WORD kDocSchema = 1;
 
 // A line for the user's log of what happened to the model.
-void Log(const char* pszText)
+void Log(const CString& strText)
 {
-    TRACE("%s\n", pszText);
+    TRACE("%s\n", (LPCSTR)strText);
+}
+
+// A picture file's bytes; FALSE (bytes unchanged) for a file that cannot be read or is too
+// large to be a cross-section's picture.
+BOOL ReadPicture(const CString& strPath, CByteArray& bytes)
+{
+    const ULONGLONG kMaxPicture = 16 * 1024 * 1024;
+    CFile file;
+    if (!file.Open(strPath, CFile::modeRead | CFile::shareDenyWrite))
+        return FALSE;
+    try {
+        ULONGLONG nLength = file.GetLength();
+        if (nLength == 0 || nLength > kMaxPicture)
+            return FALSE;
+        CByteArray read;
+        read.SetSize((INT_PTR)nLength);
+        if (file.Read(read.GetData(), (UINT)nLength) != (UINT)nLength)
+            return FALSE;
+        bytes.Copy(read);
+    } catch (CException* e) {
+        e->Delete();
+        return FALSE;
+    }
+    return TRUE;
 }
 
 // The whole content of a memory file.
@@ -47,7 +74,7 @@ std::unique_ptr<CByteArray> ReadAll(CMemFile& file)
 
 } // namespace
 
-CStructDoc::CStructDoc() : m_nSelected(-1), m_nLastChanged(-1)
+CStructDoc::CStructDoc() : m_nSelected(-1), m_nLastChanged(-1), m_watch(this), m_bReloading(FALSE)
 {
 }
 
@@ -118,21 +145,46 @@ int CStructDoc::OnFinalConstruct()
 
 BOOL CStructDoc::OnOpenDocument(LPCTSTR lpszPathName)
 {
-    return CKwSoleDoc::OnOpenDocument(lpszPathName);
+    if (!CKwSoleDoc::OnOpenDocument(lpszPathName))
+        return FALSE;
+    m_watch.Watch(lpszPathName);
+    return TRUE;
 }
 
 BOOL CStructDoc::OnSaveDocument(LPCTSTR lpszPathName)
 {
-    return CKwSoleDoc::OnSaveDocument(lpszPathName);
+    // The editor's own writing is no change by another program.
+    m_watch.Watch(CString());
+    BOOL bSaved = CKwSoleDoc::OnSaveDocument(lpszPathName);
+    m_watch.Watch(bSaved ? CString(lpszPathName) : GetPathName());
+    return bSaved;
 }
 
 void CStructDoc::OnCloseDocument()
 {
+    m_watch.Watch(CString());
     CKwSoleDoc::OnCloseDocument(); // deletes this
+}
+
+BOOL CStructDoc::Reload()
+{
+    CString strPath = GetPathName();
+    CKwMDITools::CloseAllMDIChildWindows();
+    m_bReloading = TRUE;
+    BOOL bRead = !strPath.IsEmpty() && OnOpenDocument(strPath); // the frame reopens the windows
+    m_bReloading = FALSE;
+    if (!bRead) {
+        m_desktop.RemoveAll();
+        CStructWindows::OpenDefault(this);
+        Changed(kHintModel, -1);
+    }
+    return bRead;
 }
 
 void CStructDoc::DeleteContents()
 {
+    if (m_bReloading)
+        return;
     m_model.RemoveAll();
     m_desktop.RemoveAll();
     m_nSelected = -1;
@@ -154,10 +206,17 @@ void CStructDoc::Serialize(CArchive& ar)
     ar >> wSchema;
     if (wSchema != kDocSchema)
         AfxThrowArchiveException(CArchiveException::badSchema, ar.m_strFileName);
-    m_model.Serialize(ar);
-    // Read whole here, taken apart only when the frame restores the windows: a damaged desktop
-    // costs the windows, never the model.
-    m_desktop.Serialize(ar);
+    // Both parts read before either replaces what the document holds. The desktop is taken
+    // apart only when the frame restores the windows: a damaged one costs the windows, never
+    // the model.
+    CStructModel model;
+    model.Serialize(ar);
+    CByteArray desktop;
+    desktop.Serialize(ar);
+    m_model = model;
+    m_desktop.Copy(desktop);
+    m_nSelected = -1;
+    m_nLastChanged = -1;
 }
 
 void CStructDoc::StoreDesktop()
@@ -259,12 +318,71 @@ void CStructDoc::OnUpdateNeedsSelection(CCmdUI* pCmdUI)
 
 void CStructDoc::OnWriteReport()
 {
+    // Beside the model, under its name: "Bridge.kwm" writes "Bridge.html".
+    CString strPath = GetPathName();
+    if (strPath.IsEmpty()) {
+        AfxMessageBox("Save the model first: its report is written beside it.", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    int nDot = strPath.ReverseFind('.');
+    if (nDot > strPath.ReverseFind('\\'))
+        strPath = strPath.Left(nDot);
+    strPath += ".html";
+    CString strReport = CStructReport::Format(m_model, GetTitle());
+    CFile file;
+    CFileException error;
+    if (!file.Open(strPath, CFile::modeCreate | CFile::modeWrite, &error)) {
+        AfxMessageBox("The report could not be written to " + strPath + ".", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    try {
+        file.Write((LPCSTR)strReport, (UINT)strReport.GetLength());
+        file.Close();
+    } catch (CException* e) {
+        e->Delete();
+        AfxMessageBox("The report could not be written to " + strPath + ".", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    Log("Report written to " + strPath);
 }
 
 void CStructDoc::OnExport()
 {
+    // The schedule pasted into a new sheet of the spreadsheet program, which stays open.
+    CExcelCommunicator excel;
+    bool bPasted = false;
+    try {
+        bPasted = excel.InsertTextIntoExcel(m_model.FormatSchedule());
+    } catch (const _com_error&) {
+        excel.ClearExcelAppObject();
+    }
+    if (bPasted)
+        Log("Schedule exported to the spreadsheet");
+    else
+        AfxMessageBox("The schedule could not be exported: no spreadsheet program could be started.",
+                      MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CStructDoc::OnChoosePicture()
 {
+    if (m_nSelected < 0)
+        return;
+    // The pictures of the model's folder, or of the current one for a model never saved.
+    CString strFolder = GetPathName();
+    int nSlash = strFolder.ReverseFind('\\');
+    strFolder = nSlash >= 0 ? strFolder.Left(nSlash) : CString(".");
+    CDialogImageChoice dlg(AfxGetMainWnd());
+    dlg.m_wndChoice.m_nFormats = CCoreGlobalMethods::ImageBmp | CCoreGlobalMethods::ImageJpg |
+                                 CCoreGlobalMethods::ImagePng | CCoreGlobalMethods::ImageGif;
+    dlg.m_wndChoice.m_strChoiceFolder = strFolder;
+    dlg.m_wndChoice.m_strBrowseFolder = strFolder;
+    if (dlg.DoModal() != IDOK || dlg.m_wndChoice.m_strSelectedFile.IsEmpty())
+        return;
+    CStructMember member = m_model.GetAt(m_nSelected);
+    if (!ReadPicture(dlg.m_wndChoice.m_strSelectedFile, member.m_picture)) {
+        AfxMessageBox("The picture " + dlg.m_wndChoice.m_strSelectedFile + " could not be read.",
+                      MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    SetMember(m_nSelected, member);
 }

@@ -2,6 +2,7 @@
 // and the desktop of the windows that were open on them.
 #pragma once
 
+#include "StructModelWatch.h"
 #include "model/StructModel.h"
 
 #include "core/KwEventSource.h"
@@ -35,6 +36,10 @@ public:
     // frame opens the document's windows; FALSE when the model holds no desktop.
     BOOL RestoreDesktop();
 
+    // Reads the model's file again, its windows as it stores them; on a file that cannot be read
+    // the model stays as it was, with its default windows. FALSE then.
+    BOOL Reload();
+
     // New documents get a sample model; opened ones are watched for changes by other programs.
     int OnFinalConstruct() override;
     BOOL OnOpenDocument(LPCTSTR lpszPathName) override;
@@ -62,4 +67,6 @@ private:
     int m_nSelected;
     int m_nLastChanged;
     CByteArray m_desktop; // the stored desktop, until the frame restores it
+    CStructModelWatch m_watch;
+    BOOL m_bReloading; // the contents stay until the file is read whole
 };

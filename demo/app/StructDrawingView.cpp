@@ -3,6 +3,7 @@
 
 #include "StructDoc.h"
 #include "StructMemberTip.h"
+#include "StructPicture.h"
 
 #include "core/MemDC.h"
 
@@ -110,7 +111,29 @@ void CStructDrawingView::OnDraw(CDC* pDC)
     for (int i = m_nTopRow; i < nLast; i++)
         DrawMember(dc, i, dScale);
     DrawRuler(dc, rc, dScale);
+    DrawSection(dc, rc);
     dc.SelectObject(pOldFont);
+}
+
+void CStructDrawingView::DrawSection(CDC& dc, const CRect& rcClient)
+{
+    // The selected member's cross-section in a box at the top right, over the bars.
+    int nSelected = GetDocument()->GetSelected();
+    if (nSelected < 0)
+        return;
+    const CStructMember& member = GetDocument()->GetModel().GetAt(nSelected);
+    CRect rcBox(rcClient.right - kSectionBox - 8, kRulerHeight + 8, rcClient.right - 8,
+                kRulerHeight + 8 + kSectionBox + 20);
+    if (rcBox.left < kLabelWidth || member.m_picture.IsEmpty())
+        return;
+    dc.FillSolidRect(rcBox, RGB(255, 255, 255));
+    CBrush frame(RGB(120, 120, 120));
+    dc.FrameRect(&rcBox, &frame);
+    CRect rcPicture(rcBox.left + 8, rcBox.top + 4, rcBox.right - 8, rcBox.bottom - 20);
+    CStructPicture::Draw(&dc, member.m_picture, rcPicture);
+    CRect rcCaption(rcBox.left, rcBox.bottom - 18, rcBox.right, rcBox.bottom - 2);
+    dc.SetTextColor(RGB(0, 0, 0));
+    dc.DrawText(member.m_strSection, &rcCaption, DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
 void CStructDrawingView::DrawRuler(CDC& dc, const CRect& rcClient, double dScale)

@@ -28,6 +28,7 @@ protected:
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
     void DrawRuler(CDC& dc, const CRect& rcClient, double dScale);
     void DrawMember(CDC& dc, int nMember, double dScale);
+    void DrawSection(CDC& dc, const CRect& rcClient);
     // Pixels per metre, so the longest member fills the width.
     double GetScale() const;
     void UpdateScrollBar();
@@ -45,7 +46,7 @@ protected:
     afx_msg LRESULT OnCompareViewContext(WPARAM, LPARAM lParam) { return m_identity.Compare(lParam); }
     DECLARE_MESSAGE_MAP()
 
-    enum { kRowHeight = 24, kRulerHeight = 28, kLabelWidth = 64, kMargin = 48 };
+    enum { kRowHeight = 24, kRulerHeight = 28, kLabelWidth = 64, kMargin = 48, kSectionBox = 96 };
     CStructViewIdentity m_identity;
     CUxToolTip m_tip;
     CFont m_font;

@@ -38,16 +38,26 @@ int CStructScheduleView::OnCreate(LPCREATESTRUCT lpcs)
 {
     if (CView::OnCreate(lpcs) == -1)
         return -1;
+    for (int c = 0; c < CStructMember::kColumns; c++)
+        m_grid.AddColumn(CStructMember::GetColumnTitle(c), kColumnWidths[c]);
+    // Members are added and deleted by the editor's commands, not by typing below the last line.
+    m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
+    // Filled before its window exists, the grid lays itself out once instead of after every cell.
+    if (GetDocument() != NULL)
+        FillAll();
     if (!m_grid.Create(NULL, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 0, 0), this, 1))
         return -1;
     m_grid.SendMessage(WM_SETFONT, (WPARAM)::GetStockObject(DEFAULT_GUI_FONT));
-    for (int c = 0; c < CStructMember::kColumns; c++)
-        m_grid.AddColumn(CStructMember::GetColumnTitle(c), kColumnWidths[c]);
     m_grid.SetAutoResizeColumns(TRUE, CStructMember::kRemark);
-    // Members are added and deleted by the editor's commands, not by typing below the last line.
-    m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
     m_grid.SetShowWhiteBoxAlways(TRUE);
     return 0;
+}
+
+void CStructScheduleView::OnInitialUpdate()
+{
+    // The grid was filled as it was made.
+    if (GetDocument() != NULL && GetDocument()->GetSelected() >= 0)
+        OnUpdate(NULL, kHintSelection, NULL);
 }
 
 void CStructScheduleView::OnSize(UINT nType, int cx, int cy)
@@ -71,12 +81,14 @@ void CStructScheduleView::OnDraw(CDC*)
 void CStructScheduleView::OnUpdate(CView*, LPARAM lHint, CObject*)
 {
     CStructDoc* pDoc = GetDocument();
-    if (pDoc == NULL || m_grid.GetSafeHwnd() == NULL)
+    if (pDoc == NULL)
         return;
     if (lHint == kHintMember) {
         if (!m_bWriting)
             FillLine(pDoc->GetLastChanged());
     } else if (lHint == kHintSelection) {
+        if (m_grid.GetSafeHwnd() == NULL)
+            return;
         int nSelected = pDoc->GetSelected();
         UINT nColumn = 0, nLine = 0;
         m_grid.GetCurItem(nColumn, nLine);
@@ -92,12 +104,16 @@ void CStructScheduleView::OnUpdate(CView*, LPARAM lHint, CObject*)
 void CStructScheduleView::FillAll()
 {
     const CStructModel& model = GetDocument()->GetModel();
-    m_grid.SetRedraw(FALSE);
+    BOOL bWindow = m_grid.GetSafeHwnd() != NULL;
+    if (bWindow)
+        m_grid.SetRedraw(FALSE);
     m_grid.RemoveItemsAtAndBelow((UINT)model.GetCount());
     for (int i = 0; i < model.GetCount(); i++)
         FillLine(i);
-    m_grid.SetRedraw(TRUE);
-    m_grid.Invalidate(FALSE);
+    if (bWindow) {
+        m_grid.SetRedraw(TRUE);
+        m_grid.Invalidate(FALSE);
+    }
 }
 
 void CStructScheduleView::FillLine(int nLine)
@@ -106,12 +122,17 @@ void CStructScheduleView::FillLine(int nLine)
     if (nLine < 0 || nLine >= model.GetCount())
         return;
     const CStructMember& member = model.GetAt(nLine);
+    BOOL bNewLine = (UINT)nLine >= m_grid.GetLineCount();
     for (int c = 0; c < CStructMember::kColumns; c++) {
+        // Cells that show their text already are left alone: a refill stores only what changed.
+        CString strText = member.FormatCell(c);
+        if (!bNewLine && m_grid.GetItemText((UINT)c, (UINT)nLine) == strText)
+            continue;
         CKwGridCtrlItem item;
         item.nType = c == CStructMember::kSection ? CKwGridCtrlItem::eEditableDropDown
                      : c == CStructMember::kGrade ? CKwGridCtrlItem::eTextDropDown
                                                   : CKwGridCtrlItem::eText;
-        item.sText = member.FormatCell(c);
+        item.sText = strText;
         item.bBold = c == CStructMember::kMark;
         if (c == CStructMember::kColour)
             item.clrText = member.m_crColour;

@@ -28,6 +28,7 @@ public:
 
 protected:
     void OnDraw(CDC* pDC) override;
+    void OnInitialUpdate() override;
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
     // The grid's lines from the model: all of them, or one.
     void FillAll();
