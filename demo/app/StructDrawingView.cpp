@@ -21,9 +21,10 @@ BEGIN_MESSAGE_MAP(CStructDrawingView, CView)
     ON_NOTIFY(UXTTN_DISPLAY, 0, &CStructDrawingView::OnDisplayTip)
     ON_MESSAGE(WM_KW_GETVIEWCONTEXT, &CStructDrawingView::OnGetViewContext)
     ON_MESSAGE(WM_KW_COMPAREVIEWCONTEXT, &CStructDrawingView::OnCompareViewContext)
+    ON_MESSAGE(WM_KW_GETVIEWTITLE, &CStructDrawingView::OnGetViewTitle)
 END_MESSAGE_MAP()
 
-CStructDrawingView::CStructDrawingView() : m_nTopRow(0)
+CStructDrawingView::CStructDrawingView() : m_identity("Drawing"), m_nTopRow(0)
 {
 }
 

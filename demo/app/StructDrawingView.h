@@ -44,9 +44,10 @@ protected:
     afx_msg void OnDisplayTip(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg LRESULT OnGetViewContext(WPARAM, LPARAM lParam) { return m_identity.Get(lParam); }
     afx_msg LRESULT OnCompareViewContext(WPARAM, LPARAM lParam) { return m_identity.Compare(lParam); }
+    afx_msg LRESULT OnGetViewTitle(WPARAM, LPARAM lParam) { return m_identity.GetTitle(lParam); }
     DECLARE_MESSAGE_MAP()
 
-    enum { kRowHeight = 24, kRulerHeight = 28, kLabelWidth = 64, kMargin = 48, kSectionBox = 96 };
+    enum { kRowHeight = 24, kRulerHeight = 28, kLabelWidth = 64, kMargin = 120, kSectionBox = 96 };
     CStructViewIdentity m_identity;
     CUxToolTip m_tip;
     CFont m_font;

@@ -10,6 +10,7 @@ IMPLEMENT_SERIAL(CStructListView, CLargeListView, 1)
 
 BEGIN_MESSAGE_MAP(CStructListView, CLargeListView)
     ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, &CStructListView::OnItemChanged)
+    ON_MESSAGE(WM_KW_GETVIEWTITLE, &CStructListView::OnGetViewTitle)
 END_MESSAGE_MAP()
 
 const CStructModel* CStructListView::s_pModel = NULL;
@@ -92,6 +93,7 @@ void CStructListView::OnInitialUpdate()
 {
     s_pModel = &GetDocument()->GetModel();
     CLargeListView::OnInitialUpdate();
+    ModifyStyle(0, LVS_SHOWSELALWAYS);
     int nColumn = m_viewContext.m_nValue1 - 1;
     if (nColumn >= 0 && nColumn < CStructMember::kColumns) {
         // A first click orders a column the other way round; a second turns it back.
@@ -156,4 +158,10 @@ void CStructListView::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult)
     if (m_bSelecting || (pInfo->uChanged & LVIF_STATE) == 0 || (pInfo->uNewState & LVIS_SELECTED) == 0)
         return;
     GetDocument()->Select((int)pInfo->lParam);
+}
+
+LRESULT CStructListView::OnGetViewTitle(WPARAM, LPARAM lParam)
+{
+    *(CString*)lParam = "Members";
+    return 1;
 }

@@ -26,6 +26,7 @@ protected:
     void SortBy(int nColumn);
 
     afx_msg void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg LRESULT OnGetViewTitle(WPARAM, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     static const CStructModel* s_pModel;

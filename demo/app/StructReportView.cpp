@@ -17,9 +17,10 @@ BEGIN_MESSAGE_MAP(CStructReportView, CKwHtmlView)
     ON_MESSAGE(WM_STRUCT_REWRITE, &CStructReportView::OnRewrite)
     ON_MESSAGE(WM_KW_GETVIEWCONTEXT, &CStructReportView::OnGetViewContext)
     ON_MESSAGE(WM_KW_COMPAREVIEWCONTEXT, &CStructReportView::OnCompareViewContext)
+    ON_MESSAGE(WM_KW_GETVIEWTITLE, &CStructReportView::OnGetViewTitle)
 END_MESSAGE_MAP()
 
-CStructReportView::CStructReportView() : m_bShown(FALSE), m_bRewritePosted(FALSE)
+CStructReportView::CStructReportView() : m_identity("Report"), m_bShown(FALSE), m_bRewritePosted(FALSE)
 {
 }
 

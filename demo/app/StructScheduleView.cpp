@@ -12,6 +12,7 @@ BEGIN_MESSAGE_MAP(CStructScheduleView, CView)
     ON_WM_SETFOCUS()
     ON_MESSAGE(WM_KW_GETVIEWCONTEXT, &CStructScheduleView::OnGetViewContext)
     ON_MESSAGE(WM_KW_COMPAREVIEWCONTEXT, &CStructScheduleView::OnCompareViewContext)
+    ON_MESSAGE(WM_KW_GETVIEWTITLE, &CStructScheduleView::OnGetViewTitle)
 END_MESSAGE_MAP()
 
 namespace {
@@ -20,7 +21,7 @@ const int kColumnWidths[CStructMember::kColumns] = {56, 90, 56, 76, 160, 70};
 
 } // namespace
 
-CStructScheduleView::CStructScheduleView() : m_bWriting(FALSE)
+CStructScheduleView::CStructScheduleView() : m_identity("Schedule"), m_bWriting(FALSE)
 {
     for (const char* psz : {"IPE 200", "IPE 240", "IPE 300", "HEA 200", "HEB 240", "UPN 160", "SHS 120x6",
                             "CHS 139.7x5"})

@@ -39,6 +39,7 @@ protected:
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg LRESULT OnGetViewContext(WPARAM, LPARAM lParam) { return m_identity.Get(lParam); }
     afx_msg LRESULT OnCompareViewContext(WPARAM, LPARAM lParam) { return m_identity.Compare(lParam); }
+    afx_msg LRESULT OnGetViewTitle(WPARAM, LPARAM lParam) { return m_identity.GetTitle(lParam); }
     DECLARE_MESSAGE_MAP()
 
     CKwGridCtrl m_grid;

@@ -161,7 +161,7 @@ TEST(StructModel, ScheduleAndReportKeepTheirShapeWhateverTheTexts)
     EXPECT_EQ(3 * (CStructMember::kColumns - 1), strSchedule.Remove('\t'));
 
     CString strReport = CStructReport::Format(model, "A<B>");
-    EXPECT_GE(strReport.Find("<h1>A&lt;B&gt;</h1>"), 0);
+    EXPECT_GE(strReport.Find("<h2>A&lt;B&gt;</h2>"), 0);
     EXPECT_GE(strReport.Find("&lt;b&gt;&amp;&quot;"), 0);
     EXPECT_LT(strReport.Find("<b>"), 0);
 }

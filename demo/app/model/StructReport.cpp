@@ -44,8 +44,8 @@ CString CStructReport::Format(const CStructModel& model, const CString& strTitle
 {
     CString strTitleHtml = Escape(strTitle);
     CString strHtml;
-    strHtml.Format("<html><head><title>%s</title></head><body>\r\n<h1>%s</h1>\r\n", (LPCSTR)strTitleHtml,
-                   (LPCSTR)strTitleHtml);
+    strHtml.Format("<html><head><title>%s</title></head><body style=\"font-size: 10pt\">\r\n<h2>%s</h2>\r\n",
+                   (LPCSTR)strTitleHtml, (LPCSTR)strTitleHtml);
 
     // Totals by section and grade, in the order of their names.
     std::map<std::pair<std::string, std::string>, Total> totals;
@@ -58,8 +58,8 @@ CString CStructReport::Format(const CStructModel& model, const CString& strTitle
         all.nMembers++;
         all.dLength += member.m_dLength;
     }
-    strHtml += "<h2>Totals</h2>\r\n<table border=\"1\" cellpadding=\"3\">\r\n"
-               "<tr><th>Section</th><th>Grade</th><th>Members</th><th>Length (m)</th></tr>\r\n";
+    strHtml += "<h3>Totals</h3>\r\n<table border=\"1\" cellpadding=\"2\">\r\n"
+               "<tr bgcolor=\"#DDE6F0\"><th>Section</th><th>Grade</th><th>Members</th><th>Length (m)</th></tr>\r\n";
     for (const auto& entry : totals) {
         strHtml.AppendFormat("<tr><td>%s</td><td>%s</td><td align=\"right\">%d</td><td align=\"right\">%s</td></tr>\r\n",
                              (LPCSTR)Escape(entry.first.first.c_str()), (LPCSTR)Escape(entry.first.second.c_str()),
@@ -69,7 +69,7 @@ CString CStructReport::Format(const CStructModel& model, const CString& strTitle
                          "</table>\r\n",
                          all.nMembers, (LPCSTR)CStructMember::FormatLength(all.dLength));
 
-    strHtml += "<h2>Schedule</h2>\r\n<table border=\"1\" cellpadding=\"3\">\r\n<tr>";
+    strHtml += "<h3>Schedule</h3>\r\n<table border=\"1\" cellpadding=\"2\">\r\n<tr bgcolor=\"#DDE6F0\">";
     for (int c = 0; c < CStructMember::kColumns; c++)
         strHtml.AppendFormat("<th>%s</th>", CStructMember::GetColumnTitle(c));
     strHtml += "</tr>\r\n";
