@@ -9,6 +9,7 @@
 
 #include "core/CoreGlobalMethods.h"
 #include "frame/KwMDITools.h"
+#include "frame/KwWindowUpdateLock.h"
 #include "pickers/DialogImageChoice.h"
 #include "services/ExcelCommunicator.h"
 
@@ -261,6 +262,8 @@ BOOL CStructDoc::RestoreDesktop()
     desktop.Copy(m_desktop);
     m_desktop.RemoveAll();
     int nRestored = 0, nRecords = 0;
+    // The windows paint once, when all of them are there.
+    CKwWindowUpdateLock lock;
     try {
         CMemFile file(desktop.GetData(), (UINT)desktop.GetSize());
         CArchive ar(&file, CArchive::load);

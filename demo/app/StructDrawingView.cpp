@@ -77,7 +77,9 @@ double CStructDrawingView::GetScale() const
         dLongest = std::max(dLongest, model.GetAt(i).m_dLength);
     CRect rc;
     GetClientRect(&rc);
-    return std::max(1.0, (rc.Width() - kLabelWidth - kMargin) / dLongest);
+    // Room for the labels right of the bars, a third of the width at most.
+    int nMargin = std::min((int)kMargin, rc.Width() / 3);
+    return std::max(1.0, (rc.Width() - kLabelWidth - nMargin) / dLongest);
 }
 
 CRect CStructDrawingView::GetMemberRect(int nMember) const
@@ -139,13 +141,19 @@ void CStructDrawingView::DrawSection(CDC& dc, const CRect& rcClient)
 
 void CStructDrawingView::DrawRuler(CDC& dc, const CRect& rcClient, double dScale)
 {
-    // A tick every metre, numbered where the numbers have room.
+    // Numbers at least 32 pixels apart, every 1, 2, 5, 10, 20, 50 ... metres; a tick between
+    // them where the ticks have room.
     CRect rcRuler(rcClient.left, rcClient.top, rcClient.right, rcClient.top + kRulerHeight);
     dc.FillSolidRect(rcRuler, RGB(240, 240, 240));
     dc.FillSolidRect(rcRuler.left, rcRuler.bottom - 1, rcRuler.Width(), 1, RGB(160, 160, 160));
     dc.SetTextColor(RGB(80, 80, 80));
-    int nStep = dScale >= 30 ? 1 : dScale >= 12 ? 2 : dScale >= 5 ? 5 : 10;
-    for (int m = 0;; m++) {
+    int nStep = 1;
+    for (int nFactor = 0; nStep * dScale < 32; nFactor++)
+        nStep = (nFactor % 3 == 0 ? 2 : nFactor % 3 == 1 ? 5 : 10) * (int)std::pow(10, nFactor / 3);
+    int nTick = std::max(1, nStep / (nStep % 5 == 0 ? 5 : 2));
+    if (nTick * dScale < 6)
+        nTick = nStep;
+    for (int m = 0;; m += nTick) {
         int x = kLabelWidth + (int)std::lround(m * dScale);
         if (x > rcClient.right)
             break;

@@ -53,6 +53,7 @@ int CompareNatural(const char* a, const char* b)
     return (*a != '\0') - (*b != '\0');
 }
 
+// Texts compare as their cells read, numbers and colours by value, without formatting a cell.
 template <int C>
 int CompareCells(long nKey1, long nKey2)
 {
@@ -60,14 +61,28 @@ int CompareCells(long nKey1, long nKey2)
     const CStructMember* p2 = Member(nKey2);
     if (p1 == NULL || p2 == NULL)
         return (p1 != NULL) - (p2 != NULL);
-    if (C == CStructMember::kLength)
+    switch (C) {
+    case CStructMember::kLength:
         return p1->m_dLength < p2->m_dLength ? -1 : p1->m_dLength > p2->m_dLength;
-    return CompareNatural(p1->FormatCell(C), p2->FormatCell(C));
+    case CStructMember::kColour: {
+        // As "#RRGGBB" reads: red first.
+        auto rgb = [](uint32_t cr) { return (cr & 0xFF) << 16 | (cr & 0xFF00) | (cr >> 16 & 0xFF); };
+        return rgb(p1->m_crColour) < rgb(p2->m_crColour) ? -1 : rgb(p1->m_crColour) > rgb(p2->m_crColour);
+    }
+    case CStructMember::kMark:
+        return CompareNatural(p1->m_strMark, p2->m_strMark);
+    case CStructMember::kSection:
+        return CompareNatural(p1->m_strSection, p2->m_strSection);
+    case CStructMember::kGrade:
+        return CompareNatural(p1->m_strGrade, p2->m_strGrade);
+    default:
+        return CompareNatural(p1->m_strRemark, p2->m_strRemark);
+    }
 }
 
 } // namespace
 
-CStructListView::CStructListView() : m_bSelecting(FALSE)
+CStructListView::CStructListView() : m_bSelecting(FALSE), m_bFilling(TRUE)
 {
     StoreViewContext();
     AddColumn(CStructMember::GetColumnTitle(CStructMember::kMark), CellText<CStructMember::kMark>, NULL,
@@ -92,8 +107,15 @@ CStructDoc* CStructListView::GetDocument() const
 void CStructListView::OnInitialUpdate()
 {
     s_pModel = &GetDocument()->GetModel();
+    // The list fits its columns to whatever lines it holds, asking for every cell of every
+    // column, twice: left empty until then, it fits them to their titles, and FitColumns
+    // widens them to the longest texts, measured once each.
+    m_bFilling = FALSE;
     CLargeListView::OnInitialUpdate();
+    m_bFilling = TRUE;
     ModifyStyle(0, LVS_SHOWSELALWAYS);
+    OnUpdate(NULL, kHintModel, NULL);
+    FitColumns();
     int nColumn = m_viewContext.m_nValue1 - 1;
     if (nColumn >= 0 && nColumn < CStructMember::kColumns) {
         // A first click orders a column the other way round; a second turns it back.
@@ -102,6 +124,26 @@ void CStructListView::OnInitialUpdate()
             SortBy(nColumn);
     }
     ShowSelection();
+}
+
+void CStructListView::FitColumns()
+{
+    const CStructModel& model = GetDocument()->GetModel();
+    CListCtrl& list = GetListCtrl();
+    CClientDC dc(this);
+    CFont* pOldFont = dc.SelectObject(list.GetFont());
+    for (int c = 0; c < CStructMember::kColumns; c++) {
+        CString strLongest;
+        for (int i = 0; i < model.GetCount(); i++) {
+            CString strText = model.GetAt(i).FormatCell(c);
+            if (strText.GetLength() > strLongest.GetLength())
+                strLongest = strText;
+        }
+        int nWidth = dc.GetTextExtent(strLongest).cx + 16; // the list's margins round a cell
+        if (nWidth > list.GetColumnWidth(c))
+            list.SetColumnWidth(c, nWidth);
+    }
+    dc.SelectObject(pOldFont);
 }
 
 void CStructListView::SortBy(int nColumn)
@@ -119,6 +161,8 @@ void CStructListView::UpdateList(CView*, long lHint, CObject*)
     CStructDoc* pDoc = GetDocument();
     s_pModel = &pDoc->GetModel();
     CListCtrl& list = GetListCtrl();
+    if (!m_bFilling)
+        return;
     if (lHint == kHintSelection) {
         ShowSelection();
         return;
@@ -130,6 +174,7 @@ void CStructListView::UpdateList(CView*, long lHint, CObject*)
     }
     m_bSelecting = TRUE;
     list.DeleteAllItems();
+    list.SetItemCount(pDoc->GetModel().GetCount());
     for (long nKey = 0; nKey < pDoc->GetModel().GetCount(); nKey++)
         InsertItem(nKey);
     m_bSelecting = FALSE;
@@ -138,15 +183,20 @@ void CStructListView::UpdateList(CView*, long lHint, CObject*)
 
 void CStructListView::ShowSelection()
 {
+    // The line of the selected member found by its key, the line selected before let go.
     CListCtrl& list = GetListCtrl();
     int nSelected = GetDocument()->GetSelected();
+    LVFINDINFOA find = {};
+    find.flags = LVFI_PARAM;
+    find.lParam = nSelected;
+    int nLine = nSelected >= 0 ? (int)list.SendMessage(LVM_FINDITEMA, (WPARAM)-1, (LPARAM)&find) : -1;
     m_bSelecting = TRUE;
-    for (int i = 0; i < list.GetItemCount(); i++) {
-        bool bSelected = (long)list.GetItemData(i) == nSelected;
-        if (bSelected != ((list.GetItemState(i, LVIS_SELECTED) & LVIS_SELECTED) != 0))
-            list.SetItemState(i, bSelected ? LVIS_SELECTED | LVIS_FOCUSED : 0, LVIS_SELECTED | LVIS_FOCUSED);
-        if (bSelected)
-            list.EnsureVisible(i, FALSE);
+    int nOld = (int)list.SendMessage(LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED);
+    if (nOld >= 0 && nOld != nLine)
+        list.SetItemState(nOld, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    if (nLine >= 0) {
+        list.SetItemState(nLine, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        list.EnsureVisible(nLine, FALSE);
     }
     m_bSelecting = FALSE;
 }

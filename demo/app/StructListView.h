@@ -24,6 +24,8 @@ protected:
     void UpdateList(CView* pSender, long lHint, CObject* pHint) override;
     void ShowSelection();
     void SortBy(int nColumn);
+    // Widens the columns to their longest texts.
+    void FitColumns();
 
     afx_msg void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg LRESULT OnGetViewTitle(WPARAM, LPARAM lParam);
@@ -31,4 +33,5 @@ protected:
 
     static const CStructModel* s_pModel;
     BOOL m_bSelecting; // raised while the list follows the document's selection
+    BOOL m_bFilling;   // lowered while the list fits its columns to their titles
 };

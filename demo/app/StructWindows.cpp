@@ -62,3 +62,17 @@ void CStructWindows::OpenDefault(CStructDoc* pDoc)
     if (CMDIFrameWnd* pFrame = CKwMDITools::GetMDIFrameWnd())
         pFrame->MDITile(MDITILE_VERTICAL);
 }
+
+int CStructWindows::OpenMany(CStructDoc* pDoc, int nWindows)
+{
+    OpenDefault(pDoc);
+    auto count = [] {
+        int n = 0;
+        for (CMDIChildWnd* p = CKwMDITools::GetFirstMDIChildWnd(); p != NULL; p = CKwMDITools::GetNextMDIChildWnd(p))
+            n++;
+        return n;
+    };
+    for (int i = 0; count() < nWindows && i < 2 * CStructMember::kColumns; i++)
+        OpenMemberList(pDoc, i / 2, i % 2);
+    return count();
+}

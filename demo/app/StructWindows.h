@@ -20,4 +20,7 @@ public:
     static CMDIChildWnd* OpenMemberList(CStructDoc* pDoc, int nSortColumn, BOOL bDescending);
     // The windows of a model without a desktop: the three above, tiled.
     static void OpenDefault(CStructDoc* pDoc);
+    // nWindows windows, each showing something else: the default ones, then lists ordered by
+    // each column, ascending and descending (15 at most). Returns how many are open.
+    static int OpenMany(CStructDoc* pDoc, int nWindows);
 };
