@@ -1,9 +1,11 @@
-// The model document in a sole-document frame: its desktop comes back as it was stored, a
-// damaged desktop costs windows but never the model, and a change of its file by another program
-// (not by its own save) asks whether to reload it.
+// The model document in a sole-document frame: text typed into the schedule reaches the model as
+// soon as it is a value, its desktop comes back as it was stored, a damaged desktop costs windows
+// but never the model, and a change of its file by another program (not by its own save) asks
+// whether to reload it.
 #include "StructDocTest.rh"
 
 #include "StructDoc.h"
+#include "StructScheduleView.h"
 #include "StructWindows.h"
 
 #include "frame/KwMDITools.h"
@@ -160,4 +162,43 @@ TEST_F(StructDoc, AnotherProgramsChangeAsksToReloadTheEditorsOwnSaveDoesNot)
     ExpectModel(original);
     EXPECT_FALSE(Doc()->IsModified());
     EXPECT_STREQ("Schedule:0:0 Drawing:0:0 Members:0:0 ", Desktop());
+}
+
+TEST_F(StructDoc, TypedScheduleCellsReachTheModelOnceTheyAreValues)
+{
+    ASSERT_TRUE(m_pModels->OpenDocumentFile(NULL) != NULL);
+    CMDIChildWnd* pChild = CStructWindows::OpenSchedule(Doc());
+    ASSERT_TRUE(pChild != NULL);
+    CKwGridCtrl& grid = static_cast<CStructScheduleView*>(pChild->GetActiveView())->GetGrid();
+    auto type = [&](UINT nColumn, UINT nLine, const char* pszKeys) {
+        grid.SetFocus();
+        grid.SetCurText(nColumn, nLine, 0, -1);
+        ASSERT_TRUE(grid.GetEditor() != NULL);
+        for (const char* p = pszKeys; *p != '\0'; p++)
+            grid.GetEditor()->SendMessage(WM_CHAR, (WPARAM)*p, 1);
+    };
+    auto leave = [&] {
+        m_pFrame->SetFocus();
+        PumpUntil([] { return false; }, 100);
+    };
+
+    CStructMember before = Doc()->GetModel().GetAt(3);
+    type(CStructMember::kLength, 3, "12,5");
+    EXPECT_EQ(12.5, Doc()->GetModel().GetAt(3).m_dLength);
+    EXPECT_STREQ("12,5", grid.GetItemText(CStructMember::kLength, 3)); // as typed, while typed
+    EXPECT_EQ(3, Doc()->GetSelected());
+    leave();
+    EXPECT_STREQ("12.5", grid.GetItemText(CStructMember::kLength, 3));
+
+    // No value: the member keeps its length, and the cell shows it again once left.
+    type(CStructMember::kLength, 3, "-");
+    type(CStructMember::kColour, 3, "#12");
+    EXPECT_STREQ("#12", grid.GetItemText(CStructMember::kColour, 3));
+    leave();
+    CStructMember after = Doc()->GetModel().GetAt(3);
+    EXPECT_EQ(12.5, after.m_dLength);
+    after.m_dLength = before.m_dLength;
+    EXPECT_TRUE(after == before);
+    EXPECT_STREQ("12.5", grid.GetItemText(CStructMember::kLength, 3));
+    EXPECT_STREQ(before.FormatCell(CStructMember::kColour), grid.GetItemText(CStructMember::kColour, 3));
 }
