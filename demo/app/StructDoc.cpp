@@ -203,10 +203,7 @@ void CStructDoc::Serialize(CArchive& ar)
         m_desktop.RemoveAll();
         return;
     }
-    WORD wSchema = 0;
-    ar >> wSchema;
-    if (wSchema != kDocSchema)
-        AfxThrowArchiveException(CArchiveException::badSchema, ar.m_strFileName);
+    CStructMember::LoadSchema(ar, kDocSchema);
     // Both parts read before either replaces what the document holds. The desktop is taken
     // apart only when the frame restores the windows: a damaged one costs the windows, never
     // the model.

@@ -153,10 +153,7 @@ void CStructMember::Serialize(CArchive& ar)
         m_picture.Serialize(ar);
         return;
     }
-    WORD wSchema = 0;
-    ar >> wSchema;
-    if (wSchema != kMemberSchema)
-        AfxThrowArchiveException(CArchiveException::badSchema, ar.m_strFileName);
+    LoadSchema(ar, kMemberSchema);
     CStructMember loaded;
     DWORD dwColour = 0;
     ar >> loaded.m_strMark >> loaded.m_strSection >> loaded.m_strGrade >> loaded.m_dLength >>
@@ -167,6 +164,14 @@ void CStructMember::Serialize(CArchive& ar)
         AfxThrowArchiveException(CArchiveException::genericException, ar.m_strFileName);
     loaded.m_picture.Serialize(ar);
     *this = loaded;
+}
+
+void CStructMember::LoadSchema(CArchive& ar, WORD wSchema)
+{
+    WORD wRead = 0;
+    ar >> wRead;
+    if (wRead != wSchema)
+        AfxThrowArchiveException(CArchiveException::badSchema, ar.m_strFileName);
 }
 
 bool CStructMember::operator==(const CStructMember& other) const

@@ -35,6 +35,8 @@ public:
     // Stored as a schema-checked record: the load throws CArchiveException on a record it
     // cannot read, leaving the member as it was.
     void Serialize(CArchive& ar);
+    // Reads a record's schema word: CArchiveException badSchema unless it is wSchema.
+    static void LoadSchema(CArchive& ar, WORD wSchema);
 
     bool operator==(const CStructMember& other) const;
     bool operator!=(const CStructMember& other) const { return !(*this == other); }

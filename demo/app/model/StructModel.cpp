@@ -115,10 +115,7 @@ void CStructModel::Serialize(CArchive& ar)
             member.Serialize(ar);
         return;
     }
-    WORD wSchema = 0;
-    ar >> wSchema;
-    if (wSchema != kModelSchema)
-        AfxThrowArchiveException(CArchiveException::badSchema, ar.m_strFileName);
+    CStructMember::LoadSchema(ar, kModelSchema);
     // The count is only a promise: the members grow as their records arrive.
     DWORD_PTR nCount = ar.ReadCount();
     std::vector<CStructMember> loaded;
