@@ -32,12 +32,6 @@ namespace {
 
 const WORD kDocSchema = 1;
 
-// A line for the user's log of what happened to the model.
-void Log(const CString& strText)
-{
-    TRACE("%s\n", (LPCSTR)strText);
-}
-
 // A picture file's bytes; FALSE (bytes unchanged) for a file that cannot be read or is too
 // large to be a cross-section's picture.
 BOOL ReadPicture(const CString& strPath, CByteArray& bytes)
@@ -74,6 +68,16 @@ std::unique_ptr<CByteArray> ReadAll(CMemFile& file)
 }
 
 } // namespace
+
+CStructDoc::LogFunction CStructDoc::s_pfnLog = NULL;
+
+void CStructDoc::Log(const CString& strLine)
+{
+    if (s_pfnLog != NULL)
+        s_pfnLog(strLine);
+    else
+        TRACE("%s\n", (LPCSTR)strLine);
+}
 
 CStructDoc::CStructDoc() : m_nSelected(-1), m_nLastChanged(-1), m_watch(this), m_bReloading(FALSE)
 {

@@ -36,6 +36,12 @@ public:
     // frame opens the document's windows; FALSE when the model holds no desktop.
     BOOL RestoreDesktop();
 
+    // Where the document's lines for the user go (the editor's output log); TRACE while none
+    // is set.
+    typedef void (*LogFunction)(const CString& strLine);
+    static void SetLog(LogFunction pfnLog) { s_pfnLog = pfnLog; }
+    static void Log(const CString& strLine);
+
     // Reads the model's file again, its windows as it stores them; on a file that cannot be read
     // the model stays as it was, with its default windows. FALSE then.
     BOOL Reload();
@@ -68,5 +74,6 @@ private:
     int m_nLastChanged;
     CByteArray m_desktop; // the stored desktop, until the frame restores it
     CStructModelWatch m_watch;
+    static LogFunction s_pfnLog;
     BOOL m_bReloading; // the contents stay until the file is read whole
 };

@@ -34,6 +34,7 @@ void CStructModelWatch::FileMonitorClient_OnFileEvent(EFileEvent event, CFileMon
     if (event == eFileDeleted) {
         // What the editor holds is all there is of the model now.
         m_pDoc->SetModifiedFlag(TRUE);
+        CStructDoc::Log("The model's file " + strPath + " was deleted by another program; saving writes it again.");
         return;
     }
     // A notice of the document's own save can arrive after it: the file is then as it was left.
@@ -44,8 +45,11 @@ void CStructModelWatch::FileMonitorClient_OnFileEvent(EFileEvent event, CFileMon
     m_bAsking = TRUE;
     int nAnswer = AfxMessageBox(kReloadPrompt, MB_YESNO | MB_ICONQUESTION);
     m_bAsking = FALSE;
+    if (nAnswer == IDYES && m_pDoc->Reload()) {
+        CStructDoc::Log("The model was read again from " + strPath + ".");
+        return;
+    }
     if (nAnswer == IDYES)
-        m_pDoc->Reload();
-    else
-        m_pDoc->SetModifiedFlag(TRUE); // the file no longer holds what the editor shows
+        CStructDoc::Log("The model could not be read again from " + strPath + "; the editor keeps it as it was.");
+    m_pDoc->SetModifiedFlag(TRUE); // the file no longer holds what the editor shows
 }
