@@ -6,6 +6,7 @@
 #include "StructEvents.h"
 #include "StructWindows.h"
 #include "model/StructReport.h"
+#include "model/StructSectionPicture.h"
 
 #include "core/CoreGlobalMethods.h"
 #include "frame/KwMDITools.h"
@@ -54,6 +55,32 @@ BOOL ReadPicture(const CString& strPath, CByteArray& bytes)
         return FALSE;
     }
     return TRUE;
+}
+
+// The pictures of the catalogue's sections as files ("IPE 300.bmp" ...) in a folder of the
+// temporary folder, which is returned.
+CString WriteCataloguePictures()
+{
+    char szTemp[MAX_PATH];
+    DWORD nLength = ::GetTempPathA(MAX_PATH, szTemp);
+    CString strFolder = CString(szTemp, nLength > 0 && nLength < MAX_PATH ? (int)nLength : 0) + "KwUi Sections";
+    ::CreateDirectoryA(strFolder, NULL);
+    CStringArray sections;
+    CStructModel::GetSections(sections);
+    for (INT_PTR i = 0; i < sections.GetSize(); i++) {
+        CByteArray bmp;
+        CFile file;
+        if (!CStructSectionPicture::Make(sections[i], bmp) ||
+            !file.Open(strFolder + "\\" + sections[i] + ".bmp", CFile::modeCreate | CFile::modeWrite))
+            continue;
+        try {
+            file.Write(bmp.GetData(), (UINT)bmp.GetSize());
+            file.Close();
+        } catch (CException* e) {
+            e->Delete(); // a picture fewer to choose from
+        }
+    }
+    return strFolder;
 }
 
 // The whole content of a memory file.
@@ -371,14 +398,14 @@ void CStructDoc::OnChoosePicture()
 {
     if (m_nSelected < 0)
         return;
-    // The pictures of the model's folder, or of the current one for a model never saved.
+    // The catalogue's pictures to choose from; "Browse..." starts in the model's folder.
     CString strFolder = GetPathName();
     int nSlash = strFolder.ReverseFind('\\');
     strFolder = nSlash >= 0 ? strFolder.Left(nSlash) : CString(".");
     CDialogImageChoice dlg(AfxGetMainWnd());
     dlg.m_wndChoice.m_nFormats = CCoreGlobalMethods::ImageBmp | CCoreGlobalMethods::ImageJpg |
                                  CCoreGlobalMethods::ImagePng | CCoreGlobalMethods::ImageGif;
-    dlg.m_wndChoice.m_strChoiceFolder = strFolder;
+    dlg.m_wndChoice.m_strChoiceFolder = WriteCataloguePictures();
     dlg.m_wndChoice.m_strBrowseFolder = strFolder;
     if (dlg.DoModal() != IDOK || dlg.m_wndChoice.m_strSelectedFile.IsEmpty())
         return;

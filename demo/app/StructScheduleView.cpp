@@ -23,11 +23,8 @@ const int kColumnWidths[CStructMember::kColumns] = {56, 90, 56, 76, 160, 70};
 
 CStructScheduleView::CStructScheduleView() : m_identity("Schedule"), m_bWriting(FALSE)
 {
-    for (const char* psz : {"IPE 200", "IPE 240", "IPE 300", "HEA 200", "HEB 240", "UPN 160", "SHS 120x6",
-                            "CHS 139.7x5"})
-        m_sections.Add(psz);
-    for (const char* psz : {"S235", "S275", "S355", "S460"})
-        m_grades.Add(psz);
+    CStructModel::GetSections(m_sections);
+    CStructModel::GetGrades(m_grades);
 }
 
 CStructDoc* CStructScheduleView::GetDocument() const

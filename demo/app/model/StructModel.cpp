@@ -90,6 +90,18 @@ void CStructModel::MakeSample(int nMembers)
     m_members.swap(members);
 }
 
+void CStructModel::GetSections(CStringArray& sections)
+{
+    for (const char* psz : {"IPE 200", "IPE 240", "IPE 300", "HEA 200", "HEB 240", "UPN 160", "SHS 120x6", "CHS 139.7x5"})
+        sections.Add(psz);
+}
+
+void CStructModel::GetGrades(CStringArray& grades)
+{
+    for (const char* psz : {"S235", "S275", "S355", "S460"})
+        grades.Add(psz);
+}
+
 CString CStructModel::FormatSchedule() const
 {
     CString strText;
