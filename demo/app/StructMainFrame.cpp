@@ -8,6 +8,7 @@
 #include "StructDoc.h"
 #include "StructWindows.h"
 
+#include <CBCGPMenuBar.h>
 #include <CBCGPWorkspace.h>
 
 IMPLEMENT_DYNAMIC(CStructMainFrame, CKwSoleDocMDIFrameWnd)
@@ -53,6 +54,19 @@ int CStructMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return 0;
 }
 
+BOOL CStructMainFrame::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+{
+    if (!CKwSoleDocMDIFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
+        return FALSE;
+    // The bars take their sides in their Z order.
+    if (GetMenuBar() != NULL)
+    {
+        m_wndToolBar.SetWindowPos(GetMenuBar(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        RecalcLayout();
+    }
+    return TRUE;
+}
+
 BOOL CStructMainFrame::CreatePanes()
 {
     struct PaneInfo
@@ -67,7 +81,7 @@ BOOL CStructMainFrame::CreatePanes()
         {&m_wndProperties, "Properties", ID_STRUCT_PANE_PROPERTIES, CBRS_LEFT, CRect(0, 0, 270, 300)},
         {&m_wndMembers, "Members", ID_STRUCT_PANE_MEMBERS, CBRS_BOTTOM, CRect(0, 0, 400, 170)},
         {&m_wndOutput, "Output", ID_STRUCT_PANE_OUTPUT, CBRS_BOTTOM, CRect(0, 0, 400, 170)},
-        {&m_wndSections, "Sections", ID_STRUCT_PANE_SECTIONS, CBRS_RIGHT, CRect(0, 0, 360, 300)},
+        {&m_wndSections, "Sections", ID_STRUCT_PANE_SECTIONS, CBRS_RIGHT, CRect(0, 0, 420, 300)},
     };
     for (const PaneInfo& pane : panes)
     {

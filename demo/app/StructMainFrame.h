@@ -35,6 +35,10 @@ public:
     // The docking pane a View command shows and hides, NULL for the button row and others.
     CKwControlBar* GetPaneOfCommand(UINT nID);
 
+    // The command buttons go under the menu bar, which the frame makes last.
+    BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+        CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL) override;
+
     // The panes follow the model; its windows come back as it stored them, else the default ones.
     void OnOpenSoleDoc(CDocument* pDoc) override;
     void OnCloseSoleDoc() override;

@@ -4,6 +4,7 @@
 #include "StructApp.rh"
 #include "StructDoc.h"
 #include "StructEvents.h"
+#include "StructListColumns.h"
 
 BEGIN_MESSAGE_MAP(CStructMembersPane, CKwControlBar)
     ON_WM_CREATE()
@@ -71,8 +72,7 @@ void CStructMembersPane::Fill()
             texts[nColumn] = member.FormatCell(nColumn);
         m_list.InsertLine(texts);
     }
-    for (int nColumn = 0; nColumn + 1 < CStructMember::kColumns; nColumn++)
-        m_list.SetColumnWidth(nColumn, nCount > 0 ? LVSCW_AUTOSIZE : LVSCW_AUTOSIZE_USEHEADER);
+    CStructListColumns::Fit(m_list, CStructMember::kColumns - 1);
     m_list.SetRedraw(TRUE);
     m_bFollowing = FALSE;
     ShowSelection();

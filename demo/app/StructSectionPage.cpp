@@ -20,9 +20,11 @@ void CStructSectionPage::OnInitPropertyPage()
         m_grid.AddColumn("Value", 70);
         m_grid.AddColumn("Unit", 45);
         m_grid.SetReadOnly(TRUE);
+        m_grid.SetInsertMode(CKwGridCtrl::eInsertFixed);
         for (int nLine = 0; nLine < CStructSections::kProperties; nLine++)
         {
-            m_grid.SetTextItem(0, nLine, CStructSections::GetPropertyTitle(nLine));
+            m_grid.SetTextItem(0, nLine, CString(CStructSections::GetPropertyTitle(nLine)) + " " +
+                CStructSections::GetPropertySymbol(nLine));
             m_grid.SetTextItem(2, nLine, CStructSections::GetPropertyUnit(nLine));
         }
     }

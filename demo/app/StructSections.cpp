@@ -23,8 +23,9 @@ const CStructSections::Section kSections[] = {
     {"CHS 139.7x5", {139.7, 139.7, 16.6, 21.2, 481, 68.8}},
 };
 
-const char* const kTitles[][2] = {{"Height h", "mm"}, {"Width b", "mm"}, {"Mass", "kg/m"}, {"Area A", "cm2"},
-    {"Second moment Iy", "cm4"}, {"Modulus Wy", "cm3"}};
+// Title, symbol, unit.
+const char* const kTitles[][3] = {{"Height", "h", "mm"}, {"Width", "b", "mm"}, {"Mass", "G", "kg/m"},
+    {"Area", "A", "cm2"}, {"Second moment", "Iy", "cm4"}, {"Section modulus", "Wy", "cm3"}};
 
 } // namespace
 
@@ -53,7 +54,12 @@ const char* CStructSections::GetPropertyTitle(int nProperty)
     return nProperty >= 0 && nProperty < kProperties ? kTitles[nProperty][0] : "";
 }
 
-const char* CStructSections::GetPropertyUnit(int nProperty)
+const char* CStructSections::GetPropertySymbol(int nProperty)
 {
     return nProperty >= 0 && nProperty < kProperties ? kTitles[nProperty][1] : "";
+}
+
+const char* CStructSections::GetPropertyUnit(int nProperty)
+{
+    return nProperty >= 0 && nProperty < kProperties ? kTitles[nProperty][2] : "";
 }

@@ -17,7 +17,8 @@ public:
     // The index of the section of that name (spaces and case as the catalogue writes them), or -1.
     static int Find(const char* pszName);
 
-    // "Mass", and its unit "kg/m".
+    // "Second moment", its symbol "Iy" and its unit "cm4".
     static const char* GetPropertyTitle(int nProperty);
+    static const char* GetPropertySymbol(int nProperty);
     static const char* GetPropertyUnit(int nProperty);
 };

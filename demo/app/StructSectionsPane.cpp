@@ -4,6 +4,7 @@
 #include "StructApp.h"
 #include "StructApp.rh"
 #include "StructDoc.h"
+#include "StructListColumns.h"
 #include "StructSections.h"
 
 BEGIN_MESSAGE_MAP(CStructSectionsPane, CKwControlBar)
@@ -22,7 +23,7 @@ int CStructSectionsPane::OnCreate(LPCREATESTRUCT lpCreateStruct)
     for (int nProperty = 0; nProperty < CStructSections::kProperties; nProperty++)
     {
         CString strTitle;
-        strTitle.Format("%s (%s)", CStructSections::GetPropertyTitle(nProperty), CStructSections::GetPropertyUnit(nProperty));
+        strTitle.Format("%s (%s)", CStructSections::GetPropertySymbol(nProperty), CStructSections::GetPropertyUnit(nProperty));
         m_list.AddColumn(strTitle);
     }
     if (!m_list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
@@ -38,8 +39,7 @@ int CStructSectionsPane::OnCreate(LPCREATESTRUCT lpCreateStruct)
             texts[1 + nProperty].Format("%g", section.values[nProperty]);
         m_list.InsertLine(texts);
     }
-    for (int nColumn = 0; nColumn < CStructSections::kProperties; nColumn++)
-        m_list.SetColumnWidth(nColumn, LVSCW_AUTOSIZE_USEHEADER);
+    CStructListColumns::Fit(m_list, CStructSections::kProperties);
     SetChild(&m_list);
     return 0;
 }
