@@ -50,7 +50,7 @@ END_MESSAGE_MAP()
 
 CStructApp theApp;
 
-CStructApp::CStructApp() : CKwSoleDocApp("KwUi Structure"), m_nExitCode(-1), m_bReadyReported(FALSE) {}
+CStructApp::CStructApp() : CKwSoleDocApp("KwUi Structure"), m_nExitCode(-1), m_bReadyReported(FALSE), m_hWndSplash(NULL) {}
 
 CStructApp* CStructApp::GetApp()
 {
@@ -77,6 +77,11 @@ void CStructApp::Log(const CString& strText)
 void CStructApp::SetTourStarter(TourStarter pfnStarter)
 {
     s_pfnTourStarter = pfnStarter;
+}
+
+HWND CStructApp::GetSplashWindow() const
+{
+    return m_hWndSplash != NULL && ::IsWindow(m_hWndSplash) ? m_hWndSplash : NULL;
 }
 
 CStructMainFrame* CStructApp::GetMainFrame() const
@@ -173,8 +178,10 @@ BOOL CStructApp::RefuseCommandLine(const CString& strWhy)
 void CStructApp::ShowSplash()
 {
     CKwSplashWnd* pSplash = new CKwSplashWnd(IDB_STRUCT_SPLASH);
-    pSplash->SetText("Structural model editor\nKwUi toolkit", CPoint(24, 112));
-    if (!pSplash->Create())
+    pSplash->SetText("KwUi Structure\nA structural model editor on the KwUi toolkit", CPoint(24, 116));
+    if (pSplash->Create())
+        m_hWndSplash = pSplash->m_hWnd;
+    else
         delete pSplash;
 }
 

@@ -38,6 +38,8 @@ public:
     static void SetTourStarter(TourStarter pfnStarter);
 
     CStructMainFrame* GetMainFrame() const;
+    // The splash window while it is up, else NULL.
+    HWND GetSplashWindow() const;
     // The open model, NULL when none is open.
     CStructDoc* GetModelDoc();
     const CStructCommandLine& GetCommandLine() const { return m_commandLine; }
@@ -72,4 +74,5 @@ private:
     CStringArray m_pendingLog; // lines written before the log's pane exists
     int m_nExitCode; // -1: the framework's
     BOOL m_bReadyReported;
+    HWND m_hWndSplash;
 };

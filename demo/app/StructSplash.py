@@ -45,12 +45,25 @@ for x in (left, right):
     line(pixels, x - 8, bottom + 12, x + 8, bottom + 12, orange)
 line(pixels, 0, BAND, WIDTH - 1, BAND, orange)
 
-rows = []
+# An 8-bit picture, run-length encoded: its rows are mostly one colour.
+palette = sorted({c for row in pixels for c in row})
+assert len(palette) <= 256
+index = {c: i for i, c in enumerate(palette)}
+data = bytearray()
 for y in range(HEIGHT - 1, -1, -1):  # bottom-up
-    row = b"".join(struct.pack("<BBB", b, g, r) for (r, g, b) in pixels[y])
-    rows.append(row + b"\0" * ((4 - len(row) % 4) % 4))
-data = b"".join(rows)
-header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
-info = struct.pack("<IiiHHIIiiII", 40, WIDTH, HEIGHT, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    row = [index[c] for c in pixels[y]]
+    x = 0
+    while x < WIDTH:
+        run = 1
+        while x + run < WIDTH and run < 255 and row[x + run] == row[x]:
+            run += 1
+        data += bytes((run, row[x]))
+        x += run
+    data += b"\0\0"  # end of line
+data += b"\0\1"  # end of picture
+colours = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in palette)
+offset = 14 + 40 + len(colours)
+header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+info = struct.pack("<IiiHHIIiiII", 40, WIDTH, HEIGHT, 1, 8, 1, len(data), 2835, 2835, len(palette), 0)  # BI_RLE8
 with open("StructSplash.bmp", "wb") as f:
-    f.write(header + info + data)
+    f.write(header + info + colours + data)
