@@ -1,8 +1,6 @@
 // CStructCommandLine: the switches, the tour's folder and the model's path.
 #include "StructCommandLine.h"
 
-#include <cstring>
-
 CStructCommandLine::CStructCommandLine() : m_eMode(eInteractive) {}
 
 BOOL CStructCommandLine::Parse(int argc, const char* const* argv)
@@ -25,9 +23,9 @@ BOOL CStructCommandLine::Parse(int argc, const char* const* argv)
         }
         else if (pszArg[0] == '/' || pszArg[0] == '-')
         {
-            const char* pszSwitch = pszArg + 1;
-            const BOOL bTour = _stricmp(pszSwitch, "tour") == 0;
-            if (!bTour && _stricmp(pszSwitch, "timing") != 0)
+            const CString strSwitch(pszArg + 1);
+            const BOOL bTour = strSwitch.CompareNoCase("tour") == 0;
+            if (!bTour && strSwitch.CompareNoCase("timing") != 0)
                 m_strError.Format("unknown switch %s", pszArg);
             else if (m_eMode != eInteractive)
                 m_strError = "/tour and /timing are one at a time";
