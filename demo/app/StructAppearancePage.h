@@ -1,6 +1,6 @@
-// StructAppearancePage.h: CStructAppearancePage, the page with the selected member's colour (the
-// colour button and its picker) and the drawing's label font (the font picker), which is a
-// setting of the editor rather than of the model.
+// StructAppearancePage.h: CStructAppearancePage, the page with the selected member's colour (a
+// colour button and its picker) and the drawing's own look, a setting of the editor rather than
+// of the model: its label font (the font picker), background and highlight colours.
 #pragma once
 
 #include "pages/KwPropertyPage.h"
@@ -21,16 +21,23 @@ public:
     CString GetToolTipText(UINT nID) override;
 
     CKwColorButton& GetColourButton() { return m_colour; }
+    CKwColorButton& GetBackgroundButton() { return m_background; }
+    CKwColorButton& GetHighlightButton() { return m_highlight; }
     CKwFontPicker& GetFontPicker() { return m_font; }
 
-    // The colour button's choice becomes the member's colour.
+    // The member's button gives the member its colour; the drawing's buttons and the font picker
+    // change the drawing of every model, in this run and the next.
     void KwColorPickerClient_OnSelectionChanged(CWnd* pPicker) override;
     void KwColorPickerClient_OnSpecialButton(UINT nID, CWnd* pPicker) override;
-    // The font chosen labels the drawing from now on, in this run and the next.
     void OnFontChanged(CKwFontPicker* pPicker) override;
 
 private:
+    // The settings changed: they are stored and the drawing is drawn again.
+    static void SettingsChanged();
+
     CStructMemberSubject* m_pMember;
     CKwColorButton m_colour;
+    CKwColorButton m_background;
+    CKwColorButton m_highlight;
     CKwFontPicker m_font;
 };
