@@ -42,10 +42,14 @@ int CStructMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     EnableDocking(CBRS_ALIGN_ANY);
     EnableAutoHideBars(CBRS_ALIGN_ANY);
-    static const UINT s_indicators[] = {ID_SEPARATOR, ID_STRUCT_INDICATOR_MEMBERS, ID_STRUCT_INDICATOR_SELECTION};
+    static const UINT s_indicators[] = {
+        ID_SEPARATOR, ID_STRUCT_INDICATOR_MEMBERS, ID_STRUCT_INDICATOR_SELECTION, ID_STRUCT_INDICATOR_COLOUR};
     if (!m_wndToolBar.Create(this, ID_STRUCT_PANE_TOOLBAR) || !m_wndStatusBar.Create(this) ||
-        !m_wndStatusBar.SetIndicators(s_indicators, sizeof(s_indicators) / sizeof(s_indicators[0])) || !CreatePanes())
+        !m_wndStatusBar.SetIndicators(s_indicators, sizeof(s_indicators) / sizeof(s_indicators[0])) ||
+        !m_wndColourWell.Create(&m_wndStatusBar, ID_STRUCT_INDICATOR_COLOUR) || !CreatePanes())
         return -1;
+    m_wndStatusBar.SetPaneText(m_wndStatusBar.CommandToIndex(ID_STRUCT_INDICATOR_COLOUR), "");
+    m_wndStatusBar.AssignWndToPane(&m_wndColourWell, ID_STRUCT_INDICATOR_COLOUR);
     // The tour starts from the first run's layout whatever an earlier run left.
     CStructApp* pApp = CStructApp::GetApp();
     CBCGPWorkspace* pWorkspace = CBCGPWorkspace::GetWorkspace();
@@ -239,12 +243,15 @@ void CStructMainFrame::OnUpdateMembersIndicator(CCmdUI* pCmdUI)
 void CStructMainFrame::OnUpdateSelectionIndicator(CCmdUI* pCmdUI)
 {
     CString strText;
+    COLORREF crColour = CLR_NONE;
     const int nSelected = m_pDoc != NULL ? m_pDoc->GetSelected() : -1;
     if (nSelected >= 0 && nSelected < m_pDoc->GetModel().GetCount())
     {
         const CStructMember& member = m_pDoc->GetModel().GetAt(nSelected);
         strText.Format("%s: %s, %s m", (const char*)member.m_strMark, (const char*)member.m_strSection,
             (const char*)member.FormatCell(CStructMember::kLength));
+        crColour = member.m_crColour;
     }
     pCmdUI->SetText(strText);
+    m_wndColourWell.SetColour(crColour);
 }

@@ -3,6 +3,7 @@
 // open when a model is made or read.
 #pragma once
 
+#include "StructColourWell.h"
 #include "StructMembersPane.h"
 #include "StructOutputPane.h"
 #include "StructPropertiesPane.h"
@@ -65,6 +66,7 @@ private:
     CStructDoc* m_pDoc;
     CStructToolBar m_wndToolBar;
     CKwStatusBar m_wndStatusBar;
+    CStructColourWell m_wndColourWell;
     CStructPropertiesPane m_wndProperties;
     CStructMembersPane m_wndMembers;
     CStructOutputPane m_wndOutput;
