@@ -41,6 +41,24 @@ unsigned long MillisecondsSinceStart()
     return now.QuadPart > created.QuadPart ? (unsigned long)((now.QuadPart - created.QuadPart) / 10000) : 0;
 }
 
+// Prompts of a run nobody watches: said on stderr, and answered no (or cancel, or OK when that
+// is the only answer).
+int AnswerUnwatched(const CString& strText, UINT nFlags)
+{
+    fprintf(stderr, "kwdemo: %s\n", (const char*)strText);
+    switch (nFlags & MB_TYPEMASK)
+    {
+    case MB_OK:
+        return IDOK;
+    case MB_YESNO:
+        return IDNO;
+    case MB_ABORTRETRYIGNORE:
+        return IDABORT;
+    default:
+        return IDCANCEL;
+    }
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CStructApp, CKwSoleDocApp)
@@ -121,6 +139,9 @@ BOOL CStructApp::InitInstance()
     if (!m_commandLine.Parse(__argc, __argv))
         return RefuseCommandLine(m_commandLine.m_strError);
     const CStructCommandLine::EMode eMode = m_commandLine.m_eMode;
+    // The tour installs its own answerer when it starts.
+    if (eMode != CStructCommandLine::eInteractive)
+        m_answerer = AnswerUnwatched;
     // The tour's pictures start from the first run's settings whatever an earlier run left.
     if (eMode != CStructCommandLine::eTour)
         m_settings.Load();
