@@ -112,10 +112,8 @@ void CStructListView::OnInitialUpdate()
     // widens them to the longest texts, measured once each.
     m_bFilling = FALSE;
     CLargeListView::OnInitialUpdate();
-    m_bFilling = TRUE;
     ModifyStyle(0, LVS_SHOWSELALWAYS);
-    OnUpdate(NULL, kHintModel, NULL);
-    FitColumns();
+    // Ordered while still empty, so that the lines go to their places as they are inserted.
     int nColumn = m_viewContext.m_nValue1 - 1;
     if (nColumn >= 0 && nColumn < CStructMember::kColumns) {
         // A first click orders a column the other way round; a second turns it back.
@@ -123,6 +121,9 @@ void CStructListView::OnInitialUpdate()
         if (m_viewContext.m_nValue2 == 0)
             SortBy(nColumn);
     }
+    m_bFilling = TRUE;
+    OnUpdate(NULL, kHintModel, NULL);
+    FitColumns();
     ShowSelection();
 }
 
