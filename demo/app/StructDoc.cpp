@@ -407,13 +407,17 @@ void CStructDoc::OnChoosePicture()
                                  CCoreGlobalMethods::ImagePng | CCoreGlobalMethods::ImageGif;
     dlg.m_wndChoice.m_strChoiceFolder = WriteCataloguePictures();
     dlg.m_wndChoice.m_strBrowseFolder = strFolder;
+    int nMember = m_nSelected;
     if (dlg.DoModal() != IDOK || dlg.m_wndChoice.m_strSelectedFile.IsEmpty())
         return;
-    CStructMember member = m_model.GetAt(m_nSelected);
+    // The model may have been read again while the dialog was open (another program changed it).
+    if (nMember != m_nSelected || nMember >= m_model.GetCount())
+        return;
+    CStructMember member = m_model.GetAt(nMember);
     if (!ReadPicture(dlg.m_wndChoice.m_strSelectedFile, member.m_picture)) {
         AfxMessageBox("The picture " + dlg.m_wndChoice.m_strSelectedFile + " could not be read.",
                       MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    SetMember(m_nSelected, member);
+    SetMember(nMember, member);
 }
