@@ -241,7 +241,14 @@ void CStructDoc::Serialize(CArchive& ar)
     CStructModel model;
     model.Serialize(ar);
     CByteArray desktop;
-    desktop.Serialize(ar);
+    try {
+        desktop.Serialize(ar);
+    } catch (CArchiveException* e) {
+        // A model whose desktop was cut off opens with its default windows.
+        e->Delete();
+        desktop.RemoveAll();
+        Log("The model's desktop was damaged: the model opens with its default windows.");
+    }
     m_model = model;
     m_desktop.Copy(desktop);
     m_nSelected = -1;

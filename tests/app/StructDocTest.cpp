@@ -135,6 +135,10 @@ TEST_F(StructDoc, DesktopComesBackAndADamagedOneCostsOnlyWindows)
     EXPECT_FALSE(reopen(damaged));
     EXPECT_STREQ("", Desktop());
     ExpectModel(model);
+
+    damaged.assign(bytes.begin(), bytes.begin() + (long)nFirstRecord + 20); // the desktop cut off
+    EXPECT_FALSE(reopen(damaged));
+    ExpectModel(model);
 }
 
 TEST_F(StructDoc, AnotherProgramsChangeAsksToReloadTheEditorsOwnSaveDoesNot)
