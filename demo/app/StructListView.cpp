@@ -11,6 +11,8 @@ IMPLEMENT_SERIAL(CStructListView, CLargeListView, 1)
 BEGIN_MESSAGE_MAP(CStructListView, CLargeListView)
     ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, &CStructListView::OnItemChanged)
     ON_MESSAGE(WM_KW_GETVIEWTITLE, &CStructListView::OnGetViewTitle)
+    ON_NOTIFY(HDN_ITEMCLICKA, 0, &CStructListView::OnHeaderClick)
+    ON_NOTIFY(HDN_ITEMCLICKW, 0, &CStructListView::OnHeaderClick)
 END_MESSAGE_MAP()
 
 const CStructModel* CStructListView::s_pModel = NULL;
@@ -215,4 +217,15 @@ LRESULT CStructListView::OnGetViewTitle(WPARAM, LPARAM lParam)
 {
     *(CString*)lParam = "Members";
     return 1;
+}
+
+void CStructListView::OnHeaderClick(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    OnHeaderClicked(pNMHDR, pResult);
+    // The order the user chose is what the list shows now: the desktop stores it.
+    const NMHEADER* pHeader = reinterpret_cast<const NMHEADER*>(pNMHDR);
+    if (pHeader->iButton == 0 && pHeader->iItem >= 0 && pHeader->iItem < m_columns.GetSize()) {
+        m_viewContext.m_nValue1 = pHeader->iItem + 1;
+        m_viewContext.m_nValue2 = m_columns[pHeader->iItem]->m_bAscending ? 0 : 1;
+    }
 }

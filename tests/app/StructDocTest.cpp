@@ -96,8 +96,15 @@ TEST_F(StructDoc, DesktopComesBackAndADamagedOneCostsOnlyWindows)
     EXPECT_STREQ("Schedule:0:0 Drawing:0:0 Members:0:0 ", Desktop());
     CStructWindows::OpenMemberList(Doc(), CStructMember::kLength, TRUE);
     CStructWindows::OpenSchedule(Doc()); // open already: comes to the top
+    // The user orders the first list by grade, descending.
+    CListView* pFirstList = static_cast<CListView*>(CKwMDITools::GetLastMDIChildWnd()->GetActiveView());
+    NMHEADER click = {};
+    click.hdr.hwndFrom = pFirstList->GetListCtrl().GetHeaderCtrl()->GetSafeHwnd();
+    click.hdr.code = HDN_ITEMCLICKA;
+    click.iItem = CStructMember::kGrade;
+    pFirstList->SendMessage(WM_NOTIFY, 0, (LPARAM)&click);
     CString strStored = Desktop();
-    EXPECT_STREQ("Schedule:0:0 Members:4:1 Drawing:0:0 Members:0:0 ", strStored);
+    EXPECT_STREQ("Schedule:0:0 Members:4:1 Drawing:0:0 Members:3:1 ", strStored);
     CStructMember member = Doc()->GetModel().GetAt(2);
     member.m_strRemark = "checked";
     Doc()->SetMember(2, member);
