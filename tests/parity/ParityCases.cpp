@@ -14,6 +14,7 @@
 #include <initializer_list>
 #include <memory>
 #include <stdexcept>
+#include <typeinfo>
 #include <utility>
 #include <vector>
 
@@ -63,26 +64,12 @@ std::vector<BYTE> Stored(T& object)
     return bytes;
 }
 
+// Records are the same when they store the same bytes. (The maps' keys lie in separate hash
+// chains, so a map read back stores its pairs in the same order.)
 template <class T>
 bool Same(T& a, T& b)
 {
     return Stored(a) == Stored(b);
-}
-
-// Maps are compared by lookup: one read back holds the same pairs in another order of its chains.
-template <class K, class AK, class V, class AV>
-bool Same(CMap<K, AK, V, AV>& a, CMap<K, AK, V, AV>& b)
-{
-    if (a.GetCount() != b.GetCount())
-        return false;
-    for (POSITION pos = a.GetStartPosition(); pos != NULL;) {
-        K key;
-        V value, other;
-        a.GetNextAssoc(pos, key, value);
-        if (!b.Lookup(key, other) || !(other == value))
-            return false;
-    }
-    return true;
 }
 
 // Stores a record through its Serialize, or reads a new one back and compares.
@@ -97,7 +84,6 @@ void Record(CArchive& ar, T& record, const char* what)
         Expect(Same(read, record), what);
     }
 }
-#define RECORD(ar, r) Record(ar, r, #r)
 
 template <class T, class A, class V>
 void Add(CArray<T, A>& c, const V& v) { c.Add(v); }
@@ -110,6 +96,15 @@ void Fill(C& c, std::initializer_list<V> values)
 {
     for (const V& v : values)
         Add(c, v);
+}
+
+// Stores a collection of the values, or reads one back and compares.
+template <class C, class V>
+void Kind(CArchive& ar, std::initializer_list<V> values)
+{
+    C c;
+    Fill(c, values);
+    Record(ar, c, typeid(C).name());
 }
 
 CViewContext Context(const char* text, long nValue)
@@ -311,53 +306,23 @@ void BigTags(CArchive& ar)
 
 void Collections(CArchive& ar)
 {
-    CByteArray bytes;
-    Fill(bytes, {0x00, 0x7F, 0xFF});
-    RECORD(ar, bytes);
-    CDWordArray words;
-    Fill(words, {0u, 0x12345678u, 0xFFFFFFFFu});
-    RECORD(ar, words);
-    CStringArray strings;
-    Fill(strings, {"", "one", "two"});
-    RECORD(ar, strings);
-    CStringList stringList;
-    Fill(stringList, {"head", "", "tail"});
-    RECORD(ar, stringList);
-    CArray<long, long> longs;
-    Fill(longs, {-1L, (long)INT_MAX, (long)INT_MIN});
-    RECORD(ar, longs);
-    CArray<wchar_t, wchar_t> chars;
-    Fill(chars, {L'a', (wchar_t)0xE9, (wchar_t)0xFFFF});
-    RECORD(ar, chars);
-    CArray<double, double> doubles;
-    Fill(doubles, {0.5, -1e-300});
-    RECORD(ar, doubles);
-    CArray<short, short> shorts;
-    Fill(shorts, {(short)-1, (short)0x1234});
-    RECORD(ar, shorts);
-    CArray<CViewContext> contexts;
-    Fill(contexts, {Context("one", 1), Context("two", -2)});
-    RECORD(ar, contexts);
-    CKwArray<CKwArray<long>> nested;
+    Kind<CByteArray>(ar, {0x00, 0x7F, 0xFF});
+    Kind<CDWordArray>(ar, {0u, 0x12345678u, 0xFFFFFFFFu});
+    Kind<CStringArray>(ar, {"", "one", "two"});
+    Kind<CStringList>(ar, {"head", "", "tail"});
+    Kind<CArray<long, long>>(ar, {-1L, (long)INT_MAX, (long)INT_MIN});
+    Kind<CArray<wchar_t, wchar_t>>(ar, {L'a', (wchar_t)0xE9, (wchar_t)0xFFFF});
+    Kind<CArray<double, double>>(ar, {0.5, -1e-300});
+    Kind<CArray<short, short>>(ar, {(short)-1, (short)0x1234});
+    Kind<CArray<CViewContext>>(ar, {Context("one", 1), Context("two", -2)});
     CKwArray<long> inner;
     Fill(inner, {7L, -7L});
-    Fill(nested, {inner, CKwArray<long>()});
-    RECORD(ar, nested);
-    CList<long, long> longList;
-    Fill(longList, {-3L, 3L});
-    RECORD(ar, longList);
-    CList<unsigned long, unsigned long> unsignedList;
-    Fill(unsignedList, {0xFFFFFFFFul});
-    RECORD(ar, unsignedList);
-    CMap<long, long, CString, LPCSTR> byLong;
-    Fill(byLong, {std::make_pair(-1L, "minus one"), std::make_pair(-17L, "minus"), std::make_pair(70000L, "big")});
-    RECORD(ar, byLong);
-    CMap<CString, LPCSTR, double, double> byName;
-    Fill(byName, {std::make_pair("pi", 3.14), std::make_pair("", -0.0)});
-    RECORD(ar, byName);
-    CMap<WORD, WORD, wchar_t, wchar_t> byWord;
-    Fill(byWord, {std::make_pair((WORD)1, L'x'), std::make_pair((WORD)0xFFFF, (wchar_t)0xFFFF)});
-    RECORD(ar, byWord);
+    Kind<CKwArray<CKwArray<long>>>(ar, {inner, CKwArray<long>()});
+    Kind<CList<long, long>>(ar, {-3L, 3L});
+    Kind<CList<unsigned long, unsigned long>>(ar, {0xFFFFFFFFul});
+    Kind<CMap<long, long, CString, LPCSTR>>(ar, {std::make_pair(-1L, "minus one"), std::make_pair(-17L, "minus"), std::make_pair(70000L, "big")});
+    Kind<CMap<CString, LPCSTR, double, double>>(ar, {std::make_pair("pi", 3.14), std::make_pair("", -0.0)});
+    Kind<CMap<WORD, WORD, wchar_t, wchar_t>>(ar, {std::make_pair((WORD)1, L'x'), std::make_pair((WORD)0xFFFF, (wchar_t)0xFFFF)});
     // Objects by pointer: the array owns what it reads.
     CParityNode node;
     node.m_strName = "in array";
@@ -381,7 +346,7 @@ void Records(CArchive& ar)
 {
     CViewContext context = Context("desktop", INT_MIN + 1);
     context.m_strText2 = "view";
-    RECORD(ar, context);
+    Record(ar, context, "view context");
 
     CKwImageRecord pictures[3];
     pictures[0].m_strFileName = "C:\\pictures\\beam.png";
