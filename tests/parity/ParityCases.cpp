@@ -39,6 +39,11 @@ void Value(CArchive& ar, const T& value, const char* what)
     }
 }
 #define VALUE(ar, v) Value(ar, v, #v)
+template <class... T>
+void Values(CArchive& ar, const T&... values)
+{
+    (Value(ar, values, typeid(T).name()), ...);
+}
 
 CString Letters(int nLength)
 {
@@ -155,26 +160,11 @@ class CParityEmpty : public CObject
 };
 IMPLEMENT_SERIAL(CParityEmpty, CObject, 0)
 
-void Values(CArchive& ar)
+void Primitives(CArchive& ar)
 {
-    VALUE(ar, (BYTE)0xFE);
-    VALUE(ar, (WORD)0xBEEF);
-    VALUE(ar, (LONG)INT_MIN);
-    VALUE(ar, (DWORD)0xFEDCBA98);
-    VALUE(ar, -1.5f);
-    VALUE(ar, 1e300);
-    VALUE(ar, (LONGLONG)-0x123456789AB);
-    VALUE(ar, (ULONGLONG)0xFEDCBA9876543210);
-    VALUE(ar, 'k');
-    VALUE(ar, (signed char)-100);
-    VALUE(ar, (short)-32000);
-    VALUE(ar, true);
-    VALUE(ar, (wchar_t)0xFFFD);
-    VALUE(ar, INT_MIN);
-    VALUE(ar, 4000000000u);
-    VALUE(ar, -2L);
-    VALUE(ar, (long)INT_MIN);
-    VALUE(ar, 0xFFFFFFFFul);
+    Values(ar, (BYTE)0xFE, (WORD)0xBEEF, (LONG)INT_MIN, (DWORD)0xFEDCBA98, -1.5f, 1e300,
+           (LONGLONG)-0x123456789AB, (ULONGLONG)0xFEDCBA9876543210, 'k', (signed char)-100,
+           (short)-32000, true, (wchar_t)0xFFFD, INT_MIN, 4000000000u, -2L, (long)INT_MIN, 0xFFFFFFFFul);
     // Text lines: the characters only, read back up to each line's end.
     const char* lines[][2] = {{"first", "\r\n"}, {"", "\r\n"}, {"third", "\n"}};
     for (const auto& line : lines) {
@@ -381,7 +371,7 @@ void Records(CArchive& ar)
 } // namespace
 
 const ParityCase g_parityCases[] = {
-    {"values", Values},
+    {"values", Primitives},
     {"counts", Counts},
     {"strings", Strings},
     {"objects", Objects},

@@ -16,11 +16,9 @@ namespace {
 
 typedef std::vector<BYTE> Bytes;
 
-bool ReadFile(const std::string& path, Bytes& bytes)
+std::string PathOf(const std::string& dir, const ParityCase& c)
 {
-    std::ifstream in(path, std::ios::binary);
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return (bool)in || in.eof();
+    return dir + "/" + c.name + ".bin";
 }
 
 Bytes Store(const ParityCase& c)
@@ -38,24 +36,12 @@ Bytes Store(const ParityCase& c)
     return bytes;
 }
 
-// Reads a case back; what it leaves unread is an error too.
-void Load(const ParityCase& c, Bytes& bytes)
-{
-    CMemFile file(bytes.data(), (UINT)bytes.size());
-    {
-        CArchive ar(&file, CArchive::load);
-        c.exchange(ar);
-        ar.Close();
-    }
-    if (file.GetPosition() != bytes.size())
-        throw std::runtime_error("bytes left unread");
-}
-
-// What is wrong with one case's file in dir, or nothing.
+// What is wrong with the case's file in dir, or nothing: its bytes against ours, then its values.
 std::string Check(const ParityCase& c, const Bytes& own, const std::string& dir)
 {
-    Bytes bytes;
-    if (!ReadFile(dir + "/" + c.name + ".bin", bytes))
+    std::ifstream in(PathOf(dir, c), std::ios::binary);
+    Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in.is_open())
         return "cannot be read";
     if (bytes != own) {
         size_t i = 0;
@@ -64,14 +50,21 @@ std::string Check(const ParityCase& c, const Bytes& own, const std::string& dir)
         return "differs from ours at byte " + std::to_string(i);
     }
     try {
-        Load(c, bytes);
+        CMemFile file(bytes.data(), (UINT)bytes.size());
+        {
+            CArchive ar(&file, CArchive::load);
+            c.exchange(ar);
+            ar.Close();
+        }
+        if (file.GetPosition() != bytes.size())
+            return "bytes left unread";
     } catch (CException* e) {
         char text[256] = "";
         e->GetErrorMessage(text, sizeof(text));
         e->Delete();
         return std::string("reading it throws: ") + text;
     } catch (const std::exception& e) {
-        return std::string("reading it finds ") + e.what();
+        return std::string("reading it finds another ") + e.what();
     }
     return std::string();
 }
@@ -85,31 +78,23 @@ int main(int argc, char** argv)
         fprintf(stderr, "usage: kwparity write <dir> | check <dir> <golden-dir> [<peer-dir>...]\n");
         return 2;
     }
-    std::string dir = argv[2];
-    int nFailures = 0;
     if (bWrite)
-        std::filesystem::create_directories(dir);
+        std::filesystem::create_directories(argv[2]);
+    int nFailures = 0;
     for (size_t i = 0; i < g_nParityCases; i++) {
         const ParityCase& c = g_parityCases[i];
-        Bytes own;
+        Bytes own = Store(c);
         if (bWrite) {
-            own = Store(c);
-            std::ofstream out(dir + "/" + c.name + ".bin", std::ios::binary | std::ios::trunc);
-            out.write((const char*)own.data(), (std::streamsize)own.size());
-            if (!out) {
-                fprintf(stderr, "%s: cannot write into %s\n", c.name, dir.c_str());
+            std::ofstream out(PathOf(argv[2], c), std::ios::binary | std::ios::trunc);
+            if (!out.write((const char*)own.data(), (std::streamsize)own.size())) {
+                fprintf(stderr, "%s: cannot write into %s\n", c.name, argv[2]);
                 nFailures++;
             }
             continue;
         }
-        if (!ReadFile(dir + "/" + c.name + ".bin", own)) {
-            fprintf(stderr, "%s: missing in %s\n", c.name, dir.c_str());
-            nFailures++;
-            continue;
-        }
-        // The golden folder must have every case; a peer build may not have run.
-        for (int n = 3; n < argc; n++) {
-            if (n > 3 && !std::filesystem::exists(std::string(argv[n]) + "/" + c.name + ".bin"))
+        // This build's file, then the golden one; a peer build may not have run.
+        for (int n = 2; n < argc; n++) {
+            if (n > 3 && !std::filesystem::exists(PathOf(argv[n], c)))
                 continue;
             std::string failure = Check(c, own, argv[n]);
             if (!failure.empty()) {
@@ -118,6 +103,7 @@ int main(int argc, char** argv)
             }
         }
     }
+    fflush(stderr);
     printf("%zu cases, %d failures\n", g_nParityCases, nFailures);
     return nFailures == 0 ? 0 : 1;
 }
