@@ -1,5 +1,5 @@
 #!/bin/bash
-# Runs every test: the Windows build under Wine, then the native sanitizer build. One test at a
+# Runs every test: the Windows build under Wine, then the native sanitizer builds. One test at a
 # time: the clipboard, focus and cursor are shared by every program of the Wine session.
 # Usage: run-tests.sh <windows-build-dir> <native-build-dir>...
 set -u
