@@ -144,7 +144,7 @@ BOOL CStructApp::InitInstance()
         m_answerer = AnswerUnwatched;
     // The tour's pictures start from the first run's settings whatever an earlier run left.
     if (eMode != CStructCommandLine::eTour)
-        m_settings.Load();
+        GetSettings().Load();
     if (eMode != CStructCommandLine::eTiming)
         ShowSplash();
 

@@ -43,7 +43,7 @@ public:
     // The open model, NULL when none is open.
     CStructDoc* GetModelDoc();
     const CStructCommandLine& GetCommandLine() const { return m_commandLine; }
-    CStructSettings& GetSettings() { return m_settings; }
+    CStructSettings& GetSettings() { return CStructSettings::Get(); }
 
     // Ends the program with nExitCode, dropping unsaved changes without a prompt.
     void Quit(int nExitCode);
@@ -69,7 +69,6 @@ private:
     void ReportReady();
 
     CStructCommandLine m_commandLine;
-    CStructSettings m_settings;
     Answerer m_answerer;
     CStringArray m_pendingLog; // lines written before the log's pane exists
     int m_nExitCode; // -1: the framework's
