@@ -133,6 +133,7 @@ BOOL CStructApp::InitInstance()
     free((void*)m_pszProfileName);
     m_pszProfileName = _strdup("Structure");
     InitBCGSoft();
+    CStructDoc::SetLog(&CStructApp::Log);
     LoadStdProfileSettings(4);
     AddDocTemplate(new CKwSoleDocTemplate(IDR_STRUCT_MODEL, RUNTIME_CLASS(CStructDoc)));
 
