@@ -4,6 +4,7 @@
 #include "StructApp.rh"
 #include "StructDoc.h"
 #include "StructMainFrame.h"
+#include "StructWindows.h"
 
 #include "core/KwRegistry.h"
 #include "frame/KwSoleDocTemplate.h"
@@ -146,7 +147,8 @@ BOOL CStructApp::InitInstance()
     // The tour's pictures start from the first run's settings whatever an earlier run left.
     if (eMode != CStructCommandLine::eTour)
         GetSettings().Load();
-    if (eMode != CStructCommandLine::eTiming)
+    const BOOL bShown = eMode != CStructCommandLine::eMakeSample;
+    if (eMode == CStructCommandLine::eInteractive || eMode == CStructCommandLine::eTour)
         ShowSplash();
 
     CStructMainFrame* pFrame = new CStructMainFrame;
@@ -166,9 +168,11 @@ BOOL CStructApp::InitInstance()
         pFrame->ShowWindow(SW_SHOWNORMAL);
         pFrame->UpdateWindow();
     }
-    else
+    else if (bShown)
         pFrame->ShowFrame();
 
+    if (eMode == CStructCommandLine::eMakeSample)
+        return MakeSample();
     if (!m_commandLine.m_strModel.IsEmpty())
     {
         if (OpenDocumentFile(m_commandLine.m_strModel) == NULL && eMode != CStructCommandLine::eInteractive)
@@ -226,7 +230,40 @@ void CStructApp::ReportReady()
     m_bReadyReported = TRUE;
     printf("ready %lu\n", MillisecondsSinceStart());
     fflush(stdout);
+    int nExitCode = 0;
+    if (!m_commandLine.m_strSaveCopy.IsEmpty())
+    {
+        LARGE_INTEGER frequency, start, end;
+        ::QueryPerformanceFrequency(&frequency);
+        ::QueryPerformanceCounter(&start);
+        const BOOL bSaved = GetModelDoc() != NULL && GetModelDoc()->OnSaveDocument(m_commandLine.m_strSaveCopy);
+        ::QueryPerformanceCounter(&end);
+        if (bSaved)
+            printf("saved %.1f\n", (double)(end.QuadPart - start.QuadPart) * 1000.0 / (double)frequency.QuadPart);
+        else
+            fprintf(stderr, "kwdemo: the model could not be saved to %s\n", (const char*)m_commandLine.m_strSaveCopy);
+        fflush(stdout);
+        nExitCode = bSaved ? 0 : 3;
+    }
+    Quit(nExitCode);
+}
+
+BOOL CStructApp::MakeSample()
+{
+    OnFileNewSoleDoc();
+    CStructDoc* pDoc = GetModelDoc();
+    if (pDoc == NULL)
+        return RefuseCommandLine("no model could be made");
+    CStructModel model;
+    model.MakeSample(m_commandLine.m_nSampleMembers);
+    pDoc->SetModel(model);
+    const int nWindows = CStructWindows::OpenMany(pDoc, m_commandLine.m_nSampleWindows);
+    if (!pDoc->OnSaveDocument(m_commandLine.m_strModel))
+        return RefuseCommandLine("the model could not be saved to " + m_commandLine.m_strModel);
+    printf("made %s: %d members, %d windows\n", (const char*)m_commandLine.m_strModel, model.GetCount(), nWindows);
+    fflush(stdout);
     Quit(0);
+    return TRUE;
 }
 
 int CStructApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)

@@ -65,8 +65,11 @@ private:
     // Tells a command line it cannot follow: a prompt when interactive, else stderr.
     BOOL RefuseCommandLine(const CString& strWhy);
     void ShowSplash();
-    // /timing: the time since the process started, printed once the windows have painted.
+    // /timing: the time since the process started, printed once the windows have painted; then
+    // the save of the model to /save's copy, timed.
     void ReportReady();
+    // /make-sample: a sample model with windows open on it, saved.
+    BOOL MakeSample();
 
     CStructCommandLine m_commandLine;
     Answerer m_answerer;
