@@ -147,7 +147,7 @@ BOOL CStructApp::InitInstance()
     // The tour's pictures start from the first run's settings whatever an earlier run left.
     if (eMode != CStructCommandLine::eTour)
         GetSettings().Load();
-    const BOOL bShown = eMode != CStructCommandLine::eMakeSample;
+    const BOOL bShown = eMode != CStructCommandLine::eSample;
     if (eMode == CStructCommandLine::eInteractive || eMode == CStructCommandLine::eTour)
         ShowSplash();
 
@@ -171,7 +171,7 @@ BOOL CStructApp::InitInstance()
     else if (bShown)
         pFrame->ShowFrame();
 
-    if (eMode == CStructCommandLine::eMakeSample)
+    if (eMode == CStructCommandLine::eSample)
         return MakeSample();
     if (!m_commandLine.m_strModel.IsEmpty())
     {

@@ -53,7 +53,7 @@ BOOL CStructCommandLine::Parse(int argc, const char* const* argv)
             }
             else if (strSwitch.CompareNoCase("timing") == 0)
                 SetMode(eTiming);
-            else if (strSwitch.CompareNoCase("make-sample") == 0 && SetMode(eMakeSample))
+            else if (strSwitch.CompareNoCase("make-sample") == 0 && SetMode(eSample))
             {
                 pending = {&m_strModel, &m_strMembers, &m_strWindows};
                 strPendingNeeds = "/make-sample needs a file, a number of members and a number of windows";
@@ -75,7 +75,7 @@ BOOL CStructCommandLine::Parse(int argc, const char* const* argv)
         m_strError = strPendingNeeds;
     if (m_strError.IsEmpty() && !m_strSaveCopy.IsEmpty() && (m_eMode != eTiming || m_strModel.IsEmpty()))
         m_strError = "/save is for /timing with a model";
-    if (m_strError.IsEmpty() && m_eMode == eMakeSample)
+    if (m_strError.IsEmpty() && m_eMode == eSample)
         ReadSampleSize();
     return m_strError.IsEmpty();
 }

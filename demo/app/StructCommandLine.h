@@ -13,7 +13,7 @@ public:
         eInteractive, // kwdemo [<model.kwm>]
         eTour, // kwdemo /tour <folder> [<model.kwm>]
         eTiming, // kwdemo /timing [<model.kwm> [/save <copy.kwm>]]
-        eMakeSample // kwdemo /make-sample <model.kwm> <members> <windows>
+        eSample // kwdemo /make-sample <model.kwm> <members> <windows>
     };
     // The largest sample /make-sample makes.
     enum { kMaxSampleMembers = 100000, kMaxSampleWindows = 15 };

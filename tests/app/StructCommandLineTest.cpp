@@ -43,7 +43,7 @@ TEST(StructCommandLine, ModesTheirValuesAndTheModelInAnyOrder)
     }
     CStructCommandLine sample;
     ASSERT_TRUE(Parse(sample, {"/make-sample", "s.kwm", "1000", "10"}));
-    EXPECT_EQ(CStructCommandLine::eMakeSample, sample.m_eMode);
+    EXPECT_EQ(CStructCommandLine::eSample, sample.m_eMode);
     EXPECT_STREQ("s.kwm", sample.m_strModel);
     EXPECT_EQ(1000, sample.m_nSampleMembers);
     EXPECT_EQ(10, sample.m_nSampleWindows);
