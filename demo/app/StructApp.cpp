@@ -127,20 +127,23 @@ void CStructApp::Quit(int nExitCode)
 BOOL CStructApp::InitInstance()
 {
     CKwSoleDocApp::InitInstance();
+    if (!m_commandLine.Parse(__argc, __argv))
+        return RefuseCommandLine(m_commandLine.m_strError);
+    const CStructCommandLine::EMode eMode = m_commandLine.m_eMode;
     if (!AfxOleInit())
         return RefuseCommandLine("OLE could not be initialised");
-    // The profile lives under HKEY_CURRENT_USER\Software\KwUi\Structure.
+    // The profile lives under HKEY_CURRENT_USER\Software\KwUi\Structure. Timed runs and the
+    // making of their samples keep to a profile of their own: the same settings at every run, and
+    // the user's left alone.
+    const BOOL bTimed = eMode == CStructCommandLine::eTiming || eMode == CStructCommandLine::eSample;
     SetRegistryKey("KwUi");
     free((void*)m_pszProfileName);
-    m_pszProfileName = _strdup("Structure");
+    m_pszProfileName = _strdup(bTimed ? "Structure\\Timed" : "Structure");
     InitBCGSoft();
     CStructDoc::SetLog(&CStructApp::Log);
     LoadStdProfileSettings(4);
     AddDocTemplate(new CKwSoleDocTemplate(IDR_STRUCT_MODEL, RUNTIME_CLASS(CStructDoc)));
 
-    if (!m_commandLine.Parse(__argc, __argv))
-        return RefuseCommandLine(m_commandLine.m_strError);
-    const CStructCommandLine::EMode eMode = m_commandLine.m_eMode;
     // The tour installs its own answerer when it starts.
     if (eMode != CStructCommandLine::eInteractive)
         m_answerer = AnswerUnwatched;
