@@ -128,10 +128,14 @@ BOOL CStructApp::InitInstance()
 {
     CKwSoleDocApp::InitInstance();
     if (!m_commandLine.Parse(__argc, __argv))
-        return RefuseCommandLine(m_commandLine.m_strError);
+    {
+        CString strUsage;
+        strUsage.Format(IDS_STRUCT_USAGE, (const char*)m_commandLine.m_strError);
+        return FailStart(strUsage);
+    }
     const CStructCommandLine::EMode eMode = m_commandLine.m_eMode;
     if (!AfxOleInit())
-        return RefuseCommandLine("OLE could not be initialised");
+        return FailStart("OLE could not be initialised");
     // The profile lives under HKEY_CURRENT_USER\Software\KwUi\Structure. Timed runs and the
     // making of their samples keep to a profile of their own: the same settings at every run, and
     // the user's left alone.
@@ -158,7 +162,7 @@ BOOL CStructApp::InitInstance()
     if (!pFrame->LoadFrame(IDR_STRUCT_FRAME))
     {
         delete pFrame;
-        return RefuseCommandLine("the main window could not be made");
+        return FailStart("the main window could not be made");
     }
     m_pMainWnd = pFrame;
     for (INT_PTR i = 0; i < m_pendingLog.GetSize(); i++)
@@ -179,25 +183,21 @@ BOOL CStructApp::InitInstance()
     if (!m_commandLine.m_strModel.IsEmpty())
     {
         if (OpenDocumentFile(m_commandLine.m_strModel) == NULL && eMode != CStructCommandLine::eInteractive)
-            return RefuseCommandLine("the model " + m_commandLine.m_strModel + " could not be opened");
+            return FailStart("the model " + m_commandLine.m_strModel + " could not be opened");
     }
     else if (eMode != CStructCommandLine::eTiming)
         OnFileNewSoleDoc();
 
     if (eMode == CStructCommandLine::eTour &&
         (s_pfnTourStarter == NULL || !s_pfnTourStarter(m_commandLine.m_strTourFolder)))
-        return RefuseCommandLine("the tour could not start");
+        return FailStart("the tour could not start");
     return TRUE;
 }
 
-BOOL CStructApp::RefuseCommandLine(const CString& strWhy)
+BOOL CStructApp::FailStart(const CString& strWhy)
 {
     if (m_commandLine.m_eMode == CStructCommandLine::eInteractive && m_answerer == nullptr)
-    {
-        CString strUsage;
-        strUsage.Format(IDS_STRUCT_USAGE, (const char*)strWhy);
-        Ask(strUsage, MB_OK | MB_ICONSTOP);
-    }
+        Ask(strWhy, MB_OK | MB_ICONSTOP);
     else
         fprintf(stderr, "kwdemo: %s\n", (const char*)strWhy);
     m_nExitCode = 2;
@@ -256,13 +256,13 @@ BOOL CStructApp::MakeSample()
     OnFileNewSoleDoc();
     CStructDoc* pDoc = GetModelDoc();
     if (pDoc == NULL)
-        return RefuseCommandLine("no model could be made");
+        return FailStart("no model could be made");
     CStructModel model;
     model.MakeSample(m_commandLine.m_nSampleMembers);
     pDoc->SetModel(model);
     const int nWindows = CStructWindows::OpenMany(pDoc, m_commandLine.m_nSampleWindows);
     if (!pDoc->OnSaveDocument(m_commandLine.m_strModel))
-        return RefuseCommandLine("the model could not be saved to " + m_commandLine.m_strModel);
+        return FailStart("the model could not be saved to " + m_commandLine.m_strModel);
     printf("made %s: %d members, %d windows\n", (const char*)m_commandLine.m_strModel, model.GetCount(), nWindows);
     fflush(stdout);
     Quit(0);

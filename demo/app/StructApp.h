@@ -62,8 +62,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Tells a command line it cannot follow: a prompt when interactive, else stderr.
-    BOOL RefuseCommandLine(const CString& strWhy);
+    // Says why the editor cannot start as asked (a prompt when interactive, else stderr) and
+    // ends it with exit code 2. Returns FALSE, for InitInstance to return.
+    BOOL FailStart(const CString& strWhy);
     void ShowSplash();
     // /timing: the time since the process started, printed once the windows have painted; then
     // the save of the model to /save's copy, timed.
