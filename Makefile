@@ -5,7 +5,7 @@ BUILD  ?= build
 JOBS   ?= $(shell nproc)
 CMAKE_FLAGS = --no-warn-unused-cli -G Ninja -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all setup x64 x64-config i686 native demo gallery test bench clean
+.PHONY: all setup x64 x64-config i686 native native32 demo gallery test bench clean
 
 all: x64
 
@@ -27,6 +27,11 @@ native: setup
 	@cmake -S . -B $(BUILD)/native --no-warn-unused-cli -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKW_SANITIZE=ON >/dev/null
 	@cmake --build $(BUILD)/native -j $(JOBS)
 
+# The same as a 32-bit program (g++ -m32): the widths of a 32-bit build, for the archive parity.
+native32: setup
+	@cmake -S . -B $(BUILD)/native32 --no-warn-unused-cli -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKW_SANITIZE=ON -DCMAKE_TOOLCHAIN_FILE=cmake/native-m32.cmake >/dev/null
+	@cmake --build $(BUILD)/native32 -j $(JOBS)
+
 # Headless: the tour's pictures and page in $(BUILD)/x64/tour; on a display: the editor itself.
 demo: x64-config
 	@cmake --build $(BUILD)/x64 -j $(JOBS) --target kwdemo
@@ -37,8 +42,8 @@ gallery: x64-config
 	@cmake --build $(BUILD)/x64 -j $(JOBS) --target kwgallery
 	@tools/run-gallery.sh $(BUILD)/x64
 
-test: x64 native i686
-	@tools/run-tests.sh $(BUILD)/x64 $(BUILD)/native
+test: x64 native native32 i686
+	@tools/run-tests.sh $(BUILD)/x64 $(BUILD)/native $(BUILD)/native32
 
 # Benchmarks measure optimised code: the portable ones natively from a release build of their own.
 bench: x64
@@ -47,4 +52,4 @@ bench: x64
 	@tools/run-bench.sh $(BUILD)/x64 $(BUILD)/native-release
 
 clean:
-	rm -rf $(BUILD)/x64 $(BUILD)/i686 $(BUILD)/native $(BUILD)/native-release
+	rm -rf $(BUILD)/x64 $(BUILD)/i686 $(BUILD)/native $(BUILD)/native32 $(BUILD)/native-release $(BUILD)/parity

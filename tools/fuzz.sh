@@ -7,7 +7,7 @@ set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 shift || true
-targets=${*:-image_record html_page}
+targets=${*:-image_record html_page struct_model}
 cmake -S "$here" -B "$here/build/fuzz" --no-warn-unused-cli -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DKW_SANITIZE=ON -DKW_FUZZ=ON -DKW_TESTS=OFF >/dev/null
 for target in $targets; do

@@ -2,6 +2,7 @@
 // and the desktop of the windows that were open on them.
 #pragma once
 
+#include "StructModelWatch.h"
 #include "model/StructModel.h"
 
 #include "core/KwEventSource.h"
@@ -35,11 +36,23 @@ public:
     // frame opens the document's windows; FALSE when the model holds no desktop.
     BOOL RestoreDesktop();
 
+    // Where the document's lines for the user go (the editor's output log); TRACE while none
+    // is set.
+    typedef void (*LogFunction)(const CString& strLine);
+    static void SetLog(LogFunction pfnLog) { s_pfnLog = pfnLog; }
+    static void Log(const CString& strLine);
+
+    // Reads the model's file again, its windows as it stores them; on a file that cannot be read
+    // the model stays as it was, with its default windows. FALSE then.
+    BOOL Reload();
+
     // New documents get a sample model; opened ones are watched for changes by other programs.
     int OnFinalConstruct() override;
     BOOL OnOpenDocument(LPCTSTR lpszPathName) override;
     BOOL OnSaveDocument(LPCTSTR lpszPathName) override;
     void OnCloseDocument() override;
+    void DeleteContents() override;
+    // A schema word, the model, then the desktop as one block of records, one per window.
     void Serialize(CArchive& ar) override;
 
 protected:
@@ -53,9 +66,14 @@ protected:
 
 private:
     void Changed(StructHint hint, int nMember);
+    // The windows open on the model into m_desktop.
+    void StoreDesktop();
 
     CStructModel m_model;
     int m_nSelected;
     int m_nLastChanged;
     CByteArray m_desktop; // the stored desktop, until the frame restores it
+    CStructModelWatch m_watch;
+    static LogFunction s_pfnLog;
+    BOOL m_bReloading; // the contents stay until the file is read whole
 };

@@ -3,6 +3,8 @@
 // named by its view context so the desktop stores and finds it again.
 #pragma once
 
+#include <afx.h>
+
 class CMDIChildWnd;
 class CStructDoc;
 
@@ -13,6 +15,12 @@ public:
     static CMDIChildWnd* OpenSchedule(CStructDoc* pDoc);
     static CMDIChildWnd* OpenDrawing(CStructDoc* pDoc);
     static CMDIChildWnd* OpenMemberList(CStructDoc* pDoc);
+    // The list ordered by a column (a CStructMember::Column), ascending or descending: a window
+    // of its own for each order.
+    static CMDIChildWnd* OpenMemberList(CStructDoc* pDoc, int nSortColumn, BOOL bDescending);
     // The windows of a model without a desktop: the three above, tiled.
     static void OpenDefault(CStructDoc* pDoc);
+    // nWindows windows, each showing something else: the default ones, then lists ordered by
+    // each column, ascending and descending (15 at most). Returns how many are open.
+    static int OpenMany(CStructDoc* pDoc, int nWindows);
 };

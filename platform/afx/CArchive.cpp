@@ -664,3 +664,35 @@ CArchive& CArchive::GetLongString(CString& string)
     string = bWide ? WideToAnsi(bytes) : CString(bytes.data(), (int)bytes.size());
     return *this;
 }
+
+#ifndef _WIN32
+CArchive& operator<<(CArchive& ar, long l)
+{
+    if (l != (long)(LONG)l)
+        AfxThrowArchiveException(CArchiveException::genericException, ar.m_strFileName);
+    return ar << (LONG)l;
+}
+
+CArchive& operator<<(CArchive& ar, unsigned long u)
+{
+    if (u != (unsigned long)(DWORD)u)
+        AfxThrowArchiveException(CArchiveException::genericException, ar.m_strFileName);
+    return ar << (DWORD)u;
+}
+
+CArchive& operator>>(CArchive& ar, long& l)
+{
+    LONG v;
+    ar >> v;
+    l = v;
+    return ar;
+}
+
+CArchive& operator>>(CArchive& ar, unsigned long& u)
+{
+    DWORD v;
+    ar >> v;
+    u = v;
+    return ar;
+}
+#endif

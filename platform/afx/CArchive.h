@@ -293,3 +293,13 @@ inline CArchive& operator>>(CArchive& ar, CString& string)
 {
     return ar.GetString(string);
 }
+
+#ifndef _WIN32
+// Natively long may be 64 bits wide; archives hold it as Windows does, in 32 bits, so that a
+// document reads the same in every build. A value 32 bits cannot hold is refused
+// (CArchiveException::genericException) rather than cut.
+KWAFX_API CArchive& operator<<(CArchive& ar, long l);
+KWAFX_API CArchive& operator<<(CArchive& ar, unsigned long u);
+KWAFX_API CArchive& operator>>(CArchive& ar, long& l);
+KWAFX_API CArchive& operator>>(CArchive& ar, unsigned long& u);
+#endif

@@ -175,3 +175,60 @@ void Relocate(TYPE* pDest, TYPE* pSrc, INT_PTR nCount)
     Destroy(pSrc, nCount);
 }
 } // namespace AfxElements
+
+#ifndef _WIN32
+// Natively long and wchar_t are wider than on Windows. Their elements go one at a time at the
+// Windows widths (32 and 16 bits), and long keys hash as the 32-bit ones of Windows do, so that a
+// map stores its pairs in the same order: a document comes out the same from every build.
+namespace AfxElements
+{
+template<class TYPE>
+void SerializeEach(CArchive& ar, TYPE* pElements, INT_PTR nCount)
+{
+    for (INT_PTR i = 0; i < nCount; i++)
+    {
+        if (ar.IsStoring())
+            ar << pElements[i];
+        else
+            ar >> pElements[i];
+    }
+}
+} // namespace AfxElements
+
+template<>
+inline void AFXAPI SerializeElements<long>(CArchive& ar, long* pElements, INT_PTR nCount)
+{
+    AfxElements::SerializeEach(ar, pElements, nCount);
+}
+template<>
+inline void AFXAPI SerializeElements<unsigned long>(CArchive& ar, unsigned long* pElements, INT_PTR nCount)
+{
+    AfxElements::SerializeEach(ar, pElements, nCount);
+}
+template<>
+inline void AFXAPI SerializeElements<wchar_t>(CArchive& ar, wchar_t* pElements, INT_PTR nCount)
+{
+    AfxElements::SerializeEach(ar, pElements, nCount);
+}
+
+template<>
+inline UINT AFXAPI HashKey<long>(long key)
+{
+    return HashKey<DWORD>((DWORD)key);
+}
+template<>
+inline UINT AFXAPI HashKey<const long&>(const long& key)
+{
+    return HashKey<DWORD>((DWORD)key);
+}
+template<>
+inline UINT AFXAPI HashKey<unsigned long>(unsigned long key)
+{
+    return HashKey<DWORD>((DWORD)key);
+}
+template<>
+inline UINT AFXAPI HashKey<const unsigned long&>(const unsigned long& key)
+{
+    return HashKey<DWORD>((DWORD)key);
+}
+#endif

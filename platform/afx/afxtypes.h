@@ -33,8 +33,8 @@ typedef char TCHAR;
 typedef uint16_t WCHAR;
 typedef int16_t SHORT;
 typedef uint16_t USHORT;
-typedef int64_t LONGLONG;
-typedef uint64_t ULONGLONG;
+typedef long long LONGLONG; // as on Windows: int64_t may be long, which archives hold in 32 bits
+typedef unsigned long long ULONGLONG;
 typedef intptr_t INT_PTR;
 typedef uintptr_t UINT_PTR;
 typedef intptr_t LONG_PTR;

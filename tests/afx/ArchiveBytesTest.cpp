@@ -85,7 +85,7 @@ TEST(ArchiveBytes, PrimitivesAreLittleEndianOfFixedSize)
         ar << (BYTE)0xAB << (WORD)0x1234 << (LONG)-2 << (DWORD)0x89ABCDEF << 1.5f << 1.0
            << (LONGLONG)0x0102030405060708LL << (ULONGLONG)0xF0E0D0C0B0A09080ULL << 'A' << (short)-3
            << true << false << (signed char)-1 << L'\x263A';
-        ar << (int)-5 << (unsigned int)7u;
+        ar << (int)-5 << (unsigned int)7u << -2L << 0xFFFFFFFEul;
     });
     const Bytes expected = {
         0xAB,                                           // BYTE
@@ -103,20 +103,27 @@ TEST(ArchiveBytes, PrimitivesAreLittleEndianOfFixedSize)
         0x3A, 0x26,                                     // wchar_t as a WORD
         0xFB, 0xFF, 0xFF, 0xFF,                         // int as a LONG
         0x07, 0x00, 0x00, 0x00,                         // unsigned int as a LONG
+        0xFE, 0xFF, 0xFF, 0xFF,                         // long: 32 bits in every build
+        0xFE, 0xFF, 0xFF, 0xFF,                         // unsigned long
     };
     EXPECT_EQ(expected, bytes);
 
     // What is read back stores the same bytes again.
     LoadBytes(bytes, [&](CArchive& ar) {
         BYTE by; WORD w; LONG l; DWORD dw; float f; double d; LONGLONG ll; ULONGLONG ull;
-        char ch; short s; bool b1, b2; signed char sc; wchar_t wc; int i; unsigned int u;
-        ar >> by >> w >> l >> dw >> f >> d >> ll >> ull >> ch >> s >> b1 >> b2 >> sc >> wc >> i >> u;
+        char ch; short s; bool b1, b2; signed char sc; wchar_t wc; int i; unsigned int u; long lg; unsigned long ul;
+        ar >> by >> w >> l >> dw >> f >> d >> ll >> ull >> ch >> s >> b1 >> b2 >> sc >> wc >> i >> u >> lg >> ul;
         EXPECT_TRUE(ar.IsBufferEmpty());
         EXPECT_EQ(CArchiveException::endOfFile, ArchiveCauseOf([&] { ar >> by; }));
         EXPECT_EQ(expected, StoreBytes([&](CArchive& out) {
-            out << by << w << l << dw << f << d << ll << ull << ch << s << b1 << b2 << sc << wc << i << u;
+            out << by << w << l << dw << f << d << ll << ull << ch << s << b1 << b2 << sc << wc << i << u << lg << ul;
         }));
     });
+    // Where long is wider, a value 32 bits cannot hold is refused rather than cut.
+    if (sizeof(long) > 4) {
+        EXPECT_EQ(CArchiveException::genericException,
+                  ArchiveCauseOf([] { StoreBytes([](CArchive& ar) { ar << (long)(1LL << 40); }); }));
+    }
 }
 
 TEST(ArchiveBytes, StringLengthTakesTheShortestForm)

@@ -21,6 +21,9 @@ public:
 
     // A model of nMembers members, the same every time (the tour's and the benchmarks' model).
     void MakeSample(int nMembers);
+    // The sections and grades the editor offers, those of the sample among them.
+    static void GetSections(CStringArray& sections);
+    static void GetGrades(CStringArray& grades);
 
     // The schedule as tab-separated text, a title line first, one line per member ("\r\n").
     CString FormatSchedule() const;

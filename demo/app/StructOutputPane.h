@@ -1,0 +1,20 @@
+// StructOutputPane.h: CStructOutputPane, the docking pane with the editor's output log: a line
+// per message, the newest at the bottom, copied or cleared from its context menu.
+#pragma once
+
+#include "frame/KwControlBar.h"
+#include "grid/LargeListWnd.h"
+
+class CStructOutputPane : public CKwControlBar
+{
+public:
+    // Each line of strText becomes a line of the log, and the last one is scrolled into view.
+    void Log(const CString& strText);
+    CLargeListWnd& GetList() { return m_list; }
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    DECLARE_MESSAGE_MAP()
+
+    CLargeListWnd m_list;
+};
