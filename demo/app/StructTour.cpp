@@ -3,6 +3,7 @@
 // steps. Each tick does one thing: runs an action, asks for the expected state, or takes the
 // picture once the windows have painted.
 #include "StructTour.h"
+#include "StructApp.h"
 #include "StructScreenshot.h"
 
 #include <shlobj.h>
@@ -30,6 +31,13 @@ int Decline(UINT nType)
     default:
         return IDOK;
     }
+}
+
+BOOL CALLBACK UpdateNow(HWND hWnd, LPARAM)
+{
+    if (::IsWindowVisible(hWnd))
+        ::RedrawWindow(hWnd, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    return TRUE;
 }
 
 } // namespace
@@ -66,7 +74,14 @@ BOOL CStructTour::Start()
         return FALSE;
     m_nStep = 0;
     m_state = kAct;
-    return SetTimer(kTick, kTickMilliseconds, NULL) != 0;
+    if (SetTimer(kTick, kTickMilliseconds, NULL) == 0)
+        return FALSE;
+    // The first step plays at once, inside the application's start: its picture shows what
+    // stands on the screen as the editor comes up (the splash window, whose timer cannot close
+    // it before the message loop runs). A state still to come is waited for as usual.
+    for (int nTick = 0; nTick < 3 && m_nStep == 0 && m_state != kOver; nTick++)
+        Tick();
+    return TRUE;
 }
 
 int CStructTour::Answer(const CString& strText, UINT nType)
@@ -80,10 +95,20 @@ int CStructTour::Answer(const CString& strText, UINT nType)
     return Decline(nType);
 }
 
+void CStructTour::SetLine(const CString& strLine)
+{
+    if (m_nStep >= 0 && m_nStep < (int)m_steps.size())
+        m_steps[m_nStep].strLine = strLine;
+}
+
 void CStructTour::OnTimer(UINT_PTR nIDEvent)
 {
-    if (nIDEvent != kTick)
-        return;
+    if (nIDEvent == kTick)
+        Tick();
+}
+
+void CStructTour::Tick()
+{
     switch (m_state)
     {
     case kAct:
@@ -105,8 +130,6 @@ void CStructTour::Act()
     const CStructTourStep& step = m_steps[m_nStep];
     printf("tour: %02d %s: %s\n", m_nStep + 1, (const char*)step.strName, (const char*)step.strLine);
     fflush(stdout);
-    m_prompts.RemoveAll();
-    m_strUnexpected.Empty();
     // Set before the action: a dialog it opens runs a loop of its own, where the next ticks
     // must find this step waiting.
     m_state = kWait;
@@ -124,9 +147,7 @@ void CStructTour::Wait()
     if (strMissing.IsEmpty())
     {
         // What the step changed is painted before the picture is taken.
-        HWND hWndMain = AfxGetMainWnd() != NULL ? AfxGetMainWnd()->GetSafeHwnd() : NULL;
-        if (hWndMain != NULL)
-            ::RedrawWindow(hWndMain, NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        ::EnumThreadWindows(::GetCurrentThreadId(), UpdateNow, 0);
         m_state = kPaint;
     }
     else if (Elapsed() > step.dwLimit)
@@ -136,6 +157,8 @@ void CStructTour::Wait()
 void CStructTour::Picture()
 {
     const CStructTourStep& step = m_steps[m_nStep];
+    if (!m_strUnexpected.IsEmpty())
+        return Fail("the application asked \"" + m_strUnexpected + "\"");
     // Windows still waiting to paint (a pane laid out late, a popup just shown) paint first.
     if (HIWORD(::GetQueueStatus(QS_PAINT)) & QS_PAINT)
     {
@@ -147,6 +170,9 @@ void CStructTour::Picture()
     if (strPicture.IsEmpty())
         return Fail("its picture could not be saved");
     m_page.Add(strPicture, step.strLine);
+    // Prompts from now on belong to the next step.
+    m_prompts.RemoveAll();
+    m_strUnexpected.Empty();
     if (++m_nStep < (int)m_steps.size())
     {
         m_state = kAct;
@@ -180,6 +206,7 @@ void CStructTour::End(int nCode, const CString& strMessage)
 {
     KillTimer(kTick);
     m_state = kOver;
+    DestroyWindow(); // the object stays, answering the prompts of the application's end
     OnEnd(nCode, strMessage);
 }
 
@@ -192,9 +219,9 @@ void CStructTour::OnEnd(int nCode, const CString& strMessage)
         // A failed step may stand inside a dialog's loop: the program ends here, with its code.
         ::ExitProcess((UINT)nCode);
     }
-    // The application closes as its user would close it; prompts are declined from now on.
-    CWnd* pMainWnd = AfxGetMainWnd();
-    if (pMainWnd != NULL)
-        pMainWnd->SendMessage(WM_CLOSE);
-    ::PostQuitMessage(0);
+    // The editor closes as its user would close it, dropping what the tour left unsaved.
+    if (CStructApp::GetApp() != NULL)
+        CStructApp::GetApp()->Quit(0);
+    else
+        ::PostQuitMessage(0);
 }

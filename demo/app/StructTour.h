@@ -29,6 +29,9 @@ public:
     // The prompts the application asked since the playing step began, in order.
     const CStringArray& GetPrompts() const { return m_prompts; }
 
+    // Replaces the playing step's line, for a check that quotes what the application said.
+    void SetLine(const CString& strLine);
+
     const CString& GetFolder() const { return m_strFolder; }
     // The playing step, from 1; 0 before the first.
     int GetStepNumber() const { return m_nStep + 1; }
@@ -43,6 +46,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void Tick();
     void Act();
     void Wait();
     void Picture();
