@@ -9,22 +9,42 @@
 #include <afxwin.h>
 #include <gdiplus.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
-// The visible top-level windows of the thread that overlap rcMain, top of the Z order first.
+// The visible top-level windows of the thread that overlap rcMain, in the order they are to be
+// painted: owners before the windows they own, topmost ones last. The system's list of windows
+// does not keep owned ones above their owners here, while the display does.
 std::vector<HWND> GetWindowsOver(DWORD dwThread, const CRect& rcMain)
 {
-    std::vector<HWND> windows;
-    for (HWND hWnd = ::GetTopWindow(NULL); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+    struct Window
+    {
+        HWND hWnd;
+        int nRank; // topmost ones rank above all, then by how many owners the window has
+        int nOrder; // from the bottom of the system's list
+    };
+    std::vector<Window> windows;
+    int nOrder = 0;
+    for (HWND hWnd = ::GetTopWindow(NULL); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT), nOrder--)
     {
         CRect rc, rcCommon;
-        if (::GetWindowThreadProcessId(hWnd, NULL) == dwThread && ::IsWindowVisible(hWnd) && !::IsIconic(hWnd)
-            && ::GetWindowRect(hWnd, &rc) && rcCommon.IntersectRect(&rc, &rcMain))
-            windows.push_back(hWnd);
+        if (::GetWindowThreadProcessId(hWnd, NULL) != dwThread || !::IsWindowVisible(hWnd) || ::IsIconic(hWnd)
+            || !::GetWindowRect(hWnd, &rc) || !rcCommon.IntersectRect(&rc, &rcMain))
+            continue;
+        int nRank = (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1000 : 0;
+        for (HWND hOwner = ::GetWindow(hWnd, GW_OWNER); hOwner != NULL; hOwner = ::GetWindow(hOwner, GW_OWNER))
+            nRank++;
+        windows.push_back({hWnd, nRank, nOrder});
     }
-    return windows;
+    std::sort(windows.begin(), windows.end(), [](const Window& a, const Window& b) {
+        return a.nRank != b.nRank ? a.nRank < b.nRank : a.nOrder < b.nOrder;
+    });
+    std::vector<HWND> order;
+    for (const Window& window : windows)
+        order.push_back(window.hWnd);
+    return order;
 }
 
 } // namespace
@@ -56,15 +76,25 @@ BOOL CStructScreenshot::Save(HWND hWndMain, const CString& strPath)
     HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
     ::PatBlt(hDC, 0, 0, rcAll.Width(), rcAll.Height(), WHITENESS);
     BOOL bCopied = TRUE;
-    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+    for (HWND hWnd : windows)
     {
         CRect rc;
-        ::GetWindowRect(*it, &rc);
-        HDC hWindowDC = ::GetWindowDC(*it);
-        bCopied = bCopied && hWindowDC != NULL
-            && ::BitBlt(hDC, rc.left - rcAll.left, rc.top - rcAll.top, rc.Width(), rc.Height(), hWindowDC, 0, 0, SRCCOPY);
+        ::GetWindowRect(hWnd, &rc);
+        const int x = rc.left - rcAll.left, y = rc.top - rcAll.top;
+        // A window of a shape of its own (a balloon tip) covers only its region.
+        HRGN hRegion = ::CreateRectRgn(0, 0, 0, 0);
+        bool bShaped = ::GetWindowRgn(hWnd, hRegion) > NULLREGION;
+        if (bShaped)
+        {
+            ::OffsetRgn(hRegion, x, y);
+            ::SelectClipRgn(hDC, hRegion);
+        }
+        HDC hWindowDC = ::GetWindowDC(hWnd);
+        bCopied = bCopied && hWindowDC != NULL && ::BitBlt(hDC, x, y, rc.Width(), rc.Height(), hWindowDC, 0, 0, SRCCOPY);
         if (hWindowDC != NULL)
-            ::ReleaseDC(*it, hWindowDC);
+            ::ReleaseDC(hWnd, hWindowDC);
+        ::SelectClipRgn(hDC, NULL);
+        ::DeleteObject(hRegion);
     }
     ::SelectObject(hDC, hOld);
     ::DeleteDC(hDC);

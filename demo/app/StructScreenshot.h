@@ -9,8 +9,8 @@
 class CStructScreenshot
 {
 public:
-    // Copies hWndMain and every visible top-level window of its thread that overlaps it, bottom
-    // of the Z order first, each from its own surface, into one picture of their bounds, and
-    // writes it to strPath as PNG. FALSE when any step fails.
+    // Copies hWndMain and every visible top-level window of its thread that overlaps it, each
+    // from its own surface and within its region, owners below the windows they own, into one
+    // picture of their bounds, and writes it to strPath as PNG. FALSE when any step fails.
     static BOOL Save(HWND hWndMain, const CString& strPath);
 };

@@ -78,7 +78,10 @@ BOOL CStructTour::Start()
         return FALSE;
     // The first step plays at once, inside the application's start: its picture shows what
     // stands on the screen as the editor comes up (the splash window, whose timer cannot close
-    // it before the message loop runs). A state still to come is waited for as usual.
+    // it before the message loop runs). A state still to come is waited for as usual. The bars
+    // show what they will once idle, not what they were made with.
+    if (AfxGetMainWnd() != NULL)
+        AfxGetMainWnd()->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
     for (int nTick = 0; nTick < 3 && m_nStep == 0 && m_state != kOver; nTick++)
         Tick();
     return TRUE;
@@ -88,6 +91,8 @@ int CStructTour::Answer(const CString& strText, UINT nType)
 {
     m_prompts.Add(strText);
     bool bPlaying = m_state != kOver && m_nStep >= 0 && m_nStep < (int)m_steps.size();
+    if (bPlaying && m_steps[m_nStep].nAnswer == CStructTourStep::kShowPrompt)
+        return ::MessageBoxA(AfxGetMainWnd()->GetSafeHwnd(), strText, AfxGetAppName(), nType);
     if (bPlaying && m_steps[m_nStep].nAnswer != 0)
         return m_steps[m_nStep].nAnswer;
     if (bPlaying && m_strUnexpected.IsEmpty())

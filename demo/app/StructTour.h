@@ -24,7 +24,8 @@ public:
     BOOL Start();
 
     // The answer to a prompt of the application while the tour plays: the playing step's
-    // nAnswer; a step that expects none fails, and the prompt is cancelled (or declined).
+    // nAnswer, or the user's box for a later step to answer; a step that expects none fails,
+    // and the prompt is declined.
     int Answer(const CString& strText, UINT nType);
     // The prompts the application asked since the playing step began, in order.
     const CStringArray& GetPrompts() const { return m_prompts; }

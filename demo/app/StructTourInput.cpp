@@ -1,4 +1,4 @@
-// StructTourInput.cpp: keys and pointer moves go through the system's input queue, clicks are
+// StructTourInput.cpp: keys go through the system's input queue, the mouse's messages are
 // posted; all of them then meet the same translation, accelerators and tooltip relays as the
 // user's own.
 #include "StructTourInput.h"
@@ -69,19 +69,19 @@ void CStructTourInput::Mouse(CWnd* pWnd, CPoint ptClient, bool bClick)
 {
     CPoint ptScreen = ptClient;
     pWnd->ClientToScreen(&ptScreen);
-    // The pointer moves there through the input queue, as the user's does (windows it leaves
-    // notice). The buttons are posted to the window, or to the one holding the mouse, with
-    // their point: sent as input they would race the display's own report of the pointer.
+    // The pointer is put there at once, for whoever asks where it is (a tooltip's timer); its
+    // move and the buttons are posted to the window, or to the one holding the mouse. Sent
+    // through the display, they would race its own reports of the pointer.
     ::SetCursorPos(ptScreen.x, ptScreen.y);
-    ::mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (DWORD)((ptScreen.x * 65536 + 32768) / ::GetSystemMetrics(SM_CXSCREEN)),
-                  (DWORD)((ptScreen.y * 65536 + 32768) / ::GetSystemMetrics(SM_CYSCREEN)), 0, 0);
-    if (!bClick)
-        return;
     HWND hTarget = ::GetCapture() != NULL ? ::GetCapture() : pWnd->m_hWnd;
     CPoint pt = ptScreen;
     ::ScreenToClient(hTarget, &pt);
-    ::PostMessageA(hTarget, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
-    ::PostMessageA(hTarget, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    ::PostMessageA(hTarget, WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+    if (bClick)
+    {
+        ::PostMessageA(hTarget, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        ::PostMessageA(hTarget, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    }
 }
 
 CWnd* CStructTourInput::Find(CWnd* pRoot, const std::function<bool(CWnd*)>& test)

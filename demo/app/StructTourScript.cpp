@@ -175,6 +175,19 @@ void AnswerFileDialog(const CString& strName)
         Input::Type(strName + "\n");
 }
 
+// The message box the tour let the editor show, NULL while there is none.
+HWND PromptBox()
+{
+    return Input::FindTopLevel("#32770");
+}
+
+// Presses a button of that message box, as a click on it does.
+void Answer(int nButton)
+{
+    if (HWND hBox = PromptBox())
+        ::PostMessageA(hBox, WM_COMMAND, nButton, 0);
+}
+
 bool FileExists(const CString& strPath)
 {
     return ::GetFileAttributesA(strPath) != INVALID_FILE_ATTRIBUTES;
@@ -297,7 +310,13 @@ void CStructTourScript::AddStart(CStructTour& tour)
 void CStructTourScript::AddEditing(CStructTour& tour)
 {
     tour.Add(Step("schedule-edit", "In the schedule, the length of B1 is typed in its cell: 7.25 m",
-        [] { TypeInSchedule(CStructMember::kLength, "B1", "7.25"); },
+        [] {
+            // The pointer leaves the button over the row's empty end, taking its tooltip along.
+            CRect rc;
+            Frame()->GetToolBar().GetClientRect(&rc);
+            Input::Mouse(&Frame()->GetToolBar(), CPoint(rc.right - 8, rc.CenterPoint().y), false);
+            TypeInSchedule(CStructMember::kLength, "B1", "7.25");
+        },
         [] {
             CString strWhy = CheckLength("B1", 7.25);
             CStructScheduleView* pSchedule = FindView<CStructScheduleView>();
@@ -414,8 +433,10 @@ void CStructTourScript::AddPanes(CStructTour& tour)
             return sections.IsAutoHideMode() && sections.IsWindowVisible() ? CString()
                                                                             : CString("the sections catalogue is not in");
         }));
-    tour.Add(Step("list-sort", "A click on the list's Length header orders the members by length",
+    tour.Add(Step("list-sort", "The catalogue slides back; a click on the list's Length header orders the members "
+                  "by length",
         [] {
+            Frame()->GetSectionsPane().Slide(FALSE, FALSE);
             CStructListView* pList = FindView<CStructListView>();
             if (pList == NULL)
                 return;
@@ -426,6 +447,8 @@ void CStructTourScript::AddPanes(CStructTour& tour)
                 Input::Mouse(pHeader, rc.CenterPoint(), true);
         },
         [] {
+            if (Frame()->GetSectionsPane().IsWindowVisible())
+                return CString("the catalogue is still in");
             CStructListView* pList = FindView<CStructListView>();
             if (pList == NULL || pList->GetListCtrl().GetItemCount() < 2)
                 return CString("the list is not open, or nearly empty");
@@ -526,17 +549,18 @@ void CStructTourScript::AddServices(CStructTour& tour)
             ::FindClose(hFind);
             return CString();
         }));
-    tour.Add(Step("export", "Export: no spreadsheet program is installed here, and the editor says so", [] {
-            Input::Command(ID_STRUCT_EXPORT);
-        },
+    tour.Add(Step("export", "Export: no spreadsheet program is installed here, and the editor says so",
+        [] { Input::Command(ID_STRUCT_EXPORT); },
         [] {
-            if (s_pTour->GetPrompts().GetSize() == 0)
-                return CString("the editor said nothing");
+            if (s_pTour->GetPrompts().GetSize() == 0 || PromptBox() == NULL)
+                return CString("the editor says nothing");
             s_pTour->SetLine("Export: no spreadsheet program is installed here, and the editor says so: "
                              + Quoted(s_pTour->GetPrompts()[0]));
             return CString();
         },
-        IDOK));
+        CStructTourStep::kShowPrompt));
+    tour.Add(Step("export-answered", "The message is answered with OK", [] { Answer(IDOK); },
+        [] { return PromptBox() == NULL ? CString() : CString("the message is still up"); }));
     tour.Add(Step("drawing-tip", "Resting on B1 in the drawing, the mouse brings its tooltip with markup",
         [] {
             CStructDrawingView* pDrawing = FindView<CStructDrawingView>();
@@ -557,19 +581,24 @@ void CStructTourScript::AddServices(CStructTour& tour)
     tour.Add(Step("own-save", "File Save: the editor's own save raises no question from its file monitor",
         [] { Input::Command(ID_KW_FILE_SAVE_SOLEDOC); },
         [] { return Doc() != NULL && !Doc()->IsModified() ? CString() : CString("the model is not saved"); }));
-    tour.Add(Step("reload", "Another program puts the older bridge.kwm back: the editor offers to reload it, and "
-                  "reloads it",
+    tour.Add(Step("reload-offer", "Another program puts the older bridge.kwm back: the editor offers to reload it",
         [] { ::CopyFileA(s_state.strOlder, s_state.strModel, FALSE); },
         [] {
-            if (s_pTour->GetPrompts().GetSize() == 0)
+            if (s_pTour->GetPrompts().GetSize() == 0 || PromptBox() == NULL)
                 return CString("the editor did not notice");
-            if (s_pTour->GetPrompts().GetSize() > 1)
-                return "the editor asked more than once: " + Quoted(s_pTour->GetPrompts()[1]);
-            s_pTour->SetLine("Another program puts the older bridge.kwm back; the editor asks "
-                             + Quoted(s_pTour->GetPrompts()[0]) + ", and reloads it");
-            return CheckLength("B2", s_state.dOlderLength);
+            s_pTour->SetLine("Another program puts the older bridge.kwm back; the editor asks: "
+                             + Quoted(s_pTour->GetPrompts()[0]));
+            return CString();
         },
-        IDYES));
+        CStructTourStep::kShowPrompt));
+    tour.Add(Step("reloaded", "Yes: the older model is read again, B2's length with it; the editor asks once",
+        [] { Answer(IDYES); },
+        [] {
+            if (PromptBox() != NULL)
+                return CString("the question is still up");
+            CString strWhy = CheckLength("B2", s_state.dOlderLength);
+            return strWhy.IsEmpty() && Doc()->IsModified() ? CString("the reloaded model counts as changed") : strWhy;
+        }));
 }
 
 namespace {

@@ -16,6 +16,8 @@ struct CStructTourStep
     std::function<CString()> check;
     DWORD dwLimit = 20000; // how long the state may take, in milliseconds
     // The answer to the prompts the step expects from the application (IDYES, IDOK ...); 0 when
-    // it expects none, and a prompt then fails it.
+    // it expects none, and a prompt then fails it; kShowPrompt to show the prompt as the user
+    // would see it, for a later step to answer.
+    enum { kShowPrompt = -1 };
     int nAnswer = 0;
 };
