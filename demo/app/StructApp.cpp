@@ -2,6 +2,7 @@
 #include "StructApp.h"
 
 #include "StructApp.rh"
+#include "StructBenchModel.h"
 #include "StructDoc.h"
 #include "StructMainFrame.h"
 
@@ -145,7 +146,7 @@ BOOL CStructApp::InitInstance()
     // The tour's pictures start from the first run's settings whatever an earlier run left.
     if (eMode != CStructCommandLine::eTour)
         m_settings.Load();
-    if (eMode != CStructCommandLine::eTiming)
+    if (eMode != CStructCommandLine::eTiming && eMode != CStructCommandLine::eSample)
         ShowSplash();
 
     CStructMainFrame* pFrame = new CStructMainFrame;
@@ -168,6 +169,13 @@ BOOL CStructApp::InitInstance()
     else
         pFrame->ShowFrame();
 
+    if (eMode == CStructCommandLine::eSample)
+    {
+        // The benchmark's model is made and saved, and the program ends.
+        Quit(CStructBenchModel::Make(m_commandLine.m_strModel, m_commandLine.m_nSampleMembers,
+                 m_commandLine.m_nSampleWindows) ? 0 : 2);
+        return TRUE;
+    }
     if (!m_commandLine.m_strModel.IsEmpty())
     {
         if (OpenDocumentFile(m_commandLine.m_strModel) == NULL && eMode != CStructCommandLine::eInteractive)
@@ -225,7 +233,8 @@ void CStructApp::ReportReady()
     m_bReadyReported = TRUE;
     printf("ready %lu\n", MillisecondsSinceStart());
     fflush(stdout);
-    Quit(0);
+    const CString& strCopy = m_commandLine.m_strSaveCopy;
+    Quit(strCopy.IsEmpty() || CStructBenchModel::TimeSave(GetModelDoc(), strCopy) ? 0 : 2);
 }
 
 int CStructApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
