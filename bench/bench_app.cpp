@@ -30,30 +30,24 @@ std::string Folder()
 }
 
 // Runs kwdemo.exe with the arguments and returns what it printed; empty when it could not run
-// or ended with a code other than 0.
+// or ended with a code other than 0. Its output goes through a file: the editor ends before
+// anyone reads it.
 std::string RunEditor(const std::string& strArguments)
 {
+    char szTemp[MAX_PATH], szOutput[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, szTemp);
+    ::GetTempFileNameA(szTemp, "kwb", 0, szOutput);
     SECURITY_ATTRIBUTES sa = {sizeof(sa), NULL, TRUE};
-    HANDLE hRead = NULL, hWrite = NULL;
-    if (!::CreatePipe(&hRead, &hWrite, &sa, 0))
-        return std::string();
-    ::SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
+    HANDLE hOutput = ::CreateFileA(szOutput, GENERIC_WRITE, FILE_SHARE_READ, &sa, CREATE_ALWAYS, 0, NULL);
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
     si.dwFlags = STARTF_USESTDHANDLES;
-    si.hStdOutput = hWrite;
-    si.hStdError = hWrite;
-    si.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
+    si.hStdOutput = hOutput;
+    si.hStdError = hOutput;
     PROCESS_INFORMATION pi = {};
     std::string strCommand = "\"" + Folder() + "kwdemo.exe\" " + strArguments;
-    BOOL bStarted = ::CreateProcessA(NULL, &strCommand[0], NULL, NULL, TRUE, 0, NULL, NULL, &si, &pi);
-    ::CloseHandle(hWrite);
-    std::string strOutput;
-    char buffer[512];
-    DWORD dwRead = 0;
-    while (bStarted && ::ReadFile(hRead, buffer, sizeof(buffer), &dwRead, NULL) && dwRead > 0)
-        strOutput.append(buffer, dwRead);
-    ::CloseHandle(hRead);
+    BOOL bStarted = hOutput != INVALID_HANDLE_VALUE
+        && ::CreateProcessA(NULL, &strCommand[0], NULL, NULL, TRUE, 0, NULL, NULL, &si, &pi);
     DWORD dwCode = 1;
     if (bStarted)
     {
@@ -62,6 +56,18 @@ std::string RunEditor(const std::string& strArguments)
         ::CloseHandle(pi.hProcess);
         ::CloseHandle(pi.hThread);
     }
+    if (hOutput != INVALID_HANDLE_VALUE)
+        ::CloseHandle(hOutput);
+    std::string strOutput;
+    if (FILE* pFile = fopen(szOutput, "rb"))
+    {
+        char buffer[512];
+        size_t nRead;
+        while ((nRead = fread(buffer, 1, sizeof(buffer), pFile)) > 0)
+            strOutput.append(buffer, nRead);
+        fclose(pFile);
+    }
+    ::DeleteFileA(szOutput);
     if (dwCode != 0)
         printf("  kwdemo.exe %s: exit code %lu\n%s", strArguments.c_str(), dwCode, strOutput.c_str());
     return dwCode == 0 ? strOutput : std::string();
@@ -81,6 +87,7 @@ double Figure(const std::string& strOutput, const char* pszWord)
 
 int main()
 {
+    setvbuf(stdout, NULL, _IONBF, 0);
     char szTemp[MAX_PATH];
     ::GetTempPathA(MAX_PATH, szTemp);
     std::string strModel = std::string(szTemp) + "kwbench-app.kwm";
