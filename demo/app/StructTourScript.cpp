@@ -542,6 +542,12 @@ void CStructTourScript::AddServices(CStructTour& tour)
             CStructReportView* pReport = FindView<CStructReportView>();
             if (pReport == NULL || !pReport->IsWindowVisible())
                 return CString("the report is not shown");
+            // The page is written once the view shows: its title names the model.
+            const std::vector<CHtmlDisplayList::CItem>& items = pReport->GetDisplayList().items;
+            if (std::none_of(items.begin(), items.end(), [](const CHtmlDisplayList::CItem& item) {
+                    return item.nKind == CHtmlDisplayList::CItem::kindText && item.strText.find("bridge") != std::string::npos;
+                }))
+                return CString("the report page does not show the model's report");
             WIN32_FIND_DATAA data;
             HANDLE hFind = ::FindFirstFileA(s_pTour->GetFolder() + "\\bridge*.htm*", &data);
             if (hFind == INVALID_HANDLE_VALUE)
