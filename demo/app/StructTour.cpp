@@ -3,7 +3,6 @@
 // steps. Each tick does one thing: runs an action, asks for the expected state, or takes the
 // picture once the windows have painted.
 #include "StructTour.h"
-#include "StructApp.h"
 #include "StructScreenshot.h"
 
 #include <shlobj.h>
@@ -224,9 +223,9 @@ void CStructTour::OnEnd(int nCode, const CString& strMessage)
         // A failed step may stand inside a dialog's loop: the program ends here, with its code.
         ::ExitProcess((UINT)nCode);
     }
-    // The editor closes as its user would close it, dropping what the tour left unsaved.
-    if (CStructApp::GetApp() != NULL)
-        CStructApp::GetApp()->Quit(0);
+    // The application closes as its user closes it; its questions are declined from now on.
+    if (AfxGetMainWnd() != NULL && AfxGetMainWnd()->GetSafeHwnd() != NULL)
+        AfxGetMainWnd()->PostMessage(WM_CLOSE);
     else
         ::PostQuitMessage(0);
 }
