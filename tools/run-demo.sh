@@ -12,18 +12,20 @@ shift
 export KW_WINEPREFIX="${KW_DEMO_PREFIX:-$here/build/wine-demo}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 "$here/tools/wine-prefix.sh" x11 || exit 1
-cd "$build/bin" || exit 1
-[ -f kwdemo.exe ] || { echo "run-demo: no kwdemo.exe in $build/bin" >&2; exit 1; }
+[ -f "$build/bin/kwdemo.exe" ] || { echo "run-demo: no kwdemo.exe in $build/bin" >&2; exit 1; }
 
 tour=
 if [ -z "${DISPLAY:-}" ] || [ "${1:-}" = --tour ]; then tour=1; fi
 [ -n "${DISPLAY:-}" ] && [ "${KW_DEMO_INTERACTIVE:-}" = 1 ] && tour=
+[ "${1:-}" = --tour ] && shift
 if [ -z "$tour" ]; then
-    [ "${1:-}" = --tour ] && shift
-    . "$here/tools/wine-session.sh"
-    wine kwdemo.exe "$@"
+    model=${1:+$(realpath "$1")}
+    cd "$here" && . tools/wine-session.sh
+    cd "$build/bin" || exit 1
+    if [ -n "$model" ]; then wine kwdemo.exe "$(winepath -w "$model")"; else wine kwdemo.exe; fi
     exit $?
 fi
+cd "$build/bin" || exit 1
 
 out="$build/tour"
 rm -rf "$out"
@@ -33,6 +35,7 @@ mkdir -p "$out"
 # Headless it gets a display of its own, where window frames paint; --tour plays on the one there is.
 display=(xvfb-run -a -s "-screen 0 1280x1024x24")
 [ -n "${DISPLAY:-}" ] && display=()
+# The Wine session starts inside that display, so that Wine's desktop window finds it.
 "${display[@]}" timeout "${KW_TOUR_TIMEOUT:-900}" bash -c '
     . "'"$here"'/tools/wine-session.sh"
     wine reg delete "HKCU\\Software\\KwUi\\Structure" /f >/dev/null 2>&1
