@@ -120,15 +120,6 @@ template <class T> T* FindShown()
     return pFound;
 }
 
-int CountWindows()
-{
-    int nCount = 0;
-    for (CMDIChildWnd* pChild = CKwMDITools::GetFirstMDIChildWnd(); pChild != NULL;
-         pChild = CKwMDITools::GetNextMDIChildWnd(pChild))
-        nCount++;
-    return nCount;
-}
-
 // Each open window as "<its view's class> at <left>,<top> <width>x<height>" in the MDI client,
 // in order.
 std::vector<CString> DescribeWindows()
@@ -188,6 +179,15 @@ void Answer(int nButton)
         ::PostMessageA(hBox, WM_COMMAND, nButton, 0);
 }
 
+// Whether the editor shows its message; the step's line then quotes it after pszLine.
+CString CheckPromptShown(const char* pszLine)
+{
+    if (s_pTour->GetPrompts().GetSize() == 0 || PromptBox() == NULL)
+        return CString("the editor says nothing");
+    s_pTour->SetLine(CString(pszLine) + ": " + Quoted(s_pTour->GetPrompts()[0]));
+    return CString();
+}
+
 bool FileExists(const CString& strPath)
 {
     return ::GetFileAttributesA(strPath) != INVALID_FILE_ATTRIBUTES;
@@ -240,6 +240,17 @@ void TypeInSchedule(int nColumn, const char* pszMark, const CString& strText)
     if (CWnd* pEditor = pSchedule->GetGrid().GetEditor())
         pEditor->SendMessage(EM_SETSEL, 0, -1);
     Input::Type(strText + "\n");
+}
+
+// Points at the member in the drawing, on the drawing's tab, and clicks it when bClick.
+void PointAtMember(const char* pszMark, bool bClick)
+{
+    CStructDrawingView* pDrawing = FindView<CStructDrawingView>();
+    if (pDrawing == NULL)
+        return;
+    Activate(pDrawing);
+    pDrawing->UpdateWindow();
+    Input::Mouse(pDrawing, pDrawing->GetMemberRect(Index(pszMark)).CenterPoint(), bClick);
 }
 
 CString CheckLength(const char* pszMark, double dLength)
@@ -325,14 +336,7 @@ void CStructTourScript::AddEditing(CStructTour& tour)
             return strWhy;
         }));
     tour.Add(Step("drawing-select", "A click on R1 in the drawing selects it; the properties pane shows it",
-        [] {
-            CStructDrawingView* pDrawing = FindView<CStructDrawingView>();
-            if (pDrawing == NULL)
-                return;
-            Activate(pDrawing);
-            pDrawing->UpdateWindow();
-            Input::Mouse(pDrawing, pDrawing->GetMemberRect(Index("R1")).CenterPoint(), true);
-        },
+        [] { PointAtMember("R1", true); },
         [] {
             if (Doc() == NULL || Index("R1") < 0 || Doc()->GetSelected() != Index("R1"))
                 return CString("R1 is not selected");
@@ -493,7 +497,7 @@ void CStructTourScript::AddFiles(CStructTour& tour)
             ::CopyFileA(s_state.strModel, s_state.strOlder, FALSE);
             Input::Command(ID_KW_FILE_CLOSE_SOLEDOC);
         },
-        [] { return Doc() == NULL && CountWindows() == 0 ? CString() : CString("a model or a window is still open"); }));
+        [] { return Doc() == NULL && DescribeWindows().empty() ? CString() : CString("a model or a window is still open"); }));
     tour.Add(Step("new", "File New: a new sample model, in the default windows",
         [] { Input::Command(ID_KW_FILE_NEW_SOLEDOC); },
         [] {
@@ -501,7 +505,7 @@ void CStructTourScript::AddFiles(CStructTour& tour)
                 return CString("no new model of 40 members");
             if (SameLength(Member("B1")->m_dLength, 7.25))
                 return CString("the new model has the edited length");
-            return CountWindows() == 3 ? CString() : CString("the default windows are not open");
+            return DescribeWindows().size() == 3 ? CString() : CString("the default windows are not open");
         }));
     tour.Add(Step("open-dialog", "File Open: the dialog starts in the folder the model was saved in",
         [] { Input::Command(ID_KW_FILE_OPEN_SOLEDOC); },
@@ -557,25 +561,12 @@ void CStructTourScript::AddServices(CStructTour& tour)
         }));
     tour.Add(Step("export", "Export: no spreadsheet program is installed here, and the editor says so",
         [] { Input::Command(ID_STRUCT_EXPORT); },
-        [] {
-            if (s_pTour->GetPrompts().GetSize() == 0 || PromptBox() == NULL)
-                return CString("the editor says nothing");
-            s_pTour->SetLine("Export: no spreadsheet program is installed here, and the editor says so: "
-                             + Quoted(s_pTour->GetPrompts()[0]));
-            return CString();
-        },
+        [] { return CheckPromptShown("Export: no spreadsheet program is installed here, and the editor says so"); },
         CStructTourStep::kShowPrompt));
     tour.Add(Step("export-answered", "The message is answered with OK", [] { Answer(IDOK); },
         [] { return PromptBox() == NULL ? CString() : CString("the message is still up"); }));
     tour.Add(Step("drawing-tip", "Resting on B1 in the drawing, the mouse brings its tooltip with markup",
-        [] {
-            CStructDrawingView* pDrawing = FindView<CStructDrawingView>();
-            if (pDrawing == NULL)
-                return;
-            Activate(pDrawing);
-            pDrawing->UpdateWindow();
-            Input::Mouse(pDrawing, pDrawing->GetMemberRect(Index("B1")).CenterPoint(), false);
-        },
+        [] { PointAtMember("B1", false); },
         [] { return FindShown<CUxToolTip>() != NULL ? CString() : CString("no tooltip is shown"); }));
     tour.Add(Step("length-typed", "B2 is made 9.5 m long in the schedule",
         [] {
@@ -589,13 +580,7 @@ void CStructTourScript::AddServices(CStructTour& tour)
         [] { return Doc() != NULL && !Doc()->IsModified() ? CString() : CString("the model is not saved"); }));
     tour.Add(Step("reload-offer", "Another program puts the older bridge.kwm back: the editor offers to reload it",
         [] { ::CopyFileA(s_state.strOlder, s_state.strModel, FALSE); },
-        [] {
-            if (s_pTour->GetPrompts().GetSize() == 0 || PromptBox() == NULL)
-                return CString("the editor did not notice");
-            s_pTour->SetLine("Another program puts the older bridge.kwm back; the editor asks: "
-                             + Quoted(s_pTour->GetPrompts()[0]));
-            return CString();
-        },
+        [] { return CheckPromptShown("Another program puts the older bridge.kwm back; the editor asks"); },
         CStructTourStep::kShowPrompt));
     tour.Add(Step("reloaded", "Yes: the older model is read again, B2's length with it; the editor asks once",
         [] { Answer(IDYES); },
