@@ -2,7 +2,6 @@
 #include "StructApp.h"
 
 #include "StructApp.rh"
-#include "StructBenchModel.h"
 #include "StructDoc.h"
 #include "StructMainFrame.h"
 
@@ -146,7 +145,7 @@ BOOL CStructApp::InitInstance()
     // The tour's pictures start from the first run's settings whatever an earlier run left.
     if (eMode != CStructCommandLine::eTour)
         m_settings.Load();
-    if (eMode != CStructCommandLine::eTiming && eMode != CStructCommandLine::eSample)
+    if (eMode != CStructCommandLine::eTiming)
         ShowSplash();
 
     CStructMainFrame* pFrame = new CStructMainFrame;
@@ -169,13 +168,6 @@ BOOL CStructApp::InitInstance()
     else
         pFrame->ShowFrame();
 
-    if (eMode == CStructCommandLine::eSample)
-    {
-        // The benchmark's model is made and saved, and the program ends.
-        Quit(CStructBenchModel::Make(m_commandLine.m_strModel, m_commandLine.m_nSampleMembers,
-                 m_commandLine.m_nSampleWindows) ? 0 : 2);
-        return TRUE;
-    }
     if (!m_commandLine.m_strModel.IsEmpty())
     {
         if (OpenDocumentFile(m_commandLine.m_strModel) == NULL && eMode != CStructCommandLine::eInteractive)
@@ -233,8 +225,7 @@ void CStructApp::ReportReady()
     m_bReadyReported = TRUE;
     printf("ready %lu\n", MillisecondsSinceStart());
     fflush(stdout);
-    const CString& strCopy = m_commandLine.m_strSaveCopy;
-    Quit(strCopy.IsEmpty() || CStructBenchModel::TimeSave(GetModelDoc(), strCopy) ? 0 : 2);
+    Quit(0);
 }
 
 int CStructApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)

@@ -1,6 +1,5 @@
 // StructCommandLine.h: CStructCommandLine, what the editor's command line asks for: the model to
-// open, and whether to play the tour, time the start or make the benchmark's model instead of
-// running for the user.
+// open, and whether to play the tour or time the start instead of running for the user.
 #pragma once
 
 #include <afx.h>
@@ -12,8 +11,7 @@ public:
     {
         eInteractive, // kwdemo [<model.kwm>]
         eTour, // kwdemo /tour <folder> [<model.kwm>]
-        eTiming, // kwdemo /timing [<model.kwm> [/save <copy.kwm>]]
-        eSample // kwdemo /make-sample <model.kwm> <members> <windows>
+        eTiming // kwdemo /timing [<model.kwm>]
     };
 
     CStructCommandLine();
@@ -25,8 +23,5 @@ public:
     EMode m_eMode;
     CString m_strModel; // empty: a new sample model (none at all with /timing)
     CString m_strTourFolder; // where the tour writes its pictures and page
-    CString m_strSaveCopy; // /timing: the model is then saved as this copy, timed
-    int m_nSampleMembers; // /make-sample: the model made (m_strModel) and its windows
-    int m_nSampleWindows;
     CString m_strError;
 };
