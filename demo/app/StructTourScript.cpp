@@ -19,6 +19,8 @@
 #include "frame/KwMDITabbedChildWnd.h"
 #include "frame/KwMDITools.h"
 #include "frame/KwSplashWnd.h"
+#include "pickers/DialogImageChoice.h"
+#include "pickers/DialogImageChoiceWnd.h"
 #include "pickers/KwColorPicker.h"
 #include "pickers/KwColorPickerLayout.h"
 #include "res/resource.h"
@@ -44,6 +46,8 @@ struct TourState
     std::vector<CString> savedWindows; // the windows open when the model was saved
     COLORREF crChosen = 0;             // the colour picked for R1
     double dOlderLength = 0;           // B2's length in the older copy
+    std::vector<BYTE> pictureBefore;   // R1's picture before one is chosen
+    std::vector<BYTE> pictureSaved;    // and when the model was saved
 };
 TourState s_state;
 std::unique_ptr<CStructTour> s_pTour;
@@ -242,6 +246,14 @@ void TypeInSchedule(int nColumn, const char* pszMark, const CString& strText)
     Input::Type(strText + "\n");
 }
 
+// The member's picture file, empty without.
+std::vector<BYTE> Picture(const char* pszMark)
+{
+    const CStructMember* pMember = Member(pszMark);
+    return pMember != NULL ? std::vector<BYTE>(pMember->m_picture.GetData(), pMember->m_picture.GetData() + pMember->m_picture.GetSize())
+                           : std::vector<BYTE>();
+}
+
 // Points at the member in the drawing, on the drawing's tab, and clicks it when bClick.
 void PointAtMember(const char* pszMark, bool bClick)
 {
@@ -402,6 +414,25 @@ void CStructTourScript::AddEditing(CStructTour& tour)
                 return "R1's colour is not " + CStructMember::FormatColour(s_state.crChosen);
             return CString();
         }));
+    tour.Add(Step("picture-dialog", "Member > Picture: the image choice dialog offers the catalogue's section pictures",
+        [] { Input::Command(ID_STRUCT_MEMBER_PICTURE); },
+        [] { return FindShown<CDialogImageChoice>() != NULL ? CString() : CString("the dialog is not open"); }));
+    tour.Add(Step("picture-chosen", "A click on an I section's picture and OK: it becomes R1's cross-section picture",
+        [] {
+            s_state.pictureBefore = Picture("R1");
+            CDialogImageChoice* pDialog = FindShown<CDialogImageChoice>();
+            CWnd* pChoice = pDialog != NULL ? Input::Find<CDialogImageChoiceWnd>(pDialog) : NULL;
+            if (pChoice == NULL)
+                return;
+            Input::Mouse(pChoice, CPoint(106, 35), true); // the second: R1's own comes first
+            pDialog->PostMessage(WM_COMMAND, IDOK);
+        },
+        [] {
+            if (FindShown<CDialogImageChoice>() != NULL)
+                return CString("the dialog is still open");
+            return !Picture("R1").empty() && Picture("R1") != s_state.pictureBefore ? CString()
+                                                                                  : CString("R1's picture did not change");
+        }));
 }
 
 void CStructTourScript::AddPanes(CStructTour& tour)
@@ -480,6 +511,7 @@ void CStructTourScript::AddFiles(CStructTour& tour)
     tour.Add(Step("saved", "The model is saved as bridge.kwm, with the windows open on it",
         [] {
             s_state.savedWindows = DescribeWindows();
+            s_state.pictureSaved = Picture("R1");
             AnswerFileDialog(s_state.strModel);
         },
         [] {
@@ -521,8 +553,9 @@ void CStructTourScript::AddFiles(CStructTour& tour)
             if (Doc() == NULL || Doc()->GetPathName().CompareNoCase(s_state.strModel) != 0)
                 return CString("bridge.kwm is not open");
             CString strWhy = CheckLength("B1", 7.25);
-            if (strWhy.IsEmpty() && (Member("R1")->m_strRemark != "Checked on site" || Member("R1")->m_crColour != s_state.crChosen))
-                strWhy = "R1 lost its remark or its colour";
+            if (strWhy.IsEmpty() && (Member("R1")->m_strRemark != "Checked on site" || Member("R1")->m_crColour != s_state.crChosen
+                                       || Picture("R1") != s_state.pictureSaved))
+                strWhy = "R1 lost its remark, its colour or its picture";
             std::vector<CString> windows = DescribeWindows();
             if (strWhy.IsEmpty() && windows != s_state.savedWindows)
             {
