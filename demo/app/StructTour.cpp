@@ -66,6 +66,8 @@ void CStructTour::Add(const CStructTourStep& step)
 
 BOOL CStructTour::Start()
 {
+    if (m_steps.empty())
+        return FALSE;
     int nMade = ::SHCreateDirectoryExA(NULL, m_strFolder, NULL);
     if (nMade != ERROR_SUCCESS && nMade != ERROR_ALREADY_EXISTS && nMade != ERROR_FILE_EXISTS)
         return FALSE;

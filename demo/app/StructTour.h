@@ -19,8 +19,8 @@ public:
 
     void Add(const CStructTourStep& step);
     // The first step runs once the message loop takes over; a step that opens a modal loop
-    // (a dialog) lets the next steps play inside it. FALSE when the folder or the tour's window
-    // could not be made.
+    // (a dialog) lets the next steps play inside it. FALSE without steps, or when the folder or
+    // the tour's window could not be made.
     BOOL Start();
 
     // The answer to a prompt of the application while the tour plays: the playing step's
