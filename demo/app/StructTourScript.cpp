@@ -1,6 +1,6 @@
-// StructTourScript.cpp: the steps act as the user does (commands as the menu sends them, keys,
-// clicks and mouse moves through the system's queue, names typed into the file dialog) and
-// check the state in the model, the windows and the files, not in what the tour itself did.
+// StructTourScript.cpp: the steps act as the user does (commands as the menu sends them, keys
+// through the input queue, clicks and moves where the pointer is put, names typed into the file
+// dialog) and check the state in the model, the windows and the files, not what the tour did.
 #include "StructTourScript.h"
 
 #include "StructApp.h"
@@ -496,7 +496,11 @@ void CStructTourScript::AddPanes(CStructTour& tour)
             {
                 double dLength = atof(list.GetItemText(nItem, CStructMember::kLength));
                 if ((dLength - dPrevious) * dSign < 0)
-                    return "the lines are not in order of length at line " + CString(std::to_string(nItem + 1).c_str());
+                {
+                    CString strWhy;
+                    strWhy.Format("the lines are not in order of length at line %d", nItem + 1);
+                    return strWhy;
+                }
                 dPrevious = dLength;
             }
             return CString();
