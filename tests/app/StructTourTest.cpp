@@ -40,6 +40,14 @@ CStructTourStep Step(const char* pszName, std::function<void()> action, std::fun
     return step;
 }
 
+// The state the first step waits for comes with a timer.
+bool s_bCame;
+void CALLBACK Come(HWND, UINT, UINT_PTR nID, DWORD)
+{
+    s_bCame = true;
+    ::KillTimer(NULL, nID);
+}
+
 } // namespace
 
 TEST(StructTour, WaitsForEachStateAndEndsAtTheFirstThatDoesNotComeWithItsNumberAndName)
@@ -53,12 +61,11 @@ TEST(StructTour, WaitsForEachStateAndEndsAtTheFirstThatDoesNotComeWithItsNumberA
     CString strFolder;
     strFolder.Format("%skwtour%lu", szTemp, ::GetCurrentProcessId());
     CTestTour tour(strFolder);
-    static bool s_bCame;
     s_bCame = false;
     int nAnswered = 0;
     tour.Add(Step("late",
         [&] {
-            ::SetTimer(NULL, 0, 200, [](HWND, UINT, UINT_PTR nID, DWORD) { s_bCame = true, ::KillTimer(NULL, nID); });
+            ::SetTimer(NULL, 0, 200, Come);
             nAnswered = tour.Answer("Reload it?", MB_YESNO);
         },
         [] { return s_bCame ? CString() : CString("not yet"); }, IDYES));
