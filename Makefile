@@ -1,18 +1,21 @@
-# The two commands of the project: `make demo` builds and runs the gallery, `make test` builds
-# and runs every test. Both do their own set-up (packages, Wine prefix) first.
+# The two commands of the project: `make demo` builds the structural model editor and plays its
+# tour headless (or runs it, on a display), `make test` builds and runs every test. Both do their
+# own set-up (packages, Wine prefix) first. `make gallery` shows each component on its own.
 BUILD  ?= build
 JOBS   ?= $(shell nproc)
 CMAKE_FLAGS = --no-warn-unused-cli -G Ninja -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all setup x64 i686 native native32 demo test bench clean
+.PHONY: all setup x64 x64-config i686 native native32 demo gallery test bench clean
 
 all: x64
 
 setup:
 	@tools/setup.sh
 
-x64: setup
+x64-config: setup
 	@cmake -S . -B $(BUILD)/x64 $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake >/dev/null
+
+x64: x64-config
 	@cmake --build $(BUILD)/x64 -j $(JOBS)
 
 i686: setup
@@ -29,8 +32,15 @@ native32: setup
 	@cmake -S . -B $(BUILD)/native32 --no-warn-unused-cli -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKW_SANITIZE=ON -DCMAKE_TOOLCHAIN_FILE=cmake/native-m32.cmake >/dev/null
 	@cmake --build $(BUILD)/native32 -j $(JOBS)
 
-demo: x64
+# Headless: the tour's pictures and page in $(BUILD)/x64/tour; on a display: the editor itself.
+demo: x64-config
+	@cmake --build $(BUILD)/x64 -j $(JOBS) --target kwdemo
 	@tools/run-demo.sh $(BUILD)/x64
+
+# The gallery's pictures in $(BUILD)/x64/gallery.
+gallery: x64-config
+	@cmake --build $(BUILD)/x64 -j $(JOBS) --target kwgallery
+	@tools/run-gallery.sh $(BUILD)/x64
 
 test: x64 native native32 i686
 	@tools/run-tests.sh $(BUILD)/x64 $(BUILD)/native $(BUILD)/native32

@@ -16,6 +16,7 @@ const UINT WM_STRUCT_REWRITE = WM_APP + 1;
 BEGIN_MESSAGE_MAP(CStructReportView, CKwHtmlView)
     ON_MESSAGE(WM_STRUCT_REWRITE, &CStructReportView::OnRewrite)
     ON_WM_SHOWWINDOW()
+    ON_WM_WINDOWPOSCHANGED()
     ON_MESSAGE(WM_KW_GETVIEWCONTEXT, &CStructReportView::OnGetViewContext)
     ON_MESSAGE(WM_KW_COMPAREVIEWCONTEXT, &CStructReportView::OnCompareViewContext)
     ON_MESSAGE(WM_KW_GETVIEWTITLE, &CStructReportView::OnGetViewTitle)
@@ -50,6 +51,14 @@ void CStructReportView::OnShowWindow(BOOL bShow, UINT nStatus)
 {
     CKwHtmlView::OnShowWindow(bShow, nStatus);
     if (bShow)
+        PostRewrite();
+}
+
+void CStructReportView::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CKwHtmlView::OnWindowPosChanged(lpwndpos);
+    // A tab window shows its page through SetWindowPos, which sends no WM_SHOWWINDOW.
+    if (lpwndpos->flags & SWP_SHOWWINDOW)
         PostRewrite();
 }
 

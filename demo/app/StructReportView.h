@@ -23,6 +23,7 @@ protected:
     void PostRewrite();
     afx_msg LRESULT OnRewrite(WPARAM, LPARAM);
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     afx_msg LRESULT OnGetViewContext(WPARAM, LPARAM lParam) { return m_identity.Get(lParam); }
     afx_msg LRESULT OnCompareViewContext(WPARAM, LPARAM lParam) { return m_identity.Compare(lParam); }
     afx_msg LRESULT OnGetViewTitle(WPARAM, LPARAM lParam) { return m_identity.GetTitle(lParam); }
