@@ -39,6 +39,14 @@ CMDIChildWnd* CStructWindows::OpenDrawing(CStructDoc* pDoc)
 
 CMDIChildWnd* CStructWindows::OpenMemberList(CStructDoc* pDoc)
 {
+    // A list the user has ordered since is still the list: the topmost one comes up.
+    for (CMDIChildWnd* p = CKwMDITools::GetFirstMDIChildWnd(); p != NULL; p = CKwMDITools::GetNextMDIChildWnd(p)) {
+        CView* pView = p->GetActiveView();
+        if (pView != NULL && pView->IsKindOf(RUNTIME_CLASS(CStructListView)) && pView->GetDocument() == pDoc) {
+            p->MDIActivate();
+            return p;
+        }
+    }
     return OpenMemberList(pDoc, -1, FALSE);
 }
 

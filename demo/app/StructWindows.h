@@ -14,6 +14,7 @@ public:
     // Each brings its window to the top if it is open already.
     static CMDIChildWnd* OpenSchedule(CStructDoc* pDoc);
     static CMDIChildWnd* OpenDrawing(CStructDoc* pDoc);
+    // The list: the topmost open one, whatever its order, or a new one in the order of the marks.
     static CMDIChildWnd* OpenMemberList(CStructDoc* pDoc);
     // The list ordered by a column (a CStructMember::Column), ascending or descending: a window
     // of its own for each order.

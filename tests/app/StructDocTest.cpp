@@ -250,4 +250,9 @@ TEST_F(StructDoc, MemberListsKeepTheirOrderAndTheSelectionBothWays)
     EXPECT_EQ(place("B10"), (int)list.SendMessage(LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED));
     list.SetItemState((int)place("C1"), LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     EXPECT_EQ(model.Find("C1"), Doc()->GetSelected());
+
+    // Asked for the list, the editor brings up the one on top, in whatever order it shows.
+    CString strDesktop = Desktop();
+    CStructWindows::OpenMemberList(Doc());
+    EXPECT_STREQ(strDesktop, Desktop());
 }
