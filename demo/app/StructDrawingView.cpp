@@ -4,6 +4,7 @@
 #include "StructDoc.h"
 #include "StructMemberTip.h"
 #include "StructPicture.h"
+#include "StructSettings.h"
 
 #include "core/MemDC.h"
 
@@ -25,8 +26,38 @@ BEGIN_MESSAGE_MAP(CStructDrawingView, CView)
     ON_MESSAGE(WM_KW_GETVIEWTITLE, &CStructDrawingView::OnGetViewTitle)
 END_MESSAGE_MAP()
 
-CStructDrawingView::CStructDrawingView() : m_identity("Drawing"), m_nTopRow(0)
+CStructDrawingView::CStructDrawingView() : m_identity("Drawing"), m_lfMark(), m_nRowHeight(kRowHeight), m_nTopRow(0)
 {
+}
+
+namespace {
+
+// a, with a quarter of b in it.
+COLORREF Tint(COLORREF a, COLORREF b)
+{
+    return RGB((3 * GetRValue(a) + GetRValue(b)) / 4, (3 * GetGValue(a) + GetGValue(b)) / 4,
+               (3 * GetBValue(a) + GetBValue(b)) / 4);
+}
+
+} // namespace
+
+void CStructDrawingView::FollowSettings()
+{
+    // The marks' font as the editor's settings name it, the rows as high as it needs.
+    const LOGFONT& lf = CStructSettings::Get().m_lfLabel;
+    if (m_fontMark.GetSafeHandle() != NULL && memcmp(&lf, &m_lfMark, sizeof(LOGFONT)) == 0)
+        return;
+    m_fontMark.DeleteObject();
+    if (!m_fontMark.CreateFontIndirect(&lf))
+        return;
+    m_lfMark = lf;
+    CClientDC dc(this);
+    CFont* pOldFont = dc.SelectObject(&m_fontMark);
+    TEXTMETRIC tm;
+    dc.GetTextMetrics(&tm);
+    dc.SelectObject(pOldFont);
+    m_nRowHeight = std::max((int)kRowHeight, (int)(tm.tmHeight + 8));
+    UpdateScrollBar();
 }
 
 CStructDoc* CStructDrawingView::GetDocument() const
@@ -87,15 +118,15 @@ CRect CStructDrawingView::GetMemberRect(int nMember) const
 {
     CRect rc;
     GetClientRect(&rc);
-    int nTop = kRulerHeight + (nMember - m_nTopRow) * kRowHeight;
-    return CRect(rc.left, nTop, rc.right, nTop + kRowHeight);
+    int nTop = kRulerHeight + (nMember - m_nTopRow) * m_nRowHeight;
+    return CRect(rc.left, nTop, rc.right, nTop + m_nRowHeight);
 }
 
 int CStructDrawingView::HitTest(CPoint point) const
 {
     if (point.y < kRulerHeight)
         return -1;
-    int nMember = m_nTopRow + (point.y - kRulerHeight) / kRowHeight;
+    int nMember = m_nTopRow + (point.y - kRulerHeight) / m_nRowHeight;
     return nMember < GetDocument()->GetModel().GetCount() ? nMember : -1;
 }
 
@@ -104,14 +135,15 @@ void CStructDrawingView::OnDraw(CDC* pDC)
     CMemDC dc(pDC);
     CRect rc;
     GetClientRect(&rc);
-    dc.FillSolidRect(rc, RGB(255, 255, 255));
+    dc.FillSolidRect(rc, CStructSettings::Get().m_crBackground);
     if (GetDocument() == NULL)
         return;
+    FollowSettings();
     CFont* pOldFont = dc.SelectObject(&m_font);
     dc.SetBkMode(TRANSPARENT);
     double dScale = GetScale();
     int nCount = GetDocument()->GetModel().GetCount();
-    int nLast = std::min(nCount, m_nTopRow + (rc.Height() - kRulerHeight) / kRowHeight + 1);
+    int nLast = std::min(nCount, m_nTopRow + (rc.Height() - kRulerHeight) / m_nRowHeight + 1);
     for (int i = m_nTopRow; i < nLast; i++)
         DrawMember(dc, i, dScale);
     DrawRuler(dc, rc, dScale);
@@ -174,13 +206,18 @@ void CStructDrawingView::DrawMember(CDC& dc, int nMember, double dScale)
     const CStructMember& member = GetDocument()->GetModel().GetAt(nMember);
     CRect rcRow = GetMemberRect(nMember);
     bool bSelected = nMember == GetDocument()->GetSelected();
+    const CStructSettings& settings = CStructSettings::Get();
     if (bSelected)
-        dc.FillSolidRect(rcRow, RGB(255, 240, 180));
-    dc.SetTextColor(RGB(0, 0, 0));
-    dc.TextOut(rcRow.left + 6, rcRow.top + 5, member.m_strMark);
+        dc.FillSolidRect(rcRow, Tint(settings.m_crBackground, settings.m_crHighlight));
+    CFont* pOldFont = dc.SelectObject(m_fontMark.GetSafeHandle() != NULL ? &m_fontMark : &m_font);
+    dc.SetTextColor(settings.m_crLabel);
+    CRect rcMark(rcRow.left + 6, rcRow.top, kLabelWidth - 4, rcRow.bottom);
+    dc.DrawText(member.m_strMark, &rcMark, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    dc.SelectObject(pOldFont);
 
     int nLength = std::max(2, (int)std::lround(member.m_dLength * dScale));
-    CRect rcBar(kLabelWidth, rcRow.top + 7, kLabelWidth + nLength, rcRow.bottom - 7);
+    int nMiddle = (rcRow.top + rcRow.bottom) / 2;
+    CRect rcBar(kLabelWidth, nMiddle - 5, kLabelWidth + nLength, nMiddle + 5);
     COLORREF crBar = (COLORREF)member.m_crColour;
     dc.FillSolidRect(rcBar, crBar);
     // End plates, and a darker frame round the selected bar.
@@ -189,13 +226,14 @@ void CStructDrawingView::DrawMember(CDC& dc, int nMember, double dScale)
     if (bSelected) {
         CRect rcFrame = rcBar;
         rcFrame.InflateRect(2, 2);
-        CBrush brush(RGB(200, 80, 0));
+        CBrush brush(settings.m_crHighlight);
         dc.FrameRect(&rcFrame, &brush);
     }
     CString strLabel;
     strLabel.Format("%s  %s m", (LPCSTR)member.m_strSection, (LPCSTR)CStructMember::FormatLength(member.m_dLength));
     dc.SetTextColor(RGB(90, 90, 90));
-    dc.TextOut(rcBar.right + 6, rcRow.top + 5, strLabel);
+    CRect rcLabel(rcBar.right + 6, rcRow.top, rcRow.right, rcRow.bottom);
+    dc.DrawText(strLabel, &rcLabel, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 void CStructDrawingView::OnUpdate(CView*, LPARAM lHint, CObject*)
@@ -225,7 +263,7 @@ void CStructDrawingView::UpdateScrollBar()
     si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     si.nMin = 0;
     si.nMax = std::max(0, GetDocument()->GetModel().GetCount() - 1);
-    si.nPage = (UINT)std::max(1, (int)(rc.Height() - kRulerHeight) / kRowHeight);
+    si.nPage = (UINT)std::max(1, (int)(rc.Height() - kRulerHeight) / m_nRowHeight);
     m_nTopRow = std::max(0, std::min(m_nTopRow, si.nMax - (int)si.nPage + 1));
     si.nPos = m_nTopRow;
     SetScrollInfo(SB_VERT, &si, TRUE);
@@ -246,7 +284,7 @@ void CStructDrawingView::EnsureVisible(int nMember)
         return;
     CRect rc;
     GetClientRect(&rc);
-    int nRows = std::max(1, (int)(rc.Height() - kRulerHeight) / kRowHeight);
+    int nRows = std::max(1, (int)(rc.Height() - kRulerHeight) / m_nRowHeight);
     if (nMember < m_nTopRow)
         ScrollTo(nMember);
     else if (nMember >= m_nTopRow + nRows)

@@ -1,6 +1,6 @@
 // StructDrawingView.h: CStructDrawingView, the members drawn with GDI: each a bar in its colour,
 // as long as the member to one scale, labelled with its mark; the selected one highlighted; a tip
-// with markup over each member.
+// with markup over each member. Its font and colours are the editor's settings.
 #pragma once
 
 #include "StructViewIdentity.h"
@@ -29,6 +29,8 @@ protected:
     void DrawRuler(CDC& dc, const CRect& rcClient, double dScale);
     void DrawMember(CDC& dc, int nMember, double dScale);
     void DrawSection(CDC& dc, const CRect& rcClient);
+    // The marks' font, colour and the drawing's colours are the editor's settings.
+    void FollowSettings();
     // Pixels per metre, so the longest member fills the width.
     double GetScale() const;
     void UpdateScrollBar();
@@ -51,6 +53,9 @@ protected:
     enum { kRowHeight = 24, kRulerHeight = 28, kLabelWidth = 64, kMargin = 120, kSectionBox = 96 };
     CStructViewIdentity m_identity;
     CUxToolTip m_tip;
-    CFont m_font;
+    CFont m_font;     // the labels and the ruler
+    CFont m_fontMark; // made from m_lfMark
+    LOGFONT m_lfMark;
+    int m_nRowHeight; // kRowHeight, or more for a large font of the marks
     int m_nTopRow;
 };
