@@ -45,6 +45,7 @@ struct TourState
     CString strOlder;                  // the copy of it that "another program" puts back later
     std::vector<CString> savedWindows; // the windows open when the model was saved
     COLORREF crChosen = 0;             // the colour picked for R1
+    CRect rcDocked;                    // the properties pane before it floats
     double dOlderLength = 0;           // B2's length in the older copy
     std::vector<BYTE> pictureBefore;   // R1's picture before one is chosen
     std::vector<BYTE> pictureSaved;    // and when the model was saved
@@ -439,6 +440,7 @@ void CStructTourScript::AddPanes(CStructTour& tour)
 {
     tour.Add(Step("pane-float", "The properties pane floats over the frame",
         [] {
+            Frame()->GetPropertiesPane().GetWindowRect(&s_state.rcDocked);
             CRect rc;
             Frame()->GetWindowRect(&rc);
             Frame()->GetPropertiesPane().FloatControlBar(CRect(rc.left + 560, rc.top + 140, rc.left + 860, rc.top + 560));
@@ -448,7 +450,11 @@ void CStructTourScript::AddPanes(CStructTour& tour)
         [] { Frame()->GetPropertiesPane().DockToRecentPos(); },
         [] {
             CStructPropertiesPane& pane = Frame()->GetPropertiesPane();
-            return !pane.IsFloating() && pane.IsVisible() ? CString() : CString("the pane is not docked");
+            CRect rc;
+            pane.GetWindowRect(&rc);
+            if (pane.IsFloating() || !pane.IsVisible())
+                return CString("the pane is not docked");
+            return rc == s_state.rcDocked ? CString() : CString("the pane docked elsewhere");
         }));
     tour.Add(Step("pane-autohide", "The members pane hides itself at the frame's edge, and the sections "
                   "catalogue slides in from its own",
