@@ -46,6 +46,7 @@ struct TourState
     std::vector<CString> savedWindows; // the windows open when the model was saved
     COLORREF crChosen = 0;             // the colour picked for R1
     CRect rcDocked;                    // the properties pane before it floats
+    CString strSection;                // the catalogue's section given to R1
     double dOlderLength = 0;           // B2's length in the older copy
     std::vector<BYTE> pictureBefore;   // R1's picture before one is chosen
     std::vector<BYTE> pictureSaved;    // and when the model was saved
@@ -473,6 +474,21 @@ void CStructTourScript::AddPanes(CStructTour& tour)
             CStructSectionsPane& sections = Frame()->GetSectionsPane();
             return sections.IsAutoHideMode() && sections.IsWindowVisible() ? CString()
                                                                             : CString("the sections catalogue is not in");
+        }));
+    tour.Add(Step("section-given", "In the catalogue, the keys go down to HEA 200 and Enter gives it to R1",
+        [] {
+            CLargeListWnd& list = Frame()->GetSectionsPane().GetList();
+            s_state.strSection = list.GetItemCount() > 5 ? list.GetItemText(5, 0) : CString();
+            list.SetFocus();
+            Input::Key(VK_HOME);
+            for (int nLine = 0; nLine < 5; nLine++)
+                Input::Key(VK_DOWN);
+            Input::Key(VK_RETURN);
+        },
+        [] {
+            if (s_state.strSection.IsEmpty() || Member("R1") == NULL)
+                return CString("the catalogue is nearly empty");
+            return Member("R1")->m_strSection == s_state.strSection ? CString() : "R1's section is not " + s_state.strSection;
         }));
     tour.Add(Step("list-sort", "The catalogue slides back; a click on the list's Length header orders the members "
                   "by length",
