@@ -4,6 +4,7 @@
 #include "StructApp.rh"
 #include "StructDoc.h"
 #include "StructMainFrame.h"
+#include "StructWindows.h"
 
 #include "core/KwRegistry.h"
 #include "frame/KwSoleDocTemplate.h"
@@ -126,33 +127,42 @@ void CStructApp::Quit(int nExitCode)
 BOOL CStructApp::InitInstance()
 {
     CKwSoleDocApp::InitInstance();
+    if (!m_commandLine.Parse(__argc, __argv))
+    {
+        CString strUsage;
+        strUsage.Format(IDS_STRUCT_USAGE, (const char*)m_commandLine.m_strError);
+        return FailStart(strUsage);
+    }
+    const CStructCommandLine::EMode eMode = m_commandLine.m_eMode;
     if (!AfxOleInit())
-        return RefuseCommandLine("OLE could not be initialised");
-    // The profile lives under HKEY_CURRENT_USER\Software\KwUi\Structure.
+        return FailStart("OLE could not be initialised");
+    // The profile lives under HKEY_CURRENT_USER\Software\KwUi\Structure. Timed runs and the
+    // making of their samples keep to a profile of their own: the same settings at every run, and
+    // the user's left alone.
+    const BOOL bTimed = eMode == CStructCommandLine::eTiming || eMode == CStructCommandLine::eSample;
     SetRegistryKey("KwUi");
     free((void*)m_pszProfileName);
-    m_pszProfileName = _strdup("Structure");
+    m_pszProfileName = _strdup(bTimed ? "Structure\\Timed" : "Structure");
     InitBCGSoft();
+    CStructDoc::SetLog(&CStructApp::Log);
     LoadStdProfileSettings(4);
     AddDocTemplate(new CKwSoleDocTemplate(IDR_STRUCT_MODEL, RUNTIME_CLASS(CStructDoc)));
 
-    if (!m_commandLine.Parse(__argc, __argv))
-        return RefuseCommandLine(m_commandLine.m_strError);
-    const CStructCommandLine::EMode eMode = m_commandLine.m_eMode;
     // The tour installs its own answerer when it starts.
     if (eMode != CStructCommandLine::eInteractive)
         m_answerer = AnswerUnwatched;
     // The tour's pictures start from the first run's settings whatever an earlier run left.
     if (eMode != CStructCommandLine::eTour)
-        m_settings.Load();
-    if (eMode != CStructCommandLine::eTiming)
+        GetSettings().Load();
+    const BOOL bShown = eMode != CStructCommandLine::eSample;
+    if (eMode == CStructCommandLine::eInteractive || eMode == CStructCommandLine::eTour)
         ShowSplash();
 
     CStructMainFrame* pFrame = new CStructMainFrame;
     if (!pFrame->LoadFrame(IDR_STRUCT_FRAME))
     {
         delete pFrame;
-        return RefuseCommandLine("the main window could not be made");
+        return FailStart("the main window could not be made");
     }
     m_pMainWnd = pFrame;
     for (INT_PTR i = 0; i < m_pendingLog.GetSize(); i++)
@@ -165,31 +175,29 @@ BOOL CStructApp::InitInstance()
         pFrame->ShowWindow(SW_SHOWNORMAL);
         pFrame->UpdateWindow();
     }
-    else
+    else if (bShown)
         pFrame->ShowFrame();
 
+    if (eMode == CStructCommandLine::eSample)
+        return MakeSample();
     if (!m_commandLine.m_strModel.IsEmpty())
     {
         if (OpenDocumentFile(m_commandLine.m_strModel) == NULL && eMode != CStructCommandLine::eInteractive)
-            return RefuseCommandLine("the model " + m_commandLine.m_strModel + " could not be opened");
+            return FailStart("the model " + m_commandLine.m_strModel + " could not be opened");
     }
     else if (eMode != CStructCommandLine::eTiming)
         OnFileNewSoleDoc();
 
     if (eMode == CStructCommandLine::eTour &&
         (s_pfnTourStarter == NULL || !s_pfnTourStarter(m_commandLine.m_strTourFolder)))
-        return RefuseCommandLine("the tour could not start");
+        return FailStart("the tour could not start");
     return TRUE;
 }
 
-BOOL CStructApp::RefuseCommandLine(const CString& strWhy)
+BOOL CStructApp::FailStart(const CString& strWhy)
 {
     if (m_commandLine.m_eMode == CStructCommandLine::eInteractive && m_answerer == nullptr)
-    {
-        CString strUsage;
-        strUsage.Format(IDS_STRUCT_USAGE, (const char*)strWhy);
-        Ask(strUsage, MB_OK | MB_ICONSTOP);
-    }
+        Ask(strWhy, MB_OK | MB_ICONSTOP);
     else
         fprintf(stderr, "kwdemo: %s\n", (const char*)strWhy);
     m_nExitCode = 2;
@@ -225,7 +233,40 @@ void CStructApp::ReportReady()
     m_bReadyReported = TRUE;
     printf("ready %lu\n", MillisecondsSinceStart());
     fflush(stdout);
+    int nExitCode = 0;
+    if (!m_commandLine.m_strSaveCopy.IsEmpty())
+    {
+        LARGE_INTEGER frequency, start, end;
+        ::QueryPerformanceFrequency(&frequency);
+        ::QueryPerformanceCounter(&start);
+        const BOOL bSaved = GetModelDoc() != NULL && GetModelDoc()->OnSaveDocument(m_commandLine.m_strSaveCopy);
+        ::QueryPerformanceCounter(&end);
+        if (bSaved)
+            printf("saved %.1f\n", (double)(end.QuadPart - start.QuadPart) * 1000.0 / (double)frequency.QuadPart);
+        else
+            fprintf(stderr, "kwdemo: the model could not be saved to %s\n", (const char*)m_commandLine.m_strSaveCopy);
+        fflush(stdout);
+        nExitCode = bSaved ? 0 : 3;
+    }
+    Quit(nExitCode);
+}
+
+BOOL CStructApp::MakeSample()
+{
+    OnFileNewSoleDoc();
+    CStructDoc* pDoc = GetModelDoc();
+    if (pDoc == NULL)
+        return FailStart("no model could be made");
+    CStructModel model;
+    model.MakeSample(m_commandLine.m_nSampleMembers);
+    pDoc->SetModel(model);
+    const int nWindows = CStructWindows::OpenMany(pDoc, m_commandLine.m_nSampleWindows);
+    if (!pDoc->OnSaveDocument(m_commandLine.m_strModel))
+        return FailStart("the model could not be saved to " + m_commandLine.m_strModel);
+    printf("made %s: %d members, %d windows\n", (const char*)m_commandLine.m_strModel, model.GetCount(), nWindows);
+    fflush(stdout);
     Quit(0);
+    return TRUE;
 }
 
 int CStructApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)

@@ -43,7 +43,7 @@ public:
     // The open model, NULL when none is open.
     CStructDoc* GetModelDoc();
     const CStructCommandLine& GetCommandLine() const { return m_commandLine; }
-    CStructSettings& GetSettings() { return m_settings; }
+    CStructSettings& GetSettings() { return CStructSettings::Get(); }
 
     // Ends the program with nExitCode, dropping unsaved changes without a prompt.
     void Quit(int nExitCode);
@@ -62,14 +62,17 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    // Tells a command line it cannot follow: a prompt when interactive, else stderr.
-    BOOL RefuseCommandLine(const CString& strWhy);
+    // Says why the editor cannot start as asked (a prompt when interactive, else stderr) and
+    // ends it with exit code 2. Returns FALSE, for InitInstance to return.
+    BOOL FailStart(const CString& strWhy);
     void ShowSplash();
-    // /timing: the time since the process started, printed once the windows have painted.
+    // /timing: the time since the process started, printed once the windows have painted; then
+    // the save of the model to /save's copy, timed.
     void ReportReady();
+    // /make-sample: a sample model with windows open on it, saved.
+    BOOL MakeSample();
 
     CStructCommandLine m_commandLine;
-    CStructSettings m_settings;
     Answerer m_answerer;
     CStringArray m_pendingLog; // lines written before the log's pane exists
     int m_nExitCode; // -1: the framework's

@@ -30,8 +30,7 @@ CStructAppearancePage::CStructAppearancePage(CStructMemberSubject* pSubject)
 
 void CStructAppearancePage::OnInitPropertyPage()
 {
-    CStructApp* pApp = CStructApp::GetApp();
-    const CStructSettings settings = pApp != NULL ? pApp->GetSettings() : CStructSettings();
+    const CStructSettings& settings = CStructSettings::Get();
     AttachColourButton(m_colour, IDC_STRUCT_COLOUR, this, m_pMember->GetMember().m_crColour, kMemberPicker);
     AttachColourButton(m_background, IDC_STRUCT_BACKGROUND, this, settings.m_crBackground, kBackgroundPicker);
     AttachColourButton(m_highlight, IDC_STRUCT_HIGHLIGHT, this, settings.m_crHighlight, kHighlightPicker);
@@ -71,7 +70,6 @@ CString CStructAppearancePage::GetToolTipText(UINT nID)
 
 void CStructAppearancePage::KwColorPickerClient_OnSelectionChanged(CWnd* pButton)
 {
-    CStructApp* pApp = CStructApp::GetApp();
     if (pButton == &m_colour && m_pMember->HasMember() && m_colour.GetID() == -1)
     {
         CStructMember member = m_pMember->GetMember();
@@ -80,9 +78,10 @@ void CStructAppearancePage::KwColorPickerClient_OnSelectionChanged(CWnd* pButton
         m_pMember->SetMember(member);
         EndSetProperties();
     }
-    else if ((pButton == &m_background || pButton == &m_highlight) && pApp != NULL)
+    else if (pButton == &m_background || pButton == &m_highlight)
     {
-        COLORREF& cr = pButton == &m_background ? pApp->GetSettings().m_crBackground : pApp->GetSettings().m_crHighlight;
+        CStructSettings& settings = CStructSettings::Get();
+        COLORREF& cr = pButton == &m_background ? settings.m_crBackground : settings.m_crHighlight;
         cr = ((CKwColorButton*)pButton)->GetColor();
         SettingsChanged();
     }
@@ -92,18 +91,17 @@ void CStructAppearancePage::KwColorPickerClient_OnSpecialButton(UINT, CWnd*) {}
 
 void CStructAppearancePage::OnFontChanged(CKwFontPicker* pPicker)
 {
-    CStructApp* pApp = CStructApp::GetApp();
-    if (pApp == NULL || !CStructSettings::IsUsableFont(pPicker->GetLogFont()))
+    if (!CStructSettings::IsUsableFont(pPicker->GetLogFont()))
         return;
-    pApp->GetSettings().m_lfLabel = pPicker->GetLogFont();
-    pApp->GetSettings().m_crLabel = pPicker->GetTextColor();
+    CStructSettings::Get().m_lfLabel = pPicker->GetLogFont();
+    CStructSettings::Get().m_crLabel = pPicker->GetTextColor();
     SettingsChanged();
 }
 
 void CStructAppearancePage::SettingsChanged()
 {
+    CStructSettings::Get().Save();
     CStructApp* pApp = CStructApp::GetApp();
-    pApp->GetSettings().Save();
-    if (pApp->GetModelDoc() != NULL)
+    if (pApp != NULL && pApp->GetModelDoc() != NULL)
         pApp->GetModelDoc()->UpdateAllViews(NULL, kHintModel, NULL);
 }

@@ -1,5 +1,6 @@
 // StructCommandLine.h: CStructCommandLine, what the editor's command line asks for: the model to
-// open, and whether to play the tour or time the start instead of running for the user.
+// open, and whether to play the tour, time the start or make a sample model instead of running
+// for the user.
 #pragma once
 
 #include <afx.h>
@@ -11,8 +12,11 @@ public:
     {
         eInteractive, // kwdemo [<model.kwm>]
         eTour, // kwdemo /tour <folder> [<model.kwm>]
-        eTiming // kwdemo /timing [<model.kwm>]
+        eTiming, // kwdemo /timing [<model.kwm> [/save <copy.kwm>]]
+        eSample // kwdemo /make-sample <model.kwm> <members> <windows>
     };
+    // The largest sample /make-sample makes.
+    enum { kMaxSampleMembers = 100000, kMaxSampleWindows = 15 };
 
     CStructCommandLine();
 
@@ -21,7 +25,16 @@ public:
     BOOL Parse(int argc, const char* const* argv);
 
     EMode m_eMode;
-    CString m_strModel; // empty: a new sample model (none at all with /timing)
+    CString m_strModel; // empty: a new sample model (none at all with /timing); the one /make-sample makes
     CString m_strTourFolder; // where the tour writes its pictures and page
+    CString m_strSaveCopy; // /timing: where the model is saved, timed, once the editor is ready
+    int m_nSampleMembers;
+    int m_nSampleWindows;
     CString m_strError;
+
+private:
+    BOOL SetMode(EMode eMode);
+    BOOL ReadSampleSize();
+
+    CString m_strMembers, m_strWindows; // /make-sample's numbers as given
 };

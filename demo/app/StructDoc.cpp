@@ -241,7 +241,14 @@ void CStructDoc::Serialize(CArchive& ar)
     CStructModel model;
     model.Serialize(ar);
     CByteArray desktop;
-    desktop.Serialize(ar);
+    try {
+        desktop.Serialize(ar);
+    } catch (CArchiveException* e) {
+        // A model whose desktop was cut off opens with its default windows.
+        e->Delete();
+        desktop.RemoveAll();
+        Log("The model's desktop was damaged: the model opens with its default windows.");
+    }
     m_model = model;
     m_desktop.Copy(desktop);
     m_nSelected = -1;
@@ -407,13 +414,17 @@ void CStructDoc::OnChoosePicture()
                                  CCoreGlobalMethods::ImagePng | CCoreGlobalMethods::ImageGif;
     dlg.m_wndChoice.m_strChoiceFolder = WriteCataloguePictures();
     dlg.m_wndChoice.m_strBrowseFolder = strFolder;
+    int nMember = m_nSelected;
     if (dlg.DoModal() != IDOK || dlg.m_wndChoice.m_strSelectedFile.IsEmpty())
         return;
-    CStructMember member = m_model.GetAt(m_nSelected);
+    // The model may have been read again while the dialog was open (another program changed it).
+    if (nMember != m_nSelected || nMember >= m_model.GetCount())
+        return;
+    CStructMember member = m_model.GetAt(nMember);
     if (!ReadPicture(dlg.m_wndChoice.m_strSelectedFile, member.m_picture)) {
         AfxMessageBox("The picture " + dlg.m_wndChoice.m_strSelectedFile + " could not be read.",
                       MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    SetMember(m_nSelected, member);
+    SetMember(nMember, member);
 }

@@ -33,7 +33,8 @@ public:
     void Select(int nIndex);
 
     // The windows open on the model, as the document's archive stores them: restored when the
-    // frame opens the document's windows; FALSE when the model holds no desktop.
+    // frame opens the document's windows; FALSE when the model holds no desktop or none of its
+    // windows could be made again (a damaged desktop, told in the log).
     BOOL RestoreDesktop();
 
     // Where the document's lines for the user go (the editor's output log); TRACE while none

@@ -16,6 +16,7 @@ BEGIN_MESSAGE_MAP(CStructDrawingView, CView)
     ON_WM_SIZE()
     ON_WM_ERASEBKGND()
     ON_WM_LBUTTONDOWN()
+    ON_WM_KEYDOWN()
     ON_WM_VSCROLL()
     ON_WM_MOUSEWHEEL()
     ON_NOTIFY(UXTTN_DISPLAY, 0, &CStructDrawingView::OnDisplayTip)
@@ -281,7 +282,21 @@ BOOL CStructDrawingView::OnMouseWheel(UINT, short zDelta, CPoint)
 void CStructDrawingView::OnLButtonDown(UINT nFlags, CPoint point)
 {
     CView::OnLButtonDown(nFlags, point);
+    SetFocus();
     int nMember = HitTest(point);
     if (nMember >= 0)
         GetDocument()->Select(nMember);
+}
+
+void CStructDrawingView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    // The arrows move the selection from member to member.
+    int nCount = GetDocument()->GetModel().GetCount();
+    int nSelected = GetDocument()->GetSelected();
+    if ((nChar == VK_DOWN || nChar == VK_UP) && nCount > 0) {
+        int nNext = nSelected < 0 ? 0 : nSelected + (nChar == VK_DOWN ? 1 : -1);
+        GetDocument()->Select(std::max(0, std::min(nCount - 1, nNext)));
+        return;
+    }
+    CView::OnKeyDown(nChar, nRepCnt, nFlags);
 }

@@ -4,7 +4,8 @@
 #include "StructApp.h"
 #include "StructApp.rh"
 #include "StructMemberSubject.h"
-#include "StructSections.h"
+
+#include "model/StructModel.h"
 
 namespace {
 
@@ -38,10 +39,14 @@ CStructGeneralPage::CStructGeneralPage(CStructMemberSubject* pSubject)
 
 void CStructGeneralPage::OnInitPropertyPage()
 {
-    for (int i = 0; i < CStructSections::GetCount(); i++)
-        SendDlgItemMessage(IDC_STRUCT_SECTION, CB_ADDSTRING, 0, (LPARAM)CStructSections::GetAt(i).pszName);
-    for (const char* pszGrade : {"S235", "S275", "S355", "S460"})
-        SendDlgItemMessage(IDC_STRUCT_GRADE, CB_ADDSTRING, 0, (LPARAM)pszGrade);
+    // The choices the schedule offers too.
+    CStringArray sections, grades;
+    CStructModel::GetSections(sections);
+    CStructModel::GetGrades(grades);
+    for (INT_PTR i = 0; i < sections.GetSize(); i++)
+        SendDlgItemMessage(IDC_STRUCT_SECTION, CB_ADDSTRING, 0, (LPARAM)(LPCSTR)sections[i]);
+    for (INT_PTR i = 0; i < grades.GetSize(); i++)
+        SendDlgItemMessage(IDC_STRUCT_GRADE, CB_ADDSTRING, 0, (LPARAM)(LPCSTR)grades[i]);
     CKwPropertyPage::OnInitPropertyPage();
 }
 

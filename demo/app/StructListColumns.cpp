@@ -1,12 +1,25 @@
-// CStructListColumns: each width measured by the list itself against its title's.
+// CStructListColumns: the longest text of each column, measured against its title.
 #include "StructListColumns.h"
 
+#include <algorithm>
+
 namespace {
-// Room round a title in its header item.
-const int kTitleMargin = 16;
+// Room round a text in its cell, and round a title in its header item.
+const int kMargin = 16;
 } // namespace
 
-void CStructListColumns::Fit(CListCtrl& list, int nColumns)
+void CStructListColumns::Note(const CStringArray& texts)
+{
+    if (m_longest.GetSize() < texts.GetSize())
+        m_longest.SetSize(texts.GetSize());
+    for (INT_PTR i = 0; i < texts.GetSize(); i++)
+    {
+        if (texts[i].GetLength() > m_longest[i].GetLength())
+            m_longest[i] = texts[i];
+    }
+}
+
+void CStructListColumns::Fit(CListCtrl& list, int nColumns) const
 {
     if (list.m_hWnd == NULL)
         return;
@@ -18,9 +31,9 @@ void CStructListColumns::Fit(CListCtrl& list, int nColumns)
         column.pszText = szTitle;
         column.cchTextMax = sizeof(szTitle);
         list.GetColumn(nColumn, &column);
-        const int cxTitle = list.GetStringWidth(szTitle) + kTitleMargin;
-        list.SetColumnWidth(nColumn, LVSCW_AUTOSIZE);
-        if (list.GetColumnWidth(nColumn) < cxTitle)
-            list.SetColumnWidth(nColumn, cxTitle);
+        int cx = list.GetStringWidth(szTitle);
+        if (nColumn < m_longest.GetSize())
+            cx = std::max(cx, list.GetStringWidth(m_longest[nColumn]));
+        list.SetColumnWidth(nColumn, cx + kMargin);
     }
 }

@@ -11,6 +11,8 @@ IMPLEMENT_SERIAL(CStructListView, CLargeListView, 1)
 BEGIN_MESSAGE_MAP(CStructListView, CLargeListView)
     ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, &CStructListView::OnItemChanged)
     ON_MESSAGE(WM_KW_GETVIEWTITLE, &CStructListView::OnGetViewTitle)
+    ON_NOTIFY(HDN_ITEMCLICKA, 0, &CStructListView::OnHeaderClick)
+    ON_NOTIFY(HDN_ITEMCLICKW, 0, &CStructListView::OnHeaderClick)
 END_MESSAGE_MAP()
 
 const CStructModel* CStructListView::s_pModel = NULL;
@@ -112,10 +114,8 @@ void CStructListView::OnInitialUpdate()
     // widens them to the longest texts, measured once each.
     m_bFilling = FALSE;
     CLargeListView::OnInitialUpdate();
-    m_bFilling = TRUE;
     ModifyStyle(0, LVS_SHOWSELALWAYS);
-    OnUpdate(NULL, kHintModel, NULL);
-    FitColumns();
+    // Ordered while still empty, so that the lines go to their places as they are inserted.
     int nColumn = m_viewContext.m_nValue1 - 1;
     if (nColumn >= 0 && nColumn < CStructMember::kColumns) {
         // A first click orders a column the other way round; a second turns it back.
@@ -123,6 +123,9 @@ void CStructListView::OnInitialUpdate()
         if (m_viewContext.m_nValue2 == 0)
             SortBy(nColumn);
     }
+    m_bFilling = TRUE;
+    OnUpdate(NULL, kHintModel, NULL);
+    FitColumns();
     ShowSelection();
 }
 
@@ -174,9 +177,26 @@ void CStructListView::UpdateList(CView*, long lHint, CObject*)
     }
     m_bSelecting = TRUE;
     list.DeleteAllItems();
+    // Every line goes in at the end, its cells read as they show, and the lines are ordered once:
+    // placing each by a search of the list costs more than the rest of the view's making.
     list.SetItemCount(pDoc->GetModel().GetCount());
-    for (long nKey = 0; nKey < pDoc->GetModel().GetCount(); nKey++)
-        InsertItem(nKey);
+    LVITEM item = {};
+    item.pszText = LPSTR_TEXTCALLBACK;
+    item.iImage = I_IMAGECALLBACK;
+    for (long nKey = 0; nKey < pDoc->GetModel().GetCount(); nKey++) {
+        item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+        item.iItem = (int)nKey;
+        item.iSubItem = 0;
+        item.lParam = nKey;
+        int nIndex = (int)DefWindowProc(LVM_INSERTITEMA, 0, (LPARAM)&item);
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = nIndex;
+        for (int c = 1; c < CStructMember::kColumns; c++) {
+            item.iSubItem = c;
+            DefWindowProc(LVM_SETITEMA, 0, (LPARAM)&item);
+        }
+    }
+    FullSortItems();
     m_bSelecting = FALSE;
     ShowSelection();
 }
@@ -214,4 +234,15 @@ LRESULT CStructListView::OnGetViewTitle(WPARAM, LPARAM lParam)
 {
     *(CString*)lParam = "Members";
     return 1;
+}
+
+void CStructListView::OnHeaderClick(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    OnHeaderClicked(pNMHDR, pResult);
+    // The order the user chose is what the list shows now: the desktop stores it.
+    const NMHEADER* pHeader = reinterpret_cast<const NMHEADER*>(pNMHDR);
+    if (pHeader->iButton == 0 && pHeader->iItem >= 0 && pHeader->iItem < m_columns.GetSize()) {
+        m_viewContext.m_nValue1 = pHeader->iItem + 1;
+        m_viewContext.m_nValue2 = m_columns[pHeader->iItem]->m_bAscending ? 0 : 1;
+    }
 }

@@ -29,6 +29,7 @@ protected:
 
     afx_msg void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg LRESULT OnGetViewTitle(WPARAM, LPARAM lParam);
+    afx_msg void OnHeaderClick(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 
     static const CStructModel* s_pModel;

@@ -1,4 +1,5 @@
-// CStructMembersPane: the list's lines, the selection both ways, the model's events.
+// CStructMembersPane: the list's lines asked of the model as they show, the selection both ways,
+// the model's events.
 #include "StructMembersPane.h"
 
 #include "StructApp.rh"
@@ -8,6 +9,7 @@
 
 BEGIN_MESSAGE_MAP(CStructMembersPane, CKwControlBar)
     ON_WM_CREATE()
+    ON_NOTIFY(LVN_GETDISPINFO, IDC_STRUCT_MEMBER_LIST, &CStructMembersPane::OnGetDispInfo)
     ON_NOTIFY(LVN_ITEMCHANGED, IDC_STRUCT_MEMBER_LIST, &CStructMembersPane::OnItemChanged)
 END_MESSAGE_MAP()
 
@@ -19,7 +21,9 @@ int CStructMembersPane::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     for (int nColumn = 0; nColumn < CStructMember::kColumns; nColumn++)
         m_list.AddColumn(CStructMember::GetColumnTitle(nColumn));
-    if (!m_list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
+    // The list holds no texts of its own: a model of any size shows at once.
+    if (!m_list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                LVS_NOSORTHEADER,
             CRect(0, 0, 10, 10), this, IDC_STRUCT_MEMBER_LIST))
         return -1;
     SetChild(&m_list);
@@ -59,20 +63,21 @@ void CStructMembersPane::Fill()
 {
     if (m_list.m_hWnd == NULL)
         return;
-    m_bFollowing = TRUE;
-    m_list.SetRedraw(FALSE);
-    m_list.DeleteAllItems();
     const int nCount = m_pDoc != NULL ? m_pDoc->GetModel().GetCount() : 0;
     CStringArray texts;
     texts.SetSize(CStructMember::kColumns);
+    CStructListColumns columns;
     for (int i = 0; i < nCount; i++)
     {
         const CStructMember& member = m_pDoc->GetModel().GetAt(i);
         for (int nColumn = 0; nColumn < CStructMember::kColumns; nColumn++)
             texts[nColumn] = member.FormatCell(nColumn);
-        m_list.InsertLine(texts);
+        columns.Note(texts);
     }
-    CStructListColumns::Fit(m_list, CStructMember::kColumns - 1);
+    m_bFollowing = TRUE;
+    m_list.SetRedraw(FALSE);
+    m_list.SetItemCountEx(nCount, 0);
+    columns.Fit(m_list, CStructMember::kColumns - 1);
     m_list.SetRedraw(TRUE);
     m_bFollowing = FALSE;
     ShowSelection();
@@ -84,13 +89,9 @@ void CStructMembersPane::ShowMember(int nIndex)
 {
     const int nCount = m_pDoc != NULL ? m_pDoc->GetModel().GetCount() : 0;
     if (m_list.m_hWnd == NULL || nIndex < 0 || nIndex >= nCount || nCount != m_list.GetItemCount())
-    {
         Fill();
-        return;
-    }
-    const CStructMember& member = m_pDoc->GetModel().GetAt(nIndex);
-    for (int nColumn = 0; nColumn < CStructMember::kColumns; nColumn++)
-        m_list.SetItemText(nIndex, nColumn, member.FormatCell(nColumn));
+    else
+        m_list.RedrawItems(nIndex, nIndex);
 }
 
 void CStructMembersPane::ShowSelection()
@@ -107,6 +108,18 @@ void CStructMembersPane::ShowSelection()
     else
         m_list.SetItemState(-1, 0, LVIS_SELECTED);
     m_bFollowing = FALSE;
+}
+
+void CStructMembersPane::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    LVITEMA& item = ((NMLVDISPINFOA*)pNMHDR)->item;
+    if ((item.mask & LVIF_TEXT) == 0 || item.pszText == NULL || item.cchTextMax <= 0)
+        return;
+    item.pszText[0] = '\0';
+    if (m_pDoc != NULL && item.iItem >= 0 && item.iItem < m_pDoc->GetModel().GetCount() && item.iSubItem >= 0 &&
+        item.iSubItem < CStructMember::kColumns)
+        ::lstrcpynA(item.pszText, m_pDoc->GetModel().GetAt(item.iItem).FormatCell(item.iSubItem), item.cchTextMax);
 }
 
 void CStructMembersPane::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult)

@@ -1,5 +1,6 @@
 // StructMembersPane.h: CStructMembersPane, the docking pane listing every member of the model a
-// line each; choosing a line selects the member, and the list follows the model's changes.
+// line each, its texts asked of the model as the lines show; choosing a line selects the member,
+// and the list follows the model's changes.
 #pragma once
 
 #include "core/KwEventListener.h"
@@ -21,6 +22,7 @@ public:
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 

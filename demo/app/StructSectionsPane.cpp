@@ -31,6 +31,7 @@ int CStructSectionsPane::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     CStringArray texts;
     texts.SetSize(1 + CStructSections::kProperties);
+    CStructListColumns columns;
     for (int i = 0; i < CStructSections::GetCount(); i++)
     {
         const CStructSections::Section& section = CStructSections::GetAt(i);
@@ -38,8 +39,9 @@ int CStructSectionsPane::OnCreate(LPCREATESTRUCT lpCreateStruct)
         for (int nProperty = 0; nProperty < CStructSections::kProperties; nProperty++)
             texts[1 + nProperty].Format("%g", section.values[nProperty]);
         m_list.InsertLine(texts);
+        columns.Note(texts);
     }
-    CStructListColumns::Fit(m_list, CStructSections::kProperties);
+    columns.Fit(m_list, CStructSections::kProperties);
     SetChild(&m_list);
     return 0;
 }

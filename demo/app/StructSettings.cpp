@@ -24,6 +24,12 @@ CStructSettings::CStructSettings()
     Reset();
 }
 
+CStructSettings& CStructSettings::Get()
+{
+    static CStructSettings s_settings;
+    return s_settings;
+}
+
 void CStructSettings::Reset()
 {
     memset(&m_lfLabel, 0, sizeof(m_lfLabel));

@@ -10,6 +10,9 @@ public:
     // The first run's settings.
     CStructSettings();
 
+    // The editor's settings, which the application loads at its start and the views draw with.
+    static CStructSettings& Get();
+
     // Each value read that is present, of its type and sensible replaces the one held; anything
     // else (missing, another type, a font without a name or of an absurd size) keeps it.
     void Load();

@@ -108,6 +108,8 @@ void CStructToolBar::ShowTip(UINT nID)
         return;
     CRect rect;
     pButton->GetWindowRect(&rect);
+    // The pointer goes there too: a tip of the window it was over would take the place.
+    ::SetCursorPos(rect.CenterPoint().x, rect.CenterPoint().y);
     ScreenToClient(&rect);
     CPoint pt(rect.left + rect.Width() / 2, rect.bottom - 2);
     m_tip.ShowHelpTooltip(pt, GetTip(nID));

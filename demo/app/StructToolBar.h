@@ -26,7 +26,7 @@ public:
     CWnd* FindButton(UINT nID) const;
     // The tooltip a button shows (its markup).
     CString GetTip(UINT nID) const;
-    // Shows the button's tooltip as the pointer resting on it does.
+    // Shows the button's tooltip as the pointer resting on it does (the pointer is moved there).
     void ShowTip(UINT nID);
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;

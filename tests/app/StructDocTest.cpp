@@ -1,10 +1,12 @@
 // The model document in a sole-document frame: text typed into the schedule reaches the model as
-// soon as it is a value, its desktop comes back as it was stored, a damaged desktop costs windows
+// soon as it is a value, the member lists keep their orders and follow the selection both ways,
+// its desktop comes back as it was stored, a damaged desktop costs windows
 // but never the model, and a change of its file by another program (not by its own save) asks
 // whether to reload it.
 #include "StructDocTest.rh"
 
 #include "StructDoc.h"
+#include "StructListView.h"
 #include "StructScheduleView.h"
 #include "StructWindows.h"
 
@@ -17,6 +19,9 @@
 #include "support/TempPath.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -91,8 +96,15 @@ TEST_F(StructDoc, DesktopComesBackAndADamagedOneCostsOnlyWindows)
     EXPECT_STREQ("Schedule:0:0 Drawing:0:0 Members:0:0 ", Desktop());
     CStructWindows::OpenMemberList(Doc(), CStructMember::kLength, TRUE);
     CStructWindows::OpenSchedule(Doc()); // open already: comes to the top
+    // The user orders the first list by grade, descending.
+    CListView* pFirstList = static_cast<CListView*>(CKwMDITools::GetLastMDIChildWnd()->GetActiveView());
+    NMHEADER click = {};
+    click.hdr.hwndFrom = pFirstList->GetListCtrl().GetHeaderCtrl()->GetSafeHwnd();
+    click.hdr.code = HDN_ITEMCLICKA;
+    click.iItem = CStructMember::kGrade;
+    pFirstList->SendMessage(WM_NOTIFY, 0, (LPARAM)&click);
     CString strStored = Desktop();
-    EXPECT_STREQ("Schedule:0:0 Members:4:1 Drawing:0:0 Members:0:0 ", strStored);
+    EXPECT_STREQ("Schedule:0:0 Members:4:1 Drawing:0:0 Members:3:1 ", strStored);
     CStructMember member = Doc()->GetModel().GetAt(2);
     member.m_strRemark = "checked";
     Doc()->SetMember(2, member);
@@ -129,6 +141,10 @@ TEST_F(StructDoc, DesktopComesBackAndADamagedOneCostsOnlyWindows)
     damaged[nDesktop + 5] = 0xFF;
     EXPECT_FALSE(reopen(damaged));
     EXPECT_STREQ("", Desktop());
+    ExpectModel(model);
+
+    damaged.assign(bytes.begin(), bytes.begin() + (long)nFirstRecord + 20); // the desktop cut off
+    EXPECT_FALSE(reopen(damaged));
     ExpectModel(model);
 }
 
@@ -201,4 +217,37 @@ TEST_F(StructDoc, TypedScheduleCellsReachTheModelOnceTheyAreValues)
     EXPECT_TRUE(after == before);
     EXPECT_STREQ("12.5", grid.GetItemText(CStructMember::kLength, 3));
     EXPECT_STREQ(before.FormatCell(CStructMember::kColour), grid.GetItemText(CStructMember::kColour, 3));
+}
+
+TEST_F(StructDoc, MemberListsKeepTheirOrderAndTheSelectionBothWays)
+{
+    ASSERT_TRUE(m_pModels->OpenDocumentFile(NULL) != NULL);
+    const CStructModel& model = Doc()->GetModel();
+    auto keys = [&](int nColumn, BOOL bDescending) {
+        CMDIChildWnd* pChild = CStructWindows::OpenMemberList(Doc(), nColumn, bDescending);
+        CListCtrl& list = static_cast<CStructListView*>(pChild->GetActiveView())->GetListCtrl();
+        std::vector<int> order;
+        for (int i = 0; i < list.GetItemCount(); i++)
+            order.push_back((int)list.GetItemData(i));
+        return order;
+    };
+    std::vector<int> order = keys(CStructMember::kLength, TRUE);
+    ASSERT_EQ(model.GetCount(), (int)order.size());
+    for (size_t i = 1; i < order.size(); i++)
+        EXPECT_GE(model.GetAt(order[i - 1]).m_dLength, model.GetAt(order[i]).m_dLength) << i;
+    order = keys(CStructMember::kColour, FALSE);
+    for (size_t i = 1; i < order.size(); i++)
+        EXPECT_LE(model.GetAt(order[i - 1]).FormatCell(CStructMember::kColour).Compare(
+                      model.GetAt(order[i]).FormatCell(CStructMember::kColour)), 0) << i;
+    order = keys(CStructMember::kMark, FALSE);
+    auto place = [&](const char* pszMark) { return std::find(order.begin(), order.end(), model.Find(pszMark)) - order.begin(); };
+    EXPECT_LT(place("B2"), place("B10")); // numbers by their value
+    EXPECT_LT(place("B10"), place("C1"));
+
+    // The list shows the document's selection, and a line selected in it selects its member.
+    CListCtrl& list = static_cast<CStructListView*>(CKwMDITools::GetFirstMDIChildWnd()->GetActiveView())->GetListCtrl();
+    Doc()->Select(model.Find("B10"));
+    EXPECT_EQ(place("B10"), (int)list.SendMessage(LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED));
+    list.SetItemState((int)place("C1"), LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    EXPECT_EQ(model.Find("C1"), Doc()->GetSelected());
 }
