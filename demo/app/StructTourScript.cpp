@@ -267,6 +267,31 @@ void PointAtMember(const char* pszMark, bool bClick)
     Input::Mouse(pDrawing, pDrawing->GetMemberRect(Index(pszMark)).CenterPoint(), bClick);
 }
 
+// Whether the list of members is ordered by length, either way round, every line keeping it.
+CString CheckListByLength()
+{
+    CStructListView* pList = FindView<CStructListView>();
+    if (pList == NULL || pList->GetListCtrl().GetItemCount() < 2)
+        return CString("the list is not open, or nearly empty");
+    // Either way round, as long as every line keeps it.
+    CListCtrl& list = pList->GetListCtrl();
+    double dFirst = atof(list.GetItemText(0, CStructMember::kLength));
+    double dLast = atof(list.GetItemText(list.GetItemCount() - 1, CStructMember::kLength));
+    double dSign = dLast >= dFirst ? 1 : -1, dPrevious = dFirst;
+    for (int nItem = 1; nItem < list.GetItemCount(); nItem++)
+    {
+        double dLength = atof(list.GetItemText(nItem, CStructMember::kLength));
+        if ((dLength - dPrevious) * dSign < 0)
+        {
+            CString strWhy;
+            strWhy.Format("the lines are not in order of length at line %d", nItem + 1);
+            return strWhy;
+        }
+        dPrevious = dLength;
+    }
+    return CString();
+}
+
 CString CheckLength(const char* pszMark, double dLength)
 {
     const CStructMember* pMember = Member(pszMark);
@@ -506,26 +531,7 @@ void CStructTourScript::AddPanes(CStructTour& tour)
         [] {
             if (Frame()->GetSectionsPane().IsWindowVisible())
                 return CString("the catalogue is still in");
-            CStructListView* pList = FindView<CStructListView>();
-            if (pList == NULL || pList->GetListCtrl().GetItemCount() < 2)
-                return CString("the list is not open, or nearly empty");
-            // Either way round, as long as every line keeps it.
-            CListCtrl& list = pList->GetListCtrl();
-            double dFirst = atof(list.GetItemText(0, CStructMember::kLength));
-            double dLast = atof(list.GetItemText(list.GetItemCount() - 1, CStructMember::kLength));
-            double dSign = dLast >= dFirst ? 1 : -1, dPrevious = dFirst;
-            for (int nItem = 1; nItem < list.GetItemCount(); nItem++)
-            {
-                double dLength = atof(list.GetItemText(nItem, CStructMember::kLength));
-                if ((dLength - dPrevious) * dSign < 0)
-                {
-                    CString strWhy;
-                    strWhy.Format("the lines are not in order of length at line %d", nItem + 1);
-                    return strWhy;
-                }
-                dPrevious = dLength;
-            }
-            return CString();
+            return CheckListByLength();
         }));
 }
 
@@ -573,7 +579,7 @@ void CStructTourScript::AddFiles(CStructTour& tour)
             CString strFolder = FileDialogFolder();
             return strFolder.CompareNoCase(s_pTour->GetFolder()) == 0 ? CString() : "the dialog shows " + Quoted(strFolder);
         }));
-    tour.Add(Step("opened", "bridge.kwm opens with its edits, and its windows come back where they were",
+    tour.Add(Step("opened", "bridge.kwm opens with its edits, and its windows come back where they were, the list in its order",
         [] { AnswerFileDialog("bridge.kwm"); },
         [] {
             if (Doc() == NULL || Doc()->GetPathName().CompareNoCase(s_state.strModel) != 0)
@@ -590,7 +596,7 @@ void CStructTourScript::AddFiles(CStructTour& tour)
                     if (windows[i] != s_state.savedWindows[i])
                         strWhy = Quoted(windows[i]) + " where " + Quoted(s_state.savedWindows[i]) + " was saved";
             }
-            return strWhy;
+            return strWhy.IsEmpty() ? CheckListByLength() : strWhy;
         }));
 }
 
