@@ -28,6 +28,7 @@
 
 #include <afxcmn.h>
 #include <commdlg.h>
+#include <dlgs.h>
 
 #include <algorithm>
 #include <cmath>
@@ -47,6 +48,7 @@ struct TourState
     COLORREF crChosen = 0;             // the colour picked for R1
     CRect rcDocked;                    // the properties pane before it floats
     CString strSection;                // the catalogue's section given to R1
+    LONG nLabelHeight = 0;             // the drawing's label font before the font dialog
     double dOlderLength = 0;           // B2's length in the older copy
     std::vector<BYTE> pictureBefore;   // R1's picture before one is chosen
     std::vector<BYTE> pictureSaved;    // and when the model was saved
@@ -440,6 +442,34 @@ void CStructTourScript::AddEditing(CStructTour& tour)
             if (Member("R1") == NULL || Member("R1")->m_crColour != s_state.crChosen)
                 return "R1's colour is not " + CStructMember::FormatColour(s_state.crChosen);
             return CString();
+        }));
+    tour.Add(Step("font-dialog", "The label font's Choose button opens the font dialog",
+        [] {
+            CStructAppearancePage* pPage = dynamic_cast<CStructAppearancePage*>(Frame()->GetPropertiesPane().GetPage(1));
+            CWnd* pChoose = pPage != NULL ? pPage->GetFontPicker().GetDlgItem(CKwFontSampleWnd::ChooseButtonId) : NULL;
+            if (pChoose == NULL)
+                return;
+            s_state.nLabelHeight = pPage->GetFontPicker().GetLogFont().lfHeight;
+            CRect rc;
+            pChoose->GetClientRect(&rc);
+            Input::Mouse(pChoose, rc.CenterPoint(), true);
+        },
+        [] { return PromptBox() != NULL ? CString() : CString("no font dialog is open"); }));
+    tour.Add(Step("font-chosen", "Size 16 typed and OK: the drawing's label font is chosen",
+        [] {
+            HWND hSize = ::GetDlgItem(PromptBox(), cmb3);
+            if (hSize == NULL)
+                return;
+            ::SetFocus(hSize);
+            ::SendMessageA(hSize, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+            Input::Type("16\n");
+        },
+        [] {
+            if (PromptBox() != NULL)
+                return CString("the font dialog is still open");
+            CStructAppearancePage* pPage = dynamic_cast<CStructAppearancePage*>(Frame()->GetPropertiesPane().GetPage(1));
+            return pPage != NULL && pPage->GetFontPicker().GetLogFont().lfHeight != s_state.nLabelHeight
+                ? CString() : CString("the label font kept its size");
         }));
     tour.Add(Step("picture-dialog", "Member > Picture: the image choice dialog offers the catalogue's section pictures",
         [] { Input::Command(ID_STRUCT_MEMBER_PICTURE); },
