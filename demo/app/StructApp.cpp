@@ -136,13 +136,17 @@ BOOL CStructApp::InitInstance()
     const CStructCommandLine::EMode eMode = m_commandLine.m_eMode;
     if (!AfxOleInit())
         return FailStart("OLE could not be initialised");
-    // The profile lives under HKEY_CURRENT_USER\Software\KwUi\Structure. Timed runs and the
-    // making of their samples keep to a profile of their own: the same settings at every run, and
-    // the user's left alone.
-    const BOOL bTimed = eMode == CStructCommandLine::eTiming || eMode == CStructCommandLine::eSample;
+    // The profile lives under HKEY_CURRENT_USER\Software\KwUi\Structure. The tour, timed runs
+    // and the making of their samples keep to profiles of their own: the same settings at every
+    // run, and the user's left alone.
+    const char* pszProfile = "Structure";
+    if (eMode == CStructCommandLine::eTour)
+        pszProfile = "Structure\\Tour";
+    else if (eMode == CStructCommandLine::eTiming || eMode == CStructCommandLine::eSample)
+        pszProfile = "Structure\\Timed";
     SetRegistryKey("KwUi");
     free((void*)m_pszProfileName);
-    m_pszProfileName = _strdup(bTimed ? "Structure\\Timed" : "Structure");
+    m_pszProfileName = _strdup(pszProfile);
     InitBCGSoft();
     CStructDoc::SetLog(&CStructApp::Log);
     LoadStdProfileSettings(4);

@@ -55,14 +55,10 @@ void CStructTourInput::Type(const CString& strText)
     }
 }
 
-void CStructTourInput::Key(BYTE nVirtualKey, bool bControl)
+void CStructTourInput::Key(BYTE nVirtualKey)
 {
-    if (bControl)
-        ::keybd_event(VK_CONTROL, 0, 0, 0);
     ::keybd_event(nVirtualKey, 0, 0, 0);
     ::keybd_event(nVirtualKey, 0, KEYEVENTF_KEYUP, 0);
-    if (bControl)
-        ::keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
 }
 
 void CStructTourInput::Mouse(CWnd* pWnd, CPoint ptClient, bool bClick)

@@ -15,8 +15,8 @@ public:
     // Types the text into whatever window has the focus when each key arrives; "\n" is Enter,
     // "\t" Tab.
     static void Type(const CString& strText);
-    // A key pressed and released, with Ctrl when bControl.
-    static void Key(BYTE nVirtualKey, bool bControl = false);
+    // A key pressed and released.
+    static void Key(BYTE nVirtualKey);
     // Moves the mouse to the point of the window's client area, and clicks there with the left
     // button when bClick; the window that holds the mouse, if one does, gets the messages.
     static void Mouse(CWnd* pWnd, CPoint ptClient, bool bClick);

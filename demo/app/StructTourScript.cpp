@@ -28,6 +28,7 @@
 
 #include <afxcmn.h>
 #include <commdlg.h>
+#include <dlgs.h>
 
 #include <algorithm>
 #include <cmath>
@@ -45,6 +46,9 @@ struct TourState
     CString strOlder;                  // the copy of it that "another program" puts back later
     std::vector<CString> savedWindows; // the windows open when the model was saved
     COLORREF crChosen = 0;             // the colour picked for R1
+    CRect rcDocked;                    // the properties pane before it floats
+    CString strSection;                // the catalogue's section given to R1
+    LONG nLabelHeight = 0;             // the drawing's label font before the font dialog
     double dOlderLength = 0;           // B2's length in the older copy
     std::vector<BYTE> pictureBefore;   // R1's picture before one is chosen
     std::vector<BYTE> pictureSaved;    // and when the model was saved
@@ -265,6 +269,31 @@ void PointAtMember(const char* pszMark, bool bClick)
     Input::Mouse(pDrawing, pDrawing->GetMemberRect(Index(pszMark)).CenterPoint(), bClick);
 }
 
+// Whether the list of members is ordered by length, either way round, every line keeping it.
+CString CheckListByLength()
+{
+    CStructListView* pList = FindView<CStructListView>();
+    if (pList == NULL || pList->GetListCtrl().GetItemCount() < 2)
+        return CString("the list is not open, or nearly empty");
+    // Either way round, as long as every line keeps it.
+    CListCtrl& list = pList->GetListCtrl();
+    double dFirst = atof(list.GetItemText(0, CStructMember::kLength));
+    double dLast = atof(list.GetItemText(list.GetItemCount() - 1, CStructMember::kLength));
+    double dSign = dLast >= dFirst ? 1 : -1, dPrevious = dFirst;
+    for (int nItem = 1; nItem < list.GetItemCount(); nItem++)
+    {
+        double dLength = atof(list.GetItemText(nItem, CStructMember::kLength));
+        if ((dLength - dPrevious) * dSign < 0)
+        {
+            CString strWhy;
+            strWhy.Format("the lines are not in order of length at line %d", nItem + 1);
+            return strWhy;
+        }
+        dPrevious = dLength;
+    }
+    return CString();
+}
+
 CString CheckLength(const char* pszMark, double dLength)
 {
     const CStructMember* pMember = Member(pszMark);
@@ -414,6 +443,34 @@ void CStructTourScript::AddEditing(CStructTour& tour)
                 return "R1's colour is not " + CStructMember::FormatColour(s_state.crChosen);
             return CString();
         }));
+    tour.Add(Step("font-dialog", "The label font's Choose button opens the font dialog",
+        [] {
+            CStructAppearancePage* pPage = dynamic_cast<CStructAppearancePage*>(Frame()->GetPropertiesPane().GetPage(1));
+            CWnd* pChoose = pPage != NULL ? pPage->GetFontPicker().GetDlgItem(CKwFontSampleWnd::ChooseButtonId) : NULL;
+            if (pChoose == NULL)
+                return;
+            s_state.nLabelHeight = pPage->GetFontPicker().GetLogFont().lfHeight;
+            CRect rc;
+            pChoose->GetClientRect(&rc);
+            Input::Mouse(pChoose, rc.CenterPoint(), true);
+        },
+        [] { return PromptBox() != NULL ? CString() : CString("no font dialog is open"); }));
+    tour.Add(Step("font-chosen", "Size 16 typed and OK: the drawing's label font is chosen",
+        [] {
+            HWND hSize = ::GetDlgItem(PromptBox(), cmb3);
+            if (hSize == NULL)
+                return;
+            ::SetFocus(hSize);
+            ::SendMessageA(hSize, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+            Input::Type("16\n");
+        },
+        [] {
+            if (PromptBox() != NULL)
+                return CString("the font dialog is still open");
+            CStructAppearancePage* pPage = dynamic_cast<CStructAppearancePage*>(Frame()->GetPropertiesPane().GetPage(1));
+            return pPage != NULL && pPage->GetFontPicker().GetLogFont().lfHeight != s_state.nLabelHeight
+                ? CString() : CString("the label font kept its size");
+        }));
     tour.Add(Step("picture-dialog", "Member > Picture: the image choice dialog offers the catalogue's section pictures",
         [] { Input::Command(ID_STRUCT_MEMBER_PICTURE); },
         [] { return FindShown<CDialogImageChoice>() != NULL ? CString() : CString("the dialog is not open"); }));
@@ -439,6 +496,7 @@ void CStructTourScript::AddPanes(CStructTour& tour)
 {
     tour.Add(Step("pane-float", "The properties pane floats over the frame",
         [] {
+            Frame()->GetPropertiesPane().GetWindowRect(&s_state.rcDocked);
             CRect rc;
             Frame()->GetWindowRect(&rc);
             Frame()->GetPropertiesPane().FloatControlBar(CRect(rc.left + 560, rc.top + 140, rc.left + 860, rc.top + 560));
@@ -448,7 +506,11 @@ void CStructTourScript::AddPanes(CStructTour& tour)
         [] { Frame()->GetPropertiesPane().DockToRecentPos(); },
         [] {
             CStructPropertiesPane& pane = Frame()->GetPropertiesPane();
-            return !pane.IsFloating() && pane.IsVisible() ? CString() : CString("the pane is not docked");
+            CRect rc;
+            pane.GetWindowRect(&rc);
+            if (pane.IsFloating() || !pane.IsVisible())
+                return CString("the pane is not docked");
+            return rc == s_state.rcDocked ? CString() : CString("the pane docked elsewhere");
         }));
     tour.Add(Step("pane-autohide", "The members pane hides itself at the frame's edge, and the sections "
                   "catalogue slides in from its own",
@@ -468,6 +530,21 @@ void CStructTourScript::AddPanes(CStructTour& tour)
             return sections.IsAutoHideMode() && sections.IsWindowVisible() ? CString()
                                                                             : CString("the sections catalogue is not in");
         }));
+    tour.Add(Step("section-given", "In the catalogue, the keys go down to HEA 200 and Enter gives it to R1",
+        [] {
+            CLargeListWnd& list = Frame()->GetSectionsPane().GetList();
+            s_state.strSection = list.GetItemCount() > 5 ? list.GetItemText(5, 0) : CString();
+            list.SetFocus();
+            Input::Key(VK_HOME);
+            for (int nLine = 0; nLine < 5; nLine++)
+                Input::Key(VK_DOWN);
+            Input::Key(VK_RETURN);
+        },
+        [] {
+            if (s_state.strSection.IsEmpty() || Member("R1") == NULL)
+                return CString("the catalogue is nearly empty");
+            return Member("R1")->m_strSection == s_state.strSection ? CString() : "R1's section is not " + s_state.strSection;
+        }));
     tour.Add(Step("list-sort", "The catalogue slides back; a click on the list's Length header orders the members "
                   "by length",
         [] {
@@ -484,26 +561,7 @@ void CStructTourScript::AddPanes(CStructTour& tour)
         [] {
             if (Frame()->GetSectionsPane().IsWindowVisible())
                 return CString("the catalogue is still in");
-            CStructListView* pList = FindView<CStructListView>();
-            if (pList == NULL || pList->GetListCtrl().GetItemCount() < 2)
-                return CString("the list is not open, or nearly empty");
-            // Either way round, as long as every line keeps it.
-            CListCtrl& list = pList->GetListCtrl();
-            double dFirst = atof(list.GetItemText(0, CStructMember::kLength));
-            double dLast = atof(list.GetItemText(list.GetItemCount() - 1, CStructMember::kLength));
-            double dSign = dLast >= dFirst ? 1 : -1, dPrevious = dFirst;
-            for (int nItem = 1; nItem < list.GetItemCount(); nItem++)
-            {
-                double dLength = atof(list.GetItemText(nItem, CStructMember::kLength));
-                if ((dLength - dPrevious) * dSign < 0)
-                {
-                    CString strWhy;
-                    strWhy.Format("the lines are not in order of length at line %d", nItem + 1);
-                    return strWhy;
-                }
-                dPrevious = dLength;
-            }
-            return CString();
+            return CheckListByLength();
         }));
 }
 
@@ -551,7 +609,7 @@ void CStructTourScript::AddFiles(CStructTour& tour)
             CString strFolder = FileDialogFolder();
             return strFolder.CompareNoCase(s_pTour->GetFolder()) == 0 ? CString() : "the dialog shows " + Quoted(strFolder);
         }));
-    tour.Add(Step("opened", "bridge.kwm opens with its edits, and its windows come back where they were",
+    tour.Add(Step("opened", "bridge.kwm opens with its edits, and its windows come back where they were, the list in its order",
         [] { AnswerFileDialog("bridge.kwm"); },
         [] {
             if (Doc() == NULL || Doc()->GetPathName().CompareNoCase(s_state.strModel) != 0)
@@ -568,7 +626,7 @@ void CStructTourScript::AddFiles(CStructTour& tour)
                     if (windows[i] != s_state.savedWindows[i])
                         strWhy = Quoted(windows[i]) + " where " + Quoted(s_state.savedWindows[i]) + " was saved";
             }
-            return strWhy;
+            return strWhy.IsEmpty() ? CheckListByLength() : strWhy;
         }));
 }
 
