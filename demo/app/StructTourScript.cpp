@@ -48,7 +48,7 @@ struct TourState
     COLORREF crChosen = 0;             // the colour picked for R1
     CRect rcDocked;                    // the properties pane before it floats
     CString strSection;                // the catalogue's section given to R1
-    LONG nLabelHeight = 0;             // the drawing's label font before the font dialog
+    int nRowHeight = 0;                // the drawing's rows before the font dialog
     double dOlderLength = 0;           // B2's length in the older copy
     std::vector<BYTE> pictureBefore;   // R1's picture before one is chosen
     std::vector<BYTE> pictureSaved;    // and when the model was saved
@@ -449,27 +449,30 @@ void CStructTourScript::AddEditing(CStructTour& tour)
             CWnd* pChoose = pPage != NULL ? pPage->GetFontPicker().GetDlgItem(CKwFontSampleWnd::ChooseButtonId) : NULL;
             if (pChoose == NULL)
                 return;
-            s_state.nLabelHeight = pPage->GetFontPicker().GetLogFont().lfHeight;
+            CStructDrawingView* pDrawing = FindView<CStructDrawingView>();
+            s_state.nRowHeight = pDrawing != NULL ? pDrawing->GetMemberRect(0).Height() : 0;
             CRect rc;
             pChoose->GetClientRect(&rc);
             Input::Mouse(pChoose, rc.CenterPoint(), true);
         },
         [] { return PromptBox() != NULL ? CString() : CString("no font dialog is open"); }));
-    tour.Add(Step("font-chosen", "Size 16 typed and OK: the drawing's label font is chosen",
+    tour.Add(Step("font-chosen", "DejaVu Serif at 16 typed and OK: the drawing's marks take the larger font, its rows grow with it",
         [] {
-            HWND hSize = ::GetDlgItem(PromptBox(), cmb3);
-            if (hSize == NULL)
+            // The face typed over in its field; Tab past the style to the size, whose text Tab
+            // selects; Enter for OK.
+            HWND hFace = ::GetDlgItem(PromptBox(), cmb1);
+            if (hFace == NULL)
                 return;
-            ::SetFocus(hSize);
-            ::SendMessageA(hSize, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
-            Input::Type("16\n");
+            ::SetFocus(hFace);
+            ::SendMessageA(hFace, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+            Input::Type("DejaVu Serif\t\t16\n");
         },
         [] {
             if (PromptBox() != NULL)
                 return CString("the font dialog is still open");
-            CStructAppearancePage* pPage = dynamic_cast<CStructAppearancePage*>(Frame()->GetPropertiesPane().GetPage(1));
-            return pPage != NULL && pPage->GetFontPicker().GetLogFont().lfHeight != s_state.nLabelHeight
-                ? CString() : CString("the label font kept its size");
+            CStructDrawingView* pDrawing = FindView<CStructDrawingView>();
+            return pDrawing != NULL && pDrawing->GetMemberRect(0).Height() > s_state.nRowHeight
+                ? CString() : CString("the drawing's rows kept their height");
         }));
     tour.Add(Step("picture-dialog", "Member > Picture: the image choice dialog offers the catalogue's section pictures",
         [] { Input::Command(ID_STRUCT_MEMBER_PICTURE); },
