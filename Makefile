@@ -5,7 +5,7 @@ BUILD  ?= build
 JOBS   ?= $(shell nproc)
 CMAKE_FLAGS = --no-warn-unused-cli -G Ninja -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all setup x64 x64-config i686 native native32 demo gallery test bench clean
+.PHONY: all setup x64 x64-config i686 native native32 fuzz-build fuzz demo gallery test bench clean
 
 all: x64
 
@@ -32,6 +32,15 @@ native32: setup
 	@cmake -S . -B $(BUILD)/native32 --no-warn-unused-cli -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKW_SANITIZE=ON -DCMAKE_TOOLCHAIN_FILE=cmake/native-m32.cmake >/dev/null
 	@cmake --build $(BUILD)/native32 -j $(JOBS)
 
+# The libFuzzer targets over the portable readers (clang, sanitizers on).
+fuzz-build: setup
+	@tools/fuzz-build.sh $(BUILD)/fuzz
+
+# Every fuzz target for FUZZ_SECONDS each (default 300), growing build/fuzz/fuzz-time/<target>.
+FUZZ_SECONDS ?= 300
+fuzz: setup
+	@tools/fuzz.sh $(FUZZ_SECONDS)
+
 # Headless: the tour's pictures and page in $(BUILD)/x64/tour; on a display: the editor itself.
 demo: x64-config
 	@cmake --build $(BUILD)/x64 -j $(JOBS) --target kwdemo
@@ -42,8 +51,8 @@ gallery: x64-config
 	@cmake --build $(BUILD)/x64 -j $(JOBS) --target kwgallery
 	@tools/run-gallery.sh $(BUILD)/x64
 
-test: x64 native native32 i686
-	@tools/run-tests.sh $(BUILD)/x64 $(BUILD)/native $(BUILD)/native32
+test: x64 native native32 i686 fuzz-build
+	@tools/run-tests.sh $(BUILD)/x64 $(BUILD)/native $(BUILD)/native32 $(BUILD)/fuzz
 
 # Benchmarks measure optimised code: the portable ones natively from a release build of their own.
 bench: x64
@@ -52,4 +61,4 @@ bench: x64
 	@tools/run-bench.sh $(BUILD)/x64 $(BUILD)/native-release
 
 clean:
-	rm -rf $(BUILD)/x64 $(BUILD)/i686 $(BUILD)/native $(BUILD)/native32 $(BUILD)/native-release $(BUILD)/parity
+	rm -rf $(BUILD)/x64 $(BUILD)/i686 $(BUILD)/native $(BUILD)/native32 $(BUILD)/native-release $(BUILD)/parity $(BUILD)/fuzz

@@ -3,7 +3,7 @@
 # As root it installs what is missing; otherwise it prints the one line that would.
 set -e
 here=$(cd "$(dirname "$0")/.." && pwd)
-packages="g++ g++-multilib make cmake ninja-build ccache googletest libgtest-dev mingw-w64 wine wine64 xvfb xauth fonts-wine fonts-liberation"
+packages="g++ g++-multilib clang libclang-rt-dev make cmake ninja-build ccache googletest libgtest-dev mingw-w64 wine wine64 xvfb xauth fonts-wine fonts-liberation"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
