@@ -15,6 +15,7 @@
 #include "services/ExcelCommunicator.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 IMPLEMENT_DYNCREATE(CStructDoc, CKwSoleDoc)
@@ -249,8 +250,9 @@ void CStructDoc::Serialize(CArchive& ar)
         desktop.RemoveAll();
         Log("The model's desktop was damaged: the model opens with its default windows.");
     }
-    m_model = model;
+    // Copying the desktop is the last step that may fail; the model moves in whole after it.
     m_desktop.Copy(desktop);
+    m_model = std::move(model);
     m_nSelected = -1;
     m_nLastChanged = -1;
 }

@@ -7,6 +7,7 @@
 #include "CNotSupportedException.h"
 
 #include <cstdlib>
+#include <new>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -58,7 +59,8 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
     }
     m_nBufSize = (UINT)nBufSize;
     m_bUserBuf = lpBuf != NULL;
-    m_lpBuffer = m_bUserBuf ? (BYTE*)lpBuf : (BYTE*)malloc(m_nBufSize);
+    // Through operator new, as all of the framework's memory: a host's own operator new sees it.
+    m_lpBuffer = m_bUserBuf ? (BYTE*)lpBuf : (BYTE*)::operator new(m_nBufSize, std::nothrow);
     if (m_lpBuffer == NULL)
         AfxThrowMemoryException();
     m_bDirectBuffer = pFile != NULL && (pFile->GetBufferPtr(CFile::bufferCheck) & CFile::bufferDirect);
@@ -81,7 +83,7 @@ CArchive::~CArchive()
     }
     Abort();
     if (!m_bUserBuf)
-        free(m_lpBuffer);
+        ::operator delete(m_lpBuffer);
     delete m_pMaps;
 }
 

@@ -65,7 +65,8 @@ CStringData* AllocData(int nLen)
 {
     if (nLen < 0 || nLen > kMaxLength)
         ThrowMemory();
-    void* p = malloc(sizeof(CStringData) + (size_t)nLen + 1);
+    // Through operator new, as all of the framework's memory: a host's own operator new sees it.
+    void* p = ::operator new(sizeof(CStringData) + (size_t)nLen + 1, std::nothrow);
     if (p == NULL)
         ThrowMemory();
     CStringData* pData = new (p) CStringData{ { 1 }, nLen, nLen };
@@ -76,7 +77,7 @@ CStringData* AllocData(int nLen)
 void FreeData(CStringData* pData)
 {
     pData->~CStringData();
-    free(pData);
+    ::operator delete(pData);
 }
 
 bool IsLocked(const CStringData* pData)

@@ -25,6 +25,23 @@
 
 namespace {
 
+// A model document whose next read runs out of memory when asked to.
+struct CTestDoc : CStructDoc
+{
+    DECLARE_DYNCREATE(CTestDoc)
+    static bool s_bOutOfMemory;
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsLoading() && s_bOutOfMemory) {
+            s_bOutOfMemory = false;
+            AfxThrowMemoryException();
+        }
+        CStructDoc::Serialize(ar);
+    }
+};
+IMPLEMENT_DYNCREATE(CTestDoc, CStructDoc)
+bool CTestDoc::s_bOutOfMemory = false;
+
 // The frame restores a model's desktop, or opens its default windows.
 struct CTestFrame : CKwSoleDocMDIFrameWnd
 {
@@ -54,7 +71,7 @@ protected:
 
     void SetUp() override
     {
-        m_app.AddDocTemplate(m_pModels = new CKwSoleDocTemplate(IDR_STRUCT_TEST_MODEL, RUNTIME_CLASS(CStructDoc)));
+        m_app.AddDocTemplate(m_pModels = new CKwSoleDocTemplate(IDR_STRUCT_TEST_MODEL, RUNTIME_CLASS(CTestDoc)));
         m_pFrame = new CTestFrame;
         ASSERT_TRUE(m_pFrame->LoadFrame(IDR_STRUCT_TEST_FRAME));
         m_app.m_pMainWnd = m_pFrame;
@@ -255,4 +272,27 @@ TEST_F(StructDoc, MemberListsKeepTheirOrderAndTheSelectionBothWays)
     CString strDesktop = Desktop();
     CStructWindows::OpenMemberList(Doc());
     EXPECT_STREQ(strDesktop, Desktop());
+}
+
+TEST_F(StructDoc, MemoryRunningOutWhileReadingIsToldAndTheModelHeldStays)
+{
+    ASSERT_TRUE(m_pModels->OpenDocumentFile(NULL) != NULL);
+    TempPath path("memory.kwm");
+    ASSERT_TRUE(Doc()->DoSave(path.c_str()));
+    ASSERT_TRUE(m_app.CloseSoleDoc());
+    CTestDoc::s_bOutOfMemory = true;
+    EXPECT_TRUE(m_pModels->OpenDocumentFile(path.c_str()) == NULL);
+    EXPECT_TRUE(Doc() == NULL);
+
+    // Read again over the model it holds, which differs from the file's.
+    ASSERT_TRUE(m_pModels->OpenDocumentFile(path.c_str()) != NULL);
+    Doc()->RemoveMember(0);
+    CStructModel held = Doc()->GetModel();
+    CTestDoc::s_bOutOfMemory = true;
+    EXPECT_FALSE(Doc()->Reload());
+    ExpectModel(held);
+    EXPECT_STREQ("Schedule:0:0 Drawing:0:0 Members:0:0 ", Desktop());
+    ASSERT_EQ(2, m_app.m_prompts.GetSize());
+    EXPECT_STREQ("Out of memory.", m_app.m_prompts[0]);
+    EXPECT_STREQ("Out of memory.", m_app.m_prompts[1]);
 }
