@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cstring>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -150,6 +153,76 @@ TEST_F(Registry, StringsEndAtTheStoredDataAndHugeOnesAreRefused)
     str = "kept";
     EXPECT_FALSE(CKwRegistry::ReadString(HKEY_CURRENT_USER, "Sub", "Huge", str));
     EXPECT_STREQ("kept", str);
+}
+
+// A key nobody may write: every write says it failed and changes nothing; reads still work.
+TEST_F(Registry, AKeyThatCannotBeWrittenRefusesWritesAndStillReads)
+{
+    ASSERT_TRUE(CKwRegistry::WriteString(HKEY_CURRENT_USER, "Sub", "Text", "stored"));
+    ASSERT_TRUE(CKwRegistry::WriteDword(HKEY_CURRENT_USER, "Sub", "Number", 1));
+    ASSERT_TRUE(m_reg.DenyWrites(HKEY_CURRENT_USER, "Sub"));
+    const unsigned char block[2] = {1, 2};
+    EXPECT_FALSE(CKwRegistry::WriteString(HKEY_CURRENT_USER, "Sub", "Text", "new"));
+    EXPECT_FALSE(CKwRegistry::WriteDword(HKEY_CURRENT_USER, "Sub", "Number", 2));
+    EXPECT_FALSE(CKwRegistry::WriteBinary(HKEY_CURRENT_USER, "Sub", "Block", block, 2));
+
+    CString text;
+    unsigned long number = 0;
+    EXPECT_TRUE(CKwRegistry::ReadString(HKEY_CURRENT_USER, "Sub", "Text", text));
+    EXPECT_STREQ("stored", text);
+    EXPECT_TRUE(CKwRegistry::ReadDword(HKEY_CURRENT_USER, "Sub", "Number", number));
+    EXPECT_EQ(1ul, number);
+    EXPECT_TRUE(m_reg.DenyWrites(HKEY_CURRENT_USER, "Sub", false));
+}
+
+// Another program changes and deletes the values while they are read: each read gives a whole
+// value as it was stored at one moment, or fails and leaves the variable as it was.
+TEST_F(Registry, ValuesChangingOrVanishingWhileReadGiveAWholeValueOrNothing)
+{
+    const std::string longText(1000, 'l');
+    const unsigned char blockA[8] = {'a', 'a', 'a', 'a', 'a', 'a', 'a', 'a'}, blockB[9] = {'b'};
+    const unsigned char kept[8] = {7, 7, 7, 7, 7, 7, 7, 7};
+    ASSERT_TRUE(CKwRegistry::WriteString(HKEY_CURRENT_USER, "Sub", "Text", "s"));
+    HKEY hKey;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, m_reg.FullKey("Sub"), 0, KEY_WRITE, &hKey));
+    std::atomic<bool> bStop{false};
+    std::thread writer([&] {
+        for (int i = 0; !bStop; i++)
+        {
+            if (i % 3 == 0)
+            {
+                ::RegSetValueExA(hKey, "Text", 0, REG_SZ, (const BYTE*)"s", 2);
+                ::RegSetValueExA(hKey, "Block", 0, REG_BINARY, blockA, sizeof(blockA));
+            }
+            else if (i % 3 == 1)
+            {
+                ::RegSetValueExA(hKey, "Text", 0, REG_SZ, (const BYTE*)longText.c_str(), (DWORD)longText.size() + 1);
+                ::RegSetValueExA(hKey, "Block", 0, REG_BINARY, blockB, sizeof(blockB));
+            }
+            else
+            {
+                ::RegDeleteValueA(hKey, "Text");
+                ::RegDeleteValueA(hKey, "Block");
+            }
+        }
+    });
+    for (int i = 0; i < 300; i++)
+    {
+        CString text = "kept";
+        if (CKwRegistry::ReadString(HKEY_CURRENT_USER, "Sub", "Text", text))
+            EXPECT_TRUE(text == "s" || text == longText.c_str()) << text.GetLength();
+        else
+            EXPECT_STREQ("kept", text);
+        unsigned char block[8];
+        memcpy(block, kept, sizeof(block));
+        if (CKwRegistry::ReadBinary(HKEY_CURRENT_USER, "Sub", "Block", block, sizeof(block)))
+            EXPECT_EQ(0, memcmp(blockA, block, sizeof(block)));
+        else
+            EXPECT_EQ(0, memcmp(kept, block, sizeof(block)));
+    }
+    bStop = true;
+    writer.join();
+    ::RegCloseKey(hKey);
 }
 
 } // namespace

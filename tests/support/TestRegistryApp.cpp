@@ -2,6 +2,7 @@
 #include "TestRegistryApp.h"
 
 #ifdef _WIN32
+#include <aclapi.h>
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
@@ -69,6 +70,36 @@ bool TestRegistryApp::Set(
     if (::RegCreateKeyExA(root, FullKey(subkey), 0, NULL, 0, KEY_WRITE, NULL, &hKey, NULL) != ERROR_SUCCESS)
         return false;
     bool bSet = ::RegSetValueExA(hKey, name, 0, type, (const BYTE*)data, size) == ERROR_SUCCESS;
+    ::RegCloseKey(hKey);
+    return bSet;
+}
+
+bool DenyRegistryWrites(HKEY root, const char* fullKey, bool bDeny)
+{
+    HKEY hKey;
+    if (::RegCreateKeyExA(root, fullKey, 0, NULL, 0, WRITE_DAC, NULL, &hKey, NULL) != ERROR_SUCCESS)
+        return false;
+    EXPLICIT_ACCESS_A access[2] = {};
+    char szEveryone[] = "EVERYONE";
+    for (EXPLICIT_ACCESS_A& entry : access)
+    {
+        entry.grfInheritance = SUB_CONTAINERS_AND_OBJECTS_INHERIT;
+        entry.Trustee.TrusteeForm = TRUSTEE_IS_NAME;
+        entry.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
+        entry.Trustee.ptstrName = szEveryone;
+    }
+    // The denial first: the system checks the entries in their order.
+    access[0].grfAccessPermissions = KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
+    access[0].grfAccessMode = DENY_ACCESS;
+    access[1].grfAccessPermissions = KEY_ALL_ACCESS;
+    access[1].grfAccessMode = GRANT_ACCESS;
+    PACL pAcl = NULL;
+    SECURITY_DESCRIPTOR sd;
+    bool bSet = ::SetEntriesInAclA(bDeny ? 2 : 1, access + (bDeny ? 0 : 1), NULL, &pAcl) == ERROR_SUCCESS &&
+                ::InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION) &&
+                ::SetSecurityDescriptorDacl(&sd, TRUE, pAcl, FALSE) &&
+                ::RegSetKeySecurity(hKey, DACL_SECURITY_INFORMATION, &sd) == ERROR_SUCCESS;
+    ::LocalFree(pAcl);
     ::RegCloseKey(hKey);
     return bSet;
 }
