@@ -150,18 +150,4 @@ TEST_F(Options, WithoutAnApplicationKeyTheSaveFailsQuietly)
     ExpectDefaults(options);
 }
 
-// Options the user may not write: the save says so and the live values stay as they were.
-TEST_F(Options, ASaveToAKeyThatCannotBeWrittenFailsAndKeepsTheValues)
-{
-    CSavedOptions options;
-    ASSERT_TRUE(options.SaveToCurrentUser());
-    ASSERT_TRUE(m_reg.DenyWrites(HKEY_CURRENT_USER, "Options"));
-    Scribble(options);
-    EXPECT_FALSE(options.SaveToCurrentUser());
-    EXPECT_STREQ("changed", options.m_strText);
-    EXPECT_EQ(99ul, options.m_nNumber);
-    EXPECT_EQ(std::string("default text", 13), Stored(HKEY_CURRENT_USER, "Text", REG_SZ));
-    EXPECT_TRUE(m_reg.DenyWrites(HKEY_CURRENT_USER, "Options", false));
-}
-
 } // namespace

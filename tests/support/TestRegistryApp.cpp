@@ -2,7 +2,7 @@
 #include "TestRegistryApp.h"
 
 #ifdef _WIN32
-#include <aclapi.h>
+#include <sddl.h>
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
@@ -76,31 +76,19 @@ bool TestRegistryApp::Set(
 
 bool DenyRegistryWrites(HKEY root, const char* fullKey, bool bDeny)
 {
+    // Everyone: setting values and making subkeys (0x6) denied, then, or only, all granted.
+    PSECURITY_DESCRIPTOR pSD = NULL;
     HKEY hKey;
-    if (::RegCreateKeyExA(root, fullKey, 0, NULL, 0, WRITE_DAC, NULL, &hKey, NULL) != ERROR_SUCCESS)
+    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorA(
+            bDeny ? "D:(D;CI;0x6;;;WD)(A;CI;0xf003f;;;WD)" : "D:(A;CI;0xf003f;;;WD)", SDDL_REVISION_1, &pSD, NULL))
         return false;
-    EXPLICIT_ACCESS_A access[2] = {};
-    char szEveryone[] = "EVERYONE";
-    for (EXPLICIT_ACCESS_A& entry : access)
+    bool bSet = ::RegCreateKeyExA(root, fullKey, 0, NULL, 0, WRITE_DAC, NULL, &hKey, NULL) == ERROR_SUCCESS;
+    if (bSet)
     {
-        entry.grfInheritance = SUB_CONTAINERS_AND_OBJECTS_INHERIT;
-        entry.Trustee.TrusteeForm = TRUSTEE_IS_NAME;
-        entry.Trustee.TrusteeType = TRUSTEE_IS_WELL_KNOWN_GROUP;
-        entry.Trustee.ptstrName = szEveryone;
+        bSet = ::RegSetKeySecurity(hKey, DACL_SECURITY_INFORMATION, pSD) == ERROR_SUCCESS;
+        ::RegCloseKey(hKey);
     }
-    // The denial first: the system checks the entries in their order.
-    access[0].grfAccessPermissions = KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
-    access[0].grfAccessMode = DENY_ACCESS;
-    access[1].grfAccessPermissions = KEY_ALL_ACCESS;
-    access[1].grfAccessMode = GRANT_ACCESS;
-    PACL pAcl = NULL;
-    SECURITY_DESCRIPTOR sd;
-    bool bSet = ::SetEntriesInAclA(bDeny ? 2 : 1, access + (bDeny ? 0 : 1), NULL, &pAcl) == ERROR_SUCCESS &&
-                ::InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION) &&
-                ::SetSecurityDescriptorDacl(&sd, TRUE, pAcl, FALSE) &&
-                ::RegSetKeySecurity(hKey, DACL_SECURITY_INFORMATION, &sd) == ERROR_SUCCESS;
-    ::LocalFree(pAcl);
-    ::RegCloseKey(hKey);
+    ::LocalFree(pSD);
     return bSet;
 }
 
