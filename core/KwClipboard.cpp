@@ -13,12 +13,15 @@ namespace {
 void WaitAnswering(DWORD nMilliseconds)
 {
     const DWORD nStart = ::GetTickCount();
-    for (DWORD nSpent = 0; nSpent < nMilliseconds; nSpent = ::GetTickCount() - nStart)
+    for (;;)
     {
-        if (::MsgWaitForMultipleObjects(0, NULL, FALSE, nMilliseconds - nSpent, QS_SENDMESSAGE) != WAIT_OBJECT_0)
-            break;
         MSG msg;
         ::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        const DWORD nSpent = ::GetTickCount() - nStart;
+        if (nSpent >= nMilliseconds)
+            break;
+        // Also wakes for a message that arrived before the wait.
+        ::MsgWaitForMultipleObjectsEx(0, NULL, nMilliseconds - nSpent, QS_SENDMESSAGE, MWMO_INPUTAVAILABLE);
     }
 }
 

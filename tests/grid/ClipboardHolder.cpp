@@ -14,7 +14,8 @@ ClipboardHolder::ClipboardHolder() : m_process(), m_bHolds(false), m_hWnd(NULL)
     std::string sCommand = szPath;
     sCommand = "\"" + sCommand.substr(0, sCommand.find_last_of('\\') + 1) + "clipboard_holder.exe\" " + sPrefix +
                "held " + sPrefix + "release";
-    STARTUPINFOA si = {sizeof(si)};
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
     if (!::CreateProcessA(NULL, &sCommand[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &m_process))
         return;
     HANDLE waits[2] = {m_hHeld, m_process.hProcess};
@@ -55,6 +56,9 @@ void ClipboardHolder::LetGoOnNextWait()
         DWORD_PTR nResult;
         ::SendMessageTimeoutA(hWnd, WM_APP, 0, 0, SMTO_NORMAL, 30000, &nResult);
     });
+    // Back once the message waits in this thread's queue, so that the next wait finds it.
+    for (int i = 0; i < 30000 && !(HIWORD(::GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE); i++)
+        ::Sleep(1);
 }
 
 LRESULT CALLBACK ClipboardHolder::WndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
