@@ -5,26 +5,65 @@
 
 #include <cstring>
 
+namespace {
+
+// Waits, still answering the messages other threads send to this thread's windows: a program
+// that holds the clipboard and sends to one of them meanwhile is not kept waiting on us. Posted
+// messages wait: the caller is in the middle of a command.
+void WaitAnswering(DWORD nMilliseconds)
+{
+    const DWORD nStart = ::GetTickCount();
+    for (;;)
+    {
+        MSG msg;
+        ::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        const DWORD nSpent = ::GetTickCount() - nStart;
+        if (nSpent >= nMilliseconds)
+            break;
+        // Also wakes for a message that arrived before the wait.
+        ::MsgWaitForMultipleObjectsEx(0, NULL, nMilliseconds - nSpent, QS_SENDMESSAGE, MWMO_INPUTAVAILABLE);
+    }
+}
+
+} // namespace
+
+bool CKwClipboard::Open()
+{
+    for (int nTry = 1;; ++nTry)
+    {
+        if (::OpenClipboard(NULL))
+            return true;
+        if (nTry == OpenTries)
+            return false;
+        WaitAnswering(OpenInterval);
+    }
+}
+
 // The block is filled before the clipboard is emptied: a block that cannot be had leaves the
 // clipboard's contents as they were.
-void CKwClipboard::PutText(CString text)
+bool CKwClipboard::PutText(CString text)
 {
-    if (!::OpenClipboard(NULL))
-        return;
     const SIZE_T size = (SIZE_T)text.GetLength() + 1;
     HGLOBAL hGlobal = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
     void* data = hGlobal != NULL ? ::GlobalLock(hGlobal) : NULL;
-    if (data != NULL)
+    if (data == NULL)
     {
-        memcpy(data, (const char*)text, size);
-        ::GlobalUnlock(hGlobal);
-        ::EmptyClipboard();
-        if (::SetClipboardData(CF_TEXT, hGlobal) != NULL)
-            hGlobal = NULL; // the clipboard owns it now
+        if (hGlobal != NULL)
+            ::GlobalFree(hGlobal);
+        return false;
     }
-    if (hGlobal != NULL)
-        ::GlobalFree(hGlobal);
-    ::CloseClipboard();
+    memcpy(data, (const char*)text, size);
+    ::GlobalUnlock(hGlobal);
+    if (Open())
+    {
+        if (::EmptyClipboard() && ::SetClipboardData(CF_TEXT, hGlobal) != NULL)
+            hGlobal = NULL; // the clipboard owns it now
+        ::CloseClipboard();
+    }
+    if (hGlobal == NULL)
+        return true;
+    ::GlobalFree(hGlobal);
+    return false;
 }
 
 int CKwClipboard::IsTextAvailable()
@@ -32,11 +71,11 @@ int CKwClipboard::IsTextAvailable()
     return ::IsClipboardFormatAvailable(CF_TEXT);
 }
 
-CString CKwClipboard::GetText()
+bool CKwClipboard::GetText(CString& text)
 {
-    CString text;
-    if (!::OpenClipboard(NULL))
-        return text;
+    if (!Open())
+        return false;
+    text.Empty();
     if (HGLOBAL hGlobal = ::GetClipboardData(CF_TEXT))
     {
         // Another program's block need not end with a zero: read no further than its size.
@@ -49,5 +88,12 @@ CString CKwClipboard::GetText()
         }
     }
     ::CloseClipboard();
+    return true;
+}
+
+CString CKwClipboard::GetText()
+{
+    CString text;
+    GetText(text);
     return text;
 }

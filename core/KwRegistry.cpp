@@ -2,11 +2,10 @@
 // opens and closes its key, nothing is cached.
 #include "core/KwRegistry.h"
 
+#include <CRegQuery.h>
 #include <afxwin.h>
 
 #include <cstring>
-#include <memory>
-#include <new>
 
 namespace {
 // Closes a registry key when it goes out of scope.
@@ -23,14 +22,6 @@ public:
     CKeyCloser& operator=(const CKeyCloser&) = delete;
     HKEY m_hKey;
 };
-
-// The value's type and stored size, without its data.
-bool QueryTypeAndSize(HKEY hKey, const CString& name, DWORD& type, DWORD& size)
-{
-    type = REG_NONE;
-    size = 0;
-    return ::RegQueryValueExA(hKey, name, NULL, &type, NULL, &size) == ERROR_SUCCESS;
-}
 } // namespace
 
 bool CKwRegistry::BuildKey(const CString& key, CString& fullKey)
@@ -54,35 +45,24 @@ HKEY CKwRegistry::OpenForRead(HKEY root, const CString& key)
 bool CKwRegistry::ReadString(HKEY root, CString key, CString name, CString& value)
 {
     CKeyCloser hKey(OpenForRead(root, key));
-    DWORD type, size;
-    if (hKey.m_hKey == NULL || !QueryTypeAndSize(hKey.m_hKey, name, type, size) || type != REG_SZ ||
-        size > MaxStringBytes)
+    CRegQuery query;
+    if (hKey.m_hKey == NULL || !query.Read(hKey.m_hKey, name, MaxStringBytes) || query.m_dwType != REG_SZ)
         return false;
-    // One byte more than stored, zeroed: a value written without its terminator still ends.
-    std::unique_ptr<char[]> buffer(new (std::nothrow) char[size + 1]());
-    if (!buffer)
-        return false;
-    DWORD got = size;
-    if (::RegQueryValueExA(hKey.m_hKey, name, NULL, &type, (LPBYTE)buffer.get(), &got) != ERROR_SUCCESS ||
-        type != REG_SZ || got > size)
-        return false;
-    buffer[got] = '\0';
-    value = buffer.get();
+    // A value written without its terminator still ends: the query adds a zero of its own.
+    value = (const char*)query.m_pData.get();
     return true;
 }
 
 bool CKwRegistry::ReadDword(HKEY root, CString key, CString name, unsigned long& value)
 {
     CKeyCloser hKey(OpenForRead(root, key));
-    DWORD type, size;
+    CRegQuery query;
     // A REG_DWORD of another size than four bytes would fill the number only in part.
-    if (hKey.m_hKey == NULL || !QueryTypeAndSize(hKey.m_hKey, name, type, size) || type != REG_DWORD ||
-        size != sizeof(DWORD))
+    if (hKey.m_hKey == NULL || !query.Read(hKey.m_hKey, name, sizeof(DWORD)) || query.m_dwType != REG_DWORD ||
+        query.m_nSize != sizeof(DWORD))
         return false;
-    DWORD data = 0;
-    if (::RegQueryValueExA(hKey.m_hKey, name, NULL, &type, (LPBYTE)&data, &size) != ERROR_SUCCESS ||
-        type != REG_DWORD || size != sizeof(DWORD))
-        return false;
+    DWORD data;
+    memcpy(&data, query.m_pData.get(), sizeof(data));
     value = data;
     return true;
 }
@@ -90,18 +70,11 @@ bool CKwRegistry::ReadDword(HKEY root, CString key, CString name, unsigned long&
 bool CKwRegistry::ReadBinary(HKEY root, CString key, CString name, void* data, unsigned int size)
 {
     CKeyCloser hKey(OpenForRead(root, key));
-    DWORD type, stored;
-    if (hKey.m_hKey == NULL || !QueryTypeAndSize(hKey.m_hKey, name, type, stored) || type != REG_BINARY ||
-        stored != size)
+    CRegQuery query;
+    if (hKey.m_hKey == NULL || !query.Read(hKey.m_hKey, name, size) || query.m_dwType != REG_BINARY ||
+        query.m_nSize != size)
         return false;
-    // Through a copy: a value that changes between the two queries leaves the caller's block
-    // undefined otherwise.
-    std::unique_ptr<BYTE[]> buffer(new (std::nothrow) BYTE[size + 1]);
-    DWORD got = size;
-    if (!buffer || ::RegQueryValueExA(hKey.m_hKey, name, NULL, &type, buffer.get(), &got) != ERROR_SUCCESS ||
-        type != REG_BINARY || got != size)
-        return false;
-    memcpy(data, buffer.get(), size);
+    memcpy(data, query.m_pData.get(), size);
     return true;
 }
 

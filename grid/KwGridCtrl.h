@@ -188,6 +188,9 @@ protected:
     afx_msg void OnUpdateEditCut(CCmdUI* pCmdUI);
     afx_msg void OnUpdateEditPaste(CCmdUI* pCmdUI);
     afx_msg void OnUpdateEditClear(CCmdUI* pCmdUI);
+    // TRUE when the selected lines are on the clipboard; the user is told when another program
+    // kept them off it.
+    BOOL PutSelectionOnClipboard();
 
     DECLARE_MESSAGE_MAP()
 

@@ -3,6 +3,7 @@
 #include "grid/KwGridCtrl.h"
 #include "core/KwClipboard.h"
 #include "core/KwLineSelection.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -76,12 +77,20 @@ void CKwGridCtrl::OnEditCopy()
 {
     if (!IsCopyAllowed())
         return;
-    if (PassToFocus(m_hWnd, WM_COPY))
-        return;
+    if (!PassToFocus(m_hWnd, WM_COPY))
+        PutSelectionOnClipboard();
+}
+
+BOOL CKwGridCtrl::PutSelectionOnClipboard()
+{
     CWaitCursor wait;
     CString sText;
-    if (m_model.CopyLines(m_navigator.GetSelection(), Link(), sText))
-        CKwClipboard::PutText(sText);
+    if (!m_model.CopyLines(m_navigator.GetSelection(), Link(), sText))
+        return FALSE;
+    if (CKwClipboard::PutText(sText))
+        return TRUE;
+    AfxMessageBox(IDS_KW_CLIPBOARD_BUSY, MB_ICONEXCLAMATION);
+    return FALSE;
 }
 
 void CKwGridCtrl::OnEditCut()
@@ -92,9 +101,7 @@ void CKwGridCtrl::OnEditCut()
     if (hFocus == m_hWnd)
     {
         // Lines that did not reach the clipboard (another program holding it open) are kept.
-        DWORD nBefore = ::GetClipboardSequenceNumber();
-        OnEditCopy();
-        if (::GetClipboardSequenceNumber() != nBefore)
+        if (IsCopyAllowed() && PutSelectionOnClipboard())
             OnEditClear();
     }
     else if (hFocus != NULL)
@@ -109,7 +116,13 @@ void CKwGridCtrl::OnEditPaste()
     if (PassToFocus(m_hWnd, WM_PASTE))
         return;
     CWaitCursor wait;
-    CString sText = CKwClipboard::GetText();
+    // A clipboard another program keeps closed to us changes nothing.
+    CString sText;
+    if (!CKwClipboard::GetText(sText))
+    {
+        AfxMessageBox(IDS_KW_CLIPBOARD_BUSY, MB_ICONEXCLAMATION);
+        return;
+    }
     UINT nLine = m_navigator.GetLine();
     CKwLineSelection& selection = m_navigator.GetSelection();
     selection.HitWithNothing(nLine);

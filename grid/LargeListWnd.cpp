@@ -131,8 +131,8 @@ void CLargeListWnd::OnKeydown(NMHDR* pNMHDR, LRESULT* pResult)
 
 void CLargeListWnd::OnEditCopy()
 {
-    if (GetSelectedItem() >= 0)
-        CKwClipboard::PutText(GetSelectedText());
+    if (GetSelectedItem() >= 0 && !CKwClipboard::PutText(GetSelectedText()))
+        AfxMessageBox(IDS_KW_CLIPBOARD_BUSY, MB_ICONEXCLAMATION);
 }
 
 void CLargeListWnd::OnUpdateEditCopy(CCmdUI* pCmdUI)

@@ -9,6 +9,7 @@
 #define IDS_KW_ALL_FILES 7831 // filter name of every file
 #define IDS_KW_SAVE_AS 7832 // label of the file dialog's type list when saving
 #define IDS_KW_FOLDER_UNREADABLE 7833 // shown by the image choice window, %s = the folder
+#define IDS_KW_CLIPBOARD_BUSY 7834 // shown by the grid and the list when another program holds the clipboard
 
 // Menus.
 #define IDR_KW_CONTEXT_MENUS 7510 // context-menu commands, one top-level popup per class

@@ -3,6 +3,7 @@
 // private .ini file named by m_pszProfileName, binary values written as letters 'A' to 'P',
 // low nibble first.
 #include "CWinApp.h"
+#include "CRegQuery.h"
 
 #include <memory>
 
@@ -21,11 +22,8 @@ struct CRegKey
     CRegKey& operator=(const CRegKey&) = delete;
 };
 
-// The value's type and size, or FALSE when it does not exist.
-BOOL QueryValue(HKEY hKey, LPCTSTR lpszEntry, DWORD* pdwType, DWORD* pdwCount)
-{
-    return ::RegQueryValueExA(hKey, lpszEntry, NULL, pdwType, NULL, pdwCount) == ERROR_SUCCESS;
-}
+// The longest string or binary value a profile read accepts.
+const DWORD MaxValueBytes = 16 * 1024 * 1024;
 }
 
 HKEY CWinApp::GetAppRegistryKey()
@@ -67,7 +65,7 @@ UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault
         return (UINT)nDefault;
     if (m_pszRegistryKey == NULL)
         return ::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, m_pszProfileName);
-    CRegKey sectionKey(GetSectionKey(lpszSection));
+    CRegKey sectionKey(CRegQuery::OpenProfileSection(m_pszRegistryKey, m_pszProfileName, lpszSection));
     if (sectionKey.m_hKey == NULL)
         return (UINT)nDefault;
     DWORD dwValue = 0, dwType = 0, dwCount = sizeof(dwValue);
@@ -115,22 +113,13 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
         }
         return strValue;
     }
-    CRegKey sectionKey(GetSectionKey(lpszSection));
-    DWORD dwType = 0, dwCount = 0;
-    if (sectionKey.m_hKey == NULL || !QueryValue(sectionKey.m_hKey, lpszEntry, &dwType, &dwCount) ||
-        (dwType != REG_SZ && dwType != REG_EXPAND_SZ))
+    CRegKey sectionKey(CRegQuery::OpenProfileSection(m_pszRegistryKey, m_pszProfileName, lpszSection));
+    CRegQuery value;
+    if (sectionKey.m_hKey == NULL || !value.Read(sectionKey.m_hKey, lpszEntry, MaxValueBytes) ||
+        (value.m_dwType != REG_SZ && value.m_dwType != REG_EXPAND_SZ))
         return CString(lpszDefault);
-    CString strValue;
-    // The stored text need not end in a zero: the length read is what counts.
-    LPTSTR pszBuffer = strValue.GetBuffer((int)dwCount);
-    if (::RegQueryValueExA(sectionKey.m_hKey, lpszEntry, NULL, &dwType, (LPBYTE)pszBuffer, &dwCount) != ERROR_SUCCESS)
-    {
-        strValue.ReleaseBuffer(0);
-        return CString(lpszDefault);
-    }
-    pszBuffer[dwCount] = '\0';
-    strValue.ReleaseBuffer();
-    return strValue;
+    // The stored text need not end in a zero: it ends at its first zero or with the value.
+    return CString((LPCTSTR)value.m_pData.get());
 }
 
 BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue)
@@ -179,17 +168,13 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
         *pBytes = (UINT)(nLen / 2);
         return TRUE;
     }
-    CRegKey sectionKey(GetSectionKey(lpszSection));
-    DWORD dwType = 0, dwCount = 0;
-    if (sectionKey.m_hKey == NULL || !QueryValue(sectionKey.m_hKey, lpszEntry, &dwType, &dwCount) ||
-        dwType != REG_BINARY)
+    CRegKey sectionKey(CRegQuery::OpenProfileSection(m_pszRegistryKey, m_pszProfileName, lpszSection));
+    CRegQuery value;
+    if (sectionKey.m_hKey == NULL || !value.Read(sectionKey.m_hKey, lpszEntry, MaxValueBytes) ||
+        value.m_dwType != REG_BINARY)
         return FALSE;
-    std::unique_ptr<BYTE[]> pData(new BYTE[dwCount > 0 ? dwCount : 1]);
-    if (::RegQueryValueExA(sectionKey.m_hKey, lpszEntry, NULL, &dwType, pData.get(), &dwCount) != ERROR_SUCCESS ||
-        dwType != REG_BINARY)
-        return FALSE;
-    *ppData = pData.release();
-    *pBytes = (UINT)dwCount;
+    *ppData = value.m_pData.release();
+    *pBytes = (UINT)value.m_nSize;
     return TRUE;
 }
 

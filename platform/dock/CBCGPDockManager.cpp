@@ -8,6 +8,8 @@
 #include "CBCGPSlider.h"
 #include "CBCGPTabbedControlBar.h"
 
+#include <CRegQuery.h>
+
 #include <algorithm>
 #include <climits>
 
@@ -571,7 +573,9 @@ BOOL CBCGPDockManager::LoadState(LPCTSTR lpszSection)
     std::vector<StoredBar> stored;
     std::vector<StoredGroup> groups;
     std::vector<CBCGPDockingControlBar*> taken; // the panes of the groups
-    HKEY hLayout = pApp->m_pszRegistryKey != NULL ? pApp->GetSectionKey(lpszSection) : NULL;
+    HKEY hLayout = pApp->m_pszRegistryKey != NULL
+        ? CRegQuery::OpenProfileSection(pApp->m_pszRegistryKey, pApp->m_pszProfileName, lpszSection)
+        : NULL;
     const std::vector<CBCGPDockingControlBar*> known = KnownBars();
     for (CBCGPDockingControlBar* pBar : known)
     {

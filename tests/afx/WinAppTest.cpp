@@ -6,6 +6,7 @@
 #include <shlwapi.h>
 
 #include "support/ModalDialogDriver.h"
+#include "support/TestRegistryApp.h"
 
 #include <string>
 #include <utility>
@@ -178,6 +179,26 @@ TEST_F(Profile, NullEntriesAndValuesDelete)
     ASSERT_TRUE(m_app.WriteProfileString("Section", NULL, NULL));
     HKEY hKey;
     EXPECT_NE(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, m_strSectionKey, 0, KEY_READ, &hKey));
+}
+
+// A section nobody may write: writes report their failure and change nothing, reads still work.
+TEST(ProfileReadOnly, WritesFailAndReadsStillWork)
+{
+    TestRegistryApp reg("profile");
+    CWinApp& app = reg.m_app;
+    const BYTE bytes[3] = {1, 2, 3};
+    ASSERT_TRUE(app.WriteProfileInt("Section", "Width", 7));
+    ASSERT_TRUE(app.WriteProfileString("Section", "Name", "kept"));
+    ASSERT_TRUE(app.WriteProfileBinary("Section", "Blob", (LPBYTE)bytes, sizeof(bytes)));
+    ASSERT_TRUE(reg.DenyWrites(HKEY_CURRENT_USER, "Section"));
+    EXPECT_FALSE(app.WriteProfileInt("Section", "Width", 8));
+    EXPECT_FALSE(app.WriteProfileString("Section", "Name", "new"));
+    EXPECT_FALSE(app.WriteProfileString("Section", "Name", NULL));
+    EXPECT_FALSE(app.WriteProfileBinary("Section", "Blob", (LPBYTE)bytes, 1));
+    EXPECT_EQ(7u, app.GetProfileInt("Section", "Width", 0));
+    EXPECT_STREQ("kept", app.GetProfileString("Section", "Name"));
+    EXPECT_EQ(std::string("\1\2\3", 3), ProfileBinary(app, "Section", "Blob"));
+    EXPECT_TRUE(reg.DenyWrites(HKEY_CURRENT_USER, "Section", false));
 }
 
 TEST(ProfileFile, WithoutRegistryKeyTheIniFileHoldsThemWithBinaryAsLetters)

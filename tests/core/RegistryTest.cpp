@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -150,6 +152,56 @@ TEST_F(Registry, StringsEndAtTheStoredDataAndHugeOnesAreRefused)
     str = "kept";
     EXPECT_FALSE(CKwRegistry::ReadString(HKEY_CURRENT_USER, "Sub", "Huge", str));
     EXPECT_STREQ("kept", str);
+}
+
+// A key nobody may write: every write says it failed and changes nothing; reads still work.
+TEST_F(Registry, AKeyThatCannotBeWrittenRefusesWritesAndStillReads)
+{
+    ASSERT_TRUE(CKwRegistry::WriteString(HKEY_CURRENT_USER, "Sub", "Text", "stored"));
+    ASSERT_TRUE(CKwRegistry::WriteDword(HKEY_CURRENT_USER, "Sub", "Number", 1));
+    ASSERT_TRUE(m_reg.DenyWrites(HKEY_CURRENT_USER, "Sub"));
+    const unsigned char block[2] = {1, 2};
+    EXPECT_FALSE(CKwRegistry::WriteString(HKEY_CURRENT_USER, "Sub", "Text", "new"));
+    EXPECT_FALSE(CKwRegistry::WriteDword(HKEY_CURRENT_USER, "Sub", "Number", 2));
+    EXPECT_FALSE(CKwRegistry::WriteBinary(HKEY_CURRENT_USER, "Sub", "Block", block, 2));
+
+    CString text;
+    unsigned long number = 0;
+    EXPECT_TRUE(CKwRegistry::ReadString(HKEY_CURRENT_USER, "Sub", "Text", text));
+    EXPECT_STREQ("stored", text);
+    EXPECT_TRUE(CKwRegistry::ReadDword(HKEY_CURRENT_USER, "Sub", "Number", number));
+    EXPECT_EQ(1ul, number);
+    EXPECT_TRUE(m_reg.DenyWrites(HKEY_CURRENT_USER, "Sub", false));
+}
+
+// Another program grows, shrinks and deletes a value while it is read: each read gives the whole
+// value as stored at one moment, or fails and leaves the variable as it was.
+TEST_F(Registry, AValueChangingOrVanishingWhileReadGivesAWholeValueOrNothing)
+{
+    const std::string longText(1000, 'l');
+    HKEY hKey;
+    ASSERT_TRUE(CKwRegistry::WriteString(HKEY_CURRENT_USER, "Sub", "Text", "s"));
+    ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, m_reg.FullKey("Sub"), 0, KEY_WRITE, &hKey));
+    std::atomic<bool> bStop{false};
+    std::thread writer([&] {
+        for (int i = 0; !bStop; i++)
+            if (i % 3 == 2)
+                ::RegDeleteValueA(hKey, "Text");
+            else
+                ::RegSetValueExA(hKey, "Text", 0, REG_SZ, (const BYTE*)(i % 3 ? longText.c_str() : "s"),
+                    i % 3 ? (DWORD)longText.size() + 1 : 2);
+    });
+    for (int i = 0; i < 300; i++)
+    {
+        CString text = "kept";
+        if (CKwRegistry::ReadString(HKEY_CURRENT_USER, "Sub", "Text", text))
+            EXPECT_TRUE(text == "s" || text == longText.c_str()) << text.GetLength();
+        else
+            EXPECT_STREQ("kept", text);
+    }
+    bStop = true;
+    writer.join();
+    ::RegCloseKey(hKey);
 }
 
 } // namespace

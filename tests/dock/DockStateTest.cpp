@@ -12,6 +12,7 @@
 #include "DockTestFrame.h"
 #include "support/MessageRecorder.h"
 #include "support/PumpUntil.h"
+#include "support/TestRegistryApp.h"
 
 #include <shlwapi.h>
 
@@ -234,6 +235,26 @@ TEST_F(DockState, GroupsAndStripsComeBackInARebuiltFrame)
     Build();
     ASSERT_TRUE(m_workspace.LoadState(NULL, m_pFrame));
     EXPECT_EQ(expected, Describe());
+}
+
+// An application key nobody may write: the save says it failed, the panes stay where they are,
+// and the layout saved before still loads.
+TEST_F(DockState, ALayoutThatCannotBeWrittenFailsTheSaveAndTheOldOneStillLoads)
+{
+    Tab(PROJECT, {CLASSES});
+    ASSERT_TRUE(m_workspace.SaveState(NULL, m_pFrame));
+    const Lines saved = Describe();
+    Hide(TOOLBOX, CBRS_ALIGN_LEFT);
+    const Lines changed = Describe();
+    const std::string strApp = std::string(s_szKey) + "\\KwDockStateTests";
+    ASSERT_TRUE(DenyRegistryWrites(HKEY_CURRENT_USER, strApp.c_str()));
+    EXPECT_FALSE(m_workspace.SaveState(NULL, m_pFrame));
+    EXPECT_EQ(changed, Describe());
+    Destroy();
+    Build();
+    EXPECT_TRUE(m_workspace.LoadState(NULL, m_pFrame));
+    EXPECT_EQ(saved, Describe());
+    EXPECT_TRUE(DenyRegistryWrites(HKEY_CURRENT_USER, strApp.c_str(), false));
 }
 
 TEST_F(DockState, DamagedGroupsLoadWhatTheyCanAndLoseNoPane)

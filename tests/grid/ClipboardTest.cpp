@@ -3,9 +3,9 @@
 // when it has the focus, and when each is allowed. The text algorithms are the model's tests.
 #include "NavigationFixture.h"
 
+#include "ClipboardHolder.h"
 #include "core/KwClipboard.h"
-
-#include <thread>
+#include "support/ModalDialogDriver.h"
 
 namespace {
 
@@ -28,6 +28,8 @@ protected:
         host.Pump();
     }
     Calls Texts() { return GridHost::Texts(grid); }
+    // Closes the message box the grid shows (its caption "Error" without an application).
+    static void Ok(HWND hBox) { ::PostMessageA(hBox, WM_COMMAND, IDOK, 0); }
     UINT CurrentLine() { return Cur().second; }
 };
 
@@ -95,23 +97,62 @@ TEST_F(ClipboardGrid3, CutCopiesThenClears)
     // Asked before the command runs, by the cut and by the clear it makes.
     EXPECT_EQ((Calls{"CanDelete", "CanDelete", "CanDelete", "BeginEditItem 0 1", "ContentChanged"}), host.m_calls);
 
-    // While another program holds the clipboard open, the lines cannot reach it and stay.
-    HANDLE hOpen = ::CreateEventA(NULL, TRUE, FALSE, NULL), hDone = ::CreateEventA(NULL, TRUE, FALSE, NULL);
-    std::thread holder([&] {
-        HWND hOwner = ::CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
-        ::OpenClipboard(hOwner);
-        ::SetEvent(hOpen);
-        ::WaitForSingleObject(hDone, 5000);
-        ::CloseClipboard();
-        ::DestroyWindow(hOwner);
-    });
-    ::WaitForSingleObject(hOpen, 5000);
-    Command(ID_EDIT_CUT);
-    ::SetEvent(hDone);
-    holder.join();
-    ::CloseHandle(hOpen);
-    ::CloseHandle(hDone);
-    EXPECT_EQ((Calls{"a0|b0|c0", "a2|b2|c2"}), Texts());
+}
+
+// Another program holds the clipboard open through every try: the lines stay as they were, the
+// clipboard too, and the user is told each time.
+TEST_F(ClipboardGrid3, AHeldClipboardLosesNothingAndTellsTheUser)
+{
+    Fill(3);
+    Select(0, 1);
+    CKwClipboard::PutText("x\ty\tz");
+    grid.SetModified(FALSE);
+    ClipboardHolder holder;
+    ASSERT_TRUE(holder.Holds());
+    std::vector<std::string> told;
+    for (UINT nID : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE})
+    {
+        host.m_calls.clear();
+        ModalDialogDriver driver([&](HWND hBox) {
+            char text[256] = "";
+            ::GetDlgItemTextA(hBox, 0xFFFF, text, sizeof(text));
+            told.push_back(text);
+            Ok(hBox);
+        }, "Error");
+        grid.SetFocus();
+        Command(nID);
+        EXPECT_TRUE(driver.Answered()) << nID;
+        EXPECT_EQ((Calls{"a0|b0|c0", "a1|b1|c1", "a2|b2|c2"}), Texts());
+        EXPECT_EQ((std::vector<UINT>{1}), Selection());
+        // The box takes the focus for a while; no content changes.
+        for (const std::string& call : host.m_calls)
+            EXPECT_EQ(std::string::npos, call.find("Changed")) << nID << " " << call;
+    }
+    EXPECT_EQ(std::vector<std::string>(3, "Another program is using the clipboard. Nothing was changed; please try again."),
+        told);
+    EXPECT_FALSE(grid.IsModified());
+    holder.LetGo();
+    EXPECT_STREQ("x\ty\tz", CKwClipboard::GetText());
+}
+
+// A program that lets go while the command still tries does not make it fail.
+TEST_F(ClipboardGrid3, AHolderThatLetsGoSoonDoesNotFailTheCommand)
+{
+    Fill(3);
+    Select(0, 1);
+    for (UINT nID : {ID_EDIT_CUT, ID_EDIT_PASTE})
+    {
+        ClipboardHolder holder;
+        ASSERT_TRUE(holder.Holds());
+        ModalDialogDriver driver(Ok, "Error");
+        grid.SetFocus();
+        holder.LetGoOnNextWait();
+        Command(nID);
+        EXPECT_FALSE(driver.Answered()) << nID;
+    }
+    // Cut, then pasted back above the line that followed it.
+    EXPECT_EQ((Calls{"a0|b0|c0", "a1|b1|c1", "a2|b2|c2"}), Texts());
+    EXPECT_EQ((std::vector<UINT>{1}), Selection());
     EXPECT_STREQ("a1\tb1\tc1", CKwClipboard::GetText());
 }
 

@@ -1,6 +1,7 @@
 // LargeListTest.cpp: the large list view in a frame and the large list window in a parent
 // window: cells on demand, sorted insertion, header clicks, the widths in an archive, opening a
 // line, the view context, copy, clear all and where the context menus show.
+#include "ClipboardHolder.h"
 #include "MenuDriver.h"
 
 #include "core/KwClipboard.h"
@@ -9,6 +10,7 @@
 #include "grid/LargeListWnd.h"
 #include "support/ArchiveBytes.h"
 #include "support/MessageRecorder.h"
+#include "support/ModalDialogDriver.h"
 
 #include <afxres.h>
 #include <gtest/gtest.h>
@@ -378,6 +380,19 @@ TEST_F(LargeListWndTest, CopiesTheSelectedLinesAsTabbedTextWithALineBreakAfterEa
     EXPECT_EQ("&Copy=57634\nCl&ear All=57633\n", items);
     PumpMessages(100);
     EXPECT_STREQ("a0\tb0\r\na2\tb2\r\n", CKwClipboard::GetText());
+}
+
+TEST_F(LargeListWndTest, ACopyToAClipboardAnotherProgramHoldsTellsTheUser)
+{
+    Select(m_list, 1);
+    CKwClipboard::PutText("before");
+    ClipboardHolder holder;
+    ASSERT_TRUE(holder.Holds());
+    ModalDialogDriver driver([](HWND hBox) { ::PostMessageA(hBox, WM_COMMAND, IDOK, 0); }, "Error");
+    m_list.SendMessage(WM_COMMAND, ID_EDIT_COPY);
+    EXPECT_TRUE(driver.Answered());
+    holder.LetGo();
+    EXPECT_STREQ("before", CKwClipboard::GetText());
 }
 
 TEST_F(LargeListWndTest, ClearAllTellsOfEveryLineInOrderBeforeRemovingThem)

@@ -2,6 +2,7 @@
 #include "TestRegistryApp.h"
 
 #ifdef _WIN32
+#include <sddl.h>
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
@@ -70,6 +71,24 @@ bool TestRegistryApp::Set(
         return false;
     bool bSet = ::RegSetValueExA(hKey, name, 0, type, (const BYTE*)data, size) == ERROR_SUCCESS;
     ::RegCloseKey(hKey);
+    return bSet;
+}
+
+bool DenyRegistryWrites(HKEY root, const char* fullKey, bool bDeny)
+{
+    // Everyone: setting values and making subkeys (0x6) denied, then, or only, all granted.
+    PSECURITY_DESCRIPTOR pSD = NULL;
+    HKEY hKey;
+    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorA(
+            bDeny ? "D:(D;CI;0x6;;;WD)(A;CI;0xf003f;;;WD)" : "D:(A;CI;0xf003f;;;WD)", SDDL_REVISION_1, &pSD, NULL))
+        return false;
+    bool bSet = ::RegCreateKeyExA(root, fullKey, 0, NULL, 0, WRITE_DAC, NULL, &hKey, NULL) == ERROR_SUCCESS;
+    if (bSet)
+    {
+        bSet = ::RegSetKeySecurity(hKey, DACL_SECURITY_INFORMATION, pSD) == ERROR_SUCCESS;
+        ::RegCloseKey(hKey);
+    }
+    ::LocalFree(pSD);
     return bSet;
 }
 

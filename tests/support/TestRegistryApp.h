@@ -8,6 +8,10 @@
 
 #include <string>
 
+// Makes the key (created if need be) one whose values and subkeys nobody may write, or, with
+// bDeny false, writable again.
+bool DenyRegistryWrites(HKEY root, const char* fullKey, bool bDeny = true);
+
 class TestRegistryApp
 {
 public:
@@ -24,6 +28,10 @@ public:
     bool Get(HKEY root, const char* subkey, const char* name, DWORD& type, std::string& data) const;
     bool Set(HKEY root, const char* subkey, const char* name, DWORD type, const void* data, DWORD size) const;
     bool KeyExists(HKEY root, const char* subkey) const;
+    bool DenyWrites(HKEY root, const char* subkey, bool bDeny = true) const
+    {
+        return DenyRegistryWrites(root, FullKey(subkey), bDeny);
+    }
 
     CWinApp m_app;
 
