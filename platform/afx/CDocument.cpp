@@ -194,18 +194,27 @@ BOOL CDocument::SaveReplacing(LPCTSTR lpszPathName, const std::function<void(LPC
     char szTemp[MAX_PATH];
     try
     {
+        // A write-protected file stays as it is, as Windows keeps it (Wine would rename over it).
+        DWORD dwAttrib = ::GetFileAttributesA(lpszPathName);
+        if (dwAttrib != INVALID_FILE_ATTRIBUTES && (dwAttrib & FILE_ATTRIBUTE_READONLY))
+            AfxThrowFileException(CFileException::accessDenied, ERROR_ACCESS_DENIED, lpszPathName);
         if (::GetTempFileNameA(strFolder, "kws", 0, szTemp) == 0)
             AfxThrowFileException(CFileException::accessDenied, (LONG)::GetLastError(), lpszPathName);
         try
         {
             CWaitCursor wait;
             write(szTemp);
-            if (!::MoveFileExA(szTemp, lpszPathName, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
+            // A rename within the folder: the old file is either kept or replaced whole, never
+            // copied over half-way.
+            if (!::MoveFileExA(szTemp, lpszPathName, MOVEFILE_REPLACE_EXISTING))
                 AfxThrowFileException(CFileException::accessDenied, (LONG)::GetLastError(), lpszPathName);
         }
-        catch (CException*)
+        catch (CException* e)
         {
             ::DeleteFileA(szTemp);
+            // The user knows the document's file, not the temporary one.
+            if (e->IsKindOf(RUNTIME_CLASS(CFileException)))
+                ((CFileException*)e)->m_strFileName = lpszPathName;
             throw;
         }
     }
@@ -219,26 +228,33 @@ BOOL CDocument::SaveReplacing(LPCTSTR lpszPathName, const std::function<void(LPC
     return TRUE;
 }
 
+void CDocument::WriteNewFile(LPCTSTR lpszFileName, LPCTSTR lpszPathName, const std::function<void(CFile* pFile)>& write)
+{
+    CFileException fe;
+    CFile* pFile = GetFile(lpszFileName, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &fe);
+    if (pFile == NULL)
+        AfxThrowFileException(fe.m_cause, fe.m_lOsError, lpszPathName);
+    try
+    {
+        write(pFile);
+        ReleaseFile(pFile, FALSE);
+    }
+    catch (CException*)
+    {
+        ReleaseFile(pFile, TRUE);
+        throw;
+    }
+}
+
 BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
 {
     return SaveReplacing(lpszPathName, [&](LPCTSTR lpszTempName) {
-        CFileException fe;
-        CFile* pFile = GetFile(lpszTempName, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &fe);
-        if (pFile == NULL)
-            AfxThrowFileException(fe.m_cause, fe.m_lOsError, lpszPathName);
-        try
-        {
+        WriteNewFile(lpszTempName, lpszPathName, [&](CFile* pFile) {
             CArchive ar(pFile, CArchive::store | CArchive::bNoFlushOnDelete);
             ar.m_pDocument = this;
             Serialize(ar);
             ar.Close();
-            ReleaseFile(pFile, FALSE);
-        }
-        catch (CException*)
-        {
-            ReleaseFile(pFile, TRUE);
-            throw;
-        }
+        });
     });
 }
 

@@ -89,6 +89,9 @@ protected:
     // failure; the new file replaces the old one only once complete. Failures are reported;
     // success clears the modified flag.
     BOOL SaveReplacing(LPCTSTR lpszPathName, const std::function<void(LPCTSTR lpszTempName)>& write);
+    // Creates lpszFileName through GetFile and fills it through write; failures throw
+    // CFileException naming lpszPathName, and a file left unfinished is aborted.
+    void WriteNewFile(LPCTSTR lpszFileName, LPCTSTR lpszPathName, const std::function<void(CFile* pFile)>& write);
 
     afx_msg void OnFileClose();
     afx_msg void OnFileSave();

@@ -1,6 +1,8 @@
 // COleDocument.cpp: documents kept in compound files.
 #include "COleDocument.h"
 #include "CArchive.h"
+#include "CArchiveException.h"
+#include "CDocfileExtent.h"
 #include "COleStreamFile.h"
 #include "CFileException.h"
 #include "CWaitCursor.h"
@@ -72,6 +74,8 @@ BOOL COleDocument::OnOpenDocument(LPCTSTR lpszPathName)
 {
     if (!m_bCompoundFile)
         return CDocument::OnOpenDocument(lpszPathName);
+    if (!CheckWhole(lpszPathName))
+        return FALSE;
     LPSTORAGE lpStorage = NULL;
     HRESULT hr = ::StgOpenStorage(AfxWideName(lpszPathName).c_str(), NULL,
         STGM_READ | STGM_SHARE_DENY_WRITE | STGM_TRANSACTED, NULL, 0, &lpStorage);
@@ -94,6 +98,9 @@ BOOL COleDocument::OnOpenDocument(LPCTSTR lpszPathName)
     {
         ReleaseRootStorage();
         DeleteContents();
+        // The user knows the document's file, not the stream inside it.
+        if (e->IsKindOf(RUNTIME_CLASS(CFileException)))
+            ((CFileException*)e)->m_strFileName = lpszPathName;
         ReportSaveLoadException(lpszPathName, e, FALSE, AFX_IDP_FAILED_TO_OPEN_DOC);
         e->Delete();
         return FALSE;
@@ -104,32 +111,94 @@ BOOL COleDocument::OnOpenDocument(LPCTSTR lpszPathName)
     return TRUE;
 }
 
+BOOL COleDocument::CheckWhole(LPCTSTR lpszPathName)
+{
+    // A compound file cut short opens without complaint and reads stale bytes for what is
+    // missing: its sectors are checked against its length first.
+    CFile file;
+    CFileException fe;
+    if (!file.Open(lpszPathName, CFile::modeRead | CFile::shareDenyWrite, &fe))
+    {
+        ReportSaveLoadException(lpszPathName, &fe, FALSE, AFX_IDP_FAILED_TO_OPEN_DOC);
+        return FALSE;
+    }
+    int nCause = CArchiveException::none;
+    try
+    {
+        CDocfileExtent::Result result = CDocfileExtent::Check(file);
+        nCause = result == CDocfileExtent::cutShort     ? CArchiveException::endOfFile
+                 : result == CDocfileExtent::notDocfile ? CArchiveException::badIndex
+                                                        : CArchiveException::none;
+    }
+    catch (CException* e)
+    {
+        ReportSaveLoadException(lpszPathName, e, FALSE, AFX_IDP_FAILED_TO_OPEN_DOC);
+        e->Delete();
+        return FALSE;
+    }
+    if (nCause == CArchiveException::none)
+        return TRUE;
+    CArchiveException ae(nCause, lpszPathName);
+    ReportSaveLoadException(lpszPathName, &ae, FALSE, AFX_IDP_FAILED_TO_OPEN_DOC);
+    return FALSE;
+}
+
 BOOL COleDocument::OnSaveDocument(LPCTSTR lpszPathName)
 {
     if (!m_bCompoundFile)
         return CDocument::OnSaveDocument(lpszPathName);
     return SaveReplacing(lpszPathName, [&](LPCTSTR lpszTempName) {
-        LPSTORAGE lpStorage = NULL;
-        HRESULT hr = ::StgCreateDocfile(AfxWideName(lpszTempName).c_str(),
-            STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, &lpStorage);
-        if (FAILED(hr) || lpStorage == NULL)
+        // The storage is built in memory and written out as a flat file is: the storage's own
+        // file writing does not report a full disk reliably (under Wine it never returns).
+        LPLOCKBYTES lpBytes = NULL;
+        HRESULT hr = ::CreateILockBytesOnHGlobal(NULL, TRUE, &lpBytes);
+        if (FAILED(hr))
             ThrowStorageError(hr, lpszPathName);
-        ReleaseRootStorage();
-        m_lpRootStg = lpStorage;
         try
         {
+            LPSTORAGE lpStorage = NULL;
+            hr = ::StgCreateDocfileOnILockBytes(lpBytes, STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE, 0, &lpStorage);
+            if (FAILED(hr) || lpStorage == NULL)
+                ThrowStorageError(hr, lpszPathName);
+            ReleaseRootStorage();
+            m_lpRootStg = lpStorage;
             SaveToStorage();
             hr = m_lpRootStg->Commit(STGC_DEFAULT);
             if (FAILED(hr))
                 ThrowStorageError(hr, lpszPathName);
+            ReleaseRootStorage();
+            WriteBytes(lpBytes, lpszTempName, lpszPathName);
         }
         catch (CException*)
         {
             ReleaseRootStorage();
+            lpBytes->Release();
             throw;
         }
-        ReleaseRootStorage(); // the file must be closed before it replaces the old one
+        lpBytes->Release();
     });
+}
+
+void COleDocument::WriteBytes(LPLOCKBYTES lpBytes, LPCTSTR lpszFileName, LPCTSTR lpszPathName)
+{
+    STATSTG stat = {};
+    HGLOBAL hGlobal = NULL;
+    HRESULT hr = lpBytes->Stat(&stat, STATFLAG_NONAME);
+    if (SUCCEEDED(hr))
+        hr = ::GetHGlobalFromILockBytes(lpBytes, &hGlobal);
+    if (FAILED(hr))
+        ThrowStorageError(hr, lpszPathName);
+    const void* pBytes = ::GlobalLock(hGlobal);
+    try
+    {
+        WriteNewFile(lpszFileName, lpszPathName, [&](CFile* pFile) { pFile->Write(pBytes, stat.cbSize.LowPart); });
+    }
+    catch (CException*)
+    {
+        ::GlobalUnlock(hGlobal);
+        throw;
+    }
+    ::GlobalUnlock(hGlobal);
 }
 
 void COleDocument::OnCloseDocument()

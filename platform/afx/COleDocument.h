@@ -35,4 +35,10 @@ protected:
     virtual void LoadFromStorage();
     virtual void SaveToStorage();
     void ReleaseRootStorage();
+
+private:
+    // FALSE, once told, for a file that is no compound file or is cut short.
+    BOOL CheckWhole(LPCTSTR lpszPathName);
+    // The storage's bytes as a new file lpszFileName (failures name lpszPathName).
+    void WriteBytes(LPLOCKBYTES lpBytes, LPCTSTR lpszFileName, LPCTSTR lpszPathName);
 };

@@ -10,8 +10,10 @@
 #include "DocViewTest.rh"
 #include "support/ModalDialogDriver.h"
 #include "support/MessageRecorder.h"
+#include "support/SaveFolder.h"
 #include "support/TempPath.h"
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -293,6 +295,26 @@ protected:
         return calls;
     }
     void Command(UINT nID) { m_pFrame->SendMessage(WM_COMMAND, nID, 0); }
+    CMultiDocTemplate* AddNotes()
+    {
+        CMultiDocTemplate* pNotes = new CMultiDocTemplate(IDR_DOCVIEW_NOTE, RUNTIME_CLASS(CNoteDoc),
+            RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CNoteView));
+        m_app.AddDocTemplate(pNotes);
+        return pNotes;
+    }
+    // What the message box shown while f runs says, answered with OK ("" when none shows).
+    template <class F> static std::string Told(F f)
+    {
+        std::string strText;
+        ModalDialogDriver box([&](HWND hBox) {
+            char sz[512] = "";
+            ::GetDlgItemTextA(hBox, 0xFFFF, sz, sizeof(sz)); // the box's text is static 0xFFFF
+            strText = sz;
+            ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+        });
+        f();
+        return strText;
+    }
     static CString Text(CWnd* pWnd)
     {
         CString s;
@@ -601,9 +623,7 @@ TEST_F(DocView, OpenedFilesEnterTheRecentFileListAndTheProfile)
 
 TEST_F(DocView, ACompoundDocumentKeepsItsDataInTheContentsStream)
 {
-    CMultiDocTemplate* pNotes =
-        new CMultiDocTemplate(IDR_DOCVIEW_NOTE, RUNTIME_CLASS(CNoteDoc), RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CNoteView));
-    m_app.AddDocTemplate(pNotes);
+    AddNotes();
     // File New asks which type; the second row is the note.
     ModalDialogDriver choose([](HWND hDlg) {
         ::SendDlgItemMessageA(hDlg, AFX_IDC_LISTBOX, LB_SETCURSEL, 1, 0);
@@ -773,6 +793,97 @@ TEST_F(DocView, ClosingTheMainWindowAsksForEveryDocument)
     MSG msg;
     EXPECT_TRUE(::PeekMessageA(&msg, NULL, WM_QUIT, WM_QUIT, PM_REMOVE));
     m_pFrame = NULL;
+}
+
+// The text of either kind of document.
+std::string& TextOf(CDocument* pDoc)
+{
+    return pDoc->IsKindOf(RUNTIME_CLASS(CTextDoc)) ? ((CTextDoc*)pDoc)->m_text : ((CNoteDoc*)pDoc)->m_text;
+}
+
+TEST_F(DocView, AFailedSaveIsToldAndKeepsTheOldFileAndTheChanges)
+{
+    for (CDocument* pDoc : {(CDocument*)NewText(), AddNotes()->OpenDocumentFile(NULL)})
+    {
+        std::string file = pDoc->IsKindOf(RUNTIME_CLASS(CTextDoc)) ? "plain.kwt" : "compound.kwn";
+        SCOPED_TRACE(file);
+        SaveFolder folder("faults");
+        std::string path = folder.Path(file.c_str());
+        TextOf(pDoc) = "old";
+        ASSERT_TRUE(pDoc->DoSave(path.c_str()));
+        const std::string old = SaveFolder::Read(path);
+        // More than a full disk takes.
+        TextOf(pDoc).assign(std::max<size_t>(2 * SaveFolder::FileLimit(), 100000), 'x');
+        pDoc->SetModifiedFlag();
+        auto fails = [&](const std::string& target, const std::vector<std::string>& messages) {
+            std::string told = Told([&] { EXPECT_FALSE(pDoc->DoSave(target.c_str())); });
+            EXPECT_NE(messages.end(), std::find(messages.begin(), messages.end(), told)) << told;
+            EXPECT_TRUE(pDoc->IsModified());
+            EXPECT_EQ(path, (LPCTSTR)pDoc->GetPathName());
+            EXPECT_TRUE(old == SaveFolder::Read(path)) << "the old file changed";
+            EXPECT_EQ(std::vector<std::string>({file}), folder.Files());
+        };
+        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+        fails(path, {"Access to " + path + " was denied."});
+        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        // Under Wine a full disk may also be a failing device.
+        if (SaveFolder::FileLimit() > 0)
+            fails(path, {"Disk full while accessing " + path + ".",
+                            "A hardware I/O error was reported while accessing " + path + "."});
+        std::string locked = SaveFolder::LockedFolder() + "\\" + file;
+        if (locked[0] != '\\')
+            fails(locked, {"Access to " + locked + " was denied."});
+        // The fault gone (the disk has room for less), the save goes through and leaves no
+        // other file behind.
+        TextOf(pDoc) = "new";
+        EXPECT_TRUE(pDoc->DoSave(path.c_str()));
+        EXPECT_FALSE(pDoc->IsModified());
+        EXPECT_EQ(std::vector<std::string>({file}), folder.Files());
+        EXPECT_NE(std::string::npos, SaveFolder::Read(path).find("\x03new"));
+    }
+}
+
+TEST_F(DocView, ATruncatedFileOpensWithAMessageOrWhole)
+{
+    CMultiDocTemplate* pNotes = AddNotes();
+    CTextDoc* pOther = NewText();
+    pOther->m_text = "other";
+    pOther->SetModifiedFlag();
+    SaveFolder folder("truncated");
+    std::string data;
+    for (int i = 0; data.size() < 3000; i++)
+        data += std::to_string(i) + " ";
+    for (CDocTemplate* pTemplate : {(CDocTemplate*)m_pText, (CDocTemplate*)pNotes})
+    {
+        CDocument* pDoc = pTemplate->OpenDocumentFile(NULL);
+        TextOf(pDoc) = data;
+        std::string path = folder.Path(pTemplate == m_pText ? "whole.kwt" : "whole.kwn");
+        std::string cut = folder.Path(pTemplate == m_pText ? "cut.kwt" : "cut.kwn");
+        ASSERT_TRUE(pDoc->DoSave(path.c_str()));
+        pDoc->OnCloseDocument();
+        const std::string whole = SaveFolder::Read(path);
+        for (size_t n = 0; n <= 16; n++)
+        {
+            SCOPED_TRACE(path + " cut at " + std::to_string(n) + "/16");
+            ASSERT_TRUE(SaveFolder::Write(cut, whole.substr(0, whole.size() * n / 16)));
+            CDocument* pOpened = NULL;
+            std::string told = Told([&] { pOpened = m_app.OpenDocumentFile(cut.c_str()); });
+            // Whole, with nothing said (an empty archive file is an empty document), or not at
+            // all, with a message; the other document and its window as they were.
+            EXPECT_EQ(pOpened != NULL, told.empty()) << told;
+            EXPECT_TRUE(pOpened != NULL || n < 16);
+            if (pOpened != NULL)
+            {
+                EXPECT_TRUE((n == 0 ? "" : data) == TextOf(pOpened)) << "opened half";
+                pOpened->OnCloseDocument();
+            }
+            EXPECT_EQ(1, m_app.GetOpenDocumentCount());
+            EXPECT_EQ(pOther, m_pFrame->MDIGetActive()->GetActiveDocument());
+            EXPECT_EQ(nullptr, ::GetWindow(m_pFrame->MDIGetActive()->m_hWnd, GW_HWNDNEXT));
+        }
+    }
+    EXPECT_EQ("other", pOther->m_text);
+    EXPECT_TRUE(pOther->IsModified());
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // The model document in a sole-document frame: text typed into the schedule reaches the model as
 // soon as it is a value, the member lists keep their orders and follow the selection both ways,
 // its desktop comes back as it was stored, a damaged desktop costs windows
-// but never the model, and a change of its file by another program (not by its own save) asks
-// whether to reload it.
+// but never the model, a change of its file by another program (not by its own save) asks
+// whether to reload it, and a file cut short never opens half.
 #include "StructDocTest.rh"
 
 #include "StructDoc.h"
@@ -16,6 +16,7 @@
 #include "frame/KwSoleDocTemplate.h"
 #include "support/ArchiveBytes.h"
 #include "support/PumpUntil.h"
+#include "support/SaveFolder.h"
 #include "support/TempPath.h"
 
 #include <gtest/gtest.h>
@@ -295,4 +296,38 @@ TEST_F(StructDoc, MemoryRunningOutWhileReadingIsToldAndTheModelHeldStays)
     ASSERT_EQ(2, m_app.m_prompts.GetSize());
     EXPECT_STREQ("Out of memory.", m_app.m_prompts[0]);
     EXPECT_STREQ("Out of memory.", m_app.m_prompts[1]);
+}
+
+TEST_F(StructDoc, AFileCutShortOpensWithAMessageOrWhole)
+{
+    ASSERT_TRUE(m_pModels->OpenDocumentFile(NULL) != NULL);
+    CStructWindows::OpenMemberList(Doc(), CStructMember::kLength, TRUE);
+    SaveFolder folder("cut");
+    std::string path = folder.Path("whole.kwm"), cut = folder.Path("cut.kwm");
+    ASSERT_TRUE(Doc()->DoSave(path.c_str()));
+    CStructModel model = Doc()->GetModel();
+    CString strDesktop = Desktop();
+    const std::string whole = SaveFolder::Read(path);
+    for (size_t n = 0; n <= 16; n++)
+    {
+        SCOPED_TRACE(std::to_string(n) + "/16");
+        ASSERT_TRUE(SaveFolder::Write(cut, whole.substr(0, whole.size() * n / 16)));
+        m_app.m_prompts.RemoveAll();
+        if (m_pModels->OpenDocumentFile(cut.c_str()) != NULL)
+        {
+            ExpectModel(model);
+            EXPECT_STREQ(strDesktop, Desktop());
+            EXPECT_EQ(0, m_app.m_prompts.GetSize());
+        }
+        else
+        {
+            EXPECT_EQ(nullptr, Doc());
+            EXPECT_STREQ("", Desktop());
+            ASSERT_EQ(1, m_app.m_prompts.GetSize());
+            EXPECT_STREQ(n == 0 ? CString(cut.c_str()) + " has a bad format."
+                                : "An attempt was made to access " + CString(cut.c_str()) + " past its end.",
+                m_app.m_prompts[0]);
+        }
+        EXPECT_TRUE(n < 16 || Doc() != NULL);
+    }
 }
