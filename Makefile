@@ -51,6 +51,12 @@ RUNS ?= 10
 soak-tests:
 	@tools/soak-tests.sh $(RUNS)
 
+# The editor's tour round after round for MINUTES (30 by default), printing its resources per round.
+MINUTES ?= 30
+soak: x64-config
+	@cmake --build $(BUILD)/x64 -j $(JOBS) --target kwdemo
+	@tools/soak-demo.sh $(BUILD)/x64 $(MINUTES)
+
 # Benchmarks measure optimised code: the portable ones natively from a release build of their own.
 bench: x64
 	@cmake -S . -B $(BUILD)/native-release $(CMAKE_FLAGS) -DKW_TESTS=OFF >/dev/null
