@@ -42,7 +42,7 @@ for run in $(seq 1 "$runs"); do
     fi
     printf 'run %d: FAILED in %s min (log: %s)\n' "$run" "$minutes" "$log"
     # ctest's list of failed tests, else the end of the log (a build or set-up that failed).
-    failed=$(sed -n '/The following tests FAILED:/,/^$/p' "$log" | grep -v 'The following tests FAILED:' | sed '/^$/d')
+    failed=$(awk '/The following tests FAILED:/ { list = 1; next } list && /^[[:space:]]+[0-9]+ - / { print; next } { list = 0 }' "$log")
     if [ -n "$failed" ]; then
         echo "run $run: failed tests:"
         echo "$failed"
