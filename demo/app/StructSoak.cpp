@@ -46,7 +46,8 @@ void CStructSoak::OnEnd(int nCode, const CString& strMessage)
     if (dwNow - m_dwSoakStarted >= m_dwMinutes * 60000)
         return CStructTour::OnEnd(0, Summary());
     m_dwRoundStarted = ::GetTickCount();
-    ::SetTimer(NULL, 0, 0, NextRound);
+    if (::SetTimer(NULL, 0, 0, NextRound) == 0)
+        CStructTour::OnEnd(1, "soak: the next round could not start");
 }
 
 void CALLBACK CStructSoak::NextRound(HWND, UINT, UINT_PTR nIDEvent, DWORD)
