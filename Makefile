@@ -5,7 +5,7 @@ BUILD  ?= build
 JOBS   ?= $(shell nproc)
 CMAKE_FLAGS = --no-warn-unused-cli -G Ninja -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all setup x64 x64-config i686 native native32 fuzz-build fuzz demo gallery test bench clean
+.PHONY: all setup x64 x64-config i686 native native32 fuzz-build fuzz demo gallery test soak-tests soak bench clean
 
 all: x64
 
@@ -53,6 +53,18 @@ gallery: x64-config
 
 test: x64 native native32 i686 fuzz-build
 	@tools/run-tests.sh $(BUILD)/x64 $(BUILD)/native $(BUILD)/native32 $(BUILD)/fuzz
+
+# The suite again and again (RUNS, 10 by default) on a fresh clone of the current commit, a fresh
+# Wine prefix each run, no retry: it stops at the first failure.
+RUNS ?= 10
+soak-tests:
+	@tools/soak-tests.sh $(RUNS)
+
+# The editor's tour round after round for MINUTES (30 by default), printing its resources per round.
+MINUTES ?= 30
+soak: x64-config
+	@cmake --build $(BUILD)/x64 -j $(JOBS) --target kwdemo
+	@tools/soak-demo.sh $(BUILD)/x64 $(MINUTES)
 
 # Benchmarks measure optimised code: the portable ones natively from a release build of their own.
 bench: x64

@@ -193,7 +193,7 @@ BOOL CStructApp::InitInstance()
         OnFileNewSoleDoc();
 
     if (eMode == CStructCommandLine::eTour &&
-        (s_pfnTourStarter == NULL || !s_pfnTourStarter(m_commandLine.m_strTourFolder)))
+        (s_pfnTourStarter == NULL || !s_pfnTourStarter(m_commandLine.m_strTourFolder, m_commandLine.m_nSoakMinutes)))
         return FailStart("the tour could not start");
     return TRUE;
 }

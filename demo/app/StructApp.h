@@ -33,8 +33,9 @@ public:
     void SetAnswerer(Answerer answerer) { m_answerer = answerer; }
 
     // The /tour switch starts the tour through the starter its driver registers (given the
-    // folder; FALSE when it cannot start), once the frame shows with its model.
-    typedef BOOL (*TourStarter)(const CString& strFolder);
+    // folder and /soak's minutes, 0 to play it once; FALSE when it cannot start), once the frame
+    // shows with its model.
+    typedef BOOL (*TourStarter)(const CString& strFolder, int nSoakMinutes);
     static void SetTourStarter(TourStarter pfnStarter);
 
     CStructMainFrame* GetMainFrame() const;

@@ -16,7 +16,7 @@ int ReadCount(const CString& strText, int nLow, int nHigh)
 
 } // namespace
 
-CStructCommandLine::CStructCommandLine() : m_eMode(eInteractive), m_nSampleMembers(0), m_nSampleWindows(0) {}
+CStructCommandLine::CStructCommandLine() : m_eMode(eInteractive), m_nSoakMinutes(0), m_nSampleMembers(0), m_nSampleWindows(0) {}
 
 BOOL CStructCommandLine::SetMode(EMode eMode)
 {
@@ -58,6 +58,11 @@ BOOL CStructCommandLine::Parse(int argc, const char* const* argv)
                 pending = {&m_strModel, &m_strMembers, &m_strWindows};
                 strPendingNeeds = "/make-sample needs a file, a number of members and a number of windows";
             }
+            else if (strSwitch.CompareNoCase("soak") == 0)
+            {
+                pending = {&m_strSoakMinutes};
+                strPendingNeeds = "/soak needs a number of minutes";
+            }
             else if (strSwitch.CompareNoCase("save") == 0)
             {
                 pending = {&m_strSaveCopy};
@@ -75,6 +80,12 @@ BOOL CStructCommandLine::Parse(int argc, const char* const* argv)
         m_strError = strPendingNeeds;
     if (m_strError.IsEmpty() && !m_strSaveCopy.IsEmpty() && (m_eMode != eTiming || m_strModel.IsEmpty()))
         m_strError = "/save is for /timing with a model";
+    if (m_strError.IsEmpty() && !m_strSoakMinutes.IsEmpty())
+    {
+        m_nSoakMinutes = ReadCount(m_strSoakMinutes, 1, kMaxSoakMinutes);
+        if (m_eMode != eTour || m_nSoakMinutes < 0)
+            m_strError.Format("/soak is for /tour, with 1 to %d minutes", (int)kMaxSoakMinutes);
+    }
     if (m_strError.IsEmpty() && m_eMode == eSample)
         ReadSampleSize();
     return m_strError.IsEmpty();

@@ -11,12 +11,12 @@ public:
     enum EMode
     {
         eInteractive, // kwdemo [<model.kwm>]
-        eTour, // kwdemo /tour <folder> [<model.kwm>]
+        eTour, // kwdemo /tour <folder> [/soak <minutes>] [<model.kwm>]
         eTiming, // kwdemo /timing [<model.kwm> [/save <copy.kwm>]]
         eSample // kwdemo /make-sample <model.kwm> <members> <windows>
     };
-    // The largest sample /make-sample makes.
-    enum { kMaxSampleMembers = 100000, kMaxSampleWindows = 15 };
+    // The largest sample /make-sample makes; the longest soak, a day.
+    enum { kMaxSampleMembers = 100000, kMaxSampleWindows = 15, kMaxSoakMinutes = 24 * 60 };
 
     CStructCommandLine();
 
@@ -27,6 +27,7 @@ public:
     EMode m_eMode;
     CString m_strModel; // empty: a new sample model (none at all with /timing); the one /make-sample makes
     CString m_strTourFolder; // where the tour writes its pictures and page
+    int m_nSoakMinutes; // /soak: the tour plays round after round for so long; 0 plays it once
     CString m_strSaveCopy; // /timing: where the model is saved, timed, once the editor is ready
     int m_nSampleMembers;
     int m_nSampleWindows;
@@ -37,4 +38,5 @@ private:
     BOOL ReadSampleSize();
 
     CString m_strMembers, m_strWindows; // /make-sample's numbers as given
+    CString m_strSoakMinutes; // and /soak's
 };

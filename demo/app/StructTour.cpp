@@ -73,6 +73,10 @@ BOOL CStructTour::Start()
         return FALSE;
     if (m_hWnd == NULL && !CreateEx(0, AfxRegisterWndClass(0), "KwUi tour", WS_POPUP, 0, 0, 0, 0, HWND_MESSAGE, NULL))
         return FALSE;
+    // Played again, the tour starts a page of its own.
+    m_page = CStructTourPage();
+    m_prompts.RemoveAll();
+    m_strUnexpected.Empty();
     m_nStep = 0;
     m_state = kAct;
     if (SetTimer(kTick, kTickMilliseconds, NULL) == 0)

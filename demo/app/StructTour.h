@@ -20,7 +20,7 @@ public:
     void Add(const CStructTourStep& step);
     // The first step runs once the message loop takes over; a step that opens a modal loop
     // (a dialog) lets the next steps play inside it. FALSE without steps, or when the folder or
-    // the tour's window could not be made.
+    // the tour's window could not be made. Once over, the tour may start again.
     BOOL Start();
 
     // The answer to a prompt of the application while the tour plays: the playing step's

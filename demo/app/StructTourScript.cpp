@@ -13,6 +13,8 @@
 #include "StructMainFrame.h"
 #include "StructReportView.h"
 #include "StructScheduleView.h"
+#include "StructSettings.h"
+#include "StructSoak.h"
 #include "StructTour.h"
 #include "StructTourInput.h"
 
@@ -201,6 +203,22 @@ bool FileExists(const CString& strPath)
     return ::GetFileAttributesA(strPath) != INVALID_FILE_ATTRIBUTES;
 }
 
+// The saved model, the older copy and the reports written beside them.
+void DeleteModelFiles()
+{
+    ::DeleteFileA(s_state.strModel);
+    ::DeleteFileA(s_state.strOlder);
+    const CString strFolder = s_state.strModel.Left(s_state.strModel.ReverseFind('\\') + 1);
+    WIN32_FIND_DATAA data;
+    HANDLE hFind = ::FindFirstFileA(strFolder + "bridge*.htm*", &data);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return;
+    do
+        ::DeleteFileA(strFolder + data.cFileName);
+    while (::FindNextFileA(hFind, &data));
+    ::FindClose(hFind);
+}
+
 // The centre of the first patch of the colour in the window as it is painted (client
 // coordinates), or (-1, -1).
 CPoint FindColour(CWnd* pWnd, COLORREF crColour)
@@ -307,21 +325,24 @@ CString CheckLength(const char* pszMark, double dLength)
 
 } // namespace
 
-BOOL CStructTourScript::Start(const CString& strFolder)
+BOOL CStructTourScript::Start(const CString& strFolder, int nSoakMinutes)
 {
     if (CStructApp::GetApp() == NULL || s_pTour != nullptr)
         return FALSE;
-    s_pTour.reset(new CStructTour(strFolder));
+    s_pTour.reset(nSoakMinutes > 0 ? new CStructSoak(strFolder, nSoakMinutes) : new CStructTour(strFolder));
     CStructTour& tour = *s_pTour;
     s_state.strModel = tour.GetFolder() + "\\bridge.kwm";
     s_state.strOlder = tour.GetFolder() + "\\bridge-older.kwm";
-    ::DeleteFileA(s_state.strModel);
-    ::DeleteFileA(s_state.strOlder);
-    AddStart(tour);
+    DeleteModelFiles();
+    if (nSoakMinutes == 0)
+        AddStart(tour);
+    AddToolBarTip(tour);
     AddEditing(tour);
     AddPanes(tour);
     AddFiles(tour);
     AddServices(tour);
+    if (nSoakMinutes > 0)
+        AddRoundEnd(tour);
     CStructApp::GetApp()->SetAnswerer([](const CString& strText, UINT nFlags) {
         return s_pTour->Answer(strText, nFlags);
     });
@@ -342,6 +363,10 @@ void CStructTourScript::AddStart(CStructTour& tour)
                 return CString("the schedule, the drawing or the list is not open");
             return CString();
         }));
+}
+
+void CStructTourScript::AddToolBarTip(CStructTour& tour)
+{
     tour.Add(Step("toolbar-tip", "The splash window has gone by itself; a button of the command row explains "
                   "itself in a tooltip with markup",
         [] {
@@ -687,6 +712,37 @@ void CStructTourScript::AddServices(CStructTour& tour)
                 return CString("the question is still up");
             CString strWhy = CheckLength("B2", s_state.dOlderLength);
             return strWhy.IsEmpty() && Doc()->IsModified() ? CString("the reloaded model counts as changed") : strWhy;
+        }));
+}
+
+void CStructTourScript::AddRoundEnd(CStructTour& tour)
+{
+    tour.Add(Step("round-closed", "File Close: the reloaded model closes, and the files the round wrote go",
+        [] { Input::Command(ID_KW_FILE_CLOSE_SOLEDOC); },
+        [] {
+            if (Doc() != NULL || !DescribeWindows().empty())
+                return CString("a model or a window is still open");
+            DeleteModelFiles();
+            return FileExists(s_state.strModel) ? CString("bridge.kwm is still there") : CString();
+        }));
+    tour.Add(Step("round-new", "Back where the round began: a new sample model, the members pane docked, the first "
+                  "run's label font",
+        [] {
+            CStructMembersPane& members = Frame()->GetMembersPane();
+            members.SetAutoHideMode(FALSE, members.GetCurrentAlignment());
+            CStructSettings& settings = CStructSettings::Get();
+            settings.Reset();
+            settings.Save();
+            if (CStructAppearancePage* pPage = dynamic_cast<CStructAppearancePage*>(Frame()->GetPropertiesPane().GetPage(1)))
+                pPage->GetFontPicker().SetLogFont(settings.m_lfLabel);
+            Input::Command(ID_KW_FILE_NEW_SOLEDOC);
+        },
+        [] {
+            if (Doc() == NULL || Doc()->GetModel().GetCount() != 40 || DescribeWindows().size() != 3)
+                return CString("no new model in the default windows");
+            if (Frame()->GetMembersPane().IsAutoHideMode() || !Frame()->GetMembersPane().IsWindowVisible())
+                return CString("the members pane is not docked");
+            return CString();
         }));
 }
 

@@ -11,13 +11,17 @@ class CStructTourScript
 {
 public:
     // Plays the tour in the running editor, its pictures and page going to strFolder; FALSE when
-    // it cannot start. The editor's /tour switch calls it, once the frame shows a new model.
-    static BOOL Start(const CString& strFolder);
+    // it cannot start. The editor's /tour switch calls it, once the frame shows a new model. With
+    // nSoakMinutes, the tour plays round after round for so long, from its second step (the
+    // splash window shows once), each round bringing the editor back to where it began.
+    static BOOL Start(const CString& strFolder, int nSoakMinutes);
 
 private:
     static void AddStart(CStructTour& tour);
+    static void AddToolBarTip(CStructTour& tour);
     static void AddEditing(CStructTour& tour);
     static void AddPanes(CStructTour& tour);
     static void AddFiles(CStructTour& tour);
     static void AddServices(CStructTour& tour);
+    static void AddRoundEnd(CStructTour& tour);
 };

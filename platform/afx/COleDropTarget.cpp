@@ -3,6 +3,10 @@
 #include "COleDataObject.h"
 #include "CRect.h"
 #include "CWnd.h"
+#include "afxstate.h"
+
+#include <map>
+#include <mutex>
 
 IMPLEMENT_DYNAMIC(COleDropTarget, CCmdTarget)
 
@@ -12,6 +16,10 @@ UINT COleDropTarget::nScrollInterval = DD_DEFSCROLLINTERVAL;
 
 namespace
 {
+// The registered targets by window, for the framework to revoke as a window goes.
+std::mutex s_registeredMutex;
+std::map<HWND, COleDropTarget*> s_registered;
+
 // No scroll direction (neither bar code).
 const UINT kNoScroll = MAKEWORD(0xFF, 0xFF);
 
@@ -95,6 +103,8 @@ BOOL COleDropTarget::Register(CWnd* pWnd)
     if (FAILED(::RegisterDragDrop(hWnd, m_pDropTarget)))
         return FALSE;
     m_hWnd = hWnd;
+    std::lock_guard<std::mutex> lock(s_registeredMutex);
+    s_registered[hWnd] = this;
     return TRUE;
 }
 
@@ -102,10 +112,28 @@ void COleDropTarget::Revoke()
 {
     if (m_hWnd == NULL)
         return;
-    // A window already destroyed has lost its registration with it.
+    // The framework revokes as the window goes (AfxRevokeDropTarget); a window that went without
+    // it took nothing along.
     if (::IsWindow(m_hWnd))
         ::RevokeDragDrop(m_hWnd);
+    {
+        std::lock_guard<std::mutex> lock(s_registeredMutex);
+        s_registered.erase(m_hWnd);
+    }
     m_hWnd = NULL;
+}
+
+void AFXAPI AfxRevokeDropTarget(HWND hWnd)
+{
+    COleDropTarget* pTarget = NULL;
+    {
+        std::lock_guard<std::mutex> lock(s_registeredMutex);
+        std::map<HWND, COleDropTarget*>::const_iterator found = s_registered.find(hWnd);
+        if (found != s_registered.end())
+            pTarget = found->second;
+    }
+    if (pTarget != NULL)
+        pTarget->Revoke();
 }
 
 void COleDropTarget::ReleaseDataObject()

@@ -442,6 +442,7 @@ void CWnd::OnNcDestroy()
         ::PostQuitMessage(0);
         pThread->m_pMainWnd = NULL;
     }
+    AfxRevokeDropTarget(m_hWnd);
     WNDPROC pfnWndProc = (WNDPROC)::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC);
     Default();
     // Put the original procedure back unless someone subclassed the window after us.

@@ -57,6 +57,9 @@ MSG AFXAPI AfxGetLastSentMsg();
 HWND AFXAPI AfxGetLockoutNotifyWindow();
 // How many threads have a state now (for tests of thread and DLL life).
 KWAFX_API int AFXAPI AfxGetThreadStateCount();
+// A window is going: the drop target still registered for it revokes itself, as the
+// registration must not outlive the window (OLE would keep the target and its marshalled copy).
+void AFXAPI AfxRevokeDropTarget(HWND hWnd);
 
 struct AFX_MODULE_STATE
 {

@@ -202,7 +202,7 @@ TEST_F(OleDropTarget, NearTheEdgeOfAScrollingWindowTheDragScrollsInstead)
     EXPECT_EQ((std::vector<std::string>{"vscroll 0", "vscroll 1", "over 2,50 0 text", "leave"}), m_target.m_log);
 }
 
-TEST_F(OleDropTarget, RegistrationIsOnePerWindowAndRevokedTargetsHearNothing)
+TEST_F(OleDropTarget, RegistrationIsOnePerWindowRevokedWithItAndRevokedTargetsHearNothing)
 {
     CRecordingTarget other;
     EXPECT_FALSE(other.Register(&m_wnd)); // the window already has a target
@@ -216,6 +216,13 @@ TEST_F(OleDropTarget, RegistrationIsOnePerWindowAndRevokedTargetsHearNothing)
     m_target.GetDropTarget()->DragEnter(m_lpData, 0, At(50, 40), &dwEffect);
     EXPECT_EQ((DWORD)DROPEFFECT_NONE, dwEffect);
     EXPECT_TRUE(m_target.m_log.empty());
+
+    // A window's end revokes its target, which is then free to serve another window.
+    CWnd gone;
+    ASSERT_TRUE(gone.CreateEx(0, AfxRegisterWndClass(0), "gone", WS_POPUP, 0, 0, 10, 10, NULL, NULL));
+    ASSERT_TRUE(other.Register(&gone));
+    gone.DestroyWindow();
+    EXPECT_TRUE(other.Register(&m_wnd));
 }
 
 namespace

@@ -47,13 +47,17 @@ TEST(StructCommandLine, ModesTheirValuesAndTheModelInAnyOrder)
     EXPECT_STREQ("s.kwm", sample.m_strModel);
     EXPECT_EQ(1000, sample.m_nSampleMembers);
     EXPECT_EQ(10, sample.m_nSampleWindows);
+    CStructCommandLine soak;
+    ASSERT_TRUE(Parse(soak, {"/soak", "30", "/tour", "p"}));
+    EXPECT_EQ(30, soak.m_nSoakMinutes);
 }
 
 TEST(StructCommandLine, RefusesWhatItCannotFollowAndSaysWhy)
 {
     const std::vector<const char*> refused[] = {{"/tour"}, {"/tour", ""}, {"/tours", "x"}, {"/tour", "x", "/timing"},
         {"a.kwm", "b.kwm"}, {"/timing", "/save", "c.kwm"}, {"/make-sample", "s.kwm", "0", "1"},
-        {"/make-sample", "s.kwm", "10", "16"}, {"/make-sample", "s.kwm", "1e3", "1"}, {"/make-sample", "s.kwm", "5"}};
+        {"/make-sample", "s.kwm", "10", "16"}, {"/make-sample", "s.kwm", "1e3", "1"}, {"/make-sample", "s.kwm", "5"},
+        {"/soak", "5"}, {"/tour", "x", "/soak", "0"}, {"/tour", "x", "/soak"}, {"/timing", "/soak", "5"}};
     for (const std::vector<const char*>& args : refused)
     {
         CStructCommandLine line;

@@ -132,7 +132,11 @@ TEST_F(AutoHide, SlidesInOverTheClientAtOnceOrAnimated)
     m_left.Slide(FALSE, FALSE);
     EXPECT_FALSE(m_left.IsWindowVisible());
     // Animated: it starts narrow against the strip and grows to the same place, then goes back.
+    // The mouse waits where it comes in, so that the pane's watch keeps it there once in.
     const CRect rectIn(m_rectInside.right - T - 120, m_rectInside.top, m_rectInside.right - T, yBottom);
+    CPoint ptIn = rectIn.CenterPoint();
+    m_pFrame->ClientToScreen(&ptIn);
+    ::SetCursorPos(ptIn.x, ptIn.y);
     m_right.Slide(TRUE, TRUE);
     EXPECT_TRUE(m_right.IsWindowVisible());
     EXPECT_LT(Rect(&m_right).Width(), 120);

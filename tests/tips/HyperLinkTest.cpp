@@ -94,6 +94,7 @@ TEST_F(HyperLink, LifeOfTwoLinks)
     HGDIOBJ hUnderline1 = ::GetPropA(Item(101), kProps[3]), hUnderline2 = ::GetPropA(Item(102), kProps[3]);
     ::SendMessage(Item(101), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     g_hDialog = dlg.m_hWnd;
+    g_atNcDestroy.clear();
     HHOOK hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, NcDestroyHook, NULL, ::GetCurrentThreadId());
     dlg.DestroyWindow();
     ::UnhookWindowsHookEx(hHook);
