@@ -6,12 +6,12 @@
 #include "pickers/KwImage.h"
 #include "pickers/PictureFile.h"
 #include "support/AfxExceptionCatch.h"
+#include "support/PrivateBytes.h"
 #include "support/TempPath.h"
 #include "support/TestMutator.h"
 #include "support/TestSurface.h"
 
 #include <gdiplus.h>
-#include <psapi.h>
 #include <shlwapi.h>
 
 using namespace Gdiplus;
@@ -123,15 +123,6 @@ TEST(Image, APictureThatCannotBeEncodedFailsTheStore)
     if (bEncodes)
         GTEST_SKIP() << "GDI+ writes metafiles as PNG here";
     EXPECT_TRUE(ThrowsAfx<CArchiveException>([&] { StoreObject(image); }));
-}
-
-// The memory this process holds privately.
-SIZE_T PrivateBytes()
-{
-    PROCESS_MEMORY_COUNTERS counters = {};
-    counters.cb = sizeof(counters);
-    K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
-    return counters.PagefileUsage;
 }
 
 // Damaged records, and seeds stored by the image and by the older layouts damaged at random:
