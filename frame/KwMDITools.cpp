@@ -50,6 +50,26 @@ void StoreSized(CArchive& ar, const std::function<bool(CArchive&, CMemFile&)>& w
     ar.Write(body.data(), nLength);
 }
 
+// A record read by `read`, then its window made; NULL when the record is refused.
+CMDIChildWnd* ReadAndBuild(CArchive& ar, CDocument* pDoc, const std::function<void(CKwDesktopRecord&)>& read)
+{
+    CKwDesktopRecord record;
+    try
+    {
+        read(record);
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        return NULL;
+    }
+    catch (...)
+    {
+        return NULL;
+    }
+    return record.Build(ar, pDoc);
+}
+
 CView* GetPaneView(CWnd* pWnd)
 {
     return DYNAMIC_DOWNCAST(CView, pWnd->GetDlgItem(AFX_IDW_PANE_FIRST));
@@ -189,40 +209,12 @@ void CKwMDITools::StoreWindowForSeparateDoc(CMDIChildWnd* pWnd, CArchive& ar, CS
 CMDIChildWnd* CKwMDITools::RestoreWindow(CArchive& ar, CDocument* pDoc, CString strBasePath)
 {
     CKwWindowUpdateLock lock;
-    CKwDesktopRecord record;
-    try
-    {
-        record.Read(ar, strBasePath);
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        return NULL;
-    }
-    catch (...)
-    {
-        return NULL;
-    }
-    return record.Build(ar, pDoc);
+    return ReadAndBuild(ar, pDoc, [&](CKwDesktopRecord& record) { record.Read(ar, strBasePath); });
 }
 
 CMDIChildWnd* CKwMDITools::RestoreWindowOldFormat(CArchive& ar, CDocument* pDoc, CString, UINT nVersion)
 {
-    CKwDesktopRecord record;
-    try
-    {
-        record.ReadOld(ar, nVersion);
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        return NULL;
-    }
-    catch (...)
-    {
-        return NULL;
-    }
-    return record.Build(ar, pDoc);
+    return ReadAndBuild(ar, pDoc, [&](CKwDesktopRecord& record) { record.ReadOld(ar, nVersion); });
 }
 
 void CKwMDITools::CloseAllMDIChildWindows()
