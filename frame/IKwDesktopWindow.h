@@ -15,8 +15,12 @@ public:
     // and the record around it is then dropped.
     virtual void IKwDesktopWindow_Store(CArchive& ar) = 0;
 
-    // Reads the payload and makes the window on pDoc; nonzero when the window stands. Every
-    // exception is caught inside. On failure the object is gone: a window made half-way is
-    // destroyed (which deletes the object), an object that never got its window deletes itself.
-    virtual BOOL IKwDesktopWindow_Restore(CArchive& ar, CDocument* pDoc) = 0;
+    // Reads and checks the payload up to its views' own data, keeping it in the object; throws on
+    // damage. No window is made, and the caller deletes the object after a throw.
+    virtual void IKwDesktopWindow_Read(CArchive& ar) = 0;
+    // Makes the window on pDoc from what was read, and has its views read their data from ar;
+    // nonzero when the window stands. Every exception is caught inside. On failure the object is
+    // gone: a window made half-way is destroyed (which deletes the object), an object that never
+    // got its window deletes itself.
+    virtual BOOL IKwDesktopWindow_Build(CArchive& ar, CDocument* pDoc) = 0;
 };

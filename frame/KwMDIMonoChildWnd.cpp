@@ -12,7 +12,7 @@ const DWORD kFrameStyle = 0x00CF8000;
 const DWORD kPayloadVersion = 1;
 } // namespace
 
-CKwMDIMonoChildWnd::CKwMDIMonoChildWnd() : m_nID(0) {}
+CKwMDIMonoChildWnd::CKwMDIMonoChildWnd() : m_nID(0), m_pStoredViewClass(NULL), m_storedPlacement() {}
 
 CKwMDIMonoChildWnd* CKwMDIMonoChildWnd::Open(UINT nID, CRuntimeClass* pViewClass, const CViewContext& ctx,
     CDocument* pDoc, UINT nCmdShow, int bReplaceActive)
@@ -148,19 +148,23 @@ void CKwMDIMonoChildWnd::IKwDesktopWindow_Store(CArchive& ar)
     pView->Serialize(ar);
 }
 
-BOOL CKwMDIMonoChildWnd::IKwDesktopWindow_Restore(CArchive& ar, CDocument* pDoc)
+void CKwMDIMonoChildWnd::IKwDesktopWindow_Read(CArchive& ar)
+{
+    DWORD nVersion, nID;
+    ar >> nVersion >> nID;
+    // Nothing but a view class is taken.
+    m_pStoredViewClass = ar.ReadClass(RUNTIME_CLASS(CView));
+    m_storedCtx.Serialize(ar);
+    CKwPlacement::Read(ar, m_storedPlacement);
+    m_nID = nID;
+}
+
+BOOL CKwMDIMonoChildWnd::IKwDesktopWindow_Build(CArchive& ar, CDocument* pDoc)
 {
     return RestoreOrDiscard([&](BOOL& bBuilt) {
-        DWORD nVersion, nID;
-        ar >> nVersion >> nID;
-        // Nothing but a view class is taken, and that before anything is made.
-        CRuntimeClass* pViewClass = ar.ReadClass(RUNTIME_CLASS(CView));
-        CViewContext ctx;
-        ctx.Serialize(ar);
-        WINDOWPLACEMENT wp;
-        CKwPlacement::Read(ar, wp);
+        WINDOWPLACEMENT wp = m_storedPlacement;
         CKwPlacement::Repair(wp, CKwMDITools::GetMDIClientWnd());
-        if (!CreateMe(nID, pViewClass, ctx, pDoc, wp))
+        if (!CreateMe(m_nID, m_pStoredViewClass, m_storedCtx, pDoc, wp))
             return FALSE; // gone already
         bBuilt = TRUE;
         if (CView* pView = GetPaneView())

@@ -33,7 +33,8 @@ protected:
     // Version, window ID, view class, context, placement, the view's data; nothing at all when
     // there is no view whose class can be stored.
     void IKwDesktopWindow_Store(CArchive& ar) override;
-    BOOL IKwDesktopWindow_Restore(CArchive& ar, CDocument* pDoc) override;
+    void IKwDesktopWindow_Read(CArchive& ar) override;
+    BOOL IKwDesktopWindow_Build(CArchive& ar, CDocument* pDoc) override;
 
 private:
     // Loads the frame, makes the view and shows them; on failure the object is gone.
@@ -42,4 +43,9 @@ private:
         const WINDOWPLACEMENT& wp);
     BOOL Build(UINT nID, CRuntimeClass* pViewClass, const CViewContext& ctx, CDocument* pDoc, int nCmdShow,
         const WINDOWPLACEMENT* pPlacement);
+
+    // What a desktop record holds for the window, between reading it and making the window.
+    CRuntimeClass* m_pStoredViewClass;
+    CViewContext m_storedCtx;
+    WINDOWPLACEMENT m_storedPlacement;
 };

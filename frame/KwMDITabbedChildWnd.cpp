@@ -55,7 +55,7 @@ BOOL CKwMDITabbedChildWnd::COpenList::operator==(const COpenList& other) const
     return pos == NULL && posOther == NULL;
 }
 
-CKwMDITabbedChildWnd::CKwMDITabbedChildWnd() : m_nID(0) {}
+CKwMDITabbedChildWnd::CKwMDITabbedChildWnd() : m_nID(0), m_nStoredTab(0), m_storedPlacement() {}
 
 CKwMDITabbedChildWnd* CKwMDITabbedChildWnd::Open(UINT nID, const COpenList& list, CDocument* pDoc, int nActiveTab,
     int nInitialTab, UINT nCmdShow, int bReplaceActive)
@@ -283,34 +283,42 @@ void CKwMDITabbedChildWnd::IKwDesktopWindow_Store(CArchive& ar)
     }
 }
 
-BOOL CKwMDITabbedChildWnd::IKwDesktopWindow_Restore(CArchive& ar, CDocument* pDoc)
+void CKwMDITabbedChildWnd::IKwDesktopWindow_Read(CArchive& ar)
+{
+    DWORD nVersion, nID, nActiveTab, nCount;
+    ar >> nVersion >> nID >> nActiveTab;
+    CKwPlacement::Read(ar, m_storedPlacement);
+    ar >> nCount;
+    // A count the bytes left cannot hold is refused before anything is allocated.
+    if (nCount > (DWORD)MaxSpecs)
+        AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
+    ar.EnsureRemaining(nCount * kMinSpecBytes);
+    m_storedList.RemoveAll();
+    for (DWORD i = 0; i < nCount; i++)
+    {
+        DWORD nLabelID;
+        ar >> nLabelID;
+        // Nothing but a view class is taken.
+        CRuntimeClass* pViewClass = ar.ReadClass(RUNTIME_CLASS(CView));
+        CViewContext ctx;
+        ctx.Serialize(ar);
+        m_storedList.Add(nLabelID, pViewClass, ctx);
+    }
+    m_nID = nID;
+    m_nStoredTab = nActiveTab;
+}
+
+BOOL CKwMDITabbedChildWnd::IKwDesktopWindow_Build(CArchive& ar, CDocument* pDoc)
 {
     return RestoreOrDiscard([&](BOOL& bBuilt) {
-        DWORD nVersion, nID, nActiveTab, nCount;
-        ar >> nVersion >> nID >> nActiveTab;
-        WINDOWPLACEMENT wp;
-        CKwPlacement::Read(ar, wp);
+        WINDOWPLACEMENT wp = m_storedPlacement;
         CKwPlacement::Repair(wp, CKwMDITools::GetMDIClientWnd());
-        ar >> nCount;
-        // A count the bytes left cannot hold is refused before anything is made.
-        if (nCount > (DWORD)MaxSpecs)
-            AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
-        ar.EnsureRemaining(nCount * kMinSpecBytes);
-        COpenList list;
-        for (DWORD i = 0; i < nCount; i++)
-        {
-            DWORD nLabelID;
-            ar >> nLabelID;
-            // Nothing but a view class is taken.
-            CRuntimeClass* pViewClass = ar.ReadClass(RUNTIME_CLASS(CView));
-            CViewContext ctx;
-            ctx.Serialize(ar);
-            list.Add(nLabelID, pViewClass, ctx);
-        }
-        if (!CreateMe(nID, list, pDoc, (int)nActiveTab, wp))
+        COpenList list(m_storedList);
+        m_storedList.RemoveAll();
+        if (!CreateMe(m_nID, list, pDoc, (int)m_nStoredTab, wp))
             return FALSE; // gone already
         bBuilt = TRUE;
-        for (int iSpec = 0; iSpec < (int)nCount; iSpec++)
+        for (int iSpec = 0; iSpec < (int)list.GetCount(); iSpec++)
         {
             if (CView* pView = GetSpecView(iSpec))
                 pView->Serialize(ar);

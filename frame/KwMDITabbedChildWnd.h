@@ -75,7 +75,8 @@ protected:
     // Version, window ID, active tab, placement, the specs (their contexts as the views give them
     // now), then each view's data; nothing at all when a spec's class cannot be stored.
     void IKwDesktopWindow_Store(CArchive& ar) override;
-    BOOL IKwDesktopWindow_Restore(CArchive& ar, CDocument* pDoc) override;
+    void IKwDesktopWindow_Read(CArchive& ar) override;
+    BOOL IKwDesktopWindow_Build(CArchive& ar, CDocument* pDoc) override;
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg LRESULT OnChangeActiveTab(WPARAM wParam, LPARAM lParam);
@@ -96,4 +97,9 @@ private:
     void RefreshContexts(COpenList& list) const;
     // The tabs over the client area, their border just outside it.
     void PlaceTabs(int cx, int cy);
+
+    // What a desktop record holds for the window, between reading it and making the window.
+    COpenList m_storedList;
+    UINT m_nStoredTab;
+    WINDOWPLACEMENT m_storedPlacement;
 };

@@ -1,7 +1,10 @@
 // DesktopHost.cpp: the desktop tests' host.
 #include "DesktopHost.h"
 
+#include "frame/KwDesktopRecord.h"
 #include "support/MessageRecorder.h"
+#include "support/PrivateBytes.h"
+#include "support/TestMutator.h"
 
 #include <CBCGPMenuBar.h>
 
@@ -112,17 +115,114 @@ std::vector<CMDIChildWnd*> DesktopTest::RestoreDesktop(const Bytes& bytes)
     return restored;
 }
 
+namespace {
+BOOL CALLBACK AddWindow(HWND hWnd, LPARAM lParam)
+{
+    ((std::vector<HWND>*)lParam)->push_back(hWnd);
+    return TRUE;
+}
+// The windows a restore may leave behind: the MDI client's children from the top of the Z order
+// (the active one first), then the thread's top-level windows.
+std::vector<HWND> Windows()
+{
+    std::vector<HWND> windows;
+    if (CWnd* pClient = CKwMDITools::GetMDIClientWnd())
+        for (HWND h = ::GetWindow(pClient->m_hWnd, GW_CHILD); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT))
+            windows.push_back(h);
+    EnumThreadWindows(GetCurrentThreadId(), AddWindow, (LPARAM)&windows);
+    return windows;
+}
+// The documents the application's templates hold open.
+int CountDocuments()
+{
+    int n = 0;
+    CWinApp* pApp = AfxGetApp();
+    for (POSITION pos = pApp->GetFirstDocTemplatePosition(); pos != NULL;)
+    {
+        CDocTemplate* pTemplate = pApp->GetNextDocTemplate(pos);
+        for (POSITION doc = pTemplate->GetFirstDocPosition(); doc != NULL; n++)
+            pTemplate->GetNextDoc(doc);
+    }
+    return n;
+}
+std::set<HWND> AsSet(const std::vector<HWND>& windows)
+{
+    return std::set<HWND>(windows.begin(), windows.end());
+}
+} // namespace
+
 Seq DesktopTest::RestoreAndClose(const Bytes& bytes)
 {
-    std::vector<CMDIChildWnd*> restored = RestoreDesktop(bytes);
-    EXPECT_EQ(std::set<CMDIChildWnd*>(restored.begin(), restored.end()).size(), (size_t)CountChildren());
+    std::vector<HWND> windows = Windows();
+    int nDocuments = CountDocuments();
+    std::vector<CMDIChildWnd*> restored;
+    LoadBytes(bytes, [&](CArchive& ar) {
+        CFile* pFile = ar.GetFile();
+        for (int i = 0; i < 100 && !(ar.IsBufferEmpty() && pFile->GetPosition() == pFile->GetLength()); i++)
+        {
+            std::vector<HWND> before = Windows();
+            CMDIChildWnd* p = CKwMDITools::RestoreWindow(ar, m_pDoc, "C:\\desk");
+            if (p == NULL)
+            {
+                EXPECT_EQ(before, Windows()) << "record " << i;
+                continue;
+            }
+            restored.push_back(p);
+            std::set<HWND> expected = AsSet(before);
+            expected.insert(p->m_hWnd);
+            EXPECT_EQ(expected, AsSet(Windows())) << "record " << i;
+        }
+    });
     EXPECT_TRUE(CViewContext::GetViewContext() == NULL);
     EXPECT_TRUE(::LockWindowUpdate(m_pFrame->m_hWnd));
     ::LockWindowUpdate(NULL);
     Seq names;
     for (CMDIChildWnd* p : restored)
         names.push_back(NameOf(p));
-    CKwMDITools::CloseAllMDIChildWindows();
+    // Those that were open before stay.
+    std::set<HWND> open = AsSet(windows);
+    for (CMDIChildWnd* p : restored)
+        if (::IsWindow(p->m_hWnd) && open.count(p->m_hWnd) == 0)
+            p->SendMessage(WM_CLOSE);
     PumpMessages(0);
+    EXPECT_EQ(AsSet(windows), AsSet(Windows()));
+    EXPECT_EQ(nDocuments, CountDocuments());
     return names;
+}
+
+void DesktopTest::ReadMutations(const std::vector<Bytes>& seeds, int nInputs, uint64_t nRandomSeed, uint32_t nBuildPercent)
+{
+    std::vector<TestMutator> mutators(seeds.begin(), seeds.end());
+    TestRandom random(nRandomSeed);
+    std::vector<HWND> windows = Windows();
+    SIZE_T nMemory = 0;
+    int nAccepted = 0, nBuilt = 0;
+    for (int i = 0; i < nInputs && !HasFailure(); i++)
+    {
+        if (i == 1000)
+            nMemory = PrivateBytes();
+        Bytes bytes = mutators[i % mutators.size()].Mutate(random);
+        SCOPED_TRACE(::testing::Message() << "input " << i);
+        bool bAccepted = true;
+        LoadBytes(bytes, [&](CArchive& ar) {
+            try
+            {
+                CKwDesktopRecord().Read(ar, "C:\\desk");
+            }
+            catch (CException* e)
+            {
+                e->Delete();
+                bAccepted = false;
+            }
+        });
+        nAccepted += bAccepted;
+        if (bAccepted && random.Below(100) < nBuildPercent)
+            nBuilt++, RestoreAndClose(bytes);
+        else
+            EXPECT_EQ(windows, Windows());
+    }
+    EXPECT_LT(PrivateBytes(), nMemory + (8 << 20));
+    // How many were read whole, and how many of those restored, in the test's XML report.
+    RecordProperty("accepted", nAccepted);
+    RecordProperty("built", nBuilt);
 }

@@ -86,7 +86,13 @@ protected:
     Bytes StoreDesktop();
     // Restores records until the bytes end; the windows that came back.
     std::vector<CMDIChildWnd*> RestoreDesktop(const Bytes& bytes);
-    // Restores the bytes, checks that nothing is left half-made (each window counted once, no
-    // view context, no update lock), and closes what came back: the names of those windows.
+    // Restores the bytes record by record and checks each call: a record refused leaves the
+    // children as they were, the active one still active; one accepted adds its window and no
+    // other. Then no view context or update lock is left, and once the windows it made are closed
+    // the thread has the windows and the application the documents it had before. The names of the windows that came back.
     Seq RestoreAndClose(const Bytes& bytes);
+    // nInputs copies of the seeds damaged by TestMutator, the seeds in turn, each read as a
+    // record: one refused leaves the windows as they were, and nBuildPercent of those accepted
+    // are restored in full and closed as above. Stops at the first failure; nothing may leak.
+    void ReadMutations(const std::vector<Bytes>& seeds, int nInputs, uint64_t nRandomSeed, uint32_t nBuildPercent);
 };

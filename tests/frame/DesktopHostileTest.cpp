@@ -36,20 +36,24 @@ TEST_F(DesktopHostileTest, CutAndMutatedDesktopsLeaveNothingHalfMade)
     *std::search(bytes.begin(), bytes.end(), name, name + strlen(name)) = 'X';
     EXPECT_EQ((Seq{"", "b"}), RestoreAndClose(bytes));
 
-    TestRandom random(12);
+    // Every cut of the desktop with lengths; of the other, enough to end in every field.
     for (const Bytes& seed : {sized, plain})
-    {
-        // Every cut of the desktop with lengths; of the other, enough to end in every field.
         for (size_t n = 0; n < seed.size(); n += (seed == sized ? 1 : 5))
             RestoreAndClose(Bytes(seed.begin(), seed.begin() + n));
-        for (int i = 0; i < 100; i++)
-        {
-            bytes = seed;
-            for (uint32_t k = 0, changes = 1 + random.Below(4); k < changes; k++)
-                bytes[random.Below((uint32_t)bytes.size())] ^= (uint8_t)(1 + random.Below(255));
-            RestoreAndClose(bytes);
-        }
+    // Damaged records one at a time, each format: with lengths, without, and the old ones.
+    std::vector<Bytes> seeds;
+    for (size_t at = 0, end; at < sized.size(); at = end)
+    {
+        end = at + 8 + (sized[at + 4] | sized[at + 5] << 8);
+        seeds.push_back(Bytes(sized.begin() + at, sized.begin() + end));
+        seeds.push_back(WithoutLengths(seeds.back()));
     }
+    Bytes place = U32(44) + U32(0) + U32(SW_SHOWNORMAL) + Bytes(16, 0) + U32(10) + U32(20) + U32(310) + U32(220);
+    Bytes old = U32(1) + ContextBytes("a") + U32(IDR_DESK_VIEW) + place + Str("x");
+    seeds.push_back(U32(0xFF) + old);
+    seeds.push_back(U32(0x100) + U32(0) + Str("old.dsk") + ContextBytes("a") + U32(IDR_DESK_VIEW) + place);
+    OpenMono("m"); // stays open and active throughout
+    ReadMutations(seeds, 100000, 12, 3);
 }
 
 } // namespace

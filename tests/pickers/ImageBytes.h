@@ -1,9 +1,8 @@
 // ImageBytes.h: picture records built by hand, byte by byte, as documents of each layout hold
-// them, and the seeded damage done to them by the hostile-input tests.
+// them.
 #pragma once
 
 #include "support/ArchiveBytes.h"
-#include "support/TestRandom.h"
 
 // A bitmap of the oldest layout: row y from the bottom is filled with bytes 0x10 + y, and
 // palettes hold grey levels 0x20 * index.
@@ -25,15 +24,4 @@ inline Bytes OldBitmap(int width, int height, int bitCount, int colors)
 inline Bytes OldRecord(uint32_t version, const Bytes& bitmap)
 {
     return U32(version) + U32(bitmap.empty() ? 0 : 1) + bitmap;
-}
-
-// A few bytes overwritten (sizes and header fields among them), or the record cut short.
-inline Bytes Mutate(const Bytes& seed, TestRandom& random)
-{
-    Bytes bytes(seed);
-    if (random.Below(4) == 0)
-        bytes.resize(random.Below((uint32_t)bytes.size()));
-    for (uint32_t n = random.Below(5); n > 0 && !bytes.empty(); --n)
-        bytes[random.Below((uint32_t)bytes.size())] = (uint8_t)(random.Below(2) ? random.Below(256) : 0xFF);
-    return bytes;
 }

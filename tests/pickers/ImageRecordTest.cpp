@@ -5,6 +5,7 @@
 #include "pickers/ImageBytes.h"
 #include "pickers/KwImageRecord.h"
 #include "support/AfxExceptionCatch.h"
+#include "support/TestMutator.h"
 
 namespace {
 
@@ -110,11 +111,12 @@ TEST(ImageRecord, MutatedRecordsOfEveryLayout)
                            U32(2) + U32(4) + Text("data"), OldRecord(0, OldBitmap(5, 3, 1, 2)),
                            OldRecord(1, OldBitmap(5, 3, 4, 16)), OldRecord(1, OldBitmap(5, 3, 8, 256)),
                            OldRecord(1, OldBitmap(5, 3, 24, 0)), OldRecord(1, OldBitmap(5, 3, 32, 0))};
+    std::vector<TestMutator> mutators(std::begin(seeds), std::end(seeds));
     TestRandom random(16);
     int refused = 0;
     for (int round = 0; round < 4000; ++round) {
         CKwImageRecord record;
-        refused += ThrowsAfx<CArchiveException>([&] { Read(record, Mutate(seeds[round % 8], random)); });
+        refused += ThrowsAfx<CArchiveException>([&] { Read(record, mutators[round % 8].Mutate(random)); });
     }
     EXPECT_GT(refused, 100);
     EXPECT_LT(refused, 3900);
