@@ -1,0 +1,74 @@
+// Objects and class references from one archive: a setup byte (see CFuzzArchive), a count and
+// that many op codes, repeated in turn until a read is refused or the reads run out, then the
+// archive's bytes. Each read is done or refused with an archive exception; anything else is a
+// fault, and so is an object left behind half read, or a link to one deleted.
+#include "FuzzArchive.h"
+#include "FuzzObjects.h"
+
+#include <core/ViewContext.h>
+
+#include <cstdlib>
+
+namespace {
+
+// The most reads one input makes: enough for the long reference forms past 0x7FFF objects.
+const size_t nMaxReads = 0x8100;
+
+// Numbered in place of an object the reader makes itself, as the desktop's reader does.
+class CStandIn : public CObject
+{
+};
+CStandIn g_standIn;
+
+// The objects handed back, every link followed, so the sanitizer sees any that was deleted.
+void Touch(CObject* pOb)
+{
+    for (CParityNode* p = DYNAMIC_DOWNCAST(CParityNode, pOb); p != NULL && !p->m_strName.IsEmpty();
+         p = p->m_pNext) {
+        // A ring of nodes ends where a name was emptied.
+        p->m_strName.Empty();
+    }
+}
+
+void Read(CArchive& ar, BYTE op, std::set<CObject*>& others)
+{
+    CObject* pOb = NULL;
+    UINT nSchema = 0;
+    DWORD obTag = 0;
+    switch (op % 8) {
+    case 0: ar >> pOb; break;
+    case 1: pOb = ar.ReadObject(RUNTIME_CLASS(CParityNode)); break;
+    case 2: pOb = ar.ReadObject(RUNTIME_CLASS(CViewContext)); break;
+    case 3: ar.ReadClass(); break;
+    case 4: ar.ReadClass(NULL, &nSchema, &obTag); break;
+    case 5: ar.SerializeClass(RUNTIME_CLASS(CParityNode)); break;
+    case 6: ar.SerializeClass(RUNTIME_CLASS(CViewContext)); break;
+    default: ar.MapObject(&g_standIn); break;
+    }
+    // What is no object of the target's classes is the caller's to delete.
+    if (pOb != NULL && pOb != &g_standIn && !pOb->IsKindOf(RUNTIME_CLASS(CFuzzObject)))
+        others.insert(pOb);
+    Touch(pOb);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    BYTE setup = TakeByte(data, size);
+    std::vector<BYTE> ops = TakeOps(data, size);
+    std::set<CObject*> others;
+    {
+        CFuzzArchive archive(setup, data, size);
+        try {
+            for (size_t i = 0; !ops.empty() && i < nMaxReads; i++)
+                Read(*archive, ops[i % ops.size()], others);
+        } catch (CArchiveException* e) {
+            e->Delete();
+        }
+    }
+    for (CObject* pOb : others)
+        delete pOb;
+    CFuzzObject::DeleteAll();
+    return 0;
+}
