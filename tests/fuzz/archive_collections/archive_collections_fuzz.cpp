@@ -1,8 +1,8 @@
 // The framework's collections from one archive: a setup byte (see CFuzzArchive), a count and that
 // many codes each naming a collection, read one after another from the archive's bytes until one
 // is refused. Each starts with two elements; one read whole writes back and reads again the same;
-// one refused with an archive exception is left as it was (but an array of objects, which keeps
-// those that arrived for its owner to delete). Anything else is a fault.
+// one refused with an archive (or memory) exception is left as it was (but an array of objects,
+// which keeps those that arrived for its owner to delete). Anything else is a fault.
 #include "FuzzArchive.h"
 #include "FuzzObjects.h"
 
@@ -79,7 +79,7 @@ void Kind(CArchive& ar, std::initializer_list<V> start)
     std::vector<BYTE> before = Stored(c);
     try {
         c.Serialize(ar);
-    } catch (CArchiveException*) {
+    } catch (...) {
         if (Stored(c) != before)
             abort();
         throw;
@@ -119,7 +119,7 @@ void Objects(CArchive& ar)
     std::set<CObject*> owned;
     try {
         a.Serialize(ar);
-    } catch (CArchiveException*) {
+    } catch (...) {
         Collect(a, owned);
         for (CObject* pOb : owned)
             delete pOb;

@@ -1,7 +1,8 @@
 // Objects and class references from one archive: a setup byte (see CFuzzArchive), a count and
-// that many op codes, repeated in turn until a read is refused or the reads run out, then the
-// archive's bytes. Each read is done or refused with an archive exception; anything else is a
-// fault, and so is an object left behind half read, or a link to one deleted.
+// that many op codes (the low three bits the read), repeated in turn until a read is refused or
+// the reads run out, then the archive's bytes. Each read is done or refused with an archive
+// exception (a memory exception for a length past what memory holds); anything else is a fault,
+// and so is an object left behind half read, or a link to one deleted.
 #include "FuzzArchive.h"
 #include "FuzzObjects.h"
 
@@ -11,8 +12,10 @@
 
 namespace {
 
-// The most reads one input makes: enough for the long reference forms past 0x7FFF objects.
-const size_t nMaxReads = 0x8100;
+// The most reads one input makes, numbering the stand-in counting once a number.
+const size_t nMaxReads = 0x10000;
+// How often op 7 numbers the stand-in (its high three bits choose): up to the long forms.
+const size_t g_standIns[] = {1, 16, 255, 0x1000, 0x7FFD, 0x7FFE, 0x7FFF, 0x8001};
 
 // Numbered in place of an object the reader makes itself, as the desktop's reader does.
 class CStandIn : public CObject
@@ -30,7 +33,8 @@ void Touch(CObject* pOb)
     }
 }
 
-void Read(CArchive& ar, BYTE op, std::set<CObject*>& others)
+// One read; returns how many reads it counts for.
+size_t Read(CArchive& ar, BYTE op, std::set<CObject*>& others)
 {
     CObject* pOb = NULL;
     UINT nSchema = 0;
@@ -43,12 +47,16 @@ void Read(CArchive& ar, BYTE op, std::set<CObject*>& others)
     case 4: ar.ReadClass(NULL, &nSchema, &obTag); break;
     case 5: ar.SerializeClass(RUNTIME_CLASS(CParityNode)); break;
     case 6: ar.SerializeClass(RUNTIME_CLASS(CViewContext)); break;
-    default: ar.MapObject(&g_standIn); break;
+    default:
+        for (size_t i = 0; i < g_standIns[op >> 5]; i++)
+            ar.MapObject(&g_standIn);
+        return g_standIns[op >> 5];
     }
     // What is no object of the target's classes is the caller's to delete.
     if (pOb != NULL && pOb != &g_standIn && !pOb->IsKindOf(RUNTIME_CLASS(CFuzzObject)))
         others.insert(pOb);
     Touch(pOb);
+    return 1;
 }
 
 } // namespace
@@ -61,9 +69,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     {
         CFuzzArchive archive(setup, data, size);
         try {
-            for (size_t i = 0; !ops.empty() && i < nMaxReads; i++)
-                Read(*archive, ops[i % ops.size()], others);
+            for (size_t i = 0, nReads = 0; !ops.empty() && nReads < nMaxReads; i++)
+                nReads += Read(*archive, ops[i % ops.size()], others);
         } catch (CArchiveException* e) {
+            e->Delete();
+        } catch (CMemoryException* e) {
+            // A string longer than memory could hold, refused before anything is allocated.
             e->Delete();
         }
     }

@@ -1,7 +1,8 @@
 // View contexts of the desktop records from one archive: a setup byte (see CFuzzArchive), a
 // count and that many codes (even: the record as a window's payload holds it; odd: as an object),
 // then the archive's bytes, read until one is refused. A context read whole writes back and reads
-// again equal; one refused with an archive exception is left as it was. Anything else is a fault.
+// again equal; one refused with an archive exception (a memory exception for a length past what
+// memory holds) is left as it was. Anything else is a fault.
 #include "FuzzArchive.h"
 
 #include <core/ViewContext.h>
@@ -49,7 +50,7 @@ void Read(CArchive& ar, BYTE code, std::set<CObject*>& owned)
     CViewContext context = Start();
     try {
         context.Serialize(ar);
-    } catch (CArchiveException*) {
+    } catch (...) {
         if (context != Start())
             abort();
         throw;
@@ -71,6 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             for (BYTE code : codes)
                 Read(*archive, code, owned);
         } catch (CArchiveException* e) {
+            e->Delete();
+        } catch (CMemoryException* e) {
+            // A string longer than memory could hold, refused before anything is allocated.
             e->Delete();
         }
     }
