@@ -10,6 +10,8 @@
 #include <afxtempl.h>
 #include <core/KwArray.h>
 #include <core/ViewContext.h>
+#include <support/ArchiveBytes.h>
+#include <support/CollectionFill.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -26,27 +28,12 @@ bool Equal(const T& a, const T& b)
         return a == b;
 }
 
-template <class T>
-std::vector<BYTE> Stored(T& c)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        c.Serialize(ar);
-        ar.Close();
-    }
-    std::vector<BYTE> bytes(file.GetLength());
-    file.SeekToBegin();
-    file.Read(bytes.data(), (UINT)bytes.size());
-    return bytes;
-}
-
 // Arrays and lists are the same when they store the same bytes; maps when they hold the same
 // pairs (the order of pairs in one hash chain turns over when read back).
 template <class T>
 bool Same(T& a, T& b)
 {
-    return Stored(a) == Stored(b);
+    return StoreObject(a) == StoreObject(b);
 }
 template <class K, class AK, class V, class AV>
 bool Same(CMap<K, AK, V, AV>& a, CMap<K, AK, V, AV>& b)
@@ -63,34 +50,25 @@ bool Same(CMap<K, AK, V, AV>& a, CMap<K, AK, V, AV>& b)
     return true;
 }
 
-template <class T, class A, class V>
-void Add(CArray<T, A>& c, const V& v) { c.Add(v); }
-template <class T, class A, class V>
-void Add(CList<T, A>& c, const V& v) { c.AddTail(v); }
-template <class K, class AK, class V, class AV, class P>
-void Add(CMap<K, AK, V, AV>& c, const P& v) { c.SetAt(v.first, v.second); }
-
 template <class C, class V>
 void Kind(CArchive& ar, std::initializer_list<V> start)
 {
     C c;
-    for (const V& v : start)
-        Add(c, v);
-    std::vector<BYTE> before = Stored(c);
+    Fill(c, start);
+    Bytes before = StoreObject(c);
     try {
         c.Serialize(ar);
     } catch (...) {
-        if (Stored(c) != before)
+        if (StoreObject(c) != before)
             abort();
         throw;
     }
-    std::vector<BYTE> stored = Stored(c);
-    CMemFile file(stored.data(), (UINT)stored.size());
-    CArchive in(&file, CArchive::load);
     C again;
-    again.Serialize(in);
-    if (!in.IsBufferEmpty() || !Same(c, again))
-        abort();
+    LoadBytes(StoreObject(c), [&](CArchive& in) {
+        again.Serialize(in);
+        if (!in.IsBufferEmpty() || !Same(c, again))
+            abort();
+    });
 }
 
 CViewContext Context(const char* text, long nValue)
@@ -164,15 +142,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::vector<BYTE> codes = TakeOps(data, size);
     {
         CFuzzArchive archive(setup, data, size);
-        try {
+        Refusable([&] {
             for (BYTE code : codes)
                 Read(*archive, code);
-        } catch (CArchiveException* e) {
-            e->Delete();
-        } catch (CMemoryException* e) {
-            // A count past what memory could hold, refused before anything is allocated.
-            e->Delete();
-        }
+        });
     }
     CFuzzObject::DeleteAll();
     return 0;

@@ -68,15 +68,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::set<CObject*> others;
     {
         CFuzzArchive archive(setup, data, size);
-        try {
+        Refusable([&] {
             for (size_t i = 0, nReads = 0; !ops.empty() && nReads < nMaxReads; i++)
                 nReads += Read(*archive, ops[i % ops.size()], others);
-        } catch (CArchiveException* e) {
-            e->Delete();
-        } catch (CMemoryException* e) {
-            // A string longer than memory could hold, refused before anything is allocated.
-            e->Delete();
-        }
+        });
     }
     for (CObject* pOb : others)
         delete pOb;

@@ -5,6 +5,8 @@
 // not come back as it was when written again and reread.
 #include "FuzzArchive.h"
 
+#include <support/ArchiveBytes.h>
+
 #include <cstdlib>
 
 namespace {
@@ -20,19 +22,13 @@ void Get(CArchive& ar)
     ar >> value;
 }
 
-// The archive written by write, read back by read; FALSE when it does not read.
+// The bytes write stores, read back by read; FALSE when they do not read.
 template <class W, class R>
 bool Again(W write, R read)
 {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        write(ar);
-        ar.Close();
-    }
-    file.SeekToBegin();
-    CArchive ar(&file, CArchive::load);
-    return read(ar);
+    bool bSame = false;
+    LoadBytes(StoreBytes(write), [&](CArchive& in) { bSame = read(in); });
+    return bSame;
 }
 
 void String(CArchive& ar)
@@ -119,15 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     BYTE setup = TakeByte(data, size);
     std::vector<BYTE> ops = TakeOps(data, size);
     CFuzzArchive archive(setup, data, size);
-    for (BYTE op : ops) {
-        try {
-            Op(*archive, op);
-        } catch (CArchiveException* e) {
-            e->Delete();
-        } catch (CMemoryException* e) {
-            // A length past what memory could hold, refused before anything is allocated.
-            e->Delete();
-        }
-    }
+    for (BYTE op : ops)
+        Refusable([&] { Op(*archive, op); });
     return 0;
 }

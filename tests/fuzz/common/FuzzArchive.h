@@ -49,6 +49,22 @@ private:
     std::unique_ptr<CArchive> m_archive;
 };
 
+// Runs read, which the archive may refuse: with an archive exception, or a memory exception for
+// a length past what memory could hold (refused before anything is allocated). FALSE if refused.
+template <class F>
+bool Refusable(F&& read)
+{
+    try {
+        read();
+        return true;
+    } catch (CArchiveException* e) {
+        e->Delete();
+    } catch (CMemoryException* e) {
+        e->Delete();
+    }
+    return false;
+}
+
 // The first byte of the input, taken off it (0 when there is none).
 inline BYTE TakeByte(const uint8_t*& data, size_t& size)
 {

@@ -1,10 +1,11 @@
 // Column widths records from arbitrary bytes: a setup byte (see CFuzzArchive), the list's column
 // count (a byte; 255 stands for the largest count), then the record. A record read whole holds
 // no more widths than columns, each 16 bits, and writes back and reads again the same; one
-// refused with an archive exception leaves the widths as they were. Anything else is a fault.
+// refused leaves the widths as they were. Anything else is a fault.
 #include "FuzzArchive.h"
 
 #include <grid/LargeListWidths.h>
+#include <support/ArchiveBytes.h>
 
 #include <climits>
 #include <cstdlib>
@@ -33,11 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     widths.Add(100);
     widths.Add(0xFFFF);
     before.Copy(widths);
-    try {
-        CFuzzArchive archive(setup, data, size);
-        CLargeListWidths::Load(*archive, nColumns, widths);
-    } catch (CArchiveException* e) {
-        e->Delete();
+    CFuzzArchive archive(setup, data, size);
+    if (!Refusable([&] { CLargeListWidths::Load(*archive, nColumns, widths); })) {
         if (!Same(widths, before))
             abort();
         return 0;
@@ -48,17 +46,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (widths[i] > 0xFFFF)
             abort();
     }
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        CLargeListWidths::Store(ar, widths);
-        ar.Close();
-    }
-    file.SeekToBegin();
-    CArchive ar(&file, CArchive::load);
     CDWordArray again;
-    CLargeListWidths::Load(ar, nColumns, again);
-    if (!ar.IsBufferEmpty() || !Same(widths, again))
-        abort();
+    LoadBytes(StoreBytes([&](CArchive& ar) { CLargeListWidths::Store(ar, widths); }), [&](CArchive& ar) {
+        CLargeListWidths::Load(ar, nColumns, again);
+        if (!ar.IsBufferEmpty() || !Same(widths, again))
+            abort();
+    });
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "FuzzArchive.h"
 
 #include <core/ViewContext.h>
+#include <support/ArchiveBytes.h>
 
 #include <cstdlib>
 #include <set>
@@ -23,18 +24,12 @@ CViewContext Start()
 // The context written and read back.
 CViewContext Again(CViewContext& context)
 {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        context.Serialize(ar);
-        ar.Close();
-    }
-    file.SeekToBegin();
-    CArchive ar(&file, CArchive::load);
     CViewContext again;
-    again.Serialize(ar);
-    if (!ar.IsBufferEmpty())
-        abort();
+    LoadBytes(StoreObject(context), [&](CArchive& ar) {
+        again.Serialize(ar);
+        if (!ar.IsBufferEmpty())
+            abort();
+    });
     return again;
 }
 
@@ -68,15 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::set<CObject*> owned;
     {
         CFuzzArchive archive(setup, data, size);
-        try {
+        Refusable([&] {
             for (BYTE code : codes)
                 Read(*archive, code, owned);
-        } catch (CArchiveException* e) {
-            e->Delete();
-        } catch (CMemoryException* e) {
-            // A string longer than memory could hold, refused before anything is allocated.
-            e->Delete();
-        }
+        });
     }
     for (CObject* pOb : owned)
         delete pOb;
