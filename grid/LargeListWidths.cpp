@@ -18,13 +18,14 @@ void CLargeListWidths::Load(CArchive& ar, int nColumns, CDWordArray& widths)
     if (nColumns < 0 || nCount > (DWORD)nColumns)
         AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
     ar.EnsureRemaining((ULONGLONG)nCount * sizeof(DWORD));
+    // The widths grow as their words arrive: from a file that cannot tell its length, a count
+    // costs no more memory than the words really there.
     CDWordArray read;
-    read.SetSize((INT_PTR)nCount);
     for (DWORD i = 0; i < nCount; i++)
     {
         DWORD nWord;
         ar >> nWord;
-        read[(INT_PTR)i] = nWord & 0xFFFF;
+        read.Add(nWord & 0xFFFF);
     }
     widths.Copy(read);
 }

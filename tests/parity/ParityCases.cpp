@@ -9,6 +9,7 @@
 #include <core/ViewContext.h>
 #include <grid/LargeListWidths.h>
 #include <pickers/KwImageRecord.h>
+#include <support/CollectionFill.h>
 
 #include <climits>
 #include <initializer_list>
@@ -88,19 +89,6 @@ void Record(CArchive& ar, T& record, const char* what)
         read.Serialize(ar);
         Expect(Same(read, record), what);
     }
-}
-
-template <class T, class A, class V>
-void Add(CArray<T, A>& c, const V& v) { c.Add(v); }
-template <class T, class A, class V>
-void Add(CList<T, A>& c, const V& v) { c.AddTail(v); }
-template <class K, class AK, class V, class AV, class P>
-void Add(CMap<K, AK, V, AV>& c, const P& v) { c.SetAt(v.first, v.second); }
-template <class C, class V>
-void Fill(C& c, std::initializer_list<V> values)
-{
-    for (const V& v : values)
-        Add(c, v);
 }
 
 // Stores a collection of the values, or reads one back and compares.
