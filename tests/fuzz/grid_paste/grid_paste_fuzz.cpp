@@ -4,10 +4,10 @@
 // the grid never reaches its line limit, and what was pasted copies back to text that pastes
 // into an empty grid as the same cells. A crash, a sanitizer report, a huge allocation or a
 // hang is a fault too.
+#include "../FuzzRequire.h"
 #include "core/KwLineSelection.h"
 #include "grid/KwGridModel.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -15,12 +15,6 @@
 namespace {
 
 typedef std::vector<std::vector<std::string>> CCells;
-
-void Require(bool bHolds)
-{
-    if (!bHolds)
-        abort();
-}
 
 std::string Cell(const CKwGridModel& model, UINT nColumn, UINT nLine)
 {

@@ -2,21 +2,15 @@
 // within it (the sanitizers see any read past the input), or refused. A template read with more
 // bytes after it reads the same. Made a child's template, it changes only its style fields, and
 // reads as the same header and items; refused, it is left as it was.
+#include "../FuzzRequire.h"
 #include "core/DlgTemplateReader.h"
 #include "pages/KwPageTemplate.h"
 
-#include <cstdlib>
 #include <vector>
 
 namespace {
 
 typedef CDlgTemplateReader R;
-
-void Require(bool bHolds)
-{
-    if (!bHolds)
-        abort();
-}
 
 // The header and items as read, flattened for comparison; empty when refused.
 std::vector<int64_t> Read(const uint8_t* pData, size_t nSize)

@@ -3,23 +3,17 @@
 // must end with its line tables consistent with the size it returns and its boxes within that
 // size; the placed box must keep the tip's size, cut to the screen, and lie on the screen where
 // it fits. A crash, a sanitizer report, a huge allocation or a hang is a fault too.
+#include "../FuzzRequire.h"
 #include "tips/UxTipFixedMeasurer.h"
 #include "tips/UxTipPlacement.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
 
 // Offsets of a pass saturate here (a little above any real screen, far below overflow).
 const int64_t kBound = 1 << 26;
-
-void Require(bool bHolds)
-{
-    if (!bHolds)
-        abort();
-}
 
 // The right edge of a text or picture box, as the measurer sized it.
 int64_t RightOf(const UxTipBox& box, CUxTipFixedMeasurer& measurer)
