@@ -45,7 +45,7 @@ UINT ForEachToken(const char* pszText, int nLength, UINT nColumns, OnToken onTok
             continue;
         if (nColumn < nColumns)
             onToken(nLine, nColumn, nStart, i - nStart);
-        if (i == nLength)
+        if (i >= nLength) // a negative length is no text
             return nLine + 1;
         if (ch == '\t' && ++nColumn < nColumns)
         {
