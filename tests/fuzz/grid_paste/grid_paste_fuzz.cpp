@@ -1,13 +1,14 @@
 // Pasted text from arbitrary bytes into a small grid: columns, insert mode and the line pasted
-// at taken from the first bytes (now and then the last line a grid can have). The lines above
-// the paste and those it pushed down keep their cells, the pasted cells hold one token each,
-// the grid never reaches its line limit, and what was pasted copies back to text that pastes
-// into an empty grid as the same cells. A crash, a sanitizer report, a huge allocation or a
-// hang is a fault too.
+// at (one the mode lets the user reach, now and then the last a grid can have) taken from the
+// first bytes. The lines above the paste and those it pushed down keep their cells, the pasted
+// cells hold one token each, the grid never reaches its line limit, and what was pasted copies
+// back to text that pastes into an empty grid as the same cells. A crash, a sanitizer report, a
+// huge allocation or a hang is a fault too.
 #include "../FuzzRequire.h"
 #include "core/KwLineSelection.h"
 #include "grid/KwGridModel.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -55,7 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     model.SetInsertMode((CKwGridModel::EInsertMode)(params[1] % 3));
     Fill(model);
     const UINT nOld = model.GetLineCount();
-    const UINT nLine = params[2] == 0xFF ? CKwGridModel::kNone - 1 : params[2] % (nOld + 3);
+    // A line the user can reach in that mode, or the last line a grid can have.
+    const UINT nReach = std::min(model.GetLineCountLimit(), nOld + 3);
+    const UINT nLine = params[2] == 0xFF ? CKwGridModel::kNone - 1 : params[2] % nReach;
     const CCells before = Cells(model, 0, nOld);
 
     const char* pszText = (const char*)data;
