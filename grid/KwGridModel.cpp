@@ -9,8 +9,6 @@
 
 namespace {
 
-const UINT kNone = CKwGridModel::kNone;
-
 // Joins the texts into one buffer of their total length: every character is copied once, so
 // the cost stays linear however many lines there are. FALSE when one text cannot hold them all.
 BOOL Join(const std::vector<CString>& texts, CString& sJoined)
@@ -47,7 +45,7 @@ UINT ForEachToken(const char* pszText, int nLength, UINT nColumns, OnToken onTok
             continue;
         if (nColumn < nColumns)
             onToken(nLine, nColumn, nStart, i - nStart);
-        if (i == nLength)
+        if (i >= nLength) // a negative length is no text
             return nLine + 1;
         if (ch == '\t' && ++nColumn < nColumns)
         {
@@ -176,10 +174,14 @@ BOOL CKwGridModel::CopyLines(const CKwLineSelection& lines, const CKwGridListene
 
 // The text is walked twice, to count its lines and to fill them, and the new line array is
 // filled before the old lines move into it: each line moves once, and a paste that runs out of
-// memory leaves the lines as they were.
+// memory leaves the lines as they were. Lines that would reach no line (kNone) are not pasted
+// at all, so that a line count never reaches it.
 UINT CKwGridModel::PasteText(UINT nLine, const char* pszText, int nLength, const CKwGridListenerLink& link)
 {
     if (nLine == kNone)
+        return 0;
+    INT_PTR nCount = ForEachToken(pszText, nLength, m_nColumns, [](UINT, UINT, int, int) {});
+    if ((UINT_PTR)nCount >= (UINT_PTR)(kNone - nLine))
         return 0;
     CLine model;
     model.SetSize(m_nColumns);
@@ -187,7 +189,6 @@ UINT CKwGridModel::PasteText(UINT nLine, const char* pszText, int nLength, const
         GetItem(c, nLine, model[c], link);
 
     INT_PTR nOld = m_lines.GetSize();
-    INT_PTR nCount = ForEachToken(pszText, nLength, m_nColumns, [](UINT, UINT, int, int) {});
     // Lines missing above nLine come into being; nLine itself, when it was missing, would be
     // empty and last, and trimming would take it again.
     CLines lines;

@@ -8,7 +8,7 @@ set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-300}
 shift || true
-targets=${*:-$(cd "$here/tests/fuzz" && ls -d */ | tr -d /)}
+targets=${*:-$(cd "$here/tests/fuzz" && for f in */*_fuzz.cpp; do dirname "$f"; done)}
 "$here/tools/fuzz-build.sh" "$here/build/fuzz"
 status=0
 for target in $targets; do

@@ -285,6 +285,8 @@ TEST_F(GridModel, PasteInsertsTheLinesAboveTheLineWhichKeepsItsContent)
     ASSERT_EQ(10u, texts.size());
     EXPECT_EQ((Strings{"a1|b1|c1", "||", "||", "||", "||", "p||"}), Strings(texts.begin() + 4, texts.end()));
     EXPECT_EQ(0u, Paste(0xFFFFFFFF, "p")) << "no line: nothing";
+    EXPECT_EQ(0u, Paste(0xFFFFFFFE, "p")) << "no line could follow it: nothing";
+    EXPECT_EQ(1u, model.PasteText(10, "p", -1, listener.Link())) << "a negative length is no text";
     EXPECT_EQ(10u, model.GetLineCount());
 }
 
