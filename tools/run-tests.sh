@@ -13,10 +13,6 @@ export WINEDEBUG="${WINEDEBUG:--all,err+all}"
 prefix_of() { # the prefix of shard $1
     if [ "$1" = 1 ]; then echo "$default_prefix"; else echo "$default_prefix-shard$1"; fi
 }
-start_wine() { # a Wine server for prefix $1, with no inherited output
-    WINEPREFIX=$1 wineserver -p </dev/null >/dev/null 2>&1
-    WINEPREFIX=$1 wine cmd /c exit </dev/null >/dev/null 2>&1
-}
 stop_wine() {
     for s in $(seq 1 "$shards"); do WINEPREFIX=$(prefix_of "$s") wineserver -k </dev/null >/dev/null 2>&1; done
     true
@@ -26,7 +22,8 @@ for s in $(seq 2 "$shards"); do
     KW_WINEPREFIX=$(prefix_of "$s") "$here/tools/wine-prefix.sh" &
 done
 wait
-for s in $(seq 1 "$shards"); do start_wine "$(prefix_of "$s")"; done
+# Each session's server starts here, detached from the tests' output (wine-run.sh starts it).
+for s in $(seq 1 "$shards"); do KW_WINEPREFIX=$(prefix_of "$s") "$here/tools/wine-run.sh" cmd /c exit </dev/null >/dev/null 2>&1; done
 export KW_WINEPREFIX="$default_prefix"
 
 status=0
