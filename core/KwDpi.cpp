@@ -1,0 +1,87 @@
+// KwDpi.cpp: CKwDpi. The per-monitor functions of user32 are looked up at run time, so the
+// toolkit still loads on systems older than them.
+#include "core/KwDpi.h"
+
+namespace {
+template <class TFunction> TFunction User32(const char* pszName)
+{
+    return (TFunction)(void*)::GetProcAddress(::GetModuleHandleA("user32.dll"), pszName);
+}
+
+UINT ScreenDpi()
+{
+    HDC hDC = ::GetDC(NULL);
+    const int nDpi = ::GetDeviceCaps(hDC, LOGPIXELSY);
+    ::ReleaseDC(NULL, hDC);
+    return nDpi > 0 ? (UINT)nDpi : CKwDpi::kDefault;
+}
+} // namespace
+
+UINT CKwDpi::ForWindow(HWND hWnd)
+{
+    typedef UINT(WINAPI * PGetDpiForWindow)(HWND);
+    static const PGetDpiForWindow pGetDpiForWindow = User32<PGetDpiForWindow>("GetDpiForWindow");
+    if (hWnd != NULL && pGetDpiForWindow != NULL)
+    {
+        const UINT nDpi = pGetDpiForWindow(hWnd);
+        if (nDpi != 0)
+            return nDpi;
+    }
+    if (hWnd == NULL)
+        return ScreenDpi();
+    HDC hDC = ::GetDC(hWnd);
+    const int nDpi = hDC != NULL ? ::GetDeviceCaps(hDC, LOGPIXELSY) : 0;
+    if (hDC != NULL)
+        ::ReleaseDC(hWnd, hDC);
+    return nDpi > 0 ? (UINT)nDpi : ScreenDpi();
+}
+
+UINT CKwDpi::FromMessage(HWND hWnd, UINT message, WPARAM wParam)
+{
+    if (message == WM_DPICHANGED && LOWORD(wParam) != 0)
+        return LOWORD(wParam);
+    return ForWindow(hWnd);
+}
+
+int CKwDpi::Scale(int n, UINT nDpi)
+{
+    return nDpi == kDefault ? n : ::MulDiv(n, (int)nDpi, kDefault);
+}
+
+LONG CKwDpi::ScaleFontHeight(LONG nHeight, UINT nFromDpi, UINT nToDpi)
+{
+    if (nFromDpi == nToDpi || nFromDpi == 0)
+        return nHeight;
+    return ::MulDiv(nHeight, (int)nToDpi, (int)nFromDpi);
+}
+
+int CKwDpi::SystemMetric(int nIndex, UINT nDpi)
+{
+    typedef int(WINAPI * PGetSystemMetricsForDpi)(int, UINT);
+    static const PGetSystemMetricsForDpi pForDpi = User32<PGetSystemMetricsForDpi>("GetSystemMetricsForDpi");
+    if (pForDpi != NULL)
+        return pForDpi(nIndex, nDpi);
+    return ::GetSystemMetrics(nIndex);
+}
+
+BOOL CKwDpi::EnablePerMonitorAwareness()
+{
+    typedef BOOL(WINAPI * PSetProcessDpiAwarenessContext)(HANDLE);
+    const PSetProcessDpiAwarenessContext pSetContext =
+        User32<PSetProcessDpiAwarenessContext>("SetProcessDpiAwarenessContext");
+    typedef HANDLE(WINAPI * PGetThreadDpiAwarenessContext)();
+    typedef int(WINAPI * PGetAwarenessFromDpiAwarenessContext)(HANDLE);
+    const PGetThreadDpiAwarenessContext pGetContext =
+        User32<PGetThreadDpiAwarenessContext>("GetThreadDpiAwarenessContext");
+    const PGetAwarenessFromDpiAwarenessContext pAwareness =
+        User32<PGetAwarenessFromDpiAwarenessContext>("GetAwarenessFromDpiAwarenessContext");
+    if (pSetContext == NULL || pGetContext == NULL || pAwareness == NULL)
+        return FALSE;
+    // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2, else DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE.
+    // Either fails on a process whose awareness is set already (by its manifest, or by the
+    // system, as some emulations do): what counts is the awareness it has in the end.
+    if (!pSetContext((HANDLE)(INT_PTR)-4))
+        pSetContext((HANDLE)(INT_PTR)-3);
+    return pAwareness(pGetContext()) == 2; // DPI_AWARENESS_PER_MONITOR_AWARE
+
+}
