@@ -3,6 +3,7 @@
 // window.
 #include "grid/KwGridCtrl.h"
 #include "core/KwLineSelection.h"
+#include "core/KwDpi.h"
 #include "core/KwPlaceholder.h"
 #include "grid/KwGridMessages.h"
 #include "grid/KwHeaderCtrl.h"
@@ -39,6 +40,8 @@ BEGIN_MESSAGE_MAP(CKwGridCtrl, CWnd)
     ON_WM_MOUSEWHEEL()
     ON_MESSAGE(WM_SETFONT, OnSetFont)
     ON_MESSAGE(WM_GETFONT, OnGetFont)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, OnDpiChanged)
     ON_NOTIFY(HDN_ENDTRACKA, KW_GRID_HEADER_ID, OnHeaderEndTrack)
     ON_NOTIFY(HDN_ENDTRACKW, KW_GRID_HEADER_ID, OnHeaderEndTrack)
     // Line commands.
@@ -54,7 +57,7 @@ END_MESSAGE_MAP()
 
 CKwGridCtrl::CKwGridCtrl()
     : m_pHeaderCtrl(new CKwHeaderCtrl), m_pEditor(NULL), m_bSettingText(FALSE), m_bScrollBarShown(FALSE),
-      m_nTopLine(0), m_nItemHeight(0), m_bModified(FALSE), m_bShowSelectionAlways(FALSE),
+      m_nTopLine(0), m_nItemHeight(0), m_nDpi(CKwDpi::kDefault), m_bModified(FALSE), m_bShowSelectionAlways(FALSE),
       m_bShowWhiteBoxAlways(FALSE), m_bReadOnly(FALSE)
 {
 }
@@ -98,6 +101,7 @@ int CKwGridCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
+    m_nDpi = CKwDpi::ForWindow(m_hWnd);
     CRect rectEmpty(0, 0, 0, 0);
     if (!m_pHeaderCtrl->Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_TOP | HDS_BUTTONS, rectEmpty, this,
                                KW_GRID_HEADER_ID))

@@ -177,6 +177,13 @@ protected:
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
+    // The line height: the normal font's height and leading, and the cell's margins.
+    void MeasureItemHeight();
+    // WM_DPICHANGED (the new DPI in wParam) or WM_DPICHANGED_AFTERPARENT: margins and the
+    // scroll bar follow the window's DPI.
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    // n pixels at 96 DPI at the grid's DPI.
+    int Px(int n) const;
     afx_msg void OnHeaderEndTrack(NMHDR* pNMHDR, LRESULT* pResult);
 
     // Line commands on the clipboard (KwGridCtrlClipboard.cpp).
@@ -207,6 +214,7 @@ protected:
     BOOL m_bScrollBarShown;
     UINT m_nTopLine;
     int m_nItemHeight;
+    UINT m_nDpi;                  // the DPI the grid is shown at
     BOOL m_bModified;
     BOOL m_bShowSelectionAlways;
     BOOL m_bShowWhiteBoxAlways;

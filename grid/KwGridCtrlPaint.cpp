@@ -2,6 +2,7 @@
 // height, and the off-screen painting of cells, grid lines, selected lines and the white box.
 #include "grid/KwGridCtrl.h"
 #include "core/CoreGlobalMethods.h"
+#include "core/KwDpi.h"
 #include "core/KwLineSelection.h"
 #include "grid/KwHeaderCtrl.h"
 #include "core/MemDC.h"
@@ -160,7 +161,7 @@ void CKwGridCtrl::LayoutScrollBar()
     }
 
     // One pixel beyond the client area at right and bottom, so the bar's own frame is not seen.
-    const int cxBar = ::GetSystemMetrics(SM_CXVSCROLL);
+    const int cxBar = CKwDpi::SystemMetric(SM_CXVSCROLL, m_nDpi);
     const CRect rcBar(rcClient.right - cxBar, rcClient.top, rcClient.right + 1, rcClient.bottom + 1);
     if (ChildRectInParent(m_scrollBar, *this) != rcBar)
         m_scrollBar.SetWindowPos(NULL, rcBar.left, rcBar.top, rcBar.Width(), rcBar.Height(),
@@ -207,7 +208,7 @@ void CKwGridCtrl::LayoutEditor()
     }
     else
     {
-        rect.DeflateRect(3, 3, 2, 2);
+        rect.DeflateRect(Px(3), Px(3), Px(2), Px(2));
         if (ChildRectInParent(*m_pEditor, *this) != rect)
             m_pEditor->SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(),
                 SWP_NOZORDER | SWP_NOACTIVATE);
@@ -285,19 +286,38 @@ LRESULT CKwGridCtrl::OnSetFont(WPARAM wParam, LPARAM lParam)
         CCoreGlobalMethods::CreateBoldFont(m_fontNormal, m_fontBold);
     }
 
-    CClientDC dc(this);
-    CFont* pOldFont = m_fontNormal.GetSafeHandle() != NULL ? dc.SelectObject(&m_fontNormal) : NULL;
-    TEXTMETRICA tm = {};
-    dc.GetTextMetrics(&tm);
-    m_nItemHeight = tm.tmHeight + tm.tmExternalLeading + 6;
-    if (pOldFont != NULL)
-        dc.SelectObject(pOldFont);
-
+    MeasureItemHeight();
     if (m_pHeaderCtrl->GetSafeHwnd() != NULL)
         m_pHeaderCtrl->SendMessage(WM_SETFONT, wParam, TRUE);
     LayoutAll();
     Invalidate(FALSE);
     return 0;
+}
+
+void CKwGridCtrl::MeasureItemHeight()
+{
+    CClientDC dc(this);
+    CFont* pOldFont = m_fontNormal.GetSafeHandle() != NULL ? dc.SelectObject(&m_fontNormal) : NULL;
+    TEXTMETRICA tm = {};
+    dc.GetTextMetrics(&tm);
+    m_nItemHeight = tm.tmHeight + tm.tmExternalLeading + Px(6);
+    if (pOldFont != NULL)
+        dc.SelectObject(pOldFont);
+}
+
+LRESULT CKwGridCtrl::OnDpiChanged(WPARAM wParam, LPARAM)
+{
+    // The font is the host's: a host moved to another DPI gives the grid one made for it.
+    m_nDpi = CKwDpi::FromMessage(m_hWnd, (UINT)GetCurrentMessage()->message, wParam);
+    MeasureItemHeight();
+    LayoutAll();
+    Invalidate(FALSE);
+    return 0;
+}
+
+int CKwGridCtrl::Px(int n) const
+{
+    return CKwDpi::Scale(n, m_nDpi);
 }
 
 LRESULT CKwGridCtrl::OnGetFont(WPARAM, LPARAM)
@@ -404,7 +424,7 @@ void CKwGridCtrl::DrawCtrl(CDC& dc)
         const UINT nColumn = m_navigator.GetColumn(), nLine = m_navigator.GetLine();
         CRect rect;
         GetItemRect(nColumn, nLine, rect);
-        rect.DeflateRect(2, 2, 1, 1);
+        rect.DeflateRect(Px(2), Px(2), Px(1), Px(1));
         dc.FillSolidRect(&rect, clrBack);
         dc.SetTextColor(clrGridLine);
         dc.SetBkColor(clrBack);
@@ -426,7 +446,7 @@ void CKwGridCtrl::DrawItem(CDC& dc, UINT nColumn, UINT nLine)
 {
     CRect rect;
     GetItemRect(nColumn, nLine, rect);
-    rect.DeflateRect(3, 3, 2, 2);
+    rect.DeflateRect(Px(3), Px(3), Px(2), Px(2));
 
     CKwGridCtrlItem item;
     GetItem(nColumn, nLine, item);
