@@ -3,6 +3,7 @@
 #include "tips/UxToolTip.h"
 
 #include "tips/UxTipPlacement.h"
+#include "core/KwDpi.h"
 
 #include <algorithm>
 
@@ -71,6 +72,7 @@ BEGIN_MESSAGE_MAP(CUxToolTip, CWnd)
     ON_WM_DESTROY()
     ON_WM_KILLFOCUS()
     ON_WM_ACTIVATEAPP()
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 CUxToolTip::CUxToolTip()
@@ -82,6 +84,7 @@ CUxToolTip::CUxToolTip()
     memset(m_crColor, 0, sizeof(m_crColor));
     memset(&m_LogFont, 0, sizeof(m_LogFont));
     memset(m_nSizes, 0, sizeof(m_nSizes));
+    m_nDpi = CKwDpi::ForWindow(NULL);
     SetDefaultColors();
     SetDefaultSizes(TRUE);
     RegisterTooltipClass();
@@ -107,9 +110,24 @@ BOOL CUxToolTip::Create(CWnd* pParentWnd, BOOL bBalloon)
     m_pParentWnd = pParentWnd;
     if (!CreateEx(WS_EX_TOOLWINDOW, kTooltipClass, NULL, WS_POPUP, 0, 0, 0, 0, pParentWnd->GetSafeHwnd(), NULL))
         return FALSE;
+    m_nDpi = CKwDpi::ForWindow(m_hWnd);
     SetDefaultFont();
     SetDefaultSizes(bBalloon);
     return TRUE;
+}
+
+int CUxToolTip::ScaledSize(int nSizeIndex) const
+{
+    return CKwDpi::Scale((int)m_nSizes[nSizeIndex], m_nDpi);
+}
+
+LRESULT CUxToolTip::OnDpiChanged(WPARAM wParam, LPARAM)
+{
+    // The tip places itself: the rectangle the system suggests is not used.
+    const UINT nDpi = CKwDpi::FromMessage(m_hWnd, WM_DPICHANGED, wParam);
+    m_LogFont.lfHeight = CKwDpi::ScaleFontHeight(m_LogFont.lfHeight, m_nDpi, nDpi);
+    m_nDpi = nDpi;
+    return 0;
 }
 
 BOOL CUxToolTip::PreCreateWindow(CREATESTRUCT& cs)
@@ -560,15 +578,15 @@ void CUxToolTip::PrepareDisplayToolTip(CPoint* pt)
     CSize sz = m_szTextTooltip;
     if (m_szToolIcon.cx != 0 && m_szToolIcon.cy != 0)
     {
-        sz.cx += m_szToolIcon.cx + (m_szTextTooltip.cx != 0 ? (int)m_nSizes[UXTT_SIZE_MARGIN_CX] : 0);
+        sz.cx += m_szToolIcon.cx + (m_szTextTooltip.cx != 0 ? ScaledSize(UXTT_SIZE_MARGIN_CX) : 0);
         sz.cy = std::max(m_szToolIcon.cy, m_szTextTooltip.cy);
     }
-    sz.cx += 2 * (int)m_nSizes[UXTT_SIZE_MARGIN_CX];
-    sz.cy += 2 * (int)m_nSizes[UXTT_SIZE_MARGIN_CY] + (int)m_nSizes[UXTT_SIZE_ANCHOR_HEIGHT];
+    sz.cx += 2 * ScaledSize(UXTT_SIZE_MARGIN_CX);
+    sz.cy += 2 * ScaledSize(UXTT_SIZE_MARGIN_CY) + ScaledSize(UXTT_SIZE_ANCHOR_HEIGHT);
     if (ti.nStyles & UXTT_STYLE_SHADOW)
     {
-        sz.cx += (int)m_nSizes[UXTT_SIZE_SHADOW_CX];
-        sz.cy += (int)m_nSizes[UXTT_SIZE_SHADOW_CY];
+        sz.cx += ScaledSize(UXTT_SIZE_SHADOW_CX);
+        sz.cy += ScaledSize(UXTT_SIZE_SHADOW_CY);
     }
     CRect rect(0, 0, sz.cx, sz.cy);
     DisplayToolTip(pt, &rect);
@@ -600,8 +618,8 @@ void CUxToolTip::DisplayToolTip(CPoint* pt, CRect* rect)
     BOOL bShadow = (m_pToolInfo.nStyles & UXTT_STYLE_SHADOW) != 0;
     if (bShadow)
     {
-        rect->right -= (int)m_nSizes[UXTT_SIZE_SHADOW_CX];
-        rect->bottom -= (int)m_nSizes[UXTT_SIZE_SHADOW_CY];
+        rect->right -= ScaledSize(UXTT_SIZE_SHADOW_CX);
+        rect->bottom -= ScaledSize(UXTT_SIZE_SHADOW_CY);
     }
     m_rgnToolTip.DeleteObject();
     m_rgnShadow.DeleteObject();
@@ -615,7 +633,7 @@ void CUxToolTip::DisplayToolTip(CPoint* pt, CRect* rect)
     {
         m_rgnShadow.CreateRectRgn(0, 0, 0, 0);
         m_rgnShadow.CopyRgn(&m_rgnToolTip);
-        m_rgnShadow.OffsetRgn((int)m_nSizes[UXTT_SIZE_SHADOW_CX], (int)m_nSizes[UXTT_SIZE_SHADOW_CY]);
+        m_rgnShadow.OffsetRgn(ScaledSize(UXTT_SIZE_SHADOW_CX), ScaledSize(UXTT_SIZE_SHADOW_CY));
         rgnWindow.CombineRgn(&rgnWindow, &m_rgnShadow, RGN_OR);
     }
     if (::SetWindowRgn(m_hWnd, (HRGN)rgnWindow.m_hObject, FALSE))
@@ -629,10 +647,10 @@ void CUxToolTip::CalculateInfoBoxRect(CPoint* pt, CRect* rect)
     const UxTipSize area = {dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES)};
     UxTipSize shadow;
     if (m_pToolInfo.nStyles & UXTT_STYLE_SHADOW)
-        shadow = {(int)m_nSizes[UXTT_SIZE_SHADOW_CX], (int)m_nSizes[UXTT_SIZE_SHADOW_CY]};
+        shadow = {ScaledSize(UXTT_SIZE_SHADOW_CX), ScaledSize(UXTT_SIZE_SHADOW_CY)};
     unsigned nDirection = m_pToolInfo.nDirection;
     const UxTipRect box = CUxTipPlacement::Place({rect->left, rect->top, rect->right, rect->bottom}, {pt->x, pt->y},
-        nDirection, area, (int)m_nSizes[UXTT_SIZE_ANCHOR_MARGIN], shadow);
+        nDirection, area, ScaledSize(UXTT_SIZE_ANCHOR_MARGIN), shadow);
     rect->SetRect(box.left, box.top, box.right, box.bottom);
     m_nDirection = nDirection;
 }
@@ -641,7 +659,7 @@ BOOL CUxToolTip::TestHorizDirection(int x, int cx, int nWidth, int nDirection, C
 {
     UxTipRect box = {rect->left, rect->top, rect->right, rect->bottom};
     if (!CUxTipPlacement::FitHorizontally(x, cx, nWidth, (unsigned)nDirection,
-            (int)m_nSizes[UXTT_SIZE_ANCHOR_MARGIN], box))
+            ScaledSize(UXTT_SIZE_ANCHOR_MARGIN), box))
         return FALSE;
     rect->left = box.left;
     rect->right = box.right;
@@ -671,14 +689,14 @@ int CUxToolTip::GetNextVertDirection(int nDirection) const
 void CUxToolTip::GetWindowRegion(CRgn* rgn, CSize sz, CPoint pt)
 {
     const CUxTipPlacement::Balloon balloon = CUxTipPlacement::Shape({sz.cx, sz.cy}, m_nDirection,
-        (int)m_nSizes[UXTT_SIZE_ANCHOR_HEIGHT], (int)m_nSizes[UXTT_SIZE_ANCHOR_WIDTH],
-        (int)m_nSizes[UXTT_SIZE_ANCHOR_MARGIN]);
+        ScaledSize(UXTT_SIZE_ANCHOR_HEIGHT), ScaledSize(UXTT_SIZE_ANCHOR_WIDTH),
+        ScaledSize(UXTT_SIZE_ANCHOR_MARGIN));
     const UxTipRect& body = balloon.body;
     const DWORD nStyles = m_pToolInfo.nStyles;
     rgn->DeleteObject();
     if (nStyles & UXTT_STYLE_ROUNDED)
         rgn->CreateRoundRectRgn(body.left, body.top, body.right + 1, body.bottom + 1,
-            (int)m_nSizes[UXTT_SIZE_ROUNDED_CX], (int)m_nSizes[UXTT_SIZE_ROUNDED_CY]);
+            ScaledSize(UXTT_SIZE_ROUNDED_CX), ScaledSize(UXTT_SIZE_ROUNDED_CY));
     else
         rgn->CreateRectRgn(body.left, body.top, body.right + 1, body.bottom + 1);
 

@@ -169,6 +169,10 @@ protected:
     int GetNextHorizDirection(int nDirection) const;
     int GetNextVertDirection(int nDirection) const;
     void GetWindowRegion(CRgn* rgn, CSize sz, CPoint pt);
+    // A size of the table (given at 96 DPI) at the tip's DPI.
+    int ScaledSize(int nSizeIndex) const;
+    // WM_DPICHANGED: the base font and the sizes follow the tip to its new DPI.
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT SendNotify(CPoint* pt, UXTOOLTIP_INFO& ti);
 
     DECLARE_MESSAGE_MAP()
@@ -188,6 +192,7 @@ protected:
     HWND m_hNotifyWnd;
     CUxTipSettings m_settings;      // styles, effect, gradient colours, direction, behaviour
     UINT m_nSizes[UXTT_SIZE_COUNT];
+    UINT m_nDpi;                    // the DPI the tip is shown at, which its base font is for
     UINT m_nTimeInitial;
     UINT m_nTimeAutoPop;
 

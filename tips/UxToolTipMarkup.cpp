@@ -2,6 +2,7 @@
 // and PrintTitleString's two passes over the markup, read once, laid out and drawn.
 #include "tips/UxToolTip.h"
 
+#include "core/KwDpi.h"
 #include "tips/UxTipDrawer.h"
 #include "tips/UxTipPictures.h"
 
@@ -74,9 +75,7 @@ BOOL CUxToolTip::SetFont(LPCTSTR lpszFaceName, int nSizePoints, BOOL bUnderline,
 {
     LOGFONT lf;
     memset(&lf, 0, sizeof(lf));
-    HDC hDC = ::GetDC(m_hWnd); // the screen's while the window does not exist
-    lf.lfHeight = -::MulDiv(nSizePoints, ::GetDeviceCaps(hDC, LOGPIXELSY), 72);
-    ::ReleaseDC(m_hWnd, hDC);
+    lf.lfHeight = -::MulDiv(nSizePoints, (int)m_nDpi, 72);
     lf.lfWeight = bBold ? FW_BOLD : FW_NORMAL;
     lf.lfUnderline = bUnderline ? TRUE : FALSE;
     lf.lfStrikeOut = bStrikeOut ? TRUE : FALSE;
@@ -89,7 +88,9 @@ BOOL CUxToolTip::SetFont(LPCTSTR lpszFaceName, int nSizePoints, BOOL bUnderline,
 
 void CUxToolTip::SetDefaultFont()
 {
+    // The system's font is made for the screen's DPI.
     m_LogFont = *GetSystemToolTipFont();
+    m_LogFont.lfHeight = CKwDpi::ScaleFontHeight(m_LogFont.lfHeight, CKwDpi::ForWindow(NULL), m_nDpi);
 }
 
 void CUxToolTip::GetFont(CFont& font)

@@ -183,8 +183,8 @@ void CUxToolTip::OnDraw(CDC* pDC, CRect rect)
     const DWORD nStyles = m_pToolInfo.nStyles;
     if (nStyles & UXTT_STYLE_SHADOW) {
         OnDrawShadow(pDC);
-        rect.right -= (int)m_nSizes[UXTT_SIZE_SHADOW_CX];
-        rect.bottom -= (int)m_nSizes[UXTT_SIZE_SHADOW_CY];
+        rect.right -= ScaledSize(UXTT_SIZE_SHADOW_CX);
+        rect.bottom -= ScaledSize(UXTT_SIZE_SHADOW_CY);
     }
 
     // Everything from here on stays inside the tip's body and anchor; the caller's clipping
@@ -198,16 +198,16 @@ void CUxToolTip::OnDraw(CDC* pDC, CRect rect)
 
     CBrush brushBorder;
     if (brushBorder.CreateSolidBrush(m_crColor[UXTT_COLOR_BORDER]))
-        pDC->FrameRgn(&m_rgnToolTip, &brushBorder, (int)m_nSizes[UXTT_SIZE_BORDER_CX],
-                      (int)m_nSizes[UXTT_SIZE_BORDER_CY]);
+        pDC->FrameRgn(&m_rgnToolTip, &brushBorder, ScaledSize(UXTT_SIZE_BORDER_CX),
+                      ScaledSize(UXTT_SIZE_BORDER_CY));
 
-    rect.DeflateRect((int)m_nSizes[UXTT_SIZE_MARGIN_CX], (int)m_nSizes[UXTT_SIZE_MARGIN_CY]);
+    rect.DeflateRect(ScaledSize(UXTT_SIZE_MARGIN_CX), ScaledSize(UXTT_SIZE_MARGIN_CY));
 
     // Room for the anchor, on the side of the cursor, whether or not the anchor is drawn.
     if (m_nDirection == UXTT_DIR_BELOW_LEFT || m_nDirection == UXTT_DIR_BELOW_RIGHT)
-        rect.top += (int)m_nSizes[UXTT_SIZE_ANCHOR_HEIGHT];
+        rect.top += ScaledSize(UXTT_SIZE_ANCHOR_HEIGHT);
     else
-        rect.bottom -= (int)m_nSizes[UXTT_SIZE_ANCHOR_HEIGHT];
+        rect.bottom -= ScaledSize(UXTT_SIZE_ANCHOR_HEIGHT);
 
     if (m_pToolInfo.hIcon != NULL) {
         int yIcon = rect.top;
@@ -215,9 +215,9 @@ void CUxToolTip::OnDraw(CDC* pDC, CRect rect)
             yIcon = rect.top + (rect.Height() - m_szToolIcon.cy) / 2;
         else if (nStyles & UXTT_STYLE_ICON_BOTTOM)
             yIcon = rect.bottom - m_szToolIcon.cy;
-        pDC->DrawState(CPoint((int)m_nSizes[UXTT_SIZE_MARGIN_CX], yIcon), m_szToolIcon, m_pToolInfo.hIcon,
+        pDC->DrawState(CPoint(ScaledSize(UXTT_SIZE_MARGIN_CX), yIcon), m_szToolIcon, m_pToolInfo.hIcon,
                        DST_ICON | DSS_NORMAL, (HBRUSH)NULL);
-        rect.left += (int)m_nSizes[UXTT_SIZE_MARGIN_CX] + m_szToolIcon.cx;
+        rect.left += ScaledSize(UXTT_SIZE_MARGIN_CX) + m_szToolIcon.cx;
     }
 
     if (nStyles & UXTT_STYLE_TEXT_BOTTOM)
