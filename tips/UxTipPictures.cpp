@@ -1,6 +1,8 @@
 // UxTipPictures.cpp: loading, measuring and drawing the markup's pictures.
 #include "tips/UxTipPictures.h"
 
+#include "core/KwDpi.h"
+
 #include <climits>
 
 namespace {
@@ -24,10 +26,30 @@ bool IsAcceptedPictureSize(CSize sz)
 BOOL CUxTipPictures::Picture(const CUxTipMarkup& markup, const UxTipRun& run, CDC* pDC, CPoint pt, int nLineHeight,
                              BOOL bMeasure, CSize& sz)
 {
-    const CSize szAsked(PictureSide(run.cx), PictureSide(run.cy));
+    CSize szAsked(PictureSide(run.cx), PictureSide(run.cy));
+    const CString sName = run.nKind == UxTipRun::PICTURE ? CString(markup.Chars(run), run.nLength) : CString();
+    if (m_nDpi != CKwDpi::kDefault && run.nKind != UxTipRun::IMAGE_LIST) {
+        // A side the markup leaves open is the picture's own, and scales as well: an icon is then
+        // loaded at the size of the screen, from the image of the resource that suits it best.
+        CSize szOwn(0, 0);
+        if ((szAsked.cx == 0 || szAsked.cy == 0) && !Draw(run, sName, NULL, pt, nLineHeight, TRUE, szAsked, szOwn))
+            return FALSE;
+        if (szAsked.cx == 0)
+            szAsked.cx = szOwn.cx;
+        if (szAsked.cy == 0)
+            szAsked.cy = szOwn.cy;
+        szAsked.cx = CKwDpi::Scale(szAsked.cx, m_nDpi);
+        szAsked.cy = CKwDpi::Scale(szAsked.cy, m_nDpi);
+    }
+    return Draw(run, sName, pDC, pt, nLineHeight, bMeasure, szAsked, sz);
+}
+
+BOOL CUxTipPictures::Draw(const UxTipRun& run, const CString& sName, CDC* pDC, CPoint pt, int nLineHeight,
+                          BOOL bMeasure, CSize szAsked, CSize& sz)
+{
     switch (run.nKind) {
     case UxTipRun::PICTURE:
-        sz = DrawResource(CString(markup.Chars(run), run.nLength), pDC, pt, nLineHeight, szAsked, bMeasure);
+        sz = DrawResource(sName, pDC, pt, nLineHeight, szAsked, bMeasure);
         return TRUE;
     case UxTipRun::IMAGE_LIST:
         if (m_imageList.GetSafeHandle() == NULL)

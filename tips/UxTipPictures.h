@@ -16,8 +16,9 @@ typedef CArray<UXTOOLTIP_NAME_RES, const UXTOOLTIP_NAME_RES&> CUxTipNamedPicture
 class KWUI_API CUxTipPictures
 {
 public:
-    CUxTipPictures(const CUxTipNamedPictures& names, CImageList& imageList, CSize szImage)
-        : m_names(names), m_imageList(imageList), m_szImage(szImage)
+    // Pictures and the sizes the markup asks for are given at 96 DPI and shown at nDpi.
+    CUxTipPictures(const CUxTipNamedPictures& names, CImageList& imageList, CSize szImage, UINT nDpi = 96)
+        : m_names(names), m_imageList(imageList), m_szImage(szImage), m_nDpi(nDpi)
     {
     }
 
@@ -39,7 +40,12 @@ public:
     static CSize SizeOfIcon(HICON hIcon);
 
 private:
+    // The picture of a run at exactly the size asked (a side of 0: the picture's own).
+    BOOL Draw(const UxTipRun& run, const CString& sName, CDC* pDC, CPoint pt, int nLineHeight, BOOL bMeasure,
+              CSize szAsked, CSize& sz);
+
     const CUxTipNamedPictures& m_names;
     CImageList& m_imageList;
     CSize m_szImage;
+    UINT m_nDpi;
 };

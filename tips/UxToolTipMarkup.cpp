@@ -253,7 +253,7 @@ CSize CUxToolTip::PrintTitleString(CDC* pDC, CRect rect, CString str, BOOL bCalc
 CSize CUxToolTip::PrintMarkup(CDC* pDC, CRect rect, const CString& str, BOOL bCalculate, CUxTipText& text,
                               const CUxTipNamedPictures& names)
 {
-    CUxTipPictures pictures(names, m_imgTooltip, m_szImage);
+    CUxTipPictures pictures(names, m_imgTooltip, m_szImage, m_nDpi);
     return text.Print(pDC, rect, str, bCalculate, m_LogFont, m_crColor, pictures);
 }
 
