@@ -2,6 +2,7 @@
 // arithmetic of the dialog manager.
 #include "core/DlgTemplateTools.h"
 #include "core/DlgTemplateReader.h"
+#include "core/KwDpi.h"
 
 #include <cstdint>
 #include <cstring>
@@ -71,15 +72,17 @@ CString Narrow(const std::u16string& name)
     return text;
 }
 
-// The dialog manager's base units for a typeface, measured on the screen: the average width of
-// the letters, rounded, and the character height. Leaves the units alone when the font cannot
-// be made.
-void MeasureBaseUnits(const CString& face, WORD pointSize, WORD weight, BYTE italic, int& baseWidth, int& baseHeight)
+// The dialog manager's base units for a typeface made for nDpi (0: the screen's): the average
+// width of the letters, rounded, and the character height. Leaves the units alone when the font
+// cannot be made.
+void MeasureBaseUnits(const CString& face, WORD pointSize, WORD weight, BYTE italic, int& baseWidth, int& baseHeight,
+                      UINT nDpi = 0)
 {
     HDC hDC = ::GetDC(NULL);
     if (hDC == NULL)
         return;
-    HFONT hFont = ::CreateFontA(-::MulDiv(pointSize, ::GetDeviceCaps(hDC, LOGPIXELSY), 72), 0, 0, 0, weight, italic, 0,
+    const int nPixelsPerInch = nDpi != 0 ? (int)nDpi : ::GetDeviceCaps(hDC, LOGPIXELSY);
+    HFONT hFont = ::CreateFontA(-::MulDiv(pointSize, nPixelsPerInch, 72), 0, 0, 0, weight, italic, 0,
         0, DEFAULT_CHARSET, 0, 0, 0, 0, face);
     if (hFont != NULL)
     {
@@ -149,13 +152,25 @@ DLGITEMTEMPLATE* CDlgTemplateTools::FindItem(const DLGTEMPLATE* t, UINT id)
 
 void CDlgTemplateTools::ConvertDialogUnitsToPixels(const DLGTEMPLATE* t, CRect& rc)
 {
+    ConvertAtDpi(t, rc, 0);
+}
+
+void CDlgTemplateTools::ConvertAtDpi(const DLGTEMPLATE* t, CRect& rc, UINT nDpi)
+{
     R::CHeader header;
     R::ReadHeader(Bytes(t), unknownSize, header);
     LONG units = ::GetDialogBaseUnits();
     int baseWidth = LOWORD(units), baseHeight = HIWORD(units);
     if (header.m_bFont)
         MeasureBaseUnits(Narrow(header.m_face), header.m_wPointSize, header.m_wWeight, header.m_bItalic, baseWidth,
-            baseHeight);
+            baseHeight, nDpi);
+    else if (nDpi != 0)
+    {
+        // The system font's units are the screen's.
+        const UINT nScreen = CKwDpi::ForWindow(NULL);
+        baseWidth = ::MulDiv(baseWidth, (int)nDpi, (int)nScreen);
+        baseHeight = ::MulDiv(baseHeight, (int)nDpi, (int)nScreen);
+    }
     ScaleDialogUnits(baseWidth, baseHeight, rc);
 }
 
@@ -223,10 +238,10 @@ DLGITEMTEMPLATE* CDlgTemplateTools::FindItem(const DLGTEMPLATE* t, DWORD size, U
     return IsValidTemplate(t, size) ? FindItem(t, id) : NULL;
 }
 
-bool CDlgTemplateTools::ConvertDialogUnitsToPixels(const DLGTEMPLATE* t, DWORD size, CRect& rc)
+bool CDlgTemplateTools::ConvertDialogUnitsToPixels(const DLGTEMPLATE* t, DWORD size, CRect& rc, UINT nDpi)
 {
     if (!IsValidTemplate(t, size))
         return false;
-    ConvertDialogUnitsToPixels(t, rc);
+    ConvertAtDpi(t, rc, nDpi);
     return true;
 }

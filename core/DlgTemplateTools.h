@@ -65,5 +65,9 @@ public:
     static DLGITEMTEMPLATE* FindNextItem(const DLGTEMPLATE* t, DWORD size, const DLGITEMTEMPLATE* item);
     static bool GetItemInfo(const DLGTEMPLATE* t, DWORD size, const DLGITEMTEMPLATE* item, CItemInfo& info);
     static DLGITEMTEMPLATE* FindItem(const DLGTEMPLATE* t, DWORD size, UINT id);
-    static bool ConvertDialogUnitsToPixels(const DLGTEMPLATE* t, DWORD size, CRect& rc);
+    // As the dialog manager places them in a dialog shown at nDpi (0: the screen's DPI).
+    static bool ConvertDialogUnitsToPixels(const DLGTEMPLATE* t, DWORD size, CRect& rc, UINT nDpi = 0);
+
+private:
+    static void ConvertAtDpi(const DLGTEMPLATE* t, CRect& rc, UINT nDpi);
 };

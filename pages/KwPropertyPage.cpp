@@ -2,6 +2,7 @@
 // showing controls, resizing by anchors, the Edit commands, keys and tooltips.
 #include "pages/KwPropertyPage.h"
 #include "core/DlgTemplateTools.h"
+#include "core/KwDpi.h"
 #include "grid/KwGridCtrl.h"
 #include "pages/KwPageTemplate.h"
 #include "pages/KwPagesMessages.h"
@@ -20,6 +21,8 @@ IMPLEMENT_DYNAMIC(CKwPropertyPage, CWnd)
 BEGIN_MESSAGE_MAP(CKwPropertyPage, CWnd)
     ON_WM_CREATE()
     ON_WM_SIZE()
+    ON_MESSAGE(WM_DPICHANGED, &CKwPropertyPage::OnDpiChanged)
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &CKwPropertyPage::OnDpiChanged)
     ON_MESSAGE(WM_INITDIALOG, &CKwPropertyPage::HandleInitDialog)
     ON_MESSAGE(KWM_PAGEDATACHANGED, &CKwPropertyPage::OnPageDataChanged)
     ON_COMMAND(ID_EDIT_UNDO, &CKwPropertyPage::OnEditCommand)
@@ -118,7 +121,7 @@ const DLGTEMPLATE* LoadTemplate(UINT nIDTemplate, HINSTANCE* phInst, DWORD* pdwS
 
 CKwPropertyPage::CKwPropertyPage(CKwPropertyPageSubject* pSubject, UINT nIDTemplate, UINT nIDCaption)
     : m_pOccDialogInfo(NULL), m_pSubject(pSubject), m_nIDTemplate(nIDTemplate), m_nIDCaption(nIDCaption), m_bSettingProperties(FALSE),
-      m_bResizeInfoReady(FALSE), m_bCreated(FALSE), m_nHandling(0)
+      m_bResizeInfoReady(FALSE), m_nDpi(0), m_bCreated(FALSE), m_nHandling(0)
 {
     if (m_pSubject != NULL)
         m_pSubject->CKwPropertyPageSubject_Subscribe(this);
@@ -392,6 +395,8 @@ void CKwPropertyPage::RegisterForResizing(UINT nID, int nFlags)
 void CKwPropertyPage::InitResizeInfo()
 {
     m_bResizeInfoReady = TRUE;
+    if (m_nDpi == 0)
+        m_nDpi = CKwDpi::ForWindow(m_hWnd);
     HINSTANCE hInst = NULL;
     DWORD dwSize = 0;
     const DLGTEMPLATE* pTemplate = LoadTemplate(m_nIDTemplate, &hInst, &dwSize);
@@ -399,7 +404,7 @@ void CKwPropertyPage::InitResizeInfo()
     if (pTemplate == NULL || !CDlgTemplateTools::GetDialogInfo(pTemplate, dwSize, dialog))
         return;
     CRect rcPage(dialog.m_x, dialog.m_y, dialog.m_x + dialog.m_cx, dialog.m_y + dialog.m_cy);
-    CDlgTemplateTools::ConvertDialogUnitsToPixels(pTemplate, dwSize, rcPage);
+    CDlgTemplateTools::ConvertDialogUnitsToPixels(pTemplate, dwSize, rcPage, m_nDpi);
     for (INT_PTR i = 0; i < m_ResizeRecords.GetSize(); i++)
     {
         CControlResizeRecord& record = m_ResizeRecords[i];
@@ -410,9 +415,18 @@ void CKwPropertyPage::InitResizeInfo()
         // A combo box's template height includes its list; on the page it is closed.
         int cy = item.m_bComboBox ? 12 : item.m_cy;
         CRect rcControl(item.m_x, item.m_y, item.m_x + item.m_cx, item.m_y + cy);
-        CDlgTemplateTools::ConvertDialogUnitsToPixels(pTemplate, dwSize, rcControl);
+        CDlgTemplateTools::ConvertDialogUnitsToPixels(pTemplate, dwSize, rcControl, m_nDpi);
         record.rcDistance = CKwAnchorLayout::Distance(rcPage, rcControl);
     }
+}
+
+LRESULT CKwPropertyPage::OnDpiChanged(WPARAM wParam, LPARAM)
+{
+    // The anchors' distances are measured again in dialog units at the new DPI.
+    m_nDpi = CKwDpi::FromMessage(m_hWnd, (UINT)GetCurrentMessage()->message, wParam);
+    m_bResizeInfoReady = FALSE;
+    ResizeRegisteredControls();
+    return 0;
 }
 
 void CKwPropertyPage::OnSize(UINT nType, int cx, int cy)

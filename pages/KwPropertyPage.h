@@ -101,6 +101,8 @@ protected:
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);
+    // WM_DPICHANGED (the DPI in wParam) or WM_DPICHANGED_AFTERPARENT.
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnPageDataChanged(WPARAM wParam, LPARAM lParam);
     afx_msg void OnEditCommand();
@@ -116,6 +118,7 @@ protected:
     COleDropTargetCustom<CKwPropertyPage> m_DropTarget;
     CArray<CControlResizeRecord, const CControlResizeRecord&> m_ResizeRecords;
     BOOL m_bResizeInfoReady;
+    UINT m_nDpi; // the DPI the anchors are measured at; 0 until they are
     BOOL m_bCreated;
     CUxToolTip m_ToolTip;
     int m_nHandling;

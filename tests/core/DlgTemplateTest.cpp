@@ -349,4 +349,18 @@ TEST(DlgTemplate, PixelsMatchWhereTheDialogManagerPutsTheControls)
     }
 }
 
+// A dialog moved to a screen of twice the DPI: twice the pixels, but for the rounding of its font.
+TEST(DlgTemplateDpi, UnitsFollowTheDialogsDpi)
+{
+    for (UINT id : {IDD_TPL_CLASSIC, IDD_TPL_NOFONT})
+    {
+        CResourceTemplate res = Load(id);
+        CRect at96(0, 0, 200, 100), at192 = at96;
+        ASSERT_TRUE(T::ConvertDialogUnitsToPixels(res.m_t, res.m_dwSize, at96, 96));
+        ASSERT_TRUE(T::ConvertDialogUnitsToPixels(res.m_t, res.m_dwSize, at192, 192));
+        EXPECT_NEAR(2 * at96.right, at192.right, at192.right / 8) << id;
+        EXPECT_NEAR(2 * at96.bottom, at192.bottom, at192.bottom / 8) << id;
+    }
+}
+
 } // namespace
