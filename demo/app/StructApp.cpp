@@ -6,6 +6,7 @@
 #include "StructMainFrame.h"
 #include "StructWindows.h"
 
+#include "core/KwDpi.h"
 #include "core/KwRegistry.h"
 #include "frame/KwSoleDocTemplate.h"
 #include "frame/KwSplashWnd.h"
@@ -126,6 +127,8 @@ void CStructApp::Quit(int nExitCode)
 
 BOOL CStructApp::InitInstance()
 {
+    // Sharp on every monitor: the windows scale to each monitor's DPI themselves.
+    CKwDpi::EnablePerMonitorAwareness();
     CKwSoleDocApp::InitInstance();
     if (!m_commandLine.Parse(__argc, __argv))
     {
