@@ -6,24 +6,19 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class DpiGrid : public CKwGridCtrl
+struct DpiGrid : CKwGridCtrl
 {
-public:
-    int LineHeight() const { return GetItemHeight(); }
-    int BarWidth() const
+    // The line height, and the scroll bar's width (it reaches a pixel beyond the client area).
+    CSize Figures(CFont& font, UINT nDpi)
     {
-        CRect rect;
-        m_scrollBar.GetWindowRect(&rect);
-        return rect.Width() - 1; // the bar reaches one pixel beyond the client area
+        // As the host does at each DPI: a 9-point font made for it.
+        font.CreateFont(-::MulDiv(9, (int)nDpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma");
+        SetFont(&font);
+        CRect bar;
+        m_scrollBar.GetWindowRect(&bar);
+        return CSize(GetItemHeight(), bar.Width() - 1);
     }
 };
-
-struct Figures
-{
-    int nLine, nBar;
-};
-
 } // namespace
 
 TEST(GridDpi, LinesAndScrollBarScaleWithTheDpi)
@@ -35,28 +30,19 @@ TEST(GridDpi, LinesAndScrollBarScaleWithTheDpi)
     for (int i = 0; i < 20; ++i)
         grid.SetTextItem(0, i, "x");
     CFont fonts[4];
-    // As the host does at each DPI: a 9-point font made for it.
-    auto measure = [&](CFont& font, UINT nDpi) {
-        font.CreateFont(-::MulDiv(9, (int)nDpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma");
-        grid.SetFont(&font);
-        return Figures{grid.LineHeight(), grid.BarWidth()};
-    };
-    const UINT nSystem = CKwDpi::ForWindow(NULL);
-    const Figures created = measure(fonts[0], nSystem);
-    Figures at[3];
-    const UINT dpis[3] = {96, 144, 192};
+    const UINT nSystem = CKwDpi::ForWindow(NULL), dpis[3] = {96, 144, 192};
+    const CSize created = grid.Figures(fonts[3], nSystem);
+    CSize at[3];
     for (int i = 0; i < 3; ++i)
     {
         RECT suggested = {0, 0, 300, 100};
         grid.SendMessage(WM_DPICHANGED, MAKEWPARAM(dpis[i], dpis[i]), (LPARAM)&suggested);
-        at[i] = measure(fonts[i + 1], dpis[i]);
+        at[i] = grid.Figures(fonts[i], dpis[i]);
     }
-    // A font's height rounds at each DPI; nothing else may stray from the scaled figure.
-    auto expectScaled = [&](const Figures& f, UINT nDpi, const char* what) {
-        EXPECT_NEAR(::MulDiv(at[0].nLine, nDpi, 96), f.nLine, 1.0 + nDpi / 96) << what << " at " << nDpi;
-        EXPECT_NEAR(::MulDiv(at[0].nBar, nDpi, 96), f.nBar, 1) << what << " at " << nDpi;
-    };
-    expectScaled(created, nSystem, "created");
-    expectScaled(at[1], 144, "moved");
-    expectScaled(at[2], 192, "moved");
+    // A font's height rounds at each DPI; the scroll bar may not stray from the scaled figure.
+    for (auto [sz, nDpi] : {std::make_pair(created, nSystem), {at[1], 144u}, {at[2], 192u}})
+    {
+        EXPECT_NEAR(::MulDiv(at[0].cx, nDpi, 96), sz.cx, 1.0 + nDpi / 96) << "lines at " << nDpi;
+        EXPECT_NEAR(::MulDiv(at[0].cy, nDpi, 96), sz.cy, 1) << "scroll bar at " << nDpi;
+    }
 }

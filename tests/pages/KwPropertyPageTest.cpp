@@ -126,6 +126,21 @@ TEST_F(PropertyPageTest, ResizedPagePlacesEveryControlByItsTemplateDistances)
     }
 }
 
+// Moved to a screen of twice the DPI, the page keeps its controls twice as far from its edges.
+TEST_F(PropertyPageTest, AnchorsAreMeasuredAgainAtANewDpi)
+{
+    CAnchorPage page;
+    ASSERT_TRUE(page.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &m_host, 5));
+    page.MoveWindow(0, 0, 600, 400);
+    const CSize gap96(600 - ChildRect(page, IDC_PG_BUTTON).right, 400 - ChildRect(page, IDC_PG_NOTES).bottom);
+    RECT suggested = {0, 0, 800, 600};
+    page.SendMessage(WM_DPICHANGED, MAKEWPARAM(192, 192), (LPARAM)&suggested);
+    page.MoveWindow(0, 0, 800, 600);
+    const CSize gap192(800 - ChildRect(page, IDC_PG_BUTTON).right, 600 - ChildRect(page, IDC_PG_NOTES).bottom);
+    EXPECT_NEAR(2 * gap96.cx, gap192.cx, 1 + gap192.cx / 6);
+    EXPECT_NEAR(2 * gap96.cy, gap192.cy, 1 + gap192.cy / 6);
+}
+
 // The template becomes a child's: no popup, frame or caption unless asked for; the caption
 // string names the page; the rules apply from the start (a locked edit is read-only, not
 // disabled; a hidden label stays hidden), and later calls follow them.
