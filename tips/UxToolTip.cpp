@@ -85,6 +85,7 @@ CUxToolTip::CUxToolTip()
     memset(&m_LogFont, 0, sizeof(m_LogFont));
     memset(m_nSizes, 0, sizeof(m_nSizes));
     m_nDpi = CKwDpi::ForWindow(NULL);
+    m_bRemeasuring = FALSE;
     SetDefaultColors();
     SetDefaultSizes(TRUE);
     RegisterTooltipClass();
@@ -612,8 +613,18 @@ CSize CUxToolTip::GetTooltipSize(CString str)
 void CUxToolTip::DisplayToolTip(CPoint* pt, CRect* rect)
 {
     CalculateInfoBoxRect(pt, rect);
+    const UINT nDpi = m_nDpi;
     SetWindowPos(NULL, rect->left, rect->top, rect->Width() + 2, rect->Height() + 2,
         SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOCOPYBITS);
+    // Put on a monitor of another DPI, the tip was measured for the old one: measured again for
+    // the new one (once, should that size take it back).
+    if (m_nDpi != nDpi && !m_bRemeasuring)
+    {
+        m_bRemeasuring = TRUE;
+        PrepareDisplayToolTip(pt);
+        m_bRemeasuring = FALSE;
+        return;
+    }
 
     BOOL bShadow = (m_pToolInfo.nStyles & UXTT_STYLE_SHADOW) != 0;
     if (bShadow)

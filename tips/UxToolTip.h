@@ -193,6 +193,7 @@ protected:
     CUxTipSettings m_settings;      // styles, effect, gradient colours, direction, behaviour
     UINT m_nSizes[UXTT_SIZE_COUNT];
     UINT m_nDpi;                    // the DPI the tip is shown at, which its base font is for
+    BOOL m_bRemeasuring;            // raised while a tip moved to another DPI is measured again
     UINT m_nTimeInitial;
     UINT m_nTimeAutoPop;
 
