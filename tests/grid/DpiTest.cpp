@@ -8,12 +8,13 @@
 namespace {
 struct DpiGrid : CKwGridCtrl
 {
-    // The line height, and the scroll bar's width (it reaches a pixel beyond the client area).
-    CSize Figures(CFont& font, UINT nDpi)
+    CFont m_fonts[4];
+    // The line height, and the scroll bar's width (it reaches a pixel beyond the client area),
+    // with a 9-point font made for the DPI, as the host gives it.
+    CSize Figures(int i, UINT nDpi)
     {
-        // As the host does at each DPI: a 9-point font made for it.
-        font.CreateFont(-::MulDiv(9, (int)nDpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "Tahoma");
-        SetFont(&font);
+        m_fonts[i].CreateFont(-::MulDiv(9, (int)nDpi, 72), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Tahoma");
+        SetFont(&m_fonts[i]);
         CRect bar;
         m_scrollBar.GetWindowRect(&bar);
         return CSize(GetItemHeight(), bar.Width() - 1);
@@ -26,18 +27,13 @@ TEST(GridDpi, LinesAndScrollBarScaleWithTheDpi)
     GridHost host;
     DpiGrid grid;
     ASSERT_TRUE(grid.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 100), &host, 1000));
-    grid.AddColumn("A", 80);
-    for (int i = 0; i < 20; ++i)
-        grid.SetTextItem(0, i, "x");
-    CFont fonts[4];
     const UINT nSystem = CKwDpi::ForWindow(NULL), dpis[3] = {96, 144, 192};
-    const CSize created = grid.Figures(fonts[3], nSystem);
+    const CSize created = grid.Figures(3, nSystem);
     CSize at[3];
     for (int i = 0; i < 3; ++i)
     {
-        RECT suggested = {0, 0, 300, 100};
-        grid.SendMessage(WM_DPICHANGED, MAKEWPARAM(dpis[i], dpis[i]), (LPARAM)&suggested);
-        at[i] = grid.Figures(fonts[i], dpis[i]);
+        grid.SendMessage(WM_DPICHANGED, MAKEWPARAM(dpis[i], dpis[i]));
+        at[i] = grid.Figures(i, dpis[i]);
     }
     // A font's height rounds at each DPI; the scroll bar may not stray from the scaled figure.
     for (auto [sz, nDpi] : {std::make_pair(created, nSystem), {at[1], 144u}, {at[2], 192u}})

@@ -133,8 +133,7 @@ TEST_F(PropertyPageTest, AnchorsAreMeasuredAgainAtANewDpi)
     ASSERT_TRUE(page.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), &m_host, 5));
     page.MoveWindow(0, 0, 600, 400);
     const CSize gap96(600 - ChildRect(page, IDC_PG_BUTTON).right, 400 - ChildRect(page, IDC_PG_NOTES).bottom);
-    RECT suggested = {0, 0, 800, 600};
-    page.SendMessage(WM_DPICHANGED, MAKEWPARAM(192, 192), (LPARAM)&suggested);
+    page.SendMessage(WM_DPICHANGED, MAKEWPARAM(192, 192));
     page.MoveWindow(0, 0, 800, 600);
     const CSize gap192(800 - ChildRect(page, IDC_PG_BUTTON).right, 600 - ChildRect(page, IDC_PG_NOTES).bottom);
     EXPECT_NEAR(2 * gap96.cx, gap192.cx, 1 + gap192.cx / 6);

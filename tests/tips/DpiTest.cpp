@@ -3,7 +3,7 @@
 #include "TipHarness.h"
 #include "core/KwDpi.h"
 
-using TipDpi = TipWindowTest<CUxToolTip>;
+using TipDpi = TipWindowTest<CTestTip>;
 
 TEST_F(TipDpi, BalloonFontAndPicturesScaleWithTheDpi)
 {
@@ -16,8 +16,7 @@ TEST_F(TipDpi, BalloonFontAndPicturesScaleWithTheDpi)
     CSize at[3];
     for (int i = 0; i < 3; ++i)
     {
-        RECT suggested = {0, 0, 10, 10};
-        tip.SendMessage(WM_DPICHANGED, MAKEWPARAM(dpis[i], dpis[i]), (LPARAM)&suggested);
+        tip.SendMessage(WM_DPICHANGED, MAKEWPARAM(dpis[i], dpis[i]));
         at[i] = Show(ti, CPoint(300, 250)).Size();
         // The 12 x 8 bitmap 40 high and the 16 x 16 icon of the test's resources.
         EXPECT_EQ(CSize(28 * dpis[i] / 96, 40 * dpis[i] / 96), TextSize(tip, "<bmp=29601 cy=40><icon=29603>"));
@@ -28,4 +27,7 @@ TEST_F(TipDpi, BalloonFontAndPicturesScaleWithTheDpi)
         EXPECT_NEAR(::MulDiv(at[0].cx, nDpi, 96), sz.cx, 2 + sz.cx / 25) << nDpi;
         EXPECT_NEAR(::MulDiv(at[0].cy, nDpi, 96), sz.cy, 2 + sz.cy / 25) << nDpi;
     }
+    // Shown on a monitor of 144 DPI: the size for it, as if it had been there from the start.
+    tip.m_onShown = [this] { tip.SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144)); };
+    EXPECT_EQ(at[1], Show(ti, CPoint(300, 250)).Size());
 }
