@@ -2,15 +2,13 @@
 // move to another monitor brings, against its 96-DPI figures scaled.
 #include "GridHost.h"
 #include "core/KwDpi.h"
-
 #include <gtest/gtest.h>
 
 namespace {
 struct DpiGrid : CKwGridCtrl
 {
     CFont m_fonts[4];
-    // The line height, and the scroll bar's width (it reaches a pixel beyond the client area),
-    // with a 9-point font made for the DPI, as the host gives it.
+    // Line height and scroll bar width (a pixel beyond the client) with a host's 9-point font.
     CSize Figures(int i, UINT nDpi)
     {
         m_fonts[i].CreateFont(-::MulDiv(9, (int)nDpi, 72), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Tahoma");
