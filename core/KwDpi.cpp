@@ -48,6 +48,11 @@ int CKwDpi::Scale(int n, UINT nDpi)
     return nDpi == kDefault ? n : ::MulDiv(n, (int)nDpi, kDefault);
 }
 
+int CKwDpi::Unscale(int n, UINT nDpi)
+{
+    return nDpi == kDefault || nDpi == 0 ? n : ::MulDiv(n, kDefault, (int)nDpi);
+}
+
 LONG CKwDpi::ScaleFontHeight(LONG nHeight, UINT nFromDpi, UINT nToDpi)
 {
     if (nFromDpi == nToDpi || nFromDpi == 0)

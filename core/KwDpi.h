@@ -26,6 +26,8 @@ public:
     static UINT FromMessage(HWND hWnd, UINT message, WPARAM wParam);
     // n pixels at 96 DPI as many at nDpi, rounded half away from zero (n itself at 96).
     static int Scale(int n, UINT nDpi);
+    // The other way: n pixels at nDpi as many at 96 DPI.
+    static int Unscale(int n, UINT nDpi);
     // A font's height for another DPI, in the same sign convention (cell or character height).
     static LONG ScaleFontHeight(LONG nHeight, UINT nFromDpi, UINT nToDpi);
     // GetSystemMetrics at nDpi (the system's own figure at its DPI where it cannot say).

@@ -106,6 +106,7 @@ int CKwGridCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (!m_pHeaderCtrl->Create(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_TOP | HDS_BUTTONS, rectEmpty, this,
                                KW_GRID_HEADER_ID))
         return -1;
+    m_pHeaderCtrl->SetDpi(m_nDpi);
     for (INT_PTR i = 0; i < m_pendingTitles.GetSize(); i++)
         m_pHeaderCtrl->AddItem(m_pendingTitles[i], m_pendingWidths[i]);
     m_pendingTitles.RemoveAll();

@@ -309,6 +309,8 @@ LRESULT CKwGridCtrl::OnDpiChanged(WPARAM wParam, LPARAM)
 {
     // The font is the host's: a host moved to another DPI gives the grid one made for it.
     m_nDpi = CKwDpi::FromMessage(m_hWnd, (UINT)GetCurrentMessage()->message, wParam);
+    if (m_pHeaderCtrl->GetSafeHwnd() != NULL)
+        m_pHeaderCtrl->SetDpi(m_nDpi);
     MeasureItemHeight();
     LayoutAll();
     Invalidate(FALSE);

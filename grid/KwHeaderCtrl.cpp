@@ -1,5 +1,6 @@
 // KwHeaderCtrl.cpp: the grid's column header.
 #include "grid/KwHeaderCtrl.h"
+#include "core/KwDpi.h"
 #include "core/MemDC.h"
 #include "grid/KwGridMessages.h"
 
@@ -72,8 +73,18 @@ BEGIN_MESSAGE_MAP(CKwHeaderCtrl, CHeaderCtrl)
 END_MESSAGE_MAP()
 
 CKwHeaderCtrl::CKwHeaderCtrl() : m_bAutoResize(FALSE), m_nStretchItem(-1), m_nTrackItem(-1), m_nTrackItemWidth(0),
-      m_nItemCount(0), m_bTellParentItemCount(FALSE)
+      m_nItemCount(0), m_bTellParentItemCount(FALSE), m_nDpi(CKwDpi::kDefault)
 {
+}
+
+void CKwHeaderCtrl::SetDpi(UINT nDpi)
+{
+    if (m_hWnd != NULL && nDpi != m_nDpi)
+        for (int i = 0; i < GetItemCount(); ++i)
+            SetWidth(*this, i, ::MulDiv(GetWidth(*this, i), (int)nDpi, (int)m_nDpi));
+    m_nDpi = nDpi;
+    if (m_bAutoResize)
+        ResizeItems();
 }
 
 LRESULT CKwHeaderCtrl::OnItemsChanged(WPARAM, LPARAM)
@@ -112,7 +123,7 @@ void CKwHeaderCtrl::AddItem(CString sTitle, int nWidth)
     }
     HDITEMA item = {};
     item.mask = HDI_WIDTH | HDI_TEXT | HDI_FORMAT;
-    item.cxy = nWidth;
+    item.cxy = CKwDpi::Scale(nWidth, m_nDpi);
     item.pszText = const_cast<LPSTR>((LPCSTR)sTitle);
     item.fmt = HDF_STRING;
     InsertItem(nItem, &item);
@@ -128,7 +139,7 @@ void CKwHeaderCtrl::SetAutoResizeItems(BOOL bAutoResize, int nStretchItem)
 
 void CKwHeaderCtrl::SetItemWidth(int nItem, int nWidth)
 {
-    SetWidth(*this, nItem, nWidth);
+    SetWidth(*this, nItem, CKwDpi::Scale(nWidth, m_nDpi));
     ResizeItems();
 }
 
@@ -231,7 +242,7 @@ BOOL CKwHeaderCtrl::OnEndTrack(NMHDR* pNMHDR, LRESULT* pResult)
     CWinApp* pApp = AfxGetApp();
     if (!m_sRegKey.IsEmpty() && pApp != NULL)
         for (int i = 0; i < nCount; ++i)
-            pApp->WriteProfileInt(m_sRegKey, ItemEntry(i), widths[i]);
+            pApp->WriteProfileInt(m_sRegKey, ItemEntry(i), CKwDpi::Unscale(widths[i], m_nDpi));
     return FALSE;
 }
 

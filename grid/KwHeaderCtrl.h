@@ -13,13 +13,18 @@ public:
     CKwHeaderCtrl();
     virtual ~CKwHeaderCtrl();
 
-    // Profile section of the widths, one integer "Item%d" per column; empty: not remembered.
+    // Profile section of the widths, one integer "Item%d" per column, as wide as the column is
+    // at 96 DPI; empty: not remembered.
     void SetRegKey(CString sRegKey);
-    // Appends a column; a remembered width wins over nWidth.
+    // Appends a column; a remembered width wins over nWidth. Widths given, as those remembered,
+    // are at 96 DPI: the column is as wide at the header's DPI.
     void AddItem(CString sTitle, int nWidth);
+    // The DPI the header is shown at: the columns' widths follow it.
+    void SetDpi(UINT nDpi);
     // nStretchItem -1 scales every column in proportion; otherwise that column absorbs the change.
     // Off until first called.
     void SetAutoResizeItems(BOOL bAutoResize, int nStretchItem = -1);
+    // nWidth at 96 DPI, as for AddItem.
     void SetItemWidth(int nItem, int nWidth);
     // Fills the header's width with the columns.
     void ResizeItems();
@@ -46,4 +51,5 @@ private:
     int m_nTrackItemWidth;  // its width when the drag began
     int m_nItemCount;
     BOOL m_bTellParentItemCount;
+    UINT m_nDpi;
 };

@@ -2,19 +2,23 @@
 // move to another monitor brings, against its 96-DPI figures scaled.
 #include "GridHost.h"
 #include "core/KwDpi.h"
+#include "grid/KwHeaderCtrl.h"
 #include <gtest/gtest.h>
 
 namespace {
 struct DpiGrid : CKwGridCtrl
 {
     CFont m_fonts[4];
-    // Line height and scroll bar width (a pixel beyond the client) with a host's 9-point font.
+    // Line height and scroll bar width (a pixel beyond the client) with a host's 9-point font;
+    // the column given 80 pixels at 96 DPI.
     CSize Figures(int i, UINT nDpi)
     {
         m_fonts[i].CreateFont(-::MulDiv(9, (int)nDpi, 72), 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Tahoma");
         SetFont(&m_fonts[i]);
-        CRect bar;
+        CRect bar, column;
         m_scrollBar.GetWindowRect(&bar);
+        m_pHeaderCtrl->GetItemRect(0, &column);
+        EXPECT_EQ(CKwDpi::Scale(80, nDpi), column.Width()) << nDpi;
         return CSize(GetItemHeight(), bar.Width() - 1);
     }
 };
@@ -25,6 +29,7 @@ TEST(GridDpi, LinesAndScrollBarScaleWithTheDpi)
     GridHost host;
     DpiGrid grid;
     ASSERT_TRUE(grid.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 100), &host, 1000));
+    grid.AddColumn("A", 80);
     const UINT nSystem = CKwDpi::ForWindow(NULL), dpis[3] = {96, 144, 192};
     const CSize created = grid.Figures(3, nSystem);
     CSize at[3];
