@@ -79,7 +79,9 @@ CKwHeaderCtrl::CKwHeaderCtrl() : m_bAutoResize(FALSE), m_nStretchItem(-1), m_nTr
 
 void CKwHeaderCtrl::SetDpi(UINT nDpi)
 {
-    if (m_hWnd != NULL && nDpi != m_nDpi)
+    if (nDpi == m_nDpi)
+        return;
+    if (m_hWnd != NULL)
         for (int i = 0; i < GetItemCount(); ++i)
             SetWidth(*this, i, ::MulDiv(GetWidth(*this, i), (int)nDpi, (int)m_nDpi));
     m_nDpi = nDpi;
