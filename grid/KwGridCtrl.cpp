@@ -333,12 +333,8 @@ CKwGridListenerLink CKwGridCtrl::Link()
 
 void CKwGridCtrl::SwapLines(UINT nLine1, UINT nLine2)
 {
-    std::vector<CKwGridUndo::CCell> cells;
-    CKwGridUndo::Before(m_model, CKwGridModel::kNone, nLine1, cells);
-    CKwGridUndo::Before(m_model, CKwGridModel::kNone, nLine2, cells);
-    if (!m_model.SwapLines(nLine1, nLine2, Link()))
+    if (!m_undo.SwapLines(m_model, nLine1, nLine2, Link(), m_navigator.GetColumn()))
         return;
-    m_undo.RecordCells(CKwGridUndo::eSwap, cells, m_model, m_navigator.GetColumn(), nLine1, nLine2);
     LayoutAll();
     NotifyContentChanged();
 }

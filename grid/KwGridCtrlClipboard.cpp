@@ -126,17 +126,8 @@ void CKwGridCtrl::OnEditPaste()
     UINT nLine = m_navigator.GetLine();
     CKwLineSelection& selection = m_navigator.GetSelection();
     selection.HitWithNothing(nLine);
-    UINT nOld = GetLineCount();
-    UINT nCount = m_model.PasteText(nLine, sText, sText.GetLength(), Link());
+    UINT nCount = m_undo.PasteText(m_model, nLine, sText, sText.GetLength(), Link(), m_navigator.GetColumn());
     selection.HitWithShift(nLine + nCount - 1);
-    // The pasted lines that trimming left, as one step.
-    UINT nNew = GetLineCount(), nEnd = nLine + nCount < nNew ? nLine + nCount : nNew;
-    CKwGridModel::CRuns runs;
-    if (nEnd > nLine)
-        runs.emplace_back(nLine, nEnd - nLine);
-    CKwGridModel::CLines none;
-    if (!runs.empty() || nNew != nOld)
-        m_undo.RecordLines(CKwGridUndo::ePaste, runs, nNew, nOld, m_navigator.GetColumn(), none);
 
     // An editor without the focus would still show the cell's former content.
     if (m_pEditor != NULL)
@@ -160,12 +151,7 @@ void CKwGridCtrl::OnEditClear()
     CKwLineSelection& selection = m_navigator.GetSelection();
     POSITION pos = selection.GetHeadPosition();
     const UINT nSmallest = selection.GetNext(pos);
-    UINT nOld = GetLineCount();
-    CKwGridModel::CLines taken;
-    CKwGridModel::CRuns runs;
-    m_model.DeleteLines(selection, &taken, &runs);
-    if (!runs.empty())
-        m_undo.RecordLines(CKwGridUndo::eClear, runs, nOld, GetLineCount(), m_navigator.GetColumn(), taken);
+    m_undo.DeleteLines(m_model, selection, m_navigator.GetColumn());
 
     UINT nLines = GetLineCount();
     m_navigator.SelectCell(m_navigator.GetColumn(), nLines > 0 && nSmallest > nLines - 1 ? nLines - 1 : nSmallest);

@@ -311,10 +311,7 @@ void CKwGridCtrl::On_EN_CHANGE()
 void CKwGridCtrl::StoreEdited(const CKwGridCtrlItem& item, BOOL bLayoutEditor)
 {
     const UINT nColumn = m_navigator.GetColumn(), nLine = m_navigator.GetLine();
-    std::vector<CKwGridUndo::CCell> cells;
-    CKwGridUndo::Before(m_model, nColumn, nLine, cells);
-    m_model.StoreItem(nColumn, nLine, item);
-    m_undo.RecordCells(CKwGridUndo::eEdit, cells, m_model, nColumn, nLine, nLine);
+    m_undo.StoreEdited(m_model, nColumn, nLine, item);
     if (bLayoutEditor)
         LayoutAll();
     else

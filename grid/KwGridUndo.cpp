@@ -60,8 +60,8 @@ void CKwGridUndo::Before(const CKwGridModel& model, UINT nColumn, UINT nLine, st
         cells.push_back(CCell{c, nLine, model.GetStoredItem(c, nLine), CKwGridCtrlItem()});
 }
 
-void CKwGridUndo::RecordCells(EKind eKind, std::vector<CCell>& cells, const CKwGridModel& model, UINT nColumn,
-                              UINT nUndoLine, UINT nRedoLine)
+void CKwGridUndo::RecordCells(EKind eKind, std::vector<CCell>& cells, UINT nBefore, const CKwGridModel& model,
+                              UINT nColumn, UINT nUndoLine, UINT nRedoLine)
 {
     if (!m_bEnabled)
         return;
@@ -76,6 +76,7 @@ void CKwGridUndo::RecordCells(EKind eKind, std::vector<CCell>& cells, const CKwG
             last.cells[0].nLine == cells[0].nLine)
         {
             last.cells[0].after = cells[0].after;
+            last.nAfter = model.GetLineCount();
             Account(last);
             Trim();
             return;
@@ -86,20 +87,70 @@ void CKwGridUndo::RecordCells(EKind eKind, std::vector<CCell>& cells, const CKwG
     step.nUndoLine = nUndoLine;
     step.nRedoLine = nRedoLine;
     step.bOpen = eKind == eEdit;
+    step.nBefore = nBefore;
+    step.nAfter = model.GetLineCount();
     Added();
 }
 
-void CKwGridUndo::RecordLines(EKind eKind, CKwGridModel::CRuns& runs, UINT nWith, UINT nWithout, UINT nColumn,
-                              CKwGridModel::CLines& taken)
+void CKwGridUndo::RecordLines(EKind eKind, CKwGridModel::CRuns& runs, UINT nBefore, UINT nColumn,
+                              CKwGridModel::CLines& taken, const CKwGridModel& model)
 {
     if (!m_bEnabled)
         return;
     CStep& step = Push(eKind, nColumn);
     step.runs = std::move(runs);
-    step.nWith = nWith;
-    step.nWithout = nWithout;
+    step.nBefore = nBefore;
+    step.nAfter = model.GetLineCount();
     step.lines = std::move(taken);
     Added();
+}
+
+void CKwGridUndo::StoreEdited(CKwGridModel& model, UINT nColumn, UINT nLine, const CKwGridCtrlItem& item)
+{
+    std::vector<CCell> cells;
+    Before(model, nColumn, nLine, cells);
+    UINT nBefore = model.GetLineCount();
+    model.StoreItem(nColumn, nLine, item);
+    RecordCells(eEdit, cells, nBefore, model, nColumn, nLine, nLine);
+}
+
+BOOL CKwGridUndo::SwapLines(CKwGridModel& model, UINT nLine1, UINT nLine2, const CKwGridListenerLink& link,
+                            UINT nColumn)
+{
+    std::vector<CCell> cells;
+    Before(model, CKwGridModel::kNone, nLine1, cells);
+    Before(model, CKwGridModel::kNone, nLine2, cells);
+    UINT nBefore = model.GetLineCount();
+    if (!model.SwapLines(nLine1, nLine2, link))
+        return FALSE;
+    RecordCells(eSwap, cells, nBefore, model, nColumn, nLine1, nLine2);
+    return TRUE;
+}
+
+// The pasted lines that trimming left are the step's one run.
+UINT CKwGridUndo::PasteText(CKwGridModel& model, UINT nLine, const char* pszText, int nLength,
+                            const CKwGridListenerLink& link, UINT nColumn)
+{
+    UINT nOld = model.GetLineCount();
+    UINT nCount = model.PasteText(nLine, pszText, nLength, link);
+    UINT nNew = model.GetLineCount(), nEnd = nLine + nCount < nNew ? nLine + nCount : nNew;
+    CKwGridModel::CRuns runs;
+    if (nEnd > nLine)
+        runs.emplace_back(nLine, nEnd - nLine);
+    CKwGridModel::CLines none;
+    if (!runs.empty() || nNew != nOld)
+        RecordLines(ePaste, runs, nOld, nColumn, none, model);
+    return nCount;
+}
+
+void CKwGridUndo::DeleteLines(CKwGridModel& model, const CKwLineSelection& lines, UINT nColumn)
+{
+    UINT nOld = model.GetLineCount();
+    CKwGridModel::CLines taken;
+    CKwGridModel::CRuns runs;
+    model.DeleteLines(lines, &taken, &runs);
+    if (!runs.empty())
+        RecordLines(eClear, runs, nOld, nColumn, taken, model);
 }
 
 void CKwGridUndo::Seal()
@@ -183,6 +234,11 @@ const CKwGridUndo::CStep* CKwGridUndo::Redo(CKwGridModel& model)
 
 BOOL CKwGridUndo::Apply(CStep& step, CKwGridModel& model, BOOL bUndo)
 {
+    if (model.GetLineCount() != (bUndo ? step.nAfter : step.nBefore))
+    {
+        Clear();
+        return FALSE;
+    }
     if (step.eKind == eEdit || step.eKind == eSwap)
     {
         if (bUndo)
@@ -191,21 +247,13 @@ BOOL CKwGridUndo::Apply(CStep& step, CKwGridModel& model, BOOL bUndo)
         else
             for (const CCell& cell : step.cells)
                 model.StoreItem(cell.nColumn, cell.nLine, cell.after);
-        return TRUE;
     }
     // Undoing a paste and redoing a clear take the lines out; the other two put them back.
-    BOOL bTakeOut = (step.eKind == ePaste) == (bUndo != FALSE);
-    if (model.GetLineCount() != (bTakeOut ? step.nWith : step.nWithout))
-    {
-        Clear();
-        return FALSE;
-    }
-    if (bTakeOut)
+    else if ((step.eKind == ePaste) == (bUndo != FALSE))
         model.TakeLines(step.runs, step.lines);
     else
         model.PutLines(step.runs, step.lines);
-    // The lines a paste trimmed away or built up to its line come and go without cells.
-    model.SetLineCount(bTakeOut ? step.nWithout : step.nWith);
+    model.SetLineCount(bUndo ? step.nBefore : step.nAfter);
     Account(step);
     return TRUE;
 }

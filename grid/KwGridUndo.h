@@ -36,7 +36,7 @@ public:
         std::vector<CCell> cells;        // eEdit, eSwap: in the order they were stored
         UINT nUndoLine = 0, nRedoLine = 0; // eEdit, eSwap: where the white box goes
         CKwGridModel::CRuns runs;        // ePaste, eClear: the lines as numbered while they are in
-        UINT nWith = 0, nWithout = 0;    // the line counts with and without them
+        UINT nBefore = 0, nAfter = 0;    // the line counts before and after the action
         CKwGridModel::CLines lines;      // the lines while they are out of the model
         size_t nBytes = 0;
         BOOL bOpen = FALSE;              // an edit that further changes of its cell join
@@ -59,14 +59,13 @@ public:
     BOOL CanUndo() const { return m_nDone > 0; }
     BOOL CanRedo() const { return m_nDone < m_steps.size(); }
 
-    // Cells of a line as stored now (every column, or one), the before side of a change.
-    static void Before(const CKwGridModel& model, UINT nColumn, UINT nLine, std::vector<CCell>& cells);
-    // Records the cells' after side from the model. An edit joins the open edit of the same cell.
-    void RecordCells(EKind eKind, std::vector<CCell>& cells, const CKwGridModel& model, UINT nColumn, UINT nUndoLine,
-                     UINT nRedoLine);
-    // Records lines inserted (ePaste, still in the model) or deleted (eClear, given in taken).
-    void RecordLines(EKind eKind, CKwGridModel::CRuns& runs, UINT nWith, UINT nWithout, UINT nColumn,
-                     CKwGridModel::CLines& taken);
+    // The user's actions on the model, each recorded as a step (nColumn: the white box's).
+    // An edit joins the open edit of the same cell.
+    void StoreEdited(CKwGridModel& model, UINT nColumn, UINT nLine, const CKwGridCtrlItem& item);
+    BOOL SwapLines(CKwGridModel& model, UINT nLine1, UINT nLine2, const CKwGridListenerLink& link, UINT nColumn);
+    UINT PasteText(CKwGridModel& model, UINT nLine, const char* pszText, int nLength, const CKwGridListenerLink& link,
+                   UINT nColumn);
+    void DeleteLines(CKwGridModel& model, const CKwLineSelection& lines, UINT nColumn);
     // The open edit takes no further changes: the next one is a step of its own.
     void Seal();
 
@@ -77,6 +76,14 @@ public:
     const CStep* Redo(CKwGridModel& model);
 
 private:
+    // Cells of a line as stored now (every column, or one), the before side of a change.
+    static void Before(const CKwGridModel& model, UINT nColumn, UINT nLine, std::vector<CCell>& cells);
+    // Records the cells' after side from the model.
+    void RecordCells(EKind eKind, std::vector<CCell>& cells, UINT nBefore, const CKwGridModel& model, UINT nColumn,
+                     UINT nUndoLine, UINT nRedoLine);
+    // Records lines inserted (ePaste, still in the model) or deleted (eClear, given in taken).
+    void RecordLines(EKind eKind, CKwGridModel::CRuns& runs, UINT nBefore, UINT nColumn, CKwGridModel::CLines& taken,
+                     const CKwGridModel& model);
     // Drops the undone steps and adds this one, done.
     CStep& Push(EKind eKind, UINT nColumn);
     void Added();
