@@ -20,8 +20,9 @@ void CKwGridCtrl::ForgetHistory()
         m_undo.Clear();
 }
 
-// The editor closes before the cells change under it and opens again on the white box's cell,
-// as after a paste or a clear; then the listener hears of the change.
+// The editor closes before the cells change under it and opens again on the white box's cell:
+// before the listener hears of lines that came or went, as after a paste or a clear; after it
+// hears of cells, as after a line swap (an edit's own editor was open all along).
 BOOL CKwGridCtrl::Replay(BOOL bUndo)
 {
     if (!(bUndo ? IsUndoAllowed() : IsRedoAllowed()))
@@ -31,12 +32,15 @@ BOOL CKwGridCtrl::Replay(BOOL bUndo)
     const CKwGridUndo::CStep* pStep = bUndo ? m_undo.Undo(m_model) : m_undo.Redo(m_model);
     if (pStep == NULL)
         return FALSE;
-    // The listener may forget the history while the editor opens: what it is told is kept.
+    // The listener may forget the history while it is asked about the editor: what it is told
+    // is kept apart.
     std::vector<CKwGridUndo::CCell> told;
     if (pStep->eKind == CKwGridUndo::eEdit)
         told = pStep->cells;
+    BOOL bEditorFirst = pStep->eKind == CKwGridUndo::ePaste || pStep->eKind == CKwGridUndo::eClear;
     PlaceAfterReplay(*pStep, bUndo);
-    if (!DropUnreachableWhiteBox() && bEditor)
+    bEditor = !DropUnreachableWhiteBox() && bEditor;
+    if (bEditor && bEditorFirst)
         BeginEdit(eBeginEditNoFocus);
     EnsureVisible(m_navigator.GetLine());
     LayoutAll();
@@ -44,6 +48,8 @@ BOOL CKwGridCtrl::Replay(BOOL bUndo)
     for (const CKwGridUndo::CCell& cell : told)
         NotifyItemChanged(cell.nColumn, cell.nLine, bUndo ? cell.before : cell.after);
     NotifyContentChanged();
+    if (bEditor && !bEditorFirst)
+        BeginEdit(eBeginEditNoFocus);
     return TRUE;
 }
 
