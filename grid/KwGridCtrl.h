@@ -1,7 +1,7 @@
 // KwGridCtrl.h: CKwGridCtrl, the editable grid's window: named columns over lines of typed cells
 // (kept by its CKwGridModel), a white box moved by keys and mouse (its CKwGridNavigator), an
-// in-place editor, line commands on the clipboard, and a listener (the parent window) that
-// supplies and receives cell data.
+// in-place editor, line commands on the clipboard, undo of the user's changes (its CKwGridUndo),
+// and a listener (the parent window) that supplies and receives cell data.
 #pragma once
 
 #include "core/KwArray.h"
