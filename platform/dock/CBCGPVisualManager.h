@@ -24,6 +24,14 @@ public:
     // Frees the manager; the next GetInstance makes the plain one again.
     static void DestroyInstance();
 
+    // The system colour nIndex (a COLOR_ index) as this look shows it: every colour the bars,
+    // menus and tabs take from the system comes through here, so a look may replace them all.
+    virtual COLORREF GetSysColor(int nIndex) const;
+    // The system's 3D edges and frame controls drawn in this look's colours; the plain look
+    // lets the system draw them.
+    virtual void OnDrawEdge(CDC* pDC, CRect& rect, UINT nEdge, UINT nFlags);
+    virtual void OnDrawFrameControl(CDC* pDC, CRect& rect, UINT nType, UINT nState);
+
     // Colours of the look.
     virtual COLORREF GetBarBackgroundColor() const;
     virtual COLORREF GetBarBorderColor() const;
