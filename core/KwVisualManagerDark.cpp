@@ -69,6 +69,11 @@ COLORREF CKwVisualManagerDark::GetSysColor(int nIndex) const
     return ::GetSysColor(nIndex);
 }
 
+BOOL CKwVisualManagerDark::IsOwnerDrawMenu() const
+{
+    return TRUE;
+}
+
 void CKwVisualManagerDark::OnDrawEdge(CDC* pDC, CRect& rect, UINT nEdge, UINT nFlags)
 {
     BOOL bRaised = (nEdge & (BDR_RAISEDOUTER | BDR_RAISEDINNER)) != 0;

@@ -19,6 +19,8 @@ public:
     static CKwVisualManagerDark* GetActive();
 
     COLORREF GetSysColor(int nIndex) const override;
+    // The system's popup menus would stay light: the manager draws them.
+    BOOL IsOwnerDrawMenu() const override;
     // One-pixel edges in the dark table's light and shadow.
     void OnDrawEdge(CDC* pDC, CRect& rect, UINT nEdge, UINT nFlags) override;
     // Caption and scroll buttons as the system's glyphs on the dark face.

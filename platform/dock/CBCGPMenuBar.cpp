@@ -3,6 +3,7 @@
 // for the command buttons, the maximized child's system parts, and off-screen painting.
 #include "CBCGPMenuBar.h"
 #include "CBCGPMemDC.h"
+#include "CBCGPMenuOwner.h"
 #include "CBCGPVisualManager.h"
 
 #include <afxwin.h>
@@ -288,7 +289,7 @@ void CBCGPMenuBar::OpenPopup(int i)
         ClientToScreen(&rect);
         TPMPARAMS params = {sizeof(params), rect};
         // Tracked for the frame: its command UI sets the items, the command is posted to it.
-        ::TrackPopupMenuEx(m_buttons[nOpen].hPopup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_VERTICAL,
+        CBCGPMenuOwner::Track(m_buttons[nOpen].hPopup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_VERTICAL,
             rect.left, rect.bottom, hTarget, &params);
     }
     if (hHook != NULL)

@@ -8,6 +8,9 @@
 
 IMPLEMENT_DYNCREATE(CBCGPVisualManager, CObject)
 
+// Left of a menu item's label: room for its check mark; right of its accelerator: for the arrow.
+static const int kMenuMargin = 20;
+
 // The manager of the process, made on demand and freed by the library's clean-up.
 static CBCGPVisualManager* s_pManager = NULL;
 
@@ -58,6 +61,63 @@ void CBCGPVisualManager::OnDrawEdge(CDC* pDC, CRect& rect, UINT nEdge, UINT nFla
 void CBCGPVisualManager::OnDrawFrameControl(CDC* pDC, CRect& rect, UINT nType, UINT nState)
 {
     pDC->DrawFrameControl(&rect, nType, nState);
+}
+
+BOOL CBCGPVisualManager::IsOwnerDrawMenu() const
+{
+    return FALSE;
+}
+
+CSize CBCGPVisualManager::OnMeasureMenuItem(CDC* pDC, LPCTSTR lpszText, BOOL bSeparator)
+{
+    if (bSeparator)
+        return CSize(10, 7);
+    CFont* pOldFont = pDC->SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    CSize size = pDC->GetTextExtent(lpszText, lstrlen(lpszText));
+    pDC->SelectObject(pOldFont);
+    // Room for the check mark on the left and the submenu arrow on the right.
+    return CSize(size.cx + 2 * kMenuMargin + 8, std::max<int>(size.cy + 6, 18));
+}
+
+void CBCGPVisualManager::OnDrawMenuItem(CDC* pDC, const CRect& rect, LPCTSTR lpszText, UINT nState, BOOL bSeparator)
+{
+    BOOL bSelected = (nState & ODS_SELECTED) != 0 && !bSeparator;
+    pDC->FillSolidRect(&rect, GetSysColor(bSelected ? COLOR_HIGHLIGHT : COLOR_MENU));
+    if (bSeparator)
+    {
+        pDC->FillSolidRect(rect.left + 2, rect.CenterPoint().y, rect.Width() - 4, 1, GetSysColor(COLOR_3DSHADOW));
+        return;
+    }
+    int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    COLORREF clrText = GetSysColor(nState & ODS_GRAYED ? COLOR_GRAYTEXT : bSelected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
+    COLORREF clrOld = pDC->SetTextColor(clrText);
+    CFont* pOldFont = pDC->SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    // The label left, its accelerator (after a tab) right.
+    CString strText(lpszText), strKey;
+    int nTab = strText.Find('\t');
+    if (nTab >= 0)
+    {
+        strKey = strText.Mid(nTab + 1);
+        strText = strText.Left(nTab);
+    }
+    CRect rectText = rect;
+    rectText.DeflateRect(kMenuMargin, 0);
+    pDC->DrawText(strText, &rectText, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    if (!strKey.IsEmpty())
+        pDC->DrawText(strKey, &rectText, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (nState & ODS_CHECKED)
+    {
+        CRect rectCheck(rect.left + 4, rect.top, rect.left + kMenuMargin, rect.bottom);
+        CFont font;
+        font.CreateFont(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET, OUT_DEFAULT_PRECIS,
+            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Marlett");
+        pDC->SelectObject(&font);
+        pDC->DrawText("a", 1, &rectCheck, DT_LEFT | DT_VCENTER | DT_SINGLELINE); // Marlett's check mark
+        pDC->SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    }
+    pDC->SelectObject(pOldFont);
+    pDC->SetTextColor(clrOld);
+    pDC->SetBkMode(nOldMode);
 }
 
 COLORREF CBCGPVisualManager::GetBarBackgroundColor() const

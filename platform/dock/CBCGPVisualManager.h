@@ -32,6 +32,13 @@ public:
     virtual void OnDrawEdge(CDC* pDC, CRect& rect, UINT nEdge, UINT nFlags);
     virtual void OnDrawFrameControl(CDC* pDC, CRect& rect, UINT nType, UINT nState);
 
+    // Popup menus: a look that draws them itself says so (CBCGPMenuOwner then has the items
+    // drawn here, in the look's menu colours); the plain look leaves them to the system.
+    virtual BOOL IsOwnerDrawMenu() const;
+    virtual CSize OnMeasureMenuItem(CDC* pDC, LPCTSTR lpszText, BOOL bSeparator);
+    // nState holds ODS_ bits: selected, greyed, checked.
+    virtual void OnDrawMenuItem(CDC* pDC, const CRect& rect, LPCTSTR lpszText, UINT nState, BOOL bSeparator);
+
     // Colours of the look.
     virtual COLORREF GetBarBackgroundColor() const;
     virtual COLORREF GetBarBorderColor() const;
