@@ -468,3 +468,19 @@ void CKwGridCtrl::DrawHighlight(CDC& dc, const CRect& rect)
     dc.BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &memDC, 0, 0, SRCPAINT);
     memDC.SelectObject(pOldBitmap);
 }
+
+HBRUSH CKwGridCtrl::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    if (!CKwPalette::IsDark())
+        return CWnd::OnCtlColor(pDC, pWnd, nCtlColor);
+    const COLORREF clrBack = CKwPalette::Get(CKwPalette::eWindow);
+    LOGBRUSH lb = {};
+    if (m_brushEditor.GetSafeHandle() == NULL || !m_brushEditor.GetLogBrush(&lb) || lb.lbColor != clrBack)
+    {
+        m_brushEditor.DeleteObject();
+        m_brushEditor.CreateSolidBrush(clrBack);
+    }
+    pDC->SetTextColor(CKwPalette::Get(CKwPalette::eWindowText));
+    pDC->SetBkColor(clrBack);
+    return (HBRUSH)m_brushEditor.GetSafeHandle();
+}

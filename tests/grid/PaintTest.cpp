@@ -453,6 +453,11 @@ TEST_F(GridPaint, TheDarkLookPaintsCellsLinesSelectionAndHeaderInItsPalette)
     m_grid.GetHeaderCtrl()->SendMessage(WM_PAINT, (WPARAM)header.DC().m_hDC);
     m_grid.SetReadOnly(TRUE);
     auto readOnly = Paint();
+    // The editors take the cells' colours.
+    TestSurface editor(1, 1);
+    LOGBRUSH lb = {};
+    ::GetObject((HBRUSH)m_grid.SendMessage(WM_CTLCOLOREDIT, (WPARAM)editor.DC().m_hDC,
+                    (LPARAM)m_grid.GetHeaderCtrl()->m_hWnd), sizeof(lb), &lb);
     const COLORREF dWindow = CKwPalette::Get(CKwPalette::eWindow), dLine = CKwPalette::Get(CKwPalette::eFaceShadow);
     const COLORREF dText = CKwPalette::Get(CKwPalette::eWindowText), dFace = CKwPalette::Get(CKwPalette::eFace);
     const COLORREF dSelection = CKwPalette::Get(CKwPalette::eSelection);
@@ -472,4 +477,6 @@ TEST_F(GridPaint, TheDarkLookPaintsCellsLinesSelectionAndHeaderInItsPalette)
     EXPECT_GT(s->Count(CRect(0, h + 21, 80, h + 40), dText | dSelection), 0);
     EXPECT_EQ(dFace, readOnly->Pixel(200, h + 70));
     EXPECT_EQ(dFace, header.Pixel(40, h / 2));
+    EXPECT_EQ(dWindow, lb.lbColor);
+    EXPECT_EQ(dText, editor.DC().GetTextColor());
 }
