@@ -73,9 +73,9 @@ TEST(Look, EverySwitchRepaintsEveryWindowOfTheProcess)
     wc.lpszClassName = "KwLookTestWnd";
     ::RegisterClassA(&wc);
     // A frame with a child, a popup and a floating tool window it owns, and a window of its own.
-    HWND hFrame = ::CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL, NULL, NULL);
+    HWND hFrame = ::CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL, NULL, NULL);
     HWND hWnds[] = {hFrame,
-        ::CreateWindowExA(0, wc.lpszClassName, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, 100, 100, hFrame, NULL, NULL, NULL),
+        ::CreateWindowExA(0, wc.lpszClassName, "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, hFrame, NULL, NULL, NULL),
         ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, hFrame, NULL, NULL, NULL),
         ::CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_CAPTION | WS_VISIBLE, 400, 0, 90, 90, hFrame, NULL, NULL, NULL),
         ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 500, 0, 50, 50, NULL, NULL, NULL, NULL)};
