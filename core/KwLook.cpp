@@ -12,6 +12,8 @@ const char kValue[] = "Look";
 
 // The manager the host had before the dark one; NULL is the plain one.
 CRuntimeClass* s_pClassicClass = NULL;
+// While dark: windows made later on this thread get the dark title bar as they are made.
+HHOOK s_hCreateHook = NULL;
 
 typedef HRESULT(WINAPI* PFNDWMSETWINDOWATTRIBUTE)(HWND, DWORD, LPCVOID, DWORD);
 typedef HRESULT(WINAPI* PFNSETWINDOWTHEME)(HWND, LPCWSTR, LPCWSTR);
@@ -43,6 +45,13 @@ BOOL CALLBACK ThemeScrollBars(HWND hWnd, LPARAM lParam)
     if (pfnTheme != NULL && ((lStyle & (WS_VSCROLL | WS_HSCROLL)) != 0 || lstrcmpiA(szClass, "ScrollBar") == 0))
         pfnTheme(hWnd, lParam ? L"DarkMode_Explorer" : NULL, NULL);
     return TRUE;
+}
+
+LRESULT CALLBACK CreateHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HCBT_CREATEWND && (((CBT_CREATEWNDA*)lParam)->lpcs->style & WS_CHILD) == 0)
+        SetDarkTitleBar((HWND)wParam, TRUE);
+    return ::CallNextHookEx(s_hCreateHook, nCode, wParam, lParam);
 }
 
 BOOL CALLBACK TellThemeChanged(HWND hWnd, LPARAM)
@@ -85,6 +94,10 @@ void CKwLook::SetLook(ELook eLook, BOOL bRemember)
         }
         else
             CBCGPVisualManager::SetDefaultManager(s_pClassicClass);
+        if (eLook == eDark)
+            s_hCreateHook = ::SetWindowsHookExA(WH_CBT, CreateHook, NULL, ::GetCurrentThreadId());
+        else if (s_hCreateHook != NULL && ::UnhookWindowsHookEx(s_hCreateHook))
+            s_hCreateHook = NULL;
         ::EnumWindows(RepaintTopLevel, 0);
     }
     if (bRemember)

@@ -20,7 +20,8 @@ public:
     // Switches the process to eLook: the dark manager, or back to the manager the host had
     // before it; then every window of the process (top-level ones, their children, popups and
     // floating frames) gets the platform's parts of the look and repaints. With bRemember the
-    // choice is stored as value "Look" under "KwLook" in the application's profile.
+    // choice is stored as value "Look" under "KwLook" in the application's profile. While dark,
+    // top-level windows the calling thread makes later get the dark title bar as they are made.
     static void SetLook(ELook eLook, BOOL bRemember = TRUE);
     // The remembered look; a missing value, another type or an unknown number is the classic one.
     static ELook LoadLook();
