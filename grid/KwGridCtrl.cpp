@@ -34,6 +34,7 @@ BEGIN_MESSAGE_MAP(CKwGridCtrl, CWnd)
     ON_NOTIFY(UXTTN_DISPLAY, 0, NotifyDisplayTooltip)
     // Layout, scrolling and painting.
     ON_WM_PAINT()
+    ON_WM_CTLCOLOR()
     ON_WM_SIZE()
     ON_WM_VSCROLL()
     ON_WM_MOUSEWHEEL()

@@ -188,6 +188,8 @@ protected:
     afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
     afx_msg void OnHeaderEndTrack(NMHDR* pNMHDR, LRESULT* pResult);
+    // The in-place editors and their lists in the cells' colours of the dark look.
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
     // Line commands on the clipboard (KwGridCtrlClipboard.cpp).
     afx_msg void OnEditCopy();
@@ -220,6 +222,7 @@ protected:
     CString m_sRegKey;
     CFont m_fontNormal;           // borrowed: attached, never deleted
     CFont m_fontBold;             // owned
+    CBrush m_brushEditor;         // the dark look's cell colour behind the editors
     CKwGridModel m_model;         // the cells, the column count and the insert mode
     CKwGridNavigator m_navigator; // the white box and the selected lines
     CWnd* m_pEditor;
