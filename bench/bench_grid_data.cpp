@@ -1,6 +1,7 @@
 // The grid's data: pasting 10,000 and 100,000 lines of three tab-separated columns, copying as
 // many selected lines, and storing cells at the end of a 1,000-line and a 1,000,000-line grid,
-// each pair timed in turns so that the ratio shows how the cost grows.
+// each pair timed in turns so that the ratio shows how the cost grows; undoing and redoing the
+// paste of 100,000 lines against the paste, and what its history holds against the lines.
 #include "harness/BenchHarness.h"
 
 #ifdef _WIN32
@@ -110,6 +111,39 @@ bool CompareAppend()
     return BenchHarness::Limit("  1,000,000 / 1,000 lines, means of every store", t[1].Mean() / t[0].Mean(), 1.5) && ok;
 }
 
+// The paste of 100,000 lines, its undo and its redo, each from the state the one before left.
+bool CompareUndo(BenchGrid& bench, const CString& text)
+{
+    auto pasted = [&bench, text] {
+        bench.PreparePaste(text);
+        bench.Command(ID_EDIT_PASTE);
+    };
+    std::vector<BenchTimes> t = BenchHarness::Compare(
+        {Paste("paste 100,000 lines", bench, text),
+         {"undo the paste", [&bench] { bench.Command(ID_EDIT_UNDO); }, 1, pasted},
+         {"redo the paste", [&bench] { bench.Command(ID_EDIT_REDO); }, 1, [&bench, pasted] {
+              pasted();
+              bench.Command(ID_EDIT_UNDO);
+          }}},
+        kRounds, 1e3, "ms");
+    if (bench.grid.GetLineCount() != 100000)
+        std::printf("the redo gave %u lines\n", bench.grid.GetLineCount());
+    BenchHarness::Ratio("  undo / paste", t[1], t[0], 0);
+    BenchHarness::Ratio("  redo / paste", t[2], t[0], 0);
+    bool ok = BenchHarness::Limit("  undo of 100,000 lines, seconds", t[1].Min(), 0.2);
+
+    // Done, the paste's step holds where its lines are; undone, the lines themselves, which
+    // the grid gave up: their size is the grid's own data for them.
+    pasted();
+    CKwGridUndo& history = bench.grid.GetUndoHistory();
+    double nDone = (double)history.GetUsedBytes();
+    bench.Command(ID_EDIT_UNDO);
+    double nLines = (double)history.GetUsedBytes();
+    BenchHarness::Report("  history of the paste, bytes", nDone, "B");
+    BenchHarness::Report("  the pasted lines (the grid's data), bytes", nLines, "B");
+    return BenchHarness::Limit("  history / grid's data", nDone / nLines, 0.01) && ok;
+}
+
 } // namespace
 
 int main()
@@ -135,6 +169,7 @@ int main()
         if (CKwClipboard::GetText() != large + "\t\t")
             std::printf("the copy of 100,000 lines gave another text\n");
         over += !BenchHarness::Ratio("  100,000 / 10,000 lines (linear: 10)", copy[1], copy[0], 12.0);
+        over += !CompareUndo(bench, large);
     }
     over += !CompareAppend();
     return over == 0 ? 0 : 1;

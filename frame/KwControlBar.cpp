@@ -1,6 +1,7 @@
 // KwControlBar.cpp: the hosted child, the three state bits mapped onto the docking library's
 // operations, and the bar's own context menu while undocking is off.
 #include "frame/KwControlBar.h"
+#include "core/KwPalette.h"
 #include "frame/KwDockingManager.h"
 #include "frame/KwTabbedControlBar.h"
 #include "frame/KwWindowUpdateLock.h"
@@ -89,14 +90,14 @@ void CKwControlBar::OnPaint()
     CRect rect;
     GetClientRect(&rect);
     if (m_pChild == NULL)
-        dc.FillSolidRect(&rect, ::GetSysColor(COLOR_BTNFACE));
+        dc.FillSolidRect(&rect, CKwPalette::Get(CKwPalette::eFace));
     if (m_bDrawBorder)
     {
-        CBrush brush(::GetSysColor(COLOR_BTNSHADOW));
+        CBrush brush(CKwPalette::Get(CKwPalette::eFaceShadow));
         dc.FrameRect(&rect, &brush);
     }
     else
-        dc.FillSolidRect(&rect, ::GetSysColor(COLOR_BTNFACE));
+        dc.FillSolidRect(&rect, CKwPalette::Get(CKwPalette::eFace));
 }
 
 void CKwControlBar::OnSetFocus(CWnd* pOldWnd)

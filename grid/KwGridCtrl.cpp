@@ -35,6 +35,7 @@ BEGIN_MESSAGE_MAP(CKwGridCtrl, CWnd)
     ON_NOTIFY(UXTTN_DISPLAY, 0, NotifyDisplayTooltip)
     // Layout, scrolling and painting.
     ON_WM_PAINT()
+    ON_WM_CTLCOLOR()
     ON_WM_SIZE()
     ON_WM_VSCROLL()
     ON_WM_MOUSEWHEEL()
@@ -53,12 +54,16 @@ BEGIN_MESSAGE_MAP(CKwGridCtrl, CWnd)
     ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateEditCut)
     ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdateEditPaste)
     ON_UPDATE_COMMAND_UI(ID_EDIT_CLEAR, OnUpdateEditClear)
+    ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
+    ON_COMMAND(ID_EDIT_REDO, OnEditRedo)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateEditUndo)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_REDO, OnUpdateEditRedo)
 END_MESSAGE_MAP()
 
 CKwGridCtrl::CKwGridCtrl()
     : m_pHeaderCtrl(new CKwHeaderCtrl), m_pEditor(NULL), m_bSettingText(FALSE), m_bScrollBarShown(FALSE),
       m_nTopLine(0), m_nItemHeight(0), m_nDpi(CKwDpi::kDefault), m_bModified(FALSE), m_bShowSelectionAlways(FALSE),
-      m_bShowWhiteBoxAlways(FALSE), m_bReadOnly(FALSE)
+      m_bShowWhiteBoxAlways(FALSE), m_bReadOnly(FALSE), m_nTelling(0)
 {
 }
 
@@ -153,6 +158,7 @@ void CKwGridCtrl::AddColumn(CString sTitle, int nWidth)
         m_pendingTitles.Add(sTitle);
         m_pendingWidths.Add(nWidth);
         m_model.SetColumnCount(m_model.GetColumnCount() + 1);
+        ForgetHistory();
         return;
     }
     m_pHeaderCtrl->AddItem(sTitle, nWidth);
@@ -163,6 +169,7 @@ void CKwGridCtrl::AddColumn(CString sTitle, int nWidth)
 LRESULT CKwGridCtrl::OnHeaderItems(WPARAM wParam, LPARAM)
 {
     m_model.SetColumnCount((UINT)wParam);
+    ForgetHistory();
     return 0;
 }
 
@@ -180,6 +187,7 @@ void CKwGridCtrl::SetAutoResizeColumns(BOOL bAutoResize, int nStretchColumn)
 void CKwGridCtrl::SetItem(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item)
 {
     m_model.StoreItem(nColumn, nLine, item);
+    ForgetHistory();
     AfterStore(nColumn == m_navigator.GetColumn() && nLine == m_navigator.GetLine() && nColumn < GetColumnCount());
 }
 
@@ -293,6 +301,7 @@ void CKwGridCtrl::RemoveItemsAtAndBelow(UINT nLine)
     if (nLine >= nCount)
         return;
     m_model.RemoveLinesFrom(nLine);
+    ForgetHistory();
     UINT nCurLine = m_navigator.GetLine();
     AfterStore(nCurLine >= nLine && nCurLine < nCount && m_navigator.GetColumn() < GetColumnCount());
 }
@@ -330,7 +339,7 @@ CKwGridListenerLink CKwGridCtrl::Link()
 
 void CKwGridCtrl::SwapLines(UINT nLine1, UINT nLine2)
 {
-    if (!m_model.SwapLines(nLine1, nLine2, Link()))
+    if (!m_undo.SwapLines(m_model, nLine1, nLine2, Link(), m_navigator.GetColumn()))
         return;
     LayoutAll();
     NotifyContentChanged();
@@ -339,15 +348,19 @@ void CKwGridCtrl::SwapLines(UINT nLine1, UINT nLine2)
 void CKwGridCtrl::NotifyItemChanged(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item)
 {
     m_bModified = TRUE;
+    m_nTelling++;
     if (CKwGridCtrlListener* pListener = GetListener())
         pListener->CKwGridCtrlListener_OnItemChanged(nColumn, nLine, item, this);
+    m_nTelling--;
 }
 
 void CKwGridCtrl::NotifyContentChanged()
 {
     m_bModified = TRUE;
+    m_nTelling++;
     if (CKwGridCtrlListener* pListener = GetListener())
         pListener->CKwGridCtrlListener_OnContentChanged(this);
+    m_nTelling--;
 }
 
 void CKwGridCtrl::NotifyKillFocus()

@@ -1,7 +1,7 @@
 // KwGridCtrl.h: CKwGridCtrl, the editable grid's window: named columns over lines of typed cells
 // (kept by its CKwGridModel), a white box moved by keys and mouse (its CKwGridNavigator), an
-// in-place editor, line commands on the clipboard, and a listener (the parent window) that
-// supplies and receives cell data.
+// in-place editor, line commands on the clipboard, undo of the user's changes (its CKwGridUndo),
+// and a listener (the parent window) that supplies and receives cell data.
 #pragma once
 
 #include "core/KwArray.h"
@@ -11,6 +11,7 @@
 #include "grid/KwGridCtrlListener.h"
 #include "grid/KwGridModel.h"
 #include "grid/KwGridNavigator.h"
+#include "grid/KwGridUndo.h"
 #include "tips/UxToolTip.h"
 
 #include <afxwin.h>
@@ -94,6 +95,15 @@ public:
     BOOL IsCopyAllowed();
     BOOL IsPasteAllowed();
     BOOL IsClearAllowed();
+
+    // Undo and redo of the user's changes, a step per action; the listener hears of each change
+    // as it did of the action. The host's own stores forget the history (but for those a
+    // listener makes while it hears of a change), and the history can be turned off.
+    BOOL Undo();
+    BOOL Redo();
+    BOOL IsUndoAllowed() const;
+    BOOL IsRedoAllowed() const;
+    CKwGridUndo& GetUndoHistory() { return m_undo; }
 
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual void CKwWindow_OnExtendContextMenu(CMenu& menu);
@@ -185,6 +195,8 @@ protected:
     // n pixels at 96 DPI at the grid's DPI.
     int Px(int n) const;
     afx_msg void OnHeaderEndTrack(NMHDR* pNMHDR, LRESULT* pResult);
+    // The in-place editors and their lists in the cells' colours of the dark look.
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
     // Line commands on the clipboard (KwGridCtrlClipboard.cpp).
     afx_msg void OnEditCopy();
@@ -199,6 +211,17 @@ protected:
     // kept them off it.
     BOOL PutSelectionOnClipboard();
 
+    // Undo and redo (KwGridCtrlUndo.cpp).
+    afx_msg void OnEditUndo();
+    afx_msg void OnEditRedo();
+    afx_msg void OnUpdateEditUndo(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateEditRedo(CCmdUI* pCmdUI);
+    BOOL Replay(BOOL bUndo);
+    // The white box and the selection where an undone or redone step left its change.
+    void PlaceAfterReplay(const CKwGridUndo::CStep& step, BOOL bUndo);
+    // The host stored cells or changed the columns: the history no longer fits the lines.
+    void ForgetHistory();
+
     DECLARE_MESSAGE_MAP()
 
 protected:
@@ -206,6 +229,7 @@ protected:
     CString m_sRegKey;
     CFont m_fontNormal;           // borrowed: attached, never deleted
     CFont m_fontBold;             // owned
+    CBrush m_brushEditor;         // the dark look's cell colour behind the editors
     CKwGridModel m_model;         // the cells, the column count and the insert mode
     CKwGridNavigator m_navigator; // the white box and the selected lines
     CWnd* m_pEditor;
@@ -220,6 +244,8 @@ protected:
     BOOL m_bShowWhiteBoxAlways;
     BOOL m_bReadOnly;
     CUxToolTip m_toolTip;
+    CKwGridUndo m_undo;
+    int m_nTelling;               // the listener is being told of a change
     // Columns added before the window existed, given to the header when it is created.
     CStringArray m_pendingTitles;
     CKwArray<int, int> m_pendingWidths;

@@ -126,7 +126,7 @@ void CKwGridCtrl::OnEditPaste()
     UINT nLine = m_navigator.GetLine();
     CKwLineSelection& selection = m_navigator.GetSelection();
     selection.HitWithNothing(nLine);
-    UINT nCount = m_model.PasteText(nLine, sText, sText.GetLength(), Link());
+    UINT nCount = m_undo.PasteText(m_model, nLine, sText, sText.GetLength(), Link(), m_navigator.GetColumn());
     selection.HitWithShift(nLine + nCount - 1);
 
     // An editor without the focus would still show the cell's former content.
@@ -151,7 +151,7 @@ void CKwGridCtrl::OnEditClear()
     CKwLineSelection& selection = m_navigator.GetSelection();
     POSITION pos = selection.GetHeadPosition();
     const UINT nSmallest = selection.GetNext(pos);
-    m_model.DeleteLines(selection);
+    m_undo.DeleteLines(m_model, selection, m_navigator.GetColumn());
 
     UINT nLines = GetLineCount();
     m_navigator.SelectCell(m_navigator.GetColumn(), nLines > 0 && nSmallest > nLines - 1 ? nLines - 1 : nSmallest);

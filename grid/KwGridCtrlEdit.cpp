@@ -205,6 +205,10 @@ void CKwGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             OnEditCut();
         else if (nChar == 'V')
             OnEditPaste();
+        else if (nChar == 'Z')
+            OnEditUndo();
+        else if (nChar == 'Y')
+            OnEditRedo();
         return;
     }
     if (IsLetterOrDigit(nChar) && m_navigator.HasCell())
@@ -282,6 +286,16 @@ BOOL CKwGridCtrl::PreTranslateMessage(MSG* pMsg)
             return TRUE;
         case VK_ESCAPE:
             SetFocus();
+            return TRUE;
+        case 'Z':
+        case 'Y':
+            // The grid's history, which knows the whole cell, instead of the edit box's own.
+            if (!m_undo.IsEnabled() || !IsKeyPressed(VK_CONTROL))
+                break;
+            if (nKey == 'Z')
+                OnEditUndo();
+            else
+                OnEditRedo();
             return TRUE;
         case VK_DELETE:
             // Straight to the editor, before any accelerator can take it.

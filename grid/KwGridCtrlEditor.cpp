@@ -242,6 +242,8 @@ void CKwGridCtrl::BeginEdit(EBeginEditType eType, int nPosition, CPoint point)
 
 void CKwGridCtrl::EndEdit()
 {
+    // What is typed into the next editor is another step.
+    m_undo.Seal();
     if (m_pEditor == NULL)
         return;
     // The grid keeps the focus the editor had, so that closing it does not hand the focus away.
@@ -309,7 +311,7 @@ void CKwGridCtrl::On_EN_CHANGE()
 void CKwGridCtrl::StoreEdited(const CKwGridCtrlItem& item, BOOL bLayoutEditor)
 {
     const UINT nColumn = m_navigator.GetColumn(), nLine = m_navigator.GetLine();
-    m_model.StoreItem(nColumn, nLine, item);
+    m_undo.StoreEdited(m_model, nColumn, nLine, item);
     if (bLayoutEditor)
         LayoutAll();
     else

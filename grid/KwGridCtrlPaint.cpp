@@ -4,6 +4,7 @@
 #include "core/CoreGlobalMethods.h"
 #include "core/KwDpi.h"
 #include "core/KwLineSelection.h"
+#include "core/KwPalette.h"
 #include "grid/KwHeaderCtrl.h"
 #include "core/MemDC.h"
 
@@ -353,8 +354,8 @@ void CKwGridCtrl::OnPaint()
 
 void CKwGridCtrl::DrawCtrl(CDC& dc)
 {
-    const COLORREF clrBack = ::GetSysColor(m_bReadOnly ? COLOR_BTNFACE : COLOR_WINDOW);
-    const COLORREF clrGridLine = ::GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF clrBack = CKwPalette::Get(m_bReadOnly ? CKwPalette::eFace : CKwPalette::eWindow);
+    const COLORREF clrGridLine = CKwPalette::Get(CKwPalette::eFaceShadow);
     CRect rcClient;
     GetClientRect(&rcClient);
     const int nHeader = GetHeaderHeight();
@@ -466,7 +467,7 @@ void CKwGridCtrl::DrawItem(CDC& dc, UINT nColumn, UINT nLine)
         return;
 
     CFont* pOldFont = item.bBold && m_fontBold.GetSafeHandle() != NULL ? dc.SelectObject(&m_fontBold) : NULL;
-    dc.SetTextColor(item.clrText == 0xFFFFFFFF ? ::GetSysColor(COLOR_BTNTEXT) : item.clrText);
+    dc.SetTextColor(item.clrText == 0xFFFFFFFF ? CKwPalette::Get(CKwPalette::eWindowText) : item.clrText);
     dc.DrawText(sText, &rect, DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     if (pOldFont != NULL)
         dc.SelectObject(pOldFont);
@@ -481,9 +482,27 @@ void CKwGridCtrl::DrawHighlight(CDC& dc, const CRect& rect)
     if (!memDC.CreateCompatibleDC(&dc) || !bitmap.CreateCompatibleBitmap(&dc, rect.Width(), rect.Height()))
         return;
     CBitmap* pOldBitmap = memDC.SelectObject(&bitmap);
-    memDC.FillSolidRect(0, 0, rect.Width(), rect.Height(), ::GetSysColor(COLOR_HIGHLIGHT));
+    memDC.FillSolidRect(0, 0, rect.Width(), rect.Height(), CKwPalette::Get(CKwPalette::eSelection));
     // (NOT old) OR highlight: the window colour turns into the highlight, dark text turns light.
-    dc.PatBlt(rect.left, rect.top, rect.Width(), rect.Height(), DSTINVERT);
+    // On the dark look's dark cells and light text, old OR highlight does the same.
+    if (!CKwPalette::IsDark())
+        dc.PatBlt(rect.left, rect.top, rect.Width(), rect.Height(), DSTINVERT);
     dc.BitBlt(rect.left, rect.top, rect.Width(), rect.Height(), &memDC, 0, 0, SRCPAINT);
     memDC.SelectObject(pOldBitmap);
+}
+
+HBRUSH CKwGridCtrl::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    if (!CKwPalette::IsDark())
+        return CWnd::OnCtlColor(pDC, pWnd, nCtlColor);
+    const COLORREF clrBack = CKwPalette::Get(CKwPalette::eWindow);
+    LOGBRUSH lb = {};
+    if (m_brushEditor.GetSafeHandle() == NULL || !m_brushEditor.GetLogBrush(&lb) || lb.lbColor != clrBack)
+    {
+        m_brushEditor.DeleteObject();
+        m_brushEditor.CreateSolidBrush(clrBack);
+    }
+    pDC->SetTextColor(CKwPalette::Get(CKwPalette::eWindowText));
+    pDC->SetBkColor(clrBack);
+    return (HBRUSH)m_brushEditor.GetSafeHandle();
 }

@@ -205,22 +205,82 @@ UINT CKwGridModel::PasteText(UINT nLine, const char* pszText, int nLength, const
     return (UINT)nCount;
 }
 
-// The selection ascends: one walk over the lines meets the selected ones in order.
-void CKwGridModel::DeleteLines(const CKwLineSelection& lines)
+CKwGridCtrlItem CKwGridModel::GetStoredItem(UINT nColumn, UINT nLine) const
 {
+    if (nLine < (UINT)m_lines.GetSize() && nColumn < (UINT)m_lines[nLine].GetSize() && nColumn < m_nColumns)
+        return m_lines[nLine][nColumn];
+    return CKwGridCtrlItem();
+}
+
+// The selection ascends: its lines that exist make the runs in order.
+void CKwGridModel::DeleteLines(const CKwLineSelection& lines, CLines* pTaken, CRuns* pRuns)
+{
+    CRuns runs;
     POSITION pos = lines.GetHeadPosition();
-    UINT nSelected = pos != NULL ? lines.GetNext(pos) : kNone;
-    INT_PTR nCount = m_lines.GetSize(), nWrite = 0;
+    while (pos != NULL)
+    {
+        UINT nLine = lines.GetNext(pos);
+        if (nLine >= GetLineCount())
+            break;
+        if (!runs.empty() && runs.back().first + runs.back().second == nLine)
+            runs.back().second++;
+        else
+            runs.emplace_back(nLine, 1);
+    }
+    CLines taken;
+    TakeLines(runs, pTaken != NULL ? *pTaken : taken);
+    if (pRuns != NULL)
+        *pRuns = std::move(runs);
+}
+
+// One walk over the lines: each line that stays moves once.
+void CKwGridModel::TakeLines(const CRuns& runs, CLines& taken)
+{
+    INT_PTR nCount = m_lines.GetSize(), nWrite = 0, nTaken = 0;
+    for (const auto& run : runs)
+        nTaken += run.second;
+    taken.SetSize(nTaken);
+    nTaken = 0;
+    auto run = runs.begin();
     for (INT_PTR nRead = 0; nRead < nCount; nRead++)
     {
-        if ((UINT)nRead == nSelected)
-        {
-            nSelected = pos != NULL ? lines.GetNext(pos) : kNone;
-            continue;
-        }
-        if (nWrite != nRead)
-            m_lines[nWrite] = std::move(m_lines[nRead]);
-        nWrite++;
+        while (run != runs.end() && (UINT)nRead >= run->first + run->second)
+            ++run;
+        if (run != runs.end() && (UINT)nRead >= run->first)
+            taken[nTaken++] = std::move(m_lines[nRead]);
+        else
+            m_lines[nWrite++] = std::move(m_lines[nRead]);
     }
+    taken.SetSize(nTaken);
     m_lines.SetSize(nWrite);
+}
+
+// One walk from the end: each line moves once, into its final place.
+void CKwGridModel::PutLines(const CRuns& runs, CLines& lines)
+{
+    INT_PTR nPut = lines.GetSize();
+    if (runs.empty() || nPut == 0)
+        return;
+    INT_PTR nOld = m_lines.GetSize();
+    INT_PTR nNew = nOld + nPut;
+    UINT nEnd = runs.back().first + runs.back().second;
+    if ((INT_PTR)nEnd > nNew)
+        nNew = nEnd;
+    m_lines.SetSize(nNew, nNew / 8 + 16);
+    // The old lines keep the first places between the runs; the new lines without cells (nPad
+    // of them, all at or beyond the old end) the last ones.
+    INT_PTR nRead = nOld, nFrom = nPut, nPad = nNew - nPut - nOld;
+    auto run = runs.rbegin();
+    for (INT_PTR nWrite = nNew - 1; nWrite >= 0 && nFrom > 0; nWrite--)
+    {
+        while (run != runs.rend() && (UINT)nWrite < run->first)
+            ++run;
+        if (run != runs.rend() && (UINT)nWrite < run->first + run->second)
+            m_lines[nWrite] = std::move(lines[--nFrom]);
+        else if (nPad > 0)
+            nPad--;
+        else
+            m_lines[nWrite] = std::move(m_lines[--nRead]);
+    }
+    lines.RemoveAll();
 }

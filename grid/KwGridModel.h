@@ -8,6 +8,9 @@
 #include "grid/KwGridCtrlItem.h"
 #include "grid/KwGridListenerLink.h"
 
+#include <utility>
+#include <vector>
+
 class CKwLineSelection;
 
 class KWUI_API CKwGridModel
@@ -26,6 +29,8 @@ public:
 
     typedef CKwArray<CKwGridCtrlItem, const CKwGridCtrlItem&> CLine;
     typedef CKwArray<CLine, const CLine&> CLines;
+    // Runs of lines, each its first line and its count, ascending and apart.
+    typedef std::vector<std::pair<UINT, UINT>> CRuns;
 
     CKwGridModel();
 
@@ -40,6 +45,8 @@ public:
 
     // The stored cell, or a default one out of range, as the listener then makes it.
     void GetItem(UINT nColumn, UINT nLine, CKwGridCtrlItem& item, const CKwGridListenerLink& link) const;
+    // The cell as stored, without the listener: a default cell out of range.
+    CKwGridCtrlItem GetStoredItem(UINT nColumn, UINT nLine) const;
     // Stores the cell and trims the trailing empty lines; nothing beyond the columns or at no line.
     void StoreItem(UINT nColumn, UINT nLine, const CKwGridCtrlItem& item);
     // Every line from nLine on goes, and the empty lines directly above them.
@@ -53,8 +60,17 @@ public:
     // Inserts the lines of the text above line nLine, in their order, each cell a copy of line
     // nLine's cell in its column with a token of the text; returns how many lines went in.
     UINT PasteText(UINT nLine, const char* pszText, int nLength, const CKwGridListenerLink& link);
-    // Deletes the selected lines that exist, closing the gaps.
-    void DeleteLines(const CKwLineSelection& lines);
+    // Deletes the selected lines that exist, closing the gaps; they go to pTaken when given, and
+    // their runs to pRuns.
+    void DeleteLines(const CKwLineSelection& lines, CLines* pTaken = NULL, CRuns* pRuns = NULL);
+
+    // Moves the lines of the runs out into taken, in order, closing the gaps.
+    void TakeLines(const CRuns& runs, CLines& taken);
+    // Moves lines back in, in order, so that they stand at the runs' lines afterwards; lines
+    // missing above a run come into being without cells.
+    void PutLines(const CRuns& runs, CLines& lines);
+    // Cuts the lines to nCount, or adds lines without cells up to it; no trimming.
+    void SetLineCount(UINT nCount) { m_lines.SetSize(nCount); }
 
 private:
     void TrimLines();

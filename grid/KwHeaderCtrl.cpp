@@ -2,6 +2,7 @@
 #include "grid/KwHeaderCtrl.h"
 #include "core/KwDpi.h"
 #include "core/MemDC.h"
+#include "core/KwPalette.h"
 #include "grid/KwGridMessages.h"
 
 #include <vector>
@@ -254,13 +255,15 @@ void CKwHeaderCtrl::OnPaint()
         CMemDC dc(&target);
         CRect rcClient;
         GetClientRect(&rcClient);
-        dc.FillSolidRect(&rcClient, ::GetSysColor(COLOR_BTNFACE));
-        dc.Draw3dRect(&rcClient, ::GetSysColor(COLOR_BTNHIGHLIGHT), ::GetSysColor(COLOR_BTNSHADOW));
+        const COLORREF clrLight = CKwPalette::Get(CKwPalette::eFaceLight);
+        const COLORREF clrShadow = CKwPalette::Get(CKwPalette::eFaceShadow);
+        dc.FillSolidRect(&rcClient, CKwPalette::Get(CKwPalette::eFace));
+        dc.Draw3dRect(&rcClient, clrLight, clrShadow);
 
         CFont* pFont = CFont::FromHandle((HFONT)SendMessage(WM_GETFONT));
         CFont* pOldFont = pFont != NULL ? dc.SelectObject(pFont) : NULL;
         dc.SetBkMode(TRANSPARENT);
-        dc.SetTextColor(::GetSysColor(COLOR_BTNTEXT));
+        dc.SetTextColor(CKwPalette::Get(CKwPalette::eFaceText));
         TEXTMETRICA tm = {};
         dc.GetTextMetrics(&tm);
         const int nMargin = rcClient.Height() > tm.tmHeight ? rcClient.Height() - tm.tmHeight : 0;
@@ -279,8 +282,8 @@ void CKwHeaderCtrl::OnPaint()
                 continue;
             DrawItemText(dc, rcItem, szText, item.fmt, nMargin);
             rcItem.DeflateRect(0, 2);
-            dc.FillSolidRect(rcItem.right, rcItem.top, 1, rcItem.Height(), ::GetSysColor(COLOR_BTNSHADOW));
-            dc.FillSolidRect(rcItem.right + 1, rcItem.top, 1, rcItem.Height(), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+            dc.FillSolidRect(rcItem.right, rcItem.top, 1, rcItem.Height(), clrShadow);
+            dc.FillSolidRect(rcItem.right + 1, rcItem.top, 1, rcItem.Height(), clrLight);
         }
         if (pOldFont != NULL)
             dc.SelectObject(pOldFont);

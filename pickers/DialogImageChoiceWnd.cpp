@@ -1,6 +1,7 @@
 // DialogImageChoiceWnd.cpp: listing the folder, making the thumbnails, painting, selecting and
 // scrolling by rows.
 #include "pickers/DialogImageChoiceWnd.h"
+#include "core/KwPalette.h"
 
 #include "core/CoreGlobalMethods.h"
 #include "core/KwGdiplus.h"
@@ -17,7 +18,6 @@ using namespace Gdiplus::DllExports;
 
 namespace {
 
-const COLORREF kSelectionColor = RGB(0, 0, 0x7F);
 
 // The file's picture at the size it is drawn at. Only the thumbnail is kept: a folder of large
 // photos would otherwise hold every decoded photo for as long as the dialog is open. NULL when
@@ -205,12 +205,12 @@ void CDialogImageChoiceWnd::Draw(CDC& dc)
 {
     CRect rcClient;
     GetClientRect(&rcClient);
-    dc.FillSolidRect(&rcClient, ::GetSysColor(COLOR_WINDOW));
+    dc.FillSolidRect(&rcClient, CKwPalette::Get(CKwPalette::eWindow));
     if (!m_strError.IsEmpty()) {
         CRect rcText(rcClient);
         rcText.DeflateRect(m_nMargin, m_nMargin);
         CFont* pOldFont = GetParent() != NULL && GetParent()->GetFont() != NULL ? dc.SelectObject(GetParent()->GetFont()) : NULL;
-        dc.SetTextColor(::GetSysColor(COLOR_GRAYTEXT));
+        dc.SetTextColor(CKwPalette::Get(CKwPalette::eGrayText));
         dc.DrawText(m_strError, &rcText, DT_WORDBREAK | DT_NOPREFIX);
         if (pOldFont != NULL)
             dc.SelectObject(pOldFont);
@@ -229,7 +229,7 @@ void CDialogImageChoiceWnd::Draw(CDC& dc)
     if (m_nSelection >= 0 && m_nSelection < m_arrImages.GetSize()) {
         CRect rcFrame;
         GetImageRect((UINT)m_nSelection, rcFrame);
-        CBrush brush(kSelectionColor);
+        CBrush brush(CKwPalette::Get(CKwPalette::eThumbSelection));
         for (int i = 0; i < 4; ++i) {
             rcFrame.InflateRect(1, 1);
             dc.FrameRect(&rcFrame, &brush);

@@ -2,12 +2,9 @@
 // the push button's own painting, and the picker it opens.
 #include "pickers/KwColorButton.h"
 
-namespace {
+#include "core/KwPalette.h"
 
-const COLORREF kDarkGrey = RGB(0x81, 0x81, 0x81);
-const COLORREF kNearBlack = RGB(0x02, 0x02, 0x02);
-const COLORREF kLightGrey = RGB(0xC0, 0xC0, 0xC0);
-const COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
+namespace {
 
 // first along the top from right to left and down the left side; second down the right side
 // and back along the bottom one pixel past the left side.
@@ -106,6 +103,15 @@ void CKwColorButton::Draw(CDC& dc)
     const int L = rc.left, T = rc.top, R = rc.right, B = rc.bottom;
     const BOOL bEnabled = IsWindowEnabled();
     const int p = m_bPressed ? 1 : 0; // everything inside the frame moves one pixel when pressed
+    const COLORREF kDarkGrey = CKwPalette::Get(CKwPalette::eButtonShadow);
+    const COLORREF kNearBlack = CKwPalette::Get(CKwPalette::eButtonDarkShadow);
+    const COLORREF kLightGrey = CKwPalette::Get(CKwPalette::eButtonLight);
+    const COLORREF kWhite = CKwPalette::Get(CKwPalette::eButtonHighlight);
+    const COLORREF kGlyph = CKwPalette::Get(CKwPalette::eButtonGlyph);
+    // The push button under it paints its face in the system's colour: the dark look covers it.
+    const BOOL bDark = CKwPalette::IsDark();
+    if (bDark)
+        dc.FillSolidRect(&rc, CKwPalette::Get(CKwPalette::eFace));
 
     DrawEdge(dc, L, T, R, B, kDarkGrey, kWhite);
     if (p)
@@ -119,16 +125,16 @@ void CKwColorButton::Draw(CDC& dc)
         DrawEdge(dc, L + 2, T + 2, R - 2, B - 2, kLightGrey, kDarkGrey);
     }
     if (m_nID == -1 && (p || bEnabled))
-        DrawEdge(dc, L + 5 + p, T + 4 + p, R - 16 + p, B - 5 + p, kNearBlack, kNearBlack);
+        DrawEdge(dc, L + 5 + p, T + 4 + p, R - 16 + p, B - 5 + p, kGlyph, kGlyph);
 
     dc.FillSolidRect(R - 12 + p, T + 4 + p, 1, B - 5 - (T + 4 + p) + 1, kDarkGrey);
     dc.FillSolidRect(R - 11 + p, T + 4 + p, 1, B - 5 - (T + 4 + p) + 1, kWhite);
 
     const int x = R - 9 + p, y = (T + B) / 2 - 1 + p;
-    const COLORREF arrow = bEnabled ? kNearBlack : kDarkGrey;
+    const COLORREF arrow = bEnabled ? kGlyph : kDarkGrey;
     dc.FillSolidRect(x, y, 5, 1, arrow);
     dc.FillSolidRect(x + 1, y + 1, 3, 1, arrow);
-    dc.SetPixel(x + 2, y + 2, kNearBlack);
+    dc.SetPixel(x + 2, y + 2, kGlyph);
 
     if (m_bFocus && (p || bEnabled))
     {
@@ -136,14 +142,14 @@ void CKwColorButton::Draw(CDC& dc)
         for (int dx = dots.left; dx <= dots.right; dx++)
             if (dx % 2 == 0)
             {
-                dc.SetPixel(dx, dots.top, kNearBlack);
-                dc.SetPixel(dx, dots.bottom, kNearBlack);
+                dc.SetPixel(dx, dots.top, kGlyph);
+                dc.SetPixel(dx, dots.bottom, kGlyph);
             }
         for (int dy = dots.top; dy <= dots.bottom; dy++)
             if (dy % 2 == 0)
             {
-                dc.SetPixel(dots.left, dy, kNearBlack);
-                dc.SetPixel(dots.right, dy, kNearBlack);
+                dc.SetPixel(dots.left, dy, kGlyph);
+                dc.SetPixel(dots.right, dy, kGlyph);
             }
     }
     if (!bEnabled && !p)
@@ -159,6 +165,8 @@ void CKwColorButton::Draw(CDC& dc)
         return;
     CFont* pOldFont = dc.SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
     int nOldMode = dc.SetBkMode(TRANSPARENT);
+    if (bDark)
+        dc.SetTextColor(CKwPalette::Get(CKwPalette::eFaceText));
     CRect text(L + 4 + p, T + p, R - 13 + p, B + p);
     dc.DrawText(caption, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
     dc.SetBkMode(nOldMode);

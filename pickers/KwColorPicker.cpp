@@ -2,6 +2,7 @@
 // and the mouse.
 #include "pickers/KwColorPicker.h"
 
+#include "core/KwPalette.h"
 #include "core/KwRegistry.h"
 #include "core/MemDC.h"
 
@@ -9,11 +10,8 @@
 
 namespace {
 
-const COLORREF kGrey = RGB(0x80, 0x80, 0x80);
-const COLORREF kLightGrey = RGB(0xC0, 0xC0, 0xC0);
-const COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
 // A stored colour that cannot be read shows as white.
-const COLORREF kUnreadable = kWhite;
+const COLORREF kUnreadable = RGB(0xFF, 0xFF, 0xFF);
 
 // first along the top and down the left from (x, y); second back along the bottom and up the
 // right, each side w or h long plus the corner.
@@ -237,12 +235,14 @@ CKwColorPicker::ELook CKwColorPicker::ButtonLook(bool bTop, int nIndex) const
 
 void CKwColorPicker::DrawHighlight(CDC& dc, const CRect& rect, ELook look)
 {
-    COLORREF light = ::GetSysColor(COLOR_3DHIGHLIGHT);
-    COLORREF shadow = ::GetSysColor(COLOR_3DSHADOW);
+    COLORREF light = CKwPalette::Get(CKwPalette::eFaceLight);
+    COLORREF shadow = CKwPalette::Get(CKwPalette::eFaceShadow);
+    COLORREF even = CKwPalette::Get(CKwPalette::eButtonLight);
+    COLORREF odd = CKwPalette::Get(CKwPalette::ePickerFrameLight);
     if (look == LookSelected)
         for (int dy = 0; dy < rect.Height(); dy++)
             for (int dx = 0; dx < rect.Width(); dx++)
-                dc.SetPixel(rect.left + dx, rect.top + dy, (dx + dy) % 2 == 0 ? kLightGrey : kWhite);
+                dc.SetPixel(rect.left + dx, rect.top + dy, (dx + dy) % 2 == 0 ? even : odd);
     if (look == LookHover)
         DrawEdge(dc, rect.left, rect.top, rect.Width() - 1, rect.Height() - 1, light, shadow);
     else if (look != LookPlain)
@@ -255,9 +255,9 @@ void CKwColorPicker::DrawCell(CDC& dc, int nRow, int nCol)
     Layout().CellOrigin(nRow, nCol, x, y);
     const CPoint origin(x, y);
     int index = (nRow - 1) * CKwColorPickerLayout::Columns + (nCol - 1);
-    dc.FillSolidRect(origin.x - 4, origin.y - 4, 20, 20, ::GetSysColor(COLOR_BTNFACE));
+    dc.FillSolidRect(origin.x - 4, origin.y - 4, 20, 20, CKwPalette::Get(CKwPalette::eFace));
     DrawHighlight(dc, CRect(origin.x - 3, origin.y - 3, origin.x + 15, origin.y + 15), CellLook(nRow, nCol));
-    CBrush grey(kGrey);
+    CBrush grey(CKwPalette::Get(CKwPalette::ePickerFrame));
     CRect cell(origin.x, origin.y, origin.x + CKwColorPickerLayout::CellSize,
                origin.y + CKwColorPickerLayout::CellSize);
     dc.FrameRect(&cell, &grey);
@@ -272,16 +272,18 @@ void CKwColorPicker::DrawButton(CDC& dc, bool bTop, int nIndex)
     int top = Layout().ButtonTop(bTop, nIndex);
     CRect frame(CKwColorPickerLayout::Margin, top, W - CKwColorPickerLayout::Margin,
                 top + CKwColorPickerLayout::ButtonHeight);
-    dc.FillSolidRect(2, frame.top - 3, W - 4, 24, ::GetSysColor(COLOR_BTNFACE));
+    dc.FillSolidRect(2, frame.top - 3, W - 4, 24, CKwPalette::Get(CKwPalette::eFace));
     DrawHighlight(dc, CRect(2, frame.top - 3, W - 2, frame.top + 20), ButtonLook(bTop, nIndex));
-    CBrush grey(kGrey);
+    CBrush grey(CKwPalette::Get(CKwPalette::ePickerFrame));
     dc.FrameRect(&frame, &grey);
 
     const CString& text = Button(bTop, nIndex).strText;
     CFont* pOldFont = dc.SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
     CSize extent = dc.GetTextExtent(text);
     int nOldMode = dc.SetBkMode(TRANSPARENT);
+    COLORREF clrOldText = dc.SetTextColor(CKwPalette::Get(CKwPalette::ePickerText));
     dc.TextOut((W - extent.cx) / 2, frame.top + (CKwColorPickerLayout::ButtonHeight - extent.cy) / 2 + 1, text);
+    dc.SetTextColor(clrOldText);
     dc.SetBkMode(nOldMode);
     dc.SelectObject(pOldFont);
 }
@@ -290,7 +292,7 @@ void CKwColorPicker::Draw(CDC& dc)
 {
     CRect client;
     GetClientRect(&client);
-    dc.FillSolidRect(&client, ::GetSysColor(COLOR_BTNFACE));
+    dc.FillSolidRect(&client, CKwPalette::Get(CKwPalette::eFace));
     if (m_CellColors.empty())
         return;
     for (int i = 0; i < m_TopButtons.GetSize(); i++)
@@ -307,8 +309,9 @@ void CKwColorPicker::Draw(CDC& dc)
         CKwColorPickerLayout layout = Layout();
         for (int which = 0; which < 2; which++)
         {
-            dc.FillSolidRect(2, layout.SeparatorY(which), client.Width() - 4, 1, kGrey);
-            dc.FillSolidRect(2, layout.SeparatorY(which) + 1, client.Width() - 4, 1, kWhite);
+            dc.FillSolidRect(2, layout.SeparatorY(which), client.Width() - 4, 1, CKwPalette::Get(CKwPalette::ePickerFrame));
+            dc.FillSolidRect(2, layout.SeparatorY(which) + 1, client.Width() - 4, 1,
+                CKwPalette::Get(CKwPalette::ePickerFrameLight));
         }
     }
 }

@@ -1,5 +1,6 @@
 // KwComboBox.cpp: the flat frame over the combo's own painting, and the edit-field lookup.
 #include "pickers/KwComboBox.h"
+#include "core/KwPalette.h"
 
 IMPLEMENT_DYNCREATE(CKwComboBox, CComboBox)
 
@@ -23,7 +24,8 @@ CWnd* CKwComboBox::GetEditField() const
 
 void CKwComboBox::DrawFlatFrame(HDC hDC, const CRect& rect)
 {
-    HBRUSH hBrush = ::GetSysColorBrush(COLOR_WINDOW);
+    CBrush brush(CKwPalette::Get(CKwPalette::eWindow));
+    HBRUSH hBrush = (HBRUSH)brush.GetSafeHandle();
     RECT strips[4] = {
         {rect.left, rect.top, rect.right, rect.top + 2},
         {rect.left, rect.bottom - 2, rect.right, rect.bottom},

@@ -1,5 +1,6 @@
 // KwFontSampleWnd.cpp: the font pickers' window, button, layout and sample.
 #include "pickers/KwFontSampleWnd.h"
+#include "core/KwPalette.h"
 
 #include "core/KwPlaceholder.h"
 #include "core/MemDC.h"
@@ -83,7 +84,7 @@ void CKwFontSampleWnd::DrawSample(CDC& dc)
     CRect client;
     GetClientRect(&client);
     CRect sample = SampleRect(client, m_nButtonWidth, SampleOffset());
-    dc.Draw3dRect(&sample, ::GetSysColor(COLOR_BTNSHADOW), ::GetSysColor(COLOR_BTNHIGHLIGHT));
+    dc.Draw3dRect(&sample, CKwPalette::Get(CKwPalette::eFaceShadow), CKwPalette::Get(CKwPalette::eFaceLight));
     CFont font;
     font.CreateFontIndirect(&m_logFont);
     CFont* pOldFont = dc.SelectObject(&font);

@@ -2,6 +2,7 @@
 // prefix, accepting a completion and its description tip.
 #include "tips/KwIntelliSenseWindow.h"
 
+#include "core/KwPalette.h"
 #include "tips/KwIntelliSenseItem.h"
 #include "tips/KwStaticToolTipCtrl.h"
 #include "tips/KwWorkArea.h"
@@ -103,6 +104,13 @@ BOOL CKwIntelliSenseWindow::CreateList(CWnd* pEditor)
         return FALSE;
     InsertColumn(0, "", LVCFMT_LEFT);
     SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    // Made anew for each completion: the list takes the look of the moment.
+    if (CKwPalette::IsDark())
+    {
+        SetBkColor(CKwPalette::Get(CKwPalette::eWindow));
+        SetTextBkColor(CKwPalette::Get(CKwPalette::eWindow));
+        SetTextColor(CKwPalette::Get(CKwPalette::eWindowText));
+    }
     CImageList* pImages = m_pClient->IKwIntelliSenseClient_GetImageList();
     if (pImages != NULL)
         SetImageList(pImages, LVSIL_SMALL);

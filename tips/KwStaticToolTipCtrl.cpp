@@ -4,9 +4,10 @@
 
 #include "tips/KwWorkArea.h"
 
+#include "core/KwPalette.h"
+
 namespace
 {
-const COLORREF kBackground = RGB(0xFF, 0xFF, 0xE1);
 const UINT kTextFormat = DT_WORDBREAK | DT_NOCLIP | DT_NOPREFIX;
 const int kAnchorGap = 3; // kept free on either side of the anchor
 const int kTopMargin = 5; // a tip that fits nowhere keeps this far below the work area's top
@@ -155,8 +156,8 @@ void CKwStaticToolTipCtrl::Draw(CDC& dc)
     GetWindowText(sText);
     HGDIOBJ hOld = SelectFont(dc.m_hDC);
     ::SetBkMode(dc.m_hDC, TRANSPARENT);
-    ::SetTextColor(dc.m_hDC, RGB(0, 0, 0));
-    dc.FillSolidRect(&rcClient, kBackground);
+    ::SetTextColor(dc.m_hDC, CKwPalette::Get(CKwPalette::eStaticTipText));
+    dc.FillSolidRect(&rcClient, CKwPalette::Get(CKwPalette::eStaticTipBack));
     CRect rcText = TextRect(rcClient);
     ::DrawText(dc.m_hDC, sText, sText.GetLength(), &rcText, kTextFormat);
     ::SelectObject(dc.m_hDC, hOld);

@@ -154,6 +154,8 @@ protected:
     afx_msg void OnDestroy();
     afx_msg void OnKillFocus(CWnd* pNewWnd);
     afx_msg void OnActivateApp(BOOL bActive, DWORD dwThreadID);
+    // The look changed: the default colours follow it, those the host set stay.
+    afx_msg LRESULT OnThemeChanged(WPARAM wParam, LPARAM lParam);
     void Pop();
     void KillTimers(UINT nIDTimer = 0);
     BOOL IsVisible();
@@ -180,6 +182,7 @@ protected:
 protected:
     // Markup state.
     COLORREF m_crColor[UXTT_COLOR_COUNT];
+    COLORREF m_crDefault[UXTT_COLOR_COUNT]; // the table as SetDefaultColors last left it
     LOGFONT m_LogFont;
     CArray<UXTOOLTIP_NAME_RES, const UXTOOLTIP_NAME_RES&> m_arrNameRes;
     CImageList m_imgTooltip;

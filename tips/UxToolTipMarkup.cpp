@@ -3,6 +3,8 @@
 #include "tips/UxToolTip.h"
 
 #include "core/KwDpi.h"
+#include "core/KwPalette.h"
+
 #include "tips/UxTipDrawer.h"
 #include "tips/UxTipPictures.h"
 
@@ -38,15 +40,30 @@ void CUxToolTip::SetDefaultColors()
     };
     for (int i = 0; i < 16; i++)
         m_crColor[i] = kPalette[i];
-    m_crColor[UXTT_COLOR_TEXT] = ::GetSysColor(COLOR_INFOTEXT);
-    m_crColor[UXTT_COLOR_BK_BEGIN] = ::GetSysColor(COLOR_INFOBK);
-    m_crColor[UXTT_COLOR_BK_MID] = ::GetSysColor(COLOR_INFOBK);
-    m_crColor[UXTT_COLOR_BK_END] = ::GetSysColor(COLOR_INFOBK);
-    m_crColor[21] = RGB(0x00, 0x00, 0xEE);
-    m_crColor[22] = RGB(0x55, 0x1A, 0x8B);
+    m_crColor[UXTT_COLOR_TEXT] = CKwPalette::Get(CKwPalette::eTipText);
+    m_crColor[UXTT_COLOR_BK_BEGIN] = CKwPalette::Get(CKwPalette::eTipBack);
+    m_crColor[UXTT_COLOR_BK_MID] = CKwPalette::Get(CKwPalette::eTipBack);
+    m_crColor[UXTT_COLOR_BK_END] = CKwPalette::Get(CKwPalette::eTipBack);
+    m_crColor[21] = CKwPalette::Get(CKwPalette::eTipLink);
+    m_crColor[22] = CKwPalette::Get(CKwPalette::eTipVisited);
     m_crColor[23] = RGB(0xFF, 0x00, 0x00);
-    m_crColor[UXTT_COLOR_SHADOW] = ::GetSysColor(COLOR_BTNSHADOW);
-    m_crColor[UXTT_COLOR_BORDER] = ::GetSysColor(COLOR_INFOTEXT);
+    m_crColor[UXTT_COLOR_SHADOW] = CKwPalette::Get(CKwPalette::eTipShadow);
+    m_crColor[UXTT_COLOR_BORDER] = CKwPalette::Get(CKwPalette::eTipText);
+    memcpy(m_crDefault, m_crColor, sizeof(m_crDefault));
+}
+
+LRESULT CUxToolTip::OnThemeChanged(WPARAM, LPARAM)
+{
+    COLORREF crHost[UXTT_COLOR_COUNT], crOldDefault[UXTT_COLOR_COUNT];
+    memcpy(crHost, m_crColor, sizeof(crHost));
+    memcpy(crOldDefault, m_crDefault, sizeof(crOldDefault));
+    SetDefaultColors();
+    for (int i = 0; i < UXTT_COLOR_COUNT; i++)
+    {
+        if (crHost[i] != crOldDefault[i])
+            m_crColor[i] = crHost[i];
+    }
+    return 0;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include "StructWindows.h"
 
 #include "core/KwDpi.h"
+#include "core/KwLook.h"
 #include "core/KwRegistry.h"
 #include "frame/KwSoleDocTemplate.h"
 #include "frame/KwSplashWnd.h"
@@ -151,6 +152,8 @@ BOOL CStructApp::InitInstance()
     free((void*)m_pszProfileName);
     m_pszProfileName = _strdup(pszProfile);
     InitBCGSoft();
+    // The look the user chose last time; the tour's profile starts classic.
+    CKwLook::ApplyRememberedLook();
     CStructDoc::SetLog(&CStructApp::Log);
     LoadStdProfileSettings(4);
     AddDocTemplate(new CKwSoleDocTemplate(IDR_STRUCT_MODEL, RUNTIME_CLASS(CStructDoc)));

@@ -7,6 +7,7 @@
 #include "StructCommands.rh"
 #include "StructDoc.h"
 #include "StructWindows.h"
+#include "core/KwLook.h"
 
 #include <CBCGPMenuBar.h>
 #include <CBCGPWorkspace.h>
@@ -19,6 +20,8 @@ BEGIN_MESSAGE_MAP(CStructMainFrame, CKwSoleDocMDIFrameWnd)
     ON_WM_DESTROY()
     ON_COMMAND_RANGE(ID_STRUCT_VIEW_TOOLBAR, ID_STRUCT_VIEW_SECTIONS, &CStructMainFrame::OnViewPane)
     ON_UPDATE_COMMAND_UI_RANGE(ID_STRUCT_VIEW_TOOLBAR, ID_STRUCT_VIEW_SECTIONS, &CStructMainFrame::OnUpdateViewPane)
+    ON_COMMAND(ID_STRUCT_VIEW_DARK, &CStructMainFrame::OnViewDark)
+    ON_UPDATE_COMMAND_UI(ID_STRUCT_VIEW_DARK, &CStructMainFrame::OnUpdateViewDark)
     ON_COMMAND_RANGE(ID_STRUCT_WINDOW_SCHEDULE, ID_STRUCT_WINDOW_LIST, &CStructMainFrame::OnOpenWindow)
     ON_UPDATE_COMMAND_UI_RANGE(ID_STRUCT_WINDOW_SCHEDULE, ID_STRUCT_WINDOW_LIST, &CStructMainFrame::OnUpdateNeedsModel)
     ON_COMMAND_RANGE(ID_STRUCT_MEMBER_PREV, ID_STRUCT_MEMBER_NEXT, &CStructMainFrame::OnMemberStep)
@@ -254,4 +257,14 @@ void CStructMainFrame::OnUpdateSelectionIndicator(CCmdUI* pCmdUI)
     }
     pCmdUI->SetText(strText);
     m_wndColourWell.SetColour(crColour);
+}
+
+void CStructMainFrame::OnViewDark()
+{
+    CKwLook::SetLook(CKwLook::GetLook() == CKwLook::eDark ? CKwLook::eClassic : CKwLook::eDark);
+}
+
+void CStructMainFrame::OnUpdateViewDark(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(CKwLook::GetLook() == CKwLook::eDark);
 }

@@ -50,6 +50,8 @@ protected:
     afx_msg void OnDestroy();
     afx_msg void OnViewPane(UINT nID);
     afx_msg void OnUpdateViewPane(CCmdUI* pCmdUI);
+    afx_msg void OnViewDark();
+    afx_msg void OnUpdateViewDark(CCmdUI* pCmdUI);
     afx_msg void OnOpenWindow(UINT nID);
     afx_msg void OnUpdateNeedsModel(CCmdUI* pCmdUI);
     afx_msg void OnMemberStep(UINT nID);

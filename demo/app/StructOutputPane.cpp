@@ -5,6 +5,14 @@
 
 #include "core/KwStringParser.h"
 
+namespace {
+
+// The log keeps a few screens of its newest lines, so that an editor left open for days does not
+// grow without end.
+const int kMostLines = 200;
+
+} // namespace
+
 BEGIN_MESSAGE_MAP(CStructOutputPane, CKwControlBar)
     ON_WM_CREATE()
 END_MESSAGE_MAP()
@@ -30,5 +38,7 @@ void CStructOutputPane::Log(const CString& strText)
     int nPos = 0;
     while (CKwStringParser::GetNextLine(strText, nPos, line[0]))
         m_list.InsertLine(line);
+    while (m_list.GetItemCount() > kMostLines)
+        m_list.DeleteItem(0);
     m_list.EnsureVisible(m_list.GetItemCount() - 1, FALSE);
 }

@@ -2,6 +2,9 @@
 // and the window layer's picture.
 #include "Gallery.h"
 
+#include "core/KwLook.h"
+#include "core/KwVisualManagerDark.h"
+
 #include <afxwin.h>
 #include <gdiplus.h>
 
@@ -224,4 +227,21 @@ void GalleryPump(DWORD dwMilliseconds, HWND hDialog)
             }
         ::Sleep(10);
     } while ((int)(dwEnd - ::GetTickCount()) > 0);
+}
+
+namespace {
+
+bool s_bDark = false;
+
+} // namespace
+
+void GallerySetDark(bool bDark)
+{
+    s_bDark = bDark;
+    CKwLook::SetLook(bDark ? CKwLook::eDark : CKwLook::eClassic, FALSE);
+}
+
+void GalleryUseManager(CRuntimeClass* pClass)
+{
+    CBCGPVisualManager::SetDefaultManager(s_bDark ? RUNTIME_CLASS(CKwVisualManagerDark) : pClass);
 }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+struct CRuntimeClass;
+
 // Copies the whole window as painted (children included, and the frame where the display paints
 // frames) into a 32-bit DIB section and writes <folder>\<name>.png through GDI+. The window must
 // be shown and painted. FALSE when any step fails.
@@ -12,6 +14,12 @@ bool GallerySaveWindow(HWND hWnd, const char* pszFolder, const char* pszName);
 // Copies an area of the screen, with every window over it (popups included), and saves it the
 // same way. FALSE when any step fails.
 bool GallerySaveScreen(const RECT& rcScreen, const char* pszFolder, const char* pszName);
+
+// The gallery's look: with bDark every picture shows the dark look. The pictures that need the
+// docking library's flat look ask for it here, and get the dark one in the dark gallery; NULL
+// returns to the look the gallery started in.
+void GallerySetDark(bool bDark);
+void GalleryUseManager(CRuntimeClass* pClass);
 
 // Dispatches this thread's messages for the given time, so that windows paint. With a dialog
 // given, each message is first offered to the PreTranslateMessage chain up to it, as the

@@ -110,7 +110,7 @@ bool SaveDragPicture(CGalleryPane& pane, CWnd& target, const CRect& rectAll, con
 
 bool GalleryDockPanes(const char* pszFolder)
 {
-    CBCGPVisualManager::SetDefaultManager(RUNTIME_CLASS(CBCGPVisualManagerXP));
+    GalleryUseManager(RUNTIME_CLASS(CBCGPVisualManagerXP));
     CWinApp* pOwnApp = AfxGetApp() == NULL ? new CWinApp("KwUi Gallery") : NULL;
     CWinApp* pApp = AfxGetApp();
     CWnd* pOldMain = pApp->m_pMainWnd;
@@ -203,6 +203,6 @@ bool GalleryDockPanes(const char* pszFolder)
         pFrame->DestroyWindow(); // deletes itself, and the floating pane's mini frame
     }
     delete pOwnApp;
-    CBCGPVisualManager::SetDefaultManager(NULL);
+    GalleryUseManager(NULL);
     return bSaved;
 }

@@ -84,7 +84,7 @@ void FillMembers(CWnd& tree)
 
 bool GalleryKwBars(const char* pszFolder)
 {
-    CBCGPVisualManager::SetDefaultManager(RUNTIME_CLASS(CBCGPVisualManagerXP));
+    GalleryUseManager(RUNTIME_CLASS(CBCGPVisualManagerXP));
     CWinApp* pOwnApp = AfxGetApp() == NULL ? new CWinApp("KwUi Gallery") : NULL;
     CWinApp* pApp = AfxGetApp();
     CWnd* pOldMain = pApp->m_pMainWnd;
@@ -157,6 +157,6 @@ bool GalleryKwBars(const char* pszFolder)
         pFrame->DestroyWindow();
     }
     delete pOwnApp;
-    CBCGPVisualManager::SetDefaultManager(NULL);
+    GalleryUseManager(NULL);
     return bSaved;
 }

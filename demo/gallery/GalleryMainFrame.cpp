@@ -1,5 +1,6 @@
 // GalleryMainFrame.cpp: the frame deletes itself when its window goes.
 #include "GalleryMainFrame.h"
+#include "Gallery.h"
 #include "GalleryDockFrame.rh"
 
 #include "CBCGPDockingControlBar.h"
@@ -10,7 +11,7 @@ CGalleryMainFrame::CGalleryMainFrame()
     : m_pOwnApp(AfxGetApp() == NULL ? new CWinApp("KwUi Gallery") : NULL), m_pOldMain(AfxGetApp()->m_pMainWnd),
       m_pFrame(new CBCGPMDIFrameWnd)
 {
-    CBCGPVisualManager::SetDefaultManager(RUNTIME_CLASS(CBCGPVisualManagerXP));
+    GalleryUseManager(RUNTIME_CLASS(CBCGPVisualManagerXP));
     if (!m_pFrame->LoadFrame(IDR_GALLERY_FRAME))
     {
         delete m_pFrame;
@@ -29,7 +30,7 @@ CGalleryMainFrame::~CGalleryMainFrame()
     if (m_pFrame != NULL)
         m_pFrame->DestroyWindow();
     delete m_pOwnApp;
-    CBCGPVisualManager::SetDefaultManager(NULL);
+    GalleryUseManager(NULL);
 }
 
 bool CGalleryMainFrame::AddPane(CBCGPDockingControlBar& pane, LPCTSTR lpszName, DWORD dwSide, const CRect& rect)

@@ -35,6 +35,7 @@
 #include "core/KwUpdates.h"
 
 #include <cstdio>
+#include <cstring>
 
 extern "C" const char* KwUiVersion();
 
@@ -205,6 +206,9 @@ int main(int argc, char** argv)
     ShowStringParser();
     ShowFileNames();
     ShowSpline();
+    // "/dark" after the folder: every picture in the dark look.
+    if (argc > 2 && strcmp(argv[2], "/dark") == 0)
+        GallerySetDark(true);
     if (argc > 1)
         SavePictures(argv[1]);
     return 0;

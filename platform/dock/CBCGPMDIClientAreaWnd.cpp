@@ -2,6 +2,7 @@
 // the frame.
 #include "CBCGPMDIClientAreaWnd.h"
 #include "CBCGPMDIFrameWnd.h"
+#include "CBCGPVisualManager.h"
 
 IMPLEMENT_DYNAMIC(CBCGPMDIClientAreaWnd, CWnd)
 
@@ -11,6 +12,7 @@ BEGIN_MESSAGE_MAP(CBCGPMDIClientAreaWnd, CWnd)
     ON_MESSAGE(WM_MDIACTIVATE, &CBCGPMDIClientAreaWnd::OnMDIActivate)
     ON_MESSAGE(WM_MDINEXT, &CBCGPMDIClientAreaWnd::OnMDINext)
     ON_MESSAGE(WM_MDIDESTROY, &CBCGPMDIClientAreaWnd::OnMDIDestroy)
+    ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 CBCGPMDIClientAreaWnd::CBCGPMDIClientAreaWnd() {}
@@ -70,4 +72,15 @@ LRESULT CBCGPMDIClientAreaWnd::OnMDINext(WPARAM wParam, LPARAM lParam)
 LRESULT CBCGPMDIClientAreaWnd::OnMDIDestroy(WPARAM wParam, LPARAM lParam)
 {
     return SwitchChildren(WM_MDIDESTROY, wParam, lParam);
+}
+
+BOOL CBCGPMDIClientAreaWnd::OnEraseBkgnd(CDC* pDC)
+{
+    COLORREF clr = CBCGPVisualManager::GetInstance()->GetSysColor(COLOR_APPWORKSPACE);
+    if (clr == ::GetSysColor(COLOR_APPWORKSPACE))
+        return (BOOL)Default();
+    CRect rect;
+    GetClientRect(&rect);
+    pDC->FillSolidRect(&rect, clr);
+    return TRUE;
 }

@@ -19,6 +19,8 @@ protected:
     afx_msg LRESULT OnMDIActivate(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnMDINext(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnMDIDestroy(WPARAM wParam, LPARAM lParam);
+    // The workspace behind the children in the look's colour; the system erases it in its own.
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     LRESULT SwitchChildren(UINT message, WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

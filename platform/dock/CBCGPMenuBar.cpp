@@ -3,6 +3,8 @@
 // for the command buttons, the maximized child's system parts, and off-screen painting.
 #include "CBCGPMenuBar.h"
 #include "CBCGPMemDC.h"
+#include "CBCGPMenuOwner.h"
+#include "CBCGPVisualManager.h"
 
 #include <afxwin.h>
 
@@ -287,7 +289,7 @@ void CBCGPMenuBar::OpenPopup(int i)
         ClientToScreen(&rect);
         TPMPARAMS params = {sizeof(params), rect};
         // Tracked for the frame: its command UI sets the items, the command is posted to it.
-        ::TrackPopupMenuEx(m_buttons[nOpen].hPopup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_VERTICAL,
+        CBCGPMenuOwner::Track(m_buttons[nOpen].hPopup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_VERTICAL,
             rect.left, rect.bottom, hTarget, &params);
     }
     if (hHook != NULL)
@@ -542,7 +544,9 @@ void CBCGPMenuBar::OnPaint()
 
 void CBCGPMenuBar::DrawBar(HDC hDC, const CRect& rectClient)
 {
-    ::FillRect(hDC, &rectClient, ::GetSysColorBrush(COLOR_BTNFACE));
+    CBCGPVisualManager* pManager = CBCGPVisualManager::GetInstance();
+    ::SetBkColor(hDC, pManager->GetSysColor(COLOR_BTNFACE));
+    ::ExtTextOutA(hDC, 0, 0, ETO_OPAQUE, &rectClient, NULL, 0, NULL);
     HGDIOBJ hOldFont = ::SelectObject(hDC, GetMenuFont());
     ::SetBkMode(hDC, TRANSPARENT);
     for (int i = 0; i < GetCount(); i++)
@@ -558,11 +562,14 @@ void CBCGPMenuBar::DrawBar(HDC hDC, const CRect& rectClient)
 void CBCGPMenuBar::DrawButton(HDC hDC, const CMenuButton& button, BOOL bHot, BOOL bPressed)
 {
     CRect rect = button.rect;
+    CBCGPVisualManager* pManager = CBCGPVisualManager::GetInstance();
+    CDC* pDC = CDC::FromHandle(hDC);
     // Classic flat menu buttons: raised under the mouse, sunk while open or checked.
+    CRect rectEdge = rect;
     if (bPressed || button.bChecked)
-        ::DrawEdge(hDC, &rect, BDR_SUNKENOUTER, BF_RECT);
+        pManager->OnDrawEdge(pDC, rectEdge, BDR_SUNKENOUTER, BF_RECT);
     else if (bHot)
-        ::DrawEdge(hDC, &rect, BDR_RAISEDINNER, BF_RECT);
+        pManager->OnDrawEdge(pDC, rectEdge, BDR_RAISEDINNER, BF_RECT);
     if (bPressed)
         rect.OffsetRect(1, 1);
     if (!button.bEnabled)
@@ -570,10 +577,10 @@ void CBCGPMenuBar::DrawButton(HDC hDC, const CMenuButton& button, BOOL bHot, BOO
         // Etched, as a greyed menu item.
         CRect rectShadow = rect;
         rectShadow.OffsetRect(1, 1);
-        ::SetTextColor(hDC, ::GetSysColor(COLOR_BTNHIGHLIGHT));
+        ::SetTextColor(hDC, pManager->GetSysColor(COLOR_BTNHIGHLIGHT));
         ::DrawTextA(hDC, button.strText, button.strText.GetLength(), &rectShadow, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
     }
-    ::SetTextColor(hDC, ::GetSysColor(button.bEnabled ? COLOR_MENUTEXT : COLOR_GRAYTEXT));
+    ::SetTextColor(hDC, pManager->GetSysColor(button.bEnabled ? COLOR_MENUTEXT : COLOR_GRAYTEXT));
     ::DrawTextA(hDC, button.strText, button.strText.GetLength(), &rect, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
 }
 
@@ -598,5 +605,5 @@ void CBCGPMenuBar::DrawSysPart(HDC hDC, int nHit)
     UINT nState = nHit == hitMinimize ? DFCS_CAPTIONMIN : nHit == hitRestore ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONCLOSE;
     if (nHit == m_nPressed)
         nState |= DFCS_PUSHED;
-    ::DrawFrameControl(hDC, &rect, DFC_CAPTION, nState);
+    CBCGPVisualManager::GetInstance()->OnDrawFrameControl(CDC::FromHandle(hDC), rect, DFC_CAPTION, nState);
 }

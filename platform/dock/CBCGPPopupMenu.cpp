@@ -1,6 +1,7 @@
 // CBCGPPopupMenu.cpp: the popup-menu window: a hidden owned window that tracks its own copy of
 // the menu through the system and hands the chosen command on.
 #include "CBCGPPopupMenu.h"
+#include "CBCGPMenuOwner.h"
 #include "bcgpriv.h"
 
 #include <afxwin.h>
@@ -89,8 +90,8 @@ LRESULT CBCGPPopupMenu::OnShowMenu(WPARAM, LPARAM)
         // The target takes WM_INITMENUPOPUP, so its command-UI handlers set up the items; the
         // system closes a tracked menu on a click elsewhere only when its window is in front.
         ::SetForegroundWindow(::GetAncestor(hTarget, GA_ROOT));
-        nCommand = (UINT)::TrackPopupMenu(m_hMenu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON, m_ptShow.x,
-            m_ptShow.y, 0, hTarget, NULL);
+        nCommand = CBCGPMenuOwner::Track(m_hMenu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_RIGHTBUTTON, m_ptShow.x,
+            m_ptShow.y, hTarget, NULL);
         s_pActiveMenu = NULL;
     }
     DestroyWindow(); // deletes this

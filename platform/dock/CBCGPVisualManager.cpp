@@ -8,6 +8,9 @@
 
 IMPLEMENT_DYNCREATE(CBCGPVisualManager, CObject)
 
+// Left of a menu item's label: room for its check mark; right of its accelerator: for the arrow.
+static const int kMenuMargin = 20;
+
 // The manager of the process, made on demand and freed by the library's clean-up.
 static CBCGPVisualManager* s_pManager = NULL;
 
@@ -45,24 +48,96 @@ void CBCGPVisualManager::DestroyInstance()
     s_pManager = NULL;
 }
 
+COLORREF CBCGPVisualManager::GetSysColor(int nIndex) const
+{
+    return ::GetSysColor(nIndex);
+}
+
+void CBCGPVisualManager::OnDrawEdge(CDC* pDC, CRect& rect, UINT nEdge, UINT nFlags)
+{
+    pDC->DrawEdge(&rect, nEdge, nFlags);
+}
+
+void CBCGPVisualManager::OnDrawFrameControl(CDC* pDC, CRect& rect, UINT nType, UINT nState)
+{
+    pDC->DrawFrameControl(&rect, nType, nState);
+}
+
+BOOL CBCGPVisualManager::IsOwnerDrawMenu() const
+{
+    return FALSE;
+}
+
+CSize CBCGPVisualManager::OnMeasureMenuItem(CDC* pDC, LPCTSTR lpszText, BOOL bSeparator)
+{
+    if (bSeparator)
+        return CSize(10, 7);
+    CFont* pOldFont = pDC->SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    CSize size = pDC->GetTextExtent(lpszText, lstrlen(lpszText));
+    pDC->SelectObject(pOldFont);
+    // Room for the check mark on the left and the submenu arrow on the right.
+    return CSize(size.cx + 2 * kMenuMargin + 8, std::max<int>(size.cy + 6, 18));
+}
+
+void CBCGPVisualManager::OnDrawMenuItem(CDC* pDC, const CRect& rect, LPCTSTR lpszText, UINT nState, BOOL bSeparator)
+{
+    BOOL bSelected = (nState & ODS_SELECTED) != 0 && !bSeparator;
+    pDC->FillSolidRect(&rect, GetSysColor(bSelected ? COLOR_HIGHLIGHT : COLOR_MENU));
+    if (bSeparator)
+    {
+        pDC->FillSolidRect(rect.left + 2, rect.CenterPoint().y, rect.Width() - 4, 1, GetSysColor(COLOR_3DSHADOW));
+        return;
+    }
+    int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    COLORREF clrText = GetSysColor(nState & ODS_GRAYED ? COLOR_GRAYTEXT : bSelected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
+    COLORREF clrOld = pDC->SetTextColor(clrText);
+    CFont* pOldFont = pDC->SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    // The label left, its accelerator (after a tab) right.
+    CString strText(lpszText), strKey;
+    int nTab = strText.Find('\t');
+    if (nTab >= 0)
+    {
+        strKey = strText.Mid(nTab + 1);
+        strText = strText.Left(nTab);
+    }
+    CRect rectText = rect;
+    rectText.DeflateRect(kMenuMargin, 0);
+    pDC->DrawText(strText, &rectText, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    if (!strKey.IsEmpty())
+        pDC->DrawText(strKey, &rectText, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (nState & ODS_CHECKED)
+    {
+        CRect rectCheck(rect.left + 4, rect.top, rect.left + kMenuMargin, rect.bottom);
+        CFont font;
+        font.CreateFont(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET, OUT_DEFAULT_PRECIS,
+            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Marlett");
+        pDC->SelectObject(&font);
+        pDC->DrawText("a", 1, &rectCheck, DT_LEFT | DT_VCENTER | DT_SINGLELINE); // Marlett's check mark
+        pDC->SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    }
+    pDC->SelectObject(pOldFont);
+    pDC->SetTextColor(clrOld);
+    pDC->SetBkMode(nOldMode);
+}
+
 COLORREF CBCGPVisualManager::GetBarBackgroundColor() const
 {
-    return ::GetSysColor(COLOR_3DFACE);
+    return GetSysColor(COLOR_3DFACE);
 }
 
 COLORREF CBCGPVisualManager::GetBarBorderColor() const
 {
-    return ::GetSysColor(COLOR_3DSHADOW);
+    return GetSysColor(COLOR_3DSHADOW);
 }
 
 COLORREF CBCGPVisualManager::GetCaptionColor(BOOL bActive) const
 {
-    return ::GetSysColor(bActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
+    return GetSysColor(bActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
 }
 
 COLORREF CBCGPVisualManager::GetCaptionTextColor(BOOL bActive) const
 {
-    return ::GetSysColor(bActive ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT);
+    return GetSysColor(bActive ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT);
 }
 
 void CBCGPVisualManager::OnFillBarBackground(CDC* pDC, const CRect& rect)
@@ -126,7 +201,7 @@ void CBCGPVisualManager::OnFillStatusBar(CDC* pDC, const CRect& rect)
 // Sunk in 3D: shadow above and left, light below and right.
 void CBCGPVisualManager::OnDrawStatusBarPaneBorder(CDC* pDC, const CRect& rect)
 {
-    pDC->Draw3dRect(rect, ::GetSysColor(COLOR_3DSHADOW), ::GetSysColor(COLOR_3DHILIGHT));
+    pDC->Draw3dRect(rect, GetSysColor(COLOR_3DSHADOW), GetSysColor(COLOR_3DHILIGHT));
 }
 
 void CBCGPVisualManager::OnDrawStatusBarPane(CDC* pDC, const CRect& rect, LPCTSTR lpszText, BOOL bEnabled)
@@ -137,7 +212,7 @@ void CBCGPVisualManager::OnDrawStatusBarPane(CDC* pDC, const CRect& rect, LPCTST
     CRect rectText = rect;
     rectText.DeflateRect(3, 0);
     int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    COLORREF clrOld = pDC->SetTextColor(::GetSysColor(COLOR_BTNTEXT));
+    COLORREF clrOld = pDC->SetTextColor(GetSysColor(COLOR_BTNTEXT));
     pDC->DrawText(lpszText, -1, rectText, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
     pDC->SetTextColor(clrOld);
     pDC->SetBkMode(nOldMode);
@@ -145,22 +220,22 @@ void CBCGPVisualManager::OnDrawStatusBarPane(CDC* pDC, const CRect& rect, LPCTST
 
 COLORREF CBCGPVisualManager::GetTabAreaColor() const
 {
-    return ::GetSysColor(COLOR_3DFACE);
+    return GetSysColor(COLOR_3DFACE);
 }
 
 COLORREF CBCGPVisualManager::GetTabColor(BOOL bActive) const
 {
-    return ::GetSysColor(bActive ? COLOR_WINDOW : COLOR_3DFACE);
+    return GetSysColor(bActive ? COLOR_WINDOW : COLOR_3DFACE);
 }
 
 COLORREF CBCGPVisualManager::GetTabTextColor(BOOL bActive) const
 {
-    return ::GetSysColor(COLOR_BTNTEXT);
+    return GetSysColor(COLOR_BTNTEXT);
 }
 
 COLORREF CBCGPVisualManager::GetTabBorderColor() const
 {
-    return ::GetSysColor(COLOR_3DDKSHADOW);
+    return GetSysColor(COLOR_3DDKSHADOW);
 }
 
 namespace {
@@ -181,8 +256,8 @@ void CBCGPVisualManager::OnEraseTabsFrame(CDC* pDC, const CRect& rectPage, const
         return;
     // Raised in 3D (light left and above, shadow right and below), a plain line when flat.
     BOOL bFlat = pTabWnd->IsFlatTab();
-    COLORREF clrLight = bFlat ? GetTabBorderColor() : ::GetSysColor(COLOR_3DHILIGHT);
-    COLORREF clrDark = bFlat ? GetTabBorderColor() : ::GetSysColor(COLOR_3DSHADOW);
+    COLORREF clrLight = bFlat ? GetTabBorderColor() : GetSysColor(COLOR_3DHILIGHT);
+    COLORREF clrDark = bFlat ? GetTabBorderColor() : GetSysColor(COLOR_3DSHADOW);
     const CRect& r = rectPage;
     DrawLine(pDC, r.left, r.top, r.left, r.bottom - 1, clrLight);
     DrawLine(pDC, r.right - 1, r.top, r.right - 1, r.bottom - 1, clrDark);
@@ -199,7 +274,7 @@ void CBCGPVisualManager::OnEraseTabsArea(CDC* pDC, const CRect& rect, const CBCG
         return;
     // The strip's edge toward the page, which the active tab breaks through.
     BOOL bBottom = pTabWnd->GetLocation() == CBCGPTabWnd::LOCATION_BOTTOM;
-    COLORREF clr = pTabWnd->IsFlatTab() ? GetTabBorderColor() : ::GetSysColor(bBottom ? COLOR_3DSHADOW : COLOR_3DHILIGHT);
+    COLORREF clr = pTabWnd->IsFlatTab() ? GetTabBorderColor() : GetSysColor(bBottom ? COLOR_3DSHADOW : COLOR_3DHILIGHT);
     int y = bBottom ? rect.top : rect.bottom - 1;
     DrawLine(pDC, rect.left, y, rect.right - 1, y, clr);
 }
@@ -229,9 +304,9 @@ void CBCGPVisualManager::OnDrawTab(CDC* pDC, const CRect& rectTab, int iTab, BOO
     else
     {
         pDC->FillSolidRect(rect, GetTabAreaColor());
-        COLORREF clrLight = ::GetSysColor(COLOR_3DHILIGHT);
-        COLORREF clrShadow = ::GetSysColor(COLOR_3DSHADOW);
-        COLORREF clrDark = ::GetSysColor(COLOR_3DDKSHADOW);
+        COLORREF clrLight = GetSysColor(COLOR_3DHILIGHT);
+        COLORREF clrShadow = GetSysColor(COLOR_3DSHADOW);
+        COLORREF clrDark = GetSysColor(COLOR_3DDKSHADOW);
         // Corners cut by a pixel, light on the left, shadow on the right.
         int yFarIn = bBottom ? yFar - 1 : yFar + 1;
         DrawLine(pDC, rect.left, yNear, rect.left, yFarIn, clrLight);
@@ -258,9 +333,9 @@ void CBCGPVisualManager::OnDrawTabButton(CDC* pDC, const CRect& rect, int nButto
     CRect rectButton = rect;
     UINT nState = (bEnabled ? 0 : DFCS_INACTIVE) | (pTabWnd->IsFlatTab() ? DFCS_FLAT : 0);
     if (nButton == CBCGPTabWnd::BUTTON_CLOSE)
-        pDC->DrawFrameControl(&rectButton, DFC_CAPTION, DFCS_CAPTIONCLOSE | nState);
+        OnDrawFrameControl(pDC, rectButton, DFC_CAPTION, DFCS_CAPTIONCLOSE | nState);
     else
-        pDC->DrawFrameControl(&rectButton, DFC_SCROLL,
+        OnDrawFrameControl(pDC, rectButton, DFC_SCROLL,
             (nButton == CBCGPTabWnd::BUTTON_SCROLL_LEFT ? DFCS_SCROLLLEFT : DFCS_SCROLLRIGHT) | nState);
 }
 

@@ -24,6 +24,21 @@ public:
     // Frees the manager; the next GetInstance makes the plain one again.
     static void DestroyInstance();
 
+    // The system colour nIndex (a COLOR_ index) as this look shows it: every colour the bars,
+    // menus and tabs take from the system comes through here, so a look may replace them all.
+    virtual COLORREF GetSysColor(int nIndex) const;
+    // The system's 3D edges and frame controls drawn in this look's colours; the plain look
+    // lets the system draw them.
+    virtual void OnDrawEdge(CDC* pDC, CRect& rect, UINT nEdge, UINT nFlags);
+    virtual void OnDrawFrameControl(CDC* pDC, CRect& rect, UINT nType, UINT nState);
+
+    // Popup menus: a look that draws them itself says so (CBCGPMenuOwner then has the items
+    // drawn here, in the look's menu colours); the plain look leaves them to the system.
+    virtual BOOL IsOwnerDrawMenu() const;
+    virtual CSize OnMeasureMenuItem(CDC* pDC, LPCTSTR lpszText, BOOL bSeparator);
+    // nState holds ODS_ bits: selected, greyed, checked.
+    virtual void OnDrawMenuItem(CDC* pDC, const CRect& rect, LPCTSTR lpszText, UINT nState, BOOL bSeparator);
+
     // Colours of the look.
     virtual COLORREF GetBarBackgroundColor() const;
     virtual COLORREF GetBarBorderColor() const;

@@ -16,22 +16,22 @@ COLORREF CBCGPVisualManagerXP::MixColors(COLORREF clr1, COLORREF clr2, int nPerc
 
 COLORREF CBCGPVisualManagerXP::GetBarBackgroundColor() const
 {
-    return MixColors(::GetSysColor(COLOR_3DFACE), ::GetSysColor(COLOR_WINDOW), 60);
+    return MixColors(GetSysColor(COLOR_3DFACE), GetSysColor(COLOR_WINDOW), 60);
 }
 
 COLORREF CBCGPVisualManagerXP::GetBarBorderColor() const
 {
-    return MixColors(::GetSysColor(COLOR_3DSHADOW), ::GetSysColor(COLOR_3DDKSHADOW), 50);
+    return MixColors(GetSysColor(COLOR_3DSHADOW), GetSysColor(COLOR_3DDKSHADOW), 50);
 }
 
 COLORREF CBCGPVisualManagerXP::GetCaptionColor(BOOL bActive) const
 {
-    return bActive ? ::GetSysColor(COLOR_HIGHLIGHT) : MixColors(::GetSysColor(COLOR_3DFACE), ::GetSysColor(COLOR_3DSHADOW), 70);
+    return bActive ? GetSysColor(COLOR_HIGHLIGHT) : MixColors(GetSysColor(COLOR_3DFACE), GetSysColor(COLOR_3DSHADOW), 70);
 }
 
 COLORREF CBCGPVisualManagerXP::GetCaptionTextColor(BOOL bActive) const
 {
-    return ::GetSysColor(bActive ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
+    return GetSysColor(bActive ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
 }
 
 COLORREF CBCGPVisualManagerXP::GetTabAreaColor() const
@@ -41,12 +41,12 @@ COLORREF CBCGPVisualManagerXP::GetTabAreaColor() const
 
 COLORREF CBCGPVisualManagerXP::GetTabColor(BOOL bActive) const
 {
-    return bActive ? ::GetSysColor(COLOR_WINDOW) : GetBarBackgroundColor();
+    return bActive ? GetSysColor(COLOR_WINDOW) : GetBarBackgroundColor();
 }
 
 COLORREF CBCGPVisualManagerXP::GetTabTextColor(BOOL bActive) const
 {
-    return bActive ? ::GetSysColor(COLOR_BTNTEXT) : MixColors(::GetSysColor(COLOR_BTNTEXT), ::GetSysColor(COLOR_3DSHADOW), 40);
+    return bActive ? GetSysColor(COLOR_BTNTEXT) : MixColors(GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_3DSHADOW), 40);
 }
 
 COLORREF CBCGPVisualManagerXP::GetTabBorderColor() const

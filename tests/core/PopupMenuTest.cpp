@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "CBCGPPopupMenu.h"
+#include "CBCGPVisualManager.h"
+#include "core/KwLook.h"
 #include "core/KwMenu.h"
 #include "support/MenuText.h"
 #include "support/MessageRecorder.h"
+#include "support/TestSurface.h"
 
+#include <memory>
 #include <string>
 
 namespace {
@@ -20,6 +24,8 @@ public:
     std::string m_log;
     int m_nDowns = 2; // -1: Escape
     std::string m_menuSeen;
+    std::unique_ptr<TestSurface> m_pShown; // with bShoot, the menu as it showed
+    bool m_bShoot = false;
 
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
     {
@@ -33,6 +39,14 @@ public:
     {
         KillTimer(nIDEvent);
         HWND hPopup = ::FindWindowA("#32768", NULL);
+        CRect rect;
+        if (m_bShoot && ::GetClientRect(hPopup, &rect))
+        {
+            m_pShown.reset(new TestSurface(rect.Width(), rect.Height()));
+            HDC hDC = ::GetDC(hPopup);
+            ::BitBlt(m_pShown->DC().m_hDC, 0, 0, rect.Width(), rect.Height(), hDC, 0, 0, SRCCOPY);
+            ::ReleaseDC(hPopup, hDC);
+        }
         if (m_nDowns < 0)
             ::PostMessageA(hPopup, WM_KEYDOWN, VK_ESCAPE, 0);
         for (int i = 0; i < m_nDowns; i++)
@@ -116,6 +130,32 @@ TEST_F(PopupFixture, TheChosenCommandReachesTheOwnerAfterTheMenuHasGone)
     EXPECT_EQ("Ten=10\nMore>\n  Twenty-one=21\n-\nForty=40\n", owner.m_menuSeen);
     EXPECT_EQ(0, PopupWindows());
     EXPECT_EQ(nullptr, CBCGPPopupMenu::GetActiveMenu());
+}
+
+// In the dark look the manager draws the items on its own menu colour; the owner sets them up
+// and gets the command as before, and the menu is given back as it was.
+TEST_F(PopupFixture, TheDarkLookDrawsTheItemsAndTheOwnerSeesTheSameMenu)
+{
+    owner.m_nDowns = 2; // the separator is skipped
+    owner.m_bShoot = true;
+    CKwLook::SetLook(CKwLook::eDark, FALSE);
+    CBCGPVisualManager* pManager = CBCGPVisualManager::GetInstance();
+    const COLORREF menu = pManager->GetSysColor(COLOR_MENU), text = pManager->GetSysColor(COLOR_MENUTEXT);
+    CKwMenu popup;
+    ASSERT_TRUE(popup.CreatePopupMenu());
+    popup.AppendMenu(MF_STRING, 10, "Ten");
+    popup.AppendMenu(MF_SEPARATOR);
+    popup.AppendMenu(MF_STRING, 40, "Forty\tCtrl+F");
+    popup.TrackPopupMenu(&owner, CPoint(20, 20));
+    WaitForMenuToClose();
+    CKwLook::SetLook(CKwLook::eClassic, FALSE);
+    CBCGPVisualManager::SetDefaultManager(NULL);
+    EXPECT_EQ("init;active;command 40;", owner.m_log);
+    EXPECT_EQ("Ten=10\n-\nForty\tCtrl+F=40\n", owner.m_menuSeen);
+    ASSERT_TRUE(owner.m_pShown != nullptr);
+    const CRect all(0, 0, owner.m_pShown->Width(), owner.m_pShown->Height());
+    EXPECT_GT(owner.m_pShown->Count(all, menu), all.Width() * all.Height() / 3);
+    EXPECT_GT(owner.m_pShown->Count(all, text), 20);
 }
 
 TEST_F(PopupFixture, EscapeClosesWithoutACommand)

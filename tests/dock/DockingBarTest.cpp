@@ -12,8 +12,11 @@
 #include "CBCGPSlider.h"
 #include "CBCGPStatusBar.h"
 #include "CBCGPTabbedControlBar.h"
+#include "CBCGPVisualManager.h"
 #include "DockFrameTest.rh"
+#include "core/KwLook.h"
 #include "support/MessageRecorder.h"
+#include "support/TestSurface.h"
 
 #include <afxpriv.h>
 
@@ -479,3 +482,33 @@ TEST_F(DockingBar, DraggedByItsCaptionAPaneFloatsAndDocksWhereTheMarkersSay)
 }
 
 } // namespace
+
+// Switched to the dark look, the frame repaints its menu bar, the panes' captions, the sliders and
+// the status bar from the dark manager: none of the classic face is left on the window.
+TEST_F(DockingBar, TheDarkLookRepaintsMenuCaptionsSlidersAndStatusBar)
+{
+    m_pFrame->UpdateWindow();
+    CKwLook::SetLook(CKwLook::eDark, FALSE);
+    m_pFrame->RedrawWindow(NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    CBCGPVisualManager* pManager = CBCGPVisualManager::GetInstance();
+    CRect rectFrame;
+    m_pFrame->GetClientRect(&rectFrame);
+    TestSurface surface(rectFrame.Width(), rectFrame.Height());
+    HDC hDC = ::GetDC(m_pFrame->m_hWnd);
+    ::BitBlt(surface.DC().m_hDC, 0, 0, rectFrame.Width(), rectFrame.Height(), hDC, 0, 0, SRCCOPY);
+    ::ReleaseDC(m_pFrame->m_hWnd, hDC);
+    const COLORREF bar = pManager->GetBarBackgroundColor(), face = pManager->GetSysColor(COLOR_BTNFACE);
+    const COLORREF caption = pManager->GetCaptionColor(FALSE), classicFace = ::GetSysColor(COLOR_BTNFACE);
+    CRect rectCaption = Rect(&m_right);
+    rectCaption.bottom = rectCaption.top + 10;
+    CRect rectSlider = ClientRectOf(m_pFrame, m_right.GetDefaultSlider()->m_hWnd);
+    CRect rectMenu = Rect((CWnd*)m_pFrame->GetMenuBar());
+    CRect rectStatus = Rect(&m_status);
+    CKwLook::SetLook(CKwLook::eClassic, FALSE);
+    CBCGPVisualManager::SetDefaultManager(NULL);
+    EXPECT_EQ(0, surface.Count(rectFrame, classicFace));
+    EXPECT_GT(surface.Count(rectCaption, caption), rectCaption.Width() * 8);
+    EXPECT_EQ(rectSlider.Width() * rectSlider.Height(), surface.Count(rectSlider, bar));
+    EXPECT_GT(surface.Count(rectMenu, face), rectMenu.Width() * rectMenu.Height() / 2);
+    EXPECT_GT(surface.Count(rectStatus, bar), rectStatus.Width() * rectStatus.Height() / 2);
+}

@@ -123,6 +123,8 @@ void GridHost::Record(const char* pszFormat, ...)
 void GridHost::CKwGridCtrlListener_OnContentChanged(CKwGridCtrl*)
 {
     Record("ContentChanged");
+    if (m_contentChanged)
+        m_contentChanged();
 }
 
 void GridHost::CKwGridCtrlListener_OnGetItem(UINT nColumn, UINT nLine, CKwGridCtrlItem& item, CKwGridCtrl*)

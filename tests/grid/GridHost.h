@@ -59,6 +59,8 @@ public:
     CString m_sToolTipText;
     // Called by every read of a cell, after it was filled from storage.
     std::function<void(UINT, UINT, CKwGridCtrlItem&)> m_supplyItem;
+    // Called when the grid tells of a change of content.
+    std::function<void()> m_contentChanged;
     // Called when an editor is about to open; may change the item.
     std::function<void(UINT, UINT, CKwGridCtrlItem&)> m_beginEditItem;
 

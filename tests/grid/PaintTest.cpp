@@ -4,6 +4,8 @@
 #include "GridHost.h"
 #include "GridHost.rh"
 #include "core/KwLineSelection.h"
+#include "core/KwLook.h"
+#include "core/KwPalette.h"
 #include "grid/KwHeaderCtrl.h"
 #include "support/TestSurface.h"
 #include "support/TestColors.h"
@@ -437,4 +439,44 @@ TEST_F(GridPaint, APartialRepaintMatchesTheWholePicture)
         EXPECT_EQ(whole->Picture(part, legend), partial->Picture(part, legend));
         EXPECT_EQ(kMagenta, partial->Pixel(part.left - 1, part.top)) << "nothing outside the clip box";
     }
+}
+
+TEST_F(GridPaint, TheDarkLookPaintsCellsLinesSelectionAndHeaderInItsPalette)
+{
+    Size(240, 100);
+    Fill(3, "WWWW");
+    m_grid.Select(1);
+    m_grid.SetShowSelectionAlways(TRUE);
+    CKwLook::SetLook(CKwLook::eDark, FALSE);
+    auto s = Paint();
+    TestSurface header(240, h, kMagenta);
+    m_grid.GetHeaderCtrl()->SendMessage(WM_PAINT, (WPARAM)header.DC().m_hDC);
+    m_grid.SetReadOnly(TRUE);
+    auto readOnly = Paint();
+    // The editors take the cells' colours.
+    TestSurface editor(1, 1);
+    LOGBRUSH lb = {};
+    ::GetObject((HBRUSH)m_grid.SendMessage(WM_CTLCOLOREDIT, (WPARAM)editor.DC().m_hDC,
+                    (LPARAM)m_grid.GetHeaderCtrl()->m_hWnd), sizeof(lb), &lb);
+    const COLORREF dWindow = CKwPalette::Get(CKwPalette::eWindow), dLine = CKwPalette::Get(CKwPalette::eFaceShadow);
+    const COLORREF dText = CKwPalette::Get(CKwPalette::eWindowText), dFace = CKwPalette::Get(CKwPalette::eFace);
+    const COLORREF dSelection = CKwPalette::Get(CKwPalette::eSelection);
+    CKwLook::SetLook(CKwLook::eClassic, FALSE);
+    const COLORREF window = CKwPalette::Get(CKwPalette::eWindow), line = CKwPalette::Get(CKwPalette::eFaceShadow);
+    const COLORREF text = CKwPalette::Get(CKwPalette::eWindowText), face = CKwPalette::Get(CKwPalette::eFace);
+    ASSERT_NE(window, dWindow);
+    ASSERT_NE(line, dLine);
+    ASSERT_NE(text, dText);
+    ASSERT_NE(face, dFace);
+
+    EXPECT_EQ(dWindow, s->Pixel(40, h + 70));
+    EXPECT_EQ(20, s->Count(CRect(100, h + 60, 140, h + 61), dLine)); // dotted
+    EXPECT_GT(s->Count(CRect(0, h + 41, 80, h + 60), dText), 0);
+    // The selected line: cells in the window colour OR the selection, the text stays light.
+    EXPECT_EQ(dWindow | dSelection, s->Pixel(200, h + 30));
+    EXPECT_GT(s->Count(CRect(0, h + 21, 80, h + 40), dText | dSelection), 0);
+    EXPECT_EQ(dFace, readOnly->Pixel(200, h + 70));
+    EXPECT_EQ(dFace, header.Pixel(40, h / 2));
+    EXPECT_EQ(dWindow, lb.lbColor);
+    EXPECT_EQ(dText, editor.DC().GetTextColor());
 }

@@ -6,6 +6,8 @@
 #include "ColorClientRecorder.h"
 #include "pickers/KwColorButton.h"
 #include "support/TestRegistryApp.h"
+#include "core/KwLook.h"
+#include "core/KwPalette.h"
 #include "support/TestSurface.h"
 
 #include <string>
@@ -103,6 +105,32 @@ TEST_F(ButtonFixture, ReleasedFocusedPressedAndDisabledLooks)
     EXPECT_EQ("DWgfffffffffffffffffffffffffDWfDDDDDffDK", disabled.substr(9 * 41, 40));
     EXPECT_EQ("DWgfffffffffffffffffffffffffDWffDDDfffDK", disabled.substr(10 * 41, 40));
     EXPECT_EQ("DWgfffffffffffffffffffffffffDWfffKffffDK", disabled.substr(11 * 41, 40));
+}
+
+// In the dark look every pixel of the button is one of its palette's (or the swatch), the
+// system's face under it covered; so is the face of the picker it opens.
+TEST_F(ButtonFixture, TheDarkLookDrawsTheButtonAndItsPickerInThePalette)
+{
+    CKwLook::SetLook(CKwLook::eDark, FALSE);
+    TestSurface surface(40, 20, RGB(255, 0, 255));
+    button.SendMessage(WM_PAINT, (WPARAM)surface.DC().m_hDC);
+    std::vector<std::pair<COLORREF, char>> legend = {{RGB(255, 0, 0), '*'}};
+    for (CKwPalette::EColor e : {CKwPalette::eFace, CKwPalette::eButtonHighlight, CKwPalette::eButtonLight,
+             CKwPalette::eButtonShadow, CKwPalette::eButtonDarkShadow, CKwPalette::eButtonGlyph})
+        legend.push_back({CKwPalette::Get(e), (char)('a' + e)});
+    const COLORREF face = CKwPalette::Get(CKwPalette::eFace), cellFrame = CKwPalette::Get(CKwPalette::ePickerFrame);
+    CKwColorPicker picker(&client);
+    ASSERT_TRUE(picker.Create(&this->frame, -1, RGB(0xFF, 0, 0), CPoint(0, 0), top, bottom, "More...", 0));
+    CRect rc;
+    picker.GetClientRect(&rc);
+    TestSurface popup(rc.Width(), rc.Height(), RGB(255, 0, 255));
+    picker.SendMessage(WM_PAINT, (WPARAM)popup.DC().m_hDC);
+    picker.DestroyWindow();
+    CKwLook::SetLook(CKwLook::eClassic, FALSE);
+    EXPECT_EQ(std::string::npos, surface.Picture(CRect(0, 0, 40, 20), legend).find('?'));
+    EXPECT_EQ(face, surface.Pixel(4, 4));
+    EXPECT_EQ(face, popup.Pixel(1, 1));
+    EXPECT_GT(popup.Count(rc, cellFrame), 40);
 }
 
 TEST_F(ButtonFixture, ASpecialValueShowsItsCaptionInPlaceOfTheSwatch)

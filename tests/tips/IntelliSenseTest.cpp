@@ -2,6 +2,8 @@
 // client's calls for each key, placement at the work area's edges, the description tip, restarts.
 #include <gtest/gtest.h>
 
+#include "core/KwLook.h"
+#include "core/KwPalette.h"
 #include "support/MessageRecorder.h"
 #include "support/PumpUntil.h"
 #include "tips/KwIntelliSenseItemImpl.h"
@@ -103,6 +105,20 @@ TEST_F(Completion, PrefixSearch)
     Start("ap");
     Char('r'); // typing refines
     EXPECT_EQ("apricot", Selected());
+}
+
+// A list made in the dark look shows its colours; the next one in the classic look the system's.
+TEST_F(Completion, TheListTakesTheLookItIsMadeIn)
+{
+    CKwLook::SetLook(CKwLook::eDark, FALSE);
+    Start("ap");
+    const COLORREF back = CKwPalette::Get(CKwPalette::eWindow), text = CKwPalette::Get(CKwPalette::eWindowText);
+    EXPECT_EQ(back, list->GetBkColor());
+    EXPECT_EQ(text, list->GetTextColor());
+    CKwLook::SetLook(CKwLook::eClassic, FALSE);
+    Start("ap");
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOW), list->GetBkColor());
+    EXPECT_NE(back, ::GetSysColor(COLOR_WINDOW));
 }
 
 // The client's calls for typed characters, backspace and each key that accepts, compared whole.

@@ -2,7 +2,10 @@
 // fallback when no side fits, the size of an empty tip and the painting.
 #include <gtest/gtest.h>
 
+#include "core/KwLook.h"
+#include "core/KwPalette.h"
 #include "support/TestSurface.h"
+#include "tips/UxToolTip.h"
 #include "tips/KwStaticToolTipCtrl.h"
 #include "tips/KwWorkArea.h"
 
@@ -80,6 +83,32 @@ TEST_F(StaticTip, PaintsTextInsideTheIndents)
     EXPECT_GT(nBlack, 10);
     EXPECT_EQ(nBlack, surface.Count(text, RGB(0, 0, 0)));
     EXPECT_EQ(client.Width() * client.Height(), nBlack + surface.Count(client, RGB(0xFF, 0xFF, 0xE1)));
+}
+
+// In the dark look both tips take its colours: the static one paints them, the rich one's
+// defaults follow each switch while the colours its host set stay.
+TEST_F(StaticTip, BothTipsFollowTheLookWithTheirDefaultColours)
+{
+    CUxToolTip rich;
+    ASSERT_TRUE(rich.Create(&tip));
+    rich.SetColor(UXTT_COLOR_BORDER, RGB(1, 2, 3));
+    const COLORREF classicText = rich.GetColor(UXTT_COLOR_TEXT), classicBack = rich.GetColor(UXTT_COLOR_BK_MID);
+    Show(CRect(100, 100, 200, 116), "Wide WWW text");
+    CRect client;
+    tip.GetClientRect(&client);
+    TestSurface surface(client.Width(), client.Height(), RGB(255, 0, 0));
+    CKwLook::SetLook(CKwLook::eDark, FALSE);
+    tip.SendMessage(WM_PRINTCLIENT, (WPARAM)surface.DC().m_hDC, PRF_CLIENT);
+    const COLORREF back = CKwPalette::Get(CKwPalette::eStaticTipBack), text = CKwPalette::Get(CKwPalette::eStaticTipText);
+    EXPECT_EQ(CKwPalette::Get(CKwPalette::eTipText), rich.GetColor(UXTT_COLOR_TEXT));
+    EXPECT_EQ(CKwPalette::Get(CKwPalette::eTipBack), rich.GetColor(UXTT_COLOR_BK_MID));
+    CKwLook::SetLook(CKwLook::eClassic, FALSE);
+    EXPECT_NE(classicBack, back);
+    EXPECT_GT(surface.Count(client, text), 10);
+    EXPECT_EQ(client.Width() * client.Height(), surface.Count(client, text) + surface.Count(client, back));
+    EXPECT_EQ(classicText, rich.GetColor(UXTT_COLOR_TEXT));
+    EXPECT_EQ(classicBack, rich.GetColor(UXTT_COLOR_BK_MID));
+    EXPECT_EQ(RGB(1, 2, 3), rich.GetColor(UXTT_COLOR_BORDER)) << "the host's";
 }
 
 } // namespace

@@ -1,0 +1,130 @@
+// KwLook.cpp: the look's switch, its registry value, and the repainting of every window of the
+// process; the platform's dark parts are reached through GetProcAddress, since older systems
+// (and Wine) may lack them.
+#include "core/KwLook.h"
+#include "core/KwRegistry.h"
+#include "core/KwVisualManagerDark.h"
+
+namespace {
+
+const char kKey[] = "KwLook";
+const char kValue[] = "Look";
+
+// The manager the host had before the dark one; NULL is the plain one.
+CRuntimeClass* s_pClassicClass = NULL;
+// While dark: windows made later on this thread get the dark title bar as they are made.
+HHOOK s_hCreateHook = NULL;
+
+typedef HRESULT(WINAPI* PFNDWMSETWINDOWATTRIBUTE)(HWND, DWORD, LPCVOID, DWORD);
+typedef HRESULT(WINAPI* PFNSETWINDOWTHEME)(HWND, LPCWSTR, LPCWSTR);
+
+template <typename T> T GetSystemFunction(const char* pszModule, const char* pszFunction)
+{
+    HMODULE hModule = ::GetModuleHandleA(pszModule);
+    if (hModule == NULL)
+        hModule = ::LoadLibraryA(pszModule); // kept for the process's life, as the system's own
+    return hModule != NULL ? (T)(void*)::GetProcAddress(hModule, pszFunction) : NULL;
+}
+
+BOOL SetDarkTitleBar(HWND hWnd, BOOL bDark)
+{
+    static PFNDWMSETWINDOWATTRIBUTE pfnSet = GetSystemFunction<PFNDWMSETWINDOWATTRIBUTE>("dwmapi.dll", "DwmSetWindowAttribute");
+    if (pfnSet == NULL)
+        return FALSE;
+    // DWMWA_USE_IMMERSIVE_DARK_MODE is 20; systems before it took the same value as 19.
+    BOOL bValue = bDark;
+    return SUCCEEDED(pfnSet(hWnd, 20, &bValue, sizeof(bValue))) || SUCCEEDED(pfnSet(hWnd, 19, &bValue, sizeof(bValue)));
+}
+
+BOOL CALLBACK ThemeScrollBars(HWND hWnd, LPARAM lParam)
+{
+    static PFNSETWINDOWTHEME pfnTheme = GetSystemFunction<PFNSETWINDOWTHEME>("uxtheme.dll", "SetWindowTheme");
+    LONG lStyle = ::GetWindowLongA(hWnd, GWL_STYLE);
+    char szClass[16] = "";
+    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+    if (pfnTheme != NULL && ((lStyle & (WS_VSCROLL | WS_HSCROLL)) != 0 || lstrcmpiA(szClass, "ScrollBar") == 0))
+        pfnTheme(hWnd, lParam ? L"DarkMode_Explorer" : NULL, NULL);
+    return TRUE;
+}
+
+LRESULT CALLBACK CreateHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    if (nCode == HCBT_CREATEWND && (((CBT_CREATEWNDA*)lParam)->lpcs->style & WS_CHILD) == 0)
+        SetDarkTitleBar((HWND)wParam, TRUE);
+    return ::CallNextHookEx(s_hCreateHook, nCode, wParam, lParam);
+}
+
+BOOL CALLBACK TellThemeChanged(HWND hWnd, LPARAM)
+{
+    ::SendMessageA(hWnd, WM_THEMECHANGED, 0, 0);
+    return TRUE;
+}
+
+BOOL CALLBACK RepaintTopLevel(HWND hWnd, LPARAM)
+{
+    DWORD dwProcess = 0;
+    ::GetWindowThreadProcessId(hWnd, &dwProcess);
+    if (dwProcess != ::GetCurrentProcessId())
+        return TRUE;
+    CKwLook::ApplyToWindow(hWnd);
+    // Controls that keep colours of their own (the tooltips' defaults) take the look's here.
+    TellThemeChanged(hWnd, 0);
+    ::EnumChildWindows(hWnd, TellThemeChanged, 0);
+    ::RedrawWindow(hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    return TRUE;
+}
+
+} // namespace
+
+CKwLook::ELook CKwLook::GetLook()
+{
+    return CKwVisualManagerDark::GetActive() != NULL ? eDark : eClassic;
+}
+
+void CKwLook::SetLook(ELook eLook, BOOL bRemember)
+{
+    if (eLook != eDark)
+        eLook = eClassic;
+    if (eLook != GetLook())
+    {
+        if (eLook == eDark)
+        {
+            s_pClassicClass = CBCGPVisualManager::GetInstance()->GetRuntimeClass();
+            CBCGPVisualManager::SetDefaultManager(RUNTIME_CLASS(CKwVisualManagerDark));
+        }
+        else
+            CBCGPVisualManager::SetDefaultManager(s_pClassicClass);
+        if (eLook == eDark)
+            s_hCreateHook = ::SetWindowsHookExA(WH_CBT, CreateHook, NULL, ::GetCurrentThreadId());
+        else if (s_hCreateHook != NULL && ::UnhookWindowsHookEx(s_hCreateHook))
+            s_hCreateHook = NULL;
+        ::EnumWindows(RepaintTopLevel, 0);
+    }
+    if (bRemember)
+        CKwRegistry::WriteDword(HKEY_CURRENT_USER, kKey, kValue, (unsigned long)eLook);
+}
+
+CKwLook::ELook CKwLook::LoadLook()
+{
+    unsigned long nLook = eClassic;
+    if (!CKwRegistry::ReadDword(HKEY_CURRENT_USER, kKey, kValue, nLook))
+        return eClassic;
+    return nLook == eDark ? eDark : eClassic;
+}
+
+void CKwLook::ApplyRememberedLook()
+{
+    if (LoadLook() == eDark)
+        SetLook(eDark, FALSE);
+}
+
+BOOL CKwLook::ApplyToWindow(HWND hWnd)
+{
+    BOOL bDark = GetLook() == eDark;
+    BOOL bResult = TRUE;
+    if ((::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) == 0)
+        bResult = SetDarkTitleBar(hWnd, bDark);
+    ThemeScrollBars(hWnd, bDark);
+    ::EnumChildWindows(hWnd, ThemeScrollBars, bDark);
+    return bResult;
+}

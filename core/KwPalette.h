@@ -1,0 +1,48 @@
+// KwPalette.h: declares CKwPalette, where the toolkit's controls ask for their colours, so that
+// one switch of the look reaches them all.
+#pragma once
+
+#include "core/KwUiExport.h"
+
+#include <afxwin.h>
+
+// In the classic look each colour is the one the controls have always drawn with: a system
+// colour read at the call, or a fixed one. While the dark manager (CKwVisualManagerDark) serves
+// the process, the dark counterpart.
+class KWUI_API CKwPalette
+{
+public:
+    enum EColor
+    {
+        eWindow,          // cells, lists, thumbnails: the window colour
+        eWindowText,      // their text
+        eGrayText,        // text of what is not there ("no pictures")
+        eFace,            // read-only cells, headers, pickers, bars: the button face
+        eFaceText,        // text on the face
+        eFaceLight,       // raised edges' light side
+        eFaceShadow,      // raised edges' shadow side, grid lines, bar frames
+        eSelection,       // the selected lines
+        eTipBack,         // the rich tooltip's default background
+        eTipText,         // its default text and border
+        eTipShadow,       // its shadow
+        eTipLink,         // its links, new and visited
+        eTipVisited,
+        eStaticTipBack,   // the static tooltip
+        eStaticTipText,
+        eLink,            // the hyperlink control's text
+        ePickerFrame,     // the colour picker's cell frames and separators
+        ePickerFrameLight,
+        ePickerText,      // the picker's button captions
+        eButtonHighlight, // the colour button's edges, outer light to inner dark
+        eButtonLight,
+        eButtonShadow,
+        eButtonDarkShadow,
+        eButtonGlyph,     // its arrow, focus dots and the frame round its swatch
+        eThumbSelection,  // the frame of the chosen picture
+        eColorCount
+    };
+
+    static COLORREF Get(EColor eColor);
+    // Whether the dark look serves the process now.
+    static BOOL IsDark();
+};
