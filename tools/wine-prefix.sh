@@ -7,10 +7,11 @@ set -e
 here=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX="${KW_WINEPREFIX:-$here/build/wine}"
 export WINEDEBUG=-all
+. "$here/tools/wine-layout.sh"
 if [ ! -f "$WINEPREFIX/.kw-ready" ]; then
     echo "setup: creating the Wine prefix in $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 || true
+    wine wineboot -i >/dev/null 2>&1 || true
     if [ "${1:-}" != x11 ]; then
         wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
     fi

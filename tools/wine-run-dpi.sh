@@ -8,6 +8,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 dpi=$1 filter=$2
 shift 2
 export KW_WINEPREFIX="$here/build/wine-dpi$dpi"
+. "$here/tools/wine-layout.sh"
 if [ ! -f "$KW_WINEPREFIX/.kw-dpi" ]; then
     "$here/tools/wine-prefix.sh" || exit
     WINEPREFIX="$KW_WINEPREFIX" WINEDEBUG=-all wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels \

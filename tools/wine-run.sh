@@ -5,6 +5,7 @@
 # Started by the first test instead, they would hold ctest's pipes open after the last test.
 here=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX="${KW_WINEPREFIX:-$here/build/wine}"
+. "$here/tools/wine-layout.sh"
 # Wine's error channel stays on: a program that fails before it prints anything leaves Wine's
 # reason in the test's output (ctest shows it only for a failed test).
 export WINEDEBUG="${WINEDEBUG:--all,err+all}"

@@ -4,6 +4,7 @@
 here=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX="${KW_WINEPREFIX:-$here/build/wine}"
 export WINEDEBUG="${WINEDEBUG:--all,err+all}"
+. "$here/tools/wine-layout.sh"
 wineserver -p </dev/null >/dev/null 2>&1
 wine cmd /c exit </dev/null >/dev/null 2>&1
 trap 'wineserver -k </dev/null >/dev/null 2>&1; true' EXIT
