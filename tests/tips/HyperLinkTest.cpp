@@ -3,6 +3,8 @@
 // and that destroying the windows leaves no property or font behind.
 #include <gtest/gtest.h>
 
+#include "core/KwLook.h"
+#include "core/KwPalette.h"
 #include "tips/KwHyperLink.h"
 
 #include <string>
@@ -69,6 +71,14 @@ struct HyperLink : ::testing::Test
         dlg.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)Item(id));
         return ::GetTextColor(dc.m_hDC);
     }
+    // The text, background and brush colours wnd answers nMsg for its item id with.
+    static std::vector<COLORREF> Colors(CWnd& wnd, UINT nMsg, int id)
+    {
+        CClientDC dc(&wnd);
+        LOGBRUSH lb = {};
+        ::GetObjectA((HBRUSH)wnd.SendMessage(nMsg, (WPARAM)dc.m_hDC, (LPARAM)wnd.GetDlgItem(id)->m_hWnd), sizeof(lb), &lb);
+        return {::GetTextColor(dc.m_hDC), ::GetBkColor(dc.m_hDC), lb.lbColor};
+    }
 };
 
 // Two links subclass the dialog once; linking a control again changes nothing (it used to
@@ -131,6 +141,31 @@ TEST_F(HyperLink, HotStateAndClick)
     ::SendMessage(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     ::SendMessage(h, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(std::vector<std::string>{"103/" + std::to_string(STN_CLICKED)}, dlg.m_commands);
+}
+
+// The dark look keeps the link readable: the classic colour on a parent that keeps the light face,
+// the dark one on a parent that follows the look, whichever subclassed the parent first; its other
+// statics and its edits take the look's colours.
+TEST_F(HyperLink, TheDarkLookKeepsTheLinkReadable)
+{
+    CCommandWnd second; // follows the look before its link is made
+    ASSERT_TRUE(second.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, CRect(0, 0, 50, 50), NULL, 0));
+    ::CreateWindowA("STATIC", "", WS_CHILD, 0, 0, 40, 20, second.m_hWnd, (HMENU)101, NULL, NULL);
+    CKwPalette::FollowInDialog(second.m_hWnd);
+    ASSERT_TRUE(link2.CreateLink(second.m_hWnd, 101, "b"));
+    ASSERT_TRUE(link1.CreateLink(dlg.m_hWnd, 101, "a"));
+    CKwLook::SetLook(CKwLook::eDark, FALSE);
+    const std::vector<COLORREF> light = Colors(dlg, WM_CTLCOLORSTATIC, 101);
+    CKwPalette::FollowInDialog(dlg.m_hWnd); // after its link
+    const COLORREF face = CKwPalette::Get(CKwPalette::eFace), window = CKwPalette::Get(CKwPalette::eWindow);
+    const std::vector<COLORREF> link = {CKwPalette::Get(CKwPalette::eLink), face, face};
+    EXPECT_EQ(link, Colors(dlg, WM_CTLCOLORSTATIC, 101));
+    EXPECT_EQ(link, Colors(second, WM_CTLCOLORSTATIC, 101));
+    EXPECT_EQ((std::vector<COLORREF>{CKwPalette::Get(CKwPalette::eFaceText), face, face}), Colors(dlg, WM_CTLCOLORSTATIC, 102));
+    EXPECT_EQ((std::vector<COLORREF>{CKwPalette::Get(CKwPalette::eWindowText), window, window}), Colors(dlg, WM_CTLCOLOREDIT, 102));
+    CKwLook::SetLook(CKwLook::eClassic, FALSE);
+    // What the parent answered in the dark look without following it, it answers in the classic one.
+    EXPECT_EQ(light, Colors(dlg, WM_CTLCOLORSTATIC, 101));
 }
 
 } // namespace
