@@ -4,6 +4,8 @@
 #include <afxdlgs.h>
 #include <gtest/gtest.h>
 
+#include "core/KwLook.h"
+#include "core/KwPalette.h"
 #include "pages/KwPropertySheet.h"
 #include "support/ModalDialogDriver.h"
 #include "support/TestRegistryApp.h"
@@ -11,6 +13,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -88,6 +91,31 @@ TEST_F(KwPropertySheetTest, IdentifierMinusOneNeverTouchesTheRegistry)
     ::RegDeleteKeyA(HKEY_CURRENT_USER, m_registry.FullKey("KwPropertySheet"));
     EXPECT_EQ(0, Run(-1, -1, 2));
     EXPECT_FALSE(m_registry.KeyExists(HKEY_CURRENT_USER, "KwPropertySheet"));
+}
+
+// In the dark look the sheet, the page it opens on and a page made later erase in the look's face.
+TEST_F(KwPropertySheetTest, TheSheetAndEveryPageFollowTheLook)
+{
+    CKwPropertySheet sheet(IDS_PGTEST_SHEET, NULL, 0, -1);
+    for (CPropertyPage& page : m_pages)
+        sheet.AddPage(&page);
+    std::vector<COLORREF> seen;
+    ModalDialogDriver driver([&](HWND hSheet) {
+        sheet.SetActivePage(2);
+        for (HWND hWnd : {hSheet, m_pages[0].m_hWnd, m_pages[2].m_hWnd})
+        {
+            CClientDC dc(CWnd::FromHandle(hWnd));
+            ::SetPixel(dc.m_hDC, 0, 0, RGB(1, 2, 3));
+            ::SendMessageA(hWnd, WM_ERASEBKGND, (WPARAM)dc.m_hDC, 0);
+            seen.push_back(::GetPixel(dc.m_hDC, 0, 0));
+        }
+        ::SendMessageA(hSheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    });
+    CKwLook::SetLook(CKwLook::eDark, FALSE);
+    const COLORREF face = CKwPalette::Get(CKwPalette::eFace);
+    sheet.DoModal();
+    CKwLook::SetLook(CKwLook::eClassic, FALSE);
+    EXPECT_EQ(std::vector<COLORREF>(3, face), seen);
 }
 
 } // namespace
