@@ -5,8 +5,6 @@
 #include "MenuDriver.h"
 
 #include "core/KwClipboard.h"
-#include "core/KwLook.h"
-#include "core/KwPalette.h"
 #include "core/KwWindow.h"
 #include "grid/LargeListView.h"
 #include "grid/LargeListWnd.h"
@@ -420,17 +418,4 @@ TEST_F(LargeListWndTest, EnterAndDoubleClickOpenTheSelectedLineAndTheLastColumnF
     CRect client;
     m_list.GetClientRect(&client);
     EXPECT_EQ(client.right, HeaderItemRect(m_list, 1).right);
-}
-// The window takes the look's list colours as the look changes, and when it is made in it.
-TEST_F(LargeListWndTest, FollowsTheLookInItsColours)
-{
-    CKwLook::SetLook(CKwLook::eDark, FALSE);
-    TestListWnd made;
-    ASSERT_TRUE(made.Create(WS_CHILD, CRect(0, 0, 50, 50), &m_parent, 2));
-    const COLORREF dark = CKwPalette::Get(CKwPalette::eWindow), text = CKwPalette::Get(CKwPalette::eWindowText);
-    for (CListCtrl* pList : {(CListCtrl*)&m_list, (CListCtrl*)&made})
-        EXPECT_TRUE(pList->GetBkColor() == dark && pList->GetTextBkColor() == dark && pList->GetTextColor() == text);
-    CKwLook::SetLook(CKwLook::eClassic, FALSE);
-    EXPECT_EQ(::GetSysColor(COLOR_WINDOW), m_list.GetBkColor());
-    EXPECT_EQ(CLR_DEFAULT, m_list.GetTextColor());
 }
