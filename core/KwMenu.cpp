@@ -3,6 +3,7 @@
 #include "core/KwMenu.h"
 
 #include "CBCGPMDIFrameWnd.h"
+#include "CBCGPMenuOwner.h"
 #include "CBCGPPopupMenu.h"
 
 CKwMenu::CKwMenu()
@@ -27,6 +28,11 @@ void CKwMenu::TrackPopupMenu(CWnd* pWnd, const CPoint& pt)
     CBCGPMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CBCGPMDIFrameWnd, AfxGetMainWnd());
     if (pFrame != NULL && !pFrame->OnShowPopupMenu(pPopup))
         pPopup->CloseMenu(); // not shown yet: it goes without a command
+}
+
+BOOL CKwMenu::TrackInLook(CMenu& menu, UINT nFlags, const CPoint& pt, CWnd* pOwner)
+{
+    return CBCGPMenuOwner::Track(menu.m_hMenu, nFlags, pt.x, pt.y, pOwner->GetSafeHwnd(), NULL) != 0;
 }
 
 void CKwMenu::AddContextMenuCommands(CMenu& menu, UINT nIDResource, LPCTSTR lpszName)

@@ -17,6 +17,9 @@ public:
     // A docking MDI frame that is the main window hears of it (OnShowPopupMenu) and may refuse it.
     void TrackPopupMenu(CWnd* pWnd, const CPoint& pt);
     using CMenu::TrackPopupMenu;
+    // Tracks menu here and now, as CMenu::TrackPopupMenu does (the command goes to pOwner), through
+    // the docking library's tracking, so that the look draws it as it draws the bars' menus.
+    static BOOL TrackInLook(CMenu& menu, UINT nFlags, const CPoint& pt, CWnd* pOwner);
 
     // Appends the items of the top-level popup named lpszName (compared exactly) of menu resource
     // nIDResource to menu, after a separator when menu has items already. Nested popups come

@@ -2,6 +2,8 @@
 #include "core/KwPalette.h"
 #include "core/KwVisualManagerDark.h"
 
+#include <commctrl.h>
+
 namespace {
 
 const int kFixed = -1;
@@ -41,6 +43,72 @@ const SColor kColors[CKwPalette::eColorCount] = {
     {kFixed, RGB(0x00, 0x00, 0x7F), RGB(0x33, 0x99, 0xFF)},
 };
 
+COLORREF ClassicColor(const SColor& color)
+{
+    return color.nSysColor == kFixed ? color.clrFixed : ::GetSysColor(color.nSysColor);
+}
+
+// The dark colour of an entry, while the dark manager serves.
+COLORREF DarkColor(const SColor& color)
+{
+    return color.clrDark != CLR_NONE ? color.clrDark : CKwVisualManagerDark::GetActive()->GetSysColor(color.nSysColor);
+}
+
+// A text colour a handler chose in the classic way: the dark counterpart of the first entry that
+// has it as its classic colour, else the colour itself.
+COLORREF DarkCounterpart(COLORREF clr)
+{
+    for (const SColor& color : kColors)
+    {
+        if (ClassicColor(color) == clr)
+            return DarkColor(color);
+    }
+    return clr;
+}
+
+// A brush of the colour, kept while the colour stays.
+HBRUSH SolidBrush(CBrush& brush, COLORREF clr)
+{
+    LOGBRUSH lb = {};
+    if (brush.GetSafeHandle() == NULL || !brush.GetLogBrush(&lb) || lb.lbColor != clr)
+    {
+        brush.DeleteObject();
+        brush.CreateSolidBrush(clr);
+    }
+    return (HBRUSH)brush.GetSafeHandle();
+}
+
+CBrush s_brushFace, s_brushWindow; // of the dialogs that follow the look
+
+LRESULT CALLBACK DialogColorsProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UINT_PTR uId, DWORD_PTR)
+{
+    if (nMsg == WM_NCDESTROY)
+        ::RemoveWindowSubclass(hWnd, DialogColorsProc, uId);
+    if (nMsg == WM_ERASEBKGND && CKwPalette::IsDark())
+    {
+        // The system's property sheet pages erase without asking WM_CTLCOLORDLG (seen under Wine).
+        RECT rect;
+        ::GetClientRect(hWnd, &rect);
+        ::FillRect((HDC)wParam, &rect, SolidBrush(s_brushFace, CKwPalette::Get(CKwPalette::eFace)));
+        return TRUE;
+    }
+    if (nMsg < WM_CTLCOLORMSGBOX || nMsg > WM_CTLCOLORSTATIC || nMsg == WM_CTLCOLORSCROLLBAR || !CKwPalette::IsDark())
+        return ::DefSubclassProc(hWnd, nMsg, wParam, lParam);
+    // The dialog's own handlers first; the system's default text colours give way to the look's,
+    // and a classic colour a handler chose (a link's) to its dark counterpart.
+    ::DefSubclassProc(hWnd, nMsg, wParam, lParam);
+    const HDC hDC = (HDC)wParam;
+    const BOOL bWindow = nMsg == WM_CTLCOLOREDIT || nMsg == WM_CTLCOLORLISTBOX;
+    const COLORREF clrBack = CKwPalette::Get(bWindow ? CKwPalette::eWindow : CKwPalette::eFace);
+    const COLORREF clrText = ::GetTextColor(hDC);
+    if (clrText == ::GetSysColor(COLOR_WINDOWTEXT) || clrText == ::GetSysColor(COLOR_BTNTEXT))
+        ::SetTextColor(hDC, CKwPalette::Get(bWindow ? CKwPalette::eWindowText : CKwPalette::eFaceText));
+    else
+        ::SetTextColor(hDC, DarkCounterpart(clrText));
+    ::SetBkColor(hDC, clrBack);
+    return (LRESULT)SolidBrush(bWindow ? s_brushWindow : s_brushFace, clrBack);
+}
+
 } // namespace
 
 COLORREF CKwPalette::Get(EColor eColor)
@@ -48,13 +116,26 @@ COLORREF CKwPalette::Get(EColor eColor)
     if (eColor < 0 || eColor >= eColorCount)
         eColor = eWindowText;
     const SColor& color = kColors[eColor];
-    CKwVisualManagerDark* pDark = CKwVisualManagerDark::GetActive();
-    if (pDark == NULL)
-        return color.nSysColor == kFixed ? color.clrFixed : ::GetSysColor(color.nSysColor);
-    return color.clrDark != CLR_NONE ? color.clrDark : pDark->GetSysColor(color.nSysColor);
+    if (CKwVisualManagerDark::GetActive() == NULL)
+        return ClassicColor(color);
+    return DarkColor(color);
+}
+
+COLORREF CKwPalette::GetOnBack(EColor eColor, COLORREF clrBack)
+{
+    // Perceived brightness, 0 to 255, of the background.
+    const int nLight = (GetRValue(clrBack) * 299 + GetGValue(clrBack) * 587 + GetBValue(clrBack) * 114) / 1000;
+    if (!IsDark() || nLight < 128 || eColor < 0 || eColor >= eColorCount)
+        return Get(eColor);
+    return ClassicColor(kColors[eColor]);
 }
 
 BOOL CKwPalette::IsDark()
 {
     return CKwVisualManagerDark::GetActive() != NULL;
+}
+
+void CKwPalette::FollowInDialog(HWND hDlg)
+{
+    ::SetWindowSubclass(hDlg, DialogColorsProc, 0, 0);
 }

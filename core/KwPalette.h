@@ -43,6 +43,15 @@ public:
     };
 
     static COLORREF Get(EColor eColor);
+    // eColor for text on clrBack: Get's, except that in the dark look a light background (a
+    // host's dialog that keeps the classic face) gets the classic colour, which stays readable.
+    static COLORREF GetOnBack(EColor eColor, COLORREF clrBack);
     // Whether the dark look serves the process now.
     static BOOL IsDark();
+    // While the dark look serves, the dialog hDlg answers its controls' colour messages in the
+    // look's colours: the face and its text behind the dialog, its statics and buttons, the window
+    // colour and its text in edits and lists. A classic colour the dialog's own handler chose (a
+    // link's) turns into its dark counterpart. In the classic look the dialog answers as it always
+    // has.
+    static void FollowInDialog(HWND hDlg);
 };

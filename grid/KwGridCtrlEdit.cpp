@@ -407,7 +407,7 @@ void CKwGridCtrl::OnContextMenu(CWnd* pWnd, CPoint point)
     CWnd* pOwner = AfxGetMainWnd();
     if (pOwner == NULL || pOwner->GetSafeHwnd() == NULL)
         pOwner = GetTopLevelParent();
-    menu.CMenu::TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, pOwner);
+    CKwMenu::TrackInLook(menu, TPM_RIGHTBUTTON, point, pOwner);
 }
 
 void CKwGridCtrl::CKwWindow_OnExtendContextMenu(CMenu& menu)

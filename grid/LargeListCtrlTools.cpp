@@ -1,5 +1,7 @@
 // LargeListCtrlTools.cpp: the selection, opening and context-menu placement of the large lists.
 #include "grid/LargeListCtrlTools.h"
+#include "core/KwMenu.h"
+#include "core/KwPalette.h"
 
 int CLargeListCtrlTools::GetSelectedItem(const CListCtrl& list)
 {
@@ -28,9 +30,20 @@ CPoint CLargeListCtrlTools::ContextMenuPoint(CListCtrl& list, CPoint point)
     return point;
 }
 
+void CLargeListCtrlTools::FollowLook(CListCtrl& list, BOOL bMade)
+{
+    const BOOL bDark = CKwPalette::IsDark();
+    if (bMade && !bDark)
+        return;
+    // A list view is made with the window colour behind and CLR_DEFAULT, the system's, for its text.
+    list.SetBkColor(bDark ? CKwPalette::Get(CKwPalette::eWindow) : ::GetSysColor(COLOR_WINDOW));
+    list.SetTextBkColor(bDark ? CKwPalette::Get(CKwPalette::eWindow) : CLR_DEFAULT);
+    list.SetTextColor(bDark ? CKwPalette::Get(CKwPalette::eWindowText) : CLR_DEFAULT);
+}
+
 void CLargeListCtrlTools::TrackContextMenu(CMenu& menu, CPoint point, CWnd* pOwner)
 {
     if (menu.GetMenuItemCount() > 0)
-        menu.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, pOwner);
+        CKwMenu::TrackInLook(menu, TPM_RIGHTBUTTON, point, pOwner);
     menu.DestroyMenu();
 }

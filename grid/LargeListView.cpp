@@ -12,6 +12,7 @@ IMPLEMENT_DYNCREATE(CLargeListView, CListView)
 
 BEGIN_MESSAGE_MAP(CLargeListView, CListView)
     ON_WM_CREATE()
+    ON_MESSAGE(WM_THEMECHANGED, &CLargeListView::OnThemeChanged)
     ON_NOTIFY_REFLECT(LVN_GETDISPINFOA, &CLargeListView::OnGetdispinfo)
     ON_NOTIFY_REFLECT(LVN_KEYDOWN, &CLargeListView::OnKeydown)
     // The header is the control's child, with id 0.
@@ -303,7 +304,16 @@ int CLargeListView::OnCreate(LPCREATESTRUCT lpcs)
         return -1;
     // The context stack holds this view's context only while the view is being created.
     StoreViewContext();
+    CLargeListCtrlTools::FollowLook(GetListCtrl(), TRUE);
     return 0;
+}
+
+// Sent to every window when the look changes.
+LRESULT CLargeListView::OnThemeChanged(WPARAM, LPARAM)
+{
+    LRESULT lResult = Default();
+    CLargeListCtrlTools::FollowLook(GetListCtrl(), FALSE);
+    return lResult;
 }
 
 void CLargeListView::OnGetdispinfo(NMHDR* pNMHDR, LRESULT* pResult)

@@ -77,6 +77,7 @@ protected:
     long GetKey(int nItem);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
+    afx_msg LRESULT OnThemeChanged(WPARAM wParam, LPARAM lParam);
     afx_msg void OnGetdispinfo(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnKeydown(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnHeaderClicked(NMHDR* pNMHDR, LRESULT* pResult);

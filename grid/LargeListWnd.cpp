@@ -11,6 +11,7 @@ IMPLEMENT_DYNAMIC(CLargeListWnd, CListCtrl)
 
 BEGIN_MESSAGE_MAP(CLargeListWnd, CListCtrl)
     ON_WM_CREATE()
+    ON_MESSAGE(WM_THEMECHANGED, &CLargeListWnd::OnThemeChanged)
     ON_WM_SIZE()
     ON_WM_CONTEXTMENU()
     ON_WM_LBUTTONDBLCLK()
@@ -84,7 +85,16 @@ int CLargeListWnd::OnCreate(LPCREATESTRUCT lpcs)
     SetExtendedStyle(LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT);
     for (INT_PTR i = 0; i < m_titles.GetSize(); i++)
         InsertColumn((int)i, m_titles[i], LVCFMT_LEFT, LVSCW_AUTOSIZE_USEHEADER);
+    CLargeListCtrlTools::FollowLook(*this, TRUE);
     return 0;
+}
+
+// Sent to every window when the look changes.
+LRESULT CLargeListWnd::OnThemeChanged(WPARAM, LPARAM)
+{
+    LRESULT lResult = Default();
+    CLargeListCtrlTools::FollowLook(*this, FALSE);
+    return lResult;
 }
 
 // The last column takes the width the others leave.

@@ -3,6 +3,7 @@
 #include "pages/KwPropertyPage.h"
 #include "core/DlgTemplateTools.h"
 #include "core/KwDpi.h"
+#include "core/KwPalette.h"
 #include "grid/KwGridCtrl.h"
 #include "pages/KwPageTemplate.h"
 #include "pages/KwPagesMessages.h"
@@ -272,6 +273,7 @@ int CKwPropertyPage::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (!m_DropTarget.Register(this))
         return -1;
+    CKwPalette::FollowInDialog(m_hWnd);
     CString strCaption;
     if (m_nIDCaption != 0 && strCaption.LoadString(m_nIDCaption))
         SetWindowText(strCaption);

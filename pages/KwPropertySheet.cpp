@@ -1,5 +1,6 @@
 // CKwPropertySheet: the remembered page read when the sheet is made and written when it goes.
 #include "pages/KwPropertySheet.h"
+#include "core/KwPalette.h"
 #include "core/KwRegistry.h"
 
 IMPLEMENT_DYNAMIC(CKwPropertySheet, CPropertySheet)
@@ -25,6 +26,23 @@ CString CKwPropertySheet::ValueName() const
     CString strName;
     strName.Format("LastActivePage%d", m_nSheetID);
     return strName;
+}
+
+LRESULT CKwPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT lResult = CPropertySheet::WindowProc(message, wParam, lParam);
+    // The system makes the first page as the sheet starts, the others as they are first shown.
+    if (message == WM_INITDIALOG || message == PSM_SETCURSEL || message == PSM_SETCURSELID ||
+        (message == WM_NOTIFY && ((NMHDR*)lParam)->code == TCN_SELCHANGE))
+    {
+        CKwPalette::FollowInDialog(m_hWnd);
+        for (int i = 0; i < GetPageCount(); i++)
+        {
+            if (GetPage(i)->GetSafeHwnd() != NULL)
+                CKwPalette::FollowInDialog(GetPage(i)->m_hWnd);
+        }
+    }
+    return lResult;
 }
 
 void CKwPropertySheet::OnDestroy()

@@ -18,6 +18,8 @@ public:
     int m_nSheetID;
 
 protected:
+    // The sheet and each page as the system makes it follow the look's colours.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 

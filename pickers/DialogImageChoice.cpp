@@ -2,6 +2,7 @@
 #include "pickers/DialogImageChoice.h"
 
 #include "core/CoreGlobalMethods.h"
+#include "core/KwPalette.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CDialogImageChoice, CDialog)
@@ -16,6 +17,7 @@ CDialogImageChoice::CDialogImageChoice(CWnd* pParentWnd)
 BOOL CDialogImageChoice::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    CKwPalette::FollowInDialog(m_hWnd);
     CRect rect;
     CWnd* pPlaceholder = GetDlgItem(IDC_KW_IMAGE_CHOICE_AREA);
     if (pPlaceholder != NULL) {

@@ -64,6 +64,8 @@ int CKwFontSampleWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (!m_button.Create(caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 0, 0), this, ChooseButtonId))
         return -1;
     m_button.SetFont(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    // The face behind the sample and the button in the look's colour.
+    CKwPalette::FollowInDialog(m_hWnd);
     return 0;
 }
 
@@ -92,6 +94,8 @@ void CKwFontSampleWnd::DrawSample(CDC& dc)
     COLORREF color = 0;
     if (SampleColor(color))
         dc.SetTextColor(color);
+    else if (CKwPalette::IsDark())
+        dc.SetTextColor(CKwPalette::Get(CKwPalette::eFaceText));
     dc.DrawText("AaBbCc", &sample, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
     dc.SelectObject(pOldFont);
 }

@@ -2,6 +2,7 @@
 #include "pickers/KwInputDialog.h"
 
 #include "core/CoreGlobalMethods.h"
+#include "core/KwPalette.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CKwInputDialog, CDialog)
@@ -14,6 +15,7 @@ BOOL CKwInputDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
     SetWindowText(m_strTitle);
+    CKwPalette::FollowInDialog(m_hWnd);
     return TRUE;
 }
 

@@ -1,5 +1,6 @@
 // KwTemplateDialog.cpp: the new-document type dialog over the framework's dialog resource.
 #include "pickers/KwTemplateDialog.h"
+#include "core/KwPalette.h"
 
 CKwTemplateDialog::CKwTemplateDialog(CList<CDocTemplate*, CDocTemplate*>* pList, CWnd* pParentWnd)
     : CDialog(AFX_IDD_NEWTYPEDLG, pParentWnd), m_pSelectedTemplate(NULL), m_pList(pList)
@@ -41,6 +42,7 @@ BOOL CKwTemplateDialog::OnInitDialog()
         return FALSE;
     default:
         pListBox->SetCurSel(0);
+        CKwPalette::FollowInDialog(m_hWnd);
         return CDialog::OnInitDialog();
     }
 }

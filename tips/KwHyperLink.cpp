@@ -1,6 +1,7 @@
 // KwHyperLink.cpp: the link decoration: the control's and the parent's subclassing procedures
 // and the properties they keep.
 #include "tips/KwHyperLink.h"
+#include "core/KwPalette.h"
 
 namespace
 {
@@ -8,7 +9,6 @@ const char* const kFromStatic = "_Hyperlink_From_Static_";
 const char* const kOriginalProc = "_Hyperlink_Original_Proc_";
 const char* const kOriginalFont = "_Hyperlink_Original_Font_";
 const char* const kUnderlineFont = "_Hyperlink_Underline_Font_";
-const COLORREF kLinkColor = RGB(0, 0, 0xC0);
 
 WNDPROC OriginalProc(HWND hWnd)
 {
@@ -83,7 +83,8 @@ LRESULT CALLBACK CKwHyperLink::LinkParentProc(HWND hWnd, UINT message, WPARAM wP
         if (::GetPropA((HWND)lParam, kFromStatic) != NULL)
         {
             LRESULT lBrush = ::CallWindowProcA(pfnOriginal, hWnd, message, wParam, lParam);
-            ::SetTextColor((HDC)wParam, kLinkColor);
+            // The look's link colour, or the classic one where the parent keeps the classic face.
+            ::SetTextColor((HDC)wParam, CKwPalette::GetOnBack(CKwPalette::eLink, ::GetBkColor((HDC)wParam)));
             return lBrush;
         }
         break;

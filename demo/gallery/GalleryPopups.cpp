@@ -3,6 +3,7 @@
 #include "GalleryPopups.h"
 #include "Gallery.h"
 
+#include "core/KwPalette.h"
 #include "tips/KwHyperLink.h"
 #include "tips/KwIntelliSenseItemImpl.h"
 #include "tips/KwIntelliSenseWindow.h"
@@ -63,7 +64,10 @@ bool SaveHyperLinks(const char* pszFolder)
 {
     CWnd dlg;
     dlg.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)), "About",
-        WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, CRect(60, 60, 360, 200), NULL, 0);
+        WS_OVERLAPPED | WS_CAPTION, CRect(60, 60, 360, 200), NULL, 0);
+    // A host's window follows the look as the toolkit's dialogs do, before it shows.
+    CKwPalette::FollowInDialog(dlg.m_hWnd);
+    dlg.ShowWindow(SW_SHOW);
     const char* texts[] = {"Project home page", "Send a report", "Plain text, not a link"};
     for (int i = 0; i < 3; i++)
     {

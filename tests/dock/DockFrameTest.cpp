@@ -9,7 +9,9 @@
 #include "CBCGPMenuBar.h"
 #include "CBCGPPopupMenu.h"
 #include "DockFrameTest.rh"
+#include "core/KwLook.h"
 #include "core/KwMenu.h"
+#include "support/MenuText.h"
 #include "support/MessageRecorder.h"
 
 #include <string>
@@ -310,6 +312,31 @@ TEST_F(DockFrameFixture, LeftAndRightGoOnToTheNeighbouringPopupsRoundTheEnds)
     EXPECT_EQ("&Open;&Save (grey);&More;" + separators + "&Undo (grey);&Undo (grey);&Open;&Save (grey);&Cascade; (grey);&1 ;",
         m_pFrame->m_menuSeen);
     EXPECT_EQ("", m_pFrame->m_log);
+}
+
+// The items' types, nested popups' within.
+std::string ItemTypes(HMENU hMenu)
+{
+    std::string text;
+    MENUITEMINFOA item = {sizeof(item), MIIM_FTYPE | MIIM_SUBMENU};
+    for (UINT i = 0; ::GetMenuItemInfoA(hMenu, i, TRUE, &item); i++)
+        text += std::to_string(item.fType) + (item.hSubMenu != NULL ? "(" + ItemTypes(item.hSubMenu) + ")" : ";");
+    return text;
+}
+
+// The dark look lends the bar's items to its drawing while a drop-down is open, and gives every one
+// back as it was, a neighbour's and a nested popup's too.
+TEST_F(DockFrameFixture, TheDarkLookGivesTheBarsMenuItsItemsBack)
+{
+    ASSERT_NE(nullptr, OpenChild());
+    const HMENU hMenu = Bar()->GetHMenu();
+    const std::string before = ItemTypes(hMenu) + MenuText(hMenu);
+    // File, Right: Edit, where Down and Right open More; Escape closes both.
+    m_pFrame->m_keys = {{VK_RIGHT}, {VK_DOWN, VK_RIGHT, VK_ESCAPE, VK_ESCAPE}};
+    CKwLook::SetLook(CKwLook::eDark, FALSE);
+    Bar()->OpenPopup(0);
+    CKwLook::SetLook(CKwLook::eClassic, FALSE);
+    EXPECT_EQ(before, ItemTypes(hMenu) + MenuText(hMenu));
 }
 
 TEST_F(DockFrameFixture, CommandButtonsAreGreyedByTheCommandUIAtIdleAndSendTheirCommand)

@@ -4,6 +4,8 @@
 #include <afxdlgs.h>
 #include <gtest/gtest.h>
 
+#include "core/KwLook.h"
+#include "core/KwPalette.h"
 #include "pages/KwPropertySheet.h"
 #include "support/ModalDialogDriver.h"
 #include "support/TestRegistryApp.h"
@@ -18,6 +20,7 @@ class KwPropertySheetTest : public ::testing::Test
 {
 protected:
     TestRegistryApp m_registry{"pages"};
+    COLORREF m_erased = 0; // the corner of the page a run ended on, erased
     CPropertyPage m_pages[3] = {CPropertyPage(IDD_PGTEST_SIMPLE), CPropertyPage(IDD_PGTEST_SIMPLE), CPropertyPage(IDD_PGTEST_SIMPLE)};
 
     // Runs a sheet, notes the page it opened on, moves to nGoTo (unless -1) and closes with OK.
@@ -31,6 +34,9 @@ protected:
             nOpenedOn = sheet.GetActiveIndex();
             if (nGoTo != -1)
                 sheet.SetActivePage(nGoTo);
+            CClientDC dc(sheet.GetActivePage());
+            sheet.GetActivePage()->SendMessage(WM_ERASEBKGND, (WPARAM)dc.m_hDC);
+            m_erased = ::GetPixel(dc.m_hDC, 0, 0);
             ::SendMessageA(hSheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
         });
         EXPECT_EQ(IDOK, sheet.DoModal());
@@ -88,6 +94,16 @@ TEST_F(KwPropertySheetTest, IdentifierMinusOneNeverTouchesTheRegistry)
     ::RegDeleteKeyA(HKEY_CURRENT_USER, m_registry.FullKey("KwPropertySheet"));
     EXPECT_EQ(0, Run(-1, -1, 2));
     EXPECT_FALSE(m_registry.KeyExists(HKEY_CURRENT_USER, "KwPropertySheet"));
+}
+
+// In the dark look a page the sheet makes later erases in the look's face.
+TEST_F(KwPropertySheetTest, ALaterPageFollowsTheLook)
+{
+    CKwLook::SetLook(CKwLook::eDark, FALSE);
+    const COLORREF face = CKwPalette::Get(CKwPalette::eFace);
+    Run(0, -1, 1);
+    CKwLook::SetLook(CKwLook::eClassic, FALSE);
+    EXPECT_EQ(face, m_erased);
 }
 
 } // namespace

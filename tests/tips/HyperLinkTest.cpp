@@ -3,6 +3,8 @@
 // and that destroying the windows leaves no property or font behind.
 #include <gtest/gtest.h>
 
+#include "core/KwLook.h"
+#include "core/KwPalette.h"
 #include "tips/KwHyperLink.h"
 
 #include <string>
@@ -69,6 +71,14 @@ struct HyperLink : ::testing::Test
         dlg.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)Item(id));
         return ::GetTextColor(dc.m_hDC);
     }
+    // The text and brush colours wnd answers nMsg for its item id with.
+    static std::vector<COLORREF> Colors(CWnd& wnd, UINT nMsg, int id)
+    {
+        CClientDC dc(&wnd);
+        LOGBRUSH lb = {};
+        ::GetObjectA((HBRUSH)wnd.SendMessage(nMsg, (WPARAM)dc.m_hDC, (LPARAM)wnd.GetDlgItem(id)->m_hWnd), sizeof(lb), &lb);
+        return {::GetTextColor(dc.m_hDC), lb.lbColor};
+    }
 };
 
 // Two links subclass the dialog once; linking a control again changes nothing (it used to
@@ -131,6 +141,26 @@ TEST_F(HyperLink, HotStateAndClick)
     ::SendMessage(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     ::SendMessage(h, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(std::vector<std::string>{"103/" + std::to_string(STN_CLICKED)}, dlg.m_commands);
+}
+
+// In the dark look a link keeps the classic colour while its parent keeps the light face, and
+// takes the dark one once the parent follows the look; other statics and edits take the look's
+// text on its face and window colours.
+TEST_F(HyperLink, TheDarkLookKeepsTheLinkReadable)
+{
+    ASSERT_TRUE(link1.CreateLink(dlg.m_hWnd, 101, "a"));
+    CKwLook::SetLook(CKwLook::eDark, FALSE);
+    const std::vector<COLORREF> light = Colors(dlg, WM_CTLCOLORSTATIC, 101);
+    CKwPalette::FollowInDialog(dlg.m_hWnd);
+    typedef CKwPalette P;
+    const std::vector<COLORREF> expected = {P::Get(P::eLink), P::Get(P::eFace), P::Get(P::eFaceText), P::Get(P::eFace),
+        P::Get(P::eWindowText), P::Get(P::eWindow)};
+    std::vector<COLORREF> seen = Colors(dlg, WM_CTLCOLORSTATIC, 101);
+    for (const auto& more : {Colors(dlg, WM_CTLCOLORSTATIC, 102), Colors(dlg, WM_CTLCOLOREDIT, 102)})
+        seen.insert(seen.end(), more.begin(), more.end());
+    CKwLook::SetLook(CKwLook::eClassic, FALSE);
+    EXPECT_EQ(expected, seen);
+    EXPECT_EQ(light, Colors(dlg, WM_CTLCOLORSTATIC, 101)); // as in the classic look
 }
 
 } // namespace
