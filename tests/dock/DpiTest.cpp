@@ -1,0 +1,65 @@
+// DpiTest.cpp: the docking bars' captions, buttons, sliders, strips and pane sizes at the DPI the
+// frame is created at and at those a move to another monitor brings, against the 96-DPI figures
+// scaled.
+#include <afxwin.h>
+#include <gtest/gtest.h>
+
+#include "CBCGPAutoHideButton.h"
+#include "CBCGPAutoHideToolBar.h"
+#include "CBCGPDockingControlBar.h"
+#include "CBCGPMDIFrameWnd.h"
+#include "CBCGPSlider.h"
+#include "DockTestFrame.h"
+
+#include <vector>
+
+namespace {
+// Caption height, close and pin buttons, slider, strip, button across the strip, pane width, and
+// where the client area starts below the caption.
+std::vector<int> Figures(CBCGPDockingControlBar& left, CBCGPDockingControlBar& bottom)
+{
+    CRect slider, strip;
+    left.GetDefaultSlider()->GetWindowRect(&slider);
+    bottom.GetAutoHideToolBar()->GetWindowRect(&strip);
+    CRect button = bottom.GetAutoHideToolBar()->FindButton(&bottom)->GetRect(), pane;
+    left.GetWindowRect(&pane);
+    CPoint ptClient(0, 0);
+    left.ClientToScreen(&ptClient);
+    return {left.GetCaptionRect().Height(), left.GetCloseButtonRect().Width(), left.GetPinButtonRect().right,
+        slider.Width(), strip.Height(), button.Height(), button.top, pane.Width(), ptClient.y - pane.top};
+}
+
+BOOL CALLBACK SendDpi(HWND hWnd, LPARAM nDpi)
+{
+    ::SendMessage(hWnd, WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi), 0);
+    return TRUE;
+}
+} // namespace
+
+TEST(DockDpi, CaptionsSlidersAndStripsScaleWithTheDpi)
+{
+    CWinApp app("KwDockDpiTests");
+    CBCGPMDIFrameWnd* pFrame = NewDockTestFrame(app);
+    ASSERT_TRUE(pFrame != nullptr);
+    CBCGPDockingControlBar left, bottom;
+    ASSERT_TRUE(DockNewPane(pFrame, left, "Project", CBRS_LEFT, CRect(0, 0, 150, 200)));
+    ASSERT_TRUE(DockNewPane(pFrame, bottom, "Output", CBRS_BOTTOM, CRect(0, 0, 300, 100)));
+    ASSERT_TRUE(bottom.SetAutoHideMode(TRUE, CBRS_ALIGN_BOTTOM, NULL, FALSE) != NULL);
+    pFrame->RecalcLayout();
+    const UINT nSystem = CDpi::ForWindow(NULL), dpis[3] = {96, 144, 192};
+    std::vector<int> at[4] = {Figures(left, bottom)};
+    for (int i = 0; i < 3; ++i)
+    {
+        // The frame first, then the windows in it, as the system tells them.
+        pFrame->SendMessage(WM_DPICHANGED, MAKEWPARAM(dpis[i], dpis[i]));
+        ::EnumChildWindows(pFrame->m_hWnd, SendDpi, dpis[i]);
+        pFrame->RecalcLayout();
+        at[i + 1] = Figures(left, bottom);
+    }
+    for (auto [i, nDpi] : {std::make_pair(0, nSystem), {2, 144u}, {3, 192u}})
+        for (size_t k = 0; k < at[1].size(); ++k)
+            EXPECT_NEAR(CDpi::Scale(at[1][k], nDpi), at[i][k], k == 2 ? 1 : 0) << "figure " << k << " at " << nDpi;
+    EXPECT_EQ(20, at[1][0]); // the figures themselves at 96
+    pFrame->DestroyWindow();
+    app.m_pMainWnd = NULL;
+}
