@@ -56,9 +56,10 @@ TEST(DockDpi, CaptionsSlidersAndStripsScaleWithTheDpi)
         pFrame->RecalcLayout();
         at[i + 1] = Figures(left, bottom);
     }
+    // The pane's width (and the pin, placed from its right) rounds at each change of DPI.
     for (auto [i, nDpi] : {std::make_pair(0, nSystem), {2, 144u}, {3, 192u}})
         for (size_t k = 0; k < at[1].size(); ++k)
-            EXPECT_NEAR(CDpi::Scale(at[1][k], nDpi), at[i][k], k == 2 ? 1 : 0) << "figure " << k << " at " << nDpi;
+            EXPECT_NEAR(CDpi::Scale(at[1][k], nDpi), at[i][k], k == 2 || k == 7 ? 1 : 0) << "figure " << k << " at " << nDpi;
     EXPECT_EQ(20, at[1][0]); // the figures themselves at 96
     pFrame->DestroyWindow();
     app.m_pMainWnd = NULL;
