@@ -1,6 +1,6 @@
-// DpiTest.cpp: the docking bars' captions, buttons, sliders, strips and pane sizes at the DPI the
-// frame is created at and at those a move to another monitor brings, against the 96-DPI figures
-// scaled.
+// DpiTest.cpp: the docking bars' captions, buttons, sliders, strips and pane sizes, and the tab
+// window's strip and tabs, at the DPI they are created at and at those a move to another monitor
+// brings, against the 96-DPI figures scaled.
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include "CBCGPDockingControlBar.h"
 #include "CBCGPMDIFrameWnd.h"
 #include "CBCGPSlider.h"
+#include "CBCGPTabWnd.h"
 #include "DockTestFrame.h"
 
 #include <vector>
@@ -63,4 +64,34 @@ TEST(DockDpi, CaptionsSlidersAndStripsScaleWithTheDpi)
     EXPECT_EQ(20, at[1][0]); // the figures themselves at 96
     pFrame->DestroyWindow();
     app.m_pMainWnd = NULL;
+}
+
+TEST(DockDpi, TabStripScalesWithTheDpi)
+{
+    CWnd host, pages[2];
+    ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0), "Tabs", WS_OVERLAPPEDWINDOW, 0, 0, 600, 300, NULL, NULL));
+    CBCGPTabWnd tabs;
+    ASSERT_TRUE(tabs.Create(CBCGPTabWnd::STYLE_3D, CRect(0, 0, 580, 260), &host, 1, CBCGPTabWnd::LOCATION_TOP, TRUE));
+    for (CWnd& page : pages)
+    {
+        ASSERT_TRUE(page.Create("STATIC", "", WS_CHILD, CRect(0, 0, 10, 10), &host, 2));
+        tabs.AddTab(&page, "Properties");
+    }
+    // The strip's height, a tab's width and where it starts, the close button's width.
+    auto figures = [&](UINT nDpi) {
+        tabs.SendMessage(WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi));
+        CRect strip, tab;
+        tabs.GetTabsRect(strip);
+        tabs.GetTabRect(1, tab);
+        return std::vector<int>{strip.Height(), tab.Width(), tab.left, tabs.GetButtonRect(CBCGPTabWnd::BUTTON_CLOSE).Width()};
+    };
+    const std::vector<int> at96 = figures(96);
+    for (UINT nDpi : {144u, 192u, 96u})
+    {
+        const std::vector<int> at = figures(nDpi);
+        // Text measures within a pixel or so of the scaled font's.
+        for (size_t k = 0; k < at.size(); ++k)
+            EXPECT_NEAR(CDpi::Scale(at96[k], nDpi), at[k], nDpi / 48 + 1) << "figure " << k << " at " << nDpi;
+    }
+    host.DestroyWindow();
 }
