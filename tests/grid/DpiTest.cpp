@@ -1,8 +1,10 @@
 // DpiTest.cpp: the grid's line height and scroll bar at the DPI it is created at and at those a
-// move to another monitor brings, against its 96-DPI figures scaled.
+// move to another monitor brings, against its 96-DPI figures scaled; the header's separators.
 #include "GridHost.h"
 #include "core/KwDpi.h"
+#include "core/KwPalette.h"
 #include "grid/KwHeaderCtrl.h"
+#include "support/TestSurface.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,5 +45,28 @@ TEST(GridDpi, LinesAndScrollBarScaleWithTheDpi)
     {
         EXPECT_NEAR(::MulDiv(at[0].cx, nDpi, 96), sz.cx, 1.0 + nDpi / 96) << "lines at " << nDpi;
         EXPECT_NEAR(::MulDiv(at[0].cy, nDpi, 96), sz.cy, 1) << "scroll bar at " << nDpi;
+    }
+}
+
+TEST(GridDpi, HeaderSeparatorsStopShortOfTheEdgesByTheScaledInset)
+{
+    GridHost host;
+    CKwHeaderCtrl header;
+    ASSERT_TRUE(header.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 40), &host, 1000));
+    header.AddItem("A", 80);
+    for (UINT nDpi : {96u, 192u})
+    {
+        header.SetDpi(nDpi);
+        TestSurface surface(300, 40);
+        header.SendMessage(WM_PAINT, (WPARAM)surface.DC().m_hDC);
+        CRect item;
+        header.GetItemRect(0, &item);
+        const int nInset = CKwDpi::Scale(2, nDpi);
+        // The separator starts below the inset and ends above it (the frame's bottom row is shadow too).
+        const COLORREF clrShadow = CKwPalette::Get(CKwPalette::eFaceShadow);
+        EXPECT_NE(clrShadow, surface.Pixel(item.right, nInset - 1)) << nDpi;
+        EXPECT_EQ(clrShadow, surface.Pixel(item.right, nInset)) << nDpi;
+        EXPECT_EQ(clrShadow, surface.Pixel(item.right, 39 - nInset)) << nDpi;
+        EXPECT_NE(clrShadow, surface.Pixel(item.right, 40 - nInset)) << nDpi;
     }
 }
