@@ -59,14 +59,9 @@ TEST(GridDpi, HeaderSeparatorsStopShortOfTheEdgesByTheScaledInset)
         header.SetDpi(nDpi);
         TestSurface surface(300, 40);
         header.SendMessage(WM_PAINT, (WPARAM)surface.DC().m_hDC);
-        CRect item;
-        header.GetItemRect(0, &item);
-        const int nInset = CKwDpi::Scale(2, nDpi);
-        // The separator starts below the inset and ends above it (the frame's bottom row is shadow too).
-        const COLORREF clrShadow = CKwPalette::Get(CKwPalette::eFaceShadow);
-        EXPECT_NE(clrShadow, surface.Pixel(item.right, nInset - 1)) << nDpi;
-        EXPECT_EQ(clrShadow, surface.Pixel(item.right, nInset)) << nDpi;
-        EXPECT_EQ(clrShadow, surface.Pixel(item.right, 39 - nInset)) << nDpi;
-        EXPECT_NE(clrShadow, surface.Pixel(item.right, 40 - nInset)) << nDpi;
+        // Shadow at the column's edge from the inset down to the inset above the bottom.
+        const int x = CKwDpi::Scale(80, nDpi), n = CKwDpi::Scale(2, nDpi);
+        auto at = [&](int y) { return surface.Pixel(x, y) == CKwPalette::Get(CKwPalette::eFaceShadow) ? '+' : '-'; };
+        EXPECT_EQ("-++-", std::string({at(n - 1), at(n), at(39 - n), at(40 - n)})) << nDpi;
     }
 }

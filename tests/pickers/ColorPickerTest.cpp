@@ -238,26 +238,21 @@ TEST_F(PickerFixture, CellsShowHoverPressedAndSelectedLooks)
 TEST_F(PickerFixture, CellsAndClicksScaleWithTheDpi)
 {
     ASSERT_TRUE(Open(-1, RGB(1, 2, 3)));
-    // Row 2, column 3 (olive) has its 96-DPI origin at (43, 24); a click inside its colour picks it.
-    CSize size96;
-    for (UINT nDpi : {96u, 144u, 192u})
+    // Row 2, column 3 (olive) has its 96-DPI origin at (43, 24): frame, colour, and past the cell.
+    CRect rect, rect96;
+    for (int nDpi : {96, 144, 192})
     {
         picker.SendMessage(WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi));
-        CRect window, client;
-        picker.GetWindowRect(&window);
-        picker.GetClientRect(&client);
-        if (nDpi == 96)
-            size96 = window.Size();
-        EXPECT_EQ(CSize(::MulDiv(size96.cx, nDpi, 96), ::MulDiv(size96.cy, nDpi, 96)), window.Size()) << nDpi;
-        TestSurface surface(client.Width(), client.Height(), RGB(255, 0, 255));
+        picker.GetWindowRect(&rect);
+        rect96 = nDpi == 96 ? rect : rect96;
+        EXPECT_EQ(CSize(::MulDiv(rect96.Width(), nDpi, 96), ::MulDiv(rect96.Height(), nDpi, 96)), rect.Size()) << nDpi;
+        TestSurface surface(rect.Width(), rect.Height());
         picker.SendMessage(WM_PAINT, (WPARAM)surface.DC().m_hDC);
-        const CPoint inside(::MulDiv(43 + 2, nDpi, 96), ::MulDiv(24 + 2, nDpi, 96));
-        const CPoint frame(::MulDiv(43, nDpi, 96), ::MulDiv(24, nDpi, 96)), pastCell(::MulDiv(43 + 12, nDpi, 96), inside.y);
-        EXPECT_EQ(RGB(0x80, 0x80, 0), surface.Pixel(inside.x, inside.y)) << nDpi;
-        EXPECT_EQ(RGB(0x80, 0x80, 0x80), surface.Pixel(frame.x, frame.y)) << nDpi;
-        EXPECT_NE(RGB(0x80, 0x80, 0), surface.Pixel(pastCell.x, pastCell.y)) << nDpi;
+        auto at = [&](int x, int y) { return surface.Pixel(::MulDiv(x, nDpi, 96), ::MulDiv(y, nDpi, 96)); };
+        EXPECT_EQ(RGB(0x80, 0x80, 0x80), at(43, 24)) << nDpi;
+        EXPECT_EQ(RGB(0x80, 0x80, 0), at(45, 26)) << nDpi;
+        EXPECT_NE(RGB(0x80, 0x80, 0), at(55, 26)) << nDpi;
     }
-    client.calls.clear();
-    Click(::MulDiv(43 + 2, 192, 96), ::MulDiv(24 + 2, 192, 96));
+    Click(90, 52); // (45, 26) at 192 DPI
     EXPECT_EQ("changed(-1,008080) ", client.calls);
 }
