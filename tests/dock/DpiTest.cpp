@@ -1,6 +1,5 @@
 // DpiTest.cpp: docking captions, buttons, sliders, strips, pane sizes and the tab strip at the DPI
 // they are created at and at those a move to another monitor brings, against 96 DPI scaled.
-#include <afxwin.h>
 #include <gtest/gtest.h>
 
 #include "CBCGPAutoHideButton.h"
@@ -10,7 +9,6 @@
 #include "CBCGPSlider.h"
 #include "CBCGPTabWnd.h"
 #include "DockTestFrame.h"
-
 #include <vector>
 
 TEST(DockDpi, CaptionsSlidersStripsAndTabsScaleWithTheDpi)

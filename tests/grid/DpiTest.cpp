@@ -59,7 +59,6 @@ TEST(GridDpi, HeaderSeparatorsStopShortOfTheEdgesByTheScaledInset)
         header.SetDpi(nDpi);
         TestSurface surface(300, 40);
         header.SendMessage(WM_PAINT, (WPARAM)surface.DC().m_hDC);
-        // Shadow at the column's edge from the inset down to the inset above the bottom.
         const int x = CKwDpi::Scale(80, nDpi), n = CKwDpi::Scale(2, nDpi);
         auto at = [&](int y) { return surface.Pixel(x, y) == CKwPalette::Get(CKwPalette::eFaceShadow) ? '+' : '-'; };
         EXPECT_EQ("-++-", std::string({at(n - 1), at(n), at(39 - n), at(40 - n)})) << nDpi;
