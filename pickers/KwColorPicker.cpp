@@ -304,7 +304,17 @@ void CKwColorPicker::DrawButton(CDC& dc, bool bTop, int nIndex)
     dc.FrameRect(&frame, &grey);
 
     const CString& text = Button(bTop, nIndex).strText;
-    CFont* pOldFont = dc.SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    // The GUI font is the screen's; through the scaled mapping it is given at 96 DPI.
+    CFont font;
+    LOGFONTA logFont = {};
+    const UINT nScreen = CKwDpi::ForWindow(NULL);
+    if (m_nDpi != CKwDpi::kDefault && nScreen != CKwDpi::kDefault &&
+        ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont) != 0)
+    {
+        logFont.lfHeight = CKwDpi::ScaleFontHeight(logFont.lfHeight, nScreen, CKwDpi::kDefault);
+        font.CreateFontIndirect(&logFont);
+    }
+    CFont* pOldFont = dc.SelectObject(font.m_hObject != NULL ? &font : CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
     CSize extent = dc.GetTextExtent(text);
     int nOldMode = dc.SetBkMode(TRANSPARENT);
     COLORREF clrOldText = dc.SetTextColor(CKwPalette::Get(CKwPalette::ePickerText));
