@@ -1,12 +1,14 @@
 // The grid's full repaint against a report-mode list view showing the same texts in the same
 // size and font, its rows as high as the grid's lines so that both show the same cells, timed in
 // turns: painted into a memory surface through each control's own painting,
-// and through the window manager with RedrawWindow.
+// and through the window manager with RedrawWindow; then both at 192 DPI, as on a monitor of that
+// DPI: the grid told so by WM_DPICHANGED, both in the GUI font and column widths at that DPI.
 #include "harness/BenchHarness.h"
 #include "harness/BenchPump.h"
 
 #ifdef _WIN32
 
+#include "core/KwDpi.h"
 #include "grid/KwGridCtrl.h"
 
 #include <commctrl.h>
@@ -98,6 +100,21 @@ struct Scene
         }
     }
 
+    void AtDpi(UINT nDpi)
+    {
+        LOGFONTA logFont = {};
+        ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont);
+        logFont.lfHeight = CKwDpi::ScaleFontHeight(logFont.lfHeight, CKwDpi::ForWindow(NULL), nDpi);
+        fontAtDpi.CreateFontIndirect(&logFont);
+        grid.SendMessage(WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi));
+        grid.SetFont(&fontAtDpi);
+        ::SendMessageA(hList, WM_SETFONT, (WPARAM)fontAtDpi.m_hObject, TRUE);
+        for (int c = 0; c < kColumns; ++c)
+            ::SendMessageA(hList, LVM_SETCOLUMNWIDTH, c, CKwDpi::Scale(kWidth / kColumns, nDpi));
+        MatchRowHeight();
+        BenchPump();
+    }
+
     static void Show(HWND hShown, HWND hHidden)
     {
         ::ShowWindow(hHidden, SW_HIDE);
@@ -108,6 +125,7 @@ struct Scene
     CWnd frame;
     BenchGrid grid;
     HWND hList = NULL;
+    CFont fontAtDpi;
 };
 
 // A 32-bit surface of the controls' size to paint into.
@@ -164,6 +182,15 @@ int main()
           [&] { Scene::Show(scene.hList, scene.grid.m_hWnd); }}},
         kRounds, 1e3, "ms");
     over += !BenchHarness::Ratio("  grid / list view, RedrawWindow (not slower)", redraw[0], redraw[1], 1.0);
+
+    scene.AtDpi(192);
+    std::printf("at 192 DPI, rows: grid %d px, list view %d px\n", scene.grid.LineHeight(), scene.ListRowHeight());
+    const std::vector<BenchTimes> print192 = BenchHarness::Compare(
+        {{"grid at 192 DPI, painted into a surface", [&] { scene.grid.SendMessage(WM_PAINT, (WPARAM)surface.hDC); }},
+         {"list view at 192 DPI, painted into a surface",
+          [&] { ::SendMessageA(scene.hList, WM_PRINTCLIENT, (WPARAM)surface.hDC, PRF_CLIENT | PRF_ERASEBKGND); }}},
+        kRounds, 1e3, "ms");
+    over += !BenchHarness::Ratio("  grid / list view at 192 DPI (not slower)", print192[0], print192[1], 1.0);
     return over == 0 ? 0 : 1;
 }
 

@@ -281,7 +281,7 @@ void CKwHeaderCtrl::OnPaint()
             if (!GetItem(i, &item))
                 continue;
             DrawItemText(dc, rcItem, szText, item.fmt, nMargin);
-            rcItem.DeflateRect(0, 2);
+            rcItem.DeflateRect(0, CKwDpi::Scale(2, m_nDpi)); // the separator stops short of the edges
             dc.FillSolidRect(rcItem.right, rcItem.top, 1, rcItem.Height(), clrShadow);
             dc.FillSolidRect(rcItem.right + 1, rcItem.top, 1, rcItem.Height(), clrLight);
         }

@@ -2,6 +2,7 @@
 // and the mouse.
 #include "pickers/KwColorPicker.h"
 
+#include "core/KwDpi.h"
 #include "core/KwPalette.h"
 #include "core/KwRegistry.h"
 #include "core/MemDC.h"
@@ -39,6 +40,7 @@ BEGIN_MESSAGE_MAP(CKwColorPicker, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
     ON_WM_DESTROY()
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
 END_MESSAGE_MAP()
 
 CKwColorPicker::CKwColorPicker(IKwColorPickerClient* client)
@@ -181,12 +183,11 @@ int CKwColorPicker::Create(CWnd* parent, int selectedID, COLORREF color, const C
     m_BottomButtons.Add(other);
     m_BottomButtons.Append(bottomButtons);
 
-    int cx = 0, cy = 0;
-    CKwColorPickerLayout::OuterSize((int)m_TopButtons.GetSize(), (int)m_BottomButtons.GetSize(), m_nAdditional > 0,
-                                    cx, cy);
+    m_nDpi = CKwDpi::ForWindow(parent != NULL ? parent->GetSafeHwnd() : NULL);
+    const CSize size = WindowSize();
     CString strClass = AfxRegisterWndClass(0);
     if (!CreateEx(0, strClass, "KwColorPicker", WS_POPUP | WS_CHILD | WS_VISIBLE | WS_DLGFRAME, position.x,
-                  position.y, cx, cy, parent != NULL ? parent->GetSafeHwnd() : NULL, NULL))
+                  position.y, size.cx, size.cy, parent != NULL ? parent->GetSafeHwnd() : NULL, NULL))
     {
         m_CellColors.clear();
         return 0;
@@ -202,13 +203,40 @@ int CKwColorPicker::GetID() const
     return Button(m_bSelButtonTop != 0, m_nSelButton).nID;
 }
 
-CKwColorPickerLayout CKwColorPicker::Layout() const
+CSize CKwColorPicker::WindowSize() const
+{
+    int cx = 0, cy = 0;
+    CKwColorPickerLayout::OuterSize((int)m_TopButtons.GetSize(), (int)m_BottomButtons.GetSize(), m_nAdditional > 0,
+                                    cx, cy);
+    return CSize(CKwDpi::Scale(cx, m_nDpi), CKwDpi::Scale(cy, m_nDpi));
+}
+
+CRect CKwColorPicker::LayoutClient() const
 {
     CRect rect(0, 0, 0, 0);
     if (m_hWnd != NULL)
         GetClientRect(&rect);
+    return CRect(0, 0, CKwDpi::Unscale(rect.right, m_nDpi), CKwDpi::Unscale(rect.bottom, m_nDpi));
+}
+
+CPoint CKwColorPicker::ToLayout(CPoint point) const
+{
+    return CPoint(CKwDpi::Unscale(point.x, m_nDpi), CKwDpi::Unscale(point.y, m_nDpi));
+}
+
+LRESULT CKwColorPicker::OnDpiChanged(WPARAM wParam, LPARAM)
+{
+    m_nDpi = CKwDpi::FromMessage(m_hWnd, WM_DPICHANGED, wParam);
+    const CSize size = WindowSize();
+    SetWindowPos(NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Invalidate(FALSE);
+    return 0;
+}
+
+CKwColorPickerLayout CKwColorPicker::Layout() const
+{
     return CKwColorPickerLayout((int)m_TopButtons.GetSize(), (int)m_BottomButtons.GetSize(), m_nAdditional,
-                                rect.Width());
+                                LayoutClient().Width());
 }
 
 const CKwColorPicker::CSpecialButton& CKwColorPicker::Button(bool bTop, int nIndex) const
@@ -242,7 +270,7 @@ void CKwColorPicker::DrawHighlight(CDC& dc, const CRect& rect, ELook look)
     if (look == LookSelected)
         for (int dy = 0; dy < rect.Height(); dy++)
             for (int dx = 0; dx < rect.Width(); dx++)
-                dc.SetPixel(rect.left + dx, rect.top + dy, (dx + dy) % 2 == 0 ? even : odd);
+                dc.FillSolidRect(rect.left + dx, rect.top + dy, 1, 1, (dx + dy) % 2 == 0 ? even : odd);
     if (look == LookHover)
         DrawEdge(dc, rect.left, rect.top, rect.Width() - 1, rect.Height() - 1, light, shadow);
     else if (look != LookPlain)
@@ -266,9 +294,7 @@ void CKwColorPicker::DrawCell(CDC& dc, int nRow, int nCol)
 
 void CKwColorPicker::DrawButton(CDC& dc, bool bTop, int nIndex)
 {
-    CRect client;
-    GetClientRect(&client);
-    int W = client.Width();
+    int W = LayoutClient().Width();
     int top = Layout().ButtonTop(bTop, nIndex);
     CRect frame(CKwColorPickerLayout::Margin, top, W - CKwColorPickerLayout::Margin,
                 top + CKwColorPickerLayout::ButtonHeight);
@@ -278,7 +304,17 @@ void CKwColorPicker::DrawButton(CDC& dc, bool bTop, int nIndex)
     dc.FrameRect(&frame, &grey);
 
     const CString& text = Button(bTop, nIndex).strText;
-    CFont* pOldFont = dc.SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    // The GUI font is the screen's; through the scaled mapping it is given at 96 DPI.
+    CFont font;
+    LOGFONTA logFont = {};
+    const UINT nScreen = CKwDpi::ForWindow(NULL);
+    if (m_nDpi != CKwDpi::kDefault && nScreen != CKwDpi::kDefault &&
+        ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont) != 0)
+    {
+        logFont.lfHeight = CKwDpi::ScaleFontHeight(logFont.lfHeight, nScreen, CKwDpi::kDefault);
+        font.CreateFontIndirect(&logFont);
+    }
+    CFont* pOldFont = dc.SelectObject(font.m_hObject != NULL ? &font : CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
     CSize extent = dc.GetTextExtent(text);
     int nOldMode = dc.SetBkMode(TRANSPARENT);
     COLORREF clrOldText = dc.SetTextColor(CKwPalette::Get(CKwPalette::ePickerText));
@@ -295,6 +331,15 @@ void CKwColorPicker::Draw(CDC& dc)
     dc.FillSolidRect(&client, CKwPalette::Get(CKwPalette::eFace));
     if (m_CellColors.empty())
         return;
+    // At another DPI the 96-DPI figures go through a scaled mapping: cells, frames and text grow alike.
+    const int nSaved = m_nDpi != CKwDpi::kDefault ? dc.SaveDC() : 0;
+    if (nSaved != 0)
+    {
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetWindowExt(CKwDpi::kDefault, CKwDpi::kDefault);
+        dc.SetViewportExt(m_nDpi, m_nDpi);
+        client = LayoutClient();
+    }
     for (int i = 0; i < m_TopButtons.GetSize(); i++)
         DrawButton(dc, true, i);
     for (int i = 0; i < m_BottomButtons.GetSize(); i++)
@@ -314,6 +359,8 @@ void CKwColorPicker::Draw(CDC& dc)
                 CKwPalette::Get(CKwPalette::ePickerFrameLight));
         }
     }
+    if (nSaved != 0)
+        dc.RestoreDC(nSaved);
 }
 
 void CKwColorPicker::OnPaint()
@@ -321,8 +368,9 @@ void CKwColorPicker::OnPaint()
     CMemDC::PaintWindow(this, [this](CDC& dc) { Draw(dc); });
 }
 
-bool CKwColorPicker::TrackHover(const CPoint& point)
+bool CKwColorPicker::TrackHover(const CPoint& ptClient)
 {
+    const CPoint point = ToLayout(ptClient);
     CKwColorPickerLayout layout = Layout();
     int nRow = 0, nCol = 0, nButton = -1;
     bool bTop = false;
@@ -381,6 +429,7 @@ void CKwColorPicker::OnLButtonUp(UINT nFlags, CPoint point)
 {
     CWnd::OnLButtonUp(nFlags, point);
     m_bMouseDown = 0;
+    point = ToLayout(point);
     CKwColorPickerLayout layout = Layout();
     int nRow = 0, nCol = 0, nButton = -1;
     bool bTop = false;

@@ -70,7 +70,14 @@ protected:
     CButtonArray m_TopButtons;
     CButtonArray m_BottomButtons;
     int m_nAdditional;
+    // The DPI the popup is shown at: it draws and hit-tests its 96-DPI layout scaled to it.
+    UINT m_nDpi = 96;
 
+    // The client area, and a client point, in the layout's 96-DPI units.
+    CRect LayoutClient() const;
+    CPoint ToLayout(CPoint point) const;
+    // The window's size for its buttons and colours at m_nDpi.
+    CSize WindowSize() const;
     void SetCellColors();
     bool FindCell(COLORREF color, int& nRow, int& nCol) const;
     CKwColorPickerLayout Layout() const;
@@ -93,5 +100,6 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnDestroy();
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

@@ -16,6 +16,7 @@
 #include "CBitmap.h"
 #include "CRgn.h"
 #include "CDC.h"
+#include "CDpi.h"
 #include "CImageList.h"
 #include "afxmsg_.h"
 #include "afxres.h"

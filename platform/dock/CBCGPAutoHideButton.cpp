@@ -27,10 +27,10 @@ BOOL CBCGPAutoHideButton::IsShown() const
     return m_hTab == NULL || (pActive != NULL && pActive->m_hWnd == m_hTab);
 }
 
-int CBCGPAutoHideButton::GetLength(CDC* pDC) const
+int CBCGPAutoHideButton::GetLength(CDC* pDC, UINT nDpi) const
 {
     enum { MARGIN = 8, MIN_LENGTH = 24 };
     CString strText = GetText();
     int nText = strText.IsEmpty() ? 0 : pDC->GetTextExtent(strText).cx;
-    return std::max((int)MIN_LENGTH, nText + 2 * MARGIN);
+    return std::max(CDpi::Scale(MIN_LENGTH, nDpi), nText + 2 * CDpi::Scale(MARGIN, nDpi));
 }

@@ -18,8 +18,8 @@ public:
     // Where the strip placed it, in the strip's client coordinates.
     const CRect& GetRect() const { return m_rect; }
     void SetRect(const CRect& rect) { m_rect = rect; }
-    // Its length along the strip: the pane's caption in the strip's font, with margins.
-    int GetLength(CDC* pDC) const;
+    // Its length along the strip: the pane's caption in the strip's font, with margins at nDpi.
+    int GetLength(CDC* pDC, UINT nDpi) const;
     CString GetText() const;
 
     // The tab pane the button stands for (a window of pBar's tabs), NULL for the whole pane; and

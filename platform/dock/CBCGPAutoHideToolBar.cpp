@@ -71,21 +71,22 @@ void CBCGPAutoHideToolBar::LayoutButtons()
     CFont* pOldFont = dc.SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
     CRect rectClient;
     GetClientRect(&rectClient);
-    int nPos = BUTTON_GAP;
+    const int nGap = Scaled(BUTTON_GAP), nAcross = Scaled(STRIP_SIZE) - nGap;
+    int nPos = nGap;
     for (size_t i = 0; i < m_buttons.size(); i++)
     {
         CBCGPAutoHideButton* pButton = m_buttons[i];
         if (i > 0 && m_buttons[i - 1]->GetAutoHideWindow() != pButton->GetAutoHideWindow())
-            nPos += GROUP_GAP;
-        int nLength = pButton->GetLength(&dc);
+            nPos += Scaled(GROUP_GAP);
+        int nLength = pButton->GetLength(&dc, m_nDpi);
         // Across the strip the button leaves a gap on the side toward the frame's border.
         if (IsHorizontal())
-            pButton->SetRect(CRect(nPos, 0, nPos + nLength, STRIP_SIZE - BUTTON_GAP) +
-                CPoint(0, GetCurrentAlignment() == CBRS_ALIGN_TOP ? BUTTON_GAP : 0));
+            pButton->SetRect(CRect(nPos, 0, nPos + nLength, nAcross) +
+                CPoint(0, GetCurrentAlignment() == CBRS_ALIGN_TOP ? nGap : 0));
         else
-            pButton->SetRect(CRect(0, nPos, STRIP_SIZE - BUTTON_GAP, nPos + nLength) +
-                CPoint(GetCurrentAlignment() == CBRS_ALIGN_LEFT ? BUTTON_GAP : 0, 0));
-        nPos += nLength + BUTTON_GAP;
+            pButton->SetRect(CRect(0, nPos, nAcross, nPos + nLength) +
+                CPoint(GetCurrentAlignment() == CBRS_ALIGN_LEFT ? nGap : 0, 0));
+        nPos += nLength + nGap;
     }
     dc.SelectObject(pOldFont);
     Invalidate();

@@ -31,6 +31,7 @@ public:
     int GetButtonCount() const { return (int)m_buttons.size(); }
     // Places the buttons one after another from the strip's start.
     void LayoutButtons();
+    void OnDpiChanged() override { LayoutButtons(); }
 
 protected:
     CBCGPAutoHideButton* ButtonFromPoint(CPoint point) const;

@@ -9,6 +9,8 @@ IMPLEMENT_DYNAMIC(CBCGPBaseControlBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CBCGPBaseControlBar, CWnd)
     ON_WM_DESTROY()
+    ON_MESSAGE(WM_DPICHANGED, &CBCGPBaseControlBar::OnDpiMessage)
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &CBCGPBaseControlBar::OnDpiMessage)
 END_MESSAGE_MAP()
 
 CBCGPBaseControlBar::CBCGPBaseControlBar() : m_dwBarStyle(0), m_pDockSite(NULL) {}
@@ -22,12 +24,26 @@ BOOL CBCGPBaseControlBar::CreateBar(LPCTSTR lpszWindowName, DWORD dwStyle, DWORD
         return FALSE;
     m_dwBarStyle = dwBarStyle;
     m_pDockSite = pParentWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? (CFrameWnd*)pParentWnd : pParentWnd->GetParentFrame();
+    // Measured at its parent's DPI from the start (the first WM_NCCALCSIZE comes during creation).
+    CBCGPMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CBCGPMDIFrameWnd, m_pDockSite);
+    m_nDpi = pFrame != NULL ? pFrame->GetDockManager()->GetDpi() : CDpi::ForWindow(pParentWnd->GetSafeHwnd());
     LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(NULL, IDC_ARROW), NULL);
     if ((dwStyle & WS_CHILD) != 0)
         return Create(lpszClass, lpszWindowName, dwStyle | WS_CLIPSIBLINGS, rect, pParentWnd, nID);
     // A bar outside its frame's client area (floating) is a window of its own, owned by the frame.
     return CreateEx(WS_EX_TOOLWINDOW, lpszClass, lpszWindowName, dwStyle, rect.left, rect.top,
         rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), NULL);
+}
+
+LRESULT CBCGPBaseControlBar::OnDpiMessage(WPARAM wParam, LPARAM)
+{
+    const UINT nDpi = CDpi::FromMessage(m_hWnd, GetCurrentMessage()->message, wParam);
+    if (nDpi != m_nDpi)
+    {
+        m_nDpi = nDpi;
+        OnDpiChanged();
+    }
+    return 0;
 }
 
 void CBCGPBaseControlBar::OnDestroy()

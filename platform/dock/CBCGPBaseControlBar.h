@@ -42,11 +42,18 @@ public:
     BOOL IsHorizontal() const { return (m_dwBarStyle & CBRS_ORIENT_HORZ) != 0; }
     // The frame whose client area the bar shares and whose route its commands take.
     CFrameWnd* GetDockSiteFrameWnd() const { return m_pDockSite; }
+    // The DPI the bar is shown at, and n pixels at 96 DPI as many at it.
+    UINT GetDpi() const { return m_nDpi; }
+    int Scaled(int n) const { return CDpi::Scale(n, m_nDpi); }
 
 protected:
     afx_msg void OnDestroy();
+    afx_msg LRESULT OnDpiMessage(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
+    // After the bar's DPI changed: lays out again what it sizes by it.
+    virtual void OnDpiChanged() {}
 
     DWORD m_dwBarStyle;
     CFrameWnd* m_pDockSite;
+    UINT m_nDpi = CDpi::kDefault;
 };

@@ -173,8 +173,23 @@ void CBCGPDockManager::AdjustDockingLayout(CRect& rect, HDWP& hDWP)
     m_rectClient = rect;
 }
 
+void CBCGPDockManager::SetDpi(UINT nDpi)
+{
+    const UINT nOld = GetDpi();
+    if (nDpi == 0 || nDpi == nOld)
+        return;
+    for (Edge& edge : m_edges)
+    {
+        edge.nSize = ::MulDiv(edge.nSize, (int)nDpi, (int)nOld);
+        for (int& nLength : edge.lengths)
+            nLength = ::MulDiv(nLength, (int)nDpi, (int)nOld);
+    }
+    m_nDpi = nDpi;
+}
+
 void CBCGPDockManager::LayoutEdge(Edge& edge, CRect& rect, HDWP& hDWP)
 {
+    const int nSlider = CDpi::Scale(CBCGPSlider::SLIDER_SIZE, GetDpi());
     edge.visible.clear();
     edge.laidOut.clear();
     for (size_t i = 0; i < edge.bars.size(); i++)
@@ -185,7 +200,7 @@ void CBCGPDockManager::LayoutEdge(Edge& edge, CRect& rect, HDWP& hDWP)
     const int nAcross = bHorz ? rect.Height() : rect.Width();
     const int nLength = bHorz ? rect.Width() : rect.Height();
     // The edge keeps its wished thickness while the view keeps its minimum, and gives way first.
-    int nThickness = std::min(edge.nSize, nAcross - (int)CBCGPSlider::SLIDER_SIZE - (int)MIN_CLIENT_SIZE);
+    int nThickness = std::min(edge.nSize, nAcross - nSlider - (int)MIN_CLIENT_SIZE);
     if (edge.visible.empty() || nThickness <= 0)
     {
         for (size_t i : edge.visible)
@@ -204,7 +219,7 @@ void CBCGPDockManager::LayoutEdge(Edge& edge, CRect& rect, HDWP& hDWP)
     }
     // The strip of the panes and its slider toward the view.
     CRect rectStrip = rect, rectSlider = rect;
-    const int nTaken = nThickness + CBCGPSlider::SLIDER_SIZE;
+    const int nTaken = nThickness + nSlider;
     switch (edge.dwAlignment)
     {
     case CBRS_ALIGN_TOP:
@@ -238,7 +253,7 @@ void CBCGPDockManager::LayoutEdge(Edge& edge, CRect& rect, HDWP& hDWP)
             break;
         edge.inner.push_back(pSlider);
     }
-    int nAvail = std::max(0, nLength - (int)(nPanes - 1) * (int)CBCGPSlider::SLIDER_SIZE);
+    int nAvail = std::max(0, nLength - (int)(nPanes - 1) * nSlider);
     long long nWeights = 0;
     for (size_t i : edge.visible)
         nWeights += std::max(1, edge.lengths[i]);
@@ -261,11 +276,11 @@ void CBCGPDockManager::LayoutEdge(Edge& edge, CRect& rect, HDWP& hDWP)
         {
             CRect rectInner = rectStrip;
             if (bHorz)
-                rectInner.left = nPos, rectInner.right = nPos + CBCGPSlider::SLIDER_SIZE;
+                rectInner.left = nPos, rectInner.right = nPos + nSlider;
             else
-                rectInner.top = nPos, rectInner.bottom = nPos + CBCGPSlider::SLIDER_SIZE;
+                rectInner.top = nPos, rectInner.bottom = nPos + nSlider;
             Place(hDWP, edge.inner[k], rectInner, TRUE);
-            nPos += CBCGPSlider::SLIDER_SIZE;
+            nPos += nSlider;
         }
     }
     for (size_t k = nPanes > 0 ? nPanes - 1 : 0; k < edge.inner.size(); k++)
@@ -714,7 +729,7 @@ CBCGPAutoHideToolBar* CBCGPDockManager::GetAutoHideToolBar(DWORD dwAlignment, BO
 void CBCGPDockManager::LayoutAutoHideStrips(CRect& rect, HDWP& hDWP)
 {
     // Top and bottom strips span the frame, the side ones the height between them.
-    const int nSize = CBCGPAutoHideToolBar::STRIP_SIZE;
+    const int nSize = CDpi::Scale(CBCGPAutoHideToolBar::STRIP_SIZE, GetDpi());
     for (int i = 0; i < 4; i++)
     {
         CBCGPAutoHideToolBar* pStrip = m_autoHideBars[i];
@@ -830,6 +845,7 @@ CRect CBCGPDockManager::GetDockingArea() const
 
 CRect CBCGPDockManager::GetDockPreviewRect(const CBCGPDockingControlBar* pBar, DWORD dwAlignment) const
 {
+    const int nSlider = CDpi::Scale(CBCGPSlider::SLIDER_SIZE, GetDpi());
     if (pBar == NULL || (m_dwEnabledAlignment & pBar->GetEnabledAlignment() & dwAlignment) == 0)
         return CRect(0, 0, 0, 0);
     // The edges laid out before this one (top, bottom, left, right) keep their strips.
@@ -842,7 +858,7 @@ CRect CBCGPDockManager::GetDockPreviewRect(const CBCGPDockingControlBar* pBar, D
             pEdge = &edge;
             break;
         }
-        int nTaken = edge.nThickness > 0 ? edge.nThickness + CBCGPSlider::SLIDER_SIZE : 0;
+        int nTaken = edge.nThickness > 0 ? edge.nThickness + nSlider : 0;
         switch (edge.dwAlignment)
         {
         case CBRS_ALIGN_TOP: area.top += nTaken; break;
@@ -859,10 +875,10 @@ CRect CBCGPDockManager::GetDockPreviewRect(const CBCGPDockingControlBar* pBar, D
     CRect rectBar = pBar->GetDockingRect(dwAlignment);
     int nRoom = bHorz ? area.Height() : area.Width();
     int nAcross = pEdge->nThickness > 0 ? pEdge->nThickness : (bHorz ? rectBar.Height() : rectBar.Width());
-    nAcross = std::max(0, std::min(nAcross, nRoom - (int)CBCGPSlider::SLIDER_SIZE - (int)MIN_CLIENT_SIZE));
+    nAcross = std::max(0, std::min(nAcross, nRoom - nSlider - (int)MIN_CLIENT_SIZE));
     // Shared as the layout shares it: the panes before get their part rounded down, the last
     // one the rest.
-    int nAvail = std::max(0, (bHorz ? area.Width() : area.Height()) - (int)pEdge->visible.size() * (int)CBCGPSlider::SLIDER_SIZE);
+    int nAvail = std::max(0, (bHorz ? area.Width() : area.Height()) - (int)pEdge->visible.size() * nSlider);
     int nOwn = std::max((int)MIN_PANE_SIZE, bHorz ? rectBar.Width() : rectBar.Height());
     long long nWeights = nOwn;
     for (size_t i : pEdge->visible)

@@ -30,6 +30,11 @@ public:
     // The edges panes may dock to (CBRS_ALIGN_ bits).
     void EnableDocking(DWORD dwAlignment) { m_dwEnabledAlignment = dwAlignment & CBRS_ALIGN_ANY; }
     DWORD GetEnabledAlignment() const { return m_dwEnabledAlignment; }
+    // The DPI the frame is shown at (its window's until the frame hears of another): sliders and
+    // auto-hide strips take their thickness at it.
+    UINT GetDpi() const { return m_nDpi != 0 ? m_nDpi : CDpi::ForWindow(m_pFrame != NULL ? m_pFrame->GetSafeHwnd() : NULL); }
+    // The frame went to another DPI: the edges' thicknesses and the panes' lengths follow it.
+    void SetDpi(UINT nDpi);
 
     // Docks pBar at edge dwAlignment (one CBRS_ALIGN_ bit) after the panes there. lpRect (screen)
     // gives its thickness when it is the edge's first pane, and its length along the edge. FALSE
@@ -137,4 +142,5 @@ private:
     // in its auto-hide strip; pBar's own recent edge and floating rectangle.
     BOOL SavePlace(const CString& strSection, CBCGPDockingControlBar* pSite, CBCGPDockingControlBar* pBar);
     BOOL m_bHoldLayout = FALSE;
+    UINT m_nDpi = 0;
 };

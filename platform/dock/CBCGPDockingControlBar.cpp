@@ -366,7 +366,12 @@ CRect CBCGPDockingControlBar::GetCaptionRect() const
         return CRect(0, 0, 0, 0);
     CRect rect;
     GetWindowRect(&rect);
-    return CRect(0, 0, rect.Width(), std::min((int)CAPTION_HEIGHT, rect.Height()));
+    return CRect(0, 0, rect.Width(), std::min(Scaled(CAPTION_HEIGHT), rect.Height()));
+}
+
+void CBCGPDockingControlBar::OnDpiChanged()
+{
+    SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_FRAMECHANGED);
 }
 
 CRect CBCGPDockingControlBar::GetCloseButtonRect() const
@@ -374,15 +379,15 @@ CRect CBCGPDockingControlBar::GetCloseButtonRect() const
     CRect rect = GetCaptionRect();
     if (rect.IsRectEmpty() || (m_dwControlBarStyle & CBRS_BCGP_CLOSE) == 0)
         return CRect(0, 0, 0, 0);
-    int nSize = rect.Height() - 4;
-    return CRect(rect.right - 2 - nSize, rect.top + 2, rect.right - 2, rect.top + 2 + nSize);
+    const int nInset = Scaled(2), nSize = rect.Height() - 2 * nInset;
+    return CRect(rect.right - nInset - nSize, rect.top + nInset, rect.right - nInset, rect.top + nInset + nSize);
 }
 
 void CBCGPDockingControlBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 {
     RECT& rect = lpncsp->rgrc[0];
     if (ShowsCaption())
-        rect.top = std::min(rect.bottom, rect.top + (LONG)CAPTION_HEIGHT);
+        rect.top = std::min(rect.bottom, rect.top + (LONG)Scaled(CAPTION_HEIGHT));
 }
 
 void CBCGPDockingControlBar::OnNcPaint()
@@ -414,9 +419,9 @@ CRect CBCGPDockingControlBar::GetPinButtonRect() const
     if (rect.IsRectEmpty() || (m_dwControlBarStyle & CBRS_BCGP_AUTOHIDE) == 0)
         return CRect(0, 0, 0, 0);
     CRect rectClose = GetCloseButtonRect();
-    int nSize = rect.Height() - 4;
-    int nRight = rectClose.IsRectEmpty() ? rect.right - 2 : rectClose.left - 1;
-    return CRect(nRight - nSize, rect.top + 2, nRight, rect.top + 2 + nSize);
+    const int nInset = Scaled(2), nSize = rect.Height() - 2 * nInset;
+    int nRight = rectClose.IsRectEmpty() ? rect.right - nInset : rectClose.left - Scaled(1);
+    return CRect(nRight - nSize, rect.top + nInset, nRight, rect.top + nInset + nSize);
 }
 
 LRESULT CBCGPDockingControlBar::OnNcHitTest(CPoint point)

@@ -114,6 +114,8 @@ protected:
     CBCGPDockManager* GetDockManager() const;
     BOOL ShowsCaption() const { return m_bHasGripper && !IsFloating() && !IsTabbed(); }
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    // The caption and its buttons measured again.
+    void OnDpiChanged() override;
 
     afx_msg LRESULT OnSizeParentDocked(WPARAM wParam, LPARAM lParam);
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);

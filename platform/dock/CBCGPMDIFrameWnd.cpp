@@ -16,6 +16,7 @@ IMPLEMENT_DYNAMIC(CBCGPMDIFrameWnd, CMDIFrameWnd)
 BEGIN_MESSAGE_MAP(CBCGPMDIFrameWnd, CMDIFrameWnd)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, &CBCGPMDIFrameWnd::OnIdleUpdateCmdUI)
     ON_WM_SYSCOMMAND()
+    ON_MESSAGE(WM_DPICHANGED, &CBCGPMDIFrameWnd::OnDpiChanged)
 END_MESSAGE_MAP()
 
 CBCGPMDIFrameWnd::CBCGPMDIFrameWnd() : m_nMaximizeHold(0), m_pMenuBar(NULL)
@@ -197,6 +198,17 @@ LRESULT CBCGPMDIFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam)
         if (pBar->m_hWnd != NULL && !::IsChild(m_hWnd, pBar->m_hWnd))
             pBar->SendMessage(WM_IDLEUPDATECMDUI, wParam, lParam);
     }
+    return 0;
+}
+
+LRESULT CBCGPMDIFrameWnd::OnDpiChanged(WPARAM wParam, LPARAM lParam)
+{
+    m_dockManager.SetDpi(CDpi::FromMessage(m_hWnd, WM_DPICHANGED, wParam));
+    const RECT* pSuggested = (const RECT*)lParam;
+    if (pSuggested != NULL)
+        SetWindowPos(NULL, pSuggested->left, pSuggested->top, pSuggested->right - pSuggested->left,
+            pSuggested->bottom - pSuggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RecalcLayout();
     return 0;
 }
 

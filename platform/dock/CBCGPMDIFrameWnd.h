@@ -70,6 +70,9 @@ protected:
 
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+    // On another monitor's DPI: takes the place the system suggests and lays the docked bars out
+    // at the new DPI (each bar measures itself again on the message it gets after its frame).
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     CBCGPMenuBar* m_pMenuBar;

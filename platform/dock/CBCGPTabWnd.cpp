@@ -33,13 +33,17 @@ BEGIN_MESSAGE_MAP(CBCGPTabWnd, CWnd)
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
     ON_WM_CAPTURECHANGED()
+    ON_MESSAGE(WM_DPICHANGED, &CBCGPTabWnd::OnDpiChanged)
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &CBCGPTabWnd::OnDpiChanged)
 END_MESSAGE_MAP()
 
 namespace {
 
+// At 96 DPI.
 const int kMinTabWidth = 2 * CBCGPTabWnd::TAB_LABEL_MARGIN + 24; // shorter shows only an ellipsis
 const int kStripEnd = 2; // space before the first tab and after the last button
 const int kFarGap = 2; // between the tabs and the strip's far edge
+const int kStripMargin = 8; // the strip's height beyond the font's
 
 } // namespace
 
@@ -75,6 +79,7 @@ int CBCGPTabWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
+    m_nDpi = CDpi::ForWindow(m_hWnd);
     RecalcLayout();
     return 0;
 }
@@ -293,7 +298,9 @@ void CBCGPTabWnd::StepActiveTab(int nStep, BOOL bWrap)
 
 HFONT CBCGPTabWnd::GetTabFont() const
 {
-    return m_hFont != NULL ? m_hFont : (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
+    if (m_hFont != NULL)
+        return m_hFont;
+    return m_fontAtDpi.m_hObject != NULL ? (HFONT)m_fontAtDpi.m_hObject : (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
 }
 
 int CBCGPTabWnd::MeasureLabel(const CString& strLabel)
@@ -304,7 +311,7 @@ int CBCGPTabWnd::MeasureLabel(const CString& strLabel)
     ::DrawTextA(hDC, strLabel, strLabel.GetLength(), &rectText, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
     ::SelectObject(hDC, hOld);
     ::ReleaseDC(NULL, hDC);
-    return rectText.Width() + 2 * TAB_LABEL_MARGIN;
+    return rectText.Width() + 2 * Scaled(TAB_LABEL_MARGIN);
 }
 
 int CBCGPTabWnd::GetStripHeight()
@@ -315,7 +322,7 @@ int CBCGPTabWnd::GetStripHeight()
     ::GetTextMetricsA(hDC, &tm);
     ::SelectObject(hDC, hOld);
     ::ReleaseDC(NULL, hDC);
-    return tm.tmHeight + 8;
+    return tm.tmHeight + Scaled(kStripMargin);
 }
 
 void CBCGPTabWnd::RecalcLayout()
@@ -353,7 +360,8 @@ void CBCGPTabWnd::LayoutTabs()
 {
     // The buttons sit at the right end of the strip: close always (when asked for), the arrows
     // only while the tabs overflow.
-    int nAvail = std::max(0, m_rectTabsArea.Width() - 2 * kStripEnd - (m_bCloseButton ? GetStripHeight() : 0));
+    const int nStripEnd = Scaled(kStripEnd), nFarGap = Scaled(kFarGap);
+    int nAvail = std::max(0, m_rectTabsArea.Width() - 2 * nStripEnd - (m_bCloseButton ? GetStripHeight() : 0));
     int nTotal = 0, nWidest = 0;
     for (const CTab& tab : m_tabs)
     {
@@ -365,7 +373,7 @@ void CBCGPTabWnd::LayoutTabs()
     int nCap = nWidest;
     if (nTotal > nAvail)
     {
-        int nLow = kMinTabWidth, nHigh = nWidest;
+        int nLow = Scaled(kMinTabWidth), nHigh = nWidest;
         auto fits = [&](int nTry) {
             int nSum = 0;
             for (const CTab& tab : m_tabs)
@@ -392,12 +400,12 @@ void CBCGPTabWnd::LayoutTabs()
         m_iFirstVisible = 0;
     int nButtons = (m_bCloseButton ? 1 : 0) + (m_bScroll ? 2 : 0);
     m_rectTabs = m_rectTabsArea;
-    m_rectTabs.left += kStripEnd;
+    m_rectTabs.left += nStripEnd;
     m_rectTabs.right = std::max(m_rectTabs.left,
-        (LONG)(m_rectTabsArea.right - kStripEnd - nButtons * (m_rectTabsArea.Height() + 1)));
+        (LONG)(m_rectTabsArea.right - nStripEnd - nButtons * (m_rectTabsArea.Height() + 1)));
     // Tabs lie on the strip's edge toward the page, clear of its far edge.
-    int nTop = m_location == LOCATION_BOTTOM ? m_rectTabsArea.top : m_rectTabsArea.top + kFarGap;
-    int nBottom = m_location == LOCATION_BOTTOM ? m_rectTabsArea.bottom - kFarGap : m_rectTabsArea.bottom;
+    int nTop = m_location == LOCATION_BOTTOM ? m_rectTabsArea.top : m_rectTabsArea.top + nFarGap;
+    int nBottom = m_location == LOCATION_BOTTOM ? m_rectTabsArea.bottom - nFarGap : m_rectTabsArea.bottom;
     int x = m_rectTabs.left;
     for (int i = 0; i < GetTabsNum(); i++)
     {
@@ -467,7 +475,7 @@ CRect CBCGPTabWnd::GetButtonRect(Button button) const
     if (nSlot < 0)
         return CRect(0, 0, 0, 0);
     int nSize = m_rectTabsArea.Height() + 1;
-    int nRight = m_rectTabsArea.right - kStripEnd - nSlot * nSize;
+    int nRight = m_rectTabsArea.right - Scaled(kStripEnd) - nSlot * nSize;
     CRect rect(nRight - nSize + 1, m_rectTabsArea.top, nRight, m_rectTabsArea.bottom);
     rect.DeflateRect(0, 2);
     return rect;
@@ -595,10 +603,34 @@ void CBCGPTabWnd::OnParentNotify(UINT message, LPARAM lParam)
 void CBCGPTabWnd::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
 {
     CWnd::OnSettingChange(uFlags, lpszSection);
+    Remeasure();
+}
+
+void CBCGPTabWnd::Remeasure()
+{
     for (CTab& tab : m_tabs)
         tab.nFullWidth = MeasureLabel(tab.strLabel);
     RecalcLayout();
     Invalidate(FALSE);
+}
+
+LRESULT CBCGPTabWnd::OnDpiChanged(WPARAM wParam, LPARAM)
+{
+    const UINT nDpi = CDpi::FromMessage(m_hWnd, (UINT)GetCurrentMessage()->message, wParam);
+    if (nDpi == m_nDpi)
+        return 0;
+    m_nDpi = nDpi;
+    // The GUI font is the screen's; at another DPI the strip uses it at that DPI.
+    m_fontAtDpi.DeleteObject();
+    const UINT nScreen = CDpi::ForWindow(NULL);
+    LOGFONTA logFont = {};
+    if (nDpi != nScreen && ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont) != 0)
+    {
+        logFont.lfHeight = CDpi::ScaleFontHeight(logFont.lfHeight, nScreen, nDpi);
+        m_fontAtDpi.CreateFontIndirect(&logFont);
+    }
+    Remeasure();
+    return 0;
 }
 
 LRESULT CBCGPTabWnd::OnSetFont(WPARAM wParam, LPARAM lParam)
@@ -671,7 +703,7 @@ void CBCGPTabWnd::DrawStrip(CDC* pDC, const CRect& rectClient)
         pManager->OnDrawTab(pDC, rect, m_iActiveTab, TRUE, this);
         if (::GetFocus() == m_hWnd)
         {
-            rect.DeflateRect(3, 3);
+            rect.DeflateRect(Scaled(3), Scaled(3));
             pDC->SetTextColor(RGB(0, 0, 0));
             pDC->SetBkColor(RGB(255, 255, 255));
             pDC->DrawFocusRect(&rect);

@@ -165,7 +165,17 @@ protected:
     BOOL m_bCloseButton;
     BOOL m_bScroll; // the tabs overflow the strip: the scroll arrows show
     int m_nTabBorderSize;
-    HFONT m_hFont; // set by WM_SETFONT; NULL: the GUI font
+    HFONT m_hFont; // set by WM_SETFONT; NULL: the GUI font (m_fontAtDpi at another DPI than the screen's)
+    UINT m_nDpi = CDpi::kDefault;
+    CFont m_fontAtDpi;
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    // Measures the labels again and lays the strip out (after a font or DPI change).
+    void Remeasure();
+
+public:
+    // The DPI the tab window is shown at, and n pixels at 96 DPI as many at it.
+    UINT GetDpi() const { return m_nDpi; }
+    int Scaled(int n) const { return CDpi::Scale(n, m_nDpi); }
     CRect m_rectTabsArea; // the whole strip
     CRect m_rectTabs; // the part of the strip the tabs may use (left of the buttons)
     CRect m_rectWndArea;

@@ -319,7 +319,7 @@ void CBCGPVisualManager::OnDrawTab(CDC* pDC, const CRect& rectTab, int iTab, BOO
     CString strLabel;
     pTabWnd->GetTabLabel(iTab, strLabel);
     CRect rectText = rect;
-    rectText.DeflateRect(CBCGPTabWnd::TAB_LABEL_MARGIN, 0);
+    rectText.DeflateRect(pTabWnd->Scaled(CBCGPTabWnd::TAB_LABEL_MARGIN), 0);
     int nOldMode = pDC->SetBkMode(TRANSPARENT);
     COLORREF clrOld = pDC->SetTextColor(GetTabTextColor(bIsActive));
     pDC->DrawText(strLabel, &rectText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);

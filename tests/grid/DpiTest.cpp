@@ -1,8 +1,10 @@
 // DpiTest.cpp: the grid's line height and scroll bar at the DPI it is created at and at those a
-// move to another monitor brings, against its 96-DPI figures scaled.
+// move to another monitor brings, against its 96-DPI figures scaled; the header's separators.
 #include "GridHost.h"
 #include "core/KwDpi.h"
+#include "core/KwPalette.h"
 #include "grid/KwHeaderCtrl.h"
+#include "support/TestSurface.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,5 +45,22 @@ TEST(GridDpi, LinesAndScrollBarScaleWithTheDpi)
     {
         EXPECT_NEAR(::MulDiv(at[0].cx, nDpi, 96), sz.cx, 1.0 + nDpi / 96) << "lines at " << nDpi;
         EXPECT_NEAR(::MulDiv(at[0].cy, nDpi, 96), sz.cy, 1) << "scroll bar at " << nDpi;
+    }
+}
+
+TEST(GridDpi, HeaderSeparatorsStopShortOfTheEdgesByTheScaledInset)
+{
+    GridHost host;
+    CKwHeaderCtrl header;
+    ASSERT_TRUE(header.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 40), &host, 1000));
+    header.AddItem("A", 80);
+    for (UINT nDpi : {96u, 192u})
+    {
+        header.SetDpi(nDpi);
+        TestSurface surface(300, 40);
+        header.SendMessage(WM_PAINT, (WPARAM)surface.DC().m_hDC);
+        const int x = CKwDpi::Scale(80, nDpi), n = CKwDpi::Scale(2, nDpi);
+        auto at = [&](int y) { return surface.Pixel(x, y) == CKwPalette::Get(CKwPalette::eFaceShadow) ? '+' : '-'; };
+        EXPECT_EQ("-++-", std::string({at(n - 1), at(n), at(39 - n), at(40 - n)})) << nDpi;
     }
 }

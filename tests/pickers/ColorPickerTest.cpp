@@ -234,3 +234,24 @@ TEST_F(PickerFixture, CellsShowHoverPressedAndSelectedLooks)
 }
 
 } // namespace
+
+TEST_F(PickerFixture, CellsAndClicksScaleWithTheDpi)
+{
+    ASSERT_TRUE(Open(-1, RGB(1, 2, 3)));
+    // Row 2, column 3 (olive) has its 96-DPI origin at (43, 24): frame, colour, and past the cell.
+    CRect rect, rect96;
+    for (int nDpi : {96, 144, 192})
+    {
+        picker.SendMessage(WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi));
+        picker.GetWindowRect(&rect);
+        rect96 = nDpi == 96 ? rect : rect96;
+        EXPECT_EQ(CSize(::MulDiv(rect96.Width(), nDpi, 96), ::MulDiv(rect96.Height(), nDpi, 96)), rect.Size()) << nDpi;
+        TestSurface surface(rect.Width(), rect.Height());
+        picker.SendMessage(WM_PAINT, (WPARAM)surface.DC().m_hDC);
+        auto at = [&](int x, int y) { return surface.Pixel(::MulDiv(x, nDpi, 96), ::MulDiv(y, nDpi, 96)); };
+        EXPECT_EQ(std::vector<COLORREF>({0x808080, 0x008080, ::GetSysColor(COLOR_BTNFACE)}),
+            std::vector<COLORREF>({at(43, 24), at(45, 26), at(55, 26)})) << nDpi;
+    }
+    Click(90, 52); // (45, 26) at 192 DPI
+    EXPECT_EQ("changed(-1,008080) ", client.calls);
+}

@@ -1,6 +1,6 @@
-// KwDpi.cpp: CKwDpi. The per-monitor functions of user32 are looked up at run time, so the
-// toolkit still loads on systems older than them.
-#include "core/KwDpi.h"
+// CDpi.cpp: CDpi. The per-monitor functions of user32 are looked up at run time, so the
+// framework still loads on systems older than them.
+#include "CDpi.h"
 
 namespace {
 template <class TFunction> TFunction User32(const char* pszName)
@@ -13,11 +13,11 @@ UINT ScreenDpi()
     HDC hDC = ::GetDC(NULL);
     const int nDpi = ::GetDeviceCaps(hDC, LOGPIXELSY);
     ::ReleaseDC(NULL, hDC);
-    return nDpi > 0 ? (UINT)nDpi : CKwDpi::kDefault;
+    return nDpi > 0 ? (UINT)nDpi : CDpi::kDefault;
 }
 } // namespace
 
-UINT CKwDpi::ForWindow(HWND hWnd)
+UINT CDpi::ForWindow(HWND hWnd)
 {
     typedef UINT(WINAPI * PGetDpiForWindow)(HWND);
     static const PGetDpiForWindow pGetDpiForWindow = User32<PGetDpiForWindow>("GetDpiForWindow");
@@ -36,31 +36,31 @@ UINT CKwDpi::ForWindow(HWND hWnd)
     return nDpi > 0 ? (UINT)nDpi : ScreenDpi();
 }
 
-UINT CKwDpi::FromMessage(HWND hWnd, UINT message, WPARAM wParam)
+UINT CDpi::FromMessage(HWND hWnd, UINT message, WPARAM wParam)
 {
     if (message == WM_DPICHANGED && LOWORD(wParam) != 0)
         return LOWORD(wParam);
     return ForWindow(hWnd);
 }
 
-int CKwDpi::Scale(int n, UINT nDpi)
+int CDpi::Scale(int n, UINT nDpi)
 {
     return nDpi == kDefault ? n : ::MulDiv(n, (int)nDpi, kDefault);
 }
 
-int CKwDpi::Unscale(int n, UINT nDpi)
+int CDpi::Unscale(int n, UINT nDpi)
 {
     return nDpi == kDefault || nDpi == 0 ? n : ::MulDiv(n, kDefault, (int)nDpi);
 }
 
-LONG CKwDpi::ScaleFontHeight(LONG nHeight, UINT nFromDpi, UINT nToDpi)
+LONG CDpi::ScaleFontHeight(LONG nHeight, UINT nFromDpi, UINT nToDpi)
 {
     if (nFromDpi == nToDpi || nFromDpi == 0)
         return nHeight;
     return ::MulDiv(nHeight, (int)nToDpi, (int)nFromDpi);
 }
 
-int CKwDpi::SystemMetric(int nIndex, UINT nDpi)
+int CDpi::SystemMetric(int nIndex, UINT nDpi)
 {
     typedef int(WINAPI * PGetSystemMetricsForDpi)(int, UINT);
     static const PGetSystemMetricsForDpi pForDpi = User32<PGetSystemMetricsForDpi>("GetSystemMetricsForDpi");
@@ -69,7 +69,7 @@ int CKwDpi::SystemMetric(int nIndex, UINT nDpi)
     return ::GetSystemMetrics(nIndex);
 }
 
-BOOL CKwDpi::EnablePerMonitorAwareness()
+BOOL CDpi::EnablePerMonitorAwareness()
 {
     typedef BOOL(WINAPI * PSetProcessDpiAwarenessContext)(HANDLE);
     const PSetProcessDpiAwarenessContext pSetContext =

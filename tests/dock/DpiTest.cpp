@@ -1,0 +1,66 @@
+// DpiTest.cpp: docking captions, buttons, sliders, strips, pane sizes and the tab strip at the DPI
+// they are created at and at those a move to another monitor brings, against 96 DPI scaled.
+#include <gtest/gtest.h>
+
+#include "CBCGPAutoHideButton.h"
+#include "CBCGPAutoHideToolBar.h"
+#include "CBCGPDockingControlBar.h"
+#include "CBCGPMDIFrameWnd.h"
+#include "CBCGPSlider.h"
+#include "CBCGPTabWnd.h"
+#include "DockTestFrame.h"
+#include <vector>
+
+TEST(DockDpi, CaptionsSlidersStripsAndTabsScaleWithTheDpi)
+{
+    CWinApp app("KwDockDpiTests");
+    CBCGPMDIFrameWnd* pFrame = NewDockTestFrame(app);
+    ASSERT_TRUE(pFrame != nullptr);
+    CBCGPDockingControlBar left, bottom;
+    CBCGPTabWnd tabs;
+    CWnd page;
+    ASSERT_TRUE(DockNewPane(pFrame, left, "Project", CBRS_LEFT, CRect(0, 0, 150, 200)));
+    ASSERT_TRUE(DockNewPane(pFrame, bottom, "Output", CBRS_BOTTOM, CRect(0, 0, 300, 100)));
+    ASSERT_TRUE(bottom.SetAutoHideMode(TRUE, CBRS_ALIGN_BOTTOM, NULL, FALSE) != NULL);
+    ASSERT_TRUE(tabs.Create(CBCGPTabWnd::STYLE_3D, CRect(0, 0, 500, 100), pFrame, 1, CBCGPTabWnd::LOCATION_TOP, TRUE));
+    ASSERT_TRUE(page.Create("STATIC", "", WS_CHILD, CRect(0, 0, 10, 10), &tabs, 2));
+    tabs.AddTab(&page, "Properties");
+    // Caption, close button, pin's right, slider, strip, button across it and its top, pane width,
+    // client below the caption; tab strip, tab width, close button (text: hinted at each size).
+    auto figures = [&] {
+        pFrame->RecalcLayout();
+        CRect slider, strip, pane, tabStrip, tab, button = bottom.GetAutoHideToolBar()->FindButton(&bottom)->GetRect();
+        left.GetDefaultSlider()->GetWindowRect(&slider);
+        bottom.GetAutoHideToolBar()->GetWindowRect(&strip);
+        left.GetWindowRect(&pane);
+        CPoint ptClient(0, 0);
+        left.ClientToScreen(&ptClient);
+        tabs.GetTabsRect(tabStrip);
+        tabs.GetTabRect(0, tab);
+        return std::vector<int>{left.GetCaptionRect().Height(), left.GetCloseButtonRect().Width(),
+            left.GetPinButtonRect().right, slider.Width(), strip.Height(), button.Height(), button.top, pane.Width(),
+            ptClient.y - pane.top, tabStrip.Height(), tab.Width(), tabs.GetButtonRect(CBCGPTabWnd::BUTTON_CLOSE).Width()};
+    };
+    const UINT nSystem = CDpi::ForWindow(NULL), dpis[3] = {96, 144, 192};
+    std::vector<int> at[4] = {figures()};
+    for (int i = 0; i < 3; ++i)
+    {
+        // The frame first, then the windows in it, as the system tells them.
+        pFrame->SendMessage(WM_DPICHANGED, MAKEWPARAM(dpis[i], dpis[i]));
+        ::EnumChildWindows(pFrame->m_hWnd, [](HWND hWnd, LPARAM nDpi) -> BOOL {
+            ::SendMessage(hWnd, WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi), 0);
+            return TRUE;
+        }, dpis[i]);
+        at[i + 1] = figures();
+    }
+    // The pane's width (and the pin placed from it) rounds at each change.
+    for (auto [i, nDpi] : {std::make_pair(0, nSystem), {2, 144u}, {3, 192u}})
+        for (size_t k = 0; k < at[1].size(); ++k)
+        {
+            const int nScaled = CDpi::Scale(at[1][k], nDpi);
+            EXPECT_NEAR(nScaled, at[i][k], k < 9 ? k == 2 || k == 7 : nScaled / 16 + 2) << k << " at " << nDpi;
+        }
+    EXPECT_EQ(20, at[1][0]);
+    pFrame->DestroyWindow();
+    app.m_pMainWnd = NULL;
+}
