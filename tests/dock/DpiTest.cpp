@@ -11,6 +11,16 @@
 #include "DockTestFrame.h"
 #include <vector>
 
+namespace {
+
+BOOL CALLBACK TellDpi(HWND hWnd, LPARAM nDpi)
+{
+    ::SendMessage(hWnd, WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi), 0);
+    return TRUE;
+}
+
+} // namespace
+
 TEST(DockDpi, CaptionsSlidersStripsAndTabsScaleWithTheDpi)
 {
     CWinApp app("KwDockDpiTests");
@@ -47,10 +57,7 @@ TEST(DockDpi, CaptionsSlidersStripsAndTabsScaleWithTheDpi)
     {
         // The frame first, then the windows in it, as the system tells them.
         pFrame->SendMessage(WM_DPICHANGED, MAKEWPARAM(dpis[i], dpis[i]));
-        ::EnumChildWindows(pFrame->m_hWnd, [](HWND hWnd, LPARAM nDpi) -> BOOL {
-            ::SendMessage(hWnd, WM_DPICHANGED, MAKEWPARAM(nDpi, nDpi), 0);
-            return TRUE;
-        }, dpis[i]);
+        ::EnumChildWindows(pFrame->m_hWnd, TellDpi, dpis[i]);
         at[i + 1] = figures();
     }
     // The pane's width (and the pin placed from it) rounds at each change.
