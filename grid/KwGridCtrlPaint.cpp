@@ -343,6 +343,13 @@ void CKwGridCtrl::OnPaint()
             target.ExcludeClipRect(ChildRectInParent(*m_pHeaderCtrl, *this));
         if (m_bScrollBarShown && m_scrollBar.m_hWnd != NULL)
             target.ExcludeClipRect(ChildRectInParent(m_scrollBar, *this));
+        // A memory DC given to paint into is off screen already: a second surface would only
+        // cost a copy of the whole client area.
+        if (::GetObjectType(target.m_hDC) == OBJ_MEMDC)
+        {
+            DrawCtrl(target);
+        }
+        else
         {
             CMemDC dc(&target);
             DrawCtrl(dc);
