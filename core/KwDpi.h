@@ -5,6 +5,4 @@
 
 #include <afxwin.h>
 
-class CKwDpi : public CDpi
-{
-};
+using CKwDpi = CDpi;
