@@ -60,8 +60,8 @@ void PaintManagers(CDC& dc)
     for (int i = 0; i < 2; i++)
     {
         int x = 10 + i * 165;
-        managers[i]->OnDrawCaption(&dc, CRect(x, 10, x + 155, 28), CString(names[i]) + " - active", TRUE);
-        managers[i]->OnDrawCaption(&dc, CRect(x, 32, x + 155, 50), CString(names[i]) + " - inactive", FALSE);
+        managers[i]->OnDrawCaption(&dc, CRect(x, 10, x + 155, 28), CString(names[i]) + " - active", TRUE, 0, CDpi::ForWindow(NULL));
+        managers[i]->OnDrawCaption(&dc, CRect(x, 32, x + 155, 50), CString(names[i]) + " - inactive", FALSE, 0, CDpi::ForWindow(NULL));
         CRect bar(x, 56, x + 155, 140);
         managers[i]->OnFillBarBackground(&dc, bar);
         managers[i]->OnDrawBarBorder(&dc, bar);
