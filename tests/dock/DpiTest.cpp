@@ -8,6 +8,7 @@
 #include "CBCGPDockingControlBar.h"
 #include "CBCGPDockingMarkers.h"
 #include "CBCGPMDIFrameWnd.h"
+#include "CBCGPMenuBar.h"
 #include "CBCGPSlider.h"
 #include "CBCGPTabWnd.h"
 #include "CBCGPVisualManager.h"
@@ -42,7 +43,7 @@ TEST(DockDpi, CaptionsSlidersStripsAndTabsScaleWithTheDpi)
     tabs.AddTab(&page, "Properties");
     // Caption, close button, pin's right, slider, strip, button across it and its top, pane width,
     // client below the caption, the markers' cross over the pane; tab strip, tab width, close
-    // button, the strip's button along it (text: hinted at each size).
+    // button, the strip's button along it, the menu bar's first one (text: hinted at each size).
     auto figures = [&] {
         pFrame->RecalcLayout();
         CRect slider, strip, pane, tabStrip, tab, button = bottom.GetAutoHideToolBar()->FindButton(&bottom)->GetRect();
@@ -53,13 +54,13 @@ TEST(DockDpi, CaptionsSlidersStripsAndTabsScaleWithTheDpi)
         left.ClientToScreen(&ptClient);
         tabs.GetTabsRect(tabStrip);
         tabs.GetTabRect(0, tab);
-        CRect cross;
+        CRect cross, menu = pFrame->GetMenuBar()->GetButtonRect(0);
         markers.ShowOver(pFrame, pane, pane, CBCGPDockingMarkers::CROSS, pane.TopLeft());
         markers.GetWindowRect(&cross);
         return std::vector<int>{left.GetCaptionRect().Height(), left.GetCloseButtonRect().Width(),
             left.GetPinButtonRect().right, slider.Width(), strip.Height(), button.Height(), button.top, pane.Width(),
             ptClient.y - pane.top, cross.Width(), tabStrip.Height(), tab.Width(),
-            tabs.GetButtonRect(CBCGPTabWnd::BUTTON_CLOSE).Width(), button.Width()};
+            tabs.GetButtonRect(CBCGPTabWnd::BUTTON_CLOSE).Width(), button.Width(), menu.Width()};
     };
     const UINT nSystem = CDpi::ForWindow(NULL), dpis[3] = {96, 144, 192};
     std::vector<int> at[4] = {figures()};
