@@ -94,8 +94,9 @@ public:
             ctx.m_strText1 = child.pszContext;
             CMDIChildWnd* pWnd = CKwMDIMonoChildWnd::Open(IDR_GALLERY_SOLEDOC, child.pViewClass, ctx, pDoc,
                 SW_SHOWNORMAL, FALSE);
+            const RECT& rc = child.rcPlace, rcScaled = GalleryScaled(rc.left, rc.top, rc.right, rc.bottom);
             if (pWnd != NULL)
-                pWnd->MoveWindow(&child.rcPlace);
+                pWnd->MoveWindow(&rcScaled);
         }
     }
 };
