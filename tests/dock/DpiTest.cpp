@@ -10,6 +10,7 @@
 #include "CBCGPMDIFrameWnd.h"
 #include "CBCGPMenuBar.h"
 #include "CBCGPSlider.h"
+#include "CBCGPStatusBar.h"
 #include "CBCGPTabWnd.h"
 #include "CBCGPVisualManager.h"
 #include "DockTestFrame.h"
@@ -35,6 +36,10 @@ TEST(DockDpi, CaptionsSlidersStripsAndTabsScaleWithTheDpi)
     CBCGPTabWnd tabs;
     CWnd page;
     CBCGPDockingMarkers markers;
+    CBCGPStatusBar status;
+    const UINT ids[2] = {ID_SEPARATOR, ID_SEPARATOR};
+    ASSERT_TRUE(status.Create(pFrame) && status.SetIndicators(ids, 2));
+    status.SetPaneWidth(1, 80);
     ASSERT_TRUE(DockNewPane(pFrame, left, "Project", CBRS_LEFT, CRect(0, 0, 150, 200)));
     ASSERT_TRUE(DockNewPane(pFrame, bottom, "Output", CBRS_BOTTOM, CRect(0, 0, 300, 100)));
     ASSERT_TRUE(bottom.SetAutoHideMode(TRUE, CBRS_ALIGN_BOTTOM, NULL, FALSE) != NULL);
@@ -42,8 +47,9 @@ TEST(DockDpi, CaptionsSlidersStripsAndTabsScaleWithTheDpi)
     ASSERT_TRUE(page.Create("STATIC", "", WS_CHILD, CRect(0, 0, 10, 10), &tabs, 2));
     tabs.AddTab(&page, "Properties");
     // Caption, close button, pin's right, slider, strip, button across it and its top, pane width,
-    // client below the caption, the markers' cross over the pane; tab strip, tab width, close
-    // button, the strip's button along it, the menu bar's first one (text: hinted at each size).
+    // client below the caption, the markers' cross over the pane, the status bar's fixed pane;
+    // tab strip, tab width, close button, the strip's button along it, the menu bar's first one,
+    // the status bar (text: hinted at each size).
     auto figures = [&] {
         pFrame->RecalcLayout();
         CRect slider, strip, pane, tabStrip, tab, button = bottom.GetAutoHideToolBar()->FindButton(&bottom)->GetRect();
@@ -54,13 +60,15 @@ TEST(DockDpi, CaptionsSlidersStripsAndTabsScaleWithTheDpi)
         left.ClientToScreen(&ptClient);
         tabs.GetTabsRect(tabStrip);
         tabs.GetTabRect(0, tab);
-        CRect cross, menu = pFrame->GetMenuBar()->GetButtonRect(0);
+        CRect cross, statusPane, menu = pFrame->GetMenuBar()->GetButtonRect(0);
+        status.GetItemRect(1, &statusPane);
         markers.ShowOver(pFrame, pane, pane, CBCGPDockingMarkers::CROSS, pane.TopLeft());
         markers.GetWindowRect(&cross);
         return std::vector<int>{left.GetCaptionRect().Height(), left.GetCloseButtonRect().Width(),
             left.GetPinButtonRect().right, slider.Width(), strip.Height(), button.Height(), button.top, pane.Width(),
-            ptClient.y - pane.top, cross.Width(), tabStrip.Height(), tab.Width(),
-            tabs.GetButtonRect(CBCGPTabWnd::BUTTON_CLOSE).Width(), button.Width(), menu.Width()};
+            ptClient.y - pane.top, cross.Width(), statusPane.Width(), tabStrip.Height(), tab.Width(),
+            tabs.GetButtonRect(CBCGPTabWnd::BUTTON_CLOSE).Width(), button.Width(), menu.Width(),
+            status.CalcFixedLayout(FALSE, TRUE).cy};
     };
     const UINT nSystem = CDpi::ForWindow(NULL), dpis[3] = {96, 144, 192};
     std::vector<int> at[4] = {figures()};
@@ -71,12 +79,12 @@ TEST(DockDpi, CaptionsSlidersStripsAndTabsScaleWithTheDpi)
         ::EnumChildWindows(pFrame->m_hWnd, TellDpi, dpis[i]);
         at[i + 1] = figures();
     }
-    // The pane's width (and the pin placed from it) rounds at each change.
+    // The pane's width (and the pin placed from it) and the status pane's round at each change.
     for (auto [i, nDpi] : {std::make_pair(0, nSystem), {2, 144u}, {3, 192u}})
         for (size_t k = 0; k < at[1].size(); ++k)
         {
             const int nScaled = CDpi::Scale(at[1][k], nDpi);
-            EXPECT_NEAR(nScaled, at[i][k], k < 10 ? k == 2 || k == 7 : nScaled / 16 + 2) << k << " at " << nDpi;
+            EXPECT_NEAR(nScaled, at[i][k], k < 11 ? k == 2 || k == 7 || k == 10 : nScaled / 16 + 2) << k << " at " << nDpi;
         }
     EXPECT_EQ(20, at[1][0]);
     markers.DestroyWindow();
