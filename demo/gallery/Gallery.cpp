@@ -144,7 +144,8 @@ public:
             y += GalleryScaled(16);
         }
         const int nInset = GalleryScaled(4);
-        pDC->Draw3dRect(CRect(nInset, nInset, rc.right - nInset, rc.bottom - nInset), RGB(255, 255, 255), RGB(0x40, 0x40, 0x90));
+        pDC->Draw3dRect(CRect(nInset, nInset, rc.right - nInset, rc.bottom - nInset), RGB(255, 255, 255),
+            RGB(0x40, 0x40, 0x90));
         pDC->SelectObject(pOldFont);
     }
 

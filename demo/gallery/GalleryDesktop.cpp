@@ -116,7 +116,8 @@ CKwMDIFrameWnd* NewFrame()
     if (!pFrame->LoadFrame(IDR_GALLERY_DESKTOP))
         return NULL;
     AfxGetApp()->m_pMainWnd = pFrame;
-    pFrame->SetWindowPos(NULL, GalleryScaled(60), GalleryScaled(60), GalleryScaled(660), GalleryScaled(460), SWP_NOZORDER | SWP_SHOWWINDOW);
+    pFrame->SetWindowPos(NULL, GalleryScaled(60), GalleryScaled(60), GalleryScaled(660), GalleryScaled(460),
+        SWP_NOZORDER | SWP_SHOWWINDOW);
     return pFrame;
 }
 

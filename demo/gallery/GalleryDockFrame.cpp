@@ -129,7 +129,8 @@ bool GalleryDockFrame(const char* pszFolder)
     if (pFrame->LoadFrame(IDR_GALLERY_FRAME))
     {
         pApp->m_pMainWnd = pFrame;
-        pFrame->SetWindowPos(NULL, GalleryScaled(60), GalleryScaled(60), GalleryScaled(560), GalleryScaled(380), SWP_NOZORDER | SWP_SHOWWINDOW);
+        pFrame->SetWindowPos(NULL, GalleryScaled(60), GalleryScaled(60), GalleryScaled(560),
+            GalleryScaled(380), SWP_NOZORDER | SWP_SHOWWINDOW);
         CDocument* pPlan1 = pPlans->OpenDocumentFile(NULL);
         CDocument* pTable = pSections->OpenDocumentFile(NULL);
         CDocument* pPlan2 = pPlans->OpenDocumentFile(NULL);

@@ -94,7 +94,8 @@ bool SaveDragPicture(CGalleryPane& pane, CWnd& target, const CRect& rectAll, con
     CPoint point(rect.right - GalleryScaled(30), rect.top + ::GetSystemMetrics(SM_CYFRAME) + GalleryScaled(4));
     pane.GetParentMiniFrame()->SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
     target.GetWindowRect(&rect);
-    CPoint ptOver = CBCGPDockingMarkers::GetMarkerRect(rect, CBCGPDockingMarkers::MARKER_BOTTOM, CDpi::ForWindow(NULL)).CenterPoint();
+    CPoint ptOver = CBCGPDockingMarkers::GetMarkerRect(rect, CBCGPDockingMarkers::MARKER_BOTTOM,
+        CDpi::ForWindow(NULL)).CenterPoint();
     // The display's own pointer goes there too: the moves it reports while the picture is
     // taken then agree.
     ::SetCursorPos(ptOver.x, ptOver.y);
@@ -121,15 +122,18 @@ bool GalleryDockPanes(const char* pszFolder)
     if (pFrame->LoadFrame(IDR_GALLERY_FRAME))
     {
         pApp->m_pMainWnd = pFrame;
-        pFrame->SetWindowPos(NULL, GalleryScaled(40), GalleryScaled(40), GalleryScaled(760), GalleryScaled(520), SWP_NOZORDER | SWP_SHOWWINDOW);
+        pFrame->SetWindowPos(NULL, GalleryScaled(40), GalleryScaled(40), GalleryScaled(760),
+            GalleryScaled(520), SWP_NOZORDER | SWP_SHOWWINDOW);
         pFrame->EnableDocking(CBRS_ALIGN_ANY);
         static const UINT s_indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
         status.Create(pFrame);
         status.SetIndicators(s_indicators, 4);
         status.SetPaneText(0, "Ready");
         struct { CGalleryPane* pPane; const char* pszName; DWORD dwSide; CRect rect; } panes[] = {
-            {&project, "Project", CBRS_LEFT, GalleryScaled(0, 0, 170, 200)}, {&classes, "Classes", CBRS_LEFT, GalleryScaled(0, 0, 170, 120)},
-            {&properties, "Properties", CBRS_RIGHT, GalleryScaled(0, 0, 180, 200)}, {&output, "Output", CBRS_BOTTOM, GalleryScaled(0, 0, 300, 110)},
+            {&project, "Project", CBRS_LEFT, GalleryScaled(0, 0, 170, 200)},
+            {&classes, "Classes", CBRS_LEFT, GalleryScaled(0, 0, 170, 120)},
+            {&properties, "Properties", CBRS_RIGHT, GalleryScaled(0, 0, 180, 200)},
+            {&output, "Output", CBRS_BOTTOM, GalleryScaled(0, 0, 300, 110)},
             {&errors, "Error List", CBRS_BOTTOM, GalleryScaled(0, 0, 300, 110)},
             {&find, "Find Results", CBRS_BOTTOM, GalleryScaled(0, 0, 300, 110)}};
         bool bMade = true;
@@ -166,7 +170,8 @@ bool GalleryDockPanes(const char* pszFolder)
             find.FloatControlBar(CRect(GalleryScaled(330, 150, 560, 290)) + rectFrame.TopLeft());
             // A document window in the client, and the focus in the project tree (its caption lit).
             CBCGPMDIChildWnd* pChild = new CBCGPMDIChildWnd;
-            if (pChild->Create(NULL, "Bridge.kwp", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, GalleryScaled(10, 10, 300, 200), pFrame))
+            if (pChild->Create(NULL, "Bridge.kwp", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                GalleryScaled(10, 10, 300, 200), pFrame))
                 pChild->MDIMaximize();
             pFrame->SetForegroundWindow();
             ::SetFocus(project.m_hChild);

@@ -28,12 +28,15 @@ bool GalleryFontPicker(const char* pszFolder)
 {
     CWnd window;
     if (!window.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)),
-                         "Font pickers", WS_OVERLAPPEDWINDOW | WS_VISIBLE, GalleryScaled(40), GalleryScaled(40), GalleryScaled(320), GalleryScaled(150), NULL, NULL))
+                         "Font pickers", WS_OVERLAPPEDWINDOW | WS_VISIBLE, GalleryScaled(40),
+                             GalleryScaled(40), GalleryScaled(320), GalleryScaled(150), NULL, NULL))
         return false;
     CFont* pFont = CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT));
     CWnd titleLabel, bodyLabel;
-    titleLabel.Create("STATIC", "Title font (CKwFontPicker):", WS_CHILD | WS_VISIBLE, GalleryScaled(12, 10, 290, 26), &window, 1);
-    bodyLabel.Create("STATIC", "Body font (CFontPickerWnd):", WS_CHILD | WS_VISIBLE, GalleryScaled(12, 62, 290, 78), &window, 2);
+    titleLabel.Create("STATIC", "Title font (CKwFontPicker):", WS_CHILD | WS_VISIBLE,
+        GalleryScaled(12, 10, 290, 26), &window, 1);
+    bodyLabel.Create("STATIC", "Body font (CFontPickerWnd):", WS_CHILD | WS_VISIBLE,
+        GalleryScaled(12, 62, 290, 78), &window, 2);
     titleLabel.SetFont(pFont);
     bodyLabel.SetFont(pFont);
     // The first replaces a placeholder, as in a dialog.

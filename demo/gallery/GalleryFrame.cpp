@@ -61,8 +61,10 @@ void PaintManagers(CDC& dc)
     for (int i = 0; i < 2; i++)
     {
         int x = 10 + i * 165;
-        managers[i]->OnDrawCaption(&dc, GalleryScaled(x, 10, x + 155, 28), CString(names[i]) + " - active", TRUE, 0, nDpi);
-        managers[i]->OnDrawCaption(&dc, GalleryScaled(x, 32, x + 155, 50), CString(names[i]) + " - inactive", FALSE, 0, nDpi);
+        managers[i]->OnDrawCaption(&dc, GalleryScaled(x, 10, x + 155, 28), CString(names[i]) + " - active",
+            TRUE, 0, nDpi);
+        managers[i]->OnDrawCaption(&dc, GalleryScaled(x, 32, x + 155, 50), CString(names[i]) + " - inactive",
+            FALSE, 0, nDpi);
         CRect bar = GalleryScaled(x, 56, x + 155, 140);
         managers[i]->OnFillBarBackground(&dc, bar);
         managers[i]->OnDrawBarBorder(&dc, bar);
@@ -74,6 +76,7 @@ void PaintManagers(CDC& dc)
 bool GalleryFrame(const char* pszFolder)
 {
     bool bDialog = SaveTemplateDialog(pszFolder);
-    bool bManagers = GallerySavePainting(pszFolder, "visual-managers", GalleryScaled(340), GalleryScaled(150), PaintManagers);
+    bool bManagers = GallerySavePainting(pszFolder, "visual-managers", GalleryScaled(340), GalleryScaled(150),
+        PaintManagers);
     return bDialog && bManagers;
 }

@@ -157,7 +157,8 @@ bool GalleryAnchoredPage(const char* pszFolder)
 {
     CWnd host;
     if (!host.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)),
-            "Anchored page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, GalleryScaled(40), GalleryScaled(40), GalleryScaled(420), GalleryScaled(280), NULL, NULL))
+            "Anchored page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, GalleryScaled(40), GalleryScaled(40),
+                GalleryScaled(420), GalleryScaled(280), NULL, NULL))
         return false;
     CAnchoredPage page;
     CRect rcClient;
@@ -182,7 +183,8 @@ bool GalleryBarProperties(const char* pszFolder)
     if (pFrame == NULL || !main.AddPane(bar, "Properties", CBRS_RIGHT, GalleryScaled(0, 0, 300, 200)))
         return false;
     CBCGPMDIChildWnd* pChild = new CBCGPMDIChildWnd;
-    if (pChild->Create(NULL, "Hall frame.kwp", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, GalleryScaled(10, 10, 300, 200), pFrame))
+    if (pChild->Create(NULL, "Hall frame.kwp", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+        GalleryScaled(10, 10, 300, 200), pFrame))
         pChild->MDIMaximize();
     CChecksPage* pChecks = new CChecksPage;
     CList<CKwPropertyPage*, CKwPropertyPage*> pages;

@@ -41,7 +41,8 @@ HWND MakeEditorWindow(CWnd& frame, const char* pszTitle, const char* pszText, CR
     frame.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)), pszTitle,
         WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, rc, NULL, 0);
     HWND hEdit = ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", pszText, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
-        GalleryScaled(10), GalleryScaled(10), rc.Width() - GalleryScaled(30), GalleryScaled(24), frame.m_hWnd, (HMENU)100, NULL, NULL);
+        GalleryScaled(10), GalleryScaled(10), rc.Width() - GalleryScaled(30), GalleryScaled(24), frame.m_hWnd,
+            (HMENU)100, NULL, NULL);
     ::SendMessage(hEdit, WM_SETFONT, (WPARAM)::GetStockObject(DEFAULT_GUI_FONT), FALSE);
     return hEdit;
 }
@@ -52,7 +53,8 @@ bool SaveCompletion(const char* pszFolder)
     MakeEditorWindow(frame, "Formula", "Load = 2 * Si", GalleryScaled(60, 60, 460, 160));
     CFormulaCompletions client;
     CKwIntelliSenseWindow list(&client);
-    list.Start("Load = 2 * Si", CPoint(GalleryScaled(84), GalleryScaled(14)), CPoint(GalleryScaled(84), GalleryScaled(30)), &frame);
+    list.Start("Load = 2 * Si", CPoint(GalleryScaled(84), GalleryScaled(14)), CPoint(GalleryScaled(84),
+        GalleryScaled(30)), &frame);
     GalleryPump(300);
     bool bSaved = GallerySaveScreen(GalleryScaled(50, 50, 700, 400), pszFolder, "completion");
     list.DestroyWindow();
@@ -71,7 +73,8 @@ bool SaveHyperLinks(const char* pszFolder)
     const char* texts[] = {"Project home page", "Send a report", "Plain text, not a link"};
     for (int i = 0; i < 3; i++)
     {
-        HWND h = ::CreateWindowA("STATIC", texts[i], WS_CHILD | WS_VISIBLE, GalleryScaled(16), GalleryScaled(16 + 28 * i), GalleryScaled(250), GalleryScaled(18), dlg.m_hWnd,
+        HWND h = ::CreateWindowA("STATIC", texts[i], WS_CHILD | WS_VISIBLE, GalleryScaled(16),
+            GalleryScaled(16 + 28 * i), GalleryScaled(250), GalleryScaled(18), dlg.m_hWnd,
             (HMENU)(INT_PTR)(200 + i), NULL, NULL);
         ::SendMessage(h, WM_SETFONT, (WPARAM)::GetStockObject(DEFAULT_GUI_FONT), FALSE);
     }

@@ -113,7 +113,8 @@ bool GallerySoleDoc(const char* pszFolder)
     if (!pFrame->LoadFrame(IDR_GALLERY_SOLEDOC))
         return false;
     app.m_pMainWnd = pFrame;
-    pFrame->SetWindowPos(NULL, GalleryScaled(60), GalleryScaled(60), GalleryScaled(720), GalleryScaled(640), SWP_NOZORDER | SWP_SHOWWINDOW);
+    pFrame->SetWindowPos(NULL, GalleryScaled(60), GalleryScaled(60), GalleryScaled(720), GalleryScaled(640),
+        SWP_NOZORDER | SWP_SHOWWINDOW);
     // As the user's File New makes it.
     pFrame->SendMessage(WM_COMMAND, ID_KW_FILE_NEW_SOLEDOC);
     pFrame->OnUpdateFrameTitle(TRUE);

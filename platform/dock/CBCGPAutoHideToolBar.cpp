@@ -113,7 +113,8 @@ void CBCGPAutoHideToolBar::OnPaint()
     CBCGPVisualManager* pManager = CBCGPVisualManager::GetInstance();
     pManager->OnFillAutoHideStrip(&dc, rect, GetCurrentAlignment());
     for (CBCGPAutoHideButton* pButton : m_buttons)
-        pManager->OnDrawAutoHideButton(&dc, pButton->GetRect(), pButton->GetText(), GetCurrentAlignment(), pButton->IsShown(), m_nDpi);
+        pManager->OnDrawAutoHideButton(&dc, pButton->GetRect(), pButton->GetText(), GetCurrentAlignment(),
+            pButton->IsShown(), m_nDpi);
 }
 
 void CBCGPAutoHideToolBar::OnSize(UINT nType, int cx, int cy)

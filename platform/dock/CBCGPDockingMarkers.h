@@ -33,9 +33,9 @@ public:
 
     CBCGPDockingMarkers();
 
-    // Shows the markers of dwMarkers (Bit()s), owned by pOwner, at its DPI: the frame's round rectArea and
-    // the cross over rectTarget (both screen; an empty target has no cross), lighting the one
-    // under ptCursor.
+    // Shows the markers of dwMarkers (Bit()s), owned by pOwner and sized at its DPI: the frame's
+    // round rectArea and the cross over rectTarget (both screen; an empty target has no cross),
+    // lighting the one under ptCursor.
     BOOL ShowOver(CWnd* pOwner, const CRect& rectArea, const CRect& rectTarget, DWORD dwMarkers, CPoint ptCursor);
     void HideMarkers();
     // The shown marker at ptScreen; MARKER_NONE elsewhere and while hidden.

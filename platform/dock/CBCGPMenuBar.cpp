@@ -177,7 +177,8 @@ HFONT CBCGPMenuBar::GetMenuFont()
         if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
         {
             // The system's menu font is the screen's: at the bar's DPI, as large as that asks.
-            metrics.lfMenuFont.lfHeight = CDpi::ScaleFontHeight(metrics.lfMenuFont.lfHeight, CDpi::ForWindow(NULL), m_nDpi);
+            metrics.lfMenuFont.lfHeight = CDpi::ScaleFontHeight(metrics.lfMenuFont.lfHeight,
+                CDpi::ForWindow(NULL), m_nDpi);
             m_hFont = ::CreateFontIndirectA(&metrics.lfMenuFont);
         }
     }

@@ -50,7 +50,8 @@ public:
     virtual void OnDrawBarBorder(CDC* pDC, const CRect& rect);
     // The caption strip of a docking bar shown at nDpi, its text left-aligned and cut with an
     // ellipsis before the nButtonsWidth pixels its buttons take at the right.
-    virtual void OnDrawCaption(CDC* pDC, const CRect& rect, LPCTSTR lpszText, BOOL bActive, int nButtonsWidth, UINT nDpi);
+    virtual void OnDrawCaption(CDC* pDC, const CRect& rect, LPCTSTR lpszText, BOOL bActive, int nButtonsWidth,
+        UINT nDpi);
     // The close button of a docking bar's caption, on the caption's colour; sunk while pressed.
     virtual void OnDrawCaptionButton(CDC* pDC, const CRect& rect, BOOL bActive, BOOL bPressed, UINT nDpi);
     // A slider between docked panes (bHorz: a horizontal strip, moved up and down).
@@ -82,6 +83,7 @@ public:
     // of a docking bar's caption (upright when pinned, lying when the pane hides itself); the
     // glyphs and the text at the bar's nDpi.
     virtual void OnFillAutoHideStrip(CDC* pDC, const CRect& rect, DWORD dwAlignment);
-    virtual void OnDrawAutoHideButton(CDC* pDC, const CRect& rect, LPCTSTR lpszText, DWORD dwAlignment, BOOL bShown, UINT nDpi);
+    virtual void OnDrawAutoHideButton(CDC* pDC, const CRect& rect, LPCTSTR lpszText, DWORD dwAlignment,
+        BOOL bShown, UINT nDpi);
     virtual void OnDrawPinButton(CDC* pDC, const CRect& rect, BOOL bActive, BOOL bAutoHide, UINT nDpi);
 };

@@ -84,7 +84,8 @@ TEST(DockDpi, CaptionsSlidersStripsAndTabsScaleWithTheDpi)
         for (size_t k = 0; k < at[1].size(); ++k)
         {
             const int nScaled = CDpi::Scale(at[1][k], nDpi);
-            EXPECT_NEAR(nScaled, at[i][k], k < 11 ? k == 2 || k == 7 || k == 10 : nScaled / 16 + 2) << k << " at " << nDpi;
+            EXPECT_NEAR(nScaled, at[i][k],
+                k < 11 ? k == 2 || k == 7 || k == 10 : nScaled / 16 + 2) << k << " at " << nDpi;
         }
     EXPECT_EQ(20, at[1][0]);
     markers.DestroyWindow();
