@@ -5,7 +5,7 @@ BUILD  ?= build
 JOBS   ?= $(shell nproc)
 CMAKE_FLAGS = --no-warn-unused-cli -G Ninja -DCMAKE_BUILD_TYPE=Release
 
-.PHONY: all setup x64 x64-config i686 native native32 fuzz-build fuzz demo gallery test soak-tests soak bench clean
+.PHONY: all setup x64 x64-config i686 native native32 fuzz-build fuzz demo gallery gallery-dpi test soak-tests soak bench clean
 
 all: x64
 
@@ -50,6 +50,12 @@ demo: x64-config
 gallery: x64-config
 	@cmake --build $(BUILD)/x64 -j $(JOBS) --target kwgallery
 	@tools/run-gallery.sh $(BUILD)/x64
+
+# The same pictures on screens of 144 and 192 DPI, in $(BUILD)/x64/gallery/dpi144 and dpi192.
+gallery-dpi: x64-config
+	@cmake --build $(BUILD)/x64 -j $(JOBS) --target kwgallery
+	@tools/run-gallery.sh $(BUILD)/x64 144
+	@tools/run-gallery.sh $(BUILD)/x64 192
 
 test: x64 native native32 i686 fuzz-build
 	@tools/run-tests.sh $(BUILD)/x64 $(BUILD)/native $(BUILD)/native32 $(BUILD)/fuzz

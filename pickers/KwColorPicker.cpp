@@ -306,15 +306,8 @@ void CKwColorPicker::DrawButton(CDC& dc, bool bTop, int nIndex)
     const CString& text = Button(bTop, nIndex).strText;
     // The GUI font is the screen's; through the scaled mapping it is given at 96 DPI.
     CFont font;
-    LOGFONTA logFont = {};
-    const UINT nScreen = CKwDpi::ForWindow(NULL);
-    if (m_nDpi != CKwDpi::kDefault && nScreen != CKwDpi::kDefault &&
-        ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont) != 0)
-    {
-        logFont.lfHeight = CKwDpi::ScaleFontHeight(logFont.lfHeight, nScreen, CKwDpi::kDefault);
-        font.CreateFontIndirect(&logFont);
-    }
-    CFont* pOldFont = dc.SelectObject(font.m_hObject != NULL ? &font : CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    const UINT nFontDpi = m_nDpi != CKwDpi::kDefault ? CKwDpi::kDefault : CKwDpi::ForWindow(NULL);
+    CFont* pOldFont = dc.SelectObject(CFont::FromHandle(CKwDpi::GuiFont(nFontDpi, font)));
     CSize extent = dc.GetTextExtent(text);
     int nOldMode = dc.SetBkMode(TRANSPARENT);
     COLORREF clrOldText = dc.SetTextColor(CKwPalette::Get(CKwPalette::ePickerText));

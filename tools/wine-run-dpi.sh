@@ -8,14 +8,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 dpi=$1 filter=$2
 shift 2
 export KW_WINEPREFIX="$here/build/wine-dpi$dpi"
-. "$here/tools/wine-layout.sh"
-if [ ! -f "$KW_WINEPREFIX/.kw-dpi" ]; then
-    "$here/tools/wine-prefix.sh" || exit
-    WINEPREFIX="$KW_WINEPREFIX" WINEDEBUG=-all wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels \
-        /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1 || exit
-    WINEPREFIX="$KW_WINEPREFIX" wineserver -w
-    touch "$KW_WINEPREFIX/.kw-dpi"
-fi
+KW_DPI=$dpi "$here/tools/wine-prefix.sh" || exit
 status=0
 for program in "$@"; do
     "$here/tools/wine-run.sh" "$program" --gtest_brief=1 "--gtest_filter=$filter" || status=1

@@ -136,14 +136,16 @@ public:
         pDC->SetBkMode(TRANSPARENT);
         pDC->SetTextColor(RGB(0, 0, 0x60));
         CGdiObject* pOldFont = pDC->SelectStockObject(DEFAULT_GUI_FONT);
-        pDC->TextOut(12, 10, CString("Handled through the message map:"));
-        int y = 32;
+        pDC->TextOut(GalleryScaled(12), GalleryScaled(10), CString("Handled through the message map:"));
+        int y = GalleryScaled(32);
         for (const CString& str : m_handled)
         {
-            pDC->TextOut(24, y, str);
-            y += 16;
+            pDC->TextOut(GalleryScaled(24), y, str);
+            y += GalleryScaled(16);
         }
-        pDC->Draw3dRect(CRect(4, 4, rc.right - 4, rc.bottom - 4), RGB(255, 255, 255), RGB(0x40, 0x40, 0x90));
+        const int nInset = GalleryScaled(4);
+        pDC->Draw3dRect(CRect(nInset, nInset, rc.right - nInset, rc.bottom - nInset), RGB(255, 255, 255),
+            RGB(0x40, 0x40, 0x90));
         pDC->SelectObject(pOldFont);
     }
 
@@ -154,7 +156,7 @@ public:
             return -1;
         m_note.m_brush.CreateSolidBrush(RGB(0xFF, 0xE8, 0x9C));
         if (!m_note.Create("STATIC", "Coloured by its own CtlColor (reflected)", WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE,
-                CRect(12, 200, 348, 228), this, IDC_NOTE))
+                GalleryScaled(12, 200, 348, 228), this, IDC_NOTE))
             return -1;
         m_note.SetFont(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
         return 0;
@@ -200,7 +202,7 @@ bool GalleryWindowLayer(const char* pszFolder)
 {
     CMessageLogWnd wnd;
     if (!wnd.CreateEx(0, AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(NULL, IDC_ARROW)),
-            "KwUi window layer", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CRect(80, 80, 448, 360), NULL, 0))
+            "KwUi window layer", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, GalleryScaled(80, 80, 448, 360), NULL, 0))
         return false;
     wnd.ShowWindow(SW_SHOWNORMAL);
     wnd.SendMessage(WM_APP + 1, 7, 42);
@@ -211,6 +213,17 @@ bool GalleryWindowLayer(const char* pszFolder)
     bool bSaved = GallerySaveWindow(wnd.m_hWnd, pszFolder, "window-layer");
     wnd.DestroyWindow();
     return bSaved;
+}
+
+int GalleryScaled(int n)
+{
+    static const UINT s_nDpi = CDpi::ForWindow(NULL);
+    return CDpi::Scale(n, s_nDpi);
+}
+
+RECT GalleryScaled(int left, int top, int right, int bottom)
+{
+    return RECT{GalleryScaled(left), GalleryScaled(top), GalleryScaled(right), GalleryScaled(bottom)};
 }
 
 void GalleryPump(DWORD dwMilliseconds, HWND hDialog)

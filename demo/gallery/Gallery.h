@@ -21,6 +21,11 @@ bool GallerySaveScreen(const RECT& rcScreen, const char* pszFolder, const char* 
 void GallerySetDark(bool bDark);
 void GalleryUseManager(CRuntimeClass* pClass);
 
+// The gallery gives the sizes and places of its windows in pixels at 96 DPI: these are as many
+// at the screen's DPI, so that each picture shows the same on a screen of 144 or 192 DPI.
+int GalleryScaled(int n);
+RECT GalleryScaled(int left, int top, int right, int bottom);
+
 // Dispatches this thread's messages for the given time, so that windows paint. With a dialog
 // given, each message is first offered to the PreTranslateMessage chain up to it, as the
 // framework's loop does.

@@ -47,13 +47,15 @@ bool GalleryColorPicker(const char* pszFolder)
     CWnd window;
     bool bSaved = false;
     if (window.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)),
-                        "Colour button", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 260, 320, NULL, NULL))
+                        "Colour button", WS_OVERLAPPEDWINDOW | WS_VISIBLE, GalleryScaled(40),
+                            GalleryScaled(40), GalleryScaled(260), GalleryScaled(320), NULL, NULL))
     {
         CFont* pFont = CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT));
         CWnd label;
-        label.Create("STATIC", "Line colour:", WS_CHILD | WS_VISIBLE, CRect(12, 16, 80, 32), &window, 1);
+        label.Create("STATIC", "Line colour:", WS_CHILD | WS_VISIBLE, GalleryScaled(12, 16, 80, 32), &window, 1);
         label.SetFont(pFont);
-        ::CreateWindowA("BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 84, 12, 60, 22, window.m_hWnd, (HMENU)2,
+        ::CreateWindowA("BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, GalleryScaled(84), GalleryScaled(12),
+            GalleryScaled(60), GalleryScaled(22), window.m_hWnd, (HMENU)2,
                         NULL, NULL);
         CQuietClient client;
         CKwColorButton button(&client);
@@ -68,7 +70,8 @@ bool GalleryColorPicker(const char* pszFolder)
         button.SendMessage(WM_LBUTTONUP, 0, 0);
         CKwColorPicker* pPicker = button.GetPicker();
         // The pointer over the third palette cell of the second row.
-        pPicker->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5 + 19 * 2 + 6, 5 + 27 + 19 + 6));
+        pPicker->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(GalleryScaled(5 + 19 * 2 + 6),
+            GalleryScaled(5 + 27 + 19 + 6)));
         GalleryPump(300);
         CRect rc;
         window.GetWindowRect(&rc);

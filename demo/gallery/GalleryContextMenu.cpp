@@ -83,23 +83,28 @@ bool GalleryContextMenu(const char* pszFolder)
     CBarWnd bar;
     bar.m_pszFolder = pszFolder;
     if (!bar.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)),
-            "Bar: context menus and combo boxes", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 480, 300, NULL, NULL))
+            "Bar: context menus and combo boxes", WS_OVERLAPPEDWINDOW | WS_VISIBLE, GalleryScaled(40),
+                GalleryScaled(40), GalleryScaled(480), GalleryScaled(300), NULL, NULL))
         return false;
     CPaneWnd page("Page Setup...", 101, RGB(0xDD, 0xE8, 0xF6));
     CPaneWnd view("Copy Cell", 102, RGB(0xFF, 0xF4, 0xD6));
-    page.Create(NULL, "Page (adds \"Page Setup...\")", WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 250, 250), &bar, 1);
-    view.Create(NULL, "View (adds \"Copy Cell\")", WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 30, 226, 226), &page, 2);
+    page.Create(NULL, "Page (adds \"Page Setup...\")", WS_CHILD | WS_VISIBLE | WS_BORDER,
+        GalleryScaled(10, 10, 250, 250), &bar, 1);
+    view.Create(NULL, "View (adds \"Copy Cell\")", WS_CHILD | WS_VISIBLE | WS_BORDER,
+        GalleryScaled(10, 30, 226, 226), &page, 2);
 
     CFont* pFont = CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT));
     CWnd normalLabel, flatLabel;
-    normalLabel.Create("STATIC", "Normal CKwComboBox:", WS_CHILD | WS_VISIBLE, CRect(270, 20, 460, 36), &bar, 3);
-    flatLabel.Create("STATIC", "Flat CKwComboBox (m_bFlat):", WS_CHILD | WS_VISIBLE, CRect(270, 80, 460, 96), &bar, 4);
+    normalLabel.Create("STATIC", "Normal CKwComboBox:", WS_CHILD | WS_VISIBLE, GalleryScaled(270, 20, 460, 36),
+        &bar, 3);
+    flatLabel.Create("STATIC", "Flat CKwComboBox (m_bFlat):", WS_CHILD | WS_VISIBLE,
+        GalleryScaled(270, 80, 460, 96), &bar, 4);
     normalLabel.SetFont(pFont);
     flatLabel.SetFont(pFont);
     CKwComboBox normal, flat;
     flat.m_bFlat = TRUE;
-    normal.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, CRect(270, 40, 450, 200), &bar, 5);
-    flat.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, CRect(270, 100, 450, 260), &bar, 6);
+    normal.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, GalleryScaled(270, 40, 450, 200), &bar, 5);
+    flat.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, GalleryScaled(270, 100, 450, 260), &bar, 6);
     for (CKwComboBox* pCombo : {&normal, &flat})
     {
         pCombo->SetFont(pFont);

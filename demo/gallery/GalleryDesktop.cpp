@@ -93,7 +93,7 @@ void CGalleryTableView::OnInitialUpdate()
             continue;
         for (int iColumn = 0; iColumn < 3; iColumn++)
             list.InsertColumn(iColumn, table.pszColumns[iColumn], iColumn == 0 ? LVCFMT_LEFT : LVCFMT_RIGHT,
-                iColumn == 0 ? 60 : 85);
+                GalleryScaled(iColumn == 0 ? 60 : 85));
         for (int iRow = 0; iRow < table.nRows; iRow++)
         {
             list.InsertItem(iRow, Cell(table, iRow, 0));
@@ -116,7 +116,8 @@ CKwMDIFrameWnd* NewFrame()
     if (!pFrame->LoadFrame(IDR_GALLERY_DESKTOP))
         return NULL;
     AfxGetApp()->m_pMainWnd = pFrame;
-    pFrame->SetWindowPos(NULL, 60, 60, 660, 460, SWP_NOZORDER | SWP_SHOWWINDOW);
+    pFrame->SetWindowPos(NULL, GalleryScaled(60), GalleryScaled(60), GalleryScaled(660), GalleryScaled(460),
+        SWP_NOZORDER | SWP_SHOWWINDOW);
     return pFrame;
 }
 
@@ -158,13 +159,13 @@ bool GalleryDesktop(const char* pszFolder)
         members.m_nValue2 = 1;
         Place(CKwMDIMonoChildWnd::Open(IDR_GALLERY_DESKTOP_CHILD, RUNTIME_CLASS(CGalleryMembersView),
                   members, pDoc, SW_SHOWNORMAL, FALSE),
-            CRect(8, 8, 300, 330));
+            GalleryScaled(8, 8, 300, 330));
         CKwMDITabbedChildWnd::COpenList list;
         list.Add(IDS_GALLERY_TAB_SECTIONS, RUNTIME_CLASS(CGalleryTableView), Context("Sections"));
         list.Add(IDS_GALLERY_TAB_LOADS, RUNTIME_CLASS(CGalleryTableView), Context("Loads"));
         list.Add(IDS_GALLERY_TAB_NODES, RUNTIME_CLASS(CGalleryTableView), Context("Nodes"));
         Place(CKwMDITabbedChildWnd::Open(IDR_GALLERY_DESKTOP_CHILD, list, pDoc, -1, 1, SW_SHOWNORMAL, FALSE),
-            CRect(200, 50, 620, 360));
+            GalleryScaled(200, 50, 620, 360));
 
         // Stored into the document's archive from the bottom of the Z order up, so that the
         // active window comes back last, and active.

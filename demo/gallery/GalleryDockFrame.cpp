@@ -58,8 +58,8 @@ public:
     {
         CListCtrl& list = GetListCtrl();
         list.ModifyStyle(LVS_TYPEMASK, LVS_REPORT);
-        list.InsertColumn(0, "Section", LVCFMT_LEFT, 90);
-        list.InsertColumn(1, "Area (cm2)", LVCFMT_RIGHT, 80);
+        list.InsertColumn(0, "Section", LVCFMT_LEFT, GalleryScaled(90));
+        list.InsertColumn(1, "Area (cm2)", LVCFMT_RIGHT, GalleryScaled(80));
         static const char* const s_rows[][2] = {{"HEA 200", "53.8"}, {"IPE 300", "53.8"}, {"UPN 160", "24.0"}};
         for (int i = 0; i < 3; i++)
         {
@@ -129,7 +129,8 @@ bool GalleryDockFrame(const char* pszFolder)
     if (pFrame->LoadFrame(IDR_GALLERY_FRAME))
     {
         pApp->m_pMainWnd = pFrame;
-        pFrame->SetWindowPos(NULL, 60, 60, 560, 380, SWP_NOZORDER | SWP_SHOWWINDOW);
+        pFrame->SetWindowPos(NULL, GalleryScaled(60), GalleryScaled(60), GalleryScaled(560),
+            GalleryScaled(380), SWP_NOZORDER | SWP_SHOWWINDOW);
         CDocument* pPlan1 = pPlans->OpenDocumentFile(NULL);
         CDocument* pTable = pSections->OpenDocumentFile(NULL);
         CDocument* pPlan2 = pPlans->OpenDocumentFile(NULL);

@@ -33,16 +33,20 @@ bool GalleryDockGroups(const char* pszFolder)
     CGalleryMainFrame main;
     CBCGPMDIFrameWnd* pFrame = main.GetFrame();
     struct { CBCGPDockingControlBar* pPane; const char* pszName; DWORD dwSide; CRect rect; } panes[] = {
-        {&toolbox, "Toolbox", CBRS_LEFT, CRect(0, 0, 190, 200)}, {&project, "Project", CBRS_LEFT, CRect(0, 0, 190, 200)},
-        {&classes, "Classes", CBRS_LEFT, CRect(0, 0, 190, 200)}, {&properties, "Properties", CBRS_RIGHT, CRect(0, 0, 180, 200)},
-        {&output, "Output", CBRS_BOTTOM, CRect(0, 0, 300, 110)}, {&find, "Find Results", CBRS_BOTTOM, CRect(0, 0, 300, 110)}};
+        {&toolbox, "Toolbox", CBRS_LEFT, GalleryScaled(0, 0, 190, 200)},
+        {&project, "Project", CBRS_LEFT, GalleryScaled(0, 0, 190, 200)},
+        {&classes, "Classes", CBRS_LEFT, GalleryScaled(0, 0, 190, 200)},
+        {&properties, "Properties", CBRS_RIGHT, GalleryScaled(0, 0, 180, 200)},
+        {&output, "Output", CBRS_BOTTOM, GalleryScaled(0, 0, 300, 110)},
+        {&find, "Find Results", CBRS_BOTTOM, GalleryScaled(0, 0, 300, 110)}};
     for (auto& pane : panes)
         if (!main.AddPane(*pane.pPane, pane.pszName, pane.dwSide, pane.rect))
             return false;
     if (classes.AttachToTabWnd(&project, DM_STANDARD) == NULL)
         return false;
     CBCGPMDIChildWnd* pChild = new CBCGPMDIChildWnd;
-    if (pChild->Create(NULL, "Bridge.kwp", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CRect(10, 10, 300, 200), pFrame))
+    if (pChild->Create(NULL, "Bridge.kwp", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+        GalleryScaled(10, 10, 300, 200), pFrame))
         pChild->MDIMaximize();
     static const char* const s_props[] = {"Length    6.40 m", "Section   HEA 200", "Material  S355"};
     FillPane(properties, s_props, 3);

@@ -91,14 +91,15 @@ bool SaveDragPicture(CGalleryPane& pane, CWnd& target, const CRect& rectAll, con
     CRect rect;
     pane.GetParentMiniFrame()->GetWindowRect(&rect);
     // Held near its right end, the frame trails over the document, clear of the outline.
-    CPoint point(rect.right - 30, rect.top + ::GetSystemMetrics(SM_CYFRAME) + 4);
+    CPoint point(rect.right - GalleryScaled(30), rect.top + ::GetSystemMetrics(SM_CYFRAME) + GalleryScaled(4));
     pane.GetParentMiniFrame()->SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
     target.GetWindowRect(&rect);
-    CPoint ptOver = CBCGPDockingMarkers::GetMarkerRect(rect, CBCGPDockingMarkers::MARKER_BOTTOM).CenterPoint();
+    CPoint ptOver = CBCGPDockingMarkers::GetMarkerRect(rect, CBCGPDockingMarkers::MARKER_BOTTOM,
+        CDpi::ForWindow(NULL)).CenterPoint();
     // The display's own pointer goes there too: the moves it reports while the picture is
     // taken then agree.
     ::SetCursorPos(ptOver.x, ptOver.y);
-    SendMouse(pane.m_hWnd, WM_MOUSEMOVE, point + CPoint(40, 10), MK_LBUTTON);
+    SendMouse(pane.m_hWnd, WM_MOUSEMOVE, point + CPoint(GalleryScaled(40), GalleryScaled(10)), MK_LBUTTON);
     SendMouse(pane.m_hWnd, WM_MOUSEMOVE, ptOver, MK_LBUTTON);
     GalleryPump(200);
     bool bSaved = pane.GetDockingMarkers() != NULL && GallerySaveScreen(rectAll, pszFolder, "dock-drag");
@@ -121,17 +122,20 @@ bool GalleryDockPanes(const char* pszFolder)
     if (pFrame->LoadFrame(IDR_GALLERY_FRAME))
     {
         pApp->m_pMainWnd = pFrame;
-        pFrame->SetWindowPos(NULL, 40, 40, 760, 520, SWP_NOZORDER | SWP_SHOWWINDOW);
+        pFrame->SetWindowPos(NULL, GalleryScaled(40), GalleryScaled(40), GalleryScaled(760),
+            GalleryScaled(520), SWP_NOZORDER | SWP_SHOWWINDOW);
         pFrame->EnableDocking(CBRS_ALIGN_ANY);
         static const UINT s_indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
         status.Create(pFrame);
         status.SetIndicators(s_indicators, 4);
         status.SetPaneText(0, "Ready");
         struct { CGalleryPane* pPane; const char* pszName; DWORD dwSide; CRect rect; } panes[] = {
-            {&project, "Project", CBRS_LEFT, CRect(0, 0, 170, 200)}, {&classes, "Classes", CBRS_LEFT, CRect(0, 0, 170, 120)},
-            {&properties, "Properties", CBRS_RIGHT, CRect(0, 0, 180, 200)}, {&output, "Output", CBRS_BOTTOM, CRect(0, 0, 300, 110)},
-            {&errors, "Error List", CBRS_BOTTOM, CRect(0, 0, 300, 110)},
-            {&find, "Find Results", CBRS_BOTTOM, CRect(0, 0, 300, 110)}};
+            {&project, "Project", CBRS_LEFT, GalleryScaled(0, 0, 170, 200)},
+            {&classes, "Classes", CBRS_LEFT, GalleryScaled(0, 0, 170, 120)},
+            {&properties, "Properties", CBRS_RIGHT, GalleryScaled(0, 0, 180, 200)},
+            {&output, "Output", CBRS_BOTTOM, GalleryScaled(0, 0, 300, 110)},
+            {&errors, "Error List", CBRS_BOTTOM, GalleryScaled(0, 0, 300, 110)},
+            {&find, "Find Results", CBRS_BOTTOM, GalleryScaled(0, 0, 300, 110)}};
         bool bMade = true;
         for (auto& pane : panes)
         {
@@ -163,10 +167,11 @@ bool GalleryDockPanes(const char* pszFolder)
             errors.AttachToTabWnd(&output, DM_STANDARD, FALSE);
             CRect rectFrame;
             pFrame->GetWindowRect(&rectFrame);
-            find.FloatControlBar(CRect(rectFrame.left + 330, rectFrame.top + 150, rectFrame.left + 560, rectFrame.top + 290));
+            find.FloatControlBar(CRect(GalleryScaled(330, 150, 560, 290)) + rectFrame.TopLeft());
             // A document window in the client, and the focus in the project tree (its caption lit).
             CBCGPMDIChildWnd* pChild = new CBCGPMDIChildWnd;
-            if (pChild->Create(NULL, "Bridge.kwp", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CRect(10, 10, 300, 200), pFrame))
+            if (pChild->Create(NULL, "Bridge.kwp", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                GalleryScaled(10, 10, 300, 200), pFrame))
                 pChild->MDIMaximize();
             pFrame->SetForegroundWindow();
             ::SetFocus(project.m_hChild);

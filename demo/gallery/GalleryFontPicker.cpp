@@ -28,23 +28,26 @@ bool GalleryFontPicker(const char* pszFolder)
 {
     CWnd window;
     if (!window.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)),
-                         "Font pickers", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 320, 150, NULL, NULL))
+                         "Font pickers", WS_OVERLAPPEDWINDOW | WS_VISIBLE, GalleryScaled(40),
+                             GalleryScaled(40), GalleryScaled(320), GalleryScaled(150), NULL, NULL))
         return false;
     CFont* pFont = CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT));
     CWnd titleLabel, bodyLabel;
-    titleLabel.Create("STATIC", "Title font (CKwFontPicker):", WS_CHILD | WS_VISIBLE, CRect(12, 10, 290, 26), &window, 1);
-    bodyLabel.Create("STATIC", "Body font (CFontPickerWnd):", WS_CHILD | WS_VISIBLE, CRect(12, 62, 290, 78), &window, 2);
+    titleLabel.Create("STATIC", "Title font (CKwFontPicker):", WS_CHILD | WS_VISIBLE,
+        GalleryScaled(12, 10, 290, 26), &window, 1);
+    bodyLabel.Create("STATIC", "Body font (CFontPickerWnd):", WS_CHILD | WS_VISIBLE,
+        GalleryScaled(12, 62, 290, 78), &window, 2);
     titleLabel.SetFont(pFont);
     bodyLabel.SetFont(pFont);
     // The first replaces a placeholder, as in a dialog.
     CWnd placeholder;
-    placeholder.Create("STATIC", "", WS_CHILD, CRect(12, 28, 290, 56), &window, 3);
+    placeholder.Create("STATIC", "", WS_CHILD, GalleryScaled(12, 28, 290, 56), &window, 3);
     CKwFontPicker title(NULL);
     title.Initialize(3, &window);
     title.SetLogFont(Face("DejaVu Serif", -18, FW_BOLD, 0));
     title.SetTextColor(RGB(0xC0, 0x20, 0x20));
     CFontPickerWnd body;
-    body.Create(4, &window, CRect(12, 80, 290, 108));
+    body.Create(4, &window, GalleryScaled(12, 80, 290, 108));
     body.SetLogFont(Face("DejaVu Sans", -14, FW_NORMAL, 1));
     window.UpdateWindow();
     GalleryPump(300);

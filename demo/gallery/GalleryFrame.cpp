@@ -52,17 +52,20 @@ bool SaveTemplateDialog(const char* pszFolder)
 // One column per look: a bar with its border and, above it, the active and inactive captions.
 void PaintManagers(CDC& dc)
 {
-    dc.FillSolidRect(0, 0, 340, 150, RGB(255, 255, 255));
+    dc.FillSolidRect(0, 0, GalleryScaled(340), GalleryScaled(150), RGB(255, 255, 255));
     CBCGPVisualManager plain;
     CBCGPVisualManagerXP xp;
     CBCGPVisualManager* managers[] = {&plain, &xp};
     const char* names[] = {"Plain", "XP"};
+    const UINT nDpi = CDpi::ForWindow(NULL);
     for (int i = 0; i < 2; i++)
     {
         int x = 10 + i * 165;
-        managers[i]->OnDrawCaption(&dc, CRect(x, 10, x + 155, 28), CString(names[i]) + " - active", TRUE);
-        managers[i]->OnDrawCaption(&dc, CRect(x, 32, x + 155, 50), CString(names[i]) + " - inactive", FALSE);
-        CRect bar(x, 56, x + 155, 140);
+        managers[i]->OnDrawCaption(&dc, GalleryScaled(x, 10, x + 155, 28), CString(names[i]) + " - active",
+            TRUE, 0, nDpi);
+        managers[i]->OnDrawCaption(&dc, GalleryScaled(x, 32, x + 155, 50), CString(names[i]) + " - inactive",
+            FALSE, 0, nDpi);
+        CRect bar = GalleryScaled(x, 56, x + 155, 140);
         managers[i]->OnFillBarBackground(&dc, bar);
         managers[i]->OnDrawBarBorder(&dc, bar);
     }
@@ -73,6 +76,7 @@ void PaintManagers(CDC& dc)
 bool GalleryFrame(const char* pszFolder)
 {
     bool bDialog = SaveTemplateDialog(pszFolder);
-    bool bManagers = GallerySavePainting(pszFolder, "visual-managers", 340, 150, PaintManagers);
+    bool bManagers = GallerySavePainting(pszFolder, "visual-managers", GalleryScaled(340), GalleryScaled(150),
+        PaintManagers);
     return bDialog && bManagers;
 }

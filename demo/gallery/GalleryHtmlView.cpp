@@ -26,10 +26,10 @@ const char* GalleryBeamReport()
 bool GalleryHtmlView(const char* pszFolder)
 {
     CFrameWnd* pFrame = new CFrameWnd;
-    if (!pFrame->Create(NULL, "Report - Beam B12", WS_OVERLAPPEDWINDOW, CRect(60, 60, 620, 520)))
+    if (!pFrame->Create(NULL, "Report - Beam B12", WS_OVERLAPPEDWINDOW, GalleryScaled(60, 60, 620, 520)))
         return false;
     CKwHtmlView* pView = (CKwHtmlView*)RUNTIME_CLASS(CKwHtmlView)->CreateObject();
-    pView->Create(NULL, NULL, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 10, 10), pFrame, AFX_IDW_PANE_FIRST);
+    pView->Create(NULL, NULL, AFX_WS_DEFAULT_VIEW, GalleryScaled(0, 0, 10, 10), pFrame, AFX_IDW_PANE_FIRST);
     pFrame->SetActiveView(pView);
     pFrame->RecalcLayout();
     pView->SetContents(GalleryBeamReport());

@@ -96,17 +96,20 @@ bool GalleryKwBars(const char* pszFolder)
     if (pFrame->LoadFrame(IDR_GALLERY_FRAME))
     {
         pApp->m_pMainWnd = pFrame;
-        pFrame->SetWindowPos(NULL, 40, 40, 760, 520, SWP_NOZORDER | SWP_SHOWWINDOW);
+        pFrame->SetWindowPos(NULL, GalleryScaled(40), GalleryScaled(40), GalleryScaled(760),
+            GalleryScaled(520), SWP_NOZORDER | SWP_SHOWWINDOW);
         pFrame->EnableDocking(CBRS_ALIGN_ANY);
         pFrame->EnableAutoHideBars(CBRS_ALIGN_ANY);
         static const UINT s_indicators[] = {ID_SEPARATOR, ID_INDICATOR_EXT, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
         status.Create(pFrame);
         status.SetIndicators(s_indicators, 4);
         status.SetPaneText(0, "Checking members...");
-        status.SetPaneWidth(1, 140);
+        status.SetPaneWidth(1, GalleryScaled(140));
         struct { CGalleryKwBar* pBar; const char* pszName; DWORD dwSide; CRect rect; } bars[] = {
-            {&members, "Members", CBRS_LEFT, CRect(0, 0, 180, 200)}, {&sections, "Sections", CBRS_LEFT, CRect(0, 0, 180, 200)},
-            {&properties, "Properties", CBRS_RIGHT, CRect(0, 0, 170, 200)}, {&output, "Output", CBRS_BOTTOM, CRect(0, 0, 300, 120)}};
+            {&members, "Members", CBRS_LEFT, GalleryScaled(0, 0, 180, 200)},
+            {&sections, "Sections", CBRS_LEFT, GalleryScaled(0, 0, 180, 200)},
+            {&properties, "Properties", CBRS_RIGHT, GalleryScaled(0, 0, 170, 200)},
+            {&output, "Output", CBRS_BOTTOM, GalleryScaled(0, 0, 300, 120)}};
         bool bMade = true;
         for (auto& bar : bars)
         {
@@ -135,7 +138,8 @@ bool GalleryKwBars(const char* pszFolder)
             progress.SendMessage(PBM_SETPOS, 60);
             status.AssignWndToPane(&progress, ID_INDICATOR_EXT);
             CBCGPMDIChildWnd* pChild = new CBCGPMDIChildWnd;
-            if (pChild->Create(NULL, "Hall frame.kwp", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CRect(10, 10, 300, 200), pFrame))
+            if (pChild->Create(NULL, "Hall frame.kwp", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                GalleryScaled(10, 10, 300, 200), pFrame))
                 pChild->MDIMaximize();
             pFrame->SetForegroundWindow();
             pApp->OnIdle(0);
@@ -147,7 +151,7 @@ bool GalleryKwBars(const char* pszFolder)
             output.m_pszFolder = pszFolder;
             CRect rectOutput;
             output.GetWindowRect(&rectOutput);
-            CPoint ptCaption = rectOutput.TopLeft() + CPoint(60, 8);
+            CPoint ptCaption = rectOutput.TopLeft() + CPoint(GalleryScaled(60), GalleryScaled(8));
             output.SendMessage(WM_CONTEXTMENU, (WPARAM)output.m_hWnd, MAKELPARAM(ptCaption.x, ptCaption.y));
             GalleryPump(1200);
             bSaved = output.m_bSaved;

@@ -8,10 +8,10 @@
 bool GalleryLargeList(const char* pszFolder)
 {
     CFrameWnd* pFrame = new CFrameWnd;
-    if (!pFrame->Create(NULL, "Members - 10,000 lines", WS_OVERLAPPEDWINDOW, CRect(60, 60, 520, 400)))
+    if (!pFrame->Create(NULL, "Members - 10,000 lines", WS_OVERLAPPEDWINDOW, GalleryScaled(60, 60, 520, 400)))
         return false;
     CGalleryMembersView* pView = new CGalleryMembersView;
-    pView->Create(NULL, NULL, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 10, 10), pFrame, AFX_IDW_PANE_FIRST);
+    pView->Create(NULL, NULL, AFX_WS_DEFAULT_VIEW, GalleryScaled(0, 0, 10, 10), pFrame, AFX_IDW_PANE_FIRST);
     pFrame->SetActiveView(pView);
     pFrame->RecalcLayout();
     pView->OnInitialUpdate(); // fills it

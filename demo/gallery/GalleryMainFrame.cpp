@@ -19,7 +19,8 @@ CGalleryMainFrame::CGalleryMainFrame()
         return;
     }
     AfxGetApp()->m_pMainWnd = m_pFrame;
-    m_pFrame->SetWindowPos(NULL, 40, 40, 760, 520, SWP_NOZORDER | SWP_SHOWWINDOW);
+    m_pFrame->SetWindowPos(NULL, GalleryScaled(40), GalleryScaled(40), GalleryScaled(760), GalleryScaled(520),
+        SWP_NOZORDER | SWP_SHOWWINDOW);
     m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
     m_pFrame->EnableAutoHideBars(CBRS_ALIGN_ANY);
 }

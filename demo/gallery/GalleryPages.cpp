@@ -157,7 +157,8 @@ bool GalleryAnchoredPage(const char* pszFolder)
 {
     CWnd host;
     if (!host.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)),
-            "Anchored page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 420, 280, NULL, NULL))
+            "Anchored page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, GalleryScaled(40), GalleryScaled(40),
+                GalleryScaled(420), GalleryScaled(280), NULL, NULL))
         return false;
     CAnchoredPage page;
     CRect rcClient;
@@ -165,7 +166,7 @@ bool GalleryAnchoredPage(const char* pszFolder)
     bool bOk = page.Create(WS_CHILD | WS_VISIBLE, rcClient, &host, 1) != FALSE;
     GalleryPump(200);
     bOk = bOk && GallerySaveWindow(host.m_hWnd, pszFolder, "page-anchored");
-    host.MoveWindow(40, 40, 820, 340);
+    host.MoveWindow(GalleryScaled(40), GalleryScaled(40), GalleryScaled(820), GalleryScaled(340));
     host.GetClientRect(&rcClient);
     page.MoveWindow(&rcClient);
     GalleryPump(200);
@@ -179,10 +180,11 @@ bool GalleryBarProperties(const char* pszFolder)
     CKwBarProperties bar;
     CGalleryMainFrame main;
     CBCGPMDIFrameWnd* pFrame = main.GetFrame();
-    if (pFrame == NULL || !main.AddPane(bar, "Properties", CBRS_RIGHT, CRect(0, 0, 300, 200)))
+    if (pFrame == NULL || !main.AddPane(bar, "Properties", CBRS_RIGHT, GalleryScaled(0, 0, 300, 200)))
         return false;
     CBCGPMDIChildWnd* pChild = new CBCGPMDIChildWnd;
-    if (pChild->Create(NULL, "Hall frame.kwp", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CRect(10, 10, 300, 200), pFrame))
+    if (pChild->Create(NULL, "Hall frame.kwp", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+        GalleryScaled(10, 10, 300, 200), pFrame))
         pChild->MDIMaximize();
     CChecksPage* pChecks = new CChecksPage;
     CList<CKwPropertyPage*, CKwPropertyPage*> pages;

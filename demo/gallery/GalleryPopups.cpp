@@ -40,8 +40,9 @@ HWND MakeEditorWindow(CWnd& frame, const char* pszTitle, const char* pszText, CR
 {
     frame.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)), pszTitle,
         WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE, rc, NULL, 0);
-    HWND hEdit = ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", pszText, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10,
-        rc.Width() - 30, 24, frame.m_hWnd, (HMENU)100, NULL, NULL);
+    HWND hEdit = ::CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", pszText, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
+        GalleryScaled(10), GalleryScaled(10), rc.Width() - GalleryScaled(30), GalleryScaled(24), frame.m_hWnd,
+            (HMENU)100, NULL, NULL);
     ::SendMessage(hEdit, WM_SETFONT, (WPARAM)::GetStockObject(DEFAULT_GUI_FONT), FALSE);
     return hEdit;
 }
@@ -49,12 +50,13 @@ HWND MakeEditorWindow(CWnd& frame, const char* pszTitle, const char* pszText, CR
 bool SaveCompletion(const char* pszFolder)
 {
     CWnd frame;
-    MakeEditorWindow(frame, "Formula", "Load = 2 * Si", CRect(60, 60, 460, 160));
+    MakeEditorWindow(frame, "Formula", "Load = 2 * Si", GalleryScaled(60, 60, 460, 160));
     CFormulaCompletions client;
     CKwIntelliSenseWindow list(&client);
-    list.Start("Load = 2 * Si", CPoint(84, 14), CPoint(84, 30), &frame);
+    list.Start("Load = 2 * Si", CPoint(GalleryScaled(84), GalleryScaled(14)), CPoint(GalleryScaled(84),
+        GalleryScaled(30)), &frame);
     GalleryPump(300);
-    bool bSaved = GallerySaveScreen(CRect(50, 50, 700, 400), pszFolder, "completion");
+    bool bSaved = GallerySaveScreen(GalleryScaled(50, 50, 700, 400), pszFolder, "completion");
     list.DestroyWindow();
     frame.DestroyWindow();
     return bSaved;
@@ -64,14 +66,15 @@ bool SaveHyperLinks(const char* pszFolder)
 {
     CWnd dlg;
     dlg.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)), "About",
-        WS_OVERLAPPED | WS_CAPTION, CRect(60, 60, 360, 200), NULL, 0);
+        WS_OVERLAPPED | WS_CAPTION, GalleryScaled(60, 60, 360, 200), NULL, 0);
     // A host's window follows the look as the toolkit's dialogs do, before it shows.
     CKwPalette::FollowInDialog(dlg.m_hWnd);
     dlg.ShowWindow(SW_SHOW);
     const char* texts[] = {"Project home page", "Send a report", "Plain text, not a link"};
     for (int i = 0; i < 3; i++)
     {
-        HWND h = ::CreateWindowA("STATIC", texts[i], WS_CHILD | WS_VISIBLE, 16, 16 + 28 * i, 250, 18, dlg.m_hWnd,
+        HWND h = ::CreateWindowA("STATIC", texts[i], WS_CHILD | WS_VISIBLE, GalleryScaled(16),
+            GalleryScaled(16 + 28 * i), GalleryScaled(250), GalleryScaled(18), dlg.m_hWnd,
             (HMENU)(INT_PTR)(200 + i), NULL, NULL);
         ::SendMessage(h, WM_SETFONT, (WPARAM)::GetStockObject(DEFAULT_GUI_FONT), FALSE);
     }
@@ -90,15 +93,15 @@ bool SaveHyperLinks(const char* pszFolder)
 bool SaveStaticTip(const char* pszFolder)
 {
     CWnd frame;
-    MakeEditorWindow(frame, "Section", "Width", CRect(60, 60, 360, 160));
+    MakeEditorWindow(frame, "Section", "Width", GalleryScaled(60, 60, 360, 160));
     CKwStaticToolTipCtrl tip;
     tip.Create(&frame);
     CRect anchor;
     ::GetWindowRect(::GetDlgItem(frame.m_hWnd, 100), &anchor);
-    anchor.right = anchor.left + 60;
+    anchor.right = anchor.left + GalleryScaled(60);
     tip.Update(anchor, "Width: the section's width, in metres. It must be greater than the thickness of both webs.");
     GalleryPump(200);
-    bool bSaved = GallerySaveScreen(CRect(50, 50, 900, 200), pszFolder, "static-tip");
+    bool bSaved = GallerySaveScreen(GalleryScaled(50, 50, 900, 200), pszFolder, "static-tip");
     tip.DestroyWindow();
     frame.DestroyWindow();
     return bSaved;

@@ -49,7 +49,7 @@ protected:
         for (int i = 0; i < pBridge->m_facts.GetSize(); i++)
         {
             pDC->SetTextColor(i == 0 ? RGB(0, 70, 140) : RGB(0, 0, 0));
-            pDC->TextOut(12, 12 + 20 * i, pBridge->m_facts[i]);
+            pDC->TextOut(GalleryScaled(12), GalleryScaled(12 + 20 * i), pBridge->m_facts[i]);
         }
         pDC->SelectObject(pOldFont);
     }
@@ -94,8 +94,9 @@ public:
             ctx.m_strText1 = child.pszContext;
             CMDIChildWnd* pWnd = CKwMDIMonoChildWnd::Open(IDR_GALLERY_SOLEDOC, child.pViewClass, ctx, pDoc,
                 SW_SHOWNORMAL, FALSE);
+            const RECT& rc = child.rcPlace, rcScaled = GalleryScaled(rc.left, rc.top, rc.right, rc.bottom);
             if (pWnd != NULL)
-                pWnd->MoveWindow(&child.rcPlace);
+                pWnd->MoveWindow(&rcScaled);
         }
     }
 };
@@ -112,7 +113,8 @@ bool GallerySoleDoc(const char* pszFolder)
     if (!pFrame->LoadFrame(IDR_GALLERY_SOLEDOC))
         return false;
     app.m_pMainWnd = pFrame;
-    pFrame->SetWindowPos(NULL, 60, 60, 720, 640, SWP_NOZORDER | SWP_SHOWWINDOW);
+    pFrame->SetWindowPos(NULL, GalleryScaled(60), GalleryScaled(60), GalleryScaled(720), GalleryScaled(640),
+        SWP_NOZORDER | SWP_SHOWWINDOW);
     // As the user's File New makes it.
     pFrame->SendMessage(WM_COMMAND, ID_KW_FILE_NEW_SOLEDOC);
     pFrame->OnUpdateFrameTitle(TRUE);

@@ -23,9 +23,9 @@ public:
 
     BOOL CreatePattern(const char* pszTitle, int cx, int cy)
     {
-        CRect rc(0, 0, cx, cy);
+        CRect rc(0, 0, GalleryScaled(cx), GalleryScaled(cy));
         ::AdjustWindowRectEx(&rc, WS_OVERLAPPED | WS_CAPTION, FALSE, 0);
-        rc.OffsetRect(60 - rc.left, 60 - rc.top);
+        rc.OffsetRect(GalleryScaled(60) - rc.left, GalleryScaled(60) - rc.top);
         if (!CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW)), pszTitle,
                       WS_OVERLAPPED | WS_CAPTION, rc, NULL, 0))
             return FALSE;
@@ -39,20 +39,22 @@ public:
         CPaintDC dc(this);
         CRect rc;
         GetClientRect(&rc);
-        for (int y = 0; y < rc.bottom; y += 16)
-            for (int x = 0; x < rc.right; x += 16)
-                dc.FillSolidRect(x, y, 16, 16, ((x + y) / 16) % 2 ? kDarkSquare : kLightSquare);
+        const int nSquare = GalleryScaled(16);
+        for (int y = 0; y < rc.bottom; y += nSquare)
+            for (int x = 0; x < rc.right; x += nSquare)
+                dc.FillSolidRect(x, y, nSquare, nSquare, ((x + y) / nSquare) % 2 ? kDarkSquare : kLightSquare);
         CPen pen(PS_SOLID, 1, RGB(0x90, 0xA4, 0xC4));
         CPen* pOldPen = dc.SelectObject(&pen);
-        for (int x = -rc.bottom; x < rc.right; x += 48)
+        for (int x = -rc.bottom; x < rc.right; x += 3 * nSquare)
         {
             dc.MoveTo(x, rc.bottom);
             dc.LineTo(x + rc.bottom, 0);
         }
         CPen markPen(PS_SOLID, 1, kMark);
         dc.SelectObject(&markPen);
-        for (const CPoint& pt : m_marks)
+        for (CPoint pt : m_marks)
         {
+            pt = CPoint(GalleryScaled(pt.x), GalleryScaled(pt.y));
             dc.MoveTo(pt.x - 5, pt.y);
             dc.LineTo(pt.x + 6, pt.y);
             dc.MoveTo(pt.x, pt.y - 5);
@@ -110,7 +112,7 @@ bool ShowAndSave(CPatternWnd& wnd, const std::vector<TipLook>& tips, const char*
         ti.crBegin = look.crBegin;
         ti.crMid = look.crMid;
         ti.crEnd = look.crEnd;
-        CPoint pt = look.pt;
+        CPoint pt(GalleryScaled(look.pt.x), GalleryScaled(look.pt.y));
         tip.ShowHelpTooltip(pt, ti);
         GalleryPump(150);
     }

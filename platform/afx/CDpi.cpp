@@ -1,6 +1,7 @@
 // CDpi.cpp: CDpi. The per-monitor functions of user32 are looked up at run time, so the
 // framework still loads on systems older than them.
 #include "CDpi.h"
+#include "CFont.h"
 
 namespace {
 template <class TFunction> TFunction User32(const char* pszName)
@@ -58,6 +59,23 @@ LONG CDpi::ScaleFontHeight(LONG nHeight, UINT nFromDpi, UINT nToDpi)
     if (nFromDpi == nToDpi || nFromDpi == 0)
         return nHeight;
     return ::MulDiv(nHeight, (int)nToDpi, (int)nFromDpi);
+}
+
+BOOL CDpi::GetGuiLogFont(UINT nDpi, LOGFONTA* pLogFont)
+{
+    if (::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(*pLogFont), pLogFont) == 0)
+        return FALSE;
+    pLogFont->lfHeight = ScaleFontHeight(pLogFont->lfHeight, ForWindow(NULL), nDpi);
+    return TRUE;
+}
+
+HFONT CDpi::GuiFont(UINT nDpi, CFont& font)
+{
+    font.DeleteObject();
+    LOGFONTA logFont = {};
+    if (nDpi != ForWindow(NULL) && GetGuiLogFont(nDpi, &logFont))
+        font.CreateFontIndirect(&logFont);
+    return font.m_hObject != NULL ? (HFONT)font.m_hObject : (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
 }
 
 int CDpi::SystemMetric(int nIndex, UINT nDpi)

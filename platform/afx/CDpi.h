@@ -4,6 +4,8 @@
 
 #include "afxtypes.h"
 
+class CFont;
+
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
 #endif
@@ -28,6 +30,11 @@ public:
     static int Unscale(int n, UINT nDpi);
     // A font's height for another DPI, in the same sign convention (cell or character height).
     static LONG ScaleFontHeight(LONG nHeight, UINT nFromDpi, UINT nToDpi);
+    // The GUI font's description at nDpi (the stock font is made for the screen's DPI).
+    static BOOL GetGuiLogFont(UINT nDpi, LOGFONTA* pLogFont);
+    // The GUI font to select at nDpi: the stock one at the screen's DPI (font left empty), else
+    // font, made again at nDpi.
+    static HFONT GuiFont(UINT nDpi, CFont& font);
     // GetSystemMetrics at nDpi (the system's own figure at its DPI where it cannot say).
     static int SystemMetric(int nIndex, UINT nDpi);
     // Makes the process per-monitor DPI aware (version 2 where the system has it, else the first

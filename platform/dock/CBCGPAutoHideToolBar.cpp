@@ -68,7 +68,7 @@ void CBCGPAutoHideToolBar::LayoutButtons()
     if (m_hWnd == NULL)
         return;
     CClientDC dc(this);
-    CFont* pOldFont = dc.SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    CFont* pOldFont = dc.SelectObject(CFont::FromHandle(GetGuiFont()));
     CRect rectClient;
     GetClientRect(&rectClient);
     const int nGap = Scaled(BUTTON_GAP), nAcross = Scaled(STRIP_SIZE) - nGap;
@@ -113,7 +113,8 @@ void CBCGPAutoHideToolBar::OnPaint()
     CBCGPVisualManager* pManager = CBCGPVisualManager::GetInstance();
     pManager->OnFillAutoHideStrip(&dc, rect, GetCurrentAlignment());
     for (CBCGPAutoHideButton* pButton : m_buttons)
-        pManager->OnDrawAutoHideButton(&dc, pButton->GetRect(), pButton->GetText(), GetCurrentAlignment(), pButton->IsShown());
+        pManager->OnDrawAutoHideButton(&dc, pButton->GetRect(), pButton->GetText(), GetCurrentAlignment(),
+            pButton->IsShown(), m_nDpi);
 }
 
 void CBCGPAutoHideToolBar::OnSize(UINT nType, int cx, int cy)

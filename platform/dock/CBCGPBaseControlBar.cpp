@@ -25,8 +25,8 @@ BOOL CBCGPBaseControlBar::CreateBar(LPCTSTR lpszWindowName, DWORD dwStyle, DWORD
     m_dwBarStyle = dwBarStyle;
     m_pDockSite = pParentWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? (CFrameWnd*)pParentWnd : pParentWnd->GetParentFrame();
     // Measured at its parent's DPI from the start (the first WM_NCCALCSIZE comes during creation).
-    CBCGPMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CBCGPMDIFrameWnd, m_pDockSite);
-    m_nDpi = pFrame != NULL ? pFrame->GetDockManager()->GetDpi() : CDpi::ForWindow(pParentWnd->GetSafeHwnd());
+    m_nDpi = DYNAMIC_DOWNCAST(CBCGPMDIFrameWnd, m_pDockSite) != NULL ? GetDpiOf(m_pDockSite) : GetDpiOf(pParentWnd);
+    CDpi::GuiFont(m_nDpi, m_fontAtDpi);
     LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(NULL, IDC_ARROW), NULL);
     if ((dwStyle & WS_CHILD) != 0)
         return Create(lpszClass, lpszWindowName, dwStyle | WS_CLIPSIBLINGS, rect, pParentWnd, nID);
@@ -35,12 +35,24 @@ BOOL CBCGPBaseControlBar::CreateBar(LPCTSTR lpszWindowName, DWORD dwStyle, DWORD
         rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), NULL);
 }
 
+UINT CBCGPBaseControlBar::GetDpiOf(CWnd* pWnd)
+{
+    CBCGPMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CBCGPMDIFrameWnd, pWnd);
+    return pFrame != NULL ? pFrame->GetDockManager()->GetDpi() : CDpi::ForWindow(pWnd->GetSafeHwnd());
+}
+
+HFONT CBCGPBaseControlBar::GetGuiFont() const
+{
+    return m_fontAtDpi.m_hObject != NULL ? (HFONT)m_fontAtDpi.m_hObject : (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
+}
+
 LRESULT CBCGPBaseControlBar::OnDpiMessage(WPARAM wParam, LPARAM)
 {
     const UINT nDpi = CDpi::FromMessage(m_hWnd, GetCurrentMessage()->message, wParam);
     if (nDpi != m_nDpi)
     {
         m_nDpi = nDpi;
+        CDpi::GuiFont(m_nDpi, m_fontAtDpi);
         OnDpiChanged();
     }
     return 0;

@@ -45,6 +45,10 @@ public:
     // The DPI the bar is shown at, and n pixels at 96 DPI as many at it.
     UINT GetDpi() const { return m_nDpi; }
     int Scaled(int n) const { return CDpi::Scale(n, m_nDpi); }
+    // The GUI font at the bar's DPI.
+    HFONT GetGuiFont() const;
+    // The DPI the library lays pWnd out at: its docking frame's, else its window's.
+    static UINT GetDpiOf(CWnd* pWnd);
 
 protected:
     afx_msg void OnDestroy();
@@ -56,4 +60,5 @@ protected:
     DWORD m_dwBarStyle;
     CFrameWnd* m_pDockSite;
     UINT m_nDpi = CDpi::kDefault;
+    CFont m_fontAtDpi; // the GUI font at m_nDpi where that is not the screen's
 };

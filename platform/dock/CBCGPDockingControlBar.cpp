@@ -406,11 +406,11 @@ void CBCGPDockingControlBar::OnNcPaint()
     CRect rectClose = GetCloseButtonRect();
     CRect rectPin = GetPinButtonRect();
     int nButtons = !rectPin.IsRectEmpty() ? rectCaption.right - rectPin.left : rectClose.Width();
-    pManager->OnDrawCaption(&dcMem, rectCaption, strText, m_bActiveShown, nButtons);
+    pManager->OnDrawCaption(&dcMem, rectCaption, strText, m_bActiveShown, nButtons, m_nDpi);
     if (!rectClose.IsRectEmpty())
-        pManager->OnDrawCaptionButton(&dcMem, rectClose, m_bActiveShown, m_bClosePressed);
+        pManager->OnDrawCaptionButton(&dcMem, rectClose, m_bActiveShown, m_bClosePressed, m_nDpi);
     if (!rectPin.IsRectEmpty())
-        pManager->OnDrawPinButton(&dcMem, rectPin, m_bActiveShown, IsAutoHideMode());
+        pManager->OnDrawPinButton(&dcMem, rectPin, m_bActiveShown, IsAutoHideMode(), m_nDpi);
 }
 
 CRect CBCGPDockingControlBar::GetPinButtonRect() const

@@ -1,6 +1,7 @@
 // CBCGPDockingMarkers.cpp: the markers' window is transparent to the mouse (the dragging pane
 // keeps the capture) and never takes the activation.
 #include "CBCGPDockingMarkers.h"
+#include "CBCGPBaseControlBar.h"
 #include "CBCGPVisualManager.h"
 
 BEGIN_MESSAGE_MAP(CBCGPDockingMarkers, CWnd)
@@ -11,31 +12,31 @@ END_MESSAGE_MAP()
 
 CBCGPDockingMarkers::CBCGPDockingMarkers() : m_dwMarkers(0), m_lit(MARKER_NONE) {}
 
-CRect CBCGPDockingMarkers::GetMarkerRect(const CRect& rectTarget, Marker marker)
+CRect CBCGPDockingMarkers::GetMarkerRect(const CRect& rectTarget, Marker marker, UINT nDpi)
 {
     static const int s_dx[] = {-1, 0, 1, 0, 0}, s_dy[] = {0, -1, 0, 1, 0};
     if (marker < MARKER_LEFT || marker > MARKER_CENTER)
         return CRect(0, 0, 0, 0);
     CPoint ptCentre = rectTarget.CenterPoint();
-    int nStep = MARKER_SIZE + MARKER_GAP;
-    CPoint pt(ptCentre.x + s_dx[marker] * nStep - MARKER_SIZE / 2, ptCentre.y + s_dy[marker] * nStep - MARKER_SIZE / 2);
-    return CRect(pt, CSize(MARKER_SIZE, MARKER_SIZE));
+    const int nSize = CDpi::Scale(MARKER_SIZE, nDpi), nStep = nSize + CDpi::Scale(MARKER_GAP, nDpi);
+    CPoint pt(ptCentre.x + s_dx[marker] * nStep - nSize / 2, ptCentre.y + s_dy[marker] * nStep - nSize / 2);
+    return CRect(pt, CSize(nSize, nSize));
 }
 
-CRect CBCGPDockingMarkers::GetFrameMarkerRect(const CRect& rectArea, Marker marker)
+CRect CBCGPDockingMarkers::GetFrameMarkerRect(const CRect& rectArea, Marker marker, UINT nDpi)
 {
     CPoint ptCentre = rectArea.CenterPoint();
-    const int nInset = 2 * MARKER_GAP;
-    CPoint pt(ptCentre.x - MARKER_SIZE / 2, ptCentre.y - MARKER_SIZE / 2);
+    const int nSize = CDpi::Scale(MARKER_SIZE, nDpi), nInset = CDpi::Scale(2 * MARKER_GAP, nDpi);
+    CPoint pt(ptCentre.x - nSize / 2, ptCentre.y - nSize / 2);
     switch (marker)
     {
     case MARKER_FRAME_LEFT: pt.x = rectArea.left + nInset; break;
     case MARKER_FRAME_TOP: pt.y = rectArea.top + nInset; break;
-    case MARKER_FRAME_RIGHT: pt.x = rectArea.right - nInset - MARKER_SIZE; break;
-    case MARKER_FRAME_BOTTOM: pt.y = rectArea.bottom - nInset - MARKER_SIZE; break;
+    case MARKER_FRAME_RIGHT: pt.x = rectArea.right - nInset - nSize; break;
+    case MARKER_FRAME_BOTTOM: pt.y = rectArea.bottom - nInset - nSize; break;
     default: return CRect(0, 0, 0, 0);
     }
-    return CRect(pt, CSize(MARKER_SIZE, MARKER_SIZE));
+    return CRect(pt, CSize(nSize, nSize));
 }
 
 CRect CBCGPDockingMarkers::GetShownRect(Marker marker) const
@@ -43,8 +44,8 @@ CRect CBCGPDockingMarkers::GetShownRect(Marker marker) const
     if ((m_dwMarkers & Bit(marker)) == 0)
         return CRect(0, 0, 0, 0);
     if (marker <= MARKER_CENTER)
-        return m_rectTarget.IsRectEmpty() ? CRect(0, 0, 0, 0) : GetMarkerRect(m_rectTarget, marker);
-    return GetFrameMarkerRect(m_rectArea, marker);
+        return m_rectTarget.IsRectEmpty() ? CRect(0, 0, 0, 0) : GetMarkerRect(m_rectTarget, marker, m_nDpi);
+    return GetFrameMarkerRect(m_rectArea, marker, m_nDpi);
 }
 
 CBCGPDockingMarkers::Marker CBCGPDockingMarkers::HitTest(CPoint ptScreen) const
@@ -63,7 +64,9 @@ BOOL CBCGPDockingMarkers::ShowOver(CWnd* pOwner, const CRect& rectArea, const CR
     if (m_hWnd == NULL && !CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, AfxRegisterWndClass(0), NULL,
                               WS_POPUP, 0, 0, 0, 0, pOwner->GetSafeHwnd(), NULL))
         return FALSE;
-    BOOL bMoved = rectTarget != m_rectTarget || rectArea != m_rectArea || dwMarkers != m_dwMarkers;
+    const UINT nDpi = CBCGPBaseControlBar::GetDpiOf(pOwner);
+    BOOL bMoved = rectTarget != m_rectTarget || rectArea != m_rectArea || dwMarkers != m_dwMarkers || nDpi != m_nDpi;
+    m_nDpi = nDpi;
     m_rectTarget = rectTarget;
     m_rectArea = rectArea;
     m_dwMarkers = dwMarkers;
@@ -137,7 +140,7 @@ void CBCGPDockingMarkers::OnPaint()
         rect -= rectWindow.TopLeft();
         dc.FillSolidRect(rect, i == m_lit ? pManager->GetCaptionColor(TRUE) : pManager->GetBarBorderColor());
         CRect rectInner = rect;
-        rectInner.DeflateRect(5, 5);
+        rectInner.DeflateRect(CDpi::Scale(5, m_nDpi), CDpi::Scale(5, m_nDpi));
         // The part of the pane or the frame the dropped one takes: a side, or all of it as a tab.
         CRect rectShare = rectInner;
         int nSide = i >= MARKER_FRAME_LEFT ? i - MARKER_FRAME_LEFT : i;
@@ -151,6 +154,8 @@ void CBCGPDockingMarkers::OnPaint()
         }
         dc.FillSolidRect(rectInner, RGB(255, 255, 255));
         dc.FillSolidRect(rectShare, pManager->GetCaptionColor(TRUE));
-        dc.Draw3dRect(rectInner, pManager->GetBarBorderColor(), pManager->GetBarBorderColor());
+        CRect rectEdge = rectInner;
+        for (int k = CDpi::Scale(1, m_nDpi); k > 0; --k, rectEdge.DeflateRect(1, 1))
+            dc.Draw3dRect(rectEdge, pManager->GetBarBorderColor(), pManager->GetBarBorderColor());
     }
 }

@@ -1,7 +1,7 @@
 // CBCGPDockingMarkers.h: CBCGPDockingMarkers, the markers shown while a pane is dragged: one near
 // the middle of each side of the frame's docking area, and over a docked pane a cross of one
 // toward each of its sides and one in its middle, in a popup window shaped to them, the one under
-// the cursor lit.
+// the cursor lit; sized at the frame's DPI.
 #pragma once
 
 #include "bcgdefs.h"
@@ -33,17 +33,18 @@ public:
 
     CBCGPDockingMarkers();
 
-    // Shows the markers of dwMarkers (Bit()s), owned by pOwner: the frame's round rectArea and
-    // the cross over rectTarget (both screen; an empty target has no cross), lighting the one
-    // under ptCursor.
+    // Shows the markers of dwMarkers (Bit()s), owned by pOwner and sized at its DPI: the frame's
+    // round rectArea and the cross over rectTarget (both screen; an empty target has no cross),
+    // lighting the one under ptCursor.
     BOOL ShowOver(CWnd* pOwner, const CRect& rectArea, const CRect& rectTarget, DWORD dwMarkers, CPoint ptCursor);
     void HideMarkers();
     // The shown marker at ptScreen; MARKER_NONE elsewhere and while hidden.
     Marker HitTest(CPoint ptScreen) const;
     Marker GetLitMarker() const { return m_lit; }
-    // Where a marker of the cross sits for a target, and one of the frame's for an area (screen).
-    static CRect GetMarkerRect(const CRect& rectTarget, Marker marker);
-    static CRect GetFrameMarkerRect(const CRect& rectArea, Marker marker);
+    // Where a marker of the cross sits for a target, and one of the frame's for an area (screen),
+    // at nDpi.
+    static CRect GetMarkerRect(const CRect& rectTarget, Marker marker, UINT nDpi = CDpi::kDefault);
+    static CRect GetFrameMarkerRect(const CRect& rectArea, Marker marker, UINT nDpi = CDpi::kDefault);
     const CRect& GetTargetRect() const { return m_rectTarget; }
     DWORD GetShownMarkers() const { return m_dwMarkers; }
 
@@ -60,4 +61,5 @@ protected:
     CRect m_rectArea; // screen
     DWORD m_dwMarkers;
     Marker m_lit;
+    UINT m_nDpi = CDpi::kDefault;
 };

@@ -1,6 +1,7 @@
 // CBCGPDockingPreview.cpp: a popup shaped to a frame a few pixels wide, so that what lies inside
 // stays visible and nothing needs the display to blend windows; transparent to the mouse.
 #include "CBCGPDockingPreview.h"
+#include "CBCGPBaseControlBar.h"
 #include "CBCGPVisualManager.h"
 
 BEGIN_MESSAGE_MAP(CBCGPDockingPreview, CWnd)
@@ -19,11 +20,13 @@ BOOL CBCGPDockingPreview::ShowAt(CWnd* pOwner, const CRect& rect)
     if (m_hWnd == NULL && !CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, AfxRegisterWndClass(0), NULL,
                               WS_POPUP, 0, 0, 0, 0, pOwner->GetSafeHwnd(), NULL))
         return FALSE;
-    if (IsWindowVisible() && GetPreviewRect() == rect)
+    const int nBorder = CDpi::Scale(BORDER, CBCGPBaseControlBar::GetDpiOf(pOwner));
+    if (IsWindowVisible() && GetPreviewRect() == rect && nBorder == m_nBorder)
         return TRUE;
+    m_nBorder = nBorder;
     CRgn rgn, rgnInner;
     rgn.CreateRectRgn(0, 0, rect.Width(), rect.Height());
-    rgnInner.CreateRectRgn(BORDER, BORDER, rect.Width() - BORDER, rect.Height() - BORDER);
+    rgnInner.CreateRectRgn(m_nBorder, m_nBorder, rect.Width() - m_nBorder, rect.Height() - m_nBorder);
     rgn.CombineRgn(&rgn, &rgnInner, RGN_DIFF);
     // Below the markers, which are shown after it.
     SetWindowPos(&CWnd::wndTopMost, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOACTIVATE | SWP_SHOWWINDOW);
@@ -67,6 +70,6 @@ void CBCGPDockingPreview::OnPaint()
     dc.SetBkColor(RGB(255, 255, 255));
     dc.FillRect(rect, &brush);
     dc.Draw3dRect(rect, pManager->GetCaptionColor(TRUE), pManager->GetCaptionColor(TRUE));
-    rect.DeflateRect(BORDER - 1, BORDER - 1);
+    rect.DeflateRect(m_nBorder - 1, m_nBorder - 1);
     dc.Draw3dRect(rect, pManager->GetCaptionColor(TRUE), pManager->GetCaptionColor(TRUE));
 }

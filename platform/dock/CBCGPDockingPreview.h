@@ -11,7 +11,8 @@ class KWDOCK_API CBCGPDockingPreview : public CWnd
 public:
     enum { BORDER = 6 };
 
-    // Shows the outline round rect (screen), owned by pOwner; an empty rect hides it.
+    // Shows the outline round rect (screen), owned by pOwner, as wide as BORDER at its DPI; an
+    // empty rect hides it.
     BOOL ShowAt(CWnd* pOwner, const CRect& rect);
     void HidePreview();
     // The rectangle outlined; empty while hidden.
@@ -22,4 +23,6 @@ protected:
     afx_msg void OnPaint();
     afx_msg LRESULT OnNcHitTest(CPoint point);
     DECLARE_MESSAGE_MAP()
+
+    int m_nBorder = BORDER;
 };

@@ -26,6 +26,7 @@ END_MESSAGE_MAP()
 
 namespace {
 
+// At 96 DPI, scaled to the bar's.
 const int kEdge = 2; // space at either end of the bar
 const int kTextMargin = 7; // on either side of a button's text
 const int kIconSize = 16; // the maximized child's icon
@@ -174,7 +175,12 @@ HFONT CBCGPMenuBar::GetMenuFont()
         NONCLIENTMETRICSA metrics = {};
         metrics.cbSize = sizeof(metrics);
         if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+        {
+            // The system's menu font is the screen's: at the bar's DPI, as large as that asks.
+            metrics.lfMenuFont.lfHeight = CDpi::ScaleFontHeight(metrics.lfMenuFont.lfHeight,
+                CDpi::ForWindow(NULL), m_nDpi);
             m_hFont = ::CreateFontIndirectA(&metrics.lfMenuFont);
+        }
     }
     return m_hFont != NULL ? m_hFont : (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
 }
@@ -189,13 +195,13 @@ CSize CBCGPMenuBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     ::GetTextMetricsA(hDC, &tm);
     ::SelectObject(hDC, hOld);
     ::ReleaseDC(NULL, hDC);
-    int cy = std::max((int)tm.tmHeight + 10, ::GetSystemMetrics(SM_CYMENUSIZE) + 4);
-    int cx = kEdge;
+    int cy = std::max((int)tm.tmHeight + Scaled(10), CDpi::SystemMetric(SM_CYMENUSIZE, m_nDpi) + Scaled(4));
+    int cx = Scaled(kEdge);
     for (const CMenuButton& button : m_buttons)
         cx = std::max(cx, (int)button.rect.right);
     if (IsMaximizeMode())
         cx += 3 * cy;
-    return CSize(bStretch ? 32767 : cx + kEdge, cy);
+    return CSize(bStretch ? 32767 : cx + Scaled(kEdge), cy);
 }
 
 void CBCGPMenuBar::RecalcButtons()
@@ -203,12 +209,13 @@ void CBCGPMenuBar::RecalcButtons()
     int cy = CalcFixedLayout(FALSE, TRUE).cy;
     HDC hDC = ::GetDC(NULL);
     HGDIOBJ hOld = ::SelectObject(hDC, GetMenuFont());
-    int x = kEdge + (IsMaximizeMode() ? kIconSize + 2 * kEdge : 0);
+    const int nEdge = Scaled(kEdge), nMargin = Scaled(kTextMargin);
+    int x = nEdge + (IsMaximizeMode() ? Scaled(kIconSize) + 2 * nEdge : 0);
     for (CMenuButton& button : m_buttons)
     {
         CRect rectText(0, 0, 0, 0);
         ::DrawTextA(hDC, button.strText, button.strText.GetLength(), &rectText, DT_SINGLELINE | DT_CALCRECT);
-        button.rect.SetRect(x, 1, x + rectText.Width() + 2 * kTextMargin, cy - 1);
+        button.rect.SetRect(x, 1, x + rectText.Width() + 2 * nMargin, cy - 1);
         x = button.rect.right;
     }
     ::SelectObject(hDC, hOld);
@@ -222,18 +229,19 @@ CRect CBCGPMenuBar::GetSysPartRect(int nHit) const
     CRect rectClient;
     GetClientRect(&rectClient);
     int cy = rectClient.Height();
+    const int nEdge = Scaled(kEdge), nIcon = Scaled(kIconSize), nInset = Scaled(3);
     if (nHit == hitSysMenu)
-        return CRect(CPoint(kEdge + 1, (cy - kIconSize) / 2), CSize(kIconSize, kIconSize));
+        return CRect(CPoint(nEdge + 1, (cy - nIcon) / 2), CSize(nIcon, nIcon));
     // Close at the right end, after a gap; restore and minimize side by side before it.
-    int nSize = std::max(0, cy - 6);
-    int nRight = rectClient.right - kEdge;
+    int nSize = std::max(0, cy - 2 * nInset);
+    int nRight = rectClient.right - nEdge;
     if (nHit != hitClose)
-        nRight -= nSize + kEdge;
+        nRight -= nSize + nEdge;
     if (nHit == hitMinimize)
         nRight -= nSize;
     if (nHit != hitClose && nHit != hitRestore && nHit != hitMinimize)
         return CRect(0, 0, 0, 0);
-    return CRect(nRight - nSize, 3, nRight, 3 + nSize);
+    return CRect(nRight - nSize, nInset, nRight, nInset + nSize);
 }
 
 int CBCGPMenuBar::HitTest(CPoint point) const
@@ -507,6 +515,11 @@ void CBCGPMenuBar::OnCaptureChanged(CWnd*)
 
 void CBCGPMenuBar::OnSettingChange(UINT, LPCTSTR)
 {
+    OnDpiChanged();
+}
+
+void CBCGPMenuBar::OnDpiChanged()
+{
     // The menu font may have changed: measured again, and the frame lays out its bars anew.
     if (m_hFont != NULL)
         ::DeleteObject(m_hFont);
@@ -599,7 +612,7 @@ void CBCGPMenuBar::DrawSysPart(HDC hDC, int nHit)
             hIcon = (HICON)::GetClassLongPtrA(m_hWndMaximized, GCLP_HICON);
         if (hIcon == NULL)
             hIcon = ::LoadIconA(NULL, IDI_WINLOGO);
-        ::DrawIconEx(hDC, rect.left, rect.top, hIcon, kIconSize, kIconSize, 0, NULL, DI_NORMAL);
+        ::DrawIconEx(hDC, rect.left, rect.top, hIcon, rect.Width(), rect.Height(), 0, NULL, DI_NORMAL);
         return;
     }
     UINT nState = nHit == hitMinimize ? DFCS_CAPTIONMIN : nHit == hitRestore ? DFCS_CAPTIONRESTORE : DFCS_CAPTIONCLOSE;

@@ -102,6 +102,8 @@ protected:
     afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
     DECLARE_MESSAGE_MAP()
+    // The font and the buttons measured again at the bar's DPI.
+    void OnDpiChanged() override;
 
     std::vector<CMenuButton> m_buttons;
     HMENU m_hMenu;

@@ -17,6 +17,7 @@ BEGIN_MESSAGE_MAP(CBCGPMiniFrameWnd, CWnd)
     ON_WM_CONTEXTMENU()
     ON_WM_NCLBUTTONDOWN()
     ON_MESSAGE(WM_FLOATSTATUS, &CBCGPMiniFrameWnd::OnFloatStatus)
+    ON_MESSAGE(WM_DPICHANGED, &CBCGPMiniFrameWnd::OnDpiChanged)
 END_MESSAGE_MAP()
 
 CBCGPMiniFrameWnd::CBCGPMiniFrameWnd() : m_pBar(NULL) {}
@@ -90,6 +91,16 @@ void CBCGPMiniFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
         return;
     }
     CWnd::OnNcLButtonDblClk(nHitTest, point);
+}
+
+LRESULT CBCGPMiniFrameWnd::OnDpiChanged(WPARAM, LPARAM lParam)
+{
+    // The system draws the caption and its button at the new DPI; the window takes the size it
+    // suggests, and the pane (told after it) fills it.
+    if (const RECT* pSuggested = (const RECT*)lParam)
+        SetWindowPos(NULL, pSuggested->left, pSuggested->top, pSuggested->right - pSuggested->left,
+            pSuggested->bottom - pSuggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
 }
 
 LRESULT CBCGPMiniFrameWnd::OnFloatStatus(WPARAM wParam, LPARAM)

@@ -31,6 +31,8 @@ protected:
     // A right-click on the caption: the pane's context menu.
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
+    // On another monitor: the place the system suggests.
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     void RememberRect();

@@ -46,16 +46,43 @@ CBCGPStatusBar::~CBCGPStatusBar()
 
 BOOL CBCGPStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 {
+    // The system's font as it is (the screen's) until the bar knows its DPI.
+    m_nDpi = CDpi::ForWindow(NULL);
     if (m_hFont == NULL)
-    {
-        NONCLIENTMETRICSA metrics = {};
-        metrics.cbSize = sizeof(metrics);
-        if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-            m_hFont = ::CreateFontIndirectA(&metrics.lfStatusFont);
-    }
+        MakeFont();
     DWORD dwBarStyle = dwStyle & CBRS_ALIGN_ANY;
-    return CreateBar(NULL, dwStyle & ~CBRS_ALIGN_ANY, dwBarStyle != 0 ? dwBarStyle : CBRS_ALIGN_BOTTOM,
-        CRect(0, 0, 0, 0), pParentWnd, nID);
+    if (!CreateBar(NULL, dwStyle & ~CBRS_ALIGN_ANY, dwBarStyle != 0 ? dwBarStyle : CBRS_ALIGN_BOTTOM,
+            CRect(0, 0, 0, 0), pParentWnd, nID))
+        return FALSE;
+    // Shown at another DPI than the screen's from the start.
+    if (m_nDpi != CDpi::ForWindow(NULL))
+        MakeFont();
+    m_nPaneDpi = m_nDpi;
+    return TRUE;
+}
+
+void CBCGPStatusBar::MakeFont()
+{
+    if (m_hFont != NULL)
+        ::DeleteObject(m_hFont);
+    m_hFont = NULL;
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof(metrics);
+    if (!::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+        return;
+    metrics.lfStatusFont.lfHeight = CDpi::ScaleFontHeight(metrics.lfStatusFont.lfHeight, CDpi::ForWindow(NULL), m_nDpi);
+    m_hFont = ::CreateFontIndirectA(&metrics.lfStatusFont);
+}
+
+void CBCGPStatusBar::OnDpiChanged()
+{
+    MakeFont();
+    for (Pane& pane : m_panes)
+        pane.cxText = ::MulDiv(pane.cxText, (int)m_nDpi, (int)m_nPaneDpi);
+    m_nPaneDpi = m_nDpi;
+    Invalidate(FALSE);
+    if (m_pDockSite != NULL)
+        m_pDockSite->DelayRecalcLayout();
 }
 
 int CBCGPStatusBar::TextWidth(LPCTSTR lpszText) const
@@ -106,21 +133,22 @@ std::vector<CRect> CBCGPStatusBar::CalcItemRects(const CRect& rectClient) const
     // Fixed panes take their text and margins; stretchy ones share the rest, never less than
     // their own text.
     CRect rectPanes = rectClient;
-    rectPanes.DeflateRect(BORDER, BORDER, BORDER, 1);
+    const int nBorder = Scaled(BORDER), nGap = Scaled(GAP), nMargin = Scaled(TEXT_MARGIN);
+    rectPanes.DeflateRect(nBorder, nBorder, nBorder, Scaled(1));
     int nFixed = 0, nStretchy = 0;
     for (const Pane& pane : m_panes)
     {
-        nFixed += pane.cxText + 2 * TEXT_MARGIN;
+        nFixed += pane.cxText + 2 * nMargin;
         if (pane.nStyle & SBPS_STRETCH)
             nStretchy++;
     }
-    nFixed += GAP * std::max(0, (int)m_panes.size() - 1);
+    nFixed += nGap * std::max(0, (int)m_panes.size() - 1);
     int nExtra = std::max(0, rectPanes.Width() - nFixed);
     std::vector<CRect> rects;
     int x = rectPanes.left;
     for (const Pane& pane : m_panes)
     {
-        int cx = pane.cxText + 2 * TEXT_MARGIN;
+        int cx = pane.cxText + 2 * nMargin;
         if ((pane.nStyle & SBPS_STRETCH) && nStretchy > 0)
         {
             int nShare = nExtra / nStretchy;
@@ -129,7 +157,7 @@ std::vector<CRect> CBCGPStatusBar::CalcItemRects(const CRect& rectClient) const
             nStretchy--;
         }
         rects.push_back(CRect(x, rectPanes.top, x + cx, rectPanes.bottom));
-        x += cx + GAP;
+        x += cx + nGap;
     }
     return rects;
 }
@@ -213,7 +241,7 @@ CSize CBCGPStatusBar::CalcFixedLayout(BOOL bStretch, BOOL)
     ::GetTextMetricsA(hDC, &tm);
     ::SelectObject(hDC, hOld);
     ::ReleaseDC(NULL, hDC);
-    return CSize(bStretch ? 32767 : 0, tm.tmHeight + 2 * TEXT_MARGIN + BORDER + 1);
+    return CSize(bStretch ? 32767 : 0, tm.tmHeight + Scaled(2 * TEXT_MARGIN + BORDER + 1));
 }
 
 void CBCGPStatusBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL)

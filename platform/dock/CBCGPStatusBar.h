@@ -20,7 +20,7 @@ class KWDOCK_API CBCGPStatusBar : public CBCGPControlBar
 {
     DECLARE_DYNCREATE(CBCGPStatusBar)
 public:
-    // Room round the panes and between them, in pixels.
+    // Room round the panes and between them, in pixels at 96 DPI (scaled to the bar's).
     enum { BORDER = 2, GAP = 2, TEXT_MARGIN = 4 };
 
     CBCGPStatusBar();
@@ -41,7 +41,8 @@ public:
     // FALSE for a bad index. With bUpdate the pane repaints.
     BOOL SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate = TRUE);
     CString GetPaneText(int nIndex) const;
-    // The width of the pane's text area (a stretchy pane never gets less).
+    // The width of the pane's text area (a stretchy pane never gets less), in pixels at the bar's
+    // DPI: it scales when the DPI changes.
     void SetPaneWidth(int nIndex, int cx);
     int GetPaneWidth(int nIndex) const;
     UINT GetPaneStyle(int nIndex) const;
@@ -63,6 +64,10 @@ protected:
     std::vector<CRect> CalcItemRects(const CRect& rectClient) const;
     int TextWidth(LPCTSTR lpszText) const;
     void InvalidatePane(int nIndex);
+    // The system's status-bar font at the bar's DPI.
+    void MakeFont();
+    // The font and the panes' widths at the new DPI, and the frame's layout.
+    void OnDpiChanged() override;
 
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnPaint();
@@ -71,6 +76,7 @@ protected:
 
     std::vector<Pane> m_panes;
     HFONT m_hFont;
+    UINT m_nPaneDpi = CDpi::kDefault; // the DPI the panes' widths are at
 
     friend class CBCGPStatusCmdUI;
 };

@@ -621,14 +621,7 @@ LRESULT CBCGPTabWnd::OnDpiChanged(WPARAM wParam, LPARAM)
         return 0;
     m_nDpi = nDpi;
     // The GUI font is the screen's; at another DPI the strip uses it at that DPI.
-    m_fontAtDpi.DeleteObject();
-    const UINT nScreen = CDpi::ForWindow(NULL);
-    LOGFONTA logFont = {};
-    if (nDpi != nScreen && ::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(logFont), &logFont) != 0)
-    {
-        logFont.lfHeight = CDpi::ScaleFontHeight(logFont.lfHeight, nScreen, nDpi);
-        m_fontAtDpi.CreateFontIndirect(&logFont);
-    }
+    CDpi::GuiFont(nDpi, m_fontAtDpi);
     Remeasure();
     return 0;
 }

@@ -151,40 +151,43 @@ void CBCGPVisualManager::OnDrawBarBorder(CDC* pDC, const CRect& rect)
     pDC->FrameRect(rect, &brush);
 }
 
-void CBCGPVisualManager::OnDrawCaption(CDC* pDC, const CRect& rect, LPCTSTR lpszText, BOOL bActive, int nButtonsWidth)
+void CBCGPVisualManager::OnDrawCaption(CDC* pDC, const CRect& rect, LPCTSTR lpszText, BOOL bActive, int nButtonsWidth,
+    UINT nDpi)
 {
     pDC->FillSolidRect(rect, GetCaptionColor(bActive));
     if (lpszText == NULL || *lpszText == '\0')
         return;
     CRect rectText = rect;
-    rectText.DeflateRect(4, 0);
+    rectText.DeflateRect(CDpi::Scale(4, nDpi), 0);
     rectText.right -= nButtonsWidth;
     int nOldMode = pDC->SetBkMode(TRANSPARENT);
     COLORREF clrOld = pDC->SetTextColor(GetCaptionTextColor(bActive));
-    CFont* pOldFont = pDC->SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    CFont font;
+    CFont* pOldFont = pDC->SelectObject(CFont::FromHandle(CDpi::GuiFont(nDpi, font)));
     pDC->DrawText(lpszText, -1, rectText, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
     pDC->SelectObject(pOldFont);
     pDC->SetTextColor(clrOld);
     pDC->SetBkMode(nOldMode);
 }
 
-void CBCGPVisualManager::OnDrawCaptionButton(CDC* pDC, const CRect& rect, BOOL bActive, BOOL bPressed)
+void CBCGPVisualManager::OnDrawCaptionButton(CDC* pDC, const CRect& rect, BOOL bActive, BOOL bPressed, UINT nDpi)
 {
     // A cross in the caption's text colour; a pressed button framed and shifted by a pixel.
     COLORREF clr = GetCaptionTextColor(bActive);
     CRect rectCross = rect;
+    const int nPixel = CDpi::Scale(1, nDpi);
     if (bPressed)
     {
         CBrush brush(clr);
         pDC->FrameRect(rect, &brush);
-        rectCross.OffsetRect(1, 1);
+        rectCross.OffsetRect(nPixel, nPixel);
     }
-    int nHalf = std::max(1, (std::min(rect.Width(), rect.Height()) - 8) / 2);
+    int nHalf = std::max(1, (std::min(rect.Width(), rect.Height()) - CDpi::Scale(8, nDpi)) / 2);
     CPoint center = rectCross.CenterPoint();
     for (int i = -nHalf; i <= nHalf; i++)
     {
-        pDC->FillSolidRect(center.x + i, center.y + i, 2, 1, clr);
-        pDC->FillSolidRect(center.x - i, center.y + i, 2, 1, clr);
+        pDC->FillSolidRect(center.x + i, center.y + i, CDpi::Scale(2, nDpi), nPixel, clr);
+        pDC->FillSolidRect(center.x - i, center.y + i, CDpi::Scale(2, nDpi), nPixel, clr);
     }
 }
 
@@ -344,21 +347,23 @@ void CBCGPVisualManager::OnFillAutoHideStrip(CDC* pDC, const CRect& rect, DWORD)
     pDC->FillSolidRect(rect, GetTabAreaColor());
 }
 
-void CBCGPVisualManager::OnDrawAutoHideButton(CDC* pDC, const CRect& rect, LPCTSTR lpszText, DWORD dwAlignment, BOOL bShown)
+void CBCGPVisualManager::OnDrawAutoHideButton(CDC* pDC, const CRect& rect, LPCTSTR lpszText, DWORD dwAlignment,
+    BOOL bShown, UINT nDpi)
 {
     pDC->FillSolidRect(rect, GetTabColor(bShown));
     // A coloured line on the side toward the frame's border marks the button.
     CRect rectMark = rect;
+    const int nMark = CDpi::Scale(3, nDpi);
     switch (dwAlignment)
     {
-    case CBRS_ALIGN_TOP: rectMark.bottom = rectMark.top + 3; break;
-    case CBRS_ALIGN_BOTTOM: rectMark.top = rectMark.bottom - 3; break;
-    case CBRS_ALIGN_LEFT: rectMark.right = rectMark.left + 3; break;
-    default: rectMark.left = rectMark.right - 3; break;
+    case CBRS_ALIGN_TOP: rectMark.bottom = rectMark.top + nMark; break;
+    case CBRS_ALIGN_BOTTOM: rectMark.top = rectMark.bottom - nMark; break;
+    case CBRS_ALIGN_LEFT: rectMark.right = rectMark.left + nMark; break;
+    default: rectMark.left = rectMark.right - nMark; break;
     }
     pDC->FillSolidRect(rectMark, bShown ? GetCaptionColor(TRUE) : GetTabBorderColor());
     LOGFONT lf = {};
-    ::GetObject(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+    CDpi::GetGuiLogFont(nDpi, &lf);
     BOOL bVert = (dwAlignment & CBRS_ORIENT_VERT) != 0;
     if (bVert)
         lf.lfEscapement = lf.lfOrientation = 2700; // reading downward
@@ -377,21 +382,26 @@ void CBCGPVisualManager::OnDrawAutoHideButton(CDC* pDC, const CRect& rect, LPCTS
     pDC->SelectObject(pOldFont);
 }
 
-void CBCGPVisualManager::OnDrawPinButton(CDC* pDC, const CRect& rect, BOOL bActive, BOOL bAutoHide)
+void CBCGPVisualManager::OnDrawPinButton(CDC* pDC, const CRect& rect, BOOL bActive, BOOL bAutoHide, UINT nDpi)
 {
     // A pin: a head, a collar across and a needle; lying (pointing left) while the pane hides.
+    // Drawn in 96-DPI pixels from the centre, each scaled to nDpi.
     COLORREF clr = GetCaptionTextColor(bActive);
     CPoint c = rect.CenterPoint();
+    auto fill = [&](int x, int y, int cx, int cy) {
+        pDC->FillSolidRect(c.x + CDpi::Scale(x, nDpi), c.y + CDpi::Scale(y, nDpi), CDpi::Scale(cx, nDpi),
+            CDpi::Scale(cy, nDpi), clr);
+    };
     if (bAutoHide)
     {
-        pDC->FillSolidRect(c.x, c.y - 3, 4, 6, clr);     // head
-        pDC->FillSolidRect(c.x - 1, c.y - 4, 1, 8, clr); // collar
-        pDC->FillSolidRect(c.x - 5, c.y, 4, 1, clr);     // needle
+        fill(0, -3, 4, 6);  // head
+        fill(-1, -4, 1, 8); // collar
+        fill(-5, 0, 4, 1);  // needle
     }
     else
     {
-        pDC->FillSolidRect(c.x - 3, c.y - 5, 6, 4, clr);
-        pDC->FillSolidRect(c.x - 4, c.y - 1, 8, 1, clr);
-        pDC->FillSolidRect(c.x, c.y, 1, 5, clr);
+        fill(-3, -5, 6, 4);
+        fill(-4, -1, 8, 1);
+        fill(0, 0, 1, 5);
     }
 }

@@ -48,11 +48,12 @@ public:
     // Drawing the bars do through the manager.
     virtual void OnFillBarBackground(CDC* pDC, const CRect& rect);
     virtual void OnDrawBarBorder(CDC* pDC, const CRect& rect);
-    // The caption strip of a docking bar, its text left-aligned and cut with an ellipsis before
-    // the nButtonsWidth pixels its buttons take at the right.
-    virtual void OnDrawCaption(CDC* pDC, const CRect& rect, LPCTSTR lpszText, BOOL bActive, int nButtonsWidth = 0);
+    // The caption strip of a docking bar shown at nDpi, its text left-aligned and cut with an
+    // ellipsis before the nButtonsWidth pixels its buttons take at the right.
+    virtual void OnDrawCaption(CDC* pDC, const CRect& rect, LPCTSTR lpszText, BOOL bActive, int nButtonsWidth,
+        UINT nDpi);
     // The close button of a docking bar's caption, on the caption's colour; sunk while pressed.
-    virtual void OnDrawCaptionButton(CDC* pDC, const CRect& rect, BOOL bActive, BOOL bPressed);
+    virtual void OnDrawCaptionButton(CDC* pDC, const CRect& rect, BOOL bActive, BOOL bPressed, UINT nDpi);
     // A slider between docked panes (bHorz: a horizontal strip, moved up and down).
     virtual void OnDrawSlider(CDC* pDC, const CRect& rect, BOOL bHorz);
     // The status bar: its background, and one pane with its frame and text (greyed text is not
@@ -79,8 +80,10 @@ public:
 
     // Auto-hide: the strip along an edge (dwAlignment, a CBRS_ALIGN_ bit), a pane's button in it
     // (its text turned to run down the side edges; bShown while the pane is slid in), and the pin
-    // of a docking bar's caption (upright when pinned, lying when the pane hides itself).
+    // of a docking bar's caption (upright when pinned, lying when the pane hides itself); the
+    // glyphs and the text at the bar's nDpi.
     virtual void OnFillAutoHideStrip(CDC* pDC, const CRect& rect, DWORD dwAlignment);
-    virtual void OnDrawAutoHideButton(CDC* pDC, const CRect& rect, LPCTSTR lpszText, DWORD dwAlignment, BOOL bShown);
-    virtual void OnDrawPinButton(CDC* pDC, const CRect& rect, BOOL bActive, BOOL bAutoHide);
+    virtual void OnDrawAutoHideButton(CDC* pDC, const CRect& rect, LPCTSTR lpszText, DWORD dwAlignment,
+        BOOL bShown, UINT nDpi);
+    virtual void OnDrawPinButton(CDC* pDC, const CRect& rect, BOOL bActive, BOOL bAutoHide, UINT nDpi);
 };
