@@ -1,8 +1,8 @@
 // The grid's full repaint against a report-mode list view showing the same texts in the same
 // size and font, its rows as high as the grid's lines so that both show the same cells, timed in
-// turns: painted into a memory surface through each control's own painting,
-// and through the window manager with RedrawWindow; then both at 192 DPI, as on a monitor of that
-// DPI: the grid told so by WM_DPICHANGED, both in the GUI font and column widths at that DPI.
+// turns: painted into a memory surface through each control's own painting, and through the
+// window manager with RedrawWindow; then both ways again at 192 DPI, as on a monitor of that DPI:
+// the grid told so by WM_DPICHANGED, both in the GUI font and column widths at that DPI.
 #include "harness/BenchHarness.h"
 #include "harness/BenchPump.h"
 
@@ -14,6 +14,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
@@ -155,49 +156,43 @@ struct Surface
     HGDIOBJ hOld;
 };
 
+// Both ways of painting, the grid against the list view; returns how many ratios are over.
+int CompareAt(Scene& scene, Surface& surface, const std::string& at)
+{
+    int over = 0;
+    std::printf("%srows: grid %d px, list view %d px\n", at.c_str(), scene.grid.LineHeight(), scene.ListRowHeight());
+    // Each control paints its whole client area into a surface given to it: the list view its
+    // background and items.
+    const std::vector<BenchTimes> print = BenchHarness::Compare(
+        {{"grid " + at + "1,000 x 800 painted into a surface",
+          [&] { scene.grid.SendMessage(WM_PAINT, (WPARAM)surface.hDC); }},
+         {"list view " + at + "1,000 x 800 painted into a surface",
+          [&] { ::SendMessageA(scene.hList, WM_PRINTCLIENT, (WPARAM)surface.hDC, PRF_CLIENT | PRF_ERASEBKGND); }}},
+        kRounds, 1e3, "ms");
+    over += !BenchHarness::Ratio(("  grid / list view " + at + "into a surface (not slower)").c_str(), print[0], print[1], 1.0);
+
+    // The same through the window manager, header included, as a user's repaint goes: the grid
+    // through its own off-screen surface.
+    const UINT flags = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN;
+    const std::vector<BenchTimes> redraw = BenchHarness::Compare(
+        {{"grid " + at + "RedrawWindow", [&] { ::RedrawWindow(scene.grid.m_hWnd, NULL, NULL, flags); }, 1,
+          [&] { Scene::Show(scene.grid.m_hWnd, scene.hList); }},
+         {"list view " + at + "RedrawWindow", [&] { ::RedrawWindow(scene.hList, NULL, NULL, flags); }, 1,
+          [&] { Scene::Show(scene.hList, scene.grid.m_hWnd); }}},
+        kRounds, 1e3, "ms");
+    over += !BenchHarness::Ratio(("  grid / list view " + at + "RedrawWindow (not slower)").c_str(), redraw[0], redraw[1], 1.0);
+    return over;
+}
+
 } // namespace
 
 int main()
 {
     Scene scene;
     Surface surface;
-    int over = 0;
-    std::printf("rows: grid %d px, list view %d px\n", scene.grid.LineHeight(), scene.ListRowHeight());
-
-    // Each control paints its whole client area: the grid off screen and copied, the list view
-    // its background and items.
-    const std::vector<BenchTimes> print = BenchHarness::Compare(
-        {{"grid, 1,000 x 800 painted into a surface", [&] { scene.grid.SendMessage(WM_PAINT, (WPARAM)surface.hDC); }},
-         {"list view, 1,000 x 800 painted into a surface",
-          [&] { ::SendMessageA(scene.hList, WM_PRINTCLIENT, (WPARAM)surface.hDC, PRF_CLIENT | PRF_ERASEBKGND); }}},
-        kRounds, 1e3, "ms");
-    over += !BenchHarness::Ratio("  grid / list view, into a surface (not slower)", print[0], print[1], 1.0);
-
-    // The same through the window manager, header included, as a user's repaint goes.
-    const UINT flags = RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN;
-    const std::vector<BenchTimes> redraw = BenchHarness::Compare(
-        {{"grid, RedrawWindow", [&] { ::RedrawWindow(scene.grid.m_hWnd, NULL, NULL, flags); }, 1,
-          [&] { Scene::Show(scene.grid.m_hWnd, scene.hList); }},
-         {"list view, RedrawWindow", [&] { ::RedrawWindow(scene.hList, NULL, NULL, flags); }, 1,
-          [&] { Scene::Show(scene.hList, scene.grid.m_hWnd); }}},
-        kRounds, 1e3, "ms");
-    over += !BenchHarness::Ratio("  grid / list view, RedrawWindow (not slower)", redraw[0], redraw[1], 1.0);
-
+    int over = CompareAt(scene, surface, "");
     scene.AtDpi(192);
-    std::printf("at 192 DPI, rows: grid %d px, list view %d px\n", scene.grid.LineHeight(), scene.ListRowHeight());
-    const std::vector<BenchTimes> print192 = BenchHarness::Compare(
-        {{"grid at 192 DPI, painted into a surface", [&] { scene.grid.SendMessage(WM_PAINT, (WPARAM)surface.hDC); }},
-         {"list view at 192 DPI, painted into a surface",
-          [&] { ::SendMessageA(scene.hList, WM_PRINTCLIENT, (WPARAM)surface.hDC, PRF_CLIENT | PRF_ERASEBKGND); }}},
-        kRounds, 1e3, "ms");
-    over += !BenchHarness::Ratio("  grid / list view at 192 DPI (not slower)", print192[0], print192[1], 1.0);
-    const std::vector<BenchTimes> redraw192 = BenchHarness::Compare(
-        {{"grid at 192 DPI, RedrawWindow", [&] { ::RedrawWindow(scene.grid.m_hWnd, NULL, NULL, flags); }, 1,
-          [&] { Scene::Show(scene.grid.m_hWnd, scene.hList); }},
-         {"list view at 192 DPI, RedrawWindow", [&] { ::RedrawWindow(scene.hList, NULL, NULL, flags); }, 1,
-          [&] { Scene::Show(scene.hList, scene.grid.m_hWnd); }}},
-        kRounds, 1e3, "ms");
-    over += !BenchHarness::Ratio("  grid / list view at 192 DPI, RedrawWindow (not slower)", redraw192[0], redraw192[1], 1.0);
+    over += CompareAt(scene, surface, "at 192 DPI, ");
     return over == 0 ? 0 : 1;
 }
 
