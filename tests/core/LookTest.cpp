@@ -1,5 +1,6 @@
 // The look's switch: the manager it puts in and takes back, the value it remembers and what it
 // makes of a wrong one, and the repainting of every window of the process.
+#include "core/KwDarkFrame.h"
 #include "core/KwLook.h"
 #include "core/KwPalette.h"
 #include "core/KwVisualManagerDark.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 TEST(Look, SwitchesTheManagerAndThePaletteAndRemembersTheChoice)
 {
@@ -63,22 +65,28 @@ LRESULT CALLBACK CountingProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam
     return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
 }
 
-} // namespace
-
-TEST(Look, EverySwitchRepaintsEveryWindowOfTheProcess)
+const char* RegisterTestClass()
 {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = CountingProc;
     wc.hInstance = ::GetModuleHandleA(NULL);
     wc.lpszClassName = "KwLookTestWnd";
     ::RegisterClassA(&wc);
+    return wc.lpszClassName;
+}
+
+} // namespace
+
+TEST(Look, EverySwitchRepaintsEveryWindowOfTheProcess)
+{
+    const char* pszClass = RegisterTestClass();
     // A frame with a child, a popup and a floating tool window it owns, and a window of its own.
-    HWND hFrame = ::CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL, NULL, NULL);
+    HWND hFrame = ::CreateWindowExA(0, pszClass, "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL, NULL, NULL);
     HWND hWnds[] = {hFrame,
-        ::CreateWindowExA(0, wc.lpszClassName, "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, hFrame, NULL, NULL, NULL),
-        ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, hFrame, NULL, NULL, NULL),
-        ::CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_CAPTION | WS_VISIBLE, 400, 0, 90, 90, hFrame, NULL, NULL, NULL),
-        ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 500, 0, 50, 50, NULL, NULL, NULL, NULL)};
+        ::CreateWindowExA(0, pszClass, "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, hFrame, NULL, NULL, NULL),
+        ::CreateWindowExA(0, pszClass, "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, hFrame, NULL, NULL, NULL),
+        ::CreateWindowExA(WS_EX_TOOLWINDOW, pszClass, "", WS_CAPTION | WS_VISIBLE, 400, 0, 90, 90, hFrame, NULL, NULL, NULL),
+        ::CreateWindowExA(0, pszClass, "", WS_POPUP | WS_VISIBLE, 500, 0, 50, 50, NULL, NULL, NULL, NULL)};
     for (HWND hWnd : hWnds)
         ::UpdateWindow(hWnd);
     PumpUntil([] { return false; }, 100);
@@ -98,5 +106,98 @@ TEST(Look, EverySwitchRepaintsEveryWindowOfTheProcess)
     }
     ::DestroyWindow(hWnds[4]);
     ::DestroyWindow(hFrame);
+    CBCGPVisualManager::SetDefaultManager(NULL);
+}
+
+namespace {
+
+// The picture PrintWindow gives of hWnd, frame included: one 0x00RRGGBB a pixel, row by row.
+std::vector<DWORD> Picture(HWND hWnd, int& cx)
+{
+    RECT rc;
+    ::GetWindowRect(hWnd, &rc);
+    cx = rc.right - rc.left;
+    const int cy = rc.bottom - rc.top;
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), cx, -cy, 1, 32};
+    void* pBits = NULL;
+    HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
+    HDC hDC = ::CreateCompatibleDC(NULL);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    ::PrintWindow(hWnd, hDC, 0);
+    ::SendMessageA(hWnd, WM_PRINTCLIENT, (WPARAM)hDC, PRF_CLIENT); // a child control: its face
+    ::GdiFlush();
+    std::vector<DWORD> pixels((DWORD*)pBits, (DWORD*)pBits + cx * cy);
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    ::DeleteObject(hBitmap);
+    return pixels;
+}
+
+// A subclass made the framework's way, over the look's: it must outlive the switch back.
+WNDPROC s_pfnBelow = NULL;
+int s_nLaterCalls = 0;
+
+LRESULT CALLBACK LaterProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    s_nLaterCalls += nMsg == WM_USER + 5;
+    return ::CallWindowProcA(s_pfnBelow, hWnd, nMsg, wParam, lParam);
+}
+
+DWORD Rgb(COLORREF clr)
+{
+    return RGB(GetBValue(clr), GetGValue(clr), GetRValue(clr));
+}
+
+} // namespace
+
+// Wine draws neither a dark title bar nor dark scroll bars: the look paints them, on windows made
+// before the switch and while it lasts, and takes its painting away again.
+TEST(Look, PaintsTheSystemsFramesAndButtonsWhereTheSystemDrawsThemLight)
+{
+    ASSERT_FALSE(CKwDarkFrame::IsSystemDark());
+    const char* pszClass = RegisterTestClass();
+    auto makeFrame = [pszClass] {
+        HWND hWnd = ::CreateWindowExA(0, pszClass, "Frame", WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL, NULL, NULL);
+        SCROLLINFO si = {sizeof(si), SIF_ALL, 0, 100, 10, 0, 0};
+        ::SetScrollInfo(hWnd, SB_VERT, &si, TRUE);
+        return hWnd;
+    };
+    HWND hBefore = makeFrame();
+    HWND hPage = ::CreateWindowExA(0, pszClass, "", WS_POPUP | WS_VISIBLE, 400, 0, 200, 100, NULL, NULL, NULL, NULL);
+    CKwPalette::FollowInDialog(hPage);
+    HWND hCheck = ::CreateWindowExA(0, "Button", "Check", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 0, 0, 100, 20, hPage, NULL, NULL, NULL);
+    PumpUntil([] { return false; }, 100);
+    int cx = 0;
+    const std::vector<DWORD> classic = Picture(hBefore, cx);
+    const std::vector<DWORD> classicCheck = Picture(hCheck, cx);
+
+    CKwLook::SetLook(CKwLook::eDark, FALSE);
+    HWND hWhile = makeFrame();
+    PumpUntil([] { return false; }, 100);
+    for (HWND hWnd : {hBefore, hWhile})
+    {
+        const std::vector<DWORD> pixels = Picture(hWnd, cx);
+        TITLEBARINFO tbi = {sizeof(tbi)};
+        SCROLLBARINFO sbi = {sizeof(sbi)};
+        ASSERT_TRUE(::GetTitleBarInfo(hWnd, &tbi) && ::GetScrollBarInfo(hWnd, OBJID_VSCROLL, &sbi));
+        const DWORD caption = pixels[(tbi.rcTitleBar.top + tbi.rcTitleBar.bottom) / 2 * cx + cx / 2];
+        EXPECT_TRUE(caption == Rgb(CKwPalette::Get(CKwPalette::eCaption)) || caption == Rgb(CKwPalette::Get(CKwPalette::eCaptionInactive))) << std::hex << caption;
+        // The track between the thumb and the lower arrow.
+        const int y = sbi.rcScrollBar.top + (sbi.xyThumbBottom + sbi.rcScrollBar.bottom - sbi.rcScrollBar.top - 17) / 2;
+        EXPECT_EQ(Rgb(CKwPalette::Get(CKwPalette::eScrollTrack)), pixels[y * cx + sbi.rcScrollBar.left + 8]);
+    }
+    std::vector<DWORD> check = Picture(hCheck, cx);
+    EXPECT_EQ(Rgb(CKwPalette::Get(CKwPalette::eWindow)), check[10 * cx + 3]) << "inside the check box's square";
+    s_pfnBelow = (WNDPROC)::SetWindowLongPtrA(hCheck, GWLP_WNDPROC, (LONG_PTR)LaterProc);
+
+    CKwLook::SetLook(CKwLook::eClassic, FALSE);
+    PumpUntil([] { return false; }, 100);
+    EXPECT_TRUE(classic == Picture(hBefore, cx)) << "the classic frame, unchanged";
+    EXPECT_TRUE(classicCheck == Picture(hCheck, cx)) << "the classic check box, unchanged";
+    ::SendMessageA(hCheck, WM_USER + 5, 0, 0);
+    EXPECT_EQ(1, s_nLaterCalls) << "a later subclass stays in place";
+    for (HWND hWnd : {hBefore, hWhile, hPage})
+        ::DestroyWindow(hWnd);
     CBCGPVisualManager::SetDefaultManager(NULL);
 }
