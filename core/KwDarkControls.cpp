@@ -255,8 +255,10 @@ void PaintTab(HWND hWnd, HDC hDC)
         Frame(hDC, rcFrame, Color(CKwPalette::eControlFrame));
     SText text(hWnd, hDC);
     const int nOldMode = ::SetBkMode(hDC, TRANSPARENT);
-    for (int i = 0; i < nCount; i++)
+    for (int n = 0; n < nCount; n++)
     {
+        // The selected tab last, over its neighbours' edges.
+        const int i = nSelected < 0 ? n : (nSelected + 1 + n) % nCount;
         RECT rcItem;
         if (!::SendMessageA(hWnd, TCM_GETITEMRECT, i, (LPARAM)&rcItem))
             continue;
