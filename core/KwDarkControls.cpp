@@ -97,15 +97,18 @@ EKind KindOf(HWND hWnd)
     return eNone;
 }
 
-// The text of a control, with the font it was given selected into hDC.
+// The text of a control; while the object lives, the font the control was given is selected
+// into hDC and text is drawn transparently.
 struct SText
 {
     char sz[256];
+    HDC hDC;
     HGDIOBJ hOldFont;
+    int nOldMode;
     UINT nPrefix; // DT_HIDEPREFIX while the keyboard cues are hidden
     BOOL bHideFocus;
 
-    SText(HWND hWnd, HDC hDC)
+    SText(HWND hWnd, HDC hTarget) : hDC(hTarget), nOldMode(::SetBkMode(hTarget, TRANSPARENT))
     {
         sz[0] = 0;
         ::GetWindowTextA(hWnd, sz, sizeof(sz));
@@ -114,6 +117,11 @@ struct SText
         const LRESULT nUiState = ::SendMessageA(hWnd, WM_QUERYUISTATE, 0, 0);
         nPrefix = (nUiState & UISF_HIDEACCEL) ? DT_HIDEPREFIX : 0;
         bHideFocus = (nUiState & UISF_HIDEFOCUS) != 0;
+    }
+    ~SText()
+    {
+        ::SetBkMode(hDC, nOldMode);
+        ::SelectObject(hDC, hOldFont);
     }
 };
 
@@ -136,7 +144,6 @@ void PaintButton(HWND hWnd, HDC hDC)
     RECT rect;
     ::GetClientRect(hWnd, &rect);
     SText text(hWnd, hDC);
-    const int nOldMode = ::SetBkMode(hDC, TRANSPARENT);
     ::SetTextColor(hDC, Color(bEnabled ? CKwPalette::eFaceText : CKwPalette::eGrayText));
     TEXTMETRICA tm;
     ::GetTextMetricsA(hDC, &tm);
@@ -232,8 +239,6 @@ void PaintButton(HWND hWnd, HDC hDC)
             DrawFocus(hDC, rcBounds);
         }
     }
-    ::SetBkMode(hDC, nOldMode);
-    ::SelectObject(hDC, text.hOldFont);
 }
 
 void PaintTab(HWND hWnd, HDC hDC)
@@ -254,7 +259,6 @@ void PaintTab(HWND hWnd, HDC hDC)
     if (nCount > 0)
         Frame(hDC, rcFrame, Color(CKwPalette::eControlFrame));
     SText text(hWnd, hDC);
-    const int nOldMode = ::SetBkMode(hDC, TRANSPARENT);
     for (int n = 0; n < nCount; n++)
     {
         // The selected tab last, over its neighbours' edges.
@@ -291,8 +295,6 @@ void PaintTab(HWND hWnd, HDC hDC)
             DrawFocus(hDC, rcItem);
         }
     }
-    ::SetBkMode(hDC, nOldMode);
-    ::SelectObject(hDC, text.hOldFont);
 }
 
 void PaintHeader(HWND hWnd, HDC hDC)
@@ -301,7 +303,6 @@ void PaintHeader(HWND hWnd, HDC hDC)
     ::GetClientRect(hWnd, &rect);
     Fill(hDC, rect, Color(CKwPalette::eFace));
     SText text(hWnd, hDC);
-    const int nOldMode = ::SetBkMode(hDC, TRANSPARENT);
     const int nCount = (int)::SendMessageA(hWnd, HDM_GETITEMCOUNT, 0, 0);
     const COLORREF clrText = Color(CKwPalette::eFaceText);
     for (int i = 0; i < nCount; i++)
@@ -337,8 +338,6 @@ void PaintHeader(HWND hWnd, HDC hDC)
     }
     RECT rcBottom = {rect.left, rect.bottom - 1, rect.right, rect.bottom};
     Fill(hDC, rcBottom, Color(CKwPalette::eControlFrame));
-    ::SetBkMode(hDC, nOldMode);
-    ::SelectObject(hDC, text.hOldFont);
 }
 
 // Over the system's drop-down combo box: its sunken edge as a thin line, and its button.

@@ -37,6 +37,22 @@ BOOL SystemDrawsDark()
     return pfnVersion != NULL && pfnVersion(&info) == 0 && info.dwMajorVersion >= 10 && info.dwBuildNumber >= 17763;
 }
 
+typedef HRESULT(WINAPI* PFNDWMISCOMPOSITIONENABLED)(BOOL*);
+
+// Whether the frame and title bar of hWnd are the system's drawing in the window's DC, which can
+// be painted over: those of child windows always, those of top-level windows unless the desktop
+// composes them (then what is painted in the window's DC does not show).
+BOOL FrameIsPaintable(HWND hWnd)
+{
+    if (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD)
+        return TRUE;
+    static const HMODULE hDwm = ::LoadLibraryA("dwmapi.dll"); // kept for the process's life
+    static const PFNDWMISCOMPOSITIONENABLED pfnEnabled =
+        hDwm != NULL ? (PFNDWMISCOMPOSITIONENABLED)(void*)::GetProcAddress(hDwm, "DwmIsCompositionEnabled") : NULL;
+    BOOL bComposed = FALSE;
+    return pfnEnabled == NULL || FAILED(pfnEnabled(&bComposed)) || !bComposed;
+}
+
 COLORREF Color(CKwPalette::EColor eColor)
 {
     return CKwPalette::Get(eColor);
@@ -261,9 +277,10 @@ void PaintNonClient(HWND hWnd, HDC hDC, SState& state)
     if ((lStyle & WS_CHILD) == 0 && ::IsIconic(hWnd))
         return;
     const BOOL bCaption = (lStyle & WS_CAPTION) == WS_CAPTION;
-    if (HasEdges(lStyle, ::GetWindowLongA(hWnd, GWL_EXSTYLE)))
+    const BOOL bFrame = FrameIsPaintable(hWnd);
+    if (bFrame && HasEdges(lStyle, ::GetWindowLongA(hWnd, GWL_EXSTYLE)))
         PaintBorder(hWnd, hDC, bCaption, state.bActive);
-    if (bCaption)
+    if (bFrame && bCaption)
         PaintCaption(hWnd, hDC, state.bActive);
     PaintBars(hWnd, hDC, state.bars);
 }
