@@ -352,6 +352,15 @@ void PaintCombo(HWND hWnd, HDC hDC)
     Frame(hDC, rect, Color(CKwPalette::eControlFrame));
     ::InflateRect(&rect, -1, -1);
     Frame(hDC, rect, Color(CKwPalette::eWindow));
+    if ((::GetWindowLongA(hWnd, GWL_STYLE) & 3) == CBS_DROPDOWN)
+    {
+        // The system frames the edit box in the window colour, one pixel in from the text area.
+        RECT rcEdit = info.rcItem;
+        Frame(hDC, rcEdit, Color(CKwPalette::eWindow));
+        rcEdit.right--;
+        rcEdit.bottom--;
+        Frame(hDC, rcEdit, Color(CKwPalette::eWindow));
+    }
     const BOOL bPressed = (info.stateButton & STATE_SYSTEM_PRESSED) != 0;
     Fill(hDC, info.rcButton, Color(bPressed ? CKwPalette::eControlPressed : CKwPalette::eControl));
     CKwDarkControls::DrawArrow(hDC, info.rcButton, DFCS_SCROLLDOWN, Color(::IsWindowEnabled(hWnd) ? CKwPalette::eFaceText : CKwPalette::eGrayText));

@@ -20,9 +20,19 @@ struct SState
     SCROLLBARINFO bars[2];     // the scroll bars as last painted, vertical then horizontal
     LONG_PTR pfnAfterAttach;   // the window procedure right after the subclass was made
     BOOL bStays;               // someone subclassed the window after us: the subclass stays
+    BOOL bControl;             // a scroll bar control: its client area is the bar
 };
 
 std::map<HWND, SState> s_windows;
+// While the subclass paints or looks at a window, the messages that sends (a scroll bar control
+// answers GetScrollBarInfo through SBM_GETSCROLLBARINFO) pass straight through.
+BOOL s_bBusy = FALSE;
+
+struct SBusy
+{
+    SBusy() { s_bBusy = TRUE; }
+    ~SBusy() { s_bBusy = FALSE; }
+};
 
 typedef LONG(WINAPI* PFNRTLGETVERSION)(OSVERSIONINFOW*);
 
@@ -79,14 +89,24 @@ BOOL InitiallyActive(HWND hWnd)
     return ::GetActiveWindow() == hWnd;
 }
 
-void GetBars(HWND hWnd, SCROLLBARINFO bars[2])
+BOOL IsScrollBarControl(HWND hWnd)
 {
-    const LONG ids[2] = {OBJID_VSCROLL, OBJID_HSCROLL};
+    char szClass[16] = "";
+    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+    return lstrcmpiA(szClass, "ScrollBar") == 0 && (::GetWindowLongA(hWnd, GWL_STYLE) & (SBS_SIZEBOX | SBS_SIZEGRIP)) == 0;
+}
+
+// The window's scroll bars, vertical then horizontal; a scroll bar control is one of them.
+void GetBars(HWND hWnd, const SState& state, SCROLLBARINFO bars[2])
+{
+    const BOOL bVerticalControl = state.bControl && (::GetWindowLongA(hWnd, GWL_STYLE) & SBS_VERT) != 0;
+    const LONG ids[2] = {state.bControl ? (bVerticalControl ? OBJID_CLIENT : 0) : OBJID_VSCROLL,
+                         state.bControl ? (bVerticalControl ? 0 : OBJID_CLIENT) : OBJID_HSCROLL};
     for (int i = 0; i < 2; i++)
     {
         ZeroMemory(&bars[i], sizeof(bars[i]));
         bars[i].cbSize = sizeof(bars[i]);
-        if (!::GetScrollBarInfo(hWnd, ids[i], &bars[i]))
+        if (ids[i] == 0 || !::GetScrollBarInfo(hWnd, ids[i], &bars[i]))
             bars[i].rgstate[0] = STATE_SYSTEM_INVISIBLE;
     }
 }
@@ -273,7 +293,7 @@ BOOL HasEdges(LONG lStyle, LONG lExStyle)
 void PaintNonClient(HWND hWnd, HDC hDC, SState& state)
 {
     const LONG lStyle = ::GetWindowLongA(hWnd, GWL_STYLE);
-    GetBars(hWnd, state.bars);
+    GetBars(hWnd, state, state.bars);
     if ((lStyle & WS_CHILD) == 0 && ::IsIconic(hWnd))
         return;
     const BOOL bCaption = (lStyle & WS_CAPTION) == WS_CAPTION;
@@ -299,7 +319,7 @@ void RepaintNonClient(HWND hWnd, SState& state, BOOL bBarsOnly)
     HDC hDC = GetFrameDC(hWnd);
     if (bBarsOnly)
     {
-        GetBars(hWnd, state.bars);
+        GetBars(hWnd, state, state.bars);
         PaintBars(hWnd, hDC, state.bars);
     }
     else
@@ -307,13 +327,28 @@ void RepaintNonClient(HWND hWnd, SState& state, BOOL bBarsOnly)
     ::ReleaseDC(hWnd, hDC);
 }
 
-BOOL BarsChanged(HWND hWnd, const SState& state)
+BOOL BarsNeedPaint(HWND hWnd, const SState& state)
 {
-    if ((::GetWindowLongA(hWnd, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL)) == 0 && !IsShown(state.bars[0]) && !IsShown(state.bars[1]))
+    if ((::GetWindowLongA(hWnd, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL)) == 0 && !state.bControl && !IsShown(state.bars[0]) && !IsShown(state.bars[1]))
         return FALSE;
     SCROLLBARINFO bars[2];
-    GetBars(hWnd, bars);
-    return memcmp(bars, state.bars, sizeof(bars)) != 0;
+    GetBars(hWnd, state, bars);
+    if (memcmp(bars, state.bars, sizeof(bars)) != 0)
+        return TRUE;
+    // The system also draws a bar again when it is given the state it has: the first pixel of
+    // each bar, where its first arrow's background is, tells whether the painting is still ours.
+    BOOL bRedrawn = FALSE;
+    HDC hDC = GetFrameDC(hWnd);
+    for (int i = 0; i < 2 && !bRedrawn; i++)
+    {
+        if (!IsShown(bars[i]))
+            continue;
+        const RECT rect = ToWindow(hWnd, bars[i].rcScrollBar);
+        const COLORREF clr = ::GetPixel(hDC, rect.left, rect.top);
+        bRedrawn = clr != CLR_INVALID && clr != Color(CKwPalette::eScrollTrack) && clr != Color(CKwPalette::eScrollThumb);
+    }
+    ::ReleaseDC(hWnd, hDC);
+    return bRedrawn;
 }
 
 LRESULT CALLBACK DarkProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UINT_PTR uId, DWORD_PTR)
@@ -324,13 +359,14 @@ LRESULT CALLBACK DarkProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UI
         ::RemoveWindowSubclass(hWnd, DarkProc, uId);
         return ::DefSubclassProc(hWnd, nMsg, wParam, lParam);
     }
-    if (!CKwPalette::IsDark())
+    if (s_bBusy || !CKwPalette::IsDark())
         return ::DefSubclassProc(hWnd, nMsg, wParam, lParam);
     const BOOL bPaint = nMsg == WM_PAINT || nMsg == WM_PRINTCLIENT;
     if ((bPaint || nMsg == WM_ERASEBKGND) && CKwDarkControls::PaintsWhole(hWnd))
     {
         if (nMsg == WM_ERASEBKGND)
             return TRUE; // painting covers it all
+        SBusy busy;
         PAINTSTRUCT ps;
         HDC hDC = wParam != 0 ? (HDC)wParam : ::BeginPaint(hWnd, &ps);
         CKwDarkControls::Paint(hWnd, hDC);
@@ -339,6 +375,7 @@ LRESULT CALLBACK DarkProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UI
         return 0;
     }
     const LRESULT lResult = ::DefSubclassProc(hWnd, nMsg, wParam, lParam);
+    SBusy busy;
     if ((bPaint || CKwDarkControls::PaintsDirectly(nMsg)) && CKwDarkControls::PaintsOver(hWnd) && ::IsWindowVisible(hWnd))
     {
         HDC hDC = nMsg == WM_PRINTCLIENT ? (HDC)wParam : ::GetDC(hWnd);
@@ -373,7 +410,8 @@ LRESULT CALLBACK DarkProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UI
                 PaintNonClient(hWnd, (HDC)wParam, state);
             break;
         default:
-            if (BarsChanged(hWnd, state))
+            // A scroll bar control paints its bar in WM_PAINT, under the client area's name.
+            if ((nMsg == WM_PAINT && state.bControl) || BarsNeedPaint(hWnd, state))
                 RepaintNonClient(hWnd, state, TRUE);
             break;
         }
@@ -410,6 +448,7 @@ void CKwDarkFrame::Attach(HWND hWnd)
     SState state = {};
     state.bActive = InitiallyActive(hWnd);
     state.pfnAfterAttach = ::GetWindowLongPtrW(hWnd, GWLP_WNDPROC);
+    state.bControl = IsScrollBarControl(hWnd);
     s_windows[hWnd] = state;
 }
 

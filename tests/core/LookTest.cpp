@@ -157,10 +157,13 @@ TEST(Look, PaintsTheSystemsFramesAndButtonsWhereTheSystemDrawsThemLight)
 {
     ASSERT_FALSE(CKwDarkFrame::IsSystemDark());
     const char* pszClass = RegisterTestClass();
+    // A frame with a scroll bar of its own and a scroll bar control.
     auto makeFrame = [pszClass] {
         HWND hWnd = ::CreateWindowExA(0, pszClass, "Frame", WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL, NULL, NULL);
+        HWND hBar = ::CreateWindowExA(0, "ScrollBar", "", WS_CHILD | WS_VISIBLE | SBS_VERT, 10, 10, 17, 120, hWnd, NULL, NULL, NULL);
         SCROLLINFO si = {sizeof(si), SIF_ALL, 0, 100, 10, 0, 0};
         ::SetScrollInfo(hWnd, SB_VERT, &si, TRUE);
+        ::SetScrollInfo(hBar, SB_CTL, &si, TRUE);
         return hWnd;
     };
     HWND hBefore = makeFrame();
@@ -169,23 +172,33 @@ TEST(Look, PaintsTheSystemsFramesAndButtonsWhereTheSystemDrawsThemLight)
     HWND hCheck = ::CreateWindowExA(0, "Button", "Check", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 0, 0, 100, 20, hPage, NULL, NULL, NULL);
     PumpUntil([] { return false; }, 100);
     int cx = 0;
-    const std::vector<DWORD> classic = Picture(hBefore, cx);
-    const std::vector<DWORD> classicCheck = Picture(hCheck, cx);
+    const HWND hClassics[] = {hBefore, ::GetWindow(hBefore, GW_CHILD), hCheck};
+    std::vector<DWORD> classics[3];
+    for (int i = 0; i < 3; i++)
+        classics[i] = Picture(hClassics[i], cx);
 
     CKwLook::SetLook(CKwLook::eDark, FALSE);
     HWND hWhile = makeFrame();
     PumpUntil([] { return false; }, 100);
+    // In a window's picture, the track between a bar's thumb and its lower arrow.
+    auto track = [&cx](HWND hWnd, LONG idObject) {
+        const std::vector<DWORD> pixels = Picture(hWnd, cx);
+        SCROLLBARINFO sbi = {sizeof(sbi)};
+        RECT rc;
+        if (!::GetScrollBarInfo(hWnd, idObject, &sbi) || !::GetWindowRect(hWnd, &rc))
+            return DWORD(-1);
+        const int y = sbi.rcScrollBar.top - rc.top + (sbi.xyThumbBottom + sbi.rcScrollBar.bottom - sbi.rcScrollBar.top - 17) / 2;
+        return pixels[y * cx + sbi.rcScrollBar.left - rc.left + 8];
+    };
     for (HWND hWnd : {hBefore, hWhile})
     {
         const std::vector<DWORD> pixels = Picture(hWnd, cx);
         TITLEBARINFO tbi = {sizeof(tbi)};
-        SCROLLBARINFO sbi = {sizeof(sbi)};
-        ASSERT_TRUE(::GetTitleBarInfo(hWnd, &tbi) && ::GetScrollBarInfo(hWnd, OBJID_VSCROLL, &sbi));
+        ASSERT_TRUE(::GetTitleBarInfo(hWnd, &tbi));
         const DWORD caption = pixels[(tbi.rcTitleBar.top + tbi.rcTitleBar.bottom) / 2 * cx + cx / 2];
         EXPECT_TRUE(caption == Rgb(CKwPalette::Get(CKwPalette::eCaption)) || caption == Rgb(CKwPalette::Get(CKwPalette::eCaptionInactive))) << std::hex << caption;
-        // The track between the thumb and the lower arrow.
-        const int y = sbi.rcScrollBar.top + (sbi.xyThumbBottom + sbi.rcScrollBar.bottom - sbi.rcScrollBar.top - 17) / 2;
-        EXPECT_EQ(Rgb(CKwPalette::Get(CKwPalette::eScrollTrack)), pixels[y * cx + sbi.rcScrollBar.left + 8]);
+        EXPECT_EQ(Rgb(CKwPalette::Get(CKwPalette::eScrollTrack)), track(hWnd, OBJID_VSCROLL));
+        EXPECT_EQ(Rgb(CKwPalette::Get(CKwPalette::eScrollTrack)), track(::GetWindow(hWnd, GW_CHILD), OBJID_CLIENT)) << "the control";
     }
     std::vector<DWORD> check = Picture(hCheck, cx);
     EXPECT_EQ(Rgb(CKwPalette::Get(CKwPalette::eWindow)), check[10 * cx + 3]) << "inside the check box's square";
@@ -193,8 +206,8 @@ TEST(Look, PaintsTheSystemsFramesAndButtonsWhereTheSystemDrawsThemLight)
 
     CKwLook::SetLook(CKwLook::eClassic, FALSE);
     PumpUntil([] { return false; }, 100);
-    EXPECT_TRUE(classic == Picture(hBefore, cx)) << "the classic frame, unchanged";
-    EXPECT_TRUE(classicCheck == Picture(hCheck, cx)) << "the classic check box, unchanged";
+    for (int i = 0; i < 3; i++)
+        EXPECT_TRUE(classics[i] == Picture(hClassics[i], cx)) << "unchanged in the classic look: window " << i;
     ::SendMessageA(hCheck, WM_USER + 5, 0, 0);
     EXPECT_EQ(1, s_nLaterCalls) << "a later subclass stays in place";
     for (HWND hWnd : {hBefore, hWhile, hPage})
