@@ -119,7 +119,11 @@ std::vector<DWORD> Picture(HWND hWnd, int& cx)
     cx = rc.right - rc.left;
     const int cy = rc.bottom - rc.top;
     BITMAPINFO bmi = {};
-    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), cx, -cy, 1, 32};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = -cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
     void* pBits = NULL;
     HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
     HDC hDC = ::CreateCompatibleDC(NULL);
@@ -161,7 +165,7 @@ TEST(Look, PaintsTheSystemsFramesAndButtonsWhereTheSystemDrawsThemLight)
     auto makeFrame = [pszClass] {
         HWND hWnd = ::CreateWindowExA(0, pszClass, "Frame", WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL, NULL, NULL);
         HWND hBar = ::CreateWindowExA(0, "ScrollBar", "", WS_CHILD | WS_VISIBLE | SBS_VERT, 10, 10, 17, 120, hWnd, NULL, NULL, NULL);
-        SCROLLINFO si = {sizeof(si), SIF_ALL, 0, 100, 10, 0, 0};
+        const SCROLLINFO si = {sizeof(si), SIF_ALL, 0, 100, 10, 0, 0};
         ::SetScrollInfo(hWnd, SB_VERT, &si, TRUE);
         ::SetScrollInfo(hBar, SB_CTL, &si, TRUE);
         return hWnd;
@@ -183,7 +187,8 @@ TEST(Look, PaintsTheSystemsFramesAndButtonsWhereTheSystemDrawsThemLight)
     // In a window's picture, the track between a bar's thumb and its lower arrow.
     auto track = [&cx](HWND hWnd, LONG idObject) {
         const std::vector<DWORD> pixels = Picture(hWnd, cx);
-        SCROLLBARINFO sbi = {sizeof(sbi)};
+        SCROLLBARINFO sbi = {};
+        sbi.cbSize = sizeof(sbi);
         RECT rc;
         if (!::GetScrollBarInfo(hWnd, idObject, &sbi) || !::GetWindowRect(hWnd, &rc))
             return DWORD(-1);
@@ -193,7 +198,8 @@ TEST(Look, PaintsTheSystemsFramesAndButtonsWhereTheSystemDrawsThemLight)
     for (HWND hWnd : {hBefore, hWhile})
     {
         const std::vector<DWORD> pixels = Picture(hWnd, cx);
-        TITLEBARINFO tbi = {sizeof(tbi)};
+        TITLEBARINFO tbi = {};
+        tbi.cbSize = sizeof(tbi);
         ASSERT_TRUE(::GetTitleBarInfo(hWnd, &tbi));
         const DWORD caption = pixels[(tbi.rcTitleBar.top + tbi.rcTitleBar.bottom) / 2 * cx + cx / 2];
         EXPECT_TRUE(caption == Rgb(CKwPalette::Get(CKwPalette::eCaption)) || caption == Rgb(CKwPalette::Get(CKwPalette::eCaptionInactive))) << std::hex << caption;
