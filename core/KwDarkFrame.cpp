@@ -49,13 +49,16 @@ BOOL SystemDrawsDark()
 
 typedef HRESULT(WINAPI* PFNDWMISCOMPOSITIONENABLED)(BOOL*);
 
-// Whether the frame and title bar of hWnd are the system's drawing in the window's DC, which can
-// be painted over: those of child windows always, those of top-level windows unless the desktop
-// composes them (then what is painted in the window's DC does not show).
+// Whether the frame and title bar of hWnd are painted over: those of child windows (MDI children,
+// controls' edges) always, as no system draws them dark; those of top-level windows unless the
+// system draws them dark itself or the desktop composes them (then what is painted in the
+// window's DC does not show).
 BOOL FrameIsPaintable(HWND hWnd)
 {
     if (::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD)
         return TRUE;
+    if (CKwDarkFrame::IsSystemDark())
+        return FALSE;
     static const HMODULE hDwm = ::LoadLibraryA("dwmapi.dll"); // kept for the process's life
     static const PFNDWMISCOMPOSITIONENABLED pfnEnabled =
         hDwm != NULL ? (PFNDWMISCOMPOSITIONENABLED)(void*)::GetProcAddress(hDwm, "DwmIsCompositionEnabled") : NULL;
@@ -302,7 +305,8 @@ void PaintNonClient(HWND hWnd, HDC hDC, SState& state)
         PaintBorder(hWnd, hDC, bCaption, state.bActive);
     if (bFrame && bCaption)
         PaintCaption(hWnd, hDC, state.bActive);
-    PaintBars(hWnd, hDC, state.bars);
+    if (!CKwDarkFrame::IsSystemDark())
+        PaintBars(hWnd, hDC, state.bars); // else the system's dark theme has them
 }
 
 HDC GetFrameDC(HWND hWnd)
@@ -387,34 +391,31 @@ LRESULT CALLBACK DarkProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UI
     if (it == s_windows.end())
         return lResult;
     SState& state = it->second;
-    if (!CKwDarkFrame::IsSystemDark())
+    switch (nMsg)
     {
-        switch (nMsg)
-        {
-        case WM_NCACTIVATE:
-            state.bActive = wParam != FALSE;
-            RepaintNonClient(hWnd, state, FALSE);
-            break;
-        case WM_NCPAINT:
-        case WM_SETTEXT:
-        case WM_SETICON:
-        case WM_NCLBUTTONDOWN:
-        case WM_NCLBUTTONUP:
-        case WM_NCLBUTTONDBLCLK:
-        case WM_SYSCOMMAND:
-            // The system draws the caption's buttons as they are pressed and released.
-            RepaintNonClient(hWnd, state, FALSE);
-            break;
-        case WM_PRINT:
-            if (lParam & PRF_NONCLIENT)
-                PaintNonClient(hWnd, (HDC)wParam, state);
-            break;
-        default:
-            // A scroll bar control paints its bar in WM_PAINT, under the client area's name.
-            if ((nMsg == WM_PAINT && state.bControl) || BarsNeedPaint(hWnd, state))
-                RepaintNonClient(hWnd, state, TRUE);
-            break;
-        }
+    case WM_NCACTIVATE:
+        state.bActive = wParam != FALSE;
+        RepaintNonClient(hWnd, state, FALSE);
+        break;
+    case WM_NCPAINT:
+    case WM_SETTEXT:
+    case WM_SETICON:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_SYSCOMMAND:
+        // The system draws the caption's buttons as they are pressed and released.
+        RepaintNonClient(hWnd, state, FALSE);
+        break;
+    case WM_PRINT:
+        if (lParam & PRF_NONCLIENT)
+            PaintNonClient(hWnd, (HDC)wParam, state);
+        break;
+    default:
+        // A scroll bar control paints its bar in WM_PAINT, under the client area's name.
+        if (!CKwDarkFrame::IsSystemDark() && ((nMsg == WM_PAINT && state.bControl) || BarsNeedPaint(hWnd, state)))
+            RepaintNonClient(hWnd, state, TRUE);
+        break;
     }
     if (CKwDarkControls::PaintsDirectly(nMsg) && ::IsWindowVisible(hWnd) && CKwDarkControls::PaintsWhole(hWnd))
     {
