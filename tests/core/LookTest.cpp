@@ -5,6 +5,8 @@
 #include "core/KwPalette.h"
 #include "core/KwVisualManagerDark.h"
 #include "support/PumpUntil.h"
+#include "support/TestColors.h"
+#include "support/TestSurface.h"
 #include "support/TestRegistryApp.h"
 
 #include "CBCGPVisualManagerXP.h"
@@ -111,30 +113,20 @@ TEST(Look, EverySwitchRepaintsEveryWindowOfTheProcess)
 
 namespace {
 
-// The picture PrintWindow gives of hWnd, frame included: one 0x00RRGGBB a pixel, row by row.
-std::vector<DWORD> Picture(HWND hWnd, int& cx)
+// The picture PrintWindow gives of hWnd, frame included (and a control's face through
+// WM_PRINTCLIENT): its pixels row by row.
+std::vector<COLORREF> Picture(HWND hWnd, int& cx)
 {
     RECT rc;
     ::GetWindowRect(hWnd, &rc);
     cx = rc.right - rc.left;
-    const int cy = rc.bottom - rc.top;
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* pBits = NULL;
-    HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pBits, NULL, 0);
-    HDC hDC = ::CreateCompatibleDC(NULL);
-    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
-    ::PrintWindow(hWnd, hDC, 0);
-    ::SendMessageA(hWnd, WM_PRINTCLIENT, (WPARAM)hDC, PRF_CLIENT); // a child control: its face
-    ::GdiFlush();
-    std::vector<DWORD> pixels((DWORD*)pBits, (DWORD*)pBits + cx * cy);
-    ::SelectObject(hDC, hOld);
-    ::DeleteDC(hDC);
-    ::DeleteObject(hBitmap);
+    TestSurface surface(cx, rc.bottom - rc.top, kBlack);
+    ::PrintWindow(hWnd, surface.DC(), 0);
+    ::SendMessageA(hWnd, WM_PRINTCLIENT, (WPARAM)(HDC)surface.DC(), PRF_CLIENT);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < surface.Height(); y++)
+        for (int x = 0; x < cx; x++)
+            pixels.push_back(surface.Pixel(x, y));
     return pixels;
 }
 
@@ -148,10 +140,6 @@ LRESULT CALLBACK LaterProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
     return ::CallWindowProcA(s_pfnBelow, hWnd, nMsg, wParam, lParam);
 }
 
-DWORD Rgb(COLORREF clr)
-{
-    return RGB(GetBValue(clr), GetGValue(clr), GetRValue(clr));
-}
 
 } // namespace
 
@@ -177,7 +165,7 @@ TEST(Look, PaintsTheSystemsFramesAndButtonsWhereTheSystemDrawsThemLight)
     PumpUntil([] { return false; }, 100);
     int cx = 0;
     const HWND hClassics[] = {hBefore, ::GetWindow(hBefore, GW_CHILD), hCheck};
-    std::vector<DWORD> classics[3];
+    std::vector<COLORREF> classics[3];
     for (int i = 0; i < 3; i++)
         classics[i] = Picture(hClassics[i], cx);
 
@@ -185,29 +173,29 @@ TEST(Look, PaintsTheSystemsFramesAndButtonsWhereTheSystemDrawsThemLight)
     HWND hWhile = makeFrame();
     PumpUntil([] { return false; }, 100);
     // In a window's picture, the track between a bar's thumb and its lower arrow.
-    auto track = [&cx](HWND hWnd, LONG idObject) {
-        const std::vector<DWORD> pixels = Picture(hWnd, cx);
+    auto track = [&cx](HWND hWnd, LONG idObject) -> COLORREF {
+        const std::vector<COLORREF> pixels = Picture(hWnd, cx);
         SCROLLBARINFO sbi = {};
         sbi.cbSize = sizeof(sbi);
         RECT rc;
         if (!::GetScrollBarInfo(hWnd, idObject, &sbi) || !::GetWindowRect(hWnd, &rc))
-            return DWORD(-1);
+            return CLR_INVALID;
         const int y = sbi.rcScrollBar.top - rc.top + (sbi.xyThumbBottom + sbi.rcScrollBar.bottom - sbi.rcScrollBar.top - 17) / 2;
         return pixels[y * cx + sbi.rcScrollBar.left - rc.left + 8];
     };
     for (HWND hWnd : {hBefore, hWhile})
     {
-        const std::vector<DWORD> pixels = Picture(hWnd, cx);
+        const std::vector<COLORREF> pixels = Picture(hWnd, cx);
         TITLEBARINFO tbi = {};
         tbi.cbSize = sizeof(tbi);
         ASSERT_TRUE(::GetTitleBarInfo(hWnd, &tbi));
-        const DWORD caption = pixels[(tbi.rcTitleBar.top + tbi.rcTitleBar.bottom) / 2 * cx + cx / 2];
-        EXPECT_TRUE(caption == Rgb(CKwPalette::Get(CKwPalette::eCaption)) || caption == Rgb(CKwPalette::Get(CKwPalette::eCaptionInactive))) << std::hex << caption;
-        EXPECT_EQ(Rgb(CKwPalette::Get(CKwPalette::eScrollTrack)), track(hWnd, OBJID_VSCROLL));
-        EXPECT_EQ(Rgb(CKwPalette::Get(CKwPalette::eScrollTrack)), track(::GetWindow(hWnd, GW_CHILD), OBJID_CLIENT)) << "the control";
+        const COLORREF caption = pixels[(tbi.rcTitleBar.top + tbi.rcTitleBar.bottom) / 2 * cx + cx / 2];
+        EXPECT_TRUE(caption == CKwPalette::Get(CKwPalette::eCaption) || caption == CKwPalette::Get(CKwPalette::eCaptionInactive)) << std::hex << caption;
+        EXPECT_EQ(CKwPalette::Get(CKwPalette::eScrollTrack), track(hWnd, OBJID_VSCROLL));
+        EXPECT_EQ(CKwPalette::Get(CKwPalette::eScrollTrack), track(::GetWindow(hWnd, GW_CHILD), OBJID_CLIENT)) << "the control";
     }
-    std::vector<DWORD> check = Picture(hCheck, cx);
-    EXPECT_EQ(Rgb(CKwPalette::Get(CKwPalette::eWindow)), check[10 * cx + 3]) << "inside the check box's square";
+    std::vector<COLORREF> check = Picture(hCheck, cx);
+    EXPECT_EQ(CKwPalette::Get(CKwPalette::eWindow), check[10 * cx + 3]) << "inside the check box's square";
     s_pfnBelow = (WNDPROC)::SetWindowLongPtrA(hCheck, GWLP_WNDPROC, (LONG_PTR)LaterProc);
 
     CKwLook::SetLook(CKwLook::eClassic, FALSE);
