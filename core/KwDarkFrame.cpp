@@ -1,7 +1,7 @@
 // KwDarkFrame.cpp: the dark look's subclass of the system's windows. The system paints first; the
 // subclass then paints over the frame, the title bar and the scroll bars in the palette's colours.
-// The system also draws scroll bars straight away when their state changes (SetScrollInfo, its own
-// tracking), so after every message the bars are compared with what was last painted.
+// The system also draws scroll bars straight away (SetScrollInfo, its own tracking), so after
+// every message the bars are compared with what was last painted, and their first pixel looked at.
 #include "core/KwDarkFrame.h"
 #include "core/KwDarkControls.h"
 #include "core/KwPalette.h"
@@ -281,9 +281,7 @@ void PaintBorder(HWND hWnd, HDC hDC, BOOL bCaption, BOOL bActive)
         ::ExcludeClipRect(hDC, rcMenu.left, rcMenu.top, rcMenu.right, rcMenu.bottom);
     }
     Fill(hDC, rcWindow, Color(bCaption ? (bActive ? CKwPalette::eCaption : CKwPalette::eCaptionInactive) : CKwPalette::eWindow));
-    HBRUSH hBrush = ::CreateSolidBrush(Color(CKwPalette::eControlFrame));
-    ::FrameRect(hDC, &rcWindow, hBrush);
-    ::DeleteObject(hBrush);
+    CKwDarkControls::Frame(hDC, rcWindow, Color(CKwPalette::eControlFrame));
     ::RestoreDC(hDC, nSaved);
 }
 
