@@ -2,6 +2,7 @@
 // process; the platform's dark parts are reached through GetProcAddress, since older systems
 // (and Wine) may lack them.
 #include "core/KwLook.h"
+#include "core/KwDarkFrame.h"
 #include "core/KwRegistry.h"
 #include "core/KwVisualManagerDark.h"
 
@@ -51,7 +52,15 @@ LRESULT CALLBACK CreateHook(int nCode, WPARAM wParam, LPARAM lParam)
 {
     if (nCode == HCBT_CREATEWND && (((CBT_CREATEWNDA*)lParam)->lpcs->style & WS_CHILD) == 0)
         SetDarkTitleBar((HWND)wParam, TRUE);
+    if (nCode == HCBT_CREATEWND)
+        CKwDarkFrame::Attach((HWND)wParam);
     return ::CallNextHookEx(s_hCreateHook, nCode, wParam, lParam);
+}
+
+BOOL CALLBACK AttachDarkFrame(HWND hWnd, LPARAM)
+{
+    CKwDarkFrame::Attach(hWnd);
+    return TRUE;
 }
 
 BOOL CALLBACK TellThemeChanged(HWND hWnd, LPARAM)
@@ -96,8 +105,12 @@ void CKwLook::SetLook(ELook eLook, BOOL bRemember)
             CBCGPVisualManager::SetDefaultManager(s_pClassicClass);
         if (eLook == eDark)
             s_hCreateHook = ::SetWindowsHookExA(WH_CBT, CreateHook, NULL, ::GetCurrentThreadId());
-        else if (s_hCreateHook != NULL && ::UnhookWindowsHookEx(s_hCreateHook))
-            s_hCreateHook = NULL;
+        else
+        {
+            if (s_hCreateHook != NULL && ::UnhookWindowsHookEx(s_hCreateHook))
+                s_hCreateHook = NULL;
+            CKwDarkFrame::DetachAll();
+        }
         ::EnumWindows(RepaintTopLevel, 0);
     }
     if (bRemember)
@@ -126,5 +139,10 @@ BOOL CKwLook::ApplyToWindow(HWND hWnd)
         bResult = SetDarkTitleBar(hWnd, bDark);
     ThemeScrollBars(hWnd, bDark);
     ::EnumChildWindows(hWnd, ThemeScrollBars, bDark);
+    if (bDark)
+    {
+        AttachDarkFrame(hWnd, 0);
+        ::EnumChildWindows(hWnd, AttachDarkFrame, 0);
+    }
     return bResult;
 }

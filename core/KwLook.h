@@ -21,7 +21,8 @@ public:
     // before it; then every window of the process (top-level ones, their children, popups and
     // floating frames) gets the platform's parts of the look and repaints. With bRemember the
     // choice is stored as value "Look" under "KwLook" in the application's profile. While dark,
-    // top-level windows the calling thread makes later get the dark title bar as they are made.
+    // windows the calling thread makes later get the platform's dark parts and CKwDarkFrame's
+    // painting as they are made; back in the classic look that painting is taken away.
     static void SetLook(ELook eLook, BOOL bRemember = TRUE);
     // The remembered look; a missing value, another type or an unknown number is the classic one.
     static ELook LoadLook();
@@ -30,6 +31,7 @@ public:
     static void ApplyRememberedLook();
     // The platform's own parts of the current look on hWnd and its children: the title bar's dark
     // mode (DWM attribute 20, or 19 on older systems) and the dark theme of scroll bars, where the
-    // system has them. FALSE when the system refused the title bar.
+    // system has them, and CKwDarkFrame's painting where the system lacks them. FALSE when the
+    // system refused the title bar.
     static BOOL ApplyToWindow(HWND hWnd);
 };

@@ -41,6 +41,17 @@ const SColor kColors[CKwPalette::eColorCount] = {
     {kFixed, RGB(0x02, 0x02, 0x02), RGB(18, 18, 18)},
     {kFixed, RGB(0x02, 0x02, 0x02), RGB(230, 230, 230)},
     {kFixed, RGB(0x00, 0x00, 0x7F), RGB(0x33, 0x99, 0xFF)},
+    {COLOR_ACTIVECAPTION, 0, RGB(32, 32, 32)},
+    {COLOR_CAPTIONTEXT, 0, RGB(255, 255, 255)},
+    {COLOR_INACTIVECAPTION, 0, RGB(43, 43, 43)},
+    {COLOR_INACTIVECAPTIONTEXT, 0, RGB(150, 150, 150)},
+    {COLOR_SCROLLBAR, 0, RGB(23, 23, 23)},
+    {COLOR_BTNFACE, 0, RGB(77, 77, 80)},
+    {COLOR_BTNSHADOW, 0, RGB(160, 160, 164)},
+    {COLOR_BTNFACE, 0, RGB(62, 62, 66)},
+    {COLOR_BTNSHADOW, 0, RGB(28, 28, 30)},
+    {COLOR_BTNSHADOW, 0, RGB(104, 104, 110)},
+    {COLOR_HIGHLIGHT, 0, RGB(0x33, 0x99, 0xFF)},
 };
 
 COLORREF ClassicColor(const SColor& color)
@@ -79,11 +90,15 @@ HBRUSH SolidBrush(CBrush& brush, COLORREF clr)
 }
 
 CBrush s_brushFace, s_brushWindow; // of the dialogs that follow the look
+const char kFollowing[] = "KwFollowsLook"; // the property that marks them
 
 LRESULT CALLBACK DialogColorsProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UINT_PTR uId, DWORD_PTR)
 {
     if (nMsg == WM_NCDESTROY)
+    {
         ::RemoveWindowSubclass(hWnd, DialogColorsProc, uId);
+        ::RemovePropA(hWnd, kFollowing);
+    }
     if (nMsg == WM_ERASEBKGND && CKwPalette::IsDark())
     {
         // The system's property sheet pages erase without asking WM_CTLCOLORDLG (seen under Wine).
@@ -137,5 +152,11 @@ BOOL CKwPalette::IsDark()
 
 void CKwPalette::FollowInDialog(HWND hDlg)
 {
-    ::SetWindowSubclass(hDlg, DialogColorsProc, 0, 0);
+    if (::SetWindowSubclass(hDlg, DialogColorsProc, 0, 0))
+        ::SetPropA(hDlg, kFollowing, (HANDLE)1);
+}
+
+BOOL CKwPalette::IsFollowing(HWND hWnd)
+{
+    return hWnd != NULL && ::GetPropA(hWnd, kFollowing) != NULL;
 }

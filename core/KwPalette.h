@@ -39,6 +39,17 @@ public:
         eButtonDarkShadow,
         eButtonGlyph,     // its arrow, focus dots and the frame round its swatch
         eThumbSelection,  // the frame of the chosen picture
+        eCaption,         // title bars the toolkit paints itself in the dark look, active
+        eCaptionText,
+        eCaptionInactive, // and inactive
+        eCaptionInactiveText,
+        eScrollTrack,     // scroll bars it paints itself: the track
+        eScrollThumb,     // the thumb, at rest and held
+        eScrollThumbPressed,
+        eControl,         // push buttons, check boxes and unselected tabs it paints itself
+        eControlPressed,  // a button held down
+        eControlFrame,    // their frames
+        eControlFocus,    // the frame of the default or focused button
         eColorCount
     };
 
@@ -54,4 +65,6 @@ public:
     // link's) turns into its dark counterpart. In the classic look the dialog answers as it always
     // has.
     static void FollowInDialog(HWND hDlg);
+    // Whether hWnd is a dialog that follows the look (FollowInDialog).
+    static BOOL IsFollowing(HWND hWnd);
 };

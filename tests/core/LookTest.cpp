@@ -1,9 +1,12 @@
 // The look's switch: the manager it puts in and takes back, the value it remembers and what it
 // makes of a wrong one, and the repainting of every window of the process.
+#include "core/KwDarkFrame.h"
 #include "core/KwLook.h"
 #include "core/KwPalette.h"
 #include "core/KwVisualManagerDark.h"
 #include "support/PumpUntil.h"
+#include "support/TestColors.h"
+#include "support/TestSurface.h"
 #include "support/TestRegistryApp.h"
 
 #include "CBCGPVisualManagerXP.h"
@@ -11,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 TEST(Look, SwitchesTheManagerAndThePaletteAndRemembersTheChoice)
 {
@@ -63,22 +67,28 @@ LRESULT CALLBACK CountingProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam
     return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
 }
 
-} // namespace
-
-TEST(Look, EverySwitchRepaintsEveryWindowOfTheProcess)
+const char* RegisterTestClass()
 {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = CountingProc;
     wc.hInstance = ::GetModuleHandleA(NULL);
     wc.lpszClassName = "KwLookTestWnd";
     ::RegisterClassA(&wc);
+    return wc.lpszClassName;
+}
+
+} // namespace
+
+TEST(Look, EverySwitchRepaintsEveryWindowOfTheProcess)
+{
+    const char* pszClass = RegisterTestClass();
     // A frame with a child, a popup and a floating tool window it owns, and a window of its own.
-    HWND hFrame = ::CreateWindowExA(0, wc.lpszClassName, "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL, NULL, NULL);
+    HWND hFrame = ::CreateWindowExA(0, pszClass, "", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL, NULL, NULL);
     HWND hWnds[] = {hFrame,
-        ::CreateWindowExA(0, wc.lpszClassName, "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, hFrame, NULL, NULL, NULL),
-        ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, hFrame, NULL, NULL, NULL),
-        ::CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_CAPTION | WS_VISIBLE, 400, 0, 90, 90, hFrame, NULL, NULL, NULL),
-        ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 500, 0, 50, 50, NULL, NULL, NULL, NULL)};
+        ::CreateWindowExA(0, pszClass, "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, hFrame, NULL, NULL, NULL),
+        ::CreateWindowExA(0, pszClass, "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, hFrame, NULL, NULL, NULL),
+        ::CreateWindowExA(WS_EX_TOOLWINDOW, pszClass, "", WS_CAPTION | WS_VISIBLE, 400, 0, 90, 90, hFrame, NULL, NULL, NULL),
+        ::CreateWindowExA(0, pszClass, "", WS_POPUP | WS_VISIBLE, 500, 0, 50, 50, NULL, NULL, NULL, NULL)};
     for (HWND hWnd : hWnds)
         ::UpdateWindow(hWnd);
     PumpUntil([] { return false; }, 100);
@@ -98,5 +108,103 @@ TEST(Look, EverySwitchRepaintsEveryWindowOfTheProcess)
     }
     ::DestroyWindow(hWnds[4]);
     ::DestroyWindow(hFrame);
+    CBCGPVisualManager::SetDefaultManager(NULL);
+}
+
+namespace {
+
+// The picture PrintWindow gives of hWnd, frame included (and a control's face through
+// WM_PRINTCLIENT): its pixels row by row.
+std::vector<COLORREF> Picture(HWND hWnd, int& cx)
+{
+    RECT rc;
+    ::GetWindowRect(hWnd, &rc);
+    cx = rc.right - rc.left;
+    TestSurface surface(cx, rc.bottom - rc.top, kBlack);
+    ::PrintWindow(hWnd, surface.DC(), 0);
+    ::SendMessageA(hWnd, WM_PRINTCLIENT, (WPARAM)(HDC)surface.DC(), PRF_CLIENT);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < surface.Height(); y++)
+        for (int x = 0; x < cx; x++)
+            pixels.push_back(surface.Pixel(x, y));
+    return pixels;
+}
+
+// A subclass made the framework's way, over the look's: it must outlive the switch back.
+WNDPROC s_pfnBelow = NULL;
+int s_nLaterCalls = 0;
+
+LRESULT CALLBACK LaterProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    s_nLaterCalls += nMsg == WM_USER + 5;
+    return ::CallWindowProcA(s_pfnBelow, hWnd, nMsg, wParam, lParam);
+}
+
+
+} // namespace
+
+// Wine draws neither a dark title bar nor dark scroll bars: the look paints them, on windows made
+// before the switch and while it lasts, and takes its painting away again.
+TEST(Look, PaintsTheSystemsFramesAndButtonsWhereTheSystemDrawsThemLight)
+{
+    ASSERT_FALSE(CKwDarkFrame::IsSystemDark());
+    const char* pszClass = RegisterTestClass();
+    // A frame with a scroll bar of its own and a scroll bar control.
+    auto makeFrame = [pszClass] {
+        HWND hWnd = ::CreateWindowExA(0, pszClass, "Frame", WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL, NULL, NULL);
+        HWND hBar = ::CreateWindowExA(0, "ScrollBar", "", WS_CHILD | WS_VISIBLE | SBS_VERT, 10, 10, 17, 120, hWnd, NULL, NULL, NULL);
+        const SCROLLINFO si = {sizeof(si), SIF_ALL, 0, 100, 10, 0, 0};
+        ::SetScrollInfo(hWnd, SB_VERT, &si, TRUE);
+        ::SetScrollInfo(hBar, SB_CTL, &si, TRUE);
+        return hWnd;
+    };
+    HWND hBefore = makeFrame();
+    HWND hPage = ::CreateWindowExA(0, pszClass, "", WS_POPUP | WS_VISIBLE, 400, 0, 200, 100, NULL, NULL, NULL, NULL);
+    CKwPalette::FollowInDialog(hPage);
+    HWND hCheck = ::CreateWindowExA(0, "Button", "Check", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 0, 0, 100, 20, hPage, NULL, NULL, NULL);
+    PumpUntil([] { return false; }, 100);
+    int cx = 0;
+    const HWND hClassics[] = {hBefore, ::GetWindow(hBefore, GW_CHILD), hCheck};
+    std::vector<COLORREF> classics[3];
+    for (int i = 0; i < 3; i++)
+        classics[i] = Picture(hClassics[i], cx);
+
+    CKwLook::SetLook(CKwLook::eDark, FALSE);
+    HWND hWhile = makeFrame();
+    PumpUntil([] { return false; }, 100);
+    // In a window's picture, the track between a bar's thumb and its lower arrow.
+    auto track = [&cx](HWND hWnd, LONG idObject) -> COLORREF {
+        const std::vector<COLORREF> pixels = Picture(hWnd, cx);
+        SCROLLBARINFO sbi = {};
+        sbi.cbSize = sizeof(sbi);
+        RECT rc;
+        if (!::GetScrollBarInfo(hWnd, idObject, &sbi) || !::GetWindowRect(hWnd, &rc))
+            return CLR_INVALID;
+        const int y = sbi.rcScrollBar.top - rc.top + (sbi.xyThumbBottom + sbi.rcScrollBar.bottom - sbi.rcScrollBar.top - 17) / 2;
+        return pixels[y * cx + sbi.rcScrollBar.left - rc.left + 8];
+    };
+    for (HWND hWnd : {hBefore, hWhile})
+    {
+        const std::vector<COLORREF> pixels = Picture(hWnd, cx);
+        TITLEBARINFO tbi = {};
+        tbi.cbSize = sizeof(tbi);
+        ASSERT_TRUE(::GetTitleBarInfo(hWnd, &tbi));
+        const COLORREF caption = pixels[(tbi.rcTitleBar.top + tbi.rcTitleBar.bottom) / 2 * cx + cx / 2];
+        EXPECT_TRUE(caption == CKwPalette::Get(CKwPalette::eCaption) || caption == CKwPalette::Get(CKwPalette::eCaptionInactive)) << std::hex << caption;
+        EXPECT_EQ(CKwPalette::Get(CKwPalette::eScrollTrack), track(hWnd, OBJID_VSCROLL));
+        EXPECT_EQ(CKwPalette::Get(CKwPalette::eScrollTrack), track(::GetWindow(hWnd, GW_CHILD), OBJID_CLIENT)) << "the control";
+    }
+    std::vector<COLORREF> check = Picture(hCheck, cx);
+    EXPECT_EQ(CKwPalette::Get(CKwPalette::eWindow), check[10 * cx + 3]) << "inside the check box's square";
+    s_pfnBelow = (WNDPROC)::SetWindowLongPtrA(hCheck, GWLP_WNDPROC, (LONG_PTR)LaterProc);
+
+    CKwLook::SetLook(CKwLook::eClassic, FALSE);
+    PumpUntil([] { return false; }, 100);
+    for (int i = 0; i < 3; i++)
+        EXPECT_TRUE(classics[i] == Picture(hClassics[i], cx)) << "unchanged in the classic look: window " << i;
+    ::SendMessageA(hCheck, WM_USER + 5, 0, 0);
+    EXPECT_EQ(1, s_nLaterCalls) << "a later subclass stays in place";
+    for (HWND hWnd : {hBefore, hWhile, hPage})
+        ::DestroyWindow(hWnd);
     CBCGPVisualManager::SetDefaultManager(NULL);
 }
