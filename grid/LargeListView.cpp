@@ -1,6 +1,7 @@
 // LargeListView.cpp: CLargeListView, cells on demand, sorted insertion, header-click sorting,
 // the widths in the document and the view context.
 #include "grid/LargeListView.h"
+#include "core/KwDpi.h"
 #include "core/KwMenu.h"
 #include "grid/LargeListCtrlTools.h"
 #include "grid/LargeListWidths.h"
@@ -180,7 +181,7 @@ void CLargeListView::ResizeColumn(int nIndex, int nMode)
     if (nMode == 1)
         return;
     const int nContents = list.GetColumnWidth(nIndex);
-    list.SetColumnWidth(nIndex, LVSCW_AUTOSIZE_USEHEADER);
+    CLargeListCtrlTools::FitColumnToHeader(list, nIndex, CKwDpi::ForWindow(list.m_hWnd));
     if (list.GetColumnWidth(nIndex) < nContents)
         list.SetColumnWidth(nIndex, nContents);
 }
@@ -218,18 +219,20 @@ void CLargeListView::Serialize(CArchive& ar)
 {
     CListCtrl& list = GetListCtrl();
     const BOOL bWindow = GetSafeHwnd() != NULL;
+    // The document keeps the widths at 96 DPI, as the header keeps its own.
+    const UINT nDpi = bWindow ? CKwDpi::ForWindow(m_hWnd) : CKwDpi::kDefault;
     CDWordArray widths;
     if (ar.IsStoring())
     {
         widths.SetSize(m_columns.GetSize());
         for (INT_PTR i = 0; i < widths.GetSize(); i++)
-            widths[i] = bWindow ? (DWORD)list.GetColumnWidth((int)i) : 0;
+            widths[i] = bWindow ? (DWORD)CKwDpi::Unscale(list.GetColumnWidth((int)i), nDpi) : 0;
         CLargeListWidths::Store(ar, widths);
         return;
     }
     CLargeListWidths::Load(ar, (int)m_columns.GetSize(), widths);
     for (INT_PTR i = 0; bWindow && i < widths.GetSize(); i++)
-        list.SetColumnWidth((int)i, (int)widths[i]);
+        list.SetColumnWidth((int)i, CKwDpi::Scale((int)widths[i], nDpi));
     m_bLayoutDone = TRUE;
 }
 

@@ -1,6 +1,7 @@
 // LargeListWnd.cpp: CLargeListWnd, its columns and lines, copy, clear all and its context menu.
 #include "grid/LargeListWnd.h"
 #include "core/KwClipboard.h"
+#include "core/KwDpi.h"
 #include "core/KwMenu.h"
 #include "grid/LargeListCtrlTools.h"
 #include "res/resource.h"
@@ -85,6 +86,10 @@ int CLargeListWnd::OnCreate(LPCREATESTRUCT lpcs)
     SetExtendedStyle(LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT);
     for (INT_PTR i = 0; i < m_titles.GetSize(); i++)
         InsertColumn((int)i, m_titles[i], LVCFMT_LEFT, LVSCW_AUTOSIZE_USEHEADER);
+    // Padded for the DPI; the last column fills the rest as the window is sized.
+    const UINT nDpi = CKwDpi::ForWindow(m_hWnd);
+    for (INT_PTR i = 0; nDpi != CKwDpi::kDefault && i + 1 < m_titles.GetSize(); i++)
+        CLargeListCtrlTools::FitColumnToHeader(*this, (int)i, nDpi);
     CLargeListCtrlTools::FollowLook(*this, TRUE);
     return 0;
 }

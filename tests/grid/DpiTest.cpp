@@ -1,9 +1,11 @@
 // DpiTest.cpp: the grid's line height and scroll bar at the DPI it is created at and at those a
-// move to another monitor brings, against its 96-DPI figures scaled; the header's separators.
+// move to another monitor brings, against its 96-DPI figures scaled; the header's separators; a
+// large list's column fitted to its title.
 #include "GridHost.h"
 #include "core/KwDpi.h"
 #include "core/KwPalette.h"
 #include "grid/KwHeaderCtrl.h"
+#include "grid/LargeListCtrlTools.h"
 #include "support/TestSurface.h"
 #include <gtest/gtest.h>
 
@@ -63,4 +65,25 @@ TEST(GridDpi, HeaderSeparatorsStopShortOfTheEdgesByTheScaledInset)
         auto at = [&](int y) { return surface.Pixel(x, y) == CKwPalette::Get(CKwPalette::eFaceShadow) ? '+' : '-'; };
         EXPECT_EQ("-++-", std::string({at(n - 1), at(n), at(39 - n), at(40 - n)})) << nDpi;
     }
+}
+
+TEST(GridDpi, LargeListColumnFitsItsTitleAsAt96)
+{
+    GridHost host;
+    CListCtrl list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 600, 200), &host, 1000));
+    list.InsertColumn(0, "Members");
+    list.InsertColumn(1, "Length"); // the last column fills the rest
+    CFont fonts[2];
+    int widths[2];
+    for (int i = 0; i < 2; ++i)
+    {
+        LOGFONTA logFont;
+        ASSERT_TRUE(CKwDpi::GetGuiLogFont(96 * (i + 1), &logFont));
+        fonts[i].CreateFontIndirect(&logFont);
+        list.SetFont(&fonts[i]);
+        CLargeListCtrlTools::FitColumnToHeader(list, 0, 96 * (i + 1));
+        widths[i] = list.GetColumnWidth(0);
+    }
+    EXPECT_NEAR(2 * widths[0], widths[1], 6); // the title's hinting differs by a few pixels
 }
