@@ -1,5 +1,5 @@
-// The font pickers: their layout, their place in a dialog, their sample, and the font dialog's
-// outcome as their listeners hear it.
+// The font pickers: their layout, also at other DPIs, their place in a dialog, their sample, and
+// the font dialog's outcome as their listeners hear it.
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
@@ -63,6 +63,25 @@ TEST_F(FontFixture, TheButtonTakesTheRightAndTheSampleWhatIsLeft)
     EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), surface.Pixel(41, 15));
     EXPECT_EQ(RGB(255, 0, 255), surface.Pixel(42, 15)); // nothing painted past the frame
     EXPECT_GT(surface.Count(CRect(1, 4, 41, 26), RGB(255, 0, 0)), 20);
+}
+
+TEST_F(FontFixture, ButtonSampleAndButtonFontScaleWithTheDpi)
+{
+    CKwFontPicker picker(NULL);
+    ASSERT_TRUE(picker.Create(1, &dialog, CRect(0, 0, 300, 60)));
+    LOGFONT fonts[2];
+    for (int i = 0; i < 2; ++i)
+    {
+        picker.SendMessage(WM_DPICHANGED, MAKEWPARAM(96 * (i + 1), 96 * (i + 1)));
+        picker.GetDlgItem(CKwFontSampleWnd::ChooseButtonId)->GetFont()->GetLogFont(&fonts[i]);
+    }
+    EXPECT_EQ(CRect(196, 4, 296, 56), ButtonOf(picker));
+    EXPECT_NEAR(2 * fonts[0].lfHeight, fonts[1].lfHeight, 1);
+    // The frame's right side at 300 - 2 * (8 + 50), exclusive.
+    TestSurface surface(300, 60, RGB(255, 0, 255));
+    picker.SendMessage(WM_PAINT, (WPARAM)surface.DC().m_hDC);
+    EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), surface.Pixel(183, 30));
+    EXPECT_EQ(RGB(255, 0, 255), surface.Pixel(184, 30));
 }
 
 TEST_F(FontFixture, APickerTakesThePlaceholdersRectangleIdentifierAndTabPlace)
