@@ -107,6 +107,25 @@ TEST_F(ButtonFixture, ReleasedFocusedPressedAndDisabledLooks)
     EXPECT_EQ("DWgfffffffffffffffffffffffffDWfffKffffDK", disabled.substr(11 * 41, 40));
 }
 
+TEST_F(ButtonFixture, TheDropDownPartScalesWithTheDpi)
+{
+    // At 192 DPI, 80 by 40: the swatch's frame ends at 80 - 32, the separator at 80 - 24 and the
+    // arrow's rows of 9, 7, 5, 3 and 1 pixels centred at 80 - 14; the frame's lines stay single.
+    button.SetWindowPos(NULL, 0, 0, 80, 40, SWP_NOMOVE | SWP_NOZORDER);
+    button.SendMessage(WM_DPICHANGED, MAKEWPARAM(192, 192));
+    TestSurface surface(80, 40, RGB(255, 0, 255));
+    button.SendMessage(WM_PAINT, (WPARAM)surface.DC().m_hDC);
+    const std::string look = surface.Picture(CRect(46, 17, 74, 24), {{RGB(255, 255, 255), 'W'},
+        {RGB(0x81, 0x81, 0x81), 'D'}, {RGB(2, 2, 2), 'K'}, {::GetSysColor(COLOR_BTNFACE), 'f'}, {RGB(255, 0, 0), '*'}});
+    EXPECT_EQ("**KfffffffDWffffffffffffffff\n"
+              "**KfffffffDWffffKKKKKKKKKfff\n"
+              "**KfffffffDWfffffKKKKKKKffff\n"
+              "**KfffffffDWffffffKKKKKfffff\n"
+              "**KfffffffDWfffffffKKKffffff\n"
+              "**KfffffffDWffffffffKfffffff\n"
+              "**KfffffffDWffffffffffffffff\n", look);
+}
+
 // In the dark look every pixel of the button is one of its palette's (or the swatch), the
 // system's face under it covered; so is the face of the picker it opens.
 TEST_F(ButtonFixture, TheDarkLookDrawsTheButtonAndItsPickerInThePalette)
