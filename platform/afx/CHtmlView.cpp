@@ -220,7 +220,8 @@ void CHtmlView::UpdateScrollBars()
     const int cx = CDpi::Scale(list.cx, m_nDpi), cy = CDpi::Scale(list.cy, m_nDpi);
     m_ptScroll.x = std::max(0, std::min<int>(m_ptScroll.x, cx - rc.Width()));
     m_ptScroll.y = std::max(0, std::min<int>(m_ptScroll.y, cy - rc.Height()));
-    SCROLLINFO si = { sizeof(SCROLLINFO), SIF_ALL | SIF_DISABLENOSCROLL, 0, cy - 1, (UINT)rc.Height(), m_ptScroll.y, 0 };
+    SCROLLINFO si = { sizeof(SCROLLINFO), SIF_ALL | SIF_DISABLENOSCROLL, 0, cy - 1, (UINT)rc.Height(), m_ptScroll.y,
+        0 };
     SetScrollInfo(SB_VERT, &si); // always there: the width to lay out for stays the same
     si = SCROLLINFO { sizeof(SCROLLINFO), SIF_ALL, 0, cx - 1, (UINT)rc.Width(), m_ptScroll.x, 0 };
     SetScrollInfo(SB_HORZ, &si);
@@ -299,8 +300,9 @@ void CHtmlView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 int CHtmlView::LinkAt(CPoint point) const
 {
     const auto& links = m_page.DisplayList().links;
+    const int x = CDpi::Unscale(point.x + m_ptScroll.x, m_nDpi), y = CDpi::Unscale(point.y + m_ptScroll.y, m_nDpi);
     for (size_t i = 0; i < links.size(); i++)
-        if (links[i].box.Contains(CDpi::Unscale(point.x + m_ptScroll.x, m_nDpi), CDpi::Unscale(point.y + m_ptScroll.y, m_nDpi)))
+        if (links[i].box.Contains(x, y))
             return (int)i;
     return -1;
 }

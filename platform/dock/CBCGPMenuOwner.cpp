@@ -126,8 +126,8 @@ LRESULT CALLBACK CBCGPMenuOwner::WindowProc(HWND hWnd, UINT nMsg, WPARAM wParam,
             break;
         SItem* pItem = (SItem*)pMeasure->itemData;
         HDC hDC = ::GetDC(hWnd);
-        CSize size = pManager->OnMeasureMenuItem(CDC::FromHandle(hDC), pItem->strText, (pItem->fType & MFT_SEPARATOR) != 0,
-            CDpi::ForWindow(s_hTarget));
+        CSize size = pManager->OnMeasureMenuItem(CDC::FromHandle(hDC), pItem->strText,
+            (pItem->fType & MFT_SEPARATOR) != 0, CDpi::ForWindow(s_hTarget));
         ::ReleaseDC(hWnd, hDC);
         pMeasure->itemWidth = (UINT)size.cx;
         pMeasure->itemHeight = (UINT)size.cy;

@@ -114,7 +114,8 @@ void CBCGPVisualManager::OnDrawMenuItem(CDC* pDC, const CRect& rect, LPCTSTR lps
         pDC->DrawText(strKey, &rectText, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     if (nState & ODS_CHECKED)
     {
-        CRect rectCheck(rect.left + CDpi::Scale(4, nDpi), rect.top, rect.left + CDpi::Scale(kMenuMargin, nDpi), rect.bottom);
+        CRect rectCheck(rect.left + CDpi::Scale(4, nDpi), rect.top, rect.left + CDpi::Scale(kMenuMargin, nDpi),
+            rect.bottom);
         CFont font;
         font.CreateFont(-CDpi::Scale(12, nDpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET,
             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Marlett");

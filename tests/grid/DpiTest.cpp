@@ -1,6 +1,5 @@
 // DpiTest.cpp: the grid's line height and scroll bar at the DPI it is created at and at those a
-// move to another monitor brings, against its 96-DPI figures scaled; the header's separators; a
-// large list's column fitted to its title.
+// move to another monitor brings, against its 96-DPI figures scaled; the header's separators; a large list's titles.
 #include "GridHost.h"
 #include "core/KwDpi.h"
 #include "core/KwPalette.h"
@@ -71,17 +70,14 @@ TEST(GridDpi, LargeListColumnFitsItsTitleAsAt96)
 {
     GridHost host;
     CListCtrl list;
-    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(0, 0, 600, 200), &host, 1000));
+    ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 600, 200), &host, 1000));
     list.InsertColumn(0, "Members");
     list.InsertColumn(1, "Length"); // the last column fills the rest
     CFont fonts[2];
     int widths[2];
-    for (int i = 0; i < 2; ++i)
+    for (UINT i = 0; i < 2; ++i)
     {
-        LOGFONTA logFont;
-        ASSERT_TRUE(CKwDpi::GetGuiLogFont(96 * (i + 1), &logFont));
-        fonts[i].CreateFontIndirect(&logFont);
-        list.SetFont(&fonts[i]);
+        list.SendMessage(WM_SETFONT, (WPARAM)CKwDpi::GuiFont(96 * (i + 1), fonts[i]));
         CLargeListCtrlTools::FitColumnToHeader(list, 0, 96 * (i + 1));
         widths[i] = list.GetColumnWidth(0);
     }

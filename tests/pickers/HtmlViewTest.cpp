@@ -100,23 +100,18 @@ TEST_F(KwHtmlView, ThePageAndItsLinksFollowTheDpi)
 {
     m_pView->SetContents("<p><a href=\"x.html\">link</a> <b>Bold text</b></p>");
     m_pView->OnInitialUpdate();
-    CRect ink[2]; // of everything not in the page's colour
+    CRect ink[2]; // of everything not in the page's colour, at 96 and 192 DPI
     for (int i = 0; i < 2; ++i) {
         m_pView->SendMessage(WM_DPICHANGED, MAKEWPARAM(96 * (i + 1), 96 * (i + 1)));
         TestSurface surface(400, 300);
         m_pView->SendMessage(WM_PRINTCLIENT, (WPARAM)surface.DC().m_hDC, PRF_CLIENT);
-        ink[i].SetRect(400, 300, 0, 0);
-        for (int y = 0; y < 300; ++y)
-            for (int x = 0; x < 400; ++x)
-                if (surface.Pixel(x, y) != surface.Pixel(399, 299))
-                    ink[i] |= CRect(x, y, x + 1, y + 1);
+        for (int x = 0, y = 0; y < 300; x = (x + 1) % 400, y += x == 0)
+            ink[i] |= surface.Pixel(x, y) != surface.Pixel(399, 299) ? CRect(x, y, x + 1, y + 1) : CRect();
     }
     for (int edge = 0; edge < 4; ++edge)
         EXPECT_NEAR(2 * (&ink[0].left)[edge], (&ink[1].left)[edge], 3) << edge;
-    // A click at the link's corner as the DPI scales it reaches the host.
     const CHtmlDisplayList::CBox link = m_pView->GetDisplayList().links.at(0).box;
-    const std::string log = m_pView->m_log;
-    m_pView->m_bRefuse = true;
+    m_pView->m_bRefuse = true; // a click where the DPI puts the link's corner reaches the host
     m_pView->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(link.right * 2 - 2, link.bottom * 2 - 2));
-    EXPECT_EQ(log + "click x.html refused|", m_pView->m_log);
+    EXPECT_NE(std::string::npos, m_pView->m_log.find("click x.html refused|"));
 }

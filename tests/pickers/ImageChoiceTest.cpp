@@ -1,5 +1,5 @@
 // The image choice dialog over picture files written through GDI+ into a folder of its own: what
-// it shows and at what size, also at another DPI, the thumbnails as the window scrolls, the selection frame on pixels,
+// it shows and at what size, the thumbnails as the window scrolls, the selection frame on pixels,
 // and what the dialog hands back after a double click, "Browse..." and Cancel.
 #include <gtest/gtest.h>
 
@@ -104,22 +104,6 @@ protected:
         wnd.SendMessage(WM_PRINTCLIENT, (WPARAM)surface->DC().m_hDC, PRF_CLIENT);
         return surface;
     }
-    // Each picture centred in its cell of n times the 96-DPI size, at its own size within the
-    // cell, the margin's white around.
-    static void ExpectThumbnails(ChoiceWnd& wnd, int n)
-    {
-        std::unique_ptr<TestSurface> surface = Print(wnd);
-        for (int i = 0; i < wnd.Count(); ++i) {
-            const Picture& p = Find(wnd.Name(i));
-            SCOPED_TRACE(p.name);
-            CSize size(std::min(p.width, 64 * n), std::min(p.height, 64 * n));
-            CRect drawn(CPoint(n * (5 + 69 * i) + (64 * n - size.cx) / 2, n * 5 + (64 * n - size.cy) / 2), size);
-            EXPECT_EQ(p.color, surface->Pixel(drawn.left, drawn.top));
-            EXPECT_EQ(p.color, surface->Pixel(drawn.right - 1, drawn.bottom - 1));
-            EXPECT_EQ(RGB(255, 255, 255), surface->Pixel(drawn.left - 1, drawn.top + 1));
-            EXPECT_EQ(RGB(255, 255, 255), surface->Pixel(drawn.left + 1, drawn.bottom));
-        }
-    }
     static std::string Range(CWnd& wnd)
     {
         int nMin = -1, nMax = -1;
@@ -138,19 +122,29 @@ TEST_F(ImageChoice, ShowsThePicturesOfItsFormatsCentredAtTheSizeTheyAreDrawnAt)
     ChoiceWnd wnd; // all but the JPEG, in four columns of one row
     Open(wnd, m_folder + "\\", kExact, 300, 80);
     ASSERT_EQ(3, wnd.Count());
-    ExpectThumbnails(wnd, 1);
-    for (int i = 0; i < 3; ++i)
+    std::unique_ptr<TestSurface> surface = Print(wnd);
+    for (int i = 0; i < 3; ++i) {
+        const Picture& p = Find(wnd.Name(i));
+        SCOPED_TRACE(p.name);
+        CSize size(std::min(p.width, 64), std::min(p.height, 64));
+        CRect drawn(CPoint(5 + 69 * i + (64 - size.cx) / 2, 5 + (64 - size.cy) / 2), size);
+        EXPECT_EQ(p.color, surface->Pixel(drawn.left, drawn.top));
+        EXPECT_EQ(p.color, surface->Pixel(drawn.right - 1, drawn.bottom - 1));
+        EXPECT_EQ(RGB(255, 255, 255), surface->Pixel(drawn.left - 1, drawn.top + 1));
+        EXPECT_EQ(RGB(255, 255, 255), surface->Pixel(drawn.left + 1, drawn.bottom));
         EXPECT_EQ(0, remove(wnd.Name(i))); // only the thumbnails are kept: the files are free
+    }
 }
 
 TEST_F(ImageChoice, CellsAndThumbnailsScaleWithTheDpi)
 {
-    ChoiceWnd wnd;
-    Open(wnd, m_folder + "\\", kExact, 600, 160);
+    ChoiceWnd wnd; // at 192 DPI a cell of 128 at (10, 10): the green picture, 200 by 50, at 128 by 50
+    Open(wnd, m_folder, CCoreGlobalMethods::ImagePng, 300, 160);
     wnd.SendMessage(WM_DPICHANGED, MAKEWPARAM(192, 192));
-    ExpectThumbnails(wnd, 2);
-    wnd.SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(148 + 127, 10)); // the second cell's corner
-    EXPECT_EQ(wnd.Name(1), wnd.m_strSelectedFile);
+    std::unique_ptr<TestSurface> surface = Print(wnd);
+    const COLORREF green = RGB(0, 160, 0), white = RGB(255, 255, 255);
+    EXPECT_EQ(std::vector<COLORREF>({green, green, white, white}), std::vector<COLORREF>({surface->Pixel(10, 49),
+        surface->Pixel(137, 98), surface->Pixel(9, 60), surface->Pixel(20, 48)}));
 }
 
 TEST_F(ImageChoice, RowsScrollAndANarrowWindowKeepsOneColumn)
