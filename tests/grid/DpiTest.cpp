@@ -74,12 +74,10 @@ TEST(GridDpi, LargeListColumnFitsItsTitleAsAt96)
     list.InsertColumn(0, "Members");
     list.InsertColumn(1, "Length"); // the last column fills the rest
     CFont fonts[2];
-    int widths[2];
-    for (UINT i = 0; i < 2; ++i)
-    {
+    auto width = [&](UINT i) { // in the GUI font at i + 1 times 96 DPI
         list.SendMessage(WM_SETFONT, (WPARAM)CKwDpi::GuiFont(96 * (i + 1), fonts[i]));
         CLargeListCtrlTools::FitColumnToHeader(list, 0, 96 * (i + 1));
-        widths[i] = list.GetColumnWidth(0);
-    }
-    EXPECT_NEAR(2 * widths[0], widths[1], 6); // the title's hinting differs by a few pixels
+        return list.GetColumnWidth(0);
+    };
+    EXPECT_NEAR(2 * width(0), width(1), 6); // the title's hinting differs by a few pixels
 }
