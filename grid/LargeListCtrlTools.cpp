@@ -74,3 +74,11 @@ void CLargeListCtrlTools::FitColumnToHeader(CListCtrl& list, int nIndex, UINT nD
     if (nWidth > nTitle)
         list.SetColumnWidth(nIndex, std::max(nWidth, nTitle + CKwDpi::Scale(nWidth - nTitle, nDpi)));
 }
+
+UINT CLargeListCtrlTools::ScaleColumns(CListCtrl& list, UINT nFromDpi, UINT nToDpi)
+{
+    CHeaderCtrl* pHeader = list.GetHeaderCtrl();
+    for (int i = 0; nFromDpi != nToDpi && pHeader != NULL && i < pHeader->GetItemCount(); i++)
+        list.SetColumnWidth(i, ::MulDiv(list.GetColumnWidth(i), (int)nToDpi, (int)nFromDpi));
+    return nToDpi;
+}

@@ -29,4 +29,7 @@ public:
     // 96-DPI figures while its header draws by the DPI: at nDpi the padding is scaled, so that a
     // title fits there as at 96 DPI.
     static void FitColumnToHeader(CListCtrl& list, int nIndex, UINT nDpi);
+    // The columns' widths, made at nFromDpi, scaled to nToDpi, as a move to a monitor of another
+    // DPI asks; returns nToDpi.
+    static UINT ScaleColumns(CListCtrl& list, UINT nFromDpi, UINT nToDpi);
 };

@@ -5,6 +5,7 @@
 #include "core/KwPalette.h"
 #include "grid/KwHeaderCtrl.h"
 #include "grid/LargeListCtrlTools.h"
+#include "grid/LargeListWnd.h"
 #include "support/TestSurface.h"
 #include <gtest/gtest.h>
 
@@ -66,13 +67,13 @@ TEST(GridDpi, HeaderSeparatorsStopShortOfTheEdgesByTheScaledInset)
     }
 }
 
-TEST(GridDpi, LargeListColumnFitsItsTitleAsAt96)
+TEST(GridDpi, LargeListTitlesFitAsAt96AndWidthsFollowAMove)
 {
     GridHost host;
-    CListCtrl list;
+    CLargeListWnd list;
+    list.AddColumn("Members");
+    list.AddColumn("Length"); // the last column fills the rest
     ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 600, 200), &host, 1000));
-    list.InsertColumn(0, "Members");
-    list.InsertColumn(1, "Length"); // the last column fills the rest
     CFont fonts[2];
     auto width = [&](UINT i) { // in the GUI font at i + 1 times 96 DPI
         list.SendMessage(WM_SETFONT, (WPARAM)CKwDpi::GuiFont(96 * (i + 1), fonts[i]));
@@ -80,4 +81,10 @@ TEST(GridDpi, LargeListColumnFitsItsTitleAsAt96)
         return list.GetColumnWidth(0);
     };
     EXPECT_NEAR(2 * width(0), width(1), 6); // the title's hinting differs by a few pixels
+    list.SendMessage(WM_DPICHANGED, MAKEWPARAM(96, 96));
+    list.SetColumnWidth(0, 100);
+    list.SendMessage(WM_DPICHANGED, MAKEWPARAM(192, 192));
+    const int n192 = list.GetColumnWidth(0);
+    list.SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144));
+    EXPECT_EQ(std::make_pair(200, 150), std::make_pair(n192, list.GetColumnWidth(0)));
 }
