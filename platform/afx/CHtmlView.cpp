@@ -31,7 +31,7 @@ END_MESSAGE_MAP()
 
 namespace {
 
-const int s_nLine = 20; // pixels a scroll arrow moves
+const int s_nLine = 20; // pixels a scroll arrow moves at 96 DPI
 
 std::wstring WideOfAnsi(LPCTSTR psz)
 {
@@ -251,10 +251,11 @@ void CHtmlView::Scroll(int nBar, UINT nSBCode)
     SCROLLINFO si = { sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0 };
     GetScrollInfo(nBar, &si);
     int nPos = si.nPos;
-    int nPage = std::max((int)si.nPage - s_nLine, s_nLine);
+    const int nLine = CDpi::Scale(s_nLine, m_nDpi);
+    int nPage = std::max((int)si.nPage - nLine, nLine);
     switch (nSBCode) {
-    case SB_LINEUP: nPos -= s_nLine; break;
-    case SB_LINEDOWN: nPos += s_nLine; break;
+    case SB_LINEUP: nPos -= nLine; break;
+    case SB_LINEDOWN: nPos += nLine; break;
     case SB_PAGEUP: nPos -= nPage; break;
     case SB_PAGEDOWN: nPos += nPage; break;
     case SB_TOP: nPos = 0; break;
@@ -277,7 +278,7 @@ void CHtmlView::OnHScroll(UINT nSBCode, UINT, CScrollBar*)
 
 BOOL CHtmlView::OnMouseWheel(UINT, short zDelta, CPoint)
 {
-    ScrollTo(m_ptScroll.x, std::max<int>(0, m_ptScroll.y - zDelta * 3 * s_nLine / WHEEL_DELTA));
+    ScrollTo(m_ptScroll.x, std::max<int>(0, m_ptScroll.y - zDelta * 3 * CDpi::Scale(s_nLine, m_nDpi) / WHEEL_DELTA));
     return TRUE;
 }
 
