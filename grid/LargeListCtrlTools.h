@@ -25,4 +25,11 @@ public:
     // Shows the menu at the screen point when it has items (right button tracking), owned by
     // pOwner, and destroys it afterwards.
     static void TrackContextMenu(CMenu& menu, CPoint point, CWnd* pOwner);
+    // Fits column nIndex to its title (LVSCW_AUTOSIZE_USEHEADER). The control pads the title by
+    // 96-DPI figures while its header draws by the DPI: at nDpi the padding is scaled, so that a
+    // title fits there as at 96 DPI.
+    static void FitColumnToHeader(CListCtrl& list, int nIndex, UINT nDpi);
+    // The columns' widths, made at nFromDpi, scaled to nToDpi, as a move to a monitor of another
+    // DPI asks; returns nToDpi.
+    static UINT ScaleColumns(CListCtrl& list, UINT nFromDpi, UINT nToDpi);
 };

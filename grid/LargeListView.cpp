@@ -1,6 +1,7 @@
 // LargeListView.cpp: CLargeListView, cells on demand, sorted insertion, header-click sorting,
 // the widths in the document and the view context.
 #include "grid/LargeListView.h"
+#include "core/KwDpi.h"
 #include "core/KwMenu.h"
 #include "grid/LargeListCtrlTools.h"
 #include "grid/LargeListWidths.h"
@@ -13,6 +14,8 @@ IMPLEMENT_DYNCREATE(CLargeListView, CListView)
 BEGIN_MESSAGE_MAP(CLargeListView, CListView)
     ON_WM_CREATE()
     ON_MESSAGE(WM_THEMECHANGED, &CLargeListView::OnThemeChanged)
+    ON_MESSAGE(WM_DPICHANGED, &CLargeListView::OnDpiChanged)
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &CLargeListView::OnDpiChanged)
     ON_NOTIFY_REFLECT(LVN_GETDISPINFOA, &CLargeListView::OnGetdispinfo)
     ON_NOTIFY_REFLECT(LVN_KEYDOWN, &CLargeListView::OnKeydown)
     // The header is the control's child, with id 0.
@@ -32,7 +35,7 @@ CLargeListView::CColumn::CColumn(CString strTitle, CString (*pfnText)(long), int
 {
 }
 
-CLargeListView::CLargeListView() : m_poolBuffers(), m_nPool(0), m_bLayoutDone(FALSE)
+CLargeListView::CLargeListView() : m_poolBuffers(), m_nPool(0), m_bLayoutDone(FALSE), m_nDpi(CKwDpi::kDefault)
 {
 }
 
@@ -180,7 +183,7 @@ void CLargeListView::ResizeColumn(int nIndex, int nMode)
     if (nMode == 1)
         return;
     const int nContents = list.GetColumnWidth(nIndex);
-    list.SetColumnWidth(nIndex, LVSCW_AUTOSIZE_USEHEADER);
+    CLargeListCtrlTools::FitColumnToHeader(list, nIndex, m_nDpi);
     if (list.GetColumnWidth(nIndex) < nContents)
         list.SetColumnWidth(nIndex, nContents);
 }
@@ -218,18 +221,20 @@ void CLargeListView::Serialize(CArchive& ar)
 {
     CListCtrl& list = GetListCtrl();
     const BOOL bWindow = GetSafeHwnd() != NULL;
+    // The document keeps the widths at 96 DPI, as the header keeps its own.
+    const UINT nDpi = bWindow ? m_nDpi : CKwDpi::kDefault;
     CDWordArray widths;
     if (ar.IsStoring())
     {
         widths.SetSize(m_columns.GetSize());
         for (INT_PTR i = 0; i < widths.GetSize(); i++)
-            widths[i] = bWindow ? (DWORD)list.GetColumnWidth((int)i) : 0;
+            widths[i] = bWindow ? (DWORD)CKwDpi::Unscale(list.GetColumnWidth((int)i), nDpi) : 0;
         CLargeListWidths::Store(ar, widths);
         return;
     }
     CLargeListWidths::Load(ar, (int)m_columns.GetSize(), widths);
     for (INT_PTR i = 0; bWindow && i < widths.GetSize(); i++)
-        list.SetColumnWidth((int)i, (int)widths[i]);
+        list.SetColumnWidth((int)i, CKwDpi::Scale((int)widths[i], nDpi));
     m_bLayoutDone = TRUE;
 }
 
@@ -304,6 +309,7 @@ int CLargeListView::OnCreate(LPCREATESTRUCT lpcs)
         return -1;
     // The context stack holds this view's context only while the view is being created.
     StoreViewContext();
+    m_nDpi = CKwDpi::ForWindow(m_hWnd);
     CLargeListCtrlTools::FollowLook(GetListCtrl(), TRUE);
     return 0;
 }
@@ -411,4 +417,12 @@ LRESULT CLargeListView::OnCompareViewContext(WPARAM, LPARAM lParam)
     CViewContext other(*pContext);
     other.m_nValue7 = m_viewContext.m_nValue7;
     return other == m_viewContext;
+}
+
+// On a monitor of another DPI the columns keep their widths in proportion.
+LRESULT CLargeListView::OnDpiChanged(WPARAM wParam, LPARAM)
+{
+    const UINT nDpi = CKwDpi::FromMessage(m_hWnd, WM_DPICHANGED, wParam);
+    m_nDpi = CLargeListCtrlTools::ScaleColumns(GetListCtrl(), m_nDpi, nDpi);
+    return 0;
 }

@@ -78,6 +78,7 @@ protected:
 
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg LRESULT OnThemeChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     afx_msg void OnGetdispinfo(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnKeydown(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnHeaderClicked(NMHDR* pNMHDR, LRESULT* pResult);
@@ -96,4 +97,5 @@ protected:
     CArray<CColumn*, CColumn*> m_columns; // owned, in column order
     CArray<CColumn*, CColumn*> m_sortOrder; // the same columns, most significant first
     BOOL m_bLayoutDone;
+    UINT m_nDpi; // the columns' widths are made for it
 };

@@ -1,6 +1,7 @@
 // LargeListWnd.cpp: CLargeListWnd, its columns and lines, copy, clear all and its context menu.
 #include "grid/LargeListWnd.h"
 #include "core/KwClipboard.h"
+#include "core/KwDpi.h"
 #include "core/KwMenu.h"
 #include "grid/LargeListCtrlTools.h"
 #include "res/resource.h"
@@ -12,6 +13,8 @@ IMPLEMENT_DYNAMIC(CLargeListWnd, CListCtrl)
 BEGIN_MESSAGE_MAP(CLargeListWnd, CListCtrl)
     ON_WM_CREATE()
     ON_MESSAGE(WM_THEMECHANGED, &CLargeListWnd::OnThemeChanged)
+    ON_MESSAGE(WM_DPICHANGED, &CLargeListWnd::OnDpiChanged)
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &CLargeListWnd::OnDpiChanged)
     ON_WM_SIZE()
     ON_WM_CONTEXTMENU()
     ON_WM_LBUTTONDBLCLK()
@@ -22,7 +25,7 @@ BEGIN_MESSAGE_MAP(CLargeListWnd, CListCtrl)
     ON_UPDATE_COMMAND_UI(ID_EDIT_CLEAR_ALL, &CLargeListWnd::OnUpdateEditClearAll)
 END_MESSAGE_MAP()
 
-CLargeListWnd::CLargeListWnd()
+CLargeListWnd::CLargeListWnd() : m_nDpi(CKwDpi::kDefault)
 {
 }
 
@@ -85,6 +88,10 @@ int CLargeListWnd::OnCreate(LPCREATESTRUCT lpcs)
     SetExtendedStyle(LVS_EX_HEADERDRAGDROP | LVS_EX_FULLROWSELECT);
     for (INT_PTR i = 0; i < m_titles.GetSize(); i++)
         InsertColumn((int)i, m_titles[i], LVCFMT_LEFT, LVSCW_AUTOSIZE_USEHEADER);
+    // Padded for the DPI; the last column fills the rest as the window is sized.
+    m_nDpi = CKwDpi::ForWindow(m_hWnd);
+    for (INT_PTR i = 0; m_nDpi != CKwDpi::kDefault && i + 1 < m_titles.GetSize(); i++)
+        CLargeListCtrlTools::FitColumnToHeader(*this, (int)i, m_nDpi);
     CLargeListCtrlTools::FollowLook(*this, TRUE);
     return 0;
 }
@@ -161,4 +168,11 @@ void CLargeListWnd::OnEditClearAll()
 void CLargeListWnd::OnUpdateEditClearAll(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(GetItemCount() > 0);
+}
+
+// On a monitor of another DPI the columns keep their widths in proportion.
+LRESULT CLargeListWnd::OnDpiChanged(WPARAM wParam, LPARAM)
+{
+    m_nDpi = CLargeListCtrlTools::ScaleColumns(*this, m_nDpi, CKwDpi::FromMessage(m_hWnd, WM_DPICHANGED, wParam));
+    return 0;
 }

@@ -30,6 +30,7 @@ protected:
 
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg LRESULT OnThemeChanged(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
@@ -41,4 +42,5 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     CStringArray m_titles;
+    UINT m_nDpi; // the columns' widths are made for it
 };

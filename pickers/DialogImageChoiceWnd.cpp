@@ -1,6 +1,7 @@
 // DialogImageChoiceWnd.cpp: listing the folder, making the thumbnails, painting, selecting and
 // scrolling by rows.
 #include "pickers/DialogImageChoiceWnd.h"
+#include "core/KwDpi.h"
 #include "core/KwPalette.h"
 
 #include "core/CoreGlobalMethods.h"
@@ -72,10 +73,12 @@ BEGIN_MESSAGE_MAP(CDialogImageChoiceWnd, CWnd)
     ON_WM_LBUTTONDBLCLK()
     ON_WM_VSCROLL()
     ON_WM_MOUSEWHEEL()
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, OnDpiChanged)
 END_MESSAGE_MAP()
 
 CDialogImageChoiceWnd::CDialogImageChoiceWnd()
-    : m_nFormats(0), m_nCellSize(64), m_nMargin(5), m_nTopRow(0), m_nSelection(-1)
+    : m_nFormats(0), m_nCellSize(64), m_nMargin(5), m_nDpi(CKwDpi::kDefault), m_nTopRow(0), m_nSelection(-1)
 {
 }
 
@@ -94,6 +97,7 @@ int CDialogImageChoiceWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
+    m_nDpi = CKwDpi::ForWindow(m_hWnd);
     ReloadFileNameArrayAndImageArray();
     return 0;
 }
@@ -144,7 +148,7 @@ void CDialogImageChoiceWnd::ReloadFileNameArrayAndImageArray()
     ListFolder();
     CKwGdiplus gdiplus;
     for (INT_PTR i = 0; i < m_arrFileNames.GetSize();) {
-        CKwImage* pImage = MatchesFormats(m_arrFileNames[i]) ? LoadThumbnail(m_arrFileNames[i], m_nCellSize) : NULL;
+        CKwImage* pImage = MatchesFormats(m_arrFileNames[i]) ? LoadThumbnail(m_arrFileNames[i], Cell()) : NULL;
         if (pImage == NULL) {
             m_arrFileNames.RemoveAt(i);
             continue;
@@ -157,11 +161,21 @@ void CDialogImageChoiceWnd::ReloadFileNameArrayAndImageArray()
     UpdateScrollBar();
 }
 
+int CDialogImageChoiceWnd::Cell() const
+{
+    return CKwDpi::Scale(m_nCellSize, m_nDpi);
+}
+
+int CDialogImageChoiceWnd::Margin() const
+{
+    return CKwDpi::Scale(m_nMargin, m_nDpi);
+}
+
 CKwThumbnailLayout CDialogImageChoiceWnd::Layout()
 {
     CRect rcClient;
     GetClientRect(&rcClient);
-    return CKwThumbnailLayout((int)m_arrImages.GetSize(), rcClient.Width(), rcClient.Height(), m_nCellSize, m_nMargin);
+    return CKwThumbnailLayout((int)m_arrImages.GetSize(), rcClient.Width(), rcClient.Height(), Cell(), Margin());
 }
 
 UINT CDialogImageChoiceWnd::GetColumnCount()
@@ -178,7 +192,7 @@ void CDialogImageChoiceWnd::GetImageRect(UINT nIndex, CRect& rect)
 {
     int x = 0, y = 0;
     Layout().GetCellOrigin((int)nIndex, m_nTopRow, x, y);
-    rect.SetRect(x, y, x + m_nCellSize, y + m_nCellSize);
+    rect.SetRect(x, y, x + Cell(), y + Cell());
 }
 
 void CDialogImageChoiceWnd::UpdateScrollBar()
@@ -208,7 +222,7 @@ void CDialogImageChoiceWnd::Draw(CDC& dc)
     dc.FillSolidRect(&rcClient, CKwPalette::Get(CKwPalette::eWindow));
     if (!m_strError.IsEmpty()) {
         CRect rcText(rcClient);
-        rcText.DeflateRect(m_nMargin, m_nMargin);
+        rcText.DeflateRect(Margin(), Margin());
         CFont* pOldFont = GetParent() != NULL && GetParent()->GetFont() != NULL ? dc.SelectObject(GetParent()->GetFont()) : NULL;
         dc.SetTextColor(CKwPalette::Get(CKwPalette::eGrayText));
         dc.DrawText(m_strError, &rcText, DT_WORDBREAK | DT_NOPREFIX);
@@ -223,14 +237,14 @@ void CDialogImageChoiceWnd::Draw(CDC& dc)
         GetImageRect((UINT)i, rcCell);
         // The thumbnail already has the size it is drawn at: centred in its cell.
         CSize size = m_arrImages[i]->GetSize();
-        CPoint origin(rcCell.left + (m_nCellSize - size.cx) / 2, rcCell.top + (m_nCellSize - size.cy) / 2);
+        CPoint origin(rcCell.left + (rcCell.Width() - size.cx) / 2, rcCell.top + (rcCell.Height() - size.cy) / 2);
         m_arrImages[i]->Draw(&dc, CRect(origin, size));
     }
     if (m_nSelection >= 0 && m_nSelection < m_arrImages.GetSize()) {
         CRect rcFrame;
         GetImageRect((UINT)m_nSelection, rcFrame);
         CBrush brush(CKwPalette::Get(CKwPalette::eThumbSelection));
-        for (int i = 0; i < 4; ++i) {
+        for (int i = CKwDpi::Scale(4, m_nDpi); i > 0; --i) {
             rcFrame.InflateRect(1, 1);
             dc.FrameRect(&rcFrame, &brush);
         }
@@ -300,4 +314,22 @@ void CDialogImageChoiceWnd::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScro
 BOOL CDialogImageChoiceWnd::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 {
     return CCoreGlobalMethods::HandleMouseWheel(m_hWnd, nFlags, zDelta, pt);
+}
+
+// On a monitor of another DPI the thumbnails are made again for cells of its size; the files,
+// the selection and the top row stay.
+LRESULT CDialogImageChoiceWnd::OnDpiChanged(WPARAM wParam, LPARAM)
+{
+    m_nDpi = CKwDpi::FromMessage(m_hWnd, WM_DPICHANGED, wParam);
+    CKwGdiplus gdiplus;
+    for (INT_PTR i = 0; i < m_arrImages.GetSize(); ++i) {
+        if (CKwImage* pImage = LoadThumbnail(m_arrFileNames[i], Cell())) {
+            delete m_arrImages[i];
+            m_arrImages[i] = pImage;
+        }
+    }
+    m_nTopRow = Layout().ClampTopRow(m_nTopRow);
+    UpdateScrollBar();
+    Invalidate(FALSE);
+    return 0;
 }

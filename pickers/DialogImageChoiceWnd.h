@@ -27,8 +27,9 @@ public:
     BOOL Create(const CRect& rect, CWnd* pParentWnd);
 
 protected:
-    int m_nCellSize;
+    int m_nCellSize; // at 96 DPI, as the margin
     int m_nMargin;
+    UINT m_nDpi; // the cells and thumbnails are made for it
     int m_nTopRow;
     int m_nSelection;
     // Thumbnails at the size they are drawn at, parallel to the file names.
@@ -52,9 +53,13 @@ protected:
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The cell's side and the margin at m_nDpi.
+    int Cell() const;
+    int Margin() const;
     CKwThumbnailLayout Layout();
     void Draw(CDC& dc);
     void ListFolder();

@@ -2,6 +2,7 @@
 // the push button's own painting, and the picker it opens.
 #include "pickers/KwColorButton.h"
 
+#include "core/KwDpi.h"
 #include "core/KwPalette.h"
 
 namespace {
@@ -25,11 +26,13 @@ BEGIN_MESSAGE_MAP(CKwColorButton, CWnd)
     ON_WM_SETFOCUS()
     ON_WM_KILLFOCUS()
     ON_WM_ENABLE()
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, OnDpiChanged)
 END_MESSAGE_MAP()
 
 CKwColorButton::CKwColorButton(IKwColorPickerClient* client)
     : m_pPicker(new CKwColorPicker(this)), m_pClient(client), m_nPickerID(0), m_nID(-1), m_Color(0), m_bFocus(0),
-      m_bPressed(0)
+      m_bPressed(0), m_nDpi(0)
 {
 }
 
@@ -96,6 +99,18 @@ CString CKwColorButton::SpecialCaption() const
     return caption;
 }
 
+UINT CKwColorButton::Dpi() const
+{
+    return m_nDpi != 0 ? m_nDpi : CKwDpi::ForWindow(m_hWnd);
+}
+
+LRESULT CKwColorButton::OnDpiChanged(WPARAM wParam, LPARAM)
+{
+    m_nDpi = CKwDpi::FromMessage(m_hWnd, WM_DPICHANGED, wParam);
+    Invalidate();
+    return 0;
+}
+
 void CKwColorButton::Draw(CDC& dc)
 {
     CRect rc;
@@ -124,17 +139,22 @@ void CKwColorButton::Draw(CDC& dc)
         DrawEdge(dc, L + 1, T + 1, R - 1, B - 1, kWhite, kNearBlack);
         DrawEdge(dc, L + 2, T + 2, R - 2, B - 2, kLightGrey, kDarkGrey);
     }
+    // The drop-down part at the right (separator and arrow) is as wide as the DPI says; the
+    // frame's lines stay a pixel each.
+    const UINT nDpi = Dpi();
+    const int nSwatchRight = R - CKwDpi::Scale(16, nDpi), nSeparator = R - CKwDpi::Scale(12, nDpi);
     if (m_nID == -1 && (p || bEnabled))
-        DrawEdge(dc, L + 5 + p, T + 4 + p, R - 16 + p, B - 5 + p, kGlyph, kGlyph);
+        DrawEdge(dc, L + 5 + p, T + 4 + p, nSwatchRight + p, B - 5 + p, kGlyph, kGlyph);
 
-    dc.FillSolidRect(R - 12 + p, T + 4 + p, 1, B - 5 - (T + 4 + p) + 1, kDarkGrey);
-    dc.FillSolidRect(R - 11 + p, T + 4 + p, 1, B - 5 - (T + 4 + p) + 1, kWhite);
+    dc.FillSolidRect(nSeparator + p, T + 4 + p, 1, B - 5 - (T + 4 + p) + 1, kDarkGrey);
+    dc.FillSolidRect(nSeparator + 1 + p, T + 4 + p, 1, B - 5 - (T + 4 + p) + 1, kWhite);
 
-    const int x = R - 9 + p, y = (T + B) / 2 - 1 + p;
+    // Rows of 5, 3 and 1 pixels at 96 DPI; the tip stays in the glyph's colour.
+    const int nArrow = 2 * CKwDpi::Scale(2, nDpi) + 1;
+    const int x = R - CKwDpi::Scale(7, nDpi) - nArrow / 2 + p, y = (T + B) / 2 - nArrow / 4 + p;
     const COLORREF arrow = bEnabled ? kGlyph : kDarkGrey;
-    dc.FillSolidRect(x, y, 5, 1, arrow);
-    dc.FillSolidRect(x + 1, y + 1, 3, 1, arrow);
-    dc.SetPixel(x + 2, y + 2, kGlyph);
+    for (int row = 0; 2 * row < nArrow; row++)
+        dc.FillSolidRect(x + row, y + row, nArrow - 2 * row, 1, 2 * row + 1 < nArrow ? arrow : kGlyph);
 
     if (m_bFocus && (p || bEnabled))
     {
@@ -157,17 +177,18 @@ void CKwColorButton::Draw(CDC& dc)
 
     if (m_nID == -1)
     {
-        dc.FillSolidRect(L + 6 + p, T + 5 + p, R - L - 22, B - T - 10, m_Color);
+        dc.FillSolidRect(L + 6 + p, T + 5 + p, nSwatchRight - L - 6, B - T - 10, m_Color);
         return;
     }
     CString caption = SpecialCaption();
     if (caption.IsEmpty())
         return;
-    CFont* pOldFont = dc.SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    CFont font;
+    CFont* pOldFont = dc.SelectObject(CFont::FromHandle(CKwDpi::GuiFont(nDpi, font)));
     int nOldMode = dc.SetBkMode(TRANSPARENT);
     if (bDark)
         dc.SetTextColor(CKwPalette::Get(CKwPalette::eFaceText));
-    CRect text(L + 4 + p, T + p, R - 13 + p, B + p);
+    CRect text(L + 4 + p, T + p, nSeparator - 1 + p, B + p);
     dc.DrawText(caption, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
     dc.SetBkMode(nOldMode);
     dc.SelectObject(pOldFont);

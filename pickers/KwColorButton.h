@@ -41,10 +41,12 @@ protected:
     COLORREF m_Color;
     int m_bFocus;
     int m_bPressed;
+    UINT m_nDpi; // told by a DPI message; 0: the window's own
 
     void Repaint();
     void Draw(CDC& dc);
     CString SpecialCaption() const;
+    UINT Dpi() const;
 
     afx_msg void OnPaint();
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
@@ -52,5 +54,6 @@ protected:
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
     afx_msg void OnEnable(BOOL bEnable);
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

@@ -1,5 +1,6 @@
 // KwFontSampleWnd.cpp: the font pickers' window, button, layout and sample.
 #include "pickers/KwFontSampleWnd.h"
+#include "core/KwDpi.h"
 #include "core/KwPalette.h"
 
 #include "core/KwPlaceholder.h"
@@ -14,9 +15,11 @@ BEGIN_MESSAGE_MAP(CKwFontSampleWnd, CWnd)
     ON_WM_SIZE()
     ON_WM_PAINT()
     ON_BN_CLICKED(CKwFontSampleWnd::ChooseButtonId, OnChooseClicked)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, OnDpiChanged)
 END_MESSAGE_MAP()
 
-CKwFontSampleWnd::CKwFontSampleWnd() : m_nButtonWidth(50)
+CKwFontSampleWnd::CKwFontSampleWnd() : m_nButtonWidth(50), m_nDpi(CKwDpi::kDefault)
 {
     memset(&m_logFont, 0, sizeof(m_logFont));
 }
@@ -33,19 +36,20 @@ BOOL CKwFontSampleWnd::Initialize(UINT nID, CWnd* pParent, DWORD dwExStyle)
                                    [&](const CRect& rect) { return Create(nID, pParent, rect); });
 }
 
-CRect CKwFontSampleWnd::ButtonRect(const CRect& client, UINT nButtonWidth)
+CRect CKwFontSampleWnd::ButtonRect(const CRect& client, UINT nButtonWidth, UINT nDpi)
 {
     CRect rect = client;
-    rect.DeflateRect(2, 2);
-    rect.left = std::max(rect.left, rect.right - (LONG)nButtonWidth);
+    const int nInset = CKwDpi::Scale(2, nDpi);
+    rect.DeflateRect(nInset, nInset);
+    rect.left = std::max(rect.left, rect.right - (LONG)CKwDpi::Scale((int)nButtonWidth, nDpi));
     return rect;
 }
 
-CRect CKwFontSampleWnd::SampleRect(const CRect& client, UINT nButtonWidth, UINT nButtonOffset)
+CRect CKwFontSampleWnd::SampleRect(const CRect& client, UINT nButtonWidth, UINT nButtonOffset, UINT nDpi)
 {
     CRect rect = client;
-    rect.DeflateRect(0, 3);
-    rect.right = std::max(rect.left, client.right - (LONG)nButtonOffset - (LONG)nButtonWidth);
+    rect.DeflateRect(0, CKwDpi::Scale(3, nDpi));
+    rect.right = std::max(rect.left, client.right - (LONG)CKwDpi::Scale((int)(nButtonOffset + nButtonWidth), nDpi));
     return rect;
 }
 
@@ -63,7 +67,8 @@ int CKwFontSampleWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
     caption.LoadString(IDS_KW_CHOOSE);
     if (!m_button.Create(caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 0, 0), this, ChooseButtonId))
         return -1;
-    m_button.SetFont(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    m_nDpi = CKwDpi::ForWindow(m_hWnd);
+    LayOut();
     // The face behind the sample and the button in the look's colour.
     CKwPalette::FollowInDialog(m_hWnd);
     return 0;
@@ -73,7 +78,25 @@ void CKwFontSampleWnd::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
     if (m_button.m_hWnd != NULL)
-        m_button.MoveWindow(ButtonRect(CRect(0, 0, cx, cy), m_nButtonWidth));
+        m_button.MoveWindow(ButtonRect(CRect(0, 0, cx, cy), m_nButtonWidth, m_nDpi));
+}
+
+void CKwFontSampleWnd::LayOut()
+{
+    m_button.SetFont(CFont::FromHandle(CKwDpi::GuiFont(m_nDpi, m_buttonFont)));
+    CRect client;
+    GetClientRect(&client);
+    m_button.MoveWindow(ButtonRect(client, m_nButtonWidth, m_nDpi));
+}
+
+// A move to a monitor of another DPI: the host sizes the window, the picker its button.
+LRESULT CKwFontSampleWnd::OnDpiChanged(WPARAM wParam, LPARAM)
+{
+    m_nDpi = CKwDpi::FromMessage(m_hWnd, WM_DPICHANGED, wParam);
+    if (m_button.m_hWnd != NULL)
+        LayOut();
+    Invalidate(TRUE);
+    return 0;
 }
 
 void CKwFontSampleWnd::OnPaint()
@@ -85,7 +108,7 @@ void CKwFontSampleWnd::DrawSample(CDC& dc)
 {
     CRect client;
     GetClientRect(&client);
-    CRect sample = SampleRect(client, m_nButtonWidth, SampleOffset());
+    CRect sample = SampleRect(client, m_nButtonWidth, SampleOffset(), m_nDpi);
     dc.Draw3dRect(&sample, CKwPalette::Get(CKwPalette::eFaceShadow), CKwPalette::Get(CKwPalette::eFaceLight));
     CFont font;
     font.CreateFontIndirect(&m_logFont);

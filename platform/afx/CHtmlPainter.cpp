@@ -1,5 +1,6 @@
 // CHtmlPainter.cpp: a display list onto a device context.
 #include "CHtmlPainter.h"
+#include "CDpi.h"
 #include "CHtmlGdiResources.h"
 
 #include <gdiplus.h>
@@ -23,14 +24,16 @@ void CHtmlPainter::Frame(HDC hDC, const RECT& rc, COLORREF cr, int nThickness)
 }
 
 void CHtmlPainter::Paint(HDC hDC, const CHtmlDisplayList& list, CHtmlGdiResources& resources, int xScroll, int yScroll,
-    const RECT& rcClip)
+    const RECT& rcClip, UINT nDpi)
 {
+    auto scale = [nDpi](int n) { return CDpi::Scale(n, nDpi); };
     Fill(hDC, rcClip, list.crPage);
     int nOldMode = ::SetBkMode(hDC, TRANSPARENT);
     HGDIOBJ hOldFont = ::GetCurrentObject(hDC, OBJ_FONT);
     std::vector<INT> advances;
     for (const CHtmlDisplayList::CItem& item : list.items) {
-        RECT rc = { item.box.left - xScroll, item.box.top - yScroll, item.box.right - xScroll, item.box.bottom - yScroll };
+        RECT rc = { scale(item.box.left) - xScroll, scale(item.box.top) - yScroll, scale(item.box.right) - xScroll,
+            scale(item.box.bottom) - yScroll };
         RECT rcVisible;
         if (!::IntersectRect(&rcVisible, &rc, &rcClip))
             continue;
@@ -39,17 +42,26 @@ void CHtmlPainter::Paint(HDC hDC, const CHtmlDisplayList& list, CHtmlGdiResource
             Fill(hDC, rc, item.cr);
             break;
         case CHtmlDisplayList::CItem::kindFrame:
-            Frame(hDC, rc, item.cr, item.nThickness);
+            Frame(hDC, rc, item.cr, scale(item.nThickness));
             break;
         case CHtmlDisplayList::CItem::kindText: {
             if (item.crBack != 0xFFFFFFFF)
                 Fill(hDC, rc, item.crBack);
             std::wstring s = CHtmlGdiResources::Wide(item.strText.data(), item.strText.size());
-            ::SelectObject(hDC, resources.Font(item.font));
+            CHtmlFont font = item.font;
+            font.nSize = scale(font.nSize);
+            ::SelectObject(hDC, resources.Font(font));
             ::SetTextColor(hDC, item.cr);
             // Drawn with the advances it was laid out with: a device context may space glyphs
-            // otherwise (Wine draws unsmoothed text with narrower hinted advances).
+            // otherwise (Wine draws unsmoothed text with narrower hinted advances). At another
+            // DPI each glyph goes where its laid-out place scales to.
             resources.Advances(item.font, s, advances);
+            int nLaidOut = 0, nPlaced = 0;
+            for (size_t i = 0; nDpi != CDpi::kDefault && i < advances.size(); i++) {
+                nLaidOut += advances[i];
+                advances[i] = scale(nLaidOut) - nPlaced;
+                nPlaced += advances[i];
+            }
             ::ExtTextOutW(hDC, rc.left, rc.top, 0, NULL, s.c_str(), (UINT)s.size(), advances.data());
             break;
         }

@@ -1,6 +1,7 @@
 // CHtmlView.cpp: the HTML view: navigation, its document, layout, painting, scrolling and links.
 #include "CHtmlView.h"
 #include "CDC.h"
+#include "CDpi.h"
 #include "CHtmlPainter.h"
 #include "CHtmlViewDocument.h"
 #include "CScrollBar.h"
@@ -24,11 +25,13 @@ BEGIN_MESSAGE_MAP(CHtmlView, CFormView)
     ON_WM_KEYDOWN()
     ON_WM_SETCURSOR()
     ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+    ON_MESSAGE(WM_DPICHANGED, OnDpiChanged)
+    ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, OnDpiChanged)
 END_MESSAGE_MAP()
 
 namespace {
 
-const int s_nLine = 20; // pixels a scroll arrow moves
+const int s_nLine = 20; // pixels a scroll arrow moves at 96 DPI
 
 std::wstring WideOfAnsi(LPCTSTR psz)
 {
@@ -55,7 +58,8 @@ std::string Escaped(const std::wstring& s)
 } // namespace
 
 CHtmlView::CHtmlView()
-    : CFormView((LPCTSTR)NULL), m_pHtmlDocument(new CHtmlViewDocument(this)), m_nLayoutWidth(-1), m_ptScroll(0, 0)
+    : CFormView((LPCTSTR)NULL), m_pHtmlDocument(new CHtmlViewDocument(this)), m_nLayoutWidth(-1), m_ptScroll(0, 0),
+      m_nDpi(CDpi::kDefault)
 {
 }
 
@@ -73,6 +77,7 @@ BOOL CHtmlView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
 
 int CHtmlView::OnCreate(LPCREATESTRUCT lpcs)
 {
+    m_nDpi = CDpi::ForWindow(m_hWnd);
     return CView::OnCreate(lpcs); // the context comes in the creation parameters, not through a dialog
 }
 
@@ -118,7 +123,7 @@ void CHtmlView::Navigate2(LPCTSTR lpszURL, DWORD dwFlags, LPCTSTR lpszTargetFram
     if (nHash >= 0 && (strTarget.IsEmpty() || strTarget == strShown) && !m_strURL.IsEmpty()) {
         // A place in the page shown: nothing loads.
         m_strURL = strShown + "#" + strFragment;
-        ScrollTo(m_ptScroll.x, m_page.AnchorTop((LPCTSTR)strFragment));
+        ScrollTo(m_ptScroll.x, AnchorTop(strFragment));
         return;
     }
     std::string strPage;
@@ -130,7 +135,7 @@ void CHtmlView::Navigate2(LPCTSTR lpszURL, DWORD dwFlags, LPCTSTR lpszTargetFram
     m_strURL = strURL;
     ShowPage(strPage);
     if (!strFragment.IsEmpty())
-        ScrollTo(0, m_page.AnchorTop((LPCTSTR)strFragment));
+        ScrollTo(0, AnchorTop(strFragment));
     OnDocumentComplete(strURL);
 }
 
@@ -198,7 +203,7 @@ void CHtmlView::Relayout()
     CRect rc(0, 0, 0, 0);
     if (m_hWnd != NULL)
         GetClientRect(&rc);
-    m_page.Layout(m_resources, rc.Width());
+    m_page.Layout(m_resources, CDpi::Unscale(rc.Width(), m_nDpi));
     m_nLayoutWidth = rc.Width();
     UpdateScrollBars();
     if (m_hWnd != NULL)
@@ -212,11 +217,13 @@ void CHtmlView::UpdateScrollBars()
     CRect rc;
     GetClientRect(&rc);
     const CHtmlDisplayList& list = m_page.DisplayList();
-    m_ptScroll.x = std::max(0, std::min<int>(m_ptScroll.x, list.cx - rc.Width()));
-    m_ptScroll.y = std::max(0, std::min<int>(m_ptScroll.y, list.cy - rc.Height()));
-    SCROLLINFO si = { sizeof(SCROLLINFO), SIF_ALL | SIF_DISABLENOSCROLL, 0, list.cy - 1, (UINT)rc.Height(), m_ptScroll.y, 0 };
+    const int cx = CDpi::Scale(list.cx, m_nDpi), cy = CDpi::Scale(list.cy, m_nDpi);
+    m_ptScroll.x = std::max(0, std::min<int>(m_ptScroll.x, cx - rc.Width()));
+    m_ptScroll.y = std::max(0, std::min<int>(m_ptScroll.y, cy - rc.Height()));
+    SCROLLINFO si = { sizeof(SCROLLINFO), SIF_ALL | SIF_DISABLENOSCROLL, 0, cy - 1, (UINT)rc.Height(), m_ptScroll.y,
+        0 };
     SetScrollInfo(SB_VERT, &si); // always there: the width to lay out for stays the same
-    si = SCROLLINFO { sizeof(SCROLLINFO), SIF_ALL, 0, list.cx - 1, (UINT)rc.Width(), m_ptScroll.x, 0 };
+    si = SCROLLINFO { sizeof(SCROLLINFO), SIF_ALL, 0, cx - 1, (UINT)rc.Width(), m_ptScroll.x, 0 };
     SetScrollInfo(SB_HORZ, &si);
 }
 
@@ -244,10 +251,11 @@ void CHtmlView::Scroll(int nBar, UINT nSBCode)
     SCROLLINFO si = { sizeof(SCROLLINFO), SIF_ALL, 0, 0, 0, 0, 0 };
     GetScrollInfo(nBar, &si);
     int nPos = si.nPos;
-    int nPage = std::max((int)si.nPage - s_nLine, s_nLine);
+    const int nLine = CDpi::Scale(s_nLine, m_nDpi);
+    int nPage = std::max((int)si.nPage - nLine, nLine);
     switch (nSBCode) {
-    case SB_LINEUP: nPos -= s_nLine; break;
-    case SB_LINEDOWN: nPos += s_nLine; break;
+    case SB_LINEUP: nPos -= nLine; break;
+    case SB_LINEDOWN: nPos += nLine; break;
     case SB_PAGEUP: nPos -= nPage; break;
     case SB_PAGEDOWN: nPos += nPage; break;
     case SB_TOP: nPos = 0; break;
@@ -270,7 +278,7 @@ void CHtmlView::OnHScroll(UINT nSBCode, UINT, CScrollBar*)
 
 BOOL CHtmlView::OnMouseWheel(UINT, short zDelta, CPoint)
 {
-    ScrollTo(m_ptScroll.x, std::max<int>(0, m_ptScroll.y - zDelta * 3 * s_nLine / WHEEL_DELTA));
+    ScrollTo(m_ptScroll.x, std::max<int>(0, m_ptScroll.y - zDelta * 3 * CDpi::Scale(s_nLine, m_nDpi) / WHEEL_DELTA));
     return TRUE;
 }
 
@@ -293,8 +301,9 @@ void CHtmlView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 int CHtmlView::LinkAt(CPoint point) const
 {
     const auto& links = m_page.DisplayList().links;
+    const int x = CDpi::Unscale(point.x + m_ptScroll.x, m_nDpi), y = CDpi::Unscale(point.y + m_ptScroll.y, m_nDpi);
     for (size_t i = 0; i < links.size(); i++)
-        if (links[i].box.Contains(point.x + m_ptScroll.x, point.y + m_ptScroll.y))
+        if (links[i].box.Contains(x, y))
             return (int)i;
     return -1;
 }
@@ -356,9 +365,23 @@ void CHtmlView::OnDraw(CDC* pDC)
     HDC hMemDC = ::CreateCompatibleDC(hDC);
     HBITMAP hBitmap = ::CreateCompatibleBitmap(hDC, rc.Width(), rc.Height());
     HGDIOBJ hOld = ::SelectObject(hMemDC, hBitmap);
-    CHtmlPainter::Paint(hMemDC, m_page.DisplayList(), m_resources, m_ptScroll.x, m_ptScroll.y, rc);
+    CHtmlPainter::Paint(hMemDC, m_page.DisplayList(), m_resources, m_ptScroll.x, m_ptScroll.y, rc, m_nDpi);
     ::BitBlt(hDC, 0, 0, rc.Width(), rc.Height(), hMemDC, 0, 0, SRCCOPY);
     ::SelectObject(hMemDC, hOld);
     ::DeleteObject(hBitmap);
     ::DeleteDC(hMemDC);
+}
+
+// A move to a monitor of another DPI: the page keeps its layout and is shown at the new size.
+LRESULT CHtmlView::OnDpiChanged(WPARAM wParam, LPARAM)
+{
+    m_nDpi = CDpi::FromMessage(m_hWnd, WM_DPICHANGED, wParam);
+    Relayout();
+    return 0;
+}
+
+int CHtmlView::AnchorTop(const CString& strFragment) const
+{
+    const int y = m_page.AnchorTop((LPCTSTR)strFragment);
+    return y < 0 ? y : CDpi::Scale(y, m_nDpi);
 }

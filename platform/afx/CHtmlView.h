@@ -55,6 +55,7 @@ protected:
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
 private:
@@ -66,7 +67,8 @@ private:
     CString m_strURL;
     std::wstring m_strFolder; // of the file shown: relative links and pictures are found from it
     int m_nLayoutWidth;
-    CPoint m_ptScroll;
+    CPoint m_ptScroll; // in the window's pixels
+    UINT m_nDpi; // the page is laid out at 96 DPI and shown at this one
 
     void ShowWritten(const std::string& strPage); // the document was closed
     void ShowPage(const std::string& strPage);
@@ -75,5 +77,7 @@ private:
     void ScrollTo(int x, int y);
     void UpdateScrollBars();
     int LinkAt(CPoint point) const;
+    // Where the anchor's line is shown, -1 for none.
+    int AnchorTop(const CString& strFragment) const;
     void Scroll(int nBar, UINT nSBCode);
 };

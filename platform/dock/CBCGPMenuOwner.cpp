@@ -126,7 +126,8 @@ LRESULT CALLBACK CBCGPMenuOwner::WindowProc(HWND hWnd, UINT nMsg, WPARAM wParam,
             break;
         SItem* pItem = (SItem*)pMeasure->itemData;
         HDC hDC = ::GetDC(hWnd);
-        CSize size = pManager->OnMeasureMenuItem(CDC::FromHandle(hDC), pItem->strText, (pItem->fType & MFT_SEPARATOR) != 0);
+        CSize size = pManager->OnMeasureMenuItem(CDC::FromHandle(hDC), pItem->strText,
+            (pItem->fType & MFT_SEPARATOR) != 0, CDpi::ForWindow(s_hTarget));
         ::ReleaseDC(hWnd, hDC);
         pMeasure->itemWidth = (UINT)size.cx;
         pMeasure->itemHeight = (UINT)size.cy;
@@ -139,7 +140,7 @@ LRESULT CALLBACK CBCGPMenuOwner::WindowProc(HWND hWnd, UINT nMsg, WPARAM wParam,
             break;
         SItem* pItem = (SItem*)pDraw->itemData;
         pManager->OnDrawMenuItem(CDC::FromHandle(pDraw->hDC), pDraw->rcItem, pItem->strText, pDraw->itemState,
-            (pItem->fType & MFT_SEPARATOR) != 0);
+            (pItem->fType & MFT_SEPARATOR) != 0, CDpi::ForWindow(s_hTarget));
         return TRUE;
     }
     case WM_COMMAND:

@@ -9,6 +9,7 @@
 IMPLEMENT_DYNCREATE(CBCGPVisualManager, CObject)
 
 // Left of a menu item's label: room for its check mark; right of its accelerator: for the arrow.
+// At 96 DPI, as the other lengths of a menu item.
 static const int kMenuMargin = 20;
 
 // The manager of the process, made on demand and freed by the library's clean-up.
@@ -68,30 +69,36 @@ BOOL CBCGPVisualManager::IsOwnerDrawMenu() const
     return FALSE;
 }
 
-CSize CBCGPVisualManager::OnMeasureMenuItem(CDC* pDC, LPCTSTR lpszText, BOOL bSeparator)
+CSize CBCGPVisualManager::OnMeasureMenuItem(CDC* pDC, LPCTSTR lpszText, BOOL bSeparator, UINT nDpi)
 {
     if (bSeparator)
-        return CSize(10, 7);
-    CFont* pOldFont = pDC->SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+        return CSize(CDpi::Scale(10, nDpi), CDpi::Scale(7, nDpi));
+    CFont font;
+    CFont* pOldFont = pDC->SelectObject(CFont::FromHandle(CDpi::GuiFont(nDpi, font)));
     CSize size = pDC->GetTextExtent(lpszText, lstrlen(lpszText));
     pDC->SelectObject(pOldFont);
     // Room for the check mark on the left and the submenu arrow on the right.
-    return CSize(size.cx + 2 * kMenuMargin + 8, std::max<int>(size.cy + 6, 18));
+    return CSize(size.cx + CDpi::Scale(2 * kMenuMargin + 8, nDpi),
+        std::max<int>(size.cy + CDpi::Scale(6, nDpi), CDpi::Scale(18, nDpi)));
 }
 
-void CBCGPVisualManager::OnDrawMenuItem(CDC* pDC, const CRect& rect, LPCTSTR lpszText, UINT nState, BOOL bSeparator)
+void CBCGPVisualManager::OnDrawMenuItem(CDC* pDC, const CRect& rect, LPCTSTR lpszText, UINT nState, BOOL bSeparator,
+    UINT nDpi)
 {
     BOOL bSelected = (nState & ODS_SELECTED) != 0 && !bSeparator;
     pDC->FillSolidRect(&rect, GetSysColor(bSelected ? COLOR_HIGHLIGHT : COLOR_MENU));
     if (bSeparator)
     {
-        pDC->FillSolidRect(rect.left + 2, rect.CenterPoint().y, rect.Width() - 4, 1, GetSysColor(COLOR_3DSHADOW));
+        pDC->FillSolidRect(rect.left + CDpi::Scale(2, nDpi), rect.CenterPoint().y, rect.Width() - CDpi::Scale(4, nDpi),
+            CDpi::Scale(1, nDpi), GetSysColor(COLOR_3DSHADOW));
         return;
     }
     int nOldMode = pDC->SetBkMode(TRANSPARENT);
     COLORREF clrText = GetSysColor(nState & ODS_GRAYED ? COLOR_GRAYTEXT : bSelected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
     COLORREF clrOld = pDC->SetTextColor(clrText);
-    CFont* pOldFont = pDC->SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    CFont guiFont;
+    const HFONT hGuiFont = CDpi::GuiFont(nDpi, guiFont);
+    CFont* pOldFont = pDC->SelectObject(CFont::FromHandle(hGuiFont));
     // The label left, its accelerator (after a tab) right.
     CString strText(lpszText), strKey;
     int nTab = strText.Find('\t');
@@ -101,19 +108,20 @@ void CBCGPVisualManager::OnDrawMenuItem(CDC* pDC, const CRect& rect, LPCTSTR lps
         strText = strText.Left(nTab);
     }
     CRect rectText = rect;
-    rectText.DeflateRect(kMenuMargin, 0);
+    rectText.DeflateRect(CDpi::Scale(kMenuMargin, nDpi), 0);
     pDC->DrawText(strText, &rectText, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     if (!strKey.IsEmpty())
         pDC->DrawText(strKey, &rectText, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     if (nState & ODS_CHECKED)
     {
-        CRect rectCheck(rect.left + 4, rect.top, rect.left + kMenuMargin, rect.bottom);
+        CRect rectCheck(rect.left + CDpi::Scale(4, nDpi), rect.top, rect.left + CDpi::Scale(kMenuMargin, nDpi),
+            rect.bottom);
         CFont font;
-        font.CreateFont(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET, OUT_DEFAULT_PRECIS,
-            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Marlett");
+        font.CreateFont(-CDpi::Scale(12, nDpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SYMBOL_CHARSET,
+            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Marlett");
         pDC->SelectObject(&font);
         pDC->DrawText("a", 1, &rectCheck, DT_LEFT | DT_VCENTER | DT_SINGLELINE); // Marlett's check mark
-        pDC->SelectObject(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+        pDC->SelectObject(CFont::FromHandle(hGuiFont));
     }
     pDC->SelectObject(pOldFont);
     pDC->SetTextColor(clrOld);

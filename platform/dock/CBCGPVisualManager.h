@@ -35,9 +35,11 @@ public:
     // Popup menus: a look that draws them itself says so (CBCGPMenuOwner then has the items
     // drawn here, in the look's menu colours); the plain look leaves them to the system.
     virtual BOOL IsOwnerDrawMenu() const;
-    virtual CSize OnMeasureMenuItem(CDC* pDC, LPCTSTR lpszText, BOOL bSeparator);
+    // Both at nDpi, the DPI of the window the menu is tracked for.
+    virtual CSize OnMeasureMenuItem(CDC* pDC, LPCTSTR lpszText, BOOL bSeparator, UINT nDpi);
     // nState holds ODS_ bits: selected, greyed, checked.
-    virtual void OnDrawMenuItem(CDC* pDC, const CRect& rect, LPCTSTR lpszText, UINT nState, BOOL bSeparator);
+    virtual void OnDrawMenuItem(CDC* pDC, const CRect& rect, LPCTSTR lpszText, UINT nState, BOOL bSeparator,
+        UINT nDpi);
 
     // Colours of the look.
     virtual COLORREF GetBarBackgroundColor() const;

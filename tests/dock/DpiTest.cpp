@@ -1,6 +1,6 @@
 // DpiTest.cpp: docking captions and their glyphs, buttons, sliders, strips, pane sizes, the markers
 // and the tab strip at the DPI they are created at and at those a move to another monitor brings,
-// against 96 DPI scaled.
+// against 96 DPI scaled; the look's popup menu items.
 #include <gtest/gtest.h>
 
 #include "CBCGPAutoHideButton.h"
@@ -120,4 +120,23 @@ TEST(DockDpi, CaptionGlyphsScaleWithTheDpi)
             EXPECT_NEAR(CDpi::Scale(at96.cx, nDpi), atDpi.cx, 1) << nGlyph << " at " << nDpi;
             EXPECT_NEAR(CDpi::Scale(at96.cy, nDpi), atDpi.cy, 1) << nGlyph << " at " << nDpi;
         }
+}
+
+TEST(DockDpi, MenuItemsTheirMarginAndCheckMarkScaleWithTheDpi)
+{
+    CBCGPVisualManager manager;
+    CRect ink[2][2]; // at 96 and 192 DPI: the check mark's, left of the label's margin, and the label's
+    for (int i = 0; i < 2; ++i)
+    {
+        const UINT nDpi = 96 * (i + 1);
+        TestSurface surface(300, 80);
+        const CSize item = manager.OnMeasureMenuItem(&surface.DC(), "Open", FALSE, nDpi);
+        manager.OnDrawMenuItem(&surface.DC(), CRect(CPoint(0, 0), item), "Open", ODS_CHECKED, FALSE, nDpi);
+        for (int x = 0, y = 0; y < item.cy; x = (x + 1) % item.cx, y += x == 0)
+            if (surface.Pixel(x, y) == ::GetSysColor(COLOR_MENUTEXT))
+                ink[i][x >= CDpi::Scale(20, nDpi)] |= CRect(x, y, x + 1, y + 1);
+    }
+    for (int edge = 0; edge < 8; ++edge) // hinted text may run a few percent wider or narrower
+        EXPECT_NEAR(2 * (&ink[0][0].left)[edge], (&ink[1][0].left)[edge], edge == 6 ? 3 + ink[1][1].Width() / 10 : 3)
+            << edge;
 }

@@ -1,9 +1,11 @@
 // DpiTest.cpp: the grid's line height and scroll bar at the DPI it is created at and at those a
-// move to another monitor brings, against its 96-DPI figures scaled; the header's separators.
+// move to another monitor brings, against its 96-DPI figures scaled; the header's separators; a large list's titles.
 #include "GridHost.h"
 #include "core/KwDpi.h"
 #include "core/KwPalette.h"
 #include "grid/KwHeaderCtrl.h"
+#include "grid/LargeListCtrlTools.h"
+#include "grid/LargeListWnd.h"
 #include "support/TestSurface.h"
 #include <gtest/gtest.h>
 
@@ -63,4 +65,26 @@ TEST(GridDpi, HeaderSeparatorsStopShortOfTheEdgesByTheScaledInset)
         auto at = [&](int y) { return surface.Pixel(x, y) == CKwPalette::Get(CKwPalette::eFaceShadow) ? '+' : '-'; };
         EXPECT_EQ("-++-", std::string({at(n - 1), at(n), at(39 - n), at(40 - n)})) << nDpi;
     }
+}
+
+TEST(GridDpi, LargeListTitlesFitAsAt96AndWidthsFollowAMove)
+{
+    GridHost host;
+    CLargeListWnd list;
+    list.AddColumn("Members");
+    list.AddColumn("Length"); // the last column fills the rest
+    ASSERT_TRUE(list.Create(WS_CHILD | LVS_REPORT, CRect(0, 0, 600, 200), &host, 1000));
+    CFont fonts[2];
+    auto width = [&](UINT i) { // in the GUI font at i + 1 times 96 DPI
+        list.SendMessage(WM_SETFONT, (WPARAM)CKwDpi::GuiFont(96 * (i + 1), fonts[i]));
+        CLargeListCtrlTools::FitColumnToHeader(list, 0, 96 * (i + 1));
+        return list.GetColumnWidth(0);
+    };
+    EXPECT_NEAR(2 * width(0), width(1), 6); // the title's hinting differs by a few pixels
+    list.SendMessage(WM_DPICHANGED, MAKEWPARAM(96, 96));
+    list.SetColumnWidth(0, 100);
+    list.SendMessage(WM_DPICHANGED, MAKEWPARAM(192, 192));
+    const int n192 = list.GetColumnWidth(0);
+    list.SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144));
+    EXPECT_EQ(std::make_pair(200, 150), std::make_pair(n192, list.GetColumnWidth(0)));
 }

@@ -107,6 +107,19 @@ TEST_F(ButtonFixture, ReleasedFocusedPressedAndDisabledLooks)
     EXPECT_EQ("DWgfffffffffffffffffffffffffDWfffKffffDK", disabled.substr(11 * 41, 40));
 }
 
+TEST_F(ButtonFixture, TheDropDownPartScalesWithTheDpi)
+{
+    // 80 by 40 at 192 DPI: the swatch's frame at 80 - 32, the separator at 80 - 24, the arrow's
+    // rows of 9, 7, 5, 3 and 1 pixels from (62, 18); the lines stay single.
+    button.SetWindowPos(NULL, 0, 0, 80, 40, SWP_NOMOVE | SWP_NOZORDER);
+    button.SendMessage(WM_DPICHANGED, MAKEWPARAM(192, 192));
+    TestSurface surface(80, 40, RGB(255, 0, 255));
+    button.SendMessage(WM_PAINT, (WPARAM)surface.DC().m_hDC);
+    EXPECT_EQ(25, surface.Count(CRect(61, 17, 72, 24), RGB(2, 2, 2)));
+    EXPECT_EQ(RGB(2, 2, 2), surface.Pixel(48, 20));
+    EXPECT_EQ(RGB(0x81, 0x81, 0x81), surface.Pixel(56, 20));
+}
+
 // In the dark look every pixel of the button is one of its palette's (or the swatch), the
 // system's face under it covered; so is the face of the picker it opens.
 TEST_F(ButtonFixture, TheDarkLookDrawsTheButtonAndItsPickerInThePalette)

@@ -3,6 +3,7 @@
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
+#include "core/KwDpi.h"
 #include "pickers/FontPickerWnd.h"
 #include "pickers/KwFontPicker.h"
 #include "support/ModalDialogDriver.h"
@@ -63,6 +64,20 @@ TEST_F(FontFixture, TheButtonTakesTheRightAndTheSampleWhatIsLeft)
     EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), surface.Pixel(41, 15));
     EXPECT_EQ(RGB(255, 0, 255), surface.Pixel(42, 15)); // nothing painted past the frame
     EXPECT_GT(surface.Count(CRect(1, 4, 41, 26), RGB(255, 0, 0)), 20);
+}
+
+TEST_F(FontFixture, ButtonSampleAndButtonFontScaleWithTheDpi)
+{
+    CKwFontPicker picker(NULL);
+    ASSERT_TRUE(picker.Create(1, &dialog, CRect(0, 0, 300, 60)));
+    picker.SendMessage(WM_DPICHANGED, MAKEWPARAM(192, 192));
+    EXPECT_EQ(CRect(196, 4, 296, 56), ButtonOf(picker));
+    LOGFONT font, gui;
+    picker.GetDlgItem(CKwFontSampleWnd::ChooseButtonId)->GetFont()->GetLogFont(&font);
+    EXPECT_TRUE(CKwDpi::GetGuiLogFont(192, &gui) && gui.lfHeight == font.lfHeight);
+    TestSurface surface(300, 60, RGB(255, 0, 255)); // the sample's frame ends at 300 - 2 * (8 + 50)
+    picker.SendMessage(WM_PAINT, (WPARAM)surface.DC().m_hDC);
+    EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), surface.Pixel(183, 30));
 }
 
 TEST_F(FontFixture, APickerTakesThePlaceholdersRectangleIdentifierAndTabPlace)

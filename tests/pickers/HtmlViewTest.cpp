@@ -1,10 +1,11 @@
 // The toolkit's HTML view: the host's text is written once into the blank page, only into it,
-// and link clicks go to the host first.
+// and link clicks go to the host first; the page at another DPI.
 #include <afxwin.h>
 #include <gtest/gtest.h>
 
 #include "pickers/KwHtmlView.h"
 #include "support/TempPath.h"
+#include "support/TestSurface.h"
 
 #include <cstdio>
 #include <string>
@@ -93,4 +94,24 @@ TEST_F(KwHtmlView, ContentsAreWrittenOnceIntoTheBlankPage)
               "click " + strFile + "|complete " + strFile + "|shows From the file |"
               "click about:blank|complete about:blank|shows Second |"
               "click about:blank|complete about:blank|shows |", m_pView->m_log);
+}
+
+TEST_F(KwHtmlView, ThePageAndItsLinksFollowTheDpi)
+{
+    m_pView->SetContents("<p><a href=\"x.html\">link</a> <b>Bold text</b></p>");
+    m_pView->OnInitialUpdate();
+    CRect ink[2]; // of everything not in the page's colour, at 96 and 192 DPI
+    for (int i = 0; i < 2; ++i) {
+        m_pView->SendMessage(WM_DPICHANGED, MAKEWPARAM(96 * (i + 1), 96 * (i + 1)));
+        TestSurface surface(400, 300);
+        m_pView->SendMessage(WM_PRINTCLIENT, (WPARAM)surface.DC().m_hDC, PRF_CLIENT);
+        for (int x = 0, y = 0; y < 300; x = (x + 1) % 400, y += x == 0)
+            ink[i] |= surface.Pixel(x, y) != surface.Pixel(399, 299) ? CRect(x, y, x + 1, y + 1) : CRect();
+    }
+    for (int edge = 0; edge < 4; ++edge)
+        EXPECT_NEAR(2 * (&ink[0].left)[edge], (&ink[1].left)[edge], 3) << edge;
+    const CHtmlDisplayList::CBox link = m_pView->GetDisplayList().links.at(0).box;
+    m_pView->m_bRefuse = true; // a click where the DPI puts the link's corner reaches the host
+    m_pView->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(link.right * 2 - 2, link.bottom * 2 - 2));
+    EXPECT_NE(std::string::npos, m_pView->m_log.find("click x.html refused|"));
 }

@@ -136,6 +136,17 @@ TEST_F(ImageChoice, ShowsThePicturesOfItsFormatsCentredAtTheSizeTheyAreDrawnAt)
     }
 }
 
+TEST_F(ImageChoice, CellsAndThumbnailsScaleWithTheDpi)
+{
+    ChoiceWnd wnd; // at 192 DPI a cell of 128 at (10, 10): the green picture, 200 by 50, at 128 by 50
+    Open(wnd, m_folder, CCoreGlobalMethods::ImagePng, 300, 160);
+    wnd.SendMessage(WM_DPICHANGED, MAKEWPARAM(192, 192));
+    std::unique_ptr<TestSurface> surface = Print(wnd);
+    const COLORREF green = RGB(0, 160, 0), white = RGB(255, 255, 255);
+    EXPECT_EQ(std::vector<COLORREF>({green, green, white, white}), std::vector<COLORREF>({surface->Pixel(10, 49),
+        surface->Pixel(137, 98), surface->Pixel(9, 60), surface->Pixel(20, 48)}));
+}
+
 TEST_F(ImageChoice, RowsScrollAndANarrowWindowKeepsOneColumn)
 {
     const ARGB red[4] = {0xFFFF0000, 0xFFFF0000, 0xFFFF0000, 0xFFFF0000};
