@@ -57,16 +57,35 @@ LRESULT CALLBACK CreateHook(int nCode, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(s_hCreateHook, nCode, wParam, lParam);
 }
 
-BOOL CALLBACK AttachDarkFrame(HWND hWnd, LPARAM)
+// What the look does to each window of a top-level one, the top-level one included.
+struct SApply
 {
-    CKwDarkFrame::Attach(hWnd);
+    BOOL bDark;
+    BOOL bTellThemeChanged;
+};
+
+BOOL CALLBACK ApplyToOne(HWND hWnd, LPARAM lParam)
+{
+    const SApply& apply = *(const SApply*)lParam;
+    ThemeScrollBars(hWnd, apply.bDark);
+    if (apply.bDark)
+        CKwDarkFrame::Attach(hWnd);
+    // Controls that keep colours of their own (the tooltips' defaults) take the look's here.
+    if (apply.bTellThemeChanged)
+        ::SendMessageA(hWnd, WM_THEMECHANGED, 0, 0);
     return TRUE;
 }
 
-BOOL CALLBACK TellThemeChanged(HWND hWnd, LPARAM)
+// The look on a window and its children, in one walk through them.
+BOOL ApplyLook(HWND hWnd, BOOL bTellThemeChanged)
 {
-    ::SendMessageA(hWnd, WM_THEMECHANGED, 0, 0);
-    return TRUE;
+    const SApply apply = {CKwLook::GetLook() == CKwLook::eDark, bTellThemeChanged};
+    BOOL bResult = TRUE;
+    if ((::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) == 0)
+        bResult = SetDarkTitleBar(hWnd, apply.bDark);
+    ApplyToOne(hWnd, (LPARAM)&apply);
+    ::EnumChildWindows(hWnd, ApplyToOne, (LPARAM)&apply);
+    return bResult;
 }
 
 BOOL CALLBACK RepaintTopLevel(HWND hWnd, LPARAM)
@@ -75,10 +94,7 @@ BOOL CALLBACK RepaintTopLevel(HWND hWnd, LPARAM)
     ::GetWindowThreadProcessId(hWnd, &dwProcess);
     if (dwProcess != ::GetCurrentProcessId())
         return TRUE;
-    CKwLook::ApplyToWindow(hWnd);
-    // Controls that keep colours of their own (the tooltips' defaults) take the look's here.
-    TellThemeChanged(hWnd, 0);
-    ::EnumChildWindows(hWnd, TellThemeChanged, 0);
+    ApplyLook(hWnd, TRUE);
     ::RedrawWindow(hWnd, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     return TRUE;
 }
@@ -100,13 +116,11 @@ void CKwLook::SetLook(ELook eLook, BOOL bRemember)
         {
             s_pClassicClass = CBCGPVisualManager::GetInstance()->GetRuntimeClass();
             CBCGPVisualManager::SetDefaultManager(RUNTIME_CLASS(CKwVisualManagerDark));
+            s_hCreateHook = ::SetWindowsHookExA(WH_CBT, CreateHook, NULL, ::GetCurrentThreadId());
         }
         else
-            CBCGPVisualManager::SetDefaultManager(s_pClassicClass);
-        if (eLook == eDark)
-            s_hCreateHook = ::SetWindowsHookExA(WH_CBT, CreateHook, NULL, ::GetCurrentThreadId());
-        else
         {
+            CBCGPVisualManager::SetDefaultManager(s_pClassicClass);
             if (s_hCreateHook != NULL && ::UnhookWindowsHookEx(s_hCreateHook))
                 s_hCreateHook = NULL;
             CKwDarkFrame::DetachAll();
@@ -133,16 +147,5 @@ void CKwLook::ApplyRememberedLook()
 
 BOOL CKwLook::ApplyToWindow(HWND hWnd)
 {
-    BOOL bDark = GetLook() == eDark;
-    BOOL bResult = TRUE;
-    if ((::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) == 0)
-        bResult = SetDarkTitleBar(hWnd, bDark);
-    ThemeScrollBars(hWnd, bDark);
-    ::EnumChildWindows(hWnd, ThemeScrollBars, bDark);
-    if (bDark)
-    {
-        AttachDarkFrame(hWnd, 0);
-        ::EnumChildWindows(hWnd, AttachDarkFrame, 0);
-    }
-    return bResult;
+    return ApplyLook(hWnd, FALSE);
 }
