@@ -18,21 +18,6 @@ enum EKind
     eCombo
 };
 
-COLORREF Color(CKwPalette::EColor eColor)
-{
-    return CKwPalette::Get(eColor);
-}
-
-void Fill(HDC hDC, const RECT& rect, COLORREF clr)
-{
-    CKwDarkControls::Fill(hDC, rect, clr);
-}
-
-void Frame(HDC hDC, const RECT& rect, COLORREF clr)
-{
-    CKwDarkControls::Frame(hDC, rect, clr);
-}
-
 // A brush and a pen of one colour selected into a DC for as long as the object lives.
 struct SSolidTools
 {
@@ -144,7 +129,7 @@ void PaintButton(HWND hWnd, HDC hDC)
     RECT rect;
     ::GetClientRect(hWnd, &rect);
     SText text(hWnd, hDC);
-    ::SetTextColor(hDC, Color(bEnabled ? CKwPalette::eFaceText : CKwPalette::eGrayText));
+    ::SetTextColor(hDC, CKwPalette::Get(bEnabled ? CKwPalette::eFaceText : CKwPalette::eGrayText));
     TEXTMETRICA tm;
     ::GetTextMetricsA(hDC, &tm);
     const UINT nLine = (lStyle & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
@@ -152,8 +137,8 @@ void PaintButton(HWND hWnd, HDC hDC)
     {
         // A check box or radio button that looks like a push button stays pushed while checked.
         const BOOL bPushed = (nState & (BST_PUSHED | BST_CHECKED)) != 0;
-        Fill(hDC, rect, Color(bPushed ? CKwPalette::eControlPressed : CKwPalette::eControl));
-        Frame(hDC, rect, Color(nType == BS_DEFPUSHBUTTON || bFocus ? CKwPalette::eControlFocus : CKwPalette::eControlFrame));
+        CKwDarkControls::Fill(hDC, rect, CKwPalette::Get(bPushed ? CKwPalette::eControlPressed : CKwPalette::eControl));
+        CKwDarkControls::Frame(hDC, rect, CKwPalette::Get(nType == BS_DEFPUSHBUTTON || bFocus ? CKwPalette::eControlFocus : CKwPalette::eControlFrame));
         RECT rcText = rect;
         if (bPushed)
             ::OffsetRect(&rcText, 1, 1);
@@ -169,15 +154,15 @@ void PaintButton(HWND hWnd, HDC hDC)
         // The frame runs through the middle of the text, which sits on the face at the left.
         RECT rcFrame = rect;
         rcFrame.top += tm.tmHeight / 2 - 1;
-        Frame(hDC, rcFrame, Color(CKwPalette::eControlFrame));
+        CKwDarkControls::Frame(hDC, rcFrame, CKwPalette::Get(CKwPalette::eControlFrame));
         ::InflateRect(&rcFrame, -1, -1);
-        Frame(hDC, rcFrame, Color(CKwPalette::eFace)); // where the system's second line was
+        CKwDarkControls::Frame(hDC, rcFrame, CKwPalette::Get(CKwPalette::eFace)); // where the system's second line was
         SIZE size = {};
         ::GetTextExtentPoint32A(hDC, text.sz, lstrlenA(text.sz), &size);
         if (size.cx > 0)
         {
             RECT rcText = {rect.left + 6, rect.top, rect.left + 10 + size.cx, rect.top + tm.tmHeight};
-            Fill(hDC, rcText, Color(CKwPalette::eFace));
+            CKwDarkControls::Fill(hDC, rcText, CKwPalette::Get(CKwPalette::eFace));
             rcText.left += 2;
             ::DrawTextA(hDC, text.sz, -1, &rcText, DT_LEFT | DT_SINGLELINE | text.nPrefix);
         }
@@ -186,22 +171,22 @@ void PaintButton(HWND hWnd, HDC hDC)
     {
         // Check box or radio button: the mark in a square of the text's height at the left (or
         // at the right with BS_LEFTTEXT), the text beside it.
-        Fill(hDC, rect, Color(CKwPalette::eFace));
+        CKwDarkControls::Fill(hDC, rect, CKwPalette::Get(CKwPalette::eFace));
         const int nBox = 13 * ::GetDeviceCaps(hDC, LOGPIXELSY) / 96; // the system's box
         const BOOL bRight = (lStyle & BS_LEFTTEXT) != 0;
         RECT rcBox = {bRight ? rect.right - nBox : rect.left, (rect.top + rect.bottom - nBox) / 2, 0, 0};
         rcBox.right = rcBox.left + nBox;
         rcBox.bottom = rcBox.top + nBox;
         const BOOL bRadio = nType == BS_RADIOBUTTON || nType == BS_AUTORADIOBUTTON;
-        const COLORREF clrBox = Color((nState & BST_PUSHED) ? CKwPalette::eControlPressed : CKwPalette::eWindow);
+        const COLORREF clrBox = CKwPalette::Get((nState & BST_PUSHED) ? CKwPalette::eControlPressed : CKwPalette::eWindow);
         {
-            SSolidTools tools(hDC, clrBox, Color(bFocus ? CKwPalette::eControlFocus : CKwPalette::eControlFrame));
+            SSolidTools tools(hDC, clrBox, CKwPalette::Get(bFocus ? CKwPalette::eControlFocus : CKwPalette::eControlFrame));
             if (bRadio)
                 ::Ellipse(hDC, rcBox.left, rcBox.top, rcBox.right, rcBox.bottom);
             else
                 ::Rectangle(hDC, rcBox.left, rcBox.top, rcBox.right, rcBox.bottom);
         }
-        const COLORREF clrMark = Color(bEnabled ? CKwPalette::eWindowText : CKwPalette::eGrayText);
+        const COLORREF clrMark = CKwPalette::Get(bEnabled ? CKwPalette::eWindowText : CKwPalette::eGrayText);
         RECT rcMark = rcBox;
         ::InflateRect(&rcMark, -nBox / 4, -nBox / 4);
         if ((nState & BST_CHECKED) && bRadio)
@@ -210,7 +195,7 @@ void PaintButton(HWND hWnd, HDC hDC)
             ::Ellipse(hDC, rcMark.left, rcMark.top, rcMark.right, rcMark.bottom);
         }
         else if (nState & BST_INDETERMINATE)
-            Fill(hDC, rcMark, Color(CKwPalette::eGrayText));
+            CKwDarkControls::Fill(hDC, rcMark, CKwPalette::Get(CKwPalette::eGrayText));
         else if (nState & BST_CHECKED)
         {
             // The check mark, three pixels thick at 96 DPI, in the box's thirteenths.
@@ -245,7 +230,7 @@ void PaintTab(HWND hWnd, HDC hDC)
 {
     RECT rect;
     ::GetClientRect(hWnd, &rect);
-    Fill(hDC, rect, Color(CKwPalette::eFace));
+    CKwDarkControls::Fill(hDC, rect, CKwPalette::Get(CKwPalette::eFace));
     const int nCount = (int)::SendMessageA(hWnd, TCM_GETITEMCOUNT, 0, 0);
     const int nSelected = (int)::SendMessageA(hWnd, TCM_GETCURSEL, 0, 0);
     // The frame round the pages starts under the lowest row of tabs.
@@ -257,7 +242,7 @@ void PaintTab(HWND hWnd, HDC hDC)
             rcFrame.top = rcItem.bottom;
     }
     if (nCount > 0)
-        Frame(hDC, rcFrame, Color(CKwPalette::eControlFrame));
+        CKwDarkControls::Frame(hDC, rcFrame, CKwPalette::Get(CKwPalette::eControlFrame));
     SText text(hWnd, hDC);
     for (int n = 0; n < nCount; n++)
     {
@@ -274,12 +259,12 @@ void PaintTab(HWND hWnd, HDC hDC)
             rcItem.top -= 2;
             rcItem.bottom += 1;
         }
-        Fill(hDC, rcItem, Color(bSelected ? CKwPalette::eFace : CKwPalette::eWindow));
+        CKwDarkControls::Fill(hDC, rcItem, CKwPalette::Get(bSelected ? CKwPalette::eFace : CKwPalette::eWindow));
         RECT rcOutline = rcItem;
         rcOutline.bottom += bSelected ? 1 : 0;
         const int nSaved = ::SaveDC(hDC);
         ::IntersectClipRect(hDC, rcItem.left, rcItem.top, rcItem.right, rcItem.bottom);
-        Frame(hDC, rcOutline, Color(CKwPalette::eControlFrame));
+        CKwDarkControls::Frame(hDC, rcOutline, CKwPalette::Get(CKwPalette::eControlFrame));
         ::RestoreDC(hDC, nSaved);
         char szText[128] = "";
         TCITEMA item = {};
@@ -287,7 +272,7 @@ void PaintTab(HWND hWnd, HDC hDC)
         item.pszText = szText;
         item.cchTextMax = sizeof(szText);
         ::SendMessageA(hWnd, TCM_GETITEMA, i, (LPARAM)&item);
-        ::SetTextColor(hDC, Color(bSelected ? CKwPalette::eFaceText : CKwPalette::eGrayText));
+        ::SetTextColor(hDC, CKwPalette::Get(bSelected ? CKwPalette::eFaceText : CKwPalette::eGrayText));
         ::DrawTextA(hDC, szText, -1, &rcItem, DT_CENTER | DT_VCENTER | DT_SINGLELINE | text.nPrefix);
         if (bSelected && ::GetFocus() == hWnd && !text.bHideFocus)
         {
@@ -301,10 +286,10 @@ void PaintHeader(HWND hWnd, HDC hDC)
 {
     RECT rect;
     ::GetClientRect(hWnd, &rect);
-    Fill(hDC, rect, Color(CKwPalette::eFace));
+    CKwDarkControls::Fill(hDC, rect, CKwPalette::Get(CKwPalette::eFace));
     SText text(hWnd, hDC);
     const int nCount = (int)::SendMessageA(hWnd, HDM_GETITEMCOUNT, 0, 0);
-    const COLORREF clrText = Color(CKwPalette::eFaceText);
+    const COLORREF clrText = CKwPalette::Get(CKwPalette::eFaceText);
     for (int i = 0; i < nCount; i++)
     {
         RECT rcItem;
@@ -316,7 +301,7 @@ void PaintHeader(HWND hWnd, HDC hDC)
         if (!::SendMessageA(hWnd, HDM_GETITEMRECT, i, (LPARAM)&rcItem) || !::SendMessageA(hWnd, HDM_GETITEMA, i, (LPARAM)&item))
             continue;
         RECT rcLine = {rcItem.right - 1, rcItem.top, rcItem.right, rcItem.bottom};
-        Fill(hDC, rcLine, Color(CKwPalette::eControlFrame));
+        CKwDarkControls::Fill(hDC, rcLine, CKwPalette::Get(CKwPalette::eControlFrame));
         if (item.fmt & HDF_OWNERDRAW)
         {
             DRAWITEMSTRUCT dis = {ODT_HEADER, (UINT)::GetDlgCtrlID(hWnd), (UINT)i, ODA_DRAWENTIRE, 0, hWnd, hDC, rcItem, (ULONG_PTR)item.lParam};
@@ -337,7 +322,7 @@ void PaintHeader(HWND hWnd, HDC hDC)
         ::DrawTextA(hDC, szText, -1, &rcText, nAlign | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     }
     RECT rcBottom = {rect.left, rect.bottom - 1, rect.right, rect.bottom};
-    Fill(hDC, rcBottom, Color(CKwPalette::eControlFrame));
+    CKwDarkControls::Fill(hDC, rcBottom, CKwPalette::Get(CKwPalette::eControlFrame));
 }
 
 // Over the system's drop-down combo box: its sunken edge as a thin line, and its button.
@@ -349,21 +334,21 @@ void PaintCombo(HWND hWnd, HDC hDC)
     info.cbSize = sizeof(info);
     if (!::GetComboBoxInfo(hWnd, &info))
         return;
-    Frame(hDC, rect, Color(CKwPalette::eControlFrame));
+    CKwDarkControls::Frame(hDC, rect, CKwPalette::Get(CKwPalette::eControlFrame));
     ::InflateRect(&rect, -1, -1);
-    Frame(hDC, rect, Color(CKwPalette::eWindow));
+    CKwDarkControls::Frame(hDC, rect, CKwPalette::Get(CKwPalette::eWindow));
     if ((::GetWindowLongA(hWnd, GWL_STYLE) & 3) == CBS_DROPDOWN)
     {
         // The system frames the edit box in the window colour, one pixel in from the text area.
         RECT rcEdit = info.rcItem;
-        Frame(hDC, rcEdit, Color(CKwPalette::eWindow));
+        CKwDarkControls::Frame(hDC, rcEdit, CKwPalette::Get(CKwPalette::eWindow));
         rcEdit.right--;
         rcEdit.bottom--;
-        Frame(hDC, rcEdit, Color(CKwPalette::eWindow));
+        CKwDarkControls::Frame(hDC, rcEdit, CKwPalette::Get(CKwPalette::eWindow));
     }
     const BOOL bPressed = (info.stateButton & STATE_SYSTEM_PRESSED) != 0;
-    Fill(hDC, info.rcButton, Color(bPressed ? CKwPalette::eControlPressed : CKwPalette::eControl));
-    CKwDarkControls::DrawArrow(hDC, info.rcButton, DFCS_SCROLLDOWN, Color(::IsWindowEnabled(hWnd) ? CKwPalette::eFaceText : CKwPalette::eGrayText));
+    CKwDarkControls::Fill(hDC, info.rcButton, CKwPalette::Get(bPressed ? CKwPalette::eControlPressed : CKwPalette::eControl));
+    CKwDarkControls::DrawArrow(hDC, info.rcButton, DFCS_SCROLLDOWN, CKwPalette::Get(::IsWindowEnabled(hWnd) ? CKwPalette::eFaceText : CKwPalette::eGrayText));
 }
 
 } // namespace

@@ -66,16 +66,6 @@ BOOL FrameIsPaintable(HWND hWnd)
     return pfnEnabled == NULL || FAILED(pfnEnabled(&bComposed)) || !bComposed;
 }
 
-COLORREF Color(CKwPalette::EColor eColor)
-{
-    return CKwPalette::Get(eColor);
-}
-
-void Fill(HDC hDC, const RECT& rect, COLORREF clr)
-{
-    CKwDarkControls::Fill(hDC, rect, clr);
-}
-
 // A screen rectangle in hWnd's window coordinates.
 RECT ToWindow(HWND hWnd, RECT rect)
 {
@@ -132,7 +122,7 @@ void PaintBar(HWND hWnd, HDC hDC, const SCROLLBARINFO& bar, BOOL bVertical)
 {
     const RECT rect = ToWindow(hWnd, bar.rcScrollBar);
     const BOOL bDisabled = (bar.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) != 0;
-    Fill(hDC, rect, Color(CKwPalette::eScrollTrack));
+    CKwDarkControls::Fill(hDC, rect, CKwPalette::Get(CKwPalette::eScrollTrack));
     RECT rcFirst = rect, rcLast = rect, rcThumb = rect;
     // The arrows' length as the system lays them out (Wine reports the thumb's in dxyLineButton).
     const int nLength = bVertical ? rect.bottom - rect.top : rect.right - rect.left;
@@ -153,15 +143,15 @@ void PaintBar(HWND hWnd, HDC hDC, const SCROLLBARINFO& bar, BOOL bVertical)
         rcThumb.right = rect.left + bar.xyThumbBottom;
         ::InflateRect(&rcThumb, 0, -2);
     }
-    const COLORREF clrArrow = Color(bDisabled ? CKwPalette::eScrollThumb : CKwPalette::eScrollThumbPressed);
+    const COLORREF clrArrow = CKwPalette::Get(bDisabled ? CKwPalette::eScrollThumb : CKwPalette::eScrollThumbPressed);
     if (bar.rgstate[1] & STATE_SYSTEM_PRESSED)
-        Fill(hDC, rcFirst, Color(CKwPalette::eScrollThumb));
+        CKwDarkControls::Fill(hDC, rcFirst, CKwPalette::Get(CKwPalette::eScrollThumb));
     if (bar.rgstate[5] & STATE_SYSTEM_PRESSED)
-        Fill(hDC, rcLast, Color(CKwPalette::eScrollThumb));
+        CKwDarkControls::Fill(hDC, rcLast, CKwPalette::Get(CKwPalette::eScrollThumb));
     CKwDarkControls::DrawArrow(hDC, rcFirst, bVertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT, clrArrow);
     CKwDarkControls::DrawArrow(hDC, rcLast, bVertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT, clrArrow);
     if (!bDisabled && bar.xyThumbBottom > bar.xyThumbTop)
-        Fill(hDC, rcThumb, Color((bar.rgstate[3] & STATE_SYSTEM_PRESSED) ? CKwPalette::eScrollThumbPressed : CKwPalette::eScrollThumb));
+        CKwDarkControls::Fill(hDC, rcThumb, CKwPalette::Get((bar.rgstate[3] & STATE_SYSTEM_PRESSED) ? CKwPalette::eScrollThumbPressed : CKwPalette::eScrollThumb));
 }
 
 void PaintBars(HWND hWnd, HDC hDC, const SCROLLBARINFO bars[2])
@@ -175,7 +165,7 @@ void PaintBars(HWND hWnd, HDC hDC, const SCROLLBARINFO bars[2])
     {
         // The corner between the two bars.
         RECT rcCorner = {bars[0].rcScrollBar.left, bars[1].rcScrollBar.top, bars[0].rcScrollBar.right, bars[1].rcScrollBar.bottom};
-        Fill(hDC, ToWindow(hWnd, rcCorner), Color(CKwPalette::eFace));
+        CKwDarkControls::Fill(hDC, ToWindow(hWnd, rcCorner), CKwPalette::Get(CKwPalette::eFace));
     }
 }
 
@@ -208,7 +198,7 @@ void PaintCaption(HWND hWnd, HDC hDC, BOOL bActive)
     RECT rect = ToWindow(hWnd, tbi.rcTitleBar);
     if (!bTool)
         rect.left -= cxSize; // the title bar's rectangle leaves out the window's menu
-    Fill(hDC, rect, Color(bActive ? CKwPalette::eCaption : CKwPalette::eCaptionInactive));
+    CKwDarkControls::Fill(hDC, rect, CKwPalette::Get(bActive ? CKwPalette::eCaption : CKwPalette::eCaptionInactive));
     RECT rcText = rect;
     rcText.bottom--;
     HICON hIcon = (lStyle & WS_SYSMENU) && !bTool ? WindowIcon(hWnd) : NULL;
@@ -249,7 +239,7 @@ void PaintCaption(HWND hWnd, HDC hDC, BOOL bActive)
         HFONT hFont = ::CreateFontIndirectA(bTool ? &ncm.lfSmCaptionFont : &ncm.lfCaptionFont);
         HGDIOBJ hOldFont = ::SelectObject(hDC, hFont);
         const int nOldMode = ::SetBkMode(hDC, TRANSPARENT);
-        const COLORREF clrOld = ::SetTextColor(hDC, Color(bActive ? CKwPalette::eCaptionText : CKwPalette::eCaptionInactiveText));
+        const COLORREF clrOld = ::SetTextColor(hDC, CKwPalette::Get(bActive ? CKwPalette::eCaptionText : CKwPalette::eCaptionInactiveText));
         rcText.left += 2;
         ::DrawTextA(hDC, szText, -1, &rcText, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT | DT_END_ELLIPSIS);
         ::SetTextColor(hDC, clrOld);
@@ -280,8 +270,8 @@ void PaintBorder(HWND hWnd, HDC hDC, BOOL bCaption, BOOL bActive)
         const RECT rcMenu = ToWindow(hWnd, mbi.rcBar);
         ::ExcludeClipRect(hDC, rcMenu.left, rcMenu.top, rcMenu.right, rcMenu.bottom);
     }
-    Fill(hDC, rcWindow, Color(bCaption ? (bActive ? CKwPalette::eCaption : CKwPalette::eCaptionInactive) : CKwPalette::eWindow));
-    CKwDarkControls::Frame(hDC, rcWindow, Color(CKwPalette::eControlFrame));
+    CKwDarkControls::Fill(hDC, rcWindow, CKwPalette::Get(bCaption ? (bActive ? CKwPalette::eCaption : CKwPalette::eCaptionInactive) : CKwPalette::eWindow));
+    CKwDarkControls::Frame(hDC, rcWindow, CKwPalette::Get(CKwPalette::eControlFrame));
     ::RestoreDC(hDC, nSaved);
 }
 
@@ -347,7 +337,7 @@ BOOL BarsNeedPaint(HWND hWnd, const SState& state)
             continue;
         const RECT rect = ToWindow(hWnd, bars[i].rcScrollBar);
         const COLORREF clr = ::GetPixel(hDC, rect.left, rect.top);
-        bRedrawn = clr != CLR_INVALID && clr != Color(CKwPalette::eScrollTrack) && clr != Color(CKwPalette::eScrollThumb);
+        bRedrawn = clr != CLR_INVALID && clr != CKwPalette::Get(CKwPalette::eScrollTrack) && clr != CKwPalette::Get(CKwPalette::eScrollThumb);
     }
     ::ReleaseDC(hWnd, hDC);
     return bRedrawn;
