@@ -6,6 +6,7 @@
 #include "core/KwDarkControls.h"
 #include "core/KwPalette.h"
 #include "core/KwVisualManagerDark.h"
+#include "CBCGPMenuBar.h"
 
 #include <commctrl.h>
 
@@ -171,13 +172,7 @@ void PaintBars(HWND hWnd, HDC hDC, const SCROLLBARINFO bars[2])
 
 HICON WindowIcon(HWND hWnd)
 {
-    HICON hIcon = (HICON)::SendMessageA(hWnd, WM_GETICON, ICON_SMALL, 0);
-    if (hIcon == NULL)
-        hIcon = (HICON)::SendMessageA(hWnd, WM_GETICON, ICON_BIG, 0);
-    if (hIcon == NULL)
-        hIcon = (HICON)::GetClassLongPtrA(hWnd, GCLP_HICONSM);
-    if (hIcon == NULL)
-        hIcon = (HICON)::GetClassLongPtrA(hWnd, GCLP_HICON);
+    HICON hIcon = CBCGPMenuBar::GetCaptionIcon(hWnd);
     // As the system does: a window with no icon of its own but a modal dialog's frame shows the default one.
     if (hIcon == NULL && (::GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME) == 0)
         hIcon = ::LoadIconA(NULL, (LPCSTR)IDI_WINLOGO);

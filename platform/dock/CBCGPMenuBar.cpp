@@ -597,19 +597,25 @@ void CBCGPMenuBar::DrawButton(HDC hDC, const CMenuButton& button, BOOL bHot, BOO
     ::DrawTextA(hDC, button.strText, button.strText.GetLength(), &rect, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
 }
 
+HICON CBCGPMenuBar::GetCaptionIcon(HWND hWnd)
+{
+    HICON hIcon = (HICON)::SendMessageA(hWnd, WM_GETICON, ICON_SMALL, 0);
+    if (hIcon == NULL)
+        hIcon = (HICON)::SendMessageA(hWnd, WM_GETICON, ICON_BIG, 0);
+    if (hIcon == NULL)
+        hIcon = (HICON)::GetClassLongPtrA(hWnd, GCLP_HICONSM);
+    if (hIcon == NULL)
+        hIcon = (HICON)::GetClassLongPtrA(hWnd, GCLP_HICON);
+    return hIcon;
+}
+
 void CBCGPMenuBar::DrawSysPart(HDC hDC, int nHit)
 {
     CRect rect = GetSysPartRect(nHit);
     if (nHit == hitSysMenu)
     {
         // The icon the child's own caption would show: its own, its class's, else the system's.
-        HICON hIcon = (HICON)::SendMessageA(m_hWndMaximized, WM_GETICON, ICON_SMALL, 0);
-        if (hIcon == NULL)
-            hIcon = (HICON)::SendMessageA(m_hWndMaximized, WM_GETICON, ICON_BIG, 0);
-        if (hIcon == NULL)
-            hIcon = (HICON)::GetClassLongPtrA(m_hWndMaximized, GCLP_HICONSM);
-        if (hIcon == NULL)
-            hIcon = (HICON)::GetClassLongPtrA(m_hWndMaximized, GCLP_HICON);
+        HICON hIcon = GetCaptionIcon(m_hWndMaximized);
         if (hIcon == NULL)
             hIcon = ::LoadIconA(NULL, IDI_WINLOGO);
         ::DrawIconEx(hDC, rect.left, rect.top, hIcon, rect.Width(), rect.Height(), 0, NULL, DI_NORMAL);

@@ -33,6 +33,9 @@ public:
     virtual void SetMaximizeMode(BOOL bMax, CWnd* pWnd = NULL, BOOL bRecalcLayout = TRUE);
     BOOL IsMaximizeMode() const { return m_hWndMaximized != NULL; }
     CWnd* GetMaximizedWnd() const { return CWnd::FromHandle(m_hWndMaximized); }
+    // The icon hWnd's caption shows: its own small or large one, else its class's; NULL when it
+    // has none (the system's default is then the caller's choice).
+    static HICON GetCaptionIcon(HWND hWnd);
 
     // The buttons, one per top-level item of the menu in its order.
     int GetCount() const { return (int)m_buttons.size(); }
