@@ -4,6 +4,7 @@
 // every message the bars are compared with what was last painted, and their first pixel looked at.
 #include "core/KwDarkFrame.h"
 #include "core/KwDarkControls.h"
+#include "core/KwDarkDefaults.h"
 #include "core/KwPalette.h"
 #include "core/KwVisualManagerDark.h"
 #include "CBCGPMenuBar.h"
@@ -343,6 +344,7 @@ LRESULT CALLBACK DarkProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UI
     if (nMsg == WM_NCDESTROY)
     {
         s_windows.erase(hWnd);
+        CKwDarkDefaults::Forget(hWnd);
         ::RemoveWindowSubclass(hWnd, DarkProc, uId);
         return ::DefSubclassProc(hWnd, nMsg, wParam, lParam);
     }
@@ -362,6 +364,10 @@ LRESULT CALLBACK DarkProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UI
         return 0;
     }
     const LRESULT lResult = ::DefSubclassProc(hWnd, nMsg, wParam, lParam);
+    if (nMsg >= WM_CTLCOLOREDIT && nMsg <= WM_CTLCOLORSTATIC)
+        return CKwDarkDefaults::AnswerColors(hWnd, nMsg, (HDC)wParam, (HWND)lParam, lResult);
+    if (nMsg == WM_CREATE)
+        CKwDarkDefaults::Apply(hWnd, TRUE);
     SBusy busy;
     if ((bPaint || CKwDarkControls::PaintsDirectly(nMsg)) && CKwDarkControls::PaintsOver(hWnd) && ::IsWindowVisible(hWnd))
     {

@@ -2,7 +2,9 @@
 // process; the platform's dark parts are reached through GetProcAddress, since older systems
 // (and Wine) may lack them.
 #include "core/KwLook.h"
+#include "core/KwDarkDefaults.h"
 #include "core/KwDarkFrame.h"
+#include "core/KwPalette.h"
 #include "core/KwRegistry.h"
 #include "core/KwVisualManagerDark.h"
 
@@ -53,7 +55,11 @@ LRESULT CALLBACK CreateHook(int nCode, WPARAM wParam, LPARAM lParam)
     if (nCode == HCBT_CREATEWND && (((CBT_CREATEWNDA*)lParam)->lpcs->style & WS_CHILD) == 0)
         SetDarkTitleBar((HWND)wParam, TRUE);
     if (nCode == HCBT_CREATEWND)
+    {
         CKwDarkFrame::Attach((HWND)wParam);
+        if (CKwDarkDefaults::FollowsFromCreation((HWND)wParam, ((CBT_CREATEWNDA*)lParam)->lpcs->hInstance))
+            CKwPalette::FollowInDialog((HWND)wParam);
+    }
     return ::CallNextHookEx(s_hCreateHook, nCode, wParam, lParam);
 }
 
@@ -70,6 +76,7 @@ BOOL CALLBACK ApplyToOne(HWND hWnd, LPARAM lParam)
     ThemeScrollBars(hWnd, apply.bDark);
     if (apply.bDark)
         CKwDarkFrame::Attach(hWnd);
+    CKwDarkDefaults::Apply(hWnd, apply.bDark);
     // Controls that keep colours of their own (the tooltips' defaults) take the look's here.
     if (apply.bTellThemeChanged)
         ::SendMessageA(hWnd, WM_THEMECHANGED, 0, 0);

@@ -22,7 +22,10 @@ public:
     // floating frames) gets the platform's parts of the look and repaints. With bRemember the
     // choice is stored as value "Look" under "KwLook" in the application's profile. While dark,
     // windows the calling thread makes later get the platform's dark parts and CKwDarkFrame's
-    // painting as they are made; back in the classic look that painting is taken away.
+    // painting as they are made, and the dialogs the application makes follow the look
+    // (CKwPalette::FollowInDialog); back in the classic look that painting is taken away. List
+    // views, tree views and edits whose colours the host left at the system's take the look's
+    // (CKwDarkDefaults), except in dialogs that keep the classic face.
     static void SetLook(ELook eLook, BOOL bRemember = TRUE);
     // The remembered look; a missing value, another type or an unknown number is the classic one.
     static ELook LoadLook();

@@ -77,19 +77,6 @@ COLORREF DarkCounterpart(COLORREF clr)
     return clr;
 }
 
-// A brush of the colour, kept while the colour stays.
-HBRUSH SolidBrush(CBrush& brush, COLORREF clr)
-{
-    LOGBRUSH lb = {};
-    if (brush.GetSafeHandle() == NULL || !brush.GetLogBrush(&lb) || lb.lbColor != clr)
-    {
-        brush.DeleteObject();
-        brush.CreateSolidBrush(clr);
-    }
-    return (HBRUSH)brush.GetSafeHandle();
-}
-
-CBrush s_brushFace, s_brushWindow; // of the dialogs that follow the look
 const char kFollowing[] = "KwFollowsLook"; // the property that marks them
 
 LRESULT CALLBACK DialogColorsProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UINT_PTR uId, DWORD_PTR)
@@ -104,7 +91,7 @@ LRESULT CALLBACK DialogColorsProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lP
         // The system's property sheet pages erase without asking WM_CTLCOLORDLG (seen under Wine).
         RECT rect;
         ::GetClientRect(hWnd, &rect);
-        ::FillRect((HDC)wParam, &rect, SolidBrush(s_brushFace, CKwPalette::Get(CKwPalette::eFace)));
+        ::FillRect((HDC)wParam, &rect, CKwPalette::GetBrush(CKwPalette::eFace));
         return TRUE;
     }
     if (nMsg < WM_CTLCOLORMSGBOX || nMsg > WM_CTLCOLORSTATIC || nMsg == WM_CTLCOLORSCROLLBAR || !CKwPalette::IsDark())
@@ -121,7 +108,7 @@ LRESULT CALLBACK DialogColorsProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lP
     else
         ::SetTextColor(hDC, DarkCounterpart(clrText));
     ::SetBkColor(hDC, clrBack);
-    return (LRESULT)SolidBrush(bWindow ? s_brushWindow : s_brushFace, clrBack);
+    return (LRESULT)CKwPalette::GetBrush(bWindow ? CKwPalette::eWindow : CKwPalette::eFace);
 }
 
 } // namespace
@@ -134,6 +121,23 @@ COLORREF CKwPalette::Get(EColor eColor)
     if (CKwVisualManagerDark::GetActive() == NULL)
         return ClassicColor(color);
     return DarkColor(color);
+}
+
+HBRUSH CKwPalette::GetBrush(EColor eColor)
+{
+    static CBrush s_brushes[eColorCount];
+    if (eColor < 0 || eColor >= eColorCount)
+        eColor = eWindowText;
+    // Made again when the colour has changed, with the look or the system's colours.
+    const COLORREF clr = Get(eColor);
+    CBrush& brush = s_brushes[eColor];
+    LOGBRUSH lb = {};
+    if (brush.GetSafeHandle() == NULL || !brush.GetLogBrush(&lb) || lb.lbColor != clr)
+    {
+        brush.DeleteObject();
+        brush.CreateSolidBrush(clr);
+    }
+    return (HBRUSH)brush.GetSafeHandle();
 }
 
 COLORREF CKwPalette::GetOnBack(EColor eColor, COLORREF clrBack)

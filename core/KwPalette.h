@@ -54,6 +54,9 @@ public:
     };
 
     static COLORREF Get(EColor eColor);
+    // A solid brush of Get(eColor), kept by the palette (the caller does not delete it): what a
+    // colour message answers.
+    static HBRUSH GetBrush(EColor eColor);
     // eColor for text on clrBack: Get's, except that in the dark look a light background (a
     // host's dialog that keeps the classic face) gets the classic colour, which stays readable.
     static COLORREF GetOnBack(EColor eColor, COLORREF clrBack);

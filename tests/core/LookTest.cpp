@@ -11,6 +11,7 @@
 
 #include "CBCGPVisualManagerXP.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -64,6 +65,8 @@ LRESULT CALLBACK CountingProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam
         s_paints[hWnd]++;
     if (nMsg == WM_THEMECHANGED)
         s_themes[hWnd]++;
+    if (nMsg == WM_CTLCOLOREDIT && ::GetDlgCtrlID((HWND)lParam) == 7)
+        return (LRESULT)::GetStockObject(BLACK_BRUSH); // a host's own colours
     return ::DefWindowProcA(hWnd, nMsg, wParam, lParam);
 }
 
@@ -205,6 +208,90 @@ TEST(Look, PaintsTheSystemsFramesAndButtonsWhereTheSystemDrawsThemLight)
     ::SendMessageA(hCheck, WM_USER + 5, 0, 0);
     EXPECT_EQ(1, s_nLaterCalls) << "a later subclass stays in place";
     for (HWND hWnd : {hBefore, hWhile, hPage})
+        ::DestroyWindow(hWnd);
+    CBCGPVisualManager::SetDefaultManager(NULL);
+}
+
+namespace {
+
+INT_PTR CALLBACK QuietDialogProc(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
+// An empty dialog of the module hInstance.
+HWND MakeDialog(HINSTANCE hInstance, HWND hParent)
+{
+    struct { DLGTEMPLATE t; WORD menu, cls, title; } tpl = {};
+    tpl.t.style = (hParent != NULL ? WS_CHILD : WS_POPUP) | WS_VISIBLE;
+    tpl.t.cx = tpl.t.cy = 100;
+    return ::CreateDialogIndirectParamA(hInstance, &tpl.t, hParent, QuietDialogProc, 0);
+}
+
+HWND MakeControl(const char* pszClass, HWND hParent, int nId = 0, DWORD dwStyle = 0)
+{
+    return ::CreateWindowExA(0, pszClass, "", WS_CHILD | WS_VISIBLE | dwStyle, 0, 0, 80, 40, hParent, (HMENU)(INT_PTR)nId, NULL, NULL);
+}
+
+// The brush hParent answers for hControl's colour message, and the text colour it sets.
+std::pair<HBRUSH, COLORREF> Answer(HWND hParent, UINT nMsg, HWND hControl)
+{
+    HDC hDC = ::GetDC(hControl);
+    ::SetTextColor(hDC, RGB(1, 2, 3));
+    const HBRUSH hBrush = (HBRUSH)::SendMessageA(hParent, nMsg, (WPARAM)hDC, (LPARAM)hControl);
+    const COLORREF clrText = ::GetTextColor(hDC);
+    ::ReleaseDC(hControl, hDC);
+    return {hBrush, clrText};
+}
+
+} // namespace
+
+// What the host left in the system's colours takes the look's, and gets the system's back; what
+// it coloured itself, and dialogs that keep the classic face, stay as they are. Dialogs the
+// application makes while dark follow the look, the system's do not.
+TEST(Look, WhatTheHostLeftInTheSystemsColoursTakesTheLook)
+{
+    typedef CKwPalette P;
+    const char* pszClass = RegisterTestClass();
+    HWND hFrame = ::CreateWindowExA(0, pszClass, "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL, NULL, NULL);
+    HWND hEdit = MakeControl(WC_EDITA, hFrame), hOwnEdit = MakeControl(WC_EDITA, hFrame, 7);
+    HWND hReadOnly = MakeControl(WC_EDITA, hFrame, 0, ES_READONLY), hStatic = MakeControl(WC_STATICA, hFrame);
+    HWND hList = MakeControl(WC_LISTVIEWA, hFrame), hOwnList = MakeControl(WC_LISTVIEWA, hFrame);
+    HWND hTree = MakeControl(WC_TREEVIEWA, hFrame);
+    ::SendMessageA(hOwnList, LVM_SETBKCOLOR, 0, RGB(200, 0, 0));
+    HWND hClassicDialog = MakeDialog(::GetModuleHandleA(NULL), NULL);
+    HWND hClassicList = MakeControl(WC_LISTVIEWA, MakeControl(pszClass, hClassicDialog)); // in a view of the dialog's
+    const auto classicAnswers = {Answer(hFrame, WM_CTLCOLOREDIT, hEdit), Answer(hFrame, WM_CTLCOLORSTATIC, hStatic)};
+
+    CKwLook::SetLook(CKwLook::eDark, FALSE);
+    const std::vector<std::pair<HBRUSH, COLORREF>> darkAnswers = {Answer(hFrame, WM_CTLCOLOREDIT, hEdit),
+        Answer(hFrame, WM_CTLCOLORSTATIC, hReadOnly), Answer(hFrame, WM_CTLCOLOREDIT, hOwnEdit), Answer(hFrame, WM_CTLCOLORSTATIC, hStatic)};
+    const std::vector<std::pair<HBRUSH, COLORREF>> expected = {{P::GetBrush(P::eWindow), P::Get(P::eWindowText)},
+        {P::GetBrush(P::eFace), P::Get(P::eFaceText)}, {(HBRUSH)::GetStockObject(BLACK_BRUSH), RGB(1, 2, 3)}, *(classicAnswers.begin() + 1)};
+    EXPECT_EQ(expected, darkAnswers);
+    EXPECT_EQ(P::Get(P::eWindow), (COLORREF)::SendMessageA(hList, LVM_GETBKCOLOR, 0, 0));
+    EXPECT_EQ(P::Get(P::eWindowText), (COLORREF)::SendMessageA(hTree, TVM_GETTEXTCOLOR, 0, 0));
+    EXPECT_EQ(RGB(200, 0, 0), (COLORREF)::SendMessageA(hOwnList, LVM_GETBKCOLOR, 0, 0));
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOW), (COLORREF)::SendMessageA(hClassicList, LVM_GETBKCOLOR, 0, 0)) << "in a classic dialog";
+
+    // Made while dark: the application's dialog follows, with its child dialog and its list; the
+    // system's does not.
+    HWND hDialog = MakeDialog(::GetModuleHandleA(NULL), NULL);
+    HWND hChildDialog = MakeDialog(::GetModuleHandleA(NULL), hDialog);
+    HWND hDialogList = MakeControl(WC_LISTVIEWA, hChildDialog);
+    HWND hSystemDialog = MakeDialog(::LoadLibraryA("comdlg32.dll"), NULL);
+    EXPECT_TRUE(P::IsFollowing(hDialog) && P::IsFollowing(hChildDialog));
+    EXPECT_FALSE(P::IsFollowing(hSystemDialog));
+    EXPECT_EQ(P::Get(P::eWindow), (COLORREF)::SendMessageA(hDialogList, LVM_GETBKCOLOR, 0, 0));
+
+    CKwLook::SetLook(CKwLook::eClassic, FALSE);
+    EXPECT_EQ((std::vector<std::pair<HBRUSH, COLORREF>>(classicAnswers)),
+        (std::vector<std::pair<HBRUSH, COLORREF>>{Answer(hFrame, WM_CTLCOLOREDIT, hEdit), Answer(hFrame, WM_CTLCOLORSTATIC, hStatic)}));
+    for (HWND hWnd : {hList, hDialogList})
+        EXPECT_EQ(::GetSysColor(COLOR_WINDOW), (COLORREF)::SendMessageA(hWnd, LVM_GETBKCOLOR, 0, 0));
+    EXPECT_EQ((COLORREF)-1, (COLORREF)::SendMessageA(hTree, TVM_GETBKCOLOR, 0, 0));
+    EXPECT_EQ(RGB(200, 0, 0), (COLORREF)::SendMessageA(hOwnList, LVM_GETBKCOLOR, 0, 0));
+    for (HWND hWnd : {hFrame, hClassicDialog, hDialog, hSystemDialog})
         ::DestroyWindow(hWnd);
     CBCGPVisualManager::SetDefaultManager(NULL);
 }
