@@ -1,7 +1,7 @@
 # Sourced by the run scripts: keeps one Wine server alive for the whole run (programs then
 # start in a fraction of a second) and ends it on exit. The server and Wine's own services are
 # started here with no inherited output, so that none of them holds a test's pipes open.
-here=$(cd "$(dirname "$0")/.." && pwd)
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX="${KW_WINEPREFIX:-$here/build/wine}"
 export WINEDEBUG="${WINEDEBUG:--all,err+all}"
 . "$here/tools/wine-layout.sh"

@@ -18,6 +18,9 @@
 #include "StructTour.h"
 #include "StructTourInput.h"
 
+#include "core/KwLook.h"
+#include "core/KwPalette.h"
+#include "core/KwVisualManagerDark.h"
 #include "frame/KwMDITabbedChildWnd.h"
 #include "frame/KwMDITools.h"
 #include "frame/KwSplashWnd.h"
@@ -54,6 +57,8 @@ struct TourState
     double dOlderLength = 0;           // B2's length in the older copy
     std::vector<BYTE> pictureBefore;   // R1's picture before one is chosen
     std::vector<BYTE> pictureSaved;    // and when the model was saved
+    int nLookFound = -1;               // the remembered look as the round found it, -1 for none
+    COLORREF crDarkWindow = 0;         // the schedule's cells in the dark look
 };
 TourState s_state;
 std::unique_ptr<CStructTour> s_pTour;
@@ -240,6 +245,43 @@ CPoint FindColour(CWnd* pWnd, COLORREF crColour)
     return CPoint(-1, -1);
 }
 
+// The share of the window's client area painted in the colour, on a lattice of 20 by 20 points.
+double Share(CWnd* pWnd, COLORREF crColour)
+{
+    CRect rc;
+    pWnd->GetClientRect(&rc);
+    CClientDC dc(pWnd);
+    int nHits = 0;
+    for (int x = 0; x < 20; x++)
+        for (int y = 0; y < 20; y++)
+            nHits += dc.GetPixel(rc.Width() * (2 * x + 1) / 40, rc.Height() * (2 * y + 1) / 40) == crColour;
+    return nHits / 400.0;
+}
+
+// Whether the whole editor has turned to the look: the switch, the manager its bars are drawn
+// by, and the schedule's cells, mostly painted in crCells and hardly ever in crOther, the other
+// look's.
+CString CheckLook(CKwLook::ELook eLook, COLORREF crCells, COLORREF crOther)
+{
+    const bool bDark = eLook == CKwLook::eDark;
+    if (CKwLook::GetLook() != eLook)
+        return bDark ? CString("the look is not dark") : CString("the look is still dark");
+    if ((dynamic_cast<CKwVisualManagerDark*>(CBCGPVisualManager::GetInstance()) != NULL) != bDark)
+        return bDark ? CString("the frame's bars are not drawn by the dark manager") : CString("the dark manager still draws the bars");
+    CStructScheduleView* pSchedule = FindView<CStructScheduleView>();
+    if (pSchedule == NULL || !pSchedule->GetGrid().IsWindowVisible())
+        return CString("the schedule is not shown");
+    const double dShare = Share(&pSchedule->GetGrid(), crCells), dOther = Share(&pSchedule->GetGrid(), crOther);
+    if (dShare < 0.5 || dOther > 0.05)
+    {
+        CString strWhy;
+        strWhy.Format("%d%% of the schedule has the look's cell colour, %d%% the other look's", (int)(dShare * 100),
+            (int)(dOther * 100));
+        return strWhy;
+    }
+    return CString();
+}
+
 CStructTourStep Step(const char* pszName, const char* pszLine, std::function<void()> action,
                      std::function<CString()> check, int nAnswer = 0)
 {
@@ -341,6 +383,7 @@ BOOL CStructTourScript::Start(const CString& strFolder, int nSoakMinutes)
     AddPanes(tour);
     AddFiles(tour);
     AddServices(tour);
+    AddLooks(tour);
     if (nSoakMinutes > 0)
         AddRoundEnd(tour);
     CStructApp::GetApp()->SetAnswerer([](const CString& strText, UINT nFlags) {
@@ -712,6 +755,37 @@ void CStructTourScript::AddServices(CStructTour& tour)
                 return CString("the question is still up");
             CString strWhy = CheckLength("B2", s_state.dOlderLength);
             return strWhy.IsEmpty() && Doc()->IsModified() ? CString("the reloaded model counts as changed") : strWhy;
+        }));
+}
+
+void CStructTourScript::AddLooks(CStructTour& tour)
+{
+    tour.Add(Step("dark", "View > Dark Look: every window of the editor repaints in the dark look",
+        [] {
+            s_state.nLookFound = (int)AfxGetApp()->GetProfileInt("KwLook", "Look", -1);
+            Input::Command(ID_STRUCT_VIEW_DARK);
+        },
+        [] {
+            CString strWhy = CheckLook(CKwLook::eDark, CKwPalette::Get(CKwPalette::eWindow), ::GetSysColor(COLOR_WINDOW));
+            if (strWhy.IsEmpty() && CKwLook::LoadLook() != CKwLook::eDark)
+                strWhy = "the dark look is not remembered";
+            s_state.crDarkWindow = CKwPalette::Get(CKwPalette::eWindow);
+            return strWhy;
+        }));
+    tour.Add(Step("classic", "View > Dark Look again: the editor is back in the classic look",
+        [] {
+            // Handled at once, so that the remembered look can go back to what the round found.
+            Frame()->SendMessage(WM_COMMAND, ID_STRUCT_VIEW_DARK);
+            if (s_state.nLookFound < 0)
+                AfxGetApp()->WriteProfileString("KwLook", "Look", NULL);
+            else
+                AfxGetApp()->WriteProfileInt("KwLook", "Look", s_state.nLookFound);
+        },
+        [] {
+            CString strWhy = CheckLook(CKwLook::eClassic, ::GetSysColor(COLOR_WINDOW), s_state.crDarkWindow);
+            if (strWhy.IsEmpty() && (int)AfxGetApp()->GetProfileInt("KwLook", "Look", -1) != s_state.nLookFound)
+                strWhy = "the remembered look is not what the round found";
+            return strWhy;
         }));
 }
 

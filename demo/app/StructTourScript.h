@@ -23,5 +23,6 @@ private:
     static void AddPanes(CStructTour& tour);
     static void AddFiles(CStructTour& tour);
     static void AddServices(CStructTour& tour);
+    static void AddLooks(CStructTour& tour);
     static void AddRoundEnd(CStructTour& tour);
 };
