@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <typeinfo>
 
 namespace {
 
@@ -40,9 +41,12 @@ struct SSolidTools
     }
 };
 
-BOOL IsDarkColor(COLORREF clr)
+// A button a window object of the framework took over paints itself (a colour button draws its
+// swatch over a push button), unless the object is a plain window's or a button's.
+BOOL PaintsItself(HWND hWnd)
 {
-    return GetRValue(clr) * 299 + GetGValue(clr) * 587 + GetBValue(clr) * 114 < 128 * 1000;
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    return pWnd != NULL && typeid(*pWnd) != typeid(CWnd) && dynamic_cast<CButton*>(pWnd) == NULL;
 }
 
 EKind KindOf(HWND hWnd)
@@ -64,7 +68,7 @@ EKind KindOf(HWND hWnd)
         case BS_RADIOBUTTON:
         case BS_AUTORADIOBUTTON:
         case BS_GROUPBOX:
-            return (lStyle & (BS_BITMAP | BS_ICON)) == 0 && CKwPalette::IsFollowing(hParent) ? eButton : eNone;
+            return (lStyle & (BS_BITMAP | BS_ICON)) == 0 && CKwPalette::IsFollowing(hParent) && !PaintsItself(hWnd) ? eButton : eNone;
         default:
             return eNone; // owner-drawn and picture buttons keep their own painting
         }
@@ -77,7 +81,7 @@ EKind KindOf(HWND hWnd)
     {
         char szParent[32] = "";
         ::GetClassNameA(hParent, szParent, sizeof(szParent));
-        return lstrcmpiA(szParent, WC_LISTVIEWA) == 0 && IsDarkColor((COLORREF)::SendMessageA(hParent, LVM_GETBKCOLOR, 0, 0)) ? eHeader : eNone;
+        return lstrcmpiA(szParent, WC_LISTVIEWA) == 0 && CKwPalette::IsDarkColor((COLORREF)::SendMessageA(hParent, LVM_GETBKCOLOR, 0, 0)) ? eHeader : eNone;
     }
     return eNone;
 }

@@ -112,6 +112,24 @@ LRESULT CKwDarkDefaults::AnswerColors(HWND hParent, UINT nMsg, HDC hDC, HWND hCo
     return (LRESULT)CKwPalette::GetBrush(eBack);
 }
 
+LRESULT CKwDarkDefaults::AnswerNotify(HWND hParent, const NMHDR* pHeader, LRESULT lAnswered)
+{
+    if (pHeader == NULL || pHeader->code != (UINT)NM_CUSTOMDRAW || lAnswered != CDRF_DODEFAULT || !IsClass(pHeader->hwndFrom, WC_LISTVIEWA) ||
+        !CKwPalette::IsDarkColor((COLORREF)::SendMessageA(pHeader->hwndFrom, LVM_GETBKCOLOR, 0, 0)) || KeepsClassicFace(hParent))
+        return lAnswered;
+    NMLVCUSTOMDRAW* pDraw = (NMLVCUSTOMDRAW*)pHeader;
+    if (pDraw->nmcd.dwDrawStage == CDDS_PREPAINT)
+        return CDRF_NOTIFYITEMDRAW;
+    if (pDraw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT && (pDraw->nmcd.uItemState & CDIS_SELECTED) != 0 && ::GetFocus() != pHeader->hwndFrom)
+    {
+        // Without the selected state the system draws the line in the colours given here.
+        pDraw->nmcd.uItemState &= ~CDIS_SELECTED;
+        pDraw->clrText = CKwPalette::Get(CKwPalette::eWindowText);
+        pDraw->clrTextBk = CKwPalette::Get(CKwPalette::eSelectionInactive);
+    }
+    return lAnswered;
+}
+
 BOOL CKwDarkDefaults::FollowsFromCreation(HWND hWnd, HINSTANCE hInstance)
 {
     if (!IsDialog(hWnd))

@@ -21,6 +21,10 @@ public:
     // WM_CTLCOLORLISTBOX, and WM_CTLCOLORSTATIC of a read-only edit) in the dark look, given what
     // it answered itself: the system's default answer becomes the look's colours, set into hDC.
     static LRESULT AnswerColors(HWND hParent, UINT nMsg, HDC hDC, HWND hControl, LRESULT lAnswered);
+    // The answer of hParent to a custom draw notice of a dark list view, given what it answered
+    // itself: where it left the drawing to the system, the selected lines of the list without
+    // the focus are drawn in the look's colours (the system's would be its light face).
+    static LRESULT AnswerNotify(HWND hParent, const NMHDR* pHeader, LRESULT lAnswered);
     // Whether hWnd, a window being made while the look is dark, is a dialog that follows it: a
     // top-level dialog of the application's own modules (not the system's), or the child dialog of
     // one that follows.

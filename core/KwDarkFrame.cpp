@@ -366,6 +366,8 @@ LRESULT CALLBACK DarkProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UI
     const LRESULT lResult = ::DefSubclassProc(hWnd, nMsg, wParam, lParam);
     if (nMsg >= WM_CTLCOLOREDIT && nMsg <= WM_CTLCOLORSTATIC)
         return CKwDarkDefaults::AnswerColors(hWnd, nMsg, (HDC)wParam, (HWND)lParam, lResult);
+    if (nMsg == WM_NOTIFY)
+        return CKwDarkDefaults::AnswerNotify(hWnd, (const NMHDR*)lParam, lResult);
     if (nMsg == WM_CREATE)
         CKwDarkDefaults::Apply(hWnd, TRUE);
     SBusy busy;

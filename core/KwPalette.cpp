@@ -52,6 +52,7 @@ const SColor kColors[CKwPalette::eColorCount] = {
     {COLOR_BTNSHADOW, 0, RGB(28, 28, 30)},
     {COLOR_BTNSHADOW, 0, RGB(104, 104, 110)},
     {COLOR_HIGHLIGHT, 0, RGB(0x33, 0x99, 0xFF)},
+    {COLOR_BTNFACE, 0, RGB(63, 63, 70)},
 };
 
 COLORREF ClassicColor(const SColor& color)
@@ -142,9 +143,7 @@ HBRUSH CKwPalette::GetBrush(EColor eColor)
 
 COLORREF CKwPalette::GetOnBack(EColor eColor, COLORREF clrBack)
 {
-    // Perceived brightness, 0 to 255, of the background.
-    const int nLight = (GetRValue(clrBack) * 299 + GetGValue(clrBack) * 587 + GetBValue(clrBack) * 114) / 1000;
-    if (!IsDark() || nLight < 128 || eColor < 0 || eColor >= eColorCount)
+    if (!IsDark() || IsDarkColor(clrBack) || eColor < 0 || eColor >= eColorCount)
         return Get(eColor);
     return ClassicColor(kColors[eColor]);
 }
@@ -152,6 +151,11 @@ COLORREF CKwPalette::GetOnBack(EColor eColor, COLORREF clrBack)
 BOOL CKwPalette::IsDark()
 {
     return CKwVisualManagerDark::GetActive() != NULL;
+}
+
+BOOL CKwPalette::IsDarkColor(COLORREF clr)
+{
+    return GetRValue(clr) * 299 + GetGValue(clr) * 587 + GetBValue(clr) * 114 < 128 * 1000;
 }
 
 void CKwPalette::FollowInDialog(HWND hDlg)

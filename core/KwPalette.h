@@ -50,6 +50,7 @@ public:
         eControlPressed,  // a button held down
         eControlFrame,    // their frames
         eControlFocus,    // the frame of the default or focused button
+        eSelectionInactive, // the selected lines of a list without the focus
         eColorCount
     };
 
@@ -62,6 +63,8 @@ public:
     static COLORREF GetOnBack(EColor eColor, COLORREF clrBack);
     // Whether the dark look serves the process now.
     static BOOL IsDark();
+    // Whether clr is a dark colour, by its perceived brightness: light text reads on it.
+    static BOOL IsDarkColor(COLORREF clr);
     // While the dark look serves, the dialog hDlg answers its controls' colour messages in the
     // look's colours: the face and its text behind the dialog, its statics and buttons, the window
     // colour and its text in edits and lists. A classic colour the dialog's own handler chose (a

@@ -2,7 +2,6 @@
 #include "grid/LargeListCtrlTools.h"
 #include "core/KwMenu.h"
 #include "core/KwDpi.h"
-#include "core/KwPalette.h"
 
 #include <algorithm>
 #include <string.h>
@@ -32,17 +31,6 @@ CPoint CLargeListCtrlTools::ContextMenuPoint(CListCtrl& list, CPoint point)
         point = CPoint(10, 30);
     list.ClientToScreen(&point);
     return point;
-}
-
-void CLargeListCtrlTools::FollowLook(CListCtrl& list, BOOL bMade)
-{
-    const BOOL bDark = CKwPalette::IsDark();
-    if (bMade && !bDark)
-        return;
-    // A list view is made with the window colour behind and CLR_DEFAULT, the system's, for its text.
-    list.SetBkColor(bDark ? CKwPalette::Get(CKwPalette::eWindow) : ::GetSysColor(COLOR_WINDOW));
-    list.SetTextBkColor(bDark ? CKwPalette::Get(CKwPalette::eWindow) : CLR_DEFAULT);
-    list.SetTextColor(bDark ? CKwPalette::Get(CKwPalette::eWindowText) : CLR_DEFAULT);
 }
 
 void CLargeListCtrlTools::TrackContextMenu(CMenu& menu, CPoint point, CWnd* pOwner)

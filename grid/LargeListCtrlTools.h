@@ -18,10 +18,6 @@ public:
     // from the keyboard (-1, -1) the top-right corner of the selected line's label, scrolled into
     // view, or without a selected line 10 pixels right of and 30 below the client area's corner.
     static CPoint ContextMenuPoint(CListCtrl& list, CPoint point);
-    // The list's colours in the look serving now: the palette's window colour and its text while
-    // dark, the system's window colours (as the list is made) in the classic look. bMade: the list is being made, when
-    // the classic look leaves the list's own colours alone.
-    static void FollowLook(CListCtrl& list, BOOL bMade);
     // Shows the menu at the screen point when it has items (right button tracking), owned by
     // pOwner, and destroys it afterwards.
     static void TrackContextMenu(CMenu& menu, CPoint point, CWnd* pOwner);

@@ -13,7 +13,6 @@ IMPLEMENT_DYNCREATE(CLargeListView, CListView)
 
 BEGIN_MESSAGE_MAP(CLargeListView, CListView)
     ON_WM_CREATE()
-    ON_MESSAGE(WM_THEMECHANGED, &CLargeListView::OnThemeChanged)
     ON_MESSAGE(WM_DPICHANGED, &CLargeListView::OnDpiChanged)
     ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &CLargeListView::OnDpiChanged)
     ON_NOTIFY_REFLECT(LVN_GETDISPINFOA, &CLargeListView::OnGetdispinfo)
@@ -310,17 +309,9 @@ int CLargeListView::OnCreate(LPCREATESTRUCT lpcs)
     // The context stack holds this view's context only while the view is being created.
     StoreViewContext();
     m_nDpi = CKwDpi::ForWindow(m_hWnd);
-    CLargeListCtrlTools::FollowLook(GetListCtrl(), TRUE);
     return 0;
 }
 
-// Sent to every window when the look changes.
-LRESULT CLargeListView::OnThemeChanged(WPARAM, LPARAM)
-{
-    LRESULT lResult = Default();
-    CLargeListCtrlTools::FollowLook(GetListCtrl(), FALSE);
-    return lResult;
-}
 
 void CLargeListView::OnGetdispinfo(NMHDR* pNMHDR, LRESULT* pResult)
 {

@@ -12,7 +12,6 @@ IMPLEMENT_DYNAMIC(CLargeListWnd, CListCtrl)
 
 BEGIN_MESSAGE_MAP(CLargeListWnd, CListCtrl)
     ON_WM_CREATE()
-    ON_MESSAGE(WM_THEMECHANGED, &CLargeListWnd::OnThemeChanged)
     ON_MESSAGE(WM_DPICHANGED, &CLargeListWnd::OnDpiChanged)
     ON_MESSAGE(WM_DPICHANGED_AFTERPARENT, &CLargeListWnd::OnDpiChanged)
     ON_WM_SIZE()
@@ -92,17 +91,9 @@ int CLargeListWnd::OnCreate(LPCREATESTRUCT lpcs)
     m_nDpi = CKwDpi::ForWindow(m_hWnd);
     for (INT_PTR i = 0; m_nDpi != CKwDpi::kDefault && i + 1 < m_titles.GetSize(); i++)
         CLargeListCtrlTools::FitColumnToHeader(*this, (int)i, m_nDpi);
-    CLargeListCtrlTools::FollowLook(*this, TRUE);
     return 0;
 }
 
-// Sent to every window when the look changes.
-LRESULT CLargeListWnd::OnThemeChanged(WPARAM, LPARAM)
-{
-    LRESULT lResult = Default();
-    CLargeListCtrlTools::FollowLook(*this, FALSE);
-    return lResult;
-}
 
 // The last column takes the width the others leave.
 void CLargeListWnd::OnSize(UINT nType, int cx, int cy)

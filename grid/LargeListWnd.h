@@ -29,7 +29,6 @@ protected:
     virtual void OnDeleteItem(int nIndex);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
-    afx_msg LRESULT OnThemeChanged(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);

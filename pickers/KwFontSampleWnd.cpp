@@ -116,7 +116,17 @@ void CKwFontSampleWnd::DrawSample(CDC& dc)
     dc.SetBkMode(TRANSPARENT);
     COLORREF color = 0;
     if (SampleColor(color))
+    {
+        // The text's own colour; on the dark look's face a dark one gets the classic face behind
+        // it, where it reads as it will where the font is used.
+        if (CKwPalette::IsDark() && CKwPalette::IsDarkColor(color) && CKwPalette::IsDarkColor(CKwPalette::Get(CKwPalette::eFace)))
+        {
+            CRect inside = sample;
+            inside.DeflateRect(1, 1);
+            dc.FillSolidRect(&inside, ::GetSysColor(COLOR_BTNFACE));
+        }
         dc.SetTextColor(color);
+    }
     else if (CKwPalette::IsDark())
         dc.SetTextColor(CKwPalette::Get(CKwPalette::eFaceText));
     dc.DrawText("AaBbCc", &sample, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);

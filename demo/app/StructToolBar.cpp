@@ -5,6 +5,8 @@
 #include "StructCommands.rh"
 #include "res/resource.h"
 
+#include "core/KwPalette.h"
+
 #include <afxres.h>
 
 namespace {
@@ -53,6 +55,8 @@ BOOL CStructToolBar::Create(CFrameWnd* pFrame, UINT nID)
 {
     if (!CreateBar(NULL, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, CBRS_TOP, CRect(0, 0, 0, kHeight), pFrame, nID))
         return FALSE;
+    // Its face and buttons follow the look, as a dialog's do.
+    CKwPalette::FollowInDialog(m_hWnd);
     CFont* pFont = CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT));
     CClientDC dc(this);
     CFont* pOldFont = dc.SelectObject(pFont);
@@ -160,7 +164,7 @@ BOOL CStructToolBar::OnEraseBkgnd(CDC* pDC)
 {
     CRect rect;
     GetClientRect(&rect);
-    pDC->FillSolidRect(rect, ::GetSysColor(COLOR_BTNFACE));
-    pDC->FillSolidRect(rect.left, rect.bottom - 1, rect.Width(), 1, ::GetSysColor(COLOR_BTNSHADOW));
+    pDC->FillSolidRect(rect, CKwPalette::Get(CKwPalette::eFace));
+    pDC->FillSolidRect(rect.left, rect.bottom - 1, rect.Width(), 1, CKwPalette::Get(CKwPalette::eFaceShadow));
     return TRUE;
 }

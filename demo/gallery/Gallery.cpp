@@ -3,6 +3,7 @@
 #include "Gallery.h"
 
 #include "core/KwLook.h"
+#include "core/KwPalette.h"
 #include "core/KwVisualManagerDark.h"
 
 #include <afxwin.h>
@@ -213,6 +214,18 @@ bool GalleryWindowLayer(const char* pszFolder)
     bool bSaved = GallerySaveWindow(wnd.m_hWnd, pszFolder, "window-layer");
     wnd.DestroyWindow();
     return bSaved;
+}
+
+bool GalleryCreateHost(CWnd& window, const char* pszTitle, DWORD dwStyle, int x, int y, int cx, int cy)
+{
+    if (!window.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)), pszTitle,
+            dwStyle & ~WS_VISIBLE, GalleryScaled(x), GalleryScaled(y), GalleryScaled(cx), GalleryScaled(cy), NULL, NULL))
+        return false;
+    // Before it shows, so that it is erased in the look's face from the first.
+    CKwPalette::FollowInDialog(window.m_hWnd);
+    if (dwStyle & WS_VISIBLE)
+        window.ShowWindow(SW_SHOW);
+    return true;
 }
 
 int GalleryScaled(int n)

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 struct CRuntimeClass;
+class CWnd;
 
 // Copies the whole window as painted (children included, and the frame where the display paints
 // frames) into a 32-bit DIB section and writes <folder>\<name>.png through GDI+. The window must
@@ -25,6 +26,10 @@ void GalleryUseManager(CRuntimeClass* pClass);
 // at the screen's DPI, so that each picture shows the same on a screen of 144 or 192 DPI.
 int GalleryScaled(int n);
 RECT GalleryScaled(int left, int top, int right, int bottom);
+
+// Makes window a host's plain top-level window on the button face, placed and sized in pixels at
+// 96 DPI; like the toolkit's dialogs, it follows the look.
+bool GalleryCreateHost(CWnd& window, const char* pszTitle, DWORD dwStyle, int x, int y, int cx, int cy);
 
 // Dispatches this thread's messages for the given time, so that windows paint. With a dialog
 // given, each message is first offered to the PreTranslateMessage chain up to it, as the

@@ -46,9 +46,7 @@ bool GalleryColorPicker(const char* pszFolder)
 
     CWnd window;
     bool bSaved = false;
-    if (window.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)),
-                        "Colour button", WS_OVERLAPPEDWINDOW | WS_VISIBLE, GalleryScaled(40),
-                            GalleryScaled(40), GalleryScaled(260), GalleryScaled(320), NULL, NULL))
+    if (GalleryCreateHost(window, "Colour button", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 260, 320))
     {
         CFont* pFont = CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT));
         CWnd label;

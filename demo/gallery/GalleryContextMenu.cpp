@@ -82,9 +82,7 @@ bool GalleryContextMenu(const char* pszFolder)
 {
     CBarWnd bar;
     bar.m_pszFolder = pszFolder;
-    if (!bar.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)),
-            "Bar: context menus and combo boxes", WS_OVERLAPPEDWINDOW | WS_VISIBLE, GalleryScaled(40),
-                GalleryScaled(40), GalleryScaled(480), GalleryScaled(300), NULL, NULL))
+    if (!GalleryCreateHost(bar, "Bar: context menus and combo boxes", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 480, 300))
         return false;
     CPaneWnd page("Page Setup...", 101, RGB(0xDD, 0xE8, 0xF6));
     CPaneWnd view("Copy Cell", 102, RGB(0xFF, 0xF4, 0xD6));

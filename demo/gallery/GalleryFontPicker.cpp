@@ -27,9 +27,7 @@ LOGFONT Face(const char* pszFace, int nHeight, int nWeight, BYTE bItalic)
 bool GalleryFontPicker(const char* pszFolder)
 {
     CWnd window;
-    if (!window.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)),
-                         "Font pickers", WS_OVERLAPPEDWINDOW | WS_VISIBLE, GalleryScaled(40),
-                             GalleryScaled(40), GalleryScaled(320), GalleryScaled(150), NULL, NULL))
+    if (!GalleryCreateHost(window, "Font pickers", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 320, 150))
         return false;
     CFont* pFont = CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT));
     CWnd titleLabel, bodyLabel;

@@ -156,9 +156,7 @@ bool GalleryPropertySheet(const char* pszFolder)
 bool GalleryAnchoredPage(const char* pszFolder)
 {
     CWnd host;
-    if (!host.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)),
-            "Anchored page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, GalleryScaled(40), GalleryScaled(40),
-                GalleryScaled(420), GalleryScaled(280), NULL, NULL))
+    if (!GalleryCreateHost(host, "Anchored page", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 420, 280))
         return false;
     CAnchoredPage page;
     CRect rcClient;

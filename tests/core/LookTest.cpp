@@ -256,7 +256,9 @@ TEST(Look, WhatTheHostLeftInTheSystemsColoursTakesTheLook)
     HWND hFrame = ::CreateWindowExA(0, pszClass, "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL, NULL, NULL);
     HWND hEdit = MakeControl(WC_EDITA, hFrame), hOwnEdit = MakeControl(WC_EDITA, hFrame, 7);
     HWND hReadOnly = MakeControl(WC_EDITA, hFrame, 0, ES_READONLY), hStatic = MakeControl(WC_STATICA, hFrame);
-    HWND hList = MakeControl(WC_LISTVIEWA, hFrame), hOwnList = MakeControl(WC_LISTVIEWA, hFrame);
+    HWND hList = MakeControl(WC_LISTVIEWA, hFrame, 0, LVS_LIST | LVS_SHOWSELALWAYS), hOwnList = MakeControl(WC_LISTVIEWA, hFrame);
+    LVITEMA item = {LVIF_TEXT | LVIF_STATE, 0, 0, LVIS_SELECTED, LVIS_SELECTED, (LPSTR) "Selected"};
+    ::SendMessageA(hList, LVM_INSERTITEMA, 0, (LPARAM)&item);
     HWND hTree = MakeControl(WC_TREEVIEWA, hFrame);
     ::SendMessageA(hOwnList, LVM_SETBKCOLOR, 0, RGB(200, 0, 0));
     HWND hClassicDialog = MakeDialog(::GetModuleHandleA(NULL), NULL);
@@ -270,6 +272,11 @@ TEST(Look, WhatTheHostLeftInTheSystemsColoursTakesTheLook)
         {P::GetBrush(P::eFace), P::Get(P::eFaceText)}, {(HBRUSH)::GetStockObject(BLACK_BRUSH), RGB(1, 2, 3)}, *(classicAnswers.begin() + 1)};
     EXPECT_EQ(expected, darkAnswers);
     EXPECT_EQ(P::Get(P::eWindow), (COLORREF)::SendMessageA(hList, LVM_GETBKCOLOR, 0, 0));
+    RECT rcLabel = {LVIR_LABEL};
+    ::SendMessageA(hList, LVM_GETITEMRECT, 0, (LPARAM)&rcLabel);
+    TestSurface list(80, 40, kBlack);
+    ::SendMessageA(hList, WM_PRINTCLIENT, (WPARAM)(HDC)list.DC(), PRF_CLIENT | PRF_ERASEBKGND);
+    EXPECT_EQ(P::Get(P::eSelectionInactive), list.Pixel(rcLabel.right - 2, rcLabel.bottom - 2)) << "the selection without the focus";
     EXPECT_EQ(P::Get(P::eWindowText), (COLORREF)::SendMessageA(hTree, TVM_GETTEXTCOLOR, 0, 0));
     EXPECT_EQ(RGB(200, 0, 0), (COLORREF)::SendMessageA(hOwnList, LVM_GETBKCOLOR, 0, 0));
     EXPECT_EQ(::GetSysColor(COLOR_WINDOW), (COLORREF)::SendMessageA(hClassicList, LVM_GETBKCOLOR, 0, 0)) << "in a classic dialog";

@@ -146,6 +146,20 @@ TEST_F(ButtonFixture, TheDarkLookDrawsTheButtonAndItsPickerInThePalette)
     EXPECT_GT(popup.Count(rc, cellFrame), 40);
 }
 
+// On a window whose plain buttons the dark look paints, the colour button still paints itself.
+TEST_F(ButtonFixture, TheDarkLookLeavesTheButtonItsOwnPaintingBesidePlainButtons)
+{
+    CKwPalette::FollowInDialog(frame.m_hWnd);
+    CKwLook::SetLook(CKwLook::eDark, FALSE);
+    TestSurface mine(40, 20, RGB(255, 0, 255)), plain(40, 20, RGB(255, 0, 255));
+    button.SendMessage(WM_PAINT, (WPARAM)mine.DC().m_hDC);
+    other.SendMessage(WM_PAINT, (WPARAM)plain.DC().m_hDC);
+    const COLORREF control = CKwPalette::Get(CKwPalette::eControl);
+    CKwLook::SetLook(CKwLook::eClassic, FALSE);
+    EXPECT_GT(mine.Count(CRect(0, 0, 40, 20), RGB(255, 0, 0)), 50);
+    EXPECT_EQ(control, plain.Pixel(20, 10));
+}
+
 TEST_F(ButtonFixture, ASpecialValueShowsItsCaptionInPlaceOfTheSwatch)
 {
     for (int id : {5, 77}) // a button's caption; no such button: nothing in the middle

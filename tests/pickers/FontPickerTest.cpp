@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "core/KwDpi.h"
+#include "core/KwLook.h"
+#include "core/KwPalette.h"
 #include "pickers/FontPickerWnd.h"
 #include "pickers/KwFontPicker.h"
 #include "support/ModalDialogDriver.h"
@@ -64,6 +66,25 @@ TEST_F(FontFixture, TheButtonTakesTheRightAndTheSampleWhatIsLeft)
     EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), surface.Pixel(41, 15));
     EXPECT_EQ(RGB(255, 0, 255), surface.Pixel(42, 15)); // nothing painted past the frame
     EXPECT_GT(surface.Count(CRect(1, 4, 41, 26), RGB(255, 0, 0)), 20);
+}
+
+// In the dark look a dark text colour is shown on the classic face, a light one on the window's own.
+TEST_F(FontFixture, TheDarkLookKeepsTheSampleReadable)
+{
+    CKwFontPicker picker(NULL);
+    ASSERT_TRUE(picker.Create(1, &dialog, CRect(10, 10, 110, 40)));
+    CKwLook::SetLook(CKwLook::eDark, FALSE);
+    std::vector<COLORREF> backs;
+    for (COLORREF text : {RGB(10, 10, 10), RGB(250, 250, 250)})
+    {
+        picker.SetTextColor(text);
+        TestSurface surface(100, 30, RGB(255, 0, 255));
+        picker.SendMessage(WM_PAINT, (WPARAM)surface.DC().m_hDC);
+        EXPECT_GT(surface.Count(CRect(1, 4, 41, 26), text), 20);
+        backs.push_back(surface.Pixel(3, 8));
+    }
+    CKwLook::SetLook(CKwLook::eClassic, FALSE);
+    EXPECT_EQ((std::vector<COLORREF>{::GetSysColor(COLOR_BTNFACE), RGB(255, 0, 255)}), backs);
 }
 
 TEST_F(FontFixture, ButtonSampleAndButtonFontScaleWithTheDpi)
