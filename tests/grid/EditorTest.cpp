@@ -299,29 +299,26 @@ TEST_F(GridEditorTest, ListenerMayRefuseOrChangeTheCellBeforeItOpens)
 
 TEST_F(GridEditorTest, DarkDropDownsShowTheChoiceInThePalettesSelectionAtTheClassicSizes)
 {
+    auto sizes = [&](UINT nColumn) { // the editor's height, its field's and its items'
+        grid.SetCurItem(nColumn, 0);
+        CRect rect;
+        ::GetWindowRect(Editor(), &rect);
+        return std::vector<LRESULT>{rect.Height(), ::SendMessageA(Editor(), CB_GETITEMHEIGHT, (WPARAM)-1, 0),
+                                    ::SendMessageA(Editor(), CB_GETITEMHEIGHT, 0, 0)};
+    };
+    const std::vector<std::vector<LRESULT>> classic{sizes(colEditable), sizes(colIndex)};
+    CKwLook::SetLook(CKwLook::eDark, FALSE);
+    EXPECT_EQ(classic, (std::vector<std::vector<LRESULT>>{sizes(colEditable), sizes(colIndex)}));
     COMBOBOXINFO info = {};
     info.cbSize = sizeof(info);
-    auto open = [&](UINT nColumn) { // the editor's height, its field, its dropped list and items
-        grid.SetCurItem(nColumn, 0);
-        ::GetComboBoxInfo(Editor(), &info);
-        ::SendMessageA(Editor(), CB_SHOWDROPDOWN, TRUE, 0);
-        CRect rcEditor, rcList;
-        ::GetWindowRect(Editor(), &rcEditor);
-        ::GetWindowRect(info.hwndList, &rcList);
-        return std::vector<LONG>{rcEditor.Height(), info.rcItem.top, info.rcItem.bottom, rcList.Height(),
-                                 (LONG)::SendMessageA(info.hwndList, LB_GETITEMHEIGHT, 0, 0)};
-    };
-    const std::vector<std::vector<LONG>> classic{open(colEditable), open(colIndex)};
-    CKwLook::SetLook(CKwLook::eDark, FALSE);
-    EXPECT_EQ(classic, (std::vector<std::vector<LONG>>{open(colEditable), open(colIndex)}));
-    const int nItem = (int)classic[1][4];
+    ::GetComboBoxInfo(Editor(), &info);
+    const int nItem = (int)classic[1][2];
     TestSurface list(80, 2 * nItem), field(info.rcItem.right, info.rcItem.bottom);
     ::SendMessageA(info.hwndList, WM_PRINT, (WPARAM)list.DC().m_hDC, PRF_CLIENT);
-    ::SendMessageA(Editor(), CB_SHOWDROPDOWN, FALSE, 0);
     ::SendMessageA(Editor(), WM_PRINT, (WPARAM)field.DC().m_hDC, PRF_CLIENT);
     const COLORREF dSelection = CKwPalette::Get(CKwPalette::eSelection), dText = CKwPalette::Get(CKwPalette::eWindowText);
     CKwLook::SetLook(CKwLook::eClassic, FALSE);
-    // "green", the choice, is the second item; the closed field has the focus.
+    // "green", the choice, is the second item; the field has the focus.
     EXPECT_EQ(dSelection, list.Pixel(60, nItem + nItem / 2));
     EXPECT_GT(list.Count(CRect(0, nItem, 80, 2 * nItem), dText), 0);
     EXPECT_EQ(dSelection, field.Pixel(info.rcItem.right - 4, info.rcItem.bottom / 2));
