@@ -378,6 +378,11 @@ void CKwDarkControls::Paint(HWND hWnd, HDC hDC)
     }
 }
 
+void CKwDarkControls::PaintComboOver(HWND hWnd, HDC hDC)
+{
+    PaintCombo(hWnd, hDC);
+}
+
 BOOL CKwDarkControls::PaintsDirectly(UINT nMsg)
 {
     switch (nMsg)

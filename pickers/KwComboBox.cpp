@@ -1,10 +1,28 @@
 // KwComboBox.cpp: the flat frame over the combo's own painting, the edit-field lookup, and the
 // items drawn in the palette's colours.
 #include "pickers/KwComboBox.h"
+#include "core/KwDarkControls.h"
 #include "core/KwDpi.h"
 #include "core/KwPalette.h"
 
 IMPLEMENT_DYNCREATE(CKwComboBox, CComboBox)
+
+namespace
+{
+
+// A combo that draws its items (CreateDrawn) has its edge and button painted over in the dark
+// look as well, which the system would leave light; into its client area when hDC is NULL.
+void PaintDarkEdge(HWND hWnd, HDC hDC)
+{
+    if (!CKwPalette::IsDark() || (::GetWindowLongA(hWnd, GWL_STYLE) & CBS_OWNERDRAWFIXED) == 0)
+        return;
+    HDC hClientDC = hDC != NULL ? hDC : ::GetDC(hWnd);
+    CKwDarkControls::PaintComboOver(hWnd, hClientDC);
+    if (hDC == NULL)
+        ::ReleaseDC(hWnd, hClientDC);
+}
+
+} // namespace
 
 BEGIN_MESSAGE_MAP(CKwComboBox, CComboBox)
     ON_WM_PAINT()
@@ -42,6 +60,7 @@ void CKwComboBox::DrawFlatFrame(HDC hDC, const CRect& rect)
 void CKwComboBox::OnPaint()
 {
     Default();
+    PaintDarkEdge(m_hWnd, NULL);
     if (!m_bFlat)
         return;
     // The client area as the window DC sees it (they differ when the combo has a border).
@@ -58,6 +77,7 @@ void CKwComboBox::OnPaint()
 LRESULT CKwComboBox::OnPrintClient(WPARAM wParam, LPARAM lParam)
 {
     LRESULT lResult = Default();
+    PaintDarkEdge(m_hWnd, (HDC)wParam);
     if (m_bFlat)
     {
         CRect rcClient;

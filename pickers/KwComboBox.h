@@ -22,8 +22,9 @@ public:
 
     // Creates the combo with its items drawn here (CBS_OWNERDRAWFIXED | CBS_HASSTRINGS added to
     // dwStyle) in the palette's colours, where the system would draw the chosen item in its own
-    // highlight whatever the parent answers to the colour messages. The field and the list items
-    // get the heights a plain combo of the same style has with pFont, which it is given.
+    // highlight whatever the parent answers to the colour messages; in the dark look its edge and
+    // button are painted over too. The field and the list items get the heights a plain combo of
+    // the same style has with pFont, which it is given.
     BOOL CreateDrawn(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, CFont* pFont);
 
 protected:

@@ -297,29 +297,30 @@ TEST_F(GridEditorTest, ListenerMayRefuseOrChangeTheCellBeforeItOpens)
     EXPECT_FALSE(grid.IsModified());
 }
 
-TEST_F(GridEditorTest, DarkDropDownsShowTheChoiceInThePalettesSelectionAtTheClassicSizes)
+TEST_F(GridEditorTest, DarkDropDownsDrawTheirEdgesAndChoiceInThePaletteAtTheClassicSizes)
 {
-    auto sizes = [&](UINT nColumn) { // the editor's height, its field's and its items'
+    typedef std::vector<LRESULT> Sizes;
+    auto sizes = [&](UINT nColumn) { // the field's height and the items'
         grid.SetCurItem(nColumn, 0);
-        CRect rect;
-        ::GetWindowRect(Editor(), &rect);
-        return std::vector<LRESULT>{rect.Height(), ::SendMessageA(Editor(), CB_GETITEMHEIGHT, (WPARAM)-1, 0),
-                                    ::SendMessageA(Editor(), CB_GETITEMHEIGHT, 0, 0)};
+        return Sizes{::SendMessageA(Editor(), CB_GETITEMHEIGHT, (WPARAM)-1, 0), ::SendMessageA(Editor(), CB_GETITEMHEIGHT, 0, 0)};
     };
-    const std::vector<std::vector<LRESULT>> classic{sizes(colEditable), sizes(colIndex)};
+    const std::vector<Sizes> classic{sizes(colEditable), sizes(colIndex)};
     CKwLook::SetLook(CKwLook::eDark, FALSE);
-    EXPECT_EQ(classic, (std::vector<std::vector<LRESULT>>{sizes(colEditable), sizes(colIndex)}));
+    EXPECT_EQ(classic, (std::vector<Sizes>{sizes(colEditable), sizes(colIndex)}));
     COMBOBOXINFO info = {};
     info.cbSize = sizeof(info);
     ::GetComboBoxInfo(Editor(), &info);
-    const int nItem = (int)classic[1][2];
-    TestSurface list(80, 2 * nItem), field(info.rcItem.right, info.rcItem.bottom);
+    const int nItem = (int)classic[1][1];
+    TestSurface list(80, 2 * nItem), combo(info.rcButton.right + 2, info.rcButton.bottom + 2);
     ::SendMessageA(info.hwndList, WM_PRINT, (WPARAM)list.DC().m_hDC, PRF_CLIENT);
-    ::SendMessageA(Editor(), WM_PRINT, (WPARAM)field.DC().m_hDC, PRF_CLIENT);
+    ::SendMessageA(Editor(), WM_PRINT, (WPARAM)combo.DC().m_hDC, PRF_CLIENT);
     const COLORREF dSelection = CKwPalette::Get(CKwPalette::eSelection), dText = CKwPalette::Get(CKwPalette::eWindowText);
+    const COLORREF dFrame = CKwPalette::Get(CKwPalette::eControlFrame), dButton = CKwPalette::Get(CKwPalette::eControl);
     CKwLook::SetLook(CKwLook::eClassic, FALSE);
     // "green", the choice, is the second item; the field has the focus.
     EXPECT_EQ(dSelection, list.Pixel(60, nItem + nItem / 2));
     EXPECT_GT(list.Count(CRect(0, nItem, 80, 2 * nItem), dText), 0);
-    EXPECT_EQ(dSelection, field.Pixel(info.rcItem.right - 4, info.rcItem.bottom / 2));
+    EXPECT_EQ(dSelection, combo.Pixel(info.rcItem.right - 4, info.rcItem.bottom / 2));
+    EXPECT_EQ(dFrame, combo.Pixel(0, 0));
+    EXPECT_EQ(dButton, combo.Pixel(info.rcButton.left + 1, info.rcButton.top + 1));
 }
