@@ -311,16 +311,22 @@ TEST_F(GridEditorTest, DarkDropDownsDrawTheirEdgesAndChoiceInThePaletteAtTheClas
     info.cbSize = sizeof(info);
     ::GetComboBoxInfo(Editor(), &info);
     const int nItem = (int)classic[1][1];
-    TestSurface list(80, 2 * nItem), combo(info.rcButton.right + 2, info.rcButton.bottom + 2);
+    TestSurface list(80, 2 * nItem), field(info.rcItem.right, info.rcItem.bottom);
     ::SendMessageA(info.hwndList, WM_PRINT, (WPARAM)list.DC().m_hDC, PRF_CLIENT);
+    ::SendMessageA(Editor(), WM_PRINT, (WPARAM)field.DC().m_hDC, PRF_CLIENT);
+    grid.SetCurItem(colEditable, 0);
+    ::GetComboBoxInfo(Editor(), &info);
+    TestSurface combo(info.rcButton.right + 2, info.rcButton.bottom + 2);
     ::SendMessageA(Editor(), WM_PRINT, (WPARAM)combo.DC().m_hDC, PRF_CLIENT);
     const COLORREF dSelection = CKwPalette::Get(CKwPalette::eSelection), dText = CKwPalette::Get(CKwPalette::eWindowText);
     const COLORREF dFrame = CKwPalette::Get(CKwPalette::eControlFrame), dButton = CKwPalette::Get(CKwPalette::eControl);
+    const COLORREF dWindow = CKwPalette::Get(CKwPalette::eWindow);
     CKwLook::SetLook(CKwLook::eClassic, FALSE);
     // "green", the choice, is the second item; the field has the focus.
     EXPECT_EQ(dSelection, list.Pixel(60, nItem + nItem / 2));
     EXPECT_GT(list.Count(CRect(0, nItem, 80, 2 * nItem), dText), 0);
-    EXPECT_EQ(dSelection, combo.Pixel(info.rcItem.right - 4, info.rcItem.bottom / 2));
+    EXPECT_EQ(dSelection, field.Pixel(info.rcItem.right - 4, info.rcItem.bottom / 2));
     EXPECT_EQ(dFrame, combo.Pixel(0, 0));
+    EXPECT_EQ(dWindow, combo.Pixel(info.rcItem.left - 1, info.rcItem.top - 1)) << "round the edit field";
     EXPECT_EQ(dButton, combo.Pixel(info.rcButton.left + 1, info.rcButton.top + 1));
 }
