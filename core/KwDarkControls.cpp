@@ -343,11 +343,10 @@ void PaintCombo(HWND hWnd, HDC hDC)
     CKwDarkControls::Frame(hDC, rect, CKwPalette::Get(CKwPalette::eWindow));
     if ((::GetWindowLongA(hWnd, GWL_STYLE) & 3) == CBS_DROPDOWN)
     {
-        // The system frames the edit box in the window colour, one pixel in from the text area.
+        // The system frames the edit box in the window colour, one pixel out from it (the edit
+        // box covers the text area).
         RECT rcEdit = info.rcItem;
-        CKwDarkControls::Frame(hDC, rcEdit, CKwPalette::Get(CKwPalette::eWindow));
-        rcEdit.right--;
-        rcEdit.bottom--;
+        ::InflateRect(&rcEdit, 1, 1);
         CKwDarkControls::Frame(hDC, rcEdit, CKwPalette::Get(CKwPalette::eWindow));
     }
     const BOOL bPressed = (info.stateButton & STATE_SYSTEM_PRESSED) != 0;
@@ -380,6 +379,11 @@ void CKwDarkControls::Paint(HWND hWnd, HDC hDC)
     case eCombo: PaintCombo(hWnd, hDC); break;
     default: break;
     }
+}
+
+void CKwDarkControls::PaintComboOver(HWND hWnd, HDC hDC)
+{
+    PaintCombo(hWnd, hDC);
 }
 
 BOOL CKwDarkControls::PaintsDirectly(UINT nMsg)

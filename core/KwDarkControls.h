@@ -19,6 +19,9 @@ public:
     static BOOL PaintsOver(HWND hWnd);
     // Paints hWnd onto hDC, in client coordinates: the whole control, or what goes over the system's.
     static void Paint(HWND hWnd, HDC hDC);
+    // What goes over the system's painting of the drop-down combo box hWnd whatever its parent:
+    // its edge as a thin line and its button. For combos that draw their items in the look.
+    static void PaintComboOver(HWND hWnd, HDC hDC);
     // Whether the system paints a control straight away, outside WM_PAINT, when handling nMsg (a
     // button does on a change of focus, state, style or text): it is painted again after it.
     static BOOL PaintsDirectly(UINT nMsg);

@@ -3,6 +3,7 @@
 #include "grid/KwGridCtrl.h"
 #include "core/CoreGlobalMethods.h"
 #include "core/KwLineSelection.h"
+#include "core/KwPalette.h"
 #include "grid/KwGridMessages.h"
 #include "pickers/KwComboBox.h"
 
@@ -56,9 +57,13 @@ CWnd* CreateEditor(CWnd* pGrid, const CKwGridCtrlItem& item, BOOL bReadOnly, CFo
         pEdit->SetFont(pCellFont);
         return pEdit;
     }
-    BOOL bEditable = item.nType == CKwGridCtrlItem::eEditableDropDown;
+    const DWORD dwStyle = item.nType == CKwGridCtrlItem::eEditableDropDown ? DROPDOWN_STYLE : DROPDOWNLIST_STYLE;
     CKwComboBox* pCombo = new CKwComboBox;
-    if (!pCombo->Create(bEditable ? DROPDOWN_STYLE : DROPDOWNLIST_STYLE, CRect(0, 0, 0, 0), pGrid, KW_GRID_EDITOR_ID))
+    // In the dark look the combo draws its items itself: the system's would show its chosen item
+    // in the light look's highlight.
+    const CRect rcNone(0, 0, 0, 0);
+    if (CKwPalette::IsDark() ? !pCombo->CreateDrawn(dwStyle, rcNone, pGrid, KW_GRID_EDITOR_ID, pNormal)
+                             : !pCombo->Create(dwStyle, rcNone, pGrid, KW_GRID_EDITOR_ID))
     {
         delete pCombo;
         return NULL;

@@ -1,5 +1,5 @@
-// KwComboBox.h: CKwComboBox, the toolkit's combo box: an optional flat look and the lookup of its
-// edit field.
+// KwComboBox.h: CKwComboBox, the toolkit's combo box: an optional flat look, the lookup of its
+// edit field, and items drawn in the palette's colours.
 #pragma once
 
 #include "core/KwUiExport.h"
@@ -20,7 +20,17 @@ public:
     // combo has none (a drop-down list) or the first child is something else.
     CWnd* GetEditField() const;
 
+    // Creates the combo with its items drawn here (CBS_OWNERDRAWFIXED | CBS_HASSTRINGS added to
+    // dwStyle) in the palette's colours, where the system would draw the chosen item in its own
+    // highlight whatever the parent answers to the colour messages; in the dark look its edge and
+    // button are painted over too. The field and the list items get the heights a plain combo of
+    // the same style has with pFont, which it is given.
+    BOOL CreateDrawn(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, CFont* pFont);
+
 protected:
+    // The window colour and its text; the chosen item (and the field while it has the focus) in
+    // the selection's colour.
+    afx_msg void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
     afx_msg void OnPaint();
     // Printed pictures (WM_PRINT) look as painted ones.
     afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);

@@ -1,6 +1,9 @@
 // EditorTest.cpp: the grid's in-place editor in a real dialog: the window each cell type opens,
 // where the caret goes, read-only grids, and the edits flowing back to the cells and the listener.
 #include "GridEditorFixture.h"
+#include "core/KwLook.h"
+#include "core/KwPalette.h"
+#include "support/TestSurface.h"
 
 namespace
 {
@@ -292,4 +295,35 @@ TEST_F(GridEditorTest, ListenerMayRefuseOrChangeTheCellBeforeItOpens)
     EXPECT_EQ("from listener", std::string(stored.sText));
     EXPECT_TRUE(stored.bBold);
     EXPECT_FALSE(grid.IsModified());
+}
+
+TEST_F(GridEditorTest, DarkDropDownsDrawTheirEdgesAndChoiceInThePaletteAtTheClassicSizes)
+{
+    auto sizes = [&](UINT nColumn) { // the field's height and the items'
+        grid.SetCurItem(nColumn, 0);
+        return std::vector<LRESULT>{::SendMessageA(Editor(), CB_GETITEMHEIGHT, (WPARAM)-1, 0), ::SendMessageA(Editor(), CB_GETITEMHEIGHT, 0, 0)};
+    };
+    const std::vector<std::vector<LRESULT>> classic{sizes(colEditable), sizes(colIndex)};
+    CKwLook::SetLook(CKwLook::eDark, FALSE);
+    EXPECT_EQ(classic, (std::vector<std::vector<LRESULT>>{sizes(colEditable), sizes(colIndex)}));
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof(info);
+    ::GetComboBoxInfo(Editor(), &info);
+    const int nItem = (int)classic[1][1];
+    TestSurface list(80, 2 * nItem), field(info.rcItem.right, info.rcItem.bottom);
+    ::SendMessageA(info.hwndList, WM_PRINT, (WPARAM)list.DC().m_hDC, PRF_CLIENT);
+    ::SendMessageA(Editor(), WM_PRINT, (WPARAM)field.DC().m_hDC, PRF_CLIENT);
+    grid.SetCurItem(colEditable, 0);
+    ::GetComboBoxInfo(Editor(), &info);
+    TestSurface combo(info.rcButton.right + 2, info.rcButton.bottom + 2);
+    ::SendMessageA(Editor(), WM_PRINT, (WPARAM)combo.DC().m_hDC, PRF_CLIENT);
+    const COLORREF dSelection = CKwPalette::Get(CKwPalette::eSelection), dText = CKwPalette::Get(CKwPalette::eWindowText);
+    const COLORREF dWindow = CKwPalette::Get(CKwPalette::eWindow), dButton = CKwPalette::Get(CKwPalette::eControl);
+    CKwLook::SetLook(CKwLook::eClassic, FALSE);
+    // "green", the choice, is the second item; the field has the focus.
+    EXPECT_EQ(dSelection, list.Pixel(60, nItem + nItem / 2));
+    EXPECT_GT(list.Count(CRect(0, nItem, 80, 2 * nItem), dText), 0);
+    EXPECT_EQ(dSelection, field.Pixel(field.Width() - 4, field.Height() / 2));
+    EXPECT_EQ(dWindow, combo.Pixel(info.rcItem.left - 1, info.rcItem.top - 1)) << "round the edit field";
+    EXPECT_EQ(dButton, combo.Pixel(info.rcButton.left + 1, info.rcButton.top + 1));
 }
