@@ -1,7 +1,7 @@
 // KwDarkFrame.cpp: the dark look's subclass of the system's windows. The system paints first; the
 // subclass then paints over the frame, the title bar and the scroll bars in the palette's colours.
 // The system also draws scroll bars straight away (SetScrollInfo, its own tracking), so after
-// every message the bars are compared with what was last painted, and their first pixel looked at.
+// most messages the bars are compared with what was last painted, and their first pixel looked at.
 #include "core/KwDarkFrame.h"
 #include "core/KwDarkControls.h"
 #include "core/KwDarkDefaults.h"
@@ -315,6 +315,28 @@ void RepaintNonClient(HWND hWnd, SState& state, BOOL bBarsOnly)
     ::ReleaseDC(hWnd, hDC);
 }
 
+// Messages that only ask or point, after which the bars are not looked at: the pointer's moves
+// come by the hundred, and a scroll they cause also repaints the window, which is looked at.
+BOOL LeavesBars(UINT nMsg)
+{
+    switch (nMsg)
+    {
+    case WM_NCHITTEST:
+    case WM_SETCURSOR:
+    case WM_MOUSEMOVE:
+    case WM_NCMOUSEMOVE:
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+    case WM_GETDLGCODE:
+    case WM_GETFONT:
+    case WM_GETOBJECT:
+    case WM_QUERYUISTATE:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
 BOOL BarsNeedPaint(HWND hWnd, const SState& state)
 {
     if ((::GetWindowLongA(hWnd, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL)) == 0 && !state.bControl && !IsShown(state.bars[0]) && !IsShown(state.bars[1]))
@@ -404,7 +426,7 @@ LRESULT CALLBACK DarkProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam, UI
         break;
     default:
         // A scroll bar control paints its bar in WM_PAINT, under the client area's name.
-        if (!CKwDarkFrame::IsSystemDark() && ((nMsg == WM_PAINT && state.bControl) || BarsNeedPaint(hWnd, state)))
+        if (!CKwDarkFrame::IsSystemDark() && ((nMsg == WM_PAINT && state.bControl) || (!LeavesBars(nMsg) && BarsNeedPaint(hWnd, state))))
             RepaintNonClient(hWnd, state, TRUE);
         break;
     }
