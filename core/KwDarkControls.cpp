@@ -2,6 +2,7 @@
 // geometry the system gives them (item rectangles, the check box's square, the group's frame).
 #include "core/KwDarkControls.h"
 #include "core/KwPalette.h"
+#include "core/KwSystem.h"
 
 #include <commctrl.h>
 
@@ -78,11 +79,7 @@ EKind KindOf(HWND hWnd)
     if (lstrcmpiA(szClass, WC_TABCONTROLA) == 0)
         return (lStyle & (TCS_BOTTOM | TCS_VERTICAL | TCS_BUTTONS | TCS_OWNERDRAWFIXED)) == 0 && CKwPalette::IsFollowing(hParent) ? eTab : eNone;
     if (lstrcmpiA(szClass, WC_HEADERA) == 0)
-    {
-        char szParent[32] = "";
-        ::GetClassNameA(hParent, szParent, sizeof(szParent));
-        return lstrcmpiA(szParent, WC_LISTVIEWA) == 0 && CKwPalette::IsDarkColor((COLORREF)::SendMessageA(hParent, LVM_GETBKCOLOR, 0, 0)) ? eHeader : eNone;
-    }
+        return KwIsWindowClass(hParent, WC_LISTVIEWA) && CKwPalette::IsDarkColor((COLORREF)::SendMessageA(hParent, LVM_GETBKCOLOR, 0, 0)) ? eHeader : eNone;
     return eNone;
 }
 
@@ -329,31 +326,6 @@ void PaintHeader(HWND hWnd, HDC hDC)
     CKwDarkControls::Fill(hDC, rcBottom, CKwPalette::Get(CKwPalette::eControlFrame));
 }
 
-// Over the system's drop-down combo box: its sunken edge as a thin line, and its button.
-void PaintCombo(HWND hWnd, HDC hDC)
-{
-    RECT rect;
-    ::GetClientRect(hWnd, &rect);
-    COMBOBOXINFO info = {};
-    info.cbSize = sizeof(info);
-    if (!::GetComboBoxInfo(hWnd, &info))
-        return;
-    CKwDarkControls::Frame(hDC, rect, CKwPalette::Get(CKwPalette::eControlFrame));
-    ::InflateRect(&rect, -1, -1);
-    CKwDarkControls::Frame(hDC, rect, CKwPalette::Get(CKwPalette::eWindow));
-    if ((::GetWindowLongA(hWnd, GWL_STYLE) & 3) == CBS_DROPDOWN)
-    {
-        // The system frames the edit box in the window colour, one pixel out from it (the edit
-        // box covers the text area).
-        RECT rcEdit = info.rcItem;
-        ::InflateRect(&rcEdit, 1, 1);
-        CKwDarkControls::Frame(hDC, rcEdit, CKwPalette::Get(CKwPalette::eWindow));
-    }
-    const BOOL bPressed = (info.stateButton & STATE_SYSTEM_PRESSED) != 0;
-    CKwDarkControls::Fill(hDC, info.rcButton, CKwPalette::Get(bPressed ? CKwPalette::eControlPressed : CKwPalette::eControl));
-    CKwDarkControls::DrawArrow(hDC, info.rcButton, DFCS_SCROLLDOWN, CKwPalette::Get(::IsWindowEnabled(hWnd) ? CKwPalette::eFaceText : CKwPalette::eGrayText));
-}
-
 } // namespace
 
 BOOL CKwDarkControls::PaintsWhole(HWND hWnd)
@@ -376,14 +348,34 @@ void CKwDarkControls::Paint(HWND hWnd, HDC hDC)
     case eButton: PaintButton(hWnd, hDC); break;
     case eTab: PaintTab(hWnd, hDC); break;
     case eHeader: PaintHeader(hWnd, hDC); break;
-    case eCombo: PaintCombo(hWnd, hDC); break;
+    case eCombo: PaintComboOver(hWnd, hDC); break;
     default: break;
     }
 }
 
+// Over the system's drop-down combo box: its sunken edge as a thin line, and its button.
 void CKwDarkControls::PaintComboOver(HWND hWnd, HDC hDC)
 {
-    PaintCombo(hWnd, hDC);
+    RECT rect;
+    ::GetClientRect(hWnd, &rect);
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!::GetComboBoxInfo(hWnd, &info))
+        return;
+    CKwDarkControls::Frame(hDC, rect, CKwPalette::Get(CKwPalette::eControlFrame));
+    ::InflateRect(&rect, -1, -1);
+    CKwDarkControls::Frame(hDC, rect, CKwPalette::Get(CKwPalette::eWindow));
+    if ((::GetWindowLongA(hWnd, GWL_STYLE) & 3) == CBS_DROPDOWN)
+    {
+        // The system frames the edit box in the window colour, one pixel out from it (the edit
+        // box covers the text area).
+        RECT rcEdit = info.rcItem;
+        ::InflateRect(&rcEdit, 1, 1);
+        CKwDarkControls::Frame(hDC, rcEdit, CKwPalette::Get(CKwPalette::eWindow));
+    }
+    const BOOL bPressed = (info.stateButton & STATE_SYSTEM_PRESSED) != 0;
+    CKwDarkControls::Fill(hDC, info.rcButton, CKwPalette::Get(bPressed ? CKwPalette::eControlPressed : CKwPalette::eControl));
+    CKwDarkControls::DrawArrow(hDC, info.rcButton, DFCS_SCROLLDOWN, CKwPalette::Get(::IsWindowEnabled(hWnd) ? CKwPalette::eFaceText : CKwPalette::eGrayText));
 }
 
 BOOL CKwDarkControls::PaintsDirectly(UINT nMsg)

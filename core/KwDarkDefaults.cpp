@@ -3,6 +3,7 @@
 // answer with.
 #include "core/KwDarkDefaults.h"
 #include "core/KwPalette.h"
+#include "core/KwSystem.h"
 
 #include <commctrl.h>
 
@@ -11,16 +12,9 @@ namespace {
 // The mark of a view that took the look's colours here.
 const char kTook[] = "KwTookDarkColors";
 
-BOOL IsClass(HWND hWnd, const char* pszClass)
-{
-    char szClass[32] = "";
-    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    return lstrcmpiA(szClass, pszClass) == 0;
-}
-
 BOOL IsDialog(HWND hWnd)
 {
-    return IsClass(hWnd, "#32770");
+    return KwIsWindowClass(hWnd, "#32770");
 }
 
 // Whether hWnd's controls keep the classic colours: the nearest dialog of hWnd and its parents
@@ -75,7 +69,7 @@ void ApplyToTree(HWND hWnd, BOOL bDark)
 
 void CKwDarkDefaults::Apply(HWND hWnd, BOOL bDark)
 {
-    const BOOL bList = IsClass(hWnd, WC_LISTVIEWA), bTree = !bList && IsClass(hWnd, WC_TREEVIEWA);
+    const BOOL bList = KwIsWindowClass(hWnd, WC_LISTVIEWA), bTree = !bList && KwIsWindowClass(hWnd, WC_TREEVIEWA);
     if (!bList && !bTree)
         return;
     if (bDark)
@@ -98,14 +92,15 @@ void CKwDarkDefaults::Forget(HWND hWnd)
 
 LRESULT CKwDarkDefaults::AnswerColors(HWND hParent, UINT nMsg, HDC hDC, HWND hControl, LRESULT lAnswered)
 {
-    if (KeepsClassicFace(hParent) || CKwPalette::IsFollowing(hParent))
-        return lAnswered; // answered by the dialog's own colours
-    // Read-only and disabled edits ask as statics, and are answered the face by default.
+    // Read-only and disabled edits ask as statics, and are answered the face by default. The
+    // cheap tests first: these come with every paint of an edit or a list.
     const BOOL bStatic = nMsg == WM_CTLCOLORSTATIC;
-    if ((nMsg != WM_CTLCOLOREDIT && nMsg != WM_CTLCOLORLISTBOX && !bStatic) || (bStatic && !IsClass(hControl, WC_EDITA)))
+    if (nMsg != WM_CTLCOLOREDIT && nMsg != WM_CTLCOLORLISTBOX && !bStatic)
         return lAnswered;
     if (lAnswered != (LRESULT)::GetSysColorBrush(bStatic ? COLOR_BTNFACE : COLOR_WINDOW))
         return lAnswered; // colours a host chose
+    if ((bStatic && !KwIsWindowClass(hControl, WC_EDITA)) || KeepsClassicFace(hParent) || CKwPalette::IsFollowing(hParent))
+        return lAnswered; // a plain static, or a dialog's own colours
     const CKwPalette::EColor eBack = bStatic ? CKwPalette::eFace : CKwPalette::eWindow;
     ::SetTextColor(hDC, CKwPalette::Get(bStatic ? CKwPalette::eFaceText : CKwPalette::eWindowText));
     ::SetBkColor(hDC, CKwPalette::Get(eBack));
@@ -114,19 +109,22 @@ LRESULT CKwDarkDefaults::AnswerColors(HWND hParent, UINT nMsg, HDC hDC, HWND hCo
 
 LRESULT CKwDarkDefaults::AnswerNotify(HWND hParent, const NMHDR* pHeader, LRESULT lAnswered)
 {
-    if (pHeader == NULL || pHeader->code != (UINT)NM_CUSTOMDRAW || lAnswered != CDRF_DODEFAULT || !IsClass(pHeader->hwndFrom, WC_LISTVIEWA) ||
+    if (pHeader == NULL || pHeader->code != (UINT)NM_CUSTOMDRAW || lAnswered != CDRF_DODEFAULT)
+        return lAnswered;
+    // Every sender's notice starts with the common part: the stage is looked at before the sender.
+    NMLVCUSTOMDRAW* pDraw = (NMLVCUSTOMDRAW*)pHeader;
+    const BOOL bPrepaint = pDraw->nmcd.dwDrawStage == CDDS_PREPAINT;
+    const BOOL bUnfocusedSelection = pDraw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT && (pDraw->nmcd.uItemState & CDIS_SELECTED) != 0 &&
+                                     ::GetFocus() != pHeader->hwndFrom;
+    if ((!bPrepaint && !bUnfocusedSelection) || !KwIsWindowClass(pHeader->hwndFrom, WC_LISTVIEWA) ||
         !CKwPalette::IsDarkColor((COLORREF)::SendMessageA(pHeader->hwndFrom, LVM_GETBKCOLOR, 0, 0)) || KeepsClassicFace(hParent))
         return lAnswered;
-    NMLVCUSTOMDRAW* pDraw = (NMLVCUSTOMDRAW*)pHeader;
-    if (pDraw->nmcd.dwDrawStage == CDDS_PREPAINT)
+    if (bPrepaint)
         return CDRF_NOTIFYITEMDRAW;
-    if (pDraw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT && (pDraw->nmcd.uItemState & CDIS_SELECTED) != 0 && ::GetFocus() != pHeader->hwndFrom)
-    {
-        // Without the selected state the system draws the line in the colours given here.
-        pDraw->nmcd.uItemState &= ~CDIS_SELECTED;
-        pDraw->clrText = CKwPalette::Get(CKwPalette::eWindowText);
-        pDraw->clrTextBk = CKwPalette::Get(CKwPalette::eSelectionInactive);
-    }
+    // Without the selected state the system draws the line in the colours given here.
+    pDraw->nmcd.uItemState &= ~CDIS_SELECTED;
+    pDraw->clrText = CKwPalette::Get(CKwPalette::eWindowText);
+    pDraw->clrTextBk = CKwPalette::Get(CKwPalette::eSelectionInactive);
     return lAnswered;
 }
 

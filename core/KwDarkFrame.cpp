@@ -6,6 +6,7 @@
 #include "core/KwDarkControls.h"
 #include "core/KwDarkDefaults.h"
 #include "core/KwPalette.h"
+#include "core/KwSystem.h"
 #include "core/KwVisualManagerDark.h"
 #include "CBCGPMenuBar.h"
 
@@ -40,10 +41,9 @@ typedef LONG(WINAPI* PFNRTLGETVERSION)(OSVERSIONINFOW*);
 
 BOOL SystemDrawsDark()
 {
-    HMODULE hNtdll = ::GetModuleHandleA("ntdll.dll");
-    if (hNtdll == NULL || ::GetProcAddress(hNtdll, "wine_get_version") != NULL)
+    if (KwSystemFunction<FARPROC>("ntdll.dll", "wine_get_version") != NULL)
         return FALSE;
-    PFNRTLGETVERSION pfnVersion = (PFNRTLGETVERSION)(void*)::GetProcAddress(hNtdll, "RtlGetVersion");
+    const PFNRTLGETVERSION pfnVersion = KwSystemFunction<PFNRTLGETVERSION>("ntdll.dll", "RtlGetVersion");
     OSVERSIONINFOW info = {};
     info.dwOSVersionInfoSize = sizeof(info);
     return pfnVersion != NULL && pfnVersion(&info) == 0 && info.dwMajorVersion >= 10 && info.dwBuildNumber >= 17763;
@@ -61,9 +61,8 @@ BOOL FrameIsPaintable(HWND hWnd)
         return TRUE;
     if (CKwDarkFrame::IsSystemDark())
         return FALSE;
-    static const HMODULE hDwm = ::LoadLibraryA("dwmapi.dll"); // kept for the process's life
     static const PFNDWMISCOMPOSITIONENABLED pfnEnabled =
-        hDwm != NULL ? (PFNDWMISCOMPOSITIONENABLED)(void*)::GetProcAddress(hDwm, "DwmIsCompositionEnabled") : NULL;
+        KwSystemFunction<PFNDWMISCOMPOSITIONENABLED>("dwmapi.dll", "DwmIsCompositionEnabled");
     BOOL bComposed = FALSE;
     return pfnEnabled == NULL || FAILED(pfnEnabled(&bComposed)) || !bComposed;
 }
@@ -86,9 +85,7 @@ BOOL InitiallyActive(HWND hWnd)
 
 BOOL IsScrollBarControl(HWND hWnd)
 {
-    char szClass[16] = "";
-    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    return lstrcmpiA(szClass, "ScrollBar") == 0 && (::GetWindowLongA(hWnd, GWL_STYLE) & (SBS_SIZEBOX | SBS_SIZEGRIP)) == 0;
+    return KwIsWindowClass(hWnd, "ScrollBar") && (::GetWindowLongA(hWnd, GWL_STYLE) & (SBS_SIZEBOX | SBS_SIZEGRIP)) == 0;
 }
 
 // The window's scroll bars, vertical then horizontal; a scroll bar control is one of them.

@@ -6,6 +6,7 @@
 #include "core/KwDarkFrame.h"
 #include "core/KwPalette.h"
 #include "core/KwRegistry.h"
+#include "core/KwSystem.h"
 #include "core/KwVisualManagerDark.h"
 
 namespace {
@@ -21,17 +22,9 @@ HHOOK s_hCreateHook = NULL;
 typedef HRESULT(WINAPI* PFNDWMSETWINDOWATTRIBUTE)(HWND, DWORD, LPCVOID, DWORD);
 typedef HRESULT(WINAPI* PFNSETWINDOWTHEME)(HWND, LPCWSTR, LPCWSTR);
 
-template <typename T> T GetSystemFunction(const char* pszModule, const char* pszFunction)
-{
-    HMODULE hModule = ::GetModuleHandleA(pszModule);
-    if (hModule == NULL)
-        hModule = ::LoadLibraryA(pszModule); // kept for the process's life, as the system's own
-    return hModule != NULL ? (T)(void*)::GetProcAddress(hModule, pszFunction) : NULL;
-}
-
 BOOL SetDarkTitleBar(HWND hWnd, BOOL bDark)
 {
-    static PFNDWMSETWINDOWATTRIBUTE pfnSet = GetSystemFunction<PFNDWMSETWINDOWATTRIBUTE>("dwmapi.dll", "DwmSetWindowAttribute");
+    static PFNDWMSETWINDOWATTRIBUTE pfnSet = KwSystemFunction<PFNDWMSETWINDOWATTRIBUTE>("dwmapi.dll", "DwmSetWindowAttribute");
     if (pfnSet == NULL)
         return FALSE;
     // DWMWA_USE_IMMERSIVE_DARK_MODE is 20; systems before it took the same value as 19.
@@ -41,11 +34,9 @@ BOOL SetDarkTitleBar(HWND hWnd, BOOL bDark)
 
 BOOL CALLBACK ThemeScrollBars(HWND hWnd, LPARAM lParam)
 {
-    static PFNSETWINDOWTHEME pfnTheme = GetSystemFunction<PFNSETWINDOWTHEME>("uxtheme.dll", "SetWindowTheme");
+    static PFNSETWINDOWTHEME pfnTheme = KwSystemFunction<PFNSETWINDOWTHEME>("uxtheme.dll", "SetWindowTheme");
     LONG lStyle = ::GetWindowLongA(hWnd, GWL_STYLE);
-    char szClass[16] = "";
-    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if (pfnTheme != NULL && ((lStyle & (WS_VSCROLL | WS_HSCROLL)) != 0 || lstrcmpiA(szClass, "ScrollBar") == 0))
+    if (pfnTheme != NULL && ((lStyle & (WS_VSCROLL | WS_HSCROLL)) != 0 || KwIsWindowClass(hWnd, "ScrollBar")))
         pfnTheme(hWnd, lParam ? L"DarkMode_Explorer" : NULL, NULL);
     return TRUE;
 }

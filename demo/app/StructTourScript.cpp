@@ -245,17 +245,23 @@ CPoint FindColour(CWnd* pWnd, COLORREF crColour)
     return CPoint(-1, -1);
 }
 
-// The share of the window's client area painted in the colour, on a lattice of 20 by 20 points.
-double Share(CWnd* pWnd, COLORREF crColour)
+// The shares of the window's client area painted in each of two colours, on a lattice of 20 by
+// 20 points read once.
+void Shares(CWnd* pWnd, COLORREF crFirst, COLORREF crSecond, double& dFirst, double& dSecond)
 {
     CRect rc;
     pWnd->GetClientRect(&rc);
     CClientDC dc(pWnd);
-    int nHits = 0;
+    int nFirst = 0, nSecond = 0;
     for (int x = 0; x < 20; x++)
         for (int y = 0; y < 20; y++)
-            nHits += dc.GetPixel(rc.Width() * (2 * x + 1) / 40, rc.Height() * (2 * y + 1) / 40) == crColour;
-    return nHits / 400.0;
+        {
+            const COLORREF cr = dc.GetPixel(rc.Width() * (2 * x + 1) / 40, rc.Height() * (2 * y + 1) / 40);
+            nFirst += cr == crFirst;
+            nSecond += cr == crSecond;
+        }
+    dFirst = nFirst / 400.0;
+    dSecond = nSecond / 400.0;
 }
 
 // Whether the whole editor has turned to the look: the switch, the manager its bars are drawn
@@ -271,7 +277,8 @@ CString CheckLook(CKwLook::ELook eLook, COLORREF crCells, COLORREF crOther)
     CStructScheduleView* pSchedule = FindView<CStructScheduleView>();
     if (pSchedule == NULL || !pSchedule->GetGrid().IsWindowVisible())
         return CString("the schedule is not shown");
-    const double dShare = Share(&pSchedule->GetGrid(), crCells), dOther = Share(&pSchedule->GetGrid(), crOther);
+    double dShare = 0, dOther = 0;
+    Shares(&pSchedule->GetGrid(), crCells, crOther, dShare, dOther);
     if (dShare < 0.5 || dOther > 0.05)
     {
         CString strWhy;
